@@ -1,0 +1,184 @@
+#include "base/CodePage.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cctype>
+#include <mutex>
+#include <string>
+#include <unordered_map>
+
+namespace zq {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// One code page's bytes and their Unicode characters, built once with iconv.
+struct CodePageTable {
+    std::array<char32_t, 256> charOfCode{};
+    std::unordered_map<char32_t, unsigned char> codeOfChar;
+};
+
+CodePageTable BuildTable(int codePage) {
+    CodePageTable table;
+    const std::string name = "CP" + std::to_string(codePage);
+    iconv_t cd = iconv_open("UTF-32LE", name.c_str());
+    for (int code = 0; code < 256; ++code) {
+        char32_t ch = code < 128 ? static_cast<char32_t>(code) : kReplacement;
+        if (code >= 128 && cd != reinterpret_cast<iconv_t>(-1)) {
+            char in = static_cast<char>(code);
+            unsigned char out[4] = {};
+            char* inPtr = &in;
+            char* outPtr = reinterpret_cast<char*>(out);
+            size_t inLeft = 1, outLeft = sizeof out;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1) && outLeft == 0)
+                ch = out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
+        }
+        table.charOfCode[code] = ch;
+        if (ch != kReplacement) table.codeOfChar.emplace(ch, static_cast<unsigned char>(code));
+    }
+    if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
+    return table;
+}
+
+int g_codePage = 1252;
+
+const CodePageTable& Table() {
+    static std::mutex mutex;
+    static std::unordered_map<int, CodePageTable> tables;
+    std::lock_guard lock(mutex);
+    auto it = tables.find(g_codePage);
+    if (it == tables.end()) it = tables.emplace(g_codePage, BuildTable(g_codePage)).first;
+    return it->second;
+}
+
+// Decodes one UTF-8 sequence at `i`; returns false for invalid bytes.
+bool DecodeUtf8(std::string_view s, size_t& i, char32_t& ch) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    int extra = 0;
+    if (b0 < 0x80) { ch = b0; ++i; return true; }
+    if ((b0 & 0xE0) == 0xC0) { ch = b0 & 0x1F; extra = 1; }
+    else if ((b0 & 0xF0) == 0xE0) { ch = b0 & 0x0F; extra = 2; }
+    else if ((b0 & 0xF8) == 0xF0) { ch = b0 & 0x07; extra = 3; }
+    else return false;
+    if (i + extra >= s.size()) return false;
+    for (int k = 1; k <= extra; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) return false;
+        ch = ch << 6 | (b & 0x3F);
+    }
+    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    if (ch < kMinimum[extra] || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return false;
+    i += extra + 1;
+    return true;
+}
+
+void AppendUtf8(std::string& out, char32_t ch) {
+    if (ch < 0x80) {
+        out += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        out += static_cast<char>(0xC0 | ch >> 6);
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        out += static_cast<char>(0xE0 | ch >> 12);
+        out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | ch >> 18);
+        out += static_cast<char>(0x80 | (ch >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+}
+
+}  // namespace
+
+int CodePageForLanguage(std::string_view language) {
+    std::string lang;
+    for (char c : language) {
+        if (c == '_' || c == '-' || c == '.' || c == '@') break;
+        lang += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    static const std::unordered_map<std::string, int> kCodePages = {
+        {"cs", 1250}, {"pl", 1250}, {"hu", 1250}, {"sk", 1250}, {"sl", 1250}, {"hr", 1250},
+        {"ro", 1250}, {"sq", 1250}, {"bs", 1250},
+        {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"mk", 1251}, {"sr", 1251},
+        {"kk", 1251}, {"ky", 1251}, {"tt", 1251}, {"mn", 1251},
+        {"el", 1253},
+        {"tr", 1254}, {"az", 1254}, {"uz", 1254},
+        {"he", 1255}, {"yi", 1255},
+        {"ar", 1256}, {"fa", 1256}, {"ur", 1256},
+        {"lt", 1257}, {"lv", 1257}, {"et", 1257},
+        {"vi", 1258},
+    };
+    const auto it = kCodePages.find(lang);
+    return it == kCodePages.end() ? 1252 : it->second;
+}
+
+int SystemCodePage() { return g_codePage; }
+void SetSystemCodePage(int codePage) { g_codePage = codePage; }
+
+std::string ToUtf8(std::string_view text8) {
+    const auto& table = Table();
+    std::string out;
+    out.reserve(text8.size());
+    for (char c : text8) AppendUtf8(out, table.charOfCode[static_cast<unsigned char>(c)]);
+    return out;
+}
+
+std::string FromUtf8(std::string_view utf8) {
+    const auto& codeOfChar = Table().codeOfChar;
+    std::string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t ch;
+        if (!DecodeUtf8(utf8, i, ch)) {
+            out += '?';
+            ++i;
+            continue;
+        }
+        if (ch < 0x80) {
+            out += static_cast<char>(ch);
+            continue;
+        }
+        const auto it = codeOfChar.find(ch);
+        out += it != codeOfChar.end() ? static_cast<char>(it->second) : '?';
+    }
+    return out;
+}
+
+std::optional<unsigned char> CodeOfChar(char32_t ch) {
+    if (ch < 0x80) return static_cast<unsigned char>(ch);
+    const auto& map = Table().codeOfChar;
+    const auto it = map.find(ch);
+    if (it == map.end()) return std::nullopt;
+    return it->second;
+}
+
+char32_t CharOfCode(unsigned char code) { return Table().charOfCode[code]; }
+
+bool IsUtf8WithNonAscii(std::string_view bytes) {
+    bool nonAscii = false;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t ch;
+        if (!DecodeUtf8(bytes, i, ch)) return false;
+        nonAscii = true;
+    }
+    return nonAscii;
+}
+
+std::string FileTextToCodePage(std::string_view bytes) {
+    if (!IsUtf8WithNonAscii(bytes)) return std::string(bytes);
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, 3) == kByteOrderMark) bytes.remove_prefix(3);
+    return FromUtf8(bytes);
+}
+
+}  // namespace zq

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zq {
+
+// The program keeps texts (drill lines, words, ini values, file names) as
+// 8-bit bytes in one "system code page": the Windows ANSI code page of the
+// user's language (1252 unless the language uses 1250, 1251 or 1253-1258).
+// Windows show Unicode; these functions cross between the two.
+
+// The Windows ANSI code page that belongs to a language code such as "de",
+// "pl_PL" or "ru_RU.UTF-8".
+int CodePageForLanguage(std::string_view language);
+
+// The code page in force; 1252 until SetSystemCodePage is called.
+int SystemCodePage();
+void SetSystemCodePage(int codePage);
+
+// 8-bit text of the system code page to UTF-8. Bytes the code page leaves
+// undefined become U+FFFD.
+std::string ToUtf8(std::string_view text8);
+
+// UTF-8 to 8-bit text; characters the code page lacks become "?".
+std::string FromUtf8(std::string_view utf8);
+
+// The 8-bit code of one Unicode character, or nothing when the code page
+// cannot hold it.
+std::optional<unsigned char> CodeOfChar(char32_t ch);
+
+// The Unicode character of an 8-bit code (U+FFFD where undefined).
+char32_t CharOfCode(unsigned char code);
+
+// True when the bytes are valid UTF-8 and at least one is not ASCII: such a
+// file was saved as UTF-8 and is converted when read.
+bool IsUtf8WithNonAscii(std::string_view bytes);
+
+// The content of a text file as 8-bit text: UTF-8 files (see above) are
+// converted, with a leading byte order mark dropped; other bytes are kept.
+std::string FileTextToCodePage(std::string_view bytes);
+
+}  // namespace zq

@@ -1,0 +1,84 @@
+#include "base/Translation.h"
+
+#include <libintl.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+
+#include "base/CodePage.h"
+
+// glibc keeps translations in a cache that only this counter invalidates;
+// it must be bumped when the language changes during a run.
+extern "C" int _nl_msg_cat_cntr;
+
+namespace zq {
+namespace {
+
+bool IsPlainCLocale(const char* name) {
+    return name == nullptr || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0;
+}
+
+// The language the user's environment asks for, in gettext's order.
+std::string EnvironmentLanguage() {
+    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0' && !IsPlainCLocale(value)) return value;
+    }
+    return {};
+}
+
+}  // namespace
+
+void SetupTranslation(const std::string& localeDir, const std::string& language) {
+    for (const char* domain : {kProgramDomain, kLibraryDomain}) {
+        bindtextdomain(domain, localeDir.c_str());
+        bind_textdomain_codeset(domain, "UTF-8");
+    }
+    textdomain(kProgramDomain);
+
+    // gettext ignores LANGUAGE in the plain C locale, and machines often have
+    // no generated locales; C.UTF-8 always exists and lets LANGUAGE choose.
+    std::string chosen = language;
+    if (chosen.empty()) {
+        const char* current = std::setlocale(LC_MESSAGES, "");
+        chosen = EnvironmentLanguage();
+        if (!IsPlainCLocale(current) || chosen.empty()) {
+            SetSystemCodePage(CodePageForLanguage(chosen));
+            ++_nl_msg_cat_cntr;
+            return;
+        }
+    }
+    setenv("LANGUAGE", chosen.c_str(), 1);
+    std::setlocale(LC_MESSAGES, "C.UTF-8");
+    SetSystemCodePage(CodePageForLanguage(chosen));
+    ++_nl_msg_cat_cntr;
+}
+
+const char* Tr(const char* msgid) { return dgettext(kProgramDomain, msgid); }
+
+const char* LibTr(const char* msgid) { return dgettext(kLibraryDomain, msgid); }
+
+std::string Format(std::string_view format, std::initializer_list<std::string> args) {
+    std::string out;
+    auto next = args.begin();
+    for (size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size()) {
+            const char spec = format[i + 1];
+            if (spec == '%') {
+                out += '%';
+                ++i;
+                continue;
+            }
+            if ((spec == 's' || spec == 'd') && next != args.end()) {
+                out += *next++;
+                ++i;
+                continue;
+            }
+        }
+        out += format[i];
+    }
+    return out;
+}
+
+}  // namespace zq

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zq {
+
+// Text domain of the program's own texts, and of the library messages
+// (errors of files, numbers and tables, standard dialog texts).
+inline constexpr const char* kProgramDomain = "default";
+inline constexpr const char* kLibraryDomain = "zqlib";
+
+// Binds both domains to `localeDir` (LANG/LC_MESSAGES/DOMAIN.mo below it),
+// with UTF-8 output, and selects `language` ("fr_FR", "de") when it is not
+// empty; otherwise the user's environment decides. Also chooses the 8-bit
+// system code page that belongs to the language.
+void SetupTranslation(const std::string& localeDir, const std::string& language);
+
+// The translation of a program text (domain "default"), UTF-8.
+const char* Tr(const char* msgid);
+// The translation of a library message, UTF-8.
+const char* LibTr(const char* msgid);
+
+// printf-style formatting of a translated format with one argument list;
+// only %s, %d and %% are used by the program's messages.
+std::string Format(std::string_view format, std::initializer_list<std::string> args);
+
+}  // namespace zq

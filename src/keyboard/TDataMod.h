@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "keyboard/DataTable.h"
+
+namespace zq {
+
+// The keyboard template store: the key table, the character table and the
+// settings of the template read last. One instance, DataMod, serves the
+// on-screen keyboard and the hands windows.
+class TDataMod {
+public:
+    TDataMod();  // both tables open with their fields and no rows
+
+    // Reads a template archive (see the .cpp for the steps and what a failed
+    // step leaves behind). Silent: returns whether every step succeeded.
+    bool LoadTemplate(const std::string& path);
+
+    DataTable MainTbl;  // keys, in Name order
+    DataTable Ctbl;     // characters, in Code order (stable)
+
+    // Settings of "readme": "bkcolor", finger lengths and colours and their
+    // "x" keys as integers; "Author" and "misc" as text. Keys compare without
+    // regard to case.
+    std::int32_t IntSetting(std::string_view key) const;
+    std::string TextSetting(std::string_view key) const;
+
+private:
+    std::map<std::string, std::int32_t> numbers_;  // lower-case keys
+    std::map<std::string, std::string> texts_;     // lower-case keys
+};
+
+// The one store of the program.
+TDataMod& DataMod();
+
+// The key picture of a Glyph field value: the bytes of a Windows bitmap
+// file, with the optional 8-byte header skipped.
+std::string_view GlyphBitmapBytes(std::string_view fieldValue);
+
+}  // namespace zq
