@@ -65,7 +65,8 @@ public:
     void SortBy(std::string_view fieldName);
 
     // Cursor in the table's order. RecNo is 1 for the first row, 0 when the
-    // table has no rows.
+    // table has no rows. Next on the last row sets Eof and stays on that row;
+    // SetRecNo outside 1..RowCount leaves the cursor where it is.
     void First();
     void Next();
     bool Eof() const;
@@ -77,13 +78,15 @@ public:
     bool Locate(std::string_view fieldName, std::int64_t value);
 
     // Values of the current row. Raise "Field '%s' not found" for a field
-    // the table lacks; a null value reads as 0, false or an empty string.
+    // the table lacks; a null value (and every value of a table without
+    // rows) reads as 0, false or an empty string. AsInteger of a text raises
+    // "'%s' is not a valid integer value" unless the text is a number.
     const FieldValue& Value(std::string_view fieldName) const;
     std::int32_t AsInteger(std::string_view fieldName) const;
     bool AsBoolean(std::string_view fieldName) const;
     std::string AsString(std::string_view fieldName) const;  // text or raw bytes
 
-    // Index of a field, or nothing.
+    // Index of a field (names compare without regard to ASCII case), or nothing.
     std::optional<size_t> FieldIndex(std::string_view fieldName) const;
 
 private:
@@ -93,7 +96,8 @@ private:
     bool open_ = true;
     std::vector<FieldDef> fields_;
     std::vector<std::vector<FieldValue>> rows_;
-    int cursor_ = 0;  // 0-based row index; == rows_.size() at the end
+    size_t cursor_ = 0;  // 0-based index of the current row (meaningless without rows)
+    bool eof_ = true;    // a Next went past the last row, or there are no rows
 };
 
 }  // namespace zq
