@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "keyboard/DataTable.h"
 
@@ -17,8 +18,10 @@ class TDataMod {
 public:
     TDataMod();  // both tables open with their fields and no rows
 
-    // Reads a template archive (see the .cpp for the steps and what a failed
-    // step leaves behind). Silent: returns whether every step succeeded.
+    // Reads a template archive: "key.cds" into MainTbl, "char.cds" into Ctbl,
+    // then the settings of "readme" (see the .cpp for the steps and what a
+    // failed step leaves behind). Silent: returns whether every step
+    // succeeded; never raises.
     bool LoadTemplate(const std::string& path);
 
     DataTable MainTbl;  // keys, in Name order
@@ -26,7 +29,7 @@ public:
 
     // Settings of "readme": "bkcolor", finger lengths and colours and their
     // "x" keys as integers; "Author" and "misc" as text. Keys compare without
-    // regard to case.
+    // regard to case. A key that is not a setting gives 0 or an empty text.
     std::int32_t IntSetting(std::string_view key) const;
     std::string TextSetting(std::string_view key) const;
 
@@ -37,6 +40,11 @@ private:
 
 // The one store of the program.
 TDataMod& DataMod();
+
+// The fields of the two tables, in their stored order (what the store holds
+// before a template is read, and what the template tool writes).
+std::vector<FieldDef> KeyTableFields();
+std::vector<FieldDef> CharTableFields();
 
 // The key picture of a Glyph field value: the bytes of a Windows bitmap
 // file, with the optional 8-byte header skipped.

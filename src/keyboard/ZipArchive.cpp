@@ -1,0 +1,74 @@
+#include "keyboard/ZipArchive.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace zq {
+
+namespace {
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// Index of the first entry named `name` (raw stored bytes, ASCII case ignored).
+std::optional<zip_uint64_t> FindEntry(zip_t* archive, std::string_view name) {
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t index = 0; index < count; ++index) {
+        const char* stored = zip_get_name(archive, static_cast<zip_uint64_t>(index), ZIP_FL_ENC_RAW);
+        if (stored && EqualIgnoringAsciiCase(stored, name)) return static_cast<zip_uint64_t>(index);
+    }
+    return std::nullopt;
+}
+
+// The entry's bytes when it inflates to exactly its stated size.
+std::optional<std::string> ReadEntry(zip_t* archive, zip_uint64_t index) {
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) return std::nullopt;
+    if (stat.size > ZipArchive::kMaxEntrySize) return std::nullopt;
+
+    zip_file_t* file = zip_fopen_index(archive, index, 0);
+    if (!file) return std::nullopt;
+    std::string bytes(stat.size, '\0');
+    zip_uint64_t filled = 0;
+    bool ok = true;
+    while (filled < stat.size) {
+        const zip_int64_t read = zip_fread(file, bytes.data() + filled, stat.size - filled);
+        if (read <= 0) {
+            ok = false;  // an error, or fewer bytes than stated
+            break;
+        }
+        filled += static_cast<zip_uint64_t>(read);
+    }
+    char extra;
+    if (ok && zip_fread(file, &extra, 1) != 0) ok = false;  // more bytes than stated, or a CRC error
+    if (zip_fclose(file) != 0) ok = false;
+    if (!ok) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+ZipArchive::ZipArchive(const std::string& path) {
+    int error = 0;
+    archive_ = zip_open(path.c_str(), ZIP_RDONLY, &error);
+}
+
+ZipArchive::~ZipArchive() {
+    if (archive_) zip_discard(archive_);
+}
+
+ZipArchive::Entry ZipArchive::Extract(std::string_view name) const {
+    if (!archive_) return {Status::Failed, {}};
+    const auto index = FindEntry(archive_, name);
+    if (!index) return {Status::Missing, {}};
+    auto bytes = ReadEntry(archive_, *index);
+    if (!bytes) return {Status::Failed, {}};
+    return {Status::Found, std::move(*bytes)};
+}
+
+}  // namespace zq
