@@ -1,0 +1,88 @@
+#include "base/FileReplace.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <filesystem>
+
+#include "base/LibraryError.h"
+
+namespace zq {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file that is really replaced: the target of a symbolic link.
+fs::path ResolveTarget(const std::string& path) {
+    std::error_code error;
+    if (fs::is_symlink(path, error)) {
+        const fs::path target = fs::weakly_canonical(path, error);
+        if (!error) return target;
+    }
+    return path;
+}
+
+// Creates a file beside `target` that no one else uses; -1 on failure.
+int CreateSiblingFile(const fs::path& target, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target.string() + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        // The kernel applies the user's umask to a new file's permissions.
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// The new file takes the old one's permissions, so that replacing a file
+// never widens or narrows who may read it.
+bool KeepPermissions(int fd, const fs::path& target) {
+    struct stat old {};
+    if (::stat(target.c_str(), &old) != 0) return errno == ENOENT;
+    if (!S_ISREG(old.st_mode)) return true;  // the rename below will refuse
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+// Makes the rename itself durable; a failure here loses nothing that was
+// not already on disk, so it is not reported.
+void SyncFolder(const fs::path& target) {
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+void ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    const fs::path target = ResolveTarget(path);
+    std::string temporary;
+    const int fd = CreateSiblingFile(target, temporary);
+    if (fd < 0) throw UnableToWriteError(path);
+
+    bool written = WriteAll(fd, bytes) && KeepPermissions(fd, target) && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        throw UnableToWriteError(path);
+    }
+    SyncFolder(target);
+}
+
+}  // namespace zq

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zq {
+
+// Replaces the content of the file at `path` with `bytes` so that the file
+// is never seen half-written: the bytes go to a new file in the same folder,
+// reach the disk, and only then take the old file's place. A file that
+// exists keeps its permissions; a symbolic link keeps pointing at the file
+// it names, which is the one replaced. On any failure the old file is left
+// as it was, nothing is left behind, and "Unable to write to %s" is raised
+// with the path.
+void ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+}  // namespace zq

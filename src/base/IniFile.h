@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zq {
+
+// An ini file of the program ("zq.ini", "zqc.ini", "zqgame.ini", ...):
+// "[Section]" lines and "Key=Value" lines.
+//
+// - Section and key names match without regard to ASCII case; the first
+//   section and the first key of a name count.
+// - Names and values are read without the blanks around them; a value is
+//   everything after the first "=" of its line.
+// - A missing file, section or key gives the caller's default, as does an
+//   integer that does not parse (see TryParseInt32). Booleans are integers,
+//   0 false.
+// - Texts are 8-bit text of the system code page. A file saved as UTF-8 is
+//   read and written as UTF-8; a file holding other 8-bit bytes stays in the
+//   code page.
+// - Writing changes only the lines it must: other sections, other keys,
+//   comments, blank lines and line breaks stay byte for byte. A new key goes
+//   after the last key of its section, a new section at the end.
+// - Every write reaches the disk before it returns (see ReplaceFileContents)
+//   and raises "Unable to write to %s" when it cannot; the file on disk then
+//   stays as it was.
+//
+// The file is read once, when the object is made; make a new object to see
+// changes made by others since.
+class IniFile {
+public:
+    using KeyValues = std::vector<std::pair<std::string, std::string>>;
+
+    explicit IniFile(std::string path);
+
+    const std::string& Path() const { return path_; }
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    std::int32_t ReadInteger(std::string_view section, std::string_view key,
+                             std::int32_t defaultValue) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+
+    // The names of the sections, in file order.
+    std::vector<std::string> SectionNames() const;
+    // The key lines of a section as "Key=Value", in file order.
+    std::vector<std::string> ReadSection(std::string_view section) const;
+
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+    // Writes several keys, in order, with a single write to disk.
+    void WriteValues(std::string_view section, const KeyValues& values);
+
+    void DeleteKey(std::string_view section, std::string_view key);
+    // Removes the section's header and every line up to the next section.
+    void EraseSection(std::string_view section);
+
+private:
+    enum class LineKind { Other, Section, Key };
+    struct Line {
+        std::string bytes;   // as in the file, without the line break
+        std::string ending;  // "\n", "\r\n", or "" for a last line without one
+        LineKind kind = LineKind::Other;
+        std::string name;    // section or key name, 8-bit, without blanks
+        std::string value;   // key value, 8-bit, without blanks
+    };
+    struct SectionRange {
+        size_t header;  // index of the "[Section]" line
+        size_t end;     // index of the next section's header, or the line count
+    };
+
+    void Parse(std::string_view content);
+    Line MakeLine(std::string bytes, std::string ending) const;
+    std::string Decode(std::string_view bytes) const;
+    std::string Encode(std::string_view text) const;
+    std::string LineEnding() const;
+
+    std::optional<SectionRange> FindSection(std::string_view section) const;
+    std::optional<size_t> FindKey(const SectionRange& range, std::string_view key) const;
+    const Line* FindKeyLine(std::string_view section, std::string_view key) const;
+    void SetValue(std::string_view section, std::string_view key, std::string_view value);
+    void Change(const std::function<void()>& change);
+
+    std::string path_;
+    std::vector<Line> lines_;
+    std::string byteOrderMark_;
+    bool utf8_ = true;
+    bool unreadable_ = false;  // an existing file that could not be read
+};
+
+}  // namespace zq

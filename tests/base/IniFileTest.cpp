@@ -1,0 +1,231 @@
+#include "base/IniFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "../support/TempFolder.h"
+#include "base/CodePage.h"
+#include "base/LibraryError.h"
+
+namespace zq {
+namespace {
+
+using test::TempFolder;
+
+class IniFileTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::string path = folder.File("settings.ini");
+};
+
+TEST_F(IniFileTest, MissingFileSectionOrKeyGivesTheDefault) {
+    IniFile missing(folder.File("none.ini"));
+    EXPECT_EQ(missing.ReadString("General", "User", "Default"), "Default");
+    EXPECT_EQ(missing.ReadInteger("General", "Size", 7), 7);
+    EXPECT_TRUE(missing.SectionNames().empty());
+    EXPECT_TRUE(missing.ReadSection("General").empty());
+
+    folder.Write("settings.ini", "[General]\nUser=Anna\nEmpty=\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadString("Other", "User", "x"), "x");
+    EXPECT_EQ(ini.ReadString("General", "Font", "x"), "x");
+    // A key that is present with no value is an empty text, not a default.
+    EXPECT_EQ(ini.ReadString("General", "Empty", "x"), "");
+    EXPECT_EQ(ini.ReadInteger("General", "Empty", 3), 3);
+}
+
+TEST_F(IniFileTest, NamesMatchWithoutCaseAndBlanksAroundNamesAndValuesAreDropped) {
+    folder.Write("settings.ini", "[ General ]\r\n  FontName =  Sans Serif  \r\nfontcharset=0x10\r\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadString("GENERAL", "fontname", ""), "Sans Serif");
+    EXPECT_EQ(ini.ReadInteger("general", "FontCharset", 1), 16);
+    EXPECT_TRUE(ini.ValueExists("General", "FONTNAME"));
+    EXPECT_EQ(ini.ReadSection("general"), (std::vector<std::string>{"FontName=Sans Serif", "fontcharset=0x10"}));
+}
+
+TEST_F(IniFileTest, ValueIsEverythingAfterTheFirstEqualsSignAndTheFirstKeyCounts) {
+    folder.Write("settings.ini",
+                 "[S]\nFormula=a=b\nKey=first\nkey=second\n; Key=comment\n[s]\nKey=third\n[T]\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadString("S", "Formula", ""), "a=b");
+    EXPECT_EQ(ini.ReadString("s", "KEY", ""), "first");
+    EXPECT_EQ(ini.ReadSection("S"), (std::vector<std::string>{"Formula=a=b", "Key=first", "key=second"}));
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"S", "s", "T"}));
+}
+
+TEST_F(IniFileTest, IntegersAndBooleansFallBackToTheDefaultWhenTheyDoNotParse) {
+    folder.Write("settings.ini", "[G]\nA=abc\nB=$FF\nC=0\nD=7\nE=-2147483633\nF=12x\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadInteger("G", "A", 1), 1);
+    EXPECT_EQ(ini.ReadInteger("G", "B", 1), 255);
+    EXPECT_EQ(ini.ReadInteger("G", "E", 0), -2147483633);
+    EXPECT_EQ(ini.ReadInteger("G", "F", 4), 4);
+    EXPECT_FALSE(ini.ReadBool("G", "C", true));
+    EXPECT_TRUE(ini.ReadBool("G", "D", false));
+    EXPECT_TRUE(ini.ReadBool("G", "A", true));
+    EXPECT_FALSE(ini.ReadBool("G", "A", false));
+}
+
+TEST_F(IniFileTest, WritingChangesOnlyItsOwnLines) {
+    const std::string original =
+        "; written by hand\r\n"
+        "[General]\r\n"
+        "User = Anna\r\n"
+        "Unknown=  keep  me  \r\n"
+        "\r\n"
+        "[Other]\r\n"
+        "X=1\r\n";
+    folder.Write("settings.ini", original);
+    IniFile ini(path);
+    ini.WriteString("general", "USER", "Bob");
+    ini.WriteInteger("General", "FontCharset", 0);
+    ini.WriteBool("Other", "Flag", true);
+    EXPECT_EQ(folder.Read("settings.ini"),
+              "; written by hand\r\n"
+              "[General]\r\n"
+              "USER=Bob\r\n"
+              "Unknown=  keep  me  \r\n"
+              "FontCharset=0\r\n"
+              "\r\n"
+              "[Other]\r\n"
+              "X=1\r\n"
+              "Flag=1\r\n");
+}
+
+TEST_F(IniFileTest, NewSectionsGoAtTheEndInTheOrderWritten) {
+    folder.Write("settings.ini", "[B]\nx=1");  // no final line break
+    IniFile ini(path);
+    ini.WriteValues("C", {{"One", "1"}, {"Two", "2"}});
+    ini.WriteString("A", "Key", "v");
+    EXPECT_EQ(folder.Read("settings.ini"), "[B]\nx=1\n\n[C]\nOne=1\nTwo=2\n\n[A]\nKey=v\n");
+    EXPECT_EQ(IniFile(path).SectionNames(), (std::vector<std::string>{"B", "C", "A"}));
+}
+
+TEST_F(IniFileTest, WritesCreateTheFileAndReadBackThroughANewObject) {
+    IniFile ini(path);
+    ini.WriteString("General", "User", "Default");
+    EXPECT_EQ(IniFile(path).ReadString("General", "User", ""), "Default");
+    EXPECT_EQ(folder.Read("settings.ini"), "[General]\nUser=Default\n");
+}
+
+TEST_F(IniFileTest, EraseSectionRemovesItsLinesOnly) {
+    folder.Write("settings.ini", "[Anna]\nA=1\n; note\n[Bob]\nB=2\n[Carl]\nC=3\n");
+    IniFile ini(path);
+    ini.EraseSection("BOB");
+    EXPECT_EQ(folder.Read("settings.ini"), "[Anna]\nA=1\n; note\n[Carl]\nC=3\n");
+    ini.EraseSection("nobody");
+    ini.DeleteKey("Anna", "a");
+    EXPECT_EQ(folder.Read("settings.ini"), "[Anna]\n; note\n[Carl]\nC=3\n");
+}
+
+TEST_F(IniFileTest, LineBreaksInNamesOrValuesCannotForgeOtherLines) {
+    IniFile ini(path);
+    ini.WriteString("General", "User", "Eve\n[Admin]\nRoot=1");
+    IniFile reread(path);
+    EXPECT_EQ(reread.SectionNames(), (std::vector<std::string>{"General"}));
+    EXPECT_EQ(reread.ReadString("General", "User", ""), "Eve [Admin] Root=1");
+}
+
+TEST_F(IniFileTest, SectionNameHoldingABracketReadsBack) {
+    IniFile ini(path);
+    ini.WriteString("Tom [2]", "Course", "English");
+    EXPECT_EQ(IniFile(path).SectionNames(), (std::vector<std::string>{"Tom [2]"}));
+    EXPECT_EQ(IniFile(path).ReadString("tom [2]", "Course", ""), "English");
+}
+
+TEST_F(IniFileTest, Utf8FilesAreReadIntoTheCodePageAndStayUtf8) {
+    folder.Write("settings.ini", "\xEF\xBB\xBF[Zo\xC3\xAB]\nName=Fran\xC3\xA7oise\nRu=\xD0\x96\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"Zo\xEB"}));
+    EXPECT_EQ(ini.ReadString("Zo\xEB", "Name", ""), "Fran\xE7oise");
+    EXPECT_EQ(ini.ReadString("Zo\xEB", "Ru", ""), "?");  // not in code page 1252
+    ini.WriteString("Zo\xEB", "City", "K\xF6ln");
+    EXPECT_EQ(folder.Read("settings.ini"),
+              "\xEF\xBB\xBF[Zo\xC3\xAB]\nName=Fran\xC3\xA7oise\nRu=\xD0\x96\nCity=K\xC3\xB6ln\n");
+}
+
+TEST_F(IniFileTest, EightBitFilesStayInTheCodePage) {
+    folder.Write("settings.ini", "[Zo\xEB]\nName=Fran\xE7oise\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadString("zo\xEB", "Name", ""), "Fran\xE7oise");
+    ini.WriteString("Zo\xEB", "City", "K\xF6ln");
+    EXPECT_EQ(folder.Read("settings.ini"), "[Zo\xEB]\nName=Fran\xE7oise\nCity=K\xF6ln\n");
+}
+
+TEST_F(IniFileTest, NewFilesAreWrittenAsUtf8) {
+    IniFile ini(path);
+    ini.WriteString("General", "User", "Zo\xEB");
+    EXPECT_EQ(folder.Read("settings.ini"), "[General]\nUser=Zo\xC3\xAB\n");
+    EXPECT_EQ(IniFile(path).ReadString("General", "User", ""), "Zo\xEB");
+}
+
+void ExpectUnableToWrite(const std::function<void()>& write, const std::string& path) {
+    try {
+        write();
+        ADD_FAILURE() << "the write did not fail";
+    } catch (const LibraryError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
+    }
+}
+
+// Root may write anywhere, so the failures below are ones that stop root too.
+
+TEST_F(IniFileTest, AFullDiskLeavesTheOldFileIntactAndNothingBehind) {
+    const std::string original = "[General]\nUser=Anna\nNote=" + std::string(100, 'n') + "\n";
+    folder.Write("settings.ini", original);
+    IniFile ini(path);
+
+    // A file size limit fails writes as a full disk does.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limit = old;
+    limit.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    ExpectUnableToWrite([&] { ini.WriteString("General", "User", "Bob"); }, path);
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    EXPECT_EQ(folder.Read("settings.ini"), original);
+    EXPECT_EQ(folder.EntryCount(), 1u);
+    // The failed change is not carried into the next write.
+    ini.WriteString("General", "Font", "Sans");
+    EXPECT_EQ(IniFile(path).ReadString("General", "User", ""), "Anna");
+}
+
+TEST_F(IniFileTest, AFolderThatCannotHoldTheFileRaisesTheMessage) {
+    // The path's folder is a plain file.
+    folder.Write("plain", "x");
+    const std::string inside = folder.File("plain") + "/zq.ini";
+    IniFile ini(inside);
+    EXPECT_EQ(ini.ReadString("General", "User", "Default"), "Default");
+    ExpectUnableToWrite([&] { ini.WriteString("General", "User", "Bob"); }, inside);
+    EXPECT_EQ(folder.Read("plain"), "x");
+}
+
+TEST_F(IniFileTest, AnUnreadableFileIsNeverReplaced) {
+    // The file's place is taken by a folder with something in it.
+    std::filesystem::create_directory(path);
+    folder.Write("settings.ini/keep", "data");
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadString("General", "User", "Default"), "Default");
+    ExpectUnableToWrite([&] { ini.WriteString("General", "User", "Bob"); }, path);
+    ExpectUnableToWrite([&] { ini.EraseSection("General"); }, path);
+    EXPECT_EQ(folder.Read("settings.ini/keep"), "data");
+    EXPECT_EQ(folder.EntryCount(), 1u);
+}
+
+TEST_F(IniFileTest, ReplacingKeepsPermissionsAndSymbolicLinks) {
+    folder.Write("real.ini", "[A]\n");
+    std::filesystem::permissions(folder.File("real.ini"), std::filesystem::perms(0640));
+    std::filesystem::create_symlink(folder.File("real.ini"), path);
+    IniFile(path).WriteString("A", "Key", "1");
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    EXPECT_EQ(folder.Read("real.ini"), "[A]\nKey=1\n");
+    EXPECT_EQ(std::filesystem::status(folder.File("real.ini")).permissions(), std::filesystem::perms(0640));
+}
+
+}  // namespace
+}  // namespace zq
