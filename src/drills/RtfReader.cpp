@@ -1,0 +1,500 @@
+#include "drills/RtfReader.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "base/CodePage.h"
+
+namespace zq {
+namespace {
+
+constexpr int kDocumentDefaultCodePage = 1252;
+constexpr char32_t kReplacement = 0xFFFD;
+// Deeper nesting than any real document has; beyond it groups are only
+// counted, so that a file of opening braces cannot exhaust memory.
+constexpr size_t kMaxGroupDepth = 4096;
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexValue(char c) {
+    if (IsDigit(c)) return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// The code page of a font's character set (\fcharsetN); 0 stands for the
+// document's own code page (ANSI, default, symbol and unknown sets).
+int CodePageOfCharset(int charset) {
+    switch (charset) {
+        case 77: return 10000;
+        case 128: return 932;
+        case 129: return 949;
+        case 134: return 936;
+        case 136: return 950;
+        case 161: return 1253;
+        case 162: return 1254;
+        case 163: return 1258;
+        case 177: return 1255;
+        case 178: return 1256;
+        case 186: return 1257;
+        case 204: return 1251;
+        case 222: return 874;
+        case 238: return 1250;
+        case 254: return 437;
+        case 255: return 850;
+        default: return 0;
+    }
+}
+
+// What a learner reads in place of a character the system code page lacks.
+char StandIn(char32_t ch) {
+    switch (ch) {
+        case 0x2010: case 0x2011: case 0x2012: case 0x2013: case 0x2014: case 0x2015: case 0x2212:
+            return '-';
+        case 0x2018: case 0x2019: case 0x201A: case 0x201B: case 0x2032:
+            return '\'';
+        case 0x201C: case 0x201D: case 0x201E: case 0x201F: case 0x2033:
+            return '"';
+        case 0x2002: case 0x2003: case 0x2004: case 0x2005: case 0x2006: case 0x2007: case 0x2008:
+        case 0x2009: case 0x200A: case 0x202F:
+            return ' ';
+        case 0x2022: case 0x2023: case 0x25CF:
+            return '*';
+        default:
+            return '?';
+    }
+}
+
+// Characters that show nothing on the page and so are not part of the text
+// to type: control codes, soft hyphens, zero-width marks.
+bool IsInvisible(char32_t ch) {
+    return (ch < 0x20 && ch != '\t') || ch == 0x7F || ch == 0x00AD || (ch >= 0x200B && ch <= 0x200F) ||
+           ch == 0x2060 || ch == 0xFEFF;
+}
+
+// Bytes of any code page to Unicode through iconv, one converter per code
+// page, opened when first needed.
+class CodePageDecoder {
+public:
+    CodePageDecoder() = default;
+    CodePageDecoder(const CodePageDecoder&) = delete;
+    CodePageDecoder& operator=(const CodePageDecoder&) = delete;
+    ~CodePageDecoder() {
+        for (const auto& entry : converters_)
+            if (IsOpen(entry.second)) iconv_close(entry.second);
+    }
+
+    std::u32string Decode(int codePage, std::string_view bytes) {
+        std::u32string chars;
+        iconv_t cd = Converter(codePage);
+        if (!IsOpen(cd)) {
+            for (char b : bytes)
+                chars += static_cast<unsigned char>(b) < 0x80 ? static_cast<char32_t>(b) : kReplacement;
+            return chars;
+        }
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        std::vector<char32_t> buffer(bytes.size() + 1);
+        std::string input(bytes);
+        char* in = input.data();
+        size_t inLeft = input.size();
+        while (inLeft > 0) {
+            char* out = reinterpret_cast<char*>(buffer.data());
+            size_t outLeft = buffer.size() * sizeof(char32_t);
+            const size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
+            const size_t produced = buffer.size() - outLeft / sizeof(char32_t);
+            chars.append(buffer.data(), produced);
+            if (result == static_cast<size_t>(-1) && inLeft > 0) {
+                // An invalid or incomplete sequence: one replacement, and go on
+                // after its first byte.
+                chars += kReplacement;
+                ++in;
+                --inLeft;
+                iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            }
+        }
+        return chars;
+    }
+
+private:
+    static bool IsOpen(iconv_t cd) { return cd != reinterpret_cast<iconv_t>(-1); }
+
+    iconv_t Converter(int codePage) {
+        auto it = converters_.find(codePage);
+        if (it == converters_.end()) {
+            const std::string name = codePage == 10000 ? "MACINTOSH" : "CP" + std::to_string(codePage);
+            it = converters_.emplace(codePage, iconv_open("UTF-32LE", name.c_str())).first;
+        }
+        return it->second;
+    }
+
+    std::unordered_map<int, iconv_t> converters_;
+};
+
+enum class Destination { Text, FontTable, Skipped };
+
+// Formatting state that a group inherits from its parent and that ends with
+// the group.
+struct GroupState {
+    Destination destination = Destination::Text;
+    int unicodeSkip = 1;  // \ucN: characters of fallback after each \uN
+    int font = -1;        // -1: the document's default font
+    bool hidden = false;  // \v: text not shown on the page
+};
+
+enum class Action {
+    LineBreak,
+    RowEnd,
+    Tab,
+    Cell,
+    Character,
+    Unicode,
+    UnicodeSkip,
+    Binary,
+    Font,
+    FontCharset,
+    FontCodePage,
+    DocumentCodePage,
+    DefaultFont,
+    Hidden,
+    Plain,
+    FontTable,
+    SkippedDestination,
+};
+
+struct WordMeaning {
+    Action action;
+    char32_t value = 0;  // the character of Character, the code page of DocumentCodePage
+};
+
+const std::unordered_map<std::string_view, WordMeaning>& ControlWords() {
+    static const std::unordered_map<std::string_view, WordMeaning> words = [] {
+        std::unordered_map<std::string_view, WordMeaning> map = {
+            {"par", {Action::LineBreak}},
+            {"line", {Action::LineBreak}},
+            {"row", {Action::RowEnd}},
+            {"nestrow", {Action::RowEnd}},
+            {"tab", {Action::Tab}},
+            {"cell", {Action::Cell}},
+            {"nestcell", {Action::Cell}},
+            {"emdash", {Action::Character, 0x2014}},
+            {"endash", {Action::Character, 0x2013}},
+            {"lquote", {Action::Character, 0x2018}},
+            {"rquote", {Action::Character, 0x2019}},
+            {"ldblquote", {Action::Character, 0x201C}},
+            {"rdblquote", {Action::Character, 0x201D}},
+            {"bullet", {Action::Character, 0x2022}},
+            {"emspace", {Action::Character, ' '}},
+            {"enspace", {Action::Character, ' '}},
+            {"qmspace", {Action::Character, ' '}},
+            {"u", {Action::Unicode}},
+            {"uc", {Action::UnicodeSkip}},
+            {"bin", {Action::Binary}},
+            {"f", {Action::Font}},
+            {"fcharset", {Action::FontCharset}},
+            {"cpg", {Action::FontCodePage}},
+            {"ansicpg", {Action::DocumentCodePage}},
+            {"ansi", {Action::DocumentCodePage, 1252}},
+            {"mac", {Action::DocumentCodePage, 10000}},
+            {"pc", {Action::DocumentCodePage, 437}},
+            {"pca", {Action::DocumentCodePage, 850}},
+            {"deff", {Action::DefaultFont}},
+            {"v", {Action::Hidden}},
+            {"plain", {Action::Plain}},
+            {"fonttbl", {Action::FontTable}},
+        };
+        // Destinations whose content is not running text.
+        for (std::string_view name :
+             {"colortbl", "stylesheet", "info", "pict", "object", "objdata", "header", "headerl", "headerr",
+              "headerf", "footer", "footerl", "footerr", "footerf", "footnote", "annotation", "atnid",
+              "atnauthor", "listtable", "listoverridetable", "listtext", "pntext", "pntxta", "pntxtb", "pn",
+              "rsidtbl", "revtbl", "filetbl", "themedata", "colorschememapping", "latentstyles",
+              "datastore", "xmlnstbl", "mmathPr", "generator", "fldinst", "bkmkstart", "bkmkend",
+              "shppict", "nonshppict", "shp", "shpinst", "sp", "sn", "sv", "do", "template", "docvar",
+              "userprops", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "xe", "tc",
+              "txe", "rxe", "comment", "author", "operator", "title", "subject", "keywords", "doccomm",
+              "company", "category", "manager", "creatim", "revtim", "printim", "buptim", "hlinkbase"})
+            map.emplace(name, WordMeaning{Action::SkippedDestination});
+        return map;
+    }();
+    return words;
+}
+
+class RtfReader {
+public:
+    explicit RtfReader(std::string_view rtf) : rtf_(rtf) {}
+
+    std::string Read() {
+        while (pos_ < rtf_.size()) {
+            const char c = rtf_[pos_++];
+            switch (c) {
+                case '{': OpenGroup(); break;
+                case '}': CloseGroup(); break;
+                case '\\': ReadControl(); break;
+                default: Literal(static_cast<unsigned char>(c)); break;
+            }
+        }
+        FlushBytes();
+        return std::move(out_);
+    }
+
+private:
+    void OpenGroup() {
+        FlushBytes();
+        fallbackToSkip_ = 0;
+        if (saved_.size() < kMaxGroupDepth)
+            saved_.push_back(state_);
+        else
+            ++uncountedDepth_;
+    }
+
+    void CloseGroup() {
+        FlushBytes();
+        fallbackToSkip_ = 0;
+        if (uncountedDepth_ > 0) {
+            --uncountedDepth_;
+        } else if (!saved_.empty()) {
+            state_ = saved_.back();
+            saved_.pop_back();
+        }
+    }
+
+    // After a backslash: a control word (letters, an optional signed number
+    // and an optional blank) or a control symbol (one other character).
+    void ReadControl() {
+        if (pos_ >= rtf_.size()) return;
+        if (!IsAsciiLetter(rtf_[pos_])) {
+            ControlSymbol(rtf_[pos_++]);
+            return;
+        }
+        const size_t start = pos_;
+        while (pos_ < rtf_.size() && IsAsciiLetter(rtf_[pos_])) ++pos_;
+        const std::string_view word = rtf_.substr(start, pos_ - start);
+        const std::optional<std::int32_t> parameter = ReadParameter();
+        if (pos_ < rtf_.size() && rtf_[pos_] == ' ') ++pos_;
+        ControlWord(word, parameter);
+    }
+
+    std::optional<std::int32_t> ReadParameter() {
+        const bool negative = pos_ + 1 < rtf_.size() && rtf_[pos_] == '-' && IsDigit(rtf_[pos_ + 1]);
+        if (negative) ++pos_;
+        if (pos_ >= rtf_.size() || !IsDigit(rtf_[pos_])) return std::nullopt;
+        std::int64_t value = 0;
+        for (; pos_ < rtf_.size() && IsDigit(rtf_[pos_]); ++pos_)
+            value = std::min<std::int64_t>(value * 10 + (rtf_[pos_] - '0'), INT32_MAX);
+        return static_cast<std::int32_t>(negative ? -value : value);
+    }
+
+    void ControlSymbol(char symbol) {
+        switch (symbol) {
+            case '\'': HexByte(); return;
+            case '*': state_.destination = Destination::Skipped; return;
+            case '\r':
+            case '\n':  // a backslash before a line end of the file is a paragraph mark
+                ControlWord("par", std::nullopt);
+                return;
+            default: break;
+        }
+        if (SkipsFallback()) return;
+        switch (symbol) {
+            case '\\':
+            case '{':
+            case '}': AppendChar(static_cast<unsigned char>(symbol)); break;
+            case '~': AppendChar(' '); break;  // typed as a plain blank
+            case '_': AppendChar(0x2011); break;
+            default: break;  // \- optional hyphen, \| \: formula and index marks
+        }
+    }
+
+    void HexByte() {
+        int value = 0;
+        int digits = 0;
+        while (digits < 2 && pos_ < rtf_.size() && HexValue(rtf_[pos_]) >= 0) {
+            value = value * 16 + HexValue(rtf_[pos_++]);
+            ++digits;
+        }
+        if (digits == 0 || SkipsFallback()) return;
+        AppendByte(static_cast<unsigned char>(value));
+    }
+
+    void ControlWord(std::string_view word, std::optional<std::int32_t> parameter) {
+        const auto& words = ControlWords();
+        const auto it = words.find(word);
+        if (it != words.end() && it->second.action == Action::Binary) {
+            // The data of \binN is raw bytes, skipped whatever they are.
+            // Inside a Unicode fallback they count as one character.
+            const size_t length = static_cast<size_t>(std::max(0, parameter.value_or(0)));
+            SkipsFallback();
+            pos_ += std::min(length, rtf_.size() - pos_);
+            return;
+        }
+        if (SkipsFallback() || it == words.end()) return;
+        Apply(it->second, parameter);
+    }
+
+    void Apply(const WordMeaning& meaning, std::optional<std::int32_t> parameter) {
+        switch (meaning.action) {
+            case Action::LineBreak: AppendLineBreak(); break;
+            case Action::RowEnd:
+                if (TakesText() && !out_.empty() && out_.back() == '\t') out_.pop_back();
+                AppendLineBreak();
+                break;
+            case Action::Tab:
+            case Action::Cell: AppendChar('\t'); break;
+            case Action::Character: AppendChar(meaning.value); break;
+            case Action::Unicode:
+                if (parameter) AppendUtf16Unit(static_cast<char16_t>(*parameter & 0xFFFF));
+                fallbackToSkip_ = state_.unicodeSkip;
+                break;
+            case Action::UnicodeSkip: state_.unicodeSkip = std::max(0, parameter.value_or(1)); break;
+            case Action::Binary: break;  // handled before
+            case Action::Font:
+                if (state_.destination == Destination::FontTable)
+                    fontTableEntry_ = parameter.value_or(0);
+                else
+                    state_.font = parameter.value_or(0);
+                break;
+            case Action::FontCharset:
+                if (state_.destination == Destination::FontTable)
+                    fontCodePages_[fontTableEntry_] = CodePageOfCharset(parameter.value_or(0));
+                break;
+            case Action::FontCodePage:
+                if (state_.destination == Destination::FontTable && parameter.value_or(0) > 0)
+                    fontCodePages_[fontTableEntry_] = *parameter;
+                break;
+            case Action::DocumentCodePage: {
+                const int codePage = meaning.value != 0 ? static_cast<int>(meaning.value) : parameter.value_or(0);
+                if (codePage > 0) documentCodePage_ = codePage;
+                break;
+            }
+            case Action::DefaultFont: defaultFont_ = parameter.value_or(0); break;
+            case Action::Hidden: state_.hidden = parameter.value_or(1) != 0; break;
+            case Action::Plain:
+                state_.hidden = false;
+                state_.font = -1;
+                break;
+            case Action::FontTable:
+                if (state_.destination == Destination::Text) state_.destination = Destination::FontTable;
+                break;
+            case Action::SkippedDestination: state_.destination = Destination::Skipped; break;
+        }
+    }
+
+    void Literal(unsigned char c) {
+        if (c == '\r' || c == '\n') return;  // line ends of the file are not text
+        if (c < 0x20 && c != '\t') return;
+        if (SkipsFallback()) return;
+        if (c < 0x80)
+            AppendChar(c);
+        else
+            AppendByte(c);
+    }
+
+    // After \uN the next N characters are the fallback for readers without
+    // Unicode; this reader has Unicode, so it passes over them.
+    bool SkipsFallback() {
+        if (fallbackToSkip_ <= 0) return false;
+        --fallbackToSkip_;
+        return true;
+    }
+
+    bool TakesText() const { return state_.destination == Destination::Text && !state_.hidden; }
+
+    int CurrentCodePage() const {
+        const int font = state_.font >= 0 ? state_.font : defaultFont_;
+        const auto it = fontCodePages_.find(font);
+        return it != fontCodePages_.end() && it->second > 0 ? it->second : documentCodePage_;
+    }
+
+    void AppendUtf16Unit(char16_t unit) {
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            highSurrogate_ = unit;
+            return;
+        }
+        if (unit >= 0xDC00 && unit <= 0xDFFF) {
+            const char32_t high = highSurrogate_;
+            highSurrogate_ = 0;
+            AppendChar(high != 0 ? 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00) : kReplacement);
+            return;
+        }
+        if (highSurrogate_ != 0) {
+            highSurrogate_ = 0;
+            AppendChar(kReplacement);
+        }
+        AppendChar(unit);
+    }
+
+    void AppendLineBreak() {
+        if (!TakesText()) return;
+        FlushBytes();
+        out_ += "\r\n";
+    }
+
+    // An 8-bit character of the current code page; consecutive ones are
+    // decoded together, so that double-byte code pages come out whole.
+    void AppendByte(unsigned char byte) {
+        if (!TakesText()) return;
+        const int codePage = CurrentCodePage();
+        if (!pendingBytes_.empty() && pendingCodePage_ != codePage) FlushBytes();
+        pendingCodePage_ = codePage;
+        pendingBytes_ += static_cast<char>(byte);
+    }
+
+    void AppendChar(char32_t ch) {
+        if (!TakesText()) return;
+        FlushBytes();
+        EmitChar(ch);
+    }
+
+    void FlushBytes() {
+        if (pendingBytes_.empty()) return;
+        for (char32_t ch : decoder_.Decode(pendingCodePage_, pendingBytes_)) EmitChar(ch);
+        pendingBytes_.clear();
+    }
+
+    void EmitChar(char32_t ch) {
+        if (IsInvisible(ch)) return;
+        if (ch == 0x00A0) ch = ' ';  // a non-breaking space is typed as a blank
+        const std::optional<unsigned char> code = CodeOfChar(ch);
+        out_ += code ? static_cast<char>(*code) : StandIn(ch);
+    }
+
+    std::string_view rtf_;
+    size_t pos_ = 0;
+    std::string out_;
+
+    GroupState state_;
+    std::vector<GroupState> saved_;
+    size_t uncountedDepth_ = 0;
+
+    int documentCodePage_ = kDocumentDefaultCodePage;
+    int defaultFont_ = -1;
+    int fontTableEntry_ = 0;
+    std::unordered_map<int, int> fontCodePages_;
+
+    int fallbackToSkip_ = 0;
+    char32_t highSurrogate_ = 0;
+    std::string pendingBytes_;
+    int pendingCodePage_ = 0;
+    CodePageDecoder decoder_;
+};
+
+}  // namespace
+
+bool LooksLikeRtf(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
+    const size_t start = bytes.find_first_not_of(" \t\r\n");
+    return start != std::string_view::npos && bytes.substr(start, 5) == "{\\rtf";
+}
+
+std::string RtfToText(std::string_view rtf) { return RtfReader(rtf).Read(); }
+
+}  // namespace zq
