@@ -1,0 +1,34 @@
+#include "keyboard/EnvironmentLayoutBackend.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace zq {
+
+EnvironmentLayoutBackend::EnvironmentLayoutBackend(LocaleTextSource localeTexts,
+                                                   std::vector<XkbLayoutName> configuredGroups)
+    : XkbLayoutBackend(std::move(localeTexts)), groups_(std::move(configuredGroups)) {}
+
+std::vector<std::uint32_t> EnvironmentLayoutBackend::LoadedLayouts() { return HandlesOfGroups(groups_); }
+
+std::uint32_t EnvironmentLayoutBackend::ActiveLayout() {
+    return groups_.empty() ? 0 : HandleOfGroup(groups_.front());
+}
+
+bool EnvironmentLayoutBackend::Activate(std::uint32_t /*identifier*/) { return false; }
+
+std::vector<XkbLayoutName> ConfiguredKeyboardGroups() {
+    const char* layouts = std::getenv("XKB_DEFAULT_LAYOUT");
+    if (layouts != nullptr && *layouts != '\0') {
+        const char* variants = std::getenv("XKB_DEFAULT_VARIANT");
+        return SplitXkbGroups(layouts, variants != nullptr ? variants : "");
+    }
+    std::ifstream file("/etc/default/keyboard");
+    if (!file) return {};
+    std::ostringstream text;
+    text << file.rdbuf();
+    return GroupsFromKeyboardSettings(text.str());
+}
+
+}  // namespace zq
