@@ -1,0 +1,214 @@
+#include "PcKeyboard.h"
+
+#include <cmath>
+
+namespace zq {
+namespace {
+
+// Pixels per key unit, the gap left between neighbouring keys, and the
+// margin around the keys (the keyboard window adds its own on the right and
+// at the bottom).
+constexpr int kPitch = 36;
+constexpr int kGap = 3;
+constexpr int kMargin = 10;
+
+// The main rows stand half a unit below the function row.
+constexpr double kMainTop = 1.5;
+
+// Horizontal starts of the three blocks right of the main block.
+constexpr double kNavigationLeft = 15.25;
+constexpr double kKeypadLeft = 18.5;
+
+constexpr int kExtended = 256;  // scan codes sent after 0xE0
+
+// Fingers, numbered across both hands.
+enum Finger {
+    kLeftLittle = 0,
+    kLeftRing,
+    kLeftMiddle,
+    kLeftIndex,
+    kLeftThumb,
+    kRightThumb,
+    kRightIndex,
+    kRightMiddle,
+    kRightRing,
+    kRightLittle,
+};
+
+// Builds one row from left to right: each Add places a key at the current
+// position and moves past it.
+class RowBuilder {
+public:
+    RowBuilder(std::vector<PcKey>& keys, int row, double x)
+        : keys_(keys), row_(row), x_(x), y_(row == 0 ? 0.0 : kMainTop + row - 1) {}
+
+    RowBuilder& Skip(double units) {
+        x_ += units;
+        return *this;
+    }
+    RowBuilder& MoveTo(double x) {
+        x_ = x;
+        return *this;
+    }
+    RowBuilder& Add(const char* xkbName, const char* caption, KeyRole role, int scanCode, int virtualKey,
+                    int finger, double width = 1.0, double height = 1.0) {
+        keys_.push_back({xkbName, caption, role, scanCode, virtualKey, finger, row_, x_, y_, width, height});
+        x_ += width;
+        return *this;
+    }
+    // A key typing what the layout puts on it.
+    RowBuilder& Char(const char* xkbName, int scanCode, int finger, double width = 1.0) {
+        return Add(xkbName, "", KeyRole::Character, scanCode, 0, finger, width);
+    }
+
+private:
+    std::vector<PcKey>& keys_;
+    int row_;
+    double x_, y_;
+};
+
+void AddFunctionRow(std::vector<PcKey>& keys) {
+    RowBuilder row(keys, 0, 0);
+    row.Add("ESC", "Esc", KeyRole::Other, 1, 27, kLeftLittle).Skip(1);
+    const int fingers[12] = {kLeftLittle,  kLeftRing,   kLeftMiddle, kLeftIndex,  kLeftIndex,  kRightIndex,
+                             kRightIndex, kRightMiddle, kRightRing,  kRightLittle, kRightLittle, kRightLittle};
+    static const char* const names[12] = {"FK01", "FK02", "FK03", "FK04", "FK05", "FK06",
+                                          "FK07", "FK08", "FK09", "FK10", "FK11", "FK12"};
+    static const char* const captions[12] = {"F1", "F2", "F3", "F4",  "F5",  "F6",
+                                             "F7", "F8", "F9", "F10", "F11", "F12"};
+    for (int i = 0; i < 12; ++i) {
+        if (i == 4 || i == 8) row.Skip(0.5);
+        const int scanCode = i < 10 ? 59 + i : 87 + (i - 10);
+        row.Add(names[i], captions[i], KeyRole::Other, scanCode, 112 + i, fingers[i]);
+    }
+    row.MoveTo(kNavigationLeft)
+        .Add("PRSC", "PrtSc", KeyRole::Other, kExtended + 0x37, 44, kRightIndex)
+        .Add("SCLK", "ScrLk", KeyRole::Other, 70, 145, kRightMiddle)
+        .Add("PAUS", "Pause", KeyRole::Other, 2 * kExtended + 0x45, 19, kRightRing);
+}
+
+void AddDigitRow(std::vector<PcKey>& keys) {
+    RowBuilder row(keys, 1, 0);
+    row.Char("TLDE", 41, kLeftLittle);
+    const int fingers[12] = {kLeftLittle, kLeftRing,   kLeftMiddle, kLeftIndex,   kLeftIndex,   kRightIndex,
+                             kRightIndex, kRightMiddle, kRightRing, kRightLittle, kRightLittle, kRightLittle};
+    static const char* const names[12] = {"AE01", "AE02", "AE03", "AE04", "AE05", "AE06",
+                                          "AE07", "AE08", "AE09", "AE10", "AE11", "AE12"};
+    for (int i = 0; i < 12; ++i) row.Char(names[i], 2 + i, fingers[i]);
+    row.Add("BKSP", "Bksp", KeyRole::Control, 14, 8, kRightLittle, 2.0);
+    row.MoveTo(kNavigationLeft)
+        .Add("INS", "Ins", KeyRole::Other, kExtended + 0x52, 45, kRightIndex)
+        .Add("HOME", "Home", KeyRole::Other, kExtended + 0x47, 36, kRightMiddle)
+        .Add("PGUP", "PgUp", KeyRole::Other, kExtended + 0x49, 33, kRightRing);
+    row.MoveTo(kKeypadLeft)
+        .Add("NMLK", "Num", KeyRole::Other, 69, 144, kRightIndex)
+        .Add("KPDV", "", KeyRole::Keypad, kExtended + 0x35, 111, kRightMiddle)
+        .Add("KPMU", "", KeyRole::Keypad, 55, 106, kRightRing)
+        .Add("KPSU", "", KeyRole::Keypad, 74, 109, kRightLittle);
+}
+
+void AddTopLetterRow(std::vector<PcKey>& keys, KeyboardShape shape) {
+    RowBuilder row(keys, 2, 0);
+    row.Add("TAB", "Tab", KeyRole::Control, 15, 9, kLeftLittle, 1.5);
+    const int fingers[12] = {kLeftLittle, kLeftRing,   kLeftMiddle, kLeftIndex,   kLeftIndex,   kRightIndex,
+                             kRightIndex, kRightMiddle, kRightRing, kRightLittle, kRightLittle, kRightLittle};
+    static const char* const names[12] = {"AD01", "AD02", "AD03", "AD04", "AD05", "AD06",
+                                          "AD07", "AD08", "AD09", "AD10", "AD11", "AD12"};
+    for (int i = 0; i < 12; ++i) row.Char(names[i], 16 + i, fingers[i]);
+    if (shape == KeyboardShape::Iso) {
+        // The tall Enter key spans this row and the next; drawn as one
+        // rectangle, it leaves a quarter unit free after the last letter key.
+        row.Skip(0.25).Add("RTRN", "Enter", KeyRole::Control, 28, 13, kRightLittle, 1.25, 2.0);
+    } else {
+        row.Char("BKSL", 43, kRightLittle, 1.5);
+    }
+    row.MoveTo(kNavigationLeft)
+        .Add("DELE", "Del", KeyRole::Other, kExtended + 0x53, 46, kRightIndex)
+        .Add("END", "End", KeyRole::Other, kExtended + 0x4F, 35, kRightMiddle)
+        .Add("PGDN", "PgDn", KeyRole::Other, kExtended + 0x51, 34, kRightRing);
+    row.MoveTo(kKeypadLeft)
+        .Add("KP7", "", KeyRole::Keypad, 71, 103, kRightIndex)
+        .Add("KP8", "", KeyRole::Keypad, 72, 104, kRightMiddle)
+        .Add("KP9", "", KeyRole::Keypad, 73, 105, kRightRing)
+        .Add("KPAD", "", KeyRole::Keypad, 78, 107, kRightLittle, 1.0, 2.0);
+}
+
+void AddHomeRow(std::vector<PcKey>& keys, KeyboardShape shape) {
+    RowBuilder row(keys, 3, 0);
+    row.Add("CAPS", "Caps", KeyRole::CapsLock, 58, 20, kLeftLittle, 1.75);
+    const int fingers[11] = {kLeftLittle, kLeftRing,   kLeftMiddle, kLeftIndex,   kLeftIndex,  kRightIndex,
+                             kRightIndex, kRightMiddle, kRightRing, kRightLittle, kRightLittle};
+    static const char* const names[11] = {"AC01", "AC02", "AC03", "AC04", "AC05", "AC06",
+                                          "AC07", "AC08", "AC09", "AC10", "AC11"};
+    for (int i = 0; i < 11; ++i) row.Char(names[i], 30 + i, fingers[i]);
+    if (shape == KeyboardShape::Iso) {
+        row.Char("BKSL", 43, kRightLittle);
+    } else {
+        row.Add("RTRN", "Enter", KeyRole::Control, 28, 13, kRightLittle, 2.25);
+    }
+    row.MoveTo(kKeypadLeft)
+        .Add("KP4", "", KeyRole::Keypad, 75, 100, kRightIndex)
+        .Add("KP5", "", KeyRole::Keypad, 76, 101, kRightMiddle)
+        .Add("KP6", "", KeyRole::Keypad, 77, 102, kRightRing);
+}
+
+void AddBottomLetterRow(std::vector<PcKey>& keys, KeyboardShape shape) {
+    RowBuilder row(keys, 4, 0);
+    if (shape == KeyboardShape::Iso) {
+        row.Add("LFSH", "Shift", KeyRole::LeftShift, 42, 16, kLeftLittle, 1.25).Char("LSGT", 86, kLeftLittle);
+    } else {
+        row.Add("LFSH", "Shift", KeyRole::LeftShift, 42, 16, kLeftLittle, 2.25);
+    }
+    const int fingers[10] = {kLeftLittle, kLeftRing,   kLeftMiddle, kLeftIndex, kLeftIndex,
+                             kRightIndex, kRightIndex, kRightMiddle, kRightRing, kRightLittle};
+    static const char* const names[10] = {"AB01", "AB02", "AB03", "AB04", "AB05",
+                                          "AB06", "AB07", "AB08", "AB09", "AB10"};
+    for (int i = 0; i < 10; ++i) row.Char(names[i], 44 + i, fingers[i]);
+    row.Add("RTSH", "Shift", KeyRole::RightShift, 54, 16, kRightLittle, 2.75);
+    row.MoveTo(kNavigationLeft + 1).Add("UP", "\u2191", KeyRole::Other, kExtended + 0x48, 38, kRightMiddle);
+    row.MoveTo(kKeypadLeft)
+        .Add("KP1", "", KeyRole::Keypad, 79, 97, kRightIndex)
+        .Add("KP2", "", KeyRole::Keypad, 80, 98, kRightMiddle)
+        .Add("KP3", "", KeyRole::Keypad, 81, 99, kRightRing)
+        .Add("KPEN", "Enter", KeyRole::Other, kExtended + 0x1C, 13, kRightLittle, 1.0, 2.0);
+}
+
+void AddSpaceRow(std::vector<PcKey>& keys) {
+    RowBuilder row(keys, 5, 0);
+    row.Add("LCTL", "Ctrl", KeyRole::Other, 29, 17, kLeftLittle, 1.25)
+        .Add("LWIN", "Win", KeyRole::Other, kExtended + 0x5B, 91, kLeftLittle, 1.25)
+        .Add("LALT", "Alt", KeyRole::Other, 56, 18, kLeftThumb, 1.25)
+        .Char("SPCE", 57, kRightThumb, 6.25)
+        .Add("RALT", "AltGr", KeyRole::RightAlt, kExtended + 0x38, 18, kRightThumb, 1.25)
+        .Add("RWIN", "Win", KeyRole::Other, kExtended + 0x5C, 92, kRightLittle, 1.25)
+        .Add("COMP", "Menu", KeyRole::Other, kExtended + 0x5D, 93, kRightLittle, 1.25)
+        .Add("RCTL", "Ctrl", KeyRole::Other, kExtended + 0x1D, 17, kRightLittle, 1.25);
+    row.MoveTo(kNavigationLeft)
+        .Add("LEFT", "\u2190", KeyRole::Other, kExtended + 0x4B, 37, kRightIndex)
+        .Add("DOWN", "\u2193", KeyRole::Other, kExtended + 0x50, 40, kRightMiddle)
+        .Add("RGHT", "\u2192", KeyRole::Other, kExtended + 0x4D, 39, kRightRing);
+    row.MoveTo(kKeypadLeft)
+        .Add("KP0", "", KeyRole::Keypad, 82, 96, kRightThumb, 2.0)
+        .Add("KPDL", "", KeyRole::Keypad, 83, 110, kRightRing);
+}
+
+}  // namespace
+
+std::vector<PcKey> PcKeyboard(KeyboardShape shape) {
+    std::vector<PcKey> keys;
+    AddFunctionRow(keys);
+    AddDigitRow(keys);
+    AddTopLetterRow(keys, shape);
+    AddHomeRow(keys, shape);
+    AddBottomLetterRow(keys, shape);
+    AddSpaceRow(keys);
+    return keys;
+}
+
+PixelRect KeyPixels(const PcKey& key) {
+    const auto pixels = [](double units) { return static_cast<int>(std::lround(units * kPitch)); };
+    return {kMargin + pixels(key.x), kMargin + pixels(key.y), pixels(key.width) - kGap,
+            pixels(key.height) - kGap};
+}
+
+}  // namespace zq

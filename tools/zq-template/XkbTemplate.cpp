@@ -1,0 +1,325 @@
+#include "XkbTemplate.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "HandsLook.h"
+#include "XkbLayout.h"
+#include "base/CodePage.h"
+#include "base/Utf8Char.h"
+
+namespace zq {
+namespace {
+
+// The four shift levels a typist reaches, with how hard each is to reach.
+// Shift counts as easier than AltGr because every keyboard has it.
+struct Level {
+    Modifiers modifiers;
+    int cost;
+};
+constexpr std::array<Level, 4> kLevels = {{
+    {{.shift = false, .altGr = false}, 0},
+    {{.shift = true, .altGr = false}, 1},
+    {{.shift = false, .altGr = true}, 2},
+    {{.shift = true, .altGr = true}, 3},
+}};
+constexpr int kPlain = 0, kShift = 1, kAltGr = 2;
+
+// Any way through a dead key counts as harder than every direct way.
+constexpr int kDeadKeyCost = 10;
+// The keyboard lights only the key after the dead key. For an accent typed
+// on its own, the dead key pressed twice lights the accent's key, which
+// tells the learner more than the space bar does.
+constexpr int kSpaceAfterDeadKeyCost = 5;
+
+constexpr std::size_t kMaxCharNameLength = 30;
+
+struct DeadKeyLook {
+    xkb_keysym_t keysym;
+    int accent;
+    char32_t spacing;  // the accent as a character of its own, shown on the key
+    const char* name;
+};
+constexpr DeadKeyLook kDeadKeys[] = {
+    {XKB_KEY_dead_grave, kAccentGrave, U'`', "grave"},
+    {XKB_KEY_dead_acute, kAccentAcute, U'\u00B4', "acute"},
+    {XKB_KEY_dead_circumflex, kAccentCircumflex, U'^', "circumflex"},
+    {XKB_KEY_dead_tilde, kAccentTilde, U'~', "tilde"},
+    {XKB_KEY_dead_diaeresis, kAccentUmlaut, U'\u00A8', "diaeresis"},
+    {XKB_KEY_dead_abovering, kAccentRing, U'\u00B0', "ring"},
+    {XKB_KEY_dead_caron, kAccentCaron, U'\u02C7', "caron"},
+    {XKB_KEY_dead_cedilla, kAccentCedilla, U'\u00B8', "cedilla"},
+    // Accents a template has no code for: shown on their keys only.
+    {XKB_KEY_dead_macron, kNoAccent, U'\u00AF', "macron"},
+    {XKB_KEY_dead_breve, kNoAccent, U'\u02D8', "breve"},
+    {XKB_KEY_dead_abovedot, kNoAccent, U'\u02D9', "dot above"},
+    {XKB_KEY_dead_doubleacute, kNoAccent, U'\u02DD', "double acute"},
+    {XKB_KEY_dead_ogonek, kNoAccent, U'\u02DB', "ogonek"},
+};
+
+const DeadKeyLook* FindDeadKey(xkb_keysym_t keysym) {
+    for (const DeadKeyLook& dead : kDeadKeys)
+        if (dead.keysym == keysym) return &dead;
+    return nullptr;
+}
+
+// What one key gives at each level. A level is empty when the key has
+// nothing there, or when its modifiers select the same shift level as an
+// easier combination (AltGr on a key without a third level types the plain
+// character again, which is no way of its own).
+struct KeyLevels {
+    const PcKey* key;
+    std::array<xkb_keysym_t, kLevels.size()> keysyms{};
+};
+
+KeyLevels ReadKeyLevels(const XkbLayout& layout, const PcKey& key) {
+    KeyLevels result{&key, {}};
+    std::set<xkb_level_index_t> seen;
+    const std::size_t levelCount = key.role == KeyRole::Control ? 1 : layout.HasAltGr() ? 4 : 2;
+    for (std::size_t i = 0; i < levelCount; ++i) {
+        const XkbLayout::Press press = layout.PressKey(key.xkbName, kLevels[i].modifiers);
+        if (press.keysym != XKB_KEY_NoSymbol && seen.insert(press.level).second)
+            result.keysyms[i] = press.keysym;
+    }
+    return result;
+}
+
+// Caps Lock turns the plain character into the Shift character and back.
+bool IsLetterKey(const XkbLayout& layout, const KeyLevels& levels) {
+    const xkb_keysym_t plain = levels.keysyms[kPlain], shifted = levels.keysyms[kShift];
+    if (plain == XKB_KEY_NoSymbol || shifted == XKB_KEY_NoSymbol || plain == shifted) return false;
+    const std::string& name = levels.key->xkbName;
+    return layout.PressKey(name, {.capsLock = true}).keysym == shifted &&
+           layout.PressKey(name, {.shift = true, .capsLock = true}).keysym == plain;
+}
+
+// How a keysym is shown on a key cap: dead keys by their accent, the space
+// and control characters not at all.
+std::string CapText(xkb_keysym_t keysym) {
+    if (const DeadKeyLook* dead = FindDeadKey(keysym)) return Utf8OfChar(dead->spacing);
+    const char32_t ch = KeysymCharacter(keysym);
+    if (ch <= U' ' || ch == 0x7F) return {};
+    return Utf8OfChar(ch);
+}
+
+int KeyKindOf(const XkbLayout& layout, const KeyLevels& levels) {
+    const PcKey& key = *levels.key;
+    switch (key.role) {
+        case KeyRole::Character:
+            if (const DeadKeyLook* dead = FindDeadKey(levels.keysyms[kPlain]))
+                return dead->accent != kNoAccent ? dead->accent : kCharacterKey;
+            return IsLetterKey(layout, levels) ? kLetterKey : kCharacterKey;
+        case KeyRole::CapsLock: return kCapsLockKey;
+        case KeyRole::LeftShift: return kLeftShiftKey;
+        case KeyRole::RightShift: return kRightShiftKey;
+        case KeyRole::RightAlt: return layout.HasAltGr() ? kAltGrKey : key.virtualKey;
+        case KeyRole::Control:
+        case KeyRole::Keypad:
+        case KeyRole::Other: return key.virtualKey;
+    }
+    return key.virtualKey;
+}
+
+// The second kind: the accent a dead key gives with Shift, or the accent a
+// character key gives with AltGr.
+int SecondKindOf(const KeyLevels& levels, int kind) {
+    if (levels.key->role != KeyRole::Character) return 0;
+    const bool isDeadKey = kind >= kAccentGrave && kind <= kAccentCedilla;
+    const DeadKeyLook* dead = FindDeadKey(levels.keysyms[isDeadKey ? kShift : kAltGr]);
+    return dead ? dead->accent : 0;
+}
+
+std::string LabelOf(const XkbLayout& layout, const KeyLevels& levels, int kind) {
+    const PcKey& key = *levels.key;
+    switch (key.role) {
+        case KeyRole::Character: {
+            if (kind == kLetterKey) return CapText(levels.keysyms[kShift]);
+            const std::string plain = CapText(levels.keysyms[kPlain]);
+            const std::string shifted = CapText(levels.keysyms[kShift]);
+            return shifted.empty() || shifted == plain ? plain : shifted + "\n" + plain;
+        }
+        case KeyRole::Keypad: return CapText(layout.PressKey(key.xkbName, {.numLock = true}).keysym);
+        case KeyRole::RightAlt: return layout.HasAltGr() ? "AltGr" : "Alt";
+        default: return key.caption;
+    }
+}
+
+std::string HintOf(const XkbLayout& layout, const KeyLevels& levels) {
+    const PcKey& key = *levels.key;
+    if (key.role == KeyRole::Keypad) return "Keypad " + LabelOf(layout, levels, 0);
+    if (key.role == KeyRole::RightAlt) return layout.HasAltGr() ? "AltGr" : "Right Alt";
+    if (key.role != KeyRole::Character) {
+        static const std::map<std::string, std::string> kWords = {
+            {"UP", "Up arrow"},       {"DOWN", "Down arrow"},   {"LEFT", "Left arrow"},
+            {"RGHT", "Right arrow"},  {"BKSP", "Backspace"},    {"CAPS", "Caps Lock"},
+            {"LFSH", "Left Shift"},   {"RTSH", "Right Shift"},  {"LCTL", "Left Ctrl"},
+            {"RCTL", "Right Ctrl"},   {"LWIN", "Left Windows"}, {"RWIN", "Right Windows"},
+            {"NMLK", "Num Lock"},     {"KPEN", "Keypad Enter"}, {"PRSC", "Print Screen"},
+            {"SCLK", "Scroll Lock"},  {"LALT", "Left Alt"},
+        };
+        const auto word = kWords.find(key.xkbName);
+        return word != kWords.end() ? word->second : key.caption;
+    }
+    static const char* const kLevelNames[] = {"", "Shift ", "AltGr ", "Shift+AltGr "};
+    std::string hint;
+    for (std::size_t i = 0; i < kLevels.size(); ++i) {
+        const xkb_keysym_t keysym = levels.keysyms[i];
+        if (keysym == XKB_KEY_NoSymbol) continue;
+        std::string what;
+        if (const DeadKeyLook* dead = FindDeadKey(keysym))
+            what = std::string("dead ") + dead->name;
+        else if (KeysymCharacter(keysym) == U' ')
+            what = "space";
+        else
+            what = CapText(keysym);
+        if (what.empty()) continue;
+        hint += (hint.empty() ? "" : ", ") + std::string(kLevelNames[i]) + what;
+    }
+    return hint;
+}
+
+// A way of typing one character, with how hard it is.
+struct Way {
+    TemplateChar row;
+    int cost;
+};
+
+std::optional<Way> WayOf(xkb_keysym_t keysym, const KeyLevels& levels, std::size_t level, int accent,
+                         int cost) {
+    const char32_t ch = KeysymCharacter(keysym);
+    if (ch == 0) return std::nullopt;
+    // Control characters count only on the keys that exist to type them.
+    if ((ch < U' ' || ch == 0x7F) && levels.key->role != KeyRole::Control) return std::nullopt;
+    const std::optional<unsigned char> code = CodeOfChar(ch);
+    if (!code) return std::nullopt;
+    // Named by the character's own keysym: composed characters often come
+    // with a "U0160" form where X11 has a name ("Scaron").
+    const xkb_keysym_t named = xkb_utf32_to_keysym(ch);
+    const std::string name = KeysymName(named != XKB_KEY_NoSymbol ? named : keysym);
+    TemplateChar row{name.substr(0, kMaxCharNameLength), *code, levels.key->scanCode,
+                     kLevels[level].modifiers.shift, kLevels[level].modifiers.altGr, accent};
+    return Way{row, cost};
+}
+
+// The easiest dead key for each accent the template can name.
+struct DeadKeySource {
+    xkb_keysym_t keysym;
+    int cost;
+};
+std::map<int, DeadKeySource> DeadKeySources(const std::vector<KeyLevels>& keys) {
+    std::map<int, DeadKeySource> sources;
+    for (const KeyLevels& levels : keys)
+        for (std::size_t i = 0; i < kLevels.size(); ++i) {
+            const DeadKeyLook* dead = FindDeadKey(levels.keysyms[i]);
+            if (!dead || dead->accent == kNoAccent) continue;
+            const auto known = sources.find(dead->accent);
+            if (known == sources.end() || known->second.cost > kLevels[i].cost)
+                sources[dead->accent] = {dead->keysym, kLevels[i].cost};
+        }
+    return sources;
+}
+
+// Every way of typing each character of the code page, the simplest way
+// of a character first; equally simple ways keep the keys' reading order.
+std::vector<TemplateChar> CharacterRows(const XkbLayout& layout, const std::vector<KeyLevels>& keys) {
+    std::vector<Way> ways;
+    for (const KeyLevels& levels : keys)
+        for (std::size_t i = 0; i < kLevels.size(); ++i) {
+            const xkb_keysym_t keysym = levels.keysyms[i];
+            if (keysym == XKB_KEY_NoSymbol || FindDeadKey(keysym)) continue;
+            if (auto way = WayOf(keysym, levels, i, kNoAccent, kLevels[i].cost)) ways.push_back(*way);
+        }
+    for (const auto& [accent, source] : DeadKeySources(keys))
+        for (const KeyLevels& levels : keys) {
+            if (levels.key->role != KeyRole::Character) continue;
+            for (std::size_t i = 0; i < kLevels.size(); ++i) {
+                if (levels.keysyms[i] == XKB_KEY_NoSymbol) continue;
+                const std::optional<xkb_keysym_t> composed = layout.Compose(source.keysym, levels.keysyms[i]);
+                if (!composed) continue;
+                const bool onSpaceBar = KeysymCharacter(levels.keysyms[i]) == U' ';
+                const int cost = kDeadKeyCost + source.cost + kLevels[i].cost +
+                                 (onSpaceBar ? kSpaceAfterDeadKeyCost : 0);
+                if (auto way = WayOf(*composed, levels, i, accent, cost)) ways.push_back(*way);
+            }
+        }
+    std::stable_sort(ways.begin(), ways.end(), [](const Way& a, const Way& b) {
+        return a.row.code != b.row.code ? a.row.code < b.row.code : a.cost < b.cost;
+    });
+    std::vector<TemplateChar> rows;
+    for (const Way& way : ways) rows.push_back(way.row);
+    return rows;
+}
+
+// The key between left Shift and Z is drawn only when the layout types a
+// character on it that no other key types (as on German and French
+// keyboards); without it the keyboard takes the American shape.
+bool NeedsIsoKey(const std::vector<KeyLevels>& keys) {
+    std::set<xkb_keysym_t> elsewhere, onIsoKey;
+    for (const KeyLevels& levels : keys)
+        for (const xkb_keysym_t keysym : levels.keysyms) {
+            if (keysym == XKB_KEY_NoSymbol) continue;
+            (levels.key->xkbName == "LSGT" ? onIsoKey : elsewhere).insert(keysym);
+        }
+    return std::ranges::any_of(onIsoKey, [&](xkb_keysym_t keysym) { return !elsewhere.contains(keysym); });
+}
+
+std::vector<KeyLevels> ReadKeyboard(const XkbLayout& layout, const std::vector<PcKey>& keyboard) {
+    std::vector<KeyLevels> keys;
+    for (const PcKey& key : keyboard)
+        if (key.role == KeyRole::Character || key.role == KeyRole::Control)
+            keys.push_back(ReadKeyLevels(layout, key));
+        else
+            keys.push_back({&key, {}});
+    return keys;
+}
+
+// Key names sort by row, then from left to right: "R1 03 AE03".
+std::string KeyName(const PcKey& key, int indexInRow) {
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "R%d %02d ", key.row, indexInRow);
+    return prefix + key.xkbName;
+}
+
+}  // namespace
+
+int AccentOfDeadKeysym(xkb_keysym_t keysym) {
+    const DeadKeyLook* dead = FindDeadKey(keysym);
+    return dead ? dead->accent : kNoAccent;
+}
+
+TemplateDescription DescribeLayout(const XkbLayout& layout, const std::string& layoutName) {
+    std::vector<PcKey> keyboard = PcKeyboard(KeyboardShape::Iso);
+    std::vector<KeyLevels> keys = ReadKeyboard(layout, keyboard);
+    if (!NeedsIsoKey(keys)) {
+        keyboard = PcKeyboard(KeyboardShape::Ansi);
+        keys = ReadKeyboard(layout, keyboard);
+    }
+
+    TemplateDescription description;
+    description.codePage = SystemCodePage();
+    const std::vector<std::string> look = KeyboardAndHandsSettings();
+    description.readme.push_back(look.front());  // bkcolor
+    description.readme.push_back("Author=ZQ Typing Tutor");
+    description.readme.push_back("misc=Keyboard layout " + layoutName + ", code page " +
+                                 std::to_string(description.codePage) + ", made by zq-template from-xkb");
+    description.readme.insert(description.readme.end(), look.begin() + 1, look.end());
+
+    int row = -1, indexInRow = 0;
+    for (const KeyLevels& levels : keys) {
+        const PcKey& key = *levels.key;
+        indexInRow = key.row == row ? indexInRow + 1 : 0;
+        row = key.row;
+        const int kind = KeyKindOf(layout, levels);
+        description.keys.push_back({KeyName(key, indexInRow), key.scanCode, kind, SecondKindOf(levels, kind),
+                                    key.finger, KeyPixels(key), LabelOf(layout, levels, kind),
+                                    HintOf(layout, levels)});
+    }
+    description.chars = CharacterRows(layout, keys);
+    return description;
+}
+
+}  // namespace zq
