@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+#include "base/Colour.h"
+
+namespace zq {
+
+// What a finger of a hands window draws on: a black ground with vertical
+// bars and marking dots. Colours are template colours (red in the low byte);
+// black erases.
+class FingerCanvas {
+public:
+    virtual ~FingerCanvas() = default;
+
+    // A bar 6 pixels wide centred on x, from y `bottom` up to y `top`.
+    virtual void DrawBar(int x, int bottom, int top, TColor colour) = 0;
+    // A filled round dot about 6 pixels across centred on (x, y).
+    virtual void DrawDot(int x, int y, TColor colour) = 0;
+};
+
+}  // namespace zq

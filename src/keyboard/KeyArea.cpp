@@ -1,0 +1,78 @@
+#include "keyboard/KeyArea.h"
+
+#include <algorithm>
+
+#include "keyboard/BmpDecoder.h"
+#include "keyboard/DataTable.h"
+#include "keyboard/KeyGroups.h"
+#include "keyboard/TDataMod.h"
+
+namespace zq {
+
+KeyArea::KeyArea(KeyAreaView* view) : view_(view) {}
+
+void KeyArea::ClearKeys() {
+    while (!keys_.empty()) keys_.pop_back();
+    AreaChanged();
+}
+
+void KeyArea::FitToKeys(DataTable& keyTable, TColor backgroundColour) {
+    colour_ = backgroundColour;
+    int right = 0;
+    int bottom = 0;
+    for (keyTable.First(); !keyTable.Eof(); keyTable.Next()) {
+        right = std::max(right, keyTable.AsInteger("X") + keyTable.AsInteger("Width"));
+        bottom = std::max(bottom, keyTable.AsInteger("Y") + keyTable.AsInteger("Height"));
+    }
+    width_ = right + kMargin;
+    height_ = bottom + kMargin;
+    AreaChanged();
+}
+
+void KeyArea::BuildKeys(DataTable& keyTable, TColor backgroundColour, bool blinkMode) {
+    colour_ = backgroundColour;
+    AreaChanged();
+    for (keyTable.First(); !keyTable.Eof(); keyTable.Next()) {
+        const KeyRect rect{keyTable.AsInteger("X"), keyTable.AsInteger("Y"), keyTable.AsInteger("Width"),
+                           keyTable.AsInteger("Height")};
+        auto& key = *keys_.emplace_back(std::make_unique<ButtonType>(*this, rect));
+        key.Hint = keyTable.AsString("Hint");
+        key.KeyValue = keyTable.AsInteger("KeyValue");
+        key.KeyType2 = keyTable.AsInteger("KeyType2");
+        // A key without a picture (an empty field) shows its plain face.
+        const std::string glyph = keyTable.AsString("Glyph");
+        if (!glyph.empty()) key.SetGlyph(DecodeBmp(GlyphBitmapBytes(glyph)));
+        key.BlinkMode = blinkMode;
+        key.AllowAllUp = true;
+        key.SetGroupIndex(KeyGroupOf(keyTable.AsInteger("KeyType")));
+        AreaChanged();
+    }
+}
+
+FoundKey KeyArea::FindKey(DataTable& charTable, DataTable& keyTable, unsigned char character) {
+    if (!charTable.Locate("Code", character)) return {};
+    if (!keyTable.Locate("KeyValue", charTable.AsInteger("KeyNo"))) return {};
+    // The r-th row in Name order built the r-th key, unless the building
+    // stopped before reaching it.
+    const int row = keyTable.RecNo();
+    if (row < 1 || row > static_cast<int>(keys_.size())) return {};
+    FoundKey found{keys_[row - 1].get(), keyTable.AsInteger("Finger")};
+    found.Key->SetHighlight(true);
+    return found;
+}
+
+void KeyArea::KeyChanged(const ButtonType& key) {
+    if (view_) view_->KeyChanged(key);
+}
+
+void KeyArea::ReleaseGroup(int group) {
+    for (auto& key : keys_) {
+        if (key->GroupIndex() == group) key->PopUp();
+    }
+}
+
+void KeyArea::AreaChanged() {
+    if (view_) view_->KeyAreaChanged();
+}
+
+}  // namespace zq

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <string>
+
+#include "keyboard/KeyArea.h"
+
+namespace zq {
+
+class TDataMod;
+
+// What the keyboard's rules ask of the keyboard window.
+class KeyboardView {
+public:
+    virtual ~KeyboardView() = default;
+    virtual void SetClientSize(int width, int height) = 0;
+    virtual void StartBlinkTimer() = 0;
+    virtual void StopBlinkTimer() = 0;
+};
+
+// The rules of the on-screen keyboard window: it builds its key area from
+// the template store and lights the key of the next character, steadily or
+// blinking.
+class OnScreenKeyboard {
+public:
+    static constexpr int kBlinkIntervalMs = 250;
+
+    OnScreenKeyboard(TDataMod& store, KeyboardView& view, KeyAreaView* areaView);
+
+    // Reads a template into the store and rebuilds the keys from whatever
+    // the store holds afterwards, read or not. Errors of the key table pass
+    // to the caller; the keys built before stay.
+    void LoadTemplate(const std::string& path);
+
+    // Lights the key of a character (an 8-bit code) and gives the finger that
+    // presses it, or -1 when the character has no key (nothing is lit then).
+    int HighlightKey(unsigned char character);
+
+    // Steady (false) or blinking (true); the keys take it when they are built.
+    bool BlinkMode = true;
+    bool BlinkState() const { return blinkState_; }
+    ButtonType* CurrentKey() const { return currentKey_; }
+
+    // The window was shown or hidden: the blink timer runs only in between.
+    void Shown();
+    void Hidden();
+    // Every 250 ms while shown.
+    void BlinkTick();
+
+    KeyArea& KbFrame() { return area_; }
+    const KeyArea& KbFrame() const { return area_; }
+
+private:
+    TDataMod& store_;
+    KeyboardView& view_;
+    KeyArea area_;
+    ButtonType* currentKey_ = nullptr;
+    bool blinkState_ = true;
+};
+
+}  // namespace zq
