@@ -1,5 +1,7 @@
 #include "base/Numbers.h"
 
+#include <algorithm>
+
 #include "base/LibraryError.h"
 
 namespace zq {
@@ -60,6 +62,11 @@ std::int32_t ParseInt32(std::string_view text) {
 
 std::int32_t ParseInt32Or(std::string_view text, std::int32_t fallback) {
     return TryParseInt32(text).value_or(fallback);
+}
+
+std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b) {
+    const std::int64_t sum = std::int64_t{a} + b;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace zq

@@ -22,4 +22,8 @@ std::int32_t ParseInt32(std::string_view text);
 // TryParseInt32, giving `fallback` on failure.
 std::int32_t ParseInt32Or(std::string_view text, std::int32_t fallback);
 
+// a + b, held at the 32-bit limits instead of wrapping around (a total of
+// milliseconds stays the largest value rather than turning negative).
+std::int32_t SaturatingAdd(std::int32_t a, std::int32_t b);
+
 }  // namespace zq

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "profile/TProfile.h"
+
+namespace zq {
+
+// The profile file "zqc.ini": one section per user, named after the user.
+// Every operation reads the file afresh, so two stores of one file (or a
+// store and a person editing the file) never work on stale content.
+class ProfileStore {
+public:
+    // `path` is the program folder followed by "zqc.ini".
+    explicit ProfileStore(std::string path);
+
+    const std::string& Path() const { return path_; }
+
+    // The users, in the order their sections stand in the file.
+    std::vector<std::string> UserNames() const;
+    bool HasUser(const std::string& name) const;
+
+    // Fills `profile` from the section (a missing file or section gives the
+    // defaults of every field). May raise "'%s' is not a valid integer value".
+    void LoadSection(TProfile& profile, const std::string& section) const;
+    // Writes every key of the profile into the section with one write,
+    // creating file and section as needed; other keys of the section stay.
+    void StoreSection(const TProfile& profile, const std::string& section) const;
+    void EraseSection(const std::string& section) const;
+
+    // Lets the profile's Load, Save and SaveAs reach this store's file.
+    void Attach(TProfile& profile) const;
+
+private:
+    std::string path_;
+};
+
+}  // namespace zq

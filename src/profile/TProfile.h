@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/Colour.h"
+#include "profile/TFontRecord.h"
+
+namespace zq {
+
+// One user's settings and results. The record knows nothing of files: it
+// turns itself into "Key=Value" lines and back, and asks its owner to load
+// or store it through OnLoad and OnSave (see ProfileStore).
+class TProfile {
+public:
+    // Raised with the profile and a section (user) name.
+    using SectionEvent = std::function<void(TProfile& sender, const std::string& section)>;
+
+    // The largest practice time a profile holds, in milliseconds.
+    static constexpr std::int32_t kMaxTimeTotal = 2147483647;
+
+    // The lines of every stored field, in the order the file keeps them.
+    std::vector<std::string> SaveToStrings() const;
+    // Sets the fields from "Key=Value" lines (see the .cpp for the rules).
+    // A value that is not an integer where one is needed raises
+    // "'%s' is not a valid integer value"; the fields read before it keep
+    // their new values, the others their old ones.
+    void LoadFromStrings(const std::vector<std::string>& lines);
+    // Takes the settings of `source` but none of its results (progress,
+    // practice time, game scores); the user name and events stay.
+    void AssignSettings(const TProfile& source);
+
+    // Raise OnLoad / OnSave with UserName; SaveAs with another name.
+    void Load();
+    void Save();
+    void SaveAs(const std::string& name);
+
+    void SetPracticeFont(const TFontRecord& font) { PracticeFont = font; }
+    void SetTextFont(const TFontRecord& font) { TextFont = font; }
+    void SetGameFont(const TFontRecord& font) { GameFont = font; }
+
+    // Adds practice time to TimeTotal, which stops at kMaxTimeTotal instead
+    // of wrapping to a negative time.
+    void AddPracticeTime(std::int32_t milliseconds);
+
+    SectionEvent OnSave;
+    SectionEvent OnLoad;
+    TFontRecord PracticeFont;  // sample and input lines of the line drills
+    TFontRecord GameFont;      // falling words of the game
+    TFontRecord TextFont;      // the paragraph drill
+    std::string UserName;      // also the section name in the profile file
+    bool FullScreen = false;
+    TColor BgColor = 0;
+    std::string Course;         // folder name under "Courses"
+    std::int32_t Progress = 0;  // 0-based line index in the course file
+    std::int32_t TimeTotal = 0;  // milliseconds over all runs
+    std::string HelpFile;
+    bool HighLight = false;
+    bool Blinking = false;
+    TColor GameBgColor = 0;
+    bool FunSpeed = false;
+    bool GameEnabled = false;
+    bool DrillSoundEnabled = false;
+    bool GameSoundEnabled = false;
+    bool PopupAtEnd = false;
+    std::int32_t GScore1 = 0;
+    std::int32_t GScore2 = 0;
+    std::int32_t GScore3 = 0;
+    std::int32_t GScore4 = 0;
+    std::int32_t GScore5 = 0;
+    std::string KeyboardLayout;  // eight hexadecimal digits, e.g. "00000409"
+};
+
+}  // namespace zq

@@ -1,0 +1,119 @@
+#include "profile/ProfileStore.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/TempFolder.h"
+#include "base/IniFile.h"
+#include "base/LibraryError.h"
+
+namespace zq {
+namespace {
+
+using test::TempFolder;
+
+class ProfileStoreTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    ProfileStore store{folder.File("zqc.ini")};
+};
+
+TEST_F(ProfileStoreTest, UsersAreTheSectionsInFileOrder) {
+    EXPECT_TRUE(store.UserNames().empty());
+    folder.Write("zqc.ini", "[Zoe]\nProgress=1\n[anna]\n[Default]\n");
+    EXPECT_EQ(store.UserNames(), (std::vector<std::string>{"Zoe", "anna", "Default"}));
+    EXPECT_TRUE(store.HasUser("ANNA"));
+    EXPECT_FALSE(store.HasUser("Bob"));
+}
+
+TEST_F(ProfileStoreTest, MissingFileOrSectionLoadsTheDefaults) {
+    TProfile p;
+    p.Progress = 5;
+    store.LoadSection(p, "Nobody");
+    EXPECT_EQ(p.Progress, 0);
+    EXPECT_EQ(p.KeyboardLayout, "00000409");
+    folder.Write("zqc.ini", "[Other]\nProgress=3\n");
+    p.Progress = 5;
+    store.LoadSection(p, "Nobody");
+    EXPECT_EQ(p.Progress, 0);
+}
+
+TEST_F(ProfileStoreTest, StoredProfileLoadsBackThroughTheEvents) {
+    TProfile anna;
+    store.Attach(anna);
+    anna.UserName = "Anna";
+    anna.Course = "English";
+    anna.KeyboardLayout = "00000407";
+    anna.HelpFile = "zqhelp.chm";
+    anna.Progress = 42;
+    anna.BgColor = -2147483633;
+    anna.GameFont.StrikeOut = true;
+    anna.Save();
+    anna.SaveAs("Copy");
+
+    TProfile loaded;
+    store.Attach(loaded);
+    loaded.UserName = "anna";
+    loaded.Load();
+    EXPECT_EQ(loaded.SaveToStrings(), anna.SaveToStrings());
+    EXPECT_EQ(store.UserNames(), (std::vector<std::string>{"Anna", "Copy"}));
+}
+
+TEST_F(ProfileStoreTest, StoringOverAnExistingSectionKeepsItsOtherKeysAndSections) {
+    folder.Write("zqc.ini",
+                 "[Anna]\nprogress=3\nFavourite=blue\nGScore1=900\n\n[Bob]\nProgress=8\n");
+    TProfile p;
+    p.Progress = 4;
+    p.GScore1 = 900;
+    store.StoreSection(p, "ANNA");
+    const std::string content = folder.Read("zqc.ini");
+    EXPECT_NE(content.find("Favourite=blue\n"), std::string::npos);
+    EXPECT_NE(content.find("Progress=4\n"), std::string::npos);
+    EXPECT_EQ(content.find("progress=3"), std::string::npos);
+    EXPECT_NE(content.find("\n\n[Bob]\nProgress=8\n"), std::string::npos);
+    EXPECT_EQ(store.UserNames(), (std::vector<std::string>{"Anna", "Bob"}));
+
+    TProfile reread;
+    store.LoadSection(reread, "Anna");
+    EXPECT_EQ(reread.Progress, 4);
+    EXPECT_EQ(reread.GScore1, 900);
+}
+
+TEST_F(ProfileStoreTest, ABadIntegerInTheFileStopsTheLoad) {
+    folder.Write("zqc.ini", "[Anna]\nCourse=English\nTimeTotal=12abc\nKeyboardLayout=00000407\n");
+    TProfile p;
+    EXPECT_THROW(store.LoadSection(p, "Anna"), LibraryError);
+    EXPECT_EQ(p.Course, "English");
+    EXPECT_EQ(p.KeyboardLayout, "");
+}
+
+TEST_F(ProfileStoreTest, EraseSectionRemovesOnlyThatUser) {
+    TProfile p;
+    store.StoreSection(p, "Anna");
+    store.StoreSection(p, "Bob");
+    store.EraseSection("anna");
+    EXPECT_EQ(store.UserNames(), (std::vector<std::string>{"Bob"}));
+}
+
+TEST_F(ProfileStoreTest, StoringIntoAFolderThatCannotBeWrittenRaisesTheMessage) {
+    folder.Write("plain", "");
+    const ProfileStore broken(folder.File("plain") + "/zqc.ini");
+    TProfile p;
+    try {
+        broken.StoreSection(p, "Anna");
+        FAIL() << "no error raised";
+    } catch (const LibraryError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + broken.Path());
+    }
+}
+
+TEST_F(ProfileStoreTest, TheStarterFileHoldsACompleteDefaultUser) {
+    const ProfileStore starter(std::string(ZQ_SOURCE_DIR) + "/data/zqc.ini");
+    EXPECT_EQ(starter.UserNames(), (std::vector<std::string>{"Default"}));
+    TProfile p;
+    starter.LoadSection(p, "Default");
+    // The file holds exactly the lines a store of that profile writes.
+    EXPECT_EQ(IniFile(starter.Path()).ReadSection("Default"), p.SaveToStrings());
+}
+
+}  // namespace
+}  // namespace zq
