@@ -13,8 +13,8 @@ namespace {
 constexpr std::size_t kGoToAnswerLength = 10;
 }
 
-TFmCoursePrac::TFmCoursePrac(CourseDrillView& view, DrillGuidance guidance)
-    : TFmSentencePrac(view, guidance), courseView_(view) {}
+TFmCoursePrac::TFmCoursePrac(LineDrillView& view, CoursePositionView& positionView, DrillGuidance guidance)
+    : TFmSentencePrac(view, guidance), positionView_(positionView) {}
 
 void TFmCoursePrac::FormCreate() {
     TFmSentencePrac::FormCreate();
@@ -25,7 +25,7 @@ void TFmCoursePrac::FormCreate() {
 
 void TFmCoursePrac::FormShow() {
     TFmSentencePrac::FormShow();
-    courseView_.SetPositionLabelColour(view().PanelRgb() ^ kMarkerContrastMask);
+    positionView_.SetPositionLabelColour(view().PanelRgb() ^ kMarkerContrastMask);
 }
 
 bool TFmCoursePrac::InputEditKeyDown(int virtualKey) {
@@ -79,7 +79,7 @@ void TFmCoursePrac::NextLine() {
     Finished = false;
     ShowFirstKey();
     const std::int32_t shown = LineCount() > 0 ? position_ + 1 : 0;
-    courseView_.SetPositionLabel(std::to_string(shown) + " / " + std::to_string(LineCount()));
+    positionView_.SetPositionLabel(std::to_string(shown) + " / " + std::to_string(LineCount()));
     LinePassed = true;
     ResetEdits();
 }

@@ -8,24 +8,21 @@
 namespace zq {
 
 // What the course drill needs beyond the line drill's window: its position label.
-class CourseDrillView : public LineDrillView {
+class CoursePositionView {
 public:
+    virtual ~CoursePositionView() = default;
     virtual void SetPositionLabel(std::string_view utf8) = 0;
     virtual void SetPositionLabelColour(std::int32_t colour) = 0;
 };
 
 enum class NavigationMode { nmNone = 0, nmPrevious = 1, nmNext = 2, nmGoTo = 3 };
 
-// Windows sends this virtual-key code for a key that an input method takes
-// (a dead key whose composed character arrives afterwards).
-inline constexpr int kProcessKey = 229;
-
 // The course drill: the lines of "course.txt" in order, moving on when a
 // line is typed well enough, with steps backwards and forwards and a jump to
 // a line number. Position is the course progress the owner stores.
 class TFmCoursePrac : public TFmSentencePrac {
 public:
-    TFmCoursePrac(CourseDrillView& view, DrillGuidance guidance);
+    TFmCoursePrac(LineDrillView& view, CoursePositionView& positionView, DrillGuidance guidance);
 
     void FormCreate() override;
     void FormShow() override;
@@ -47,7 +44,7 @@ private:
     void ClampPosition();
     std::int32_t LineCount() const;
 
-    CourseDrillView& courseView_;
+    CoursePositionView& positionView_;
     std::int32_t position_ = 0;
 };
 

@@ -37,6 +37,9 @@ inline constexpr unsigned char kSpace = 32;
 namespace vk {
 inline constexpr int PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39,
                      Down = 40, Insert = 45, Delete = 46;
+// The code of a key taken by an input method (a dead key whose composed
+// character arrives afterwards).
+inline constexpr int ProcessKey = 229;
 }
 
 struct DrillStatistics {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "drills/CoursePrac.h"
+#include "drills/ui/LinePracticeWindow.h"
+
+class QToolButton;
+
+namespace zq {
+
+// The window of the course drill ("Course"): the line drill's window with the
+// position label and two hidden buttons that step through the course.
+class CourseDrillWindow : public LinePracticeWindow, public CoursePositionView {
+    Q_OBJECT
+
+public:
+    explicit CourseDrillWindow(DrillGuidance guidance = {}, QWidget* parent = nullptr);
+
+    TFmCoursePrac& CourseDrill() { return static_cast<TFmCoursePrac&>(Drill()); }
+    void SetFileName(const std::string& fileName8) { CourseDrill().SetFileName(fileName8); }
+    void SetPosition(std::int32_t position) { CourseDrill().SetPosition(position); }
+    std::int32_t Position() { return CourseDrill().Position(); }
+    bool LoadLines() { return CourseDrill().LoadLines(); }
+
+    // CoursePositionView.
+    void SetPositionLabel(std::string_view utf8) override;
+    void SetPositionLabelColour(std::int32_t colour) override;
+
+    QLabel* Label1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+}  // namespace zq

@@ -1,0 +1,369 @@
+#include "drills/ui/LinePracticeWindow.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "base/CodePage.h"
+#include "base/Translation.h"
+#include "base/ui/Colours.h"
+#include "drills/ui/KeyTranslation.h"
+
+namespace zq {
+
+namespace {
+
+constexpr int kBoxHeight = 80;
+constexpr int kMarkerRowHeight = 26;
+constexpr int kStatusBarHeight = 26;
+constexpr int kPanelBorder = 5;
+
+QString FromUtf8View(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+QTextEdit* MakeBox(QWidget* parent, const char* name) {
+    auto* box = new QTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFixedHeight(kBoxHeight);
+    box->setAcceptRichText(false);
+    box->setUndoRedoEnabled(false);
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAcceptDrops(false);
+    box->setLineWrapMode(QTextEdit::WidgetWidth);
+    return box;
+}
+
+}  // namespace
+
+LinePracticeWindow::LinePracticeWindow(QWidget* parent) : QDialog(parent) {
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(Tr("Line Practice")));
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::Box);
+    Panel1->setLineWidth(1);
+    Panel1->setAutoFillBackground(true);
+    auto* panelLayout = new QVBoxLayout(Panel1);
+    panelLayout->setContentsMargins(kPanelBorder, kPanelBorder, kPanelBorder, kPanelBorder);
+    panelLayout->setSpacing(0);
+
+    SampleEdit = MakeBox(Panel1, "SampleEdit");
+    SampleEdit->setFrameShape(QFrame::NoFrame);
+    SampleEdit->setReadOnly(true);
+    // Focus always stays in the input box (a click on the sample gives it none).
+    SampleEdit->setFocusPolicy(Qt::NoFocus);
+    SampleEdit->setTextInteractionFlags(Qt::NoTextInteraction);
+    panelLayout->addWidget(SampleEdit);
+
+    markerRow_ = new QWidget(Panel1);
+    markerRow_->setFixedHeight(kMarkerRowHeight);
+    LbMark = new QLabel(QStringLiteral("V"), markerRow_);
+    LbMark->setObjectName(QStringLiteral("LbMark"));
+    QFont markFont(QStringLiteral("Courier New"));
+    markFont.setPixelSize(21);
+    markFont.setBold(true);
+    LbMark->setFont(markFont);
+    LbMark->move(2, 0);
+    LbMark->hide();
+    panelLayout->addWidget(markerRow_);
+
+    InputEdit = MakeBox(Panel1, "InputEdit");
+    QPalette inputPalette = InputEdit->palette();
+    inputPalette.setColor(QPalette::Base, inputPalette.color(QPalette::ToolTipBase));
+    inputPalette.setColor(QPalette::Text, inputPalette.color(QPalette::ToolTipText));
+    InputEdit->setPalette(inputPalette);
+    InputEdit->installEventFilter(this);
+    panelLayout->addWidget(InputEdit);
+
+    outer->addWidget(Panel1);
+
+    SBHelp = new QStatusBar(this);
+    SBHelp->setObjectName(QStringLiteral("SBHelp"));
+    SBHelp->setSizeGripEnabled(false);
+    SBHelp->setFixedHeight(kStatusBarHeight);
+    statusLabel_ = new QLabel(SBHelp);
+    SBHelp->addWidget(statusLabel_, 1);
+    outer->addWidget(SBHelp);
+
+    SetDrillFont(SampleEdit->font(), palette().color(QPalette::WindowText));
+    SetWindowColour(Rgb(0xC0, 0xFF, 0xC0));  // light green until the profile's colour arrives
+}
+
+LinePracticeWindow::~LinePracticeWindow() = default;
+
+void LinePracticeWindow::AttachDrill(std::unique_ptr<TFmLinePractice> drill) {
+    drill_ = std::move(drill);
+    drill_->FormCreate();
+}
+
+void LinePracticeWindow::SetDrillFont(const QFont& font, const QColor& colour) {
+    baseFormat_ = QTextCharFormat();
+    baseFormat_.setFont(font);
+    baseFormat_.setForeground(colour);
+    insertionFormat_ = baseFormat_;
+    for (QTextEdit* box : {SampleEdit, InputEdit}) {
+        box->setFont(font);
+        box->document()->setDefaultFont(font);
+        box->setCurrentCharFormat(baseFormat_);
+    }
+    QTextCursor all(InputEdit->document());
+    all.select(QTextCursor::Document);
+    all.setCharFormat(baseFormat_);
+}
+
+void LinePracticeWindow::SetWindowFontName(const QString& name) {
+    QFont windowFont = font();
+    windowFont.setFamily(name);
+    SBHelp->setFont(windowFont);
+    statusLabel_->setFont(windowFont);
+}
+
+// --- sample box -------------------------------------------------------------
+
+void LinePracticeWindow::SetSampleText(std::string_view text8) {
+    samplePositions_ = SamplePositions(text8);
+    QString text = QString::fromUtf8(ToUtf8(text8));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    SampleEdit->setPlainText(text);
+    ApplySampleFontToAll();
+    ClearSampleSelection();
+}
+
+std::string LinePracticeWindow::SampleText() const {
+    QString text = SampleEdit->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return FromUtf8(text.toStdString());
+}
+
+QTextCharFormat LinePracticeWindow::SampleFormatAt(int documentPosition) const {
+    QTextCursor cursor(SampleEdit->document());
+    cursor.setPosition(documentPosition);
+    if (!cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor)) return baseFormat_;
+    return cursor.charFormat();
+}
+
+void LinePracticeWindow::SelectSample(int start, int length) {
+    const int first = samplePositions_.ToDocument(start);
+    const int last = samplePositions_.ToDocument(start + length);
+    const int documentLength = SampleEdit->document()->characterCount() - 1;  // without the final separator
+    if (length <= 0 || first < 0 || first >= documentLength) {
+        ClearSampleSelection();
+        return;
+    }
+    QTextEdit::ExtraSelection highlight;
+    highlight.cursor = QTextCursor(SampleEdit->document());
+    highlight.cursor.setPosition(first);
+    highlight.cursor.setPosition(std::max(first + 1, std::min(last, documentLength)), QTextCursor::KeepAnchor);
+    const QPalette& colours = SampleEdit->palette();
+    highlight.format.setBackground(colours.color(QPalette::Active, QPalette::Highlight));
+    highlight.format.setForeground(colours.color(QPalette::Active, QPalette::HighlightedText));
+    SampleEdit->setExtraSelections({highlight});
+    highlightedPosition_ = first;
+
+    // Long samples scroll so that the next character stays in view.
+    QTextCursor caret(SampleEdit->document());
+    caret.setPosition(first);
+    SampleEdit->setTextCursor(caret);
+    SampleEdit->ensureCursorVisible();
+}
+
+void LinePracticeWindow::ClearSampleSelection() {
+    SampleEdit->setExtraSelections({});
+    highlightedPosition_ = -1;
+}
+
+void LinePracticeWindow::SetSampleEnabled(bool enabled) { SampleEdit->setEnabled(enabled); }
+
+// --- input box ----------------------------------------------------------------
+
+void LinePracticeWindow::MoveInputCaretToEnd() { InputEdit->moveCursor(QTextCursor::End); }
+
+void LinePracticeWindow::SetInputInsertionColour(std::int32_t colour) {
+    const int position = highlightedPosition_ >= 0 ? highlightedPosition_ : 0;
+    insertionFormat_ = highlightedPosition_ >= 0 ? SampleFormatAt(position) : baseFormat_;
+    insertionFormat_.setForeground(ToQColor(colour));
+    insertionFormat_.clearBackground();
+}
+
+void LinePracticeWindow::ClearInput() {
+    InputEdit->clear();
+    InputEdit->setCurrentCharFormat(baseFormat_);
+}
+
+void LinePracticeWindow::SetInputReadOnly(bool readOnly) {
+    InputEdit->setReadOnly(readOnly);
+    // A read-only box switches input methods off; composed characters must still arrive.
+    InputEdit->setAttribute(Qt::WA_InputMethodEnabled, true);
+}
+
+void LinePracticeWindow::FocusInput() { InputEdit->setFocus(Qt::OtherFocusReason); }
+
+void LinePracticeWindow::ApplySampleFontToAll() {
+    for (QTextEdit* box : {SampleEdit, InputEdit}) {
+        QTextCursor all(box->document());
+        all.select(QTextCursor::Document);
+        all.setCharFormat(baseFormat_);
+    }
+}
+
+void LinePracticeWindow::InsertIntoInput(const QString& text) {
+    QTextCursor cursor(InputEdit->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text, insertionFormat_);
+    InputEdit->setTextCursor(cursor);
+}
+
+void LinePracticeWindow::DeleteLastInputCharacter() {
+    QTextCursor cursor(InputEdit->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.deletePreviousChar();
+    InputEdit->setTextCursor(cursor);
+}
+
+// --- marker, status bar and dialogs --------------------------------------------
+
+void LinePracticeWindow::SetMarkerVisible(bool visible) { LbMark->setVisible(visible); }
+
+void LinePracticeWindow::SetMarkerColour(std::int32_t colour) {
+    QPalette markPalette = LbMark->palette();
+    markPalette.setColor(QPalette::WindowText, ToQColor(colour));
+    LbMark->setPalette(markPalette);
+}
+
+void LinePracticeWindow::SetStatusText(std::string_view utf8) { statusLabel_->setText(FromUtf8View(utf8)); }
+
+void LinePracticeWindow::InformationBox(std::string_view utf8) {
+    QMessageBox::information(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8));
+}
+
+void LinePracticeWindow::WarningBox(std::string_view utf8) {
+    QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8));
+}
+
+std::string LinePracticeWindow::InputBox(std::string_view captionUtf8, std::string_view promptUtf8,
+                                         std::string_view defaultAnswerUtf8) {
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(this, FromUtf8View(captionUtf8), FromUtf8View(promptUtf8),
+                                                 QLineEdit::Normal, FromUtf8View(defaultAnswerUtf8), &accepted);
+    return accepted ? answer.toStdString() : std::string(defaultAnswerUtf8);
+}
+
+// --- the window ------------------------------------------------------------------
+
+DrillRect LinePracticeWindow::ScreenArea() const {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    return {area.left(), area.top(), area.width(), area.height()};
+}
+
+DrillRect LinePracticeWindow::Frame() const {
+    const QRect frame = frameGeometry();
+    return {frame.left(), frame.top(), frame.width(), frame.height()};
+}
+
+void LinePracticeWindow::PlaceWindow(const DrillRect& frame) {
+    const int height = frame.height > 0 ? frame.height : sizeHint().height();
+    setFixedSize(frame.width, height);
+    move(frame.left, frame.top);
+}
+
+std::int32_t LinePracticeWindow::PanelRgb() const { return FromQColor(Panel1->palette().color(QPalette::Window)); }
+
+void LinePracticeWindow::SetWindowColour(std::int32_t colour) {
+    QPalette panelPalette = Panel1->palette();
+    panelPalette.setColor(QPalette::Window, ToQColor(colour, panelPalette, panelPalette.color(QPalette::Window)));
+    Panel1->setPalette(panelPalette);
+}
+
+void LinePracticeWindow::CloseWindow() { reject(); }
+
+void LinePracticeWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    drill_->FormShow();
+    FocusInput();
+}
+
+void LinePracticeWindow::hideEvent(QHideEvent* event) {
+    drill_->FormHide();
+    QDialog::hideEvent(event);
+}
+
+// --- keys -------------------------------------------------------------------------
+
+bool LinePracticeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != InputEdit || !drill_) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            return HandleInputKey(static_cast<QKeyEvent&>(*event));
+        case QEvent::KeyRelease:
+            return true;
+        case QEvent::InputMethod:
+            return HandleInputMethod(static_cast<QInputMethodEvent&>(*event));
+        default:
+            return QDialog::eventFilter(watched, event);
+    }
+}
+
+bool LinePracticeWindow::HandleInputKey(QKeyEvent& event) {
+    const int virtualKey = VirtualKeyOf(event);
+    if (drill_->InputEditKeyDown(virtualKey)) return true;  // cancelled
+    if (const std::optional<char32_t> typed = TypedCharacterOf(event)) {
+        TypeCharacter(*typed);
+        return true;
+    }
+    // Keys that type nothing: only scrolling through the typed text reaches the box.
+    const bool scrolls = virtualKey == vk::PageUp || virtualKey == vk::PageDown;
+    return !scrolls;
+}
+
+bool LinePracticeWindow::HandleInputMethod(QInputMethodEvent& event) {
+    // Pre-edit text is never shown; a committed (composed) character is typed
+    // as if its key had been pressed.
+    const QString committed = event.commitString();
+    if (!committed.isEmpty()) {
+        for (const char32_t ch : committed.toUcs4()) {
+            drill_->InputEditKeyDown(vk::ProcessKey);
+            TypeCharacter(ch);
+        }
+    }
+    event.accept();
+    return true;
+}
+
+void LinePracticeWindow::TypeCharacter(char32_t ch) {
+    const std::optional<unsigned char> code = CodeOfChar(ch);
+    if (!code) {
+        if (drill_->InputEditForeignKeyPress() && !InputEdit->isReadOnly()) {
+            InsertIntoInput(QString::fromUcs4(&ch, 1));
+        }
+        return;
+    }
+    unsigned char key = *code;
+    if (!drill_->InputEditKeyPress(key) || InputEdit->isReadOnly()) return;
+    if (key == kBackspace) {
+        DeleteLastInputCharacter();
+    } else if (key == kCarriageReturn) {
+        InsertIntoInput(QStringLiteral("\n"));
+    } else {
+        InsertIntoInput(QString::fromUcs4(&ch, 1));
+    }
+}
+
+}  // namespace zq

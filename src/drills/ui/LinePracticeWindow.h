@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QDialog>
+#include <QTextCharFormat>
+#include <memory>
+
+#include "drills/DrillViews.h"
+#include "drills/LinePractice.h"
+#include "drills/SamplePositions.h"
+
+class QFrame;
+class QLabel;
+class QStatusBar;
+class QTextEdit;
+class QVBoxLayout;
+class QWidget;
+
+namespace zq {
+
+// The window of every line drill: the sample box, the marker, the input box
+// and the status bar. It turns key events into the drill's keys and carries
+// out what the drill logic asks of it; each drill window subclass creates its
+// drill logic and hands it over with AttachDrill.
+class LinePracticeWindow : public QDialog, public LineDrillView {
+    Q_OBJECT
+
+public:
+    explicit LinePracticeWindow(QWidget* parent = nullptr);
+    ~LinePracticeWindow() override;
+
+    TFmLinePractice& Drill() { return *drill_; }
+
+    // Both boxes take the font (and its colour) for all their text.
+    void SetDrillFont(const QFont& font, const QColor& colour);
+    // The window colour, a colour value of the program's encoding.
+    void SetDrillColor(std::int32_t colour) { drill_->SetDrillColor(colour); }
+    // The font of the window's own texts (status bar).
+    void SetWindowFontName(const QString& name);
+    std::int32_t PracticeTime() const { return drill_->PracticeTime(); }
+    // The document position of the sample character shown as the next one
+    // to type, -1 when none is highlighted.
+    int HighlightedSamplePosition() const { return highlightedPosition_; }
+
+    // LineDrillView.
+    void SetSampleText(std::string_view text8) override;
+    std::string SampleText() const override;
+    void SelectSample(int start, int length) override;
+    void ClearSampleSelection() override;
+    void SetSampleEnabled(bool enabled) override;
+    void MoveInputCaretToEnd() override;
+    void SetInputInsertionColour(std::int32_t colour) override;
+    void ClearInput() override;
+    void SetInputReadOnly(bool readOnly) override;
+    void FocusInput() override;
+    void ApplySampleFontToAll() override;
+    void SetMarkerVisible(bool visible) override;
+    void SetMarkerColour(std::int32_t colour) override;
+    void SetStatusText(std::string_view utf8) override;
+    void InformationBox(std::string_view utf8) override;
+    void WarningBox(std::string_view utf8) override;
+    std::string InputBox(std::string_view captionUtf8, std::string_view promptUtf8,
+                         std::string_view defaultAnswerUtf8) override;
+    DrillRect ScreenArea() const override;
+    DrillRect Frame() const override;
+    void PlaceWindow(const DrillRect& frame) override;
+    std::int32_t PanelRgb() const override;
+    void SetWindowColour(std::int32_t colour) override;
+    void CloseWindow() override;
+
+    // The controls, by the names the drills know them.
+    QFrame* Panel1 = nullptr;
+    QTextEdit* SampleEdit = nullptr;
+    QLabel* LbMark = nullptr;
+    QTextEdit* InputEdit = nullptr;
+    QStatusBar* SBHelp = nullptr;
+
+protected:
+    // Takes the drill logic and runs its FormCreate.
+    void AttachDrill(std::unique_ptr<TFmLinePractice> drill);
+    // The row between the boxes that holds the marker (and the course drill's label).
+    QWidget* MarkerRow() const { return markerRow_; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    bool HandleInputKey(QKeyEvent& event);
+    bool HandleInputMethod(QInputMethodEvent& event);
+    void TypeCharacter(char32_t ch);
+    void InsertIntoInput(const QString& text);
+    void DeleteLastInputCharacter();
+    QTextCharFormat SampleFormatAt(int documentPosition) const;
+
+    std::unique_ptr<TFmLinePractice> drill_;
+    QWidget* markerRow_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    QTextCharFormat baseFormat_;
+    QTextCharFormat insertionFormat_;
+    SamplePositions samplePositions_;
+    int highlightedPosition_ = -1;
+};
+
+}  // namespace zq

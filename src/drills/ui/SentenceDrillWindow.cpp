@@ -1,0 +1,12 @@
+#include "drills/ui/SentenceDrillWindow.h"
+
+#include "base/Translation.h"
+
+namespace zq {
+
+SentenceDrillWindow::SentenceDrillWindow(DrillGuidance guidance, QWidget* parent) : LinePracticeWindow(parent) {
+    setWindowTitle(QString::fromUtf8(Tr("Sentence Drills")));
+    AttachDrill(std::make_unique<TFmSentencePrac>(*this, guidance));
+}
+
+}  // namespace zq
