@@ -24,6 +24,12 @@ constexpr std::uint16_t kArrayFlag = 0x80;
 
 constexpr std::uint16_t kRequiredAttribute = 4;
 
+// Smallest encodings: a property with an empty name and value (name length,
+// size, type); a field with an empty name and no properties (name length,
+// size, type, attributes, property count).
+constexpr std::uint64_t kMinimumPropertySize = 5;
+constexpr std::uint64_t kMinimumFieldSize = 9;
+
 // Row status: rows with these bits are not part of the table.
 constexpr std::uint8_t kOriginalRow = 0x01;
 constexpr std::uint8_t kDeletedRow = 0x02;
@@ -188,8 +194,16 @@ FieldValue DecodeValue(const FieldDef& field, ByteReader& reader) {
 }
 
 // Properties, each kept with its value bytes as stored after its type word.
+// Fails unless `count` items of at least `minimumSize` bytes each fit in what
+// is left, so that no count makes the reader allocate more than the data.
+void RequireRoomFor(const ByteReader& reader, std::uint64_t count, std::uint64_t minimumSize) {
+    if (count * minimumSize > reader.Remaining()) throw DamagedPacket{};
+}
+
 std::vector<FieldDef::Property> ReadProperties(ByteReader& reader) {
-    std::vector<FieldDef::Property> properties(reader.U16());
+    const std::uint16_t count = reader.U16();
+    RequireRoomFor(reader, count, kMinimumPropertySize);
+    std::vector<FieldDef::Property> properties(count);
     for (auto& property : properties) {
         property.name = std::string(reader.Take(reader.U8()));
         property.size = reader.U16();
@@ -235,6 +249,7 @@ DatasetPacket ReadPacket(std::string_view bytes) {
     const std::uint16_t rowsStart = reader.U16();
     if (headerLength != kHeaderLength) throw DamagedPacket{};
 
+    RequireRoomFor(reader, fieldCount, kMinimumFieldSize);
     DatasetPacket packet;
     packet.fields.reserve(fieldCount);
     for (unsigned i = 0; i < fieldCount; ++i) {
@@ -246,7 +261,7 @@ DatasetPacket ReadPacket(std::string_view bytes) {
     reader.Seek(rowsStart);
 
     const size_t statusBytes = (fieldCount + 3) / 4;
-    if (std::uint64_t(rowCount) * (1 + statusBytes) > reader.Remaining()) throw DamagedPacket{};
+    RequireRoomFor(reader, rowCount, 1 + statusBytes);
     std::vector<FieldValue> original(fieldCount);
     for (std::uint32_t r = 0; r < rowCount; ++r) {
         const std::uint8_t rowStatus = reader.U8();
