@@ -97,7 +97,7 @@ void AppendUtf8(std::string& out, char32_t ch) {
 int CodePageForLanguage(std::string_view language) {
     std::string lang;
     for (char c : language) {
-        if (c == '_' || c == '-' || c == '.' || c == '@') break;
+        if (c == '_' || c == '-' || c == '.' || c == '@' || c == ':') break;
         lang += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     static const std::unordered_map<std::string, int> kCodePages = {

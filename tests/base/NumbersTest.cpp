@@ -53,3 +53,17 @@ TEST(Numbers, ParseRaisesTheLibraryMessage) {
 
 }  // namespace
 }  // namespace zq
+
+namespace zq {
+namespace {
+
+TEST(Numbers, SaturatingAddHoldsAtTheLimits) {
+    EXPECT_EQ(SaturatingAdd(2147483000, 600), 2147483600);
+    EXPECT_EQ(SaturatingAdd(2147483000, 1000), INT32_MAX);
+    EXPECT_EQ(SaturatingAdd(INT32_MAX, INT32_MAX), INT32_MAX);
+    EXPECT_EQ(SaturatingAdd(INT32_MIN, -1), INT32_MIN);
+    EXPECT_EQ(SaturatingAdd(-5, 3), -2);
+}
+
+}  // namespace
+}  // namespace zq

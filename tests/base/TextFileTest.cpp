@@ -1,0 +1,90 @@
+#include "base/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/TempFolder.h"
+#include "base/CodePage.h"
+#include "base/LibraryError.h"
+
+namespace zq {
+namespace {
+
+using Lines = std::vector<std::string>;
+using test::TempFolder;
+
+// Sets a code page for one test and restores the default afterwards.
+class CodePageScope {
+public:
+    explicit CodePageScope(int codePage) { SetSystemCodePage(codePage); }
+    ~CodePageScope() { SetSystemCodePage(1252); }
+};
+
+TEST(TextFile, LinesEndAtCrLfCrOrLf) {
+    EXPECT_EQ(SplitLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines("a\n\nb\r\n"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(SplitLines("\r\n"), (Lines{""}));
+    EXPECT_EQ(SplitLines("a\n\r"), (Lines{"a", ""}));  // LF then CR: two breaks
+    EXPECT_TRUE(SplitLines("").empty());
+}
+
+TEST(TextFile, ANulCharacterEndsTheText) {
+    EXPECT_EQ(SplitLines(std::string("one\ntwo\0three\nfour", 19)), (Lines{"one", "two"}));
+}
+
+TEST(TextFile, Utf8FilesAreConvertedAndEightBitFilesKept) {
+    TempFolder folder;
+    folder.Write("utf8.txt", "\xEF\xBB\xBF" "caf\xC3\xA9\r\n\xE2\x82\xAC 5\r\n");
+    EXPECT_EQ(ReadTextLines(folder.File("utf8.txt")), (Lines{"caf\xE9", "\x80 5"}));
+    folder.Write("ansi.txt", "caf\xE9\n\x80 5\n");
+    EXPECT_EQ(ReadTextLines(folder.File("ansi.txt")), (Lines{"caf\xE9", "\x80 5"}));
+    // A plain ASCII file stays as it is.
+    folder.Write("ascii.txt", "plain\n");
+    EXPECT_EQ(ReadTextLines(folder.File("ascii.txt")), (Lines{"plain"}));
+}
+
+TEST(TextFile, CharactersTheCodePageLacksBecomeQuestionMarks) {
+    EXPECT_EQ(FileTextToCodePage("\xD0\x96\xC3\xA4\xE4\xB8\xAD"), "?\xE4?");
+    EXPECT_FALSE(CodeOfChar(U'\u0416').has_value());
+    EXPECT_EQ(CodeOfChar(U'\u20AC'), 0x80);
+}
+
+TEST(TextFile, TheLanguageChoosesTheCodePage) {
+    EXPECT_EQ(CodePageForLanguage("ru_RU.UTF-8"), 1251);
+    EXPECT_EQ(CodePageForLanguage("pl"), 1250);
+    EXPECT_EQ(CodePageForLanguage("el_GR"), 1253);
+    EXPECT_EQ(CodePageForLanguage("de:en"), 1252);
+    EXPECT_EQ(CodePageForLanguage(""), 1252);
+
+    CodePageScope russian(CodePageForLanguage("ru"));
+    EXPECT_EQ(FileTextToCodePage("\xD0\x96\xD0\xB8\xD1\x82\xD1\x8C"), "\xC6\xE8\xF2\xFC");  // "Жить"
+    EXPECT_EQ(ToUtf8("\xC6"), "\xD0\x96");
+    EXPECT_EQ(CharOfCode(0xC6), U'\u0416');
+    EXPECT_EQ(FileTextToCodePage("\xC3\xA9"), "?");  // é is not in code page 1251
+}
+
+TEST(TextFile, EightBitAndUtf8ConvertBothWays) {
+    EXPECT_EQ(ToUtf8("Gr\xFC\xDF" "e \x80"), "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC");
+    EXPECT_EQ(FromUtf8("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC"), "Gr\xFC\xDF" "e \x80");
+    EXPECT_EQ(ToUtf8("\x81"), "\xEF\xBF\xBD");  // undefined in code page 1252
+    EXPECT_EQ(FromUtf8("a\xFF" "b"), "a?b");   // not UTF-8 at all
+    EXPECT_FALSE(IsUtf8WithNonAscii("plain"));
+    EXPECT_FALSE(IsUtf8WithNonAscii("caf\xE9"));
+    EXPECT_TRUE(IsUtf8WithNonAscii("caf\xC3\xA9"));
+    EXPECT_FALSE(IsUtf8WithNonAscii("\xC3"));         // cut short
+    EXPECT_FALSE(IsUtf8WithNonAscii("\xC0\xAF"));     // overlong
+    EXPECT_FALSE(IsUtf8WithNonAscii("\xED\xA0\x80"));  // surrogate
+}
+
+TEST(TextFile, AMissingFileRaisesTheOpenMessage) {
+    TempFolder folder;
+    try {
+        ReadFileBytes(folder.File("absent.txt"));
+        FAIL() << "no error raised";
+    } catch (const LibraryError& error) {
+        EXPECT_TRUE(std::string(error.what()).starts_with("Cannot open file \"" + folder.File("absent.txt")))
+            << error.what();
+    }
+}
+
+}  // namespace
+}  // namespace zq
