@@ -75,8 +75,8 @@ TEST_P(ShippedLayouts, KeysAreDistinctDoNotOverlapAndEveryRowFindsItsKey) {
         for (std::size_t j = i + 1; j < description.keys.size(); ++j) {
             const PixelRect& a = description.keys[i].rect;
             const PixelRect& b = description.keys[j].rect;
-            const bool overlap = a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
-                                 b.y < a.y + a.height;
+            const bool overlap =
+                a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
             EXPECT_FALSE(overlap) << description.keys[i].name << " overlaps " << description.keys[j].name;
         }
     for (const TemplateChar& row : description.chars) {
@@ -160,7 +160,7 @@ TEST(FromXkbFrench, AccentedLettersUnmodifiedAndCircumflexThroughTheDeadKey) {
     const std::vector<TemplateChar> eCircumflex = WaysOf(fr, 0xEA);
     ASSERT_EQ(eCircumflex.size(), 1u);
     ExpectWay(eCircumflex.front(), kKeyE, false, false, kAccentCircumflex);
-    ExpectWay(FirstWay(fr, 0xEB), kKeyE, false, false, kAccentUmlaut);  // ë
+    ExpectWay(FirstWay(fr, 0xEB), kKeyE, false, false, kAccentUmlaut);     // ë
     ExpectWay(FirstWay(fr, 0xCA), kKeyE, true, false, kAccentCircumflex);  // Ê
     // ^ itself is AltGr+9, simpler than the dead key.
     ExpectWay(FirstWay(fr, '^'), 10, false, true, 0);

@@ -53,10 +53,18 @@ std::string Token(const std::string& text) {
     std::string quoted = "\"";
     for (const char c : text) {
         switch (c) {
-            case '"': quoted += "\\\""; break;
-            case '\\': quoted += "\\\\"; break;
-            case '\n': quoted += "\\n"; break;
-            case '\t': quoted += "\\t"; break;
+            case '"':
+                quoted += "\\\"";
+                break;
+            case '\\':
+                quoted += "\\\\";
+                break;
+            case '\n':
+                quoted += "\\n";
+                break;
+            case '\t':
+                quoted += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char escape[8];
@@ -96,7 +104,8 @@ int RunFromXkb(const std::vector<std::string>& args) {
     }
     SetSystemCodePage(options->codePage);
     if (!IsKnownCodePage()) {
-        std::cerr << "zq-template from-xkb: code page " << options->codePage << " is not known to the system\n";
+        std::cerr << "zq-template from-xkb: code page " << options->codePage
+                  << " is not known to the system\n";
         return 1;
     }
     try {

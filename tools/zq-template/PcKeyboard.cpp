@@ -35,6 +35,13 @@ enum Finger {
     kRightLittle,
 };
 
+// Touch-typing fingers of the columns of the main block, from the column of
+// "1" (and Q, A) rightwards; the key left of "1" and the keys left of Z take
+// the left little finger too. The function keys follow the digit keys below.
+constexpr int kColumnFingers[12] = {kLeftLittle, kLeftRing,    kLeftMiddle,  kLeftIndex,
+                                    kLeftIndex,  kRightIndex,  kRightIndex,  kRightMiddle,
+                                    kRightRing,  kRightLittle, kRightLittle, kRightLittle};
+
 // Builds one row from left to right: each Add places a key at the current
 // position and moves past it.
 class RowBuilder {
@@ -70,8 +77,6 @@ private:
 void AddFunctionRow(std::vector<PcKey>& keys) {
     RowBuilder row(keys, 0, 0);
     row.Add("ESC", "Esc", KeyRole::Other, 1, 27, kLeftLittle).Skip(1);
-    const int fingers[12] = {kLeftLittle,  kLeftRing,   kLeftMiddle, kLeftIndex,  kLeftIndex,  kRightIndex,
-                             kRightIndex, kRightMiddle, kRightRing,  kRightLittle, kRightLittle, kRightLittle};
     static const char* const names[12] = {"FK01", "FK02", "FK03", "FK04", "FK05", "FK06",
                                           "FK07", "FK08", "FK09", "FK10", "FK11", "FK12"};
     static const char* const captions[12] = {"F1", "F2", "F3", "F4",  "F5",  "F6",
@@ -79,7 +84,7 @@ void AddFunctionRow(std::vector<PcKey>& keys) {
     for (int i = 0; i < 12; ++i) {
         if (i == 4 || i == 8) row.Skip(0.5);
         const int scanCode = i < 10 ? 59 + i : 87 + (i - 10);
-        row.Add(names[i], captions[i], KeyRole::Other, scanCode, 112 + i, fingers[i]);
+        row.Add(names[i], captions[i], KeyRole::Other, scanCode, 112 + i, kColumnFingers[i]);
     }
     row.MoveTo(kNavigationLeft)
         .Add("PRSC", "PrtSc", KeyRole::Other, kExtended + 0x37, 44, kRightIndex)
@@ -90,11 +95,9 @@ void AddFunctionRow(std::vector<PcKey>& keys) {
 void AddDigitRow(std::vector<PcKey>& keys) {
     RowBuilder row(keys, 1, 0);
     row.Char("TLDE", 41, kLeftLittle);
-    const int fingers[12] = {kLeftLittle, kLeftRing,   kLeftMiddle, kLeftIndex,   kLeftIndex,   kRightIndex,
-                             kRightIndex, kRightMiddle, kRightRing, kRightLittle, kRightLittle, kRightLittle};
     static const char* const names[12] = {"AE01", "AE02", "AE03", "AE04", "AE05", "AE06",
                                           "AE07", "AE08", "AE09", "AE10", "AE11", "AE12"};
-    for (int i = 0; i < 12; ++i) row.Char(names[i], 2 + i, fingers[i]);
+    for (int i = 0; i < 12; ++i) row.Char(names[i], 2 + i, kColumnFingers[i]);
     row.Add("BKSP", "Bksp", KeyRole::Control, 14, 8, kRightLittle, 2.0);
     row.MoveTo(kNavigationLeft)
         .Add("INS", "Ins", KeyRole::Other, kExtended + 0x52, 45, kRightIndex)
@@ -110,11 +113,9 @@ void AddDigitRow(std::vector<PcKey>& keys) {
 void AddTopLetterRow(std::vector<PcKey>& keys, KeyboardShape shape) {
     RowBuilder row(keys, 2, 0);
     row.Add("TAB", "Tab", KeyRole::Control, 15, 9, kLeftLittle, 1.5);
-    const int fingers[12] = {kLeftLittle, kLeftRing,   kLeftMiddle, kLeftIndex,   kLeftIndex,   kRightIndex,
-                             kRightIndex, kRightMiddle, kRightRing, kRightLittle, kRightLittle, kRightLittle};
     static const char* const names[12] = {"AD01", "AD02", "AD03", "AD04", "AD05", "AD06",
                                           "AD07", "AD08", "AD09", "AD10", "AD11", "AD12"};
-    for (int i = 0; i < 12; ++i) row.Char(names[i], 16 + i, fingers[i]);
+    for (int i = 0; i < 12; ++i) row.Char(names[i], 16 + i, kColumnFingers[i]);
     if (shape == KeyboardShape::Iso) {
         // The tall Enter key spans this row and the next; drawn as one
         // rectangle, it leaves a quarter unit free after the last letter key.
@@ -136,11 +137,9 @@ void AddTopLetterRow(std::vector<PcKey>& keys, KeyboardShape shape) {
 void AddHomeRow(std::vector<PcKey>& keys, KeyboardShape shape) {
     RowBuilder row(keys, 3, 0);
     row.Add("CAPS", "Caps", KeyRole::CapsLock, 58, 20, kLeftLittle, 1.75);
-    const int fingers[11] = {kLeftLittle, kLeftRing,   kLeftMiddle, kLeftIndex,   kLeftIndex,  kRightIndex,
-                             kRightIndex, kRightMiddle, kRightRing, kRightLittle, kRightLittle};
     static const char* const names[11] = {"AC01", "AC02", "AC03", "AC04", "AC05", "AC06",
                                           "AC07", "AC08", "AC09", "AC10", "AC11"};
-    for (int i = 0; i < 11; ++i) row.Char(names[i], 30 + i, fingers[i]);
+    for (int i = 0; i < 11; ++i) row.Char(names[i], 30 + i, kColumnFingers[i]);
     if (shape == KeyboardShape::Iso) {
         row.Char("BKSL", 43, kRightLittle);
     } else {
@@ -159,11 +158,9 @@ void AddBottomLetterRow(std::vector<PcKey>& keys, KeyboardShape shape) {
     } else {
         row.Add("LFSH", "Shift", KeyRole::LeftShift, 42, 16, kLeftLittle, 2.25);
     }
-    const int fingers[10] = {kLeftLittle, kLeftRing,   kLeftMiddle, kLeftIndex, kLeftIndex,
-                             kRightIndex, kRightIndex, kRightMiddle, kRightRing, kRightLittle};
     static const char* const names[10] = {"AB01", "AB02", "AB03", "AB04", "AB05",
                                           "AB06", "AB07", "AB08", "AB09", "AB10"};
-    for (int i = 0; i < 10; ++i) row.Char(names[i], 44 + i, fingers[i]);
+    for (int i = 0; i < 10; ++i) row.Char(names[i], 44 + i, kColumnFingers[i]);
     row.Add("RTSH", "Shift", KeyRole::RightShift, 54, 16, kRightLittle, 2.75);
     row.MoveTo(kNavigationLeft + 1).Add("UP", "\u2191", KeyRole::Other, kExtended + 0x48, 38, kRightMiddle);
     row.MoveTo(kKeypadLeft)

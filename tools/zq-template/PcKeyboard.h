@@ -22,14 +22,14 @@ enum class KeyRole {
 // two neighbouring letter keys); the function row is row 0, the digit row 1
 // and the space bar row 5.
 struct PcKey {
-    std::string xkbName;   // XKB key name ("AE01"), how the layout addresses the key
-    std::string caption;   // label of keys whose caption does not come from the layout
+    std::string xkbName;  // XKB key name ("AE01"), how the layout addresses the key
+    std::string caption;  // label of keys whose caption does not come from the layout
     KeyRole role;
-    int scanCode;       // PC scan code set 1; 0xE0 xx is 256 + xx, 0xE1 1D xx is 512 + xx
-    int virtualKey;     // Windows virtual-key code, the kind of a key that types no character
-    int finger;         // 0 left little ... 9 right little (touch-typing assignment)
-    int row;            // 0 function row ... 5 space bar row
-    double x, y;        // top-left corner, key units
+    int scanCode;    // PC scan code set 1; 0xE0 xx is 256 + xx, 0xE1 1D xx is 512 + xx
+    int virtualKey;  // Windows virtual-key code, the kind of a key that types no character
+    int finger;      // 0 left little ... 9 right little (touch-typing assignment)
+    int row;         // 0 function row ... 5 space bar row
+    double x, y;     // top-left corner, key units
     double width, height;
 };
 

@@ -29,7 +29,8 @@ void SplitLayoutAndVariant(const std::string& text, std::string& layout, std::st
         return;
     }
     if (text.back() != ')' || open == 0)
-        throw std::runtime_error("'" + text + "' is not a keyboard layout (expected LAYOUT or LAYOUT(VARIANT))");
+        throw std::runtime_error("'" + text +
+                                 "' is not a keyboard layout (expected LAYOUT or LAYOUT(VARIANT))");
     layout = text.substr(0, open);
     variant = text.substr(open + 1, text.size() - open - 2);
 }
@@ -42,9 +43,8 @@ std::string SystemComposeFile() {
 
 xkb_compose_table* LoadComposeTable(xkb_context* context) {
     if (FILE* file = std::fopen(SystemComposeFile().c_str(), "r")) {
-        xkb_compose_table* table =
-            xkb_compose_table_new_from_file(context, file, kComposeLocale, XKB_COMPOSE_FORMAT_TEXT_V1,
-                                            XKB_COMPOSE_COMPILE_NO_FLAGS);
+        xkb_compose_table* table = xkb_compose_table_new_from_file(
+            context, file, kComposeLocale, XKB_COMPOSE_FORMAT_TEXT_V1, XKB_COMPOSE_COMPILE_NO_FLAGS);
         std::fclose(file);
         if (table) return table;
     }
@@ -57,8 +57,12 @@ void SilentLog(xkb_context*, xkb_log_level, const char*, va_list) {}
 
 }  // namespace
 
-void XkbLayout::ContextDeleter::operator()(xkb_context* context) const { xkb_context_unref(context); }
-void XkbLayout::KeymapDeleter::operator()(xkb_keymap* keymap) const { xkb_keymap_unref(keymap); }
+void XkbLayout::ContextDeleter::operator()(xkb_context* context) const {
+    xkb_context_unref(context);
+}
+void XkbLayout::KeymapDeleter::operator()(xkb_keymap* keymap) const {
+    xkb_keymap_unref(keymap);
+}
 void XkbLayout::ComposeTableDeleter::operator()(xkb_compose_table* table) const {
     xkb_compose_table_unref(table);
 }
@@ -75,8 +79,7 @@ XkbLayout::XkbLayout(const std::string& layoutAndVariant) {
 
     const xkb_rule_names names{kRules, kModel, layout.c_str(), variant.c_str(), ""};
     keymap_.reset(xkb_keymap_new_from_names(context_.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
-    if (!keymap_)
-        throw std::runtime_error("the system has no keyboard layout '" + layoutAndVariant + "'");
+    if (!keymap_) throw std::runtime_error("the system has no keyboard layout '" + layoutAndVariant + "'");
 
     composeTable_.reset(LoadComposeTable(context_.get()));
     if (!composeTable_)
@@ -130,8 +133,12 @@ std::string KeysymName(xkb_keysym_t keysym) {
     return name;
 }
 
-bool IsDeadKeysym(xkb_keysym_t keysym) { return KeysymName(keysym).starts_with("dead_"); }
+bool IsDeadKeysym(xkb_keysym_t keysym) {
+    return KeysymName(keysym).starts_with("dead_");
+}
 
-char32_t KeysymCharacter(xkb_keysym_t keysym) { return xkb_keysym_to_utf32(keysym); }
+char32_t KeysymCharacter(xkb_keysym_t keysym) {
+    return xkb_keysym_to_utf32(keysym);
+}
 
 }  // namespace zq

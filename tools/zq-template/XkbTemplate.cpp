@@ -113,13 +113,18 @@ int KeyKindOf(const XkbLayout& layout, const KeyLevels& levels) {
             if (const DeadKeyLook* dead = FindDeadKey(levels.keysyms[kPlain]))
                 return dead->accent != kNoAccent ? dead->accent : kCharacterKey;
             return IsLetterKey(layout, levels) ? kLetterKey : kCharacterKey;
-        case KeyRole::CapsLock: return kCapsLockKey;
-        case KeyRole::LeftShift: return kLeftShiftKey;
-        case KeyRole::RightShift: return kRightShiftKey;
-        case KeyRole::RightAlt: return layout.HasAltGr() ? kAltGrKey : key.virtualKey;
+        case KeyRole::CapsLock:
+            return kCapsLockKey;
+        case KeyRole::LeftShift:
+            return kLeftShiftKey;
+        case KeyRole::RightShift:
+            return kRightShiftKey;
+        case KeyRole::RightAlt:
+            return layout.HasAltGr() ? kAltGrKey : key.virtualKey;
         case KeyRole::Control:
         case KeyRole::Keypad:
-        case KeyRole::Other: return key.virtualKey;
+        case KeyRole::Other:
+            return key.virtualKey;
     }
     return key.virtualKey;
 }
@@ -142,9 +147,12 @@ std::string LabelOf(const XkbLayout& layout, const KeyLevels& levels, int kind) 
             const std::string shifted = CapText(levels.keysyms[kShift]);
             return shifted.empty() || shifted == plain ? plain : shifted + "\n" + plain;
         }
-        case KeyRole::Keypad: return CapText(layout.PressKey(key.xkbName, {.numLock = true}).keysym);
-        case KeyRole::RightAlt: return layout.HasAltGr() ? "AltGr" : "Alt";
-        default: return key.caption;
+        case KeyRole::Keypad:
+            return CapText(layout.PressKey(key.xkbName, {.numLock = true}).keysym);
+        case KeyRole::RightAlt:
+            return layout.HasAltGr() ? "AltGr" : "Alt";
+        default:
+            return key.caption;
     }
 }
 
@@ -154,12 +162,12 @@ std::string HintOf(const XkbLayout& layout, const KeyLevels& levels) {
     if (key.role == KeyRole::RightAlt) return layout.HasAltGr() ? "AltGr" : "Right Alt";
     if (key.role != KeyRole::Character) {
         static const std::map<std::string, std::string> kWords = {
-            {"UP", "Up arrow"},       {"DOWN", "Down arrow"},   {"LEFT", "Left arrow"},
-            {"RGHT", "Right arrow"},  {"BKSP", "Backspace"},    {"CAPS", "Caps Lock"},
-            {"LFSH", "Left Shift"},   {"RTSH", "Right Shift"},  {"LCTL", "Left Ctrl"},
-            {"RCTL", "Right Ctrl"},   {"LWIN", "Left Windows"}, {"RWIN", "Right Windows"},
-            {"NMLK", "Num Lock"},     {"KPEN", "Keypad Enter"}, {"PRSC", "Print Screen"},
-            {"SCLK", "Scroll Lock"},  {"LALT", "Left Alt"},
+            {"UP", "Up arrow"},      {"DOWN", "Down arrow"},   {"LEFT", "Left arrow"},
+            {"RGHT", "Right arrow"}, {"BKSP", "Backspace"},    {"CAPS", "Caps Lock"},
+            {"LFSH", "Left Shift"},  {"RTSH", "Right Shift"},  {"LCTL", "Left Ctrl"},
+            {"RCTL", "Right Ctrl"},  {"LWIN", "Left Windows"}, {"RWIN", "Right Windows"},
+            {"NMLK", "Num Lock"},    {"KPEN", "Keypad Enter"}, {"PRSC", "Print Screen"},
+            {"SCLK", "Scroll Lock"}, {"LALT", "Left Alt"},
         };
         const auto word = kWords.find(key.xkbName);
         return word != kWords.end() ? word->second : key.caption;
@@ -200,8 +208,9 @@ std::optional<Way> WayOf(xkb_keysym_t keysym, const KeyLevels& levels, std::size
     // with a "U0160" form where X11 has a name ("Scaron").
     const xkb_keysym_t named = xkb_utf32_to_keysym(ch);
     const std::string name = KeysymName(named != XKB_KEY_NoSymbol ? named : keysym);
-    TemplateChar row{name.substr(0, kMaxCharNameLength), *code, levels.key->scanCode,
-                     kLevels[level].modifiers.shift, kLevels[level].modifiers.altGr, accent};
+    TemplateChar row{
+        name.substr(0, kMaxCharNameLength), *code, levels.key->scanCode, kLevels[level].modifiers.shift,
+        kLevels[level].modifiers.altGr,     accent};
     return Way{row, cost};
 }
 
@@ -241,8 +250,8 @@ std::vector<TemplateChar> CharacterRows(const XkbLayout& layout, const std::vect
                 const std::optional<xkb_keysym_t> composed = layout.Compose(source.keysym, levels.keysyms[i]);
                 if (!composed) continue;
                 const bool onSpaceBar = KeysymCharacter(levels.keysyms[i]) == U' ';
-                const int cost = kDeadKeyCost + source.cost + kLevels[i].cost +
-                                 (onSpaceBar ? kSpaceAfterDeadKeyCost : 0);
+                const int cost =
+                    kDeadKeyCost + source.cost + kLevels[i].cost + (onSpaceBar ? kSpaceAfterDeadKeyCost : 0);
                 if (auto way = WayOf(*composed, levels, i, accent, cost)) ways.push_back(*way);
             }
         }

@@ -26,8 +26,8 @@ enum AccentCode {
 
 // Key kinds that are not Windows virtual-key codes.
 enum KeyKind {
-    kLetterKey = 1,      // Caps Lock swaps its plain and Shift characters
-    kCharacterKey = 2,   // any other key that types characters
+    kLetterKey = 1,     // Caps Lock swaps its plain and Shift characters
+    kCharacterKey = 2,  // any other key that types characters
     kCapsLockKey = 20,
     kAltGrKey = 1000,
     kLeftShiftKey = 1002,
