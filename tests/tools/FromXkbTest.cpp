@@ -19,36 +19,36 @@ constexpr int kGermanUUmlaut = 26, kGermanAUmlaut = 40, kFrenchCircumflex = 26, 
               kGermanAcute = 13;
 constexpr int kIsoKey = 86, kRightAlt = 312, kSpace = 57, kEnter = 28;
 
-TemplateDescription Describe(const std::string& layout, int codePage = 1252) {
+KeyboardDescription Describe(const std::string& layout, int codePage = 1252) {
     SetSystemCodePage(codePage);
     const XkbLayout xkb(layout);
-    TemplateDescription description = DescribeLayout(xkb, layout);
+    KeyboardDescription description = DescribeLayout(xkb, layout);
     SetSystemCodePage(1252);
     return description;
 }
 
 // The rows of one character, in the order the keyboard searches them.
-std::vector<TemplateChar> WaysOf(const TemplateDescription& description, int code) {
-    std::vector<TemplateChar> ways;
-    for (const TemplateChar& row : description.chars)
+std::vector<DescribedChar> WaysOf(const KeyboardDescription& description, int code) {
+    std::vector<DescribedChar> ways;
+    for (const DescribedChar& row : description.chars)
         if (row.code == code) ways.push_back(row);
     return ways;
 }
 
-const TemplateKey* KeyWithValue(const TemplateDescription& description, int keyValue) {
-    for (const TemplateKey& key : description.keys)
+const DescribedKey* KeyWithValue(const KeyboardDescription& description, int keyValue) {
+    for (const DescribedKey& key : description.keys)
         if (key.keyValue == keyValue) return &key;
     return nullptr;
 }
 
 // The first row of a character, checked to exist.
-TemplateChar FirstWay(const TemplateDescription& description, int code) {
-    const std::vector<TemplateChar> ways = WaysOf(description, code);
+DescribedChar FirstWay(const KeyboardDescription& description, int code) {
+    const std::vector<DescribedChar> ways = WaysOf(description, code);
     EXPECT_FALSE(ways.empty()) << "no way to type code " << code;
-    return ways.empty() ? TemplateChar{} : ways.front();
+    return ways.empty() ? DescribedChar{} : ways.front();
 }
 
-void ExpectWay(const TemplateChar& way, int keyValue, bool shift, bool altGr, int accent) {
+void ExpectWay(const DescribedChar& way, int keyValue, bool shift, bool altGr, int accent) {
     EXPECT_EQ(way.keyValue, keyValue) << way.name;
     EXPECT_EQ(way.shift, shift) << way.name;
     EXPECT_EQ(way.altGr, altGr) << way.name;
@@ -59,27 +59,27 @@ class ShippedLayouts : public ::testing::TestWithParam<const char*> {};
 
 // Rules every generated keyboard keeps, whatever the layout.
 TEST_P(ShippedLayouts, KeysAreDistinctDoNotOverlapAndEveryRowFindsItsKey) {
-    const TemplateDescription description = Describe(GetParam());
+    const KeyboardDescription description = Describe(GetParam());
     std::set<int> keyValues;
     std::set<std::string> names;
-    for (const TemplateKey& key : description.keys) {
+    for (const DescribedKey& key : description.keys) {
         EXPECT_TRUE(keyValues.insert(key.keyValue).second) << "key value twice: " << key.keyValue;
         EXPECT_TRUE(names.insert(key.name).second) << "key name twice: " << key.name;
         EXPECT_LE(key.name.size(), 20u) << key.name;
         EXPECT_GE(key.finger, 0) << key.name;
         EXPECT_LE(key.finger, 9) << key.name;
-        EXPECT_GT(key.rect.width, 0);
-        EXPECT_GT(key.rect.height, 0);
+        EXPECT_GT(key.width, 0);
+        EXPECT_GT(key.height, 0);
     }
     for (std::size_t i = 0; i < description.keys.size(); ++i)
         for (std::size_t j = i + 1; j < description.keys.size(); ++j) {
-            const PixelRect& a = description.keys[i].rect;
-            const PixelRect& b = description.keys[j].rect;
+            const DescribedKey& a = description.keys[i];
+            const DescribedKey& b = description.keys[j];
             const bool overlap =
                 a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
             EXPECT_FALSE(overlap) << description.keys[i].name << " overlaps " << description.keys[j].name;
         }
-    for (const TemplateChar& row : description.chars) {
+    for (const DescribedChar& row : description.chars) {
         EXPECT_TRUE(keyValues.contains(row.keyValue)) << row.name << " on a missing key";
         EXPECT_LE(row.name.size(), 30u) << row.name;
     }
@@ -94,12 +94,12 @@ TEST_P(ShippedLayouts, KeysAreDistinctDoNotOverlapAndEveryRowFindsItsKey) {
 // No way through a dead key comes before a direct one, and direct ways
 // come in order of fewer modifiers.
 TEST_P(ShippedLayouts, SimplestWayOfEachCharacterComesFirst) {
-    const TemplateDescription description = Describe(GetParam());
-    std::map<int, std::vector<TemplateChar>> byCode;
-    for (const TemplateChar& row : description.chars) byCode[row.code].push_back(row);
+    const KeyboardDescription description = Describe(GetParam());
+    std::map<int, std::vector<DescribedChar>> byCode;
+    for (const DescribedChar& row : description.chars) byCode[row.code].push_back(row);
     for (const auto& [code, ways] : byCode)
         for (std::size_t i = 1; i < ways.size(); ++i) {
-            const TemplateChar &before = ways[i - 1], &after = ways[i];
+            const DescribedChar &before = ways[i - 1], &after = ways[i];
             EXPECT_FALSE(before.accent != 0 && after.accent == 0) << "code " << code;
             if (before.accent == 0 && after.accent == 0) {
                 EXPECT_LE(before.shift + before.altGr, after.shift + after.altGr) << "code " << code;
@@ -110,7 +110,7 @@ TEST_P(ShippedLayouts, SimplestWayOfEachCharacterComesFirst) {
 INSTANTIATE_TEST_SUITE_P(FromXkb, ShippedLayouts, ::testing::Values("us", "de", "fr"));
 
 TEST(FromXkbGerman, TypesSharpSUmlautsAndAltGrCharacters) {
-    const TemplateDescription de = Describe("de");
+    const KeyboardDescription de = Describe("de");
     // ß has a key of its own and is no letter: Caps Lock does not make it "?".
     ExpectWay(FirstWay(de, 0xDF), kGermanSharpS, false, false, 0);
     EXPECT_EQ(KeyWithValue(de, kGermanSharpS)->kind, kCharacterKey);
@@ -131,7 +131,7 @@ TEST(FromXkbGerman, TypesSharpSUmlautsAndAltGrCharacters) {
 }
 
 TEST(FromXkbGerman, DeadKeysCarryTheirAccents) {
-    const TemplateDescription de = Describe("de");
+    const KeyboardDescription de = Describe("de");
     EXPECT_EQ(KeyWithValue(de, kTildeKey)->kind, kAccentCircumflex);
     EXPECT_EQ(KeyWithValue(de, kGermanAcute)->kind, kAccentAcute);
     EXPECT_EQ(KeyWithValue(de, kGermanAcute)->kind2, kAccentGrave);  // with Shift
@@ -146,7 +146,7 @@ TEST(FromXkbGerman, DeadKeysCarryTheirAccents) {
 }
 
 TEST(FromXkbFrench, AccentedLettersUnmodifiedAndCircumflexThroughTheDeadKey) {
-    const TemplateDescription fr = Describe("fr");
+    const KeyboardDescription fr = Describe("fr");
     ExpectWay(FirstWay(fr, 0xE9), kFrenchEAcute, false, false, 0);  // é
     ExpectWay(FirstWay(fr, '2'), kFrenchEAcute, true, false, 0);
     ExpectWay(FirstWay(fr, 'A'), kKeyQ, true, false, 0);  // AZERTY: A where QWERTY has Q
@@ -157,7 +157,7 @@ TEST(FromXkbFrench, AccentedLettersUnmodifiedAndCircumflexThroughTheDeadKey) {
     EXPECT_EQ(KeyWithValue(fr, kFrenchCircumflex)->kind, kAccentCircumflex);
     EXPECT_EQ(KeyWithValue(fr, kFrenchCircumflex)->kind2, kAccentUmlaut);
     EXPECT_EQ(KeyWithValue(fr, kFrenchCircumflex)->label, "\u00A8\n^");
-    const std::vector<TemplateChar> eCircumflex = WaysOf(fr, 0xEA);
+    const std::vector<DescribedChar> eCircumflex = WaysOf(fr, 0xEA);
     ASSERT_EQ(eCircumflex.size(), 1u);
     ExpectWay(eCircumflex.front(), kKeyE, false, false, kAccentCircumflex);
     ExpectWay(FirstWay(fr, 0xEB), kKeyE, false, false, kAccentUmlaut);     // ë
@@ -169,9 +169,9 @@ TEST(FromXkbFrench, AccentedLettersUnmodifiedAndCircumflexThroughTheDeadKey) {
 }
 
 TEST(FromXkbUs, AmericanKeyboardTypesExactlyPrintableAscii) {
-    const TemplateDescription us = Describe("us");
+    const KeyboardDescription us = Describe("us");
     std::set<int> codes;
-    for (const TemplateChar& row : us.chars) {
+    for (const DescribedChar& row : us.chars) {
         codes.insert(row.code);
         EXPECT_FALSE(row.altGr) << row.name;
         EXPECT_EQ(row.accent, 0) << row.name;
@@ -189,9 +189,9 @@ TEST(FromXkbUs, AmericanKeyboardTypesExactlyPrintableAscii) {
 }
 
 TEST(FromXkbCodePage, KeepsOnlyCharactersOfTheChosenCodePage) {
-    const TemplateDescription de = Describe("de", 1251);  // Cyrillic: no umlauts
+    const KeyboardDescription de = Describe("de", 1251);  // Cyrillic: no umlauts
     EXPECT_EQ(de.codePage, 1251);
-    for (const TemplateChar& row : de.chars) EXPECT_NE(row.name, "udiaeresis");
+    for (const DescribedChar& row : de.chars) EXPECT_NE(row.name, "udiaeresis");
     ExpectWay(FirstWay(de, 0x88), kKeyE, false, true, 0);  // the euro sign's code in 1251
 }
 

@@ -1,10 +1,10 @@
 #include "FromXkb.h"
 
-#include <cstdio>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
 
+#include "Description.h"
 #include "XkbLayout.h"
 #include "XkbTemplate.h"
 #include "base/CodePage.h"
@@ -45,55 +45,6 @@ bool IsKnownCodePage() {
     return false;
 }
 
-// A token of the description: plain when it is safe, otherwise in double
-// quotes with C escapes.
-std::string Token(const std::string& text) {
-    const bool plain = !text.empty() && text.find_first_of(" \t\"#\\\n\r") == std::string::npos;
-    if (plain) return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                quoted += "\\\"";
-                break;
-            case '\\':
-                quoted += "\\\\";
-                break;
-            case '\n':
-                quoted += "\\n";
-                break;
-            case '\t':
-                quoted += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(c));
-                    quoted += escape;
-                } else {
-                    quoted += c;
-                }
-        }
-    }
-    return quoted + "\"";
-}
-
-void WriteDescription(std::ostream& out, const TemplateDescription& description) {
-    out << "codepage " << description.codePage << "\n\n# Settings\n";
-    for (const std::string& line : description.readme) out << "readme " << line << "\n";
-
-    out << "\n# key NAME KEYVALUE KIND KIND2 FINGER X Y WIDTH HEIGHT LABEL HINT\n";
-    for (const TemplateKey& key : description.keys)
-        out << "key " << Token(key.name) << ' ' << key.keyValue << ' ' << key.kind << ' ' << key.kind2 << ' '
-            << key.finger << ' ' << key.rect.x << ' ' << key.rect.y << ' ' << key.rect.width << ' '
-            << key.rect.height << ' ' << Token(key.label) << ' ' << Token(key.hint) << "\n";
-
-    out << "\n# char NAME CODE KEYVALUE SHIFT ALTGR ACCENT (the simplest way of a character first)\n";
-    for (const TemplateChar& row : description.chars)
-        out << "char " << Token(row.name) << ' ' << row.code << ' ' << row.keyValue << ' ' << row.shift << ' '
-            << row.altGr << ' ' << row.accent << "\n";
-}
-
 }  // namespace
 
 int RunFromXkb(const std::vector<std::string>& args) {
@@ -110,7 +61,11 @@ int RunFromXkb(const std::vector<std::string>& args) {
     }
     try {
         const XkbLayout layout(options->layout);
-        WriteDescription(std::cout, DescribeLayout(layout, options->layout));
+        std::cout << "# Keyboard layout " << options->layout << ", made by: zq-template from-xkb "
+                  << options->layout
+                  << (options->codePage != 1252 ? " --code-page " + std::to_string(options->codePage) : "")
+                  << "\n"
+                  << FormatDescription(DescribeLayout(layout, options->layout));
     } catch (const std::runtime_error& error) {
         std::cerr << "zq-template from-xkb: " << error.what() << "\n";
         return 1;

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "HandsLook.h"
+#include "PcKeyboard.h"
 #include "XkbLayout.h"
 #include "base/CodePage.h"
 #include "base/Utf8Char.h"
@@ -192,7 +193,7 @@ std::string HintOf(const XkbLayout& layout, const KeyLevels& levels) {
 
 // A way of typing one character, with how hard it is.
 struct Way {
-    TemplateChar row;
+    DescribedChar row;
     int cost;
 };
 
@@ -208,7 +209,7 @@ std::optional<Way> WayOf(xkb_keysym_t keysym, const KeyLevels& levels, std::size
     // with a "U0160" form where X11 has a name ("Scaron").
     const xkb_keysym_t named = xkb_utf32_to_keysym(ch);
     const std::string name = KeysymName(named != XKB_KEY_NoSymbol ? named : keysym);
-    TemplateChar row{
+    DescribedChar row{
         name.substr(0, kMaxCharNameLength), *code, levels.key->scanCode, kLevels[level].modifiers.shift,
         kLevels[level].modifiers.altGr,     accent};
     return Way{row, cost};
@@ -234,7 +235,7 @@ std::map<int, DeadKeySource> DeadKeySources(const std::vector<KeyLevels>& keys) 
 
 // Every way of typing each character of the code page, the simplest way
 // of a character first; equally simple ways keep the keys' reading order.
-std::vector<TemplateChar> CharacterRows(const XkbLayout& layout, const std::vector<KeyLevels>& keys) {
+std::vector<DescribedChar> CharacterRows(const XkbLayout& layout, const std::vector<KeyLevels>& keys) {
     std::vector<Way> ways;
     for (const KeyLevels& levels : keys)
         for (std::size_t i = 0; i < kLevels.size(); ++i) {
@@ -258,7 +259,7 @@ std::vector<TemplateChar> CharacterRows(const XkbLayout& layout, const std::vect
     std::stable_sort(ways.begin(), ways.end(), [](const Way& a, const Way& b) {
         return a.row.code != b.row.code ? a.row.code < b.row.code : a.cost < b.cost;
     });
-    std::vector<TemplateChar> rows;
+    std::vector<DescribedChar> rows;
     for (const Way& way : ways) rows.push_back(way.row);
     return rows;
 }
@@ -300,7 +301,7 @@ int AccentOfDeadKeysym(xkb_keysym_t keysym) {
     return dead ? dead->accent : kNoAccent;
 }
 
-TemplateDescription DescribeLayout(const XkbLayout& layout, const std::string& layoutName) {
+KeyboardDescription DescribeLayout(const XkbLayout& layout, const std::string& layoutName) {
     std::vector<PcKey> keyboard = PcKeyboard(KeyboardShape::Iso);
     std::vector<KeyLevels> keys = ReadKeyboard(layout, keyboard);
     if (!NeedsIsoKey(keys)) {
@@ -308,7 +309,7 @@ TemplateDescription DescribeLayout(const XkbLayout& layout, const std::string& l
         keys = ReadKeyboard(layout, keyboard);
     }
 
-    TemplateDescription description;
+    KeyboardDescription description;
     description.codePage = SystemCodePage();
     const std::vector<std::string> look = KeyboardAndHandsSettings();
     description.readme.push_back(look.front());  // bkcolor
@@ -322,10 +323,19 @@ TemplateDescription DescribeLayout(const XkbLayout& layout, const std::string& l
         const PcKey& key = *levels.key;
         indexInRow = key.row == row ? indexInRow + 1 : 0;
         row = key.row;
-        const int kind = KeyKindOf(layout, levels);
-        description.keys.push_back({KeyName(key, indexInRow), key.scanCode, kind, SecondKindOf(levels, kind),
-                                    key.finger, KeyPixels(key), LabelOf(layout, levels, kind),
-                                    HintOf(layout, levels)});
+        const PixelRect rect = KeyPixels(key);
+        DescribedKey& described = description.keys.emplace_back();
+        described.name = KeyName(key, indexInRow);
+        described.keyValue = key.scanCode;
+        described.kind = KeyKindOf(layout, levels);
+        described.kind2 = SecondKindOf(levels, described.kind);
+        described.finger = key.finger;
+        described.x = rect.x;
+        described.y = rect.y;
+        described.width = rect.width;
+        described.height = rect.height;
+        described.label = LabelOf(layout, levels, described.kind);
+        described.hint = HintOf(layout, levels);
     }
     description.chars = CharacterRows(layout, keys);
     return description;

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include <xkbcommon/xkbcommon.h>
 
-#include "PcKeyboard.h"
+#include "Description.h"
 
 namespace zq {
 
@@ -34,40 +33,10 @@ enum KeyKind {
     kRightShiftKey = 1003,
 };
 
-// One line "key ..." of a template description.
-struct TemplateKey {
-    std::string name;
-    int keyValue = 0;
-    int kind = 0;
-    int kind2 = 0;
-    int finger = -1;
-    PixelRect rect{};
-    std::string label;  // UTF-8; "\n" separates the Shift line from the plain line
-    std::string hint;   // UTF-8
-};
-
-// One line "char ...": one way of typing a character.
-struct TemplateChar {
-    std::string name;
-    int code = 0;  // in the template's code page
-    int keyValue = 0;
-    bool shift = false;
-    bool altGr = false;
-    int accent = kNoAccent;
-};
-
-struct TemplateDescription {
-    int codePage = 1252;
-    std::vector<std::string> readme;  // "key=value" lines
-    std::vector<TemplateKey> keys;
-    // Grouped by code; the simplest way of typing a character comes first.
-    std::vector<TemplateChar> chars;
-};
-
 // The template of a full-size PC keyboard with the layout's characters,
 // limited to those of the system code page in force (SetSystemCodePage).
 // `layoutName` is only quoted in the readme.
-TemplateDescription DescribeLayout(const XkbLayout& layout, const std::string& layoutName);
+KeyboardDescription DescribeLayout(const XkbLayout& layout, const std::string& layoutName);
 
 // The accent code of a dead keysym, kNoAccent for other keysyms and for
 // accents a template cannot name.

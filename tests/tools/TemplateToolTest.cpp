@@ -1,0 +1,85 @@
+// The template tool run as a program: from-xkb's errors, and the shipped
+// keyboard descriptions built into templates that the program's own store
+// loads.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "support/TempFolder.h"
+
+namespace zq {
+namespace {
+
+struct ToolRun {
+    int exitStatus = -1;
+    std::string out, err;
+};
+
+// Runs zq-template with the arguments (each quoted for the shell).
+ToolRun RunTool(const test::TempFolder& folder, const std::vector<std::string>& args) {
+    std::string command = std::string("QT_QPA_PLATFORM=offscreen '") + ZQ_TEMPLATE_TOOL + "'";
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " >'" + folder.File("out") + "' 2>'" + folder.File("err") + "'";
+    const int status = std::system(command.c_str());
+    ToolRun run;
+    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = folder.Read("out");
+    run.err = folder.Read("err");
+    return run;
+}
+
+TEST(FromXkbCommand, UnknownLayoutFailsInWordsAndWritesNothing) {
+    test::TempFolder folder;
+    const ToolRun run = RunTool(folder, {"from-xkb", "zz"});
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("no keyboard layout 'zz'"), std::string::npos) << run.err;
+}
+
+TEST(FromXkbCommand, WrongArgumentsShowTheUsage) {
+    test::TempFolder folder;
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"from-xkb"},
+                                               {"from-xkb", "de", "--code-page"},
+                                               {"from-xkb", "de", "--code-page", "x"},
+                                               {"from-xkb", "de", "fr"}}) {
+        const ToolRun run = RunTool(folder, args);
+        EXPECT_EQ(run.exitStatus, 2) << args.back();
+        EXPECT_NE(run.err.find("usage:"), std::string::npos) << run.err;
+    }
+    const ToolRun unknownCodePage = RunTool(folder, {"from-xkb", "de", "--code-page", "4711"});
+    EXPECT_EQ(unknownCodePage.exitStatus, 1);
+    EXPECT_NE(unknownCodePage.err.find("4711"), std::string::npos) << unknownCodePage.err;
+}
+
+// What from-xkb writes is a description that build accepts (quoting of
+// labels such as "\"\n2" included), and check loads the result.
+TEST(FromXkbCommand, OutputBuildsIntoATemplateThatLoads) {
+    test::TempFolder folder;
+    const ToolRun described = RunTool(folder, {"from-xkb", "fr"});
+    ASSERT_EQ(described.exitStatus, 0) << described.err;
+    folder.Write("fr.zqtd", described.out);
+    const ToolRun built = RunTool(folder, {"build", folder.File("fr.zqtd"), folder.File("fr.zqt")});
+    ASSERT_EQ(built.exitStatus, 0) << built.err;
+    const ToolRun checked = RunTool(folder, {"check", folder.File("fr.zqt")});
+    EXPECT_EQ(checked.exitStatus, 0) << checked.out << checked.err;
+}
+
+class ShippedTemplate : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ShippedTemplate, BuildsAndLoadsWithEveryKeyAndCharacter) {
+    test::TempFolder folder;
+    const std::string description =
+        std::string(ZQ_SOURCE_DIR) + "/data/Courses/" + GetParam() + "/layout.zqtd";
+    const ToolRun built = RunTool(folder, {"build", description, folder.File("layout.zqt")});
+    ASSERT_EQ(built.exitStatus, 0) << built.err;
+    const ToolRun checked = RunTool(folder, {"check", folder.File("layout.zqt")});
+    EXPECT_EQ(checked.exitStatus, 0) << checked.out << checked.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Courses, ShippedTemplate, ::testing::Values("English", "Deutsch", "Francais"));
+
+}  // namespace
+}  // namespace zq
