@@ -94,7 +94,7 @@ void TFmCoursePrac::ClampPosition() {
 void TFmCoursePrac::Navigate() {
     switch (NavMode) {
         case NavigationMode::nmPrevious:
-            if (position_ - 1 < 0) {
+            if (position_ - 1 < 0 || LineCount() == 0) {
                 view().InformationBox(Tr("Beginning of the course."));
             } else {
                 --position_;

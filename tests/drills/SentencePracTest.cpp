@@ -1,0 +1,152 @@
+#include "drills/SentencePrac.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "DrillFakes.h"
+#include "DrillFiles.h"
+#include "base/LibraryError.h"
+
+namespace zq {
+namespace {
+
+class SentencePracTest : public ::testing::Test {
+protected:
+    SentencePracTest() : drill(world.view, world.Guidance()) {
+        drill.FormCreate();
+        drill.SeedRandom(7);
+    }
+
+    void Load(std::string_view content) {
+        drill.SetFileName(files.Write("Practice.txt", content));
+        drill.LoadLines();
+    }
+    void Press(unsigned char key) { drill.InputEditKeyPress(key); }
+    void TypeSampleWith(int wrong) {
+        const std::string sample = drill.Sample();
+        for (size_t i = 0; i < sample.size(); ++i) Press(static_cast<int>(i) < wrong ? '#' : sample[i]);
+        Press(' ');
+    }
+
+    testing::DrillSurroundings world;
+    testing::DrillFiles files;
+    TFmSentencePrac drill;
+};
+
+TEST_F(SentencePracTest, LinesAreTrimmedWhenUsedAndABlankLineIsAnEmptySample) {
+    Load("abc\r\n\r\n  def  ");
+    ASSERT_EQ(drill.Lines, (std::vector<std::string>{"abc", "", "  def  "}));
+    std::set<std::string> offered;
+    for (int i = 0; i < 200; ++i) {
+        offered.insert(drill.Sample());
+        EXPECT_EQ(drill.SampleLength, static_cast<int>(drill.Sample().size()));
+        EXPECT_EQ(drill.Pos, 1);
+        drill.NextLine();
+    }
+    EXPECT_EQ(offered, (std::set<std::string>{"abc", "", "def"}));
+}
+
+TEST_F(SentencePracTest, AnEmptySampleIsCompletedByTheFirstKeyWithoutStatistics) {
+    Load("\n");
+    ASSERT_EQ(drill.Lines.size(), 1u);
+    ASSERT_EQ(drill.Sample(), "");
+    Press('x');
+    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
+    EXPECT_TRUE(world.view.status.empty());
+    EXPECT_EQ(drill.Pos, 1);
+}
+
+TEST_F(SentencePracTest, EveryKindOfLineBreakGivesTheSameLinesAndUtf8IsConverted) {
+    for (const char* content : {"one\rtwo\r", "one\ntwo\n", "one\r\ntwo", "one\r\ntwo\r\n\0three"}) {
+        Load(std::string_view(content, std::char_traits<char>::length(content)));
+        EXPECT_EQ(drill.Lines, (std::vector<std::string>{"one", "two"})) << content;
+    }
+    Load("caf\xc3\xa9\n");
+    EXPECT_EQ(drill.Lines, std::vector<std::string>{"caf\xe9"});
+}
+
+TEST_F(SentencePracTest, TheSameSentenceMayComeTwiceInARow) {
+    Load("first\nsecond\n");
+    int repeats = 0;
+    std::string previous = drill.Sample();
+    for (int i = 0; i < 100; ++i) {
+        drill.NextLine();
+        if (drill.Sample() == previous) ++repeats;
+        previous = drill.Sample();
+    }
+    EXPECT_GT(repeats, 10);
+    EXPECT_LT(repeats, 90);
+}
+
+TEST_F(SentencePracTest, ALineBelowNinetyFivePercentIsOfferedAgainWithFreshMarks) {
+    std::string content;
+    for (int i = 0; i < 50; ++i) content += "line number " + std::to_string(i) + " of many\n";
+    Load(content);
+    const std::string first = drill.Sample();
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        TypeSampleWith(3);  // about 85 %
+        EXPECT_EQ(drill.Sample(), first);
+        EXPECT_EQ(drill.Pos, 1);
+        EXPECT_EQ(std::count(drill.Marks.begin(), drill.Marks.end(), true), 0);
+    }
+    int changes = 0;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const std::string before = drill.Sample();
+        TypeSampleWith(0);
+        if (drill.Sample() != before) ++changes;
+    }
+    EXPECT_GE(changes, 4) << "a passed line is followed by a random one";
+}
+
+TEST_F(SentencePracTest, EnterInTheMiddleGivesANewRandomLineWithoutStatistics) {
+    std::string content;
+    for (int i = 0; i < 50; ++i) content += "sentence " + std::to_string(i) + "\n";
+    Load(content);
+    int changes = 0;
+    for (int i = 0; i < 5; ++i) {
+        const std::string before = drill.Sample();
+        Press(before[0]);
+        Press(kCarriageReturn);
+        EXPECT_EQ(drill.Outcome, LineOutcome::loEnter);
+        if (drill.Sample() != before) ++changes;
+    }
+    EXPECT_GE(changes, 4);
+    EXPECT_TRUE(world.view.status.empty());
+}
+
+TEST_F(SentencePracTest, AnEmptyFileGivesEmptySamplesAndNeverPicksALine) {
+    Load("");
+    EXPECT_TRUE(drill.Lines.empty());
+    EXPECT_EQ(drill.Sample(), "");
+    for (int i = 0; i < 3; ++i) {
+        Press('a');
+        EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
+        EXPECT_EQ(drill.Sample(), "");
+    }
+    drill.SetFileName(files.Write("empty.txt", ""));
+    EXPECT_FALSE(drill.LoadLines());
+}
+
+TEST_F(SentencePracTest, AMissingFileRaisesTheCannotOpenMessageWithItsFullPath) {
+    const std::string path = files.PathOf("missing.txt");
+    drill.SetFileName(path);
+    try {
+        drill.LoadLines();
+        FAIL() << "no error raised";
+    } catch (const LibraryError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + path + "\". ", 0), 0u) << error.what();
+    }
+}
+
+TEST_F(SentencePracTest, TheFirstKeyOfANewLineIsLit) {
+    world.keyboard.fingers = {{'q', 0}};
+    Load("quick\n");
+    EXPECT_EQ(world.keyboard.highlighted.back(), 'q');
+    EXPECT_EQ(world.leftHand.pointed, 1);
+    EXPECT_EQ(drill.WordCount, 1);
+}
+
+}  // namespace
+}  // namespace zq
