@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+#include "keyboard/KeyboardLayoutAgent.h"
+#include "keyboard/LayoutBackend.h"
+
+namespace zq {
+
+// Asks Qt for its X11 platform whenever an X display is reachable and the
+// user chose no platform, so that on a Wayland desktop the program switches
+// layouts in its own windows through XWayland. Call before the application
+// object exists.
+void PreferX11Platform();
+
+// The layout backend of this session: the X server's when the program runs
+// on Qt's X11 platform and the server answers, else one that lists the
+// layouts and reports the configured ones but cannot activate any.
+std::unique_ptr<LayoutBackend> CreateLayoutBackend();
+
+// A keyboard layout agent over CreateLayoutBackend().
+std::unique_ptr<TKeyboardLayoutAgent> CreateKeyboardLayoutAgent();
+
+// Makes SIGTERM, SIGINT and SIGHUP end the program through its event loop,
+// so that the X server's layouts are put back as at a normal exit. A second
+// signal ends the program at once.
+void QuitOnTerminationSignals();
+
+}  // namespace zq
