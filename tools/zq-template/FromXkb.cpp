@@ -61,8 +61,7 @@ int RunFromXkb(const std::vector<std::string>& args) {
     }
     try {
         const XkbLayout layout(options->layout);
-        std::cout << "# Keyboard layout " << options->layout << ", made by: zq-template from-xkb "
-                  << options->layout
+        std::cout << "# Made by: zq-template from-xkb " << options->layout
                   << (options->codePage != 1252 ? " --code-page " + std::to_string(options->codePage) : "")
                   << "\n"
                   << FormatDescription(DescribeLayout(layout, options->layout));
