@@ -90,20 +90,25 @@ bool X11LayoutBackend::Activate(std::uint32_t identifier) {
     // The server holds the desktop's own layouts unless the program's are
     // shown; those are what must come back later.
     if (!programLayoutShown_) desktop_ = ReadServerLayouts();
-    if (!ShowLayout(*entry)) return false;
-    programLayout_ = entry;
-    return true;
+    if (ShowLayout(*entry)) {
+        programLayout_ = entry;
+        return true;
+    }
+    // A failed attempt leaves the server as it was before.
+    RestoreDesktopLayouts();
+    if (programLayout_ != nullptr) ShowLayout(*programLayout_);
+    return false;
 }
 
 bool X11LayoutBackend::ShowLayout(const LayoutTableEntry& entry) {
     const XkbLayoutName wanted{std::string(entry.xkbLayout), std::string(entry.xkbVariant)};
-    const XkbGroupChoice choice = GroupsWithLayout(ReadServerLayouts().groups, wanted);
+    // Built on the desktop's groups, so that the program adds one group at most.
+    const XkbGroupChoice choice = GroupsWithLayout(desktop_.groups, wanted);
     ServerLayouts target = desktop_;
     target.groups = choice.groups;
     target.lockedGroup = static_cast<unsigned>(choice.index);
-    const bool shown = ApplyServerLayouts(target);
-    if (shown) programLayoutShown_ = true;
-    return shown;
+    programLayoutShown_ = true;  // from here on the server may differ from the desktop
+    return ApplyServerLayouts(target);
 }
 
 void X11LayoutBackend::RestoreDesktopLayouts() {

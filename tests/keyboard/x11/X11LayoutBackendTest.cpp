@@ -1,0 +1,222 @@
+#include "keyboard/ui/X11LayoutBackend.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "base/CodePage.h"
+#include "keyboard/KeyboardLayoutAgent.h"
+#include "keyboard/XkbRegistry.h"
+#include "keyboard/ui/LayoutLocaleTexts.h"
+
+// X11's headers last: they define macros such as None and Bool.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XKBrules.h>
+
+namespace zq {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+
+TEST(LayoutLocaleTextTest, NamesLanguageAndCountryOfALanguageIdentifier) {
+    EXPECT_EQ(LayoutLocaleText(0x040C, LocaleInfo::LanguageId), "040C");
+    EXPECT_EQ(LayoutLocaleText(0x040C, LocaleInfo::LanguageName), "French (France)");
+    EXPECT_EQ(LayoutLocaleText(0x040C, LocaleInfo::CountryName), "France");
+    EXPECT_EQ(LayoutLocaleText(0x0807, LocaleInfo::LanguageName), "German (Switzerland)");
+    EXPECT_EQ(LayoutLocaleText(0x0C1A, LocaleInfo::CountryName), "Serbia");
+    for (LocaleInfo info : {LocaleInfo::LanguageId, LocaleInfo::LanguageName, LocaleInfo::CountryName}) {
+        EXPECT_EQ(LayoutLocaleText(0x0417, info), "");  // a language the program does not know
+    }
+}
+
+// A test against the private X server that ./test starts. Each test begins
+// and ends with the server in the US layout alone.
+class X11LayoutBackendTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* display = std::getenv("ZQ_TEST_X_DISPLAY");
+        if (display == nullptr || *display == '\0') GTEST_SKIP() << "ZQ_TEST_X_DISPLAY names no X server";
+        displayName_ = display;
+        server_ = XOpenDisplay(display);
+        ASSERT_NE(server_, nullptr) << "cannot reach " << displayName_;
+        SetServer("us", "", 0);
+    }
+
+    void TearDown() override {
+        if (server_ == nullptr) return;
+        SetServer("us", "", 0);
+        XCloseDisplay(server_);
+    }
+
+    // Configures the server's groups with the XKB tool and locks a group.
+    void SetServer(const std::string& layouts, const std::string& variants, unsigned group) {
+        const std::string command = "setxkbmap -display " + displayName_ + " -layout " + layouts +
+                                    (variants.empty() ? "" : " -variant " + variants);
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        XkbLockGroup(server_, XkbUseCoreKbd, group);
+        XSync(server_, False);
+    }
+
+    // The server's groups and active group as "us,de(nodeadkeys) group 1",
+    // read directly from the server.
+    std::string Server() {
+        char* rulesFile = nullptr;
+        XkbRF_VarDefsRec names{};
+        std::string text;
+        if (XkbRF_GetNamesProp(server_, &rulesFile, &names)) {
+            for (const XkbLayoutName& group :
+                 SplitXkbGroups(names.layout ? names.layout : "", names.variant ? names.variant : "")) {
+                text += (text.empty() ? "" : ",") + group.layout +
+                        (group.variant.empty() ? "" : "(" + group.variant + ")");
+            }
+        }
+        for (char* part : {rulesFile, names.model, names.layout, names.variant, names.options}) std::free(part);
+        XkbStateRec state{};
+        XkbGetState(server_, XkbUseCoreKbd, &state);
+        return text + " group " + std::to_string(state.group);
+    }
+
+    std::unique_ptr<X11LayoutBackend> Backend() {
+        auto backend = X11LayoutBackend::Connect(displayName_.c_str(), LayoutLocaleText);
+        EXPECT_NE(backend, nullptr);
+        return backend;
+    }
+
+    std::string displayName_;
+    Display* server_ = nullptr;
+};
+
+TEST_F(X11LayoutBackendTest, ActivatingFrenchThenGermanSwitchesTheServer) {
+    TKeyboardLayoutAgent agent(Backend());
+    ASSERT_TRUE(agent.ActivateLayout("0000040C"));
+    EXPECT_EQ(Server(), "us,fr group 1");
+    EXPECT_THAT(agent.LoadedLayouts(), ElementsAre(0x04090409u, 0x040C040Cu));
+    EXPECT_EQ(agent.Backend().ActiveLayout(), 0x040C040Cu);
+
+    // The program adds one group of its own at most.
+    ASSERT_TRUE(agent.ActivateLayout("00000407"));
+    EXPECT_EQ(Server(), "us,de group 1");
+    EXPECT_EQ(agent.Backend().ActiveLayout(), 0x04070407u);
+
+    ASSERT_TRUE(agent.ActivateLayout("00010409"));  // a variant of a configured layout is a group of its own
+    EXPECT_EQ(Server(), "us,us(dvorak) group 1");
+}
+
+TEST_F(X11LayoutBackendTest, UnknownOrMalformedIdentifiersChangeNothing) {
+    SetServer("us,de", "", 1);
+    TKeyboardLayoutAgent agent(Backend());
+    EXPECT_FALSE(agent.ActivateLayout("00000417"));  // not in the table
+    EXPECT_FALSE(agent.ActivateLayout("12345678"));
+    EXPECT_FALSE(agent.ActivateLayout("French"));
+    EXPECT_EQ(Server(), "us,de group 1");
+}
+
+TEST_F(X11LayoutBackendTest, LoadedLayoutsAndOriginalNameReadTheServer) {
+    SetServer("de,us,ch", ",dvorak,", 1);
+    TKeyboardLayoutAgent agent(Backend());
+    agent.Refresh();
+    EXPECT_THAT(agent.LoadedLayouts(), ElementsAre(0x04070407u, 0xF0010409u, 0x08070807u));
+    const std::string dvorak = FromUtf8(XkbRegistry().Description("us", "dvorak"));
+    EXPECT_EQ(agent.OriginalLayoutName(), dvorak);
+    EXPECT_THAT(agent.InfoLines(), Contains("  Display name: English (United States) - " + dvorak));
+    EXPECT_THAT(agent.InfoLines(), Contains("  German (Germany) = German-0407"));
+    EXPECT_THAT(agent.InfoLines(), Contains("  Country: United States"));
+}
+
+TEST_F(X11LayoutBackendTest, AConfiguredLayoutIsLockedWithoutNewGroups) {
+    SetServer("us,fr", "", 0);
+    auto backend = Backend();
+    ASSERT_TRUE(backend->Activate(0x0000040C));
+    EXPECT_EQ(Server(), "us,fr group 1");
+    backend.reset();
+    EXPECT_EQ(Server(), "us,fr group 0");
+}
+
+TEST_F(X11LayoutBackendTest, AFullServerLendsItsLastGroupAndGetsItBack) {
+    SetServer("us,de,ru,gr", "", 2);
+    auto backend = Backend();
+    ASSERT_TRUE(backend->Activate(0x0000040C));
+    EXPECT_EQ(Server(), "us,de,ru,fr group 3");
+    backend.reset();
+    EXPECT_EQ(Server(), "us,de,ru,gr group 2");
+}
+
+TEST_F(X11LayoutBackendTest, TheDesktopKeepsItsLayoutsWhileTheProgramIsInTheBackground) {
+    SetServer("us,de", "", 1);
+    auto backend = Backend();
+    ASSERT_TRUE(backend->Activate(0x0000040C));
+    EXPECT_EQ(Server(), "us,de,fr group 2");
+
+    backend->RestoreDesktopLayouts();
+    EXPECT_EQ(Server(), "us,de group 1");
+    SetServer("us,ru", "", 0);  // the user changes the desktop meanwhile
+    backend->ReapplyProgramLayout();
+    EXPECT_EQ(Server(), "us,ru,fr group 2");
+    backend->RestoreDesktopLayouts();
+    EXPECT_EQ(Server(), "us,ru group 0");
+
+    backend->ReapplyProgramLayout();
+    backend->ProgramEnding();
+    EXPECT_EQ(Server(), "us,ru group 0");
+    backend->ReapplyProgramLayout();  // nothing returns once the program ends
+    EXPECT_EQ(Server(), "us,ru group 0");
+}
+
+// Runs the probe program and gives its output.
+std::string RunProbe(const std::string& display, const std::string& identifier) {
+    const std::string command = std::string(ZQ_LAYOUT_AGENT_PROBE) + " " + display + " " + identifier + " exit";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return "cannot run " + command;
+    std::string output;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    const int status = pclose(pipe);
+    return output + "exit " + std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+}
+
+TEST_F(X11LayoutBackendTest, TheServerGetsItsLayoutsBackWhenTheProgramEnds) {
+    SetServer("us,de", ",nodeadkeys", 1);
+    EXPECT_EQ(RunProbe(displayName_, "0000040C"), "activated\nexit 0");
+    EXPECT_EQ(Server(), "us,de(nodeadkeys) group 1");
+    EXPECT_EQ(RunProbe(displayName_, "00000417"), "failed\nexit 0");
+    EXPECT_EQ(Server(), "us,de(nodeadkeys) group 1");
+}
+
+TEST_F(X11LayoutBackendTest, TheServerGetsItsLayoutsBackWhenTheProgramIsTerminated) {
+    SetServer("us,de", "", 1);
+    int output[2];
+    ASSERT_EQ(pipe(output), 0);
+    const pid_t probe = fork();
+    ASSERT_NE(probe, -1);
+    if (probe == 0) {
+        dup2(output[1], STDOUT_FILENO);
+        close(output[0]);
+        execl(ZQ_LAYOUT_AGENT_PROBE, ZQ_LAYOUT_AGENT_PROBE, displayName_.c_str(), "0000040C", "wait",
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(output[1]);
+    std::string said;
+    char ch = 0;
+    while (said.find("ready\n") == std::string::npos && read(output[0], &ch, 1) == 1) said += ch;
+    close(output[0]);
+    EXPECT_EQ(said, "activated\nready\n");
+    EXPECT_EQ(Server(), "us,de,fr group 2");
+
+    ASSERT_EQ(kill(probe, SIGTERM), 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(probe, &status, 0), probe);
+    EXPECT_TRUE(WIFEXITED(status)) << "the probe died of signal " << WTERMSIG(status);
+    EXPECT_EQ(Server(), "us,de group 1");
+}
+
+}  // namespace
+}  // namespace zq
