@@ -1,14 +1,12 @@
 #pragma once
 
 // Helpers that make keyboard template archives for tests: ZIP files written
-// with libzip into a temporary folder of their own.
+// with libzip, and the rows of the two tables.
 
 #include <zip.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -47,16 +45,8 @@ inline std::string AsciiUpper(std::string text) {
     return text;
 }
 
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// A folder of its own below the system's temporary folder, removed with it.
+// A folder of its own below the system's temporary folder, removed with it;
+// `folder / "name"` is the path of a file in it.
 class TempFolder {
 public:
     TempFolder() {

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "../support/TempFolder.h"
 #include "TemplateArchive.h"
 #include "base/LibraryError.h"
 #include "keyboard/TDataMod.h"
@@ -30,9 +31,8 @@ std::vector<std::string> Column(DataTable& table, std::string_view field) {
 class TemplateLoad : public ::testing::Test {
 protected:
     std::string MakeTemplate(const std::vector<ArchiveEntry>& entries, const std::string& name = "layout.zqt") {
-        const auto path = folder / name;
-        testing::WriteZip(path, entries);
-        return path.string();
+        testing::WriteZip(folder.File(name), entries);
+        return folder.File(name);
     }
 
     // A template with three keys, four character rows and kReadme.
@@ -61,7 +61,7 @@ protected:
         EXPECT_EQ(store.IntSetting("LThumbColor"), 13);
     }
 
-    testing::TempFolder folder;
+    test::TempFolder folder;
     TDataMod store;
 };
 
@@ -133,15 +133,13 @@ TEST_F(TemplateLoad, MissingOrEmptyCharacterTableKeepsThePreviousOne) {
 
 TEST_F(TemplateLoad, MissingOrNonZipFileChangesNothingAndCreatesNothing) {
     LoadFirstTemplate();
-    const auto missing = folder / "missing.zqt";
-    EXPECT_FALSE(store.LoadTemplate(missing.string()));
-    EXPECT_FALSE(std::filesystem::exists(missing));
+    EXPECT_FALSE(store.LoadTemplate(folder.File("missing.zqt")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("missing.zqt")));
 
-    const auto text = folder / "layout.zqt";
-    testing::WriteBytes(text, "bkcolor=255\r\n");
-    EXPECT_FALSE(store.LoadTemplate(text.string()));
-    EXPECT_EQ(testing::ReadBytes(text), "bkcolor=255\r\n");
-    EXPECT_FALSE(store.LoadTemplate(folder.Path().string()));
+    folder.Write("layout.zqt", "bkcolor=255\r\n");
+    EXPECT_FALSE(store.LoadTemplate(folder.File("layout.zqt")));
+    EXPECT_EQ(folder.Read("layout.zqt"), "bkcolor=255\r\n");
+    EXPECT_FALSE(store.LoadTemplate(folder.Dir()));
 
     EXPECT_EQ(store.MainTbl.RowCount(), 1);
     EXPECT_EQ(store.Ctbl.RowCount(), 1);
@@ -236,12 +234,12 @@ TEST_F(TemplateLoad, HostileEntriesFailTheirStep) {
 
 TEST_F(TemplateLoad, EntryThatDoesNotInflateToItsStatedSizeFails) {
     const std::string path = MakeTemplate({{"readme", kReadme}});
-    std::string bytes = testing::ReadBytes(path);
+    std::string bytes = folder.Read("layout.zqt");
     // Uncompressed size in the central directory and in the local header.
     const size_t central = bytes.find("PK\x01\x02"s);
     ASSERT_NE(central, std::string::npos);
     for (size_t at : {size_t{22}, central + 24}) bytes[at] = static_cast<char>(bytes[at] + 5);
-    testing::WriteBytes(path, bytes);
+    folder.Write("layout.zqt", bytes);
 
     const ZipArchive archive(path);
     ASSERT_TRUE(archive.IsOpen());
@@ -266,14 +264,14 @@ TEST(GlyphBitmap, HeaderIsSkippedOnlyWhenItMatchesExactly) {
 }
 
 TEST(GlyphBitmap, StoredWithAndWithoutHeaderInATemplateGiveTheSamePicture) {
-    testing::TempFolder folder;
+    test::TempFolder folder;
     const std::string bitmap = "BM" + std::string(20, '\x22');
     const std::string withHeader = "\x01\x00\x00\x01\x16\x00\x00\x00"s + bitmap;
-    const auto path = folder / "layout.zqt";
+    const std::string path = folder.File("layout.zqt");
     testing::WriteZip(path, {{"key.cds", testing::KeyPacket({KeyRow("a", 1, 0, bitmap), KeyRow("b", 2, 0, withHeader)})},
                              {"readme", "bkcolor=0"}});
     TDataMod store;
-    ASSERT_TRUE(store.LoadTemplate(path.string()));
+    ASSERT_TRUE(store.LoadTemplate(path));
     store.MainTbl.First();
     const std::string first = store.MainTbl.AsString("Glyph");
     store.MainTbl.Next();
