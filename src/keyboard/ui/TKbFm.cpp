@@ -1,0 +1,109 @@
+#include "keyboard/ui/TKbFm.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "base/ui/Colours.h"
+#include "keyboard/KeyGroups.h"
+#include "keyboard/ui/KeyImage.h"
+
+namespace zq {
+namespace {
+
+QRect RectOf(const ButtonType& key) {
+    const KeyRect& r = key.Rect();
+    return {r.Left, r.Top, r.Width, r.Height};
+}
+
+// A pushed-in key: shaded, with a shadow along its top and left edges and a
+// light line along the others.
+void PaintPushedIn(QPainter& painter, const QRect& rect) {
+    painter.fillRect(rect, QColor(0, 0, 0, 56));
+    const QColor shadow(40, 40, 40);
+    painter.fillRect(rect.left(), rect.top(), rect.width(), 2, shadow);
+    painter.fillRect(rect.left(), rect.top(), 2, rect.height(), shadow);
+    const QColor light(255, 255, 255, 170);
+    painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, light);
+    painter.fillRect(rect.right(), rect.top(), 1, rect.height(), light);
+}
+
+}  // namespace
+
+TKbFm::TKbFm(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TKbFm::KeyAreaChanged() {
+    images_.clear();
+    heldKey_ = nullptr;
+    if (area_) resize(area_->Width(), area_->Height());
+    update();
+}
+
+void TKbFm::KeyChanged(const ButtonType& key) { update(RectOf(key)); }
+
+void TKbFm::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), ToQColor(area_ ? area_->BackgroundColour() : clBlack, palette()));
+    if (!area_) return;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // In building order, so that a later key lies on top of an earlier one.
+    for (const auto& key : area_->Keys()) {
+        if (event->region().intersects(RectOf(*key))) PaintKey(painter, *key);
+    }
+}
+
+void TKbFm::PaintKey(QPainter& painter, const ButtonType& key) {
+    const QRect rect = RectOf(key);
+    const bool pushedIn = key.Down() || &key == heldKey_;
+    painter.save();
+    painter.setClipRect(rect);
+    painter.fillRect(rect, QColor::fromRgb(key.FaceColour()));
+    if (!key.Glyph().Empty()) {
+        const QImage& image = ImageOf(key);
+        QRect target(QPoint(), image.size());
+        target.moveCenter(rect.center());
+        if (pushedIn) target.translate(1, 1);
+        painter.drawImage(target, image);
+    }
+    if (pushedIn) PaintPushedIn(painter, rect);
+    painter.restore();
+}
+
+const QImage& TKbFm::ImageOf(const ButtonType& key) {
+    const auto id = std::make_pair(&key, key.ShowsHighlightGlyph());
+    auto found = images_.find(id);
+    if (found == images_.end()) {
+        found = images_.emplace(id, ToKeyImage(key.Glyph(), key.Glyph().BottomLeft())).first;
+    }
+    return found->second;
+}
+
+ButtonType* TKbFm::KeyAt(QPoint point) const {
+    if (!area_) return nullptr;
+    const auto& keys = area_->Keys();
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {  // topmost first
+        if (RectOf(**key).contains(point)) return key->get();
+    }
+    return nullptr;
+}
+
+void TKbFm::mousePressEvent(QMouseEvent* event) {
+    ButtonType* key = KeyAt(event->position().toPoint());
+    if (!key || event->button() != Qt::LeftButton) return;
+    if (key->GroupIndex() == kNoKeyGroup) {
+        heldKey_ = key;
+        update(RectOf(*key));
+    } else {
+        key->SetDown(!key->Down());
+    }
+}
+
+void TKbFm::mouseReleaseEvent(QMouseEvent*) {
+    if (!heldKey_) return;
+    update(RectOf(*heldKey_));
+    heldKey_ = nullptr;
+}
+
+}  // namespace zq

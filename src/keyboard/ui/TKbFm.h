@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <map>
+
+#include "keyboard/KeyArea.h"
+
+namespace zq {
+
+// The key area of the on-screen keyboard window: draws the keys of its
+// KeyArea on the template's background colour. The keys are for display;
+// while the area is enabled a click presses a key as a toolbar button
+// would, and a disabled area ignores the mouse.
+class TKbFm : public QWidget, public KeyAreaView {
+    Q_OBJECT
+public:
+    explicit TKbFm(QWidget* parent = nullptr);
+
+    // The rules whose keys this area draws (owned by the keyboard).
+    void SetKeyArea(KeyArea* area) { area_ = area; }
+
+    void KeyAreaChanged() override;
+    void KeyChanged(const ButtonType& key) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void PaintKey(QPainter& painter, const ButtonType& key);
+    const QImage& ImageOf(const ButtonType& key);
+    ButtonType* KeyAt(QPoint point) const;
+
+    KeyArea* area_ = nullptr;
+    // Pictures made transparent, by key and by which picture is shown.
+    std::map<std::pair<const ButtonType*, bool>, QImage> images_;
+    ButtonType* heldKey_ = nullptr;  // a key without a group held down by the mouse
+};
+
+}  // namespace zq

@@ -1,0 +1,98 @@
+#include "keyboard/ui/TPalmForm.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "base/Translation.h"
+#include "base/ui/Colours.h"
+#include "keyboard/TDataMod.h"
+#include "keyboard/ui/GuidanceWindow.h"
+
+namespace zq {
+namespace {
+constexpr int kBlinkIntervalMs = 250;
+constexpr qreal kPenWidth = 6;
+}  // namespace
+
+TPalmForm::TPalmForm(QWidget* parent) : TPalmForm(DataMod(), parent) {}
+
+TPalmForm::TPalmForm(TDataMod& store, QWidget* parent) : QWidget(parent), store_(store), hand_(*this) {
+    // A title bar without window buttons.
+    MakeGuidanceWindow(*this, Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedWidth(Hand::kClientWidth);
+    TimerOfPalm.setInterval(kBlinkIntervalMs);
+    connect(&TimerOfPalm, &QTimer::timeout, this, &TPalmForm::TimerOfPalmTimer);
+}
+
+void TPalmForm::SetLeftHand(bool isLeft) {
+    hand_.SetLeftHand(isLeft);
+    setWindowTitle(QString::fromUtf8(isLeft ? Tr("Left") : Tr("Right")));
+}
+
+void TPalmForm::BuildFingers() { BuildFingers(FingerSettingsOf(store_)); }
+
+void TPalmForm::BuildFingers(const FingerSettings& settings) {
+    hand_.BuildFingers(settings);
+    RepaintFingers();
+}
+
+void TPalmForm::ShowHands() {
+    if (!hand_.NoFingers()) show();
+}
+
+void TPalmForm::SetClientHeight(int height) { setFixedHeight(std::max(height, 1)); }
+
+void TPalmForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!CanvasFits()) RepaintFingers();
+}
+
+bool TPalmForm::CanvasFits() const {
+    const qreal ratio = devicePixelRatioF();
+    return canvas_.devicePixelRatio() == ratio && canvas_.size() == (QSizeF(size()) * ratio).toSize();
+}
+
+void TPalmForm::RepaintFingers() {
+    const qreal ratio = devicePixelRatioF();
+    canvas_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+    canvas_.setDevicePixelRatio(ratio);
+    canvas_.fill(Qt::black);
+    hand_.PaintFingers();
+    update();
+}
+
+void TPalmForm::paintEvent(QPaintEvent* event) {
+    // A new size or scale factor: draw the hand afresh at the new resolution.
+    if (!CanvasFits()) RepaintFingers();
+    QPainter painter(this);
+    painter.drawImage(event->rect(), canvas_, QRectF(event->rect().topLeft() * canvas_.devicePixelRatio(),
+                                                     QSizeF(event->rect().size()) * canvas_.devicePixelRatio()));
+}
+
+void TPalmForm::DrawBar(int x, int bottom, int top, TColor colour) {
+    if (canvas_.isNull()) return;
+    QPainter painter(&canvas_);
+    const QRectF bar = QRectF(x - kPenWidth / 2, top, kPenWidth, bottom - top).normalized();
+    painter.fillRect(bar, ToQColor(colour, palette()));
+    update(bar.toAlignedRect());
+}
+
+void TPalmForm::DrawDot(int x, int y, TColor colour) {
+    if (canvas_.isNull()) return;
+    QPainter painter(&canvas_);
+    // The dot replaces what stood on its spot, so that erasing it in black
+    // leaves no rim of the smoothed edge behind.
+    const QRectF spot(x - kPenWidth / 2 - 1, y - kPenWidth / 2 - 1, kPenWidth + 2, kPenWidth + 2);
+    painter.fillRect(spot, Qt::black);
+    if (colour != clBlack) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQColor(colour, palette()));
+        painter.drawEllipse(QPointF(x, y), kPenWidth / 2, kPenWidth / 2);
+    }
+    update(spot.toAlignedRect());
+}
+
+}  // namespace zq

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <string>
+
+#include "keyboard/OnScreenKeyboard.h"
+#include "keyboard/ui/TKbFm.h"
+
+namespace zq {
+
+class TDataMod;
+
+// The on-screen keyboard window: the keys of the current template on an
+// olive frame, with the key of the next character lit, steadily or
+// blinking every 250 ms while the window is shown.
+class TVKeyboard : public QWidget, private KeyboardView {
+    Q_OBJECT
+public:
+    explicit TVKeyboard(QWidget* parent = nullptr);
+    TVKeyboard(TDataMod& store, QWidget* parent = nullptr);
+
+    // Reads the template into the store and rebuilds the keys from what the
+    // store holds (see OnScreenKeyboard::LoadTemplate).
+    void LoadTemplate(const std::string& path);
+    // Lights the key of an 8-bit character and gives its finger (0-9), or -1.
+    int HighlightKey(unsigned char character);
+
+    bool BlinkMode() const { return keyboard_.BlinkMode; }
+    void SetBlinkMode(bool blinking) { keyboard_.BlinkMode = blinking; }
+
+    // The blink timer's handler, every 250 ms while the window is shown.
+    void TimerofKBTimer() { keyboard_.BlinkTick(); }
+
+    TKbFm* KbFrame() { return kbFrame_; }
+    const OnScreenKeyboard& Keyboard() const { return keyboard_; }
+    bool BlinkTimerActive() const { return TimerofKB.isActive(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void SetClientSize(int width, int height) override;
+    void StartBlinkTimer() override { TimerofKB.start(); }
+    void StopBlinkTimer() override { TimerofKB.stop(); }
+
+    TKbFm* kbFrame_;
+    OnScreenKeyboard keyboard_;
+    QTimer TimerofKB;
+};
+
+}  // namespace zq

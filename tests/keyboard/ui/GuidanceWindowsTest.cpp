@@ -1,0 +1,234 @@
+// The keyboard and hands windows on Qt's offscreen platform: what their
+// grabbed pictures show, and how they behave as windows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+
+#include "keyboard/GuidanceFixtures.h"
+#include "keyboard/TemplateArchive.h"
+#include "keyboard/ui/TPalmForm.h"
+#include "keyboard/ui/TVKeyboard.h"
+
+namespace zq {
+namespace {
+
+using testing::CharTableRow;
+using testing::KeySpec;
+using testing::KeyTableRow;
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kBlack = 0xFF000000;
+
+QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000; }
+
+// A 20 x 10 key picture on white with a dark top row and a grey block that
+// inverts to the highlight grey.
+Bitmap Picture() {
+    Bitmap picture(20, 10, 0xFFFFFF);
+    for (int x = 0; x < 20; ++x) picture.SetPixel(x, 0, 0x202020);
+    for (int y = 3; y < 7; ++y) {
+        for (int x = 8; x < 14; ++x) picture.SetPixel(x, y, 0x7F7F7F);
+    }
+    return picture;
+}
+
+class KeyboardWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string glyph = testing::BmpBytes(Picture());
+        // Two keys of 40 x 30: "A" a letter key (group 1), "Home" without a group.
+        const KeySpec letter{.name = "A", .keyValue = 30, .keyType = 1, .finger = 3,
+                             .x = 10, .y = 10, .width = 40, .height = 30, .glyph = glyph};
+        const KeySpec home{.name = "Home", .keyValue = 71, .keyType = 36, .finger = 6,
+                           .x = 60, .y = 10, .width = 40, .height = 30, .glyph = glyph};
+        testing::WriteZip(path, {{"key.cds", testing::KeyPacket({KeyTableRow(letter), KeyTableRow(home)})},
+                                 {"char.cds", testing::CharPacket({CharTableRow('a', 30), CharTableRow(1, 71)})},
+                                 {"readme", "bkcolor=$00C000\n"}});
+        keyboard.SetBlinkMode(false);
+        keyboard.LoadTemplate(path.string());
+    }
+
+    // The picture of the key whose left edge is at `left`, grabbed whole.
+    QImage Grab() { return keyboard.grab().toImage(); }
+    // A point of the picture (20 x 10, centred in the 40 x 30 key).
+    static QPoint InPicture(int keyLeft, int x, int y) { return {keyLeft + 10 + x, 10 + 10 + y}; }
+
+    testing::TempFolder folder;
+    std::filesystem::path path = folder / "layout.zqt";
+    TDataMod store;
+    TVKeyboard keyboard{store};
+};
+
+TEST_F(KeyboardWindowTest, ClientAreaIsTheKeyAreaOnTheTemplateBackground) {
+    const QImage image = Grab();
+    EXPECT_EQ(image.size(), QSize(110, 50));
+    EXPECT_EQ(keyboard.KbFrame()->geometry(), QRect(0, 0, 110, 50));
+    EXPECT_EQ(PixelAt(image, 5, 5), qRgb(0, 0xC0, 0));   // "bkcolor" $00C000 is green
+    EXPECT_EQ(PixelAt(image, 12, 12), kWhite);           // key face around the smaller picture
+    const QPoint edge = InPicture(10, 5, 0);
+    EXPECT_EQ(PixelAt(image, edge.x(), edge.y()), qRgb(0x20, 0x20, 0x20));
+    const QPoint block = InPicture(10, 10, 5);
+    EXPECT_EQ(PixelAt(image, block.x(), block.y()), qRgb(0x7F, 0x7F, 0x7F));
+}
+
+TEST_F(KeyboardWindowTest, HighlightShowsTheInvertedPictureOverTheFace) {
+    EXPECT_EQ(keyboard.HighlightKey(1), 6);  // "Home": no group, so not pushed in
+    const QImage image = Grab();
+    const QPoint white = InPicture(60, 2, 8);
+    EXPECT_EQ(PixelAt(image, white.x(), white.y()), kBlack);
+    const QPoint edge = InPicture(60, 5, 0);
+    EXPECT_EQ(PixelAt(image, edge.x(), edge.y()), qRgb(0xDF, 0xDF, 0xDF));
+    // Grey 0x7F turned into the transparent 0x80 grey: the white face shows.
+    const QPoint block = InPicture(60, 10, 5);
+    EXPECT_EQ(PixelAt(image, block.x(), block.y()), kWhite);
+    EXPECT_EQ(PixelAt(image, 62, 12), kWhite);
+}
+
+TEST_F(KeyboardWindowTest, OnlyAKeyWithAGroupLooksPushedIn) {
+    const QImage before = Grab();
+    EXPECT_EQ(keyboard.HighlightKey('a'), 3);
+    QImage image = Grab();
+    // Shadow along the top and left edges of the letter key.
+    EXPECT_EQ(PixelAt(image, 10, 25), qRgb(40, 40, 40));
+    EXPECT_EQ(PixelAt(image, 30, 10), qRgb(40, 40, 40));
+    EXPECT_NE(PixelAt(image, 30, 25), PixelAt(before, 30, 25));  // shaded face
+
+    keyboard.HighlightKey(1);
+    image = Grab();
+    EXPECT_EQ(PixelAt(image, 10, 25), kWhite);  // the letter key is up again
+    EXPECT_EQ(PixelAt(image, 60, 25), kWhite);  // "Home" lit but never pushed in
+    EXPECT_EQ(PixelAt(image, 80, 10), kWhite);
+}
+
+TEST_F(KeyboardWindowTest, DisabledKeyAreaIgnoresTheMouse) {
+    auto click = [&](QPoint at) {
+        QMouseEvent press(QEvent::MouseButtonPress, at, keyboard.KbFrame()->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(keyboard.KbFrame(), &press);
+    };
+    const ButtonType& letter = *keyboard.Keyboard().KbFrame().Keys().at(0);
+    keyboard.KbFrame()->setEnabled(false);
+    click({20, 20});
+    EXPECT_FALSE(letter.Down());
+    keyboard.KbFrame()->setEnabled(true);
+    click({20, 20});
+    EXPECT_TRUE(letter.Down());
+}
+
+TEST_F(KeyboardWindowTest, BlinkTimerRunsOnlyWhileShown) {
+    EXPECT_FALSE(keyboard.BlinkTimerActive());
+    keyboard.show();
+    EXPECT_TRUE(keyboard.BlinkTimerActive());
+    keyboard.hide();
+    EXPECT_FALSE(keyboard.BlinkTimerActive());
+}
+
+TEST(GuidanceWindowsTest, NeitherWindowTakesTheFocus) {
+    TDataMod store;
+    TVKeyboard keyboard(store);
+    TPalmForm palm(store);
+    for (QWidget* window : std::initializer_list<QWidget*>{&keyboard, &palm}) {
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::Tool));
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+        EXPECT_TRUE(window->testAttribute(Qt::WA_ShowWithoutActivating));
+        EXPECT_EQ(window->focusPolicy(), Qt::NoFocus);
+    }
+    EXPECT_FALSE(palm.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(palm.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(keyboard.windowTitle().isEmpty());
+}
+
+class HandsWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        settings.Length = {50, 55, 60, 55, 30, 0, 0, 70, 0, 0};
+        settings.Colour = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0, 0, 0xFF0000, 0, 0};
+        palm.SetBlinkMode(false);
+        palm.SetLeftHand(true);
+        palm.BuildFingers(settings);
+    }
+    QImage Grab() { return palm.grab().toImage(); }
+
+    TDataMod store;
+    FingerSettings settings;
+    TPalmForm palm{store};
+};
+
+TEST_F(HandsWindowTest, BarsStandOnTheBaseLineInTheirColours) {
+    EXPECT_EQ(palm.windowTitle(), "Left");
+    const QImage image = Grab();
+    ASSERT_EQ(image.size(), QSize(63, 94));
+    // The little finger, 50 long and red: from y 84 up to y 34 at x 10.
+    EXPECT_EQ(PixelAt(image, 10, 83), qRgb(255, 0, 0));
+    EXPECT_EQ(PixelAt(image, 10, 34), qRgb(255, 0, 0));
+    EXPECT_EQ(PixelAt(image, 10, 33), kBlack);
+    EXPECT_EQ(PixelAt(image, 10, 84), kBlack);
+    EXPECT_EQ(PixelAt(image, 7, 60), qRgb(255, 0, 0));
+    EXPECT_EQ(PixelAt(image, 12, 60), qRgb(255, 0, 0));
+    EXPECT_EQ(PixelAt(image, 13, 60), kBlack);
+    EXPECT_EQ(PixelAt(image, 46, 60), qRgb(255, 0, 255));  // the thumb, nearest the keyboard
+}
+
+TEST_F(HandsWindowTest, DotMarksThePointedFingerUntilCleared) {
+    palm.PointFinger(1);
+    EXPECT_TRUE(palm.BlinkTimerActive());
+    QImage image = Grab();
+    EXPECT_EQ(PixelAt(image, 10, 27), qRgb(255, 0, 0));  // 7 above the tip at 34
+    EXPECT_EQ(PixelAt(image, 10, 31), kBlack);           // a gap between dot and tip
+
+    palm.ClearFinger();
+    EXPECT_FALSE(palm.BlinkTimerActive());
+    image = Grab();
+    for (int y = 22; y < 33; ++y) {
+        for (int x = 5; x < 16; ++x) ASSERT_EQ(PixelAt(image, x, y), kBlack) << x << "," << y;
+    }
+    EXPECT_EQ(PixelAt(image, 10, 40), qRgb(255, 0, 0));  // the bar stays
+}
+
+TEST_F(HandsWindowTest, BlinkingFingerVanishesAndReturnsWhileTheOthersStay) {
+    palm.SetBlinkMode(true);
+    palm.BuildFingers(settings);
+    palm.PointFinger(2);  // the ring finger, green, at x 19
+    const int dotY = 84 - 55 - 7;  // 7 above the tip of the ring finger
+    EXPECT_EQ(PixelAt(Grab(), 19, dotY), kBlack) << "no dot in blink mode";
+    palm.TimerOfPalmTimer();
+    QImage image = Grab();
+    EXPECT_EQ(PixelAt(image, 19, 60), kBlack);
+    EXPECT_EQ(PixelAt(image, 10, 60), qRgb(255, 0, 0));
+    palm.TimerOfPalmTimer();
+    EXPECT_EQ(PixelAt(Grab(), 19, 60), qRgb(0, 255, 0));
+}
+
+TEST_F(KeyboardWindowTest, BlinkingKeyIsPushedInAndReleasedByTheTimer) {
+    keyboard.SetBlinkMode(true);
+    keyboard.LoadTemplate(path.string());
+    keyboard.HighlightKey('a');
+    const QPoint white = InPicture(10, 2, 8);
+    keyboard.TimerofKBTimer();  // pushed in, picture unchanged
+    QImage image = Grab();
+    EXPECT_EQ(PixelAt(image, 10, 25), qRgb(40, 40, 40));
+    EXPECT_NE(PixelAt(image, white.x() + 1, white.y() + 1), kBlack);
+    keyboard.TimerofKBTimer();  // released
+    image = Grab();
+    EXPECT_EQ(PixelAt(image, 10, 25), kWhite);
+    EXPECT_EQ(PixelAt(image, white.x(), white.y()), kWhite);
+}
+
+TEST_F(HandsWindowTest, RightHandWithoutFingersIsNeverShown) {
+    settings.Length[7] = 0;  // no right-hand finger has a length
+    TPalmForm right(store);
+    right.SetLeftHand(false);
+    right.BuildFingers(settings);
+    EXPECT_EQ(right.windowTitle(), "Right");
+    EXPECT_EQ(right.height(), 84);  // "LMiddle" 60 + 24
+    right.ShowHands();
+    EXPECT_FALSE(right.isVisible());
+    palm.BuildFingers(settings);
+    palm.ShowHands();
+    EXPECT_TRUE(palm.isVisible());
+}
+
+}  // namespace
+}  // namespace zq
