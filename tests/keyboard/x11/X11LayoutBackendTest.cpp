@@ -190,32 +190,93 @@ TEST_F(X11LayoutBackendTest, TheServerGetsItsLayoutsBackWhenTheProgramEnds) {
     EXPECT_EQ(Server(), "us,de(nodeadkeys) group 1");
 }
 
+// The probe program running beside the test, spoken to line by line.
+class RunningProbe {
+public:
+    RunningProbe(const std::string& display, const char* identifier, const char* mode) {
+        int input[2];
+        int output[2];
+        if (pipe(input) != 0 || pipe(output) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(input[0], STDIN_FILENO);
+            dup2(output[1], STDOUT_FILENO);
+            for (int fd : {input[0], input[1], output[0], output[1]}) close(fd);
+            execl(ZQ_LAYOUT_AGENT_PROBE, ZQ_LAYOUT_AGENT_PROBE, display.c_str(), identifier, mode,
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(input[0]);
+        close(output[1]);
+        toProbe_ = input[1];
+        fromProbe_ = output[0];
+    }
+    ~RunningProbe() {
+        if (toProbe_ != -1) close(toProbe_);
+        if (fromProbe_ != -1) close(fromProbe_);
+        if (pid_ > 0 && !ended_) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+
+    std::string ReadLine() {
+        std::string line;
+        char ch = 0;
+        while (read(fromProbe_, &ch, 1) == 1 && ch != '\n') line += ch;
+        return line;
+    }
+    void Tell(const std::string& command) {
+        const std::string line = command + "\n";
+        EXPECT_EQ(write(toProbe_, line.data(), line.size()), static_cast<ssize_t>(line.size()));
+    }
+    void Signal(int signalNumber) { EXPECT_EQ(kill(pid_, signalNumber), 0); }
+    // "exit N" or "signal N".
+    std::string End() {
+        int status = 0;
+        if (pid_ <= 0 || waitpid(pid_, &status, 0) != pid_) return "lost";
+        ended_ = true;
+        return WIFEXITED(status) ? "exit " + std::to_string(WEXITSTATUS(status))
+                                 : "signal " + std::to_string(WTERMSIG(status));
+    }
+
+private:
+    pid_t pid_ = -1;
+    int toProbe_ = -1;
+    int fromProbe_ = -1;
+    bool ended_ = false;
+};
+
 TEST_F(X11LayoutBackendTest, TheServerGetsItsLayoutsBackWhenTheProgramIsTerminated) {
     SetServer("us,de", "", 1);
-    int output[2];
-    ASSERT_EQ(pipe(output), 0);
-    const pid_t probe = fork();
-    ASSERT_NE(probe, -1);
-    if (probe == 0) {
-        dup2(output[1], STDOUT_FILENO);
-        close(output[0]);
-        execl(ZQ_LAYOUT_AGENT_PROBE, ZQ_LAYOUT_AGENT_PROBE, displayName_.c_str(), "0000040C", "wait",
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(output[1]);
-    std::string said;
-    char ch = 0;
-    while (said.find("ready\n") == std::string::npos && read(output[0], &ch, 1) == 1) said += ch;
-    close(output[0]);
-    EXPECT_EQ(said, "activated\nready\n");
+    RunningProbe probe(displayName_, "0000040C", "wait");
+    EXPECT_EQ(probe.ReadLine(), "activated");
+    ASSERT_EQ(probe.ReadLine(), "ready");
     EXPECT_EQ(Server(), "us,de,fr group 2");
 
-    ASSERT_EQ(kill(probe, SIGTERM), 0);
-    int status = 0;
-    ASSERT_EQ(waitpid(probe, &status, 0), probe);
-    EXPECT_TRUE(WIFEXITED(status)) << "the probe died of signal " << WTERMSIG(status);
+    probe.Signal(SIGTERM);
+    EXPECT_EQ(probe.End(), "exit 0");
     EXPECT_EQ(Server(), "us,de group 1");
+}
+
+TEST_F(X11LayoutBackendTest, TheProgramsLayoutFollowsItsFocus) {
+    SetServer("us,de", "", 0);
+    RunningProbe probe(displayName_, "0000040C", "focus");
+    EXPECT_EQ(probe.ReadLine(), "activated");
+    ASSERT_EQ(probe.ReadLine(), "active");
+    EXPECT_EQ(Server(), "us,de,fr group 2");
+
+    probe.Tell("leave");
+    ASSERT_EQ(probe.ReadLine(), "inactive");
+    EXPECT_EQ(Server(), "us,de group 0");
+
+    probe.Tell("return");
+    ASSERT_EQ(probe.ReadLine(), "active");
+    EXPECT_EQ(Server(), "us,de,fr group 2");
+
+    probe.Tell("quit");
+    EXPECT_EQ(probe.End(), "exit 0");
+    EXPECT_EQ(Server(), "us,de group 0");
 }
 
 }  // namespace
