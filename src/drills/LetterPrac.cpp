@@ -1,0 +1,70 @@
+#include "drills/LetterPrac.h"
+
+#include "base/CodePage.h"
+#include "base/Translation.h"
+
+namespace zq {
+
+std::string BuildPracticeLine(std::string_view answer8) {
+    if (answer8.empty()) return {};
+    const std::size_t copies = kFreeDrillLineTarget / (answer8.size() + 2);
+    std::string line;
+    line.reserve(copies * (answer8.size() + 1));
+    for (std::size_t i = 0; i < copies; ++i) {
+        if (i > 0) line += ' ';
+        line += answer8;
+    }
+    return line;
+}
+
+void TFmLetterPrac::FormCreate() {
+    TFmLinePractice::FormCreate();
+    LineDefined = false;
+    view().SetStatusText(Tr("Please press the Insert key for defining the example line."));
+}
+
+bool TFmLetterPrac::InputEditKeyDown(int virtualKey) {
+    switch (virtualKey) {
+        case vk::End:
+        case vk::Home:
+        case vk::Left:
+        case vk::Up:
+        case vk::Right:
+        case vk::Down:
+        case vk::Delete:
+            return true;
+        case vk::Insert:
+            LineDefined = false;
+            NextLine();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TFmLetterPrac::NextLine() {
+    if (!LineDefined) {
+        const std::string answer =
+            view().InputBox(Tr("Input Box"), Tr("Please input what to practise:"), Tr("qwerty"));
+        const std::string answer8 = FromUtf8(answer).substr(0, kFreeDrillAnswerLength);
+        if (!answer8.empty()) {
+            SetSample(BuildPracticeLine(answer8));
+            SampleLength = static_cast<std::int32_t>(Sample().size());
+            WordCount = CountWords(Sample());
+            LineDefined = true;
+        }
+    }
+    if (!Sample().empty()) {
+        // Every end of a line, and every new answer, starts the line afresh;
+        // a line in progress is abandoned and its time is not counted.
+        view().ClearInput();
+        SetUpLine();
+        view().SetMarkerVisible(false);
+        Started = false;
+        Finished = false;
+        ShowFirstKey();
+    }
+    ResetEdits();
+}
+
+}  // namespace zq
