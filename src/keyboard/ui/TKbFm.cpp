@@ -18,7 +18,7 @@ QRect RectOf(const ButtonType& key) {
 // A pushed-in key: shaded, with a shadow along its top and left edges and a
 // light line along the others.
 void PaintPushedIn(QPainter& painter, const QRect& rect) {
-    painter.fillRect(rect, QColor(0, 0, 0, 56));
+    painter.fillRect(rect, QColor(0, 0, 0, 40));
     const QColor shadow(40, 40, 40);
     painter.fillRect(rect.left(), rect.top(), rect.width(), 2, shadow);
     painter.fillRect(rect.left(), rect.top(), 2, rect.height(), shadow);
