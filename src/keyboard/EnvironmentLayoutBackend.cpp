@@ -10,13 +10,17 @@ EnvironmentLayoutBackend::EnvironmentLayoutBackend(LocaleTextSource localeTexts,
                                                    std::vector<XkbLayoutName> configuredGroups)
     : XkbLayoutBackend(std::move(localeTexts)), groups_(std::move(configuredGroups)) {}
 
-std::vector<std::uint32_t> EnvironmentLayoutBackend::LoadedLayouts() { return HandlesOfGroups(groups_); }
+std::vector<std::uint32_t> EnvironmentLayoutBackend::LoadedLayouts() {
+    return HandlesOfGroups(groups_);
+}
 
 std::uint32_t EnvironmentLayoutBackend::ActiveLayout() {
     return groups_.empty() ? 0 : HandleOfGroup(groups_.front());
 }
 
-bool EnvironmentLayoutBackend::Activate(std::uint32_t /*identifier*/) { return false; }
+bool EnvironmentLayoutBackend::Activate(std::uint32_t /*identifier*/) {
+    return false;
+}
 
 std::vector<XkbLayoutName> ConfiguredKeyboardGroups() {
     const char* layouts = std::getenv("XKB_DEFAULT_LAYOUT");

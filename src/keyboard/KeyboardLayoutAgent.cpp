@@ -12,11 +12,17 @@
 namespace zq {
 namespace {
 
-std::uint16_t LowWord(std::uint32_t value) { return static_cast<std::uint16_t>(value & 0xFFFF); }
-std::uint16_t HighWord(std::uint32_t value) { return static_cast<std::uint16_t>(value >> 16); }
+std::uint16_t LowWord(std::uint32_t value) {
+    return static_cast<std::uint16_t>(value & 0xFFFF);
+}
+std::uint16_t HighWord(std::uint32_t value) {
+    return static_cast<std::uint16_t>(value >> 16);
+}
 
 // A translated fixed text of the information lines, as 8-bit text.
-std::string Text(const char* msgid) { return FromUtf8(Tr(msgid)); }
+std::string Text(const char* msgid) {
+    return FromUtf8(Tr(msgid));
+}
 
 }  // namespace
 
@@ -27,9 +33,8 @@ std::string LayoutIdentifierText(std::uint32_t identifier) {
 }
 
 std::optional<std::uint32_t> ParseLayoutIdentifier(std::string_view text) {
-    const bool hexDigitsOnly = std::all_of(text.begin(), text.end(), [](char ch) {
-        return std::isxdigit(static_cast<unsigned char>(ch)) != 0;
-    });
+    const bool hexDigitsOnly = std::all_of(
+        text.begin(), text.end(), [](char ch) { return std::isxdigit(static_cast<unsigned char>(ch)) != 0; });
     if (text.empty() || text.size() > 8 || !hexDigitsOnly) return std::nullopt;
     const auto value = TryParseInt32("$" + std::string(text));
     if (!value) return std::nullopt;
@@ -86,7 +91,9 @@ bool TKeyboardLayoutAgent::ActivateLayout(const std::string& identifier) {
     return true;
 }
 
-bool TKeyboardLayoutAgent::ActivateLayoutAt(std::int32_t index) { return ActivateLayout(LayoutIdAt(index)); }
+bool TKeyboardLayoutAgent::ActivateLayoutAt(std::int32_t index) {
+    return ActivateLayout(LayoutIdAt(index));
+}
 
 std::int32_t TKeyboardLayoutAgent::IndexOfLayout(std::string_view identifier) const {
     for (std::size_t i = 0; i < installed_.size(); ++i) {
@@ -107,7 +114,8 @@ std::string TKeyboardLayoutAgent::VariationName(std::uint32_t handle) const {
     // high word carries 0xF000 plus the variant number.
     const std::uint32_t key = HighWord(handle) == LowWord(handle) ? LowWord(handle) : handle & 0x0FFFFFFF;
     for (const InstalledLayout& layout : installed_) {
-        if (LowWord(layout.identifier) == LowWord(key) && layout.layoutId == HighWord(key)) return layout.name;
+        if (LowWord(layout.identifier) == LowWord(key) && layout.layoutId == HighWord(key))
+            return layout.name;
     }
     return {};
 }

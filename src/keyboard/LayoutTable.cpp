@@ -7,6 +7,7 @@ namespace {
 
 // Windows layout identifiers with their XKB counterparts. The language of a
 // layout is its identifier's low word.
+// clang-format off
 constexpr LayoutTableEntry kLayouts[] = {
     {0x00000409, 0x0409, "us", ""},
     {0x00010409, 0x0409, "us", "dvorak"},
@@ -124,6 +125,7 @@ constexpr LayoutTableEntry kLayouts[] = {
     {0x0000045C, 0x045C, "us", "chr"},
     {0x00000475, 0x0475, "us", "haw"},
 };
+// clang-format on
 
 struct LanguageLocale {
     std::uint16_t languageId;
@@ -159,7 +161,9 @@ constexpr LanguageLocale kLanguages[] = {
 
 }  // namespace
 
-std::span<const LayoutTableEntry> LayoutTable() { return kLayouts; }
+std::span<const LayoutTableEntry> LayoutTable() {
+    return kLayouts;
+}
 
 const LayoutTableEntry* FindLayoutByIdentifier(std::uint32_t identifier) {
     for (const LayoutTableEntry& entry : kLayouts) {

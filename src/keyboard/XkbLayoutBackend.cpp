@@ -10,7 +10,8 @@ std::vector<InstalledLayout> XkbLayoutBackend::InstalledLayouts() {
     std::vector<InstalledLayout> layouts;
     for (const LayoutTableEntry& entry : LayoutTable()) {
         if (!registry_.Knows(entry.xkbLayout, entry.xkbVariant)) continue;
-        layouts.push_back({entry.identifier, FromUtf8(registry_.Description(entry.xkbLayout, entry.xkbVariant)),
+        layouts.push_back({entry.identifier,
+                           FromUtf8(registry_.Description(entry.xkbLayout, entry.xkbVariant)),
                            static_cast<std::uint16_t>(entry.identifier >> 16)});
     }
     return layouts;

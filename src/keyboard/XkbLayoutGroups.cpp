@@ -29,7 +29,8 @@ std::string_view Trimmed(std::string_view text) {
 // The value of a shell assignment: quotes removed.
 std::string_view ShellValue(std::string_view value) {
     value = Trimmed(value);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
         return value.substr(1, value.size() - 2);
     }
     return value;

@@ -11,7 +11,9 @@ struct ContextRelease {
     void operator()(rxkb_context* context) const { rxkb_context_unref(context); }
 };
 
-std::string TextOrEmpty(const char* text) { return text != nullptr ? text : ""; }
+std::string TextOrEmpty(const char* text) {
+    return text != nullptr ? text : "";
+}
 
 }  // namespace
 
@@ -20,7 +22,8 @@ XkbRegistry::XkbRegistry() {
     if (!context || !rxkb_context_parse_default_ruleset(context.get())) return;
     for (rxkb_layout* layout = rxkb_layout_first(context.get()); layout != nullptr;
          layout = rxkb_layout_next(layout)) {
-        descriptions_[{TextOrEmpty(rxkb_layout_get_name(layout)), TextOrEmpty(rxkb_layout_get_variant(layout))}] =
+        descriptions_[{TextOrEmpty(rxkb_layout_get_name(layout)),
+                       TextOrEmpty(rxkb_layout_get_variant(layout))}] =
             TextOrEmpty(rxkb_layout_get_description(layout));
     }
 }

@@ -28,9 +28,8 @@ public:
     std::vector<std::uint32_t> loaded{kUsHandle};
     std::uint32_t active = kUsHandle;
     // Identifiers this system can load, with the handle each gets.
-    std::map<std::uint32_t, std::uint32_t> loadable{{0x0000040C, kFrenchHandle},
-                                                    {0x00000407, kGermanHandle},
-                                                    {0x00010409, kUsDvorakHandle}};
+    std::map<std::uint32_t, std::uint32_t> loadable{
+        {0x0000040C, kFrenchHandle}, {0x00000407, kGermanHandle}, {0x00010409, kUsDvorakHandle}};
     std::vector<std::uint32_t> activationRequests;
 
     std::vector<InstalledLayout> InstalledLayouts() override { return installed; }

@@ -47,15 +47,15 @@ TEST(LayoutTableTest, IdentifiersAndXkbNamesAreUniqueAndLanguagesKnown) {
 
 TEST(LayoutTableTest, MapsTheMostUsedLayouts) {
     const std::pair<std::uint32_t, const char*> expected[] = {
-        {0x00000409, "us"},     {0x00010409, "us(dvorak)"}, {0x00020409, "us(intl)"}, {0x00000809, "gb"},
-        {0x00000407, "de"},     {0x00000807, "ch"},         {0x0000040C, "fr"},       {0x0000080C, "be"},
-        {0x00000410, "it"},     {0x0000040A, "es"},         {0x0000080A, "latam"},    {0x00000816, "pt"},
-        {0x00000416, "br"},     {0x00000413, "nl"},         {0x00000406, "dk"},       {0x00000414, "no"},
-        {0x0000041D, "se"},     {0x0000040B, "fi"},         {0x00000415, "pl"},       {0x00000405, "cz"},
-        {0x0000041B, "sk"},     {0x0000040E, "hu"},         {0x00000419, "ru"},       {0x00000422, "ua"},
-        {0x00000408, "gr"},     {0x0000041F, "tr"},         {0x0000040D, "il"},       {0x00000411, "jp"},
-        {0x00000412, "kr"},     {0x0000100C, "ch(fr)"},     {0x00001009, "ca"},       {0x0000040F, "is"},
-        {0x00000C1A, "rs"},     {0x0000081A, "rs(latin)"},  {0x0001041F, "tr(f)"},
+        {0x00000409, "us"}, {0x00010409, "us(dvorak)"}, {0x00020409, "us(intl)"}, {0x00000809, "gb"},
+        {0x00000407, "de"}, {0x00000807, "ch"},         {0x0000040C, "fr"},       {0x0000080C, "be"},
+        {0x00000410, "it"}, {0x0000040A, "es"},         {0x0000080A, "latam"},    {0x00000816, "pt"},
+        {0x00000416, "br"}, {0x00000413, "nl"},         {0x00000406, "dk"},       {0x00000414, "no"},
+        {0x0000041D, "se"}, {0x0000040B, "fi"},         {0x00000415, "pl"},       {0x00000405, "cz"},
+        {0x0000041B, "sk"}, {0x0000040E, "hu"},         {0x00000419, "ru"},       {0x00000422, "ua"},
+        {0x00000408, "gr"}, {0x0000041F, "tr"},         {0x0000040D, "il"},       {0x00000411, "jp"},
+        {0x00000412, "kr"}, {0x0000100C, "ch(fr)"},     {0x00001009, "ca"},       {0x0000040F, "is"},
+        {0x00000C1A, "rs"}, {0x0000081A, "rs(latin)"},  {0x0001041F, "tr(f)"},
     };
     for (const auto& [identifier, xkb] : expected) {
         const LayoutTableEntry* entry = FindLayoutByIdentifier(identifier);
@@ -101,7 +101,8 @@ TEST(XkbLayoutGroupsTest, AddsAWantedLayoutOnlyWhenMissingAndReplacesTheLastOfFo
     EXPECT_EQ(present.index, 1u);
 
     const auto added = GroupsWithLayout({{"us", ""}, {"fr", "bepo_afnor"}}, french);
-    EXPECT_THAT(added.groups, ElementsAre(XkbLayoutName{"us", ""}, XkbLayoutName{"fr", "bepo_afnor"}, french));
+    EXPECT_THAT(added.groups,
+                ElementsAre(XkbLayoutName{"us", ""}, XkbLayoutName{"fr", "bepo_afnor"}, french));
     EXPECT_EQ(added.index, 2u);
 
     const auto full = GroupsWithLayout({{"us", ""}, {"de", ""}, {"ru", ""}, {"gr", ""}}, french);
@@ -164,7 +165,8 @@ TEST(EnvironmentLayoutBackendTest, PrefersTheXkbEnvironmentVariables) {
     const std::string savedLayout = saved != nullptr ? saved : "";
     setenv("XKB_DEFAULT_LAYOUT", "fr,us", 1);
     setenv("XKB_DEFAULT_VARIANT", ",dvorak", 1);
-    EXPECT_THAT(ConfiguredKeyboardGroups(), ElementsAre(XkbLayoutName{"fr", ""}, XkbLayoutName{"us", "dvorak"}));
+    EXPECT_THAT(ConfiguredKeyboardGroups(),
+                ElementsAre(XkbLayoutName{"fr", ""}, XkbLayoutName{"us", "dvorak"}));
     if (saved != nullptr) {
         setenv("XKB_DEFAULT_LAYOUT", savedLayout.c_str(), 1);
     } else {

@@ -25,7 +25,9 @@ std::string XkbRulesFolder() {
     return std::string(root != nullptr && *root != '\0' ? root : "/usr/share/X11/xkb") + "/rules/";
 }
 
-char* CharsOrNull(std::string& text) { return text.empty() ? nullptr : text.data(); }
+char* CharsOrNull(std::string& text) {
+    return text.empty() ? nullptr : text.data();
+}
 
 }  // namespace
 
@@ -75,12 +77,15 @@ X11LayoutBackend::ServerLayouts X11LayoutBackend::ReadServerLayouts() const {
     return layouts;
 }
 
-std::vector<std::uint32_t> X11LayoutBackend::LoadedLayouts() { return HandlesOfGroups(ReadServerLayouts().groups); }
+std::vector<std::uint32_t> X11LayoutBackend::LoadedLayouts() {
+    return HandlesOfGroups(ReadServerLayouts().groups);
+}
 
 std::uint32_t X11LayoutBackend::ActiveLayout() {
     const ServerLayouts server = ReadServerLayouts();
     XkbStateRec state{};
-    if (XkbGetState(display_, XkbUseCoreKbd, &state) != Success || state.group >= server.groups.size()) return 0;
+    if (XkbGetState(display_, XkbUseCoreKbd, &state) != Success || state.group >= server.groups.size())
+        return 0;
     return HandleOfGroup(server.groups[state.group]);
 }
 
@@ -161,8 +166,9 @@ bool X11LayoutBackend::LoadKeymap(const ServerLayouts& wanted) {
     XkbComponentNamesRec components{};
     bool loaded = rulesRead && XkbRF_GetComponents(rules, &names, &components);
     if (loaded) {
-        XkbDescPtr keymap = XkbGetKeyboardByName(display_, XkbUseCoreKbd, &components, XkbGBN_AllComponentsMask,
-                                                 XkbGBN_AllComponentsMask & ~XkbGBN_GeometryMask, True);
+        XkbDescPtr keymap =
+            XkbGetKeyboardByName(display_, XkbUseCoreKbd, &components, XkbGBN_AllComponentsMask,
+                                 XkbGBN_AllComponentsMask & ~XkbGBN_GeometryMask, True);
         loaded = keymap != nullptr;
         if (keymap != nullptr) XkbFreeKeyboard(keymap, XkbAllComponentsMask, True);
     }

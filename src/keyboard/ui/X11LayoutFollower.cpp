@@ -14,7 +14,9 @@ constexpr int kLeaveDelayMs = 300;
 
 }  // namespace
 
-void ApplicationWatchDeleter::operator()(QObject* watch) const { delete watch; }
+void ApplicationWatchDeleter::operator()(QObject* watch) const {
+    delete watch;
+}
 
 ApplicationWatch FollowApplicationState(X11LayoutBackend& backend) {
     QCoreApplication* application = QCoreApplication::instance();
@@ -28,7 +30,8 @@ ApplicationWatch FollowApplicationState(X11LayoutBackend& backend) {
     auto* leaveTimer = new QTimer(watch.get());
     leaveTimer->setSingleShot(true);
     leaveTimer->setInterval(kLeaveDelayMs);
-    QObject::connect(leaveTimer, &QTimer::timeout, watch.get(), [&backend] { backend.RestoreDesktopLayouts(); });
+    QObject::connect(leaveTimer, &QTimer::timeout, watch.get(),
+                     [&backend] { backend.RestoreDesktopLayouts(); });
     QObject::connect(guiApplication, &QGuiApplication::applicationStateChanged, watch.get(),
                      [&backend, leaveTimer](Qt::ApplicationState state) {
                          if (state == Qt::ApplicationActive) {

@@ -49,7 +49,9 @@ void RunUntil(const std::function<bool()>& condition, int settleMs) {
     }
 }
 
-bool IsActive() { return QGuiApplication::applicationState() == Qt::ApplicationActive; }
+bool IsActive() {
+    return QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
 
 int RunWithFocus(int argc, char** argv) {
     setenv("DISPLAY", argv[1], 1);

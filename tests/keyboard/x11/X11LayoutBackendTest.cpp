@@ -78,7 +78,8 @@ protected:
                         (group.variant.empty() ? "" : "(" + group.variant + ")");
             }
         }
-        for (char* part : {rulesFile, names.model, names.layout, names.variant, names.options}) std::free(part);
+        for (char* part : {rulesFile, names.model, names.layout, names.variant, names.options})
+            std::free(part);
         XkbStateRec state{};
         XkbGetState(server_, XkbUseCoreKbd, &state);
         return text + " group " + std::to_string(state.group);
@@ -172,7 +173,8 @@ TEST_F(X11LayoutBackendTest, TheDesktopKeepsItsLayoutsWhileTheProgramIsInTheBack
 
 // Runs the probe program and gives its output.
 std::string RunProbe(const std::string& display, const std::string& identifier) {
-    const std::string command = std::string(ZQ_LAYOUT_AGENT_PROBE) + " " + display + " " + identifier + " exit";
+    const std::string command =
+        std::string(ZQ_LAYOUT_AGENT_PROBE) + " " + display + " " + identifier + " exit";
     std::FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) return "cannot run " + command;
     std::string output;
