@@ -5,12 +5,21 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 
 #include "support/TempFolder.h"
 
 namespace zq {
 namespace {
+
+std::string ReadFileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    EXPECT_TRUE(file) << "cannot read " << path;
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
 
 struct ToolRun {
     int exitStatus = -1;
@@ -69,14 +78,30 @@ TEST(FromXkbCommand, OutputBuildsIntoATemplateThatLoads) {
 
 class ShippedTemplate : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(ShippedTemplate, BuildsAndLoadsWithEveryKeyAndCharacter) {
+// How many lines of the description begin with the word.
+int CountLines(const std::string& text, const std::string& word) {
+    int count = 0;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) count += line.starts_with(word + " ");
+    return count;
+}
+
+// Built without a warning (every text fits the code page and the tables),
+// and loaded by the program's store with every key and character row.
+TEST_P(ShippedTemplate, BuildsCleanlyAndLoadsWithEveryKeyAndCharacter) {
     test::TempFolder folder;
-    const std::string description =
-        std::string(ZQ_SOURCE_DIR) + "/data/Courses/" + GetParam() + "/layout.zqtd";
-    const ToolRun built = RunTool(folder, {"build", description, folder.File("layout.zqt")});
+    const std::string path = std::string(ZQ_SOURCE_DIR) + "/data/Courses/" + GetParam() + "/layout.zqtd";
+    const std::string description = ReadFileText(path);
+    const ToolRun built = RunTool(folder, {"build", path, folder.File("layout.zqt")});
     ASSERT_EQ(built.exitStatus, 0) << built.err;
+    EXPECT_EQ(built.err, "");
     const ToolRun checked = RunTool(folder, {"check", folder.File("layout.zqt")});
     EXPECT_EQ(checked.exitStatus, 0) << checked.out << checked.err;
+    const std::string keyRows = "Key table: " + std::to_string(CountLines(description, "key")) + " rows";
+    const std::string charRows =
+        "Character table: " + std::to_string(CountLines(description, "char")) + " rows";
+    EXPECT_NE(checked.out.find(keyRows), std::string::npos) << checked.out;
+    EXPECT_NE(checked.out.find(charRows), std::string::npos) << checked.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(Courses, ShippedTemplate, ::testing::Values("English", "Deutsch", "Francais"));

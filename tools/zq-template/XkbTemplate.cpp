@@ -37,7 +37,9 @@ constexpr int kDeadKeyCost = 10;
 // tells the learner more than the space bar does.
 constexpr int kSpaceAfterDeadKeyCost = 5;
 
+// Longest texts the template's tables hold.
 constexpr std::size_t kMaxCharNameLength = 30;
+constexpr std::size_t kMaxHintLength = 127;
 
 struct DeadKeyLook {
     xkb_keysym_t keysym;
@@ -183,12 +185,12 @@ std::string HintOf(const XkbLayout& layout, const KeyLevels& levels) {
             what = std::string("dead ") + dead->name;
         else if (KeysymCharacter(keysym) == U' ')
             what = "space";
-        else
+        else if (CodeOfChar(KeysymCharacter(keysym)))  // the hint is stored in the code page
             what = CapText(keysym);
         if (what.empty()) continue;
         hint += (hint.empty() ? "" : ", ") + std::string(kLevelNames[i]) + what;
     }
-    return hint;
+    return hint.substr(0, kMaxHintLength);
 }
 
 // A way of typing one character, with how hard it is.
