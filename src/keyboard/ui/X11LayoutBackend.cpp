@@ -29,6 +29,38 @@ char* CharsOrNull(std::string& text) {
     return text.empty() ? nullptr : text.data();
 }
 
+// Xlib ends the process on an X error unless a handler says otherwise; a
+// request of the backend that the server refuses must only fail.
+class XErrorTrap {
+public:
+    explicit XErrorTrap(Display* display) : display_(display) {
+        XSync(display_, False);
+        failed_ = false;
+        previous_ = XSetErrorHandler(Record);
+    }
+    ~XErrorTrap() {
+        XSync(display_, False);
+        XSetErrorHandler(previous_);
+    }
+    XErrorTrap(const XErrorTrap&) = delete;
+    XErrorTrap& operator=(const XErrorTrap&) = delete;
+
+    bool Failed() {
+        XSync(display_, False);
+        return failed_;
+    }
+
+private:
+    static int Record(Display*, XErrorEvent*) {
+        failed_ = true;
+        return 0;
+    }
+
+    static inline bool failed_ = false;
+    Display* display_;
+    int (*previous_)(Display*, XErrorEvent*) = nullptr;
+};
+
 }  // namespace
 
 std::unique_ptr<X11LayoutBackend> X11LayoutBackend::Connect(const char* displayName,
@@ -132,9 +164,10 @@ bool X11LayoutBackend::ApplyServerLayouts(const ServerLayouts& wanted) {
     const ServerLayouts current = ReadServerLayouts();
     const bool sameKeymap = current.groups == wanted.groups && current.rules == wanted.rules &&
                             current.model == wanted.model && current.options == wanted.options;
+    XErrorTrap errors(display_);
     if (!sameKeymap && !LoadKeymap(wanted)) return false;
     XkbLockGroup(display_, XkbUseCoreKbd, wanted.lockedGroup);
-    XSync(display_, False);
+    if (errors.Failed()) return false;
 
     const ServerLayouts now = ReadServerLayouts();
     XkbStateRec state{};
