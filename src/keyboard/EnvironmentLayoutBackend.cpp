@@ -1,8 +1,9 @@
 #include "keyboard/EnvironmentLayoutBackend.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+
+#include "base/LibraryError.h"
+#include "base/TextFile.h"
 
 namespace zq {
 
@@ -28,11 +29,11 @@ std::vector<XkbLayoutName> ConfiguredKeyboardGroups() {
         const char* variants = std::getenv("XKB_DEFAULT_VARIANT");
         return SplitXkbGroups(layouts, variants != nullptr ? variants : "");
     }
-    std::ifstream file("/etc/default/keyboard");
-    if (!file) return {};
-    std::ostringstream text;
-    text << file.rdbuf();
-    return GroupsFromKeyboardSettings(text.str());
+    try {
+        return GroupsFromKeyboardSettings(ReadFileBytes("/etc/default/keyboard"));
+    } catch (const LibraryError&) {
+        return {};  // a system without the file configures nothing there
+    }
 }
 
 }  // namespace zq
