@@ -13,12 +13,17 @@ constexpr int kRightMiddle = 7;
 
 Hand::Hand(HandView& view) : view_(view) {}
 
-int Hand::SlotX(int slot) const { return isLeft_ ? kLeftX[slot - 1] : kLeftX[5 - slot]; }
+int Hand::SlotX(int slot) const {
+    return isLeft_ ? kLeftX[slot - 1] : kLeftX[5 - slot];
+}
 
-int Hand::FingerNumber(int slot) const { return isLeft_ ? slot - 1 : 10 - slot; }
+int Hand::FingerNumber(int slot) const {
+    return isLeft_ ? slot - 1 : 10 - slot;
+}
 
 void Hand::BuildFingers(const FingerSettings& settings) {
-    clientHeight_ = std::max(settings.Length[kLeftMiddle], settings.Length[kRightMiddle]) + kHeightAboveMiddle;
+    clientHeight_ =
+        std::max(settings.Length[kLeftMiddle], settings.Length[kRightMiddle]) + kHeightAboveMiddle;
     view_.SetClientHeight(clientHeight_);
     const int base = clientHeight_ - kBaseMargin;
     noFingers_ = true;

@@ -32,9 +32,13 @@ int OnScreenKeyboard::HighlightKey(unsigned char character) {
     return found.Key ? found.Finger : -1;
 }
 
-void OnScreenKeyboard::Shown() { view_.StartBlinkTimer(); }
+void OnScreenKeyboard::Shown() {
+    view_.StartBlinkTimer();
+}
 
-void OnScreenKeyboard::Hidden() { view_.StopBlinkTimer(); }
+void OnScreenKeyboard::Hidden() {
+    view_.StopBlinkTimer();
+}
 
 void OnScreenKeyboard::BlinkTick() {
     if (!currentKey_) return;

@@ -13,7 +13,9 @@ void finger::Place(int x, int base, FingerCanvas* canvas, TColor colour, int len
     length_ = length;
 }
 
-void finger::DrawBar() { Bar(colour_); }
+void finger::DrawBar() {
+    Bar(colour_);
+}
 
 void finger::EraseBar() {
     if (BlinkMode) Bar(kBlack);

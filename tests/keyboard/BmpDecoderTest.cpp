@@ -15,7 +15,8 @@ using testing::PutLe;
 Bitmap Sample(int width, int height) {
     Bitmap picture(width, height);
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) picture.SetPixel(x, y, static_cast<RgbPixel>(x * 0x010203 + y * 0x300000));
+        for (int x = 0; x < width; ++x)
+            picture.SetPixel(x, y, static_cast<RgbPixel>(x * 0x010203 + y * 0x300000));
     }
     return picture;
 }
@@ -52,13 +53,15 @@ TEST(BmpDecoderTest, TrueColourRowsBottomUpAndTopDown) {
 
 TEST(BmpDecoderTest, PalettePicturesOfOneFourAndEightBits) {
     // 1 bit: row 0 (stored last) is 1,0,1; row 1 is 0,0,0.
-    const Bitmap one = DecodeBmp(IndexedBmp(3, 2, 1, {0x000000, 0xFFFFFF}, std::string("\0\0\0\0\xA0\0\0\0", 8)));
+    const Bitmap one =
+        DecodeBmp(IndexedBmp(3, 2, 1, {0x000000, 0xFFFFFF}, std::string("\0\0\0\0\xA0\0\0\0", 8)));
     EXPECT_EQ(one.Pixel(0, 0), 0xFFFFFFu);
     EXPECT_EQ(one.Pixel(1, 0), 0x000000u);
     EXPECT_EQ(one.Pixel(2, 0), 0xFFFFFFu);
     EXPECT_EQ(one.Pixel(0, 1), 0x000000u);
 
-    const Bitmap four = DecodeBmp(IndexedBmp(3, 1, 4, {0x111111, 0x222222, 0x333333}, std::string("\x21\x00\0\0", 4)));
+    const Bitmap four =
+        DecodeBmp(IndexedBmp(3, 1, 4, {0x111111, 0x222222, 0x333333}, std::string("\x21\x00\0\0", 4)));
     EXPECT_EQ(four.Pixel(0, 0), 0x333333u);
     EXPECT_EQ(four.Pixel(1, 0), 0x222222u);
     EXPECT_EQ(four.Pixel(2, 0), 0x111111u);

@@ -65,13 +65,14 @@ struct KeySpec {
 // A key-table row in the stored field order: Name, KeyValue, KeyType,
 // KeyType2, Finger, Glyph, Width, Height, X, Y, Hint.
 inline std::vector<FieldValue> KeyTableRow(const KeySpec& k) {
-    return {k.name,  k.keyValue, k.keyType, std::int64_t{0}, k.finger, k.glyph,
-            k.width, k.height,   k.x,       k.y,             "key " + k.name};
+    return {k.name,   k.keyValue, k.keyType, std::int64_t{0}, k.finger, k.glyph, k.width,
+            k.height, k.x,        k.y,       "key " + k.name};
 }
 
 // A character-table row: Name, Code, KeyNo, Shift, AltGr, Accent.
 inline std::vector<FieldValue> CharTableRow(unsigned char code, std::int64_t keyNo, bool shift = false) {
-    return {std::string(1, static_cast<char>(code)), std::int64_t{code}, keyNo, shift, false, std::int64_t{0}};
+    return {
+        std::string(1, static_cast<char>(code)), std::int64_t{code}, keyNo, shift, false, std::int64_t{0}};
 }
 
 // Fills the store's tables as a template read would, in their orders.

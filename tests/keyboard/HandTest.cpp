@@ -25,7 +25,9 @@ public:
     }
     void StartBlinkTimer() override { timerRunning = true; }
     void StopBlinkTimer() override { timerRunning = false; }
-    void DrawBar(int x, int bottom, int top, TColor colour) override { Fill(x - 3, top, x + 3, bottom, colour); }
+    void DrawBar(int x, int bottom, int top, TColor colour) override {
+        Fill(x - 3, top, x + 3, bottom, colour);
+    }
     void DrawDot(int x, int y, TColor colour) override { Fill(x - 3, y - 3, x + 3, y + 3, colour); }
 
     TColor At(int x, int y) const { return pixels.at(static_cast<size_t>(y) * Hand::kClientWidth + x); }

@@ -252,9 +252,9 @@ TEST_F(OnScreenKeyboardTest, MissingFieldAndClosedTablesPassTheirErrorsToTheCall
 
     auto fields = KeyTableFields();
     std::erase_if(fields, [](const FieldDef& f) { return f.name == "Width"; });
-    store.MainTbl.Reset(fields, {{std::string("A"), std::int64_t{30}, std::int64_t{1}, std::int64_t{0},
-                                  std::int64_t{0}, std::string(), std::int64_t{36}, std::int64_t{0},
-                                  std::int64_t{0}, std::string()}});
+    store.MainTbl.Reset(
+        fields, {{std::string("A"), std::int64_t{30}, std::int64_t{1}, std::int64_t{0}, std::int64_t{0},
+                  std::string(), std::int64_t{36}, std::int64_t{0}, std::int64_t{0}, std::string()}});
     EXPECT_THROW(
         {
             try {
@@ -288,8 +288,8 @@ TEST_F(OnScreenKeyboardTest, ReadTemplateReplacesEveryKeyAndColoursTheArea) {
 
     testing::TempFolder folder;
     const auto path = folder / "layout.zqt";
-    testing::WriteZip(path, {{"key.cds", testing::KeyPacket({testing::KeyTableRow({.name = "Q", .keyValue = 16,
-                                                                                    .finger = 0, .x = 50})})},
+    testing::WriteZip(path, {{"key.cds", testing::KeyPacket({testing::KeyTableRow(
+                                             {.name = "Q", .keyValue = 16, .finger = 0, .x = 50})})},
                              {"char.cds", testing::CharPacket({CharTableRow('q', 16)})},
                              {"readme", "bkcolor=$80FF00\r\nLMiddle=60\r\n"}});
     keyboard.LoadTemplate(path.string());

@@ -54,9 +54,9 @@ std::optional<unsigned char> CharacterCode(const std::string& utf8) {
 }
 
 const char* FingerName(int finger) {
-    static constexpr const char* kNames[] = {"left little",  "left ring",   "left middle", "left index",
-                                             "left thumb",   "right thumb", "right index", "right middle",
-                                             "right ring",   "right little"};
+    static constexpr const char* kNames[] = {"left little", "left ring",   "left middle", "left index",
+                                             "left thumb",  "right thumb", "right index", "right middle",
+                                             "right ring",  "right little"};
     return finger >= 0 && finger <= 9 ? kNames[finger] : "no finger";
 }
 
@@ -96,8 +96,8 @@ int RunPreview(const std::vector<std::string>& args) {
     if (args.size() == 3) {
         code = CharacterCode(args[2]);
         if (!code) {
-            std::cerr << "zq-template preview: \"" << args[2]
-                      << "\" is not one character of the code page " << SystemCodePage() << "\n";
+            std::cerr << "zq-template preview: \"" << args[2] << "\" is not one character of the code page "
+                      << SystemCodePage() << "\n";
             return 2;
         }
     }

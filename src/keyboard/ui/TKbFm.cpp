@@ -41,7 +41,9 @@ void TKbFm::KeyAreaChanged() {
     update();
 }
 
-void TKbFm::KeyChanged(const ButtonType& key) { update(RectOf(key)); }
+void TKbFm::KeyChanged(const ButtonType& key) {
+    update(RectOf(key));
+}
 
 void TKbFm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);

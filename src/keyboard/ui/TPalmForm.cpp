@@ -31,7 +31,9 @@ void TPalmForm::SetLeftHand(bool isLeft) {
     setWindowTitle(QString::fromUtf8(isLeft ? Tr("Left") : Tr("Right")));
 }
 
-void TPalmForm::BuildFingers() { BuildFingers(FingerSettingsOf(store_)); }
+void TPalmForm::BuildFingers() {
+    BuildFingers(FingerSettingsOf(store_));
+}
 
 void TPalmForm::BuildFingers(const FingerSettings& settings) {
     hand_.BuildFingers(settings);
@@ -42,7 +44,9 @@ void TPalmForm::ShowHands() {
     if (!hand_.NoFingers()) show();
 }
 
-void TPalmForm::SetClientHeight(int height) { setFixedHeight(std::max(height, 1)); }
+void TPalmForm::SetClientHeight(int height) {
+    setFixedHeight(std::max(height, 1));
+}
 
 void TPalmForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -67,8 +71,9 @@ void TPalmForm::paintEvent(QPaintEvent* event) {
     // A new size or scale factor: draw the hand afresh at the new resolution.
     if (!CanvasFits()) RepaintFingers();
     QPainter painter(this);
-    painter.drawImage(event->rect(), canvas_, QRectF(event->rect().topLeft() * canvas_.devicePixelRatio(),
-                                                     QSizeF(event->rect().size()) * canvas_.devicePixelRatio()));
+    painter.drawImage(event->rect(), canvas_,
+                      QRectF(event->rect().topLeft() * canvas_.devicePixelRatio(),
+                             QSizeF(event->rect().size()) * canvas_.devicePixelRatio()));
 }
 
 void TPalmForm::DrawBar(int x, int bottom, int top, TColor colour) {

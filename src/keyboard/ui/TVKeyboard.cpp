@@ -26,9 +26,13 @@ TVKeyboard::TVKeyboard(TDataMod& store, QWidget* parent)
     connect(&TimerofKB, &QTimer::timeout, this, &TVKeyboard::TimerofKBTimer);
 }
 
-void TVKeyboard::LoadTemplate(const std::string& path) { keyboard_.LoadTemplate(path); }
+void TVKeyboard::LoadTemplate(const std::string& path) {
+    keyboard_.LoadTemplate(path);
+}
 
-int TVKeyboard::HighlightKey(unsigned char character) { return keyboard_.HighlightKey(character); }
+int TVKeyboard::HighlightKey(unsigned char character) {
+    return keyboard_.HighlightKey(character);
+}
 
 void TVKeyboard::SetClientSize(int width, int height) {
     kbFrame_->setGeometry(0, 0, width, height);

@@ -21,7 +21,9 @@ using testing::KeyTableRow;
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
-QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000; }
+QRgb PixelAt(const QImage& image, int x, int y) {
+    return image.pixel(x, y) | 0xFF000000;
+}
 
 // A 20 x 10 key picture on white with a dark top row and a grey block that
 // inverts to the highlight grey.
@@ -39,13 +41,28 @@ protected:
     void SetUp() override {
         const std::string glyph = testing::BmpBytes(Picture());
         // Two keys of 40 x 30: "A" a letter key (group 1), "Home" without a group.
-        const KeySpec letter{.name = "A", .keyValue = 30, .keyType = 1, .finger = 3,
-                             .x = 10, .y = 10, .width = 40, .height = 30, .glyph = glyph};
-        const KeySpec home{.name = "Home", .keyValue = 71, .keyType = 36, .finger = 6,
-                           .x = 60, .y = 10, .width = 40, .height = 30, .glyph = glyph};
-        testing::WriteZip(path, {{"key.cds", testing::KeyPacket({KeyTableRow(letter), KeyTableRow(home)})},
-                                 {"char.cds", testing::CharPacket({CharTableRow('a', 30), CharTableRow(1, 71)})},
-                                 {"readme", "bkcolor=$00C000\n"}});
+        const KeySpec letter{.name = "A",
+                             .keyValue = 30,
+                             .keyType = 1,
+                             .finger = 3,
+                             .x = 10,
+                             .y = 10,
+                             .width = 40,
+                             .height = 30,
+                             .glyph = glyph};
+        const KeySpec home{.name = "Home",
+                           .keyValue = 71,
+                           .keyType = 36,
+                           .finger = 6,
+                           .x = 60,
+                           .y = 10,
+                           .width = 40,
+                           .height = 30,
+                           .glyph = glyph};
+        testing::WriteZip(path,
+                          {{"key.cds", testing::KeyPacket({KeyTableRow(letter), KeyTableRow(home)})},
+                           {"char.cds", testing::CharPacket({CharTableRow('a', 30), CharTableRow(1, 71)})},
+                           {"readme", "bkcolor=$00C000\n"}});
         keyboard.SetBlinkMode(false);
         keyboard.LoadTemplate(path.string());
     }
@@ -65,8 +82,8 @@ TEST_F(KeyboardWindowTest, ClientAreaIsTheKeyAreaOnTheTemplateBackground) {
     const QImage image = Grab();
     EXPECT_EQ(image.size(), QSize(110, 50));
     EXPECT_EQ(keyboard.KbFrame()->geometry(), QRect(0, 0, 110, 50));
-    EXPECT_EQ(PixelAt(image, 5, 5), qRgb(0, 0xC0, 0));   // "bkcolor" $00C000 is green
-    EXPECT_EQ(PixelAt(image, 12, 12), kWhite);           // key face around the smaller picture
+    EXPECT_EQ(PixelAt(image, 5, 5), qRgb(0, 0xC0, 0));  // "bkcolor" $00C000 is green
+    EXPECT_EQ(PixelAt(image, 12, 12), kWhite);          // key face around the smaller picture
     const QPoint edge = InPicture(10, 5, 0);
     EXPECT_EQ(PixelAt(image, edge.x(), edge.y()), qRgb(0x20, 0x20, 0x20));
     const QPoint block = InPicture(10, 10, 5);
@@ -190,7 +207,7 @@ TEST_F(HandsWindowTest, DotMarksThePointedFingerUntilCleared) {
 TEST_F(HandsWindowTest, BlinkingFingerVanishesAndReturnsWhileTheOthersStay) {
     palm.SetBlinkMode(true);
     palm.BuildFingers(settings);
-    palm.PointFinger(2);  // the ring finger, green, at x 19
+    palm.PointFinger(2);           // the ring finger, green, at x 19
     const int dotY = 84 - 55 - 7;  // 7 above the tip of the ring finger
     EXPECT_EQ(PixelAt(Grab(), 19, dotY), kBlack) << "no dot in blink mode";
     palm.TimerOfPalmTimer();
