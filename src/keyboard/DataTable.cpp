@@ -37,7 +37,9 @@ bool ValueLess(const FieldValue& a, const FieldValue& b) {
 
 }  // namespace
 
-DataTable::DataTable(std::vector<FieldDef> fields) { Reset(std::move(fields), {}); }
+DataTable::DataTable(std::vector<FieldDef> fields) {
+    Reset(std::move(fields), {});
+}
 
 void DataTable::Close() {
     open_ = false;

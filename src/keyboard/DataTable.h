@@ -25,7 +25,7 @@ struct FieldDef {
     FieldType type = FieldType::Integer;
     bool varying = false;  // length-prefixed value
     bool array = false;
-    std::uint16_t size = 4;  // fixed: width in bytes; varying: width of the length prefix
+    std::uint16_t size = 4;        // fixed: width in bytes; varying: width of the length prefix
     std::uint16_t attributes = 0;  // 4: required
     // Field properties as found in the packet ("WIDTH", "SUBTYPE"), kept so
     // that a written packet carries them again.

@@ -101,7 +101,9 @@ private:
     std::string bytes_;
 };
 
-bool IsPrefixWidth(std::uint16_t size) { return size == 1 || size == 2 || size == 4; }
+bool IsPrefixWidth(std::uint16_t size) {
+    return size == 1 || size == 2 || size == 4;
+}
 
 // Whether this reader knows how to decode a field's values.
 bool HasReadableLayout(const FieldDef& field) {
@@ -120,7 +122,9 @@ bool HasReadableLayout(const FieldDef& field) {
     }
 }
 
-std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
 
 // UTF-16LE text to the 8-bit code page; unpaired surrogates become U+FFFD.
 std::string Utf16ToCodePage(std::string_view bytes) {
@@ -360,7 +364,8 @@ FieldDef::Property TextProperty(std::string name, std::string_view text) {
     std::string raw{static_cast<char>(length & 0xFF), static_cast<char>(length >> 8)};
     raw.append(text);
     raw.push_back('\0');
-    return {std::move(name), 2, static_cast<std::uint16_t>(static_cast<std::uint16_t>(FieldType::String) | kVaryingFlag),
+    return {std::move(name), 2,
+            static_cast<std::uint16_t>(static_cast<std::uint16_t>(FieldType::String) | kVaryingFlag),
             std::move(raw)};
 }
 

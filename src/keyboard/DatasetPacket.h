@@ -39,9 +39,9 @@ std::string WriteDatasetPacket(const std::vector<FieldDef>& fields,
                                const std::vector<std::vector<FieldValue>>& rows);
 
 // Field descriptions of the kinds a keyboard template uses.
-FieldDef IntegerField(std::string name);                             // 32-bit signed
-FieldDef BooleanField(std::string name);                             // 16-bit flag
+FieldDef IntegerField(std::string name);                                   // 32-bit signed
+FieldDef BooleanField(std::string name);                                   // 16-bit flag
 FieldDef StringField(std::string name, int width, bool required = false);  // 8-bit text, "WIDTH"
-FieldDef GraphicField(std::string name);  // bytes with "SUBTYPE" "Graphics"
+FieldDef GraphicField(std::string name);                                   // bytes with "SUBTYPE" "Graphics"
 
 }  // namespace zq

@@ -15,8 +15,8 @@ namespace zq {
 namespace {
 
 // Finger keys in the order in which the settings are set.
-constexpr std::array<const char*, 10> kFingerKeys = {"LLittle", "LRing",  "LMiddle", "LIndex", "LThumb",
-                                                     "RLittle", "RRing",  "RMiddle", "RIndex", "RThumb"};
+constexpr std::array<const char*, 10> kFingerKeys = {"LLittle", "LRing", "LMiddle", "LIndex", "LThumb",
+                                                     "RLittle", "RRing", "RMiddle", "RIndex", "RThumb"};
 
 std::string AsciiLower(std::string_view text) {
     std::string lower(text);
@@ -37,7 +37,8 @@ public:
         const std::string wanted = AsciiLower(key);
         for (const auto& line : lines_) {
             const size_t equals = line.find('=');
-            if (equals != std::string::npos && AsciiLower(std::string_view(line).substr(0, equals)) == wanted) {
+            if (equals != std::string::npos &&
+                AsciiLower(std::string_view(line).substr(0, equals)) == wanted) {
                 return line.substr(equals + 1);
             }
         }
@@ -60,10 +61,9 @@ TableStep LoadTableEntry(const ZipArchive& archive, std::string_view entryName, 
     if (entry.status == ZipArchive::Status::Missing || entry.bytes.empty()) return TableStep::Kept;
 
     std::optional<DatasetPacket> packet = ReadDatasetPacket(entry.bytes);
-    const bool hasOrderField =
-        packet && std::ranges::any_of(packet->fields, [&](const FieldDef& field) {
-            return AsciiLower(field.name) == AsciiLower(orderField);
-        });
+    const bool hasOrderField = packet && std::ranges::any_of(packet->fields, [&](const FieldDef& field) {
+                                   return AsciiLower(field.name) == AsciiLower(orderField);
+                               });
     if (!hasOrderField) {
         table.Close();
         return TableStep::Failed;
@@ -128,10 +128,17 @@ TDataMod& DataMod() {
 }
 
 std::vector<FieldDef> KeyTableFields() {
-    return {StringField("Name", 20, true), IntegerField("KeyValue"), IntegerField("KeyType"),
-            IntegerField("KeyType2"),       IntegerField("Finger"),   GraphicField("Glyph"),
-            IntegerField("Width"),          IntegerField("Height"),   IntegerField("X"),
-            IntegerField("Y"),              StringField("Hint", 127)};
+    return {StringField("Name", 20, true),
+            IntegerField("KeyValue"),
+            IntegerField("KeyType"),
+            IntegerField("KeyType2"),
+            IntegerField("Finger"),
+            GraphicField("Glyph"),
+            IntegerField("Width"),
+            IntegerField("Height"),
+            IntegerField("X"),
+            IntegerField("Y"),
+            StringField("Hint", 127)};
 }
 
 std::vector<FieldDef> CharTableFields() {

@@ -10,8 +10,8 @@ namespace zq {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::ThrowsMessage;
 using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
 
 DataTable NamedNumbers(std::vector<std::pair<std::string, std::int64_t>> rows) {
     std::vector<std::vector<FieldValue>> values;
@@ -112,7 +112,8 @@ TEST(DataTable, ClosedTableRefusesEveryUseUntilReset) {
     DataTable table = NamedNumbers({{"a", 1}});
     table.Close();
     EXPECT_FALSE(table.IsOpen());
-    const auto closed = ThrowsMessage<LibraryError>(HasSubstr("Cannot perform this operation on a closed dataset"));
+    const auto closed =
+        ThrowsMessage<LibraryError>(HasSubstr("Cannot perform this operation on a closed dataset"));
     EXPECT_THAT([&] { table.First(); }, closed);
     EXPECT_THAT([&] { table.Next(); }, closed);
     EXPECT_THAT([&] { table.Eof(); }, closed);

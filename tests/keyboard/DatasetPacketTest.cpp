@@ -64,7 +64,12 @@ void ExpectSameFields(const std::vector<FieldDef>& actual, const std::vector<Fie
 TEST(DatasetPacket, EmptyKeyTableHasTheFormatsHeaderAndFieldDescriptions) {
     const std::string packet = testing::KeyPacket({});
     EXPECT_EQ(packet.substr(0, 22),
-              "\x96\x19\xE0\xBD"s "\x01\0\0\0"s "\x18\0\0\0"s "\x0B\0"s "\0\0\0\0"s "\x03\0\0\0"s);
+              "\x96\x19\xE0\xBD"s
+              "\x01\0\0\0"s
+              "\x18\0\0\0"s
+              "\x0B\0"s
+              "\0\0\0\0"s
+              "\x03\0\0\0"s);
     EXPECT_EQ(RowsStart(packet), packet.size());
     EXPECT_NE(packet.find("\x04Name\x01\0\x49\0\x04\0\x01\0\x05WIDTH\x02\0\x02\0\x14\0"s), std::string::npos);
     EXPECT_NE(packet.find("\x05Glyph\x04\0\x4B\0\0\0\x01\0\x07SUBTYPE\x02\0\x49\0\x09\0Graphics\0"s),
@@ -80,15 +85,16 @@ TEST(DatasetPacket, EmptyKeyTableHasTheFormatsHeaderAndFieldDescriptions) {
 
 TEST(DatasetPacket, BothTablesSurviveARoundTrip) {
     const std::string glyph = "BM"s + std::string(300, '\xAB') + "\0end"s;
-    const std::vector<std::vector<FieldValue>> keys = {KeyRow("K16 Q", 16, 0, glyph), KeyRow("\xC4 key", -5, 9),
-                                                       KeyRow("", 2147483647, 4)};
+    const std::vector<std::vector<FieldValue>> keys = {KeyRow("K16 Q", 16, 0, glyph),
+                                                       KeyRow("\xC4 key", -5, 9), KeyRow("", 2147483647, 4)};
     const auto readKeys = ReadDatasetPacket(testing::KeyPacket(keys));
     ASSERT_TRUE(readKeys.has_value());
     ExpectSameFields(readKeys->fields, KeyTableFields());
     EXPECT_EQ(readKeys->rows, keys);
 
     const std::vector<std::vector<FieldValue>> chars = {CharRow("e acute", 233, 18, false, false, 2002),
-                                                        CharRow("A", 65, 30, true), CharRow("euro", 128, 18, false, true)};
+                                                        CharRow("A", 65, 30, true),
+                                                        CharRow("euro", 128, 18, false, true)};
     const auto readChars = ReadDatasetPacket(testing::CharPacket(chars));
     ASSERT_TRUE(readChars.has_value());
     ExpectSameFields(readChars->fields, CharTableFields());
@@ -97,8 +103,8 @@ TEST(DatasetPacket, BothTablesSurviveARoundTrip) {
 
 TEST(DatasetPacket, NullValuesStayNull) {
     std::vector<FieldValue> row = KeyRow("K1", 1);
-    row[1] = FieldValue{};  // KeyValue
-    row[5] = FieldValue{};  // Glyph
+    row[1] = FieldValue{};   // KeyValue
+    row[5] = FieldValue{};   // Glyph
     row[10] = FieldValue{};  // Hint, the last field
     const auto read = ReadDatasetPacket(testing::KeyPacket({row, KeyRow("K2", 2)}));
     ASSERT_TRUE(read.has_value());
@@ -120,8 +126,9 @@ TEST(DatasetPacket, FixedWidthValuesOfEveryKind) {
     FieldDef longText = StringField("Long", 400);
     longText.size = 2;
     const std::vector<FieldDef> fields = {tiny, big, word, real, fixedText, longText};
-    const std::vector<FieldValue> row = {std::int64_t{-1}, std::int64_t{-5000000000}, std::int64_t{65535}, 2.5,
-                                         std::string("abc"), std::string(300, 'x')};
+    const std::vector<FieldValue> row = {std::int64_t{-1},    std::int64_t{-5000000000},
+                                         std::int64_t{65535}, 2.5,
+                                         std::string("abc"),  std::string(300, 'x')};
     const auto read = ReadDatasetPacket(WriteDatasetPacket(fields, {row}));
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->rows.at(0), row);
@@ -136,13 +143,16 @@ std::string PacketWithRows(const std::vector<std::string>& rows) {
     return packet;
 }
 
-std::string Name(const std::string& text) { return static_cast<char>(text.size()) + text; }
-std::string Code(std::uint8_t code) { return std::string{static_cast<char>(code), 0, 0, 0}; }
+std::string Name(const std::string& text) {
+    return static_cast<char>(text.size()) + text;
+}
+std::string Code(std::uint8_t code) {
+    return std::string{static_cast<char>(code), 0, 0, 0};
+}
 
 TEST(DatasetPacket, RowStatusesDecideWhichRowsBelongToTheTable) {
     const std::string packet = PacketWithRows({
-        "\x00\x00"s + Name("plain") + Code(1),
-        "\x02\x00"s + Name("deleted") + Code(2),
+        "\x00\x00"s + Name("plain") + Code(1), "\x02\x00"s + Name("deleted") + Code(2),
         "\x01\x00"s + Name("before") + Code(3),
         "\x08\x02"s + Code(30),  // changed: Name not changed, Code changed
         "\x20\x00"s + Name("unused") + Code(5),
@@ -151,13 +161,12 @@ TEST(DatasetPacket, RowStatusesDecideWhichRowsBelongToTheTable) {
     const auto read = ReadDatasetPacket(packet);
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(read->rows, (std::vector<std::vector<FieldValue>>{{"plain"s, std::int64_t{1}},
-                                                                 {"before"s, std::int64_t{30}},
-                                                                 {FieldValue{}, std::int64_t{6}}}));
+                                                                {"before"s, std::int64_t{30}},
+                                                                {FieldValue{}, std::int64_t{6}}}));
 }
 
 TEST(DatasetPacket, OtherVersionNumbersAndUtf16TextAreRead) {
-    std::string packet = WriteDatasetPacket({Field("W", FieldType::Bytes, 2, true)},
-                                            {{"\xE9\x00\xAC\x20"s}});
+    std::string packet = WriteDatasetPacket({Field("W", FieldType::Bytes, 2, true)}, {{"\xE9\x00\xAC\x20"s}});
     const size_t type = packet.find("\x01W\x02\x00\x4B"s);
     ASSERT_NE(type, std::string::npos);
     packet[type + 4] = 0x4A;  // varying UTF-16 text

@@ -72,8 +72,16 @@ private:
 // Width, Height, X, Y, Hint.
 inline std::vector<FieldValue> KeyRow(std::string name, std::int64_t keyValue, std::int64_t finger = 0,
                                       std::string glyph = "BM") {
-    return {std::move(name), keyValue, std::int64_t{1}, std::int64_t{0}, finger, std::move(glyph),
-            std::int64_t{36},  std::int64_t{36}, std::int64_t{40} * (keyValue & 15), std::int64_t{40},
+    return {std::move(name),
+            keyValue,
+            std::int64_t{1},
+            std::int64_t{0},
+            finger,
+            std::move(glyph),
+            std::int64_t{36},
+            std::int64_t{36},
+            std::int64_t{40} * (keyValue & 15),
+            std::int64_t{40},
             std::string("a key")};
 }
 

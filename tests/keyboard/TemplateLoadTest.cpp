@@ -11,12 +11,12 @@ namespace zq {
 namespace {
 
 using namespace std::string_literals;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::ThrowsMessage;
 using testing::ArchiveEntry;
 using testing::CharRow;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using testing::KeyRow;
+using ::testing::ThrowsMessage;
 
 const std::string kReadme =
     "bkcolor=$C0C0C0\r\nAuthor=ZQ team\r\nmisc= spare \r\nLLittle=40\r\nLRing=55\r\nRThumb=35\r\n"
@@ -30,7 +30,8 @@ std::vector<std::string> Column(DataTable& table, std::string_view field) {
 
 class TemplateLoad : public ::testing::Test {
 protected:
-    std::string MakeTemplate(const std::vector<ArchiveEntry>& entries, const std::string& name = "layout.zqt") {
+    std::string MakeTemplate(const std::vector<ArchiveEntry>& entries,
+                             const std::string& name = "layout.zqt") {
         testing::WriteZip(folder.File(name), entries);
         return folder.File(name);
     }
@@ -268,8 +269,9 @@ TEST(GlyphBitmap, StoredWithAndWithoutHeaderInATemplateGiveTheSamePicture) {
     const std::string bitmap = "BM" + std::string(20, '\x22');
     const std::string withHeader = "\x01\x00\x00\x01\x16\x00\x00\x00"s + bitmap;
     const std::string path = folder.File("layout.zqt");
-    testing::WriteZip(path, {{"key.cds", testing::KeyPacket({KeyRow("a", 1, 0, bitmap), KeyRow("b", 2, 0, withHeader)})},
-                             {"readme", "bkcolor=0"}});
+    testing::WriteZip(
+        path, {{"key.cds", testing::KeyPacket({KeyRow("a", 1, 0, bitmap), KeyRow("b", 2, 0, withHeader)})},
+               {"readme", "bkcolor=0"}});
     TDataMod store;
     ASSERT_TRUE(store.LoadTemplate(path));
     store.MainTbl.First();

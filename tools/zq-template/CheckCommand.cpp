@@ -50,7 +50,8 @@ std::string FailureReason(const std::string& path) {
     }
     const ZipArchive::Entry readme = archive.Extract("readme");
     if (readme.status == ZipArchive::Status::Failed) return "readme cannot be extracted";
-    if (readme.status == ZipArchive::Status::Missing) return "the archive has no readme (entries must lie at its top)";
+    if (readme.status == ZipArchive::Status::Missing)
+        return "the archive has no readme (entries must lie at its top)";
     return "the readme has no \"bkcolor\" line with a valid number";
 }
 
@@ -94,7 +95,8 @@ std::vector<std::string> Warnings(TDataMod& store) {
         for (store.Ctbl.First(); !store.Ctbl.Eof(); store.Ctbl.Next()) {
             const std::int32_t code = store.Ctbl.AsInteger("Code");
             const std::string name = "character row \"" + ToUtf8(store.Ctbl.AsString("Name")) + "\"";
-            if (code < 0 || code > 255) warnings.push_back(name + " has the code " + std::to_string(code) + ", not 0-255");
+            if (code < 0 || code > 255)
+                warnings.push_back(name + " has the code " + std::to_string(code) + ", not 0-255");
             if (store.MainTbl.IsOpen() && !keyValues.contains(store.Ctbl.AsInteger("KeyNo"))) {
                 warnings.push_back(name + " refers to key " + std::to_string(store.Ctbl.AsInteger("KeyNo")) +
                                    ", which the key table lacks");

@@ -34,10 +34,18 @@ std::string UnquoteToken(std::string_view line, size_t& at) {
         if (at >= line.size()) break;
         const char escaped = line[at++];
         switch (escaped) {
-            case '"': token += '"'; break;
-            case '\\': token += '\\'; break;
-            case 'n': token += '\n'; break;
-            case 't': token += '\t'; break;
+            case '"':
+                token += '"';
+                break;
+            case '\\':
+                token += '\\';
+                break;
+            case 'n':
+                token += '\n';
+                break;
+            case 't':
+                token += '\t';
+                break;
             case 'x':
                 if (at + 2 > line.size() || !IsHexDigit(line[at]) || !IsHexDigit(line[at + 1])) {
                     throw ParseError{"\\x needs two hexadecimal digits"};
@@ -69,7 +77,8 @@ std::vector<std::string> Tokenize(std::string_view line) {
         }
         const size_t end = std::min(line.find_first_of(kBlanks, at), line.size());
         const std::string_view token = line.substr(at, end - at);
-        if (token.find('"') != std::string_view::npos) throw ParseError{"a quote inside a token: " + std::string(token)};
+        if (token.find('"') != std::string_view::npos)
+            throw ParseError{"a quote inside a token: " + std::string(token)};
         tokens.emplace_back(token);
         at = end;
     }
@@ -83,8 +92,8 @@ std::int32_t Number(const std::string& token, std::string_view what) {
 std::int32_t NumberIn(const std::string& token, std::string_view what, std::int32_t low, std::int32_t high) {
     const std::int32_t value = Number(token, what);
     if (value < low || value > high) {
-        throw ParseError{std::string(what) + " must be " + std::to_string(low) + " to " + std::to_string(high) +
-                         ": " + token};
+        throw ParseError{std::string(what) + " must be " + std::to_string(low) + " to " +
+                         std::to_string(high) + ": " + token};
     }
     return value;
 }
@@ -188,18 +197,25 @@ std::optional<std::vector<std::string>> SplitTokens(std::string_view line) {
 }
 
 std::string QuoteToken(std::string_view text) {
-    const bool plain = !text.empty() && text.front() != '#' &&
-                       std::ranges::none_of(text, [](char c) {
-                           return c == '"' || c == '\\' || c == '#' || static_cast<unsigned char>(c) <= ' ';
-                       });
+    const bool plain = !text.empty() && text.front() != '#' && std::ranges::none_of(text, [](char c) {
+        return c == '"' || c == '\\' || c == '#' || static_cast<unsigned char>(c) <= ' ';
+    });
     if (plain) return std::string(text);
     std::string quoted = "\"";
     for (const char c : text) {
         switch (c) {
-            case '"': quoted += "\\\""; break;
-            case '\\': quoted += "\\\\"; break;
-            case '\n': quoted += "\\n"; break;
-            case '\t': quoted += "\\t"; break;
+            case '"':
+                quoted += "\\\"";
+                break;
+            case '\\':
+                quoted += "\\\\";
+                break;
+            case '\n':
+                quoted += "\\n";
+                break;
+            case '\t':
+                quoted += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < ' ' || c == '\x7F') {
                     char escape[5];
@@ -235,8 +251,9 @@ std::string FormatDescription(const KeyboardDescription& description) {
 
     text += "\n# char NAME CODE KEYVALUE SHIFT ALTGR ACCENT\n";
     for (const auto& row : description.chars) {
-        text += "char " + QuoteToken(row.name) + ' ' + std::to_string(row.code) + ' ' + std::to_string(row.keyValue) +
-                ' ' + (row.shift ? '1' : '0') + ' ' + (row.altGr ? '1' : '0') + ' ' + std::to_string(row.accent) + '\n';
+        text += "char " + QuoteToken(row.name) + ' ' + std::to_string(row.code) + ' ' +
+                std::to_string(row.keyValue) + ' ' + (row.shift ? '1' : '0') + ' ' + (row.altGr ? '1' : '0') +
+                ' ' + std::to_string(row.accent) + '\n';
     }
     return text;
 }

@@ -82,7 +82,8 @@ private:
 std::optional<DatasetPacket> ReadPacketEntry(const ZipArchive& archive, const char* name) {
     const ZipArchive::Entry entry = archive.Extract(name);
     if (entry.status == ZipArchive::Status::Failed) {
-        throw DumpError(std::string(name) + " cannot be extracted (the archive is damaged or the entry too large)");
+        throw DumpError(std::string(name) +
+                        " cannot be extracted (the archive is damaged or the entry too large)");
     }
     if (entry.status == ZipArchive::Status::Missing || entry.bytes.empty()) return std::nullopt;
     auto packet = ReadDatasetPacket(entry.bytes);

@@ -83,7 +83,8 @@ std::string DrawKeyPicture(std::string_view label, int width, int height) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         DrawCap(painter, width, height);
-        DrawLabel(painter, QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())), width, height);
+        DrawLabel(painter, QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())), width,
+                  height);
     }
     image.setPixelColor(0, height - 1, kFace);  // the face colour, whatever the drawing did
 
