@@ -1,3 +1,5 @@
 #include "app/ui/ProgramEntry.h"
 
-int main(int argc, char** argv) { return zq::RunProgram(argc, argv); }
+int main(int argc, char** argv) {
+    return zq::RunProgram(argc, argv);
+}

@@ -57,14 +57,24 @@ constexpr TColor Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return static_cast<TColor>(red | green << 8 | blue << 16);
 }
 
-constexpr std::uint8_t RedOf(TColor colour) { return static_cast<std::uint8_t>(colour & 0xFF); }
-constexpr std::uint8_t GreenOf(TColor colour) { return static_cast<std::uint8_t>(colour >> 8 & 0xFF); }
-constexpr std::uint8_t BlueOf(TColor colour) { return static_cast<std::uint8_t>(colour >> 16 & 0xFF); }
+constexpr std::uint8_t RedOf(TColor colour) {
+    return static_cast<std::uint8_t>(colour & 0xFF);
+}
+constexpr std::uint8_t GreenOf(TColor colour) {
+    return static_cast<std::uint8_t>(colour >> 8 & 0xFF);
+}
+constexpr std::uint8_t BlueOf(TColor colour) {
+    return static_cast<std::uint8_t>(colour >> 16 & 0xFF);
+}
 
-constexpr bool IsSystemColour(TColor colour) { return colour < 0; }
+constexpr bool IsSystemColour(TColor colour) {
+    return colour < 0;
+}
 
 // The theme colour index of a system colour value (its lowest byte).
-constexpr int SystemColourIndex(TColor colour) { return colour & 0xFF; }
+constexpr int SystemColourIndex(TColor colour) {
+    return colour & 0xFF;
+}
 
 constexpr TColor ToColour(SystemColour index) {
     return static_cast<TColor>(0x80000000u | static_cast<std::uint32_t>(index));

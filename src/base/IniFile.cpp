@@ -24,15 +24,17 @@ ReadResult ReadWholeFile(const std::string& path, std::string& content) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Unreadable;
     struct stat status {};
-    ReadResult result = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) ? ReadResult::Read
-                                                                             : ReadResult::Unreadable;
+    ReadResult result =
+        ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) ? ReadResult::Read : ReadResult::Unreadable;
     char buffer[16384];
     while (result == ReadResult::Read) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count == 0) break;
         if (count < 0 && errno == EINTR) continue;
-        if (count < 0) result = ReadResult::Unreadable;
-        else content.append(buffer, static_cast<size_t>(count));
+        if (count < 0)
+            result = ReadResult::Unreadable;
+        else
+            content.append(buffer, static_cast<size_t>(count));
     }
     ::close(fd);
     return result;
@@ -166,7 +168,9 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defa
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-bool IniFile::SectionExists(std::string_view section) const { return FindSection(section).has_value(); }
+bool IniFile::SectionExists(std::string_view section) const {
+    return FindSection(section).has_value();
+}
 
 bool IniFile::ValueExists(std::string_view section, std::string_view key) const {
     return FindKeyLine(section, key) != nullptr;
@@ -207,7 +211,8 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
     for (size_t i = range->header + 1; i < range->end; ++i)
         if (lines_[i].kind == LineKind::Key) after = i;
     if (lines_[after].ending.empty()) lines_[after].ending = LineEnding();
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1), MakeLine(Encode(text), LineEnding()));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1),
+                  MakeLine(Encode(text), LineEnding()));
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {

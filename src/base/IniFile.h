@@ -42,8 +42,7 @@ public:
 
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
-    std::int32_t ReadInteger(std::string_view section, std::string_view key,
-                             std::int32_t defaultValue) const;
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
     bool SectionExists(std::string_view section) const;
@@ -70,8 +69,8 @@ private:
         std::string bytes;   // as in the file, without the line break
         std::string ending;  // "\n", "\r\n", or "" for a last line without one
         LineKind kind = LineKind::Other;
-        std::string name;    // section or key name, 8-bit, without blanks
-        std::string value;   // key value, 8-bit, without blanks
+        std::string name;   // section or key name, 8-bit, without blanks
+        std::string value;  // key value, 8-bit, without blanks
     };
     struct SectionRange {
         size_t header;  // index of the "[Section]" line

@@ -6,9 +6,13 @@ namespace zq {
 
 ProfileStore::ProfileStore(std::string path) : path_(std::move(path)) {}
 
-std::vector<std::string> ProfileStore::UserNames() const { return IniFile(path_).SectionNames(); }
+std::vector<std::string> ProfileStore::UserNames() const {
+    return IniFile(path_).SectionNames();
+}
 
-bool ProfileStore::HasUser(const std::string& name) const { return IniFile(path_).SectionExists(name); }
+bool ProfileStore::HasUser(const std::string& name) const {
+    return IniFile(path_).SectionExists(name);
+}
 
 void ProfileStore::LoadSection(TProfile& profile, const std::string& section) const {
     profile.LoadFromStrings(IniFile(path_).ReadSection(section));
@@ -23,7 +27,9 @@ void ProfileStore::StoreSection(const TProfile& profile, const std::string& sect
     IniFile(path_).WriteValues(section, values);
 }
 
-void ProfileStore::EraseSection(const std::string& section) const { IniFile(path_).EraseSection(section); }
+void ProfileStore::EraseSection(const std::string& section) const {
+    IniFile(path_).EraseSection(section);
+}
 
 void ProfileStore::Attach(TProfile& profile) const {
     profile.OnLoad = [store = *this](TProfile& sender, const std::string& section) {

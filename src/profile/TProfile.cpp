@@ -80,15 +80,42 @@ std::vector<Binding<Profile>> BindingsOf(Profile& p) {
 // The order of reading differs from the order of writing; it decides which
 // fields already have their new values when a bad integer stops the reading.
 constexpr std::array<std::string_view, 37> kReadOrder = {
-    "FullScreen",        "BgColor",           "Course",            "Progress",
-    "TimeTotal",         "KeyboardLayout",    "PracticeFontName",  "PracticeFontSize",
-    "PracticeFontColor", "PracticeFontBold",  "PracticeFontItalic", "TextFontName",
-    "TextFontSize",      "TextFontColor",     "TextFontBold",      "TextFontItalic",
-    "HelpFile",          "HighLight",         "Blinking",          "GameFontName",
-    "GameFontSize",      "GameFontColor",     "GameFontBold",      "GameFontItalic",
-    "GameFontUnderLine", "GameFontStrikeOut", "GameBgColor",       "FunSpeed",
-    "GameEnabled",       "GameSoundEnabled",  "DrillSoundEnabled", "PopupAtEnd",
-    "GScore1",           "GScore2",           "GScore3",           "GScore4",
+    "FullScreen",
+    "BgColor",
+    "Course",
+    "Progress",
+    "TimeTotal",
+    "KeyboardLayout",
+    "PracticeFontName",
+    "PracticeFontSize",
+    "PracticeFontColor",
+    "PracticeFontBold",
+    "PracticeFontItalic",
+    "TextFontName",
+    "TextFontSize",
+    "TextFontColor",
+    "TextFontBold",
+    "TextFontItalic",
+    "HelpFile",
+    "HighLight",
+    "Blinking",
+    "GameFontName",
+    "GameFontSize",
+    "GameFontColor",
+    "GameFontBold",
+    "GameFontItalic",
+    "GameFontUnderLine",
+    "GameFontStrikeOut",
+    "GameBgColor",
+    "FunSpeed",
+    "GameEnabled",
+    "GameSoundEnabled",
+    "DrillSoundEnabled",
+    "PopupAtEnd",
+    "GScore1",
+    "GScore2",
+    "GScore3",
+    "GScore4",
     "GScore5",
 };
 
@@ -97,7 +124,8 @@ constexpr std::array<std::string_view, 37> kReadOrder = {
 std::string_view ValueOf(const std::vector<std::string>& lines, std::string_view key) {
     for (const std::string& line : lines) {
         const size_t equals = line.find('=');
-        if (equals != std::string::npos && EqualsIgnoringAsciiCase(std::string_view(line).substr(0, equals), key))
+        if (equals != std::string::npos &&
+            EqualsIgnoringAsciiCase(std::string_view(line).substr(0, equals), key))
             return std::string_view(line).substr(equals + 1);
     }
     return {};

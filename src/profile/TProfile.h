@@ -53,8 +53,8 @@ public:
     std::string UserName;      // also the section name in the profile file
     bool FullScreen = false;
     TColor BgColor = 0;
-    std::string Course;         // folder name under "Courses"
-    std::int32_t Progress = 0;  // 0-based line index in the course file
+    std::string Course;          // folder name under "Courses"
+    std::int32_t Progress = 0;   // 0-based line index in the course file
     std::int32_t TimeTotal = 0;  // milliseconds over all runs
     std::string HelpFile;
     bool HighLight = false;

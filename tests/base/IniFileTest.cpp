@@ -43,7 +43,8 @@ TEST_F(IniFileTest, NamesMatchWithoutCaseAndBlanksAroundNamesAndValuesAreDropped
     EXPECT_EQ(ini.ReadString("GENERAL", "fontname", ""), "Sans Serif");
     EXPECT_EQ(ini.ReadInteger("general", "FontCharset", 1), 16);
     EXPECT_TRUE(ini.ValueExists("General", "FONTNAME"));
-    EXPECT_EQ(ini.ReadSection("general"), (std::vector<std::string>{"FontName=Sans Serif", "fontcharset=0x10"}));
+    EXPECT_EQ(ini.ReadSection("general"),
+              (std::vector<std::string>{"FontName=Sans Serif", "fontcharset=0x10"}));
 }
 
 TEST_F(IniFileTest, ValueIsEverythingAfterTheFirstEqualsSignAndTheFirstKeyCounts) {

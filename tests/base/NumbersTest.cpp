@@ -16,7 +16,8 @@ TEST(Numbers, DecimalWithSignAndLeadingSpaces) {
 }
 
 TEST(Numbers, DecimalOutOfRangeOrMalformedIsRejected) {
-    for (const char* text : {"2147483648", "-2147483649", "", " ", "-", "12 ", "1a", "abc", "\t5", "99999999999"})
+    for (const char* text :
+         {"2147483648", "-2147483649", "", " ", "-", "12 ", "1a", "abc", "\t5", "99999999999"})
         EXPECT_FALSE(TryParseInt32(text).has_value()) << '"' << text << '"';
 }
 

@@ -33,7 +33,9 @@ TEST(TextFile, ANulCharacterEndsTheText) {
 
 TEST(TextFile, Utf8FilesAreConvertedAndEightBitFilesKept) {
     TempFolder folder;
-    folder.Write("utf8.txt", "\xEF\xBB\xBF" "caf\xC3\xA9\r\n\xE2\x82\xAC 5\r\n");
+    folder.Write("utf8.txt",
+                 "\xEF\xBB\xBF"
+                 "caf\xC3\xA9\r\n\xE2\x82\xAC 5\r\n");
     EXPECT_EQ(ReadTextLines(folder.File("utf8.txt")), (Lines{"caf\xE9", "\x80 5"}));
     folder.Write("ansi.txt", "caf\xE9\n\x80 5\n");
     EXPECT_EQ(ReadTextLines(folder.File("ansi.txt")), (Lines{"caf\xE9", "\x80 5"}));
@@ -63,15 +65,23 @@ TEST(TextFile, TheLanguageChoosesTheCodePage) {
 }
 
 TEST(TextFile, EightBitAndUtf8ConvertBothWays) {
-    EXPECT_EQ(ToUtf8("Gr\xFC\xDF" "e \x80"), "Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC");
-    EXPECT_EQ(FromUtf8("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC"), "Gr\xFC\xDF" "e \x80");
+    EXPECT_EQ(ToUtf8("Gr\xFC\xDF"
+                     "e \x80"),
+              "Gr\xC3\xBC\xC3\x9F"
+              "e \xE2\x82\xAC");
+    EXPECT_EQ(FromUtf8("Gr\xC3\xBC\xC3\x9F"
+                       "e \xE2\x82\xAC"),
+              "Gr\xFC\xDF"
+              "e \x80");
     EXPECT_EQ(ToUtf8("\x81"), "\xEF\xBF\xBD");  // undefined in code page 1252
-    EXPECT_EQ(FromUtf8("a\xFF" "b"), "a?b");   // not UTF-8 at all
+    EXPECT_EQ(FromUtf8("a\xFF"
+                       "b"),
+              "a?b");  // not UTF-8 at all
     EXPECT_FALSE(IsUtf8WithNonAscii("plain"));
     EXPECT_FALSE(IsUtf8WithNonAscii("caf\xE9"));
     EXPECT_TRUE(IsUtf8WithNonAscii("caf\xC3\xA9"));
-    EXPECT_FALSE(IsUtf8WithNonAscii("\xC3"));         // cut short
-    EXPECT_FALSE(IsUtf8WithNonAscii("\xC0\xAF"));     // overlong
+    EXPECT_FALSE(IsUtf8WithNonAscii("\xC3"));          // cut short
+    EXPECT_FALSE(IsUtf8WithNonAscii("\xC0\xAF"));      // overlong
     EXPECT_FALSE(IsUtf8WithNonAscii("\xED\xA0\x80"));  // surrogate
 }
 

@@ -23,8 +23,10 @@ protected:
     void TearDown() override {
         for (const char* name : kVariables) {
             const auto it = saved_.find(name);
-            if (it == saved_.end()) unsetenv(name);
-            else setenv(name, it->second.c_str(), 1);
+            if (it == saved_.end())
+                unsetenv(name);
+            else
+                setenv(name, it->second.c_str(), 1);
         }
         std::setlocale(LC_ALL, "C.UTF-8");
         SetupTranslation(kLocaleDir, "C");
@@ -39,9 +41,13 @@ protected:
 TEST_F(TranslationTest, RegionalCodeFallsBackToTheLanguageCatalogue) {
     SetupTranslation(kLocaleDir, "fr_FR");
     EXPECT_STREQ(Tr("Test: good morning"), "Test : bonjour");
-    EXPECT_STREQ(LibTr("Unable to write to %s"), "\xC3\x89" "criture impossible dans %s");
+    EXPECT_STREQ(LibTr("Unable to write to %s"),
+                 "\xC3\x89"
+                 "criture impossible dans %s");
     // Library errors come out in the chosen language.
-    EXPECT_STREQ(UnableToWriteError("/x/zq.ini").what(), "\xC3\x89" "criture impossible dans /x/zq.ini");
+    EXPECT_STREQ(UnableToWriteError("/x/zq.ini").what(),
+                 "\xC3\x89"
+                 "criture impossible dans /x/zq.ini");
     // Texts the catalogue lacks stay as they are.
     EXPECT_STREQ(Tr("Not translated"), "Not translated");
     EXPECT_STREQ(LibTr("List index out of bounds (%d)"), "List index out of bounds (%d)");

@@ -59,8 +59,7 @@ TEST_F(ProfileStoreTest, StoredProfileLoadsBackThroughTheEvents) {
 }
 
 TEST_F(ProfileStoreTest, StoringOverAnExistingSectionKeepsItsOtherKeysAndSections) {
-    folder.Write("zqc.ini",
-                 "[Anna]\nprogress=3\nFavourite=blue\nGScore1=900\n\n[Bob]\nProgress=8\n");
+    folder.Write("zqc.ini", "[Anna]\nprogress=3\nFavourite=blue\nGScore1=900\n\n[Bob]\nProgress=8\n");
     TProfile p;
     p.Progress = 4;
     p.GScore1 = 900;

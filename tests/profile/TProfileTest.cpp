@@ -12,7 +12,9 @@ TProfile FilledProfile() {
     TProfile p;
     p.FullScreen = true;
     p.BgColor = -2147483633;  // theme colour: button face
-    p.Course = "Fran\xE7" "ais";
+    p.Course =
+        "Fran\xE7"
+        "ais";
     p.Progress = 12;
     p.TimeTotal = 3600000;
     p.KeyboardLayout = "0000040C";
@@ -52,16 +54,44 @@ TEST(TProfile, ConstructionGivesEmptyFieldsAndTheDefaultFont) {
 }
 
 TEST(TProfile, SaveToStringsWritesEveryKeyInFileOrder) {
-    const std::vector<std::string> expected = {
-        "FullScreen=1", "BgColor=-2147483633", "Course=Fran\xE7" "ais", "Progress=12",
-        "TimeTotal=3600000", "KeyboardLayout=0000040C", "PracticeFontName=Mono", "PracticeFontSize=16",
-        "PracticeFontColor=255", "PracticeFontBold=1", "PracticeFontItalic=0", "TextFontName=Serif",
-        "TextFontSize=12", "TextFontColor=65280", "TextFontBold=0", "TextFontItalic=1",
-        "GameFontName=Game", "GameFontSize=20", "GameFontColor=16777215", "GameFontBold=1",
-        "GameFontItalic=1", "GameFontUnderLine=1", "GameFontStrikeOut=1", "GameBgColor=536870911",
-        "FunSpeed=1", "HelpFile=manual.html", "HighLight=1", "Blinking=1", "GameEnabled=1",
-        "GameSoundEnabled=1", "DrillSoundEnabled=1", "PopupAtEnd=1", "GScore1=500", "GScore2=-1",
-        "GScore3=3", "GScore4=2147483647", "GScore5=-2147483648"};
+    const std::vector<std::string> expected = {"FullScreen=1",
+                                               "BgColor=-2147483633",
+                                               "Course=Fran\xE7"
+                                               "ais",
+                                               "Progress=12",
+                                               "TimeTotal=3600000",
+                                               "KeyboardLayout=0000040C",
+                                               "PracticeFontName=Mono",
+                                               "PracticeFontSize=16",
+                                               "PracticeFontColor=255",
+                                               "PracticeFontBold=1",
+                                               "PracticeFontItalic=0",
+                                               "TextFontName=Serif",
+                                               "TextFontSize=12",
+                                               "TextFontColor=65280",
+                                               "TextFontBold=0",
+                                               "TextFontItalic=1",
+                                               "GameFontName=Game",
+                                               "GameFontSize=20",
+                                               "GameFontColor=16777215",
+                                               "GameFontBold=1",
+                                               "GameFontItalic=1",
+                                               "GameFontUnderLine=1",
+                                               "GameFontStrikeOut=1",
+                                               "GameBgColor=536870911",
+                                               "FunSpeed=1",
+                                               "HelpFile=manual.html",
+                                               "HighLight=1",
+                                               "Blinking=1",
+                                               "GameEnabled=1",
+                                               "GameSoundEnabled=1",
+                                               "DrillSoundEnabled=1",
+                                               "PopupAtEnd=1",
+                                               "GScore1=500",
+                                               "GScore2=-1",
+                                               "GScore3=3",
+                                               "GScore4=2147483647",
+                                               "GScore5=-2147483648"};
     EXPECT_EQ(FilledProfile().SaveToStrings(), expected);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-#include <optional>
+#include <array>
 
 namespace zq {
 namespace {
@@ -12,52 +12,51 @@ struct PaletteEntry {
     QPalette::ColorRole role;
 };
 
-// The palette role closest in meaning to each theme colour index; indices
-// without an entry (25 and beyond 30) are undefined.
-std::optional<PaletteEntry> PaletteEntryOf(int index) {
-    using P = QPalette;
-    if (index < 0 || index > 255) return std::nullopt;
-    switch (static_cast<SystemColour>(index)) {
-        case SystemColour::ScrollBar: return PaletteEntry{P::Active, P::Button};
-        case SystemColour::Background: return PaletteEntry{P::Active, P::Dark};
-        case SystemColour::ActiveCaption: return PaletteEntry{P::Active, P::Highlight};
-        case SystemColour::InactiveCaption: return PaletteEntry{P::Inactive, P::Highlight};
-        case SystemColour::Menu: return PaletteEntry{P::Active, P::Window};
-        case SystemColour::Window: return PaletteEntry{P::Active, P::Base};
-        case SystemColour::WindowFrame: return PaletteEntry{P::Active, P::Shadow};
-        case SystemColour::MenuText: return PaletteEntry{P::Active, P::WindowText};
-        case SystemColour::WindowText: return PaletteEntry{P::Active, P::Text};
-        case SystemColour::CaptionText: return PaletteEntry{P::Active, P::HighlightedText};
-        case SystemColour::ActiveBorder: return PaletteEntry{P::Active, P::Window};
-        case SystemColour::InactiveBorder: return PaletteEntry{P::Inactive, P::Window};
-        case SystemColour::AppWorkspace: return PaletteEntry{P::Active, P::Mid};
-        case SystemColour::Highlight: return PaletteEntry{P::Active, P::Highlight};
-        case SystemColour::HighlightText: return PaletteEntry{P::Active, P::HighlightedText};
-        case SystemColour::ButtonFace: return PaletteEntry{P::Active, P::Button};
-        case SystemColour::ButtonShadow: return PaletteEntry{P::Active, P::Dark};
-        case SystemColour::GrayText: return PaletteEntry{P::Disabled, P::Text};
-        case SystemColour::ButtonText: return PaletteEntry{P::Active, P::ButtonText};
-        case SystemColour::InactiveCaptionText: return PaletteEntry{P::Inactive, P::HighlightedText};
-        case SystemColour::ButtonHighlight: return PaletteEntry{P::Active, P::Light};
-        case SystemColour::DarkShadow3D: return PaletteEntry{P::Active, P::Shadow};
-        case SystemColour::Light3D: return PaletteEntry{P::Active, P::Midlight};
-        case SystemColour::InfoText: return PaletteEntry{P::Active, P::ToolTipText};
-        case SystemColour::InfoBackground: return PaletteEntry{P::Active, P::ToolTipBase};
-        case SystemColour::HotLight: return PaletteEntry{P::Active, P::Link};
-        case SystemColour::GradientActiveCaption: return PaletteEntry{P::Active, P::Highlight};
-        case SystemColour::GradientInactiveCaption: return PaletteEntry{P::Inactive, P::Highlight};
-        case SystemColour::MenuHighlight: return PaletteEntry{P::Active, P::Highlight};
-        case SystemColour::MenuBar: return PaletteEntry{P::Active, P::Window};
-    }
-    return std::nullopt;
-}
+using P = QPalette;
+constexpr PaletteEntry kUndefined{P::NColorGroups, P::NColorRoles};
+
+// The palette colour closest in meaning to each theme colour, by index.
+constexpr std::array<PaletteEntry, 31> kPaletteEntries = {{
+    {P::Active, P::Button},             // 0 scroll bar
+    {P::Active, P::Dark},               // 1 desktop background
+    {P::Active, P::Highlight},          // 2 active caption
+    {P::Inactive, P::Highlight},        // 3 inactive caption
+    {P::Active, P::Window},             // 4 menu
+    {P::Active, P::Base},               // 5 window (edit boxes, lists)
+    {P::Active, P::Shadow},             // 6 window frame
+    {P::Active, P::WindowText},         // 7 menu text
+    {P::Active, P::Text},               // 8 window text
+    {P::Active, P::HighlightedText},    // 9 caption text
+    {P::Active, P::Window},             // 10 active border
+    {P::Inactive, P::Window},           // 11 inactive border
+    {P::Active, P::Mid},                // 12 application workspace
+    {P::Active, P::Highlight},          // 13 highlight
+    {P::Active, P::HighlightedText},    // 14 highlight text
+    {P::Active, P::Button},             // 15 button face
+    {P::Active, P::Dark},               // 16 button shadow
+    {P::Disabled, P::Text},             // 17 gray text
+    {P::Active, P::ButtonText},         // 18 button text
+    {P::Inactive, P::HighlightedText},  // 19 inactive caption text
+    {P::Active, P::Light},              // 20 button highlight
+    {P::Active, P::Shadow},             // 21 3D dark shadow
+    {P::Active, P::Midlight},           // 22 3D light
+    {P::Active, P::ToolTipText},        // 23 info text
+    {P::Active, P::ToolTipBase},        // 24 info background
+    kUndefined,                         // 25
+    {P::Active, P::Link},               // 26 hot light
+    {P::Active, P::Highlight},          // 27 gradient of the active caption
+    {P::Inactive, P::Highlight},        // 28 gradient of the inactive caption
+    {P::Active, P::Highlight},          // 29 menu highlight
+    {P::Active, P::Window},             // 30 menu bar
+}};
 
 }  // namespace
 
 QColor ThemeColour(int index, const QPalette& palette) {
-    const auto entry = PaletteEntryOf(index);
-    if (!entry) return QColor(Qt::black);
-    return palette.color(entry->group, entry->role);
+    if (index < 0 || index >= static_cast<int>(kPaletteEntries.size())) return QColor(Qt::black);
+    const PaletteEntry& entry = kPaletteEntries[static_cast<size_t>(index)];
+    if (entry.role == P::NColorRoles) return QColor(Qt::black);
+    return palette.color(entry.group, entry.role);
 }
 
 QColor ToQColor(TColor colour, const QPalette& palette, const QColor& defaultColour) {
