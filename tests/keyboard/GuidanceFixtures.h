@@ -50,7 +50,7 @@ inline Bitmap KeyPicture(int width, int height, RgbPixel face, RgbPixel edge = 0
     return picture;  // the bottom row keeps the face colour: it is the face
 }
 
-struct KeySpec {
+struct TestKey {
     std::string name;
     std::int64_t keyValue = 0;
     std::int64_t keyType = 1;
@@ -64,7 +64,7 @@ struct KeySpec {
 
 // A key-table row in the stored field order: Name, KeyValue, KeyType,
 // KeyType2, Finger, Glyph, Width, Height, X, Y, Hint.
-inline std::vector<FieldValue> KeyTableRow(const KeySpec& k) {
+inline std::vector<FieldValue> KeyTableRow(const TestKey& k) {
     return {k.name,   k.keyValue, k.keyType, std::int64_t{0}, k.finger, k.glyph, k.width,
             k.height, k.x,        k.y,       "key " + k.name};
 }
@@ -76,7 +76,7 @@ inline std::vector<FieldValue> CharTableRow(unsigned char code, std::int64_t key
 }
 
 // Fills the store's tables as a template read would, in their orders.
-inline void FillStore(TDataMod& store, const std::vector<KeySpec>& keys,
+inline void FillStore(TDataMod& store, const std::vector<TestKey>& keys,
                       std::vector<std::vector<FieldValue>> chars) {
     std::vector<std::vector<FieldValue>> keyRows;
     for (const auto& k : keys) keyRows.push_back(KeyTableRow(k));

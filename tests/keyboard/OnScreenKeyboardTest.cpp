@@ -14,7 +14,7 @@ namespace {
 
 using testing::CharTableRow;
 using testing::FillStore;
-using testing::KeySpec;
+using testing::TestKey;
 
 // No file: the store keeps what the test put in it, as after a failed read.
 const std::string kNoTemplate = "/nonexistent/zq-guidance-test/layout.zqt";
@@ -33,7 +33,7 @@ struct RecordingView : KeyboardView {
 
 class OnScreenKeyboardTest : public ::testing::Test {
 protected:
-    void Load(const std::vector<KeySpec>& keys, std::vector<std::vector<FieldValue>> chars,
+    void Load(const std::vector<TestKey>& keys, std::vector<std::vector<FieldValue>> chars,
               bool blinking = false) {
         FillStore(store, keys, std::move(chars));
         keyboard.BlinkMode = blinking;

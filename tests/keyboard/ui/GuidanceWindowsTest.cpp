@@ -15,8 +15,8 @@ namespace zq {
 namespace {
 
 using testing::CharTableRow;
-using testing::KeySpec;
 using testing::KeyTableRow;
+using testing::TestKey;
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
@@ -41,7 +41,7 @@ protected:
     void SetUp() override {
         const std::string glyph = testing::BmpBytes(Picture());
         // Two keys of 40 x 30: "A" a letter key (group 1), "Home" without a group.
-        const KeySpec letter{.name = "A",
+        const TestKey letter{.name = "A",
                              .keyValue = 30,
                              .keyType = 1,
                              .finger = 3,
@@ -50,7 +50,7 @@ protected:
                              .width = 40,
                              .height = 30,
                              .glyph = glyph};
-        const KeySpec home{.name = "Home",
+        const TestKey home{.name = "Home",
                            .keyValue = 71,
                            .keyType = 36,
                            .finger = 6,
