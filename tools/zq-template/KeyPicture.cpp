@@ -60,7 +60,7 @@ void DrawLabel(QPainter& painter, const QString& label, int width, int height) {
     }
     const QString upper = label.left(lineBreak);
     const QString lower = label.mid(lineBreak + 1);
-    const qreal pixelSize = std::min<qreal>(height * 0.3, 14);
+    const qreal pixelSize = std::min<qreal>(height * 0.34, 15);
     const QRectF upperHalf(face.left(), face.top(), face.width(), face.height() / 2);
     const QRectF lowerHalf(face.left(), face.center().y(), face.width(), face.height() / 2);
     painter.setFont(FittingFont(upper, pixelSize, textWidth));
