@@ -53,6 +53,12 @@ std::string OneLine(std::string_view text) {
     return line;
 }
 
+// Whether a line is a "[Section]" line; "[" is the same byte in UTF-8 and
+// in every code page, so the line need not be decoded to tell.
+bool IsSectionHeader(std::string_view bytes) {
+    return TrimBlanks(bytes).starts_with('[');
+}
+
 }  // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
@@ -70,28 +76,24 @@ void IniFile::Parse(std::string_view content) {
         byteOrderMark_ = kByteOrderMark;
         content.remove_prefix(kByteOrderMark.size());
     }
+    lines_.reserve(static_cast<size_t>(std::ranges::count(content, '\n')) + 1);
     while (!content.empty()) {
         const size_t newline = content.find('\n');
         std::string_view bytes = content.substr(0, newline);
-        std::string ending;
+        Ending ending = Ending::None;
         if (newline != std::string_view::npos) {
-            ending = "\n";
-            if (bytes.ends_with('\r')) {
-                bytes.remove_suffix(1);
-                ending = "\r\n";
-            }
+            ending = bytes.ends_with('\r') ? Ending::CrLf : Ending::Lf;
+            if (ending == Ending::CrLf) bytes.remove_suffix(1);
             content.remove_prefix(newline + 1);
         } else {
             content = {};
         }
-        lines_.push_back(MakeLine(std::string(bytes), ending));
+        lines_.push_back(Line{std::string(bytes), ending});
     }
 }
 
-IniFile::Line IniFile::MakeLine(std::string bytes, std::string ending) const {
-    Line line;
-    line.bytes = std::move(bytes);
-    line.ending = std::move(ending);
+IniFile::ParsedLine IniFile::ParseLine(const Line& line) const {
+    ParsedLine parsed;
     const std::string text = Decode(line.bytes);
     const std::string_view trimmed = TrimBlanks(text);
     if (trimmed.starts_with('[')) {
@@ -99,18 +101,18 @@ IniFile::Line IniFile::MakeLine(std::string bytes, std::string ending) const {
         std::string_view name = trimmed.substr(1);
         const size_t close = name.rfind(']');
         if (close != std::string_view::npos) name = name.substr(0, close);
-        line.kind = LineKind::Section;
-        line.name = TrimBlanks(name);
-        return line;
+        parsed.kind = LineKind::Section;
+        parsed.name = TrimBlanks(name);
+        return parsed;
     }
     const size_t equals = trimmed.find('=');
-    if (trimmed.starts_with(';') || equals == std::string_view::npos) return line;
+    if (trimmed.starts_with(';') || equals == std::string_view::npos) return parsed;
     const std::string_view key = TrimBlanks(trimmed.substr(0, equals));
-    if (key.empty()) return line;
-    line.kind = LineKind::Key;
-    line.name = key;
-    line.value = TrimBlanks(trimmed.substr(equals + 1));
-    return line;
+    if (key.empty()) return parsed;
+    parsed.kind = LineKind::Key;
+    parsed.name = key;
+    parsed.value = TrimBlanks(trimmed.substr(equals + 1));
+    return parsed;
 }
 
 std::string IniFile::Decode(std::string_view bytes) const {
@@ -122,46 +124,51 @@ std::string IniFile::Encode(std::string_view text) const {
 }
 
 // New lines follow the file's own line breaks.
-std::string IniFile::LineEnding() const {
+IniFile::Ending IniFile::NewLineEnding() const {
     for (const Line& line : lines_)
-        if (!line.ending.empty()) return line.ending;
-    return "\n";
+        if (line.ending != Ending::None) return line.ending;
+    return Ending::Lf;
 }
 
 std::optional<IniFile::SectionRange> IniFile::FindSection(std::string_view section) const {
+    std::optional<SectionRange> found;
     for (size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind != LineKind::Section || !EqualsIgnoringAsciiCase(lines_[i].name, section))
-            continue;
-        size_t end = i + 1;
-        while (end < lines_.size() && lines_[end].kind != LineKind::Section) ++end;
-        return SectionRange{i, end};
+        if (!IsSectionHeader(lines_[i].bytes)) continue;
+        if (found) {
+            found->end = i;
+            return found;
+        }
+        if (EqualsIgnoringAsciiCase(ParseLine(lines_[i]).name, section))
+            found = SectionRange{i, lines_.size()};
+    }
+    return found;
+}
+
+std::optional<size_t> IniFile::FindKey(const SectionRange& range, std::string_view key) const {
+    for (size_t i = range.header + 1; i < range.end; ++i) {
+        const ParsedLine parsed = ParseLine(lines_[i]);
+        if (parsed.kind == LineKind::Key && EqualsIgnoringAsciiCase(parsed.name, key)) return i;
     }
     return std::nullopt;
 }
 
-std::optional<size_t> IniFile::FindKey(const SectionRange& range, std::string_view key) const {
-    for (size_t i = range.header + 1; i < range.end; ++i)
-        if (lines_[i].kind == LineKind::Key && EqualsIgnoringAsciiCase(lines_[i].name, key)) return i;
-    return std::nullopt;
-}
-
-const IniFile::Line* IniFile::FindKeyLine(std::string_view section, std::string_view key) const {
+std::optional<std::string> IniFile::FindValue(std::string_view section, std::string_view key) const {
     const auto range = FindSection(section);
-    if (!range) return nullptr;
+    if (!range) return std::nullopt;
     const auto index = FindKey(*range, key);
-    return index ? &lines_[*index] : nullptr;
+    if (!index) return std::nullopt;
+    return ParseLine(lines_[*index]).value;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
-    const Line* line = FindKeyLine(section, key);
-    return line != nullptr ? line->value : std::string(defaultValue);
+    return FindValue(section, key).value_or(std::string(defaultValue));
 }
 
 std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
                                   std::int32_t defaultValue) const {
-    const Line* line = FindKeyLine(section, key);
-    return line != nullptr ? ParseInt32Or(line->value, defaultValue) : defaultValue;
+    const auto value = FindValue(section, key);
+    return value ? ParseInt32Or(*value, defaultValue) : defaultValue;
 }
 
 bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {
@@ -173,13 +180,13 @@ bool IniFile::SectionExists(std::string_view section) const {
 }
 
 bool IniFile::ValueExists(std::string_view section, std::string_view key) const {
-    return FindKeyLine(section, key) != nullptr;
+    return FindValue(section, key).has_value();
 }
 
 std::vector<std::string> IniFile::SectionNames() const {
     std::vector<std::string> names;
     for (const Line& line : lines_)
-        if (line.kind == LineKind::Section) names.push_back(line.name);
+        if (IsSectionHeader(line.bytes)) names.push_back(ParseLine(line).name);
     return names;
 }
 
@@ -187,32 +194,37 @@ std::vector<std::string> IniFile::ReadSection(std::string_view section) const {
     std::vector<std::string> entries;
     const auto range = FindSection(section);
     if (!range) return entries;
-    for (size_t i = range->header + 1; i < range->end; ++i)
-        if (lines_[i].kind == LineKind::Key) entries.push_back(lines_[i].name + "=" + lines_[i].value);
+    for (size_t i = range->header + 1; i < range->end; ++i) {
+        const ParsedLine parsed = ParseLine(lines_[i]);
+        if (parsed.kind == LineKind::Key) entries.push_back(parsed.name + "=" + parsed.value);
+    }
     return entries;
 }
 
 void IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string text = OneLine(key) + "=" + OneLine(value);
+    const Ending ending = NewLineEnding();
     auto range = FindSection(section);
     if (!range) {
         if (!lines_.empty()) {
-            if (lines_.back().ending.empty()) lines_.back().ending = LineEnding();
-            if (!TrimBlanks(lines_.back().bytes).empty()) lines_.push_back(MakeLine("", LineEnding()));
+            if (lines_.back().ending == Ending::None) lines_.back().ending = ending;
+            if (!TrimBlanks(lines_.back().bytes).empty()) lines_.push_back(Line{"", ending});
         }
-        lines_.push_back(MakeLine(Encode("[" + OneLine(section) + "]"), LineEnding()));
+        std::string header(1, '[');
+        header += OneLine(section);
+        header += ']';
+        lines_.push_back(Line{Encode(header), ending});
         range = SectionRange{lines_.size() - 1, lines_.size()};
     }
+    std::string bytes = Encode(OneLine(key) + "=" + OneLine(value));
     if (const auto index = FindKey(*range, key)) {
-        lines_[*index] = MakeLine(Encode(text), lines_[*index].ending);
+        lines_[*index].bytes = std::move(bytes);
         return;
     }
     size_t after = range->header;
     for (size_t i = range->header + 1; i < range->end; ++i)
-        if (lines_[i].kind == LineKind::Key) after = i;
-    if (lines_[after].ending.empty()) lines_[after].ending = LineEnding();
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1),
-                  MakeLine(Encode(text), LineEnding()));
+        if (ParseLine(lines_[i]).kind == LineKind::Key) after = i;
+    if (lines_[after].ending == Ending::None) lines_[after].ending = ending;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(after + 1), Line{std::move(bytes), ending});
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -259,7 +271,11 @@ void IniFile::Change(const std::function<void()>& change) {
     std::vector<Line> before = lines_;
     change();
     std::string content = byteOrderMark_;
-    for (const Line& line : lines_) content += line.bytes + line.ending;
+    for (const Line& line : lines_) {
+        content += line.bytes;
+        if (line.ending == Ending::CrLf) content += '\r';
+        if (line.ending != Ending::None) content += '\n';
+    }
     try {
         ReplaceFileContents(path_, content);
     } catch (...) {

@@ -64,10 +64,15 @@ public:
     void EraseSection(std::string_view section);
 
 private:
-    enum class LineKind { Other, Section, Key };
+    enum class Ending : std::uint8_t { None, Lf, CrLf };
     struct Line {
-        std::string bytes;   // as in the file, without the line break
-        std::string ending;  // "\n", "\r\n", or "" for a last line without one
+        std::string bytes;  // as in the file, without the line break
+        Ending ending = Ending::None;
+    };
+    // What a line means; worked out only for the lines a call looks at, so
+    // that reading one section of a large file stays quick.
+    enum class LineKind { Other, Section, Key };
+    struct ParsedLine {
         LineKind kind = LineKind::Other;
         std::string name;   // section or key name, 8-bit, without blanks
         std::string value;  // key value, 8-bit, without blanks
@@ -78,14 +83,14 @@ private:
     };
 
     void Parse(std::string_view content);
-    Line MakeLine(std::string bytes, std::string ending) const;
+    ParsedLine ParseLine(const Line& line) const;
     std::string Decode(std::string_view bytes) const;
     std::string Encode(std::string_view text) const;
-    std::string LineEnding() const;
+    Ending NewLineEnding() const;
 
     std::optional<SectionRange> FindSection(std::string_view section) const;
     std::optional<size_t> FindKey(const SectionRange& range, std::string_view key) const;
-    const Line* FindKeyLine(std::string_view section, std::string_view key) const;
+    std::optional<std::string> FindValue(std::string_view section, std::string_view key) const;
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
     void Change(const std::function<void()>& change);
 
