@@ -69,6 +69,9 @@ public:
     // A length prefix of `width` bytes and the bytes it counts.
     std::string_view Prefixed(size_t width) { return Take(Unsigned(width)); }
 
+    // The bytes from `start` up to the current position.
+    std::string_view Since(size_t start) const { return bytes_.substr(start, position_ - start); }
+
     void Seek(size_t position) {
         if (position > bytes_.size()) throw DamagedPacket{};
         position_ = position;
@@ -197,34 +200,32 @@ FieldValue DecodeValue(const FieldDef& field, ByteReader& reader) {
     }
 }
 
-// Properties, each kept with its value bytes as stored after its type word.
 // Fails unless `count` items of at least `minimumSize` bytes each fit in what
 // is left, so that no count makes the reader allocate more than the data.
 void RequireRoomFor(const ByteReader& reader, std::uint64_t count, std::uint64_t minimumSize) {
     if (count * minimumSize > reader.Remaining()) throw DamagedPacket{};
 }
 
+// Properties, each kept with its value bytes as stored after its type word.
 std::vector<FieldDef::Property> ReadProperties(ByteReader& reader) {
-    const std::uint16_t count = reader.U16();
-    RequireRoomFor(reader, count, kMinimumPropertySize);
-    std::vector<FieldDef::Property> properties(count);
+    const std::uint16_t propertyCount = reader.U16();
+    RequireRoomFor(reader, propertyCount, kMinimumPropertySize);
+    std::vector<FieldDef::Property> properties(propertyCount);
     for (auto& property : properties) {
         property.name = std::string(reader.Take(reader.U8()));
         property.size = reader.U16();
         property.type = reader.U16();
         const size_t start = reader.Position();
         if (property.type & kArrayFlag) {
-            const std::uint64_t count = reader.U32();
-            reader.Take(count * property.size);
+            const std::uint64_t elements = reader.U32();
+            reader.Take(elements * property.size);
         } else if (property.type & kVaryingFlag) {
             if (!IsPrefixWidth(property.size)) throw DamagedPacket{};
             reader.Prefixed(property.size);
         } else {
             reader.Take(property.size);
         }
-        const size_t end = reader.Position();
-        reader.Seek(start);
-        property.value = std::string(reader.Take(end - start));
+        property.value = std::string(reader.Since(start));
     }
     return properties;
 }
