@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -11,6 +12,9 @@
 namespace zq {
 
 std::string ReadFileBytes(const std::string& path) {
+    // A folder opens like a file but reads as nothing; it is no text file.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) throw CannotOpenFileError(path, std::strerror(EISDIR));
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file) throw CannotOpenFileError(path, std::strerror(errno != 0 ? errno : ENOENT));

@@ -85,8 +85,9 @@ TEST(TextFile, EightBitAndUtf8ConvertBothWays) {
     EXPECT_FALSE(IsUtf8WithNonAscii("\xED\xA0\x80"));  // surrogate
 }
 
-TEST(TextFile, AMissingFileRaisesTheOpenMessage) {
+TEST(TextFile, AMissingFileOrAFolderRaisesTheOpenMessage) {
     TempFolder folder;
+    EXPECT_THROW(ReadFileBytes(folder.Dir()), LibraryError);
     try {
         ReadFileBytes(folder.File("absent.txt"));
         FAIL() << "no error raised";
