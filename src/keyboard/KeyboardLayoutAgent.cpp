@@ -36,7 +36,9 @@ std::optional<std::uint32_t> ParseLayoutIdentifier(std::string_view text) {
     const bool hexDigitsOnly = std::all_of(
         text.begin(), text.end(), [](char ch) { return std::isxdigit(static_cast<unsigned char>(ch)) != 0; });
     if (text.empty() || text.size() > 8 || !hexDigitsOnly) return std::nullopt;
-    const auto value = TryParseInt32("$" + std::string(text));
+    std::string hexNumber = "$";
+    hexNumber += text;  // appended, not concatenated: GCC 12 misreports the latter (-Wrestrict)
+    const auto value = TryParseInt32(hexNumber);
     if (!value) return std::nullopt;
     return static_cast<std::uint32_t>(*value);
 }
