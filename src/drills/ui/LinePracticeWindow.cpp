@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "base/CodePage.h"
@@ -298,6 +299,11 @@ void LinePracticeWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     drill_->FormShow();
     FocusInput();
+    // The window's frame is final only once the platform has placed it:
+    // the keyboard and hands windows are placed below it again then.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible()) drill_->ShowGuidance();
+    });
 }
 
 void LinePracticeWindow::hideEvent(QHideEvent* event) {

@@ -1,0 +1,219 @@
+// The drill windows on Qt's offscreen platform, driven by key and input
+// method events as a person's typing delivers them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QToolButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "drills/DrillFakes.h"
+#include "drills/DrillFiles.h"
+#include "drills/ui/CourseDrillWindow.h"
+#include "drills/ui/LinePracticeWindow.h"
+
+namespace zq {
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kRed(255, 0, 0);
+
+// A line drill whose sample the test sets.
+class ScriptedDrill : public TFmLinePractice {
+public:
+    using TFmLinePractice::TFmLinePractice;
+    void SetLine(std::string text) {
+        SetSample(std::move(text));
+        SetUpLine();
+        ResetEdits();
+    }
+};
+
+class ScriptedWindow : public LinePracticeWindow {
+public:
+    explicit ScriptedWindow(DrillGuidance guidance) {
+        AttachDrill(std::make_unique<ScriptedDrill>(*this, guidance));
+    }
+    ScriptedDrill& Scripted() { return static_cast<ScriptedDrill&>(Drill()); }
+};
+
+void PressKey(QWidget* target, int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = {}) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void TypeText(QWidget* target, const QString& text) {
+    for (const QChar ch : text) {
+        const int key = ch == u' ' ? int{Qt::Key_Space} : int{ch.toUpper().unicode()};
+        PressKey(target, key, QString(ch));
+    }
+}
+
+// The colour of the typed character at `index` of the input box.
+QColor ColourAt(QTextEdit* box, int index) {
+    QTextCursor cursor(box->document());
+    cursor.setPosition(index + 1);  // the format of the character before the cursor
+    return cursor.charFormat().foreground().color();
+}
+
+class CourseWindowTest : public ::testing::Test {
+protected:
+    void Open(std::string_view course, std::int32_t position = 0) {
+        window.SetFileName(files.Write("course.txt", course));
+        window.SetPosition(position);
+        window.LoadLines();
+        window.show();
+    }
+
+    testing::DrillSurroundings world;
+    testing::DrillFiles files;
+    CourseDrillWindow window{world.Guidance()};
+};
+
+TEST_F(CourseWindowTest, TypedCharactersTakeTheRightAndWrongColours) {
+    Open("fjdk\nlast\n");
+    EXPECT_EQ(window.windowTitle(), "Course");
+    EXPECT_EQ(window.Label1->text(), "1 / 2");
+    TypeText(window.InputEdit, "fxd");
+    EXPECT_EQ(window.InputEdit->toPlainText(), "fxd");
+    EXPECT_EQ(ColourAt(window.InputEdit, 0), kNavy);
+    EXPECT_EQ(ColourAt(window.InputEdit, 1), kRed);
+    EXPECT_EQ(ColourAt(window.InputEdit, 2), kNavy);
+    EXPECT_TRUE(window.LbMark->isVisible());
+
+    PressKey(window.InputEdit, Qt::Key_Backspace);
+    EXPECT_EQ(window.InputEdit->toPlainText(), "fx");
+    PressKey(window.InputEdit, Qt::Key_Right);  // the next line, from its start
+    EXPECT_EQ(window.Label1->text(), "2 / 2");
+    EXPECT_EQ(window.InputEdit->toPlainText(), "");
+    EXPECT_FALSE(window.LbMark->isVisible());
+}
+
+TEST_F(CourseWindowTest, ShortcutsTypeNothingAndKeyReleasesAreIgnored) {
+    Open("abc\n");
+    PressKey(window.InputEdit, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
+    PressKey(window.InputEdit, Qt::Key_Shift);
+    EXPECT_EQ(window.InputEdit->toPlainText(), "");
+    EXPECT_EQ(window.CourseDrill().Pos, 1);
+}
+
+TEST_F(CourseWindowTest, EscapeClosesTheWindowAndKeepsThePracticeTime) {
+    Open("abcdef\n");
+    TypeText(window.InputEdit, "ab");
+    world.clock.now += 1500;
+    PressKey(window.InputEdit, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    EXPECT_EQ(window.PracticeTime(), 1500);
+    EXPECT_EQ(window.Position(), 0);
+}
+
+TEST_F(CourseWindowTest, AComposedCharacterFromTheInputMethodIsOneCharacter) {
+    Open("\xc3\xa9t\xc3\xa9\n");  // "été", a UTF-8 course file
+    QInputMethodEvent preedit(QStringLiteral("\u00b4"), {});
+    QApplication::sendEvent(window.InputEdit, &preedit);
+    EXPECT_EQ(window.InputEdit->toPlainText(), "") << "pre-edit text is never shown";
+
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("\u00e9"));
+    QApplication::sendEvent(window.InputEdit, &commit);
+    EXPECT_EQ(window.InputEdit->toPlainText(), QStringLiteral("\u00e9"));
+    EXPECT_EQ(ColourAt(window.InputEdit, 0), kNavy);
+    EXPECT_EQ(window.CourseDrill().Pos, 2);
+}
+
+TEST_F(CourseWindowTest, ACharacterTheCodePageCannotHoldIsWrong) {
+    Open("abc\n");
+    PressKey(window.InputEdit, 0, QStringLiteral("\u0436"));
+    EXPECT_EQ(window.InputEdit->toPlainText(), QStringLiteral("\u0436"));
+    EXPECT_EQ(ColourAt(window.InputEdit, 0), kRed);
+    EXPECT_EQ(window.CourseDrill().Pos, 2);
+    EXPECT_FALSE(window.CourseDrill().Marks[1]);
+}
+
+TEST_F(CourseWindowTest, ThePositionLabelAndMarkerContrastWithThePanel) {
+    window.SetDrillColor(8421504);
+    Open("one\ntwo\nthree\n", 1);
+    EXPECT_EQ(window.Label1->text(), "2 / 3");
+    const QColor contrast(42, 42, 42);
+    EXPECT_EQ(window.Label1->palette().color(QPalette::WindowText), contrast);
+    EXPECT_EQ(window.LbMark->palette().color(QPalette::WindowText), contrast);
+    EXPECT_FALSE(window.SpeedButton1->isVisible());
+    EXPECT_FALSE(window.SpeedButton2->isVisible());
+}
+
+class LineBreakWindowTest : public ::testing::Test {
+protected:
+    LineBreakWindowTest() {
+        window.Scripted().EnterEndsLine = false;
+        window.Scripted().HighLight = true;
+        window.Scripted().SetLine("ab\r\ncd\r\n\r\nef");
+        window.show();
+    }
+    QChar HighlightedCharacter() {
+        const int position = window.HighlightedSamplePosition();
+        return position < 0 ? QChar() : window.SampleEdit->document()->characterAt(position);
+    }
+
+    testing::DrillSurroundings world;
+    ScriptedWindow window{world.Guidance()};
+};
+
+TEST_F(LineBreakWindowTest, TheNextCharacterIsHighlightedAfterAnyNumberOfLineBreaks) {
+    TypeText(window.InputEdit, "a");
+    EXPECT_EQ(HighlightedCharacter(), u'b');
+    TypeText(window.InputEdit, "b");
+    EXPECT_EQ(window.HighlightedSamplePosition(), 2) << "the line break itself";
+    PressKey(window.InputEdit, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(HighlightedCharacter(), u'c');
+    TypeText(window.InputEdit, "cd ");  // a space is taken as the line break
+    EXPECT_EQ(window.HighlightedSamplePosition(), 6) << "the empty line's break";
+    PressKey(window.InputEdit, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(HighlightedCharacter(), u'e');
+    EXPECT_EQ(window.InputEdit->toPlainText(), "ab\ncd\n\n");
+
+    PressKey(window.InputEdit, Qt::Key_Backspace);
+    EXPECT_EQ(window.HighlightedSamplePosition(), 6);
+    EXPECT_EQ(window.InputEdit->toPlainText(), "ab\ncd\n");
+}
+
+TEST_F(LineBreakWindowTest, TheSampleReadsBackWithItsLineBreaks) {
+    EXPECT_EQ(window.SampleText(), "ab\r\ncd\r\n\r\nef");
+    EXPECT_EQ(window.SampleEdit->toPlainText(), "ab\ncd\n\nef");
+}
+
+TEST_F(LineBreakWindowTest, TheKeyOfTheNextCharacterIsLitAndItsFingerPointedAt) {
+    world.keyboard.fingers = {{'b', 3}, {'c', 7}};
+    TypeText(window.InputEdit, "a");
+    EXPECT_EQ(world.keyboard.highlighted.back(), 'b');
+    EXPECT_EQ(world.leftHand.pointed, 4);
+    TypeText(window.InputEdit, "b");
+    PressKey(window.InputEdit, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(world.keyboard.highlighted.back(), 'c');
+    EXPECT_EQ(world.rightHand.pointed, 3);
+    EXPECT_EQ(world.leftHand.pointed, 0);
+}
+
+TEST(DrillWindowPlacementTest, ArrangedOnTheScreenWithTheGuidanceBelow) {
+    testing::DrillSurroundings world;
+    CourseDrillWindow window(world.Guidance());
+    const QRect screen = window.screen()->geometry();
+    EXPECT_EQ(window.width(), screen.width() * 90 / 100);
+    window.show();
+    QApplication::processEvents();
+    const QRect frame = window.frameGeometry();
+    EXPECT_EQ(world.keyboard.frame.top, frame.bottom() + 1 + 10);
+    EXPECT_TRUE(world.keyboard.shown);
+    window.hide();
+    EXPECT_FALSE(world.keyboard.shown || world.leftHand.shown || world.rightHand.shown);
+}
+
+}  // namespace
+}  // namespace zq
