@@ -1,0 +1,15 @@
+#include "drills/ui/FreeDrillWindow.h"
+
+#include <QTextEdit>
+
+#include "base/Translation.h"
+
+namespace zq {
+
+FreeDrillWindow::FreeDrillWindow(DrillGuidance guidance, QWidget* parent) : LinePracticeWindow(parent) {
+    setWindowTitle(QString::fromUtf8(Tr("Free Drills")));
+    SampleEdit->setReadOnly(true);
+    AttachDrill(std::make_unique<TFmLetterPrac>(*this, guidance));
+}
+
+}  // namespace zq

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "drills/LetterPrac.h"
+#include "drills/ui/LinePracticeWindow.h"
+
+namespace zq {
+
+// The window of the free drill ("Free Drills"): the line drill's window; the
+// learner's own letters come from the platform's input box.
+class FreeDrillWindow : public LinePracticeWindow {
+    Q_OBJECT
+
+public:
+    explicit FreeDrillWindow(DrillGuidance guidance = {}, QWidget* parent = nullptr);
+
+    TFmLetterPrac& FreeDrill() { return static_cast<TFmLetterPrac&>(Drill()); }
+};
+
+}  // namespace zq

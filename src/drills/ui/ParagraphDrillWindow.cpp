@@ -1,0 +1,128 @@
+#include "drills/ui/ParagraphDrillWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "base/LibraryError.h"
+#include "base/Translation.h"
+#include "base/ui/ErrorReportingApplication.h"
+
+namespace zq {
+namespace {
+
+QString Translated(const char* text) { return QString::fromUtf8(Tr(text)); }
+
+QFont FontOfHeight(const QString& family, int characterHeight) {
+    QFont font(family);
+    font.setPixelSize(characterHeight);
+    return font;
+}
+
+// The "#" button sits on the marker's row, right of the marker.
+constexpr int kReturnIndicatorLeft = 28;
+
+}  // namespace
+
+ParagraphDrillWindow::ParagraphDrillWindow(DrillGuidance guidance, QWidget* parent) : LinePracticeWindow(parent) {
+    setWindowTitle(Translated("Text drill"));
+
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setFont(FontOfHeight(QStringLiteral("Times New Roman"), 13));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    BnLoad = AddToolButton("&Load text", "Load from file");
+    BnPaste = AddToolButton("&Paste", "Paste from clipboard");
+    BnRestart = AddToolButton("&Restart", "Restart with current content");
+    BnClose = AddToolButton("&Close", nullptr);
+    if (auto* outer = qobject_cast<QVBoxLayout*>(layout())) outer->insertWidget(0, ToolBar1);
+
+    BnShowReturn = new QToolButton(MarkerRow());
+    BnShowReturn->setObjectName(QStringLiteral("BnShowReturn"));
+    BnShowReturn->setText(QStringLiteral("#"));
+    BnShowReturn->setAutoRaise(true);
+    BnShowReturn->setFixedSize(21, 21);
+    BnShowReturn->setFont(FontOfHeight(QStringLiteral("Courier New"), 15));
+    BnShowReturn->setToolTip(Translated("Press return key if you see this button"));
+    BnShowReturn->setFocusPolicy(Qt::NoFocus);
+    BnShowReturn->move(kReturnIndicatorLeft, 0);
+    BnShowReturn->hide();
+
+    for (QTextEdit* box : {SampleEdit, InputEdit}) box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    connect(BnLoad, &QToolButton::clicked, this, [this] { RunCommand([this] { TextDrill().LoadText(); }); });
+    connect(BnPaste, &QToolButton::clicked, this, [this] { RunCommand([this] { TextDrill().PasteText(); }); });
+    connect(BnRestart, &QToolButton::clicked, this, [this] { RunCommand([this] { TextDrill().BnRestartClick(); }); });
+    connect(BnClose, &QToolButton::clicked, this, [this] { TextDrill().BnCloseClick(); });
+
+    auto drill = std::make_unique<TFmLongText>(*this, *this, guidance);
+    AttachDrill(std::move(drill));
+}
+
+QToolButton* ParagraphDrillWindow::AddToolButton(const char* caption, const char* hint) {
+    auto* button = new QToolButton(ToolBar1);
+    button->setText(Translated(caption));
+    if (hint) button->setToolTip(Translated(hint));
+    button->setAutoRaise(true);
+    button->setFixedSize(84, 22);
+    button->setFocusPolicy(Qt::NoFocus);  // the focus stays in the input box
+    ToolBar1->addWidget(button);
+    return button;
+}
+
+template <typename Command>
+void ParagraphDrillWindow::RunCommand(Command command) {
+    try {
+        command();
+    } catch (const LibraryError& error) {
+        ErrorReportingApplication::ReportError(QString::fromUtf8(error.what()));
+    }
+    FocusInput();
+}
+
+std::optional<std::string> ParagraphDrillWindow::ChooseTextFile(const std::string& folder) {
+    QFileDialog dialog(this, QString(), QFile::decodeName(folder.c_str()));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setNameFilters({Translated("Text") + QStringLiteral(" (*.Txt)"), Translated("All") + QStringLiteral(" (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+std::string ParagraphDrillWindow::ClipboardText() { return QApplication::clipboard()->text().toStdString(); }
+
+void ParagraphDrillWindow::SetBusyCursor(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void ParagraphDrillWindow::SetReturnIndicatorVisible(bool visible) { BnShowReturn->setVisible(visible); }
+
+DrillRect ParagraphDrillWindow::ClientArea() const { return {0, 0, width(), height()}; }
+
+void ParagraphDrillWindow::PlaceBoxes(const LongTextLayout& layout) {
+    SampleEdit->setFixedHeight(std::max(layout.sample.height, 0));
+    InputEdit->setFixedHeight(std::max(layout.input.height, 0));
+}
+
+bool ParagraphDrillWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Composed characters come without a key press; after the end of the text
+    // they are ignored like every key.
+    if (watched == InputEdit && event->type() == QEvent::InputMethod && TextDrill().KeysIgnored()) {
+        event->accept();
+        return true;
+    }
+    return LinePracticeWindow::eventFilter(watched, event);
+}
+
+}  // namespace zq

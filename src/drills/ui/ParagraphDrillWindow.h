@@ -1,0 +1,48 @@
+#pragma once
+
+#include "drills/LongText.h"
+#include "drills/ui/LinePracticeWindow.h"
+
+class QToolBar;
+class QToolButton;
+
+namespace zq {
+
+// The window of the paragraph drill ("Text drill"): the whole screen, a tool
+// bar to load, paste, restart and close, two tall boxes with scroll bars and
+// the "#" button that asks for the return key at the end of a text line.
+class ParagraphDrillWindow : public LinePracticeWindow, public LongTextView {
+    Q_OBJECT
+
+public:
+    explicit ParagraphDrillWindow(DrillGuidance guidance = {}, QWidget* parent = nullptr);
+
+    TFmLongText& TextDrill() { return static_cast<TFmLongText&>(Drill()); }
+
+    // LongTextView.
+    std::optional<std::string> ChooseTextFile(const std::string& folder) override;
+    std::string ClipboardText() override;
+    void SetBusyCursor(bool busy) override;
+    void SetReturnIndicatorVisible(bool visible) override;
+    DrillRect ClientArea() const override;
+    void PlaceBoxes(const LongTextLayout& layout) override;
+
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton* BnLoad = nullptr;
+    QToolButton* BnPaste = nullptr;
+    QToolButton* BnRestart = nullptr;
+    QToolButton* BnShowReturn = nullptr;
+    QToolButton* BnClose = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QToolButton* AddToolButton(const char* caption, const char* hint);
+    // Runs a tool bar command; a failure (a file that cannot be opened) is
+    // shown and leaves the drill as it was.
+    template <typename Command>
+    void RunCommand(Command command);
+};
+
+}  // namespace zq
