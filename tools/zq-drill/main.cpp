@@ -1,0 +1,129 @@
+// zq-drill MODE [COURSE-FOLDER-NAME] [LANG]
+//
+// Opens one drill on the files of program/Courses/<COURSE-FOLDER-NAME>/
+// (English unless given) with the keyboard and hands windows of its
+// layout.zqt, as a logged-on user with the usual profile settings would see
+// it, and prints the practice time (and the course position) when it closes.
+// MODE: course | sentence.
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QTextStream>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "base/CodePage.h"
+#include "base/LibraryError.h"
+#include "base/Translation.h"
+#include "base/ui/ErrorReportingApplication.h"
+#include "drills/ui/CourseDrillWindow.h"
+#include "drills/ui/GuidanceAdapters.h"
+#include "drills/ui/SentenceDrillWindow.h"
+#include "keyboard/TDataMod.h"
+#include "keyboard/ui/TPalmForm.h"
+#include "keyboard/ui/TVKeyboard.h"
+
+namespace {
+
+using namespace zq;
+
+constexpr TColor kProfileColour = 8421504;  // the grey of a new profile
+
+// What a drill runs with: the course folder and the guidance windows.
+struct DrillSetting {
+    QString courseFolder;
+    DrillGuidance guidance;
+};
+
+std::string CourseFile(const DrillSetting& setting, const char* name) {
+    return FromUtf8(QDir(setting.courseFolder).filePath(QString::fromLatin1(name)).toStdString());
+}
+
+void PrepareWindow(LinePracticeWindow& window) {
+    QFont practiceFont(QStringLiteral("DejaVu Sans Mono"));
+    practiceFont.setPointSize(16);
+    window.SetDrillFont(practiceFont, Qt::black);
+    window.SetDrillColor(kProfileColour);
+    window.Drill().HighLight = true;
+    window.Drill().OnWrongKey = [](TFmLinePractice&) { std::fputs("wrong key\n", stderr); };
+    window.Drill().OnLineDone = [](TFmLinePractice&) { std::fputs("line done\n", stderr); };
+}
+
+int RunCourse(const DrillSetting& setting) {
+    CourseDrillWindow window(setting.guidance);
+    PrepareWindow(window);
+    window.SetFileName(CourseFile(setting, "course.txt"));
+    window.SetPosition(0);
+    window.LoadLines();
+    window.exec();
+    std::printf("practice time %d ms, course position %d\n", window.PracticeTime(), window.Position());
+    return 0;
+}
+
+int RunSentence(const DrillSetting& setting) {
+    SentenceDrillWindow window(setting.guidance);
+    PrepareWindow(window);
+    window.SetFileName(CourseFile(setting, "Practice.txt"));
+    window.LoadLines();
+    window.exec();
+    std::printf("practice time %d ms\n", window.PracticeTime());
+    return 0;
+}
+
+const std::map<QString, std::function<int(const DrillSetting&)>>& Modes() {
+    static const std::map<QString, std::function<int(const DrillSetting&)>> modes = {
+        {QStringLiteral("course"), RunCourse},
+        {QStringLiteral("sentence"), RunSentence},
+    };
+    return modes;
+}
+
+int Usage() {
+    QString names;
+    for (const auto& [name, run] : Modes()) names += (names.isEmpty() ? "" : "|") + name;
+    std::fprintf(stderr, "usage: zq-drill %s [COURSE-FOLDER-NAME] [LANG]\n", qPrintable(names));
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    zq::ErrorReportingApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    if (arguments.size() < 2 || !Modes().count(arguments[1])) return Usage();
+    const QString course = arguments.value(2, QStringLiteral("English"));
+    const QString programDir = QCoreApplication::applicationDirPath();
+    zq::SetupTranslation(QDir(programDir).filePath(QStringLiteral("locale")).toStdString(),
+                         arguments.value(3).toStdString());
+    application.setApplicationDisplayName(QString::fromUtf8(zq::Tr("ZQ Typing Tutor")));
+
+    DrillSetting setting;
+    setting.courseFolder = QDir(programDir).filePath(QStringLiteral("Courses/") + course);
+
+    zq::TDataMod store;
+    zq::TVKeyboard keyboard(store);
+    zq::TPalmForm leftHand(store);
+    zq::TPalmForm rightHand(store);
+    const QString layout = QDir(setting.courseFolder).filePath(QStringLiteral("layout.zqt"));
+    if (QFileInfo::exists(layout)) {
+        keyboard.LoadTemplate(layout.toStdString());
+        leftHand.SetLeftHand(true);
+        rightHand.SetLeftHand(false);
+        leftHand.BuildFingers();
+        rightHand.BuildFingers();
+    }
+    zq::KeyboardWindowGuide keyboardGuide(keyboard);
+    zq::HandsWindowGuide leftGuide(leftHand);
+    zq::HandsWindowGuide rightGuide(rightHand);
+    if (QFileInfo::exists(layout)) setting.guidance = {&keyboardGuide, &leftGuide, &rightGuide};
+
+    try {
+        return Modes().at(arguments[1])(setting);
+    } catch (const zq::LibraryError& error) {
+        zq::ErrorReportingApplication::ReportError(QString::fromUtf8(error.what()));
+        return 1;
+    }
+}
