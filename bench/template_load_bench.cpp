@@ -24,13 +24,18 @@ std::string StandInTemplate() {
         const std::string file = (std::filesystem::temp_directory_path() / "zq-bench-layout.zqt").string();
         std::vector<std::vector<zq::FieldValue>> keys, chars;
         for (std::int64_t key = 0; key < 104; ++key) {
-            std::string glyph = "BM" + std::string(36 * 36 * 3 + 52, static_cast<char>(0xF0 + key % 8));
-            keys.push_back({"K" + std::to_string(1000 - key), key, std::int64_t{1}, std::int64_t{0}, key % 10,
-                            std::move(glyph), std::int64_t{36}, std::int64_t{36}, key * 38 % 600, key / 15 * 38,
-                            std::string("a key of the stand-in template")});
+            std::string glyph(36 * 36 * 3 + 54, static_cast<char>(0xF0 + key % 8));
+            glyph.replace(0, 2, "BM");
+            std::string name = "K";
+            name += std::to_string(1000 - key);
+            keys.push_back({std::move(name), key, std::int64_t{1}, std::int64_t{0}, key % 10,
+                            std::move(glyph), std::int64_t{36}, std::int64_t{36}, key * 38 % 600,
+                            key / 15 * 38, std::string("a key of the stand-in template")});
         }
         for (std::int64_t code = 32; code < 130; ++code) {
-            chars.push_back({"char " + std::to_string(code), code, code % 104, code % 2 == 0, false, std::int64_t{0}});
+            std::string name = "char ";
+            name += std::to_string(code);
+            chars.push_back({std::move(name), code, code % 104, code % 2 == 0, false, std::int64_t{0}});
         }
         const std::string entries[] = {zq::WriteDatasetPacket(zq::KeyTableFields(), keys),
                                        zq::WriteDatasetPacket(zq::CharTableFields(), chars),
@@ -39,7 +44,8 @@ std::string StandInTemplate() {
         int error = 0;
         zip_t* archive = zip_open(file.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
         for (int i = 0; archive && i < 3; ++i) {
-            zip_file_add(archive, names[i], zip_source_buffer(archive, entries[i].data(), entries[i].size(), 0), 0);
+            zip_file_add(archive, names[i],
+                         zip_source_buffer(archive, entries[i].data(), entries[i].size(), 0), 0);
         }
         if (archive) zip_close(archive);
         return file;
