@@ -107,6 +107,9 @@ int main(int argc, char** argv) {
     zq::TVKeyboard keyboard(store);
     zq::TPalmForm leftHand(store);
     zq::TPalmForm rightHand(store);
+    keyboard.SetBlinkMode(false);  // a new profile's setting
+    leftHand.SetBlinkMode(false);
+    rightHand.SetBlinkMode(false);
     const QString layout = QDir(setting.courseFolder).filePath(QStringLiteral("layout.zqt"));
     if (QFileInfo::exists(layout)) {
         keyboard.LoadTemplate(layout.toStdString());
