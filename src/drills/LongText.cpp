@@ -1,5 +1,7 @@
 #include "drills/LongText.h"
 
+#include <algorithm>
+
 #include "base/CodePage.h"
 #include "base/ProgramFolder.h"
 #include "base/TextFile.h"
@@ -26,16 +28,19 @@ private:
 }  // namespace
 
 std::string WithCrLfLineBreaks(std::string_view text8) {
+    static constexpr std::string_view kSpecial("\r\n\0", 3);
     std::string text;
     text.reserve(text8.size() + text8.size() / 32);
-    for (std::size_t i = 0; i < text8.size(); ++i) {
-        const char ch = text8[i];
-        if (ch == '\r' || ch == '\n') {
-            text += "\r\n";
-            if (ch == '\r' && i + 1 < text8.size() && text8[i + 1] == '\n') ++i;
-        } else if (ch != '\0') {
-            text += ch;
-        }
+    std::size_t start = 0;
+    while (start < text8.size()) {
+        const std::size_t stop = std::min(text8.find_first_of(kSpecial, start), text8.size());
+        text.append(text8.substr(start, stop - start));
+        if (stop == text8.size()) break;
+        const char ch = text8[stop];
+        start = stop + 1;
+        if (ch == '\0') continue;
+        text += "\r\n";
+        if (ch == '\r' && start < text8.size() && text8[start] == '\n') ++start;
     }
     return text;
 }

@@ -265,6 +265,13 @@ TEST_F(LongTextTest, PastedTextIsPlainEightBitTextWithCrLfLineBreaks) {
     EXPECT_TRUE(view.status.empty());
 }
 
+TEST(LongTextLineBreaks, EveryLineBreakBecomesCrLfAndNulCharactersGo) {
+    EXPECT_EQ(WithCrLfLineBreaks(std::string("a\0b\r\n\nc\r", 8)), "ab\r\n\r\nc\r\n");
+    EXPECT_EQ(WithCrLfLineBreaks("\n\r\r\n"), "\r\n\r\n\r\n");
+    EXPECT_EQ(WithCrLfLineBreaks("plain"), "plain");
+    EXPECT_EQ(WithCrLfLineBreaks(""), "");
+}
+
 TEST_F(LongTextTest, FillsTheScreen) {
     EXPECT_EQ(view.placed.left, 1);
     EXPECT_EQ(view.placed.top, 1);

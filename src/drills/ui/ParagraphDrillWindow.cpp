@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -25,6 +27,16 @@ QFont FontOfHeight(const QString& family, int characterHeight) {
     return font;
 }
 
+// True when every character of the document has the format `format`.
+bool HoldsOnly(const QTextDocument& document, const QTextCharFormat& format) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            if (fragment.fragment().charFormat() != format) return false;
+        }
+    }
+    return true;
+}
+
 // The "#" button sits on the marker's row, right of the marker.
 constexpr int kReturnIndicatorLeft = 28;
 
@@ -32,6 +44,8 @@ constexpr int kReturnIndicatorLeft = 28;
 
 ParagraphDrillWindow::ParagraphDrillWindow(DrillGuidance guidance, QWidget* parent) : LinePracticeWindow(parent) {
     setWindowTitle(Translated("Text drill"));
+    // The font the line drill's window starts with, until the owner sets one.
+    RememberTextFormat(SampleEdit->font(), palette().color(QPalette::WindowText));
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
@@ -75,6 +89,28 @@ QToolButton* ParagraphDrillWindow::AddToolButton(const char* caption, const char
     button->setFocusPolicy(Qt::NoFocus);  // the focus stays in the input box
     ToolBar1->addWidget(button);
     return button;
+}
+
+void ParagraphDrillWindow::RememberTextFormat(const QFont& font, const QColor& colour) {
+    textFormat_ = QTextCharFormat();
+    textFormat_.setFont(font);
+    textFormat_.setForeground(colour);
+}
+
+void ParagraphDrillWindow::SetDrillFont(const QFont& font, const QColor& colour) {
+    RememberTextFormat(font, colour);
+    LinePracticeWindow::SetDrillFont(font, colour);
+}
+
+void ParagraphDrillWindow::ApplySampleFontToAll() {
+    // Text put into the sample box takes the drill font as it arrives; typed
+    // characters and formats of an earlier font differ and are reset.
+    for (QTextEdit* box : {SampleEdit, InputEdit}) {
+        if (HoldsOnly(*box->document(), textFormat_)) continue;
+        QTextCursor all(box->document());
+        all.select(QTextCursor::Document);
+        all.setCharFormat(textFormat_);
+    }
 }
 
 template <typename Command>

@@ -19,6 +19,13 @@ public:
 
     TFmLongText& TextDrill() { return static_cast<TFmLongText&>(Drill()); }
 
+    // The drill font of both boxes (the profile's text font), as for every drill.
+    void SetDrillFont(const QFont& font, const QColor& colour);
+    // Gives every character of both boxes the drill font, touching only boxes
+    // whose text carries another format: a long text is never laid out again
+    // for nothing.
+    void ApplySampleFontToAll() override;
+
     // LongTextView.
     std::optional<std::string> ChooseTextFile(const std::string& folder) override;
     std::string ClipboardText() override;
@@ -39,10 +46,13 @@ protected:
 
 private:
     QToolButton* AddToolButton(const char* caption, const char* hint);
+    void RememberTextFormat(const QFont& font, const QColor& colour);
     // Runs a tool bar command; a failure (a file that cannot be opened) is
     // shown and leaves the drill as it was.
     template <typename Command>
     void RunCommand(Command command);
+
+    QTextCharFormat textFormat_;
 };
 
 }  // namespace zq

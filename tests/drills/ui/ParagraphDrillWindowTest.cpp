@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStatusBar>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -93,6 +94,27 @@ TEST_F(ParagraphDrillWindowTest, InputIsReadOnlyAfterTheEndAndFurtherKeysChangeN
     EXPECT_TRUE(Input().isEmpty());
     Type(QStringLiteral("H"));
     EXPECT_EQ(Input(), "H");
+}
+
+TEST_F(ParagraphDrillWindowTest, TextTakesTheDrillFontAndLeavesNoOldColoursBehind) {
+    Paste(QStringLiteral("one\ntwo"));
+    Type(QStringLiteral("onx"));
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(20);
+    window.SetDrillFont(font, QColor(0, 128, 0));
+    Paste(QStringLiteral("three\nfour"));
+    for (QTextEdit* box : {window.SampleEdit, window.InputEdit}) {
+        EXPECT_EQ(box->font().pixelSize(), 20);
+    }
+    QTextCursor cursor(window.SampleEdit->document());
+    cursor.setPosition(8);  // in the second line
+    EXPECT_EQ(cursor.charFormat().font().pixelSize(), 20);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 128, 0));
+    Type(QStringLiteral("t"));
+    QTextCursor typed(window.InputEdit->document());
+    typed.setPosition(1);
+    EXPECT_EQ(typed.charFormat().font().pixelSize(), 20);
+    EXPECT_EQ(typed.charFormat().foreground().color(), QColor(0, 0, 128)) << "navy: right";
 }
 
 TEST_F(ParagraphDrillWindowTest, KeyBeforeAnyTextMakesTheInputReadOnlyUntilATextArrives) {
