@@ -4,7 +4,7 @@
 // (English unless given) with the keyboard and hands windows of its
 // layout.zqt, as a logged-on user with the usual profile settings would see
 // it, and prints the practice time (and the course position) when it closes.
-// MODE: course | sentence.
+// MODE: course | sentence | free | paragraph.
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -20,7 +20,9 @@
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
 #include "drills/ui/CourseDrillWindow.h"
+#include "drills/ui/FreeDrillWindow.h"
 #include "drills/ui/GuidanceAdapters.h"
+#include "drills/ui/ParagraphDrillWindow.h"
 #include "drills/ui/SentenceDrillWindow.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/ui/TPalmForm.h"
@@ -73,10 +75,32 @@ int RunSentence(const DrillSetting& setting) {
     return 0;
 }
 
+int RunFree(const DrillSetting& setting) {
+    FreeDrillWindow window(setting.guidance);
+    PrepareWindow(window);
+    window.exec();
+    std::printf("practice time %d ms\n", window.PracticeTime());
+    return 0;
+}
+
+int RunParagraph(const DrillSetting& setting) {
+    ParagraphDrillWindow window(setting.guidance);
+    PrepareWindow(window);
+    QFont textFont(QStringLiteral("DejaVu Serif"));  // a profile's text font, not its practice font
+    textFont.setPointSize(14);
+    window.SetDrillFont(textFont, Qt::black);
+    window.Drill().OnReturnExpected = [](TFmLinePractice&) { std::fputs("return expected\n", stderr); };
+    window.exec();
+    std::printf("practice time %d ms\n", window.PracticeTime());
+    return 0;
+}
+
 const std::map<QString, std::function<int(const DrillSetting&)>>& Modes() {
     static const std::map<QString, std::function<int(const DrillSetting&)>> modes = {
         {QStringLiteral("course"), RunCourse},
         {QStringLiteral("sentence"), RunSentence},
+        {QStringLiteral("free"), RunFree},
+        {QStringLiteral("paragraph"), RunParagraph},
     };
     return modes;
 }
