@@ -8,10 +8,10 @@
 namespace zq::bench {
 
 inline std::string MegabyteOfText() {
-    static const char* const kWords[] = {"the",   "quick", "brown",   "fox",   "jumps", "over",  "lazy",
-                                         "dog,",  "while", "typing",  "every", "line",  "of",    "this",
-                                         "long",  "text.", "Hands",   "rest",  "on",    "home",  "keys;",
-                                         "eyes",  "stay",  "on",      "the",   "page",  "and",   "fingers"};
+    static const char* const kWords[] = {"the",  "quick", "brown",  "fox",   "jumps", "over", "lazy",
+                                         "dog,", "while", "typing", "every", "line",  "of",   "this",
+                                         "long", "text.", "Hands",  "rest",  "on",    "home", "keys;",
+                                         "eyes", "stay",  "on",     "the",   "page",  "and",  "fingers"};
     constexpr std::size_t kWordCount = sizeof kWords / sizeof kWords[0];
     std::string text;
     text.reserve(1 << 20);

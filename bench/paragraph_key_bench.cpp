@@ -29,7 +29,8 @@ void TypeAllBut(zq::ParagraphDrillWindow& window, std::int32_t remaining) {
     drill.Pos = pos;
     drill.Started = true;
     zq::DrillStopwatch().Start();
-    QString typed = QString::fromStdString(zq::ToUtf8(drill.Sample().substr(0, static_cast<std::size_t>(pos - 1))));
+    QString typed =
+        QString::fromStdString(zq::ToUtf8(drill.Sample().substr(0, static_cast<std::size_t>(pos - 1))));
     typed.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     window.InputEdit->setPlainText(typed);
     window.InputEdit->moveCursor(QTextCursor::End);

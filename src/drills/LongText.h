@@ -26,7 +26,7 @@ std::int32_t CountLongTextWords(std::string_view sample);
 // Where the full-screen window puts its boxes, in its client area.
 struct LongTextLayout {
     DrillRect sample;
-    int markTop = 0;    // the marker and the return indicator
+    int markTop = 0;  // the marker and the return indicator
     DrillRect input;
 };
 LongTextLayout ArrangedLongTextLayout(int clientWidth, int clientHeight);

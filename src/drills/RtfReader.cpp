@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "base/CodePage.h"
@@ -20,8 +21,12 @@ constexpr char32_t kReplacement = 0xFFFD;
 // counted, so that a file of opening braces cannot exhaust memory.
 constexpr size_t kMaxGroupDepth = 4096;
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
     if (IsDigit(c)) return c - '0';
@@ -33,44 +38,24 @@ int HexValue(char c) {
 // The code page of a font's character set (\fcharsetN); 0 stands for the
 // document's own code page (ANSI, default, symbol and unknown sets).
 int CodePageOfCharset(int charset) {
-    switch (charset) {
-        case 77: return 10000;
-        case 128: return 932;
-        case 129: return 949;
-        case 134: return 936;
-        case 136: return 950;
-        case 161: return 1253;
-        case 162: return 1254;
-        case 163: return 1258;
-        case 177: return 1255;
-        case 178: return 1256;
-        case 186: return 1257;
-        case 204: return 1251;
-        case 222: return 874;
-        case 238: return 1250;
-        case 254: return 437;
-        case 255: return 850;
-        default: return 0;
+    static constexpr std::pair<int, int> kCodePages[] = {
+        {77, 10000}, {128, 932},  {129, 949},  {134, 936},  {136, 950}, {161, 1253}, {162, 1254}, {163, 1258},
+        {177, 1255}, {178, 1256}, {186, 1257}, {204, 1251}, {222, 874}, {238, 1250}, {254, 437},  {255, 850},
+    };
+    for (const auto& [set, codePage] : kCodePages) {
+        if (set == charset) return codePage;
     }
+    return 0;
 }
 
 // What a learner reads in place of a character the system code page lacks.
 char StandIn(char32_t ch) {
-    switch (ch) {
-        case 0x2010: case 0x2011: case 0x2012: case 0x2013: case 0x2014: case 0x2015: case 0x2212:
-            return '-';
-        case 0x2018: case 0x2019: case 0x201A: case 0x201B: case 0x2032:
-            return '\'';
-        case 0x201C: case 0x201D: case 0x201E: case 0x201F: case 0x2033:
-            return '"';
-        case 0x2002: case 0x2003: case 0x2004: case 0x2005: case 0x2006: case 0x2007: case 0x2008:
-        case 0x2009: case 0x200A: case 0x202F:
-            return ' ';
-        case 0x2022: case 0x2023: case 0x25CF:
-            return '*';
-        default:
-            return '?';
-    }
+    if ((ch >= 0x2010 && ch <= 0x2015) || ch == 0x2212) return '-';   // hyphens, dashes, minus
+    if ((ch >= 0x2018 && ch <= 0x201B) || ch == 0x2032) return '\'';  // single quotes, prime
+    if ((ch >= 0x201C && ch <= 0x201F) || ch == 0x2033) return '"';   // double quotes
+    if ((ch >= 0x2002 && ch <= 0x200A) || ch == 0x202F) return ' ';   // typographic spaces
+    if (ch == 0x2022 || ch == 0x2023 || ch == 0x25CF) return '*';     // bullets
+    return '?';
 }
 
 // Characters that show nothing on the page and so are not part of the text
@@ -212,15 +197,21 @@ const std::unordered_map<std::string_view, WordMeaning>& ControlWords() {
         };
         // Destinations whose content is not running text.
         for (std::string_view name :
-             {"colortbl", "stylesheet", "info", "pict", "object", "objdata", "header", "headerl", "headerr",
-              "headerf", "footer", "footerl", "footerr", "footerf", "footnote", "annotation", "atnid",
-              "atnauthor", "listtable", "listoverridetable", "listtext", "pntext", "pntxta", "pntxtb", "pn",
-              "rsidtbl", "revtbl", "filetbl", "themedata", "colorschememapping", "latentstyles",
-              "datastore", "xmlnstbl", "mmathPr", "generator", "fldinst", "bkmkstart", "bkmkend",
-              "shppict", "nonshppict", "shp", "shpinst", "sp", "sn", "sv", "do", "template", "docvar",
-              "userprops", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc", "aftncn", "xe", "tc",
-              "txe", "rxe", "comment", "author", "operator", "title", "subject", "keywords", "doccomm",
-              "company", "category", "manager", "creatim", "revtim", "printim", "buptim", "hlinkbase"})
+             {"colortbl",     "stylesheet", "info",      "pict",      "object",
+              "objdata",      "header",     "headerl",   "headerr",   "headerf",
+              "footer",       "footerl",    "footerr",   "footerf",   "footnote",
+              "annotation",   "atnid",      "atnauthor", "listtable", "listoverridetable",
+              "listtext",     "pntext",     "pntxta",    "pntxtb",    "pn",
+              "rsidtbl",      "revtbl",     "filetbl",   "themedata", "colorschememapping",
+              "latentstyles", "datastore",  "xmlnstbl",  "mmathPr",   "generator",
+              "fldinst",      "bkmkstart",  "bkmkend",   "shppict",   "nonshppict",
+              "shp",          "shpinst",    "sp",        "sn",        "sv",
+              "do",           "template",   "docvar",    "userprops", "ftnsep",
+              "ftnsepc",      "ftncn",      "aftnsep",   "aftnsepc",  "aftncn",
+              "xe",           "tc",         "txe",       "rxe",       "comment",
+              "author",       "operator",   "title",     "subject",   "keywords",
+              "doccomm",      "company",    "category",  "manager",   "creatim",
+              "revtim",       "printim",    "buptim",    "hlinkbase"})
             map.emplace(name, WordMeaning{Action::SkippedDestination});
         return map;
     }();
@@ -235,10 +226,18 @@ public:
         while (pos_ < rtf_.size()) {
             const char c = rtf_[pos_++];
             switch (c) {
-                case '{': OpenGroup(); break;
-                case '}': CloseGroup(); break;
-                case '\\': ReadControl(); break;
-                default: Literal(static_cast<unsigned char>(c)); break;
+                case '{':
+                    OpenGroup();
+                    break;
+                case '}':
+                    CloseGroup();
+                    break;
+                case '\\':
+                    ReadControl();
+                    break;
+                default:
+                    Literal(static_cast<unsigned char>(c));
+                    break;
             }
         }
         FlushBytes();
@@ -294,22 +293,34 @@ private:
 
     void ControlSymbol(char symbol) {
         switch (symbol) {
-            case '\'': HexByte(); return;
-            case '*': state_.destination = Destination::Skipped; return;
+            case '\'':
+                HexByte();
+                return;
+            case '*':
+                state_.destination = Destination::Skipped;
+                return;
             case '\r':
             case '\n':  // a backslash before a line end of the file is a paragraph mark
                 ControlWord("par", std::nullopt);
                 return;
-            default: break;
+            default:
+                break;
         }
         if (SkipsFallback()) return;
         switch (symbol) {
             case '\\':
             case '{':
-            case '}': AppendChar(static_cast<unsigned char>(symbol)); break;
-            case '~': AppendChar(' '); break;  // typed as a plain blank
-            case '_': AppendChar(0x2011); break;
-            default: break;  // \- optional hyphen, \| \: formula and index marks
+            case '}':
+                AppendChar(static_cast<unsigned char>(symbol));
+                break;
+            case '~':
+                AppendChar(' ');
+                break;  // typed as a plain blank
+            case '_':
+                AppendChar(0x2011);
+                break;
+            default:
+                break;  // \- optional hyphen, \| \: formula and index marks
         }
     }
 
@@ -341,20 +352,29 @@ private:
 
     void Apply(const WordMeaning& meaning, std::optional<std::int32_t> parameter) {
         switch (meaning.action) {
-            case Action::LineBreak: AppendLineBreak(); break;
+            case Action::LineBreak:
+                AppendLineBreak();
+                break;
             case Action::RowEnd:
                 if (TakesText() && !out_.empty() && out_.back() == '\t') out_.pop_back();
                 AppendLineBreak();
                 break;
             case Action::Tab:
-            case Action::Cell: AppendChar('\t'); break;
-            case Action::Character: AppendChar(meaning.value); break;
+            case Action::Cell:
+                AppendChar('\t');
+                break;
+            case Action::Character:
+                AppendChar(meaning.value);
+                break;
             case Action::Unicode:
                 if (parameter) AppendUtf16Unit(static_cast<char16_t>(*parameter & 0xFFFF));
                 fallbackToSkip_ = state_.unicodeSkip;
                 break;
-            case Action::UnicodeSkip: state_.unicodeSkip = std::max(0, parameter.value_or(1)); break;
-            case Action::Binary: break;  // handled before
+            case Action::UnicodeSkip:
+                state_.unicodeSkip = std::max(0, parameter.value_or(1));
+                break;
+            case Action::Binary:
+                break;  // handled before
             case Action::Font:
                 if (state_.destination == Destination::FontTable)
                     fontTableEntry_ = parameter.value_or(0);
@@ -370,12 +390,17 @@ private:
                     fontCodePages_[fontTableEntry_] = *parameter;
                 break;
             case Action::DocumentCodePage: {
-                const int codePage = meaning.value != 0 ? static_cast<int>(meaning.value) : parameter.value_or(0);
+                const int codePage =
+                    meaning.value != 0 ? static_cast<int>(meaning.value) : parameter.value_or(0);
                 if (codePage > 0) documentCodePage_ = codePage;
                 break;
             }
-            case Action::DefaultFont: defaultFont_ = parameter.value_or(0); break;
-            case Action::Hidden: state_.hidden = parameter.value_or(1) != 0; break;
+            case Action::DefaultFont:
+                defaultFont_ = parameter.value_or(0);
+                break;
+            case Action::Hidden:
+                state_.hidden = parameter.value_or(1) != 0;
+                break;
             case Action::Plain:
                 state_.hidden = false;
                 state_.font = -1;
@@ -383,7 +408,9 @@ private:
             case Action::FontTable:
                 if (state_.destination == Destination::Text) state_.destination = Destination::FontTable;
                 break;
-            case Action::SkippedDestination: state_.destination = Destination::Skipped; break;
+            case Action::SkippedDestination:
+                state_.destination = Destination::Skipped;
+                break;
         }
     }
 
@@ -495,6 +522,8 @@ bool LooksLikeRtf(std::string_view bytes) {
     return start != std::string_view::npos && bytes.substr(start, 5) == "{\\rtf";
 }
 
-std::string RtfToText(std::string_view rtf) { return RtfReader(rtf).Read(); }
+std::string RtfToText(std::string_view rtf) {
+    return RtfReader(rtf).Read();
+}
 
 }  // namespace zq

@@ -229,7 +229,8 @@ TEST_F(LongTextTest, LoadsPlainAndRichTextFilesWithCrLfLineBreaks) {
     drill.LoadText();
     EXPECT_EQ(drill.Sample(), "caf\xE9\r\n");
 
-    longView.chosenFile = files.Write("letter.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Dear \\b you\\b0 ,\\par Bye}");
+    longView.chosenFile =
+        files.Write("letter.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Dear \\b you\\b0 ,\\par Bye}");
     drill.LoadText();
     EXPECT_EQ(drill.Sample(), "Dear you,\r\nBye");
     EXPECT_EQ(drill.WordCount, 3);

@@ -65,7 +65,9 @@ TEST(RtfReaderTest, DocumentCodePageDecodesHexEscapesAndRawBytes) {
 TEST(RtfReaderTest, UnicodeEscapesSkipTheirFallbackPerGroup) {
     ScopedCodePage westernEurope(1252);
     // Em dash with its 8-bit fallback, as word processors write it.
-    EXPECT_EQ(RtfToText("{\\rtf1\\uc1 a\\u8212\\'97b}"), "a\x97" "b");
+    EXPECT_EQ(RtfToText("{\\rtf1\\uc1 a\\u8212\\'97b}"),
+              "a\x97"
+              "b");
     // Two fallback characters; the count is inherited by inner groups and
     // ends with the group that set it.
     EXPECT_EQ(RtfToText("{\\rtf1{\\uc2 {\\u8364 xyz}\\u8364\\'80\\'80w}\\u8364?v}"), "\x80z\x80w\x80v");
@@ -112,11 +114,13 @@ TEST(RtfReaderTest, NonTextDestinationsAreLeftOut) {
 
 TEST(RtfReaderTest, PicturesAndBinaryDataAreSkipped) {
     ScopedCodePage westernEurope(1252);
-    const std::string document = std::string(
-        "{\\rtf1 Before {\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn shapeType}{\\sv 75}}}"
-        "\\pngblip\\picw20\\pich20 89504e470d0a1a0a0000000d49484452\r\n0000001400000014}}"
-        "{\\nonshppict{\\pict\\wmetafile8\\picw20 010009000003}}"
-        "{\\pict\\wmetafile8\\bin12 ") + std::string("{}\\\x00\xFF}{\\par\\", 12) +
+    const std::string document =
+        std::string(
+            "{\\rtf1 Before {\\*\\shppict{\\pict{\\*\\picprop{\\sp{\\sn shapeType}{\\sv 75}}}"
+            "\\pngblip\\picw20\\pich20 89504e470d0a1a0a0000000d49484452\r\n0000001400000014}}"
+            "{\\nonshppict{\\pict\\wmetafile8\\picw20 010009000003}}"
+            "{\\pict\\wmetafile8\\bin12 ") +
+        std::string("{}\\\x00\xFF}{\\par\\", 12) +
         "}after\\par"
         "{\\object\\objemb{\\*\\objclass Paint}{\\*\\objdata 0105000002}{\\result{\\pict 0a}}}end}";
     EXPECT_EQ(RtfToText(document), "Before after\r\nend");
@@ -135,7 +139,7 @@ TEST(RtfReaderTest, LineEndsOfTheFileAreNotText) {
 TEST(RtfReaderTest, MalformedInputNeverFails) {
     EXPECT_EQ(RtfToText("{\\rtf1 unclosed {\\b group"), "unclosed group");
     EXPECT_EQ(RtfToText("{\\rtf1 a}}}b{"), "ab");
-    EXPECT_EQ(RtfToText("{\\rtf1 x\\'4"), "x");    // truncated hex escape (a control code)
+    EXPECT_EQ(RtfToText("{\\rtf1 x\\'4"), "x");  // truncated hex escape (a control code)
     EXPECT_EQ(RtfToText("{\\rtf1 x\\'"), "x");
     EXPECT_EQ(RtfToText("{\\rtf1 x\\'zz}"), "xzz");  // no hex digits: the escape is dropped
     EXPECT_EQ(RtfToText("{\\rtf1 x\\"), "x");

@@ -19,7 +19,9 @@
 namespace zq {
 namespace {
 
-QString Translated(const char* text) { return QString::fromUtf8(Tr(text)); }
+QString Translated(const char* text) {
+    return QString::fromUtf8(Tr(text));
+}
 
 QFont FontOfHeight(const QString& family, int characterHeight) {
     QFont font(family);
@@ -42,7 +44,8 @@ constexpr int kReturnIndicatorLeft = 28;
 
 }  // namespace
 
-ParagraphDrillWindow::ParagraphDrillWindow(DrillGuidance guidance, QWidget* parent) : LinePracticeWindow(parent) {
+ParagraphDrillWindow::ParagraphDrillWindow(DrillGuidance guidance, QWidget* parent)
+    : LinePracticeWindow(parent) {
     setWindowTitle(Translated("Text drill"));
     // The font the line drill's window starts with, until the owner sets one.
     RememberTextFormat(SampleEdit->font(), palette().color(QPalette::WindowText));
@@ -72,8 +75,10 @@ ParagraphDrillWindow::ParagraphDrillWindow(DrillGuidance guidance, QWidget* pare
     for (QTextEdit* box : {SampleEdit, InputEdit}) box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     connect(BnLoad, &QToolButton::clicked, this, [this] { RunCommand([this] { TextDrill().LoadText(); }); });
-    connect(BnPaste, &QToolButton::clicked, this, [this] { RunCommand([this] { TextDrill().PasteText(); }); });
-    connect(BnRestart, &QToolButton::clicked, this, [this] { RunCommand([this] { TextDrill().BnRestartClick(); }); });
+    connect(BnPaste, &QToolButton::clicked, this,
+            [this] { RunCommand([this] { TextDrill().PasteText(); }); });
+    connect(BnRestart, &QToolButton::clicked, this,
+            [this] { RunCommand([this] { TextDrill().BnRestartClick(); }); });
     connect(BnClose, &QToolButton::clicked, this, [this] { TextDrill().BnCloseClick(); });
 
     auto drill = std::make_unique<TFmLongText>(*this, *this, guidance);
@@ -128,12 +133,15 @@ std::optional<std::string> ParagraphDrillWindow::ChooseTextFile(const std::strin
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilters({Translated("Text") + QStringLiteral(" (*.Txt)"), Translated("All") + QStringLiteral(" (*)")});
+    dialog.setNameFilters(
+        {Translated("Text") + QStringLiteral(" (*.Txt)"), Translated("All") + QStringLiteral(" (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 
-std::string ParagraphDrillWindow::ClipboardText() { return QApplication::clipboard()->text().toStdString(); }
+std::string ParagraphDrillWindow::ClipboardText() {
+    return QApplication::clipboard()->text().toStdString();
+}
 
 void ParagraphDrillWindow::SetBusyCursor(bool busy) {
     if (busy)
@@ -142,9 +150,13 @@ void ParagraphDrillWindow::SetBusyCursor(bool busy) {
         QApplication::restoreOverrideCursor();
 }
 
-void ParagraphDrillWindow::SetReturnIndicatorVisible(bool visible) { BnShowReturn->setVisible(visible); }
+void ParagraphDrillWindow::SetReturnIndicatorVisible(bool visible) {
+    BnShowReturn->setVisible(visible);
+}
 
-DrillRect ParagraphDrillWindow::ClientArea() const { return {0, 0, width(), height()}; }
+DrillRect ParagraphDrillWindow::ClientArea() const {
+    return {0, 0, width(), height()};
+}
 
 void ParagraphDrillWindow::PlaceBoxes(const LongTextLayout& layout) {
     SampleEdit->setFixedHeight(std::max(layout.sample.height, 0));

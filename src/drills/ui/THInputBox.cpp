@@ -48,8 +48,7 @@ THInputBox::THInputBox(QWidget* parent)
 
     Edit->setObjectName(QStringLiteral("Edit"));
     Edit->setGeometry(16, 30, 289, 21);
-    Edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit));
+    Edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit));
 
     BnOK->setObjectName(QStringLiteral("BnOK"));
     BnOK->setGeometry(112, 56, 75, 25);

@@ -87,8 +87,8 @@ TEST(HInputBoxTest, PromptKeepsUnicodeWhileCaptionAndValueLoseWhatTheCodePageLac
     const int saved = SystemCodePage();
     SetSystemCodePage(1252);
     const QString snowman = QString::fromUtf8("\xE2\x98\x83");
-    const BoxRun run = Ask("Box " + snowman + QString::fromUtf8(" \xC3\xA9"), "Prompt " + snowman, "4" + snowman,
-                           [](THInputBox& box) { box.BnOK->click(); });
+    const BoxRun run = Ask("Box " + snowman + QString::fromUtf8(" \xC3\xA9"), "Prompt " + snowman,
+                           "4" + snowman, [](THInputBox& box) { box.BnOK->click(); });
     SetSystemCodePage(saved);
     EXPECT_TRUE(run.answered);
     EXPECT_EQ(run.caption, QString::fromUtf8("Box ? \xC3\xA9"));
