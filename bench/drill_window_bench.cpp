@@ -1,0 +1,95 @@
+// From a key event to the updated course drill window: the typed character
+// in its colour, the next sample character highlighted, its key lit on the
+// on-screen keyboard and its finger pointed at, on a 60-character line.
+// Goal: under 1 ms a key.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <memory>
+
+#include "drills/ui/CourseDrillWindow.h"
+#include "drills/ui/GuidanceAdapters.h"
+#include "keyboard/TDataMod.h"
+#include "keyboard/ui/TPalmForm.h"
+#include "keyboard/ui/TVKeyboard.h"
+
+namespace {
+
+using namespace zq;
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "drill_window_bench";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication application(argc, argv);
+    return application;
+}
+
+void BM_CourseWindowKey(benchmark::State& state) {
+    Application();
+    const QByteArray line = "Practice makes the fingers find their keys without a glance.";  // 60 characters
+    QTemporaryDir folder;
+    const QString coursePath = folder.filePath(QStringLiteral("course.txt"));
+    QFile course(coursePath);
+    if (!course.open(QIODevice::WriteOnly)) {
+        state.SkipWithError("cannot write the course file");
+        return;
+    }
+    course.write(line + "\n" + line + "\n");
+    course.close();
+
+    TDataMod store;
+    TVKeyboard keyboard(store);
+    TPalmForm leftHand(store), rightHand(store);
+    const QString layout = QDir(QStringLiteral(ZQ_PROGRAM_DIR)).filePath(QStringLiteral("Courses/English/layout.zqt"));
+    if (QFile::exists(layout)) {
+        keyboard.LoadTemplate(layout.toStdString());
+        leftHand.SetLeftHand(true);
+        rightHand.SetLeftHand(false);
+        leftHand.BuildFingers();
+        rightHand.BuildFingers();
+    } else {
+        state.SetLabel("no keyboard template built: keyboard without keys");
+    }
+    KeyboardWindowGuide keyboardGuide(keyboard);
+    HandsWindowGuide leftGuide(leftHand), rightGuide(rightHand);
+
+    CourseDrillWindow window({&keyboardGuide, &leftGuide, &rightGuide});
+    window.Drill().HighLight = true;
+    window.SetFileName(coursePath.toStdString());
+    window.LoadLines();
+    window.show();
+    QApplication::processEvents();
+
+    // After the last character an arrow key moves between the two lines
+    // instead of completing one: a completed line at this speed would stop
+    // for the speed warning box.
+    qsizetype next = 0;
+    bool onFirstLine = true;
+    for (auto _ : state) {
+        if (next < line.size()) {
+            const QChar ch = QChar::fromLatin1(line[next]);
+            const int key = ch == u' ' ? int{Qt::Key_Space} : int{ch.toUpper().unicode()};
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(window.InputEdit, &press);
+            ++next;
+        } else {
+            QKeyEvent step(QEvent::KeyPress, onFirstLine ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+            QApplication::sendEvent(window.InputEdit, &step);
+            onFirstLine = !onFirstLine;
+            next = 0;
+        }
+        QApplication::processEvents();  // the repaint of the changed windows
+    }
+    state.SetItemsProcessed(state.iterations());
+    window.hide();
+}
+BENCHMARK(BM_CourseWindowKey)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
