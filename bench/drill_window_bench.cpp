@@ -47,7 +47,8 @@ void BM_CourseWindowKey(benchmark::State& state) {
     TDataMod store;
     TVKeyboard keyboard(store);
     TPalmForm leftHand(store), rightHand(store);
-    const QString layout = QDir(QStringLiteral(ZQ_PROGRAM_DIR)).filePath(QStringLiteral("Courses/English/layout.zqt"));
+    const QString layout =
+        QDir(QStringLiteral(ZQ_PROGRAM_DIR)).filePath(QStringLiteral("Courses/English/layout.zqt"));
     if (QFile::exists(layout)) {
         keyboard.LoadTemplate(layout.toStdString());
         leftHand.SetLeftHand(true);

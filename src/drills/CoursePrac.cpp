@@ -20,7 +20,8 @@ void TFmCoursePrac::FormCreate() {
     TFmSentencePrac::FormCreate();
     NavMode = NavigationMode::nmNone;
     position_ = 0;
-    view().SetStatusText(Tr("Press the -> key to the next, the <- key to the previous, the Insert key to anywhere."));
+    view().SetStatusText(
+        Tr("Press the -> key to the next, the <- key to the previous, the Insert key to anywhere."));
 }
 
 void TFmCoursePrac::FormShow() {
@@ -65,7 +66,9 @@ void TFmCoursePrac::SpeedButton2Click() {
     NextLine();
 }
 
-std::int32_t TFmCoursePrac::LineCount() const { return static_cast<std::int32_t>(Lines.size()); }
+std::int32_t TFmCoursePrac::LineCount() const {
+    return static_cast<std::int32_t>(Lines.size());
+}
 
 void TFmCoursePrac::NextLine() {
     ClampPosition();
@@ -116,8 +119,9 @@ void TFmCoursePrac::Navigate() {
 }
 
 void TFmCoursePrac::GoToAnsweredLine() {
-    const std::string answer = view().InputBox(
-        Tr("Input Box"), Tr("Please input a number to goto somewhere of the course:"), std::to_string(position_ + 1));
+    const std::string answer =
+        view().InputBox(Tr("Input Box"), Tr("Please input a number to goto somewhere of the course:"),
+                        std::to_string(position_ + 1));
     const std::string answer8 = FromUtf8(answer).substr(0, kGoToAnswerLength);
     const std::optional<std::int32_t> line = TryParseDecimalInt32(answer8);
     if (!line) {

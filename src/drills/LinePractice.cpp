@@ -74,7 +74,9 @@ void TFmLinePractice::FormHide() {
     if (guidance_.rightHand) guidance_.rightHand->Hide();
 }
 
-void TFmLinePractice::SetDrillColor(std::int32_t colour) { view_.SetWindowColour(colour); }
+void TFmLinePractice::SetDrillColor(std::int32_t colour) {
+    view_.SetWindowColour(colour);
+}
 
 void TFmLinePractice::SetSample(std::string text8) {
     sample_ = std::move(text8);
@@ -112,7 +114,9 @@ bool TFmLinePractice::InputEditKeyDown(int virtualKey) {
     }
 }
 
-bool TFmLinePractice::InputEditKeyPress(unsigned char& key) { return HandleKey(key, KeyClass::Character); }
+bool TFmLinePractice::InputEditKeyPress(unsigned char& key) {
+    return HandleKey(key, KeyClass::Character);
+}
 
 bool TFmLinePractice::InputEditForeignKeyPress() {
     unsigned char none = 0;
@@ -208,7 +212,9 @@ void TFmLinePractice::StartLineOnFirstKey() {
     Started = true;
 }
 
-void TFmLinePractice::ShowNextKeyAtPos() { ShowNextKey(Pos > SampleLength ? 0 : SampleAt(Pos)); }
+void TFmLinePractice::ShowNextKeyAtPos() {
+    ShowNextKey(Pos > SampleLength ? 0 : SampleAt(Pos));
+}
 
 void TFmLinePractice::EndLine(unsigned char key) {
     stopwatch& watch = DrillStopwatch();
@@ -218,7 +224,8 @@ void TFmLinePractice::EndLine(unsigned char key) {
     view_.SetMarkerVisible(false);
 
     if (key != kEscape) {
-        const std::int32_t last = std::min<std::int32_t>(SampleLength, static_cast<std::int32_t>(Marks.size()) - 1);
+        const std::int32_t last =
+            std::min<std::int32_t>(SampleLength, static_cast<std::int32_t>(Marks.size()) - 1);
         Errors = std::max(0, SampleLength - last);  // positions the marks do not cover
         for (std::int32_t i = 1; i <= last; ++i) {
             if (!Marks[static_cast<size_t>(i)]) ++Errors;
@@ -325,13 +332,21 @@ void TFmLinePractice::ShowNextKey(unsigned char ch) {
     ShowFinger(finger);
 }
 
-void TFmLinePractice::ArrangeWindow() { view_.PlaceWindow(ArrangedDrillFrame(view_.ScreenArea())); }
+void TFmLinePractice::ArrangeWindow() {
+    view_.PlaceWindow(ArrangedDrillFrame(view_.ScreenArea()));
+}
 
-void TFmLinePractice::MarkRight() { view_.SetInputInsertionColour(RightColor); }
+void TFmLinePractice::MarkRight() {
+    view_.SetInputInsertionColour(RightColor);
+}
 
-void TFmLinePractice::MarkWrong() { view_.SetInputInsertionColour(WrongColor); }
+void TFmLinePractice::MarkWrong() {
+    view_.SetInputInsertionColour(WrongColor);
+}
 
-bool TFmLinePractice::WantHighlight() { return HighLight; }
+bool TFmLinePractice::WantHighlight() {
+    return HighLight;
+}
 
 void TFmLinePractice::NextLine() {}
 

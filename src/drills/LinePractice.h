@@ -40,7 +40,7 @@ inline constexpr int PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37,
 // The code of a key taken by an input method (a dead key whose composed
 // character arrives afterwards).
 inline constexpr int ProcessKey = 229;
-}
+}  // namespace vk
 
 struct DrillStatistics {
     std::int64_t keysPerMinute = 0;

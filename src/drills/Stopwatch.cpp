@@ -15,8 +15,8 @@ stopwatch::stopwatch(MillisecondClock clock) : clock_(std::move(clock)) {}
 
 std::int32_t stopwatch::MillisecondsSince(std::int64_t mark) const {
     const std::int64_t difference = clock_() - mark;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        difference, 0, std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(difference, 0, std::numeric_limits<std::int32_t>::max()));
 }
 
 void stopwatch::Start() {
@@ -34,14 +34,17 @@ void stopwatch::Stop() {
 std::int32_t stopwatch::Elapsed() {
     if (!stopped_) {
         const std::int64_t sum = std::int64_t{elapsedMs_} + MillisecondsSince(startMark_);
-        elapsedMs_ = static_cast<std::int32_t>(std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
+        elapsedMs_ =
+            static_cast<std::int32_t>(std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
         startMark_ = clock_();
     }
     elapsedMs_ = std::max(elapsedMs_, kFloorMs);
     return elapsedMs_;
 }
 
-void stopwatch::SetElapsed(std::int32_t milliseconds) { elapsedMs_ = milliseconds; }
+void stopwatch::SetElapsed(std::int32_t milliseconds) {
+    elapsedMs_ = milliseconds;
+}
 
 stopwatch& DrillStopwatch() {
     static stopwatch shared;

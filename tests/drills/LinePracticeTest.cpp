@@ -43,7 +43,8 @@ protected:
         std::string line(static_cast<size_t>(length), 'f');
         for (int i = 4; i < length; i += 5) line[static_cast<size_t>(i)] = ' ';
         drill.SetLine(line);
-        for (int i = 0; i < length; ++i) Press(i < wrong ? 'x' : static_cast<unsigned char>(line[static_cast<size_t>(i)]));
+        for (int i = 0; i < length; ++i)
+            Press(i < wrong ? 'x' : static_cast<unsigned char>(line[static_cast<size_t>(i)]));
         Wait(milliseconds);
         Press('e');
     }
@@ -265,8 +266,8 @@ TEST_F(LinePracticeTest, FingersAreRoutedToTheirHand) {
     struct Case {
         int finger, left, right;
     };
-    for (const Case c : {Case{0, 1, 0}, Case{4, 5, 0}, Case{5, 0, 5}, Case{9, 0, 1}, Case{3, 4, 0}, Case{10, 0, 0},
-                         Case{-1, 0, 0}}) {
+    for (const Case c : {Case{0, 1, 0}, Case{4, 5, 0}, Case{5, 0, 5}, Case{9, 0, 1}, Case{3, 4, 0},
+                         Case{10, 0, 0}, Case{-1, 0, 0}}) {
         world.leftHand.pointed = world.rightHand.pointed = 7;
         drill.ShowFinger(c.finger);
         EXPECT_EQ(world.leftHand.pointed, c.left) << "finger " << c.finger;

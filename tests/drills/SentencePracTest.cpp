@@ -136,7 +136,8 @@ TEST_F(SentencePracTest, AMissingFileRaisesTheCannotOpenMessageWithItsFullPath) 
         drill.LoadLines();
         FAIL() << "no error raised";
     } catch (const LibraryError& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + path + "\". ", 0), 0u) << error.what();
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + path + "\". ", 0), 0u)
+            << error.what();
     }
 }
 

@@ -12,17 +12,39 @@ DrillRect RectOf(const QWidget& window) {
 }
 }  // namespace
 
-int KeyboardWindowGuide::HighlightKey(unsigned char ch) { return keyboard_.HighlightKey(ch); }
-DrillRect KeyboardWindowGuide::Frame() const { return RectOf(keyboard_); }
-void KeyboardWindowGuide::MoveTo(int left, int top) { keyboard_.move(left, top); }
-void KeyboardWindowGuide::Show() { keyboard_.show(); }
-void KeyboardWindowGuide::Hide() { keyboard_.hide(); }
+int KeyboardWindowGuide::HighlightKey(unsigned char ch) {
+    return keyboard_.HighlightKey(ch);
+}
+DrillRect KeyboardWindowGuide::Frame() const {
+    return RectOf(keyboard_);
+}
+void KeyboardWindowGuide::MoveTo(int left, int top) {
+    keyboard_.move(left, top);
+}
+void KeyboardWindowGuide::Show() {
+    keyboard_.show();
+}
+void KeyboardWindowGuide::Hide() {
+    keyboard_.hide();
+}
 
-void HandsWindowGuide::PointFinger(int slot) { hands_.PointFinger(slot); }
-void HandsWindowGuide::ClearFinger() { hands_.ClearFinger(); }
-void HandsWindowGuide::ShowHands() { hands_.ShowHands(); }
-void HandsWindowGuide::Hide() { hands_.hide(); }
-DrillRect HandsWindowGuide::Frame() const { return RectOf(hands_); }
-void HandsWindowGuide::MoveTo(int left, int top) { hands_.move(left, top); }
+void HandsWindowGuide::PointFinger(int slot) {
+    hands_.PointFinger(slot);
+}
+void HandsWindowGuide::ClearFinger() {
+    hands_.ClearFinger();
+}
+void HandsWindowGuide::ShowHands() {
+    hands_.ShowHands();
+}
+void HandsWindowGuide::Hide() {
+    hands_.hide();
+}
+DrillRect HandsWindowGuide::Frame() const {
+    return RectOf(hands_);
+}
+void HandsWindowGuide::MoveTo(int left, int top) {
+    hands_.move(left, top);
+}
 
 }  // namespace zq

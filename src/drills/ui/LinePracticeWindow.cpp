@@ -30,7 +30,9 @@ constexpr int kMarkerRowHeight = 26;
 constexpr int kStatusBarHeight = 26;
 constexpr int kPanelBorder = 5;
 
-QString FromUtf8View(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString FromUtf8View(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 QTextEdit* MakeBox(QWidget* parent, const char* name) {
     auto* box = new QTextEdit(parent);
@@ -171,7 +173,8 @@ void LinePracticeWindow::SelectSample(int start, int length) {
     QTextEdit::ExtraSelection highlight;
     highlight.cursor = QTextCursor(SampleEdit->document());
     highlight.cursor.setPosition(first);
-    highlight.cursor.setPosition(std::max(first + 1, std::min(last, documentLength)), QTextCursor::KeepAnchor);
+    highlight.cursor.setPosition(std::max(first + 1, std::min(last, documentLength)),
+                                 QTextCursor::KeepAnchor);
     const QPalette& colours = SampleEdit->palette();
     highlight.format.setBackground(colours.color(QPalette::Active, QPalette::Highlight));
     highlight.format.setForeground(colours.color(QPalette::Active, QPalette::HighlightedText));
@@ -190,11 +193,15 @@ void LinePracticeWindow::ClearSampleSelection() {
     highlightedPosition_ = -1;
 }
 
-void LinePracticeWindow::SetSampleEnabled(bool enabled) { SampleEdit->setEnabled(enabled); }
+void LinePracticeWindow::SetSampleEnabled(bool enabled) {
+    SampleEdit->setEnabled(enabled);
+}
 
 // --- input box ----------------------------------------------------------------
 
-void LinePracticeWindow::MoveInputCaretToEnd() { InputEdit->moveCursor(QTextCursor::End); }
+void LinePracticeWindow::MoveInputCaretToEnd() {
+    InputEdit->moveCursor(QTextCursor::End);
+}
 
 void LinePracticeWindow::SetInputInsertionColour(std::int32_t colour) {
     const int position = highlightedPosition_ >= 0 ? highlightedPosition_ : 0;
@@ -214,7 +221,9 @@ void LinePracticeWindow::SetInputReadOnly(bool readOnly) {
     InputEdit->setAttribute(Qt::WA_InputMethodEnabled, true);
 }
 
-void LinePracticeWindow::FocusInput() { InputEdit->setFocus(Qt::OtherFocusReason); }
+void LinePracticeWindow::FocusInput() {
+    InputEdit->setFocus(Qt::OtherFocusReason);
+}
 
 void LinePracticeWindow::ApplySampleFontToAll() {
     for (QTextEdit* box : {SampleEdit, InputEdit}) {
@@ -240,7 +249,9 @@ void LinePracticeWindow::DeleteLastInputCharacter() {
 
 // --- marker, status bar and dialogs --------------------------------------------
 
-void LinePracticeWindow::SetMarkerVisible(bool visible) { LbMark->setVisible(visible); }
+void LinePracticeWindow::SetMarkerVisible(bool visible) {
+    LbMark->setVisible(visible);
+}
 
 void LinePracticeWindow::SetMarkerColour(std::int32_t colour) {
     QPalette markPalette = LbMark->palette();
@@ -248,7 +259,9 @@ void LinePracticeWindow::SetMarkerColour(std::int32_t colour) {
     LbMark->setPalette(markPalette);
 }
 
-void LinePracticeWindow::SetStatusText(std::string_view utf8) { statusLabel_->setText(FromUtf8View(utf8)); }
+void LinePracticeWindow::SetStatusText(std::string_view utf8) {
+    statusLabel_->setText(FromUtf8View(utf8));
+}
 
 void LinePracticeWindow::InformationBox(std::string_view utf8) {
     QMessageBox::information(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8));
@@ -261,8 +274,9 @@ void LinePracticeWindow::WarningBox(std::string_view utf8) {
 std::string LinePracticeWindow::InputBox(std::string_view captionUtf8, std::string_view promptUtf8,
                                          std::string_view defaultAnswerUtf8) {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(this, FromUtf8View(captionUtf8), FromUtf8View(promptUtf8),
-                                                 QLineEdit::Normal, FromUtf8View(defaultAnswerUtf8), &accepted);
+    const QString answer =
+        QInputDialog::getText(this, FromUtf8View(captionUtf8), FromUtf8View(promptUtf8), QLineEdit::Normal,
+                              FromUtf8View(defaultAnswerUtf8), &accepted);
     return accepted ? answer.toStdString() : std::string(defaultAnswerUtf8);
 }
 
@@ -285,15 +299,20 @@ void LinePracticeWindow::PlaceWindow(const DrillRect& frame) {
     move(frame.left, frame.top);
 }
 
-std::int32_t LinePracticeWindow::PanelRgb() const { return FromQColor(Panel1->palette().color(QPalette::Window)); }
+std::int32_t LinePracticeWindow::PanelRgb() const {
+    return FromQColor(Panel1->palette().color(QPalette::Window));
+}
 
 void LinePracticeWindow::SetWindowColour(std::int32_t colour) {
     QPalette panelPalette = Panel1->palette();
-    panelPalette.setColor(QPalette::Window, ToQColor(colour, panelPalette, panelPalette.color(QPalette::Window)));
+    panelPalette.setColor(QPalette::Window,
+                          ToQColor(colour, panelPalette, panelPalette.color(QPalette::Window)));
     Panel1->setPalette(panelPalette);
 }
 
-void LinePracticeWindow::CloseWindow() { reject(); }
+void LinePracticeWindow::CloseWindow() {
+    reject();
+}
 
 void LinePracticeWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -4,7 +4,8 @@
 
 namespace zq {
 
-SentenceDrillWindow::SentenceDrillWindow(DrillGuidance guidance, QWidget* parent) : LinePracticeWindow(parent) {
+SentenceDrillWindow::SentenceDrillWindow(DrillGuidance guidance, QWidget* parent)
+    : LinePracticeWindow(parent) {
     setWindowTitle(QString::fromUtf8(Tr("Sentence Drills")));
     AttachDrill(std::make_unique<TFmSentencePrac>(*this, guidance));
 }

@@ -26,12 +26,13 @@ protected:
     DrillGuidanceWindowTest() {
         const std::string glyph = testing::BmpBytes(testing::KeyPicture(36, 36, 0xFFFFFF));
         const std::string path = files.PathOf("layout.zqt");
-        testing::WriteZip(path, {{"key.cds", testing::KeyPacket({testing::KeyRow("F", kKeyF, 3, glyph),
-                                                                  testing::KeyRow("J", kKeyJ, 6, glyph),
-                                                                  testing::KeyRow("Space", kKeySpace, 4, glyph)})},
-                                 {"char.cds", testing::CharPacket({testing::CharRow(" ", ' ', kKeySpace),
-                                                                   testing::CharRow("f", 'f', kKeyF),
-                                                                   testing::CharRow("j", 'j', kKeyJ)})}});
+        testing::WriteZip(path,
+                          {{"key.cds", testing::KeyPacket({testing::KeyRow("F", kKeyF, 3, glyph),
+                                                           testing::KeyRow("J", kKeyJ, 6, glyph),
+                                                           testing::KeyRow("Space", kKeySpace, 4, glyph)})},
+                           {"char.cds", testing::CharPacket({testing::CharRow(" ", ' ', kKeySpace),
+                                                             testing::CharRow("f", 'f', kKeyF),
+                                                             testing::CharRow("j", 'j', kKeyJ)})}});
         keyboard.SetBlinkMode(false);
         keyboard.LoadTemplate(path);
         FingerSettings fingers;

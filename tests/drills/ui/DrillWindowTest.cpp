@@ -7,10 +7,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
-#include <QToolButton>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QToolButton>
 
 #include "drills/DrillFakes.h"
 #include "drills/DrillFiles.h"
