@@ -48,16 +48,6 @@ TEST_F(SentencePracTest, LinesAreTrimmedWhenUsedAndABlankLineIsAnEmptySample) {
     EXPECT_EQ(offered, (std::set<std::string>{"abc", "", "def"}));
 }
 
-TEST_F(SentencePracTest, AnEmptySampleIsCompletedByTheFirstKeyWithoutStatistics) {
-    Load("\n");
-    ASSERT_EQ(drill.Lines.size(), 1u);
-    ASSERT_EQ(drill.Sample(), "");
-    Press('x');
-    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
-    EXPECT_TRUE(world.view.status.empty());
-    EXPECT_EQ(drill.Pos, 1);
-}
-
 TEST_F(SentencePracTest, EveryKindOfLineBreakGivesTheSameLinesAndUtf8IsConverted) {
     for (const char* content : {"one\rtwo\r", "one\ntwo\n", "one\r\ntwo", "one\r\ntwo\r\n\0three"}) {
         Load(std::string_view(content, std::char_traits<char>::length(content)));

@@ -189,18 +189,6 @@ TEST_F(LineBreakWindowTest, TheSampleReadsBackWithItsLineBreaks) {
     EXPECT_EQ(window.SampleEdit->toPlainText(), "ab\ncd\n\nef");
 }
 
-TEST_F(LineBreakWindowTest, TheKeyOfTheNextCharacterIsLitAndItsFingerPointedAt) {
-    world.keyboard.fingers = {{'b', 3}, {'c', 7}};
-    TypeText(window.InputEdit, "a");
-    EXPECT_EQ(world.keyboard.highlighted.back(), 'b');
-    EXPECT_EQ(world.leftHand.pointed, 4);
-    TypeText(window.InputEdit, "b");
-    PressKey(window.InputEdit, Qt::Key_Return, QStringLiteral("\r"));
-    EXPECT_EQ(world.keyboard.highlighted.back(), 'c');
-    EXPECT_EQ(world.rightHand.pointed, 3);
-    EXPECT_EQ(world.leftHand.pointed, 0);
-}
-
 TEST(DrillWindowPlacementTest, ArrangedOnTheScreenWithTheGuidanceBelow) {
     testing::DrillSurroundings world;
     CourseDrillWindow window(world.Guidance());
