@@ -1,6 +1,7 @@
 #pragma once
 
-// Drill text files written for one test into a fresh temporary folder.
+// Drill text files written for one test into a fresh temporary folder of its
+// own (test builds of several developers may run the same test at once).
 
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <string_view>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace zq::testing {
 
@@ -15,8 +17,9 @@ class DrillFiles {
 public:
     DrillFiles() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = std::filesystem::temp_directory_path() /
-                  (std::string("zq-drills-") + info->test_suite_name() + "-" + info->name());
+        folder_ =
+            std::filesystem::temp_directory_path() / (std::string("zq-drills-") + info->test_suite_name() +
+                                                      "-" + info->name() + "-" + std::to_string(getpid()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }
