@@ -91,6 +91,9 @@ LinePracticeWindow::LinePracticeWindow(QWidget* parent) : QDialog(parent) {
     inputPalette.setColor(QPalette::Base, inputPalette.color(QPalette::ToolTipBase));
     inputPalette.setColor(QPalette::Text, inputPalette.color(QPalette::ToolTipText));
     InputEdit->setPalette(inputPalette);
+    // Input methods stay on so that dead keys and compose sequences arrive as
+    // one character; they are asked not to predict or correct anything.
+    InputEdit->setInputMethodHints(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     InputEdit->installEventFilter(this);
     panelLayout->addWidget(InputEdit);
 
