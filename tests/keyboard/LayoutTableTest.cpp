@@ -18,8 +18,13 @@ namespace {
 using ::testing::ElementsAre;
 
 std::string XkbText(const LayoutTableEntry& entry) {
-    return std::string(entry.xkbLayout) +
-           (entry.xkbVariant.empty() ? "" : "(" + std::string(entry.xkbVariant) + ")");
+    std::string text(entry.xkbLayout);
+    if (!entry.xkbVariant.empty()) {
+        text += '(';
+        text += entry.xkbVariant;
+        text += ')';
+    }
+    return text;
 }
 
 TEST(LayoutTableTest, EveryEntryNamesALayoutOfThisSystemsXkbData) {
