@@ -2,19 +2,14 @@
 
 #include <QLibraryInfo>
 #include <QLocale>
-#include <cstdlib>
 
 #include "app/TSettings.h"
 #include "base/ProgramFolder.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
+#include "keyboard/ui/LayoutBackendFactory.h"
 
 namespace zq {
-
-void PreferX11Platform() {
-    const char* display = std::getenv("DISPLAY");
-    if (display != nullptr && *display != '\0') setenv("QT_QPA_PLATFORM", "xcb", /*overwrite=*/0);
-}
 
 std::unique_ptr<QTranslator> InstallQtTranslation(const std::string& language) {
     const QLocale locale = language.empty() ? QLocale::system() : QLocale(QString::fromStdString(language));

@@ -7,6 +7,8 @@
 #include <QLibraryInfo>
 #include <cstdlib>
 
+#include "keyboard/ui/LayoutBackendFactory.h"
+
 namespace zq {
 namespace {
 
