@@ -5,6 +5,7 @@
 
 #include "GuidanceFixtures.h"
 #include "TemplateArchive.h"
+#include "../support/TempFolder.h"
 #include "base/LibraryError.h"
 #include "keyboard/KeyGroups.h"
 #include "keyboard/TDataMod.h"
@@ -286,7 +287,7 @@ TEST_F(OnScreenKeyboardTest, ReadTemplateReplacesEveryKeyAndColoursTheArea) {
          {CharTableRow('a', 30)});
     keyboard.HighlightKey('a');
 
-    testing::TempFolder folder;
+    test::TempFolder folder;
     const auto path = folder / "layout.zqt";
     testing::WriteZip(path, {{"key.cds", testing::KeyPacket({testing::KeyTableRow(
                                              {.name = "Q", .keyValue = 16, .finger = 0, .x = 50})})},

@@ -45,29 +45,6 @@ inline std::string AsciiUpper(std::string text) {
     return text;
 }
 
-// A folder of its own below the system's temporary folder, removed with it;
-// `folder / "name"` is the path of a file in it.
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zq-test-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
 // One key-table row: Name, KeyValue, KeyType, KeyType2, Finger, Glyph,
 // Width, Height, X, Y, Hint.
 inline std::vector<FieldValue> KeyRow(std::string name, std::int64_t keyValue, std::int64_t finger = 0,

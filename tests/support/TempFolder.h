@@ -28,6 +28,7 @@ public:
     // The folder with a trailing "/", as the program's folder names are kept.
     std::string Dir() const { return path_.string() + "/"; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
     void Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(File(name), std::ios::binary) << bytes;

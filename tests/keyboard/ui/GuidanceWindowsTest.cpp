@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 
 #include "keyboard/GuidanceFixtures.h"
+#include "support/TempFolder.h"
 #include "keyboard/TemplateArchive.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
@@ -72,7 +73,7 @@ protected:
     // A point of the picture (20 x 10, centred in the 40 x 30 key).
     static QPoint InPicture(int keyLeft, int x, int y) { return {keyLeft + 10 + x, 10 + 10 + y}; }
 
-    testing::TempFolder folder;
+    test::TempFolder folder;
     std::filesystem::path path = folder / "layout.zqt";
     TDataMod store;
     TVKeyboard keyboard{store};
