@@ -32,7 +32,10 @@ CodePageTable BuildTable(int codePage) {
             char* outPtr = reinterpret_cast<char*>(out);
             size_t inLeft = 1, outLeft = sizeof out;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
-            if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1) && outLeft == 0)
+            // Code pages with combining marks (1255, 1258) hold a letter
+            // back until the next byte; the flush call hands it out.
+            if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1) &&
+                iconv(cd, nullptr, nullptr, &outPtr, &outLeft) != static_cast<size_t>(-1) && outLeft == 0)
                 ch = out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
         }
         table.charOfCode[code] = ch;

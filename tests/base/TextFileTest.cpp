@@ -64,6 +64,20 @@ TEST(TextFile, TheLanguageChoosesTheCodePage) {
     EXPECT_EQ(FileTextToCodePage("\xC3\xA9"), "?");  // é is not in code page 1251
 }
 
+// Hebrew and Vietnamese letters may take combining marks, so a converter
+// holds each back until it sees the next byte; they must still be found.
+TEST(TextFile, LettersThatTakeCombiningMarksAreInTheirCodePages) {
+    {
+        CodePageScope hebrew(CodePageForLanguage("he"));
+        EXPECT_EQ(CharOfCode(0xE0), U'\u05D0');  // alef
+        EXPECT_EQ(FileTextToCodePage("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"), "\xF9\xEC\xE5\xED");  // shalom
+    }
+    CodePageScope vietnamese(CodePageForLanguage("vi"));
+    EXPECT_EQ(CharOfCode(0xC3), U'\u0102');  // A with breve
+    EXPECT_EQ(ToUtf8("\xC0"), "\xC3\x80");    // A with grave
+    EXPECT_EQ(CodeOfChar(U'\u01B0'), 0xFD);   // u with horn
+}
+
 TEST(TextFile, EightBitAndUtf8ConvertBothWays) {
     EXPECT_EQ(ToUtf8("Gr\xFC\xDF"
                      "e \x80"),
