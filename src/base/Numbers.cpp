@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/CodePage.h"
 #include "base/LibraryError.h"
 
 namespace zq {
@@ -56,7 +57,8 @@ std::optional<std::int32_t> TryParseDecimalInt32(std::string_view text) { return
 
 std::int32_t ParseInt32(std::string_view text) {
     const auto value = TryParseInt32(text);
-    if (!value) throw InvalidIntegerError(text);
+    // The text is 8-bit text of the code page; messages are UTF-8.
+    if (!value) throw InvalidIntegerError(ToUtf8(text));
     return *value;
 }
 

@@ -48,6 +48,13 @@ TEST(Numbers, ParseRaisesTheLibraryMessage) {
     } catch (const LibraryError& error) {
         EXPECT_STREQ(error.what(), "'abc' is not a valid integer value");
     }
+    // The value is 8-bit text of the code page; the message is UTF-8.
+    try {
+        ParseInt32("12\xB0");
+        FAIL() << "no error raised";
+    } catch (const LibraryError& error) {
+        EXPECT_STREQ(error.what(), "'12\xC2\xB0' is not a valid integer value");
+    }
     EXPECT_EQ(ParseInt32Or("abc", 7), 7);
     EXPECT_EQ(ParseInt32Or("$10", 7), 16);
 }
