@@ -53,6 +53,12 @@ std::string OneLine(std::string_view text) {
     return line;
 }
 
+// A section or key name as the file holds it and reads it back: on one
+// line, without blanks around it.
+std::string StoredName(std::string_view name) {
+    return std::string(TrimBlanks(OneLine(name)));
+}
+
 // Whether a line is a "[Section]" line; "[" is the same byte in UTF-8 and
 // in every code page, so the line need not be decoded to tell.
 bool IsSectionHeader(std::string_view bytes) {
@@ -131,6 +137,7 @@ IniFile::Ending IniFile::NewLineEnding() const {
 }
 
 std::optional<IniFile::SectionRange> IniFile::FindSection(std::string_view section) const {
+    const std::string name = StoredName(section);
     std::optional<SectionRange> found;
     for (size_t i = 0; i < lines_.size(); ++i) {
         if (!IsSectionHeader(lines_[i].bytes)) continue;
@@ -138,16 +145,17 @@ std::optional<IniFile::SectionRange> IniFile::FindSection(std::string_view secti
             found->end = i;
             return found;
         }
-        if (EqualsIgnoringAsciiCase(ParseLine(lines_[i]).name, section))
+        if (EqualsIgnoringAsciiCase(ParseLine(lines_[i]).name, name))
             found = SectionRange{i, lines_.size()};
     }
     return found;
 }
 
 std::optional<size_t> IniFile::FindKey(const SectionRange& range, std::string_view key) const {
+    const std::string name = StoredName(key);
     for (size_t i = range.header + 1; i < range.end; ++i) {
         const ParsedLine parsed = ParseLine(lines_[i]);
-        if (parsed.kind == LineKind::Key && EqualsIgnoringAsciiCase(parsed.name, key)) return i;
+        if (parsed.kind == LineKind::Key && EqualsIgnoringAsciiCase(parsed.name, name)) return i;
     }
     return std::nullopt;
 }
@@ -210,12 +218,12 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
             if (!TrimBlanks(lines_.back().bytes).empty()) lines_.push_back(Line{"", ending});
         }
         std::string header(1, '[');
-        header += OneLine(section);
+        header += StoredName(section);
         header += ']';
         lines_.push_back(Line{Encode(header), ending});
         range = SectionRange{lines_.size() - 1, lines_.size()};
     }
-    std::string bytes = Encode(OneLine(key) + "=" + OneLine(value));
+    std::string bytes = Encode(StoredName(key) + "=" + OneLine(value));
     if (const auto index = FindKey(*range, key)) {
         lines_[*index].bytes = std::move(bytes);
         return;

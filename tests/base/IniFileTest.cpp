@@ -130,6 +130,23 @@ TEST_F(IniFileTest, LineBreaksInNamesOrValuesCannotForgeOtherLines) {
     EXPECT_EQ(reread.ReadString("General", "User", ""), "Eve [Admin] Root=1");
 }
 
+// A name is stored without blanks around it and with line breaks as
+// blanks; the same name given again must find what was written, not add a
+// second section or key.
+TEST_F(IniFileTest, NamesWithBlanksOrLineBreaksFindWhatTheyWrote) {
+    IniFile ini(path);
+    ini.WriteString(" Anna ", "Course ", "English");
+    ini.WriteString(" Anna ", "Course ", "German");
+    ini.WriteString("Tom\nSmith", "Progress", "3");
+    ini.WriteString("Tom\nSmith", "Progress", "4");
+    EXPECT_EQ(ini.ReadString(" Anna ", "Course ", ""), "German");
+    EXPECT_EQ(ini.ReadString("Tom\nSmith", "Progress", ""), "4");
+    const IniFile reread(path);
+    EXPECT_EQ(reread.SectionNames(), (std::vector<std::string>{"Anna", "Tom Smith"}));
+    EXPECT_EQ(reread.ReadSection("Anna"), (std::vector<std::string>{"Course=German"}));
+    EXPECT_EQ(reread.ReadSection("tom smith"), (std::vector<std::string>{"Progress=4"}));
+}
+
 TEST_F(IniFileTest, SectionNameHoldingABracketReadsBack) {
     IniFile ini(path);
     ini.WriteString("Tom [2]", "Course", "English");
