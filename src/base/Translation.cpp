@@ -19,13 +19,21 @@ bool IsPlainCLocale(const char* name) {
     return name == nullptr || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0;
 }
 
-// The language the user's environment asks for, in gettext's order.
+const char* NonEmptyVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : nullptr;
+}
+
+// The language the user's environment asks for, by gettext's rules: the
+// first of LC_ALL, LC_MESSAGES and LANG names the locale, and LANGUAGE
+// refines it unless that locale is "C", which asks for no translation.
 std::string EnvironmentLanguage() {
-    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0' && !IsPlainCLocale(value)) return value;
-    }
-    return {};
+    const char* locale = nullptr;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if ((locale = NonEmptyVariable(variable)) != nullptr) break;
+    if (IsPlainCLocale(locale)) return {};
+    const char* language = NonEmptyVariable("LANGUAGE");
+    return language != nullptr ? language : locale;
 }
 
 }  // namespace

@@ -83,6 +83,25 @@ TEST_F(TranslationTest, WithoutAnArgumentTheEnvironmentDecides) {
     EXPECT_STREQ(Tr("Test: good morning"), "Test : bonjour");
 }
 
+TEST_F(TranslationTest, AnEnvironmentThatAsksForTheCLocaleGetsNoTranslation) {
+    // LC_ALL and LC_MESSAGES outrank LANG; "C" asks for untranslated texts.
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES"}) {
+        unsetenv("LANGUAGE");
+        unsetenv("LC_ALL");
+        unsetenv("LC_MESSAGES");
+        setenv("LANG", "fr_FR.UTF-8", 1);
+        setenv(variable, "C", 1);
+        SetupTranslation(kLocaleDir, "");
+        EXPECT_STREQ(Tr("Test: good morning"), "Test: good morning") << variable;
+    }
+    // LANGUAGE only refines a locale that is not "C".
+    unsetenv("LC_MESSAGES");
+    setenv("LC_ALL", "C", 1);
+    setenv("LANGUAGE", "fr", 1);
+    SetupTranslation(kLocaleDir, "");
+    EXPECT_STREQ(Tr("Test: good morning"), "Test: good morning");
+}
+
 TEST(Format, ReplacesPlaceholdersInOrder) {
     EXPECT_EQ(Format("'%s' is %d%% done", {"file", "50"}), "'file' is 50% done");
     EXPECT_EQ(Format("%s and %s", {"one"}), "one and %s");
