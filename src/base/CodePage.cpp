@@ -114,6 +114,7 @@ int CodePageForLanguage(std::string_view language) {
         {"ar", 1256}, {"fa", 1256}, {"ur", 1256},
         {"lt", 1257}, {"lv", 1257}, {"et", 1257},
         {"vi", 1258},
+        {"th", 874},
     };
     const auto it = kCodePages.find(lang);
     return it == kCodePages.end() ? 1252 : it->second;

@@ -8,7 +8,8 @@ namespace zq {
 
 // The program keeps texts (drill lines, words, ini values, file names) as
 // 8-bit bytes in one "system code page": the Windows ANSI code page of the
-// user's language (1252 unless the language uses 1250, 1251 or 1253-1258).
+// user's language (1252 unless the language uses 874, 1250, 1251 or
+// 1253-1258).
 // Windows show Unicode; these functions cross between the two.
 
 // The Windows ANSI code page that belongs to a language code such as "de",

@@ -54,6 +54,7 @@ TEST(TextFile, TheLanguageChoosesTheCodePage) {
     EXPECT_EQ(CodePageForLanguage("ru_RU.UTF-8"), 1251);
     EXPECT_EQ(CodePageForLanguage("pl"), 1250);
     EXPECT_EQ(CodePageForLanguage("el_GR"), 1253);
+    EXPECT_EQ(CodePageForLanguage("th_TH"), 874);
     EXPECT_EQ(CodePageForLanguage("de:en"), 1252);
     EXPECT_EQ(CodePageForLanguage(""), 1252);
 
@@ -71,6 +72,10 @@ TEST(TextFile, LettersThatTakeCombiningMarksAreInTheirCodePages) {
         CodePageScope hebrew(CodePageForLanguage("he"));
         EXPECT_EQ(CharOfCode(0xE0), U'\u05D0');  // alef
         EXPECT_EQ(FileTextToCodePage("\xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D"), "\xF9\xEC\xE5\xED");  // shalom
+    }
+    {
+        CodePageScope thai(CodePageForLanguage("th"));
+        EXPECT_EQ(CharOfCode(0xA1), U'\u0E01');  // ko kai
     }
     CodePageScope vietnamese(CodePageForLanguage("vi"));
     EXPECT_EQ(CharOfCode(0xC3), U'\u0102');  // A with breve
