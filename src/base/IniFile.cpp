@@ -75,13 +75,15 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
 }
 
 void IniFile::Parse(std::string_view content) {
-    // Pure ASCII files count as UTF-8, so that the first non-ASCII text
-    // written into a new or plain file is stored as UTF-8.
-    utf8_ = IsAscii(content) || IsUtf8WithNonAscii(content);
-    if (utf8_ && content.starts_with(kByteOrderMark)) {
+    // The mark is set aside even when the rest turns out not to be UTF-8,
+    // so that it never hides the first section.
+    if (content.starts_with(kByteOrderMark)) {
         byteOrderMark_ = kByteOrderMark;
         content.remove_prefix(kByteOrderMark.size());
     }
+    // Pure ASCII files count as UTF-8, so that the first non-ASCII text
+    // written into a new or plain file is stored as UTF-8.
+    utf8_ = IsAscii(content) || IsUtf8WithNonAscii(content);
     lines_.reserve(static_cast<size_t>(std::ranges::count(content, '\n')) + 1);
     while (!content.empty()) {
         const size_t newline = content.find('\n');

@@ -173,6 +173,17 @@ TEST_F(IniFileTest, EightBitFilesStayInTheCodePage) {
     EXPECT_EQ(folder.Read("settings.ini"), "[Zo\xEB]\nName=Fran\xE7oise\nCity=K\xF6ln\n");
 }
 
+// A file that begins as UTF-8 but holds a stray 8-bit byte further on is
+// read in the code page; its byte order mark still hides no section.
+TEST_F(IniFileTest, AByteOrderMarkNeverHidesTheFirstSection) {
+    folder.Write("settings.ini", "\xEF\xBB\xBF[Default]\nProgress=12\nCourse=Fran\xE7\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"Default"}));
+    EXPECT_EQ(ini.ReadInteger("Default", "Progress", 0), 12);
+    ini.WriteString("Default", "Progress", "13");
+    EXPECT_EQ(folder.Read("settings.ini"), "\xEF\xBB\xBF[Default]\nProgress=13\nCourse=Fran\xE7\n");
+}
+
 TEST_F(IniFileTest, NewFilesAreWrittenAsUtf8) {
     IniFile ini(path);
     ini.WriteString("General", "User", "Zo\xEB");
