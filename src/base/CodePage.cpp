@@ -179,9 +179,10 @@ bool IsUtf8WithNonAscii(std::string_view bytes) {
 }
 
 std::string FileTextToCodePage(std::string_view bytes) {
-    if (!IsUtf8WithNonAscii(bytes)) return std::string(bytes);
+    // The mark goes even when the rest turns out not to be UTF-8.
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.substr(0, 3) == kByteOrderMark) bytes.remove_prefix(3);
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    if (!IsUtf8WithNonAscii(bytes)) return std::string(bytes);
     return FromUtf8(bytes);
 }
 

@@ -39,7 +39,7 @@ char32_t CharOfCode(unsigned char code);
 bool IsUtf8WithNonAscii(std::string_view bytes);
 
 // The content of a text file as 8-bit text: UTF-8 files (see above) are
-// converted, with a leading byte order mark dropped; other bytes are kept.
+// converted; other bytes are kept. A leading byte order mark is dropped.
 std::string FileTextToCodePage(std::string_view bytes);
 
 }  // namespace zq

@@ -39,6 +39,12 @@ TEST(TextFile, Utf8FilesAreConvertedAndEightBitFilesKept) {
     EXPECT_EQ(ReadTextLines(folder.File("utf8.txt")), (Lines{"caf\xE9", "\x80 5"}));
     folder.Write("ansi.txt", "caf\xE9\n\x80 5\n");
     EXPECT_EQ(ReadTextLines(folder.File("ansi.txt")), (Lines{"caf\xE9", "\x80 5"}));
+    // A UTF-8 file with one stray 8-bit byte is read in the code page, and
+    // its byte order mark is no text.
+    folder.Write("mixed.txt",
+                 "\xEF\xBB\xBF"
+                 "caf\xE9\n");
+    EXPECT_EQ(ReadTextLines(folder.File("mixed.txt")), (Lines{"caf\xE9"}));
     // A plain ASCII file stays as it is.
     folder.Write("ascii.txt", "plain\n");
     EXPECT_EQ(ReadTextLines(folder.File("ascii.txt")), (Lines{"plain"}));
