@@ -223,7 +223,9 @@ void TFmLinePractice::EndLine(unsigned char key) {
     TotalTime += LineTime;
     view_.SetMarkerVisible(false);
 
-    if (key != kEscape) {
+    // An escaped line keeps the previous count; a line that Escape completes
+    // (after its last character) is judged like any completed line.
+    if (key != kEscape || Pos > SampleLength) {
         const std::int32_t last =
             std::min<std::int32_t>(SampleLength, static_cast<std::int32_t>(Marks.size()) - 1);
         Errors = std::max(0, SampleLength - last);  // positions the marks do not cover

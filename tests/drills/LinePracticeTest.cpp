@@ -171,6 +171,27 @@ TEST_F(LinePracticeTest, EscapeInTheMiddleClosesAndKeepsTheTimeButNotTheErrors) 
     EXPECT_EQ(drill.nextLineCalls, 2);
 }
 
+TEST_F(LinePracticeTest, EscapeThatCompletesALineCountsTheErrorsOfThatLine) {
+    drill.SetLine("ab");
+    Type("xyz");  // completes with 2 errors
+    ASSERT_EQ(drill.Errors, 2);
+
+    drill.SetLine("abcd");
+    Type("abcd");
+    Wait(10000);
+    Press(kEscape);
+    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
+    EXPECT_EQ(drill.Errors, 0) << "the statistics are those of the line just typed";
+    EXPECT_EQ(world.view.status, "Keys/Min: 24   Accuracy: 100%   WPM: 6");
+    EXPECT_TRUE(drill.LinePassed);
+
+    drill.SetLine("abcd");
+    Type("xxcd");
+    Press(kEscape);
+    EXPECT_EQ(drill.Errors, 2);
+    EXPECT_FALSE(drill.LinePassed);
+}
+
 TEST_F(LinePracticeTest, EnterOrEscapeBeforeTheFirstCharacterAddsTheFloorTime) {
     drill.SetLine("abc");
     Wait(5000);
