@@ -147,8 +147,7 @@ std::optional<IniFile::SectionRange> IniFile::FindSection(std::string_view secti
             found->end = i;
             return found;
         }
-        if (EqualsIgnoringAsciiCase(ParseLine(lines_[i]).name, name))
-            found = SectionRange{i, lines_.size()};
+        if (EqualsIgnoringAsciiCase(ParseLine(lines_[i]).name, name)) found = SectionRange{i, lines_.size()};
     }
     return found;
 }
