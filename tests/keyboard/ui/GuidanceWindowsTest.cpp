@@ -5,12 +5,17 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QProcess>
 
 #include "keyboard/GuidanceFixtures.h"
 #include "support/TempFolder.h"
 #include "keyboard/TemplateArchive.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
+
+// X11's headers last: they define macros such as None and Bool.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 
 namespace zq {
 namespace {
@@ -156,6 +161,60 @@ TEST(GuidanceWindowsTest, NeitherWindowTakesTheFocus) {
     EXPECT_FALSE(palm.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(palm.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(keyboard.windowTitle().isEmpty());
+}
+
+// The title that the window manager shows for a window of this process on
+// Qt's X11 platform.
+std::string WindowManagerTitle(const QWidget& window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    Display* display = x11->display();
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long left = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, window.internalWinId(), XInternAtom(display, "_NET_WM_NAME", False), 0, 1024,
+                       False, AnyPropertyType, &type, &format, &count, &left, &data);
+    std::string title(data ? reinterpret_cast<const char*>(data) : "", count);
+    if (data) XFree(data);
+    return title;
+}
+
+// Qt's X11 platform adds the application's name to a window's title, and
+// puts it in an empty one; a guidance window's title stays its own.
+TEST(GuidanceWindowsTest, WindowManagerShowsOnlyTheWindowsOwnTitle) {
+    if (QGuiApplication::platformName() != "xcb") {
+        const QString display = qEnvironmentVariable("ZQ_TEST_X_DISPLAY");
+        if (display.isEmpty()) GTEST_SKIP() << "ZQ_TEST_X_DISPLAY names no X server";
+        // This test again, in a process of its own on that server.
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        environment.insert("DISPLAY", display);
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=GuidanceWindowsTest.WindowManagerShowsOnlyTheWindowsOwnTitle"});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        const QString output = QString::fromUtf8(child.readAll());
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
+        return;
+    }
+    QGuiApplication::setApplicationDisplayName("ZQ Typing Tutor");
+    TDataMod store;
+    TPalmForm palm(store);
+    palm.SetLeftHand(true);
+    palm.show();
+    TVKeyboard keyboard(store);
+    keyboard.show();
+    EXPECT_EQ(WindowManagerTitle(palm), "Left");
+    EXPECT_EQ(WindowManagerTitle(keyboard), "");
+    palm.SetLeftHand(false);
+    EXPECT_EQ(WindowManagerTitle(palm), "Right");
+    palm.hide();
+    palm.show();
+    EXPECT_EQ(WindowManagerTitle(palm), "Right");
 }
 
 class HandsWindowTest : public ::testing::Test {
