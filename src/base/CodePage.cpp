@@ -60,11 +60,22 @@ const CodePageTable& Table() {
 bool DecodeUtf8(std::string_view s, size_t& i, char32_t& ch) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     int extra = 0;
-    if (b0 < 0x80) { ch = b0; ++i; return true; }
-    if ((b0 & 0xE0) == 0xC0) { ch = b0 & 0x1F; extra = 1; }
-    else if ((b0 & 0xF0) == 0xE0) { ch = b0 & 0x0F; extra = 2; }
-    else if ((b0 & 0xF8) == 0xF0) { ch = b0 & 0x07; extra = 3; }
-    else return false;
+    if (b0 < 0x80) {
+        ch = b0;
+        ++i;
+        return true;
+    }
+    if ((b0 & 0xE0) == 0xC0) {
+        ch = b0 & 0x1F;
+        extra = 1;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        ch = b0 & 0x0F;
+        extra = 2;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        ch = b0 & 0x07;
+        extra = 3;
+    } else
+        return false;
     if (i + extra >= s.size()) return false;
     for (int k = 1; k <= extra; ++k) {
         const auto b = static_cast<unsigned char>(s[i + k]);
@@ -104,24 +115,22 @@ int CodePageForLanguage(std::string_view language) {
         lang += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     static const std::unordered_map<std::string, int> kCodePages = {
-        {"cs", 1250}, {"pl", 1250}, {"hu", 1250}, {"sk", 1250}, {"sl", 1250}, {"hr", 1250},
-        {"ro", 1250}, {"sq", 1250}, {"bs", 1250},
-        {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"mk", 1251}, {"sr", 1251},
-        {"kk", 1251}, {"ky", 1251}, {"tt", 1251}, {"mn", 1251},
-        {"el", 1253},
-        {"tr", 1254}, {"az", 1254}, {"uz", 1254},
-        {"he", 1255}, {"yi", 1255},
-        {"ar", 1256}, {"fa", 1256}, {"ur", 1256},
-        {"lt", 1257}, {"lv", 1257}, {"et", 1257},
-        {"vi", 1258},
-        {"th", 874},
+        {"cs", 1250}, {"pl", 1250}, {"hu", 1250}, {"sk", 1250}, {"sl", 1250}, {"hr", 1250}, {"ro", 1250},
+        {"sq", 1250}, {"bs", 1250}, {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"mk", 1251},
+        {"sr", 1251}, {"kk", 1251}, {"ky", 1251}, {"tt", 1251}, {"mn", 1251}, {"el", 1253}, {"tr", 1254},
+        {"az", 1254}, {"uz", 1254}, {"he", 1255}, {"yi", 1255}, {"ar", 1256}, {"fa", 1256}, {"ur", 1256},
+        {"lt", 1257}, {"lv", 1257}, {"et", 1257}, {"vi", 1258}, {"th", 874},
     };
     const auto it = kCodePages.find(lang);
     return it == kCodePages.end() ? 1252 : it->second;
 }
 
-int SystemCodePage() { return g_codePage; }
-void SetSystemCodePage(int codePage) { g_codePage = codePage; }
+int SystemCodePage() {
+    return g_codePage;
+}
+void SetSystemCodePage(int codePage) {
+    g_codePage = codePage;
+}
 
 std::string ToUtf8(std::string_view text8) {
     const auto& table = Table();
@@ -161,7 +170,9 @@ std::optional<unsigned char> CodeOfChar(char32_t ch) {
     return it->second;
 }
 
-char32_t CharOfCode(unsigned char code) { return Table().charOfCode[code]; }
+char32_t CharOfCode(unsigned char code) {
+    return Table().charOfCode[code];
+}
 
 bool IsUtf8WithNonAscii(std::string_view bytes) {
     bool nonAscii = false;

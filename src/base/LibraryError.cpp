@@ -25,7 +25,9 @@ LibraryError FieldNotFoundError(std::string_view fieldName) {
     return LibraryError(Format(LibTr("Field '%s' not found"), {std::string(fieldName)}));
 }
 
-LibraryError InvalidBitmapError() { return LibraryError(LibTr("Bitmap image is not valid")); }
+LibraryError InvalidBitmapError() {
+    return LibraryError(LibTr("Bitmap image is not valid"));
+}
 
 LibraryError ListIndexOutOfBoundsError(std::int32_t index) {
     return LibraryError(Format(LibTr("List index out of bounds (%d)"), {std::to_string(index)}));

@@ -10,9 +10,12 @@ namespace {
 
 int DigitValue(char c, int base) {
     int value = -1;
-    if (c >= '0' && c <= '9') value = c - '0';
-    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        value = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        value = c - 'A' + 10;
     return value < base ? value : -1;
 }
 
@@ -51,9 +54,13 @@ std::optional<std::int32_t> Parse(std::string_view text, bool allowHex) {
 
 }  // namespace
 
-std::optional<std::int32_t> TryParseInt32(std::string_view text) { return Parse(text, true); }
+std::optional<std::int32_t> TryParseInt32(std::string_view text) {
+    return Parse(text, true);
+}
 
-std::optional<std::int32_t> TryParseDecimalInt32(std::string_view text) { return Parse(text, false); }
+std::optional<std::int32_t> TryParseDecimalInt32(std::string_view text) {
+    return Parse(text, false);
+}
 
 std::int32_t ParseInt32(std::string_view text) {
     const auto value = TryParseInt32(text);

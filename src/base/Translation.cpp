@@ -63,9 +63,13 @@ void SetupTranslation(const std::string& localeDir, const std::string& language)
     ++_nl_msg_cat_cntr;
 }
 
-const char* Tr(const char* msgid) { return dgettext(kProgramDomain, msgid); }
+const char* Tr(const char* msgid) {
+    return dgettext(kProgramDomain, msgid);
+}
 
-const char* LibTr(const char* msgid) { return dgettext(kLibraryDomain, msgid); }
+const char* LibTr(const char* msgid) {
+    return dgettext(kLibraryDomain, msgid);
+}
 
 std::string Format(std::string_view format, std::initializer_list<std::string> args) {
     std::string out;

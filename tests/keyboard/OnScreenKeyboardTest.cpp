@@ -3,9 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "../support/TempFolder.h"
 #include "GuidanceFixtures.h"
 #include "TemplateArchive.h"
-#include "../support/TempFolder.h"
 #include "base/LibraryError.h"
 #include "keyboard/KeyGroups.h"
 #include "keyboard/TDataMod.h"

@@ -6,8 +6,7 @@
 
 namespace zq {
 
-ErrorReportingApplication::ErrorReportingApplication(int& argc, char** argv)
-    : QApplication(argc, argv) {}
+ErrorReportingApplication::ErrorReportingApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool ErrorReportingApplication::notify(QObject* receiver, QEvent* event) {
     try {

@@ -8,10 +8,10 @@
 #include <QProcess>
 
 #include "keyboard/GuidanceFixtures.h"
-#include "support/TempFolder.h"
 #include "keyboard/TemplateArchive.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
+#include "support/TempFolder.h"
 
 // X11's headers last: they define macros such as None and Bool.
 #include <X11/Xatom.h>
