@@ -13,4 +13,7 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 std::string_view TrimBlanks(std::string_view text);
 
+// The text with its ASCII capitals made small (a key for case-blind lookups).
+std::string AsciiLower(std::string_view text);
+
 }  // namespace zq

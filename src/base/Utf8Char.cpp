@@ -2,9 +2,8 @@
 
 namespace zq {
 
-std::string Utf8OfChar(char32_t ch) {
-    std::string out;
-    if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return out;
+void AppendUtf8(std::string& out, char32_t ch) {
+    if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return;
     const auto byte = [&](char32_t value) { out += static_cast<char>(value); };
     if (ch < 0x80) {
         byte(ch);
@@ -21,6 +20,11 @@ std::string Utf8OfChar(char32_t ch) {
         byte(0x80 | (ch >> 6 & 0x3F));
         byte(0x80 | (ch & 0x3F));
     }
+}
+
+std::string Utf8OfChar(char32_t ch) {
+    std::string out;
+    AppendUtf8(out, ch);
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "base/AsciiText.h"
 #include "base/LibraryError.h"
 #include "base/Numbers.h"
 
@@ -13,11 +14,6 @@ namespace zq {
 namespace {
 
 const FieldValue kNullValue{};
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 // Order of two values of one field: nulls first, then numbers by value and
 // texts in byte order (std::string compares its bytes as unsigned char).
@@ -175,7 +171,7 @@ std::string DataTable::AsString(std::string_view fieldName) const {
 std::optional<size_t> DataTable::FieldIndex(std::string_view fieldName) const {
     RequireOpen();
     for (size_t index = 0; index < fields_.size(); ++index) {
-        if (EqualIgnoringAsciiCase(fields_[index].name, fieldName)) return index;
+        if (EqualsIgnoringAsciiCase(fields_[index].name, fieldName)) return index;
     }
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <optional>
 
+#include "base/AsciiText.h"
 #include "base/Numbers.h"
 #include "base/TextFile.h"
 #include "keyboard/DatasetPacket.h"
@@ -18,14 +19,6 @@ namespace {
 constexpr std::array<const char*, 10> kFingerKeys = {"LLittle", "LRing", "LMiddle", "LIndex", "LThumb",
                                                      "RLittle", "RRing", "RMiddle", "RIndex", "RThumb"};
 
-std::string AsciiLower(std::string_view text) {
-    std::string lower(text);
-    std::ranges::transform(lower, lower.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-    });
-    return lower;
-}
-
 // The settings lines of a "readme" text: the value of a key is the rest of
 // the first line whose text before its first "=" is the key, compared
 // without regard to case.
@@ -34,11 +27,10 @@ public:
     explicit ReadmeLines(std::string_view text) : lines_(SplitLines(text)) {}
 
     std::optional<std::string> Value(std::string_view key) const {
-        const std::string wanted = AsciiLower(key);
         for (const auto& line : lines_) {
             const size_t equals = line.find('=');
             if (equals != std::string::npos &&
-                AsciiLower(std::string_view(line).substr(0, equals)) == wanted) {
+                EqualsIgnoringAsciiCase(std::string_view(line).substr(0, equals), key)) {
                 return line.substr(equals + 1);
             }
         }
@@ -62,7 +54,7 @@ TableStep LoadTableEntry(const ZipArchive& archive, std::string_view entryName, 
 
     std::optional<DatasetPacket> packet = ReadDatasetPacket(entry.bytes);
     const bool hasOrderField = packet && std::ranges::any_of(packet->fields, [&](const FieldDef& field) {
-                                   return AsciiLower(field.name) == AsciiLower(orderField);
+                                   return EqualsIgnoringAsciiCase(field.name, orderField);
                                });
     if (!hasOrderField) {
         table.Close();

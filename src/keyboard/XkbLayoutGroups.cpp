@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/AsciiText.h"
 #include "base/TextFile.h"
 
 namespace zq {
@@ -20,15 +21,9 @@ std::vector<std::string> SplitAtCommas(std::string_view text) {
     return parts;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The value of a shell assignment: quotes removed.
 std::string_view ShellValue(std::string_view value) {
-    value = Trimmed(value);
+    value = TrimBlanks(value);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front()) {
         return value.substr(1, value.size() - 2);
@@ -43,8 +38,8 @@ std::vector<XkbLayoutName> SplitXkbGroups(std::string_view layouts, std::string_
     const std::vector<std::string> variantParts = SplitAtCommas(variants);
     std::vector<XkbLayoutName> groups;
     for (std::size_t i = 0; i < layoutParts.size(); ++i) {
-        XkbLayoutName group{std::string(Trimmed(layoutParts[i])),
-                            i < variantParts.size() ? std::string(Trimmed(variantParts[i])) : ""};
+        XkbLayoutName group{std::string(TrimBlanks(layoutParts[i])),
+                            i < variantParts.size() ? std::string(TrimBlanks(variantParts[i])) : ""};
         const std::size_t open = group.layout.find('(');
         if (open != std::string::npos && group.layout.back() == ')') {
             group.variant = group.layout.substr(open + 1, group.layout.size() - open - 2);
@@ -86,10 +81,10 @@ std::vector<XkbLayoutName> GroupsFromKeyboardSettings(std::string_view fileText)
     std::string layouts;
     std::string variants;
     for (const std::string& line : SplitLines(fileText)) {
-        const std::string_view text = Trimmed(line);
+        const std::string_view text = TrimBlanks(line);
         const std::size_t equals = text.find('=');
         if (text.empty() || text.front() == '#' || equals == std::string_view::npos) continue;
-        const std::string_view name = Trimmed(text.substr(0, equals));
+        const std::string_view name = TrimBlanks(text.substr(0, equals));
         if (name == "XKBLAYOUT") layouts = ShellValue(text.substr(equals + 1));
         if (name == "XKBVARIANT") variants = ShellValue(text.substr(equals + 1));
     }

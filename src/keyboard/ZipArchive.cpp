@@ -2,24 +2,20 @@
 
 #include <zip.h>
 
-#include <algorithm>
 #include <optional>
+
+#include "base/AsciiText.h"
 
 namespace zq {
 
 namespace {
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 // Index of the first entry named `name` (raw stored bytes, ASCII case ignored).
 std::optional<zip_uint64_t> FindEntry(zip_t* archive, std::string_view name) {
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     for (zip_int64_t index = 0; index < count; ++index) {
         const char* stored = zip_get_name(archive, static_cast<zip_uint64_t>(index), ZIP_FL_ENC_RAW);
-        if (stored && EqualIgnoringAsciiCase(stored, name)) return static_cast<zip_uint64_t>(index);
+        if (stored && EqualsIgnoringAsciiCase(stored, name)) return static_cast<zip_uint64_t>(index);
     }
     return std::nullopt;
 }
