@@ -1,12 +1,13 @@
 #include "base/CodePage.h"
 
-#include <iconv.h>
-
 #include <array>
 #include <cctype>
 #include <mutex>
 #include <string>
 #include <unordered_map>
+
+#include "base/CodePageDecoder.h"
+#include "base/Utf8Char.h"
 
 namespace zq {
 namespace {
@@ -21,27 +22,16 @@ struct CodePageTable {
 
 CodePageTable BuildTable(int codePage) {
     CodePageTable table;
-    const std::string name = "CP" + std::to_string(codePage);
-    iconv_t cd = iconv_open("UTF-32LE", name.c_str());
+    CodePageDecoder decoder;
     for (int code = 0; code < 256; ++code) {
-        char32_t ch = code < 128 ? static_cast<char32_t>(code) : kReplacement;
-        if (code >= 128 && cd != reinterpret_cast<iconv_t>(-1)) {
-            char in = static_cast<char>(code);
-            unsigned char out[4] = {};
-            char* inPtr = &in;
-            char* outPtr = reinterpret_cast<char*>(out);
-            size_t inLeft = 1, outLeft = sizeof out;
-            iconv(cd, nullptr, nullptr, nullptr, nullptr);
-            // Code pages with combining marks (1255, 1258) hold a letter
-            // back until the next byte; the flush call hands it out.
-            if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1) &&
-                iconv(cd, nullptr, nullptr, &outPtr, &outLeft) != static_cast<size_t>(-1) && outLeft == 0)
-                ch = out[0] | out[1] << 8 | out[2] << 16 | static_cast<char32_t>(out[3]) << 24;
+        char32_t ch = static_cast<char32_t>(code);
+        if (code >= 128) {
+            const std::u32string decoded = decoder.Decode(codePage, std::string(1, static_cast<char>(code)));
+            ch = decoded.size() == 1 ? decoded[0] : kReplacement;
         }
         table.charOfCode[code] = ch;
         if (ch != kReplacement) table.codeOfChar.emplace(ch, static_cast<unsigned char>(code));
     }
-    if (cd != reinterpret_cast<iconv_t>(-1)) iconv_close(cd);
     return table;
 }
 
@@ -86,24 +76,6 @@ bool DecodeUtf8(std::string_view s, size_t& i, char32_t& ch) {
     if (ch < kMinimum[extra] || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return false;
     i += extra + 1;
     return true;
-}
-
-void AppendUtf8(std::string& out, char32_t ch) {
-    if (ch < 0x80) {
-        out += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        out += static_cast<char>(0xC0 | ch >> 6);
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += static_cast<char>(0xE0 | ch >> 12);
-        out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | ch >> 18);
-        out += static_cast<char>(0x80 | (ch >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (ch >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    }
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 #include "drills/RtfReader.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
@@ -11,6 +8,7 @@
 #include <vector>
 
 #include "base/CodePage.h"
+#include "base/CodePageDecoder.h"
 
 namespace zq {
 namespace {
@@ -64,64 +62,6 @@ bool IsInvisible(char32_t ch) {
     return (ch < 0x20 && ch != '\t') || ch == 0x7F || ch == 0x00AD || (ch >= 0x200B && ch <= 0x200F) ||
            ch == 0x2060 || ch == 0xFEFF;
 }
-
-// Bytes of any code page to Unicode through iconv, one converter per code
-// page, opened when first needed.
-class CodePageDecoder {
-public:
-    CodePageDecoder() = default;
-    CodePageDecoder(const CodePageDecoder&) = delete;
-    CodePageDecoder& operator=(const CodePageDecoder&) = delete;
-    ~CodePageDecoder() {
-        for (const auto& entry : converters_)
-            if (IsOpen(entry.second)) iconv_close(entry.second);
-    }
-
-    std::u32string Decode(int codePage, std::string_view bytes) {
-        std::u32string chars;
-        iconv_t cd = Converter(codePage);
-        if (!IsOpen(cd)) {
-            for (char b : bytes)
-                chars += static_cast<unsigned char>(b) < 0x80 ? static_cast<char32_t>(b) : kReplacement;
-            return chars;
-        }
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        std::vector<char32_t> buffer(bytes.size() + 1);
-        std::string input(bytes);
-        char* in = input.data();
-        size_t inLeft = input.size();
-        while (inLeft > 0) {
-            char* out = reinterpret_cast<char*>(buffer.data());
-            size_t outLeft = buffer.size() * sizeof(char32_t);
-            const size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-            const size_t produced = buffer.size() - outLeft / sizeof(char32_t);
-            chars.append(buffer.data(), produced);
-            if (result == static_cast<size_t>(-1) && inLeft > 0) {
-                // An invalid or incomplete sequence: one replacement, and go on
-                // after its first byte.
-                chars += kReplacement;
-                ++in;
-                --inLeft;
-                iconv(cd, nullptr, nullptr, nullptr, nullptr);
-            }
-        }
-        return chars;
-    }
-
-private:
-    static bool IsOpen(iconv_t cd) { return cd != reinterpret_cast<iconv_t>(-1); }
-
-    iconv_t Converter(int codePage) {
-        auto it = converters_.find(codePage);
-        if (it == converters_.end()) {
-            const std::string name = codePage == 10000 ? "MACINTOSH" : "CP" + std::to_string(codePage);
-            it = converters_.emplace(codePage, iconv_open("UTF-32LE", name.c_str())).first;
-        }
-        return it->second;
-    }
-
-    std::unordered_map<int, iconv_t> converters_;
-};
 
 enum class Destination { Text, FontTable, Skipped };
 

@@ -62,6 +62,12 @@ TEST(RtfReaderTest, DocumentCodePageDecodesHexEscapesAndRawBytes) {
     EXPECT_EQ(RtfToText("{\\rtf1\\ansi\\ansicpg932 \\'82\\'a0!}"), "?!");
 }
 
+TEST(RtfReaderTest, HebrewLetterAtTheEndOfARunIsNotLost) {
+    // Code page 1255 holds a letter back in case a combining mark follows it.
+    ScopedCodePage hebrew(1255);
+    EXPECT_EQ(RtfToText("{\\rtf1\\ansi\\ansicpg1255 \\'f9\\'ec\\'e5\\'ed}"), "\xF9\xEC\xE5\xED");
+}
+
 TEST(RtfReaderTest, UnicodeEscapesSkipTheirFallbackPerGroup) {
     ScopedCodePage westernEurope(1252);
     // Em dash with its 8-bit fallback, as word processors write it.
