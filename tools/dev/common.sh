@@ -33,7 +33,10 @@ zq_install_missing_packages() {
 # release build in build/, which also assembles build/program/.
 zq_build() {
   if [ ! -f "$ZQ_BUILD_DIR/CMakeCache.txt" ]; then
-    cmake -S "$ZQ_ROOT" -B "$ZQ_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    # ccache, when the machine has it, makes rebuilds in fresh folders quick.
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$ZQ_ROOT" -B "$ZQ_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "$@" >/dev/null
   elif [ $# -gt 0 ]; then
     cmake "$ZQ_BUILD_DIR" "$@" >/dev/null
   fi
