@@ -84,19 +84,22 @@ void IniFile::Parse(std::string_view content) {
     // Pure ASCII files count as UTF-8, so that the first non-ASCII text
     // written into a new or plain file is stored as UTF-8.
     utf8_ = IsAscii(content) || IsUtf8WithNonAscii(content);
-    lines_.reserve(static_cast<size_t>(std::ranges::count(content, '\n')) + 1);
+    // A line ends at LF, at CR LF, or at a CR alone (old Mac files): names
+    // and values never hold a line break, so that what is read is what a
+    // write finds again.
     while (!content.empty()) {
-        const size_t newline = content.find('\n');
-        std::string_view bytes = content.substr(0, newline);
-        Ending ending = Ending::None;
-        if (newline != std::string_view::npos) {
-            ending = bytes.ends_with('\r') ? Ending::CrLf : Ending::Lf;
-            if (ending == Ending::CrLf) bytes.remove_suffix(1);
-            content.remove_prefix(newline + 1);
-        } else {
+        const size_t lineBreak = content.find_first_of("\r\n");
+        Line line{std::string(content.substr(0, lineBreak)), Ending::None};
+        if (lineBreak == std::string_view::npos) {
             content = {};
+        } else if (content.substr(lineBreak).starts_with("\r\n")) {
+            line.ending = Ending::CrLf;
+            content.remove_prefix(lineBreak + 2);
+        } else {
+            line.ending = content[lineBreak] == '\r' ? Ending::Cr : Ending::Lf;
+            content.remove_prefix(lineBreak + 1);
         }
-        lines_.push_back(Line{std::string(bytes), ending});
+        lines_.push_back(std::move(line));
     }
 }
 
@@ -278,19 +281,40 @@ void IniFile::Change(const std::function<void()>& change) {
     // little this object knows of it.
     if (unreadable_) throw UnableToWriteError(path_);
     std::vector<Line> before = lines_;
+    const bool utf8Before = utf8_;
     change();
+    KeepReadingAsBefore();
+    try {
+        ReplaceFileContents(path_, Content());
+    } catch (...) {
+        lines_ = std::move(before);
+        utf8_ = utf8Before;
+        throw;
+    }
+}
+
+std::string IniFile::Content() const {
     std::string content = byteOrderMark_;
     for (const Line& line : lines_) {
         content += line.bytes;
-        if (line.ending == Ending::CrLf) content += '\r';
-        if (line.ending != Ending::None) content += '\n';
+        if (line.ending == Ending::CrLf || line.ending == Ending::Cr) content += '\r';
+        if (line.ending == Ending::CrLf || line.ending == Ending::Lf) content += '\n';
     }
-    try {
-        ReplaceFileContents(path_, content);
-    } catch (...) {
-        lines_ = std::move(before);
-        throw;
-    }
+    return content;
+}
+
+// The encoding of a file is told from its bytes at every read. An 8-bit file
+// whose last byte that is not UTF-8 has just been removed would pass for
+// UTF-8 next time, and its other values ("\xC2\xA9", "Â©") would read
+// otherwise ("©"); such a file is stored as UTF-8 from now on, so that
+// every value reads as it did.
+void IniFile::KeepReadingAsBefore() {
+    if (utf8_) return;
+    std::string body;
+    for (const Line& line : lines_) body += line.bytes;
+    if (!IsUtf8WithNonAscii(body)) return;
+    for (Line& line : lines_) line.bytes = ToUtf8(line.bytes);
+    utf8_ = true;
 }
 
 }  // namespace zq

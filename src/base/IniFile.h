@@ -20,12 +20,16 @@ namespace zq {
 // - A missing file, section or key gives the caller's default, as does an
 //   integer that does not parse (see TryParseInt32). Booleans are integers,
 //   0 false.
+// - A line ends at LF, CR LF or a CR alone; new lines follow the file's own
+//   line breaks.
 // - Texts are 8-bit text of the system code page. A file saved as UTF-8 is
 //   read and written as UTF-8; a file holding other 8-bit bytes stays in the
-//   code page.
+//   code page, unless a write would leave it looking like UTF-8: it is then
+//   stored as UTF-8, so that no write changes how the rest of it reads.
 // - Writing changes only the lines it must: other sections, other keys,
-//   comments, blank lines and line breaks stay byte for byte. A new key goes
-//   after the last key of its section, a new section at the end.
+//   comments, blank lines and line breaks stay byte for byte (save for that
+//   one change of encoding). A new key goes after the last key of its
+//   section, a new section at the end.
 // - Every write reaches the disk before it returns (see ReplaceFileContents)
 //   and raises "Unable to write to %s" when it cannot; the file on disk then
 //   stays as it was.
@@ -64,7 +68,7 @@ public:
     void EraseSection(std::string_view section);
 
 private:
-    enum class Ending : std::uint8_t { None, Lf, CrLf };
+    enum class Ending : std::uint8_t { None, Lf, CrLf, Cr };
     struct Line {
         std::string bytes;  // as in the file, without the line break
         Ending ending = Ending::None;
@@ -93,6 +97,8 @@ private:
     std::optional<std::string> FindValue(std::string_view section, std::string_view key) const;
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
     void Change(const std::function<void()>& change);
+    void KeepReadingAsBefore();
+    std::string Content() const;
 
     std::string path_;
     std::vector<Line> lines_;

@@ -191,6 +191,69 @@ TEST_F(IniFileTest, NewFilesAreWrittenAsUtf8) {
     EXPECT_EQ(IniFile(path).ReadString("General", "User", ""), "Zo\xEB");
 }
 
+// Old Mac files break their lines with a CR alone; so may the last line of
+// any file. Such a CR ends a line, and what is read there is found again by
+// a write.
+TEST_F(IniFileTest, ALoneCarriageReturnEndsALine) {
+    folder.Write("settings.ini", "[Mac]\rUser=Anna\rFont=Sans\r");
+    IniFile ini(path);
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"Mac"}));
+    EXPECT_EQ(ini.ReadString("Mac", "User", ""), "Anna");
+    ini.WriteString("Mac", "Font", "Serif");
+    ini.WriteString("Mac", "Size", "12");
+    EXPECT_EQ(folder.Read("settings.ini"), "[Mac]\rUser=Anna\rFont=Serif\rSize=12\r");
+
+    // A section line ended by a final lone CR stays one section.
+    folder.Write("last.ini", std::string("[A\r"));
+    IniFile last(folder.File("last.ini"));
+    ASSERT_EQ(last.SectionNames(), (std::vector<std::string>{"A"}));
+    last.WriteString("A", "Key", "v");
+    EXPECT_EQ(IniFile(folder.File("last.ini")).SectionNames(), (std::vector<std::string>{"A"}));
+    EXPECT_EQ(IniFile(folder.File("last.ini")).ReadString("A", "Key", ""), "v");
+}
+
+// Every section and key read from a file is found again under the name it
+// was read with: writing to it changes it rather than adding another.
+TEST_F(IniFileTest, WhatIsReadIsFoundAgainByAWrite) {
+    for (const std::string content :
+         {"[S\rT]\nK\rL=V\rW\n", "[A]\r\n[B]\rX=1\r\nY=2\n\r", "\r[C]\r\r\nZ=\r"}) {
+        folder.Write("settings.ini", content);
+        const IniFile before(path);
+        IniFile ini(path);
+        for (const std::string& section : before.SectionNames()) {
+            for (const std::string& entry : before.ReadSection(section)) {
+                const size_t equals = entry.find('=');
+                ini.WriteString(section, entry.substr(0, equals), entry.substr(equals + 1) + "!");
+            }
+            ini.WriteString(section, "Added", "1");
+        }
+        const IniFile after(path);
+        ASSERT_EQ(after.SectionNames(), before.SectionNames()) << content;
+        for (const std::string& section : before.SectionNames()) {
+            std::vector<std::string> expected;
+            for (const std::string& entry : before.ReadSection(section)) expected.push_back(entry + "!");
+            expected.push_back("Added=1");
+            EXPECT_EQ(after.ReadSection(section), expected) << content;
+        }
+    }
+}
+
+// An 8-bit file keeps reading as it did when a write removes its last byte
+// that is not UTF-8, although what is left would pass for UTF-8.
+TEST_F(IniFileTest, AWriteNeverChangesHowTheRestOfTheFileReads) {
+    const std::string copyright = "\xC2\xA9";  // "Â©" in code page 1252, "©" if taken as UTF-8
+    folder.Write("settings.ini", "[S]\nMark=" + copyright + "\nName=Ren\xE9\nGone=\xE9\n");
+    IniFile ini(path);
+    ASSERT_EQ(ini.ReadString("S", "Mark", ""), copyright);
+    ini.WriteString("S", "Name", "Rene");
+    ini.DeleteKey("S", "Gone");
+    EXPECT_EQ(ini.ReadString("S", "Mark", ""), copyright);
+    const IniFile reread(path);
+    EXPECT_EQ(reread.ReadString("S", "Mark", ""), copyright);
+    EXPECT_EQ(reread.ReadString("S", "Name", ""), "Rene");
+    EXPECT_FALSE(reread.ValueExists("S", "Gone"));
+}
+
 void ExpectUnableToWrite(const std::function<void()>& write, const std::string& path) {
     try {
         write();
