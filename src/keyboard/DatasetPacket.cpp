@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <limits>
+#include <new>
 #include <stdexcept>
 #include <utility>
 
@@ -39,7 +40,8 @@ constexpr std::uint8_t kUnusedRow = 0x20;
 constexpr unsigned kNullBit = 1;
 constexpr unsigned kNotChangedBit = 2;
 
-// Thrown inside the reader when the bytes do not hold what they claim.
+// Thrown inside the reader when the bytes do not hold what they claim, or
+// ask for more than the bounds allow.
 struct DamagedPacket {};
 
 class ByteReader {
@@ -206,6 +208,19 @@ void RequireRoomFor(const ByteReader& reader, std::uint64_t count, std::uint64_t
     if (count * minimumSize > reader.Remaining()) throw DamagedPacket{};
 }
 
+// Counts the bytes of the text values read, copies of an original row's
+// values included, against kMaxPacketValueBytes.
+class ValueBudget {
+public:
+    void Spend(const FieldValue& value) {
+        if (const auto* text = std::get_if<std::string>(&value)) spent_ += text->size();
+        if (spent_ > kMaxPacketValueBytes) throw DamagedPacket{};
+    }
+
+private:
+    std::uint64_t spent_ = 0;
+};
+
 // Properties, each kept with its value bytes as stored after its type word.
 std::vector<FieldDef::Property> ReadProperties(ByteReader& reader) {
     const std::uint16_t propertyCount = reader.U16();
@@ -265,8 +280,10 @@ DatasetPacket ReadPacket(std::string_view bytes) {
     if (rowsStart < reader.Position()) throw DamagedPacket{};
     reader.Seek(rowsStart);
 
+    if (std::uint64_t{rowCount} * fieldCount > kMaxPacketCells) throw DamagedPacket{};
     const size_t statusBytes = (fieldCount + 3) / 4;
     RequireRoomFor(reader, rowCount, 1 + statusBytes);
+    ValueBudget budget;
     std::vector<FieldValue> original(fieldCount);
     for (std::uint32_t r = 0; r < rowCount; ++r) {
         const std::uint8_t rowStatus = reader.U8();
@@ -279,6 +296,7 @@ DatasetPacket ReadPacket(std::string_view bytes) {
             } else if (bits == kNotChangedBit) {
                 row[f] = original[f];
             }  // otherwise null
+            budget.Spend(row[f]);
         }
         if (rowStatus & kOriginalRow) {
             original = std::move(row);
@@ -376,6 +394,8 @@ std::optional<DatasetPacket> ReadDatasetPacket(std::string_view bytes) {
     try {
         return ReadPacket(bytes);
     } catch (const DamagedPacket&) {
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,12 +17,20 @@ struct DatasetPacket {
     std::vector<std::vector<FieldValue>> rows;
 };
 
+// What a packet may expand to, far above any real keyboard (a hundred-odd
+// keys of eleven fields): a few bytes of "not changed" rows can ask for the
+// values of an original row again and again, and a few bytes of header for
+// a great many empty cells.
+inline constexpr std::uint64_t kMaxPacketCells = 100'000;         // rows times fields
+inline constexpr std::uint64_t kMaxPacketValueBytes = 64u << 20;  // text and bytes, copies included
+
 // Reads a dataset packet in the format's binary encoding (the one of the
 // "key.cds" and "char.cds" entries of a keyboard template). Rows that are
 // deleted, unused or the original image of a changed row are left out; a
 // changed row takes its unchanged fields from the original before it.
-// Returns nothing when the bytes are not a packet this reader understands or
-// are damaged: every length and count is checked against the bytes left.
+// Returns nothing when the bytes are not a packet this reader understands,
+// are damaged (every length and count is checked against the bytes left),
+// would expand beyond the bounds above, or memory runs out.
 //
 // A field property's `value` holds the property's bytes exactly as stored
 // after its type word (with the length prefix of a varying value or the

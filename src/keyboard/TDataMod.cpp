@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <optional>
 
 #include "base/AsciiText.h"
@@ -60,8 +62,13 @@ TableStep LoadTableEntry(const ZipArchive& archive, std::string_view entryName, 
         table.Close();
         return TableStep::Failed;
     }
-    table.Reset(std::move(packet->fields), std::move(packet->rows));
-    table.SortBy(orderField);
+    try {
+        table.Reset(std::move(packet->fields), std::move(packet->rows));
+        table.SortBy(orderField);
+    } catch (const std::bad_alloc&) {
+        table.Close();  // loaded in part: unusable, like any packet that cannot be loaded
+        return TableStep::Failed;
+    }
     return TableStep::Loaded;
 }
 
@@ -79,6 +86,15 @@ TDataMod::TDataMod() : MainTbl(KeyTableFields()), Ctbl(CharTableFields()) {}
 //      setting changes), then the others, where a missing or invalid finger
 //      value becomes 0.
 bool TDataMod::LoadTemplate(const std::string& path) {
+    // Silent whatever happens: memory running out included.
+    try {
+        return ReadTemplate(path);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool TDataMod::ReadTemplate(const std::string& path) {
     const ZipArchive archive(path);
     if (!archive.IsOpen()) return false;
     if (LoadTableEntry(archive, "key.cds", MainTbl, "Name") == TableStep::Failed) return false;

@@ -21,7 +21,7 @@ public:
     // Reads a template archive: "key.cds" into MainTbl, "char.cds" into Ctbl,
     // then the settings of "readme" (see the .cpp for the steps and what a
     // failed step leaves behind). Silent: returns whether every step
-    // succeeded; never raises.
+    // succeeded; never raises, not even when memory runs out.
     bool LoadTemplate(const std::string& path);
 
     DataTable MainTbl;  // keys, in Name order
@@ -34,6 +34,8 @@ public:
     std::string TextSetting(std::string_view key) const;
 
 private:
+    bool ReadTemplate(const std::string& path);
+
     std::map<std::string, std::int32_t> numbers_;  // lower-case keys
     std::map<std::string, std::string> texts_;     // lower-case keys
 };

@@ -256,6 +256,38 @@ TEST_F(DamagedPacket, RandomDamageGivesFailureOrWholeRows) {
     }
 }
 
+// A packet of one picture field: an original row holding `value`, then
+// `copies` changed rows of two bytes each that take it over unchanged.
+std::string PacketCopying(const std::string& value, std::uint32_t copies) {
+    std::string packet = WriteDatasetPacket({GraphicField("Glyph")}, {{value}});
+    PutU32(packet, 14, copies + 1);
+    packet[RowsStart(packet)] = 0x01;  // the row is the original of the next
+    for (std::uint32_t i = 0; i < copies; ++i) packet += "\x08\x02"s;
+    return packet;
+}
+
+// A few bytes may ask for a table far larger than themselves; the reader
+// refuses rather than allocates.
+TEST(DatasetPacket, APacketThatWouldExpandBeyondItsBoundsIsRefused) {
+    const std::string megabyte(1024 * 1024, 'x');
+    const auto fewCopies = ReadDatasetPacket(PacketCopying(megabyte, 3));
+    ASSERT_TRUE(fewCopies.has_value());
+    EXPECT_EQ(fewCopies->rows, (std::vector<std::vector<FieldValue>>(3, {megabyte})));
+    EXPECT_FALSE(ReadDatasetPacket(PacketCopying(megabyte, 70)).has_value());
+
+    std::vector<FieldDef> fields;
+    for (int i = 0; i < 1000; ++i) {
+        std::string name = "F";  // appended: "F" + ... trips GCC 12's -Wrestrict
+        name += std::to_string(i);
+        fields.push_back(IntegerField(name));
+    }
+    const auto hundredThousandCells =
+        ReadDatasetPacket(WriteDatasetPacket(fields, {100, std::vector<FieldValue>{}}));
+    ASSERT_TRUE(hundredThousandCells.has_value());
+    EXPECT_EQ(hundredThousandCells->rows.size(), 100u);
+    EXPECT_FALSE(ReadDatasetPacket(WriteDatasetPacket(fields, {101, std::vector<FieldValue>{}})).has_value());
+}
+
 TEST(DatasetPacket, WritingRefusesValuesThatDoNotSuitTheirField) {
     EXPECT_THROW(WriteDatasetPacket({IntegerField("Code")}, {{"a"s}}), std::invalid_argument);
     EXPECT_THROW(WriteDatasetPacket({StringField("Name", 20)}, {{std::int64_t{1}}}), std::invalid_argument);
