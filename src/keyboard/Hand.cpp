@@ -22,15 +22,17 @@ int Hand::FingerNumber(int slot) const {
 }
 
 void Hand::BuildFingers(const FingerSettings& settings) {
-    clientHeight_ =
-        std::max(settings.Length[kLeftMiddle], settings.Length[kRightMiddle]) + kHeightAboveMiddle;
+    const auto length = [&](int f) {
+        return std::clamp(settings.Length[f], -kMaxFingerLength, kMaxFingerLength);
+    };
+    clientHeight_ = std::max(length(kLeftMiddle), length(kRightMiddle)) + kHeightAboveMiddle;
     view_.SetClientHeight(clientHeight_);
     const int base = clientHeight_ - kBaseMargin;
     noFingers_ = true;
     for (int slot = 1; slot <= 5; ++slot) {
         const int f = FingerNumber(slot);
         if (settings.Length[f] != 0) noFingers_ = false;
-        At(slot).Place(SlotX(slot), base, &view_, settings.Colour[f], settings.Length[f]);
+        At(slot).Place(SlotX(slot), base, &view_, settings.Colour[f], length(f));
         At(slot).BlinkMode = BlinkMode;
     }
 }

@@ -24,6 +24,10 @@ public:
     static constexpr int kClientWidth = 63;
     static constexpr int kHeightAboveMiddle = 24;  // client height over the longer middle finger
     static constexpr int kBaseMargin = 10;         // from the base line to the bottom
+    // Finger lengths are taken within this many pixels either side of 0: far
+    // beyond any hand that fits a screen, and small enough that no sum of
+    // them overflows.
+    static constexpr int kMaxFingerLength = 4096;
 
     explicit Hand(HandView& view);
 

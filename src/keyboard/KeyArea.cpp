@@ -9,6 +9,18 @@
 
 namespace zq {
 
+namespace {
+
+// The place of the key of the current row, within the sane range.
+KeyRect KeyRectOf(const DataTable& keyTable) {
+    const auto extent = [&](std::string_view field) {
+        return std::clamp(keyTable.AsInteger(field), -KeyArea::kMaxKeyExtent, KeyArea::kMaxKeyExtent);
+    };
+    return {extent("X"), extent("Y"), extent("Width"), extent("Height")};
+}
+
+}  // namespace
+
 KeyArea::KeyArea(KeyAreaView* view) : view_(view) {}
 
 void KeyArea::ClearKeys() {
@@ -21,8 +33,9 @@ void KeyArea::FitToKeys(DataTable& keyTable, TColor backgroundColour) {
     int right = 0;
     int bottom = 0;
     for (keyTable.First(); !keyTable.Eof(); keyTable.Next()) {
-        right = std::max(right, keyTable.AsInteger("X") + keyTable.AsInteger("Width"));
-        bottom = std::max(bottom, keyTable.AsInteger("Y") + keyTable.AsInteger("Height"));
+        const KeyRect rect = KeyRectOf(keyTable);
+        right = std::max(right, rect.Left + rect.Width);
+        bottom = std::max(bottom, rect.Top + rect.Height);
     }
     width_ = right + kMargin;
     height_ = bottom + kMargin;
@@ -33,9 +46,7 @@ void KeyArea::BuildKeys(DataTable& keyTable, TColor backgroundColour, bool blink
     colour_ = backgroundColour;
     AreaChanged();
     for (keyTable.First(); !keyTable.Eof(); keyTable.Next()) {
-        const KeyRect rect{keyTable.AsInteger("X"), keyTable.AsInteger("Y"), keyTable.AsInteger("Width"),
-                           keyTable.AsInteger("Height")};
-        auto& key = *keys_.emplace_back(std::make_unique<ButtonType>(*this, rect));
+        auto& key = *keys_.emplace_back(std::make_unique<ButtonType>(*this, KeyRectOf(keyTable)));
         key.Hint = keyTable.AsString("Hint");
         key.KeyValue = keyTable.AsInteger("KeyValue");
         key.KeyType2 = keyTable.AsInteger("KeyType2");

@@ -33,6 +33,10 @@ struct FoundKey {
 class KeyArea {
 public:
     static constexpr int kMargin = 10;  // added right of and below the keys
+    // A key's X, Y, Width and Height are taken within this many pixels either
+    // side of 0: far beyond any keyboard that fits a screen, and small
+    // enough that no sum of them overflows.
+    static constexpr int kMaxKeyExtent = 4096;
 
     explicit KeyArea(KeyAreaView* view = nullptr);
 

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 namespace zq {
@@ -26,6 +27,8 @@ public:
     void StartBlinkTimer() override { timerRunning = true; }
     void StopBlinkTimer() override { timerRunning = false; }
     void DrawBar(int x, int bottom, int top, TColor colour) override {
+        lastBarBottom = bottom;
+        lastBarTop = top;
         Fill(x - 3, top, x + 3, bottom, colour);
     }
     void DrawDot(int x, int y, TColor colour) override { Fill(x - 3, y - 3, x + 3, y + 3, colour); }
@@ -34,6 +37,8 @@ public:
     void Clear() { std::fill(pixels.begin(), pixels.end(), clBlack); }
 
     int heightSet = -1;
+    int lastBarBottom = 0;
+    int lastBarTop = 0;
     bool timerRunning = false;
     std::vector<TColor> pixels;
 
@@ -105,6 +110,22 @@ TEST_F(HandTest, SlotsRunFromLittleFingerToThumbTowardsTheKeyboard) {
     EXPECT_EQ(hand.Finger(1).Length(), 40);  // "RLittle"
     EXPECT_EQ(hand.Finger(3).Length(), 70);  // "RMiddle"
     EXPECT_EQ(view.heightSet, 94);
+}
+
+// Lengths near the 32-bit limits, which no real template uses, must not
+// overflow: the window stays taller than its fingers' base line, and a
+// negative length still reaches down from the base.
+TEST_F(HandTest, LengthsAtTheLimitsOfTheNumbers) {
+    FingerSettings settings = Settings();
+    settings.Length[2] = std::numeric_limits<std::int32_t>::max();  // left middle: the height
+    settings.Length[0] = std::numeric_limits<std::int32_t>::min();  // left little
+    Build(/*isLeft=*/true, /*blinking=*/false, settings);
+    EXPECT_GT(view.heightSet, hand.Finger(1).Base());
+    EXPECT_GT(hand.Finger(1).Base(), 0);
+    hand.PointFinger(1);
+    hand.ClearFinger();  // draws the little finger's bar again
+    EXPECT_EQ(view.lastBarBottom, hand.Finger(1).Base());
+    EXPECT_GT(view.lastBarTop, view.lastBarBottom);
 }
 
 TEST_F(HandTest, HandWithoutLengthsHasNoFingers) {

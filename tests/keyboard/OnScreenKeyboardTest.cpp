@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "../support/TempFolder.h"
 #include "GuidanceFixtures.h"
 #include "TemplateArchive.h"
@@ -66,6 +68,25 @@ TEST_F(OnScreenKeyboardTest, KeyAreaAndClientAreaReachTenPixelsPastTheFarthestKe
     EXPECT_EQ(view.width, 10);
     EXPECT_EQ(view.height, 10);
     EXPECT_TRUE(keyboard.KbFrame().Keys().empty());
+}
+
+// Numbers near the 32-bit limits, which no real keyboard uses, must not
+// overflow: the key area still holds every key.
+TEST_F(OnScreenKeyboardTest, KeysAtTheLimitsOfTheNumbersStillFitTheKeyArea) {
+    constexpr std::int64_t kMost = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int64_t kLeast = std::numeric_limits<std::int32_t>::min();
+    Load({{.name = "far", .x = kMost, .y = kMost, .width = kMost, .height = kMost},
+          {.name = "near", .x = kLeast, .y = kLeast, .width = kLeast, .height = kLeast}},
+         {});
+    const KeyArea& area = keyboard.KbFrame();
+    ASSERT_EQ(area.Keys().size(), 2u);
+    for (const auto& key : area.Keys()) {
+        const KeyRect& r = key->Rect();
+        EXPECT_GE(area.Width(), std::int64_t{r.Left} + r.Width);
+        EXPECT_GE(area.Height(), std::int64_t{r.Top} + r.Height);
+    }
+    EXPECT_EQ(view.width, area.Width());
+    EXPECT_EQ(view.height, area.Height());
 }
 
 TEST_F(OnScreenKeyboardTest, CharacterLightsTheFirstKeyInNameOrderWithItsKeyValue) {
