@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <memory>
 #include <optional>
 
 #include "base/AsciiText.h"
@@ -27,23 +28,19 @@ std::optional<std::string> ReadEntry(zip_t* archive, zip_uint64_t index) {
     if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) return std::nullopt;
     if (stat.size > ZipArchive::kMaxEntrySize) return std::nullopt;
 
-    zip_file_t* file = zip_fopen_index(archive, index, 0);
-    if (!file) return std::nullopt;
     std::string bytes(stat.size, '\0');
+    // Closed however the reading ends, a failed allocation included.
+    std::unique_ptr<zip_file_t, decltype(&zip_fclose)> file(zip_fopen_index(archive, index, 0), &zip_fclose);
+    if (!file) return std::nullopt;
     zip_uint64_t filled = 0;
-    bool ok = true;
     while (filled < stat.size) {
-        const zip_int64_t read = zip_fread(file, bytes.data() + filled, stat.size - filled);
-        if (read <= 0) {
-            ok = false;  // an error, or fewer bytes than stated
-            break;
-        }
+        const zip_int64_t read = zip_fread(file.get(), bytes.data() + filled, stat.size - filled);
+        if (read <= 0) return std::nullopt;  // an error, or fewer bytes than stated
         filled += static_cast<zip_uint64_t>(read);
     }
     char extra;
-    if (ok && zip_fread(file, &extra, 1) != 0) ok = false;  // more bytes than stated, or a CRC error
-    if (zip_fclose(file) != 0) ok = false;
-    if (!ok) return std::nullopt;
+    if (zip_fread(file.get(), &extra, 1) != 0) return std::nullopt;  // more bytes than stated, or a CRC error
+    if (zip_fclose(file.release()) != 0) return std::nullopt;
     return bytes;
 }
 
