@@ -132,7 +132,11 @@ void TFmCoursePrac::GoToAnsweredLine() {
 }
 
 void TFmCoursePrac::MoveOnAfterLine() {
-    if (!Finished || Outcome == LineOutcome::loEscaped || !LinePassed) return;
+    if (!Finished || Outcome == LineOutcome::loEscaped) return;
+    if (!LinePassed) {
+        AnnounceLineAgain();
+        return;
+    }
     if (position_ + 1 >= LineCount()) {
         view().InformationBox(Tr("End of the course."));
     } else {

@@ -52,6 +52,8 @@ void TFmLetterPrac::NextLine() {
             SampleLength = static_cast<std::int32_t>(Sample().size());
             WordCount = CountWords(Sample());
             LineDefined = true;
+            // The prompt is answered, and statistics of other letters are stale.
+            view().SetStatusText({});
         }
     }
     if (!Sample().empty()) {

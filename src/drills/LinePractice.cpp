@@ -268,6 +268,7 @@ void TFmLinePractice::ShowStatistics() {
                {std::to_string(statistics.keysPerMinute), std::to_string(statistics.accuracy),
                 std::to_string(statistics.wordsPerMinute)});
     view_.SetStatusText(text);
+    statisticsText_ = text;
     if (PopupAtEnd) view_.InformationBox(text);
     if (statistics.keysPerMinute > kImplausibleKeysPerMinute) {
         view_.WarningBox(Tr("Can you really type so fast?  Do be patient."));
@@ -323,6 +324,10 @@ void TFmLinePractice::ShowFirstKey() {
     if (sample_.empty()) return;
     const int finger = guidance_.keyboard ? guidance_.keyboard->HighlightKey(SampleAt(1)) : -1;
     ShowFinger(finger);
+}
+
+void TFmLinePractice::AnnounceLineAgain() {
+    view_.SetStatusText(statisticsText_ + "   " + Tr("Accuracy below 95 %: the line comes again."));
 }
 
 void TFmLinePractice::Raise(const DrillEvent& event) {

@@ -136,6 +136,9 @@ protected:
     const DrillGuidance& guidance() const { return guidance_; }
     // Lights the key of the first character of a freshly set sample.
     void ShowFirstKey();
+    // Tells the learner, after the statistics, that a line below the pass
+    // accuracy comes again.
+    void AnnounceLineAgain();
     void Raise(const DrillEvent& event);
 
 private:
@@ -151,6 +154,7 @@ private:
     LineDrillView& view_;
     DrillGuidance guidance_;
     std::string sample_;
+    std::string statisticsText_;  // of the last completed line
     std::int32_t windowColour_ = 0;
 };
 

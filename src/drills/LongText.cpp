@@ -45,6 +45,11 @@ std::string WithCrLfLineBreaks(std::string_view text8) {
     return text;
 }
 
+std::string WithoutTrailingBreaksAndBlanks(std::string_view text8) {
+    const std::size_t last = text8.find_last_not_of(" \t\r\n");
+    return std::string(text8.substr(0, last == std::string_view::npos ? 0 : last + 1));
+}
+
 std::string LongTextFromFile(std::string_view bytes) {
     return WithCrLfLineBreaks(LooksLikeRtf(bytes) ? RtfToText(bytes) : FileTextToCodePage(bytes));
 }
@@ -148,7 +153,7 @@ void TFmLongText::PasteText() {
 void TFmLongText::TakeText(std::string text8) {
     {
         BusyCursor busy(longView_);
-        SetSample(std::move(text8));
+        SetSample(WithoutTrailingBreaksAndBlanks(text8));
         ResetFormatting();
     }
     StartText();
@@ -166,6 +171,7 @@ void TFmLongText::StartText() {
         BusyCursor busy(longView_);
         view().SetMarkerVisible(false);
         view().ClearSampleSelection();  // no highlight left where a dropped attempt stopped
+        view().SetStatusText({});       // nor the statistics of another text or attempt
         Marks.assign(Sample().size() + 1, false);
         SetUpLine();
         Started = false;

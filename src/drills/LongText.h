@@ -13,6 +13,11 @@ namespace zq {
 // pair CR LF, and without NUL characters, which no key types.
 std::string WithCrLfLineBreaks(std::string_view text8);
 
+// The text without the line breaks and blanks (spaces, tabs) at its very
+// end, so that the key after its last character completes it: a document
+// ends with a paragraph mark, a file often with a line break.
+std::string WithoutTrailingBreaksAndBlanks(std::string_view text8);
+
 // The text of a file for the paragraph drill: a rich-text document is
 // reduced to its text, any other file is 8-bit text (UTF-8 files converted);
 // line breaks as CR LF.

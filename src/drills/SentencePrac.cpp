@@ -43,6 +43,7 @@ void TFmSentencePrac::NextLine() {
         }
     } else {
         Marks.assign(Marks.size(), false);  // the same line again, judged afresh
+        AnnounceLineAgain();
     }
     StartSample();
 }

@@ -70,8 +70,12 @@ TEST_F(CoursePracTest, APassedLineMovesOnAndAFailedOneComesAgain) {
     TypeSample(2);  // 92 %
     EXPECT_EQ(drill.Position(), 0);
     EXPECT_EQ(drill.Pos, 1);
+    const std::string again = "Accuracy below 95 %: the line comes again.";
+    EXPECT_EQ(world.view.status.rfind("Keys/Min: ", 0), 0u) << world.view.status;
+    EXPECT_NE(world.view.status.find(again), std::string::npos) << world.view.status;
     TypeSample(1);  // 96 %
     EXPECT_EQ(drill.Position(), 1);
+    EXPECT_EQ(world.view.status.find(again), std::string::npos) << world.view.status;
     Press('n');
     Press(kCarriageReturn);  // Enter skips the line
     EXPECT_EQ(drill.Position(), 2);

@@ -75,6 +75,19 @@ TEST_F(LetterPracTest, BeforeAnyLettersEveryKeyIsSwallowedAndAsksForThem) {
     EXPECT_EQ(world.keyboard.highlighted.back(), 'q');
 }
 
+// The prompt for letters goes once they are given, and so do the statistics
+// of the letters before.
+TEST_F(LetterPracTest, NewLettersReplaceThePromptAndTheOldStatistics) {
+    AskWith(std::string("fj"));
+    EXPECT_TRUE(world.view.status.empty()) << world.view.status;
+    Type(drill.Sample());
+    Press(' ');
+    ASSERT_EQ(world.view.status.rfind("Keys/Min: ", 0), 0u) << world.view.status;
+    Type("fj");
+    AskWith(std::string("dk"));
+    EXPECT_TRUE(world.view.status.empty()) << world.view.status;
+}
+
 TEST_F(LetterPracTest, EmptyAnswerKeepsTheLineAndAsksAgainAtTheNextEnd) {
     AskWith(std::string(""));
     EXPECT_FALSE(drill.LineDefined);

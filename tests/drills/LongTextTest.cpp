@@ -220,14 +220,14 @@ TEST_F(LongTextTest, LoadsPlainAndRichTextFilesWithCrLfLineBreaks) {
     longView.chosenFile = files.Write("mixed.txt", "one\ntwo\r\nthree\rfour\r\n");
     drill.LoadText();
     EXPECT_EQ(longView.startFolder.substr(longView.startFolder.size() - 7), "Courses");
-    EXPECT_EQ(drill.Sample(), "one\r\ntwo\r\nthree\r\nfour\r\n");
-    EXPECT_EQ(drill.SampleLength, 23);
+    EXPECT_EQ(drill.Sample(), "one\r\ntwo\r\nthree\r\nfour");
+    EXPECT_EQ(drill.SampleLength, 21);
     EXPECT_FALSE(longView.busy);
     EXPECT_GT(longView.busyTimes, 0);
 
     longView.chosenFile = files.Write("utf8.txt", "caf\xC3\xA9\n");
     drill.LoadText();
-    EXPECT_EQ(drill.Sample(), "caf\xE9\r\n");
+    EXPECT_EQ(drill.Sample(), "caf\xE9");
 
     longView.chosenFile =
         files.Write("letter.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Dear \\b you\\b0 ,\\par Bye}");
@@ -256,13 +256,46 @@ TEST_F(LongTextTest, FileThatCannotBeOpenedChangesNothing) {
 
 TEST_F(LongTextTest, PastedTextIsPlainEightBitTextWithCrLfLineBreaks) {
     Paste("caf\xC3\xA9\r\rnext\xE2\x98\x83\n");
-    EXPECT_EQ(drill.Sample(), "caf\xE9\r\n\r\nnext?\r\n");
+    EXPECT_EQ(drill.Sample(), "caf\xE9\r\n\r\nnext?");
     Paste("\nstarts with a line break");
     EXPECT_TRUE(longView.returnIndicator) << "the first key is Enter";
     Paste("");
     EXPECT_EQ(drill.SampleLength, 0);
     Press('a');
     EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
+    EXPECT_TRUE(view.status.empty());
+}
+
+// A document ends with a paragraph mark, a file often with a line break:
+// the text ends with its last character, so that the key after it
+// completes the text.
+TEST_F(LongTextTest, LineBreaksAndBlanksAtTheEndOfATextAreDropped) {
+    testing::DrillFiles files;
+    longView.chosenFile = files.Write("letter.rtf", "{\\rtf1\\ansi Dear you,\\par Bye\\par\n}\n");
+    drill.LoadText();
+    EXPECT_EQ(drill.Sample(), "Dear you,\r\nBye");
+    Type("Dear you,\rBye");
+    EXPECT_EQ(linesDone, 0);
+    Press('x');
+    EXPECT_EQ(linesDone, 1);
+
+    Paste("  first \n\tsecond \t\r\n \n\t");
+    EXPECT_EQ(drill.Sample(), "  first \r\n\tsecond") << "blanks inside and in front stay";
+    Paste(" \r\n\t");
+    EXPECT_EQ(drill.SampleLength, 0);
+}
+
+// Statistics belong to the text they were shown for.
+TEST_F(LongTextTest, ANewTextOrARestartClearsTheStatistics) {
+    Paste("hi");
+    Type("hi!");
+    ASSERT_FALSE(view.status.empty());
+    Paste("other text");
+    EXPECT_TRUE(view.status.empty());
+
+    Type("other text!");
+    ASSERT_FALSE(view.status.empty());
+    drill.BnRestartClick();
     EXPECT_TRUE(view.status.empty());
 }
 

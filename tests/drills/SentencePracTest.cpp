@@ -78,6 +78,8 @@ TEST_F(SentencePracTest, ALineBelowNinetyFivePercentIsOfferedAgainWithFreshMarks
     for (int attempt = 0; attempt < 5; ++attempt) {
         TypeSampleWith(3);  // about 85 %
         EXPECT_EQ(drill.Sample(), first);
+        EXPECT_NE(world.view.status.find("Accuracy below 95 %: the line comes again."), std::string::npos)
+            << world.view.status;
         EXPECT_EQ(drill.Pos, 1);
         EXPECT_EQ(std::count(drill.Marks.begin(), drill.Marks.end(), true), 0);
     }
@@ -86,6 +88,7 @@ TEST_F(SentencePracTest, ALineBelowNinetyFivePercentIsOfferedAgainWithFreshMarks
         const std::string before = drill.Sample();
         TypeSampleWith(0);
         if (drill.Sample() != before) ++changes;
+        EXPECT_EQ(world.view.status.find("comes again"), std::string::npos) << world.view.status;
     }
     EXPECT_GE(changes, 4) << "a passed line is followed by a random one";
 }
