@@ -34,6 +34,7 @@ public:
     DrillRect ScreenArea() const override { return {0, 0, 1280, 1024}; }
     DrillRect Frame() const override { return {}; }
     void PlaceWindow(const DrillRect&) override {}
+    void MoveWindow(int, int) override {}
     std::int32_t PanelRgb() const override { return 0; }
     void SetWindowColour(std::int32_t) override {}
     void CloseWindow() override {}

@@ -90,8 +90,12 @@ public:
 
     // The window.
     virtual DrillRect ScreenArea() const = 0;
+    // The window's frame: title bar and borders included, once the window
+    // manager has framed the window.
     virtual DrillRect Frame() const = 0;
     virtual void PlaceWindow(const DrillRect& frame) = 0;
+    // Moves the window's frame to (left, top), keeping its size.
+    virtual void MoveWindow(int left, int top) = 0;
     // The window colour as an RGB value of the program's encoding (a theme
     // colour already resolved).
     virtual std::int32_t PanelRgb() const = 0;

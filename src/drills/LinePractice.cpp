@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Translation.h"
+#include "drills/GuidancePlacement.h"
 #include "drills/Stopwatch.h"
 
 namespace zq {
@@ -294,22 +295,26 @@ void TFmLinePractice::ShowFinger(int finger) {
 
 void TFmLinePractice::ShowGuidance() {
     if (!UseGuidance) return;
-    const DrillRect drill = view_.Frame();
-    DrillRect keyboard;
-    if (guidance_.keyboard) keyboard = guidance_.keyboard->Frame();
-    keyboard.top = drill.top + drill.height + 10;
-    keyboard.left = drill.left + (drill.width - keyboard.width) / 2;
-    if (guidance_.keyboard) guidance_.keyboard->MoveTo(keyboard.left, keyboard.top);
-    if (HandGuide* left = guidance_.leftHand) {
-        left->MoveTo(keyboard.left - left->Frame().width - 5, keyboard.top);
-    }
-    if (HandGuide* right = guidance_.rightHand) {
-        right->MoveTo(keyboard.left + keyboard.width + 5, keyboard.top);
-    }
+    PlaceGuidance();
     if (guidance_.keyboard) guidance_.keyboard->Show();
     if (guidance_.leftHand) guidance_.leftHand->ShowHands();
     if (guidance_.rightHand) guidance_.rightHand->ShowHands();
     if (!sample_.empty()) ShowNextKey(SampleAt(Pos));
+}
+
+void TFmLinePractice::PlaceGuidance() {
+    if (!UseGuidance) return;
+    const GuidanceFrames current{view_.Frame(),
+                                 guidance_.keyboard ? guidance_.keyboard->Frame() : DrillRect{},
+                                 guidance_.leftHand ? guidance_.leftHand->Frame() : DrillRect{},
+                                 guidance_.rightHand ? guidance_.rightHand->Frame() : DrillRect{}};
+    const GuidanceFrames placed = PlaceGuidanceWindows(view_.ScreenArea(), current);
+    if (placed.drill.left != current.drill.left || placed.drill.top != current.drill.top) {
+        view_.MoveWindow(placed.drill.left, placed.drill.top);
+    }
+    if (guidance_.keyboard) guidance_.keyboard->MoveTo(placed.keyboard.left, placed.keyboard.top);
+    if (guidance_.leftHand) guidance_.leftHand->MoveTo(placed.leftHand.left, placed.leftHand.top);
+    if (guidance_.rightHand) guidance_.rightHand->MoveTo(placed.rightHand.left, placed.rightHand.top);
 }
 
 void TFmLinePractice::ResetEdits() {

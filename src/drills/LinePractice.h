@@ -99,7 +99,11 @@ public:
     // Used by the subclasses.
     void ShowStatistics();
     void ShowFinger(int finger);
+    // Places the keyboard and hands windows below the drill window, all on
+    // the screen (see PlaceGuidanceWindows), then shows them.
     void ShowGuidance();
+    // Places them again, as when the drill window's frame has changed.
+    void PlaceGuidance();
     void ResetEdits();
     void SetUpLine();  // SampleLength, Pos, stopwatch and word count for a new sample
 

@@ -73,6 +73,10 @@ public:
     DrillRect ScreenArea() const override { return screen; }
     DrillRect Frame() const override { return frame; }
     void PlaceWindow(const DrillRect& where) override { placed = where; }
+    void MoveWindow(int left, int top) override {
+        frame.left = left;
+        frame.top = top;
+    }
     std::int32_t PanelRgb() const override { return panelRgb; }
     void SetWindowColour(std::int32_t colour) override { panelRgb = colour; }
     void CloseWindow() override { closed = true; }

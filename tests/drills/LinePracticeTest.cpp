@@ -327,6 +327,24 @@ TEST_F(LinePracticeTest, ShowGuidancePlacesKeyboardAndHandsBelowTheWindow) {
     EXPECT_FALSE(world.keyboard.shown || world.leftHand.shown || world.rightHand.shown);
 }
 
+// A 1280 x 1024 screen at a scale factor of 1.5: 853 x 683 logical pixels.
+TEST_F(LinePracticeTest, GuidanceWindowsStayOnASmallScreen) {
+    world.view.screen = {0, 0, 853, 683};
+    world.view.frame = {42, 85, 768, 380};
+    world.keyboard.frame = {0, 0, 829, 276};
+    world.leftHand.frame = world.rightHand.frame = {0, 0, 65, 107};
+    drill.SetLine("k");
+    drill.FormShow();
+    for (const DrillRect& r :
+         {world.view.frame, world.keyboard.frame, world.leftHand.frame, world.rightHand.frame}) {
+        EXPECT_GE(r.left, 0);
+        EXPECT_LE(r.left + r.width, 853);
+        EXPECT_GE(r.top, 0);
+        EXPECT_LE(r.top + r.height, 683);
+    }
+    EXPECT_GE(world.keyboard.frame.top, world.view.frame.top + 380 + 10) << "the drill window made room";
+}
+
 TEST_F(LinePracticeTest, WithoutGuidanceNothingIsPlacedOrShownButHidingStillHides) {
     drill.UseGuidance = false;
     world.keyboard.shown = true;

@@ -10,7 +10,7 @@ ZQ_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
   libzip-dev libxkbcommon-dev libxkbregistry-dev libxkbfile-dev libx11-dev xkb-data
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-xkb-utils xdotool
+  xvfb xauth x11-xkb-utils xdotool openbox
 )
 
 zq_install_missing_packages() {

@@ -302,6 +302,10 @@ void LinePracticeWindow::PlaceWindow(const DrillRect& frame) {
     move(frame.left, frame.top);
 }
 
+void LinePracticeWindow::MoveWindow(int left, int top) {
+    move(left, top);
+}
+
 std::int32_t LinePracticeWindow::PanelRgb() const {
     return FromQColor(Panel1->palette().color(QPalette::Window));
 }
@@ -321,11 +325,23 @@ void LinePracticeWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     drill_->FormShow();
     FocusInput();
-    // The window's frame is final only once the platform has placed it:
-    // the keyboard and hands windows are placed below it again then.
+    // Platforms that add the frame without moving the window are caught here.
     QTimer::singleShot(0, this, [this] {
-        if (isVisible()) drill_->ShowGuidance();
+        if (isVisible()) drill_->PlaceGuidance();
     });
+}
+
+// The frame is final only once the window manager has framed the window,
+// which moves it, and the layout has settled, which may resize it; and the
+// learner may move it. The keyboard and hands windows follow, below the frame.
+void LinePracticeWindow::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (isVisible() && drill_) drill_->PlaceGuidance();
+}
+
+void LinePracticeWindow::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (isVisible() && drill_) drill_->PlaceGuidance();
 }
 
 void LinePracticeWindow::hideEvent(QHideEvent* event) {

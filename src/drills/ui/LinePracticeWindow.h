@@ -63,6 +63,7 @@ public:
     DrillRect ScreenArea() const override;
     DrillRect Frame() const override;
     void PlaceWindow(const DrillRect& frame) override;
+    void MoveWindow(int left, int top) override;
     std::int32_t PanelRgb() const override;
     void SetWindowColour(std::int32_t colour) override;
     void CloseWindow() override;
@@ -81,6 +82,8 @@ protected:
     QWidget* MarkerRow() const { return markerRow_; }
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
