@@ -31,6 +31,7 @@ struct Course {
 const Course kCourses[] = {
     {"English", "", "asdfghjkl"},
     {"Deutsch", "äöüßÄÖÜ„“", "asdfghjklö"},
+    {"Francais", "éèàçùâêîôûëï«»", "qsdfghjklmeiau"},
 };
 
 void PrintTo(const Course& course, std::ostream* out) {
