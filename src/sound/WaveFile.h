@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace zq {
+
+// The format of a RIFF wave file and where its samples lie.
+struct WaveFormat {
+    int formatTag = 0;  // 1: integer PCM
+    int channels = 0;
+    int sampleRate = 0;
+    int bitsPerSample = 0;
+    int blockAlign = 0;  // bytes of one sample frame, all channels
+    std::uint64_t dataOffset = 0;
+    std::uint64_t dataSize = 0;
+};
+
+// The format of the wave file at path8, or nothing when the file cannot be
+// read, is no RIFF wave file, or ends before its "fmt " chunk and the whole
+// of its "data" chunk. Only the chunk headers are read.
+std::optional<WaveFormat> ReadWaveFormat(const std::string& path8);
+
+// Whether the sound output can play the file: a complete wave file of 8 or
+// 16-bit integer PCM, mono or stereo. Anything else rings the bell instead;
+// a file cut short is refused here because the platform's decoder would wait
+// for its missing bytes for ever.
+bool IsPlayableWave(const std::string& path8);
+
+}  // namespace zq

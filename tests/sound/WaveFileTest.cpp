@@ -1,0 +1,84 @@
+#include "sound/WaveFile.h"
+
+#include <gtest/gtest.h>
+
+#include "../support/TempFolder.h"
+#include "WaveBytes.h"
+
+namespace zq {
+namespace {
+
+using testing::Chunk;
+using testing::FormatChunk;
+using testing::Riff;
+
+class WaveFileTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& bytes) {
+        folder_.Write("cue.wav", bytes);
+        return folder_.File("cue.wav");
+    }
+
+    test::TempFolder folder_;
+};
+
+TEST_F(WaveFileTest, ReadsTheFormatAndFindsTheSamples) {
+    const std::string path = Write(testing::Pcm16Wave(100, 22050));
+    const auto format = ReadWaveFormat(path);
+    ASSERT_TRUE(format.has_value());
+    EXPECT_EQ(format->formatTag, 1);
+    EXPECT_EQ(format->channels, 1);
+    EXPECT_EQ(format->sampleRate, 22050);
+    EXPECT_EQ(format->bitsPerSample, 16);
+    EXPECT_EQ(format->blockAlign, 2);
+    EXPECT_EQ(format->dataOffset, 44u);
+    EXPECT_EQ(format->dataSize, 200u);
+    EXPECT_TRUE(IsPlayableWave(path));
+}
+
+TEST_F(WaveFileTest, SkipsOtherChunksWithTheirPaddingByte) {
+    std::string bytes = Riff(Chunk("LIST", "INFOx") + FormatChunk(1, 2, 8000, 8) + Chunk("fact", "abcd") +
+                             Chunk("data", std::string(7, '\x80')));
+    bytes.pop_back();  // writers often leave out the last chunk's padding byte
+    const std::string path = Write(bytes);
+    const auto format = ReadWaveFormat(path);
+    ASSERT_TRUE(format.has_value());
+    EXPECT_EQ(format->channels, 2);
+    EXPECT_EQ(format->dataOffset, 12u + 14 + 24 + 12 + 8);
+    EXPECT_EQ(format->dataSize, 7u);
+    EXPECT_TRUE(IsPlayableWave(path));
+}
+
+TEST_F(WaveFileTest, AFileCutShortIsNoWaveFile) {
+    const std::string whole = testing::Pcm16Wave(100);
+    EXPECT_FALSE(ReadWaveFormat(Write(whole.substr(0, whole.size() - 1))).has_value());
+    EXPECT_FALSE(ReadWaveFormat(Write(whole.substr(0, 44))).has_value());  // headers only
+    EXPECT_FALSE(ReadWaveFormat(Write(whole.substr(0, 30))).has_value());  // inside the format
+    EXPECT_FALSE(ReadWaveFormat(Write(whole.substr(0, 8))).has_value());
+    EXPECT_FALSE(ReadWaveFormat(Write("")).has_value());
+}
+
+TEST_F(WaveFileTest, WhatIsNoWaveFileIsNotPlayable) {
+    EXPECT_FALSE(IsPlayableWave(folder_.File("missing.wav")));
+    EXPECT_FALSE(IsPlayableWave(folder_.Dir()));
+    EXPECT_FALSE(IsPlayableWave(Write("Hello, this is a text file and no sound at all.\n")));
+    EXPECT_FALSE(IsPlayableWave(Write("RIFF" + testing::Little32(16) + "AVI " + Chunk("LIST", "abcd"))));
+    // Samples before their format cannot be decoded as they come.
+    EXPECT_FALSE(IsPlayableWave(Write(Riff(Chunk("data", "abcd") + FormatChunk(1, 1, 8000, 16)))));
+    EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(1, 1, 8000, 16)))));  // no samples
+}
+
+TEST_F(WaveFileTest, OnlyEightAndSixteenBitIntegerMonoOrStereoIsPlayable) {
+    const std::string samples = Chunk("data", std::string(48, '\0'));
+    EXPECT_TRUE(IsPlayableWave(Write(Riff(FormatChunk(1, 2, 44100, 16) + samples))));
+    EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(1, 1, 44100, 24) + samples))));
+    EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(3, 1, 44100, 32) + samples))));       // float
+    EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(0xFFFE, 1, 44100, 16) + samples))));  // extensible
+    EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(1, 3, 44100, 16) + samples))));
+    EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(1, 0, 44100, 16) + samples))));
+    EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(1, 1, 0, 16) + samples))));
+    EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(7, 1, 8000, 8) + samples))));  // mu-law
+}
+
+}  // namespace
+}  // namespace zq
