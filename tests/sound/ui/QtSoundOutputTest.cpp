@@ -1,0 +1,54 @@
+#include "sound/ui/QtSoundOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <QThread>
+#include <atomic>
+
+#include "../../support/TempFolder.h"
+#include "../WaveBytes.h"
+#include "SoundTestSupport.h"
+#include "sound/WavePlayer.h"
+
+namespace zq {
+namespace {
+
+class QtSoundOutputTest : public ::testing::Test {
+protected:
+    QtSoundOutputTest()
+        : output_(
+              [this] {
+                  ++bells_;
+                  bellThread_ = QThread::currentThread();
+              },
+              {}) {}
+
+    test::TempFolder folder_;
+    std::atomic<int> bells_ = 0;
+    QThread* bellThread_ = nullptr;
+    QtSoundOutput output_;
+    TWavePlayer player_{output_};
+};
+
+TEST_F(QtSoundOutputTest, AMissingCueRingsTheBellOnTheUserInterfaceThread) {
+    player_.PlayCue(folder_.File("missing.wav"));
+    ASSERT_TRUE(testing::RunEventsUntil([&] { return bells_ == 1; }));
+    EXPECT_EQ(bellThread_, QCoreApplication::instance()->thread());
+}
+
+TEST_F(QtSoundOutputTest, ACueRaisedOnTheGameThreadRingsTheBellOnTheUserInterfaceThreadToo) {
+    std::thread game([&] { player_.PlayCue(folder_.File("missing.wav")); });
+    game.join();
+    ASSERT_TRUE(testing::RunEventsUntil([&] { return bells_ == 1; }));
+    EXPECT_EQ(bellThread_, QCoreApplication::instance()->thread());
+}
+
+TEST_F(QtSoundOutputTest, APlayableCueRingsNoBell) {
+    folder_.Write("ok.wav", testing::Pcm16Wave(2205));
+    player_.PlayCue(folder_.File("ok.wav"));
+    testing::RunEventsFor(300);
+    EXPECT_EQ(bells_, 0);
+}
+
+}  // namespace
+}  // namespace zq
