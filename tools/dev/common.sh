@@ -11,6 +11,7 @@ ZQ_PACKAGES=(
   libzip-dev libxkbcommon-dev libxkbregistry-dev libxkbfile-dev libx11-dev xkb-data
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-xkb-utils xdotool openbox
+  pulseaudio pulseaudio-utils sox
 )
 
 zq_install_missing_packages() {
