@@ -1,0 +1,214 @@
+#include "profile/ProfileDialog.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "base/AsciiText.h"
+#include "base/CodePage.h"
+#include "base/Translation.h"
+#include "profile/PracticeTime.h"
+
+namespace zq {
+namespace {
+
+bool IsSpaceOrControl(char ch) {
+    return static_cast<unsigned char>(ch) <= ' ';
+}
+
+}  // namespace
+
+ProfileDialog::ProfileDialog(ProfileDialogView& view, ProfileStore store)
+    : view_(view), store_(std::move(store)) {}
+
+std::string ProfileDialog::TrimmedName(std::string_view text8) {
+    while (!text8.empty() && IsSpaceOrControl(text8.front())) text8.remove_prefix(1);
+    while (!text8.empty() && IsSpaceOrControl(text8.back())) text8.remove_suffix(1);
+    return std::string(text8);
+}
+
+void ProfileDialog::SetCourseList(const std::vector<std::string>& courseNames8) {
+    view_.ShowCourseList(courseNames8);
+}
+
+void ProfileDialog::StartNewUser(TProfile& profile) {
+    view_.HideSaveAndErase();
+    newUserMode_ = true;
+    StartEdit(profile);
+}
+
+void ProfileDialog::StartEdit(TProfile& profile) {
+    profile_ = &profile;
+    userNames_ = store_.UserNames();
+    ShowUserList();
+    view_.SetUserText(profile.UserName);
+    FillFromProfile(profile);
+    // The game font is seen on the game background as it was when the dialog
+    // opened.
+    view_.SetGameExampleBackground(Colours(ColourBox::GameBackground).SelectedColour());
+    if (agent_ != nullptr) {
+        view_.SetLayoutInfo(agent_->InfoLines());
+        view_.SetLayoutList(agent_->LayoutList());
+        view_.SelectLayout(agent_->IndexOfLayout(profile.KeyboardLayout));
+        view_.SetOriginalLayoutName(agent_->OriginalLayoutName());
+    }
+}
+
+void ProfileDialog::FillFromProfile(const TProfile& profile) {
+    view_.SetSwitch(ProfileSwitch::FullScreen, profile.FullScreen);
+    ShowColour(ColourBox::Background, profile.BgColor);
+    ShowColour(ColourBox::GameBackground, profile.GameBgColor);
+    view_.SetSwitch(ProfileSwitch::FunSpeed, profile.FunSpeed);
+    view_.SetCourseText(profile.Course);
+    view_.SetProgressText(std::to_string(profile.Progress));
+    view_.SetTimeText(PracticeTimeText(profile.TimeTotal));
+    ShowFont(ExampleFont::Line, profile.PracticeFont);
+    ShowFont(ExampleFont::Paragraph, profile.TextFont);
+    ShowFont(ExampleFont::Game, profile.GameFont);
+    view_.SetSwitch(ProfileSwitch::HighLight, profile.HighLight);
+    view_.SetSwitch(ProfileSwitch::Blinking, profile.Blinking);
+    view_.SetSwitch(ProfileSwitch::GameSoundEnabled, profile.GameSoundEnabled);
+    view_.SetSwitch(ProfileSwitch::DrillSoundEnabled, profile.DrillSoundEnabled);
+    view_.SetSwitch(ProfileSwitch::PopupAtEnd, profile.PopupAtEnd);
+    ActivateProfileLayout(profile.KeyboardLayout);
+}
+
+void ProfileDialog::ActivateProfileLayout(const std::string& identifier) {
+    if (agent_ == nullptr || agent_->ActivateLayout(identifier)) return;
+    view_.PlainMessage(ToUtf8(identifier) + Tr(" layout could not be activated."));
+}
+
+void ProfileDialog::ReadIntoProfile(TProfile& profile, bool reset) {
+    profile.FullScreen = view_.Switch(ProfileSwitch::FullScreen);
+    profile.BgColor = Colours(ColourBox::Background).SelectedColour();
+    profile.GameBgColor = Colours(ColourBox::GameBackground).SelectedColour();
+    profile.FunSpeed = view_.Switch(ProfileSwitch::FunSpeed);
+    profile.Course = view_.CourseText();
+    profile.SetPracticeFont(Font(ExampleFont::Line));
+    profile.SetTextFont(Font(ExampleFont::Paragraph));
+    profile.SetGameFont(Font(ExampleFont::Game));
+    profile.HighLight = view_.Switch(ProfileSwitch::HighLight);
+    profile.Blinking = view_.Switch(ProfileSwitch::Blinking);
+    profile.GameSoundEnabled = view_.Switch(ProfileSwitch::GameSoundEnabled);
+    profile.DrillSoundEnabled = view_.Switch(ProfileSwitch::DrillSoundEnabled);
+    profile.PopupAtEnd = view_.Switch(ProfileSwitch::PopupAtEnd);
+    if (agent_ != nullptr) profile.KeyboardLayout = agent_->LayoutIdAt(view_.SelectedLayout());
+    if (reset) {
+        profile.Progress = 0;
+        profile.TimeTotal = 0;
+    }
+}
+
+void ProfileDialog::OkBnClick() {
+    const std::string name = TrimmedName(view_.UserText());
+    if (EqualsIgnoringAsciiCase(name, profile_->UserName)) {
+        ReadIntoProfile(*profile_, false);
+        profile_->Save();
+        return;
+    }
+    // A blank name would make a nameless section, and an existing user's
+    // section would lose that user's progress, time and scores.
+    if (name.empty()) {
+        view_.PlainMessage(Tr("Please define a user name."));
+        return;
+    }
+    if (store_.HasUser(name)) {
+        view_.ErrorMessage(
+            Format(Tr("There is already a user named %s. Please choose another name for the new user."),
+                   {ToUtf8(name)}));
+        return;
+    }
+    if (!view_.Confirm(Tr("Are you going to add a new user?"))) return;
+    SaveAsNewUser(name);
+}
+
+void ProfileDialog::SaveAsNewUser(const std::string& name) {
+    try {
+        TProfile newProfile;
+        newProfile.OnSave = profile_->OnSave;
+        ReadIntoProfile(newProfile, true);
+        newProfile.SaveAs(name);
+    } catch (const std::exception& error) {
+        // The reason follows on a line of its own, so that a full disk or a
+        // missing layout can be told apart.
+        view_.PlainMessage(std::string(Tr("Save Profile fail.")) + "\n\n" + error.what());
+        return;
+    }
+    userNames_ = store_.UserNames();
+    ShowUserList();
+    view_.SetUserText(name);
+    view_.InformationMessage(Tr("Please restart the program to load the profile of new user."));
+}
+
+void ProfileDialog::BnApplyClick() {
+    ReadIntoProfile(*profile_, false);
+    if (newUserMode_) {
+        const std::string name = TrimmedName(view_.UserText());
+        if (name.empty()) {
+            view_.PlainMessage(Tr("Please define a user name."));
+            return;
+        }
+        profile_->UserName = name;
+    }
+    view_.CloseDialog(true);
+}
+
+void ProfileDialog::EraseBnClick() {
+    if (!view_.Confirm(Tr("You are going to erase the profile of selected user. Do you want to confirm?")))
+        return;
+    if (userNames_.size() <= 1) {
+        view_.ErrorMessage(Tr("There should be at least one profile. Abort."));
+        return;
+    }
+    const std::string name = view_.UserText();
+    store_.EraseSection(name);
+    const auto erased = std::ranges::find_if(
+        userNames_, [&name](const std::string& listed) { return EqualsIgnoringAsciiCase(listed, name); });
+    if (erased != userNames_.end()) userNames_.erase(erased);
+    ShowUserList();
+    view_.SetUserText(userNames_.front());
+}
+
+void ProfileDialog::CancelBnClick() {
+    view_.CloseDialog(false);
+}
+
+void ProfileDialog::BnApplyKbClick() {
+    if (agent_ == nullptr) return;
+    if (agent_->ActivateLayoutAt(view_.SelectedLayout())) {
+        view_.PlainMessage(Tr("Selected layout is activated."));
+    } else {
+        view_.PlainMessage(Tr("Selected layout could not be activated."));
+    }
+}
+
+void ProfileDialog::ChooseExampleFont(ExampleFont example) {
+    if (const auto chosen = view_.ChooseFont(Font(example))) ShowFont(example, *chosen);
+}
+
+void ProfileDialog::ColourPicked(ColourBox box, int index) {
+    ColourList& colours = ColoursOf(box);
+    if (!colours.OpensChooser(index)) {
+        colours.SelectIndex(index);
+        view_.ShowColours(box, colours);
+        return;
+    }
+    if (const auto chosen = view_.ChooseColour(colours.SelectedColour())) colours.Select(*chosen);
+    // Cancelled, the box goes back to the colour it had.
+    view_.ShowColours(box, colours);
+}
+
+void ProfileDialog::ShowUserList() {
+    view_.SetUserList(userNames_);
+}
+
+void ProfileDialog::ShowFont(ExampleFont example, const TFontRecord& font) {
+    fonts_[static_cast<size_t>(example)] = font;
+    view_.ShowExampleFont(example, font);
+}
+
+void ProfileDialog::ShowColour(ColourBox box, TColor colour) {
+    ColoursOf(box).Select(colour);
+    view_.ShowColours(box, Colours(box));
+}
+
+}  // namespace zq

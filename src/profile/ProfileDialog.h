@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "keyboard/KeyboardLayoutAgent.h"
+#include "profile/ColourList.h"
+#include "profile/ProfileDialogView.h"
+#include "profile/ProfileStore.h"
+#include "profile/TProfile.h"
+
+namespace zq {
+
+// What the profile dialog decides: which controls show which field of a
+// profile, what Save, Apply, Erase and "Activate layout" do, and what the
+// font and colour choosers change. The window (ProfileDialogView) only shows
+// what it is given and reports clicks.
+//
+// Nothing reaches the edited profile before Save or Apply. The colour boxes'
+// lists and the three example fonts are kept here, so that a value a window
+// cannot show (a font of size 0, a colour outside every list) comes back
+// unchanged.
+class ProfileDialog {
+public:
+    // `store` is the profile file: its users fill the user box, and Erase
+    // removes a user from it.
+    ProfileDialog(ProfileDialogView& view, ProfileStore store);
+
+    // The keyboard layout agent (not owned); without one the "Keyboard" tab
+    // stays empty and the profile keeps its layout.
+    void SetAgent(TKeyboardLayoutAgent* agent) { agent_ = agent; }
+    void SetCourseList(const std::vector<std::string>& courseNames8);
+
+    // Fills the dialog from the profile (not owned; it must outlive the
+    // dialog's run) before the window is shown modally.
+    void StartEdit(TProfile& profile);
+    // The same for a new user: Save and Erase are hidden, and Apply needs a
+    // user name, which becomes the profile's.
+    void StartNewUser(TProfile& profile);
+
+    // Copies between the controls and a profile. FillFromProfile ends by
+    // activating the profile's keyboard layout. ReadIntoProfile raises "List
+    // index out of bounds (-1)" at its last step, the keyboard layout, when
+    // no layout is selected; the fields before it have their new values then.
+    void FillFromProfile(const TProfile& profile);
+    void ReadIntoProfile(TProfile& profile, bool reset);
+
+    // Buttons below the tabs.
+    void OkBnClick();      // Save
+    void EraseBnClick();   // Erase
+    void BnApplyClick();   // Apply
+    void CancelBnClick();  // Close
+    // "Activate layout" on the "Keyboard" tab.
+    void BnApplyKbClick();
+    // The font buttons "Line", "Paragraph" and "Game".
+    void SetFontBnClick() { ChooseExampleFont(ExampleFont::Line); }
+    void Button1Click() { ChooseExampleFont(ExampleFont::Paragraph); }
+    void Button3Click() { ChooseExampleFont(ExampleFont::Game); }
+    // The user picked (or typed the name of) the entry at `index` of a
+    // colour box; "Custom..." opens the colour chooser.
+    void ColourPicked(ColourBox box, int index);
+
+    bool NewUserMode() const { return newUserMode_; }
+    TProfile* Profile() const { return profile_; }
+    TKeyboardLayoutAgent* Agent() const { return agent_; }
+    const ColourList& Colours(ColourBox box) const { return colours_[static_cast<size_t>(box)]; }
+    const TFontRecord& Font(ExampleFont example) const { return fonts_[static_cast<size_t>(example)]; }
+    const std::vector<std::string>& UserList() const { return userNames_; }
+
+    // The user name of the user box: without the spaces and control
+    // characters around it.
+    static std::string TrimmedName(std::string_view text8);
+
+private:
+    void SaveAsNewUser(const std::string& name);
+    void ShowUserList();
+    void ChooseExampleFont(ExampleFont example);
+    void ShowFont(ExampleFont example, const TFontRecord& font);
+    void ShowColour(ColourBox box, TColor colour);
+    ColourList& ColoursOf(ColourBox box) { return colours_[static_cast<size_t>(box)]; }
+    void ActivateProfileLayout(const std::string& identifier);
+
+    ProfileDialogView& view_;
+    ProfileStore store_;
+    TKeyboardLayoutAgent* agent_ = nullptr;
+    TProfile* profile_ = nullptr;
+    bool newUserMode_ = false;
+    std::vector<std::string> userNames_;
+    std::array<ColourList, 2> colours_{ColourList(ColourList::Chooser::Without),
+                                       ColourList(ColourList::Chooser::With)};
+    std::array<TFontRecord, 3> fonts_;
+};
+
+}  // namespace zq

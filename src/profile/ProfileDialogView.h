@@ -1,0 +1,91 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/Colour.h"
+#include "profile/ColourList.h"
+#include "profile/TFontRecord.h"
+
+namespace zq {
+
+// The three example edits of the "Layout" tab, each showing one font of the
+// profile.
+enum class ExampleFont {
+    Line,       // ExampleEd: the practice font
+    Paragraph,  // Example2Ed: the paragraph drill's font
+    Game,       // Example3Ed: the game font
+};
+
+// The two colour boxes of the "Layout" tab.
+enum class ColourBox {
+    Background,      // EdColor: named colours only
+    GameBackground,  // ColorEd: ends with "Custom..."
+};
+
+// The check boxes of the "Misc" tab.
+enum class ProfileSwitch {
+    FunSpeed,           // ChkFunSpeed
+    HighLight,          // HighlightEd
+    Blinking,           // BlinkingEd
+    FullScreen,         // ChkFullScreen
+    DrillSoundEnabled,  // ChkDrillSoundEnabled
+    GameSoundEnabled,   // ChkGameSoundEnabled
+    PopupAtEnd,         // ChkPopupAtEnd
+};
+
+// What the profile dialog's logic asks of its window. Texts named `text8`
+// are 8-bit text of the system code page, `utf8` texts are for display.
+class ProfileDialogView {
+public:
+    virtual ~ProfileDialogView() = default;
+
+    // Above the tabs.
+    virtual void SetUserText(std::string_view text8) = 0;
+    virtual std::string UserText() const = 0;
+    virtual void SetUserList(const std::vector<std::string>& names8) = 0;
+    virtual void ShowCourseList(const std::vector<std::string>& names8) = 0;
+    virtual void SetCourseText(std::string_view text8) = 0;
+    virtual std::string CourseText() const = 0;
+    virtual void SetProgressText(std::string_view utf8) = 0;
+    virtual void SetTimeText(std::string_view utf8) = 0;
+
+    // "Layout" tab.
+    virtual void ShowExampleFont(ExampleFont example, const TFontRecord& font) = 0;
+    virtual void SetGameExampleBackground(TColor colour) = 0;
+    // The box shows the list's entries and its selection.
+    virtual void ShowColours(ColourBox box, const ColourList& colours) = 0;
+
+    // "Misc" tab.
+    virtual void SetSwitch(ProfileSwitch which, bool on) = 0;
+    virtual bool Switch(ProfileSwitch which) const = 0;
+
+    // "Keyboard" tab.
+    virtual void SetLayoutInfo(const std::vector<std::string>& lines8) = 0;
+    virtual void SetLayoutList(const std::vector<std::string>& lines8) = 0;
+    virtual void SelectLayout(int index) = 0;  // -1: no selection
+    virtual int SelectedLayout() const = 0;    // -1 when none
+    virtual void SetOriginalLayoutName(std::string_view name8) = 0;
+
+    // Buttons below the tabs.
+    virtual void HideSaveAndErase() = 0;
+
+    // The font chooser (FontDialog2) and the colour chooser; nothing when
+    // the user cancels.
+    virtual std::optional<TFontRecord> ChooseFont(const TFontRecord& initial) = 0;
+    virtual std::optional<TColor> ChooseColour(TColor initial) = 0;
+
+    // Message boxes: plain (application title, OK), information, error, and
+    // a confirmation answered Yes (true) or No.
+    virtual void PlainMessage(std::string_view utf8) = 0;
+    virtual void InformationMessage(std::string_view utf8) = 0;
+    virtual void ErrorMessage(std::string_view utf8) = 0;
+    virtual bool Confirm(std::string_view utf8) = 0;
+
+    // Ends the modal run: accepted (OK) or not (Cancel).
+    virtual void CloseDialog(bool accepted) = 0;
+};
+
+}  // namespace zq

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QComboBox>
+#include <vector>
+
+#include "profile/ColourList.h"
+
+namespace zq {
+
+// A drop-down list of colours: a swatch and a name per line, as a ColourList
+// gives them. Theme colours show the desktop palette's colour. When editable,
+// typing completes a colour name and Enter (or leaving the box) picks it.
+class ColourComboBox : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit ColourComboBox(QWidget* parent = nullptr);
+
+    // Typing a colour name picks the colour (the box becomes editable).
+    void AllowTyping();
+    // Shows the list's lines and its selection.
+    void ShowColours(const ColourList& colours);
+
+signals:
+    // The user picked the line at `index`, from the list or by its name.
+    void ColourPicked(int index);
+
+private:
+    void PickTypedName();
+    QIcon Swatch(const ColourEntry& entry) const;
+
+    std::vector<ColourEntry> shown_;
+};
+
+}  // namespace zq

@@ -1,0 +1,472 @@
+#include "profile/ui/TProfileFm.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "base/CodePage.h"
+#include "base/Translation.h"
+#include "base/ui/Colours.h"
+#include "profile/ui/ColourComboBox.h"
+#include "profile/ui/FontChooserDialog.h"
+#include "profile/ui/Fonts.h"
+
+namespace zq {
+namespace {
+
+constexpr QSize kClientArea(395, 419);
+constexpr int kWindowFontPixels = 15;
+constexpr const char* kDefaultWindowFont = "Arial";
+// The example edits keep their height whatever font they show: a very large
+// font is cut rather than stretching the dialog.
+constexpr int kExampleHeight = 30;
+
+QString Text(const char* msgid) {
+    return QString::fromUtf8(Tr(msgid));
+}
+
+QString FromUtf8View(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString From8Bit(std::string_view text8) {
+    return QString::fromStdString(ToUtf8(text8));
+}
+
+QStringList From8Bit(const std::vector<std::string>& lines8) {
+    QStringList lines;
+    for (const std::string& line : lines8) lines << From8Bit(line);
+    return lines;
+}
+
+std::string To8Bit(const QString& text) {
+    return FromUtf8(text.toStdString());
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QComboBox* MakeEditableList(QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(8);
+    return box;
+}
+
+QLineEdit* MakeExample(QWidget* parent) {
+    auto* edit = new QLineEdit(QStringLiteral("ExAmPLe"), parent);
+    edit->setFixedHeight(kExampleHeight);
+    edit->setMinimumWidth(60);  // not the width the font would ask for
+    return edit;
+}
+
+}  // namespace
+
+TProfileFm::TProfileFm(const ProfileStore& store, QWidget* parent) : QDialog(parent), logic_(*this, store) {
+    FormCreate();
+}
+
+void TProfileFm::FormCreate() {
+    setWindowTitle(Text("Profile"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QFont windowFont(QString::fromLatin1(kDefaultWindowFont));
+    windowFont.setPixelSize(kWindowFontPixels);
+    setFont(windowFont);
+    FontDialog2 = &FontChooserDialog::Choose;
+    colourChooser_ = [](QWidget* parent, TColor initial) -> std::optional<TColor> {
+        const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent);
+        if (!chosen.isValid()) return std::nullopt;
+        return FromQColor(chosen);
+    };
+
+    Label1 = new QLabel(Text("User:"), this);
+    UserEd = MakeEditableList(this);
+    UserEd->setObjectName(QStringLiteral("UserEd"));
+    QPalette userPalette = UserEd->palette();
+    userPalette.setColor(QPalette::Base, QColor(Qt::yellow));
+    userPalette.setColor(QPalette::Text, QColor(Qt::black));
+    UserEd->setPalette(userPalette);
+    Label1->setBuddy(UserEd);
+
+    Label2 = new QLabel(Text("Course:"), this);
+    CourseEd = MakeEditableList(this);
+    CourseEd->setObjectName(QStringLiteral("CourseEd"));
+    Label2->setBuddy(CourseEd);
+
+    Label8 = new QLabel(Text("Progress:"), this);
+    ProgressLb = new QLabel(this);
+    Label9 = new QLabel(Text("Practice time:"), this);
+    TimeLb = new QLabel(this);
+    for (QLabel* figure : {ProgressLb, TimeLb}) SetTextColour(figure, ToQColor(clBlue));
+
+    auto* header = new QGridLayout;
+    header->addWidget(Label1, 0, 0);
+    header->addWidget(UserEd, 0, 1, 1, 3);
+    header->addWidget(Label2, 1, 0);
+    header->addWidget(CourseEd, 1, 1, 1, 3);
+    header->addWidget(Label8, 2, 0);
+    header->addWidget(ProgressLb, 2, 1);
+    header->addWidget(Label9, 2, 2);
+    header->addWidget(TimeLb, 2, 3);
+    header->setVerticalSpacing(4);
+    header->setColumnStretch(1, 1);
+    header->setColumnStretch(3, 2);
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->addTab(CreateLayoutTab(), Text("Layout"));
+    PageControl1->addTab(CreateMiscTab(), Text("Misc"));
+    PageControl1->addTab(CreateKeyboardTab(), Text("Keyboard"));
+    PageControl1->setCurrentWidget(TabSheet4);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 8, 8, 8);
+    outer->addLayout(header);
+    outer->addWidget(PageControl1, 1);
+    outer->addLayout(CreateButtonRow());
+
+    resize(kClientArea);
+}
+
+QWidget* TProfileFm::CreateLayoutTab() {
+    TabSheet4 = new QWidget;
+    SetFontBn = new QPushButton(Text("Line"), TabSheet4);
+    ExampleEd = MakeExample(TabSheet4);
+    Button1 = new QPushButton(Text("Paragraph"), TabSheet4);
+    Example2Ed = MakeExample(TabSheet4);
+    Button3 = new QPushButton(Text("Game"), TabSheet4);
+    Example3Ed = MakeExample(TabSheet4);
+    Label3 = new QLabel(Text("Background color:"), TabSheet4);
+    EdColor = new ColourComboBox(TabSheet4);
+    EdColor->setObjectName(QStringLiteral("EdColor"));
+    Label3->setBuddy(EdColor);
+    Label4 = new QLabel(Text("Game BG color:"), TabSheet4);
+    ColorEd = new ColourComboBox(TabSheet4);
+    ColorEd->setObjectName(QStringLiteral("ColorEd"));
+    ColorEd->AllowTyping();
+    Label4->setBuddy(ColorEd);
+
+    // Enter in an example edit must not open a font chooser.
+    for (QPushButton* button : {SetFontBn, Button1, Button3}) button->setAutoDefault(false);
+    connect(SetFontBn, &QPushButton::clicked, this, [this] { logic_.SetFontBnClick(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { logic_.Button1Click(); });
+    connect(Button3, &QPushButton::clicked, this, [this] { logic_.Button3Click(); });
+    connect(EdColor, &ColourComboBox::ColourPicked, this,
+            [this](int index) { logic_.ColourPicked(ColourBox::Background, index); });
+    connect(ColorEd, &ColourComboBox::ColourPicked, this,
+            [this](int index) { logic_.ColourPicked(ColourBox::GameBackground, index); });
+
+    auto* grid = new QGridLayout(TabSheet4);
+    grid->addWidget(SetFontBn, 0, 0);
+    grid->addWidget(ExampleEd, 0, 1);
+    grid->addWidget(Button1, 1, 0);
+    grid->addWidget(Example2Ed, 1, 1);
+    grid->addWidget(Button3, 2, 0);
+    grid->addWidget(Example3Ed, 2, 1);
+    grid->addWidget(Label3, 3, 0);
+    grid->addWidget(EdColor, 3, 1);
+    grid->addWidget(Label4, 4, 0);
+    grid->addWidget(ColorEd, 4, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(5, 1);
+    return TabSheet4;
+}
+
+QWidget* TProfileFm::CreateMiscTab() {
+    TabSheet5 = new QWidget;
+    auto* column = new QVBoxLayout(TabSheet5);
+    column->setSpacing(2);  // seven switches in the dialog's height
+    const auto addSwitch = [&](const char* caption) {
+        auto* box = new QCheckBox(Text(caption), TabSheet5);
+        column->addWidget(box);
+        return box;
+    };
+    ChkFunSpeed = addSwitch("Different speeds enabled");
+    ChkFunSpeed->setToolTip(Text("Enable the word fall at different speeds in the game"));
+    HighlightEd = addSwitch("Highlight the letter to be typed");
+    BlinkingEd = addSwitch("Blink the on-screen key and finger");
+    ChkFullScreen = addSwitch("Full screen");
+    ChkDrillSoundEnabled = addSwitch("Enable drill sound");
+    ChkGameSoundEnabled = addSwitch("Enable Game Sound");
+    ChkPopupAtEnd = addSwitch("Popup statistic at the end of a drill");
+    column->addStretch(1);
+    return TabSheet5;
+}
+
+QWidget* TProfileFm::CreateKeyboardTab() {
+    TntTabSheet1 = new QWidget;
+    Label5 = new QLabel(Text("Available keyboard layouts"), TntTabSheet1);
+    KeyboardsCombo = new QComboBox(TntTabSheet1);
+    KeyboardsCombo->setObjectName(QStringLiteral("KeyboardsCombo"));
+    KeyboardsCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    KeyboardsCombo->setMinimumContentsLength(12);
+    Label5->setBuddy(KeyboardsCombo);
+    InfoMemo = new QPlainTextEdit(TntTabSheet1);
+    InfoMemo->setReadOnly(true);
+    InfoMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    InfoMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    InfoMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    InfoMemo->setMinimumHeight(40);
+    Label6 = new QLabel(Text("Keyboard layout before starting:"), TntTabSheet1);
+    OriginalKeyboardNameLb = new QLabel(TntTabSheet1);
+    // A long layout name is cut rather than widening the dialog.
+    OriginalKeyboardNameLb->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    SetTextColour(OriginalKeyboardNameLb, ToQColor(clNavy));
+    BnApplyKb = new QPushButton(Text("Activate layout"), TntTabSheet1);
+    BnApplyKb->setAutoDefault(false);
+    connect(BnApplyKb, &QPushButton::clicked, this, [this] { logic_.BnApplyKbClick(); });
+
+    auto* column = new QVBoxLayout(TntTabSheet1);
+    column->setSpacing(4);
+    column->addWidget(Label5);
+    column->addWidget(KeyboardsCombo);
+    column->addWidget(InfoMemo, 1);
+    column->addWidget(Label6);
+    auto* lastRow = new QHBoxLayout;
+    lastRow->addWidget(OriginalKeyboardNameLb, 1);
+    lastRow->addWidget(BnApplyKb);
+    column->addLayout(lastRow);
+    return TntTabSheet1;
+}
+
+QLayout* TProfileFm::CreateButtonRow() {
+    OkBn = new QPushButton(Text("&Save"), this);
+    OkBn->setToolTip(
+        Text("Save user profile, or add user profile if the user name is different from current user."));
+    EraseBn = new QPushButton(Text("&Erase"), this);
+    EraseBn->setToolTip(Text("Erase user profile marked by user name."));
+    BnApply = new QPushButton(Text("&Apply"), this);
+    BnApply->setToolTip(
+        Text("Apply user profile, and close. The user profile will be saved when exiting the program."));
+    CancelBn = new QPushButton(Text("&Close"), this);
+
+    connect(OkBn, &QPushButton::clicked, this, [this] { logic_.OkBnClick(); });
+    connect(EraseBn, &QPushButton::clicked, this, [this] { logic_.EraseBnClick(); });
+    connect(BnApply, &QPushButton::clicked, this, [this] { logic_.BnApplyClick(); });
+    connect(CancelBn, &QPushButton::clicked, this, [this] { logic_.CancelBnClick(); });
+
+    auto* row = new QHBoxLayout;
+    for (QPushButton* button : {OkBn, EraseBn, BnApply, CancelBn}) {
+        // Enter confirms a typed name or colour; it never saves or closes.
+        button->setAutoDefault(false);
+        row->addWidget(button);
+    }
+    return row;
+}
+
+void TProfileFm::SetWindowFont(const std::string& fontName8, std::int32_t /*charset*/) {
+    QFont windowFont = font();
+    windowFont.setFamily(From8Bit(fontName8));
+    setFont(windowFont);
+}
+
+int TProfileFm::ExecuteEdit(TProfile& profile) {
+    logic_.StartEdit(profile);
+    return ExecuteDialog();
+}
+
+int TProfileFm::ExecuteNewUser(TProfile& profile) {
+    logic_.StartNewUser(profile);
+    return ExecuteDialog();
+}
+
+int TProfileFm::ExecuteDialog() {
+    FitClientArea();
+    return exec();
+}
+
+void TProfileFm::FitClientArea() {
+    // The dialog keeps its size; a font or a language with longer texts may
+    // only make it larger, never cut a control.
+    layout()->activate();
+    setFixedSize(kClientArea.expandedTo(layout()->minimumSize()));
+}
+
+// --- above the tabs ----------------------------------------------------------
+
+void TProfileFm::SetUserText(std::string_view text8) {
+    UserEd->setEditText(From8Bit(text8));
+}
+
+std::string TProfileFm::UserText() const {
+    return To8Bit(UserEd->currentText());
+}
+
+void TProfileFm::SetUserList(const std::vector<std::string>& names8) {
+    const QString typed = UserEd->currentText();
+    UserEd->clear();
+    UserEd->addItems(From8Bit(names8));
+    UserEd->setEditText(typed);
+}
+
+void TProfileFm::ShowCourseList(const std::vector<std::string>& names8) {
+    const QString typed = CourseEd->currentText();
+    CourseEd->clear();
+    CourseEd->addItems(From8Bit(names8));
+    CourseEd->setEditText(typed);
+}
+
+void TProfileFm::SetCourseText(std::string_view text8) {
+    CourseEd->setEditText(From8Bit(text8));
+}
+
+std::string TProfileFm::CourseText() const {
+    return To8Bit(CourseEd->currentText());
+}
+
+void TProfileFm::SetProgressText(std::string_view utf8) {
+    ProgressLb->setText(FromUtf8View(utf8));
+}
+
+void TProfileFm::SetTimeText(std::string_view utf8) {
+    TimeLb->setText(FromUtf8View(utf8));
+}
+
+// --- "Layout" tab --------------------------------------------------------------
+
+QLineEdit* TProfileFm::Example(ExampleFont example) const {
+    switch (example) {
+        case ExampleFont::Line:
+            return ExampleEd;
+        case ExampleFont::Paragraph:
+            return Example2Ed;
+        case ExampleFont::Game:
+            return Example3Ed;
+    }
+    return ExampleEd;
+}
+
+void TProfileFm::ShowExampleFont(ExampleFont example, const TFontRecord& font) {
+    QLineEdit* edit = Example(example);
+    edit->setFont(ToQFont(font));
+    // Text cannot be drawn in "no colour": such a font shows in the usual one.
+    const QColor usual = palette().color(QPalette::Text);
+    SetTextColour(edit, font.Color == clNone ? usual : ToQColor(font.Color, palette(), usual));
+}
+
+void TProfileFm::SetGameExampleBackground(TColor colour) {
+    QPalette examplePalette = Example3Ed->palette();
+    examplePalette.setColor(QPalette::Base, ToQColor(colour, palette(), palette().color(QPalette::Base)));
+    Example3Ed->setPalette(examplePalette);
+}
+
+ColourComboBox* TProfileFm::ColourBoxOf(ColourBox box) const {
+    return box == ColourBox::Background ? EdColor : ColorEd;
+}
+
+void TProfileFm::ShowColours(ColourBox box, const ColourList& colours) {
+    ColourBoxOf(box)->ShowColours(colours);
+}
+
+// --- "Misc" tab ------------------------------------------------------------------
+
+QCheckBox* TProfileFm::CheckBoxOf(ProfileSwitch which) const {
+    switch (which) {
+        case ProfileSwitch::FunSpeed:
+            return ChkFunSpeed;
+        case ProfileSwitch::HighLight:
+            return HighlightEd;
+        case ProfileSwitch::Blinking:
+            return BlinkingEd;
+        case ProfileSwitch::FullScreen:
+            return ChkFullScreen;
+        case ProfileSwitch::DrillSoundEnabled:
+            return ChkDrillSoundEnabled;
+        case ProfileSwitch::GameSoundEnabled:
+            return ChkGameSoundEnabled;
+        case ProfileSwitch::PopupAtEnd:
+            return ChkPopupAtEnd;
+    }
+    return ChkFunSpeed;
+}
+
+void TProfileFm::SetSwitch(ProfileSwitch which, bool on) {
+    CheckBoxOf(which)->setChecked(on);
+}
+
+bool TProfileFm::Switch(ProfileSwitch which) const {
+    return CheckBoxOf(which)->isChecked();
+}
+
+// --- "Keyboard" tab ----------------------------------------------------------------
+
+void TProfileFm::SetLayoutInfo(const std::vector<std::string>& lines8) {
+    InfoMemo->setPlainText(From8Bit(lines8).join(QLatin1Char('\n')));
+}
+
+void TProfileFm::SetLayoutList(const std::vector<std::string>& lines8) {
+    KeyboardsCombo->clear();
+    KeyboardsCombo->addItems(From8Bit(lines8));
+    // The list opens as wide as its longest name; the box stays narrow.
+    KeyboardsCombo->view()->setMinimumWidth(KeyboardsCombo->view()->sizeHintForColumn(0) + 24);
+}
+
+void TProfileFm::SelectLayout(int index) {
+    KeyboardsCombo->setCurrentIndex(index);
+}
+
+int TProfileFm::SelectedLayout() const {
+    return KeyboardsCombo->currentIndex();
+}
+
+void TProfileFm::SetOriginalLayoutName(std::string_view name8) {
+    OriginalKeyboardNameLb->setText(From8Bit(name8));
+    OriginalKeyboardNameLb->setToolTip(OriginalKeyboardNameLb->text());
+}
+
+// --- buttons, choosers and messages ---------------------------------------------------
+
+void TProfileFm::HideSaveAndErase() {
+    OkBn->hide();
+    EraseBn->hide();
+}
+
+std::optional<TFontRecord> TProfileFm::ChooseFont(const TFontRecord& initial) {
+    return FontDialog2(this, initial);
+}
+
+std::optional<TColor> TProfileFm::ChooseColour(TColor initial) {
+    return colourChooser_(this, initial);
+}
+
+void TProfileFm::PlainMessage(std::string_view utf8) {
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TProfileFm::InformationMessage(std::string_view utf8) {
+    QMessageBox::information(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8));
+}
+
+void TProfileFm::ErrorMessage(std::string_view utf8) {
+    QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8));
+}
+
+bool TProfileFm::Confirm(std::string_view utf8) {
+    return QMessageBox::question(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TProfileFm::CloseDialog(bool accepted) {
+    done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}
+
+}  // namespace zq

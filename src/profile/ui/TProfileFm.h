@@ -1,0 +1,158 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "keyboard/KeyboardLayoutAgent.h"
+#include "profile/ProfileDialog.h"
+#include "profile/ProfileDialogView.h"
+#include "profile/ProfileStore.h"
+#include "profile/TProfile.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace zq {
+
+class ColourComboBox;
+
+// The profile dialog: shows and edits one profile, stores it or a copy under
+// a new user name, erases users from the profile file, and activates
+// keyboard layouts. What it does lives in ProfileDialog; this window shows
+// and reports.
+//
+// The opener creates it, calls SetCourseList and SetAgent (and SetWindowFont
+// when the global settings' font applies), runs ExecuteEdit or
+// ExecuteNewUser, and frees it.
+class TProfileFm : public QDialog, public ProfileDialogView {
+    Q_OBJECT
+
+public:
+    // The font and colour choosers the dialog opens (tests give stubs).
+    using FontChooser =
+        std::function<std::optional<TFontRecord>(QWidget* parent, const TFontRecord& initial)>;
+    using ColourChooser = std::function<std::optional<TColor>(QWidget* parent, TColor initial)>;
+
+    explicit TProfileFm(const ProfileStore& store, QWidget* parent = nullptr);
+
+    void SetAgent(TKeyboardLayoutAgent* agent) { logic_.SetAgent(agent); }
+    // 8-bit names of the course folders.
+    void SetCourseList(const std::vector<std::string>& courseNames8) { logic_.SetCourseList(courseNames8); }
+    // The font of the dialog's own texts (its size stays). The character
+    // set is a Windows notion: the desktop's fonts cover every script, so
+    // it only rides along.
+    void SetWindowFont(const std::string& fontName8, std::int32_t charset);
+
+    // Shows the dialog modally on the profile (not owned): QDialog::Accepted
+    // after Apply, QDialog::Rejected after Close.
+    int ExecuteEdit(TProfile& profile);
+    // The same for a new user's profile: Save and Erase hidden, and Apply
+    // needs a user name, which becomes the profile's UserName.
+    int ExecuteNewUser(TProfile& profile);
+
+    ProfileDialog& Logic() { return logic_; }
+    void SetFontChooser(FontChooser chooser) { FontDialog2 = std::move(chooser); }
+    void SetColourChooser(ColourChooser chooser) { colourChooser_ = std::move(chooser); }
+
+    // ProfileDialogView.
+    void SetUserText(std::string_view text8) override;
+    std::string UserText() const override;
+    void SetUserList(const std::vector<std::string>& names8) override;
+    void ShowCourseList(const std::vector<std::string>& names8) override;
+    void SetCourseText(std::string_view text8) override;
+    std::string CourseText() const override;
+    void SetProgressText(std::string_view utf8) override;
+    void SetTimeText(std::string_view utf8) override;
+    void ShowExampleFont(ExampleFont example, const TFontRecord& font) override;
+    void SetGameExampleBackground(TColor colour) override;
+    void ShowColours(ColourBox box, const ColourList& colours) override;
+    void SetSwitch(ProfileSwitch which, bool on) override;
+    bool Switch(ProfileSwitch which) const override;
+    void SetLayoutInfo(const std::vector<std::string>& lines8) override;
+    void SetLayoutList(const std::vector<std::string>& lines8) override;
+    void SelectLayout(int index) override;
+    int SelectedLayout() const override;
+    void SetOriginalLayoutName(std::string_view name8) override;
+    void HideSaveAndErase() override;
+    std::optional<TFontRecord> ChooseFont(const TFontRecord& initial) override;
+    std::optional<TColor> ChooseColour(TColor initial) override;
+    void PlainMessage(std::string_view utf8) override;
+    void InformationMessage(std::string_view utf8) override;
+    void ErrorMessage(std::string_view utf8) override;
+    bool Confirm(std::string_view utf8) override;
+    void CloseDialog(bool accepted) override;
+
+    // The controls, by the names the program knows them.
+    QLabel* Label1 = nullptr;
+    QComboBox* UserEd = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* CourseEd = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* ProgressLb = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* TimeLb = nullptr;
+    QTabWidget* PageControl1 = nullptr;
+    // "Layout" tab.
+    QWidget* TabSheet4 = nullptr;
+    QPushButton* SetFontBn = nullptr;
+    QLineEdit* ExampleEd = nullptr;
+    QPushButton* Button1 = nullptr;
+    QLineEdit* Example2Ed = nullptr;
+    QPushButton* Button3 = nullptr;
+    QLineEdit* Example3Ed = nullptr;
+    QLabel* Label3 = nullptr;
+    ColourComboBox* EdColor = nullptr;
+    QLabel* Label4 = nullptr;
+    ColourComboBox* ColorEd = nullptr;
+    // "Misc" tab.
+    QWidget* TabSheet5 = nullptr;
+    QCheckBox* ChkFunSpeed = nullptr;
+    QCheckBox* HighlightEd = nullptr;
+    QCheckBox* BlinkingEd = nullptr;
+    QCheckBox* ChkFullScreen = nullptr;
+    QCheckBox* ChkDrillSoundEnabled = nullptr;
+    QCheckBox* ChkGameSoundEnabled = nullptr;
+    QCheckBox* ChkPopupAtEnd = nullptr;
+    // "Keyboard" tab.
+    QWidget* TntTabSheet1 = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* KeyboardsCombo = nullptr;
+    QPlainTextEdit* InfoMemo = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* OriginalKeyboardNameLb = nullptr;
+    QPushButton* BnApplyKb = nullptr;
+    // Below the tabs.
+    QPushButton* OkBn = nullptr;
+    QPushButton* EraseBn = nullptr;
+    QPushButton* BnApply = nullptr;
+    QPushButton* CancelBn = nullptr;
+    // The font chooser of the three font buttons.
+    FontChooser FontDialog2;
+
+private:
+    void FormCreate();
+    QWidget* CreateLayoutTab();
+    QWidget* CreateMiscTab();
+    QWidget* CreateKeyboardTab();
+    QLayout* CreateButtonRow();
+    int ExecuteDialog();
+    void FitClientArea();
+    QLineEdit* Example(ExampleFont example) const;
+    ColourComboBox* ColourBoxOf(ColourBox box) const;
+    QCheckBox* CheckBoxOf(ProfileSwitch which) const;
+
+    ProfileDialog logic_;
+    ColourChooser colourChooser_;
+};
+
+}  // namespace zq

@@ -1,0 +1,447 @@
+#include "profile/ProfileDialog.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "../support/TempFolder.h"
+#include "ProfileDialogFakes.h"
+#include "base/IniFile.h"
+#include "base/LibraryError.h"
+
+namespace zq {
+namespace {
+
+using test::FakeAgent;
+using test::FakeProfileDialogView;
+using test::TempFolder;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using Message = FakeProfileDialogView::Message;
+
+constexpr std::int32_t kHour = 3600000;
+
+class ProfileDialogTest : public ::testing::Test {
+protected:
+    ProfileDialogTest() {
+        store.Attach(anna);
+        anna.UserName = "Anna";
+        anna.Course = "English";
+        anna.Progress = 12;
+        anna.TimeTotal = 25 * kHour;
+        anna.GScore1 = 500;
+        anna.KeyboardLayout = "0000040C";
+        anna.HighLight = true;
+        anna.BgColor = clNavy;
+        anna.GameBgColor = clBlack;
+        anna.PracticeFont = {"DejaVu Sans Mono", 16, clBlack, true, false, false, false};
+        anna.Save();
+        TProfile bob;
+        store.StoreSection(bob, "Bob");
+        dialog.SetAgent(layouts.agent.get());
+        dialog.SetCourseList({"English", "Deutsch"});
+    }
+
+    std::string AnnaSection() const { return SectionText("Anna"); }
+    std::string SectionText(const std::string& user) const {
+        std::string text;
+        for (const std::string& line : IniFile(store.Path()).ReadSection(user)) text += line + "\n";
+        return text;
+    }
+
+    TempFolder folder;
+    ProfileStore store{folder.File("zqc.ini")};
+    TProfile anna;
+    FakeAgent layouts;
+    FakeProfileDialogView view;
+    ProfileDialog dialog{view, store};
+};
+
+TEST_F(ProfileDialogTest, OpeningShowsEveryFieldAndActivatesTheProfilesLayout) {
+    dialog.StartEdit(anna);
+    EXPECT_EQ(view.userText, "Anna");
+    EXPECT_EQ(view.userList, (std::vector<std::string>{"Anna", "Bob"}));
+    EXPECT_EQ(view.courseList, (std::vector<std::string>{"English", "Deutsch"}));
+    EXPECT_EQ(view.courseText, "English");
+    EXPECT_EQ(view.progressText, "12");
+    EXPECT_EQ(view.timeText, "25 h 0 m 0 s");
+    EXPECT_TRUE(view.switches.at(ProfileSwitch::HighLight));
+    EXPECT_FALSE(view.switches.at(ProfileSwitch::FullScreen));
+    EXPECT_EQ(view.switches.size(), 7u);
+    EXPECT_EQ(view.exampleFonts.at(ExampleFont::Line), anna.PracticeFont);
+    EXPECT_EQ(view.exampleFonts.at(ExampleFont::Game), anna.GameFont);
+    EXPECT_EQ(dialog.Colours(ColourBox::Background).SelectedColour(), clNavy);
+    EXPECT_EQ(view.colourSelection.at(ColourBox::Background),
+              view.ColourIndex(ColourBox::Background, "Navy"));
+    EXPECT_EQ(view.gameExampleBackground, clBlack);
+    EXPECT_EQ(view.layoutList,
+              (std::vector<std::string>{"US - 00000409", "French - 0000040C", "German - 00000407"}));
+    EXPECT_EQ(view.selectedLayout, 1);
+    EXPECT_EQ(view.originalLayoutName, "US");
+    EXPECT_EQ(view.layoutInfo.front(), "Loaded input locale identifiers:");
+    EXPECT_THAT(layouts.system->activated, ElementsAre(0x40Cu));
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_FALSE(view.saveAndEraseHidden);
+    EXPECT_FALSE(dialog.NewUserMode());
+}
+
+TEST_F(ProfileDialogTest, ApplyReadsTheControlsIntoTheProfileInOrderAndKeepsResultsAndName) {
+    dialog.StartEdit(anna);
+    view.userText = "Someone";
+    view.courseText = "Deutsch";
+    view.switches[ProfileSwitch::FullScreen] = true;
+    view.switches[ProfileSwitch::PopupAtEnd] = true;
+    view.switches[ProfileSwitch::HighLight] = false;
+    view.selectedLayout = 2;
+    dialog.BnApplyClick();
+    EXPECT_EQ(view.closedAccepted, true);
+    EXPECT_EQ(anna.Course, "Deutsch");
+    EXPECT_TRUE(anna.FullScreen);
+    EXPECT_TRUE(anna.PopupAtEnd);
+    EXPECT_FALSE(anna.HighLight);
+    EXPECT_EQ(anna.KeyboardLayout, "00000407");
+    EXPECT_EQ(anna.UserName, "Anna");
+    EXPECT_EQ(anna.Progress, 12);
+    EXPECT_EQ(anna.TimeTotal, 25 * kHour);
+    EXPECT_EQ(anna.GScore1, 500);
+    EXPECT_THAT(AnnaSection(), HasSubstr("Course=English\n")) << "Apply stores nothing";
+}
+
+TEST_F(ProfileDialogTest, CloseReadsNothingBack) {
+    dialog.StartEdit(anna);
+    view.courseText = "Deutsch";
+    view.switches[ProfileSwitch::FullScreen] = true;
+    dialog.CancelBnClick();
+    EXPECT_EQ(view.closedAccepted, false);
+    EXPECT_EQ(anna.Course, "English");
+    EXPECT_FALSE(anna.FullScreen);
+}
+
+TEST_F(ProfileDialogTest, SaveWithTheNameInOtherLetterCaseStoresTheCurrentProfile) {
+    dialog.StartEdit(anna);
+    view.userText = "aNNA";
+    view.courseText = "Deutsch";
+    dialog.OkBnClick();
+    EXPECT_TRUE(view.messages.empty()) << "no question about a new user";
+    EXPECT_FALSE(view.closedAccepted.has_value()) << "the dialog stays open";
+    EXPECT_EQ(anna.UserName, "Anna");
+    EXPECT_EQ(anna.Course, "Deutsch");
+    EXPECT_THAT(AnnaSection(), HasSubstr("Course=Deutsch\n"));
+    EXPECT_EQ(store.UserNames(), (std::vector<std::string>{"Anna", "Bob"}));
+}
+
+TEST_F(ProfileDialogTest, SaveUnderANewNameAddsAUserWithTheDialogsSettingsAndNoResults) {
+    dialog.StartEdit(anna);
+    const std::string annaBefore = AnnaSection();
+    view.userText = "Carla";
+    view.courseText = "Deutsch";
+    view.switches[ProfileSwitch::FullScreen] = true;
+    dialog.OkBnClick();
+
+    EXPECT_THAT(
+        view.messages,
+        ElementsAre(Message{"confirm", "Are you going to add a new user?"},
+                    Message{"information", "Please restart the program to load the profile of new user."}));
+    EXPECT_FALSE(view.closedAccepted.has_value());
+    EXPECT_EQ(store.UserNames(), (std::vector<std::string>{"Anna", "Bob", "Carla"}));
+    EXPECT_EQ(view.userList, store.UserNames());
+    const IniFile file(store.Path());
+    EXPECT_EQ(file.ReadString("Carla", "Course", ""), "Deutsch");
+    EXPECT_EQ(file.ReadString("Carla", "FullScreen", ""), "1");
+    EXPECT_EQ(file.ReadString("Carla", "KeyboardLayout", ""), "0000040C");
+    EXPECT_EQ(file.ReadString("Carla", "PracticeFontName", ""), "DejaVu Sans Mono");
+    for (const char* key : {"Progress", "TimeTotal", "GScore1", "GScore5", "GameEnabled"})
+        EXPECT_EQ(file.ReadString("Carla", key, "?"), "0") << key;
+    EXPECT_EQ(file.ReadString("Carla", "HelpFile", "?"), "");
+
+    EXPECT_EQ(AnnaSection(), annaBefore);
+    EXPECT_EQ(anna.UserName, "Anna");
+    EXPECT_EQ(anna.Course, "English");
+    EXPECT_FALSE(anna.FullScreen);
+    EXPECT_EQ(anna.Progress, 12);
+}
+
+TEST_F(ProfileDialogTest, AnsweringNoToTheNewUserQuestionStoresNothing) {
+    dialog.StartEdit(anna);
+    const std::string before = folder.Read("zqc.ini");
+    view.userText = "Carla";
+    view.confirmAnswers = {false};
+    dialog.OkBnClick();
+    EXPECT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(folder.Read("zqc.ini"), before);
+}
+
+TEST_F(ProfileDialogTest, SaveNeverOverwritesAnotherUserOrMakesANamelessOne) {
+    dialog.StartEdit(anna);
+    anna.TimeTotal = 0;
+    store.StoreSection(anna, "Bob");  // Bob has results of his own
+    IniFile(store.Path()).WriteInteger("Bob", "TimeTotal", 7 * kHour);
+    const std::string before = folder.Read("zqc.ini");
+
+    view.userText = "BOB";
+    dialog.OkBnClick();
+    view.userText = " \t";
+    dialog.OkBnClick();
+    EXPECT_THAT(view.messages,
+                ElementsAre(Message{"error",
+                                    "There is already a user named BOB. Please choose another name for the "
+                                    "new user."},
+                            Message{"plain", "Please define a user name."}));
+    EXPECT_EQ(folder.Read("zqc.ini"), before);
+}
+
+TEST_F(ProfileDialogTest, ANewUserNameLosesTheBlanksAroundIt) {
+    dialog.StartEdit(anna);
+    view.userText = "  Carla \t";
+    dialog.OkBnClick();
+    EXPECT_TRUE(store.HasUser("Carla"));
+    EXPECT_EQ(view.userText, "Carla");
+}
+
+TEST_F(ProfileDialogTest, AFailedStoreOfTheCurrentProfileGoesToTheCallerAndKeepsTheFile) {
+    dialog.StartEdit(anna);
+    folder.Write("plain", "");
+    const ProfileStore unwritable(folder.File("plain") + "/zqc.ini");
+    unwritable.Attach(anna);
+    const std::string before = folder.Read("zqc.ini");
+    view.courseText = "Deutsch";
+    try {
+        dialog.OkBnClick();
+        FAIL() << "no error raised";
+    } catch (const LibraryError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + unwritable.Path());
+    }
+    EXPECT_FALSE(view.closedAccepted.has_value());
+    EXPECT_EQ(folder.Read("zqc.ini"), before);
+}
+
+TEST_F(ProfileDialogTest, AFailedStoreOfANewUserSaysSoWithTheReasonAndNoRestartMessage) {
+    dialog.StartEdit(anna);
+    folder.Write("plain", "");
+    ProfileStore(folder.File("plain") + "/zqc.ini").Attach(anna);
+    view.userText = "Carla";
+    dialog.OkBnClick();
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[1].kind, "plain");
+    EXPECT_THAT(view.messages[1].text, ::testing::StartsWith("Save Profile fail.\n\nUnable to write to "));
+    EXPECT_FALSE(store.HasUser("Carla"));
+    EXPECT_EQ(view.userText, "Carla") << "the name stays for another try";
+}
+
+TEST_F(ProfileDialogTest, NewUserModeHidesSaveAndEraseAndApplyNeedsAName) {
+    TProfile copy;
+    copy.AssignSettings(anna);
+    dialog.StartNewUser(copy);
+    EXPECT_TRUE(view.saveAndEraseHidden);
+    EXPECT_TRUE(dialog.NewUserMode());
+    EXPECT_THAT(layouts.system->activated, ElementsAre(0x40Cu)) << "the layout is activated here too";
+
+    view.userText = " \t ";
+    view.courseText = "Deutsch";
+    dialog.BnApplyClick();
+    EXPECT_THAT(view.messages, ElementsAre(Message{"plain", "Please define a user name."}));
+    EXPECT_FALSE(view.closedAccepted.has_value());
+    EXPECT_EQ(copy.UserName, "");
+    EXPECT_EQ(copy.Course, "Deutsch") << "the settings were read before the name was checked";
+
+    view.userText = "  Dora\n";
+    dialog.BnApplyClick();
+    EXPECT_EQ(view.closedAccepted, true);
+    EXPECT_EQ(copy.UserName, "Dora");
+    EXPECT_FALSE(store.HasUser("Dora")) << "Apply stores nothing";
+}
+
+TEST_F(ProfileDialogTest, AnUninstalledLayoutIsReportedAndApplyFailsUntilOneIsChosen) {
+    anna.KeyboardLayout = "0000041D";
+    dialog.StartEdit(anna);
+    EXPECT_THAT(view.messages, ElementsAre(Message{"plain", "0000041D layout could not be activated."}));
+    EXPECT_EQ(view.selectedLayout, -1);
+
+    view.courseText = "Deutsch";
+    view.switches[ProfileSwitch::PopupAtEnd] = true;
+    try {
+        dialog.BnApplyClick();
+        FAIL() << "no error raised";
+    } catch (const LibraryError& error) {
+        EXPECT_EQ(std::string(error.what()), "List index out of bounds (-1)");
+    }
+    EXPECT_FALSE(view.closedAccepted.has_value());
+    EXPECT_EQ(anna.Course, "Deutsch") << "fields before the layout are read";
+    EXPECT_TRUE(anna.PopupAtEnd);
+    EXPECT_EQ(anna.KeyboardLayout, "0000041D");
+
+    view.selectedLayout = 0;
+    dialog.BnApplyClick();
+    EXPECT_EQ(view.closedAccepted, true);
+    EXPECT_EQ(anna.KeyboardLayout, "00000409");
+}
+
+TEST_F(ProfileDialogTest, WithoutALayoutSaveUnderANewNameFailsAndSaveStoresNothing) {
+    anna.KeyboardLayout = "";
+    dialog.StartEdit(anna);
+    const std::string before = folder.Read("zqc.ini");
+    view.messages.clear();
+    view.userText = "Carla";
+    dialog.OkBnClick();
+    EXPECT_EQ(view.messages.back(),
+              (Message{"plain", "Save Profile fail.\n\nList index out of bounds (-1)"}));
+    view.userText = "Anna";
+    EXPECT_THROW(dialog.OkBnClick(), LibraryError);
+    EXPECT_EQ(folder.Read("zqc.ini"), before);
+}
+
+TEST_F(ProfileDialogTest, ActivateLayoutReportsTheOutcomeAndLeavesTheProfile) {
+    dialog.StartEdit(anna);
+    view.selectedLayout = 2;
+    dialog.BnApplyKbClick();
+    layouts.system->refused = {0x409};
+    view.selectedLayout = 0;
+    dialog.BnApplyKbClick();
+    EXPECT_THAT(view.messages, ElementsAre(Message{"plain", "Selected layout is activated."},
+                                           Message{"plain", "Selected layout could not be activated."}));
+    EXPECT_THAT(layouts.system->activated, ElementsAre(0x40Cu, 0x407u));
+    EXPECT_EQ(anna.KeyboardLayout, "0000040C");
+}
+
+TEST_F(ProfileDialogTest, EraseRemovesTheNamedUserAndShowsTheFirstRemainingOne) {
+    store.StoreSection(anna, "Carla");
+    dialog.StartEdit(anna);
+    view.userText = "bob";
+    dialog.EraseBnClick();
+    EXPECT_EQ(view.messages.front().kind, "confirm");
+    EXPECT_EQ(store.UserNames(), (std::vector<std::string>{"Anna", "Carla"}));
+    EXPECT_EQ(view.userList, (std::vector<std::string>{"Anna", "Carla"}));
+    EXPECT_EQ(view.userText, "Anna");
+
+    view.confirmAnswers = {false};
+    view.userText = "Carla";
+    dialog.EraseBnClick();
+    EXPECT_TRUE(store.HasUser("Carla"));
+}
+
+TEST_F(ProfileDialogTest, EraseOfTheLastUserIsRefused) {
+    store.EraseSection("Bob");
+    dialog.StartEdit(anna);
+    const std::string before = folder.Read("zqc.ini");
+    dialog.EraseBnClick();
+    EXPECT_THAT(
+        view.messages,
+        ElementsAre(Message{"confirm",
+                            "You are going to erase the profile of selected user. Do you want to confirm?"},
+                    Message{"error", "There should be at least one profile. Abort."}));
+    EXPECT_EQ(folder.Read("zqc.ini"), before);
+    EXPECT_EQ(view.userText, "Anna");
+}
+
+TEST_F(ProfileDialogTest, AnyStoredColourSurvivesTheDialog) {
+    const std::vector<TColor> colours = {0,
+                                         clWhite,
+                                         Rgb(1, 2, 3),
+                                         8421504,
+                                         clBtnFace,
+                                         -2147483633,
+                                         ToColour(SystemColour::MenuBar),
+                                         static_cast<TColor>(0x80000019),  // index 25: no theme colour
+                                         static_cast<TColor>(0x800000FF),
+                                         -1,
+                                         INT_MIN,
+                                         16777216,
+                                         clNone - 1,
+                                         clNone,
+                                         clDefault,
+                                         clDefault + 1,
+                                         INT_MAX};
+    for (const TColor colour : colours) {
+        TProfile profile = anna;
+        profile.BgColor = colour;
+        profile.GameBgColor = colour;
+        FakeProfileDialogView freshView;
+        ProfileDialog fresh(freshView, store);
+        fresh.SetAgent(layouts.agent.get());
+        fresh.StartEdit(profile);
+        profile.BgColor = profile.GameBgColor = 12345;
+        fresh.BnApplyClick();
+        EXPECT_EQ(profile.BgColor, colour);
+        EXPECT_EQ(profile.GameBgColor, colour);
+    }
+}
+
+TEST_F(ProfileDialogTest, AColourOutsideTheListIsShownAsCustom) {
+    anna.GameBgColor = Rgb(1, 2, 3);
+    dialog.StartEdit(anna);
+    const std::vector<ColourEntry>& entries = view.colourEntries.at(ColourBox::GameBackground);
+    const int custom = view.colourSelection.at(ColourBox::GameBackground);
+    EXPECT_EQ(entries[static_cast<size_t>(custom)], (ColourEntry{"Custom", Rgb(1, 2, 3)}));
+    EXPECT_EQ(entries.back().name, "Custom...");
+    EXPECT_EQ(view.gameExampleBackground, Rgb(1, 2, 3));
+}
+
+TEST_F(ProfileDialogTest, CustomOpensTheColourChooserOnTheCurrentColour) {
+    dialog.StartEdit(anna);
+    const int chooser = view.ColourIndex(ColourBox::GameBackground, "Custom...");
+    view.colourAnswers = {Rgb(10, 20, 30), std::nullopt};
+    dialog.ColourPicked(ColourBox::GameBackground, chooser);
+    EXPECT_EQ(dialog.Colours(ColourBox::GameBackground).SelectedColour(), Rgb(10, 20, 30));
+    EXPECT_EQ(view.ColourIndex(ColourBox::GameBackground, "Custom..."), chooser + 1) << "Custom joined";
+    dialog.ColourPicked(ColourBox::GameBackground, chooser + 1);  // cancelled
+    EXPECT_THAT(view.colourChooserOpenedWith, ElementsAre(clBlack, Rgb(10, 20, 30)));
+    EXPECT_EQ(view.colourEntries
+                  .at(ColourBox::GameBackground)[static_cast<size_t>(
+                      view.colourSelection.at(ColourBox::GameBackground))]
+                  .name,
+              "Custom");
+
+    dialog.ColourPicked(ColourBox::Background, view.ColourIndex(ColourBox::Background, "Cream"));
+    EXPECT_EQ(anna.BgColor, clNavy) << "nothing reaches the profile before Apply";
+    view.selectedLayout = 0;
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.BgColor, Rgb(255, 251, 240));
+    EXPECT_EQ(anna.GameBgColor, Rgb(10, 20, 30));
+    EXPECT_EQ(view.gameExampleBackground, clBlack) << "the game example keeps the colour it opened with";
+}
+
+TEST_F(ProfileDialogTest, FontButtonsOpenTheChooserOnTheirFontAndApplyTakesTheChoice) {
+    dialog.StartEdit(anna);
+    const TFontRecord chosen{"DejaVu Serif", 20, clMaroon, false, true, true, true};
+    view.fontAnswers = {chosen, std::nullopt, std::nullopt};
+    dialog.SetFontBnClick();
+    dialog.Button1Click();
+    dialog.Button3Click();
+    ASSERT_EQ(view.fontChooserOpenedWith.size(), 3u);
+    EXPECT_EQ(view.fontChooserOpenedWith[0], anna.PracticeFont);
+    EXPECT_EQ(view.fontChooserOpenedWith[1], anna.TextFont);
+    EXPECT_EQ(view.fontChooserOpenedWith[2], anna.GameFont);
+    EXPECT_EQ(view.exampleFonts.at(ExampleFont::Line), chosen);
+    EXPECT_EQ(anna.PracticeFont.Name, "DejaVu Sans Mono");
+    const TFontRecord text = anna.TextFont;
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.PracticeFont, chosen);
+    EXPECT_EQ(anna.TextFont, text);
+}
+
+TEST_F(ProfileDialogTest, OddFontsOpenAndComeBackUnchanged) {
+    anna.PracticeFont = {"", 0, clDefault, false, false, false, false};
+    anna.TextFont = {"No Such Font", 500, -1, true, true, false, false};
+    anna.GameFont = {"x", -3, INT_MIN, false, false, true, true};
+    const TProfile before = anna;
+    dialog.StartEdit(anna);
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.PracticeFont, before.PracticeFont);
+    EXPECT_EQ(anna.TextFont, before.TextFont);
+    EXPECT_EQ(anna.GameFont, before.GameFont);
+}
+
+TEST_F(ProfileDialogTest, NoAgentLeavesTheKeyboardTabEmptyAndTheLayoutAsItWas) {
+    ProfileDialog alone(view, store);
+    alone.StartEdit(anna);
+    alone.BnApplyKbClick();
+    alone.BnApplyClick();
+    EXPECT_TRUE(view.layoutList.empty());
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(anna.KeyboardLayout, "0000040C");
+    EXPECT_EQ(view.closedAccepted, true);
+}
+
+}  // namespace
+}  // namespace zq

@@ -1,0 +1,325 @@
+#include "profile/ui/TProfileFm.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+#include "../ProfileDialogFakes.h"
+#include "base/IniFile.h"
+#include "base/LibraryError.h"
+#include "base/ui/Colours.h"
+#include "profile/ui/ColourComboBox.h"
+#include "support/TempFolder.h"
+
+namespace zq {
+namespace {
+
+using test::FakeAgent;
+using test::TempFolder;
+
+// Answers the message boxes the dialog opens, in order, and keeps their texts.
+class MessageBoxAnswers {
+public:
+    MessageBoxAnswers() {
+        watch_.setInterval(5);
+        QObject::connect(&watch_, &QTimer::timeout, [this] { AnswerOpenBox(); });
+    }
+    ~MessageBoxAnswers() {
+        EXPECT_TRUE(answers_.empty()) << answers_.size() << " message boxes never opened";
+    }
+
+    // The next box that opens is answered with `button`.
+    void Next(QMessageBox::StandardButton button) {
+        answers_.push_back(button);
+        watch_.start();
+    }
+    QStringList texts;
+
+private:
+    void AnswerOpenBox() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || answers_.empty()) return;
+        texts.push_back(box->text());
+        const QMessageBox::StandardButton button = answers_.front();
+        answers_.pop_front();
+        if (answers_.empty()) watch_.stop();
+        box->button(button)->click();
+    }
+
+    std::deque<QMessageBox::StandardButton> answers_;
+    QTimer watch_;
+};
+
+class TProfileFmTest : public ::testing::Test {
+protected:
+    TProfileFmTest() {
+        store.Attach(anna);
+        anna.UserName = "Anna";
+        anna.Course = "English";
+        anna.Progress = 7;
+        anna.TimeTotal = 25 * 3600000 + 61000;
+        anna.KeyboardLayout = "0000040C";
+        anna.BgColor = clGray;
+        anna.GameBgColor = clNavy;
+        anna.PracticeFont = {"DejaVu Sans Mono", 16, clBlack, true, false, false, false};
+        anna.Save();
+        store.StoreSection(anna, "Bob");
+        dialog.SetAgent(layouts.agent.get());
+        dialog.SetCourseList({"English", "Deutsch"});
+    }
+
+    // Runs the dialog in edit (or new-user) mode; `act` runs once the dialog
+    // is open and no message box is in front of it.
+    int Run(const std::function<void()>& act, bool newUser = false) {
+        QTimer waitForDialog;
+        waitForDialog.setInterval(5);
+        QObject::connect(&waitForDialog, &QTimer::timeout, [&] {
+            if (QApplication::activeModalWidget() != &dialog) return;
+            waitForDialog.stop();
+            act();
+        });
+        waitForDialog.start();
+        return newUser ? dialog.ExecuteNewUser(anna) : dialog.ExecuteEdit(anna);
+    }
+
+    static int IndexOf(QComboBox* box, const char* name) { return box->findText(QString::fromLatin1(name)); }
+
+    TempFolder folder;
+    ProfileStore store{folder.File("zqc.ini")};
+    TProfile anna;
+    FakeAgent layouts;
+    TProfileFm dialog{store};
+    MessageBoxAnswers boxes;
+};
+
+TEST_F(TProfileFmTest, OpensOnTheLayoutTabWithEveryFieldShown) {
+    const int result = Run([&] {
+        EXPECT_EQ(dialog.windowTitle(), "Profile");
+        EXPECT_EQ(dialog.size(), QSize(395, 419)) << "the default font fits the dialog's size";
+        EXPECT_EQ(dialog.PageControl1->currentWidget(), dialog.TabSheet4);
+        EXPECT_EQ(dialog.PageControl1->tabText(0), "Layout");
+        EXPECT_EQ(dialog.PageControl1->tabText(1), "Misc");
+        EXPECT_EQ(dialog.PageControl1->tabText(2), "Keyboard");
+        EXPECT_EQ(dialog.UserEd->currentText(), "Anna");
+        EXPECT_EQ(dialog.UserEd->count(), 2);
+        EXPECT_EQ(dialog.UserEd->palette().color(QPalette::Base), QColor(Qt::yellow));
+        EXPECT_EQ(dialog.CourseEd->currentText(), "English");
+        EXPECT_EQ(dialog.CourseEd->count(), 2);
+        EXPECT_EQ(dialog.ProgressLb->text(), "7");
+        EXPECT_EQ(dialog.TimeLb->text(), "25 h 1 m 1 s");
+        EXPECT_EQ(dialog.TimeLb->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        EXPECT_EQ(dialog.ExampleEd->font().family(), "DejaVu Sans Mono");
+        EXPECT_TRUE(dialog.ExampleEd->font().bold());
+        EXPECT_EQ(dialog.ExampleEd->text(), "ExAmPLe");
+        EXPECT_EQ(dialog.Example3Ed->palette().color(QPalette::Base), QColor(0, 0, 128));
+        EXPECT_EQ(dialog.EdColor->currentText(), "Gray");
+        EXPECT_EQ(dialog.ColorEd->currentText(), "Navy");
+        EXPECT_FALSE(dialog.EdColor->isEditable());
+        EXPECT_TRUE(dialog.ColorEd->isEditable());
+        EXPECT_EQ(dialog.ColorEd->itemText(dialog.ColorEd->count() - 1), "Custom...");
+        EXPECT_EQ(dialog.ChkFunSpeed->toolTip(), "Enable the word fall at different speeds in the game");
+        EXPECT_EQ(dialog.KeyboardsCombo->count(), 3);
+        EXPECT_EQ(dialog.KeyboardsCombo->currentText(), "French - 0000040C");
+        EXPECT_EQ(dialog.InfoMemo->lineWrapMode(), QPlainTextEdit::NoWrap);
+        EXPECT_EQ(dialog.InfoMemo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        EXPECT_TRUE(dialog.InfoMemo->toPlainText().startsWith("Loaded input locale identifiers:"));
+        EXPECT_EQ(dialog.OriginalKeyboardNameLb->text(), "US");
+        EXPECT_EQ(dialog.OriginalKeyboardNameLb->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+        EXPECT_EQ(dialog.OkBn->text(), "&Save");
+        EXPECT_TRUE(dialog.OkBn->isVisible());
+        EXPECT_TRUE(dialog.EraseBn->isVisible());
+        EXPECT_TRUE(dialog.BnApply->toolTip().startsWith("Apply user profile, and close."));
+        EXPECT_EQ(dialog.font().pixelSize(), 15);
+        dialog.CancelBn->click();
+    });
+    EXPECT_EQ(result, QDialog::Rejected);
+}
+
+TEST_F(TProfileFmTest, ApplyTakesTheClickedSwitchesAndPickedColours) {
+    const int result = Run([&] {
+        dialog.ChkFullScreen->click();
+        dialog.CourseEd->setCurrentIndex(1);
+        emit dialog.EdColor->activated(IndexOf(dialog.EdColor, "Cream"));
+        dialog.KeyboardsCombo->setCurrentIndex(2);
+        dialog.BnApply->click();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(anna.FullScreen);
+    EXPECT_EQ(anna.Course, "Deutsch");
+    EXPECT_EQ(anna.BgColor, Rgb(255, 251, 240));
+    EXPECT_EQ(anna.GameBgColor, clNavy);
+    EXPECT_EQ(anna.KeyboardLayout, "00000407");
+    EXPECT_EQ(IniFile(store.Path()).ReadString("Anna", "FullScreen", ""), "0") << "Apply stores nothing";
+}
+
+TEST_F(TProfileFmTest, ATypedColourNameIsCompletedAndCustomOpensTheColourChooser) {
+    std::vector<TColor> chooserOpenedWith;
+    dialog.SetColourChooser([&](QWidget* parent, TColor initial) -> std::optional<TColor> {
+        EXPECT_EQ(parent, &dialog);
+        chooserOpenedWith.push_back(initial);
+        return Rgb(12, 34, 56);
+    });
+    Run([&] {
+        QLineEdit* typing = dialog.ColorEd->lineEdit();
+        dialog.activateWindow();  // completion works in the focused box
+        QApplication::processEvents();
+        typing->setFocus();
+        typing->selectAll();
+        for (const QChar ch : QString("sky b")) {
+            QKeyEvent key(QEvent::KeyPress, ch.toUpper().unicode(), Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(typing, &key);
+        }
+        EXPECT_EQ(typing->text(), "sky blue") << "typing completes the name";
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(typing, &enter);
+        EXPECT_EQ(dialog.ColorEd->currentText(), "Sky Blue");
+        EXPECT_TRUE(dialog.isVisible()) << "Enter picks the colour without closing the dialog";
+
+        emit dialog.ColorEd->activated(IndexOf(dialog.ColorEd, "Custom..."));
+        EXPECT_EQ(dialog.ColorEd->currentText(), "Custom");
+        dialog.BnApply->click();
+    });
+    EXPECT_EQ(chooserOpenedWith, std::vector<TColor>{Rgb(166, 202, 240)});
+    EXPECT_EQ(anna.GameBgColor, Rgb(12, 34, 56));
+}
+
+TEST_F(TProfileFmTest, AFontButtonShowsTheChosenFontInItsExample) {
+    const TFontRecord chosen{"DejaVu Serif", 18, clMaroon, false, true, true, false};
+    std::vector<TFontRecord> chooserOpenedWith;
+    dialog.SetFontChooser([&](QWidget*, const TFontRecord& initial) -> std::optional<TFontRecord> {
+        chooserOpenedWith.push_back(initial);
+        return chosen;
+    });
+    Run([&] {
+        dialog.SetFontBn->click();
+        EXPECT_EQ(dialog.ExampleEd->font().family(), "DejaVu Serif");
+        EXPECT_EQ(dialog.ExampleEd->font().pointSize(), 18);
+        EXPECT_TRUE(dialog.ExampleEd->font().underline());
+        EXPECT_EQ(dialog.ExampleEd->palette().color(QPalette::Text), QColor(128, 0, 0));
+        EXPECT_EQ(anna.PracticeFont.Name, "DejaVu Sans Mono") << "nothing changes before Apply";
+        dialog.BnApply->click();
+    });
+    ASSERT_EQ(chooserOpenedWith.size(), 1u);
+    EXPECT_EQ(chooserOpenedWith[0],
+              (TFontRecord{"DejaVu Sans Mono", 16, clBlack, true, false, false, false}));
+    EXPECT_EQ(anna.PracticeFont, chosen);
+}
+
+TEST_F(TProfileFmTest, SaveStoresTheProfileOrAddsANewUserAndStaysOpen) {
+    boxes.Next(QMessageBox::Yes);
+    boxes.Next(QMessageBox::Ok);
+    Run([&] {
+        dialog.ChkPopupAtEnd->click();
+        dialog.OkBn->click();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(IniFile(store.Path()).ReadString("Anna", "PopupAtEnd", ""), "1");
+
+        dialog.UserEd->setEditText("Carla");
+        dialog.OkBn->click();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.UserEd->count(), 3);
+        dialog.CancelBn->click();
+    });
+    EXPECT_EQ(boxes.texts, (QStringList{"Are you going to add a new user?",
+                                        "Please restart the program to load the profile of new user."}));
+    EXPECT_EQ(store.UserNames(), (std::vector<std::string>{"Anna", "Bob", "Carla"}));
+    EXPECT_EQ(IniFile(store.Path()).ReadString("Carla", "Progress", ""), "0");
+    EXPECT_EQ(anna.UserName, "Anna");
+}
+
+TEST_F(TProfileFmTest, AStoreThatFailsLeavesTheDialogOpenAndTheFileIntact) {
+    folder.Write("plain", "");
+    ProfileStore(folder.File("plain") + "/zqc.ini").Attach(anna);
+    const std::string before = folder.Read("zqc.ini");
+    Run([&] {
+        EXPECT_THROW(dialog.OkBn->click(), LibraryError);
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.CancelBn->click();
+    });
+    EXPECT_EQ(folder.Read("zqc.ini"), before);
+}
+
+TEST_F(TProfileFmTest, EraseRemovesTheUserNamedInTheUserBox) {
+    boxes.Next(QMessageBox::Yes);
+    Run([&] {
+        dialog.UserEd->setEditText("Bob");
+        dialog.EraseBn->click();
+        EXPECT_EQ(dialog.UserEd->currentText(), "Anna");
+        EXPECT_EQ(dialog.UserEd->count(), 1);
+        dialog.CancelBn->click();
+    });
+    EXPECT_EQ(boxes.texts,
+              QStringList{"You are going to erase the profile of selected user. Do you want to confirm?"});
+    EXPECT_EQ(store.UserNames(), std::vector<std::string>{"Anna"});
+}
+
+TEST_F(TProfileFmTest, NewUserModeHidesSaveAndEraseAndWantsAName) {
+    boxes.Next(QMessageBox::Ok);
+    const int result = Run(
+        [&] {
+            EXPECT_FALSE(dialog.OkBn->isVisible());
+            EXPECT_FALSE(dialog.EraseBn->isVisible());
+            EXPECT_TRUE(dialog.BnApply->isVisible());
+            dialog.UserEd->setEditText("   ");
+            dialog.BnApply->click();
+            EXPECT_TRUE(dialog.isVisible());
+            dialog.UserEd->setEditText(" Dora ");
+            dialog.BnApply->click();
+        },
+        true);
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(boxes.texts, QStringList{"Please define a user name."});
+    EXPECT_EQ(anna.UserName, "Dora");
+}
+
+TEST_F(TProfileFmTest, AnOddProfileOpensAndKeepsWhatTheWindowCannotShow) {
+    anna.KeyboardLayout = "0000041D";
+    anna.BgColor = -2147483623;
+    anna.GameBgColor = clNone;
+    anna.PracticeFont = {"", 0, clDefault, false, false, false, false};
+    anna.TextFont = {"No Such Font", 500, -1, true, true, false, false};
+    anna.GameFont = {"DejaVu Sans", 10, clNone, false, false, true, true};
+    const TProfile before = anna;
+    boxes.Next(QMessageBox::Ok);
+    Run([&] {
+        EXPECT_EQ(dialog.EdColor->currentText(), "Custom");
+        EXPECT_EQ(dialog.ColorEd->currentText(), "None");
+        EXPECT_EQ(dialog.KeyboardsCombo->currentIndex(), -1);
+        EXPECT_EQ(dialog.size(), QSize(395, 419)) << "a large example font does not stretch the dialog";
+        EXPECT_THROW(dialog.BnApply->click(), LibraryError);
+        dialog.KeyboardsCombo->setCurrentIndex(0);
+        dialog.BnApply->click();
+    });
+    EXPECT_EQ(boxes.texts, QStringList{"0000041D layout could not be activated."});
+    EXPECT_EQ(anna.BgColor, before.BgColor);
+    EXPECT_EQ(anna.GameBgColor, before.GameBgColor);
+    EXPECT_EQ(anna.PracticeFont, before.PracticeFont);
+    EXPECT_EQ(anna.TextFont, before.TextFont);
+    EXPECT_EQ(anna.GameFont, before.GameFont);
+    EXPECT_EQ(anna.KeyboardLayout, "00000409");
+}
+
+TEST_F(TProfileFmTest, TheOpenersFontNameKeepsTheSize) {
+    dialog.SetWindowFont("DejaVu Serif", 1);
+    Run([&] {
+        EXPECT_EQ(dialog.font().family(), "DejaVu Serif");
+        EXPECT_EQ(dialog.font().pixelSize(), 15);
+        EXPECT_GE(dialog.width(), 395);
+        dialog.CancelBn->click();
+    });
+}
+
+}  // namespace
+}  // namespace zq
