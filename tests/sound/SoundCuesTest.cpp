@@ -88,17 +88,5 @@ TEST_F(SoundCuesTest, AShotRightAfterAMissIsHandedOnAfterIt) {
     EXPECT_EQ(player_.FileName(), "/m/shoot.wav");
 }
 
-TEST(SoundCues, KeepTheCuePathsTheyWereGiven) {
-    TProfile profile;
-    profile.DrillSoundEnabled = true;
-    testing::RecordingSoundOutput output;
-    TWavePlayer player(output);
-    MediaSettings media = SixCues();
-    SoundCues cues(profile, player, media);
-    media.WordOk = "/elsewhere/ok.wav";
-    cues.LineDone();
-    EXPECT_THAT(output.played, ElementsAre("/m/ok.wav"));
-}
-
 }  // namespace
 }  // namespace zq

@@ -58,15 +58,6 @@ TEST_F(SoundEffectOutputTest, ACueSoundsUntilTheNextCueCutsItOff) {
     EXPECT_EQ(bells_, 1);
 }
 
-TEST_F(SoundEffectOutputTest, TheSameCueTwiceSoundsAgain) {
-    const std::string shot = LongCue("shot.wav");
-    output_.Play(shot);
-    testing::RunEventsFor(50);
-    output_.Play(shot);
-    EXPECT_TRUE(output_.IsSounding(shot));
-    EXPECT_EQ(bells_, 0);
-}
-
 TEST_F(SoundEffectOutputTest, AFileTheDecoderRefusesWhileLoadingRingsTheBellThen) {
     // Qt 6.4's decoder gives up on an odd-sized chunk before the samples,
     // a file the program's own check lets through.
