@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -64,15 +65,29 @@ ParagraphDrillWindow::ParagraphDrillWindow(DrillGuidance guidance, QWidget* pare
     BnShowReturn = new QToolButton(MarkerRow());
     BnShowReturn->setObjectName(QStringLiteral("BnShowReturn"));
     BnShowReturn->setText(QStringLiteral("#"));
-    BnShowReturn->setAutoRaise(true);
     BnShowReturn->setFixedSize(21, 21);
-    BnShowReturn->setFont(FontOfHeight(QStringLiteral("Courier New"), 15));
+    QFont indicatorFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    indicatorFont.setPixelSize(15);
+    indicatorFont.setBold(true);
+    BnShowReturn->setFont(indicatorFont);
+    // Flat, but framed and in the selection colours, so that no learner misses it.
+    BnShowReturn->setStyleSheet(
+        QStringLiteral("QToolButton { background: palette(highlight); color: palette(highlighted-text);"
+                       " border: 1px solid palette(shadow); border-radius: 3px; padding: 0px; }"));
     BnShowReturn->setToolTip(Translated("Press return key if you see this button"));
     BnShowReturn->setFocusPolicy(Qt::NoFocus);
-    BnShowReturn->move(kReturnIndicatorLeft, 0);
+    BnShowReturn->move(kReturnIndicatorLeft, (MarkerRow()->minimumHeight() - BnShowReturn->height()) / 2);
     BnShowReturn->hide();
 
     for (QTextEdit* box : {SampleEdit, InputEdit}) box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    OpenDialog1 = new QFileDialog(this);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setDefaultSuffix(QStringLiteral("txt"));
+    OpenDialog1->setNameFilters({Translated("Text") + QStringLiteral(" (*.Txt *.txt *.TXT)"),
+                                 Translated("Rich text") + QStringLiteral(" (*.rtf *.Rtf *.RTF)"),
+                                 Translated("All") + QStringLiteral(" (*)")});
 
     connect(BnLoad, &QToolButton::clicked, this, [this] { RunCommand([this] { TextDrill().LoadText(); }); });
     connect(BnPaste, &QToolButton::clicked, this,
@@ -129,14 +144,10 @@ void ParagraphDrillWindow::RunCommand(Command command) {
 }
 
 std::optional<std::string> ParagraphDrillWindow::ChooseTextFile(const std::string& folder) {
-    QFileDialog dialog(this, QString(), QFile::decodeName(folder.c_str()));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilters(
-        {Translated("Text") + QStringLiteral(" (*.Txt)"), Translated("All") + QStringLiteral(" (*)")});
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    OpenDialog1->setDirectory(QFile::decodeName(folder.c_str()));
+    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(OpenDialog1->selectedFiles().constFirst()).toStdString();
 }
 
 std::string ParagraphDrillWindow::ClipboardText() {

@@ -3,6 +3,7 @@
 #include "drills/LongText.h"
 #include "drills/ui/LinePracticeWindow.h"
 
+class QFileDialog;
 class QToolBar;
 class QToolButton;
 
@@ -34,6 +35,9 @@ public:
     DrillRect ClientArea() const override;
     void PlaceBoxes(const LongTextLayout& layout) override;
 
+    // Offers text files (of any case of ".txt": names are case-sensitive
+    // here), rich text files, and every file.
+    QFileDialog* OpenDialog1 = nullptr;
     QToolBar* ToolBar1 = nullptr;
     QToolButton* BnLoad = nullptr;
     QToolButton* BnPaste = nullptr;

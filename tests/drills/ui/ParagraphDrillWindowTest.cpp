@@ -2,15 +2,20 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDeadlineTimer>
+#include <QFileDialog>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QStatusBar>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QThread>
 #include <QToolButton>
 
 #include "drills/DrillFakes.h"
+#include "drills/DrillFiles.h"
 #include "drills/ui/ParagraphDrillWindow.h"
 
 namespace zq {
@@ -65,6 +70,73 @@ TEST_F(ParagraphDrillWindowTest, ReturnIndicatorAsksForEnterAtTheEndOfEachTextLi
     Type(QStringLiteral("e"));
     EXPECT_TRUE(window.BnShowReturn->isHidden());
     EXPECT_EQ(window.HighlightedSamplePosition(), 7);
+}
+
+int Lightness(QRgb pixel) {
+    return qGray(pixel);
+}
+
+// The "#" button must catch the eye: a framed face that stands out from the
+// window, and a "#" that fills most of its height.
+TEST_F(ParagraphDrillWindowTest, ReturnIndicatorIsPlainlyVisible) {
+    Paste(QStringLiteral("ab\ncd"));
+    Type(QStringLiteral("ab"));
+    QToolButton* indicator = window.BnShowReturn;
+    ASSERT_TRUE(indicator->isVisible());
+    EXPECT_EQ(indicator->size(), QSize(21, 21));
+    EXPECT_EQ(indicator->parentWidget(), window.LbMark->parentWidget()) << "on the marker's row";
+    EXPECT_EQ(indicator->toolTip(), "Press return key if you see this button");
+
+    const QImage face = indicator->grab().toImage();
+    const int faceLightness = Lightness(face.pixel(3, 3));
+    const int panelLightness = qGray(window.Panel1->palette().color(QPalette::Window).rgb());
+    EXPECT_GT(std::abs(faceLightness - panelLightness), 40) << "the face stands out from the window";
+    int firstRow = -1;
+    int lastRow = -1;
+    for (int y = 2; y < face.height() - 2; ++y) {
+        for (int x = 2; x < face.width() - 2; ++x) {
+            if (std::abs(Lightness(face.pixel(x, y)) - faceLightness) > 100) {
+                if (firstRow < 0) firstRow = y;
+                lastRow = y;
+            }
+        }
+    }
+    EXPECT_GE(lastRow - firstRow + 1, 10) << "the height of the #";
+}
+
+// The names of the files that the open dialog lists under a filter.
+QStringList Listed(QFileDialog& dialog, const QString& filter) {
+    dialog.selectNameFilter(filter);
+    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    QStringList names;
+    for (QDeadlineTimer deadline(5000); !deadline.hasExpired(); QThread::msleep(10)) {
+        QApplication::processEvents();
+        names.clear();
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+            names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        names.sort();
+        if (names.size() > 1) break;  // the folder has been read
+    }
+    return names;
+}
+
+// Text files are listed whatever the case of their extension (names are
+// case-sensitive here), and rich text files have a filter of their own.
+TEST_F(ParagraphDrillWindowTest, TheOpenDialogOffersTextRichTextAndAllFiles) {
+    testing::DrillFiles files;
+    for (const char* name : {"a.txt", "b.TXT", "c.Txt", "d.rtf", "e.RTF", "f.doc"}) files.Write(name, "x");
+    QFileDialog& dialog = *window.OpenDialog1;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDirectory(QString::fromStdString(files.PathOf("")));
+    ASSERT_EQ(dialog.nameFilters().size(), 3);
+    EXPECT_TRUE(dialog.nameFilters()[0].startsWith("Text ("));
+    EXPECT_TRUE(dialog.nameFilters()[1].startsWith("Rich text ("));
+    EXPECT_TRUE(dialog.nameFilters()[2].startsWith("All ("));
+    dialog.open();
+    EXPECT_EQ(Listed(dialog, dialog.nameFilters()[0]), QStringList({"a.txt", "b.TXT", "c.Txt"}));
+    EXPECT_EQ(Listed(dialog, dialog.nameFilters()[1]), QStringList({"d.rtf", "e.RTF"}));
+    EXPECT_EQ(Listed(dialog, dialog.nameFilters()[2]).size(), 6);
+    dialog.reject();
 }
 
 TEST_F(ParagraphDrillWindowTest, InputIsReadOnlyAfterTheEndAndFurtherKeysChangeNothing) {
