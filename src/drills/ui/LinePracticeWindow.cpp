@@ -3,11 +3,9 @@
 #include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -20,6 +18,7 @@
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
 #include "drills/ui/KeyTranslation.h"
+#include "drills/ui/MessageBoxes.h"
 
 namespace zq {
 
@@ -267,20 +266,18 @@ void LinePracticeWindow::SetStatusText(std::string_view utf8) {
 }
 
 void LinePracticeWindow::InformationBox(std::string_view utf8) {
-    QMessageBox::information(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8));
+    ShowMessageBox(this, QMessageBox::Information, FromUtf8View(utf8));
 }
 
 void LinePracticeWindow::WarningBox(std::string_view utf8) {
-    QMessageBox::warning(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8));
+    ShowMessageBox(this, QMessageBox::Warning, FromUtf8View(utf8));
 }
 
 std::string LinePracticeWindow::InputBox(std::string_view captionUtf8, std::string_view promptUtf8,
                                          std::string_view defaultAnswerUtf8) {
-    bool accepted = false;
-    const QString answer =
-        QInputDialog::getText(this, FromUtf8View(captionUtf8), FromUtf8View(promptUtf8), QLineEdit::Normal,
-                              FromUtf8View(defaultAnswerUtf8), &accepted);
-    return accepted ? answer.toStdString() : std::string(defaultAnswerUtf8);
+    const std::optional<QString> answer =
+        AskText(this, FromUtf8View(captionUtf8), FromUtf8View(promptUtf8), FromUtf8View(defaultAnswerUtf8));
+    return answer ? answer->toStdString() : std::string(defaultAnswerUtf8);
 }
 
 // --- the window ------------------------------------------------------------------

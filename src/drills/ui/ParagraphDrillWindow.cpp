@@ -15,7 +15,7 @@
 
 #include "base/LibraryError.h"
 #include "base/Translation.h"
-#include "base/ui/ErrorReportingApplication.h"
+#include "drills/ui/MessageBoxes.h"
 
 namespace zq {
 namespace {
@@ -138,7 +138,7 @@ void ParagraphDrillWindow::RunCommand(Command command) {
     try {
         command();
     } catch (const LibraryError& error) {
-        ErrorReportingApplication::ReportError(QString::fromUtf8(error.what()));
+        ShowMessageBox(this, QMessageBox::Warning, QString::fromUtf8(error.what()));
     }
     FocusInput();
 }

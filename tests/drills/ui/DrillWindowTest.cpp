@@ -6,11 +6,15 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
+#include <functional>
+#include <memory>
 
 #include "drills/DrillFakes.h"
 #include "drills/DrillFiles.h"
@@ -187,6 +191,45 @@ TEST_F(LineBreakWindowTest, TheNextCharacterIsHighlightedAfterAnyNumberOfLineBre
 TEST_F(LineBreakWindowTest, TheSampleReadsBackWithItsLineBreaks) {
     EXPECT_EQ(window.SampleText(), "ab\r\ncd\r\n\r\nef");
     EXPECT_EQ(window.SampleEdit->toPlainText(), "ab\ncd\n\nef");
+}
+
+struct ShownBox {
+    int width = 0;
+    QString caption;
+};
+
+// A window manager shortens a caption that does not fit beside the icon and
+// buttons of the title bar ("ZQ T... Tutor"): a box is wide enough for its
+// caption in the bold window font, with room for those. The input box's
+// caption carries the application's name after its own.
+TEST(DrillWindowMessageBoxTest, EveryBoxIsWideEnoughForItsCaption) {
+    QApplication::setApplicationDisplayName(QStringLiteral("ZQ Typing Tutor"));
+    testing::DrillSurroundings world;
+    ScriptedWindow window(world.Guidance());
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const auto needed = [&](const QString& caption) {
+        return QFontMetrics(titleFont).horizontalAdvance(caption) + 100;
+    };
+    const std::function<void()> boxes[] = {[&] { window.InformationBox("Invalid input."); },
+                                           [&] { window.WarningBox("Ok."); },
+                                           [&] { window.InputBox("Input Box", "Letters:", "qwerty"); }};
+    for (const auto& showBox : boxes) {
+        auto shown = std::make_shared<ShownBox>();
+        QTimer::singleShot(0, [shown] {
+            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                shown->width = box->width();
+                shown->caption = box->windowTitle();
+                box->reject();
+            }
+        });
+        showBox();
+        ASSERT_FALSE(shown->caption.isEmpty()) << "no box was shown";
+        const QString caption = shown->caption == "ZQ Typing Tutor"
+                                    ? shown->caption
+                                    : shown->caption + QString::fromUtf8(" \u2014 ZQ Typing Tutor");
+        EXPECT_GE(shown->width, needed(caption)) << caption.toStdString();
+    }
 }
 
 TEST(DrillWindowPlacementTest, ArrangedOnTheScreenWithTheGuidanceBelow) {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace zq {
+
+// The drills' message boxes and text input box, each wide enough that the
+// window manager shows its caption whole beside the title bar's icon and
+// buttons: a box sized to a short message alone is narrower, and its caption
+// comes out shortened ("ZQ T... Tutor").
+
+// A box with the application's name as caption and an OK button.
+void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text);
+
+// The platform's input box: the answer, or nothing when it is cancelled.
+std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& prompt,
+                               const QString& defaultAnswer);
+
+}  // namespace zq
