@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "base/ui/Colours.h"
 #include "keyboard/KeyGroups.h"
@@ -27,6 +28,17 @@ void PaintPushedIn(QPainter& painter, const QRect& rect) {
     painter.fillRect(rect.right(), rect.top(), 1, rect.height(), light);
 }
 
+// A key picture at the screen's scale factor: each pixel becomes a block of
+// whole device pixels (some a pixel larger at a fractional factor), so that
+// its edges stay as sharp as at a factor of 1; smoothing would blur them.
+QImage SharpImage(const QImage& picture, qreal ratio) {
+    if (ratio == 1) return picture;
+    QImage sharp = picture.scaled((QSizeF(picture.size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                                  Qt::FastTransformation);
+    sharp.setDevicePixelRatio(ratio);
+    return sharp;
+}
+
 }  // namespace
 
 TKbFm::TKbFm(QWidget* parent) : QWidget(parent) {
@@ -49,7 +61,9 @@ void TKbFm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), ToQColor(area_ ? area_->BackgroundColour() : clBlack, palette()));
     if (!area_) return;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Pictures made for another scale factor (the window moved to another screen) are made again.
+    if (imagesRatio_ != devicePixelRatioF()) images_.clear();
+    imagesRatio_ = devicePixelRatioF();
     // In building order, so that a later key lies on top of an earlier one.
     for (const auto& key : area_->Keys()) {
         if (event->region().intersects(RectOf(*key))) PaintKey(painter, *key);
@@ -64,10 +78,14 @@ void TKbFm::PaintKey(QPainter& painter, const ButtonType& key) {
     painter.fillRect(rect, QColor::fromRgb(key.FaceColour()));
     if (!key.Glyph().Empty()) {
         const QImage& image = ImageOf(key);
-        QRect target(QPoint(), image.size());
+        QRect target(0, 0, key.Glyph().Width(), key.Glyph().Height());
         target.moveCenter(rect.center());
         if (pushedIn) target.translate(1, 1);
-        painter.drawImage(target, image);
+        // On whole device pixels, so that the picture is copied, not resampled.
+        const qreal ratio = image.devicePixelRatio();
+        painter.drawImage(
+            QPointF(std::round(target.left() * ratio) / ratio, std::round(target.top() * ratio) / ratio),
+            image);
     }
     if (pushedIn) PaintPushedIn(painter, rect);
     painter.restore();
@@ -77,7 +95,9 @@ const QImage& TKbFm::ImageOf(const ButtonType& key) {
     const auto id = std::make_pair(&key, key.ShowsHighlightGlyph());
     auto found = images_.find(id);
     if (found == images_.end()) {
-        found = images_.emplace(id, ToKeyImage(key.Glyph(), key.Glyph().BottomLeft())).first;
+        found =
+            images_.emplace(id, SharpImage(ToKeyImage(key.Glyph(), key.Glyph().BottomLeft()), imagesRatio_))
+                .first;
     }
     return found->second;
 }

@@ -34,8 +34,10 @@ private:
     ButtonType* KeyAt(QPoint point) const;
 
     KeyArea* area_ = nullptr;
-    // Pictures made transparent, by key and by which picture is shown.
+    // Pictures made transparent, by key and by which picture is shown,
+    // at the device pixel ratio imagesRatio_.
     std::map<std::pair<const ButtonType*, bool>, QImage> images_;
+    qreal imagesRatio_ = 1;
     ButtonType* heldKey_ = nullptr;  // a key without a group held down by the mouse
 };
 

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QSet>
+#include <QtMath>
 
 #include "keyboard/GuidanceFixtures.h"
 #include "keyboard/TemplateArchive.h"
@@ -94,6 +96,38 @@ TEST_F(KeyboardWindowTest, ClientAreaIsTheKeyAreaOnTheTemplateBackground) {
     EXPECT_EQ(PixelAt(image, edge.x(), edge.y()), qRgb(0x20, 0x20, 0x20));
     const QPoint block = InPicture(10, 10, 5);
     EXPECT_EQ(PixelAt(image, block.x(), block.y()), qRgb(0x7F, 0x7F, 0x7F));
+}
+
+// At a scale factor above 1 a key picture is drawn with whole device pixels
+// of its own colours: no smoothing blurs its edges into greys.
+TEST_F(KeyboardWindowTest, KeyPicturesAreSharpAtEveryScaleFactor) {
+    const qreal scale = qApp->devicePixelRatio();
+    if (scale == 1) {
+        for (const char* factor : {"1.5", "2"}) {
+            // This test again, in a process of its own at that scale factor.
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("QT_SCALE_FACTOR", factor);
+            child.setProcessEnvironment(environment);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {"--gtest_filter=KeyboardWindowTest.KeyPicturesAreSharpAtEveryScaleFactor"});
+            ASSERT_TRUE(child.waitForFinished(60000));
+            const std::string output = QString::fromUtf8(child.readAll()).toStdString();
+            EXPECT_EQ(child.exitCode(), 0) << "scale factor " << factor << "\n" << output;
+        }
+    }
+    const QImage image = Grab();
+    ASSERT_EQ(image.width(), qRound(110 * scale));
+    const QSet<QRgb> ownColours{kWhite, qRgb(0x20, 0x20, 0x20), qRgb(0x7F, 0x7F, 0x7F)};
+    const QPoint topLeft = InPicture(10, 0, 0);
+    int strange = 0;
+    for (int y = qCeil(topLeft.y() * scale); y < qFloor((topLeft.y() + 10) * scale); ++y) {
+        for (int x = qCeil(topLeft.x() * scale); x < qFloor((topLeft.x() + 20) * scale); ++x) {
+            if (!ownColours.contains(PixelAt(image, x, y))) ++strange;
+        }
+    }
+    EXPECT_EQ(strange, 0) << "pixels in colours the picture does not have, at scale " << scale;
 }
 
 TEST_F(KeyboardWindowTest, HighlightShowsTheInvertedPictureOverTheFace) {
