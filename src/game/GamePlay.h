@@ -1,0 +1,158 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <memory>
+#include <string>
+
+#include "drills/Stopwatch.h"
+#include "game/Bullet.h"
+#include "game/City.h"
+#include "game/GameRandom.h"
+#include "game/GameSettings.h"
+#include "game/GameSurface.h"
+#include "game/GameWindow.h"
+#include "game/IntervalTrigger.h"
+#include "game/Striker.h"
+#include "game/StrikerSource.h"
+
+namespace zq {
+
+// What a game tells its window and the sound cues. Each is optional and is
+// connected before the first tick.
+struct GameEvents {
+    std::function<void()> OnCityShoot;           // game thread: a word was shot down
+    std::function<void()> OnCityMissShoot;       // game thread: a wrong key while a word was typed
+    std::function<void()> OnDifficultyIncrease;  // game thread: the level rose
+    std::function<void()> OnCityHurt;            // UI thread: a word hit the city
+    // UI thread, from SetDifficulty: the most words of this game and the city's bricks.
+    std::function<void(std::int32_t quota, std::int32_t initialBricks)> OnGameStart;
+    // UI thread, after every status line.
+    std::function<void(std::int32_t bricksLeft, std::int32_t hits, std::int32_t losses)> OnStatus;
+    // UI thread: the game has ended by itself and its statistics have been
+    // shown (not raised for a game abandoned with Terminate).
+    std::function<void()> OnTerminate;
+};
+
+// How the rules reach the threads around them. The game thread hands steps to
+// the UI thread through it; in tests everything runs in place.
+class PassThreads {
+public:
+    virtual ~PassThreads() = default;
+    // Runs `step` on the UI thread and returns when it is done.
+    virtual void OnUiThread(const std::function<void()>& step) = 0;
+    // Calls an event handler from the game thread, with nothing of the game
+    // held, so that the handler may ask the game for its score.
+    virtual void RaiseOnGameThread(const std::function<void()>& handler) = 0;
+};
+
+// What a game is made with besides its window; the defaults are those of a
+// real game, tests replace them.
+struct GameSetup {
+    TGameSettings settings = GameSettings();
+    std::unique_ptr<GameRandom> random = MakeClockSeededRandom();
+    MillisecondClock clock = SteadyMilliseconds;
+    std::atomic<std::int32_t>* groupPointer = &GroupPointer();
+};
+
+// The rules of one game: the words on screen, the bullets, the word source
+// and the city; the score, the level and the quota; each step of a pass of
+// the game loop. GamePlay knows nothing of threads: threadType runs it and
+// says, through PassThreads, where each step runs.
+class GamePlay {
+public:
+    using WordList = std::list<std::unique_ptr<strikerType>>;
+    static constexpr char kEscape = 27;
+
+    // Builds the city on the surface's present height, reads the word file
+    // (raises the library's input and output error) and writes the status line.
+    GamePlay(std::string wordFile, GameWindow& window, GameSurface& surface, GameSetup setup = {});
+    GamePlay(const GamePlay&) = delete;
+    GamePlay& operator=(const GamePlay&) = delete;
+
+    void SetThreads(PassThreads& threads) { threads_ = &threads; }
+    const TGameSettings& Settings() const { return settings_; }
+
+    // UI thread, once, before the first pass.
+    void SetDifficulty(std::int32_t difficulty);
+
+    // The game loop: StartGame once on the game thread, then RunPass once per
+    // tick until it answers false: the game has ended.
+    void StartGame();
+    bool RunPass();
+
+    // The steps of a pass, in their order, and what they use.
+    bool LaunchNewWord();  // at the new-word trigger, by chance
+    bool Refill();         // a word at once when the screen is empty
+    void DropStep();       // UI thread
+    void BulletStep();     // UI thread
+    void HandleKey(char key);
+    void Fire(strikerType& word);
+    void SetLevel(std::int32_t level);
+    void UpdateLevel();
+    bool NewWordsHeld();
+    void UpdateStatus();    // UI thread
+    void ShowStatistics();  // UI thread
+    void Repaint();         // UI thread: the city, then every word
+
+    // The key mailbox: the last key not yet taken wins.
+    void PostKey(char key);
+
+private:
+    class InPlace : public PassThreads {
+    public:
+        void OnUiThread(const std::function<void()>& step) override { step(); }
+        void RaiseOnGameThread(const std::function<void()>& handler) override { handler(); }
+    };
+
+    TGameSettings settings_;
+    GameWindow& window_;
+    GameSurface& surface_;
+    std::unique_ptr<GameRandom> random_;
+    InPlace inPlace_;
+    PassThreads* threads_ = &inPlace_;
+
+public:
+    // The game's state, as the game loop keeps it.
+    IntervalTrigger NewWordTrigger;
+    IntervalTrigger DropTrigger;
+    IntervalTrigger BulletTrigger;
+    std::int32_t SpeedPhase = 2;  // 1..3: which speed classes move in a drop step
+    strikerSourceType Source;
+    WordList Words;  // in launch order
+    std::list<std::unique_ptr<bulletType>> Bullets;
+    stopwatch GameClock;
+    std::unique_ptr<cityType> City;
+    std::int32_t InitialBricks = 0;
+    std::int32_t Bonus = 0;  // levels earned above StartDifficulty, 0..3
+
+    std::int32_t StartDifficulty = 0;
+    std::int32_t Level = 0;
+    std::int32_t Hits = 0;
+    std::int32_t Losses = 0;
+    std::int32_t Quota = 0;     // the most words launched
+    std::int32_t Launched = 0;  // words launched so far
+    std::int32_t NewWordInterval = 0;
+    std::int32_t DropInterval = 0;
+    std::int32_t BulletInterval = 0;
+    std::int32_t Score = 0;
+    bool Targeting = false;
+    strikerType* Target = nullptr;  // the word being typed, while Targeting
+    bool KeyPending = false;
+    char PendingKey = 0;
+    bool HoldNewWords = false;
+    GameEvents Events;
+
+private:
+    void TakeKey(char key);
+    void ShootDown(strikerType& word, std::int32_t points);
+    void LaunchCurrentWord();
+    void ReleaseTarget(const strikerType& word);
+    WordList::iterator Discard(WordList::iterator word);
+    void ShowErrorBox(const std::string& messageUtf8);
+    void Raise(const std::function<void()>& handler);
+};
+
+}  // namespace zq

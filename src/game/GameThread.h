@@ -1,0 +1,116 @@
+#pragma once
+
+// The running game: one game thread that makes one pass of the game loop per
+// tick of the game window.
+//
+// Who runs what
+//   UI thread, on its own: construction, SetDifficulty, Tick, PostKey,
+//     Repaint, Score, Terminated, Terminate, destruction.
+//   UI thread, while the game thread waits for it: the drop step, the bullet
+//     step, the status line, the statistics, error boxes, and the events
+//     OnCityHurt, OnStatus and OnTerminate.
+//   Game thread: launching words, the key, and the events OnCityShoot,
+//     OnCityMissShoot and OnDifficultyIncrease (whose handlers must not wait
+//     for the UI thread; queue the sound instead).
+//
+// How the window's repaint is kept apart from the game thread's drawing
+//   One mutex guards the whole game: the words, the bullets, the score, the
+//   key mailbox and the drawing surface. The game thread holds it for all of
+//   its own work (launching words, handling a key and drawing the word being
+//   typed) and lets go of it only while it waits: for the next tick, for a
+//   step it has handed to the UI thread, and while an event handler runs.
+//   Everything the UI thread does on its own (Repaint, PostKey, Score,
+//   Terminate, and the window's copy of its picture to the screen under
+//   SceneLock) takes the mutex, so it always sees a finished piece of the
+//   game thread's work, never half of it. A step handed to the UI thread runs
+//   without the mutex, because the game thread is waiting for it and touches
+//   nothing meanwhile; so the window may repaint from inside a step (for
+//   example while it processes pending events) without a deadlock. The order
+//   of the effects within a pass is that of a game with no threads at all.
+//
+// Ending
+//   A game that ends by itself shows its statistics, sets Terminated and
+//   raises OnTerminate, all on the UI thread while the game thread waits, and
+//   the game thread leaves. Terminate abandons a game: the game thread leaves
+//   at its next wait, a step handed to the UI thread but not yet begun never
+//   runs (a step already running finishes first), no statistics are shown
+//   and OnTerminate is not raised. The destructor terminates the game and
+//   waits for the game thread, which never takes longer than the rest of a
+//   step already running. Destroy the game on the UI thread, never from
+//   inside one of its own steps or events (the window keeps it until the
+//   next game, or defers the deletion).
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "game/GamePlay.h"
+#include "game/GameSurface.h"
+#include "game/GameWindow.h"
+#include "game/ThreadHandoff.h"
+
+namespace zq {
+
+class threadType : private PassThreads {
+public:
+    // Builds the city on the surface's present height, reads the word file
+    // and writes the status line; the game thread starts at the first Tick.
+    // Raises the library's input and output error when the word file cannot
+    // be read.
+    threadType(std::string wordFile, GameWindow& window, GameSurface& surface, GameSetup setup = {});
+    ~threadType() override;
+    threadType(const threadType&) = delete;
+    threadType& operator=(const threadType&) = delete;
+
+    // Connect before SetDifficulty (OnGameStart) or at least before the first Tick.
+    GameEvents& Events() { return play_.Events; }
+
+    // Once, before the first Tick (no game thread runs yet): difficulty 1 to 10.
+    void SetDifficulty(std::int32_t difficulty);
+
+    // The 10 ms tick: starts the game thread at the first call, then lets it
+    // make one pass whenever it waits for one. A tick that comes while a pass
+    // is still running is dropped.
+    void Tick();
+    // The key mailbox holds one key; a key not yet taken is replaced.
+    void PostKey(char key);
+    // Draws the city and every word again.
+    void Repaint();
+    // Hold this while the window copies what the game drew to the screen, so
+    // that the game thread does not draw meanwhile. Call nothing of the game
+    // while holding it.
+    std::unique_lock<std::mutex> SceneLock() const { return handoff_.Lock(); }
+
+    std::int32_t Score() const;
+    // The game has ended by itself or has been abandoned.
+    bool Terminated() const;
+    // Abandons the game (see above).
+    void Terminate();
+
+    // No pass is running: the game thread has not started, waits for a tick
+    // or has left (for tests and diagnostics).
+    bool Idle() const;
+    // Lets `look` read the game while the game thread cannot change it. Call
+    // nothing of the game from inside.
+    void Inspect(const std::function<void(const GamePlay&)>& look) const;
+
+private:
+    void Execute();
+    void EndGame();
+    void EndWithError(const std::string& messageUtf8);
+    void RaiseOnTerminate();
+
+    // PassThreads, on the game thread.
+    void OnUiThread(const std::function<void()>& step) override;
+    void RaiseOnGameThread(const std::function<void()>& handler) override;
+
+    GameWindow& window_;
+    GamePlay play_;
+    ThreadHandoff handoff_;
+    bool terminated_ = false;  // guarded by the handoff's mutex
+    std::thread thread_;
+};
+
+}  // namespace zq

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/LibraryError.h"
+
+namespace zq {
+
+// The library's input and output errors: "File not found" for a missing
+// file, "I/O error <number>" with the system's error number otherwise.
+LibraryError FileNotFoundError();
+LibraryError InputOutputError(int errorNumber);
+
+// The text of the word file "Game.txt" as 8-bit text of the system code page
+// (a UTF-8 file is converted); like every text file of the program it ends at
+// a NUL character. Raises one of the errors above when the file cannot be
+// opened or read.
+std::string ReadWordFileText(const std::string& path);
+
+// Calls `useLine` with every line of `text`, without its line break (CR LF,
+// CR or LF); a final line break adds no empty line. The lines are views into
+// `text`, so that a large file is not copied line by line.
+template <class UseLine>
+void ForEachLine(std::string_view text, UseLine&& useLine) {
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of("\r\n");
+        useLine(text.substr(0, end));
+        if (end == std::string_view::npos) return;
+        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crLf ? 2 : 1));
+    }
+}
+
+}  // namespace zq
