@@ -17,8 +17,9 @@
 //   One mutex guards the whole game: the words, the bullets, the score, the
 //   key mailbox and the drawing surface. The game thread holds it for all of
 //   its own work (launching words, handling a key and drawing the word being
-//   typed) and lets go of it only while it waits: for the next tick, for a
-//   step it has handed to the UI thread, and while an event handler runs.
+//   typed) and lets go of it only while it waits (for the next tick, or for
+//   a step it has handed to the UI thread), while it posts a step, and while
+//   an event handler runs.
 //   Everything the UI thread does on its own (Repaint, PostKey, Score,
 //   Terminate, and the window's copy of its picture to the screen under
 //   SceneLock) takes the mutex, so it always sees a finished piece of the
@@ -35,10 +36,10 @@
 //   at its next wait, a step handed to the UI thread but not yet begun never
 //   runs (a step already running finishes first), no statistics are shown
 //   and OnTerminate is not raised. The destructor terminates the game and
-//   waits for the game thread, which never takes longer than the rest of a
-//   step already running. Destroy the game on the UI thread, never from
-//   inside one of its own steps or events (the window keeps it until the
-//   next game, or defers the deletion).
+//   waits for the game thread to leave, which it does at its next wait, so
+//   no ending ever waits for a tick or for the UI thread. Destroy the game
+//   on the UI thread, never from inside one of its own steps or events (the
+//   window keeps it until the next game, or defers the deletion).
 
 #include <cstdint>
 #include <memory>

@@ -11,11 +11,12 @@ class GameWindow {
 public:
     virtual ~GameWindow() = default;
 
-    // Called on the game thread: arranges for `step` to run on the UI thread,
-    // in the order posted, and returns at once (never runs `step` itself).
-    // A Qt window does this with a queued QMetaObject::invokeMethod. The game
-    // thread waits for the step and makes sure that a step posted for a game
-    // that has been abandoned or destroyed in the meantime does nothing.
+    // Called on the game thread, with nothing of the game held: arranges for
+    // `step` to run on the UI thread, in the order posted, and returns at once
+    // (never runs `step` itself). A Qt window does this with a queued
+    // QMetaObject::invokeMethod. The game thread waits for the step and makes
+    // sure that a step posted for a game that has been abandoned or destroyed
+    // in the meantime does nothing, so the window need not track them.
     virtual void PostToUiThread(std::function<void()> step) = 0;
 
     // UI thread: the status line above the playing area.

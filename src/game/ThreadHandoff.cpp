@@ -61,7 +61,10 @@ void ThreadHandoff::RunOnUiThread(const std::function<void()>& step) {
     Meeting& meeting = *meeting_;
     if (meeting.abandoned) throw GameAbandoned{};
     meeting.stepPending = true;
-    window_.PostToUiThread([shared = meeting_, step] { RunPostedStep(*shared, step); });
+    // Posted with the mutex let go, so that the window's queue and the game's
+    // mutex are never taken in two orders.
+    CallUnlocked(
+        [&] { window_.PostToUiThread([shared = meeting_, step] { RunPostedStep(*shared, step); }); });
     // A step that has begun is always waited for: it uses the game.
     meeting.changed.wait(gameThreadLock_,
                          [&] { return !meeting.stepPending || (meeting.abandoned && !meeting.stepRunning); });

@@ -102,10 +102,19 @@ public:
             changed_.wait_for(lock, std::chrono::microseconds(200), [&] { return !posted_.empty(); });
         }
     }
-    // Waits until a step is posted, without running it.
-    bool WaitForPosted(std::chrono::milliseconds limit) {
-        std::unique_lock<std::mutex> lock(mutex_);
-        return changed_.wait_for(lock, limit, [&] { return !posted_.empty(); });
+    // Waits until a step is posted, without running it, or until `orDone`
+    // holds; false when neither came within the time limit.
+    bool WaitForPosted(std::chrono::milliseconds limit, const std::function<bool()>& orDone = {}) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (true) {
+            // `orDone` may ask the game, whose thread may be posting: never
+            // call it with the queue locked.
+            if (orDone && orDone()) return true;
+            std::unique_lock<std::mutex> lock(mutex_);
+            if (changed_.wait_for(lock, std::chrono::microseconds(200), [&] { return !posted_.empty(); }))
+                return true;
+            if (std::chrono::steady_clock::now() > deadline) return false;
+        }
     }
     std::size_t PostedCount() const {
         std::lock_guard<std::mutex> lock(mutex_);

@@ -263,7 +263,8 @@ TEST_F(GameThreadTest, EscapeInTheMiddleOfAPassAbandonsWithoutADeadlock) {
         // Escape at a random moment of the pass: after some of its steps have
         // run, or after a short random wait.
         const int steps = std::uniform_int_distribution<int>(0, 2)(timing);
-        for (int step = 0; step < steps && rig.window.WaitForPosted(std::chrono::milliseconds(20)); ++step)
+        const auto idle = [&] { return rig.game->Idle(); };
+        for (int step = 0; step < steps && rig.window.WaitForPosted(std::chrono::seconds(10), idle); ++step)
             rig.window.RunPosted();
         const auto wait = std::chrono::microseconds(std::uniform_int_distribution<int>(0, 300)(timing));
         const auto until = std::chrono::steady_clock::now() + wait;
