@@ -461,19 +461,6 @@ TEST_F(GamePlayTest, AnErrorWhileHandlingAKeyIsShownAndTheKeyDropped) {
               (std::vector<std::string>{"std::runtime_error--no font threadType  strikers_go2"}));
 }
 
-TEST_F(GamePlayTest, RepaintDrawsTheCityThenEveryWord) {
-    Make();
-    play().City->SetBrick(3, 2, true);
-    AddWord("ab", 1, 0);
-    AddWord("c", 8, 30);
-    surface.Clear();
-    play().Repaint();
-    ASSERT_EQ(surface.fills.size(), 1u);
-    EXPECT_EQ(surface.fills[0].second, BrickColor);
-    ASSERT_EQ(surface.chars.size(), 3u);
-    EXPECT_EQ(surface.chars[2].y, 30);
-}
-
 TEST_F(GamePlayTest, TheStatisticsShowAccuracyAndWordsPerMinute) {
     Make();
     play().Hits = 50;

@@ -98,16 +98,6 @@ TEST_F(WordSourceTest, GroupsPastTheSixtiethAreFoldedIntoIt) {
     EXPECT_EQ(Words(source(), 60).back(), "w70");
 }
 
-TEST_F(WordSourceTest, LoadingAgainStartsAfresh) {
-    Load("a\n\nb\n\nc");
-    random.script = {0, 0};
-    ASSERT_TRUE(source().Next());
-    source().Load();
-    EXPECT_EQ(source().GroupCount, 3);
-    EXPECT_EQ(Words(source(), 2), (std::vector<std::string>{"b"}));
-    EXPECT_EQ(source().ExhaustedCount, 0);
-}
-
 TEST_F(WordSourceTest, AFileThatCannotBeReadRaisesTheInputOutputError) {
     strikerSourceType missing(Path("none.txt"), settings, random, groupPointer);
     try {
@@ -254,22 +244,6 @@ TEST_F(WordSourceTest, AWordThatWouldReachTheLastColumnStartsAtColumnOne) {
     EXPECT_EQ(next(1, 5, 2), "abc@1") << "8 + 3 is";
     EXPECT_EQ(next(1, 1, 1), "0123456789@1") << "as long as the columns";
     EXPECT_EQ(next(0, 1, 1), "0123456789abc@1") << "longer than the columns";
-}
-
-TEST_F(WordSourceTest, FunSpeedGivesEachWordOneOfThreeSpeeds) {
-    Load("a b c d");
-    for (const std::int32_t speed : {1, 2, 3}) {
-        settings.FunSpeed = true;
-        Load("a b c");
-        random.script = {0, 0, 0, speed - 1};
-        ASSERT_TRUE(source().Next());
-        EXPECT_EQ(source().Current->Speed, speed);
-    }
-    settings.FunSpeed = false;
-    Load("a");
-    random.script = {0, 0, 0, 0};
-    ASSERT_TRUE(source().Next());
-    EXPECT_EQ(source().Current->Speed, 2);
 }
 
 class FailingRandom : public ScriptedRandom {

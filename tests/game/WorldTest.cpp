@@ -198,19 +198,6 @@ TEST_F(WorldTest, TypedLettersShowInRedWithTheTypedStyleAndTheOthersInTheWordCol
     for (const auto& drawn : surface.chars) EXPECT_EQ(drawn.font, untyped);
 }
 
-TEST_F(WorldTest, MovingDownErasesAndDrawsOnePixelLower) {
-    strikerType word = Word("ab", 1, 40);
-    word.MoveDown(surface, settings);
-    EXPECT_EQ(word.Y, 41);
-    ASSERT_EQ(surface.chars.size(), 4u);
-    const GameFont erasing{"Mono", 10, settings.BackColor, settings.WordStyle};
-    EXPECT_EQ(surface.chars[0].font, erasing);
-    EXPECT_EQ(surface.chars[0].y, 40);
-    EXPECT_EQ(surface.chars[1].font, erasing);
-    EXPECT_EQ(surface.chars[2].font.colour, settings.WordColor);
-    EXPECT_EQ(surface.chars[2].y, 41);
-}
-
 TEST_F(WorldTest, ABulletRisesSixPixelsAStepAndArrivesAtTheWordsBottomEdge) {
     strikerType word = Word("abcd", 3, 0);  // bottom edge at y = 10
     word.State = wsShot;
