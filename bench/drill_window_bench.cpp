@@ -22,17 +22,7 @@ namespace {
 
 using namespace zq;
 
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "drill_window_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    return application;
-}
-
 void BM_CourseWindowKey(benchmark::State& state) {
-    Application();
     const QByteArray line = "Practice makes the fingers find their keys without a glance.";  // 60 characters
     QTemporaryDir folder;
     const QString coursePath = folder.filePath(QStringLiteral("course.txt"));
