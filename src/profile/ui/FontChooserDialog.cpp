@@ -2,7 +2,9 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -13,6 +15,31 @@
 #include "profile/ui/Fonts.h"
 
 namespace zq {
+namespace {
+
+// The font as the chooser can select it: the family the desktop really uses
+// for the name ("courier" may be "Nimbus Mono PS"), and the style of that
+// family that matches the flags ("Book", "Roman" or "Regular"; a family
+// without italics keeps at least its weight). The chooser finds neither by
+// itself when the names differ, and would select the first entry of its lists.
+QFont FontTheChooserKnows(const TFontRecord& record) {
+    QFont font = ToQFont(record);
+    const QString family = QFontInfo(font).family();
+    font.setFamily(family);
+    const QStringList styles = QFontDatabase::styles(family);
+    const auto styleWhere = [&](const auto& matches) {
+        for (const QString& style : styles)
+            if (matches(QFontDatabase::font(family, style, font.pointSize()))) return style;
+        return QString();
+    };
+    QString style =
+        styleWhere([&](const QFont& f) { return f.bold() == record.Bold && f.italic() == record.Italic; });
+    if (style.isEmpty()) style = styleWhere([&](const QFont& f) { return f.bold() == record.Bold; });
+    if (!style.isEmpty()) font.setStyleName(style);
+    return font;
+}
+
+}  // namespace
 
 FontChooserDialog::FontChooserDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(Tr("Font")));
@@ -21,6 +48,10 @@ FontChooserDialog::FontChooserDialog(QWidget* parent) : QDialog(parent) {
     FontPart = new QFontDialog(this);
     FontPart->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     FontPart->setWindowFlags(Qt::Widget);
+    // Escape or Enter in the part closes the part alone; they are meant for
+    // the whole chooser.
+    connect(FontPart, &QDialog::accepted, this, &QDialog::accept);
+    connect(FontPart, &QDialog::rejected, this, &QDialog::reject);
 
     auto* colourLabel = new QLabel(QString::fromUtf8(Tr("Colo&r:")), this);
     ColourBox = new ColourComboBox(this);
@@ -41,7 +72,7 @@ FontChooserDialog::FontChooserDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void FontChooserDialog::SetChosenFont(const TFontRecord& font) {
-    FontPart->setCurrentFont(ToQFont(font));
+    FontPart->setCurrentFont(FontTheChooserKnows(font));
     colours_.Select(font.Color);
     ColourBox->ShowColours(colours_);
 }

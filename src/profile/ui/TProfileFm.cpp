@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -289,7 +290,16 @@ int TProfileFm::ExecuteNewUser(TProfile& profile) {
 
 int TProfileFm::ExecuteDialog() {
     FitClientArea();
+    PlaceInTheMiddleOfTheScreen();
     return exec();
+}
+
+void TProfileFm::PlaceInTheMiddleOfTheScreen() {
+    const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    if (screen == nullptr) return;
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
 }
 
 void TProfileFm::FitClientArea() {

@@ -147,6 +147,7 @@ private:
     QLayout* CreateButtonRow();
     int ExecuteDialog();
     void FitClientArea();
+    void PlaceInTheMiddleOfTheScreen();
     QLineEdit* Example(ExampleFont example) const;
     ColourComboBox* ColourBoxOf(ColourBox box) const;
     QCheckBox* CheckBoxOf(ProfileSwitch which) const;

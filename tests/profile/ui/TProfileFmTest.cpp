@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <deque>
@@ -108,6 +109,8 @@ TEST_F(TProfileFmTest, OpensOnTheLayoutTabWithEveryFieldShown) {
     const int result = Run([&] {
         EXPECT_EQ(dialog.windowTitle(), "Profile");
         EXPECT_EQ(dialog.size(), QSize(395, 419)) << "the default font fits the dialog's size";
+        const QPoint offCentre = dialog.geometry().center() - dialog.screen()->availableGeometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 10) << "in the middle of the screen, give or take the frame";
         EXPECT_EQ(dialog.PageControl1->currentWidget(), dialog.TabSheet4);
         EXPECT_EQ(dialog.PageControl1->tabText(0), "Layout");
         EXPECT_EQ(dialog.PageControl1->tabText(1), "Misc");

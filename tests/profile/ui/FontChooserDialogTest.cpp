@@ -1,0 +1,61 @@
+#include "profile/ui/FontChooserDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include "profile/ui/ColourComboBox.h"
+#include "profile/ui/Fonts.h"
+
+namespace zq {
+namespace {
+
+TEST(FontChooserDialogTest, ConfirmingWithoutChangesGivesTheFontBack) {
+    // A family whose regular face is called "Book", with all four faces.
+    if (!QFontDatabase::hasFamily("DejaVu Sans Mono")) GTEST_SKIP() << "DejaVu Sans Mono is not installed";
+    for (const bool bold : {false, true}) {
+        for (const bool italic : {false, true}) {
+            const TFontRecord record{"DejaVu Sans Mono", 14, clTeal, bold, italic, true, false};
+            FontChooserDialog chooser;
+            chooser.SetChosenFont(record);
+            EXPECT_EQ(chooser.ChosenFont(), record) << "bold " << bold << ", italic " << italic;
+        }
+    }
+}
+
+TEST(FontChooserDialogTest, ANameTheDesktopSubstitutesOpensOnTheFamilyShownInItsWeight) {
+    FontChooserDialog chooser;
+    const TFontRecord record{"courier", 10, 0, true, false, false, false};
+    chooser.SetChosenFont(record);
+    const TFontRecord chosen = chooser.ChosenFont();
+    EXPECT_EQ(QString::fromStdString(chosen.Name), QFontInfo(ToQFont(record)).family());
+    EXPECT_TRUE(chosen.Bold);
+    EXPECT_FALSE(chosen.Italic);
+    EXPECT_EQ(chooser.ColourBox->currentText(), "Black");
+}
+
+TEST(FontChooserDialogTest, EscapeInTheFontPartCancelsTheWholeChooser) {
+    bool stillOpen = false;
+    QTimer::singleShot(0, [] {
+        auto* chooser = qobject_cast<FontChooserDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(chooser->FontPart, &escape);
+    });
+    QTimer::singleShot(2000, [&stillOpen] {
+        if (auto* chooser = qobject_cast<FontChooserDialog*>(QApplication::activeModalWidget())) {
+            stillOpen = true;
+            chooser->reject();
+        }
+    });
+    EXPECT_EQ(FontChooserDialog::Choose(nullptr, TFontRecord{}), std::nullopt);
+    EXPECT_FALSE(stillOpen);
+}
+
+}  // namespace
+}  // namespace zq
