@@ -279,11 +279,13 @@ void TProfileFm::SetWindowFont(const std::string& fontName8, std::int32_t /*char
 }
 
 int TProfileFm::ExecuteEdit(TProfile& profile) {
+    PlaceInTheMiddleOfTheScreen();  // a layout message while filling shows over it
     logic_.StartEdit(profile);
     return ExecuteDialog();
 }
 
 int TProfileFm::ExecuteNewUser(TProfile& profile) {
+    PlaceInTheMiddleOfTheScreen();
     logic_.StartNewUser(profile);
     return ExecuteDialog();
 }
