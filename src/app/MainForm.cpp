@@ -1,0 +1,218 @@
+#include "app/MainForm.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/PracticeTimeMessage.h"
+#include "app/TSettings.h"
+#include "base/CodePage.h"
+#include "base/Numbers.h"
+#include "base/Translation.h"
+#include "drills/CoursePrac.h"
+#include "drills/LinePractice.h"
+#include "keyboard/KeyboardLayoutAgent.h"
+#include "profile/TProfile.h"
+
+namespace zq {
+namespace {
+
+constexpr const char* kManual = "help/manual.html";
+
+// A file whose lines are all blank gives the drill nothing to type.
+bool HasLineToPractise(const std::vector<std::string>& lines) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const std::string& line) { return !TrimControlAndBlank(line).empty(); });
+}
+
+}  // namespace
+
+TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
+    : parts_(parts), settings_(settings), appDir_(settings.AppDir), timings_(ReadGameSettings(appDir_)) {}
+
+TZQMainFm::~TZQMainFm() = default;
+
+void TZQMainFm::AttachProfile(TProfile& profile) {
+    profile_ = &profile;
+    files_ = std::make_unique<CourseFiles>(appDir_, profile);
+    parts_.guidance.Create(profile.Blinking);
+    parts_.guidance.PrepareGuidance(files_->LayoutPath());
+    if (agent_ != nullptr && !agent_->ActivateLayout(profile.KeyboardLayout)) {
+        parts_.view.PlainBox(ToUtf8(profile.KeyboardLayout) + Tr(" layout could not be activated."));
+    }
+    parts_.guidance.DisableKeyArea();
+}
+
+void TZQMainFm::FormShow() {
+    if (profile_ == nullptr) return;
+    if (profile_->FullScreen) {
+        parts_.view.FillScreen();
+    } else {
+        parts_.view.FitToControls();
+    }
+    parts_.view.SetWindowColour(profile_->BgColor);
+}
+
+// Drills.
+
+std::unique_ptr<DrillWindow> TZQMainFm::CreateDrill(DrillKind kind, const TFontRecord& font) {
+    std::unique_ptr<DrillWindow> window = parts_.drills.CreateDrill(kind);
+    TFmLinePractice& drill = window->Drill();
+    ConnectSounds(drill);
+    drill.PopupAtEnd = profile_->PopupAtEnd;
+    window->SetDrillFont(font);
+    drill.HighLight = profile_->HighLight;
+    return window;
+}
+
+void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
+    CueEvents& cues = parts_.cues;
+    drill.OnLineDone = [&cues](TFmLinePractice&) { cues.LineDone(); };
+    drill.OnWrongKey = [&cues](TFmLinePractice&) { cues.WrongKey(); };
+    drill.OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); };
+}
+
+bool TZQMainFm::LoadLines(TFmSentencePrac& drill) {
+    if (drill.LoadLines() && HasLineToPractise(drill.Lines)) return true;
+    parts_.view.InformationBox(Format(Tr("The file %s has no lines to practise."), {drill.FileName}));
+    return false;
+}
+
+void TZQMainFm::SetWindowFont(DrillWindow& window) const {
+    window.SetWindowFont(settings_.FontName, settings_.FontCharset);
+}
+
+void TZQMainFm::RunDrillModal(DrillWindow& window) {
+    HideActions();
+    window.ShowModal();
+    runPracticeTime_ = SaturatingAdd(runPracticeTime_, window.Drill().PracticeTime());
+}
+
+void TZQMainFm::StartCourse() {
+    std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Course, profile_->PracticeFont);
+    auto& drill = dynamic_cast<TFmCoursePrac&>(window->Drill());
+    drill.SetDrillColor(profile_->BgColor);
+    drill.SetFileName(files_->CoursePath());
+    drill.SetPosition(profile_->Progress);
+    if (!LoadLines(drill)) return;
+    SetWindowFont(*window);
+    RunDrillModal(*window);
+    profile_->Progress = drill.Position();
+    window.reset();
+    ShowActions();
+}
+
+void TZQMainFm::StartSentenceDrill() {
+    std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Sentence, profile_->PracticeFont);
+    auto& drill = dynamic_cast<TFmSentencePrac&>(window->Drill());
+    drill.SetDrillColor(profile_->BgColor);
+    drill.SetFileName(files_->PracticePath());
+    if (!LoadLines(drill)) return;
+    SetWindowFont(*window);
+    RunDrillModal(*window);
+    window.reset();
+    ShowActions();
+}
+
+void TZQMainFm::StartFreeDrill() {
+    std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Free, profile_->PracticeFont);
+    window->Drill().SetDrillColor(profile_->BgColor);
+    SetWindowFont(*window);
+    RunDrillModal(*window);
+    window.reset();
+    ShowActions();
+}
+
+void TZQMainFm::StartParagraphDrill() {
+    std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Paragraph, profile_->TextFont);
+    window->Drill().SetDrillColor(profile_->BgColor);
+    SetWindowFont(*window);
+    RunDrillModal(*window);
+    window.reset();
+    ShowActions();
+}
+
+void TZQMainFm::HideActions() {
+    if (profile_ != nullptr && profile_->FullScreen) parts_.view.SetActionsShown(false);
+}
+
+void TZQMainFm::ShowActions() {
+    if (profile_ != nullptr && profile_->FullScreen) parts_.view.SetActionsShown(true);
+}
+
+// The game.
+
+void TZQMainFm::StartGame() {
+    if (!game_) {
+        CreateGameWindow();
+        if (!game_) return;
+    }
+    game_->ApplySettings(GameSettingsFor(*profile_, timings_));
+    HideActions();
+    parts_.view.HideWindow();
+    game_->ShowAndStartGame();
+}
+
+void TZQMainFm::CreateGameWindow() {
+    game_ = parts_.games.CreateGameWindow();
+    if (!game_) {
+        parts_.view.InformationBox(Tr("This build of the program has no game."));
+        return;
+    }
+    game_->SetWordFile(files_->GamePath());
+    for (std::int32_t score :
+         {profile_->GScore1, profile_->GScore2, profile_->GScore3, profile_->GScore4, profile_->GScore5}) {
+        game_->AddScore(score);
+    }
+    CueEvents& cues = parts_.cues;
+    game_->SetSoundEvents({
+        .CityMissShoot = [&cues] { cues.CityMissShoot(); },
+        .CityShoot = [&cues] { cues.CityShoot(); },
+        .CityHurt = [&cues] { cues.CityHurt(); },
+        .DifficultyIncrease = [&cues] { cues.DifficultyIncrease(); },
+    });
+    game_->SetClosedHandler([this] { GameClosed(); });
+}
+
+void TZQMainFm::GameClosed() {
+    parts_.view.ShowWindow();
+    ShowActions();
+}
+
+// Help and profile.
+
+void TZQMainFm::OpenHelp() {
+    const std::string manual = appDir_ + kManual;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(manual, error)) {
+        parts_.view.InformationBox(Format(Tr("The manual %s is missing."), {manual}));
+        return;
+    }
+    if (!parts_.help.OpenWithDesktop(manual)) parts_.help.ShowInHelpWindow(manual);
+}
+
+void TZQMainFm::EditProfile() {
+    std::unique_ptr<ProfileDialog> dialog = parts_.profileDialogs.CreateProfileDialog();
+    dialog->SetCourseList(CourseNames(appDir_));
+    dialog->SetWindowFont(settings_.FontName, settings_.FontCharset);
+    dialog->SetAgent(agent_);
+    dialog->ExecuteEdit(*profile_);
+}
+
+// Closing.
+
+void TZQMainFm::FormClose() {
+    if (profile_ != nullptr) {
+        if (!runTimeAdded_) {
+            profile_->AddPracticeTime(runPracticeTime_);
+            runTimeAdded_ = true;
+        }
+        parts_.view.InformationBox(
+            PracticeTimeMessage(profile_->UserName, runPracticeTime_, profile_->TimeTotal));
+        profile_->Save();
+    }
+    settings_.Save();
+    game_.reset();
+    parts_.view.CloseLogon();
+}
+
+}  // namespace zq

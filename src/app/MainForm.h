@@ -1,0 +1,100 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/CourseFolders.h"
+#include "app/CueEvents.h"
+#include "app/GameSettings.h"
+#include "app/MainFormViews.h"
+
+namespace zq {
+
+class TFmLinePractice;
+class TFmSentencePrac;
+class TKeyboardLayoutAgent;
+class TProfile;
+class TSettings;
+struct TFontRecord;
+
+// The windows and services the main window works with.
+struct MainFormParts {
+    MainView& view;
+    DrillWindowFactory& drills;
+    GuidanceWindows& guidance;
+    GameWindowFactory& games;
+    HelpViewer& help;
+    ProfileDialogFactory& profileDialogs;
+    CueEvents& cues;
+};
+
+// The main window of a logged-on user's run: opens one activity at a time,
+// adds up the practice time of the drills, and on closing reports it and
+// stores the profile and the global settings.
+class TZQMainFm {
+public:
+    // FormCreate: takes the program folder from the settings and reads the
+    // game's timing.
+    TZQMainFm(const MainFormParts& parts, TSettings& settings);
+    ~TZQMainFm();
+    TZQMainFm(const TZQMainFm&) = delete;
+    TZQMainFm& operator=(const TZQMainFm&) = delete;
+
+    void SetKeyboardAgent(TKeyboardLayoutAgent* agent) { agent_ = agent; }
+    // Keeps the profile, prepares the keyboard and hands windows from the
+    // course's template and activates the profile's keyboard layout.
+    void AttachProfile(TProfile& profile);
+    // Every time the window is shown: its size and colour from the profile.
+    void FormShow();
+
+    // The activities of the buttons.
+    void StartCourse();
+    void StartSentenceDrill();
+    void StartFreeDrill();
+    void StartParagraphDrill();
+    void StartGame();
+    void OpenHelp();
+    void EditProfile();
+
+    // Closing: adds the run's practice time to the profile (once per run),
+    // reports it, stores the profile and the global settings, frees the game
+    // window and closes the logon dialog. A failed store raises its error
+    // before the logon dialog is closed; the window then stays open, and
+    // closing again starts over without adding the time a second time.
+    void FormClose();
+
+    // With a full-screen profile the buttons vanish while an activity runs.
+    void HideActions();
+    void ShowActions();
+
+    std::int32_t RunPracticeTime() const { return runPracticeTime_; }
+    const std::string& AppDir() const { return appDir_; }
+    const GameTimings& Timings() const { return timings_; }
+    // The paths of the course's files, worked out at their first use.
+    CourseFiles& Files() { return *files_; }
+
+private:
+    std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind, const TFontRecord& font);
+    void ConnectSounds(TFmLinePractice& drill);
+    // Reads the drill's file; false (after telling the learner) when the
+    // file holds no line to practise.
+    bool LoadLines(TFmSentencePrac& drill);
+    void SetWindowFont(DrillWindow& window) const;
+    void RunDrillModal(DrillWindow& window);
+    void CreateGameWindow();
+    void GameClosed();
+
+    MainFormParts parts_;
+    TSettings& settings_;
+    std::string appDir_;
+    GameTimings timings_;
+    TKeyboardLayoutAgent* agent_ = nullptr;
+    TProfile* profile_ = nullptr;
+    std::unique_ptr<CourseFiles> files_;
+    std::int32_t runPracticeTime_ = 0;
+    bool runTimeAdded_ = false;
+    std::unique_ptr<GameWindow> game_;
+};
+
+}  // namespace zq

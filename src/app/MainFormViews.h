@@ -1,0 +1,144 @@
+#pragma once
+
+// What the main window's logic (TZQMainFm) asks of the windows around it.
+// The Qt windows implement these interfaces; the tests implement them with
+// recording fakes.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/GameSettings.h"
+#include "base/Colour.h"
+
+namespace zq {
+
+class TFmLinePractice;
+class TKeyboardLayoutAgent;
+class TProfile;
+struct TFontRecord;
+
+// The main window itself.
+class MainView {
+public:
+    virtual ~MainView() = default;
+    // Every activity button appears and is enabled, or disappears.
+    virtual void SetActionsShown(bool shown) = 0;
+    // The window covers the screen, or takes the size its buttons need.
+    virtual void FillScreen() = 0;
+    virtual void FitToControls() = 0;
+    virtual void SetWindowColour(TColor colour) = 0;
+    virtual void ShowWindow() = 0;
+    virtual void HideWindow() = 0;
+    // A box with the information icon, and a plain box (program title, OK).
+    virtual void InformationBox(std::string_view utf8) = 0;
+    virtual void PlainBox(std::string_view utf8) = 0;
+    // Closes the hidden logon dialog, which ends the program.
+    virtual void CloseLogon() = 0;
+};
+
+enum class DrillKind { Course, Sentence, Free, Paragraph };
+
+// A drill window, from its creation until it is freed.
+class DrillWindow {
+public:
+    virtual ~DrillWindow() = default;
+    // The drill's logic (TFmCoursePrac for the course drill, TFmSentencePrac
+    // for the sentence drill, ...): events, switches, colour, lines.
+    virtual TFmLinePractice& Drill() = 0;
+    // The font (and its colour) of the sample and input boxes.
+    virtual void SetDrillFont(const TFontRecord& font) = 0;
+    // The font of the window's own texts; `fontName8` in the code page.
+    virtual void SetWindowFont(const std::string& fontName8, std::int32_t charset) = 0;
+    // Shows the window and returns when it has closed.
+    virtual void ShowModal() = 0;
+};
+
+class DrillWindowFactory {
+public:
+    virtual ~DrillWindowFactory() = default;
+    // The window drives the keyboard and hands windows of GuidanceWindows.
+    virtual std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind) = 0;
+};
+
+// The on-screen keyboard and the two hands windows.
+class GuidanceWindows {
+public:
+    virtual ~GuidanceWindows() = default;
+    // Makes the three windows (none shown), blinking or not.
+    virtual void Create(bool blinking) = 0;
+    // Reads the keyboard template and lets the hands place their fingers;
+    // a template that cannot be read leaves the windows empty.
+    virtual void PrepareGuidance(const std::string& layoutPath) = 0;
+    // The keys no longer react to the mouse.
+    virtual void DisableKeyArea() = 0;
+};
+
+// The game window, created at the first game of a run and kept, hidden,
+// between games.
+class GameWindow {
+public:
+    // The game's cue events. CityShoot, CityMissShoot and DifficultyIncrease
+    // may be raised on the game's own thread.
+    struct SoundEvents {
+        std::function<void()> CityMissShoot;
+        std::function<void()> CityShoot;
+        std::function<void()> CityHurt;
+        std::function<void()> DifficultyIncrease;
+    };
+
+    virtual ~GameWindow() = default;
+    virtual void SetWordFile(const std::string& path) = 0;
+    // Offers a score to the window's score table.
+    virtual void AddScore(std::int32_t score) = 0;
+    virtual void SetSoundEvents(SoundEvents events) = 0;
+    // Called, on the user-interface thread, once the window has let itself
+    // be closed (hidden) after its own close handling; not when it refused
+    // to close (an unfinished game the player chose to go on with).
+    virtual void SetClosedHandler(std::function<void()> closed) = 0;
+    // The game's settings for the next game.
+    virtual void ApplySettings(const GameSettings& settings) = 0;
+    // Shows the window (not modally) and starts a game in it.
+    virtual void ShowAndStartGame() = 0;
+};
+
+class GameWindowFactory {
+public:
+    virtual ~GameWindowFactory() = default;
+    // Nothing when this build of the program has no game.
+    virtual std::unique_ptr<GameWindow> CreateGameWindow() = 0;
+};
+
+// The help manual.
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    // Asks the desktop to open the file with its handler; false when it cannot.
+    virtual bool OpenWithDesktop(const std::string& path) = 0;
+    // Shows the file in the program's own help window.
+    virtual void ShowInHelpWindow(const std::string& path) = 0;
+};
+
+// The profile dialog, from its creation until it is freed.
+class ProfileDialog {
+public:
+    virtual ~ProfileDialog() = default;
+    virtual void SetAgent(TKeyboardLayoutAgent* agent) = 0;
+    virtual void SetCourseList(const std::vector<std::string>& courseNames8) = 0;
+    virtual void SetWindowFont(const std::string& fontName8, std::int32_t charset) = 0;
+    // Shows the dialog on the profile, editing it, or making a new user of
+    // it (Save and Erase hidden); true when the user applied the changes.
+    virtual bool ExecuteEdit(TProfile& profile) = 0;
+    virtual bool ExecuteNewUser(TProfile& profile) = 0;
+};
+
+class ProfileDialogFactory {
+public:
+    virtual ~ProfileDialogFactory() = default;
+    virtual std::unique_ptr<ProfileDialog> CreateProfileDialog() = 0;
+};
+
+}  // namespace zq

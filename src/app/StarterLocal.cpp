@@ -1,0 +1,32 @@
+#include "app/StarterLocal.h"
+
+#include "app/CourseFolders.h"
+#include "app/TSettings.h"
+
+namespace zq {
+
+TZQStarterLocal::TZQStarterLocal(StarterWindows& windows, TSettings& settings)
+    : TZQStarterBase(windows, settings), store_(settings.AppDir + "zqc.ini") {}
+
+void TZQStarterLocal::StartMain(TProfile& profile) {
+    OpenMainWindow(profile, true);
+}
+
+void TZQStarterLocal::LoadProfile(TProfile& profile, const std::string& section) {
+    store_.LoadSection(profile, section);
+}
+
+void TZQStarterLocal::SaveProfile(TProfile& profile, const std::string& section) {
+    store_.StoreSection(profile, section);
+}
+
+bool TZQStarterLocal::EditNewProfile(TProfile& profile) {
+    std::unique_ptr<ProfileDialog> dialog = windows_.CreateProfileDialog();
+    dialog->SetAgent(&Agent());
+    ConnectEvents(profile);
+    dialog->SetCourseList(CourseNames(settings_.AppDir));
+    // The dialog keeps its own font here.
+    return dialog->ExecuteNewUser(profile);
+}
+
+}  // namespace zq

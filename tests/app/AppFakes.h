@@ -1,0 +1,382 @@
+#pragma once
+
+// Recording stand-ins for the windows around the main window, the logon
+// dialog and the profile starter. They write what they are asked into one
+// shared log, so that tests see the order of steps across windows.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../drills/DrillFakes.h"
+#include "app/CueEvents.h"
+#include "app/LogonForm.h"
+#include "app/MainForm.h"
+#include "app/MainFormViews.h"
+#include "app/StarterLocal.h"
+#include "app/TSettings.h"
+#include "drills/LetterPrac.h"
+#include "drills/LongText.h"
+#include "keyboard/KeyboardLayoutAgent.h"
+#include "keyboard/LayoutBackend.h"
+#include "profile/TFontRecord.h"
+
+namespace zq::testing {
+
+using CallLog = std::vector<std::string>;
+
+class FakeMainView : public MainView {
+public:
+    explicit FakeMainView(CallLog& log) : log_(log) {}
+
+    void SetActionsShown(bool shown) override { Log(shown ? "ShowButtons" : "HideButtons"); }
+    void FillScreen() override { Log("FillScreen"); }
+    void FitToControls() override { Log("FitToControls"); }
+    void SetWindowColour(TColor colour) override { Log("Colour " + std::to_string(colour)); }
+    void ShowWindow() override { Log("ShowMain"); }
+    void HideWindow() override { Log("HideMain"); }
+    void InformationBox(std::string_view utf8) override {
+        informations.emplace_back(utf8);
+        Log("Information");
+    }
+    void PlainBox(std::string_view utf8) override {
+        plainBoxes.emplace_back(utf8);
+        Log("PlainBox");
+    }
+    void CloseLogon() override { Log("CloseLogon"); }
+
+    std::vector<std::string> informations;
+    std::vector<std::string> plainBoxes;
+
+private:
+    void Log(const std::string& call) { log_.push_back(call); }
+    CallLog& log_;
+};
+
+class FakeLongTextView : public LongTextView {
+public:
+    std::optional<std::string> ChooseTextFile(const std::string&) override { return std::nullopt; }
+    std::string ClipboardText() override { return {}; }
+    void SetBusyCursor(bool) override {}
+    void SetReturnIndicatorVisible(bool) override {}
+    DrillRect ClientArea() const override { return {0, 0, 1280, 1024}; }
+    void PlaceBoxes(const LongTextLayout&) override {}
+};
+
+// What a drill window held when it was shown.
+struct ShownDrill {
+    DrillKind kind = DrillKind::Free;
+    TFontRecord font;
+    std::string windowFontName;
+    std::int32_t windowCharset = 0;
+    bool popupAtEnd = false;
+    bool highLight = false;
+    std::int32_t colour = 0;
+    std::string fileName;
+    std::int32_t position = -1;
+};
+
+class FakeDrillWindow : public DrillWindow {
+public:
+    FakeDrillWindow(DrillKind kind, CallLog& log, std::function<void(FakeDrillWindow&)> whileShown)
+        : log_(log), whileShown_(std::move(whileShown)) {
+        shown_.kind = kind;
+        switch (kind) {
+            case DrillKind::Course:
+                drill_ = std::make_unique<TFmCoursePrac>(view, view, DrillGuidance{});
+                break;
+            case DrillKind::Sentence:
+                drill_ = std::make_unique<TFmSentencePrac>(view, DrillGuidance{});
+                break;
+            case DrillKind::Free:
+                drill_ = std::make_unique<TFmLetterPrac>(view, DrillGuidance{});
+                break;
+            case DrillKind::Paragraph:
+                drill_ = std::make_unique<TFmLongText>(view, longView, DrillGuidance{});
+                break;
+        }
+        drill_->FormCreate();
+    }
+    ~FakeDrillWindow() override { log_.push_back("FreeDrill"); }
+
+    TFmLinePractice& Drill() override { return *drill_; }
+    void SetDrillFont(const TFontRecord& font) override { shown_.font = font; }
+    void SetWindowFont(const std::string& fontName8, std::int32_t charset) override {
+        shown_.windowFontName = fontName8;
+        shown_.windowCharset = charset;
+    }
+    void ShowModal() override {
+        log_.push_back("ShowDrill");
+        shown_.popupAtEnd = drill_->PopupAtEnd;
+        shown_.highLight = drill_->HighLight;
+        shown_.colour = view.panelRgb;
+        if (auto* lines = dynamic_cast<TFmSentencePrac*>(drill_.get())) shown_.fileName = lines->FileName;
+        if (auto* course = dynamic_cast<TFmCoursePrac*>(drill_.get())) shown_.position = course->Position();
+        if (whileShown_) whileShown_(*this);
+    }
+
+    const ShownDrill& Shown() const { return shown_; }
+
+    FakeDrillView view;
+    FakeLongTextView longView;
+
+private:
+    CallLog& log_;
+    std::function<void(FakeDrillWindow&)> whileShown_;
+    ShownDrill shown_;
+    std::unique_ptr<TFmLinePractice> drill_;
+};
+
+class FakeDrillFactory : public DrillWindowFactory {
+public:
+    explicit FakeDrillFactory(CallLog& log) : log_(log) {}
+
+    std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind) override {
+        log_.push_back("CreateDrill");
+        auto window = std::make_unique<FakeDrillWindow>(kind, log_, [this](FakeDrillWindow& shownWindow) {
+            shown.push_back(shownWindow.Shown());
+            if (whileShown) whileShown(shownWindow);
+        });
+        return window;
+    }
+
+    // What the learner does while the drill is open.
+    std::function<void(FakeDrillWindow&)> whileShown;
+    std::vector<ShownDrill> shown;
+
+private:
+    CallLog& log_;
+};
+
+class FakeGuidance : public GuidanceWindows {
+public:
+    explicit FakeGuidance(CallLog& log) : log_(log) {}
+    void Create(bool blinking) override {
+        log_.push_back(std::string("CreateGuidance blinking=") + (blinking ? "1" : "0"));
+    }
+    void PrepareGuidance(const std::string& layoutPath) override {
+        log_.push_back("PrepareGuidance " + layoutPath);
+    }
+    void DisableKeyArea() override { log_.push_back("DisableKeyArea"); }
+
+private:
+    CallLog& log_;
+};
+
+class FakeGameWindow : public GameWindow {
+public:
+    explicit FakeGameWindow(CallLog& log) : log_(log) {}
+    ~FakeGameWindow() override { log_.push_back("FreeGame"); }
+    void SetWordFile(const std::string& path) override { log_.push_back("SetWordFile " + path); }
+    void AddScore(std::int32_t score) override { log_.push_back("AddScore " + std::to_string(score)); }
+    void SetSoundEvents(SoundEvents events) override {
+        sounds = std::move(events);
+        log_.push_back("SetSoundEvents");
+    }
+    void SetClosedHandler(std::function<void()> handler) override {
+        closed = std::move(handler);
+        log_.push_back("SetClosedHandler");
+    }
+    void ApplySettings(const GameSettings& applied) override {
+        settings = applied;
+        log_.push_back("ApplySettings");
+    }
+    void ShowAndStartGame() override { log_.push_back("StartGame"); }
+
+    SoundEvents sounds;
+    std::function<void()> closed;
+    GameSettings settings;
+
+private:
+    CallLog& log_;
+};
+
+class FakeGameFactory : public GameWindowFactory {
+public:
+    explicit FakeGameFactory(CallLog& log) : log_(log) {}
+    std::unique_ptr<GameWindow> CreateGameWindow() override {
+        ++created;
+        if (!hasGame) return nullptr;
+        auto window = std::make_unique<FakeGameWindow>(log_);
+        last = window.get();
+        return window;
+    }
+
+    bool hasGame = true;
+    int created = 0;
+    FakeGameWindow* last = nullptr;  // owned by the main window
+
+private:
+    CallLog& log_;
+};
+
+class FakeHelp : public HelpViewer {
+public:
+    explicit FakeHelp(CallLog& log) : log_(log) {}
+    bool OpenWithDesktop(const std::string& path) override {
+        log_.push_back("Desktop " + path);
+        return desktopOpens;
+    }
+    void ShowInHelpWindow(const std::string& path) override { log_.push_back("HelpWindow " + path); }
+
+    bool desktopOpens = true;
+
+private:
+    CallLog& log_;
+};
+
+class FakeProfileDialog : public ProfileDialog {
+public:
+    FakeProfileDialog(CallLog& log, std::function<bool(TProfile&)> apply)
+        : log_(log), apply_(std::move(apply)) {}
+    ~FakeProfileDialog() override { log_.push_back("FreeProfileDialog"); }
+    void SetAgent(TKeyboardLayoutAgent* agent) override {
+        log_.push_back(agent != nullptr ? "SetAgent" : "SetAgent none");
+    }
+    void SetCourseList(const std::vector<std::string>& names) override {
+        std::string joined;
+        for (const std::string& name : names) joined += (joined.empty() ? "" : ",") + name;
+        log_.push_back("SetCourseList " + joined);
+    }
+    void SetWindowFont(const std::string& fontName8, std::int32_t charset) override {
+        log_.push_back("SetWindowFont " + fontName8 + " " + std::to_string(charset));
+    }
+    bool ExecuteEdit(TProfile& profile) override {
+        log_.push_back("ExecuteEdit " + profile.UserName);
+        return apply_ ? apply_(profile) : false;
+    }
+    bool ExecuteNewUser(TProfile& profile) override {
+        log_.push_back("ExecuteNewUser " + profile.UserName);
+        return apply_ ? apply_(profile) : false;
+    }
+
+private:
+    CallLog& log_;
+    std::function<bool(TProfile&)> apply_;
+};
+
+class FakeCues : public CueEvents {
+public:
+    void LineDone() override { played.push_back("LineDone"); }
+    void WrongKey() override { played.push_back("WrongKey"); }
+    void ReturnExpected() override { played.push_back("ReturnExpected"); }
+    void CityShoot() override { played.push_back("CityShoot"); }
+    void CityMissShoot() override { played.push_back("CityMissShoot"); }
+    void CityHurt() override { played.push_back("CityHurt"); }
+    void DifficultyIncrease() override { played.push_back("DifficultyIncrease"); }
+
+    std::vector<std::string> played;
+};
+
+// A system with the US and French layouts; others cannot be activated.
+class FakeLayoutBackend : public LayoutBackend {
+public:
+    std::vector<InstalledLayout> InstalledLayouts() override {
+        return {{0x00000409, "US", 0}, {0x0000040C, "French", 0}};
+    }
+    std::vector<std::uint32_t> LoadedLayouts() override { return {active}; }
+    std::uint32_t ActiveLayout() override { return active; }
+    bool Activate(std::uint32_t identifier) override {
+        if (identifier != 0x00000409 && identifier != 0x0000040C) return false;
+        active = identifier | identifier << 16;
+        return true;
+    }
+    std::string LocaleText(std::uint16_t, LocaleInfo) override { return {}; }
+
+    std::uint32_t active = 0x04090409;
+};
+
+// The main window's logic with every window around it faked.
+struct MainFormRig {
+    CallLog log;
+    FakeMainView view{log};
+    FakeDrillFactory drills{log};
+    FakeGuidance guidance{log};
+    FakeGameFactory games{log};
+    FakeHelp help{log};
+    FakeCues cues;
+    std::function<bool(TProfile&)> profileDialogApplies;
+
+    struct DialogFactory : ProfileDialogFactory {
+        MainFormRig& rig;
+        explicit DialogFactory(MainFormRig& owner) : rig(owner) {}
+        std::unique_ptr<ProfileDialog> CreateProfileDialog() override {
+            rig.log.push_back("CreateProfileDialog");
+            return std::make_unique<FakeProfileDialog>(rig.log, rig.profileDialogApplies);
+        }
+    } profileDialogs{*this};
+
+    MainFormParts Parts() { return {view, drills, guidance, games, help, profileDialogs, cues}; }
+};
+
+// A main window for the starter: the real logic among fakes.
+class FakeMainWindow : public MainWindowHandle {
+public:
+    FakeMainWindow(CallLog& starterLog, TSettings& settings)
+        : log_(starterLog), form_(rig.Parts(), settings) {}
+    ~FakeMainWindow() override { log_.push_back("FreeMain"); }
+
+    TZQMainFm& Form() override { return form_; }
+    void SetWindowFont(const std::string& fontName8, std::int32_t charset) override {
+        log_.push_back("SetWindowFont " + fontName8 + " " + std::to_string(charset));
+    }
+    void Show() override { log_.push_back("ShowMain"); }
+
+    MainFormRig rig;
+
+private:
+    CallLog& log_;
+    TZQMainFm form_;
+};
+
+class FakeStarterWindows : public StarterWindows {
+public:
+    explicit FakeStarterWindows(TSettings& settings) : settings_(settings) {}
+
+    std::unique_ptr<MainWindowHandle> CreateMainWindow() override {
+        log.push_back("CreateMain");
+        auto window = std::make_unique<FakeMainWindow>(log, settings_);
+        lastMain = window.get();
+        return window;
+    }
+    std::unique_ptr<TKeyboardLayoutAgent> CreateAgent() override {
+        log.push_back("CreateAgent");
+        return std::make_unique<TKeyboardLayoutAgent>(std::make_unique<FakeLayoutBackend>());
+    }
+    void HideLogon() override { log.push_back("HideLogon"); }
+    std::unique_ptr<ProfileDialog> CreateProfileDialog() override {
+        log.push_back("CreateProfileDialog");
+        return std::make_unique<FakeProfileDialog>(log, profileDialogApplies);
+    }
+
+    CallLog log;
+    FakeMainWindow* lastMain = nullptr;  // owned by the starter
+    // What the learner does in the profile dialog; true: Apply.
+    std::function<bool(TProfile&)> profileDialogApplies;
+
+private:
+    TSettings& settings_;
+};
+
+class FakeLogonView : public LogonView {
+public:
+    void SetUserList(const std::vector<std::string>& names8) override {
+        list = names8;
+        text.clear();
+    }
+    void SelectUser(int index) override {
+        selected = index;
+        text = index >= 0 ? list.at(static_cast<std::size_t>(index)) : std::string();
+    }
+    std::string UserText() const override { return text; }
+    void InformationBox(std::string_view utf8) override { informations.emplace_back(utf8); }
+
+    std::vector<std::string> list;
+    int selected = -2;  // not yet asked
+    std::string text;   // what the user box shows, or what the user typed
+    std::vector<std::string> informations;
+};
+
+}  // namespace zq::testing

@@ -1,0 +1,400 @@
+#include "app/MainForm.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../support/TempFolder.h"
+#include "AppFakes.h"
+#include "app/TSettings.h"
+#include "base/IniFile.h"
+#include "base/LibraryError.h"
+#include "profile/ProfileStore.h"
+
+namespace zq {
+namespace {
+
+using test::TempFolder;
+using testing::DrillSurroundings;
+using ::testing::ElementsAre;
+using testing::FakeDrillWindow;
+using testing::FakeLayoutBackend;
+using ::testing::HasSubstr;
+using testing::MainFormRig;
+
+constexpr std::int32_t kHour = 3600000;
+
+// A program folder with the courses "English" and "Deutsch", and Maria's
+// profile, stored in its "zqc.ini".
+class MainFormTest : public ::testing::Test {
+protected:
+    MainFormTest() {
+        std::filesystem::create_directories(folder / "Courses/English");
+        std::filesystem::create_directories(folder / "Courses/Deutsch");
+        folder.Write("Courses/English/course.txt", "asdf jkl\nfdsa lkj\nsad lad\n");
+        folder.Write("Courses/English/Practice.txt", "a lad asks\n");
+        folder.Write("Courses/Deutsch/course.txt", "ein Hund\n");
+        profile.UserName = "Maria";
+        profile.Course = "English";
+        profile.KeyboardLayout = "00000409";
+        profile.BgColor = 65535;
+        profile.PracticeFont.Name = "Practice Mono";
+        profile.TextFont.Name = "Text Serif";
+        store.Attach(profile);
+    }
+
+    void LogOn() {
+        form.SetKeyboardAgent(&agent);
+        form.AttachProfile(profile);
+        rig.log.clear();
+    }
+
+    std::string CoursePath(const std::string& course, const std::string& file) const {
+        return folder.Dir() + "Courses/" + course + "/" + file;
+    }
+
+    // Types the drill's line without a fault, `msPerKey` apart, and the key
+    // that ends it.
+    void TypeLine(FakeDrillWindow& window, std::int64_t msPerKey) {
+        TFmLinePractice& drill = window.Drill();
+        for (char ch : drill.Sample() + " ") {
+            clock.clock.now += msPerKey;
+            auto key = static_cast<unsigned char>(ch);
+            drill.InputEditKeyPress(key);
+        }
+    }
+
+    DrillSurroundings clock;  // the drills' stopwatch on a fake clock
+    TempFolder folder;
+    TSettings settings{folder.Dir()};
+    ProfileStore store{folder.File("zqc.ini")};
+    TProfile profile;
+    MainFormRig rig;
+    TKeyboardLayoutAgent agent{std::make_unique<FakeLayoutBackend>()};
+    TZQMainFm form{rig.Parts(), settings};
+};
+
+TEST_F(MainFormTest, AttachingPreparesTheGuidanceFromTheCourseTemplateThenTheLayout) {
+    profile.Blinking = true;
+    form.SetKeyboardAgent(&agent);
+    form.AttachProfile(profile);
+    EXPECT_THAT(rig.log,
+                ElementsAre("CreateGuidance blinking=1",
+                            "PrepareGuidance " + CoursePath("English", "layout.zqt"), "DisableKeyArea"));
+    EXPECT_TRUE(rig.view.plainBoxes.empty());
+}
+
+TEST_F(MainFormTest, ALayoutTheSystemCannotActivateIsReportedOnceWithItsIdentifier) {
+    profile.KeyboardLayout = "00000411";
+    form.SetKeyboardAgent(&agent);
+    form.AttachProfile(profile);
+    EXPECT_THAT(rig.view.plainBoxes, ElementsAre("00000411 layout could not be activated."));
+    EXPECT_THAT(rig.log,
+                ElementsAre("CreateGuidance blinking=0", ::testing::_, "PlainBox", "DisableKeyArea"));
+}
+
+TEST_F(MainFormTest, ShowingSizesTheWindowByTheFullScreenSwitchAndColoursIt) {
+    LogOn();
+    form.FormShow();
+    profile.FullScreen = true;
+    profile.BgColor = 255;
+    form.FormShow();
+    EXPECT_THAT(rig.log, ElementsAre("FitToControls", "Colour 65535", "FillScreen", "Colour 255"));
+}
+
+TEST_F(MainFormTest, TheCourseDrillStartsAtTheProfilesProgressAndStoresWhereItEnded) {
+    profile.Progress = 1;
+    LogOn();
+    std::int32_t timeOfTheLine = 0;
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        EXPECT_EQ(window.Drill().Sample(), "fdsa lkj");
+        TypeLine(window, 200);
+        timeOfTheLine = window.Drill().PracticeTime();
+    };
+    form.StartCourse();
+
+    ASSERT_EQ(rig.drills.shown.size(), 1u);
+    EXPECT_EQ(rig.drills.shown[0].kind, DrillKind::Course);
+    EXPECT_EQ(rig.drills.shown[0].fileName, CoursePath("English", "course.txt"));
+    EXPECT_EQ(rig.drills.shown[0].position, 1);
+    EXPECT_EQ(profile.Progress, 2);
+    EXPECT_EQ(timeOfTheLine, 8 * 200);
+    EXPECT_EQ(form.RunPracticeTime(), timeOfTheLine);
+    EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "ShowDrill", "FreeDrill"));
+}
+
+TEST_F(MainFormTest, EveryDrillTakesTheProfilesFontColourAndSwitchesAndTheWindowFontOfTheSettings) {
+    profile.PopupAtEnd = true;
+    profile.HighLight = true;
+    settings.FontName = "Window Sans";
+    settings.FontCharset = 204;
+    LogOn();
+    form.StartCourse();
+    form.StartSentenceDrill();
+    form.StartFreeDrill();
+    form.StartParagraphDrill();
+
+    ASSERT_EQ(rig.drills.shown.size(), 4u);
+    const DrillKind kinds[] = {DrillKind::Course, DrillKind::Sentence, DrillKind::Free, DrillKind::Paragraph};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const testing::ShownDrill& shown = rig.drills.shown[i];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(shown.kind, kinds[i]);
+        EXPECT_EQ(shown.font.Name, i == 3 ? "Text Serif" : "Practice Mono");
+        EXPECT_EQ(shown.windowFontName, "Window Sans");
+        EXPECT_EQ(shown.windowCharset, 204);
+        EXPECT_TRUE(shown.popupAtEnd);
+        EXPECT_TRUE(shown.highLight);
+        EXPECT_EQ(shown.colour, 65535);
+    }
+    EXPECT_EQ(rig.drills.shown[1].fileName, CoursePath("English", "Practice.txt"));
+}
+
+TEST_F(MainFormTest, TheButtonsVanishWhileADrillRunsOnlyWithAFullScreenProfile) {
+    LogOn();
+    form.StartFreeDrill();
+    EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "ShowDrill", "FreeDrill"));
+
+    rig.log.clear();
+    profile.FullScreen = true;
+    form.StartFreeDrill();
+    EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "HideButtons", "ShowDrill", "FreeDrill", "ShowButtons"));
+}
+
+TEST_F(MainFormTest, AFileWithoutALineToPractiseIsNamedAndNoDrillOpens) {
+    folder.Write("Courses/English/course.txt", "");
+    folder.Write("Courses/English/Practice.txt", "   \r\n\t\n  \n");
+    profile.FullScreen = true;
+    LogOn();
+    form.StartCourse();
+    form.StartSentenceDrill();
+
+    EXPECT_TRUE(rig.drills.shown.empty());
+    EXPECT_THAT(
+        rig.view.informations,
+        ElementsAre("The file " + CoursePath("English", "course.txt") + " has no lines to practise.",
+                    "The file " + CoursePath("English", "Practice.txt") + " has no lines to practise."));
+    EXPECT_EQ(profile.Progress, 0);
+    EXPECT_THAT(rig.log, ::testing::Not(::testing::Contains("HideButtons")));
+}
+
+TEST_F(MainFormTest, AMissingCourseFileFailsWithItsPathAndLeavesTheWindowAsItWas) {
+    profile.Course = "Klingon";
+    profile.FullScreen = true;
+    profile.Progress = 4;
+    LogOn();
+    try {
+        form.StartCourse();
+        FAIL() << "a missing course file must fail";
+    } catch (const LibraryError& error) {
+        EXPECT_THAT(error.what(),
+                    HasSubstr("Cannot open file \"" + CoursePath("Klingon", "course.txt") + "\""));
+    }
+    EXPECT_THROW(form.StartSentenceDrill(), LibraryError);
+    EXPECT_TRUE(rig.drills.shown.empty());
+    EXPECT_EQ(profile.Progress, 4);
+    EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "FreeDrill", "CreateDrill", "FreeDrill"));
+}
+
+TEST_F(MainFormTest, ACourseChangedBeforeTheFirstDrillCountsForTheDrillButTheTemplateStays) {
+    LogOn();
+    profile.Course = "Deutsch";  // the profile dialog's Apply
+    form.StartCourse();
+    ASSERT_EQ(rig.drills.shown.size(), 1u);
+    EXPECT_EQ(rig.drills.shown[0].fileName, CoursePath("Deutsch", "course.txt"));
+    EXPECT_EQ(form.Files().LayoutPath(), CoursePath("English", "layout.zqt"));
+
+    profile.Course = "English";  // a change after the first use waits for the next start
+    form.StartCourse();
+    EXPECT_EQ(rig.drills.shown[1].fileName, CoursePath("Deutsch", "course.txt"));
+}
+
+TEST_F(MainFormTest, DrillEventsPlayTheirCues) {
+    LogOn();
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        TFmLinePractice& drill = window.Drill();
+        unsigned char wrong = '#';
+        unsigned char backspace = kBackspace;
+        drill.InputEditKeyPress(wrong);
+        drill.InputEditKeyPress(backspace);
+        drill.OnReturnExpected(drill);
+        TypeLine(window, 100);
+    };
+    form.StartSentenceDrill();
+    EXPECT_THAT(rig.cues.played, ElementsAre("WrongKey", "ReturnExpected", "LineDone"));
+}
+
+TEST_F(MainFormTest, PracticeTimeOfEveryDrillAddsUpForTheRun) {
+    LogOn();
+    std::int32_t next = 1500;
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        window.Drill().TotalTime = next;
+        next *= 2;
+    };
+    form.StartCourse();
+    form.StartSentenceDrill();
+    form.StartFreeDrill();
+    form.StartParagraphDrill();
+    EXPECT_EQ(form.RunPracticeTime(), 1500 + 3000 + 6000 + 12000);
+}
+
+// The game.
+
+TEST_F(MainFormTest, TheGameWindowIsMadeOnceWithTheWordFileScoresAndCues) {
+    profile.GScore1 = 500;
+    profile.GScore2 = 400;
+    profile.GScore3 = 300;
+    profile.GScore4 = 200;
+    profile.GScore5 = 100;
+    LogOn();
+    form.StartGame();
+    EXPECT_THAT(rig.log,
+                ElementsAre("SetWordFile " + CoursePath("English", "Game.txt"), "AddScore 500",
+                            "AddScore 400", "AddScore 300", "AddScore 200", "AddScore 100", "SetSoundEvents",
+                            "SetClosedHandler", "ApplySettings", "HideMain", "StartGame"));
+
+    rig.log.clear();
+    rig.games.last->closed();
+    form.StartGame();
+    EXPECT_EQ(rig.games.created, 1);
+    EXPECT_THAT(rig.log, ElementsAre("ShowMain", "ApplySettings", "HideMain", "StartGame"));
+}
+
+TEST_F(MainFormTest, EveryGameTakesTheProfilesGameSettingsAsTheyAreThen) {
+    LogOn();
+    form.StartGame();
+    profile.FunSpeed = true;
+    profile.GameBgColor = 8421504;
+    profile.GameFont = {"Game Sans", 22, 255, true, false, true, false};
+    rig.games.last->closed();
+    form.StartGame();
+
+    const GameSettings& settings = rig.games.last->settings;
+    EXPECT_TRUE(settings.FunSpeed);
+    EXPECT_EQ(settings.CellSize, 22);
+    EXPECT_EQ(settings.BackColor, 8421504);
+    EXPECT_EQ(settings.WordColor, 255);
+    EXPECT_EQ(settings.WordFontName, "Game Sans");
+    EXPECT_EQ(settings.WordStyle, (GameFontStyle{true, false, true, false}));
+    EXPECT_EQ(settings.TypedStyle, settings.WordStyle);
+    EXPECT_EQ(settings.Timings, GameTimings{});
+}
+
+TEST_F(MainFormTest, GameEventsPlayTheirCuesAndAFullScreenMainWindowGetsItsButtonsBack) {
+    profile.FullScreen = true;
+    LogOn();
+    form.StartGame();
+    const GameWindow::SoundEvents& sounds = rig.games.last->sounds;
+    sounds.CityShoot();
+    sounds.CityMissShoot();
+    sounds.CityHurt();
+    sounds.DifficultyIncrease();
+    EXPECT_THAT(rig.cues.played, ElementsAre("CityShoot", "CityMissShoot", "CityHurt", "DifficultyIncrease"));
+
+    rig.log.clear();
+    rig.games.last->closed();
+    EXPECT_THAT(rig.log, ElementsAre("ShowMain", "ShowButtons"));
+}
+
+TEST_F(MainFormTest, WithoutAGameTheGameButtonSaysSoAndTheWindowStays) {
+    rig.games.hasGame = false;
+    LogOn();
+    form.StartGame();
+    EXPECT_THAT(rig.log, ElementsAre("Information"));
+}
+
+// Help and profile.
+
+TEST_F(MainFormTest, HelpOpensTheManualWithTheDesktopElseInTheHelpWindow) {
+    std::filesystem::create_directories(folder / "help");
+    folder.Write("help/manual.html", "<html></html>");
+    LogOn();
+    form.OpenHelp();
+    rig.help.desktopOpens = false;
+    form.OpenHelp();
+    const std::string manual = folder.Dir() + "help/manual.html";
+    EXPECT_THAT(rig.log, ElementsAre("Desktop " + manual, "Desktop " + manual, "HelpWindow " + manual));
+}
+
+TEST_F(MainFormTest, AMissingManualIsNamed) {
+    LogOn();
+    form.OpenHelp();
+    EXPECT_THAT(rig.view.informations,
+                ElementsAre("The manual " + folder.Dir() + "help/manual.html is missing."));
+}
+
+TEST_F(MainFormTest, TheProfileDialogGetsTheCoursesTheWindowFontAndTheAgent) {
+    settings.FontName = "Window Sans";
+    LogOn();
+    rig.profileDialogApplies = [](TProfile& edited) {
+        edited.Course = "Deutsch";
+        return true;
+    };
+    form.EditProfile();
+    EXPECT_THAT(rig.log, ElementsAre("CreateProfileDialog", "SetCourseList Deutsch,English",
+                                     "SetWindowFont Window Sans 1", "SetAgent", "ExecuteEdit Maria",
+                                     "FreeProfileDialog"));
+    EXPECT_EQ(profile.Course, "Deutsch");
+}
+
+// Closing.
+
+TEST_F(MainFormTest, ClosingReportsTheRunAndTheTotalInWholeHoursMinutesAndSeconds) {
+    profile.TimeTotal = 30 * kHour;
+    LogOn();
+    rig.drills.whileShown = [](FakeDrillWindow& window) {
+        window.Drill().TotalTime = kHour + 2 * 60000 + 3900;
+    };
+    form.StartFreeDrill();
+    rig.log.clear();
+    form.FormClose();
+
+    EXPECT_THAT(rig.view.informations,
+                ElementsAre("Maria: The practice time is 1 h 2 m 3 s, total practice time is 31 h 2 m 3 s."));
+    EXPECT_EQ(profile.TimeTotal, 31 * kHour + 2 * 60000 + 3900);
+    EXPECT_EQ(IniFile(folder.File("zqc.ini")).ReadInteger("Maria", "TimeTotal", 0), profile.TimeTotal);
+    EXPECT_EQ(IniFile(folder.File("zq.ini")).ReadString("General", "User", ""), "Default");
+    EXPECT_THAT(rig.log, ElementsAre("Information", "CloseLogon"));
+}
+
+TEST_F(MainFormTest, ClosingRightAfterLogOnReportsNoPracticeAndStoresTheProgress) {
+    profile.TimeTotal = 61000;
+    LogOn();
+    profile.Progress = 7;
+    form.FormClose();
+    EXPECT_THAT(rig.view.informations,
+                ElementsAre("Maria: The practice time is 0 h 0 m 0 s, total practice time is 0 h 1 m 1 s."));
+    EXPECT_EQ(IniFile(folder.File("zqc.ini")).ReadInteger("Maria", "Progress", 0), 7);
+}
+
+TEST_F(MainFormTest, ClosingAgainAfterAFailedStoreDoesNotAddTheRunTwice) {
+    std::filesystem::create_directories(folder / "zqc.ini");  // cannot be written
+    profile.TimeTotal = kHour;
+    LogOn();
+    rig.drills.whileShown = [](FakeDrillWindow& window) { window.Drill().TotalTime = 60000; };
+    form.StartFreeDrill();
+    rig.log.clear();
+
+    EXPECT_THROW(form.FormClose(), LibraryError);
+    EXPECT_THAT(rig.log, ElementsAre("Information"));  // the window stays open
+
+    std::filesystem::remove(folder / "zqc.ini");
+    form.FormClose();
+    EXPECT_EQ(profile.TimeTotal, kHour + 60000);
+    EXPECT_THAT(rig.view.informations.back(), HasSubstr("total practice time is 1 h 1 m 0 s."));
+    EXPECT_EQ(IniFile(folder.File("zqc.ini")).ReadInteger("Maria", "TimeTotal", 0), kHour + 60000);
+    EXPECT_THAT(rig.log, ElementsAre("Information", "Information", "CloseLogon"));
+}
+
+TEST_F(MainFormTest, ClosingFreesTheGameWindow) {
+    LogOn();
+    form.StartGame();
+    rig.games.last->closed();
+    rig.log.clear();
+    form.FormClose();
+    EXPECT_THAT(rig.log, ElementsAre("Information", "FreeGame", "CloseLogon"));
+}
+
+}  // namespace
+}  // namespace zq
