@@ -1,8 +1,8 @@
 #include "app/MainForm.h"
 
 #include <algorithm>
-#include <filesystem>
 
+#include "app/Manual.h"
 #include "app/PracticeTimeMessage.h"
 #include "app/TSettings.h"
 #include "base/CodePage.h"
@@ -15,8 +15,6 @@
 
 namespace zq {
 namespace {
-
-constexpr const char* kManual = "help/manual.html";
 
 // A file whose lines are all blank gives the drill nothing to type.
 bool HasLineToPractise(const std::vector<std::string>& lines) {
@@ -181,13 +179,7 @@ void TZQMainFm::GameClosed() {
 // Help and profile.
 
 void TZQMainFm::OpenHelp() {
-    const std::string manual = appDir_ + kManual;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(manual, error)) {
-        parts_.view.InformationBox(Format(Tr("The manual %s is missing."), {manual}));
-        return;
-    }
-    if (!parts_.help.OpenWithDesktop(manual)) parts_.help.ShowInHelpWindow(manual);
+    if (!OpenManual(appDir_, parts_.help)) parts_.view.InformationBox(MissingManualMessage(appDir_));
 }
 
 void TZQMainFm::EditProfile() {

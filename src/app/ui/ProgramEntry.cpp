@@ -2,8 +2,14 @@
 
 #include <QLibraryInfo>
 #include <QLocale>
+#include <cstdio>
+#include <cstdlib>
 
+#include "app/StarterLocal.h"
 #include "app/TSettings.h"
+#include "app/ui/LogonWindow.h"
+#include "app/ui/ProgramIcon.h"
+#include "app/ui/ProgramWindows.h"
 #include "base/ProgramFolder.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
@@ -20,7 +26,21 @@ std::unique_ptr<QTranslator> InstallQtTranslation(const std::string& language) {
     return translator;
 }
 
+bool HasDisplay() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+}
+
 int RunProgram(int argc, char** argv) {
+    if (!HasDisplay()) {
+        std::fputs(
+            "No display available: start ZQ Typing Tutor from a desktop session (DISPLAY is not set).\n",
+            stderr);
+        return 1;
+    }
     PreferX11Platform();
     // The application object comes first: its constructor resets the C
     // locale, which the translation set-up below must follow.
@@ -33,16 +53,27 @@ int RunProgram(int argc, char** argv) {
     const auto qtTexts = InstallQtTranslation(language);
 
     application.setApplicationDisplayName(QString::fromUtf8(Tr("ZQ Typing Tutor")));
+    application.setWindowIcon(ProgramIcon());
+    // The program ends when the logon dialog closes, whether the learner
+    // leaves it or the main window closes it; not when the last window
+    // closes (the game window closes while the main window is hidden).
+    application.setQuitOnLastWindowClosed(false);
 
     TSettings settings;
     GlobalSettings = &settings;
     settings.Load();
 
-    // The logon dialog, with the profile starter beside it, becomes the
-    // main window here, and the event loop runs until it closes.
+    LogonWindow logon(settings);
+    logon.SetWindowFont(settings.FontName, settings.FontCharset);
+    ProgramWindows windows(logon, settings);
+    TZQStarterLocal starter(windows, settings);
+    logon.SetStarter(&starter);
+    QuitOnTerminationSignals();
 
+    logon.show();
+    const int exitCode = application.exec();
     GlobalSettings = nullptr;
-    return 0;
+    return exitCode;
 }
 
 }  // namespace zq

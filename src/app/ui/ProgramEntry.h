@@ -12,6 +12,10 @@ namespace zq {
 // catalogue of Qt's texts for that language.
 std::unique_ptr<QTranslator> InstallQtTranslation(const std::string& language);
 
+// Whether Qt can find a display: an X11 or Wayland display, or a platform
+// chosen by hand.
+bool HasDisplay();
+
 // The program from start to end; returns the exit code.
 int RunProgram(int argc, char** argv);
 

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+class QBoxLayout;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace zq {
+
+class DesktopHelpViewer;
+
+// The about box: the program's icon, name, version and rights on money
+// green, in a window with a one-pixel border and no title bar, centred on
+// the screen. The logon dialog is built on it.
+class TAboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+    ~TAboutBox() override;
+
+    QFrame* Panel1 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* ProductNameLb = nullptr;
+    QLabel* VersionLb = nullptr;
+    QLabel* CopyrightLb = nullptr;
+    QLabel* WebLb = nullptr;
+    QPushButton* OKButton = nullptr;
+
+protected:
+    // The panel's rows: the framed area, then the row of buttons; the logon
+    // dialog adds rows between them.
+    QVBoxLayout* PanelLayout() const;
+    QBoxLayout* ButtonRow() const { return buttonRow_; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // The web label opens the program's manual (it has no web site).
+    void WebLbClick();
+
+private:
+    QBoxLayout* buttonRow_ = nullptr;
+    std::unique_ptr<DesktopHelpViewer> help_;
+};
+
+}  // namespace zq

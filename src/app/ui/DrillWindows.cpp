@@ -1,0 +1,63 @@
+#include "app/ui/DrillWindows.h"
+
+#include "app/ui/GuidanceWindowSet.h"
+#include "base/CodePage.h"
+#include "base/ui/Colours.h"
+#include "drills/ui/CourseDrillWindow.h"
+#include "drills/ui/FreeDrillWindow.h"
+#include "drills/ui/ParagraphDrillWindow.h"
+#include "drills/ui/SentenceDrillWindow.h"
+#include "profile/TFontRecord.h"
+#include "profile/ui/Fonts.h"
+
+namespace zq {
+namespace {
+
+// A drill window of one kind as the main window's logic drives it.
+template <typename Window>
+class DrillWindowOf : public DrillWindow {
+public:
+    explicit DrillWindowOf(std::unique_ptr<Window> window) : window_(std::move(window)) {}
+
+    TFmLinePractice& Drill() override { return window_->Drill(); }
+    void SetDrillFont(const TFontRecord& font) override {
+        window_->SetDrillFont(ToQFont(font), ToQColor(font.Color, window_->palette().color(QPalette::Text)));
+    }
+    void SetWindowFont(const std::string& fontName8,
+                       std::int32_t /*charset: Qt chooses by script*/) override {
+        window_->SetWindowFontName(QString::fromStdString(ToUtf8(fontName8)));
+    }
+    void ShowModal() override { window_->exec(); }
+
+private:
+    std::unique_ptr<Window> window_;
+};
+
+template <typename Window>
+std::unique_ptr<DrillWindow> Make(DrillGuidance guidance, QWidget* owner, QPointer<QWidget>& open) {
+    auto window = std::make_unique<Window>(guidance, owner);
+    open = window.get();
+    return std::make_unique<DrillWindowOf<Window>>(std::move(window));
+}
+
+}  // namespace
+
+DrillWindows::DrillWindows(GuidanceWindowSet& guidance, QWidget* owner)
+    : guidance_(guidance), owner_(owner) {}
+
+std::unique_ptr<DrillWindow> DrillWindows::CreateDrill(DrillKind kind) {
+    const DrillGuidance guidance = guidance_.Guidance();
+    switch (kind) {
+        case DrillKind::Course:
+            return Make<CourseDrillWindow>(guidance, owner_, open_);
+        case DrillKind::Sentence:
+            return Make<SentenceDrillWindow>(guidance, owner_, open_);
+        case DrillKind::Free:
+            return Make<FreeDrillWindow>(guidance, owner_, open_);
+        case DrillKind::Paragraph:
+            return Make<ParagraphDrillWindow>(guidance, owner_, open_);
+    }
+    return nullptr;
+}
+
+}  // namespace zq

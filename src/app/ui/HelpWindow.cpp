@@ -1,0 +1,42 @@
+#include "app/ui/HelpWindow.h"
+
+#include <QDesktopServices>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "base/Translation.h"
+
+namespace zq {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QString::fromUtf8(Tr("Help")));
+    Browser = new QTextBrowser(this);
+    Browser->setObjectName(QStringLiteral("Browser"));
+    Browser->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Browser);
+    resize(760, 600);
+}
+
+void HelpWindow::ShowFile(const QString& path) {
+    Browser->setSource(QUrl::fromLocalFile(path));
+    show();
+    raise();
+    activateWindow();
+}
+
+DesktopHelpViewer::DesktopHelpViewer() = default;
+DesktopHelpViewer::~DesktopHelpViewer() = default;
+
+bool DesktopHelpViewer::OpenWithDesktop(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
+void DesktopHelpViewer::ShowInHelpWindow(const std::string& path) {
+    if (!window_) window_ = std::make_unique<HelpWindow>();
+    window_->ShowFile(QString::fromStdString(path));
+}
+
+}  // namespace zq

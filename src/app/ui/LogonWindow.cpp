@@ -1,0 +1,127 @@
+#include "app/ui/LogonWindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "base/CodePage.h"
+#include "base/Translation.h"
+
+namespace zq {
+namespace {
+
+constexpr QSize kClientSize(322, 259);
+constexpr QSize kBevelSize(310, 181);
+constexpr int kUserBoxWidth = 247;
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+}  // namespace
+
+LogonWindow::LogonWindow(TSettings& settings, QWidget* parent) : TAboutBox(parent), logon_(*this, settings) {
+    setObjectName(QStringLiteral("FmLogon"));
+    // No title bar shows it; task bars and window lists do.
+    setWindowTitle(Text(Tr("Log on")));
+    Bevel1->setMinimumSize(kBevelSize);
+
+    auto* userRow = new QHBoxLayout;
+    Label1 = new QLabel(Text(Tr("Profile:")), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ComboUser = new QComboBox(Panel1);
+    ComboUser->setObjectName(QStringLiteral("ComboUser"));
+    ComboUser->setEditable(true);
+    ComboUser->setInsertPolicy(QComboBox::NoInsert);
+    ComboUser->setMinimumWidth(kUserBoxWidth);
+    ComboUser->setToolTip(
+        Text(Tr("Input an existing user name or\n"
+                "select from the drop-down list by clicking the down-arrow button.")));
+    Label1->setBuddy(ComboUser);
+    // The user box keeps Enter from the dialog: Enter in it logs on, as the
+    // default button would.
+    connect(ComboUser->lineEdit(), &QLineEdit::returnPressed, this, [this] { OKButton->click(); });
+    userRow->addWidget(Label1, 1);
+    userRow->addWidget(ComboUser);
+    PanelLayout()->insertLayout(1, userRow);
+
+    // OK logs on and leaves the dialog open until the main window is there.
+    disconnect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(OKButton, &QPushButton::clicked, this, [this] { logon_.OKButtonClick(); });
+    BnAdd = new QPushButton(Text(Tr("&Add User")), Panel1);
+    BnAdd->setObjectName(QStringLiteral("BnAdd"));
+    BnAdd->setToolTip(Text(Tr("Add user using existing user profile")));
+    BnAdd->setAutoDefault(false);
+    connect(BnAdd, &QPushButton::clicked, this, [this] { logon_.BnAddClick(); });
+    BnCancel = new QPushButton(Text(Tr("&Exit")), Panel1);
+    BnCancel->setObjectName(QStringLiteral("BnCancel"));
+    BnCancel->setAutoDefault(false);
+    connect(BnCancel, &QPushButton::clicked, this, &LogonWindow::reject);
+    ButtonRow()->addWidget(BnAdd);
+    ButtonRow()->addWidget(BnCancel);
+
+    setTabOrder(OKButton, BnAdd);
+    setTabOrder(BnAdd, BnCancel);
+    setTabOrder(BnCancel, ComboUser);
+    ComboUser->setFocus();
+}
+
+void LogonWindow::SetWindowFont(const std::string& fontName8, std::int32_t /*charset*/) {
+    QFont windowFont = font();
+    windowFont.setFamily(QString::fromStdString(ToUtf8(fontName8)));
+    setFont(windowFont);
+}
+
+void LogonWindow::EndProgram() {
+    hide();
+    QCoreApplication::quit();
+}
+
+void LogonWindow::SetUserList(const std::vector<std::string>& names8) {
+    ComboUser->clear();
+    for (const std::string& name : names8) ComboUser->addItem(QString::fromStdString(ToUtf8(name)));
+}
+
+void LogonWindow::SelectUser(int index) {
+    ComboUser->setCurrentIndex(index);
+    if (index < 0) ComboUser->setEditText(QString());
+}
+
+std::string LogonWindow::UserText() const {
+    return FromUtf8(ComboUser->currentText().toStdString());
+}
+
+void LogonWindow::InformationBox(std::string_view utf8) {
+    QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
+                             QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+void LogonWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        logon_.FormShow();
+        setFixedSize(sizeHint().expandedTo(kClientSize));
+    }
+    TAboutBox::showEvent(event);
+    ComboUser->setFocus();
+}
+
+void LogonWindow::closeEvent(QCloseEvent* event) {
+    TAboutBox::closeEvent(event);
+    if (event->isAccepted()) QCoreApplication::quit();
+}
+
+void LogonWindow::reject() {
+    TAboutBox::reject();
+    QCoreApplication::quit();
+}
+
+}  // namespace zq

@@ -1,0 +1,216 @@
+#include "app/ui/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/TSettings.h"
+#include "app/ui/DrillWindows.h"
+#include "app/ui/GuidanceWindowSet.h"
+#include "app/ui/HelpWindow.h"
+#include "base/CodePage.h"
+#include "base/LibraryError.h"
+#include "base/Translation.h"
+#include "base/ui/Colours.h"
+#include "base/ui/ErrorReportingApplication.h"
+
+namespace zq {
+namespace {
+
+// Buttons of 200 by 32, 37 apart from the top 29 at the left 8, in a client
+// area of at least 217 by 345.
+constexpr int kButtonWidth = 200;
+constexpr int kButtonHeight = 32;
+constexpr int kButtonGap = 37 - kButtonHeight;
+constexpr QMargins kButtonMargins(8, 29, 9, 25);
+constexpr QSize kClientSize(217, 345);
+constexpr int kFontPixels = 19;
+
+QString FromUtf8View(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// The button follows its action: caption, visibility, enabled state.
+void BindButton(QPushButton& button, QAction& action) {
+    button.setText(action.text());
+    QObject::connect(&button, &QPushButton::clicked, &action, &QAction::trigger);
+    QObject::connect(&action, &QAction::changed, &button, [&button, &action] {
+        button.setText(action.text());
+        button.setVisible(action.isVisible());
+        button.setEnabled(action.isEnabled());
+    });
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TSettings& settings, ProfileDialogFactory& profileDialogs, GameWindowFactory& games,
+                       CueEvents& cues, std::function<void()> closeLogon)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                           Qt::CustomizeWindowHint),
+      guidance_(std::make_unique<GuidanceWindowSet>(this)),
+      drills_(std::make_unique<DrillWindows>(*guidance_, this)),
+      help_(std::make_unique<DesktopHelpViewer>()),
+      closeLogon_(std::move(closeLogon)) {
+    setObjectName(QStringLiteral("ZQMainFm"));
+    setWindowTitle(QString::fromUtf8(Tr("ZQ Typing Tutor")));
+    setAutoFillBackground(true);
+    SetWindowFont(settings.FontName, settings.FontCharset);
+
+    form_ = std::make_unique<TZQMainFm>(
+        MainFormParts{*this, *drills_, *guidance_, games, *help_, profileDialogs, cues}, settings);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kButtonMargins);
+    layout->setSpacing(kButtonGap);
+    A_Course = AddAction(Tr("&Course"), &TZQMainFm::StartCourse);
+    A_Sentence = AddAction(Tr("&Sentence Drills"), &TZQMainFm::StartSentenceDrill);
+    A_Free = AddAction(Tr("&Free Drills"), &TZQMainFm::StartFreeDrill);
+    A_Paragraph = AddAction(Tr("&Paragraph Drills"), &TZQMainFm::StartParagraphDrill);
+    A_Game = AddAction(Tr("&Game"), &TZQMainFm::StartGame);
+    A_Help = AddAction(Tr("&Help"), &TZQMainFm::OpenHelp);
+    A_Exit = AddAction(Tr("E&xit"), nullptr);
+    connect(A_Exit, &QAction::triggered, this, &QWidget::close);
+    A_Profile = AddAction(Tr("P&rofile"), &TZQMainFm::EditProfile);
+
+    // In tab order, top to bottom; Profile stands below Exit.
+    CourseBn = AddButton(A_Course, "CourseBn");
+    SentenceBn = AddButton(A_Sentence, "SentenceBn");
+    FreeBn = AddButton(A_Free, "FreeBn");
+    ParagraphBn = AddButton(A_Paragraph, "ParagraphBn");
+    GameBn = AddButton(A_Game, "GameBn");
+    HelpBn = AddButton(A_Help, "HelpBn");
+    ExitBn = AddButton(A_Exit, "ExitBn");
+    ProfileBn = AddButton(A_Profile, "ProfileBn");
+    layout->addStretch(1);
+}
+
+MainWindow::~MainWindow() {
+    form_.reset();  // before the windows it drives
+}
+
+QAction* MainWindow::AddAction(const char* caption, void (TZQMainFm::*activity)()) {
+    auto* action = new QAction(QString::fromUtf8(caption), this);
+    if (activity != nullptr)
+        connect(action, &QAction::triggered, this, [this, activity] { (*form_.*activity)(); });
+    actions_.append(action);
+    return action;
+}
+
+QPushButton* MainWindow::AddButton(QAction* action, const char* name) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setMinimumWidth(kButtonWidth);
+    button->setFixedHeight(kButtonHeight);
+    button->setAutoDefault(false);
+    button->installEventFilter(this);
+    BindButton(*button, *action);
+    layout()->addWidget(button);
+    return button;
+}
+
+void MainWindow::SetWindowFont(const std::string& fontName8, std::int32_t /*charset*/) {
+    QFont windowFont(QString::fromStdString(ToUtf8(fontName8)));
+    windowFont.setPixelSize(kFontPixels);
+    setFont(windowFont);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button != nullptr && event->type() == QEvent::FocusIn) CourseBnEnter(*button);
+    if (button != nullptr && event->type() == QEvent::FocusOut) CourseBnExit(*button);
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::CourseBnEnter(QPushButton& button) {
+    QPalette caption = button.palette();
+    caption.setColor(QPalette::ButtonText, Qt::blue);
+    button.setPalette(caption);
+}
+
+void MainWindow::CourseBnExit(QPushButton& button) {
+    QPalette caption = button.palette();
+    caption.setColor(QPalette::ButtonText, Qt::black);
+    button.setPalette(caption);
+}
+
+// MainView.
+
+void MainWindow::SetActionsShown(bool shown) {
+    for (QAction* action : actions_) {
+        action->setVisible(shown);
+        action->setEnabled(shown);
+    }
+}
+
+void MainWindow::FillScreen() {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void MainWindow::FitToControls() {
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    setFixedSize(layout()->sizeHint().expandedTo(kClientSize));
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::SetWindowColour(TColor colour) {
+    QPalette window = palette();
+    window.setColor(QPalette::Window, ToQColor(colour, window.color(QPalette::Window)));
+    setPalette(window);
+}
+
+void MainWindow::InformationBox(std::string_view utf8) {
+    QMessageBox::information(isVisible() ? this : nullptr, QGuiApplication::applicationDisplayName(),
+                             FromUtf8View(utf8));
+}
+
+void MainWindow::PlainBox(std::string_view utf8) {
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8),
+                    QMessageBox::Ok, isVisible() ? this : nullptr);
+    box.exec();
+}
+
+void MainWindow::CloseLogon() {
+    if (closeLogon_) closeLogon_();
+}
+
+// Events.
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) form_->FormShow();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Exit is the cancel button: Esc closes the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        ExitBn->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    try {
+        form_->FormClose();
+        event->accept();
+    } catch (const LibraryError& error) {
+        // The profile or the settings could not be stored: nothing is lost
+        // while the window stays open.
+        event->ignore();
+        ErrorReportingApplication::ReportError(QString::fromUtf8(error.what()));
+    }
+}
+
+}  // namespace zq

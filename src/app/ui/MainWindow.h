@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/MainForm.h"
+#include "app/MainFormViews.h"
+#include "app/StarterBase.h"
+
+class QAction;
+class QPushButton;
+
+namespace zq {
+
+class DesktopHelpViewer;
+class DrillWindows;
+class GuidanceWindowSet;
+class TSettings;
+
+// The main window: a column of buttons that open the drills, the game, the
+// manual and the profile dialog. Its logic is TZQMainFm.
+class MainWindow : public QWidget, public MainView, public MainWindowHandle {
+    Q_OBJECT
+
+public:
+    // `closeLogon` closes the hidden logon dialog, which ends the program.
+    MainWindow(TSettings& settings, ProfileDialogFactory& profileDialogs, GameWindowFactory& games,
+               CueEvents& cues, std::function<void()> closeLogon);
+    ~MainWindow() override;
+
+    // MainWindowHandle.
+    TZQMainFm& Form() override { return *form_; }
+    // The name of the window's 19-pixel font; Qt picks fonts by script, so
+    // the character set only rides along.
+    void SetWindowFont(const std::string& fontName8, std::int32_t charset) override;
+    void Show() override { show(); }
+
+    // MainView.
+    void SetActionsShown(bool shown) override;
+    void FillScreen() override;
+    void FitToControls() override;
+    void SetWindowColour(TColor colour) override;
+    void ShowWindow() override { show(); }
+    void HideWindow() override { hide(); }
+    void InformationBox(std::string_view utf8) override;
+    void PlainBox(std::string_view utf8) override;
+    void CloseLogon() override;
+
+    GuidanceWindowSet& Guidance() { return *guidance_; }
+    DrillWindows& Drills() { return *drills_; }
+    DesktopHelpViewer& Help() { return *help_; }
+
+    QAction* A_Course = nullptr;
+    QAction* A_Sentence = nullptr;
+    QAction* A_Free = nullptr;
+    QAction* A_Paragraph = nullptr;
+    QAction* A_Game = nullptr;
+    QAction* A_Help = nullptr;
+    QAction* A_Profile = nullptr;
+    QAction* A_Exit = nullptr;
+
+    QPushButton* CourseBn = nullptr;
+    QPushButton* SentenceBn = nullptr;
+    QPushButton* FreeBn = nullptr;
+    QPushButton* ParagraphBn = nullptr;
+    QPushButton* GameBn = nullptr;
+    QPushButton* HelpBn = nullptr;
+    QPushButton* ExitBn = nullptr;
+    QPushButton* ProfileBn = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // The caption of the button with the keyboard focus is blue.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* AddAction(const char* caption, void (TZQMainFm::*activity)());
+    QPushButton* AddButton(QAction* action, const char* name);
+    void CourseBnEnter(QPushButton& button);
+    void CourseBnExit(QPushButton& button);
+
+    std::unique_ptr<GuidanceWindowSet> guidance_;
+    std::unique_ptr<DrillWindows> drills_;
+    std::unique_ptr<DesktopHelpViewer> help_;
+    std::unique_ptr<TZQMainFm> form_;
+    std::function<void()> closeLogon_;
+    QList<QAction*> actions_;
+};
+
+}  // namespace zq

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/MainFormViews.h"
+#include "profile/ProfileStore.h"
+
+class QWidget;
+
+namespace zq {
+
+// Makes the profile dialogs of the logon dialog and the main window, over
+// the profile file.
+class ProfileDialogs : public ProfileDialogFactory {
+public:
+    explicit ProfileDialogs(const ProfileStore& store) : store_(store) {}
+    std::unique_ptr<ProfileDialog> CreateProfileDialog() override;
+
+private:
+    ProfileStore store_;
+};
+
+}  // namespace zq

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+
+#include "app/CueEvents.h"
+#include "app/MainFormViews.h"
+#include "app/StarterBase.h"
+
+namespace zq {
+
+class LogonWindow;
+class ProfileDialogs;
+class TSettings;
+
+// The windows the profile starter opens: the main window, the profile
+// dialog, and the keyboard layout agent of this desktop session.
+class ProgramWindows : public StarterWindows {
+public:
+    ProgramWindows(LogonWindow& logon, TSettings& settings);
+    ~ProgramWindows() override;
+
+    std::unique_ptr<MainWindowHandle> CreateMainWindow() override;
+    std::unique_ptr<TKeyboardLayoutAgent> CreateAgent() override;
+    void HideLogon() override;
+    std::unique_ptr<ProfileDialog> CreateProfileDialog() override;
+
+private:
+    LogonWindow& logon_;
+    TSettings& settings_;
+    std::unique_ptr<ProfileDialogs> profileDialogs_;
+    std::unique_ptr<GameWindowFactory> games_;
+    std::unique_ptr<CueEvents> cues_;
+};
+
+}  // namespace zq

@@ -1,0 +1,134 @@
+// The main window's buttons and closing on Qt's offscreen platform.
+#include "app/ui/MainWindow.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "../../support/TempFolder.h"
+#include "WindowTestSupport.h"
+#include "app/CueEvents.h"
+#include "app/TSettings.h"
+#include "profile/ProfileStore.h"
+
+namespace zq {
+namespace {
+
+using test::TempFolder;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using testing::MessageBoxAnswerer;
+
+class NoCues : public CueEvents {
+public:
+    void LineDone() override {}
+    void WrongKey() override {}
+    void ReturnExpected() override {}
+    void CityShoot() override {}
+    void CityMissShoot() override {}
+    void CityHurt() override {}
+    void DifficultyIncrease() override {}
+};
+
+class NoDialogs : public ProfileDialogFactory, public GameWindowFactory {
+public:
+    std::unique_ptr<ProfileDialog> CreateProfileDialog() override { return nullptr; }
+    std::unique_ptr<GameWindow> CreateGameWindow() override { return nullptr; }
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        testing::WriteProgramFolder(folder / "");
+        store.Attach(profile);
+        profile.UserName = "Default";
+        profile.Load();
+        window.Form().AttachProfile(profile);
+    }
+
+    TempFolder folder;
+    TSettings settings{folder.Dir()};
+    ProfileStore store{folder.File("zqc.ini")};
+    TProfile profile;
+    NoDialogs none;
+    NoCues cues;
+    int logonClosed = 0;
+    MainWindow window{settings, none, none, cues, [this] { ++logonClosed; }};
+};
+
+TEST_F(MainWindowTest, EightButtonsInTabOrderWithProfileBelowExit) {
+    const std::vector<QPushButton*> buttons{window.CourseBn,    window.SentenceBn, window.FreeBn,
+                                            window.ParagraphBn, window.GameBn,     window.HelpBn,
+                                            window.ExitBn,      window.ProfileBn};
+    std::vector<std::string> captions;
+    for (QPushButton* button : buttons) captions.push_back(button->text().toStdString());
+    EXPECT_THAT(captions, ElementsAre("&Course", "&Sentence Drills", "&Free Drills", "&Paragraph Drills",
+                                      "&Game", "&Help", "E&xit", "P&rofile"));
+
+    window.show();
+    QApplication::processEvents();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_GE(buttons[i]->width(), 200);
+        EXPECT_EQ(buttons[i]->height(), 32);
+        EXPECT_EQ(buttons[i]->x(), 8);
+        EXPECT_EQ(buttons[i]->y(), 29 + 37 * static_cast<int>(i));
+        if (i + 1 < buttons.size()) {
+            EXPECT_EQ(buttons[i]->nextInFocusChain(), buttons[i + 1]);
+        }
+    }
+    EXPECT_GE(window.width(), 217);
+    EXPECT_GE(window.height(), 345);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());  // a fixed border
+    window.hide();
+}
+
+TEST_F(MainWindowTest, TheFocusedButtonsCaptionIsBlue) {
+    window.show();
+    window.activateWindow();
+    window.SentenceBn->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(window.SentenceBn->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+    window.FreeBn->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(window.SentenceBn->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    EXPECT_EQ(window.FreeBn->palette().color(QPalette::ButtonText), QColor(Qt::blue));
+    window.hide();
+}
+
+TEST_F(MainWindowTest, HiddenActionsTakeTheirButtonsAlong) {
+    window.show();
+    window.SetActionsShown(false);
+    EXPECT_FALSE(window.CourseBn->isVisible());
+    EXPECT_FALSE(window.ProfileBn->isEnabled());
+    window.SetActionsShown(true);
+    EXPECT_TRUE(window.ExitBn->isVisible());
+    EXPECT_TRUE(window.GameBn->isEnabled());
+    window.hide();
+}
+
+TEST_F(MainWindowTest, EscapeClosesAfterTheMessageAndAFailedStoreKeepsTheWindowOpen) {
+    window.show();
+    std::filesystem::remove(folder / "zqc.ini");
+    std::filesystem::create_directories(folder / "zqc.ini");  // cannot be written
+    MessageBoxAnswerer boxes;
+    testing::PressKey(window.CourseBn, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(logonClosed, 0);
+    ASSERT_EQ(boxes.texts.size(), 2u);
+    EXPECT_THAT(boxes.texts[0], HasSubstr("Default: The practice time is 0 h 0 m 0 s"));
+    EXPECT_THAT(boxes.texts[1], HasSubstr("Unable to write to"));
+
+    std::filesystem::remove(folder / "zqc.ini");
+    window.ExitBn->click();
+    QApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(logonClosed, 1);
+    EXPECT_TRUE(std::filesystem::exists(folder / "zq.ini"));
+}
+
+}  // namespace
+}  // namespace zq
