@@ -1,0 +1,167 @@
+#include "ProgramSession.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+extern char** environ;
+
+namespace zq::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char ch : text) quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
+    return quoted + "'";
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::optional<std::string> TestDisplay() {
+    const char* display = std::getenv("ZQ_TEST_X_DISPLAY");
+    if (display == nullptr || *display == '\0') return std::nullopt;
+    if (!CommandOutput("command -v xdotool")) return std::nullopt;
+    return std::string(display);
+}
+
+std::optional<std::string> CommandOutput(const std::string& command) {
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) return std::nullopt;
+    std::string output;
+    char buffer[4096];
+    for (size_t read; (read = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, read);
+    if (pclose(pipe.release()) != 0) return std::nullopt;
+    return output;
+}
+
+ProgramSession::ProgramSession(std::string display) : display_(std::move(display)) {
+    std::string pattern = (fs::temp_directory_path() / "zq-e2e-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+    folder_ = pattern;
+    fs::copy(ZQ_PROGRAM_DIR, folder_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    for (const char* written : {"zq.ini", "zqc.ini", "zqgame.ini"}) fs::remove(Path(written));
+    fs::copy_file(std::string(ZQ_SOURCE_DIR) + "/data/zqc.ini", Path("zqc.ini"));
+}
+
+ProgramSession::~ProgramSession() {
+    if (Running()) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+}
+
+void ProgramSession::Start(const std::vector<std::string>& arguments) {
+    const std::string program = Path("zq-typing-tutor");
+    std::vector<std::string> words{program};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    // The test's own environment, on the test display, in English.
+    std::vector<std::string> variables;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string entry = *variable;
+        const std::string name = entry.substr(0, entry.find('='));
+        if (name != "DISPLAY" && name != "QT_QPA_PLATFORM" && name != "WAYLAND_DISPLAY" &&
+            name != "LANGUAGE") {
+            variables.push_back(entry);
+        }
+    }
+    variables.push_back("DISPLAY=" + display_);
+    std::vector<char*> envp;
+    for (std::string& variable : variables) envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
+    if (posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
+        throw std::runtime_error("cannot start " + program);
+    }
+}
+
+bool ProgramSession::Running() {
+    return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0;
+}
+
+std::optional<int> ProgramSession::WaitForExit(milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+        int status = 0;
+        const pid_t ended = waitpid(pid_, &status, WNOHANG);
+        if (ended == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        std::this_thread::sleep_for(milliseconds(50));
+    }
+    return std::nullopt;
+}
+
+std::string ProgramSession::Xdotool(const std::string& arguments) {
+    return CommandOutput("DISPLAY=" + Quoted(display_) + " xdotool " + arguments + " 2>/dev/null")
+        .value_or("");
+}
+
+std::vector<std::string> ProgramSession::VisibleWindows(const std::string& titlePattern) {
+    return Lines(Xdotool("search --all --onlyvisible --pid " + std::to_string(pid_) + " --name " +
+                         Quoted(titlePattern)));
+}
+
+std::string ProgramSession::WaitForWindow(const std::string& titlePattern, milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end && Running()) {
+        const std::vector<std::string> windows = VisibleWindows(titlePattern);
+        if (!windows.empty()) {
+            std::this_thread::sleep_for(milliseconds(300));  // let the window manager map and place it
+            return windows.front();
+        }
+        std::this_thread::sleep_for(milliseconds(100));
+    }
+    return {};
+}
+
+bool ProgramSession::WaitUntilGone(const std::string& titlePattern, milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < end) {
+        if (!Running() || VisibleWindows(titlePattern).empty()) return true;
+        std::this_thread::sleep_for(milliseconds(100));
+    }
+    return false;
+}
+
+void ProgramSession::Key(const std::string& window, const std::string& keys) {
+    Xdotool("windowactivate --sync " + window);
+    Xdotool("key --clearmodifiers --delay 80 " + keys);
+}
+
+void ProgramSession::KeyToFocused(const std::string& keys) {
+    Xdotool("key --clearmodifiers --delay 80 " + keys);
+}
+
+void ProgramSession::Type(const std::string& window, const std::string& text) {
+    Xdotool("windowactivate --sync " + window);
+    Xdotool("type --clearmodifiers --delay 300 " + Quoted(text));
+}
+
+}  // namespace zq::e2e

@@ -1,0 +1,64 @@
+#pragma once
+
+// The real program, started from a copy of the program folder on the test X
+// display, and driven as a person would: windows found by their titles, keys
+// sent with xdotool.
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zq::e2e {
+
+using std::chrono::milliseconds;
+
+// The test display of ./test (a private Xvfb with a window manager), or
+// nothing when the tests run without one.
+std::optional<std::string> TestDisplay();
+
+// The output of a command, or nothing when it fails.
+std::optional<std::string> CommandOutput(const std::string& command);
+
+class ProgramSession {
+public:
+    // A fresh copy of the built program folder with the shipped profile file.
+    explicit ProgramSession(std::string display);
+    ~ProgramSession();
+    ProgramSession(const ProgramSession&) = delete;
+    ProgramSession& operator=(const ProgramSession&) = delete;
+
+    const std::string& Folder() const { return folder_; }
+    std::string Path(const std::string& relative) const { return folder_ + "/" + relative; }
+
+    void Start(const std::vector<std::string>& arguments = {});
+    // Waits for the program to end; its exit code, or nothing on timeout.
+    std::optional<int> WaitForExit(milliseconds timeout);
+    bool Running();
+
+    // The id of a visible window of the program whose title matches the
+    // regular expression, once one appears; empty on timeout.
+    std::string WaitForWindow(const std::string& titlePattern, milliseconds timeout = milliseconds(15000));
+    // Waits until no visible window matches.
+    bool WaitUntilGone(const std::string& titlePattern, milliseconds timeout = milliseconds(15000));
+    std::vector<std::string> VisibleWindows(const std::string& titlePattern);
+
+    // Activates the window and sends it keys ("Return", "alt+c") or text.
+    void Key(const std::string& window, const std::string& keys);
+    // Text goes at about 400 keys a minute (xdotool's delay counts half per
+    // press, half per release): a drill questions a line over 700.
+    void Type(const std::string& window, const std::string& text);
+    // Keys to whatever window has the focus (a message box that just opened).
+    void KeyToFocused(const std::string& keys);
+
+private:
+    std::string Xdotool(const std::string& arguments);
+
+    std::string display_;
+    std::string folder_;
+    pid_t pid_ = -1;
+};
+
+}  // namespace zq::e2e

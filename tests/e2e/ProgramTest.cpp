@@ -1,0 +1,100 @@
+// The whole program under the test X display, used as a learner would.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <thread>
+
+#include "ProgramSession.h"
+#include "base/IniFile.h"
+
+namespace zq::e2e {
+namespace {
+
+using std::chrono::seconds;
+
+constexpr const char* kLogon = "^Log on";
+constexpr const char* kMain = "^ZQ Typing Tutor$";
+constexpr const char* kCourse = "^Course";
+
+// The first line of a course file, as the drill shows it.
+std::string FirstLine(const std::string& path) {
+    std::ifstream file(path);
+    std::string line;
+    std::getline(file, line);
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+    return line;
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::optional<std::string> display = TestDisplay();
+        if (!display) GTEST_SKIP() << "no test X display (ZQ_TEST_X_DISPLAY) or no xdotool";
+        session = std::make_unique<ProgramSession>(*display);
+    }
+
+    // Starts the program and logs on as the user the dialog shows.
+    std::string LogOn() {
+        session->Start();
+        const std::string logon = session->WaitForWindow(kLogon);
+        EXPECT_FALSE(logon.empty()) << "the logon dialog did not appear";
+        session->Key(logon, "Return");
+        const std::string main = session->WaitForWindow(kMain);
+        EXPECT_FALSE(main.empty()) << "the main window did not appear";
+        EXPECT_TRUE(session->WaitUntilGone(kLogon));
+        return main;
+    }
+
+    // Esc in the main window, then OK in the practice-time message (a box
+    // with the program's title, like the main window's).
+    void CloseProgram(const std::string& main) {
+        session->Key(main, "Escape");
+        const auto end = std::chrono::steady_clock::now() + seconds(15);
+        while (session->VisibleWindows(kMain).size() < 2 && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        session->KeyToFocused("Return");
+        EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
+    }
+
+    std::unique_ptr<ProgramSession> session;
+};
+
+TEST_F(ProgramTest, ALineOfTheCourseIsStoredAsProgressAndPracticeTime) {
+    const std::string main = LogOn();
+    session->Key(main, "alt+c");
+    const std::string drill = session->WaitForWindow(kCourse);
+    ASSERT_FALSE(drill.empty()) << "the course drill did not open";
+    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
+    session->Key(drill, "Escape");
+    ASSERT_TRUE(session->WaitUntilGone(kCourse));
+    CloseProgram(main);
+
+    const IniFile profiles(session->Path("zqc.ini"));
+    EXPECT_EQ(profiles.ReadInteger("Default", "Progress", -1), 1);
+    EXPECT_GT(profiles.ReadInteger("Default", "TimeTotal", 0), 0);
+    EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
+}
+
+TEST_F(ProgramTest, EscapeAtTheLogonEndsTheProgramStoringNothing) {
+    const std::string shipped = [&] {
+        std::ifstream file(session->Path("zqc.ini"), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }();
+    session->Start();
+    const std::string logon = session->WaitForWindow(kLogon);
+    ASSERT_FALSE(logon.empty());
+    session->Key(logon, "Escape");
+    EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
+
+    EXPECT_FALSE(std::filesystem::exists(session->Path("zq.ini")));
+    std::ifstream file(session->Path("zqc.ini"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), shipped);
+}
+
+}  // namespace
+}  // namespace zq::e2e
