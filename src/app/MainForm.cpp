@@ -12,6 +12,8 @@
 #include "drills/LinePractice.h"
 #include "keyboard/KeyboardLayoutAgent.h"
 #include "profile/TProfile.h"
+#include "sound/SoundCues.h"
+#include "sound/WavePlayer.h"
 
 namespace zq {
 namespace {
@@ -25,13 +27,19 @@ bool HasLineToPractise(const std::vector<std::string>& lines) {
 }  // namespace
 
 TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
-    : parts_(parts), settings_(settings), appDir_(settings.AppDir), timings_(ReadGameSettings(appDir_)) {}
+    : parts_(parts),
+      settings_(settings),
+      appDir_(settings.AppDir),
+      timings_(ReadGameSettings(appDir_)),
+      wavePlayer_(std::make_unique<TWavePlayer>(parts.sound)),
+      media_(ReadMediaSettings(appDir_)) {}
 
 TZQMainFm::~TZQMainFm() = default;
 
 void TZQMainFm::AttachProfile(TProfile& profile) {
     profile_ = &profile;
     files_ = std::make_unique<CourseFiles>(appDir_, profile);
+    cues_ = std::make_unique<SoundCues>(profile, *wavePlayer_, media_);
     parts_.guidance.Create(profile.Blinking);
     parts_.guidance.PrepareGuidance(files_->LayoutPath());
     if (agent_ != nullptr && !agent_->ActivateLayout(profile.KeyboardLayout)) {
@@ -63,7 +71,7 @@ std::unique_ptr<DrillWindow> TZQMainFm::CreateDrill(DrillKind kind, const TFontR
 }
 
 void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
-    CueEvents& cues = parts_.cues;
+    SoundCues& cues = *cues_;
     drill.OnLineDone = [&cues](TFmLinePractice&) { cues.LineDone(); };
     drill.OnWrongKey = [&cues](TFmLinePractice&) { cues.WrongKey(); };
     drill.OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); };
@@ -161,7 +169,7 @@ void TZQMainFm::CreateGameWindow() {
          {profile_->GScore1, profile_->GScore2, profile_->GScore3, profile_->GScore4, profile_->GScore5}) {
         game_->AddScore(score);
     }
-    CueEvents& cues = parts_.cues;
+    SoundCues& cues = *cues_;
     game_->SetSoundEvents({
         .CityMissShoot = [&cues] { cues.CityMissShoot(); },
         .CityShoot = [&cues] { cues.CityShoot(); },

@@ -5,14 +5,17 @@
 #include <string>
 
 #include "app/CourseFolders.h"
-#include "app/CueEvents.h"
 #include "app/GameSettings.h"
 #include "app/MainFormViews.h"
+#include "sound/MediaSettings.h"
 
 namespace zq {
 
+class SoundCues;
+class SoundOutput;
 class TFmLinePractice;
 class TFmSentencePrac;
+class TWavePlayer;
 class TKeyboardLayoutAgent;
 class TProfile;
 class TSettings;
@@ -26,7 +29,8 @@ struct MainFormParts {
     GameWindowFactory& games;
     HelpViewer& help;
     ProfileDialogFactory& profileDialogs;
-    CueEvents& cues;
+    // Where the sound player's cues go.
+    SoundOutput& sound;
 };
 
 // The main window of a logged-on user's run: opens one activity at a time,
@@ -34,8 +38,8 @@ struct MainFormParts {
 // stores the profile and the global settings.
 class TZQMainFm {
 public:
-    // FormCreate: takes the program folder from the settings and reads the
-    // game's timing.
+    // FormCreate: takes the program folder from the settings, reads the
+    // game's timing and the sound cues, and makes the sound player.
     TZQMainFm(const MainFormParts& parts, TSettings& settings);
     ~TZQMainFm();
     TZQMainFm(const TZQMainFm&) = delete;
@@ -92,6 +96,10 @@ private:
     TKeyboardLayoutAgent* agent_ = nullptr;
     TProfile* profile_ = nullptr;
     std::unique_ptr<CourseFiles> files_;
+    std::unique_ptr<TWavePlayer> wavePlayer_;
+    MediaSettings media_;
+    // The cues under the profile's switches, once the profile is attached.
+    std::unique_ptr<SoundCues> cues_;
     std::int32_t runPracticeTime_ = 0;
     bool runTimeAdded_ = false;
     std::unique_ptr<GameWindow> game_;

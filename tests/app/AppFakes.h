@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "../drills/DrillFakes.h"
-#include "app/CueEvents.h"
 #include "app/LogonForm.h"
 #include "app/MainForm.h"
 #include "app/MainFormViews.h"
@@ -22,6 +21,7 @@
 #include "keyboard/KeyboardLayoutAgent.h"
 #include "keyboard/LayoutBackend.h"
 #include "profile/TFontRecord.h"
+#include "sound/WavePlayer.h"
 
 namespace zq::testing {
 
@@ -257,16 +257,10 @@ private:
     std::function<bool(TProfile&)> apply_;
 };
 
-class FakeCues : public CueEvents {
+// The sound system: the files it was asked to play.
+class FakeSoundOutput : public SoundOutput {
 public:
-    void LineDone() override { played.push_back("LineDone"); }
-    void WrongKey() override { played.push_back("WrongKey"); }
-    void ReturnExpected() override { played.push_back("ReturnExpected"); }
-    void CityShoot() override { played.push_back("CityShoot"); }
-    void CityMissShoot() override { played.push_back("CityMissShoot"); }
-    void CityHurt() override { played.push_back("CityHurt"); }
-    void DifficultyIncrease() override { played.push_back("DifficultyIncrease"); }
-
+    void Play(const std::string& path8) override { played.push_back(path8); }
     std::vector<std::string> played;
 };
 
@@ -296,7 +290,7 @@ struct MainFormRig {
     FakeGuidance guidance{log};
     FakeGameFactory games{log};
     FakeHelp help{log};
-    FakeCues cues;
+    FakeSoundOutput sound;
     std::function<bool(TProfile&)> profileDialogApplies;
 
     struct DialogFactory : ProfileDialogFactory {
@@ -308,7 +302,7 @@ struct MainFormRig {
         }
     } profileDialogs{*this};
 
-    MainFormParts Parts() { return {view, drills, guidance, games, help, profileDialogs, cues}; }
+    MainFormParts Parts() { return {view, drills, guidance, games, help, profileDialogs, sound}; }
 };
 
 // A main window for the starter: the real logic among fakes.

@@ -25,23 +25,35 @@ using testing::MainFormRig;
 
 constexpr std::int32_t kHour = 3600000;
 
-// A program folder with the courses "English" and "Deutsch", and Maria's
-// profile, stored in its "zqc.ini".
+// A program folder with the courses "English" and "Deutsch", sound cues, and
+// Maria's profile, stored in its "zqc.ini".
 class MainFormTest : public ::testing::Test {
 protected:
     MainFormTest() {
-        std::filesystem::create_directories(folder / "Courses/English");
-        std::filesystem::create_directories(folder / "Courses/Deutsch");
-        folder.Write("Courses/English/course.txt", "asdf jkl\nfdsa lkj\nsad lad\n");
-        folder.Write("Courses/English/Practice.txt", "a lad asks\n");
-        folder.Write("Courses/Deutsch/course.txt", "ein Hund\n");
         profile.UserName = "Maria";
         profile.Course = "English";
         profile.KeyboardLayout = "00000409";
         profile.BgColor = 65535;
         profile.PracticeFont.Name = "Practice Mono";
         profile.TextFont.Name = "Text Serif";
+        profile.DrillSoundEnabled = true;
+        profile.GameSoundEnabled = true;
         store.Attach(profile);
+    }
+
+    // The folder's files, there before the main window reads them.
+    static bool WriteProgramFiles(const TempFolder& folder) {
+        std::filesystem::create_directories(folder / "Courses/English");
+        std::filesystem::create_directories(folder / "Courses/Deutsch");
+        std::filesystem::create_directories(folder / "media");
+        folder.Write("Courses/English/course.txt", "asdf jkl\nfdsa lkj\nsad lad\n");
+        folder.Write("Courses/English/Practice.txt", "a lad asks\n");
+        folder.Write("Courses/Deutsch/course.txt", "ein Hund\n");
+        folder.Write(
+            "media/media.ini",
+            "[wav]\nword_err=err.wav\nword_ok=ok.wav\nGame_CityHurt=hurt.wav\n"
+            "Game_CityShoot=shoot.wav\nGame_CityMissShoot=miss.wav\nGame_DifficultyIncrease=up.wav\n");
+        return true;
     }
 
     void LogOn() {
@@ -49,6 +61,8 @@ protected:
         form.AttachProfile(profile);
         rig.log.clear();
     }
+
+    std::string Media(const std::string& file) const { return folder.Dir() + "media/" + file; }
 
     std::string CoursePath(const std::string& course, const std::string& file) const {
         return folder.Dir() + "Courses/" + course + "/" + file;
@@ -67,6 +81,7 @@ protected:
 
     DrillSurroundings clock;  // the drills' stopwatch on a fake clock
     TempFolder folder;
+    const bool filesWritten = WriteProgramFiles(folder);
     TSettings settings{folder.Dir()};
     ProfileStore store{folder.File("zqc.ini")};
     TProfile profile;
@@ -222,7 +237,29 @@ TEST_F(MainFormTest, DrillEventsPlayTheirCues) {
         TypeLine(window, 100);
     };
     form.StartSentenceDrill();
-    EXPECT_THAT(rig.cues.played, ElementsAre("WrongKey", "ReturnExpected", "LineDone"));
+    EXPECT_THAT(rig.sound.played, ElementsAre(Media("err.wav"), Media("ok.wav"), Media("ok.wav")));
+}
+
+TEST_F(MainFormTest, TheDrillAndGameSoundSwitchesAreReadAtEachEventAndIndependently) {
+    LogOn();
+    form.StartGame();
+    const GameWindow::SoundEvents& game = rig.games.last->sounds;
+    auto drillLine = [&] {
+        rig.drills.whileShown = [&](FakeDrillWindow& window) { TypeLine(window, 100); };
+        form.StartSentenceDrill();
+    };
+
+    profile.DrillSoundEnabled = false;
+    drillLine();
+    game.CityShoot();
+    EXPECT_THAT(rig.sound.played, ElementsAre(Media("shoot.wav")));
+
+    rig.sound.played.clear();
+    profile.DrillSoundEnabled = true;
+    profile.GameSoundEnabled = false;
+    drillLine();
+    game.CityHurt();
+    EXPECT_THAT(rig.sound.played, ElementsAre(Media("ok.wav")));
 }
 
 TEST_F(MainFormTest, PracticeTimeOfEveryDrillAddsUpForTheRun) {
@@ -290,7 +327,8 @@ TEST_F(MainFormTest, GameEventsPlayTheirCuesAndAFullScreenMainWindowGetsItsButto
     sounds.CityMissShoot();
     sounds.CityHurt();
     sounds.DifficultyIncrease();
-    EXPECT_THAT(rig.cues.played, ElementsAre("CityShoot", "CityMissShoot", "CityHurt", "DifficultyIncrease"));
+    EXPECT_THAT(rig.sound.played,
+                ElementsAre(Media("shoot.wav"), Media("miss.wav"), Media("hurt.wav"), Media("up.wav")));
 
     rig.log.clear();
     rig.games.last->closed();

@@ -18,6 +18,7 @@
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
 #include "base/ui/ErrorReportingApplication.h"
+#include "sound/ui/QtSoundOutput.h"
 
 namespace zq {
 namespace {
@@ -49,13 +50,14 @@ void BindButton(QPushButton& button, QAction& action) {
 }  // namespace
 
 MainWindow::MainWindow(TSettings& settings, ProfileDialogFactory& profileDialogs, GameWindowFactory& games,
-                       CueEvents& cues, std::function<void()> closeLogon)
+                       std::function<void()> closeLogon)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::CustomizeWindowHint),
       guidance_(std::make_unique<GuidanceWindowSet>(this)),
       drills_(std::make_unique<DrillWindows>(*guidance_, this)),
       help_(std::make_unique<DesktopHelpViewer>()),
+      sound_(std::make_unique<QtSoundOutput>()),
       closeLogon_(std::move(closeLogon)) {
     setObjectName(QStringLiteral("ZQMainFm"));
     setWindowTitle(QString::fromUtf8(Tr("ZQ Typing Tutor")));
@@ -63,7 +65,7 @@ MainWindow::MainWindow(TSettings& settings, ProfileDialogFactory& profileDialogs
     SetWindowFont(settings.FontName, settings.FontCharset);
 
     form_ = std::make_unique<TZQMainFm>(
-        MainFormParts{*this, *drills_, *guidance_, games, *help_, profileDialogs, cues}, settings);
+        MainFormParts{*this, *drills_, *guidance_, games, *help_, profileDialogs, *sound_}, settings);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kButtonMargins);

@@ -16,6 +16,7 @@ namespace zq {
 class DesktopHelpViewer;
 class DrillWindows;
 class GuidanceWindowSet;
+class SoundOutput;
 class TSettings;
 
 // The main window: a column of buttons that open the drills, the game, the
@@ -26,7 +27,7 @@ class MainWindow : public QWidget, public MainView, public MainWindowHandle {
 public:
     // `closeLogon` closes the hidden logon dialog, which ends the program.
     MainWindow(TSettings& settings, ProfileDialogFactory& profileDialogs, GameWindowFactory& games,
-               CueEvents& cues, std::function<void()> closeLogon);
+               std::function<void()> closeLogon);
     ~MainWindow() override;
 
     // MainWindowHandle.
@@ -85,6 +86,7 @@ private:
     std::unique_ptr<GuidanceWindowSet> guidance_;
     std::unique_ptr<DrillWindows> drills_;
     std::unique_ptr<DesktopHelpViewer> help_;
+    std::unique_ptr<SoundOutput> sound_;
     std::unique_ptr<TZQMainFm> form_;
     std::function<void()> closeLogon_;
     QList<QAction*> actions_;

@@ -5,7 +5,6 @@
 #include "app/ui/LogonWindow.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/ProfileDialogs.h"
-#include "app/ui/SoundCueEvents.h"
 #include "keyboard/ui/LayoutBackendFactory.h"
 
 namespace zq {
@@ -14,13 +13,12 @@ ProgramWindows::ProgramWindows(LogonWindow& logon, TSettings& settings)
     : logon_(logon),
       settings_(settings),
       profileDialogs_(std::make_unique<ProfileDialogs>(ProfileStore(settings.AppDir + "zqc.ini"))),
-      games_(std::make_unique<GameWindows>()),
-      cues_(std::make_unique<SoundCueEvents>()) {}
+      games_(std::make_unique<GameWindows>()) {}
 
 ProgramWindows::~ProgramWindows() = default;
 
 std::unique_ptr<MainWindowHandle> ProgramWindows::CreateMainWindow() {
-    return std::make_unique<MainWindow>(settings_, *profileDialogs_, *games_, *cues_,
+    return std::make_unique<MainWindow>(settings_, *profileDialogs_, *games_,
                                         [this] { logon_.EndProgram(); });
 }
 

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "app/CueEvents.h"
 #include "app/MainFormViews.h"
 #include "app/StarterBase.h"
 
@@ -29,7 +28,6 @@ private:
     TSettings& settings_;
     std::unique_ptr<ProfileDialogs> profileDialogs_;
     std::unique_ptr<GameWindowFactory> games_;
-    std::unique_ptr<CueEvents> cues_;
 };
 
 }  // namespace zq

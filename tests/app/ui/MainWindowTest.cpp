@@ -9,7 +9,6 @@
 
 #include "../../support/TempFolder.h"
 #include "WindowTestSupport.h"
-#include "app/CueEvents.h"
 #include "app/TSettings.h"
 #include "profile/ProfileStore.h"
 
@@ -20,17 +19,6 @@ using test::TempFolder;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using testing::MessageBoxAnswerer;
-
-class NoCues : public CueEvents {
-public:
-    void LineDone() override {}
-    void WrongKey() override {}
-    void ReturnExpected() override {}
-    void CityShoot() override {}
-    void CityMissShoot() override {}
-    void CityHurt() override {}
-    void DifficultyIncrease() override {}
-};
 
 class NoDialogs : public ProfileDialogFactory, public GameWindowFactory {
 public:
@@ -53,9 +41,8 @@ protected:
     ProfileStore store{folder.File("zqc.ini")};
     TProfile profile;
     NoDialogs none;
-    NoCues cues;
     int logonClosed = 0;
-    MainWindow window{settings, none, none, cues, [this] { ++logonClosed; }};
+    MainWindow window{settings, none, none, [this] { ++logonClosed; }};
 };
 
 TEST_F(MainWindowTest, EightButtonsInTabOrderWithProfileBelowExit) {
