@@ -191,7 +191,7 @@ void TZQMainFm::OpenHelp() {
 }
 
 void TZQMainFm::EditProfile() {
-    std::unique_ptr<ProfileDialog> dialog = parts_.profileDialogs.CreateProfileDialog();
+    std::unique_ptr<ProfileEditor> dialog = parts_.profileDialogs.CreateProfileEditor();
     dialog->SetCourseList(CourseNames(appDir_));
     dialog->SetWindowFont(settings_.FontName, settings_.FontCharset);
     dialog->SetAgent(agent_);

@@ -28,7 +28,7 @@ struct MainFormParts {
     GuidanceWindows& guidance;
     GameWindowFactory& games;
     HelpViewer& help;
-    ProfileDialogFactory& profileDialogs;
+    ProfileEditorFactory& profileDialogs;
     // Where the sound player's cues go.
     SoundOutput& sound;
 };

@@ -123,9 +123,9 @@ public:
 };
 
 // The profile dialog, from its creation until it is freed.
-class ProfileDialog {
+class ProfileEditor {
 public:
-    virtual ~ProfileDialog() = default;
+    virtual ~ProfileEditor() = default;
     virtual void SetAgent(TKeyboardLayoutAgent* agent) = 0;
     virtual void SetCourseList(const std::vector<std::string>& courseNames8) = 0;
     virtual void SetWindowFont(const std::string& fontName8, std::int32_t charset) = 0;
@@ -135,10 +135,10 @@ public:
     virtual bool ExecuteNewUser(TProfile& profile) = 0;
 };
 
-class ProfileDialogFactory {
+class ProfileEditorFactory {
 public:
-    virtual ~ProfileDialogFactory() = default;
-    virtual std::unique_ptr<ProfileDialog> CreateProfileDialog() = 0;
+    virtual ~ProfileEditorFactory() = default;
+    virtual std::unique_ptr<ProfileEditor> CreateProfileEditor() = 0;
 };
 
 }  // namespace zq

@@ -22,7 +22,10 @@ void TZQStarterBase::ConnectEvents(TProfile& profile) {
 }
 
 TKeyboardLayoutAgent& TZQStarterBase::Agent() {
-    if (!agent_) agent_ = windows_.CreateAgent();
+    if (!agent_) {
+        agent_ = windows_.CreateAgent();
+        agent_->Refresh();  // the layout list and the information lines
+    }
     return *agent_;
 }
 

@@ -23,7 +23,7 @@ public:
 };
 
 // What the starter asks of the toolkit.
-class StarterWindows : public ProfileDialogFactory {
+class StarterWindows : public ProfileEditorFactory {
 public:
     virtual std::unique_ptr<MainWindowHandle> CreateMainWindow() = 0;
     virtual std::unique_ptr<TKeyboardLayoutAgent> CreateAgent() = 0;

@@ -21,7 +21,7 @@ void TZQStarterLocal::SaveProfile(TProfile& profile, const std::string& section)
 }
 
 bool TZQStarterLocal::EditNewProfile(TProfile& profile) {
-    std::unique_ptr<ProfileDialog> dialog = windows_.CreateProfileDialog();
+    std::unique_ptr<ProfileEditor> dialog = windows_.CreateProfileEditor();
     dialog->SetAgent(&Agent());
     ConnectEvents(profile);
     dialog->SetCourseList(CourseNames(settings_.AppDir));

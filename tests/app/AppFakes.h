@@ -227,11 +227,11 @@ private:
     CallLog& log_;
 };
 
-class FakeProfileDialog : public ProfileDialog {
+class FakeProfileEditor : public ProfileEditor {
 public:
-    FakeProfileDialog(CallLog& log, std::function<bool(TProfile&)> apply)
+    FakeProfileEditor(CallLog& log, std::function<bool(TProfile&)> apply)
         : log_(log), apply_(std::move(apply)) {}
-    ~FakeProfileDialog() override { log_.push_back("FreeProfileDialog"); }
+    ~FakeProfileEditor() override { log_.push_back("FreeProfileDialog"); }
     void SetAgent(TKeyboardLayoutAgent* agent) override {
         log_.push_back(agent != nullptr ? "SetAgent" : "SetAgent none");
     }
@@ -293,12 +293,12 @@ struct MainFormRig {
     FakeSoundOutput sound;
     std::function<bool(TProfile&)> profileDialogApplies;
 
-    struct DialogFactory : ProfileDialogFactory {
+    struct DialogFactory : ProfileEditorFactory {
         MainFormRig& rig;
         explicit DialogFactory(MainFormRig& owner) : rig(owner) {}
-        std::unique_ptr<ProfileDialog> CreateProfileDialog() override {
-            rig.log.push_back("CreateProfileDialog");
-            return std::make_unique<FakeProfileDialog>(rig.log, rig.profileDialogApplies);
+        std::unique_ptr<ProfileEditor> CreateProfileEditor() override {
+            rig.log.push_back("CreateProfileEditor");
+            return std::make_unique<FakeProfileEditor>(rig.log, rig.profileDialogApplies);
         }
     } profileDialogs{*this};
 
@@ -340,9 +340,9 @@ public:
         return std::make_unique<TKeyboardLayoutAgent>(std::make_unique<FakeLayoutBackend>());
     }
     void HideLogon() override { log.push_back("HideLogon"); }
-    std::unique_ptr<ProfileDialog> CreateProfileDialog() override {
-        log.push_back("CreateProfileDialog");
-        return std::make_unique<FakeProfileDialog>(log, profileDialogApplies);
+    std::unique_ptr<ProfileEditor> CreateProfileEditor() override {
+        log.push_back("CreateProfileEditor");
+        return std::make_unique<FakeProfileEditor>(log, profileDialogApplies);
     }
 
     CallLog log;

@@ -49,6 +49,7 @@ TEST_F(StarterTest, StartMainOpensTheMainWindowForTheLoadedProfileThenHidesTheLo
     EXPECT_THAT(windows.lastMain->rig.log, Contains("CreateGuidance blinking=1"));
     EXPECT_THAT(windows.lastMain->rig.log,
                 Contains("PrepareGuidance " + folder.Dir() + "Courses/English/layout.zqt"));
+    EXPECT_THAT(starter.Agent().LayoutList(), ElementsAre("US - 00000409", "French - 0000040C"));
 }
 
 TEST_F(StarterTest, AProfileThatCannotBeLoadedOpensNoWindowAndMayBeTriedAgain) {
@@ -110,7 +111,7 @@ TEST_F(StarterTest, ANewUsersDialogGetsTheAgentAndTheCoursesButKeepsItsOwnFont) 
     added.OnSave = nullptr;
     EXPECT_TRUE(starter.EditNewProfile(added));
     EXPECT_THAT(windows.log,
-                ElementsAre("CreateProfileDialog", "CreateAgent", "SetAgent", "SetCourseList Deutsch,English",
+                ElementsAre("CreateProfileEditor", "CreateAgent", "SetAgent", "SetCourseList Deutsch,English",
                             "ExecuteNewUser ", "FreeProfileDialog"));
     added.Save();  // connected again
     EXPECT_TRUE(starter.Store().HasUser("Anna"));

@@ -18,6 +18,8 @@ using std::chrono::seconds;
 constexpr const char* kLogon = "^Log on";
 constexpr const char* kMain = "^ZQ Typing Tutor$";
 constexpr const char* kCourse = "^Course";
+// Message boxes carry the program's title alone, as the main window does.
+constexpr const char* kMessage = "^ZQ Typing Tutor$";
 
 // The first line of a course file, as the drill shows it.
 std::string FirstLine(const std::string& path) {
@@ -78,6 +80,30 @@ TEST_F(ProgramTest, ALineOfTheCourseIsStoredAsProgressAndPracticeTime) {
     EXPECT_EQ(profiles.ReadInteger("Default", "Progress", -1), 1);
     EXPECT_GT(profiles.ReadInteger("Default", "TimeTotal", 0), 0);
     EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
+}
+
+TEST_F(ProgramTest, AUserAddedFromDefaultGetsASectionOfTheirOwn) {
+    session->Start();
+    const std::string logon = session->WaitForWindow(kLogon);
+    ASSERT_FALSE(logon.empty());
+    session->Key(logon, "alt+a");
+    const std::string dialog = session->WaitForWindow("^Profile");
+    ASSERT_FALSE(dialog.empty()) << "the profile dialog did not open";
+    session->Type(dialog, "Anna");  // the user box has the focus
+    session->Key(dialog, "alt+a");  // Apply
+    ASSERT_TRUE(session->WaitUntilGone("^Profile"));
+    const std::string added = session->WaitForWindow(kMessage);  // "Anna is added to the list."
+    ASSERT_FALSE(added.empty());
+    session->Key(added, "Return");
+    ASSERT_TRUE(session->WaitUntilGone(kMessage));
+    session->Key(logon, "Escape");
+    EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
+
+    const IniFile profiles(session->Path("zqc.ini"));
+    EXPECT_EQ(profiles.SectionNames(), (std::vector<std::string>{"Default", "Anna"}));
+    EXPECT_EQ(profiles.ReadString("Anna", "Course", ""), "English");
+    EXPECT_EQ(profiles.ReadInteger("Anna", "TimeTotal", -1), 0);
+    EXPECT_FALSE(std::filesystem::exists(session->Path("zq.ini")));  // nobody logged on
 }
 
 TEST_F(ProgramTest, EscapeAtTheLogonEndsTheProgramStoringNothing) {

@@ -1,34 +1,35 @@
 #include "app/ui/ProfileDialogs.h"
 
-#include <QGuiApplication>
-#include <QMessageBox>
-
-#include "base/Translation.h"
+#include "profile/ui/TProfileFm.h"
 
 namespace zq {
 namespace {
 
-// Until the profile dialog joins the program: says so and changes nothing.
-class PendingProfileDialog : public ProfileDialog {
+// The profile dialog as the main window and the starter open it.
+class ProfileWindow : public ProfileEditor {
 public:
-    void SetAgent(TKeyboardLayoutAgent*) override {}
-    void SetCourseList(const std::vector<std::string>&) override {}
-    void SetWindowFont(const std::string&, std::int32_t) override {}
-    bool ExecuteEdit(TProfile&) override { return Unavailable(); }
-    bool ExecuteNewUser(TProfile&) override { return Unavailable(); }
+    explicit ProfileWindow(const ProfileStore& store) : dialog_(store) {}
+
+    void SetAgent(TKeyboardLayoutAgent* agent) override { dialog_.SetAgent(agent); }
+    void SetCourseList(const std::vector<std::string>& courseNames8) override {
+        dialog_.SetCourseList(courseNames8);
+    }
+    void SetWindowFont(const std::string& fontName8, std::int32_t charset) override {
+        dialog_.SetWindowFont(fontName8, charset);
+    }
+    bool ExecuteEdit(TProfile& profile) override { return dialog_.ExecuteEdit(profile) == QDialog::Accepted; }
+    bool ExecuteNewUser(TProfile& profile) override {
+        return dialog_.ExecuteNewUser(profile) == QDialog::Accepted;
+    }
 
 private:
-    static bool Unavailable() {
-        QMessageBox::information(nullptr, QGuiApplication::applicationDisplayName(),
-                                 QStringLiteral("The profile dialog is not part of this build yet."));
-        return false;
-    }
+    TProfileFm dialog_;
 };
 
 }  // namespace
 
-std::unique_ptr<ProfileDialog> ProfileDialogs::CreateProfileDialog() {
-    return std::make_unique<PendingProfileDialog>();
+std::unique_ptr<ProfileEditor> ProfileDialogs::CreateProfileEditor() {
+    return std::make_unique<ProfileWindow>(store_);
 }
 
 }  // namespace zq

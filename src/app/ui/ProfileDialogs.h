@@ -9,10 +9,10 @@ namespace zq {
 
 // Makes the profile dialogs of the logon dialog and the main window, over
 // the profile file.
-class ProfileDialogs : public ProfileDialogFactory {
+class ProfileDialogs : public ProfileEditorFactory {
 public:
     explicit ProfileDialogs(const ProfileStore& store) : store_(store) {}
-    std::unique_ptr<ProfileDialog> CreateProfileDialog() override;
+    std::unique_ptr<ProfileEditor> CreateProfileEditor() override;
 
 private:
     ProfileStore store_;

@@ -30,8 +30,8 @@ void ProgramWindows::HideLogon() {
     logon_.hide();
 }
 
-std::unique_ptr<ProfileDialog> ProgramWindows::CreateProfileDialog() {
-    return profileDialogs_->CreateProfileDialog();
+std::unique_ptr<ProfileEditor> ProgramWindows::CreateProfileEditor() {
+    return profileDialogs_->CreateProfileEditor();
 }
 
 }  // namespace zq

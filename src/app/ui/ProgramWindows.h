@@ -21,7 +21,7 @@ public:
     std::unique_ptr<MainWindowHandle> CreateMainWindow() override;
     std::unique_ptr<TKeyboardLayoutAgent> CreateAgent() override;
     void HideLogon() override;
-    std::unique_ptr<ProfileDialog> CreateProfileDialog() override;
+    std::unique_ptr<ProfileEditor> CreateProfileEditor() override;
 
 private:
     LogonWindow& logon_;

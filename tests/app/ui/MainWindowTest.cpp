@@ -20,9 +20,9 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using testing::MessageBoxAnswerer;
 
-class NoDialogs : public ProfileDialogFactory, public GameWindowFactory {
+class NoDialogs : public ProfileEditorFactory, public GameWindowFactory {
 public:
-    std::unique_ptr<ProfileDialog> CreateProfileDialog() override { return nullptr; }
+    std::unique_ptr<ProfileEditor> CreateProfileEditor() override { return nullptr; }
     std::unique_ptr<GameWindow> CreateGameWindow() override { return nullptr; }
 };
 
