@@ -1,0 +1,121 @@
+#include "stats/HistorySchema.h"
+
+#include <array>
+#include <string_view>
+
+#include "stats/Sqlite.h"
+
+namespace zq {
+
+namespace {
+
+// Version 1: every completed line, with its keys and confusions. Names are
+// 8-bit text kept as BLOBs; `user_key` is the user name with its ASCII
+// capitals made small, because user names match without regard to case.
+constexpr std::string_view kVersion1 = R"sql(
+CREATE TABLE practice_line (
+    id INTEGER PRIMARY KEY,
+    user_key BLOB NOT NULL,
+    user_name BLOB NOT NULL,
+    course BLOB NOT NULL,
+    drill TEXT NOT NULL,
+    finished_at INTEGER NOT NULL,
+    local_day INTEGER NOT NULL,
+    course_line INTEGER,
+    characters INTEGER NOT NULL,
+    errors INTEGER NOT NULL,
+    keys_per_minute INTEGER NOT NULL,
+    accuracy INTEGER NOT NULL,
+    words_per_minute INTEGER NOT NULL,
+    line_time_ms INTEGER NOT NULL
+);
+CREATE INDEX practice_line_by_user_day ON practice_line (user_key, local_day);
+CREATE TABLE line_key (
+    line_id INTEGER NOT NULL REFERENCES practice_line (id) ON DELETE CASCADE,
+    code INTEGER NOT NULL,
+    typed INTEGER NOT NULL,
+    wrong INTEGER NOT NULL,
+    timed_keys INTEGER NOT NULL,
+    time_ms INTEGER NOT NULL,
+    PRIMARY KEY (line_id, code)
+) WITHOUT ROWID;
+CREATE TABLE line_confusion (
+    line_id INTEGER NOT NULL REFERENCES practice_line (id) ON DELETE CASCADE,
+    expected INTEGER NOT NULL,
+    typed INTEGER NOT NULL,
+    count INTEGER NOT NULL,
+    PRIMARY KEY (line_id, expected, typed)
+) WITHOUT ROWID;
+)sql";
+
+// Version 2: the keys and confusions summed per user, course and day, so
+// that a year of lines is read in milliseconds; filled from the lines
+// already kept.
+constexpr std::string_view kVersion2 = R"sql(
+CREATE TABLE day_key (
+    user_key BLOB NOT NULL,
+    course BLOB NOT NULL,
+    local_day INTEGER NOT NULL,
+    code INTEGER NOT NULL,
+    typed INTEGER NOT NULL,
+    wrong INTEGER NOT NULL,
+    timed_keys INTEGER NOT NULL,
+    time_ms INTEGER NOT NULL,
+    PRIMARY KEY (user_key, course, local_day, code)
+) WITHOUT ROWID;
+CREATE TABLE day_confusion (
+    user_key BLOB NOT NULL,
+    course BLOB NOT NULL,
+    local_day INTEGER NOT NULL,
+    expected INTEGER NOT NULL,
+    typed INTEGER NOT NULL,
+    count INTEGER NOT NULL,
+    PRIMARY KEY (user_key, course, local_day, expected, typed)
+) WITHOUT ROWID;
+INSERT INTO day_key
+    SELECT l.user_key, l.course, l.local_day, k.code,
+           sum(k.typed), sum(k.wrong), sum(k.timed_keys), sum(k.time_ms)
+    FROM line_key k JOIN practice_line l ON l.id = k.line_id
+    GROUP BY l.user_key, l.course, l.local_day, k.code;
+INSERT INTO day_confusion
+    SELECT l.user_key, l.course, l.local_day, c.expected, c.typed, sum(c.count)
+    FROM line_confusion c JOIN practice_line l ON l.id = c.line_id
+    GROUP BY l.user_key, l.course, l.local_day, c.expected, c.typed;
+)sql";
+
+// Index i leads from version i to version i + 1. Never change one that has
+// shipped: add a new one.
+constexpr std::array<std::string_view, 2> kMigrations = {kVersion1, kVersion2};
+
+}  // namespace
+
+int CurrentHistoryVersion() {
+    return static_cast<int>(kMigrations.size());
+}
+
+NewerHistoryError::NewerHistoryError(int version)
+    : std::runtime_error("the history has version " + std::to_string(version) + ", this program knows " +
+                         std::to_string(CurrentHistoryVersion())) {}
+
+void MigrateHistory(SqliteDatabase& db) {
+    MigrateHistory(db, CurrentHistoryVersion());
+}
+
+void MigrateHistory(SqliteDatabase& db, int targetVersion) {
+    // The cheap check first: most openings find the file up to date.
+    int version = static_cast<int>(db.QueryInteger("PRAGMA user_version"));
+    if (version > CurrentHistoryVersion()) throw NewerHistoryError(version);
+    while (version < targetVersion) {
+        SqliteTransaction transaction(db);
+        // Read again under the write lock: another program may have migrated meanwhile.
+        version = static_cast<int>(db.QueryInteger("PRAGMA user_version"));
+        if (version > CurrentHistoryVersion()) throw NewerHistoryError(version);
+        if (version >= targetVersion) break;
+        db.Execute(kMigrations[static_cast<size_t>(version)]);
+        db.Execute("PRAGMA user_version = " + std::to_string(version + 1));
+        transaction.Commit();
+        ++version;
+    }
+}
+
+}  // namespace zq

@@ -1,0 +1,156 @@
+#include "stats/HistoryStore.h"
+
+#include "base/AsciiText.h"
+#include "stats/HistorySchema.h"
+
+namespace zq {
+
+namespace {
+
+// How long a write waits for another program's transaction to end. Writes
+// take well under a millisecond, so only a program stuck in a transaction
+// makes a line wait this long.
+constexpr int kBusyTimeoutMs = 500;
+
+SqliteDatabase& Prepared(SqliteDatabase& db) {
+    db.Execute("PRAGMA busy_timeout = " + std::to_string(kBusyTimeoutMs));
+    // In a write-ahead log a commit needs no sync of the database file: a
+    // program killed at any point leaves every committed line, and a power
+    // cut at worst the last ones, never a damaged file.
+    db.Execute("PRAGMA journal_mode = WAL");
+    db.Execute("PRAGMA synchronous = NORMAL");
+    db.Execute("PRAGMA foreign_keys = ON");
+    MigrateHistory(db);
+    return db;
+}
+
+}  // namespace
+
+HistoryStore::HistoryStore(const std::string& path)
+    : db_(path, SqliteDatabase::Access::ReadWriteCreate),
+      insertLine_(Prepared(db_).Prepare(
+          "INSERT INTO practice_line (user_key, user_name, course, drill, finished_at, local_day, "
+          "course_line, characters, errors, keys_per_minute, accuracy, words_per_minute, line_time_ms) "
+          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")),
+      insertLineKey_(db_.Prepare(
+          "INSERT INTO line_key (line_id, code, typed, wrong, timed_keys, time_ms) "
+          "VALUES (?, ?, ?, ?, ?, ?) "
+          "ON CONFLICT DO UPDATE SET typed = typed + excluded.typed, wrong = wrong + excluded.wrong, "
+          "timed_keys = timed_keys + excluded.timed_keys, time_ms = time_ms + excluded.time_ms")),
+      addDayKey_(db_.Prepare(
+          "INSERT INTO day_key (user_key, course, local_day, code, typed, wrong, timed_keys, time_ms) "
+          "VALUES (?, ?, ?, ?, ?, ?, ?, ?) "
+          "ON CONFLICT DO UPDATE SET typed = typed + excluded.typed, wrong = wrong + excluded.wrong, "
+          "timed_keys = timed_keys + excluded.timed_keys, time_ms = time_ms + excluded.time_ms")),
+      insertLineConfusion_(
+          db_.Prepare("INSERT INTO line_confusion (line_id, expected, typed, count) VALUES (?, ?, ?, ?) "
+                      "ON CONFLICT DO UPDATE SET count = count + excluded.count")),
+      addDayConfusion_(db_.Prepare(
+          "INSERT INTO day_confusion (user_key, course, local_day, expected, typed, count) "
+          "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT DO UPDATE SET count = count + excluded.count")) {}
+
+void HistoryStore::AddLine(const LineRecord& line) {
+    SqliteTransaction transaction(db_);
+    WriteLine(line);
+    transaction.Commit();
+}
+
+void HistoryStore::AddLines(const std::vector<LineRecord>& lines) {
+    SqliteTransaction transaction(db_);
+    for (const LineRecord& line : lines) WriteLine(line);
+    transaction.Commit();
+}
+
+void HistoryStore::WriteLine(const LineRecord& line) {
+    const std::string userKey = AsciiLower(line.user);
+
+    insertLine_.BindBytes(1, userKey).BindBytes(2, line.user).BindBytes(3, line.course);
+    insertLine_.BindText(4, DrillName(line.drill)).Bind(5, line.finishedAtMs).Bind(6, line.localDay);
+    if (line.courseLine >= 0) {
+        insertLine_.Bind(7, line.courseLine);
+    } else {
+        insertLine_.BindNull(7);
+    }
+    insertLine_.Bind(8, line.characters).Bind(9, line.errors).Bind(10, line.keysPerMinute);
+    insertLine_.Bind(11, line.accuracy).Bind(12, line.wordsPerMinute).Bind(13, line.lineTimeMs);
+    insertLine_.Run();
+    const std::int64_t lineId = db_.LastInsertRowId();
+
+    for (const KeyTally& key : line.keys) {
+        insertLineKey_.Bind(1, lineId).Bind(2, key.code).Bind(3, key.typed).Bind(4, key.wrong);
+        insertLineKey_.Bind(5, key.timedKeys).Bind(6, key.timeMs).Run();
+        addDayKey_.BindBytes(1, userKey).BindBytes(2, line.course).Bind(3, line.localDay).Bind(4, key.code);
+        addDayKey_.Bind(5, key.typed).Bind(6, key.wrong).Bind(7, key.timedKeys).Bind(8, key.timeMs).Run();
+    }
+    for (const Confusion& confusion : line.confusions) {
+        insertLineConfusion_.Bind(1, lineId).Bind(2, confusion.expected).Bind(3, confusion.typed);
+        insertLineConfusion_.Bind(4, confusion.count).Run();
+        addDayConfusion_.BindBytes(1, userKey).BindBytes(2, line.course).Bind(3, line.localDay);
+        addDayConfusion_.Bind(4, confusion.expected).Bind(5, confusion.typed).Bind(6, confusion.count).Run();
+    }
+}
+
+void HistoryStore::EraseUser(std::string_view user) {
+    const std::string userKey = AsciiLower(user);
+    SqliteTransaction transaction(db_);
+    // The keys and confusions of the lines go with them (ON DELETE CASCADE).
+    for (const char* sql :
+         {"DELETE FROM practice_line WHERE user_key = ?", "DELETE FROM day_key WHERE user_key = ?",
+          "DELETE FROM day_confusion WHERE user_key = ?"}) {
+        db_.Prepare(sql).BindBytes(1, userKey).Run();
+    }
+    transaction.Commit();
+}
+
+std::vector<DrillDay> HistoryStore::DrillDays(std::string_view user, std::int32_t firstDay,
+                                              std::int32_t lastDay) {
+    SqliteStatement query = db_.Prepare(
+        "SELECT local_day, drill, count(*), sum(characters), sum(errors), sum(line_time_ms) "
+        "FROM practice_line WHERE user_key = ? AND local_day BETWEEN ? AND ? "
+        "GROUP BY local_day, drill ORDER BY local_day, drill");
+    query.BindBytes(1, AsciiLower(user)).Bind(2, firstDay).Bind(3, lastDay);
+    std::vector<DrillDay> days;
+    while (query.Step()) {
+        const std::optional<DrillKind> drill = DrillFromName(query.Bytes(1));
+        if (!drill) continue;  // a drill of a newer program
+        days.push_back({static_cast<std::int32_t>(query.Integer(0)), *drill, query.Integer(2),
+                        query.Integer(3), query.Integer(4), query.Integer(5)});
+    }
+    return days;
+}
+
+std::vector<KeyTally> HistoryStore::KeyTotals(std::string_view user, std::string_view course,
+                                              std::int32_t firstDay, std::int32_t lastDay) {
+    SqliteStatement query = db_.Prepare(
+        "SELECT code, sum(typed), sum(wrong), sum(timed_keys), sum(time_ms) FROM day_key "
+        "WHERE user_key = ? AND course = ? AND local_day BETWEEN ? AND ? GROUP BY code ORDER BY code");
+    query.BindBytes(1, AsciiLower(user)).BindBytes(2, course).Bind(3, firstDay).Bind(4, lastDay);
+    std::vector<KeyTally> keys;
+    while (query.Step()) {
+        keys.push_back({static_cast<unsigned char>(query.Integer(0)), query.Integer(1), query.Integer(2),
+                        query.Integer(3), query.Integer(4)});
+    }
+    return keys;
+}
+
+std::vector<Confusion> HistoryStore::TopConfusions(std::string_view user, std::string_view course,
+                                                   std::int32_t firstDay, std::int32_t lastDay, int limit) {
+    SqliteStatement query = db_.Prepare(
+        "SELECT expected, typed, sum(count) AS times FROM day_confusion "
+        "WHERE user_key = ? AND course = ? AND local_day BETWEEN ? AND ? "
+        "GROUP BY expected, typed ORDER BY times DESC, expected, typed LIMIT ?");
+    query.BindBytes(1, AsciiLower(user)).BindBytes(2, course).Bind(3, firstDay).Bind(4, lastDay);
+    query.Bind(5, limit);
+    std::vector<Confusion> confusions;
+    while (query.Step()) {
+        confusions.push_back({static_cast<unsigned char>(query.Integer(0)),
+                              static_cast<unsigned char>(query.Integer(1)), query.Integer(2)});
+    }
+    return confusions;
+}
+
+std::int64_t HistoryStore::LineCount() {
+    return db_.QueryInteger("SELECT count(*) FROM practice_line");
+}
+
+}  // namespace zq

@@ -1,0 +1,49 @@
+#include "stats/KeyRanking.h"
+
+#include <algorithm>
+
+namespace zq {
+
+double ErrorRate(const KeyTally& key) {
+    return key.typed > 0 ? static_cast<double>(key.wrong) / static_cast<double>(key.typed) : 0.0;
+}
+
+std::int64_t MeanTimeMs(const KeyTally& key) {
+    return key.timedKeys > 0 ? key.timeMs / key.timedKeys : 0;
+}
+
+bool IsRankedCharacter(unsigned char code) {
+    return code > ' ' && code != 127;
+}
+
+std::vector<KeyTally> SlowestKeys(const std::vector<KeyTally>& keys, std::size_t count) {
+    std::vector<KeyTally> ranked;
+    std::ranges::copy_if(keys, std::back_inserter(ranked), [](const KeyTally& key) {
+        return IsRankedCharacter(key.code) && key.timedKeys >= kMinTimedToRank;
+    });
+    std::ranges::stable_sort(
+        ranked, [](const KeyTally& a, const KeyTally& b) { return MeanTimeMs(a) > MeanTimeMs(b); });
+    if (ranked.size() > count) ranked.resize(count);
+    return ranked;
+}
+
+std::vector<unsigned char> WeakestKeys(const std::vector<KeyTally>& keys, std::size_t count) {
+    std::vector<KeyTally> ranked;
+    std::ranges::copy_if(keys, std::back_inserter(ranked), [](const KeyTally& key) {
+        return IsRankedCharacter(key.code) && key.typed >= kMinTypedToRank;
+    });
+    std::ranges::stable_sort(ranked, [](const KeyTally& a, const KeyTally& b) {
+        const double rateA = ErrorRate(a);
+        const double rateB = ErrorRate(b);
+        if (rateA != rateB) return rateA > rateB;
+        return MeanTimeMs(a) > MeanTimeMs(b);
+    });
+    std::vector<unsigned char> weakest;
+    for (const KeyTally& key : ranked) {
+        if (weakest.size() == count) break;
+        weakest.push_back(key.code);
+    }
+    return weakest;
+}
+
+}  // namespace zq

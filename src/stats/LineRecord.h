@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zq {
+
+// The drills whose lines go into the practice history (the game keeps no
+// history).
+enum class DrillKind { Course, Sentence, Free, Paragraph };
+
+// The name a drill is stored under ("course", "sentence", "free",
+// "paragraph"), and back.
+std::string_view DrillName(DrillKind drill);
+std::optional<DrillKind> DrillFromName(std::string_view name);
+inline constexpr DrillKind kAllDrills[] = {DrillKind::Course, DrillKind::Sentence, DrillKind::Free,
+                                           DrillKind::Paragraph};
+
+// What happened to one expected character (an 8-bit code) in a line: how
+// often it was typed, how often wrongly, and the time taken for the right
+// strokes that followed another key of the line.
+struct KeyTally {
+    unsigned char code = 0;
+    std::int64_t typed = 0;
+    std::int64_t wrong = 0;
+    std::int64_t timedKeys = 0;  // right strokes with a time
+    std::int64_t timeMs = 0;     // their times from the previous key, summed
+};
+
+// A character typed in place of another, and how often.
+struct Confusion {
+    unsigned char expected = 0;
+    unsigned char typed = 0;
+    std::int64_t count = 0;
+};
+
+// One completed drill line as the history keeps it. Texts are 8-bit text of
+// the system code page.
+struct LineRecord {
+    std::string user;
+    std::string course;
+    DrillKind drill = DrillKind::Course;
+    std::int64_t finishedAtMs = 0;  // milliseconds since 1970-01-01 UTC
+    std::int32_t localDay = 0;      // the learner's calendar day (see LocalDay.h)
+    std::int32_t courseLine = -1;   // 0-based line of "course.txt"; -1 outside the course drill
+    std::int32_t characters = 0;
+    std::int32_t errors = 0;
+    std::int32_t keysPerMinute = 0;
+    std::int32_t accuracy = 0;
+    std::int32_t wordsPerMinute = 0;
+    std::int32_t lineTimeMs = 0;
+    std::vector<KeyTally> keys;
+    std::vector<Confusion> confusions;
+};
+
+}  // namespace zq

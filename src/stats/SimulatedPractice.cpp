@@ -1,0 +1,103 @@
+#include "stats/SimulatedPractice.h"
+
+#include <algorithm>
+#include <map>
+#include <random>
+
+#include "drills/LinePractice.h"
+
+namespace zq {
+
+namespace {
+
+constexpr double kWeakMissRate = 0.15;
+constexpr double kOtherMissRate = 0.02;
+constexpr int kWordsPerLine = 8;
+constexpr std::size_t kLongestLine = 70;
+
+DrillKind DrillOfLine(int line) {
+    // Mostly the course, now and then another drill.
+    constexpr DrillKind kRotation[] = {DrillKind::Course, DrillKind::Sentence, DrillKind::Course,
+                                       DrillKind::Free,   DrillKind::Course,   DrillKind::Sentence,
+                                       DrillKind::Course, DrillKind::Paragraph};
+    return kRotation[line % std::size(kRotation)];
+}
+
+std::string LineOfWords(const std::vector<std::string>& words, std::mt19937& random) {
+    std::string text;
+    std::uniform_int_distribution<std::size_t> pick(0, words.size() - 1);
+    for (int i = 0; i < kWordsPerLine; ++i) {
+        const std::string& word = words[pick(random)];
+        if (text.size() + word.size() + 1 > kLongestLine) break;
+        if (!text.empty()) text += ' ';
+        text += word;
+    }
+    return text;
+}
+
+// Types a text as the learner would and fills the line's figures.
+void TypeLine(const SimulatedLearner& learner, const std::string& text, int dayIndex, std::mt19937& random,
+              LineRecord& line) {
+    std::uniform_real_distribution<double> chance(0.0, 1.0);
+    std::normal_distribution<double> jitter(1.0, 0.15);
+    const double baseMs = std::max(120.0, 420.0 - 2.5 * dayIndex);
+    std::map<unsigned char, KeyTally> keys;
+    std::map<std::pair<unsigned char, unsigned char>, std::int64_t> confusions;
+    std::int64_t lineTimeMs = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto code = static_cast<unsigned char>(text[i]);
+        const std::size_t weak = learner.weakKeys.find(text[i]);
+        const bool isWeak = weak != std::string::npos;
+        KeyTally& key = keys[code];
+        key.code = code;
+        ++key.typed;
+        const auto keyMs =
+            static_cast<std::int64_t>(baseMs * (isWeak ? 1.8 : 1.0) * std::max(0.3, jitter(random)));
+        lineTimeMs += keyMs;
+        if (chance(random) < (isWeak ? kWeakMissRate : kOtherMissRate)) {
+            ++key.wrong;
+            ++line.errors;
+            const unsigned char typed = isWeak && weak < learner.confusedWith.size()
+                                            ? static_cast<unsigned char>(learner.confusedWith[weak])
+                                            : static_cast<unsigned char>(code == 'z' ? 'a' : code + 1);
+            ++confusions[{code, typed}];
+        } else if (i > 0) {
+            ++key.timedKeys;
+            key.timeMs += keyMs;
+        }
+    }
+    for (const auto& [code, key] : keys) line.keys.push_back(key);
+    for (const auto& [pair, count] : confusions) line.confusions.push_back({pair.first, pair.second, count});
+    line.characters = static_cast<std::int32_t>(text.size());
+    line.lineTimeMs = static_cast<std::int32_t>(std::max<std::int64_t>(lineTimeMs, 25));
+    const DrillStatistics statistics =
+        ComputeStatistics(line.characters, line.errors, CountWords(text), line.lineTimeMs);
+    line.keysPerMinute = static_cast<std::int32_t>(statistics.keysPerMinute);
+    line.accuracy = static_cast<std::int32_t>(statistics.accuracy);
+    line.wordsPerMinute = static_cast<std::int32_t>(statistics.wordsPerMinute);
+}
+
+}  // namespace
+
+std::vector<LineRecord> SimulateDay(const SimulatedLearner& learner, const std::vector<std::string>& words,
+                                    std::int32_t day, int dayIndex) {
+    std::mt19937 random(learner.seed * 100'003u + static_cast<std::uint32_t>(day));
+    std::vector<LineRecord> lines;
+    // Practice starts at six in the evening, local time near enough.
+    std::int64_t clockMs = std::int64_t{day} * 86'400'000 + 18 * 3'600'000;
+    for (int i = 0; i < learner.linesPerDay; ++i) {
+        LineRecord& line = lines.emplace_back();
+        line.user = learner.user;
+        line.course = learner.course;
+        line.drill = DrillOfLine(i);
+        line.localDay = day;
+        if (line.drill == DrillKind::Course) line.courseLine = i / 2;
+        TypeLine(learner, words.empty() ? std::string("asdf jkl") : LineOfWords(words, random), dayIndex,
+                 random, line);
+        clockMs += line.lineTimeMs + 2'000;
+        line.finishedAtMs = clockMs;
+    }
+    return lines;
+}
+
+}  // namespace zq

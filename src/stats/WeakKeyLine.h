@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zq {
+
+// The texts of a course a weak-key line is built from: the lines of its
+// "course.txt", "Practice.txt" and "Game.txt" (8-bit text; a file that is
+// missing or unreadable gives nothing). `courseFolder` ends with "/".
+std::vector<std::string> ReadCourseTexts(const std::string& courseFolder);
+
+// The distinct words of texts (runs of characters other than blanks), in
+// the order they first appear.
+std::vector<std::string> WordsOf(const std::vector<std::string>& lines);
+
+// A practice line of at most `target` characters: words that hold the weak
+// keys, taken in turn for each key (so every key gets its share) in an
+// order that `seed` shuffles, with one blank between words. A key that no
+// word holds is practised as three of it ("qqq"). Empty without keys.
+std::string BuildWeakKeyLine(const std::vector<std::string>& words, std::string_view weakKeys,
+                             std::uint32_t seed, std::size_t target = 80);
+
+}  // namespace zq

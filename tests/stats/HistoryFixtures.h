@@ -1,0 +1,54 @@
+#pragma once
+
+// Lines for the history tests.
+
+#include <algorithm>
+#include <string>
+
+#include "stats/LineRecord.h"
+
+namespace zq::testing {
+
+// A line of `user` on `day`: the characters of `text` typed once each, the
+// first `wrongFirst` of them wrongly (as the character after them), 200 ms
+// a key.
+inline LineRecord TypedLine(const std::string& user, std::int32_t day, const std::string& text,
+                            int wrongFirst = 0, DrillKind drill = DrillKind::Sentence,
+                            const std::string& course = "English") {
+    LineRecord line;
+    line.user = user;
+    line.course = course;
+    line.drill = drill;
+    line.localDay = day;
+    line.finishedAtMs = std::int64_t{day} * 86'400'000 + 43'200'000;
+    line.characters = static_cast<std::int32_t>(text.size());
+    line.errors = wrongFirst;
+    line.lineTimeMs = 200 * line.characters;
+    line.keysPerMinute = 300;
+    line.accuracy = line.characters ? (line.characters - wrongFirst) * 100 / line.characters : 0;
+    line.wordsPerMinute = 60;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto code = static_cast<unsigned char>(text[i]);
+        const bool wrong = static_cast<int>(i) < wrongFirst;
+        auto found = std::find_if(line.keys.begin(), line.keys.end(),
+                                  [code](const KeyTally& key) { return key.code == code; });
+        if (found == line.keys.end()) found = line.keys.insert(line.keys.end(), KeyTally{.code = code});
+        ++found->typed;
+        if (wrong) {
+            ++found->wrong;
+            const auto typed = static_cast<unsigned char>(code + 1);
+            auto confusion =
+                std::find_if(line.confusions.begin(), line.confusions.end(),
+                             [&](const Confusion& c) { return c.expected == code && c.typed == typed; });
+            if (confusion == line.confusions.end())
+                confusion = line.confusions.insert(line.confusions.end(), Confusion{code, typed, 0});
+            ++confusion->count;
+        } else if (i > 0) {
+            ++found->timedKeys;
+            found->timeMs += 200;
+        }
+    }
+    return line;
+}
+
+}  // namespace zq::testing

@@ -1,0 +1,127 @@
+#include "stats/HistoryStore.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "../support/TempFolder.h"
+#include "HistoryFixtures.h"
+
+namespace zq {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::FieldsAre;
+using testing::TypedLine;
+
+constexpr std::int32_t kDay = 19'800;
+
+class HistoryStoreTest : public ::testing::Test {
+protected:
+    test::TempFolder folder;
+    HistoryStore store{folder.File("zqstats.db")};
+};
+
+TEST_F(HistoryStoreTest, ALineComesBackAsItsDayItsKeysAndItsConfusions) {
+    store.AddLine(TypedLine("Ann", kDay, "tat", 1));
+
+    EXPECT_EQ(store.LineCount(), 1);
+    const auto days = store.DrillDays("Ann", kDay, kDay);
+    ASSERT_EQ(days.size(), 1u);
+    EXPECT_EQ(days[0].drill, DrillKind::Sentence);
+    EXPECT_EQ(days[0].lines, 1);
+    EXPECT_EQ(days[0].characters, 3);
+    EXPECT_EQ(days[0].errors, 1);
+    EXPECT_EQ(days[0].timeMs, 600);
+
+    // "tat" with the first t wrong: t typed twice (once wrong, once right
+    // and timed), a once, right and timed.
+    EXPECT_THAT(store.KeyTotals("Ann", "English", kDay, kDay),
+                ElementsAre(FieldsAre('a', 1, 0, 1, 200), FieldsAre('t', 2, 1, 1, 200)));
+    EXPECT_THAT(store.TopConfusions("Ann", "English", kDay, kDay, 10), ElementsAre(FieldsAre('t', 'u', 1)));
+}
+
+TEST_F(HistoryStoreTest, DaysAndKeysAddUpOverLinesAndStaySeparatePerDrillDayAndCourse) {
+    store.AddLine(TypedLine("Ann", kDay, "aa", 1, DrillKind::Course));
+    store.AddLine(TypedLine("Ann", kDay, "aaa", 0, DrillKind::Course));
+    store.AddLine(TypedLine("Ann", kDay, "ab", 0, DrillKind::Free));
+    store.AddLine(TypedLine("Ann", kDay + 1, "a", 1, DrillKind::Course));
+    store.AddLine(TypedLine("Ann", kDay, "aaaa", 4, DrillKind::Course, "Deutsch"));
+
+    const auto days = store.DrillDays("Ann", kDay, kDay + 1);
+    ASSERT_EQ(days.size(), 3u);
+    EXPECT_EQ(days[0].day, kDay);
+    EXPECT_EQ(days[0].drill, DrillKind::Course);
+    EXPECT_EQ(days[0].lines, 3);  // charts cover every course
+    EXPECT_EQ(days[0].characters, 9);
+    EXPECT_EQ(days[1].drill, DrillKind::Free);
+    EXPECT_EQ(days[2].day, kDay + 1);
+
+    // Keys belong to a course: the German lines are not counted here.
+    EXPECT_THAT(store.KeyTotals("Ann", "English", kDay, kDay),
+                ElementsAre(FieldsAre('a', 6, 1, 3, 600), FieldsAre('b', 1, 0, 1, 200)));
+    EXPECT_THAT(store.KeyTotals("Ann", "English", kDay, kDay + 1),
+                ElementsAre(FieldsAre('a', 7, 2, 3, 600), FieldsAre('b', 1, 0, 1, 200)));
+    EXPECT_THAT(store.TopConfusions("Ann", "Deutsch", kDay, kDay, 10), ElementsAre(FieldsAre('a', 'b', 4)));
+}
+
+TEST_F(HistoryStoreTest, ConfusionsComeMostFrequentFirstUpToTheLimit) {
+    store.AddLine(TypedLine("Ann", kDay, "xxxyy", 5));
+    store.AddLine(TypedLine("Ann", kDay, "zzzz", 4));
+    EXPECT_THAT(store.TopConfusions("Ann", "English", kDay, kDay, 2),
+                ElementsAre(FieldsAre('z', '{', 4), FieldsAre('x', 'y', 3)));
+}
+
+TEST_F(HistoryStoreTest, UserNamesMatchWithoutRegardToCaseAndKeepTheirBytes) {
+    const std::string name8 = "J\xF6rg";  // 8-bit text of the code page
+    store.AddLine(TypedLine(name8, kDay, "ab"));
+    store.AddLine(TypedLine("j\xF6RG", kDay, "ab"));
+    EXPECT_EQ(store.DrillDays("J\xF6rg", kDay, kDay).at(0).lines, 2);
+    EXPECT_EQ(store.DrillDays("J\xD6rg", kDay, kDay).size(), 0u);  // only ASCII letters fold
+
+    SqliteStatement names = store.Database().Prepare("SELECT user_name FROM practice_line ORDER BY id");
+    ASSERT_TRUE(names.Step());
+    EXPECT_EQ(names.Bytes(0), name8);
+}
+
+TEST_F(HistoryStoreTest, ErasingAUserRemovesTheirLinesKeysAndSumsAndNobodyElses) {
+    store.AddLine(TypedLine("Ann", kDay, "abc", 1));
+    store.AddLine(TypedLine("Bob", kDay, "abc", 1));
+
+    store.EraseUser("ANN");
+
+    EXPECT_TRUE(store.DrillDays("Ann", kDay, kDay).empty());
+    EXPECT_TRUE(store.KeyTotals("Ann", "English", kDay, kDay).empty());
+    EXPECT_TRUE(store.TopConfusions("Ann", "English", kDay, kDay, 10).empty());
+    EXPECT_EQ(store.LineCount(), 1);
+    EXPECT_EQ(store.Database().QueryInteger("SELECT count(*) FROM line_key"), 3);
+    EXPECT_EQ(store.Database().QueryInteger("SELECT count(*) FROM line_confusion"), 1);
+    EXPECT_EQ(store.DrillDays("Bob", kDay, kDay).size(), 1u);
+}
+
+TEST_F(HistoryStoreTest, TheCourseLineIsKeptOnlyForTheCourseDrill) {
+    LineRecord course = TypedLine("Ann", kDay, "ab", 0, DrillKind::Course);
+    course.courseLine = 41;
+    store.AddLine(course);
+    store.AddLine(TypedLine("Ann", kDay, "ab", 0, DrillKind::Paragraph));
+    SqliteStatement lines =
+        store.Database().Prepare("SELECT drill, course_line FROM practice_line ORDER BY id");
+    ASSERT_TRUE(lines.Step());
+    EXPECT_EQ(lines.Bytes(0), "course");
+    EXPECT_EQ(lines.Integer(1), 41);
+    ASSERT_TRUE(lines.Step());
+    EXPECT_EQ(lines.Bytes(0), "paragraph");
+    EXPECT_TRUE(lines.IsNull(1));
+}
+
+TEST_F(HistoryStoreTest, TheFileIsInWriteAheadLogModeAndSurvivesReopening) {
+    store.AddLine(TypedLine("Ann", kDay, "ab"));
+    SqliteStatement mode = store.Database().Prepare("PRAGMA journal_mode");
+    ASSERT_TRUE(mode.Step());
+    EXPECT_EQ(mode.Bytes(0), "wal");
+
+    HistoryStore reopened(folder.File("zqstats.db"));
+    EXPECT_EQ(reopened.LineCount(), 1);
+}
+
+}  // namespace
+}  // namespace zq

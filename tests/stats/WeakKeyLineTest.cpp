@@ -1,0 +1,76 @@
+#include "stats/WeakKeyLine.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "../support/TempFolder.h"
+
+namespace zq {
+namespace {
+
+using ::testing::ElementsAre;
+
+const std::vector<std::string> kWords = {"quiet", "queen", "zebra",  "pizza", "the", "and",
+                                         "quiz",  "maze",  "quartz", "equal", "a",   "extraordinarily"};
+
+std::vector<std::string> Split(const std::string& line) {
+    return WordsOf({line});
+}
+
+TEST(WeakKeyLineTest, WordsAreTheDistinctRunsBetweenBlanks) {
+    EXPECT_THAT(WordsOf({"the cat,  the\tdog", " cat. "}), ElementsAre("the", "cat,", "dog", "cat."));
+}
+
+TEST(WeakKeyLineTest, TheLineIsMadeOfWordsHoldingTheKeysAndFitsTheTarget) {
+    for (std::uint32_t seed = 0; seed < 20; ++seed) {
+        const std::string line = BuildWeakKeyLine(kWords, "qz", seed, 80);
+        SCOPED_TRACE(line);
+        EXPECT_LE(line.size(), 80u);
+        EXPECT_GT(line.size(), 60u);  // filled, not stopped early
+        EXPECT_NE(line.front(), ' ');
+        EXPECT_NE(line.back(), ' ');
+        EXPECT_EQ(line.find("  "), std::string::npos);
+        for (const std::string& word : Split(line)) {
+            EXPECT_NE(word.find_first_of("qz"), std::string::npos) << word;
+            EXPECT_NE(word, "extraordinarily");  // too long to share the line
+        }
+    }
+}
+
+TEST(WeakKeyLineTest, EveryKeyGetsItsShareOfWords) {
+    const std::string line = BuildWeakKeyLine(kWords, "qzt", 7, 80);
+    int withQ = 0, withZ = 0, withT = 0;
+    for (const std::string& word : Split(line)) {
+        withQ += word.find('q') != std::string::npos;
+        withZ += word.find('z') != std::string::npos;
+        withT += word.find('t') != std::string::npos;
+    }
+    EXPECT_GE(withQ, 3);
+    EXPECT_GE(withZ, 3);
+    EXPECT_GE(withT, 3);
+}
+
+TEST(WeakKeyLineTest, AKeyNoWordHoldsIsPractisedOnItsOwn) {
+    const std::string line = BuildWeakKeyLine(kWords, ";", 1, 20);
+    EXPECT_EQ(line, ";;; ;;; ;;; ;;; ;;;");
+    EXPECT_EQ(BuildWeakKeyLine(kWords, "", 1, 80), "");
+}
+
+TEST(WeakKeyLineTest, TheSameSeedGivesTheSameLineAndOtherSeedsVary) {
+    EXPECT_EQ(BuildWeakKeyLine(kWords, "qz", 3), BuildWeakKeyLine(kWords, "qz", 3));
+    std::set<std::string> lines;
+    for (std::uint32_t seed = 0; seed < 10; ++seed) lines.insert(BuildWeakKeyLine(kWords, "qz", seed));
+    EXPECT_GT(lines.size(), 1u);
+}
+
+TEST(WeakKeyLineTest, TheCourseTextsAreItsThreeFilesAndMissingOnesAreSkipped) {
+    test::TempFolder course;
+    course.Write("course.txt", "fff jjj\r\nfjf\r\n");
+    course.Write("Game.txt", "quiz\n");
+    EXPECT_THAT(ReadCourseTexts(course.Dir()), ElementsAre("fff jjj", "fjf", "quiz"));
+}
+
+}  // namespace
+}  // namespace zq
