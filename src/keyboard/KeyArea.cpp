@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/LibraryError.h"
 #include "keyboard/BmpDecoder.h"
 #include "keyboard/DataTable.h"
 #include "keyboard/KeyGroups.h"
@@ -45,6 +46,7 @@ void KeyArea::FitToKeys(DataTable& keyTable, TColor backgroundColour) {
 void KeyArea::BuildKeys(DataTable& keyTable, TColor backgroundColour, bool blinkMode) {
     colour_ = backgroundColour;
     AreaChanged();
+    std::int64_t pixels = 0;
     for (keyTable.First(); !keyTable.Eof(); keyTable.Next()) {
         auto& key = *keys_.emplace_back(std::make_unique<ButtonType>(*this, KeyRectOf(keyTable)));
         key.Hint = keyTable.AsString("Hint");
@@ -52,7 +54,12 @@ void KeyArea::BuildKeys(DataTable& keyTable, TColor backgroundColour, bool blink
         key.KeyType2 = keyTable.AsInteger("KeyType2");
         // A key without a picture (an empty field) shows its plain face.
         const std::string glyph = keyTable.AsString("Glyph");
-        if (!glyph.empty()) key.SetGlyph(DecodeBmp(GlyphBitmapBytes(glyph)));
+        if (!glyph.empty()) {
+            Bitmap picture = DecodeBmp(GlyphBitmapBytes(glyph));
+            pixels += std::int64_t{picture.Width()} * picture.Height();
+            if (pixels > kMaxPicturePixels) throw InvalidBitmapError();
+            key.SetGlyph(std::move(picture));
+        }
         key.BlinkMode = blinkMode;
         key.AllowAllUp = true;
         key.SetGroupIndex(KeyGroupOf(keyTable.AsInteger("KeyType")));

@@ -37,6 +37,10 @@ public:
     // side of 0: far beyond any keyboard that fits a screen, and small
     // enough that no sum of them overflows.
     static constexpr int kMaxKeyExtent = 4096;
+    // All key pictures of a keyboard together hold at most this many pixels,
+    // some thirty times a real keyboard's: a small template can ask for one
+    // huge picture on every key.
+    static constexpr std::int64_t kMaxPicturePixels = 4 * 1024 * 1024;
 
     explicit KeyArea(KeyAreaView* view = nullptr);
 
@@ -46,7 +50,8 @@ public:
     // Y + Height, plus the margin.
     void FitToKeys(DataTable& keyTable, TColor backgroundColour);
     // Builds one key per row. A row that cannot be read stops the building
-    // with its error; the keys built before stay.
+    // with its error, and so does a picture beyond kMaxPicturePixels ("Bitmap
+    // image is not valid"); the keys built before stay.
     void BuildKeys(DataTable& keyTable, TColor backgroundColour, bool blinkMode);
     // The key of a character through the character table's first row with
     // that code and the key table's first row with its KeyNo, highlighted.

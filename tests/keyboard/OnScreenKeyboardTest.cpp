@@ -267,6 +267,28 @@ TEST_F(OnScreenKeyboardTest, BadPictureStopsTheBuildingKeepingTheKeysBefore) {
     EXPECT_EQ(keyboard.HighlightKey('d'), -1);  // its key was never built
 }
 
+// A few kilobytes of template can ask for the same huge picture on key
+// after key; a keyboard holds pictures of a few million pixels at most, far
+// above any real one, and a picture beyond that stops the building as a bad
+// one does.
+TEST_F(OnScreenKeyboardTest, PicturesBeyondWhatAKeyboardHoldsStopTheBuilding) {
+    const std::string huge = testing::BmpBytes(testing::KeyPicture(1500, 1000, 0xFFFFFF));
+    FillStore(store,
+              {{.name = "A", .keyValue = 30, .glyph = huge},
+               {.name = "B", .keyValue = 31, .glyph = huge},
+               {.name = "C", .keyValue = 32, .glyph = huge}},
+              {});
+    try {
+        keyboard.LoadTemplate(kNoTemplate);
+        FAIL() << "the third picture must stop the building";
+    } catch (const LibraryError& error) {
+        EXPECT_STREQ(error.what(), "Bitmap image is not valid");
+    }
+    ASSERT_EQ(keyboard.KbFrame().Keys().size(), 3u);
+    EXPECT_FALSE(Key(1).NormalGlyph().Empty());
+    EXPECT_TRUE(Key(2).NormalGlyph().Empty());
+}
+
 TEST_F(OnScreenKeyboardTest, MissingFieldAndClosedTablesPassTheirErrorsToTheCaller) {
     FillStore(store, {{.name = "A", .keyValue = 30}}, {CharTableRow('a', 30)});
     keyboard.LoadTemplate(kNoTemplate);
