@@ -12,6 +12,7 @@ ZQ_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-xkb-utils xdotool openbox
   pulseaudio pulseaudio-utils sox
+  clang libclang-rt-14-dev
 )
 
 zq_install_missing_packages() {
