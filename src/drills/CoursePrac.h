@@ -29,6 +29,7 @@ public:
 
     void SetPosition(std::int32_t position) { position_ = position; }
     std::int32_t Position() const { return position_; }
+    std::int32_t CourseLineIndex() const override { return position_; }
 
     bool InputEditKeyDown(int virtualKey) override;
     void SpeedButton1Click();

@@ -98,6 +98,7 @@ void TFmLinePractice::SetUpLine() {
     DrillStopwatch().Stop();
     DrillStopwatch().SetElapsed(0);
     WordCount = CountWords(sample_);
+    keyCounts_.Clear();
 }
 
 bool TFmLinePractice::InputEditKeyDown(int virtualKey) {
@@ -129,9 +130,10 @@ bool TFmLinePractice::HandleKey(unsigned char& key, KeyClass keyClass) {
     if (SampleLength < Pos || SampleLength <= 0) {
         Finished = true;
     } else if (keyClass == KeyClass::Character && key == SampleAt(Pos)) {
+        keyCounts_.Right(key, DrillStopwatch().Now());
         passes = HandleRightKey(key);
     } else {
-        passes = HandleOtherKey(key, keyClass);
+        passes = HandleOtherKey(key, keyClass, DrillStopwatch().Now());
     }
 
     if (Finished) {
@@ -156,11 +158,12 @@ bool TFmLinePractice::HandleRightKey(unsigned char key) {
     return true;
 }
 
-bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass) {
+bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass, std::int64_t nowMs) {
     const bool lineBreakExpected = SampleAt(Pos) == kCarriageReturn;
     if (keyClass == KeyClass::Character) {
         switch (key) {
             case kBackspace:
+                keyCounts_.OtherKey(nowMs);
                 if (Pos > 1) Pos = std::max(1, Pos - (SampleAt(Pos - 1) == kLineFeed ? 2 : 1));
                 ShowNextKey(SampleAt(Pos));
                 return true;  // the input box deletes its last character
@@ -177,6 +180,7 @@ bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass) {
                 return false;
             case kSpace:
                 if (lineBreakExpected) {
+                    keyCounts_.Right(kCarriageReturn, nowMs);
                     key = kCarriageReturn;
                     SetMark(Pos, true);
                     SetMark(Pos + 1, true);
@@ -190,6 +194,7 @@ bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass) {
     }
     if (lineBreakExpected) return false;  // ignored without an error
 
+    keyCounts_.Wrong(SampleAt(Pos), keyClass == KeyClass::Character ? key : 0, nowMs);
     view_.MoveInputCaretToEnd();
     MarkWrong();
     Raise(OnWrongKey);
@@ -251,13 +256,29 @@ void TFmLinePractice::EndLine(unsigned char key) {
 
     if (Outcome == LineOutcome::loCompleted) {
         Raise(OnLineDone);
+        RecordCompletedLine();
         ShowStatistics();
     } else if (Outcome == LineOutcome::loEscaped) {
         view_.CloseWindow();
     }
+    keyCounts_.Clear();  // whatever comes next is counted afresh
     NextLine();
     Started = false;
     Finished = false;
+}
+
+void TFmLinePractice::RecordCompletedLine() {
+    if (!Recorder || SampleLength <= 0) return;
+    const DrillStatistics statistics = ComputeStatistics(SampleLength, Errors, WordCount, LineTime);
+    Recorder->RecordLine({.sample = sample_,
+                          .characters = SampleLength,
+                          .errors = Errors,
+                          .lineTimeMs = LineTime,
+                          .keysPerMinute = statistics.keysPerMinute,
+                          .accuracy = statistics.accuracy,
+                          .wordsPerMinute = statistics.wordsPerMinute,
+                          .courseLine = CourseLineIndex(),
+                          .keys = keyCounts_});
 }
 
 void TFmLinePractice::ShowStatistics() {

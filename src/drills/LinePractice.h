@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "drills/DrillViews.h"
+#include "drills/LineKeyCounts.h"
+#include "drills/LineRecorder.h"
 
 namespace zq {
 
@@ -106,6 +108,9 @@ public:
     void PlaceGuidance();
     void ResetEdits();
     void SetUpLine();  // SampleLength, Pos, stopwatch and word count for a new sample
+    // The line of the course file being typed; -1 outside the course drill.
+    virtual std::int32_t CourseLineIndex() const { return -1; }
+    const LineKeyCounts& KeyCounts() const { return keyCounts_; }
 
     // Hooks, in their slot order.
     virtual void ShowNextKey(unsigned char ch);
@@ -123,6 +128,8 @@ public:
     DrillEvent OnLineDone;
     DrillEvent OnWrongKey;
     DrillEvent OnReturnExpected;
+    // Told of every completed line, when set (not owned).
+    LineRecorder* Recorder = nullptr;
     bool PopupAtEnd = false;
     std::int32_t LineTime = 0;
     std::vector<bool> Marks;
@@ -149,10 +156,11 @@ private:
     enum class KeyClass { Character, Foreign };
     bool HandleKey(unsigned char& key, KeyClass keyClass);
     bool HandleRightKey(unsigned char key);
-    bool HandleOtherKey(unsigned char& key, KeyClass keyClass);
+    bool HandleOtherKey(unsigned char& key, KeyClass keyClass, std::int64_t nowMs);
     void SetMark(std::int32_t position, bool right);
     void StartLineOnFirstKey();
     void EndLine(unsigned char key);
+    void RecordCompletedLine();
     void ShowNextKeyAtPos();
 
     LineDrillView& view_;
@@ -160,6 +168,7 @@ private:
     std::string sample_;
     std::string statisticsText_;  // of the last completed line
     std::int32_t windowColour_ = 0;
+    LineKeyCounts keyCounts_;
 };
 
 }  // namespace zq

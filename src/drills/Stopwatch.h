@@ -32,6 +32,8 @@ public:
     void SetElapsed(std::int32_t milliseconds);
 
     bool Stopped() const { return stopped_; }
+    // The clock's reading now, for times between keys.
+    std::int64_t Now() const { return clock_(); }
     void SetClock(MillisecondClock clock) { clock_ = std::move(clock); }
 
 private:

@@ -1,0 +1,53 @@
+#include "stats/DrillRecorder.h"
+
+#include <map>
+
+#include "stats/LocalDay.h"
+#include "stats/PracticeHistory.h"
+
+namespace zq {
+
+LineRecord MakeLineRecord(const CompletedLine& line, const PracticeContext& context,
+                          std::int64_t utcMilliseconds) {
+    LineRecord record;
+    record.user = context.user;
+    record.course = context.course;
+    record.drill = context.drill;
+    record.finishedAtMs = utcMilliseconds;
+    record.localDay = LocalDayOf(utcMilliseconds);
+    record.courseLine = context.drill == DrillKind::Course ? line.courseLine : -1;
+    record.characters = line.characters;
+    record.errors = line.errors;
+    record.keysPerMinute = static_cast<std::int32_t>(line.keysPerMinute);
+    record.accuracy = static_cast<std::int32_t>(line.accuracy);
+    record.wordsPerMinute = static_cast<std::int32_t>(line.wordsPerMinute);
+    record.lineTimeMs = line.lineTimeMs;
+    for (int code = 0; code < 256; ++code) {
+        const LineKeyCounts::Count& count = line.keys.Of(static_cast<unsigned char>(code));
+        if (count.typed == 0) continue;
+        record.keys.push_back(
+            {static_cast<unsigned char>(code), count.typed, count.wrong, count.timedKeys, count.timeMs});
+    }
+    std::map<std::pair<unsigned char, unsigned char>, std::int64_t> confusions;
+    for (const LineKeyCounts::Confusion& confusion : line.keys.Confusions())
+        ++confusions[{confusion.expected, confusion.typed}];
+    for (const auto& [pair, count] : confusions)
+        record.confusions.push_back({pair.first, pair.second, count});
+    return record;
+}
+
+DrillRecorder::DrillRecorder(PracticeHistory& history, PracticeContext context)
+    : DrillRecorder(history, std::move(context), NowUtcMilliseconds) {}
+
+DrillRecorder::DrillRecorder(PracticeHistory& history, PracticeContext context, Clock clock)
+    : history_(history), context_(std::move(context)), clock_(std::move(clock)) {}
+
+void DrillRecorder::RecordLine(const CompletedLine& line) {
+    try {
+        history_.Record(MakeLineRecord(line, context_, clock_()));
+    } catch (const std::exception&) {
+        // Only memory can run out here; the history warns of its own failures.
+    }
+}
+
+}  // namespace zq

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "drills/LineRecorder.h"
+#include "stats/LineRecord.h"
+
+namespace zq {
+
+class PracticeHistory;
+
+// Whose practice a drill's lines are, and in which course and drill.
+struct PracticeContext {
+    std::string user;    // 8-bit text
+    std::string course;  // 8-bit text
+    DrillKind drill = DrillKind::Course;
+};
+
+// The history's record of a completed line, finished at `utcMilliseconds`.
+LineRecord MakeLineRecord(const CompletedLine& line, const PracticeContext& context,
+                          std::int64_t utcMilliseconds);
+
+// Hands the completed lines of one drill window to the practice history.
+class DrillRecorder : public LineRecorder {
+public:
+    using Clock = std::function<std::int64_t()>;  // milliseconds since 1970 UTC
+
+    DrillRecorder(PracticeHistory& history, PracticeContext context);
+    DrillRecorder(PracticeHistory& history, PracticeContext context, Clock clock);
+
+    // Never raises: the drill goes on whatever happens to the history.
+    void RecordLine(const CompletedLine& line) override;
+
+private:
+    PracticeHistory& history_;
+    PracticeContext context_;
+    Clock clock_;
+};
+
+}  // namespace zq

@@ -1,0 +1,89 @@
+#include "stats/DrillRecorder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <time.h>
+
+#include "../support/TempFolder.h"
+#include "stats/LocalDay.h"
+#include "stats/PracticeHistory.h"
+
+namespace zq {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::FieldsAre;
+
+constexpr std::int64_t kNow = 1'709'938'800'000;  // 2024-03-08 23:00 UTC
+
+class DrillRecorderTest : public ::testing::Test {
+protected:
+    DrillRecorderTest() {
+        setenv("TZ", "CET-1", 1);  // already the 9th of March
+        tzset();
+        counts.Right('t', 1000);
+        counts.Wrong('h', 'g', 1200);
+        counts.Right('e', 1400);
+        counts.Wrong('t', 'r', 1500);
+        counts.Wrong('t', 'r', 1600);
+        counts.Right('t', 1800);
+    }
+    ~DrillRecorderTest() override {
+        setenv("TZ", "UTC", 1);
+        tzset();
+    }
+    CompletedLine Line(std::int32_t courseLine = 7) const {
+        return {.sample = sample,
+                .characters = 4,
+                .errors = 2,
+                .lineTimeMs = 800,
+                .keysPerMinute = 300,
+                .accuracy = 50,
+                .wordsPerMinute = 75,
+                .courseLine = courseLine,
+                .keys = counts};
+    }
+
+    const std::string sample = "thet";
+    LineKeyCounts counts;
+};
+
+TEST_F(DrillRecorderTest, TheRecordCarriesTheLineItsKeysAndItsLocalDay) {
+    const LineRecord record = MakeLineRecord(Line(), {"Ann", "English", DrillKind::Course}, kNow);
+    EXPECT_EQ(record.user, "Ann");
+    EXPECT_EQ(record.course, "English");
+    EXPECT_EQ(record.drill, DrillKind::Course);
+    EXPECT_EQ(record.finishedAtMs, kNow);
+    EXPECT_EQ(record.localDay, DayOfDate({2024, 3, 9}));
+    EXPECT_EQ(record.courseLine, 7);
+    EXPECT_EQ(record.characters, 4);
+    EXPECT_EQ(record.errors, 2);
+    EXPECT_EQ(record.keysPerMinute, 300);
+    EXPECT_EQ(record.accuracy, 50);
+    EXPECT_EQ(record.wordsPerMinute, 75);
+    EXPECT_EQ(record.lineTimeMs, 800);
+    EXPECT_THAT(record.keys, ElementsAre(FieldsAre('e', 1, 0, 1, 200), FieldsAre('h', 1, 1, 0, 0),
+                                         FieldsAre('t', 4, 2, 1, 200)));
+    // Repeated confusions are summed.
+    EXPECT_THAT(record.confusions, ElementsAre(FieldsAre('h', 'g', 1), FieldsAre('t', 'r', 2)));
+}
+
+TEST_F(DrillRecorderTest, OnlyTheCourseDrillKeepsACourseLine) {
+    EXPECT_EQ(MakeLineRecord(Line(), {"Ann", "English", DrillKind::Free}, kNow).courseLine, -1);
+}
+
+TEST_F(DrillRecorderTest, TheRecorderWritesTheLineIntoTheHistory) {
+    test::TempFolder folder;
+    PracticeHistory history(folder.File("zqstats.db"), nullptr);
+    DrillRecorder recorder(history, {"Ann", "English", DrillKind::Sentence}, [] { return kNow; });
+    recorder.RecordLine(Line());
+    recorder.RecordLine(Line());
+    HistoryStore store(folder.File("zqstats.db"));
+    const std::int32_t day = DayOfDate({2024, 3, 9});
+    EXPECT_EQ(store.DrillDays("Ann", day, day).at(0).lines, 2);
+    EXPECT_EQ(store.TopConfusions("Ann", "English", day, day, 1).at(0).count, 4);
+}
+
+}  // namespace
+}  // namespace zq
