@@ -1,6 +1,8 @@
 #include "app/ui/HelpWindow.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -17,11 +19,20 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Browser);
-    resize(760, 600);
 }
 
 void HelpWindow::ShowFile(const QString& path) {
     Browser->setSource(QUrl::fromLocalFile(path));
+    if (!isVisible()) {
+        // A comfortable page, never more than most of the screen, in its middle.
+        QRect frame(QPoint(), QSize(760, 600));
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect available = screen->availableGeometry();
+            frame.setSize(frame.size().boundedTo(available.size() * 9 / 10));
+            frame.moveCenter(available.center());
+        }
+        setGeometry(frame);
+    }
     show();
     raise();
     activateWindow();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/TSettings.h"
 #include "app/ui/DrillWindows.h"
@@ -90,6 +91,13 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
     ExitBn = AddButton(A_Exit, "ExitBn");
     ProfileBn = AddButton(A_Profile, "ProfileBn");
     layout->addStretch(1);
+
+    // One width for all, wide enough for the longest caption, also when
+    // the window fills the screen.
+    int width = kButtonWidth;
+    for (const QPushButton* button : findChildren<QPushButton*>())
+        width = std::max(width, button->sizeHint().width());
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setFixedWidth(width);
 }
 
 MainWindow::~MainWindow() {
@@ -107,12 +115,12 @@ QAction* MainWindow::AddAction(const char* caption, void (TZQMainFm::*activity)(
 QPushButton* MainWindow::AddButton(QAction* action, const char* name) {
     auto* button = new QPushButton(this);
     button->setObjectName(QString::fromLatin1(name));
-    button->setMinimumWidth(kButtonWidth);
     button->setFixedHeight(kButtonHeight);
     button->setAutoDefault(false);
     button->installEventFilter(this);
     BindButton(*button, *action);
     layout()->addWidget(button);
+    layout()->setAlignment(button, Qt::AlignLeft);
     return button;
 }
 
