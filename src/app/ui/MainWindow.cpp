@@ -14,12 +14,12 @@
 #include "app/ui/DrillWindows.h"
 #include "app/ui/GuidanceWindowSet.h"
 #include "app/ui/HelpWindow.h"
+#include "app/ui/SoundModuleOutput.h"
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
 #include "base/ui/ErrorReportingApplication.h"
-#include "sound/ui/QtSoundOutput.h"
 
 namespace zq {
 namespace {
@@ -58,7 +58,7 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
       guidance_(std::make_unique<GuidanceWindowSet>(this)),
       drills_(std::make_unique<DrillWindows>(*guidance_, this)),
       help_(std::make_unique<DesktopHelpViewer>()),
-      sound_(std::make_unique<QtSoundOutput>()),
+      sound_(std::make_unique<SoundModuleOutput>()),
       closeLogon_(std::move(closeLogon)) {
     setObjectName(QStringLiteral("ZQMainFm"));
     setWindowTitle(QString::fromUtf8(Tr("ZQ Typing Tutor")));
