@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/GameSetup.h"
 #include "app/Manual.h"
 #include "app/PracticeTimeMessage.h"
 #include "app/TSettings.h"
@@ -30,9 +31,10 @@ TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
     : parts_(parts),
       settings_(settings),
       appDir_(settings.AppDir),
-      timings_(ReadGameSettings(appDir_)),
       wavePlayer_(std::make_unique<TWavePlayer>(parts.sound)),
-      media_(ReadMediaSettings(appDir_)) {}
+      media_(ReadMediaSettings(appDir_)) {
+    ReadGameSettings(appDir_, GameSettings());
+}
 
 TZQMainFm::~TZQMainFm() = default;
 
@@ -152,14 +154,15 @@ void TZQMainFm::StartGame() {
         CreateGameWindow();
         if (!game_) return;
     }
-    game_->ApplySettings(GameSettingsFor(*profile_, timings_));
+    ApplyProfileToGame(*profile_, GameSettings());
+    game_->SetFontName(profile_->GameFont.Name);
     HideActions();
     parts_.view.HideWindow();
     game_->ShowAndStartGame();
 }
 
 void TZQMainFm::CreateGameWindow() {
-    game_ = parts_.games.CreateGameWindow();
+    game_ = parts_.games.CreateGameHost();
     if (!game_) {
         parts_.view.InformationBox(Tr("This build of the program has no game."));
         return;

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/CourseFolders.h"
-#include "app/GameSettings.h"
 #include "app/MainFormViews.h"
 #include "sound/MediaSettings.h"
 
@@ -26,7 +25,7 @@ struct MainFormParts {
     MainView& view;
     DrillWindowFactory& drills;
     GuidanceWindows& guidance;
-    GameWindowFactory& games;
+    GameHostFactory& games;
     HelpViewer& help;
     ProfileEditorFactory& profileDialogs;
     // Where the sound player's cues go.
@@ -39,7 +38,8 @@ struct MainFormParts {
 class TZQMainFm {
 public:
     // FormCreate: takes the program folder from the settings, reads the
-    // game's timing and the sound cues, and makes the sound player.
+    // game's timing into GameSettings() and the sound cues, and makes the
+    // sound player.
     TZQMainFm(const MainFormParts& parts, TSettings& settings);
     ~TZQMainFm();
     TZQMainFm(const TZQMainFm&) = delete;
@@ -74,7 +74,6 @@ public:
 
     std::int32_t RunPracticeTime() const { return runPracticeTime_; }
     const std::string& AppDir() const { return appDir_; }
-    const GameTimings& Timings() const { return timings_; }
     // The paths of the course's files, worked out at their first use.
     CourseFiles& Files() { return *files_; }
 
@@ -92,7 +91,6 @@ private:
     MainFormParts parts_;
     TSettings& settings_;
     std::string appDir_;
-    GameTimings timings_;
     TKeyboardLayoutAgent* agent_ = nullptr;
     TProfile* profile_ = nullptr;
     std::unique_ptr<CourseFiles> files_;
@@ -102,7 +100,7 @@ private:
     std::unique_ptr<SoundCues> cues_;
     std::int32_t runPracticeTime_ = 0;
     bool runTimeAdded_ = false;
-    std::unique_ptr<GameWindow> game_;
+    std::unique_ptr<GameHost> game_;
 };
 
 }  // namespace zq

@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/GameSettings.h"
 #include "base/Colour.h"
 
 namespace zq {
@@ -77,9 +76,9 @@ public:
     virtual void DisableKeyArea() = 0;
 };
 
-// The game window, created at the first game of a run and kept, hidden,
-// between games.
-class GameWindow {
+// The game window as the main window hosts it: created at the first game
+// of a run and kept, hidden, between games.
+class GameHost {
 public:
     // The game's cue events. CityShoot, CityMissShoot and DifficultyIncrease
     // may be raised on the game's own thread.
@@ -90,7 +89,7 @@ public:
         std::function<void()> DifficultyIncrease;
     };
 
-    virtual ~GameWindow() = default;
+    virtual ~GameHost() = default;
     virtual void SetWordFile(const std::string& path) = 0;
     // Offers a score to the window's score table.
     virtual void AddScore(std::int32_t score) = 0;
@@ -99,17 +98,18 @@ public:
     // be closed (hidden) after its own close handling; not when it refused
     // to close (an unfinished game the player chose to go on with).
     virtual void SetClosedHandler(std::function<void()> closed) = 0;
-    // The game's settings for the next game.
-    virtual void ApplySettings(const GameSettings& settings) = 0;
-    // Shows the window (not modally) and starts a game in it.
+    // The words' font, also of the playing area; 8-bit text of the code page.
+    virtual void SetFontName(const std::string& fontName8) = 0;
+    // Shows the window (not modally) and starts a game in it, with the
+    // settings of GameSettings().
     virtual void ShowAndStartGame() = 0;
 };
 
-class GameWindowFactory {
+class GameHostFactory {
 public:
-    virtual ~GameWindowFactory() = default;
+    virtual ~GameHostFactory() = default;
     // Nothing when this build of the program has no game.
-    virtual std::unique_ptr<GameWindow> CreateGameWindow() = 0;
+    virtual std::unique_ptr<GameHost> CreateGameHost() = 0;
 };
 
 // The help manual.

@@ -165,10 +165,10 @@ private:
     CallLog& log_;
 };
 
-class FakeGameWindow : public GameWindow {
+class FakeGameHost : public GameHost {
 public:
-    explicit FakeGameWindow(CallLog& log) : log_(log) {}
-    ~FakeGameWindow() override { log_.push_back("FreeGame"); }
+    explicit FakeGameHost(CallLog& log) : log_(log) {}
+    ~FakeGameHost() override { log_.push_back("FreeGame"); }
     void SetWordFile(const std::string& path) override { log_.push_back("SetWordFile " + path); }
     void AddScore(std::int32_t score) override { log_.push_back("AddScore " + std::to_string(score)); }
     void SetSoundEvents(SoundEvents events) override {
@@ -179,34 +179,30 @@ public:
         closed = std::move(handler);
         log_.push_back("SetClosedHandler");
     }
-    void ApplySettings(const GameSettings& applied) override {
-        settings = applied;
-        log_.push_back("ApplySettings");
-    }
+    void SetFontName(const std::string& fontName8) override { log_.push_back("SetFontName " + fontName8); }
     void ShowAndStartGame() override { log_.push_back("StartGame"); }
 
     SoundEvents sounds;
     std::function<void()> closed;
-    GameSettings settings;
 
 private:
     CallLog& log_;
 };
 
-class FakeGameFactory : public GameWindowFactory {
+class FakeGameFactory : public GameHostFactory {
 public:
     explicit FakeGameFactory(CallLog& log) : log_(log) {}
-    std::unique_ptr<GameWindow> CreateGameWindow() override {
+    std::unique_ptr<GameHost> CreateGameHost() override {
         ++created;
         if (!hasGame) return nullptr;
-        auto window = std::make_unique<FakeGameWindow>(log_);
+        auto window = std::make_unique<FakeGameHost>(log_);
         last = window.get();
         return window;
     }
 
     bool hasGame = true;
     int created = 0;
-    FakeGameWindow* last = nullptr;  // owned by the main window
+    FakeGameHost* last = nullptr;  // owned by the main window
 
 private:
     CallLog& log_;

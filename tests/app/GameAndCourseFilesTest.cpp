@@ -5,7 +5,7 @@
 
 #include "../support/TempFolder.h"
 #include "app/CourseFolders.h"
-#include "app/GameSettings.h"
+#include "app/GameSetup.h"
 #include "profile/TProfile.h"
 
 namespace zq {
@@ -36,19 +36,24 @@ TEST(CourseNames, AreInTheCodePageWhileTheirPathsAreInUtf8) {
     EXPECT_EQ(files.GamePath(), folder.Dir() + "Courses/Espa\xC3\xB1ol/Game.txt");
 }
 
-TEST(GameSettings, ZqgameIniGivesTheTimingAndGarbageGivesTheDefaults) {
+TEST(GameSetup, ZqgameIniGivesTheTimingAndGarbageGivesTheDefaults) {
     TempFolder folder;
-    EXPECT_EQ(ReadGameSettings(folder.Dir()), GameTimings{});
+    TGameSettings settings;
+    settings.NewWordSpeed = 1;
+    ReadGameSettings(folder.Dir(), settings);
+    EXPECT_EQ(settings.NewWordSpeed, 3500);
 
     folder.Write("zqgame.ini", "[general]\nnewwordspeed=3000\nNewWordSpeedBy=fast\nDropSpeed=0x10\n");
-    const GameTimings timings = ReadGameSettings(folder.Dir());
-    EXPECT_EQ(timings.NewWordSpeed, 3000);
-    EXPECT_EQ(timings.NewWordSpeedBy, 250);
-    EXPECT_EQ(timings.DropSpeed, 16);
-    EXPECT_EQ(timings.DropSpeedBy, 20);
+    ReadGameSettings(folder.Dir(), settings);
+    EXPECT_EQ(settings.NewWordSpeed, 3000);
+    EXPECT_EQ(settings.NewWordSpeedBy, 250);
+    EXPECT_EQ(settings.DropSpeed, 16);
+    EXPECT_EQ(settings.DropSpeedBy, 20);
 
     folder.Write("zqgame.ini", std::string("\x00\xFF[[General\n=\x01\x02", 14));
-    EXPECT_EQ(ReadGameSettings(folder.Dir()), GameTimings{});
+    ReadGameSettings(folder.Dir(), settings);
+    EXPECT_EQ(settings.NewWordSpeed, 3500);
+    EXPECT_EQ(settings.DropSpeed, 250);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "app/TSettings.h"
 #include "base/IniFile.h"
 #include "base/LibraryError.h"
+#include "game/GameSettings.h"
 #include "profile/ProfileStore.h"
 
 namespace zq {
@@ -243,7 +244,7 @@ TEST_F(MainFormTest, DrillEventsPlayTheirCues) {
 TEST_F(MainFormTest, TheDrillAndGameSoundSwitchesAreReadAtEachEventAndIndependently) {
     LogOn();
     form.StartGame();
-    const GameWindow::SoundEvents& game = rig.games.last->sounds;
+    const GameHost::SoundEvents& game = rig.games.last->sounds;
     auto drillLine = [&] {
         rig.drills.whileShown = [&](FakeDrillWindow& window) { TypeLine(window, 100); };
         form.StartSentenceDrill();
@@ -284,18 +285,19 @@ TEST_F(MainFormTest, TheGameWindowIsMadeOnceWithTheWordFileScoresAndCues) {
     profile.GScore3 = 300;
     profile.GScore4 = 200;
     profile.GScore5 = 100;
+    profile.GameFont.Name = "Game Mono";
     LogOn();
     form.StartGame();
     EXPECT_THAT(rig.log,
                 ElementsAre("SetWordFile " + CoursePath("English", "Game.txt"), "AddScore 500",
                             "AddScore 400", "AddScore 300", "AddScore 200", "AddScore 100", "SetSoundEvents",
-                            "SetClosedHandler", "ApplySettings", "HideMain", "StartGame"));
+                            "SetClosedHandler", "SetFontName Game Mono", "HideMain", "StartGame"));
 
     rig.log.clear();
     rig.games.last->closed();
     form.StartGame();
     EXPECT_EQ(rig.games.created, 1);
-    EXPECT_THAT(rig.log, ElementsAre("ShowMain", "ApplySettings", "HideMain", "StartGame"));
+    EXPECT_THAT(rig.log, ElementsAre("ShowMain", "SetFontName Game Mono", "HideMain", "StartGame"));
 }
 
 TEST_F(MainFormTest, EveryGameTakesTheProfilesGameSettingsAsTheyAreThen) {
@@ -307,22 +309,32 @@ TEST_F(MainFormTest, EveryGameTakesTheProfilesGameSettingsAsTheyAreThen) {
     rig.games.last->closed();
     form.StartGame();
 
-    const GameSettings& settings = rig.games.last->settings;
-    EXPECT_TRUE(settings.FunSpeed);
-    EXPECT_EQ(settings.CellSize, 22);
-    EXPECT_EQ(settings.BackColor, 8421504);
-    EXPECT_EQ(settings.WordColor, 255);
-    EXPECT_EQ(settings.WordFontName, "Game Sans");
-    EXPECT_EQ(settings.WordStyle, (GameFontStyle{true, false, true, false}));
-    EXPECT_EQ(settings.TypedStyle, settings.WordStyle);
-    EXPECT_EQ(settings.Timings, GameTimings{});
+    const TGameSettings& game = GameSettings();
+    EXPECT_TRUE(game.FunSpeed);
+    EXPECT_EQ(game.CellSize, 22);
+    EXPECT_EQ(game.BackColor, 8421504);
+    EXPECT_EQ(game.WordColor, 255);
+    EXPECT_EQ(game.WordFontName, "Game Sans");
+    EXPECT_EQ(game.WordStyle, (FontStyle{true, false, true, false}));
+    EXPECT_EQ(game.TypedStyle, game.WordStyle);
+    EXPECT_EQ(rig.log.back(), "StartGame");
+    EXPECT_EQ(rig.log[rig.log.size() - 3], "SetFontName Game Sans");
+}
+
+TEST_F(MainFormTest, TheGamesTimingComesFromZqgameIniWhenTheWindowIsMade) {
+    folder.Write("zqgame.ini", "[General]\nNewWordSpeed=2000\nDropSpeedBy=oops\n");
+    GameSettings().DropSpeedBy = 99;
+    TZQMainFm another(rig.Parts(), settings);
+    EXPECT_EQ(GameSettings().NewWordSpeed, 2000);
+    EXPECT_EQ(GameSettings().NewWordSpeedBy, 250);
+    EXPECT_EQ(GameSettings().DropSpeedBy, 20);
 }
 
 TEST_F(MainFormTest, GameEventsPlayTheirCuesAndAFullScreenMainWindowGetsItsButtonsBack) {
     profile.FullScreen = true;
     LogOn();
     form.StartGame();
-    const GameWindow::SoundEvents& sounds = rig.games.last->sounds;
+    const GameHost::SoundEvents& sounds = rig.games.last->sounds;
     sounds.CityShoot();
     sounds.CityMissShoot();
     sounds.CityHurt();

@@ -2,8 +2,8 @@
 
 namespace zq {
 
-std::unique_ptr<GameWindow> GameWindows::CreateGameWindow() {
-    // The game window joins the program here: a GameWindow over it, made
+std::unique_ptr<GameHost> GameWindows::CreateGameHost() {
+    // The game window joins the program here: a GameHost over it, made
     // without a parent (the main window hides while the game runs).
     return nullptr;
 }

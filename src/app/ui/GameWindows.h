@@ -5,9 +5,9 @@
 namespace zq {
 
 // Makes the game window of a run.
-class GameWindows : public GameWindowFactory {
+class GameWindows : public GameHostFactory {
 public:
-    std::unique_ptr<GameWindow> CreateGameWindow() override;
+    std::unique_ptr<GameHost> CreateGameHost() override;
 };
 
 }  // namespace zq

@@ -50,7 +50,7 @@ void BindButton(QPushButton& button, QAction& action) {
 
 }  // namespace
 
-MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs, GameWindowFactory& games,
+MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs, GameHostFactory& games,
                        std::function<void()> closeLogon)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |

@@ -26,7 +26,7 @@ class MainWindow : public QWidget, public MainView, public MainWindowHandle {
 
 public:
     // `closeLogon` closes the hidden logon dialog, which ends the program.
-    MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs, GameWindowFactory& games,
+    MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs, GameHostFactory& games,
                std::function<void()> closeLogon);
     ~MainWindow() override;
 

@@ -27,7 +27,7 @@ private:
     LogonWindow& logon_;
     TSettings& settings_;
     std::unique_ptr<ProfileDialogs> profileDialogs_;
-    std::unique_ptr<GameWindowFactory> games_;
+    std::unique_ptr<GameHostFactory> games_;
 };
 
 }  // namespace zq

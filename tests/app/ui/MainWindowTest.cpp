@@ -20,10 +20,10 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using testing::MessageBoxAnswerer;
 
-class NoDialogs : public ProfileEditorFactory, public GameWindowFactory {
+class NoDialogs : public ProfileEditorFactory, public GameHostFactory {
 public:
     std::unique_ptr<ProfileEditor> CreateProfileEditor() override { return nullptr; }
-    std::unique_ptr<GameWindow> CreateGameWindow() override { return nullptr; }
+    std::unique_ptr<GameHost> CreateGameHost() override { return nullptr; }
 };
 
 class MainWindowTest : public ::testing::Test {
