@@ -203,14 +203,16 @@ void TZQMainFm::EditProfile() {
 
 // Closing.
 
-void TZQMainFm::FormClose() {
+void TZQMainFm::FormClose(bool tellLearner) {
     if (profile_ != nullptr) {
         if (!runTimeAdded_) {
             profile_->AddPracticeTime(runPracticeTime_);
             runTimeAdded_ = true;
         }
-        parts_.view.InformationBox(
-            PracticeTimeMessage(profile_->UserName, runPracticeTime_, profile_->TimeTotal));
+        if (tellLearner) {
+            parts_.view.InformationBox(
+                PracticeTimeMessage(profile_->UserName, runPracticeTime_, profile_->TimeTotal));
+        }
         profile_->Save();
     }
     settings_.Save();

@@ -66,7 +66,9 @@ public:
     // window and closes the logon dialog. A failed store raises its error
     // before the logon dialog is closed; the window then stays open, and
     // closing again starts over without adding the time a second time.
-    void FormClose();
+    // When the program is told to end (the desktop session ends) nobody is
+    // there to read the message: `tellLearner` false stores without it.
+    void FormClose(bool tellLearner = true);
 
     // With a full-screen profile the buttons vanish while an activity runs.
     void HideActions();

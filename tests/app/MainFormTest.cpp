@@ -418,6 +418,16 @@ TEST_F(MainFormTest, ClosingRightAfterLogOnReportsNoPracticeAndStoresTheProgress
     EXPECT_EQ(IniFile(folder.File("zqc.ini")).ReadInteger("Maria", "Progress", 0), 7);
 }
 
+TEST_F(MainFormTest, ClosingAsTheProgramIsToldToEndStoresWithoutAMessage) {
+    LogOn();
+    rig.drills.whileShown = [](FakeDrillWindow& window) { window.Drill().TotalTime = 5000; };
+    form.StartFreeDrill();
+    rig.log.clear();
+    form.FormClose(false);
+    EXPECT_THAT(rig.log, ElementsAre("CloseLogon"));
+    EXPECT_EQ(IniFile(folder.File("zqc.ini")).ReadInteger("Maria", "TimeTotal", 0), 5000);
+}
+
 TEST_F(MainFormTest, ClosingAgainAfterAFailedStoreDoesNotAddTheRunTwice) {
     std::filesystem::create_directories(folder / "zqc.ini");  // cannot be written
     profile.TimeTotal = kHour;

@@ -104,6 +104,10 @@ bool ProgramSession::Running() {
     return pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == 0;
 }
 
+void ProgramSession::Signal(int signalNumber) {
+    if (pid_ > 0) kill(pid_, signalNumber);
+}
+
 std::optional<int> ProgramSession::WaitForExit(milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (std::chrono::steady_clock::now() < end) {

@@ -37,6 +37,8 @@ public:
     // Waits for the program to end; its exit code, or nothing on timeout.
     std::optional<int> WaitForExit(milliseconds timeout);
     bool Running();
+    // Sends the program a signal, as a desktop session does when it ends.
+    void Signal(int signalNumber);
 
     // The id of a visible window of the program whose title matches the
     // regular expression, once one appears; empty on timeout.

@@ -1,6 +1,7 @@
 // The whole program under the test X display, used as a learner would.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -75,6 +76,21 @@ TEST_F(ProgramTest, ALineOfTheCourseIsStoredAsProgressAndPracticeTime) {
     session->Key(drill, "Escape");
     ASSERT_TRUE(session->WaitUntilGone(kCourse));
     CloseProgram(main);
+
+    const IniFile profiles(session->Path("zqc.ini"));
+    EXPECT_EQ(profiles.ReadInteger("Default", "Progress", -1), 1);
+    EXPECT_GT(profiles.ReadInteger("Default", "TimeTotal", 0), 0);
+    EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
+}
+
+TEST_F(ProgramTest, TheEndOfTheSessionDuringADrillStoresTheRunWithoutAQuestion) {
+    const std::string main = LogOn();
+    session->Key(main, "alt+c");
+    const std::string drill = session->WaitForWindow(kCourse);
+    ASSERT_FALSE(drill.empty());
+    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
+    session->Signal(SIGTERM);
+    EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
 
     const IniFile profiles(session->Path("zqc.ini"));
     EXPECT_EQ(profiles.ReadInteger("Default", "Progress", -1), 1);

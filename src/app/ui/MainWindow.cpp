@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -91,6 +92,7 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
     ExitBn = AddButton(A_Exit, "ExitBn");
     ProfileBn = AddButton(A_Profile, "ProfileBn");
     layout->addStretch(1);
+    QCoreApplication::instance()->installEventFilter(this);
 
     // One width for all, wide enough for the longest caption, also when
     // the window fills the screen.
@@ -131,6 +133,9 @@ void MainWindow::SetWindowFont(const std::string& fontName8, std::int32_t /*char
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The program is told to end (a termination signal, the session's end):
+    // Qt closes the windows next.
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) programEnding_ = true;
     auto* button = qobject_cast<QPushButton*>(watched);
     if (button != nullptr && event->type() == QEvent::FocusIn) CourseBnEnter(*button);
     if (button != nullptr && event->type() == QEvent::FocusOut) CourseBnExit(*button);
@@ -212,8 +217,16 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (programEnding_ && drills_->OpenWindow() != nullptr) {
+        // Qt has closed the drill window first: its practice time and
+        // position reach the profile once the drill has returned, and the
+        // window closes then.
+        event->ignore();
+        QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
     try {
-        form_->FormClose();
+        form_->FormClose(!programEnding_);
         event->accept();
     } catch (const LibraryError& error) {
         // The profile or the settings could not be stored: nothing is lost

@@ -74,7 +74,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // The caption of the button with the keyboard focus is blue.
+    // The caption of the button with the keyboard focus is blue; the
+    // application's quit is noted, so that closing then asks nothing.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -90,6 +91,7 @@ private:
     std::unique_ptr<TZQMainFm> form_;
     std::function<void()> closeLogon_;
     QList<QAction*> actions_;
+    bool programEnding_ = false;
 };
 
 }  // namespace zq
