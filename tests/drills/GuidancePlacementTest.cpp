@@ -31,19 +31,6 @@ GuidanceFrames WindowsOn(const DrillRect& screen) {
     return {drill, kKeyboard, kHand, kHand};
 }
 
-TEST(GuidancePlacement, WithRoomTheKeyboardIsCentredBelowTheDrillWithTheHandsBeside) {
-    const DrillRect screen{0, 0, 1280, 1024};
-    const GuidanceFrames before = WindowsOn(screen);
-    const GuidanceFrames placed = PlaceGuidanceWindows(screen, before);
-    EXPECT_EQ(placed.drill.top, before.drill.top);
-    EXPECT_EQ(placed.keyboard.top, before.drill.top + kDrillHeight + 10);
-    EXPECT_EQ(placed.keyboard.left, before.drill.left + (before.drill.width - 829) / 2);
-    EXPECT_EQ(placed.leftHand.left, placed.keyboard.left - 65 - 5);
-    EXPECT_EQ(placed.rightHand.left, Right(placed.keyboard) + 5);
-    EXPECT_EQ(placed.leftHand.top, placed.keyboard.top);
-    EXPECT_EQ(placed.rightHand.top, placed.keyboard.top);
-}
-
 // A 1280-pixel screen at a scale factor of 1.5 is 853 logical pixels wide:
 // the keyboard and both hands (969 together) cannot stand side by side.
 TEST(GuidancePlacement, HandsThatDoNotFitBesideTheKeyboardStayOnTheScreen) {
