@@ -81,14 +81,6 @@ ParagraphDrillWindow::ParagraphDrillWindow(DrillGuidance guidance, QWidget* pare
 
     for (QTextEdit* box : {SampleEdit, InputEdit}) box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    OpenDialog1 = new QFileDialog(this);
-    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog1->setDefaultSuffix(QStringLiteral("txt"));
-    OpenDialog1->setNameFilters({Translated("Text") + QStringLiteral(" (*.Txt *.txt *.TXT)"),
-                                 Translated("Rich text") + QStringLiteral(" (*.rtf *.Rtf *.RTF)"),
-                                 Translated("All") + QStringLiteral(" (*)")});
-
     connect(BnLoad, &QToolButton::clicked, this, [this] { RunCommand([this] { TextDrill().LoadText(); }); });
     connect(BnPaste, &QToolButton::clicked, this,
             [this] { RunCommand([this] { TextDrill().PasteText(); }); });
@@ -143,11 +135,23 @@ void ParagraphDrillWindow::RunCommand(Command command) {
     FocusInput();
 }
 
+std::unique_ptr<QFileDialog> ParagraphDrillWindow::CreateOpenDialog1(const QString& folder) {
+    auto dialog = std::make_unique<QFileDialog>(this, QString(), folder);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setDefaultSuffix(QStringLiteral("txt"));
+    dialog->setNameFilters({Translated("Text") + QStringLiteral(" (*.Txt *.txt *.TXT)"),
+                            Translated("Rich text") + QStringLiteral(" (*.rtf *.Rtf *.RTF)"),
+                            Translated("All") + QStringLiteral(" (*)")});
+    return dialog;
+}
+
 std::optional<std::string> ParagraphDrillWindow::ChooseTextFile(const std::string& folder) {
-    OpenDialog1->setDirectory(QFile::decodeName(folder.c_str()));
-    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
-        return std::nullopt;
-    return QFile::encodeName(OpenDialog1->selectedFiles().constFirst()).toStdString();
+    // A dialog kept between uses would keep its name completion's list open
+    // after Enter, and that list would take the learner's first key.
+    const std::unique_ptr<QFileDialog> dialog = CreateOpenDialog1(QFile::decodeName(folder.c_str()));
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
+    return QFile::encodeName(dialog->selectedFiles().constFirst()).toStdString();
 }
 
 std::string ParagraphDrillWindow::ClipboardText() {

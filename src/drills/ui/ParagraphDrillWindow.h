@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "drills/LongText.h"
 #include "drills/ui/LinePracticeWindow.h"
 
@@ -35,9 +37,11 @@ public:
     DrillRect ClientArea() const override;
     void PlaceBoxes(const LongTextLayout& layout) override;
 
-    // Offers text files (of any case of ".txt": names are case-sensitive
-    // here), rich text files, and every file.
-    QFileDialog* OpenDialog1 = nullptr;
+    // The file-open dialog of "Load text", starting in `folder`: it offers
+    // text files (of any case of ".txt": names are case-sensitive here),
+    // rich text files, and every file.
+    std::unique_ptr<QFileDialog> CreateOpenDialog1(const QString& folder);
+
     QToolBar* ToolBar1 = nullptr;
     QToolButton* BnLoad = nullptr;
     QToolButton* BnPaste = nullptr;

@@ -125,9 +125,9 @@ QStringList Listed(QFileDialog& dialog, const QString& filter) {
 TEST_F(ParagraphDrillWindowTest, TheOpenDialogOffersTextRichTextAndAllFiles) {
     testing::DrillFiles files;
     for (const char* name : {"a.txt", "b.TXT", "c.Txt", "d.rtf", "e.RTF", "f.doc"}) files.Write(name, "x");
-    QFileDialog& dialog = *window.OpenDialog1;
+    const auto created = window.CreateOpenDialog1(QString::fromStdString(files.PathOf("")));
+    QFileDialog& dialog = *created;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setDirectory(QString::fromStdString(files.PathOf("")));
     ASSERT_EQ(dialog.nameFilters().size(), 3);
     EXPECT_TRUE(dialog.nameFilters()[0].startsWith("Text ("));
     EXPECT_TRUE(dialog.nameFilters()[1].startsWith("Rich text ("));
