@@ -5,7 +5,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "keyboard/ui/LayoutBackendFactory.h"
 
@@ -45,6 +49,28 @@ TEST(ProgramEntry, X11IsPreferredOnlyWhenThereIsADisplayAndNoChoice) {
     EXPECT_EQ(std::getenv("QT_QPA_PLATFORM"), nullptr);
 
     if (saved != nullptr) setenv("QT_QPA_PLATFORM", savedPlatform.c_str(), 1);
+}
+
+TEST(ProgramEntry, WithoutADisplayTheProgramSaysSoInOneLineAndFails) {
+    const char* names[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+    std::vector<std::optional<std::string>> saved;
+    for (const char* name : names) {
+        const char* value = std::getenv(name);
+        saved.push_back(value != nullptr ? std::optional<std::string>(value) : std::nullopt);
+        unsetenv(name);
+    }
+    char program[] = "zq-typing-tutor";
+    char* argv[] = {program, nullptr};
+    ::testing::internal::CaptureStderr();
+    const int exitCode = RunProgram(1, argv);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        if (saved[i]) setenv(names[i], saved[i]->c_str(), 1);
+    }
+
+    EXPECT_NE(exitCode, 0);
+    EXPECT_NE(said.find("No display"), std::string::npos);
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1);
 }
 
 }  // namespace
