@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "../../support/TempFolder.h"
 #include "WindowTestSupport.h"
@@ -58,21 +57,6 @@ TEST_F(LogonWindowTest, EnterInTheUserBoxLogsOnAndTheLogonHides) {
     EXPECT_FALSE(logon.isVisible());
     EXPECT_EQ(starter.CurrentProfile.Course, "English");
     dynamic_cast<QWidget*>(starter.MainWindow())->hide();
-}
-
-TEST_F(LogonWindowTest, AnUnknownNameIsAnsweredAndNobodyLogsOn) {
-    logon.show();
-    QApplication::processEvents();
-    logon.ComboUser->setEditText("Nobody");
-    testing::MessageBoxAnswerer boxes;
-    logon.OKButton->click();
-    QApplication::processEvents();
-    EXPECT_EQ(starter.MainWindow(), nullptr);
-    EXPECT_TRUE(logon.isVisible());
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.texts[0],
-              "The user name is not in the list. Please either select from the list or add a new user name.");
-    logon.hide();
 }
 
 }  // namespace
