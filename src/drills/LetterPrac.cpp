@@ -69,4 +69,14 @@ void TFmLetterPrac::NextLine() {
     ResetEdits();
 }
 
+void TFmLetterPrac::UsePracticeLine(std::string line8, std::string_view statusUtf8) {
+    if (line8.empty()) return;
+    SetSample(std::move(line8));
+    SampleLength = static_cast<std::int32_t>(Sample().size());
+    WordCount = CountWords(Sample());
+    LineDefined = true;
+    NextLine();
+    view().SetStatusText(statusUtf8);
+}
+
 }  // namespace zq

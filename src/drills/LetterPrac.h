@@ -29,6 +29,10 @@ public:
     bool InputEditKeyDown(int virtualKey) override;
     // Asks for letters when none are defined, then starts the line again.
     void NextLine() override;
+    // Starts on a line the program built (the learner's weak keys) instead
+    // of asking, with a status text that says what it practises; Insert
+    // still asks for letters of the learner's own.
+    void UsePracticeLine(std::string line8, std::string_view statusUtf8);
 
     bool LineDefined = false;
 };

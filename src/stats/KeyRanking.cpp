@@ -32,9 +32,18 @@ std::vector<unsigned char> WeakestKeys(const std::vector<KeyTally>& keys, std::s
     std::ranges::copy_if(keys, std::back_inserter(ranked), [](const KeyTally& key) {
         return IsRankedCharacter(key.code) && key.typed >= kMinTypedToRank;
     });
-    std::ranges::stable_sort(ranked, [](const KeyTally& a, const KeyTally& b) {
-        const double rateA = ErrorRate(a);
-        const double rateB = ErrorRate(b);
+    std::int64_t typed = 0;
+    std::int64_t wrong = 0;
+    for (const KeyTally& key : ranked) typed += key.typed, wrong += key.wrong;
+    const double overallRate = typed > 0 ? static_cast<double>(wrong) / static_cast<double>(typed) : 0.0;
+    const auto steadyRate = [overallRate](const KeyTally& key) {
+        return (static_cast<double>(key.wrong) + kPriorTypings * overallRate) /
+               (static_cast<double>(key.typed) + kPriorTypings);
+    };
+    std::ranges::stable_sort(ranked, [&](const KeyTally& a, const KeyTally& b) {
+        if (a.wrong == 0 && b.wrong == 0) return MeanTimeMs(a) > MeanTimeMs(b);
+        const double rateA = steadyRate(a);
+        const double rateB = steadyRate(b);
         if (rateA != rateB) return rateA > rateB;
         return MeanTimeMs(a) > MeanTimeMs(b);
     });

@@ -26,9 +26,13 @@ bool IsRankedCharacter(unsigned char code);
 std::vector<KeyTally> SlowestKeys(const std::vector<KeyTally>& keys, std::size_t count);
 
 // The keys missed most often (highest error rate; of equal rates, the
-// slower first), at most `count`. Keys never missed count only when
-// nothing else is left to choose, so a learner without errors practises
-// their slowest keys.
+// slower first), at most `count`. A key's rate is taken as if it had
+// been typed kPriorTypings more times at the learner's overall rate, so
+// that two slips in a dozen typings of a rare key do not outweigh a key
+// missed steadily. Keys never missed count only when nothing else is left
+// to choose, so a learner without errors practises their slowest keys.
 std::vector<unsigned char> WeakestKeys(const std::vector<KeyTally>& keys, std::size_t count);
+
+inline constexpr double kPriorTypings = 50;
 
 }  // namespace zq

@@ -23,6 +23,15 @@ DrillKind DrillOfLine(int line) {
     return kRotation[line % std::size(kRotation)];
 }
 
+// A key beside the one meant, on an English keyboard's rows.
+unsigned char NeighbourOf(unsigned char code) {
+    static const std::string kRows = "qwertyuiop asdfghjkl zxcvbnm";
+    const std::size_t at = kRows.find(static_cast<char>(code | 0x20));
+    if (at == std::string::npos) return 'a';
+    const bool rowEnds = at + 1 == kRows.size() || kRows[at + 1] == ' ';
+    return static_cast<unsigned char>(kRows[rowEnds ? at - 1 : at + 1]);
+}
+
 std::string LineOfWords(const std::vector<std::string>& words, std::mt19937& random) {
     std::string text;
     std::uniform_int_distribution<std::size_t> pick(0, words.size() - 1);
@@ -54,12 +63,12 @@ void TypeLine(const SimulatedLearner& learner, const std::string& text, int dayI
         const auto keyMs =
             static_cast<std::int64_t>(baseMs * (isWeak ? 1.8 : 1.0) * std::max(0.3, jitter(random)));
         lineTimeMs += keyMs;
-        if (chance(random) < (isWeak ? kWeakMissRate : kOtherMissRate)) {
+        if (code != ' ' && chance(random) < (isWeak ? kWeakMissRate : kOtherMissRate)) {
             ++key.wrong;
             ++line.errors;
             const unsigned char typed = isWeak && weak < learner.confusedWith.size()
                                             ? static_cast<unsigned char>(learner.confusedWith[weak])
-                                            : static_cast<unsigned char>(code == 'z' ? 'a' : code + 1);
+                                            : NeighbourOf(code);
             ++confusions[{code, typed}];
         } else if (i > 0) {
             ++key.timedKeys;

@@ -161,3 +161,36 @@ TEST_F(LetterPracTest, NavigationKeysAreCancelledAndOthersPass) {
 
 }  // namespace
 }  // namespace zq
+
+namespace zq {
+namespace {
+
+TEST(LetterPracPracticeLineTest, AGivenLineIsPractisedWithoutAQuestionAndInsertStillAsks) {
+    testing::DrillSurroundings world;
+    TFmLetterPrac drill(world.view, world.Guidance());
+    drill.FormCreate();
+    drill.UsePracticeLine("quiz zap quiz", "Practising q, z");
+
+    EXPECT_TRUE(world.view.prompts.empty());
+    EXPECT_EQ(drill.Sample(), "quiz zap quiz");
+    EXPECT_EQ(drill.WordCount, 3);
+    EXPECT_EQ(drill.Pos, 1);
+    EXPECT_EQ(world.view.status, "Practising q, z");
+    EXPECT_EQ(world.keyboard.highlighted.back(), 'q');
+
+    for (const char key : std::string("quiz zap quiz!")) {
+        unsigned char code = static_cast<unsigned char>(key);
+        drill.InputEditKeyPress(code);
+    }
+    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
+    EXPECT_EQ(drill.Sample(), "quiz zap quiz") << "the line comes again";
+    EXPECT_TRUE(world.view.prompts.empty());
+
+    world.view.answers.push_back("asdf");
+    drill.InputEditKeyDown(vk::Insert);
+    EXPECT_EQ(world.view.prompts.size(), 1u);
+    EXPECT_EQ(drill.Sample().substr(0, 9), "asdf asdf");
+}
+
+}  // namespace
+}  // namespace zq

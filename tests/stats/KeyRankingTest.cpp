@@ -42,5 +42,12 @@ TEST(KeyRankingTest, TheWeakestKeysAreMissedMostOftenAndOfEqualRatesTheSlower) {
     EXPECT_TRUE(WeakestKeys({}, 3).empty());
 }
 
+TEST(KeyRankingTest, AFewSlipsOnARareKeyDoNotOutweighAKeyMissedSteadily) {
+    const std::vector<KeyTally> keys = {Key('e', 2000, 40, 150), Key('z', 200, 30, 300),
+                                        Key('D', 12, 2, 300)};
+    // D: 2 of 12 (17 %), z: 30 of 200 (15 %), but z is the one missed time and again.
+    EXPECT_THAT(WeakestKeys(keys, 2), ElementsAre('z', 'D'));
+}
+
 }  // namespace
 }  // namespace zq

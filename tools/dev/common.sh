@@ -7,7 +7,7 @@ ZQ_BUILD_DIR="$ZQ_ROOT/build"
 # Debian 12 packages needed to build, test and run the program.
 ZQ_PACKAGES=(
   g++ cmake ninja-build pkg-config gettext
-  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
   libzip-dev libsqlite3-dev libxkbcommon-dev libxkbregistry-dev libxkbfile-dev libx11-dev xkb-data
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-xkb-utils xdotool openbox

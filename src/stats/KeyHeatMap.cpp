@@ -1,0 +1,100 @@
+#include "stats/KeyHeatMap.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/Translation.h"
+#include "stats/KeyRanking.h"
+#include "stats/ProgressTexts.h"
+
+namespace zq {
+
+namespace {
+
+constexpr TColor kGreen = Rgb(60, 180, 75);
+constexpr TColor kYellow = Rgb(240, 210, 40);
+constexpr TColor kRed = Rgb(220, 50, 40);
+constexpr double kPaleShare = 0.7;
+
+std::uint8_t Mix(std::uint8_t from, std::uint8_t to, double share) {
+    return static_cast<std::uint8_t>(std::lround(from + (to - from) * share));
+}
+
+TColor Blend(TColor from, TColor to, double share) {
+    return Rgb(Mix(RedOf(from), RedOf(to), share), Mix(GreenOf(from), GreenOf(to), share),
+               Mix(BlueOf(from), BlueOf(to), share));
+}
+
+}  // namespace
+
+TColor HeatColour(double errorRate) {
+    const double scale = std::clamp(errorRate / kRedErrorRate, 0.0, 1.0);
+    return scale < 0.5 ? Blend(kGreen, kYellow, scale * 2) : Blend(kYellow, kRed, (scale - 0.5) * 2);
+}
+
+void KeyHeatMap::LoadTemplate(const std::string& path) {
+    area_.ClearKeys();
+    heat_.clear();
+    store_.LoadTemplate(path);
+    const std::int32_t background = store_.IntSetting("bkcolor");
+    try {
+        area_.FitToKeys(store_.MainTbl, background);
+        area_.BuildKeys(store_.MainTbl, background, false);
+    } catch (const std::exception&) {
+        // A damaged key table: the keys built so far are shown.
+    }
+    heat_.assign(area_.Keys().size(), {});
+}
+
+void KeyHeatMap::SetFigures(const std::vector<KeyTally>& keys) {
+    heat_.assign(area_.Keys().size(), {});
+    for (const KeyTally& key : keys) {
+        const std::optional<std::size_t> index = KeyOf(key.code);
+        if (!index) continue;
+        KeyHeat& heat = heat_[*index];
+        heat.typed += key.typed;
+        heat.wrong += key.wrong;
+        heat.timedKeys += key.timedKeys;
+        heat.timeMs += key.timeMs;
+        heat.characters += static_cast<char>(key.code);
+    }
+}
+
+std::optional<std::size_t> KeyHeatMap::KeyOf(unsigned char code) {
+    try {
+        if (!store_.Ctbl.Locate("Code", code)) return std::nullopt;
+        if (!store_.MainTbl.Locate("KeyValue", store_.Ctbl.AsInteger("KeyNo"))) return std::nullopt;
+        const int row = store_.MainTbl.RecNo();
+        if (row < 1 || row > static_cast<int>(heat_.size())) return std::nullopt;
+        return static_cast<std::size_t>(row - 1);
+    } catch (const std::exception&) {
+        return std::nullopt;  // a table the template left unusable
+    }
+}
+
+std::optional<TColor> KeyHeatMap::ColourOf(std::size_t key) const {
+    const KeyHeat& heat = HeatOf(key);
+    if (heat.typed == 0) return std::nullopt;
+    const TColor colour = HeatColour(static_cast<double>(heat.wrong) / static_cast<double>(heat.typed));
+    return heat.typed < kMinTypedToRank ? Blend(colour, clWhite, kPaleShare) : colour;
+}
+
+std::string KeyHeatMap::TipOf(std::size_t key) const {
+    const KeyHeat& heat = HeatOf(key);
+    std::string characters;
+    for (const char code : heat.characters) {
+        if (!characters.empty()) characters += ' ';
+        characters += KeyCaption(static_cast<unsigned char>(code));
+    }
+    if (heat.typed == 0) return Tr("Not practised in these days.");
+    const KeyTally sums{0, heat.typed, heat.wrong, heat.timedKeys, heat.timeMs};
+    const long permille = std::lround(ErrorRate(sums) * 1000);
+    // A decimal number: "4.2" in English, "4,2" in French and German.
+    const std::string percent =
+        Format(Tr("%d.%d"), {std::to_string(permille / 10), std::to_string(permille % 10)});
+    return Format(Tr("Key %s — typed %d times, %d of them wrong (%s %%), %d ms a key"),
+                  {characters, std::to_string(heat.typed), std::to_string(heat.wrong), percent,
+                   std::to_string(MeanTimeMs(sums))});
+}
+
+}  // namespace zq

@@ -1,0 +1,76 @@
+#include "stats/ProgressOverview.h"
+
+#include "base/CodePage.h"
+#include "base/Translation.h"
+#include "stats/PracticeHistory.h"
+#include "stats/ProgressCharts.h"
+#include "stats/ProgressTexts.h"
+#include "stats/WeakKeyLine.h"
+
+namespace zq {
+
+ProgressOverview::ProgressOverview(ProgressView& view, PracticeHistory& history, ProgressSetup setup)
+    : view_(view), history_(history), setup_(std::move(setup)) {}
+
+void ProgressOverview::Load() {
+    report_ = {};
+    report_.firstDay = setup_.today - kProgressDays + 1;
+    report_.lastDay = setup_.today;
+    history_.Read([this](HistoryStore& store) {
+        report_ = ReadProgressReport(store, setup_.user, setup_.course, setup_.today);
+    });
+
+    view_.SetCaption(Format(Tr("Progress of %s"), {ToUtf8(setup_.user)}));
+    view_.ShowSummary(Summary());
+    view_.ShowCharts(ProgressChartSpecs(report_));
+
+    keyboard_.LoadTemplate(setup_.courseFolder + "layout.zqt");
+    keyboard_.SetFigures(report_.keys);
+    view_.ShowKeyboard(keyboard_);
+
+    std::vector<std::string> slowest;
+    for (const KeyTally& key : report_.slowest) slowest.push_back(SlowKeyText(key));
+    view_.ShowSlowestKeys(slowest);
+    std::vector<std::string> confusions;
+    for (const Confusion& confusion : report_.confusions) confusions.push_back(ConfusionText(confusion));
+    view_.ShowConfusions(confusions);
+
+    if (report_.weakest.empty()) {
+        view_.SetWeakKeyPractice(false, Tr("Type a few lines of this course first: then your weakest keys "
+                                           "are known."));
+    } else {
+        view_.SetWeakKeyPractice(true,
+                                 Format(Tr("A line of words from the course with your weakest keys: %s"),
+                                        {KeyList(report_.weakest)}));
+    }
+}
+
+std::optional<WeakKeyPractice> ProgressOverview::PractiseWeakKeys(std::uint32_t seed) const {
+    if (report_.weakest.empty()) return std::nullopt;
+    const std::string keys(report_.weakest.begin(), report_.weakest.end());
+    const std::vector<std::string> words = WordsOf(ReadCourseTexts(setup_.courseFolder));
+    return WeakKeyPractice{
+        BuildWeakKeyLine(words, keys, seed),
+        Format(Tr("Practising your weakest keys: %s. Press Insert to type letters of your own."),
+               {KeyList(report_.weakest)})};
+}
+
+std::string ProgressOverview::Summary() const {
+    std::int64_t lines = 0;
+    std::int64_t time = 0;
+    for (const DrillDay& day : report_.drillDays) {
+        lines += day.lines;
+        time += day.timeMs;
+    }
+    if (lines == 0) {
+        return Format(Tr("No practice of the last %d days is kept yet. Every line you complete in a drill "
+                         "shows here."),
+                      {std::to_string(kProgressDays)});
+    }
+    return Format(Tr("The last %d days: %d lines completed in %s of practice. Keys and confusions are "
+                     "those of the course %s."),
+                  {std::to_string(kProgressDays), std::to_string(lines), PracticeDuration(time),
+                   ToUtf8(setup_.course)});
+}
+
+}  // namespace zq

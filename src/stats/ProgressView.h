@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "stats/ChartSpec.h"
+
+namespace zq {
+
+class KeyHeatMap;
+
+// What the progress window's logic asks of the window. Texts are UTF-8.
+class ProgressView {
+public:
+    virtual ~ProgressView() = default;
+    virtual void SetCaption(std::string_view text) = 0;
+    virtual void ShowSummary(std::string_view text) = 0;
+    virtual void ShowCharts(const std::vector<ChartSpec>& charts) = 0;
+    // The keyboard lives as long as the logic.
+    virtual void ShowKeyboard(const KeyHeatMap& keyboard) = 0;
+    virtual void ShowSlowestKeys(const std::vector<std::string>& lines) = 0;
+    virtual void ShowConfusions(const std::vector<std::string>& lines) = 0;
+    // The weak-key button, and what pointing at it says.
+    virtual void SetWeakKeyPractice(bool enabled, std::string_view hint) = 0;
+};
+
+}  // namespace zq

@@ -1,0 +1,136 @@
+// zq-stats generate [DAYS] [USER] [COURSE]
+//     Adds DAYS days (7 unless given) of made-up practice, ending today, of
+//     USER ("Default") on COURSE ("English") to the program folder's
+//     practice history, "zqstats.db".
+// zq-stats show [USER] [COURSE] [LANG]
+//     Opens the progress window of USER on COURSE. Its "Practise weak keys"
+//     opens the free drill on the line it built, with the course's keyboard
+//     and hands windows; the lines typed there go into the history.
+#include <QFont>
+#include <cstdio>
+#include <string>
+
+#include "base/CodePage.h"
+#include "base/ProgramFolder.h"
+#include "base/Translation.h"
+#include "base/ui/ErrorReportingApplication.h"
+#include "drills/ui/FreeDrillWindow.h"
+#include "drills/ui/GuidanceAdapters.h"
+#include "drills/ui/MessageBoxes.h"
+#include "keyboard/TDataMod.h"
+#include "keyboard/ui/TPalmForm.h"
+#include "keyboard/ui/TVKeyboard.h"
+#include "stats/DrillRecorder.h"
+#include "stats/LocalDay.h"
+#include "stats/PracticeHistory.h"
+#include "stats/SimulatedPractice.h"
+#include "stats/WeakKeyLine.h"
+#include "stats/ui/ProgressWindow.h"
+
+namespace {
+
+using namespace zq;
+
+std::string ProgramDir() {
+    return ProgramFolder();
+}
+
+std::string CourseFolder(const std::string& course) {
+    return ProgramDir() + "Courses/" + course + "/";
+}
+
+int Generate(int days, const std::string& user, const std::string& course) {
+    SimulatedLearner learner;
+    learner.user = FromUtf8(user);
+    learner.course = FromUtf8(course);
+    const std::vector<std::string> words = WordsOf(ReadCourseTexts(CourseFolder(learner.course)));
+    const std::int32_t today = LocalDayOf(NowUtcMilliseconds());
+    HistoryStore store(ProgramDir() + kHistoryFileName);
+    for (int index = 0; index < days; ++index)
+        store.AddLines(SimulateDay(learner, words, today - days + 1 + index, index));
+    std::printf("%d days of practice of %s added to %s%s\n", days, user.c_str(), ProgramDir().c_str(),
+                kHistoryFileName);
+    return 0;
+}
+
+// The free drill on the weak-key line, as the main window opens it.
+void PractiseWeakKeys(const WeakKeyPractice& practice, PracticeHistory& history,
+                      const PracticeContext& context) {
+    TDataMod store;
+    TVKeyboard keyboard(store);
+    TPalmForm leftHand(store);
+    TPalmForm rightHand(store);
+    keyboard.SetBlinkMode(false);
+    leftHand.SetBlinkMode(false);
+    rightHand.SetBlinkMode(false);
+    keyboard.LoadTemplate(CourseFolder(context.course) + "layout.zqt");
+    leftHand.SetLeftHand(true);
+    rightHand.SetLeftHand(false);
+    leftHand.BuildFingers();
+    rightHand.BuildFingers();
+    KeyboardWindowGuide keyboardGuide(keyboard);
+    HandsWindowGuide leftGuide(leftHand);
+    HandsWindowGuide rightGuide(rightHand);
+
+    FreeDrillWindow window({&keyboardGuide, &leftGuide, &rightGuide});
+    QFont practiceFont(QStringLiteral("DejaVu Sans Mono"));
+    practiceFont.setPointSize(16);
+    window.SetDrillFont(practiceFont, Qt::black);
+    window.SetDrillColor(8421504);
+    window.Drill().HighLight = true;
+    DrillRecorder recorder(history, {context.user, context.course, DrillKind::Free});
+    window.Drill().Recorder = &recorder;
+    window.FreeDrill().UsePracticeLine(practice.line8, practice.announcement);
+    window.exec();
+}
+
+int Show(const std::string& user, const std::string& course) {
+    const PracticeContext context{FromUtf8(user), FromUtf8(course), DrillKind::Free};
+    PracticeHistory history(ProgramDir() + kHistoryFileName, [](const std::string& text) {
+        ShowMessageBox(nullptr, QMessageBox::Warning, QString::fromStdString(text));
+    });
+    const ProgressSetup setup{context.user, context.course, CourseFolder(context.course),
+                              LocalDayOf(NowUtcMilliseconds())};
+    std::optional<WeakKeyPractice> practice;
+    {
+        ProgressWindow window(history, setup, ProgramDir());
+        window.exec();
+        practice = window.ChosenPractice();
+    }
+    if (practice) PractiseWeakKeys(*practice, history, context);
+    return 0;
+}
+
+int Usage() {
+    std::fputs(
+        "usage: zq-stats generate [DAYS] [USER] [COURSE]\n"
+        "       zq-stats show [USER] [COURSE] [LANG]\n",
+        stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const QStringList arguments = [&] {
+        QStringList list;
+        for (int i = 0; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+        return list;
+    }();
+    const QString command = arguments.value(1);
+    if (command == QStringLiteral("generate")) {  // needs no display
+        bool isNumber = false;
+        const int days = arguments.size() > 2 ? arguments[2].toInt(&isNumber) : 7;
+        if (arguments.size() > 2 && (!isNumber || days <= 0)) return Usage();
+        return Generate(days, arguments.value(3, QStringLiteral("Default")).toStdString(),
+                        arguments.value(4, QStringLiteral("English")).toStdString());
+    }
+    if (command == QStringLiteral("show")) {
+        ErrorReportingApplication application(argc, argv);
+        SetupTranslation(ProgramDir() + "locale", arguments.value(4).toStdString());
+        application.setApplicationDisplayName(QString::fromUtf8(Tr("ZQ Typing Tutor")));
+        return Show(arguments.value(2, QStringLiteral("Default")).toStdString(),
+                    arguments.value(3, QStringLiteral("English")).toStdString());
+    }
+    return Usage();
+}
