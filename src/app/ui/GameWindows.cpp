@@ -1,11 +1,35 @@
 #include "app/ui/GameWindows.h"
 
+#include "game/ui/GameFrameWindow.h"
+
 namespace zq {
+namespace {
+
+// The game window as the main window hosts it. It has no parent: the main
+// window hides while the game runs.
+class GameFrameHost : public GameHost {
+public:
+    void SetWordFile(const std::string& path) override { window_.Frame().SetWordFile(path); }
+    void AddScore(std::int32_t score) override { window_.Frame().AddScore(score); }
+    void SetSoundEvents(SoundEvents events) override {
+        TgameFrame& frame = window_.Frame();
+        frame.OnCityMissShoot = std::move(events.CityMissShoot);
+        frame.OnCityShoot = std::move(events.CityShoot);
+        frame.OnCityHurt = std::move(events.CityHurt);
+        frame.OnDifficultyIncrease = std::move(events.DifficultyIncrease);
+    }
+    void SetClosedHandler(std::function<void()> closed) override { window_.OnClosed = std::move(closed); }
+    void SetFontName(const std::string& fontName8) override { window_.Frame().SetFontName(fontName8); }
+    void ShowAndStartGame() override { window_.ShowAndStartGame(); }
+
+private:
+    GameFrameWindow window_;
+};
+
+}  // namespace
 
 std::unique_ptr<GameHost> GameWindows::CreateGameHost() {
-    // The game window joins the program here: a GameHost over it, made
-    // without a parent (the main window hides while the game runs).
-    return nullptr;
+    return std::make_unique<GameFrameHost>();
 }
 
 }  // namespace zq

@@ -47,6 +47,14 @@ void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text
     box.exec();
 }
 
+bool AskYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    WidenForCaption(box);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& prompt,
                                const QString& defaultAnswer) {
     QInputDialog dialog(parent);

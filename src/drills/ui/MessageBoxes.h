@@ -16,6 +16,10 @@ namespace zq {
 // A box with the application's name as caption and an OK button.
 void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text);
 
+// A confirmation box with the application's name as caption and the buttons
+// Yes (the default) and No; true for Yes.
+bool AskYesNo(QWidget* parent, const QString& text);
+
 // The platform's input box: the answer, or nothing when it is cancelled.
 std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& prompt,
                                const QString& defaultAnswer);

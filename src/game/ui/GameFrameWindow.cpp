@@ -1,0 +1,389 @@
+#include "game/ui/GameFrameWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+#include "base/CodePage.h"
+#include "base/Translation.h"
+#include "base/ui/Colours.h"
+#include "drills/ui/KeyTranslation.h"
+#include "drills/ui/MessageBoxes.h"
+#include "drills/ui/THInputBox.h"
+#include "game/ui/PlayingArea.h"
+
+namespace zq {
+namespace {
+
+constexpr int kPanelHeight = 57;
+constexpr int kStatusHeight = 17;
+constexpr int kBarWidth = 150;
+constexpr int kBarHeight = 16;
+constexpr int kLabelTop = 20;
+constexpr int kBarTop = 36;
+constexpr int kTickMs = 10;
+// The most the window waits for the window manager to frame it before a game.
+constexpr int kFramingWaitMs = 1000;
+
+QString FromUtf8View(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QFont FontOfHeight(const QString& family, int pixels) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int left) {
+    auto* label = new QLabel(QString::fromUtf8(Tr(caption)), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, kLabelTop);
+    label->adjustSize();
+    return label;
+}
+
+QProgressBar* MakeBar(QWidget* parent, const char* name, int left, const char* hint) {
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setGeometry(left, kBarTop, kBarWidth, kBarHeight);
+    bar->setRange(0, 100);
+    bar->setValue(0);
+    bar->setTextVisible(false);  // a smooth bar, as in the status panel of old
+    bar->setFocusPolicy(Qt::NoFocus);
+    if (hint != nullptr) bar->setToolTip(QString::fromUtf8(Tr(hint)));
+    return bar;
+}
+
+}  // namespace
+
+GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("gameFrame"));
+    // A fixed border with only the close box, above every other window.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowStaysOnTopHint);
+    setFont(FontOfHeight(QStringLiteral("Courier New"), 11));
+    // Every key comes to the window itself: no control takes the focus, and
+    // input methods deliver composed characters (dead keys) here.
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Raised);
+    Panel1->setAutoFillBackground(true);
+    Panel1->setFocusPolicy(Qt::NoFocus);
+
+    LbStatus = new QLabel(Panel1);
+    LbStatus->setObjectName(QStringLiteral("LbStatus"));
+    LbStatus->setFont(FontOfHeight(QStringLiteral("Courier New"), 12));
+    QPalette statusPalette = LbStatus->palette();
+    statusPalette.setColor(QPalette::WindowText, ToQColor(clNavy));
+    LbStatus->setPalette(statusPalette);
+
+    Label2 = MakeLabel(Panel1, "Label2", "Progress", 12);
+    PbTotalLeft = MakeBar(Panel1, "PbTotalLeft", 12, nullptr);
+    Label3 = MakeLabel(Panel1, "Label3", "Invader Life", 196);
+    PbHitLost = MakeBar(Panel1, "PbHitLost", 196, "How many words get hit correctly");
+    Label1 = MakeLabel(Panel1, "Label1", "City Life", 380);
+    PbCityLife = MakeBar(Panel1, "PbCityLife", 380, "How many city bricks get destroyed");
+    LbCityLife = new QLabel(Panel1);
+    LbCityLife->setObjectName(QStringLiteral("LbCityLife"));
+    LbCityLife->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    LbCityLife->setGeometry(471, kLabelTop, 59, kBarHeight);
+
+    PaintBox1 = new PlayingArea(
+        picture_, [this] { return frame_->SceneLock(); }, this);
+
+    TickTimer = new QTimer(this);
+    TickTimer->setObjectName(QStringLiteral("TickTimer"));
+    // Precise: each tick is due 10 ms after the one before, however long
+    // the handler of the one before took.
+    TickTimer->setTimerType(Qt::PreciseTimer);
+    TickTimer->setInterval(kTickMs);
+    connect(TickTimer, &QTimer::timeout, this, &GameFrameWindow::Tick);
+
+    frame_ = std::make_unique<TgameFrame>(*this, *this, picture_);
+    FormCreate();
+    resize(564, 350);  // until the window is shown and covers the screen
+}
+
+GameFrameWindow::~GameFrameWindow() {
+    TickTimer->stop();
+    frame_.reset();  // the game thread ends before the window it posts to goes
+}
+
+void GameFrameWindow::FormCreate() {
+    setWindowTitle(QString::fromUtf8(Tr("Game")));
+    LbStatus->setText(QString::fromUtf8(Tr("Score")));
+}
+
+// --- showing and the geometry -------------------------------------------------
+
+void GameFrameWindow::ShowAndStartGame() {
+    show();
+    raise();
+    activateWindow();
+    WaitForWindowManager();
+    // The frame the window manager gave may differ from the one the window
+    // was sized for when it was shown; the game's city is built on the
+    // playing area's height, so that height must be final first.
+    if (FrameMargins() != coveredWithMargins_) frame_->FormShow();
+    setFocus(Qt::ActiveWindowFocusReason);
+    frame_->NewGame();
+}
+
+void GameFrameWindow::WaitForWindowManager() {
+    QElapsedTimer waited;
+    waited.start();
+    // Input waits: a key must not reach a window that has no game yet.
+    while (windowHandle() != nullptr && !windowHandle()->isExposed() && waited.elapsed() < kFramingWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
+}
+
+QMargins GameFrameWindow::FrameMargins() const {
+    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+}
+
+void GameFrameWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) frame_->FormShow();
+}
+
+void GameFrameWindow::CoverScreen() {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    coveredWithMargins_ = FrameMargins();
+    setFixedSize(area.size().shrunkBy(coveredWithMargins_));
+    move(area.topLeft());  // the frame's corner
+}
+
+std::int32_t GameFrameWindow::ClientWidth() const {
+    return width();
+}
+
+void GameFrameWindow::SetPlayingAreaWidth(std::int32_t width) {
+    playingAreaWidth_ = width;
+    LayOutPlayingArea();
+}
+
+void GameFrameWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Panel1->setGeometry(0, 0, width(), kPanelHeight);
+    LbStatus->setGeometry(0, 0, width(), kStatusHeight);
+    LayOutPlayingArea();
+}
+
+void GameFrameWindow::LayOutPlayingArea() {
+    const QRect area(0, kPanelHeight, playingAreaWidth_, std::max(0, height() - kPanelHeight));
+    if (!frame_ || PaintBox1->geometry() == area) return;
+    PaintBox1->setGeometry(area);
+    ResetPicture();
+    // A game in progress lost its picture: its city and words come back.
+    frame_->Paint();
+}
+
+void GameFrameWindow::ResetPicture() {
+    const auto lock = frame_->SceneLock();
+    picture_.Reset(PaintBox1->size(), devicePixelRatioF(), windowColour_, palette());
+    PaintBox1->update();
+}
+
+void GameFrameWindow::SetWindowColour(TColor colour) {
+    windowColour_ = colour;
+    update();
+}
+
+void GameFrameWindow::SetPlayingAreaFontName(const std::string& name8) {
+    QFont areaFont = PaintBox1->font();
+    areaFont.setFamily(QString::fromStdString(ToUtf8(name8)));
+    PaintBox1->setFont(areaFont);
+}
+
+void GameFrameWindow::ClearPlayingArea() {
+    ResetPicture();
+}
+
+void GameFrameWindow::paintEvent(QPaintEvent*) {
+    // Beside the playing area the window shows the game's background.
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(windowColour_, palette(), Qt::black));
+}
+
+// --- the status line and the bars ---------------------------------------------
+
+QProgressBar* GameFrameWindow::Bar(GameBar bar) const {
+    switch (bar) {
+        case GameBar::Progress:
+            return PbTotalLeft;
+        case GameBar::InvaderLife:
+            return PbHitLost;
+        case GameBar::CityLife:
+            break;
+    }
+    return PbCityLife;
+}
+
+void GameFrameWindow::SetBarPosition(GameBar bar, std::int32_t position) {
+    QProgressBar* progressBar = Bar(bar);
+    const int value = std::clamp(position, 0, 100);
+    if (progressBar->value() == value) return;
+    progressBar->setValue(value);
+    statusToPaint_.insert(progressBar);
+}
+
+void GameFrameWindow::SetBarColour(GameBar bar, TColor colour) {
+    QProgressBar* progressBar = Bar(bar);
+    QPalette barPalette = progressBar->palette();
+    const QColor fill = ToQColor(colour);
+    if (barPalette.color(QPalette::Highlight) == fill) return;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        barPalette.setColor(group, QPalette::Highlight, fill);
+    progressBar->setPalette(barPalette);
+    statusToPaint_.insert(progressBar);
+}
+
+void GameFrameWindow::PaintStatusNow() {
+    // Only what changed: the status line comes with every falling step, and
+    // painting the bars each time would take a good part of a tick.
+    for (QWidget* widget : statusToPaint_) widget->repaint();
+    statusToPaint_.clear();
+}
+
+void GameFrameWindow::SetStatusText(std::string_view utf8) {
+    const QString text = FromUtf8View(utf8);
+    if (LbStatus->text() == text) return;
+    LbStatus->setText(text);
+    statusToPaint_.insert(LbStatus);
+}
+
+// --- ticks and the game thread's steps --------------------------------------------
+
+void GameFrameWindow::SetTickTimerEnabled(bool enabled) {
+    if (enabled == TickTimer->isActive()) return;
+    if (enabled) {
+        TickTimer->start();
+    } else {
+        TickTimer->stop();
+    }
+}
+
+void GameFrameWindow::Tick() {
+    if (!clock_.isValid()) clock_.start();
+    const std::int64_t now = clock_.elapsed();
+    if (ticks_.lastMs >= 0) ticks_.longestGapMs = std::max(ticks_.longestGapMs, now - ticks_.lastMs);
+    if (ticks_.firstMs < 0) ticks_.firstMs = now;
+    ticks_.lastMs = now;
+    ++ticks_.ticks;
+    if (!frame_->GameIdle()) ++ticks_.dropped;
+
+    frame_->Tick();
+    // What the game thread drew on its own (the word being typed) shows now.
+    ShowChangedPixels();
+}
+
+void GameFrameWindow::PostToUiThread(std::function<void()> step) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, step = std::move(step)] {
+            step();
+            ShowChangedPixels();
+        },
+        Qt::QueuedConnection);
+}
+
+void GameFrameWindow::ShowChangedPixels() {
+    const QRegion changed = picture_.TakeChanges();
+    if (!changed.isEmpty()) PaintBox1->update(changed);
+}
+
+// --- keys ----------------------------------------------------------------------------
+
+bool GameFrameWindow::event(QEvent* event) {
+    // Tab is a key of the game, not a move between controls.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+bool GameFrameWindow::focusNextPrevChild(bool) {
+    return false;
+}
+
+void GameFrameWindow::keyPressEvent(QKeyEvent* event) {
+    const std::optional<char32_t> typed = TypedCharacterOf(*event);
+    if (!typed) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    TypeCharacter(*typed);
+}
+
+void GameFrameWindow::inputMethodEvent(QInputMethodEvent* event) {
+    // A composed character (a dead key, a compose sequence) is typed as if
+    // its key had been pressed; text still being composed is not shown.
+    for (const char32_t ch : event->commitString().toUcs4()) TypeCharacter(ch);
+    event->accept();
+}
+
+void GameFrameWindow::TypeCharacter(char32_t ch) {
+    // A character the code page cannot hold is in no word.
+    const std::optional<unsigned char> code = CodeOfChar(ch);
+    if (code) frame_->FormKeyPress(static_cast<char>(*code));
+}
+
+// --- boxes and closing --------------------------------------------------------------
+
+std::string GameFrameWindow::AskNumber(std::string_view captionUtf8, std::string_view promptUtf8,
+                                       std::string_view valueUtf8) {
+    QString value = FromUtf8View(valueUtf8);
+    // Owned by this window, so that the box stays above it.
+    (new THInputBox(this))->AskNumber(FromUtf8View(captionUtf8), FromUtf8View(promptUtf8), value);
+    return value.toStdString();
+}
+
+bool GameFrameWindow::ConfirmBox(std::string_view utf8) {
+    return AskYesNo(this, FromUtf8View(utf8));
+}
+
+void GameFrameWindow::InformationBox(std::string_view utf8) {
+    ShowMessageBox(this, QMessageBox::Information, FromUtf8View(utf8));
+}
+
+void GameFrameWindow::CloseWindow() {
+    close();
+}
+
+void GameFrameWindow::closeEvent(QCloseEvent* event) {
+    CloseAction action = CloseAction::Hide;
+    frame_->FormClose(action);
+    if (action == CloseAction::None) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    hide();
+    if (OnClosed) OnClosed();
+}
+
+}  // namespace zq

@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMargins>
+#include <QSet>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "game/GameFrame.h"
+#include "game/GameFrameView.h"
+#include "game/GameWindow.h"
+#include "game/ui/PictureSurface.h"
+
+class QFrame;
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace zq {
+
+class PlayingArea;
+
+// How regularly the tick timer ticked, for measuring the game's pace.
+struct TickCount {
+    std::int64_t ticks = 0;    // ticks delivered while a game was on
+    std::int64_t dropped = 0;  // of those, ticks that came while a pass was still running
+    std::int64_t firstMs = -1;
+    std::int64_t lastMs = -1;
+    std::int64_t longestGapMs = 0;  // the longest time between two ticks
+};
+
+// The game window: a status line and three bars above the playing area. It
+// covers the screen, stays above other windows and sees every key first.
+// The rules are TgameFrame's; this window shows what it is told, passes
+// keys, ticks, showing and closing on, and runs the game thread's steps on
+// the user-interface thread.
+class GameFrameWindow : public QWidget, public GameFrameView, public GameWindow {
+    Q_OBJECT
+public:
+    explicit GameFrameWindow(QWidget* parent = nullptr);
+    ~GameFrameWindow() override;
+
+    TgameFrame& Frame() { return *frame_; }
+    // Shows the window (not modally) and starts a game in it; raises the
+    // library's error when the word file cannot be read, leaving the window
+    // open without a game.
+    void ShowAndStartGame();
+    // Called once the window has let itself be closed (and is hidden).
+    std::function<void()> OnClosed;
+
+    const PictureSurface& Picture() const { return picture_; }
+    TickCount Ticks() const { return ticks_; }
+    // The tick timer's handler: one tick of the game, and what the game
+    // thread drew since the last tick shown.
+    void Tick();
+
+    // GameFrameView.
+    void CoverScreen() override;
+    std::int32_t ClientWidth() const override;
+    void SetPlayingAreaWidth(std::int32_t width) override;
+    void SetWindowColour(TColor colour) override;
+    void SetPlayingAreaFontName(const std::string& name8) override;
+    void ClearPlayingArea() override;
+    void SetBarPosition(GameBar bar, std::int32_t position) override;
+    void SetBarColour(GameBar bar, TColor colour) override;
+    void PaintStatusNow() override;
+    void SetTickTimerEnabled(bool enabled) override;
+    std::string AskNumber(std::string_view captionUtf8, std::string_view promptUtf8,
+                          std::string_view valueUtf8) override;
+    bool ConfirmBox(std::string_view utf8) override;
+    void InformationBox(std::string_view utf8) override;
+    void CloseWindow() override;
+
+    // GameWindow (the game thread's view of the window).
+    void PostToUiThread(std::function<void()> step) override;
+    void SetStatusText(std::string_view utf8) override;
+
+    // The controls, by the names the game knows them.
+    QFrame* Panel1 = nullptr;
+    QLabel* LbStatus = nullptr;
+    QLabel* Label1 = nullptr;  // "City Life"
+    QLabel* Label2 = nullptr;  // "Progress"
+    QLabel* Label3 = nullptr;  // "Invader Life"
+    QProgressBar* PbTotalLeft = nullptr;
+    QProgressBar* PbHitLost = nullptr;
+    QProgressBar* PbCityLife = nullptr;
+    QLabel* LbCityLife = nullptr;
+    PlayingArea* PaintBox1 = nullptr;
+    QTimer* TickTimer = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void FormCreate();
+    void TypeCharacter(char32_t ch);
+    void LayOutPlayingArea();
+    void ResetPicture();
+    void ShowChangedPixels();
+    void WaitForWindowManager();
+    QMargins FrameMargins() const;
+    QProgressBar* Bar(GameBar bar) const;
+
+    PictureSurface picture_;  // outlives the game that draws on it
+    std::unique_ptr<TgameFrame> frame_;
+    QSet<QWidget*> statusToPaint_;  // changed since the status was last painted
+    TColor windowColour_ = 0;
+    std::int32_t playingAreaWidth_ = 0;
+    QMargins coveredWithMargins_;  // the frame the window was last sized for
+    QElapsedTimer clock_;
+    TickCount ticks_;
+};
+
+}  // namespace zq

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <mutex>
+
+namespace zq {
+
+class PictureSurface;
+
+// The playing area (PaintBox1): shows the picture the game draws into. The
+// copy to the screen holds the game's scene lock, so that the game thread
+// never draws into the part being copied.
+class PlayingArea : public QWidget {
+    Q_OBJECT
+public:
+    using SceneLocker = std::function<std::unique_lock<std::mutex>()>;
+
+    PlayingArea(const PictureSurface& picture, SceneLocker lockScene, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const PictureSurface& picture_;
+    SceneLocker lockScene_;
+};
+
+}  // namespace zq
