@@ -98,6 +98,26 @@ TEST_F(ProgramTest, TheEndOfTheSessionDuringADrillStoresTheRunWithoutAQuestion) 
     EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
 }
 
+TEST_F(ProgramTest, TheGameOpensFromTheMainWindowAndClosingItBringsTheMainWindowBack) {
+    const std::string main = LogOn();
+    session->Key(main, "alt+g");
+    const std::string game = session->WaitForWindow("^Game");
+    ASSERT_FALSE(game.empty()) << "the game window did not open";
+    EXPECT_TRUE(session->WaitUntilGone(kMain)) << "the main window hides while the game runs";
+    const std::string difficulty = session->WaitForWindow("^Input Box");
+    ASSERT_FALSE(difficulty.empty()) << "the difficulty was not asked";
+    session->Key(difficulty, "Return");
+    ASSERT_TRUE(session->WaitUntilGone("^Input Box"));
+
+    session->Key(game, "Escape");
+    const std::string question = session->WaitForWindow(kMessage);  // "Do you want to exit?"
+    ASSERT_FALSE(question.empty()) << "leaving an unfinished game was not questioned";
+    session->Key(question, "Return");  // Yes
+    ASSERT_TRUE(session->WaitUntilGone("^Game"));
+    EXPECT_EQ(session->WaitForWindow(kMain), main) << "the main window did not come back";
+    CloseProgram(main);
+}
+
 TEST_F(ProgramTest, AUserAddedFromDefaultGetsASectionOfTheirOwn) {
     session->Start();
     const std::string logon = session->WaitForWindow(kLogon);

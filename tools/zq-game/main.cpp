@@ -82,11 +82,7 @@ int main(int argc, char** argv) {
         frame.OnDifficultyIncrease = [&cues] { cues.DifficultyIncrease(); };
         frame.ShowScores = true;
         window.OnClosed = [] { QCoreApplication::quit(); };
-        try {
-            window.ShowAndStartGame();
-        } catch (const LibraryError& error) {
-            ErrorReportingApplication::ReportError(QString::fromUtf8(error.what()));
-        }
+        window.ShowAndStartGame();
         status = QCoreApplication::exec();
         if (reportTicks) ReportTicks(window.Ticks());
     }  // the game thread ends here, before the sound output goes

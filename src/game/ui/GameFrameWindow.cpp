@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include "base/CodePage.h"
+#include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
 #include "drills/ui/KeyTranslation.h"
@@ -143,7 +144,14 @@ void GameFrameWindow::ShowAndStartGame() {
     // playing area's height, so that height must be final first.
     if (FrameMargins() != coveredWithMargins_) frame_->FormShow();
     setFocus(Qt::ActiveWindowFocusReason);
-    frame_->NewGame();
+    try {
+        frame_->NewGame();
+    } catch (const LibraryError& error) {
+        // The event loop's report would open behind this window, which stays
+        // above every other window: the same box comes over it instead. The
+        // window stays open without a game.
+        ShowMessageBox(this, QMessageBox::Warning, QString::fromUtf8(error.what()));
+    }
 }
 
 void GameFrameWindow::WaitForWindowManager() {

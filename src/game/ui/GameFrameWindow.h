@@ -42,8 +42,8 @@ public:
     ~GameFrameWindow() override;
 
     TgameFrame& Frame() { return *frame_; }
-    // Shows the window (not modally) and starts a game in it; raises the
-    // library's error when the word file cannot be read, leaving the window
+    // Shows the window (not modally) and starts a game in it. A word file that
+    // cannot be read is reported in a box over the window, which then stays
     // open without a game.
     void ShowAndStartGame();
     // Called once the window has let itself be closed (and is hidden).

@@ -239,7 +239,12 @@ TEST_F(GameFrameWindowTest, EscapeAsksAndHoldsTheTicksNoGoesOnYesOffersTheScoreA
 
 TEST_F(GameFrameWindowTest, AWordFileThatCannotBeReadLeavesTheWindowOpenWithoutAGame) {
     window.Frame().SetWordFile(folder.File("missing.txt"));
-    EXPECT_THROW(window.ShowAndStartGame(), LibraryError);
+    boxes.Then([&](QWidget* box) {
+        EXPECT_EQ(box->parentWidget(), &window) << "over the game window, which stays above others";
+        qobject_cast<QMessageBox*>(box)->accept();
+    });
+    window.ShowAndStartGame();
+    EXPECT_THAT(boxes.texts, ElementsAre("File not found"));
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.Frame().GameThread, nullptr);
     EXPECT_FALSE(window.TickTimer->isActive());
