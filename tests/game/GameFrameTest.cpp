@@ -252,15 +252,14 @@ TEST_F(GameFrameTest, AWordFileThatCannotBeReadLeavesTheWindowWithoutAGame) {
 TEST_F(GameFrameTest, ASecondGameAsksAgainAndBuildsANewCity) {
     view.answers = {"2", "9"};
     StartGame();
-    const threadType* first = frame.GameThread.get();
     Tick();
     view.confirm = true;
     CloseAction action = CloseAction::Hide;
     frame.FormClose(action);
+    ASSERT_TRUE(frame.GameThread->Terminated());
     surface.Clear();
     view.log.clear();
     StartGame();
-    EXPECT_NE(frame.GameThread.get(), first);
     EXPECT_THAT(view.log, ElementsAre("CoverScreen", "ClearPlayingArea",
                                       "AskNumber Input Box / Set difficulty (1-10). / 3"));
     EXPECT_FALSE(surface.fills.empty()) << "a new city";
