@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "keyboard/KeyArea.h"
+#include "keyboard/KeyStrokes.h"
 
 namespace zq {
 
@@ -33,10 +35,15 @@ public:
 
     // Lights the key of a character (an 8-bit code) and gives the finger that
     // presses it, or -1 when the character has no key (nothing is lit then).
+    // With ShowModifiers, the Shift, AltGr and dead keys the character needs
+    // are lit too, and the finger is that of the first key to press.
     int HighlightKey(unsigned char character);
 
     // Steady (false) or blinking (true); the keys take it when they are built.
     bool BlinkMode = true;
+    // Off: exactly one key is lit for a character, whatever it needs.
+    bool ShowModifiers = false;
+    const std::vector<ButtonType*>& LitModifiers() const { return litModifiers_; }
     bool BlinkState() const { return blinkState_; }
     ButtonType* CurrentKey() const { return currentKey_; }
 
@@ -50,10 +57,16 @@ public:
     const KeyArea& KbFrame() const { return area_; }
 
 private:
+    // Lights the Shift, AltGr and dead keys of a character whose own key is
+    // lit, and gives the finger of the first key to press.
+    int LightModifiers(unsigned char character, int mainFinger);
+
     TDataMod& store_;
     KeyboardView& view_;
     KeyArea area_;
+    ModifierKeys modifierKeys_;
     ButtonType* currentKey_ = nullptr;
+    std::vector<ButtonType*> litModifiers_;
     bool blinkState_ = true;
 };
 

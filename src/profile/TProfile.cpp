@@ -74,12 +74,13 @@ std::vector<Binding<Profile>> BindingsOf(Profile& p) {
         {"GScore3", &p.GScore3},
         {"GScore4", &p.GScore4},
         {"GScore5", &p.GScore5},
+        {"ShowModifiers", &p.ShowModifiers},
     };
 }
 
 // The order of reading differs from the order of writing; it decides which
 // fields already have their new values when a bad integer stops the reading.
-constexpr std::array<std::string_view, 37> kReadOrder = {
+constexpr std::array<std::string_view, 38> kReadOrder = {
     "FullScreen",
     "BgColor",
     "Course",
@@ -117,6 +118,7 @@ constexpr std::array<std::string_view, 37> kReadOrder = {
     "GScore3",
     "GScore4",
     "GScore5",
+    "ShowModifiers",
 };
 
 // The value of the first line whose name (the text before its first "=")
@@ -172,6 +174,7 @@ void TProfile::AssignSettings(const TProfile& source) {
     Progress = 0;
     TimeTotal = 0;
     GScore1 = GScore2 = GScore3 = GScore4 = GScore5 = 0;
+    ShowModifiers = true;
 }
 
 void TProfile::Load() {

@@ -29,7 +29,8 @@ public:
     // their new values, the others their old ones.
     void LoadFromStrings(const std::vector<std::string>& lines);
     // Takes the settings of `source` but none of its results (progress,
-    // practice time, game scores); the user name and events stay.
+    // practice time, game scores); the user name and events stay. A new
+    // user starts with ShowModifiers on.
     void AssignSettings(const TProfile& source);
 
     // Raise OnLoad / OnSave with UserName; SaveAs with another name.
@@ -65,6 +66,10 @@ public:
     bool DrillSoundEnabled = false;
     bool GameSoundEnabled = false;
     bool PopupAtEnd = false;
+    // The on-screen keyboard also lights the Shift, AltGr or dead key a
+    // character needs. Off when the profile file lacks the key, on for new
+    // users.
+    bool ShowModifiers = false;
     std::int32_t GScore1 = 0;
     std::int32_t GScore2 = 0;
     std::int32_t GScore3 = 0;

@@ -35,6 +35,7 @@ TProfile FilledProfile() {
     p.GScore3 = 3;
     p.GScore4 = 2147483647;
     p.GScore5 = -2147483647 - 1;
+    p.ShowModifiers = true;
     return p;
 }
 
@@ -91,7 +92,8 @@ TEST(TProfile, SaveToStringsWritesEveryKeyInFileOrder) {
                                                "GScore2=-1",
                                                "GScore3=3",
                                                "GScore4=2147483647",
-                                               "GScore5=-2147483648"};
+                                               "GScore5=-2147483648",
+                                               "ShowModifiers=1"};
     EXPECT_EQ(FilledProfile().SaveToStrings(), expected);
 }
 
@@ -127,6 +129,7 @@ TEST(TProfile, EmptyListGivesTheDefaults) {
     EXPECT_EQ(p.HelpFile, "zqhelp.chm");
     EXPECT_FALSE(p.HighLight || p.Blinking || p.FunSpeed || p.GameEnabled || p.GameSoundEnabled ||
                  p.DrillSoundEnabled || p.PopupAtEnd);
+    EXPECT_FALSE(p.ShowModifiers) << "a profile without the key keeps the plain keyboard";
     EXPECT_EQ(p.GameBgColor, 0);
     EXPECT_EQ(p.GScore1 | p.GScore2 | p.GScore3 | p.GScore4 | p.GScore5, 0);
 }
@@ -214,6 +217,11 @@ TEST(TProfile, AssignSettingsCopiesSettingsButNoResults) {
     EXPECT_EQ(target.Course, source.Course);
     EXPECT_EQ(target.GameFont, source.GameFont);
     EXPECT_EQ(target.KeyboardLayout, "0000040C");
+
+    TProfile plain = FilledProfile();
+    plain.ShowModifiers = false;
+    target.AssignSettings(plain);
+    EXPECT_TRUE(target.ShowModifiers) << "a new user starts with the modifier guidance";
 }
 
 TEST(TProfile, LoadSaveAndSaveAsRaiseTheirEventsWithTheSectionName) {

@@ -61,6 +61,7 @@ void PractiseWeakKeys(const WeakKeyPractice& practice, PracticeHistory& history,
     TPalmForm leftHand(store);
     TPalmForm rightHand(store);
     keyboard.SetBlinkMode(false);
+    keyboard.SetShowModifiers(true);  // as the shipped profile has it
     leftHand.SetBlinkMode(false);
     rightHand.SetBlinkMode(false);
     keyboard.LoadTemplate(CourseFolder(context.course) + "layout.zqt");

@@ -28,6 +28,10 @@ public:
 
     bool BlinkMode() const { return keyboard_.BlinkMode; }
     void SetBlinkMode(bool blinking) { keyboard_.BlinkMode = blinking; }
+    // Also light the Shift, AltGr and dead keys of a character (the profile's
+    // ShowModifiers); takes effect at the next character.
+    bool ShowModifiers() const { return keyboard_.ShowModifiers; }
+    void SetShowModifiers(bool show) { keyboard_.ShowModifiers = show; }
 
     // The blink timer's handler, every 250 ms while the window is shown.
     void TimerofKBTimer() { keyboard_.BlinkTick(); }
