@@ -44,7 +44,6 @@ public:
     }
     bool ConfirmBox(std::string_view text) override {
         log.push_back("Confirm " + std::string(text));
-        if (whileConfirming) whileConfirming();
         return confirm;
     }
     void InformationBox(std::string_view text) override { log.push_back("Information " + std::string(text)); }
@@ -61,7 +60,6 @@ public:
     bool ticking = false;
     std::deque<std::string> answers;
     bool confirm = false;
-    std::function<void()> whileConfirming;
 };
 
 class GameFrameTest : public ::testing::Test {
@@ -178,22 +176,6 @@ TEST_F(GameFrameTest, KeysGoToTheGameAndEscapeClosesTheWindow) {
     EXPECT_EQ(LastLog(), "CloseWindow");
 }
 
-TEST_F(GameFrameTest, TheExitQuestionHoldsTheTicksAndNoGoesOn) {
-    StartGame();
-    Tick();
-    bool tickingDuringQuestion = true;
-    view.whileConfirming = [&] { tickingDuringQuestion = view.ticking; };
-    view.confirm = false;
-    CloseAction action = CloseAction::Hide;
-    frame.FormClose(action);
-    EXPECT_EQ(LastLog(), "Confirm Do you want to exit?");
-    EXPECT_FALSE(tickingDuringQuestion);
-    EXPECT_EQ(action, CloseAction::None);
-    EXPECT_TRUE(view.ticking);
-    EXPECT_FALSE(frame.GameThread->Terminated());
-    EXPECT_THAT(frame.Scores.Entries(), ElementsAre("000000", "000000", "000000", "000000", "000000"));
-}
-
 TEST_F(GameFrameTest, YesOffersTheScoreAbandonsTheGameAndHides) {
     view.answers = {"3"};
     StartGame();
@@ -247,25 +229,6 @@ TEST_F(GameFrameTest, AWordFileThatCannotBeReadLeavesTheWindowWithoutAGame) {
     EXPECT_EQ(action, CloseAction::Hide);
     EXPECT_TRUE(view.log.empty()) << "no question, no scores";
     EXPECT_THAT(frame.Scores.Entries(), ElementsAre("000000", "000000", "000000", "000000", "000000"));
-}
-
-TEST_F(GameFrameTest, ASecondGameAsksAgainAndBuildsANewCity) {
-    view.answers = {"2", "9"};
-    StartGame();
-    Tick();
-    view.confirm = true;
-    CloseAction action = CloseAction::Hide;
-    frame.FormClose(action);
-    ASSERT_TRUE(frame.GameThread->Terminated());
-    surface.Clear();
-    view.log.clear();
-    StartGame();
-    EXPECT_THAT(view.log, ElementsAre("CoverScreen", "ClearPlayingArea",
-                                      "AskNumber Input Box / Set difficulty (1-10). / 3"));
-    EXPECT_FALSE(surface.fills.empty()) << "a new city";
-    EXPECT_EQ(frame.Quota, 50 + 20 * 9);
-    EXPECT_TRUE(view.ticking);
-    EXPECT_FALSE(frame.GameThread->Terminated());
 }
 
 }  // namespace
