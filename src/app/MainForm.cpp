@@ -10,11 +10,15 @@
 #include "base/Numbers.h"
 #include "base/Translation.h"
 #include "drills/CoursePrac.h"
+#include "drills/LetterPrac.h"
 #include "drills/LinePractice.h"
 #include "keyboard/KeyboardLayoutAgent.h"
 #include "profile/TProfile.h"
 #include "sound/SoundCues.h"
 #include "sound/WavePlayer.h"
+#include "stats/DrillRecorder.h"
+#include "stats/LocalDay.h"
+#include "stats/PracticeHistory.h"
 
 namespace zq {
 namespace {
@@ -32,7 +36,10 @@ TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
       settings_(settings),
       appDir_(settings.AppDir),
       wavePlayer_(std::make_unique<TWavePlayer>(parts.sound)),
-      media_(ReadMediaSettings(appDir_)) {
+      media_(ReadMediaSettings(appDir_)),
+      history_(std::make_unique<PracticeHistory>(appDir_ + kHistoryFileName, [this](const std::string& text) {
+          parts_.view.InformationBox(text);
+      })) {
     ReadGameSettings(appDir_, GameSettings());
 }
 
@@ -69,6 +76,11 @@ std::unique_ptr<DrillWindow> TZQMainFm::CreateDrill(DrillKind kind, const TFontR
     drill.PopupAtEnd = profile_->PopupAtEnd;
     window->SetDrillFont(font);
     drill.HighLight = profile_->HighLight;
+    // The switch as the profile has it now: the profile dialog may have changed it.
+    parts_.guidance.SetShowModifiers(profile_->ShowModifiers);
+    recorder_ = std::make_unique<DrillRecorder>(*history_,
+                                                PracticeContext{profile_->UserName, profile_->Course, kind});
+    drill.Recorder = recorder_.get();
     return window;
 }
 
@@ -139,6 +151,34 @@ void TZQMainFm::StartParagraphDrill() {
     ShowActions();
 }
 
+// Statistics.
+
+std::string TZQMainFm::CourseFolder() const {
+    return appDir_ + "Courses/" + profile_->Course + "/";
+}
+
+void TZQMainFm::OpenStatistics() {
+    const ProgressSetup setup{profile_->UserName, profile_->Course, CourseFolder(),
+                              LocalDayOf(NowUtcMilliseconds())};
+    HideActions();
+    const std::optional<WeakKeyPractice> practice = parts_.progress.ShowProgress(*history_, setup);
+    if (practice) {
+        StartWeakKeyDrill(*practice);
+    } else {
+        ShowActions();
+    }
+}
+
+void TZQMainFm::StartWeakKeyDrill(const WeakKeyPractice& practice) {
+    std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Free, profile_->PracticeFont);
+    window->Drill().SetDrillColor(profile_->BgColor);
+    dynamic_cast<TFmLetterPrac&>(window->Drill()).UsePracticeLine(practice.line8, practice.announcement);
+    SetWindowFont(*window);
+    RunDrillModal(*window);
+    window.reset();
+    ShowActions();
+}
+
 void TZQMainFm::HideActions() {
     if (profile_ != nullptr && profile_->FullScreen) parts_.view.SetActionsShown(false);
 }
@@ -198,6 +238,8 @@ void TZQMainFm::EditProfile() {
     dialog->SetCourseList(CourseNames(appDir_));
     dialog->SetWindowFont(settings_.FontName, settings_.FontCharset);
     dialog->SetAgent(agent_);
+    // Erasing a user takes their practice history with them.
+    dialog->SetUserErasedHandler([this](const std::string& name) { history_->EraseUser(name); });
     dialog->ExecuteEdit(*profile_);
 }
 

@@ -10,6 +10,8 @@
 
 namespace zq {
 
+class DrillRecorder;
+class PracticeHistory;
 class SoundCues;
 class SoundOutput;
 class TFmLinePractice;
@@ -30,6 +32,7 @@ struct MainFormParts {
     ProfileEditorFactory& profileDialogs;
     // Where the sound player's cues go.
     SoundOutput& sound;
+    ProgressWindows& progress;
 };
 
 // The main window of a logged-on user's run: opens one activity at a time,
@@ -60,6 +63,9 @@ public:
     void StartGame();
     void OpenHelp();
     void EditProfile();
+    // The progress window of the logged-on user; its weak-key practice
+    // opens the free drill on the line it built.
+    void OpenStatistics();
 
     // Closing: adds the run's practice time to the profile (once per run),
     // reports it, stores the profile and the global settings, frees the game
@@ -81,6 +87,8 @@ public:
 
 private:
     std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind, const TFontRecord& font);
+    void StartWeakKeyDrill(const WeakKeyPractice& practice);
+    std::string CourseFolder() const;
     void ConnectSounds(TFmLinePractice& drill);
     // Reads the drill's file; false (after telling the learner) when the
     // file holds no line to practise.
@@ -100,6 +108,10 @@ private:
     MediaSettings media_;
     // The cues under the profile's switches, once the profile is attached.
     std::unique_ptr<SoundCues> cues_;
+    // Every completed line of the run's drills goes into the history; the
+    // file is opened at the first line or the first look at it.
+    std::unique_ptr<PracticeHistory> history_;
+    std::unique_ptr<DrillRecorder> recorder_;
     std::int32_t runPracticeTime_ = 0;
     bool runTimeAdded_ = false;
     std::unique_ptr<GameHost> game_;

@@ -7,11 +7,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/Colour.h"
+#include "drills/DrillKind.h"
+#include "stats/ProgressOverview.h"
 
 namespace zq {
 
@@ -38,8 +41,6 @@ public:
     // Closes the hidden logon dialog, which ends the program.
     virtual void CloseLogon() = 0;
 };
-
-enum class DrillKind { Course, Sentence, Free, Paragraph };
 
 // A drill window, from its creation until it is freed.
 class DrillWindow {
@@ -74,6 +75,8 @@ public:
     virtual void PrepareGuidance(const std::string& layoutPath) = 0;
     // The keys no longer react to the mouse.
     virtual void DisableKeyArea() = 0;
+    // The keyboard also lights the Shift, AltGr and dead keys of a character.
+    virtual void SetShowModifiers(bool show) = 0;
 };
 
 // The game window as the main window hosts it: created at the first game
@@ -133,12 +136,24 @@ public:
     // it (Save and Erase hidden); true when the user applied the changes.
     virtual bool ExecuteEdit(TProfile& profile) = 0;
     virtual bool ExecuteNewUser(TProfile& profile) = 0;
+    // Told of every user the dialog erases (their 8-bit name).
+    virtual void SetUserErasedHandler(std::function<void(const std::string& name8)> erased) = 0;
 };
 
 class ProfileEditorFactory {
 public:
     virtual ~ProfileEditorFactory() = default;
     virtual std::unique_ptr<ProfileEditor> CreateProfileEditor() = 0;
+};
+
+// The progress window.
+class ProgressWindows {
+public:
+    virtual ~ProgressWindows() = default;
+    // Shows a learner's progress and returns when the window has closed:
+    // with the weak-key practice the learner chose in it, if any.
+    virtual std::optional<WeakKeyPractice> ShowProgress(PracticeHistory& history,
+                                                        const ProgressSetup& setup) = 0;
 };
 
 }  // namespace zq

@@ -69,6 +69,7 @@ void ProfileDialog::FillFromProfile(const TProfile& profile) {
     view_.SetSwitch(ProfileSwitch::GameSoundEnabled, profile.GameSoundEnabled);
     view_.SetSwitch(ProfileSwitch::DrillSoundEnabled, profile.DrillSoundEnabled);
     view_.SetSwitch(ProfileSwitch::PopupAtEnd, profile.PopupAtEnd);
+    view_.SetSwitch(ProfileSwitch::ShowModifiers, profile.ShowModifiers);
     ActivateProfileLayout(profile.KeyboardLayout);
 }
 
@@ -91,6 +92,7 @@ void ProfileDialog::ReadIntoProfile(TProfile& profile, bool reset) {
     profile.GameSoundEnabled = view_.Switch(ProfileSwitch::GameSoundEnabled);
     profile.DrillSoundEnabled = view_.Switch(ProfileSwitch::DrillSoundEnabled);
     profile.PopupAtEnd = view_.Switch(ProfileSwitch::PopupAtEnd);
+    profile.ShowModifiers = view_.Switch(ProfileSwitch::ShowModifiers);
     if (agent_ != nullptr) profile.KeyboardLayout = agent_->LayoutIdAt(view_.SelectedLayout());
     if (reset) {
         profile.Progress = 0;
@@ -161,6 +163,7 @@ void ProfileDialog::EraseBnClick() {
     }
     const std::string name = view_.UserText();
     store_.EraseSection(name);
+    if (OnUserErased) OnUserErased(name);
     const auto erased = std::ranges::find_if(
         userNames_, [&name](const std::string& listed) { return EqualsIgnoringAsciiCase(listed, name); });
     if (erased != userNames_.end()) userNames_.erase(erased);

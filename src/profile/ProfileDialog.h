@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,10 @@ public:
     // The user picked (or typed the name of) the entry at `index` of a
     // colour box; "Custom..." opens the colour chooser.
     void ColourPicked(ColourBox box, int index);
+
+    // Told of a user erased from the profile file (their 8-bit name), to
+    // erase what else the program keeps of them.
+    std::function<void(const std::string& name8)> OnUserErased;
 
     bool NewUserMode() const { return newUserMode_; }
     TProfile* Profile() const { return profile_; }

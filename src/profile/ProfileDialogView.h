@@ -34,6 +34,7 @@ enum class ProfileSwitch {
     DrillSoundEnabled,  // ChkDrillSoundEnabled
     GameSoundEnabled,   // ChkGameSoundEnabled
     PopupAtEnd,         // ChkPopupAtEnd
+    ShowModifiers,      // ChkShowModifiers
 };
 
 // What the profile dialog's logic asks of its window. Texts named `text8`

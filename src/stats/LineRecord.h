@@ -6,11 +6,9 @@
 #include <string_view>
 #include <vector>
 
-namespace zq {
+#include "drills/DrillKind.h"
 
-// The drills whose lines go into the practice history (the game keeps no
-// history).
-enum class DrillKind { Course, Sentence, Free, Paragraph };
+namespace zq {
 
 // The name a drill is stored under ("course", "sentence", "free",
 // "paragraph"), and back.

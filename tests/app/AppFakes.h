@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -160,6 +161,10 @@ public:
         log_.push_back("PrepareGuidance " + layoutPath);
     }
     void DisableKeyArea() override { log_.push_back("DisableKeyArea"); }
+    // Not logged: it comes with every drill.
+    void SetShowModifiers(bool show) override { showModifiers = show; }
+
+    std::optional<bool> showModifiers;
 
 private:
     CallLog& log_;
@@ -247,10 +252,37 @@ public:
         log_.push_back("ExecuteNewUser " + profile.UserName);
         return apply_ ? apply_(profile) : false;
     }
+    // Not logged; the test erases through the handler it was given.
+    void SetUserErasedHandler(std::function<void(const std::string&)> erased) override {
+        userErased = std::move(erased);
+    }
+
+    std::function<void(const std::string&)> userErased;
 
 private:
     CallLog& log_;
     std::function<bool(TProfile&)> apply_;
+};
+
+// The progress window: what it was opened on, and the practice the learner
+// chooses in it.
+class FakeProgressWindows : public ProgressWindows {
+public:
+    explicit FakeProgressWindows(CallLog& log) : log_(log) {}
+    std::optional<WeakKeyPractice> ShowProgress(PracticeHistory& shownHistory,
+                                                const ProgressSetup& shownSetup) override {
+        log_.push_back("ShowProgress " + shownSetup.user);
+        history = &shownHistory;
+        setup = shownSetup;
+        return chosen;
+    }
+
+    PracticeHistory* history = nullptr;
+    ProgressSetup setup;
+    std::optional<WeakKeyPractice> chosen;
+
+private:
+    CallLog& log_;
 };
 
 // The sound system: the files it was asked to play.
@@ -287,18 +319,23 @@ struct MainFormRig {
     FakeGameFactory games{log};
     FakeHelp help{log};
     FakeSoundOutput sound;
+    FakeProgressWindows progress{log};
     std::function<bool(TProfile&)> profileDialogApplies;
+    // The dialogs made, for their erase handlers (owned by the main window's run).
+    FakeProfileEditor* lastProfileDialog = nullptr;
 
     struct DialogFactory : ProfileEditorFactory {
         MainFormRig& rig;
         explicit DialogFactory(MainFormRig& owner) : rig(owner) {}
         std::unique_ptr<ProfileEditor> CreateProfileEditor() override {
             rig.log.push_back("CreateProfileEditor");
-            return std::make_unique<FakeProfileEditor>(rig.log, rig.profileDialogApplies);
+            auto dialog = std::make_unique<FakeProfileEditor>(rig.log, rig.profileDialogApplies);
+            rig.lastProfileDialog = dialog.get();
+            return dialog;
         }
     } profileDialogs{*this};
 
-    MainFormParts Parts() { return {view, drills, guidance, games, help, profileDialogs, sound}; }
+    MainFormParts Parts() { return {view, drills, guidance, games, help, profileDialogs, sound, progress}; }
 };
 
 // A main window for the starter: the real logic among fakes.

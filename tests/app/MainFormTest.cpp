@@ -12,6 +12,9 @@
 #include "base/LibraryError.h"
 #include "game/GameSettings.h"
 #include "profile/ProfileStore.h"
+#include "stats/HistoryStore.h"
+#include "stats/LocalDay.h"
+#include "stats/PracticeHistory.h"
 
 namespace zq {
 namespace {
@@ -386,6 +389,91 @@ TEST_F(MainFormTest, TheProfileDialogGetsTheCoursesTheWindowFontAndTheAgent) {
                                      "SetWindowFont Window Sans 1", "SetAgent", "ExecuteEdit Maria",
                                      "FreeProfileDialog"));
     EXPECT_EQ(profile.Course, "Deutsch");
+}
+
+// Practice history and statistics.
+
+TEST_F(MainFormTest, EveryCompletedLineOfEveryDrillGoesIntoTheUsersHistory) {
+    LogOn();
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        if (auto* letters = dynamic_cast<TFmLetterPrac*>(&window.Drill()))
+            letters->UsePracticeLine("fj fj", "");
+        TypeLine(window, 100);
+        unsigned char escape = kEscape;  // an escaped line keeps nothing
+        window.Drill().InputEditKeyPress(escape);
+    };
+    form.StartCourse();
+    form.StartSentenceDrill();
+    form.StartFreeDrill();
+
+    HistoryStore history(folder.File("zqstats.db"));
+    EXPECT_EQ(history.LineCount(), 3);
+    SqliteStatement lines = history.Database().Prepare(
+        "SELECT user_name, course, drill, course_line FROM practice_line ORDER BY id");
+    std::vector<std::string> kept;
+    while (lines.Step()) {
+        kept.push_back(lines.Bytes(0) + " " + lines.Bytes(1) + " " + lines.Bytes(2) + " " +
+                       (lines.IsNull(3) ? "-" : std::to_string(lines.Integer(3))));
+    }
+    EXPECT_THAT(kept,
+                ElementsAre("Maria English course 0", "Maria English sentence -", "Maria English free -"));
+    EXPECT_TRUE(rig.view.informations.empty()) << "no warning";
+}
+
+TEST_F(MainFormTest, EveryDrillTakesTheModifierSwitchAsTheProfileHasItThen) {
+    LogOn();
+    form.StartFreeDrill();
+    EXPECT_EQ(rig.guidance.showModifiers, false);
+    profile.ShowModifiers = true;
+    form.StartSentenceDrill();
+    EXPECT_EQ(rig.guidance.showModifiers, true);
+}
+
+TEST_F(MainFormTest, StatisticsShowTheUsersProgressInTheirCourse) {
+    LogOn();
+    form.OpenStatistics();
+    EXPECT_THAT(rig.log, ElementsAre("ShowProgress Maria"));
+    EXPECT_EQ(rig.progress.setup.course, "English");
+    EXPECT_EQ(rig.progress.setup.courseFolder, folder.Dir() + "Courses/English/");
+    EXPECT_EQ(rig.progress.setup.today, LocalDayOf(NowUtcMilliseconds()));
+    ASSERT_NE(rig.progress.history, nullptr);
+    EXPECT_EQ(rig.progress.history->Path(), folder.File("zqstats.db"));
+
+    rig.log.clear();
+    profile.FullScreen = true;
+    form.OpenStatistics();
+    EXPECT_THAT(rig.log, ElementsAre("HideButtons", "ShowProgress Maria", "ShowButtons"));
+}
+
+TEST_F(MainFormTest, TheChosenWeakKeyPracticeOpensTheFreeDrillOnItsLine) {
+    LogOn();
+    rig.progress.chosen = WeakKeyPractice{"quiz zap", "Practising q, z"};
+    std::string sample, status;
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        sample = window.Drill().Sample();
+        status = window.view.status;
+        TypeLine(window, 100);
+    };
+    form.OpenStatistics();
+    ASSERT_EQ(rig.drills.shown.size(), 1u);
+    EXPECT_EQ(rig.drills.shown[0].kind, DrillKind::Free);
+    EXPECT_EQ(rig.drills.shown[0].font.Name, "Practice Mono");
+    EXPECT_EQ(sample, "quiz zap");
+    EXPECT_EQ(status, "Practising q, z");
+    EXPECT_EQ(HistoryStore(folder.File("zqstats.db")).LineCount(), 1);
+    EXPECT_EQ(form.RunPracticeTime(), 800);
+}
+
+TEST_F(MainFormTest, ErasingAUserInTheProfileDialogErasesTheirHistory) {
+    LogOn();
+    rig.drills.whileShown = [&](FakeDrillWindow& window) { TypeLine(window, 100); };
+    form.StartSentenceDrill();
+    rig.profileDialogApplies = [&](TProfile&) {
+        rig.lastProfileDialog->userErased("MARIA");
+        return false;
+    };
+    form.EditProfile();
+    EXPECT_EQ(HistoryStore(folder.File("zqstats.db")).LineCount(), 0);
 }
 
 // Closing.

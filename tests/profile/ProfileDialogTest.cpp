@@ -68,7 +68,8 @@ TEST_F(ProfileDialogTest, OpeningShowsEveryFieldAndActivatesTheProfilesLayout) {
     EXPECT_EQ(view.timeText, "25 h 0 m 0 s");
     EXPECT_TRUE(view.switches.at(ProfileSwitch::HighLight));
     EXPECT_FALSE(view.switches.at(ProfileSwitch::FullScreen));
-    EXPECT_EQ(view.switches.size(), 7u);
+    EXPECT_EQ(view.switches.size(), 8u);
+    EXPECT_FALSE(view.switches.at(ProfileSwitch::ShowModifiers));
     EXPECT_EQ(view.exampleFonts.at(ExampleFont::Line), anna.PracticeFont);
     EXPECT_EQ(view.exampleFonts.at(ExampleFont::Game), anna.GameFont);
     EXPECT_EQ(dialog.Colours(ColourBox::Background).SelectedColour(), clNavy);
@@ -93,9 +94,11 @@ TEST_F(ProfileDialogTest, ApplyReadsTheControlsIntoTheProfileInOrderAndKeepsResu
     view.switches[ProfileSwitch::FullScreen] = true;
     view.switches[ProfileSwitch::PopupAtEnd] = true;
     view.switches[ProfileSwitch::HighLight] = false;
+    view.switches[ProfileSwitch::ShowModifiers] = true;
     view.selectedLayout = 2;
     dialog.BnApplyClick();
     EXPECT_EQ(view.closedAccepted, true);
+    EXPECT_TRUE(anna.ShowModifiers);
     EXPECT_EQ(anna.Course, "Deutsch");
     EXPECT_TRUE(anna.FullScreen);
     EXPECT_TRUE(anna.PopupAtEnd);
@@ -318,6 +321,20 @@ TEST_F(ProfileDialogTest, EraseRemovesTheNamedUserAndShowsTheFirstRemainingOne) 
     view.userText = "Carla";
     dialog.EraseBnClick();
     EXPECT_TRUE(store.HasUser("Carla"));
+}
+
+TEST_F(ProfileDialogTest, AnErasedUserIsReportedSoThatTheirHistoryGoesWithThem) {
+    std::vector<std::string> erased;
+    dialog.OnUserErased = [&erased](const std::string& name) { erased.push_back(name); };
+    dialog.StartEdit(anna);
+    view.userText = "bob";
+    view.confirmAnswers = {false};
+    dialog.EraseBnClick();
+    EXPECT_TRUE(erased.empty()) << "No keeps everything";
+    view.userText = "bob";
+    dialog.EraseBnClick();
+    EXPECT_EQ(erased, (std::vector<std::string>{"bob"}));
+    EXPECT_EQ(view.messages.size(), 2u) << "one confirmation each time, nothing more";
 }
 
 TEST_F(ProfileDialogTest, EraseOfTheLastUserIsRefused) {

@@ -34,6 +34,10 @@ void GuidanceWindowSet::DisableKeyArea() {
     keyboard_->KbFrame()->setEnabled(false);
 }
 
+void GuidanceWindowSet::SetShowModifiers(bool show) {
+    if (keyboard_) keyboard_->SetShowModifiers(show);
+}
+
 DrillGuidance GuidanceWindowSet::Guidance() const {
     if (!keyboard_) return {};
     return {keyboardGuide_.get(), leftGuide_.get(), rightGuide_.get()};

@@ -25,6 +25,7 @@ public:
     void Create(bool blinking) override;
     void PrepareGuidance(const std::string& layoutPath) override;
     void DisableKeyArea() override;
+    void SetShowModifiers(bool show) override;
 
     // The windows as a drill drives them; none before Create.
     DrillGuidance Guidance() const;

@@ -15,6 +15,7 @@
 #include "app/ui/DrillWindows.h"
 #include "app/ui/GuidanceWindowSet.h"
 #include "app/ui/HelpWindow.h"
+#include "app/ui/ProgressWindowOpener.h"
 #include "app/ui/SoundModuleOutput.h"
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
@@ -60,6 +61,7 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
       drills_(std::make_unique<DrillWindows>(*guidance_, this)),
       help_(std::make_unique<DesktopHelpViewer>()),
       sound_(std::make_unique<SoundModuleOutput>()),
+      progress_(std::make_unique<ProgressWindowOpener>(settings.AppDir, this)),
       closeLogon_(std::move(closeLogon)) {
     setObjectName(QStringLiteral("ZQMainFm"));
     setWindowTitle(QString::fromUtf8(Tr("ZQ Typing Tutor")));
@@ -67,7 +69,8 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
     SetWindowFont(settings.FontName, settings.FontCharset);
 
     form_ = std::make_unique<TZQMainFm>(
-        MainFormParts{*this, *drills_, *guidance_, games, *help_, profileDialogs, *sound_}, settings);
+        MainFormParts{*this, *drills_, *guidance_, games, *help_, profileDialogs, *sound_, *progress_},
+        settings);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kButtonMargins);
@@ -81,8 +84,9 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
     A_Exit = AddAction(Tr("E&xit"), nullptr);
     connect(A_Exit, &QAction::triggered, this, &QWidget::close);
     A_Profile = AddAction(Tr("P&rofile"), &TZQMainFm::EditProfile);
+    A_Statistics = AddAction(Tr("S&tatistics"), &TZQMainFm::OpenStatistics);
 
-    // In tab order, top to bottom; Profile stands below Exit.
+    // In tab order, top to bottom; Profile stands below Exit, Statistics below Profile.
     CourseBn = AddButton(A_Course, "CourseBn");
     SentenceBn = AddButton(A_Sentence, "SentenceBn");
     FreeBn = AddButton(A_Free, "FreeBn");
@@ -91,6 +95,7 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
     HelpBn = AddButton(A_Help, "HelpBn");
     ExitBn = AddButton(A_Exit, "ExitBn");
     ProfileBn = AddButton(A_Profile, "ProfileBn");
+    StatisticsBn = AddButton(A_Statistics, "StatisticsBn");
     layout->addStretch(1);
     QCoreApplication::instance()->installEventFilter(this);
 

@@ -15,6 +15,7 @@ namespace zq {
 
 class DesktopHelpViewer;
 class DrillWindows;
+class ProgressWindowOpener;
 class GuidanceWindowSet;
 class SoundOutput;
 class TSettings;
@@ -59,6 +60,7 @@ public:
     QAction* A_Game = nullptr;
     QAction* A_Help = nullptr;
     QAction* A_Profile = nullptr;
+    QAction* A_Statistics = nullptr;
     QAction* A_Exit = nullptr;
 
     QPushButton* CourseBn = nullptr;
@@ -69,6 +71,7 @@ public:
     QPushButton* HelpBn = nullptr;
     QPushButton* ExitBn = nullptr;
     QPushButton* ProfileBn = nullptr;
+    QPushButton* StatisticsBn = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -88,6 +91,7 @@ private:
     std::unique_ptr<DrillWindows> drills_;
     std::unique_ptr<DesktopHelpViewer> help_;
     std::unique_ptr<SoundOutput> sound_;
+    std::unique_ptr<ProgressWindowOpener> progress_;
     std::unique_ptr<TZQMainFm> form_;
     std::function<void()> closeLogon_;
     QList<QAction*> actions_;

@@ -21,6 +21,9 @@ public:
     bool ExecuteNewUser(TProfile& profile) override {
         return dialog_.ExecuteNewUser(profile) == QDialog::Accepted;
     }
+    void SetUserErasedHandler(std::function<void(const std::string& name8)> erased) override {
+        dialog_.Logic().OnUserErased = std::move(erased);
+    }
 
 private:
     TProfileFm dialog_;

@@ -193,7 +193,9 @@ QWidget* TProfileFm::CreateLayoutTab() {
 QWidget* TProfileFm::CreateMiscTab() {
     TabSheet5 = new QWidget;
     auto* column = new QVBoxLayout(TabSheet5);
-    column->setSpacing(2);  // seven switches in the dialog's height
+    // Eight switches in the dialog's height: close together, near the edges.
+    column->setSpacing(0);
+    column->setContentsMargins(column->contentsMargins().left(), 4, column->contentsMargins().right(), 4);
     const auto addSwitch = [&](const char* caption) {
         auto* box = new QCheckBox(Text(caption), TabSheet5);
         column->addWidget(box);
@@ -207,6 +209,7 @@ QWidget* TProfileFm::CreateMiscTab() {
     ChkDrillSoundEnabled = addSwitch("Enable drill sound");
     ChkGameSoundEnabled = addSwitch("Enable Game Sound");
     ChkPopupAtEnd = addSwitch("Popup statistic at the end of a drill");
+    ChkShowModifiers = addSwitch("Show Shift, AltGr and dead keys");
     column->addStretch(1);
     return TabSheet5;
 }
@@ -405,6 +408,8 @@ QCheckBox* TProfileFm::CheckBoxOf(ProfileSwitch which) const {
             return ChkGameSoundEnabled;
         case ProfileSwitch::PopupAtEnd:
             return ChkPopupAtEnd;
+        case ProfileSwitch::ShowModifiers:
+            return ChkShowModifiers;
     }
     return ChkFunSpeed;
 }

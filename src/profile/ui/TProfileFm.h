@@ -123,6 +123,7 @@ public:
     QCheckBox* ChkDrillSoundEnabled = nullptr;
     QCheckBox* ChkGameSoundEnabled = nullptr;
     QCheckBox* ChkPopupAtEnd = nullptr;
+    QCheckBox* ChkShowModifiers = nullptr;
     // "Keyboard" tab.
     QWidget* TntTabSheet1 = nullptr;
     QLabel* Label5 = nullptr;

@@ -75,7 +75,7 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     keyboardLayout->addWidget(HeatMap);
     keyboardLayout->addStretch();
 
-    BnWeakKeys = new QPushButton(Translated("Practise weak keys"), this);
+    BnWeakKeys = new QPushButton(Translated("Practise &weak keys"), this);
     BnClose = new QPushButton(Translated("&Close"), this);
     BnClose->setDefault(true);
     auto* buttons = new QHBoxLayout;

@@ -1,0 +1,14 @@
+#include "app/ui/ProgressWindowOpener.h"
+
+#include "stats/ui/ProgressWindow.h"
+
+namespace zq {
+
+std::optional<WeakKeyPractice> ProgressWindowOpener::ShowProgress(PracticeHistory& history,
+                                                                  const ProgressSetup& setup) {
+    ProgressWindow window(history, setup, appDir_, owner_);
+    window.exec();
+    return window.ChosenPractice();
+}
+
+}  // namespace zq
