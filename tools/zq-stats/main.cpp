@@ -16,7 +16,7 @@
 #include "base/ui/ErrorReportingApplication.h"
 #include "drills/ui/FreeDrillWindow.h"
 #include "drills/ui/GuidanceAdapters.h"
-#include "drills/ui/MessageBoxes.h"
+#include "base/ui/MessageBoxes.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"

@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -14,6 +13,7 @@
 #include "app/ui/ProgramIcon.h"
 #include "base/ProgramFolder.h"
 #include "base/Translation.h"
+#include "base/ui/MessageBoxes.h"
 
 namespace zq {
 namespace {
@@ -122,8 +122,7 @@ void TAboutBox::WebLbClick() {
     const std::string appDir = ProgramFolder();
     if (!help_) help_ = std::make_unique<DesktopHelpViewer>();
     if (!OpenManual(appDir, *help_)) {
-        QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
-                                 Text(MissingManualMessage(appDir).c_str()));
+        ShowMessageBox(this, QMessageBox::Information, Text(MissingManualMessage(appDir).c_str()));
     }
 }
 

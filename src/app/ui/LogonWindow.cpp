@@ -7,13 +7,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "base/CodePage.h"
 #include "base/Translation.h"
+#include "base/ui/MessageBoxes.h"
 
 namespace zq {
 namespace {
@@ -101,8 +101,8 @@ std::string LogonWindow::UserText() const {
 }
 
 void LogonWindow::InformationBox(std::string_view utf8) {
-    QMessageBox::information(this, QGuiApplication::applicationDisplayName(),
-                             QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    ShowMessageBox(this, QMessageBox::Information,
+                   QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 void LogonWindow::showEvent(QShowEvent* event) {

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -22,6 +21,7 @@
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
 #include "base/ui/ErrorReportingApplication.h"
+#include "base/ui/MessageBoxes.h"
 
 namespace zq {
 namespace {
@@ -191,14 +191,11 @@ void MainWindow::SetWindowColour(TColor colour) {
 }
 
 void MainWindow::InformationBox(std::string_view utf8) {
-    QMessageBox::information(isVisible() ? this : nullptr, QGuiApplication::applicationDisplayName(),
-                             FromUtf8View(utf8));
+    ShowMessageBox(isVisible() ? this : nullptr, QMessageBox::Information, FromUtf8View(utf8));
 }
 
 void MainWindow::PlainBox(std::string_view utf8) {
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8),
-                    QMessageBox::Ok, isVisible() ? this : nullptr);
-    box.exec();
+    ShowMessageBox(isVisible() ? this : nullptr, QMessageBox::NoIcon, FromUtf8View(utf8));
 }
 
 void MainWindow::CloseLogon() {

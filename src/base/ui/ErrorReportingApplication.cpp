@@ -1,8 +1,7 @@
 #include "base/ui/ErrorReportingApplication.h"
 
-#include <QMessageBox>
-
 #include "base/LibraryError.h"
+#include "base/ui/MessageBoxes.h"
 
 namespace zq {
 
@@ -20,7 +19,7 @@ bool ErrorReportingApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void ErrorReportingApplication::ReportError(const QString& message) {
-    QMessageBox::warning(activeWindow(), applicationDisplayName(), message, QMessageBox::Ok);
+    ShowMessageBox(activeWindow(), QMessageBox::Warning, message);
 }
 
 }  // namespace zq

@@ -18,7 +18,7 @@
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
 #include "drills/ui/KeyTranslation.h"
-#include "drills/ui/MessageBoxes.h"
+#include "base/ui/MessageBoxes.h"
 
 namespace zq {
 

@@ -15,7 +15,7 @@
 
 #include "base/LibraryError.h"
 #include "base/Translation.h"
-#include "drills/ui/MessageBoxes.h"
+#include "base/ui/MessageBoxes.h"
 
 namespace zq {
 namespace {

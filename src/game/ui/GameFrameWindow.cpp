@@ -20,7 +20,7 @@
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
 #include "drills/ui/KeyTranslation.h"
-#include "drills/ui/MessageBoxes.h"
+#include "base/ui/MessageBoxes.h"
 #include "drills/ui/THInputBox.h"
 #include "game/ui/PlayingArea.h"
 

@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +18,7 @@
 #include "base/CodePage.h"
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
+#include "base/ui/MessageBoxes.h"
 #include "profile/ui/ColourComboBox.h"
 #include "profile/ui/FontChooserDialog.h"
 #include "profile/ui/Fonts.h"
@@ -464,22 +464,19 @@ std::optional<TColor> TProfileFm::ChooseColour(TColor initial) {
 }
 
 void TProfileFm::PlainMessage(std::string_view utf8) {
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8),
-                    QMessageBox::Ok, this);
-    box.exec();
+    ShowMessageBox(this, QMessageBox::NoIcon, FromUtf8View(utf8));
 }
 
 void TProfileFm::InformationMessage(std::string_view utf8) {
-    QMessageBox::information(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8));
+    ShowMessageBox(this, QMessageBox::Information, FromUtf8View(utf8));
 }
 
 void TProfileFm::ErrorMessage(std::string_view utf8) {
-    QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8));
+    ShowMessageBox(this, QMessageBox::Critical, FromUtf8View(utf8));
 }
 
 bool TProfileFm::Confirm(std::string_view utf8) {
-    return QMessageBox::question(this, QGuiApplication::applicationDisplayName(), FromUtf8View(utf8),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return AskYesNo(this, FromUtf8View(utf8));
 }
 
 void TProfileFm::CloseDialog(bool accepted) {

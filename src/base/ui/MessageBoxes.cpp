@@ -1,4 +1,4 @@
-#include "drills/ui/MessageBoxes.h"
+#include "base/ui/MessageBoxes.h"
 
 #include <QApplication>
 #include <QGridLayout>

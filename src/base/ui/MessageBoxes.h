@@ -8,7 +8,7 @@ class QWidget;
 
 namespace zq {
 
-// The drills' message boxes and text input box, each wide enough that the
+// The program's message boxes and text input box, each wide enough that the
 // window manager shows its caption whole beside the title bar's icon and
 // buttons: a box sized to a short message alone is narrower, and its caption
 // comes out shortened ("ZQ T... Tutor").
