@@ -26,27 +26,5 @@ TEST(SimulatedPracticeTest, EveryLineAddsUpLikeATypedLine) {
     }
 }
 
-TEST(SimulatedPracticeTest, TheLearnerMissesTheWeakKeysMostAndGetsFaster) {
-    SimulatedLearner learner;
-    learner.linesPerDay = 200;
-    auto missRate = [](const std::vector<LineRecord>& lines, bool weak) {
-        std::int64_t typed = 0, wrong = 0;
-        for (const LineRecord& line : lines)
-            for (const KeyTally& key : line.keys)
-                if ((std::string("qzp").find(static_cast<char>(key.code)) != std::string::npos) == weak)
-                    typed += key.typed, wrong += key.wrong;
-        return static_cast<double>(wrong) / static_cast<double>(typed);
-    };
-    auto speed = [](const std::vector<LineRecord>& lines) {
-        std::int64_t characters = 0, time = 0;
-        for (const LineRecord& line : lines) characters += line.characters, time += line.lineTimeMs;
-        return characters * 60000 / time;
-    };
-    const auto firstDay = SimulateDay(learner, kWords, 19'700, 0);
-    const auto laterDay = SimulateDay(learner, kWords, 19'790, 90);
-    EXPECT_GT(missRate(firstDay, true), 3 * missRate(firstDay, false));
-    EXPECT_GT(speed(laterDay), speed(firstDay) * 3 / 2);
-}
-
 }  // namespace
 }  // namespace zq
