@@ -284,7 +284,8 @@ std::string LinePracticeWindow::InputBox(std::string_view captionUtf8, std::stri
 
 DrillRect LinePracticeWindow::ScreenArea() const {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    // The area left free by desktop panels, so that no window hides under one.
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     return {area.left(), area.top(), area.width(), area.height()};
 }
 
