@@ -36,6 +36,11 @@ std::string EnvironmentLanguage() {
     return language != nullptr ? language : locale;
 }
 
+std::string& ChosenLanguage() {
+    static std::string chosen;
+    return chosen;
+}
+
 }  // namespace
 
 void SetupTranslation(const std::string& localeDir, const std::string& language) {
@@ -52,15 +57,21 @@ void SetupTranslation(const std::string& localeDir, const std::string& language)
         const char* current = std::setlocale(LC_MESSAGES, "");
         chosen = EnvironmentLanguage();
         if (!IsPlainCLocale(current) || chosen.empty()) {
+            ChosenLanguage() = chosen;
             SetSystemCodePage(CodePageForLanguage(chosen));
             ++_nl_msg_cat_cntr;
             return;
         }
     }
+    ChosenLanguage() = chosen;
     setenv("LANGUAGE", chosen.c_str(), 1);
     std::setlocale(LC_MESSAGES, "C.UTF-8");
     SetSystemCodePage(CodePageForLanguage(chosen));
     ++_nl_msg_cat_cntr;
+}
+
+const std::string& TranslationLanguage() {
+    return ChosenLanguage();
 }
 
 const char* Tr(const char* msgid) {

@@ -17,6 +17,11 @@ inline constexpr const char* kLibraryDomain = "zqlib";
 // system code page that belongs to the language.
 void SetupTranslation(const std::string& localeDir, const std::string& language);
 
+// The language SetupTranslation chose: its argument, else the one the
+// environment asks for (a locale name such as "fr_FR.UTF-8", or a LANGUAGE
+// list such as "de:fr"); empty when texts stay untranslated.
+const std::string& TranslationLanguage();
+
 // The translation of a program text (domain "default"), UTF-8.
 const char* Tr(const char* msgid);
 // The translation of a library message, UTF-8.
