@@ -13,15 +13,17 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 built="$root/build/program"
+template_tool="$root/build/tools/zq-template/zq-template"
 screen_size=1024x768
+page_width=700
 # Between keys, in milliseconds: xdotool waits half of it after a press and
 # half after the release, so 400 gives about 300 keys a minute.
 key_delay=400
 
-for tool in Xvfb openbox xdotool xwininfo xprop import convert display gettext; do
+for tool in Xvfb openbox xdotool xwininfo xprop import convert identify display gettext; do
   command -v "$tool" >/dev/null || { echo "manual-screenshots: $tool is missing" >&2; exit 1; }
 done
-[ -x "$built/zq-typing-tutor" ] || { echo "manual-screenshots: build the program first (./run or ./test)" >&2; exit 1; }
+[ -x "$built/zq-typing-tutor" ] && [ -x "$template_tool" ] || { echo "manual-screenshots: build the program first (./run or ./test)" >&2; exit 1; }
 
 # What the script starts is stopped on exit, by process id.
 background_pids=()
@@ -131,13 +133,20 @@ shoot() {
   right=$((right + margin > width ? width : right + margin))
   bottom=$((bottom + margin > height ? height : bottom + margin))
   import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$out/$name.png"
-  say "$name.png ($((right - left))x$((bottom - top)))"
+  fit "$name"
+}
+
+# The manual shows every picture at its own size: wider ones are made
+# $page_width pixels wide, which the help window shows whole.
+fit() {
+  convert "$out/$1.png" -resize "${page_width}x>" "$out/$1.png"
+  say "$1.png ($(identify -format '%wx%h' "$out/$1.png"))"
 }
 
 # Saves NAME.png of the whole screen.
 shoot_screen() {
   import -window root "$out/$1.png"
-  say "$1.png (whole screen)"
+  fit "$1"
 }
 
 # --- One language ----------------------------------------------------------
@@ -181,11 +190,11 @@ start_display() {
 # its command line; the course and the keyboard layout are the language's.
 take_pictures() {
   lang=$1
-  local argument user other course layout progress text_file
+  local argument user other new course layout progress lit text_file
   case $lang in
-    en) argument=en_US user=Alex other=Sam course=English layout=00000409 progress=37 ;;
-    fr) argument=fr_FR user=Camille other=Louis course=Francais layout=0000040C progress=37 ;;
-    de) argument=de_DE user=Jonas other=Mia course=Deutsch layout=00000407 progress=38 ;;
+    en) argument=en_US user=Alex other=Sam new=Robin course=English layout=00000409 progress=37 lit=@ ;;
+    fr) argument=fr_FR user=Camille other=Louis new=Léa course=Francais layout=0000040C progress=37 lit=é ;;
+    de) argument=de_DE user=Jonas other=Mia new=Lukas course=Deutsch layout=00000407 progress=38 lit=ü ;;
     *) echo "manual-screenshots: no pictures for the language \"$lang\" (en, fr, de)" >&2; exit 2 ;;
   esac
   out="$root/data/help/images/$lang"
@@ -221,7 +230,7 @@ take_pictures() {
   keys "$logon" "$(mnemonic "&Add User")"
   dialog=$(wait_for_window "$(text "Profile")")
   keys "$dialog" ctrl+a
-  type_text "$dialog" "$other"
+  type_text "$dialog" "$new"
   shoot add-user "$dialog"
   keys "$dialog" Escape
   logon=$(wait_for_window "$(text "Log on")")
@@ -303,6 +312,11 @@ take_pictures() {
   done
 
   stop_background
+
+  # The course's keyboard template, drawn by the template tool.
+  QT_QPA_PLATFORM=offscreen "$template_tool" preview "$built/Courses/$course/layout.zqt" \
+    "$out/template-preview.png" "$lit" >/dev/null
+  fit template-preview
 }
 
 languages=("$@")
