@@ -190,11 +190,14 @@ start_display() {
 # its command line; the course and the keyboard layout are the language's.
 take_pictures() {
   lang=$1
-  local argument user other new course layout progress lit text_file
+  local argument user other new course layout progress lit text_file words
   case $lang in
-    en) argument=en_US user=Alex other=Sam new=Robin course=English layout=00000409 progress=37 lit=@ ;;
-    fr) argument=fr_FR user=Camille other=Louis new=Léa course=Francais layout=0000040C progress=37 lit=é ;;
-    de) argument=de_DE user=Jonas other=Mia new=Lukas course=Deutsch layout=00000407 progress=38 lit=ü ;;
+    en) argument=en_US user=Alex other=Sam new=Robin course=English layout=00000409 progress=37 lit=@
+        words=(dash flash glass kale) ;;
+    fr) argument=fr_FR user=Camille other=Louis new=Léa course=Francais layout=0000040C progress=37 lit=é
+        words=(dalle flamme glace jasmin) ;;
+    de) argument=de_DE user=Jonas other=Mia new=Lukas course=Deutsch layout=00000407 progress=38 lit=ü
+        words=(Salz Fell Glas Kahn) ;;
     *) echo "manual-screenshots: no pictures for the language \"$lang\" (en, fr, de)" >&2; exit 2 ;;
   esac
   out="$root/data/help/images/$lang"
@@ -215,6 +218,12 @@ take_pictures() {
   # A text for the paragraph drill: the first sentences of the course's own.
   text_file="$folder/$(text "Text drill" | tr ' ' '_').txt"
   sed -n '2,5p' "$root/data/Courses/$course/Practice.txt" >"$text_file"
+  # The game falls a few words, each many times. No inner letter of a word
+  # begins another one, so that typing one never catches another.
+  local word
+  for _ in $(seq 10); do
+    for word in "${words[@]}"; do printf '%s ' "$word"; done
+  done >"$folder/Courses/$course/Game.txt"
 
   start_display
 
@@ -299,6 +308,23 @@ take_pictures() {
   sleep 0.4
   shoot profile-keyboard "$dialog"
   keys "$dialog" Escape
+
+  # The game: difficulty 5, a word shot down and the next one half typed.
+  main=$(wait_for_window "$(text "ZQ Typing Tutor")")
+  keys "$main" "$(mnemonic "&Game")"
+  dialog=$(wait_for_window "$(text "Input Box")")
+  keys "$dialog" ctrl+a
+  type_text "$dialog" 5
+  keys "$dialog" Return
+  sleep 20
+  local game
+  game=$(wait_for_window "$(text "Game")")
+  xdotool type --delay 150 -- "${words[0]}${words[1]:0:2}"
+  sleep 0.3
+  shoot_screen game
+  keys "$game" Escape
+  dialog=$(wait_for_other_active "$game")
+  keys "$dialog" Return
 
   # Leaving: the practice time of the run.
   main=$(wait_for_window "$(text "ZQ Typing Tutor")")
