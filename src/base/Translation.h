@@ -27,6 +27,12 @@ const char* Tr(const char* msgid);
 // The translation of a library message, UTF-8.
 const char* LibTr(const char* msgid);
 
+// Marks a program text for the catalogues where it stands in a table; it is
+// translated with Tr where it is shown.
+constexpr const char* N_(const char* msgid) {
+    return msgid;
+}
+
 // printf-style formatting of a translated format with one argument list;
 // only %s, %d and %% are used by the program's messages.
 std::string Format(std::string_view format, std::initializer_list<std::string> args);
