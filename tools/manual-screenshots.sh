@@ -14,7 +14,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 built="$root/build/program"
 template_tool="$root/build/tools/zq-template/zq-template"
-screen_size=1024x768
+screen_size=1152x864
 page_width=700
 # Between keys, in milliseconds: xdotool waits half of it after a press and
 # half after the release, so 400 gives about 300 keys a minute.
@@ -139,7 +139,7 @@ shoot() {
 # The manual shows every picture at its own size: wider ones are made
 # $page_width pixels wide, which the help window shows whole.
 fit() {
-  convert "$out/$1.png" -resize "${page_width}x>" "$out/$1.png"
+  convert "$out/$1.png" -resize "${page_width}x>" -strip "$out/$1.png"
   say "$1.png ($(identify -format '%wx%h' "$out/$1.png"))"
 }
 
@@ -215,15 +215,18 @@ take_pictures() {
   printf '%s\n' "$sentence" >"$folder/Courses/$course/Practice.txt"
   local course_line
   course_line=$(sed -n "$((progress + 1))p" "$folder/Courses/$course/course.txt")
-  # A text for the paragraph drill: the first sentences of the course's own.
-  text_file="$folder/$(text "Text drill" | tr ' ' '_').txt"
+  # A text for the paragraph drill: four sentences of the course's own.
+  text_file="$folder/paragraph.txt"
   sed -n '2,5p' "$root/data/Courses/$course/Practice.txt" >"$text_file"
-  # The game falls a few words, each many times. No inner letter of a word
+  # The game drops a few words, each many times. No inner letter of a word
   # begins another one, so that typing one never catches another.
   local word
   for _ in $(seq 10); do
     for word in "${words[@]}"; do printf '%s ' "$word"; done
   done >"$folder/Courses/$course/Game.txt"
+
+  # Three weeks of practice in the history, for the progress window.
+  "$folder/zq-stats" generate 21 "$user" "$course" >/dev/null
 
   start_display
 
@@ -325,6 +328,16 @@ take_pictures() {
   keys "$game" Escape
   dialog=$(wait_for_other_active "$game")
   keys "$dialog" Return
+
+  # The progress window over the generated weeks and today's lines.
+  main=$(wait_for_window "$(text "ZQ Typing Tutor")")
+  keys "$main" "$(mnemonic "S&tatistics")"
+  local progress_title
+  progress_title=$(text "Progress of %s")
+  dialog=$(wait_for_window "${progress_title%%%s*}")
+  sleep 1.5 # the charts are drawn
+  shoot statistics "$dialog"
+  keys "$dialog" Escape
 
   # Leaving: the practice time of the run.
   main=$(wait_for_window "$(text "ZQ Typing Tutor")")

@@ -10,7 +10,7 @@ ZQ_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
   libzip-dev libsqlite3-dev libxkbcommon-dev libxkbregistry-dev libxkbfile-dev libx11-dev xkb-data
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-xkb-utils xdotool openbox
+  xvfb xauth x11-xkb-utils xdotool openbox x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
   clang libclang-rt-14-dev
 )
