@@ -13,7 +13,7 @@
 
 #include "ParagraphBenchText.h"
 #include "base/CodePage.h"
-#include "drills/Stopwatch.h"
+#include "drills/DrillStopwatch.h"
 #include "drills/ui/ParagraphDrillWindow.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "base/Translation.h"
 #include "drills/GuidancePlacement.h"
-#include "drills/Stopwatch.h"
+#include "drills/DrillStopwatch.h"
 
 namespace zq {
 

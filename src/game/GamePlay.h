@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "drills/Stopwatch.h"
+#include "base/Stopwatch.h"
 #include "game/Bullet.h"
 #include "game/City.h"
 #include "game/GameRandom.h"

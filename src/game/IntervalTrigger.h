@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "drills/Stopwatch.h"
+#include "base/Stopwatch.h"
 
 namespace zq {
 

@@ -8,19 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "../support/FakeClock.h"
 #include "drills/CoursePrac.h"
+#include "drills/DrillStopwatch.h"
 #include "drills/DrillViews.h"
-#include "drills/Stopwatch.h"
 
 namespace zq::testing {
-
-class FakeClock {
-public:
-    std::int64_t now = 1'000'000;
-    MillisecondClock Function() {
-        return [this] { return now; };
-    }
-};
 
 class FakeDrillView : public LineDrillView, public CoursePositionView {
 public:

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "drills/Stopwatch.h"
+#include "base/Stopwatch.h"
 #include "game/GameRandom.h"
 #include "game/GameSurface.h"
 #include "game/GameWindow.h"

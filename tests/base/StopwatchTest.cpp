@@ -1,8 +1,8 @@
-#include "drills/Stopwatch.h"
+#include "base/Stopwatch.h"
 
 #include <gtest/gtest.h>
 
-#include "DrillFakes.h"
+#include "../support/FakeClock.h"
 
 namespace zq {
 namespace {

@@ -1,4 +1,4 @@
-#include "drills/Stopwatch.h"
+#include "base/Stopwatch.h"
 
 #include <algorithm>
 #include <chrono>
@@ -44,11 +44,6 @@ std::int32_t stopwatch::Elapsed() {
 
 void stopwatch::SetElapsed(std::int32_t milliseconds) {
     elapsedMs_ = milliseconds;
-}
-
-stopwatch& DrillStopwatch() {
-    static stopwatch shared;
-    return shared;
 }
 
 }  // namespace zq

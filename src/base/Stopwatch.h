@@ -45,7 +45,4 @@ private:
     bool stopped_ = true;
 };
 
-// The one stopwatch that all drill windows share (only one is open at a time).
-stopwatch& DrillStopwatch();
-
 }  // namespace zq

@@ -1,0 +1,10 @@
+#include "drills/DrillStopwatch.h"
+
+namespace zq {
+
+stopwatch& DrillStopwatch() {
+    static stopwatch shared;
+    return shared;
+}
+
+}  // namespace zq
