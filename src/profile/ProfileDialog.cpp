@@ -93,11 +93,20 @@ void ProfileDialog::ReadIntoProfile(TProfile& profile, bool reset) {
     profile.DrillSoundEnabled = view_.Switch(ProfileSwitch::DrillSoundEnabled);
     profile.PopupAtEnd = view_.Switch(ProfileSwitch::PopupAtEnd);
     profile.ShowModifiers = view_.Switch(ProfileSwitch::ShowModifiers);
-    if (agent_ != nullptr) profile.KeyboardLayout = agent_->LayoutIdAt(view_.SelectedLayout());
+    if (agent_ != nullptr) profile.KeyboardLayout = ChosenLayout(profile);
     if (reset) {
         profile.Progress = 0;
         profile.TimeTotal = 0;
     }
+}
+
+// A layout that this computer does not have selects nothing in the list; the
+// profile then keeps the layout it names, so that the other settings can
+// still be applied and stored (the profile may come from another computer).
+std::string ProfileDialog::ChosenLayout(const TProfile& readInto) const {
+    const std::int32_t selected = view_.SelectedLayout();
+    if (selected >= 0) return agent_->LayoutIdAt(selected);
+    return profile_ != nullptr ? profile_->KeyboardLayout : readInto.KeyboardLayout;
 }
 
 void ProfileDialog::OkBnClick() {

@@ -41,9 +41,9 @@ public:
     void StartNewUser(TProfile& profile);
 
     // Copies between the controls and a profile. FillFromProfile ends by
-    // activating the profile's keyboard layout. ReadIntoProfile raises "List
-    // index out of bounds (-1)" at its last step, the keyboard layout, when
-    // no layout is selected; the fields before it have their new values then.
+    // activating the profile's keyboard layout. When no layout is selected
+    // (the profile names one this computer lacks), ReadIntoProfile gives the
+    // profile the layout of the profile the dialog was opened on.
     void FillFromProfile(const TProfile& profile);
     void ReadIntoProfile(TProfile& profile, bool reset);
 
@@ -85,6 +85,7 @@ private:
     void ShowColour(ColourBox box, TColor colour);
     ColourList& ColoursOf(ColourBox box) { return colours_[static_cast<size_t>(box)]; }
     void ActivateProfileLayout(const std::string& identifier);
+    std::string ChosenLayout(const TProfile& readInto) const;
 
     ProfileDialogView& view_;
     ProfileStore store_;
