@@ -171,6 +171,13 @@ void ProfileDialog::EraseBnClick() {
         return;
     }
     const std::string name = view_.UserText();
+    // The program stores the logged-on user's profile again when it ends, so
+    // erasing it now would bring the user back without their history.
+    if (EqualsIgnoringAsciiCase(TrimmedName(name), profile_->UserName)) {
+        view_.ErrorMessage(Format(Tr("%s is logged on. Log on as another user to erase this profile."),
+                                  {ToUtf8(profile_->UserName)}));
+        return;
+    }
     store_.EraseSection(name);
     if (OnUserErased) OnUserErased(name);
     const auto erased = std::ranges::find_if(

@@ -333,6 +333,21 @@ TEST_F(ProfileDialogTest, AnErasedUserIsReportedSoThatTheirHistoryGoesWithThem) 
     EXPECT_EQ(view.messages.size(), 2u) << "one confirmation each time, nothing more";
 }
 
+TEST_F(ProfileDialogTest, TheLoggedOnUserCannotBeErased) {
+    std::vector<std::string> erased;
+    dialog.OnUserErased = [&erased](const std::string& name) { erased.push_back(name); };
+    dialog.StartEdit(anna);
+    const std::string before = folder.Read("zqc.ini");
+    view.userText = " ANNA ";
+    dialog.EraseBnClick();
+    EXPECT_THAT(view.messages,
+                ElementsAre(Message{"confirm",
+                                    "You are going to erase the profile of selected user. Do you want to confirm?"},
+                            Message{"error", "Anna is logged on. Log on as another user to erase this profile."}));
+    EXPECT_EQ(folder.Read("zqc.ini"), before);
+    EXPECT_TRUE(erased.empty()) << "the history stays too";
+}
+
 TEST_F(ProfileDialogTest, EraseOfTheLastUserIsRefused) {
     store.EraseSection("Bob");
     dialog.StartEdit(anna);
