@@ -48,7 +48,8 @@ function(zq_tests name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(sources AND TARGET zq_${name})
     add_executable(test_${name} ${sources})
-    target_link_libraries(test_${name} PRIVATE zq_${name} ${ARG_LINKS} GTest::gtest GTest::gtest_main GTest::gmock)
+    # Tests write their own keyboard templates with libzip.
+    target_link_libraries(test_${name} PRIVATE zq_${name} ${ARG_LINKS} PkgConfig::LIBZIP GTest::gtest GTest::gtest_main GTest::gmock)
     target_compile_definitions(test_${name} PRIVATE
       ZQ_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
       ZQ_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
@@ -64,7 +65,7 @@ function(zq_tests name)
   if(ui_sources AND TARGET zq_${name}_ui)
     add_executable(test_${name}_ui ${ui_sources})
     set_target_properties(test_${name}_ui PROPERTIES AUTOMOC ON)
-    target_link_libraries(test_${name}_ui PRIVATE zq_${name}_ui ${ARG_UI_LINKS} GTest::gtest GTest::gmock)
+    target_link_libraries(test_${name}_ui PRIVATE zq_${name}_ui ${ARG_UI_LINKS} PkgConfig::LIBZIP GTest::gtest GTest::gmock)
     target_compile_definitions(test_${name}_ui PRIVATE
       ZQ_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
       ZQ_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -9,6 +9,8 @@ struct zip;  // libzip's archive handle
 
 namespace zq {
 
+struct ZipLibrary;
+
 // A ZIP archive opened for reading only, whatever its file name extension.
 // Nothing is ever written to it and a missing file is never created.
 class ZipArchive {
@@ -37,6 +39,7 @@ public:
     Entry Extract(std::string_view name) const;
 
 private:
+    const ZipLibrary* zip_ = nullptr;
     ::zip* archive_ = nullptr;
 };
 
