@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "base/ui/Colours.h"
@@ -28,13 +29,15 @@ void PaintPushedIn(QPainter& painter, const QRect& rect) {
     painter.fillRect(rect.right(), rect.top(), 1, rect.height(), light);
 }
 
-// A key picture at the screen's scale factor: each pixel becomes a block of
-// whole device pixels (some a pixel larger at a fractional factor), so that
-// its edges stay as sharp as at a factor of 1; smoothing would blur them.
+// A key picture with `ratio` device pixels to each of its pixels. Enlarged,
+// each pixel becomes a block of whole device pixels (some a pixel larger at a
+// fractional ratio), so that its edges stay as sharp as at a ratio of 1;
+// smoothing would blur them. Reduced (a keyboard drawn smaller than its
+// template), it is smoothed, so that no line of it drops out.
 QImage SharpImage(const QImage& picture, qreal ratio) {
     if (ratio == 1) return picture;
     QImage sharp = picture.scaled((QSizeF(picture.size()) * ratio).toSize(), Qt::IgnoreAspectRatio,
-                                  Qt::FastTransformation);
+                                  ratio > 1 ? Qt::FastTransformation : Qt::SmoothTransformation);
     sharp.setDevicePixelRatio(ratio);
     return sharp;
 }
@@ -49,12 +52,31 @@ TKbFm::TKbFm(QWidget* parent) : QWidget(parent) {
 void TKbFm::KeyAreaChanged() {
     images_.clear();
     heldKey_ = nullptr;
-    if (area_) resize(area_->Width(), area_->Height());
+    if (area_) resize(ScaledSize());
     update();
 }
 
 void TKbFm::KeyChanged(const ButtonType& key) {
-    update(RectOf(key));
+    update(OnScreen(key));
+}
+
+void TKbFm::SetScale(qreal scale) {
+    scale_ = std::clamp(scale, 0.1, 1.0);
+    images_.clear();
+    if (area_) resize(ScaledSize());
+    update();
+}
+
+QSize TKbFm::ScaledSize() const {
+    if (!area_) return {};
+    return {static_cast<int>(std::ceil(area_->Width() * scale_)), static_cast<int>(std::ceil(area_->Height() * scale_))};
+}
+
+// Where a key is drawn, in the area's own coordinates, whole pixels around it.
+QRect TKbFm::OnScreen(const ButtonType& key) const {
+    if (scale_ == 1) return RectOf(key);
+    const QRectF scaled(QRectF(RectOf(key)).topLeft() * scale_, QSizeF(RectOf(key).size()) * scale_);
+    return scaled.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 void TKbFm::paintEvent(QPaintEvent* event) {
@@ -62,11 +84,13 @@ void TKbFm::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), ToQColor(area_ ? area_->BackgroundColour() : clBlack, palette()));
     if (!area_) return;
     // Pictures made for another scale factor (the window moved to another screen) are made again.
-    if (imagesRatio_ != devicePixelRatioF()) images_.clear();
-    imagesRatio_ = devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF() * scale_;
+    if (imagesRatio_ != ratio) images_.clear();
+    imagesRatio_ = ratio;
+    painter.scale(scale_, scale_);
     // In building order, so that a later key lies on top of an earlier one.
     for (const auto& key : area_->Keys()) {
-        if (event->region().intersects(RectOf(*key))) PaintKey(painter, *key);
+        if (event->region().intersects(OnScreen(*key))) PaintKey(painter, *key);
     }
 }
 
@@ -81,7 +105,8 @@ void TKbFm::PaintKey(QPainter& painter, const ButtonType& key) {
         QRect target(0, 0, key.Glyph().Width(), key.Glyph().Height());
         target.moveCenter(rect.center());
         if (pushedIn) target.translate(1, 1);
-        // On whole device pixels, so that the picture is copied, not resampled.
+        // On whole device pixels, so that the picture is copied, not resampled
+        // (the picture's ratio includes the area's scale).
         const qreal ratio = image.devicePixelRatio();
         painter.drawImage(
             QPointF(std::round(target.left() * ratio) / ratio, std::round(target.top() * ratio) / ratio),
@@ -105,8 +130,9 @@ const QImage& TKbFm::ImageOf(const ButtonType& key) {
 ButtonType* TKbFm::KeyAt(QPoint point) const {
     if (!area_) return nullptr;
     const auto& keys = area_->Keys();
+    const QPoint onTemplate = scale_ == 1 ? point : (QPointF(point) / scale_).toPoint();
     for (auto key = keys.rbegin(); key != keys.rend(); ++key) {  // topmost first
-        if (RectOf(**key).contains(point)) return key->get();
+        if (RectOf(**key).contains(onTemplate)) return key->get();
     }
     return nullptr;
 }
@@ -116,7 +142,7 @@ void TKbFm::mousePressEvent(QMouseEvent* event) {
     if (!key || event->button() != Qt::LeftButton) return;
     if (key->GroupIndex() == kNoKeyGroup) {
         heldKey_ = key;
-        update(RectOf(*key));
+        update(OnScreen(*key));
     } else {
         key->SetDown(!key->Down());
     }
@@ -124,7 +150,7 @@ void TKbFm::mousePressEvent(QMouseEvent* event) {
 
 void TKbFm::mouseReleaseEvent(QMouseEvent*) {
     if (!heldKey_) return;
-    update(RectOf(*heldKey_));
+    update(OnScreen(*heldKey_));
     heldKey_ = nullptr;
 }
 

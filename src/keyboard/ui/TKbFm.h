@@ -23,6 +23,13 @@ public:
     void KeyAreaChanged() override;
     void KeyChanged(const ButtonType& key) override;
 
+    // Draws the keys at `scale` times the template's size (at most 1), for a
+    // keyboard wider than the screen; the area's size follows.
+    void SetScale(qreal scale);
+    qreal Scale() const { return scale_; }
+    // The template's size at the current scale.
+    QSize ScaledSize() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -32,10 +39,12 @@ private:
     void PaintKey(QPainter& painter, const ButtonType& key);
     const QImage& ImageOf(const ButtonType& key);
     ButtonType* KeyAt(QPoint point) const;
+    QRect OnScreen(const ButtonType& key) const;
 
     KeyArea* area_ = nullptr;
-    // Pictures made transparent, by key and by which picture is shown,
-    // at the device pixel ratio imagesRatio_.
+    qreal scale_ = 1;
+    // Pictures made transparent, by key and by which picture is shown, with
+    // imagesRatio_ device pixels to a template pixel.
     std::map<std::pair<const ButtonType*, bool>, QImage> images_;
     qreal imagesRatio_ = 1;
     ButtonType* heldKey_ = nullptr;  // a key without a group held down by the mouse

@@ -1,7 +1,9 @@
 #include "keyboard/ui/TVKeyboard.h"
 
+#include <QScreen>
 #include <QShowEvent>
 
+#include "keyboard/Hand.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/ui/GuidanceWindow.h"
 
@@ -34,9 +36,18 @@ int TVKeyboard::HighlightKey(unsigned char character) {
     return keyboard_.HighlightKey(character);
 }
 
+// A keyboard that does not fit beside the two hands windows across the
+// screen (a small screen at a large scale factor) is drawn smaller, so that
+// no key hides behind a hand. The room for a window's frame (and the gap
+// between windows) is a guess, since a frame is known only once shown.
 void TVKeyboard::SetClientSize(int width, int height) {
-    kbFrame_->setGeometry(0, 0, width, height);
-    resize(width, height);
+    constexpr int kFrameAllowance = 16;
+    const int hands = 2 * (Hand::kClientWidth + kFrameAllowance);
+    const int room = screen()->availableGeometry().width() - kFrameAllowance - hands;
+    kbFrame_->SetScale(width > room && room > 0 ? qreal(room) / width : 1);
+    const QSize size = width > 0 && height > 0 ? kbFrame_->ScaledSize() : QSize(width, height);
+    kbFrame_->setGeometry(QRect(QPoint(0, 0), size));
+    resize(size);
 }
 
 void TVKeyboard::showEvent(QShowEvent* event) {

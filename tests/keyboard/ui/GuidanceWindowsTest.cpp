@@ -6,10 +6,12 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QScreen>
 #include <QSet>
 #include <QtMath>
 
 #include "keyboard/GuidanceFixtures.h"
+#include "keyboard/Hand.h"
 #include "keyboard/TemplateArchive.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
@@ -172,6 +174,48 @@ TEST_F(KeyboardWindowTest, DisabledKeyAreaIgnoresTheMouse) {
     keyboard.KbFrame()->setEnabled(true);
     click({20, 20});
     EXPECT_TRUE(letter.Down());
+}
+
+// A keyboard too wide for the screen and the hands beside it (a small
+// screen at a large scale factor) is drawn smaller, whole, and a click still
+// finds the key under it.
+TEST(WideKeyboardTest, IsDrawnSmallerToFitTheScreenAndClicksStillFindTheirKeys) {
+    const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
+    const std::string glyph = testing::BmpBytes(Picture());
+    const int keyWidth = screenWidth;  // two keys side by side: twice the screen's width
+    const TestKey left{.name = "A", .keyValue = 30, .keyType = 1, .x = 0, .y = 0, .width = keyWidth,
+                       .height = 100, .glyph = glyph};
+    const TestKey right{.name = "B", .keyValue = 48, .keyType = 1, .x = keyWidth, .y = 0, .width = keyWidth,
+                        .height = 100, .glyph = glyph};
+    test::TempFolder folder;
+    const std::string path = (folder / "wide.zqt").string();
+    testing::WriteZip(path, {{"key.cds", testing::KeyPacket({KeyTableRow(left), KeyTableRow(right)})},
+                             {"char.cds", testing::CharPacket({CharTableRow('a', 30), CharTableRow('b', 48)})},
+                             {"readme", "bkcolor=$00C000\n"}});
+    TDataMod store;
+    TVKeyboard keyboard(store);
+    keyboard.LoadTemplate(path);
+
+    ASSERT_LT(keyboard.KbFrame()->Scale(), 1);
+    const int beside = screenWidth - keyboard.width();
+    EXPECT_GE(beside, 2 * Hand::kClientWidth) << "room for a hands window on either side";
+    EXPECT_LE(beside, 2 * Hand::kClientWidth + 60) << "no smaller than it needs to be";
+    EXPECT_EQ(keyboard.height(), qCeil(keyboard.Keyboard().KbFrame().Height() * keyboard.KbFrame()->Scale()))
+        << "the height shrinks with the width";
+    const QImage image = keyboard.grab().toImage();
+    EXPECT_EQ(image.width(), keyboard.width()) << "the whole keyboard is drawn";
+    // Both keys' white faces are there, the second one near the right edge.
+    const qreal scale = keyboard.KbFrame()->Scale();
+    EXPECT_EQ(PixelAt(image, 2, 2), kWhite);
+    EXPECT_EQ(PixelAt(image, qFloor((2 * keyWidth - 4) * scale), 2), kWhite);
+    EXPECT_EQ(PixelAt(image, 2, image.height() - 2), qRgb(0, 0xC0, 0)) << "below the keys: the background";
+
+    const ButtonType& b = *keyboard.Keyboard().KbFrame().Keys().at(1);
+    const QPoint onB(keyboard.width() * 3 / 4, keyboard.height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, onB, keyboard.KbFrame()->mapToGlobal(onB), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(keyboard.KbFrame(), &press);
+    EXPECT_TRUE(b.Down()) << "the click at three quarters of the width is on the second key";
 }
 
 TEST_F(KeyboardWindowTest, BlinkTimerRunsOnlyWhileShown) {
