@@ -19,6 +19,9 @@ public:
     void ShowFile(const QString& path);
 
     QTextBrowser* Browser = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Opens help files with the desktop's handler, else in one help window kept
