@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -47,15 +49,16 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     : QDialog(parent), programFolder_(std::move(programFolder)), overview_(*this, history, std::move(setup)) {
     setObjectName(QStringLiteral("ProgressWindow"));
 
-    LbSummary = new QLabel(this);
+    Figures = new QWidget;  // placed at the end, see ScrolledIfTooLarge
+    LbSummary = new QLabel(Figures);
     LbSummary->setWordWrap(true);
-    Charts = new QTabWidget(this);
+    Charts = new QTabWidget(Figures);
     Charts->setMinimumSize(640, 300);
 
-    auto* slowestBox = new QGroupBox(Translated("Slowest keys"), this);
+    auto* slowestBox = new QGroupBox(Translated("Slowest keys"), Figures);
     LbSlowest = ListLabel(slowestBox);
     (new QVBoxLayout(slowestBox))->addWidget(LbSlowest);
-    auto* confusionsBox = new QGroupBox(Translated("Most frequent confusions"), this);
+    auto* confusionsBox = new QGroupBox(Translated("Most frequent confusions"), Figures);
     LbConfusions = ListLabel(confusionsBox);
     (new QVBoxLayout(confusionsBox))->addWidget(LbConfusions);
     auto* lists = new QHBoxLayout;
@@ -68,7 +71,7 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
 
     auto* keyboardBox = new QGroupBox(Translated("Errors per key: green few, red many, pale typed too seldom "
                                                  "to tell. Point at a key for its figures."),
-                                      this);
+                                      Figures);
     HeatMap = new KeyHeatMapWidget(keyboardBox);
     auto* keyboardLayout = new QHBoxLayout(keyboardBox);
     keyboardLayout->addStretch();
@@ -85,13 +88,34 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     connect(BnWeakKeys, &QPushButton::clicked, this, &ProgressWindow::BnWeakKeysClick);
     connect(BnClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(LbSummary);
-    layout->addLayout(top, 1);
-    layout->addWidget(keyboardBox);
-    layout->addLayout(buttons);
-
+    auto* figures = new QVBoxLayout(Figures);
+    figures->setContentsMargins(0, 0, 0, 0);
+    figures->addWidget(LbSummary);
+    figures->addLayout(top, 1);
+    figures->addWidget(keyboardBox);
     overview_.Load();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(ScrolledIfTooLarge(Figures), 1);
+    layout->addLayout(buttons);
+}
+
+// The figures as they are when the screen has room for them; otherwise (a
+// small screen at a large scale factor) in a scroll area within a window
+// that fits the screen, so that the buttons below stay in sight.
+QWidget* ProgressWindow::ScrolledIfTooLarge(QWidget* figures) {
+    constexpr int kRoomForFrameAndButtons = 100;
+    const QSize room =
+        screen()->availableGeometry().size() - QSize(kRoomForFrameAndButtons, kRoomForFrameAndButtons);
+    const QSize needed = figures->minimumSizeHint();
+    if (needed.width() <= room.width() && needed.height() <= room.height()) return figures;
+
+    FiguresArea = new QScrollArea(this);
+    FiguresArea->setFrameShape(QFrame::NoFrame);
+    FiguresArea->setWidgetResizable(true);
+    FiguresArea->setWidget(figures);
+    resize(room.width(), room.height());
+    return FiguresArea;
 }
 
 void ProgressWindow::SetCaption(std::string_view text) {

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 
 namespace zq {
@@ -30,6 +31,8 @@ public:
     const std::optional<WeakKeyPractice>& ChosenPractice() const { return chosen_; }
     const ProgressOverview& Overview() const { return overview_; }
 
+    QWidget* Figures = nullptr;              // everything above the buttons
+    QScrollArea* FiguresArea = nullptr;      // around them, on a screen too small for them
     QTabWidget* Charts = nullptr;
     QLabel* LbSummary = nullptr;
     KeyHeatMapWidget* HeatMap = nullptr;
@@ -48,6 +51,7 @@ private:
     void SetWeakKeyPractice(bool enabled, std::string_view hint) override;
 
     void BnWeakKeysClick();
+    QWidget* ScrolledIfTooLarge(QWidget* figures);
 
     std::string programFolder_;
     ProgressOverview overview_;

@@ -3,8 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include "base/ui/Colours.h"
@@ -56,6 +60,19 @@ TEST_F(ProgressWindowTest, AWeekOfPracticeShowsItsChartsKeysAndConfusions) {
     EXPECT_EQ(window.HeatMap->sizeHint().width(), window.Overview().Keyboard().Keys().Width());
 }
 
+TEST_F(ProgressWindowTest, NeverLargerThanTheScreenAndTheButtonsStayInSight) {
+    PractiseAWeek();
+    ProgressWindow window(history, Setup(), kProgramDir);
+    window.show();
+    const QSize screen = window.screen()->availableGeometry().size();
+    const QSize figures = window.Figures->sizeHint();
+    ASSERT_GT(figures.width(), screen.width()) << "the test needs a screen narrower than the keyboard";
+    EXPECT_LE(window.width(), screen.width());
+    EXPECT_LE(window.height(), screen.height());
+    EXPECT_TRUE(window.rect().contains(window.BnClose->geometry()));
+    EXPECT_GT(window.FiguresArea->horizontalScrollBar()->maximum(), 0) << "the rest of the figures scrolls";
+}
+
 TEST_F(ProgressWindowTest, TheWeakKeyButtonClosesTheWindowWithALineOfThoseKeys) {
     PractiseAWeek();
     ProgressWindow window(history, Setup(), kProgramDir);
@@ -104,7 +121,9 @@ TEST_F(ProgressWindowTest, TheHeatMapPaintsAKeyInItsColourAndFindsTheKeyUnderThe
     EXPECT_EQ(window.HeatMap->KeyAt(middle), static_cast<int>(q));
     EXPECT_EQ(window.HeatMap->KeyAt(QPoint(-5, -5)), -1);
 
-    window.HeatMap->resize(window.HeatMap->sizeHint());
+    window.show();
+    QApplication::processEvents();
+    ASSERT_EQ(window.HeatMap->size(), window.HeatMap->sizeHint());
     const QImage picture = window.HeatMap->grab().toImage();
     const QColor heat = ToQColor(*keyboard.ColourOf(q));
     int heatPixels = 0;
