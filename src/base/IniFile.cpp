@@ -310,8 +310,9 @@ std::string IniFile::Content() const {
 // every value reads as it did.
 void IniFile::KeepReadingAsBefore() {
     if (utf8_) return;
-    std::string body;
-    for (const Line& line : lines_) body += line.bytes;
+    // Judged on the bytes the next read judges, line breaks included: bytes
+    // of two lines joined could pass for UTF-8 where the file does not.
+    const std::string body = Content().substr(byteOrderMark_.size());
     if (!IsUtf8WithNonAscii(body)) return;
     for (Line& line : lines_) line.bytes = ToUtf8(line.bytes);
     utf8_ = true;

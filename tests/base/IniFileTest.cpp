@@ -254,6 +254,21 @@ TEST_F(IniFileTest, AWriteNeverChangesHowTheRestOfTheFileReads) {
     EXPECT_FALSE(reread.ValueExists("S", "Gone"));
 }
 
+// Line breaks count when the encoding is judged: an 8-bit value whose last
+// byte would start a UTF-8 sequence with the bytes of the next line (were
+// the line break not there) keeps the file 8-bit, so that a byte the code
+// page leaves undefined (0x90) is not lost to a needless conversion.
+TEST_F(IniFileTest, An8BitFileStays8BitWhenOnlyJoinedLinesWouldPassForUtf8) {
+    const std::string undefinedKey = "\xA5\xBD\xC2\x90";  // C2 90 is UTF-8, 0x90 has no character
+    folder.Write("settings.ini", "[S]\r\nName=\xFF\r\n" + undefinedKey + "=kept\r\n");
+    IniFile ini(path);
+    ini.WriteString("S", "Name", "Ren\xE9");  // E9, then A5 BD after the line break
+    const IniFile reread(path);
+    EXPECT_EQ(reread.ReadString("S", undefinedKey, ""), "kept");
+    EXPECT_EQ(reread.ReadString("S", "Name", ""), "Ren\xE9");
+    EXPECT_EQ(folder.Read("settings.ini"), "[S]\r\nName=Ren\xE9\r\n" + undefinedKey + "=kept\r\n");
+}
+
 void ExpectUnableToWrite(const std::function<void()>& write, const std::string& path) {
     try {
         write();
