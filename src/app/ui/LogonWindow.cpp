@@ -14,6 +14,7 @@
 #include "base/CodePage.h"
 #include "base/Translation.h"
 #include "base/ui/MessageBoxes.h"
+#include "base/ui/Utf8Text.h"
 
 namespace zq {
 namespace {
@@ -102,7 +103,7 @@ std::string LogonWindow::UserText() const {
 
 void LogonWindow::InformationBox(std::string_view utf8) {
     ShowMessageBox(this, QMessageBox::Information,
-                   QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+                   FromUtf8View(utf8));
 }
 
 void LogonWindow::showEvent(QShowEvent* event) {

@@ -22,6 +22,7 @@
 #include "base/ui/Colours.h"
 #include "base/ui/ErrorReportingApplication.h"
 #include "base/ui/MessageBoxes.h"
+#include "base/ui/Utf8Text.h"
 
 namespace zq {
 namespace {
@@ -34,10 +35,6 @@ constexpr int kButtonGap = 37 - kButtonHeight;
 constexpr QMargins kButtonMargins(8, 29, 9, 25);
 constexpr QSize kClientSize(217, 345);
 constexpr int kFontPixels = 19;
-
-QString FromUtf8View(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 // The button follows its action: caption, visibility, enabled state.
 void BindButton(QPushButton& button, QAction& action) {

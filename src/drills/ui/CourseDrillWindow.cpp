@@ -5,6 +5,7 @@
 
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
+#include "base/ui/Utf8Text.h"
 
 namespace zq {
 
@@ -39,7 +40,7 @@ CourseDrillWindow::CourseDrillWindow(DrillGuidance guidance, QWidget* parent) : 
 }
 
 void CourseDrillWindow::SetPositionLabel(std::string_view utf8) {
-    Label1->setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    Label1->setText(FromUtf8View(utf8));
     Label1->adjustSize();
 }
 

@@ -19,6 +19,7 @@
 #include "base/ui/Colours.h"
 #include "drills/ui/KeyTranslation.h"
 #include "base/ui/MessageBoxes.h"
+#include "base/ui/Utf8Text.h"
 
 namespace zq {
 
@@ -28,10 +29,6 @@ constexpr int kBoxHeight = 80;
 constexpr int kMarkerRowHeight = 26;
 constexpr int kStatusBarHeight = 26;
 constexpr int kPanelBorder = 5;
-
-QString FromUtf8View(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QTextEdit* MakeBox(QWidget* parent, const char* name) {
     auto* box = new QTextEdit(parent);

@@ -16,18 +16,13 @@
 #include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/MessageBoxes.h"
+#include "base/ui/PixelFont.h"
 
 namespace zq {
 namespace {
 
 QString Translated(const char* text) {
     return QString::fromUtf8(Tr(text));
-}
-
-QFont FontOfHeight(const QString& family, int characterHeight) {
-    QFont font(family);
-    font.setPixelSize(characterHeight);
-    return font;
 }
 
 // True when every character of the document has the format `format`.

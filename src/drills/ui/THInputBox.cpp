@@ -10,18 +10,13 @@
 
 #include "base/CodePage.h"
 #include "base/Translation.h"
+#include "base/ui/PixelFont.h"
 
 namespace zq {
 namespace {
 
 constexpr int kClientWidth = 309;
 constexpr int kClientHeight = 88;
-
-QFont FontOfHeight(const QString& family, int characterHeight) {
-    QFont font(family);
-    font.setPixelSize(characterHeight);
-    return font;
-}
 
 // The text as it survives a trip through the 8-bit system code page.
 QString ThroughCodePage(const QString& text) {

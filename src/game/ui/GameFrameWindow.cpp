@@ -19,6 +19,8 @@
 #include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
+#include "base/ui/PixelFont.h"
+#include "base/ui/Utf8Text.h"
 #include "drills/ui/KeyTranslation.h"
 #include "base/ui/MessageBoxes.h"
 #include "drills/ui/THInputBox.h"
@@ -36,16 +38,6 @@ constexpr int kBarTop = 36;
 constexpr int kTickMs = 10;
 // The most the window waits for the window manager to frame it before a game.
 constexpr int kFramingWaitMs = 1000;
-
-QString FromUtf8View(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QFont FontOfHeight(const QString& family, int pixels) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int left) {
     auto* label = new QLabel(QString::fromUtf8(Tr(caption)), parent);

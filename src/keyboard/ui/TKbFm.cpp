@@ -12,11 +12,6 @@
 namespace zq {
 namespace {
 
-QRect RectOf(const ButtonType& key) {
-    const KeyRect& r = key.Rect();
-    return {r.Left, r.Top, r.Width, r.Height};
-}
-
 // A pushed-in key: shaded, with a shadow along its top and left edges and a
 // light line along the others.
 void PaintPushedIn(QPainter& painter, const QRect& rect) {
@@ -74,8 +69,9 @@ QSize TKbFm::ScaledSize() const {
 
 // Where a key is drawn, in the area's own coordinates, whole pixels around it.
 QRect TKbFm::OnScreen(const ButtonType& key) const {
-    if (scale_ == 1) return RectOf(key);
-    const QRectF scaled(QRectF(RectOf(key)).topLeft() * scale_, QSizeF(RectOf(key).size()) * scale_);
+    const QRect onTemplate = RectOf(key);
+    if (scale_ == 1) return onTemplate;
+    const QRectF scaled(QPointF(onTemplate.topLeft()) * scale_, QSizeF(onTemplate.size()) * scale_);
     return scaled.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 

@@ -19,6 +19,7 @@
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
 #include "base/ui/MessageBoxes.h"
+#include "base/ui/Utf8Text.h"
 #include "profile/ui/ColourComboBox.h"
 #include "profile/ui/FontChooserDialog.h"
 #include "profile/ui/Fonts.h"
@@ -35,10 +36,6 @@ constexpr int kExampleHeight = 30;
 
 QString Text(const char* msgid) {
     return QString::fromUtf8(Tr(msgid));
-}
-
-QString FromUtf8View(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 QString From8Bit(std::string_view text8) {

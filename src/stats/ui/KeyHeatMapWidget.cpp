@@ -12,11 +12,6 @@ namespace zq {
 
 namespace {
 
-QRect RectOf(const ButtonType& key) {
-    const KeyRect& r = key.Rect();
-    return {r.Left, r.Top, r.Width, r.Height};
-}
-
 // Keys not practised keep a pale face, so that the coloured ones stand out.
 const QColor kUntypedFace(235, 235, 235);
 

@@ -11,16 +11,13 @@
 #include <QVBoxLayout>
 
 #include "base/Translation.h"
+#include "base/ui/Utf8Text.h"
 #include "stats/ui/ChartLoader.h"
 #include "stats/ui/KeyHeatMapWidget.h"
 
 namespace zq {
 
 namespace {
-
-QString FromUtf8View(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QString Translated(const char* text) {
     return QString::fromUtf8(Tr(text));
