@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "base/Translation.h"
-#include "drills/GuidancePlacement.h"
 #include "drills/DrillStopwatch.h"
+#include "drills/GuidancePlacement.h"
 
 namespace zq {
 

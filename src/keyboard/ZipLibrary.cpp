@@ -20,13 +20,13 @@ std::optional<ZipLibrary> Open() {
     void* library = dlopen(ZQ_LIBZIP_SONAME, RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) return std::nullopt;
     ZipLibrary zip{};
-    const bool complete = Resolve(library, "zip_open", zip.open) && Resolve(library, "zip_discard", zip.discard) &&
-                          Resolve(library, "zip_get_num_entries", zip.get_num_entries) &&
-                          Resolve(library, "zip_get_name", zip.get_name) &&
-                          Resolve(library, "zip_stat_init", zip.stat_init) &&
-                          Resolve(library, "zip_stat_index", zip.stat_index) &&
-                          Resolve(library, "zip_fopen_index", zip.fopen_index) &&
-                          Resolve(library, "zip_fread", zip.fread) && Resolve(library, "zip_fclose", zip.fclose);
+    const bool complete =
+        Resolve(library, "zip_open", zip.open) && Resolve(library, "zip_discard", zip.discard) &&
+        Resolve(library, "zip_get_num_entries", zip.get_num_entries) &&
+        Resolve(library, "zip_get_name", zip.get_name) && Resolve(library, "zip_stat_init", zip.stat_init) &&
+        Resolve(library, "zip_stat_index", zip.stat_index) &&
+        Resolve(library, "zip_fopen_index", zip.fopen_index) && Resolve(library, "zip_fread", zip.fread) &&
+        Resolve(library, "zip_fclose", zip.fclose);
     if (!complete) {
         dlclose(library);
         return std::nullopt;

@@ -95,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A write that turns an 8-bit file into UTF-8 turns a byte the code page
     // leaves undefined into "?", in names too: the value is then found under
     // the name as shown.
-    if (reread.ReadString(section, key, "") != value && reread.ReadString(Shown(section), Shown(key), "") != value)
+    if (reread.ReadString(section, key, "") != value &&
+        reread.ReadString(Shown(section), Shown(key), "") != value)
         __builtin_trap();
     return 0;
 }

@@ -340,10 +340,11 @@ TEST_F(ProfileDialogTest, TheLoggedOnUserCannotBeErased) {
     const std::string before = folder.Read("zqc.ini");
     view.userText = " ANNA ";
     dialog.EraseBnClick();
-    EXPECT_THAT(view.messages,
-                ElementsAre(Message{"confirm",
-                                    "You are going to erase the profile of selected user. Do you want to confirm?"},
-                            Message{"error", "Anna is logged on. Log on as another user to erase this profile."}));
+    EXPECT_THAT(
+        view.messages,
+        ElementsAre(Message{"confirm",
+                            "You are going to erase the profile of selected user. Do you want to confirm?"},
+                    Message{"error", "Anna is logged on. Log on as another user to erase this profile."}));
     EXPECT_EQ(folder.Read("zqc.ini"), before);
     EXPECT_TRUE(erased.empty()) << "the history stays too";
 }

@@ -2,8 +2,8 @@
 
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>

@@ -102,8 +102,7 @@ std::string LogonWindow::UserText() const {
 }
 
 void LogonWindow::InformationBox(std::string_view utf8) {
-    ShowMessageBox(this, QMessageBox::Information,
-                   FromUtf8View(utf8));
+    ShowMessageBox(this, QMessageBox::Information, FromUtf8View(utf8));
 }
 
 void LogonWindow::showEvent(QShowEvent* event) {

@@ -17,9 +17,9 @@
 #include "base/CodePage.h"
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
-#include "drills/ui/KeyTranslation.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
+#include "drills/ui/KeyTranslation.h"
 
 namespace zq {
 

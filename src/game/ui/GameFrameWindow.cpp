@@ -19,10 +19,10 @@
 #include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/Colours.h"
+#include "base/ui/MessageBoxes.h"
 #include "base/ui/PixelFont.h"
 #include "base/ui/Utf8Text.h"
 #include "drills/ui/KeyTranslation.h"
-#include "base/ui/MessageBoxes.h"
 #include "drills/ui/THInputBox.h"
 #include "game/ui/PlayingArea.h"
 

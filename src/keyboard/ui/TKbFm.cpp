@@ -64,7 +64,8 @@ void TKbFm::SetScale(qreal scale) {
 
 QSize TKbFm::ScaledSize() const {
     if (!area_) return {};
-    return {static_cast<int>(std::ceil(area_->Width() * scale_)), static_cast<int>(std::ceil(area_->Height() * scale_))};
+    return {static_cast<int>(std::ceil(area_->Width() * scale_)),
+            static_cast<int>(std::ceil(area_->Height() * scale_))};
 }
 
 // Where a key is drawn, in the area's own coordinates, whole pixels around it.

@@ -31,8 +31,8 @@ public:
     const std::optional<WeakKeyPractice>& ChosenPractice() const { return chosen_; }
     const ProgressOverview& Overview() const { return overview_; }
 
-    QWidget* Figures = nullptr;              // everything above the buttons
-    QScrollArea* FiguresArea = nullptr;      // around them, on a screen too small for them
+    QWidget* Figures = nullptr;          // everything above the buttons
+    QScrollArea* FiguresArea = nullptr;  // around them, on a screen too small for them
     QTabWidget* Charts = nullptr;
     QLabel* LbSummary = nullptr;
     KeyHeatMapWidget* HeatMap = nullptr;

@@ -183,15 +183,28 @@ TEST(WideKeyboardTest, IsDrawnSmallerToFitTheScreenAndClicksStillFindTheirKeys) 
     const int screenWidth = QGuiApplication::primaryScreen()->availableGeometry().width();
     const std::string glyph = testing::BmpBytes(Picture());
     const int keyWidth = screenWidth;  // two keys side by side: twice the screen's width
-    const TestKey left{.name = "A", .keyValue = 30, .keyType = 1, .x = 0, .y = 0, .width = keyWidth,
-                       .height = 100, .glyph = glyph};
-    const TestKey right{.name = "B", .keyValue = 48, .keyType = 1, .x = keyWidth, .y = 0, .width = keyWidth,
-                        .height = 100, .glyph = glyph};
+    const TestKey left{.name = "A",
+                       .keyValue = 30,
+                       .keyType = 1,
+                       .x = 0,
+                       .y = 0,
+                       .width = keyWidth,
+                       .height = 100,
+                       .glyph = glyph};
+    const TestKey right{.name = "B",
+                        .keyValue = 48,
+                        .keyType = 1,
+                        .x = keyWidth,
+                        .y = 0,
+                        .width = keyWidth,
+                        .height = 100,
+                        .glyph = glyph};
     test::TempFolder folder;
     const std::string path = (folder / "wide.zqt").string();
-    testing::WriteZip(path, {{"key.cds", testing::KeyPacket({KeyTableRow(left), KeyTableRow(right)})},
-                             {"char.cds", testing::CharPacket({CharTableRow('a', 30), CharTableRow('b', 48)})},
-                             {"readme", "bkcolor=$00C000\n"}});
+    testing::WriteZip(path,
+                      {{"key.cds", testing::KeyPacket({KeyTableRow(left), KeyTableRow(right)})},
+                       {"char.cds", testing::CharPacket({CharTableRow('a', 30), CharTableRow('b', 48)})},
+                       {"readme", "bkcolor=$00C000\n"}});
     TDataMod store;
     TVKeyboard keyboard(store);
     keyboard.LoadTemplate(path);
