@@ -85,7 +85,9 @@ bool IsPlayableWave(const std::string& path8) {
     if (!format || format->formatTag != kPcmFormat) return false;
     if (format->channels < 1 || format->channels > 2) return false;
     if (format->bitsPerSample != 8 && format->bitsPerSample != 16) return false;
-    return format->sampleRate > 0 && format->blockAlign == format->channels * format->bitsPerSample / 8;
+    if (format->sampleRate <= 0 || format->blockAlign != format->channels * format->bitsPerSample / 8)
+        return false;
+    return format->dataSize % static_cast<std::uint64_t>(format->blockAlign) == 0;
 }
 
 }  // namespace zq

@@ -23,9 +23,11 @@ struct WaveFormat {
 std::optional<WaveFormat> ReadWaveFormat(const std::string& path8);
 
 // Whether the sound output can play the file: a complete wave file of 8 or
-// 16-bit integer PCM, mono or stereo. Anything else rings the bell instead;
-// a file cut short is refused here because the platform's decoder would wait
-// for its missing bytes for ever.
+// 16-bit integer PCM, mono or stereo, whose samples are whole sample frames
+// (the data's length a multiple of the block align). Anything else rings the
+// bell instead. A file cut short, or samples that end inside a frame, are
+// refused here because the platform's decoder would wait for the missing
+// bytes for ever, and the end of the sound system with it.
 bool IsPlayableWave(const std::string& path8);
 
 }  // namespace zq

@@ -3,6 +3,8 @@
 // Wave files built byte by byte for the tests.
 
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace zq::testing {
@@ -38,6 +40,30 @@ inline std::string Pcm16Wave(int samples, int sampleRate = 44100) {
     std::string data;
     for (int i = 0; i < samples; ++i) data += Little16((i / 20) % 2 != 0 ? 3000 : -3000);
     return Riff(FormatChunk(1, 1, sampleRate, 16) + Chunk("data", data));
+}
+
+// The bytes of a file, empty when it cannot be read.
+inline std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A wave file, with a "data" chunk as its last chunk, made one byte shorter
+// as a careless editor leaves it: the chunk's length and the file's length
+// both shrink by one, so that the samples end inside a sample frame. (The
+// RIFF length follows; the file is whole but for its last frame.)
+inline std::string WithDataOneByteShorter(std::string wave) {
+    const std::string::size_type data = wave.find("data");
+    const auto little32 = [&wave](std::string::size_type at) {
+        std::uint32_t value = 0;
+        for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(wave[at + i]);
+        return value;
+    };
+    const std::uint32_t dataSize = little32(data + 4);
+    wave.replace(data + 4, 4, Little32(dataSize - 1));
+    wave.resize(data + 8 + dataSize - 1);
+    wave.replace(4, 4, Little32(static_cast<std::uint32_t>(wave.size() - 8)));
+    return wave;
 }
 
 }  // namespace zq::testing

@@ -37,13 +37,13 @@ TEST_F(WaveFileTest, ReadsTheFormatAndFindsTheSamples) {
 }
 
 TEST_F(WaveFileTest, SkipsOtherChunksWithTheirPaddingByte) {
-    std::string bytes = Riff(Chunk("LIST", "INFOx") + FormatChunk(1, 2, 8000, 8) + Chunk("fact", "abcd") +
+    std::string bytes = Riff(Chunk("LIST", "INFOx") + FormatChunk(1, 1, 8000, 8) + Chunk("fact", "abcd") +
                              Chunk("data", std::string(7, '\x80')));
     bytes.pop_back();  // writers often leave out the last chunk's padding byte
     const std::string path = Write(bytes);
     const auto format = ReadWaveFormat(path);
     ASSERT_TRUE(format.has_value());
-    EXPECT_EQ(format->channels, 2);
+    EXPECT_EQ(format->channels, 1);
     EXPECT_EQ(format->dataOffset, 12u + 14 + 24 + 12 + 8);
     EXPECT_EQ(format->dataSize, 7u);
     EXPECT_TRUE(IsPlayableWave(path));
@@ -78,6 +78,29 @@ TEST_F(WaveFileTest, OnlyEightAndSixteenBitIntegerMonoOrStereoIsPlayable) {
     EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(1, 0, 44100, 16) + samples))));
     EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(1, 1, 0, 16) + samples))));
     EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(7, 1, 8000, 8) + samples))));  // mu-law
+}
+
+TEST_F(WaveFileTest, SamplesThatEndInsideASampleFrameAreNotPlayable) {
+    // The decoder waits for the rest of the last frame, which never comes,
+    // and holds up the sound system's end with it.
+    const std::string shipped = testing::FileBytes(ZQ_SOURCE_DIR "/data/media/word_err.wav");
+    ASSERT_TRUE(IsPlayableWave(Write(shipped)));
+    const std::string path = Write(testing::WithDataOneByteShorter(shipped));
+    const auto format = ReadWaveFormat(path);
+    ASSERT_TRUE(format.has_value()) << "the file itself is whole";
+    EXPECT_EQ(format->dataSize % 2, 1u);
+    EXPECT_FALSE(IsPlayableWave(path));
+
+    // Samples of `bytes` bytes in frames of `channels` times `bits`.
+    const auto playable = [this](int channels, int bits, std::size_t bytes) {
+        return IsPlayableWave(
+            Write(Riff(FormatChunk(1, channels, 8000, bits) + Chunk("data", std::string(bytes, '\0')))));
+    };
+    EXPECT_FALSE(playable(1, 16, 7));  // the padding byte after the samples does not count
+    EXPECT_FALSE(playable(2, 8, 9));
+    EXPECT_FALSE(playable(2, 16, 10));
+    EXPECT_TRUE(playable(2, 16, 12));
+    EXPECT_TRUE(playable(1, 8, 7));  // frames of one byte: any length is whole
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // of start and end with and without a sound server:
 //   zq_sound_probe FILE...
 // plays each file through the program's player, 100 ms apart, and prints
-// how long making the output, the cue calls and the end took.
+// how long making the output, the cue calls and the end took. A line
+// "played N" follows the 100 ms of cue N, for a test that acts in between.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
@@ -37,6 +38,8 @@ int main(int argc, char** argv) {
         player.PlayCue(argv[i]);
         longestCueNs = std::max(longestCueNs, clock.nsecsElapsed());
         RunEventsFor(100);
+        std::printf("played %d\n", i);
+        std::fflush(stdout);
     }
     std::printf("longest cue call: %lld us\n", longestCueNs / 1000);
     RunEventsFor(300);

@@ -13,10 +13,13 @@
 #include <optional>
 #include <vector>
 
+#include "../WaveBytes.h"
 #include "../ui/SoundTestSupport.h"
+#include "ProbeRun.h"
 #include "sound/MediaSettings.h"
 #include "sound/WavePlayer.h"
 #include "sound/ui/QtSoundOutput.h"
+#include "support/TempFolder.h"
 
 namespace zq {
 namespace {
@@ -190,29 +193,47 @@ TEST_F(SoundServerTest, TheSameCueTwiceStartsAgainFromItsBeginning) {
     EXPECT_GT(*lastSound, 850.0);
 }
 
-// The probe program makes the output, plays the cues and ends, as the
-// program does; with `server` as its sound server.
-QString RunProbe(const QByteArray& server, const QStringList& cues) {
-    QProcess probe;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("PULSE_SERVER", QString::fromUtf8(server));
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    probe.setProcessEnvironment(environment);
-    QElapsedTimer clock;
-    clock.start();
-    probe.start(QStringLiteral(ZQ_SOUND_PROBE), cues);
-    EXPECT_TRUE(probe.waitForFinished(20000)) << "the probe hangs";
-    EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().constData();
-    return QString::fromUtf8(probe.readAllStandardOutput()).simplified() +
-           QStringLiteral(", whole run %1 ms").arg(clock.elapsed());
+TEST_F(SoundServerTest, ACueWhoseSamplesEndInsideAFrameRingsTheBellAndTheNextCueIsHeard) {
+    test::TempFolder folder;
+    folder.Write("word_err.wav", testing::WithDataOneByteShorter(testing::FileBytes(media_.WordErr)));
+    PlayAndListen(folder.File("word_err.wav"), 300);
+    EXPECT_EQ(bells_, 1);
+    const qint64 ok = PlayAndListen(media_.WordOk, 500);
+    EXPECT_TRUE(recording_->FirstSoundAfter(ok).has_value()) << "the next cue is not heard";
+}
+
+// The probe ends as the program does: at once, with its status, and
+// without a crash.
+void ExpectCleanEnd(testing::ProbeRun& probe, const char* what) {
+    ASSERT_TRUE(probe.WaitForEnd()) << what << ": the probe hangs";
+    EXPECT_TRUE(probe.EndedCleanly()) << what << ": " << probe.Errors().constData();
+    std::printf("%s: %s\n", what, qPrintable(probe.Figures()));
+}
+
+QStringList ShippedCues(std::initializer_list<std::string MediaSettings::*> keys) {
+    const MediaSettings media = ReadMediaSettings(ZQ_PROGRAM_DIR "/");
+    QStringList cues;
+    for (const auto key : keys) cues.append(QString::fromStdString(media.*key));
+    return cues;
 }
 
 TEST(SoundProbe, WithoutASoundServerTheCuesAreSilentAndNothingWaits) {
+    const QStringList cues = ShippedCues({&MediaSettings::WordOk, &MediaSettings::WordErr});
+    testing::ProbeRun noServer("unix:/nonexistent/zq-no-sound-server", cues);
+    ExpectCleanEnd(noServer, "no server");
+    if (TestServer().isEmpty()) return;
+    testing::ProbeRun testServer(TestServer(), cues);
+    ExpectCleanEnd(testServer, "test server");
+}
+
+TEST(SoundProbe, AfterACueWhoseSamplesEndInsideAFrameTheRunEndsCleanly) {
+    if (TestServer().isEmpty()) GTEST_SKIP() << "ZQ_TEST_PULSE_SERVER names no sound server (no pulseaudio)";
+    test::TempFolder folder;
     const MediaSettings media = ReadMediaSettings(ZQ_PROGRAM_DIR "/");
-    const QStringList cues{QString::fromStdString(media.WordOk), QString::fromStdString(media.WordErr)};
-    std::printf("no server: %s\n", qPrintable(RunProbe("unix:/nonexistent/zq-no-sound-server", cues)));
-    if (!TestServer().isEmpty()) std::printf("test server: %s\n", qPrintable(RunProbe(TestServer(), cues)));
+    folder.Write("word_err.wav", testing::WithDataOneByteShorter(testing::FileBytes(media.WordErr)));
+    testing::ProbeRun probe(TestServer(), {QString::fromStdString(folder.File("word_err.wav")),
+                                           QString::fromStdString(media.WordOk)});
+    ExpectCleanEnd(probe, "a cue ending inside a frame, then word_ok");
 }
 
 }  // namespace
