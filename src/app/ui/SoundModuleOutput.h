@@ -12,7 +12,8 @@ namespace zq {
 // starts without Qt Multimedia and the sound server's libraries. Without the
 // module the cues are silent.
 //
-// Make and destroy it on the user-interface thread.
+// Make and destroy it on the user-interface thread. Its end waits at most a
+// second for a sound system that does not answer (see SoundThread).
 class SoundModuleOutput final : public SoundThread {
 public:
     SoundModuleOutput();

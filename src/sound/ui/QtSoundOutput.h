@@ -14,7 +14,8 @@ namespace zq {
 // A cue that cannot be played rings the desktop's bell; without a sound
 // server or sound device the cues are silent.
 //
-// Make and destroy it on the user-interface thread.
+// Make and destroy it on the user-interface thread. Its end waits at most a
+// second for a sound system that does not answer (see SoundThread).
 class QtSoundOutput final : public SoundThread {
 public:
     using Bell = std::function<void()>;

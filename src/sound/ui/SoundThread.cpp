@@ -6,13 +6,16 @@
 #include <mutex>
 #include <optional>
 
+#include "sound/ui/StuckThreadExit.h"
+
 namespace zq {
 
 namespace {
 
-// How long the end of the program waits for a sound system that does not
-// answer before it leaves the sound thread behind.
-constexpr int kShutdownWaitMs = 2000;
+// How long the end waits for the sound thread to destroy its output and
+// end, before it leaves the thread behind. A sound system that answers
+// needs milliseconds; the rest of the second is for a machine under load.
+constexpr int kShutdownWaitMs = 1000;
 
 }  // namespace
 
@@ -33,6 +36,11 @@ SoundThread::SoundThread(OutputFactory makeOutput)
 }
 
 SoundThread::~SoundThread() {
+    {
+        // A thread that wakes up after the end plays nothing more.
+        const std::lock_guard lock(shared_->mutex);
+        shared_->waitingCue.reset();
+    }
     QMetaObject::invokeMethod(
         receiver_,
         [shared = shared_] {
@@ -43,9 +51,11 @@ SoundThread::~SoundThread() {
     if (thread_->wait(QDeadlineTimer(kShutdownWaitMs))) {
         delete receiver_;
         delete thread_;
+        return;
     }
-    // Otherwise the sound system hangs the thread: it is left to the end of
-    // the process, with what it uses, rather than hang the program too.
+    // Stuck in the sound system: the thread keeps what it uses, and the
+    // process's end must not destroy the platform's objects under it.
+    SkipGlobalDestructorsAtExit();
 }
 
 void SoundThread::Play(const std::string& path8) {

@@ -3,8 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -22,10 +25,15 @@ struct OutputLog {
     std::thread::id madeOn, playedOn, destroyedOn;
     bool blocked = false;  // Play waits until `blocked` is false again
     int playMs = 0;        // how long each Play takes
+    int entered = 0;       // Play calls begun
 
     size_t PlayedCount() {
         const std::lock_guard lock(mutex);
         return played.size();
+    }
+    bool WaitUntilEntered(int calls) {
+        std::unique_lock lock(mutex);
+        return changed.wait_for(lock, std::chrono::seconds(5), [&] { return entered == calls; });
     }
     void Unblock() {
         const std::lock_guard lock(mutex);
@@ -43,6 +51,8 @@ public:
 
     void Play(const std::string& path8) override {
         std::unique_lock lock(log_->mutex);
+        ++log_->entered;
+        log_->changed.notify_all();
         log_->changed.wait(lock, [this] { return !log_->blocked; });
         log_->played.push_back(path8);
         log_->playedOn = std::this_thread::get_id();
@@ -111,10 +121,53 @@ TEST(SoundThread, ASoundSystemThatNeverAnswersDoesNotHoldUpTheEnd) {
     {
         SoundThread output(LoggingTo(log));
         output.Play("/m/ok.wav");
-    }  // returns although the sound thread is still stuck in Play
+        ASSERT_TRUE(log->WaitUntilEntered(1));
+        output.Play("/m/err.wav");  // waits behind the stuck one
+    }                               // returns although the sound thread is still stuck in Play
     EXPECT_EQ(log->PlayedCount(), 0u);
     log->Unblock();  // lets the abandoned thread finish
     EXPECT_TRUE(testing::RunEventsUntil([&] { return log->destroyedOn != std::thread::id(); }));
+    // Woken up after the end, it played no cue that was still waiting.
+    EXPECT_EQ(log->played, std::vector<std::string>{"/m/ok.wav"});
+}
+
+// A global object of a library that the sound thread is inside, as the
+// sound server's main loop is: destroyed while in use, it aborts.
+struct LibraryInUse {
+    std::atomic<bool> inUse = false;
+    ~LibraryInUse() {
+        if (!inUse) return;
+        std::fputs("a library's global object was destroyed while the sound thread used it\n", stderr);
+        std::abort();
+    }
+};
+
+class OutputStuckInLibrary : public SoundOutput {
+public:
+    explicit OutputStuckInLibrary(LibraryInUse& library) : library_(library) {}
+    void Play(const std::string&) override {
+        library_.inUse = true;
+        for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
+    }
+
+private:
+    LibraryInUse& library_;
+};
+
+TEST(SoundThreadDeathTest, AfterLeavingAStuckThreadTheProcessEndsWithItsStatusAndDestroysNothingItUses) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            static LibraryInUse library;  // destroyed by exit(), unless the end skips it
+            {
+                SoundThread output([] { return std::make_unique<OutputStuckInLibrary>(library); });
+                output.Play("/m/ok.wav");
+                while (!library.inUse) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+            std::fputs("left behind\n", stderr);
+            std::exit(3);
+        },
+        ::testing::ExitedWithCode(3), "left behind");
 }
 
 }  // namespace
