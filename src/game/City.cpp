@@ -83,7 +83,11 @@ CityContact cityType::Contact(const strikerType& word) const {
 
 void cityType::KnockDown(GameSurface& surface, std::int32_t row, const strikerType& word) {
     const std::int32_t last = LastColumnUnder(word);
-    for (std::int32_t c = word.Column; c <= last; ++c) SetBrick(row, c, false);
+    for (std::int32_t c = word.Column; c <= last; ++c) {
+        if (!HasBrick(row, c)) continue;
+        SetBrick(row, c, false);
+        ++fallen_;
+    }
     EraseBricks(surface, row, word.Column, last + 1);
 }
 

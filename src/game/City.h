@@ -31,6 +31,9 @@ public:
 
     void Draw(GameSurface& surface) const;
     std::int32_t CountBricks() const;
+    // The bricks the city started the game with: those standing and those
+    // knocked down since.
+    std::int32_t InitialBricks() const { return CountBricks() + fallen_; }
     // Clears the band of `row` from column `first` to the column before `after`.
     void EraseBricks(GameSurface& surface, std::int32_t row, std::int32_t first, std::int32_t after) const;
 
@@ -58,6 +61,7 @@ private:
     std::int32_t rows_;
     std::int32_t columns_;
     std::vector<std::uint8_t> bricks_;  // row by row
+    std::int32_t fallen_ = 0;           // bricks knocked down by words
 };
 
 }  // namespace zq

@@ -145,6 +145,18 @@ TEST_F(WorldTest, TheHighestRowWithABrickUnderAnyLetterIsHitAndOnlyThatRowFalls)
     EXPECT_EQ(city.Contact(Word("abc", 1, 71)).row, 2);
 }
 
+TEST_F(WorldTest, TheCityKnowsTheBricksItStartedWithAfterSomeHaveFallen) {
+    cityType city = EmptyCity();
+    for (int c = 1; c <= 4; ++c) city.SetBrick(3, c, true);
+    city.SetBrick(2, 2, true);
+    EXPECT_EQ(city.InitialBricks(), 5);
+    // Over columns 2 to 5, of which only 2 to 4 hold a brick in row 3.
+    city.KnockDown(surface, 3, Word("abcd", 2, 85));
+    city.KnockDown(surface, 2, Word("ab", 1, 75));
+    EXPECT_EQ(city.CountBricks(), 1);
+    EXPECT_EQ(city.InitialBricks(), 5) << "the fallen bricks count, the empty cells under a word do not";
+}
+
 TEST_F(WorldTest, AWordWithNoBrickUnderItSinksUntilItsTopReachesTheBottomLine) {
     cityType city = EmptyCity();
     city.SetBrick(3, 1, true);
