@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "../tests/game/GameFakes.h"
+#include "../tests/game/GamePlayTestAccess.h"
 #include "game/GamePlay.h"
 #include "game/GameThread.h"
 #include "game/StrikerSource.h"
@@ -71,14 +72,14 @@ void OnePass(benchmark::State& state) {
     setup.random = std::make_unique<ScriptedRandom>();
     GamePlay play(file.Path(), window, surface, std::move(setup));
     play.SetDifficulty(3);
+    GamePlayTestAccess stage(play);
     for (int i = 0; i < 50; ++i) {
         auto word = std::make_unique<strikerType>();
         word->Text = "word" + std::to_string(10 + i);
         word->Len = 6;
         word->Column = 1 + 8 * i;
         word->X = (word->Column - 1) * 10;
-        play.Words.push_back(std::move(word));
-        play.Fire(*play.Words.back());
+        play.Fire(stage.AddWord(std::move(word)));
     }
     bool start = true;
     for (auto _ : state) {
@@ -89,8 +90,8 @@ void OnePass(benchmark::State& state) {
         benchmark::DoNotOptimize(surface.chars.data());
         surface.Clear();
     }
-    state.counters["words"] = static_cast<double>(play.Words.size());
-    state.counters["bullets"] = static_cast<double>(play.Bullets.size());
+    state.counters["words"] = static_cast<double>(play.Words().size());
+    state.counters["bullets"] = static_cast<double>(play.Bullets().size());
 }
 BENCHMARK(OnePass)->Unit(benchmark::kMicrosecond);
 
@@ -118,7 +119,7 @@ void PassThroughTheGameThread(benchmark::State& state) {
     std::size_t words = 0;
     while (words < 50) {
         pass();
-        game.Inspect([&](const GamePlay& play) { words = play.Words.size(); });
+        game.Inspect([&](const GamePlay& play) { words = play.Words().size(); });
     }
     for (auto _ : state) {
         game.PostKey('#');

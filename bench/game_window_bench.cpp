@@ -79,8 +79,9 @@ protected:
 
 // The key a quick typist presses next.
 std::optional<char> NextKey(const GamePlay& play) {
-    if (play.Targeting) return play.Target->Text[static_cast<std::size_t>(play.Target->Typed)];
-    for (const auto& word : play.Words)
+    if (const strikerType* target = play.Target())
+        return target->Text[static_cast<std::size_t>(target->Typed)];
+    for (const auto& word : play.Words())
         if (word->State == wsFalling) return word->Text[0];
     return std::nullopt;
 }
@@ -106,15 +107,15 @@ void BM_GameWindowTick(benchmark::State& state) {
     window.PaintBox1->installEventFilter(&counter);
     TgameFrame& frame = window.Frame();
     frame.SetWordFile(wordFile);
-    frame.MakeSetup = [&clock] {
+    frame.SetSetupMaker([&clock] {
         GameSetup setup;
         setup.clock = clock.Function();
         return setup;
-    };
+    });
 
     const auto wordsOnScreen = [&] {
         std::size_t words = 0;
-        frame.GameThread->Inspect([&](const GamePlay& play) { words = play.Words.size(); });
+        frame.GameThread()->Inspect([&](const GamePlay& play) { words = play.Words().size(); });
         return words;
     };
     const auto tick = [&] {
@@ -124,11 +125,11 @@ void BM_GameWindowTick(benchmark::State& state) {
     };
     // A game with 50 words on screen; the game's clock runs fast meanwhile.
     const auto fillScreen = [&] {
-        if (!frame.GameThread || frame.GameThread->Terminated()) {
+        if (!frame.GameThread() || frame.GameThread()->Terminated()) {
             window.ShowAndStartGame();
             window.SetTickTimerEnabled(false);  // the benchmark ticks
         }
-        while (wordsOnScreen() < kWordsOnScreen && !frame.GameThread->Terminated()) {
+        while (wordsOnScreen() < kWordsOnScreen && !frame.GameThread()->Terminated()) {
             clock.Advance(1100);
             tick();
         }
@@ -141,12 +142,12 @@ void BM_GameWindowTick(benchmark::State& state) {
     for (auto _ : state) {
         clock.Advance(10);
         std::optional<char> key;
-        frame.GameThread->Inspect([&](const GamePlay& play) { key = NextKey(play); });
+        frame.GameThread()->Inspect([&](const GamePlay& play) { key = NextKey(play); });
         if (key && ticks % 4 == 0) frame.FormKeyPress(*key);  // a key every 40 ms: 300 a minute
         tick();
         ++ticks;
         words += wordsOnScreen();
-        if (wordsOnScreen() < kWordsOnScreen - 5 || frame.GameThread->Terminated()) {
+        if (wordsOnScreen() < kWordsOnScreen - 5 || frame.GameThread()->Terminated()) {
             state.PauseTiming();
             fillScreen();
             state.ResumeTiming();

@@ -19,12 +19,12 @@ TgameFrame::TgameFrame(GameFrameView& view, GameWindow& window, GameSurface& sur
 
 TgameFrame::~TgameFrame() {
     view_.SetTickTimerEnabled(false);
-    GameThread.reset();  // ends the game thread before the picture it draws on goes
+    gameThread_.reset();  // ends the game thread before the picture it draws on goes
 }
 
 void TgameFrame::FormCreate() {
-    Scores.Reset();
-    ShowScores = false;
+    scores_.Reset();
+    showScores_ = false;
     view_.SetTickTimerEnabled(false);
 }
 
@@ -48,37 +48,39 @@ void TgameFrame::NewGame() {
     view_.SetTickTimerEnabled(false);
     // The earlier game (ended or abandoned) goes first, so that a word file
     // that cannot be read leaves the window without any game.
-    GameThread.reset();
+    gameThread_.reset();
     view_.ClearPlayingArea();
-    GameThread =
-        std::make_unique<threadType>(WordFileName, window_, surface_, MakeSetup ? MakeSetup() : GameSetup{});
+    gameThread_ = std::make_unique<threadType>(wordFileName_, window_, surface_,
+                                               makeSetup_ ? makeSetup_() : GameSetup{});
     scoreOffered_ = false;
-    ConnectEvents(GameThread->Events());
+    gameThread_->SetEvents(EventsOfGame());
     Paint();  // the new city
     AskDifficulty();
     view_.SetTickTimerEnabled(true);
 }
 
-void TgameFrame::ConnectEvents(GameEvents& events) {
-    events.OnCityMissShoot = OnCityMissShoot;
-    events.OnCityShoot = OnCityShoot;
-    events.OnCityHurt = OnCityHurt;
-    events.OnDifficultyIncrease = OnDifficultyIncrease;
+GameEvents TgameFrame::EventsOfGame() {
+    GameEvents events;
+    events.OnCityMissShoot = soundEvents_.OnCityMissShoot;
+    events.OnCityShoot = soundEvents_.OnCityShoot;
+    events.OnCityHurt = soundEvents_.OnCityHurt;
+    events.OnDifficultyIncrease = soundEvents_.OnDifficultyIncrease;
     events.OnTerminate = [this] { ThreadEnded(); };
     events.OnGameStart = [this](std::int32_t quota, std::int32_t bricks) { GameStarted(quota, bricks); };
     events.OnStatus = [this](std::int32_t bricksLeft, std::int32_t hits, std::int32_t losses) {
         StatusChanged(bricksLeft, hits, losses);
     };
+    return events;
 }
 
 void TgameFrame::AskDifficulty() {
     // The answer counts however the box was closed.
     const std::string answer = view_.AskNumber(Tr("Input Box"), Tr("Set difficulty (1-10)."), "3");
-    GameThread->SetDifficulty(DifficultyFromAnswer(answer));
+    gameThread_->SetDifficulty(DifficultyFromAnswer(answer));
 }
 
 void TgameFrame::Tick() {
-    if (GameThread) GameThread->Tick();
+    if (gameThread_) gameThread_->Tick();
 }
 
 void TgameFrame::FormKeyPress(char key) {
@@ -86,7 +88,7 @@ void TgameFrame::FormKeyPress(char key) {
         view_.CloseWindow();
         return;
     }
-    if (GameThread) GameThread->PostKey(key);
+    if (gameThread_) gameThread_->PostKey(key);
 }
 
 void TgameFrame::ThreadEnded() {
@@ -94,8 +96,6 @@ void TgameFrame::ThreadEnded() {
 }
 
 void TgameFrame::GameStarted(std::int32_t quota, std::int32_t bricks) {
-    Quota = quota;
-    InitialBricks = bricks;
     const StatusBarValues bars = bars_.Start(quota, bricks);
     view_.SetBarPosition(GameBar::Progress, bars.progress);
     view_.SetBarPosition(GameBar::CityLife, bars.cityLife);
@@ -113,36 +113,36 @@ void TgameFrame::StatusChanged(std::int32_t bricksLeft, std::int32_t hits, std::
 }
 
 bool TgameFrame::ConfirmExit() {
-    if (GameThread->Terminated()) return true;
+    if (gameThread_->Terminated()) return true;
     return view_.ConfirmBox(Tr("Do you want to exit?"));
 }
 
 bool TgameFrame::CanStop() {
     bool result = true;
-    if (!GameThread->Terminated()) {
+    if (!gameThread_->Terminated()) {
         view_.SetTickTimerEnabled(false);  // the game makes no further pass meanwhile
         result = false;
     }
     if (ConfirmExit()) {
-        if (!scoreOffered_) AddScore(GameThread->Score());
+        if (!scoreOffered_) AddScore(gameThread_->Score());
         scoreOffered_ = true;
-        GameThread->Terminate();
+        gameThread_->Terminate();
         return true;
     }
     // The game may have ended by itself while the question was open; only
     // a game that goes on gets its ticks back.
-    if (!GameThread->Terminated()) view_.SetTickTimerEnabled(true);
+    if (!gameThread_->Terminated()) view_.SetTickTimerEnabled(true);
     return result;
 }
 
 void TgameFrame::FormClose(CloseAction& action) {
-    if (!GameThread) return;  // no game: the window simply hides
+    if (!gameThread_) return;  // no game: the window simply hides
     if (!CanStop()) {
         action = CloseAction::None;
         return;
     }
-    if (ShowScores) {
-        Scores.Sort();
+    if (showScores_) {
+        scores_.Sort();
         view_.InformationBox(ScoresText());
     }
     action = CloseAction::Hide;
@@ -150,21 +150,21 @@ void TgameFrame::FormClose(CloseAction& action) {
 
 std::string TgameFrame::ScoresText() const {
     std::string text = std::string(Tr("Your game scores:")) + "\n";
-    for (const std::string& entry : Scores.Entries()) text += entry + "\n";
+    for (const std::string& entry : scores_.Entries()) text += entry + "\n";
     return text;
 }
 
 void TgameFrame::Paint() {
-    if (GameThread) GameThread->Repaint();
+    if (gameThread_) gameThread_->Repaint();
 }
 
 std::unique_lock<std::mutex> TgameFrame::SceneLock() const {
-    if (!GameThread) return {};
-    return GameThread->SceneLock();
+    if (!gameThread_) return {};
+    return gameThread_->SceneLock();
 }
 
 bool TgameFrame::GameIdle() const {
-    return !GameThread || GameThread->Idle();
+    return !gameThread_ || gameThread_->Idle();
 }
 
 }  // namespace zq

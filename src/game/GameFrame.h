@@ -19,6 +19,15 @@
 
 namespace zq {
 
+// The sound events of every game of the window, connected by the main
+// window. The first three may be raised on the game thread.
+struct GameSoundEvents {
+    std::function<void()> OnCityMissShoot;
+    std::function<void()> OnCityShoot;
+    std::function<void()> OnDifficultyIncrease;
+    std::function<void()> OnCityHurt;
+};
+
 // What becomes of a window asked to close.
 enum class CloseAction {
     None,  // it stays open
@@ -40,10 +49,17 @@ public:
     TgameFrame& operator=(const TgameFrame&) = delete;
 
     // --- called by the main window ---
-    void SetWordFile(std::string path8) { WordFileName = std::move(path8); }
+    void SetWordFile(std::string path8) { wordFileName_ = std::move(path8); }
     // The name of the words' font (8-bit text), also the playing area's font.
     void SetFontName(const std::string& name8);
-    void AddScore(std::int32_t score) { Scores.Add(score); }
+    void AddScore(std::int32_t score) { scores_.Add(score); }
+    // Passed on to every game from the next one on.
+    void SetSoundEvents(GameSoundEvents events) { soundEvents_ = std::move(events); }
+    // Show the score table when the window closes after a game (off until set).
+    void SetShowScores(bool show) { showScores_ = show; }
+    // How a game is made besides its window (tests give a clock and a random
+    // source of their own); a real game's until set.
+    void SetSetupMaker(std::function<GameSetup()> makeSetup) { makeSetup_ = std::move(makeSetup); }
     // Starts a game: the game thread on the word file (raises the library's
     // input and output error when it cannot be read, and the window then
     // has no game), the difficulty question, the ticks.
@@ -83,31 +99,25 @@ public:
     // has ended), so a tick now would not be dropped.
     bool GameIdle() const;
 
-    // Sound events, connected by the main window and passed on to every
-    // game. The first three may be raised on the game thread.
-    std::function<void()> OnCityMissShoot;
-    std::function<void()> OnCityShoot;
-    std::function<void()> OnDifficultyIncrease;
-    std::function<void()> OnCityHurt;
-
-    std::unique_ptr<threadType> GameThread;  // the current game; empty until the first one
-    std::string WordFileName;                // 8-bit text
-    GameScoreTable Scores;
-    std::int32_t Quota = 0;
-    std::int32_t InitialBricks = 0;
-    // Show the score table when the window closes after a game.
-    bool ShowScores = false;
-    // How a game is made besides its window (tests give a clock and a random
-    // source of their own); a real game's by default.
-    std::function<GameSetup()> MakeSetup;
+    // The current game; none until the first one, nor after one whose word
+    // file could not be read.
+    const threadType* GameThread() const { return gameThread_.get(); }
+    const GameScoreTable& Scores() const { return scores_; }
+    bool ShowScores() const { return showScores_; }
 
 private:
-    void ConnectEvents(GameEvents& events);
+    GameEvents EventsOfGame();
 
     GameFrameView& view_;
     GameWindow& window_;
     GameSurface& surface_;
-    StatusBars bars_;
+    GameSoundEvents soundEvents_;
+    std::function<GameSetup()> makeSetup_;
+    std::string wordFileName_;  // 8-bit text
+    std::unique_ptr<threadType> gameThread_;
+    GameScoreTable scores_;
+    StatusBars bars_;  // holds the game's quota and bricks, from GameStarted
+    bool showScores_ = false;
     bool scoreOffered_ = false;  // the current game's score is in the table
 };
 

@@ -30,89 +30,104 @@ GamePlay::GamePlay(std::string wordFile, GameWindow& window, GameSurface& surfac
       window_(window),
       surface_(surface),
       random_(std::move(setup.random)),
-      NewWordTrigger(setup.clock),
-      DropTrigger(setup.clock),
-      BulletTrigger(setup.clock),
-      Source(std::move(wordFile), settings_, *random_, *setup.groupPointer),
-      GameClock(setup.clock),
-      City(std::make_unique<cityType>(surface.Height(), settings_, *random_)) {
-    InitialBricks = City->CountBricks();
-    Source.OnError = [this](const std::string& message) { ShowErrorBox(message); };
-    Source.Load();
+      newWordTrigger_(setup.clock),
+      dropTrigger_(setup.clock),
+      bulletTrigger_(setup.clock),
+      source_(std::move(wordFile), settings_, *random_, *setup.groupPointer),
+      gameClock_(setup.clock),
+      city_(surface.Height(), settings_, *random_) {
+    source_.OnError = [this](const std::string& message) { ShowErrorBox(message); };
+    source_.Load();
     UpdateStatus();
-    Bonus = 0;
 }
 
 void GamePlay::SetDifficulty(std::int32_t difficulty) {
-    StartDifficulty = difficulty;
-    Level = difficulty;
-    Score = 1000 + 200 * difficulty;
-    Hits = 0;
-    Losses = 0;
+    startDifficulty_ = difficulty;
+    level_ = difficulty;
+    score_ = 1000 + 200 * difficulty;
+    hits_ = 0;
+    losses_ = 0;
     SetLevel(difficulty);
-    BulletInterval = 25;
-    Quota = 50 + 20 * difficulty;
-    if (Events.OnGameStart) Events.OnGameStart(Quota, InitialBricks);
+    bulletInterval_ = 25;
+    if (events_.OnGameStart) events_.OnGameStart(Quota(), InitialBricks());
 }
 
 void GamePlay::SetLevel(std::int32_t level) {
-    NewWordInterval = settings_.NewWordSpeed - level * settings_.NewWordSpeedBy;
-    DropInterval = settings_.DropSpeed - level * settings_.DropSpeedBy;
-    if (level != Level && Events.OnDifficultyIncrease) {
-        Raise(Events.OnDifficultyIncrease);
-        Score += 300;
-        HoldNewWords = true;
+    newWordInterval_ = settings_.NewWordSpeed - level * settings_.NewWordSpeedBy;
+    dropInterval_ = settings_.DropSpeed - level * settings_.DropSpeedBy;
+    if (level != level_ && events_.OnDifficultyIncrease) {
+        Raise(events_.OnDifficultyIncrease);
+        score_ += 300;
+        holdNewWords_ = true;
     }
-    Level = level;
+    level_ = level;
 }
 
 void GamePlay::UpdateLevel() {
-    const std::int32_t ratio = Hits / (Losses + 1);
-    if (ratio > 20 && Hits > Quota / 4) Bonus = 1;
-    if (ratio > 20 && Hits > Quota / 2) Bonus = 2;
-    if (ratio > 20 && Hits > (Quota / 4) * 3) Bonus = 3;
-    SetLevel(StartDifficulty + Bonus);
+    const std::int32_t ratio = hits_ / (losses_ + 1);
+    if (ratio > 20 && hits_ > Quota() / 4) bonus_ = 1;
+    if (ratio > 20 && hits_ > Quota() / 2) bonus_ = 2;
+    if (ratio > 20 && hits_ > (Quota() / 4) * 3) bonus_ = 3;
+    SetLevel(startDifficulty_ + bonus_);
 }
 
 bool GamePlay::NewWordsHeld() {
-    if (Words.size() > 1 && HoldNewWords) return true;
-    HoldNewWords = false;
+    if (words_.size() > 1 && holdNewWords_) return true;
+    holdNewWords_ = false;
     return false;
 }
 
 void GamePlay::StartGame() {
-    GameClock.Start();
-    Launched = 0;
+    gameClock_.Start();
+    launched_ = 0;
 }
 
 bool GamePlay::RunPass() {
     LaunchNewWord();
     Refill();
-    if (Words.empty()) return false;
-    if (DropTrigger.Due(DropInterval)) {
+    if (words_.empty()) return false;
+    if (dropTrigger_.Due(dropInterval_)) {
         threads_->OnUiThread([this] { DropStep(); });
         threads_->OnUiThread([this] { UpdateStatus(); });
     }
-    if (BulletTrigger.Due(BulletInterval)) threads_->OnUiThread([this] { BulletStep(); });
-    if (KeyPending) {
-        KeyPending = false;
-        TakeKey(PendingKey);
+    if (bulletTrigger_.Due(bulletInterval_)) threads_->OnUiThread([this] { BulletStep(); });
+    if (pendingKey_) {
+        const char key = *pendingKey_;
+        pendingKey_.reset();
+        TakeKey(key);
     }
-    return Score > 0;
+    return score_ > 0;
+}
+
+void GamePlay::EndGame() {
+    threads_->OnUiThread([this] { ShowStatistics(); });
+    Finish();
+}
+
+void GamePlay::EndWithError(const std::string& messageUtf8) {
+    ShowErrorBox(messageUtf8);
+    Finish();
+}
+
+void GamePlay::Finish() {
+    ended_ = true;
+    threads_->OnUiThread([this] {
+        if (events_.OnTerminate) events_.OnTerminate();
+    });
 }
 
 void GamePlay::LaunchCurrentWord() {
-    Words.push_back(std::move(Source.Current));
-    ++Launched;
+    words_.push_back(std::move(source_.Current));
+    ++launched_;
 }
 
 bool GamePlay::LaunchNewWord() {
     // In this order, stopping at the first test that fails: a word drawn but
     // not launched has left its group for good.
-    if (!NewWordTrigger.Due(NewWordInterval)) return false;
-    if (!Chance(*random_, 5 * StartDifficulty + 20)) return false;
-    if (!Source.Next()) return false;
-    if (Launched >= Quota) return false;
+    if (!newWordTrigger_.Due(newWordInterval_)) return false;
+    if (!Chance(*random_, 5 * startDifficulty_ + 20)) return false;
+    if (!source_.Next()) return false;
+    if (launched_ >= Quota()) return false;
     if (NewWordsHeld()) return false;
     LaunchCurrentWord();
     threads_->OnUiThread([this] { UpdateStatus(); });
@@ -120,29 +135,26 @@ bool GamePlay::LaunchNewWord() {
 }
 
 bool GamePlay::Refill() {
-    if (!Words.empty() || !Source.Next() || Launched >= Quota) return false;
+    if (!words_.empty() || !source_.Next() || launched_ >= Quota()) return false;
     LaunchCurrentWord();
     return true;
 }
 
 void GamePlay::ReleaseTarget(const strikerType& word) {
-    if (Targeting && Target == &word) {
-        Targeting = false;
-        Target = nullptr;
-    }
+    if (target_ == &word) target_ = nullptr;
 }
 
 GamePlay::WordList::iterator GamePlay::Discard(WordList::iterator word) {
-    for (const auto& bullet : Bullets)
+    for (const auto& bullet : bullets_)
         if (bullet->Target == word->get()) bullet->ForgetTarget();
     ReleaseTarget(**word);
-    return Words.erase(word);
+    return words_.erase(word);
 }
 
 void GamePlay::DropStep() {
-    for (auto it = Words.begin(); it != Words.end();) {
+    for (auto it = words_.begin(); it != words_.end();) {
         strikerType& word = **it;
-        if (word.Speed >= SpeedPhase && word.State == wsFalling) {
+        if (word.Speed >= speedPhase_ && word.State == wsFalling) {
             word.MoveDown(surface_, settings_);
         } else if (word.State == wsGone) {
             word.Erase(surface_, settings_);
@@ -151,18 +163,18 @@ void GamePlay::DropStep() {
         } else {
             word.Draw(surface_, settings_);
         }
-        if (settings_.FunSpeed) SpeedPhase = SpeedPhase % 3 + 1;
+        if (settings_.FunSpeed) speedPhase_ = speedPhase_ % 3 + 1;
 
-        const CityContact contact = City->Contact(word);
+        const CityContact contact = city_.Contact(word);
         if (contact.kind == CityContact::Hit) {
-            Score -= 3 * word.Len;
-            ++Losses;
+            score_ -= 3 * word.Len;
+            ++losses_;
             word.Erase(surface_, settings_);
             ReleaseTarget(word);
-            City->KnockDown(surface_, contact.row, word);
+            city_.KnockDown(surface_, contact.row, word);
             it = Discard(it);
             UpdateStatus();
-            if (Events.OnCityHurt) Events.OnCityHurt();
+            if (events_.OnCityHurt) events_.OnCityHurt();
             continue;
         }
         if (contact.kind == CityContact::Ground) {
@@ -170,17 +182,17 @@ void GamePlay::DropStep() {
             word.State = wsGone;
             word.Erase(surface_, settings_);
             ReleaseTarget(word);
-            Score -= 3 * word.Len;
-            ++Losses;
+            score_ -= 3 * word.Len;
+            ++losses_;
         }
         ++it;
     }
 }
 
 void GamePlay::BulletStep() {
-    for (auto it = Bullets.begin(); it != Bullets.end();) {
+    for (auto it = bullets_.begin(); it != bullets_.end();) {
         if ((*it)->Done) {
-            it = Bullets.erase(it);
+            it = bullets_.erase(it);
             continue;
         }
         (*it)->Step(settings_);
@@ -199,12 +211,11 @@ void GamePlay::TakeKey(char key) {
 }
 
 void GamePlay::HandleKey(char key) {
-    if (!Targeting) {
-        for (const auto& candidate : Words) {
+    if (target_ == nullptr) {
+        for (const auto& candidate : words_) {
             strikerType& word = *candidate;
             if (word.State != wsFalling || word.Text.empty() || word.Text[0] != key) continue;
-            Targeting = true;
-            Target = &word;
+            target_ = &word;
             word.Typed = 1;
             word.Draw(surface_, settings_);
             if (word.Len == 1) ShootDown(word, 1);
@@ -213,7 +224,7 @@ void GamePlay::HandleKey(char key) {
         return;  // no word starts with the key: nothing at all happens
     }
 
-    strikerType& word = *Target;
+    strikerType& word = *target_;
     const auto next = static_cast<std::size_t>(word.Typed);
     if (next < word.Text.size() && word.Text[next] == key) {
         ++word.Typed;
@@ -225,37 +236,35 @@ void GamePlay::HandleKey(char key) {
     word.Typed = -1;
     word.Draw(surface_, settings_);
     word.State = wsFalling;
-    Targeting = false;
-    Target = nullptr;
-    Raise(Events.OnCityMissShoot);
+    target_ = nullptr;
+    Raise(events_.OnCityMissShoot);
 }
 
 void GamePlay::ShootDown(strikerType& word, std::int32_t points) {
     word.State = wsShot;
     Fire(word);
-    Score += points;
-    ++Hits;
+    score_ += points;
+    ++hits_;
     threads_->OnUiThread([this] { UpdateStatus(); });
-    Targeting = false;
-    Target = nullptr;
-    Raise(Events.OnCityShoot);
+    target_ = nullptr;
+    Raise(events_.OnCityShoot);
     UpdateLevel();
 }
 
 void GamePlay::Fire(strikerType& word) {
-    Bullets.push_back(std::make_unique<bulletType>(surface_, City->Base + 1, word, settings_));
+    bullets_.push_back(std::make_unique<bulletType>(surface_, city_.Base + 1, word, settings_));
 }
 
 void GamePlay::UpdateStatus() {
-    const std::int32_t seconds = GameClock.Elapsed() / 1000;
+    const std::int32_t seconds = gameClock_.Elapsed() / 1000;
     window_.SetStatusText(Format(Tr(" Difficulty: %d   Hit: %d   Lost: %d   Time: %ds  Score : %d"),
-                                 {std::to_string(Level), std::to_string(Hits), std::to_string(Losses),
-                                  std::to_string(seconds), std::to_string(Score)}));
-    if (Events.OnStatus) Events.OnStatus(City->CountBricks(), Hits, Losses);
+                                 {std::to_string(level_), std::to_string(hits_), std::to_string(losses_),
+                                  std::to_string(seconds), std::to_string(score_)}));
+    if (events_.OnStatus) events_.OnStatus(city_.CountBricks(), hits_, losses_);
 }
 
 void GamePlay::ShowStatistics() {
-    const GameStatistics statistics = ComputeGameStatistics(Hits, Losses, GameClock.Elapsed());
+    const GameStatistics statistics = ComputeGameStatistics(hits_, losses_, gameClock_.Elapsed());
     const std::string text = Format(Tr("   Accuracy: %d%%   WPM: %d   Expected WPM: %d"),
                                     {std::to_string(statistics.accuracy), std::to_string(statistics.wpm),
                                      std::to_string(statistics.expectedWpm)});
@@ -264,13 +273,12 @@ void GamePlay::ShowStatistics() {
 }
 
 void GamePlay::Repaint() {
-    City->Draw(surface_);
-    for (const auto& word : Words) word->Draw(surface_, settings_);
+    city_.Draw(surface_);
+    for (const auto& word : words_) word->Draw(surface_, settings_);
 }
 
 void GamePlay::PostKey(char key) {
-    PendingKey = key;
-    KeyPending = true;
+    pendingKey_ = key;
 }
 
 void GamePlay::ShowErrorBox(const std::string& messageUtf8) {

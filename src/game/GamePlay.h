@@ -5,6 +5,7 @@
 #include <functional>
 #include <list>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/Stopwatch.h"
@@ -64,6 +65,7 @@ struct GameSetup {
 class GamePlay {
 public:
     using WordList = std::list<std::unique_ptr<strikerType>>;
+    using BulletList = std::list<std::unique_ptr<bulletType>>;
     static constexpr char kEscape = 27;
 
     // Builds the city on the surface's present height, reads the word file
@@ -72,16 +74,20 @@ public:
     GamePlay(const GamePlay&) = delete;
     GamePlay& operator=(const GamePlay&) = delete;
 
+    // --- set by the owner, before the first pass ---
     void SetThreads(PassThreads& threads) { threads_ = &threads; }
-    const TGameSettings& Settings() const { return settings_; }
-
-    // UI thread, once, before the first pass.
+    void SetEvents(GameEvents events) { events_ = std::move(events); }
+    // UI thread, once: the difficulty, 1 to 10.
     void SetDifficulty(std::int32_t difficulty);
 
     // The game loop: StartGame once on the game thread, then RunPass once per
-    // tick until it answers false: the game has ended.
+    // tick until it answers false: the game has ended, and EndGame shows its
+    // statistics. A game stopped by an error ends with EndWithError instead.
+    // Either raises OnTerminate last.
     void StartGame();
     bool RunPass();
+    void EndGame();
+    void EndWithError(const std::string& messageUtf8);
 
     // The steps of a pass, in their order, and what they use.
     bool LaunchNewWord();  // at the new-word trigger, by chance
@@ -100,12 +106,56 @@ public:
     // The key mailbox: the last key not yet taken wins.
     void PostKey(char key);
 
+    // --- the game as it stands ---
+    const TGameSettings& Settings() const { return settings_; }
+    const WordList& Words() const { return words_; }  // in launch order
+    const BulletList& Bullets() const { return bullets_; }
+    const strikerSourceType& Source() const { return source_; }
+    const cityType& City() const { return city_; }
+    std::int32_t InitialBricks() const { return city_.InitialBricks(); }
+
+    std::int32_t StartDifficulty() const { return startDifficulty_; }
+    std::int32_t Level() const { return level_; }
+    std::int32_t Bonus() const { return bonus_; }  // levels earned above StartDifficulty, 0..3
+    std::int32_t Score() const { return score_; }
+    std::int32_t Hits() const { return hits_; }
+    std::int32_t Losses() const { return losses_; }
+    // The most words launched in this game.
+    std::int32_t Quota() const { return 50 + 20 * startDifficulty_; }
+    std::int32_t Launched() const { return launched_; }
+
+    std::int32_t NewWordInterval() const { return newWordInterval_; }
+    std::int32_t DropInterval() const { return dropInterval_; }
+    std::int32_t BulletInterval() const { return bulletInterval_; }
+    std::int32_t SpeedPhase() const { return speedPhase_; }  // 1..3: which speed classes move
+    bool HoldNewWords() const { return holdNewWords_; }      // after a level rise
+
+    // The word being typed, if any.
+    const strikerType* Target() const { return target_; }
+    bool Targeting() const { return target_ != nullptr; }
+    // The key in the mailbox, not yet taken.
+    std::optional<char> PendingKey() const { return pendingKey_; }
+    // The game has ended by itself (EndGame or EndWithError).
+    bool Ended() const { return ended_; }
+
 private:
     class InPlace : public PassThreads {
     public:
         void OnUiThread(const std::function<void()>& step) override { step(); }
         void RaiseOnGameThread(const std::function<void()>& handler) override { handler(); }
     };
+    // Tests stage words, bricks and tallies that whole games reach only
+    // after many passes.
+    friend class GamePlayTestAccess;
+
+    void TakeKey(char key);
+    void ShootDown(strikerType& word, std::int32_t points);
+    void LaunchCurrentWord();
+    void ReleaseTarget(const strikerType& word);
+    WordList::iterator Discard(WordList::iterator word);
+    void ShowErrorBox(const std::string& messageUtf8);
+    void Finish();
+    void Raise(const std::function<void()>& handler);
 
     TGameSettings settings_;
     GameWindow& window_;
@@ -113,46 +163,32 @@ private:
     std::unique_ptr<GameRandom> random_;
     InPlace inPlace_;
     PassThreads* threads_ = &inPlace_;
+    GameEvents events_;
 
-public:
-    // The game's state, as the game loop keeps it.
-    IntervalTrigger NewWordTrigger;
-    IntervalTrigger DropTrigger;
-    IntervalTrigger BulletTrigger;
-    std::int32_t SpeedPhase = 2;  // 1..3: which speed classes move in a drop step
-    strikerSourceType Source;
-    WordList Words;  // in launch order
-    std::list<std::unique_ptr<bulletType>> Bullets;
-    stopwatch GameClock;
-    std::unique_ptr<cityType> City;
-    std::int32_t InitialBricks = 0;
-    std::int32_t Bonus = 0;  // levels earned above StartDifficulty, 0..3
+    IntervalTrigger newWordTrigger_;
+    IntervalTrigger dropTrigger_;
+    IntervalTrigger bulletTrigger_;
+    std::int32_t speedPhase_ = 2;
+    strikerSourceType source_;
+    WordList words_;
+    BulletList bullets_;
+    stopwatch gameClock_;
+    cityType city_;
 
-    std::int32_t StartDifficulty = 0;
-    std::int32_t Level = 0;
-    std::int32_t Hits = 0;
-    std::int32_t Losses = 0;
-    std::int32_t Quota = 0;     // the most words launched
-    std::int32_t Launched = 0;  // words launched so far
-    std::int32_t NewWordInterval = 0;
-    std::int32_t DropInterval = 0;
-    std::int32_t BulletInterval = 0;
-    std::int32_t Score = 0;
-    bool Targeting = false;
-    strikerType* Target = nullptr;  // the word being typed, while Targeting
-    bool KeyPending = false;
-    char PendingKey = 0;
-    bool HoldNewWords = false;
-    GameEvents Events;
-
-private:
-    void TakeKey(char key);
-    void ShootDown(strikerType& word, std::int32_t points);
-    void LaunchCurrentWord();
-    void ReleaseTarget(const strikerType& word);
-    WordList::iterator Discard(WordList::iterator word);
-    void ShowErrorBox(const std::string& messageUtf8);
-    void Raise(const std::function<void()>& handler);
+    std::int32_t startDifficulty_ = 0;
+    std::int32_t level_ = 0;
+    std::int32_t bonus_ = 0;
+    std::int32_t hits_ = 0;
+    std::int32_t losses_ = 0;
+    std::int32_t launched_ = 0;
+    std::int32_t newWordInterval_ = 0;
+    std::int32_t dropInterval_ = 0;
+    std::int32_t bulletInterval_ = 0;
+    std::int32_t score_ = 0;
+    strikerType* target_ = nullptr;  // one of words_
+    std::optional<char> pendingKey_;
+    bool holdNewWords_ = false;
+    bool ended_ = false;
 };
 
 }  // namespace zq

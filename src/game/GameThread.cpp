@@ -5,13 +5,18 @@
 namespace zq {
 
 threadType::threadType(std::string wordFile, GameWindow& window, GameSurface& surface, GameSetup setup)
-    : window_(window), play_(std::move(wordFile), window, surface, std::move(setup)), handoff_(window) {
+    : play_(std::move(wordFile), window, surface, std::move(setup)), handoff_(window) {
     play_.SetThreads(*this);
 }
 
 threadType::~threadType() {
     handoff_.Abandon();
     if (thread_.joinable()) thread_.join();
+}
+
+void threadType::SetEvents(GameEvents events) {
+    auto lock = handoff_.Lock();
+    play_.SetEvents(std::move(events));
 }
 
 void threadType::SetDifficulty(std::int32_t difficulty) {
@@ -38,19 +43,25 @@ void threadType::Repaint() {
 
 std::int32_t threadType::Score() const {
     auto lock = handoff_.Lock();
-    return play_.Score;
+    return play_.Score();
+}
+
+std::int32_t threadType::Quota() const {
+    auto lock = handoff_.Lock();
+    return play_.Quota();
+}
+
+std::int32_t threadType::InitialBricks() const {
+    auto lock = handoff_.Lock();
+    return play_.InitialBricks();
 }
 
 bool threadType::Terminated() const {
     auto lock = handoff_.Lock();
-    return terminated_;
+    return play_.Ended() || handoff_.Abandoned();
 }
 
 void threadType::Terminate() {
-    {
-        auto lock = handoff_.Lock();
-        terminated_ = true;
-    }
     handoff_.Abandon();
 }
 
@@ -69,7 +80,7 @@ void threadType::Execute() {
         play_.StartGame();
         bool goesOn = play_.RunPass();
         while (goesOn && handoff_.AwaitPass()) goesOn = play_.RunPass();
-        if (!goesOn) EndGame();
+        if (!goesOn) play_.EndGame();
     } catch (const GameAbandoned&) {
         // Left at a step boundary; nothing more runs.
     } catch (const std::exception& error) {
@@ -80,23 +91,10 @@ void threadType::Execute() {
 
 void threadType::EndWithError(const std::string& messageUtf8) {
     try {
-        OnUiThread([this, &messageUtf8] { window_.InformationBox(messageUtf8); });
-        terminated_ = true;
-        RaiseOnTerminate();
+        play_.EndWithError(messageUtf8);
     } catch (const GameAbandoned&) {
+        // Abandoned meanwhile: nothing more is shown.
     }
-}
-
-void threadType::EndGame() {
-    OnUiThread([this] { play_.ShowStatistics(); });
-    terminated_ = true;
-    RaiseOnTerminate();
-}
-
-void threadType::RaiseOnTerminate() {
-    OnUiThread([this] {
-        if (play_.Events.OnTerminate) play_.Events.OnTerminate();
-    });
 }
 
 void threadType::OnUiThread(const std::function<void()>& step) {

@@ -66,7 +66,7 @@ public:
     threadType& operator=(const threadType&) = delete;
 
     // Connect before SetDifficulty (OnGameStart) or at least before the first Tick.
-    GameEvents& Events() { return play_.Events; }
+    void SetEvents(GameEvents events);
 
     // Once, before the first Tick (no game thread runs yet): difficulty 1 to 10.
     void SetDifficulty(std::int32_t difficulty);
@@ -85,6 +85,10 @@ public:
     std::unique_lock<std::mutex> SceneLock() const { return handoff_.Lock(); }
 
     std::int32_t Score() const;
+    // The most words of this game, from its difficulty.
+    std::int32_t Quota() const;
+    // The bricks the city started the game with.
+    std::int32_t InitialBricks() const;
     // The game has ended by itself or has been abandoned.
     bool Terminated() const;
     // Abandons the game (see above).
@@ -99,18 +103,14 @@ public:
 
 private:
     void Execute();
-    void EndGame();
     void EndWithError(const std::string& messageUtf8);
-    void RaiseOnTerminate();
 
     // PassThreads, on the game thread.
     void OnUiThread(const std::function<void()>& step) override;
     void RaiseOnGameThread(const std::function<void()>& handler) override;
 
-    GameWindow& window_;
     GamePlay play_;
     ThreadHandoff handoff_;
-    bool terminated_ = false;  // guarded by the handoff's mutex
     std::thread thread_;
 };
 

@@ -40,6 +40,10 @@ bool ThreadHandoff::Idle() const {
     return meeting_->gameThread != GameThread::Passing;
 }
 
+bool ThreadHandoff::Abandoned() const {
+    return meeting_->abandoned;
+}
+
 void ThreadHandoff::EnterGameThread() {
     gameThreadLock_.lock();
 }

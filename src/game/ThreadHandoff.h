@@ -42,6 +42,8 @@ public:
     // No pass is running: the game thread has not started, waits for a
     // tick, or has left.
     bool Idle() const;
+    // Abandon has been called; with the mutex held.
+    bool Abandoned() const;
 
     // --- game thread ---
     // Takes and gives back the mutex around the game thread's life.

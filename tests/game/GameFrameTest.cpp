@@ -69,13 +69,13 @@ protected:
         GameSettings() = TGameSettings{};
         GameSettings().CellSize = 10;
         surface.height = 100;
-        frame.MakeSetup = [this] {
+        frame.SetSetupMaker([this] {
             GameSetup setup;
             setup.random = std::make_unique<ScriptedRandom>();
             setup.clock = clock.Function();
             setup.groupPointer = &groupPointer;
             return setup;
-        };
+        });
         folder_.Write("Game.txt", "sun moon star\nsky rain\n");
         frame.SetWordFile(folder_.File("Game.txt"));
     }
@@ -107,8 +107,8 @@ private:
 };
 
 TEST_F(GameFrameTest, ShowingSetsTheColumnsFromTheWindowWidthAndTheColours) {
-    EXPECT_THAT(frame.Scores.Entries(), ElementsAre("000000", "000000", "000000", "000000", "000000"));
-    EXPECT_FALSE(frame.ShowScores);
+    EXPECT_THAT(frame.Scores().Entries(), ElementsAre("000000", "000000", "000000", "000000", "000000"));
+    EXPECT_FALSE(frame.ShowScores());
     GameSettings().BackColor = clNavy;
     frame.SetFontName("Game Mono");
     view.clientWidth = 1005;
@@ -130,13 +130,13 @@ TEST_F(GameFrameTest, ShowingSetsTheColumnsFromTheWindowWidthAndTheColours) {
 TEST_F(GameFrameTest, ANewGameDrawsItsCityAsksForTheDifficultyAndTicks) {
     view.answers = {"10"};
     StartGame();
-    ASSERT_NE(frame.GameThread, nullptr);
+    ASSERT_NE(frame.GameThread(), nullptr);
     EXPECT_THAT(view.log, ElementsAre("CoverScreen", "ClearPlayingArea",
                                       "AskNumber Input Box / Set difficulty (1-10). / 3"));
     EXPECT_FALSE(surface.fills.empty()) << "the city is drawn before the question";
     EXPECT_TRUE(view.ticking);
-    EXPECT_EQ(frame.Quota, 50 + 20 * 10);
-    EXPECT_GT(frame.InitialBricks, 0);
+    EXPECT_EQ(frame.GameThread()->Quota(), 50 + 20 * 10);
+    EXPECT_GT(frame.GameThread()->InitialBricks(), 0);
     EXPECT_EQ(view.positions[GameBar::Progress], 0);
     EXPECT_EQ(view.positions[GameBar::InvaderLife], 100);
     EXPECT_EQ(view.positions[GameBar::CityLife], 100);
@@ -153,7 +153,7 @@ TEST_F(GameFrameTest, AnAnswerOutsideOneToTenGivesDifficultyThree) {
         view.answers = {answer};
         StartGame();
         const std::int32_t expected = std::string(answer) == "7" ? 7 : 3;
-        EXPECT_EQ(frame.Quota, 50 + 20 * expected) << answer;
+        EXPECT_EQ(frame.GameThread()->Quota(), 50 + 20 * expected) << answer;
     }
 }
 
@@ -164,13 +164,13 @@ TEST_F(GameFrameTest, KeysGoToTheGameAndEscapeClosesTheWindow) {
     Tick();  // launches "sun", "moon" or "star"... or "sky", "rain": all first letters differ
     const char first = [&] {
         char letter = 0;
-        frame.GameThread->Inspect([&](const GamePlay& play) { letter = play.Words.front()->Text[0]; });
+        frame.GameThread()->Inspect([&](const GamePlay& play) { letter = play.Words().front()->Text[0]; });
         return letter;
     }();
     frame.FormKeyPress(first);
     Tick();
     bool targeting = false;
-    frame.GameThread->Inspect([&](const GamePlay& play) { targeting = play.Targeting; });
+    frame.GameThread()->Inspect([&](const GamePlay& play) { targeting = play.Targeting(); });
     EXPECT_TRUE(targeting);
     frame.FormKeyPress(27);
     EXPECT_EQ(LastLog(), "CloseWindow");
@@ -185,26 +185,26 @@ TEST_F(GameFrameTest, YesOffersTheScoreAbandonsTheGameAndHides) {
     frame.FormClose(action);
     EXPECT_EQ(action, CloseAction::Hide);
     EXPECT_FALSE(view.ticking);
-    EXPECT_TRUE(frame.GameThread->Terminated());
-    EXPECT_THAT(frame.Scores.Entries(), ElementsAre("000000", "000000", "000000", "000000", "001600"));
+    EXPECT_TRUE(frame.GameThread()->Terminated());
+    EXPECT_THAT(frame.Scores().Entries(), ElementsAre("000000", "000000", "000000", "000000", "001600"));
     EXPECT_TRUE(window.boxes.empty()) << "an abandoned game shows no statistics";
 
     // Closing once more (the window is already hidden) offers nothing again.
     frame.FormClose(action);
-    EXPECT_THAT(frame.Scores.Entries(), ElementsAre("000000", "000000", "000000", "000000", "001600"));
+    EXPECT_THAT(frame.Scores().Entries(), ElementsAre("000000", "000000", "000000", "000000", "001600"));
 }
 
 TEST_F(GameFrameTest, AnEndedGameClosesWithoutAQuestionAndShowsTheScoresWhenAsked) {
-    frame.ShowScores = true;
+    frame.SetShowScores(true);
     frame.AddScore(2500);
     view.answers = {"1"};
     StartGame();
-    for (int tick = 0; tick < 20000 && !frame.GameThread->Terminated(); ++tick) Tick();
-    ASSERT_TRUE(frame.GameThread->Terminated()) << "the words fall to the ground and the game ends";
+    for (int tick = 0; tick < 20000 && !frame.GameThread()->Terminated(); ++tick) Tick();
+    ASSERT_TRUE(frame.GameThread()->Terminated()) << "the words fall to the ground and the game ends";
     EXPECT_FALSE(view.ticking) << "ThreadEnded stops the ticks";
     ASSERT_EQ(window.boxes.size(), 1u) << "the statistics";
 
-    const std::int32_t score = frame.GameThread->Score();
+    const std::int32_t score = frame.GameThread()->Score();
     view.log.clear();
     CloseAction action = CloseAction::Hide;
     frame.FormClose(action);
@@ -216,10 +216,10 @@ TEST_F(GameFrameTest, AnEndedGameClosesWithoutAQuestionAndShowsTheScoresWhenAske
 
 TEST_F(GameFrameTest, AWordFileThatCannotBeReadLeavesTheWindowWithoutAGame) {
     StartGame();
-    ASSERT_NE(frame.GameThread, nullptr);
+    ASSERT_NE(frame.GameThread(), nullptr);
     frame.SetWordFile("/nonexistent/Game.txt");
     EXPECT_THROW(frame.NewGame(), LibraryError);
-    EXPECT_EQ(frame.GameThread, nullptr) << "not even the game before";
+    EXPECT_EQ(frame.GameThread(), nullptr) << "not even the game before";
     EXPECT_FALSE(view.ticking);
     frame.FormKeyPress('s');
     frame.Tick();
@@ -228,7 +228,7 @@ TEST_F(GameFrameTest, AWordFileThatCannotBeReadLeavesTheWindowWithoutAGame) {
     frame.FormClose(action);
     EXPECT_EQ(action, CloseAction::Hide);
     EXPECT_TRUE(view.log.empty()) << "no question, no scores";
-    EXPECT_THAT(frame.Scores.Entries(), ElementsAre("000000", "000000", "000000", "000000", "000000"));
+    EXPECT_THAT(frame.Scores().Entries(), ElementsAre("000000", "000000", "000000", "000000", "000000"));
 }
 
 }  // namespace

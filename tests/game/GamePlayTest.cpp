@@ -6,6 +6,7 @@
 
 #include "../support/TempFolder.h"
 #include "GameFakes.h"
+#include "GamePlayTestAccess.h"
 #include "game/GamePlay.h"
 #include "game/GameStatistics.h"
 #include "game/IntervalTrigger.h"
@@ -51,7 +52,15 @@ protected:
         setup.clock = clock.Function();
         setup.groupPointer = &groupPointer;
         play_ = std::make_unique<GamePlay>(folder_.File("Game.txt"), window, surface, std::move(setup));
-        GameEvents& on = play_->Events;
+        play_->SetEvents(Events());
+        return *play_;
+    }
+    GamePlay& play() { return *play_; }
+    GamePlayTestAccess stage() { return GamePlayTestAccess(*play_); }
+
+    // What the game tells: its events in `events`, its status counts in `statuses`.
+    GameEvents Events() {
+        GameEvents on;
         on.OnCityShoot = [this] { events.push_back("shoot"); };
         on.OnCityMissShoot = [this] { events.push_back("miss"); };
         on.OnCityHurt = [this] { events.push_back("hurt"); };
@@ -59,9 +68,8 @@ protected:
         on.OnStatus = [this](std::int32_t bricks, std::int32_t hits, std::int32_t losses) {
             statuses.push_back({bricks, hits, losses});
         };
-        return *play_;
+        return on;
     }
-    GamePlay& play() { return *play_; }
 
     // A word on screen, as if launched.
     strikerType& AddWord(const std::string& text, std::int32_t column, std::int32_t y,
@@ -73,8 +81,7 @@ protected:
         word->X = (column - 1) * settings.CellSize;
         word->Y = y;
         word->Speed = speed;
-        play_->Words.push_back(std::move(word));
-        return *play_->Words.back();
+        return stage().AddWord(std::move(word));
     }
     void Type(const std::string& keys) {
         for (const char key : keys) play_->HandleKey(key);
@@ -97,24 +104,25 @@ private:
 TEST_F(GamePlayTest, CreatingAGameWritesAStatusLineOfAnUnstartedGame) {
     Make();
     EXPECT_EQ(window.status, " Difficulty: 0   Hit: 0   Lost: 0   Time: 0s  Score : 0");
-    EXPECT_EQ(play().SpeedPhase, 2);
-    EXPECT_EQ(play().Source.GroupCount, 1);
-    EXPECT_EQ(play().City->Base, 200);
+    EXPECT_EQ(play().SpeedPhase(), 2);
+    EXPECT_EQ(play().Source().GroupCount, 1);
+    EXPECT_EQ(play().City().Base, 200);
 }
 
 TEST_F(GamePlayTest, DifficultyThreeWithTheDefaultTiming) {
     Make();
-    play().City->SetBrick(3, 1, true);
-    play().InitialBricks = play().City->CountBricks();
+    stage().City().SetBrick(3, 1, true);
     std::vector<std::int32_t> started;
-    play().Events.OnGameStart = [&](std::int32_t quota, std::int32_t bricks) { started = {quota, bricks}; };
+    GameEvents on = Events();
+    on.OnGameStart = [&](std::int32_t quota, std::int32_t bricks) { started = {quota, bricks}; };
+    play().SetEvents(on);
     play().SetDifficulty(3);
-    EXPECT_EQ(play().Score, 1600);
-    EXPECT_EQ(play().Quota, 110);
-    EXPECT_EQ(play().Level, 3);
-    EXPECT_EQ(play().NewWordInterval, 2750);
-    EXPECT_EQ(play().DropInterval, 190);
-    EXPECT_EQ(play().BulletInterval, 25);
+    EXPECT_EQ(play().Score(), 1600);
+    EXPECT_EQ(play().Quota(), 110);
+    EXPECT_EQ(play().Level(), 3);
+    EXPECT_EQ(play().NewWordInterval(), 2750);
+    EXPECT_EQ(play().DropInterval(), 190);
+    EXPECT_EQ(play().BulletInterval(), 25);
     EXPECT_EQ(started, (std::vector<std::int32_t>{110, 1}));
     EXPECT_TRUE(events.empty()) << "setting the difficulty is no level rise";
 
@@ -129,7 +137,7 @@ TEST_F(GamePlayTest, DifficultyThreeWithTheDefaultTiming) {
     clock.Advance(2750);
     random->script = {34, 0, 0, 0};
     EXPECT_TRUE(play().LaunchNewWord());
-    EXPECT_EQ(play().Words.size(), 1u);
+    EXPECT_EQ(play().Words().size(), 1u);
 }
 
 TEST_F(GamePlayTest, IntervalsShrinkWithTheLevel) {
@@ -138,8 +146,8 @@ TEST_F(GamePlayTest, IntervalsShrinkWithTheLevel) {
         {1, 3250, 230}, {3, 2750, 190}, {10, 1000, 50}, {13, 250, -10}};
     for (const auto& [level, newWord, drop] : table) {
         play().SetLevel(level);
-        EXPECT_EQ(play().NewWordInterval, newWord) << level;
-        EXPECT_EQ(play().DropInterval, drop) << level;
+        EXPECT_EQ(play().NewWordInterval(), newWord) << level;
+        EXPECT_EQ(play().DropInterval(), drop) << level;
     }
 }
 
@@ -148,30 +156,30 @@ TEST_F(GamePlayTest, TheLevelRisesAtHits28And56And82WithAQuotaOf110) {
     play().SetDifficulty(3);
     std::vector<std::int32_t> rises;
     for (std::int32_t hits = 1; hits <= 110; ++hits) {
-        play().Hits = hits;
-        const std::int32_t before = play().Score;
+        stage().SetHits(hits);
+        const std::int32_t before = play().Score();
         play().UpdateLevel();
-        if (play().Level != 3 + static_cast<std::int32_t>(rises.size())) {
+        if (play().Level() != 3 + static_cast<std::int32_t>(rises.size())) {
             rises.push_back(hits);
-            EXPECT_EQ(play().Score, before + 300);
-            EXPECT_TRUE(play().HoldNewWords);
-            play().HoldNewWords = false;
+            EXPECT_EQ(play().Score(), before + 300);
+            EXPECT_TRUE(play().HoldNewWords());
+            stage().SetHoldNewWords(false);
         }
     }
     EXPECT_EQ(rises, (std::vector<std::int32_t>{28, 56, 82}));
-    EXPECT_EQ(play().Level, 6);
-    EXPECT_EQ(play().Bonus, 3);
+    EXPECT_EQ(play().Level(), 6);
+    EXPECT_EQ(play().Bonus(), 3);
     EXPECT_EQ(events, (std::vector<std::string>{"level", "level", "level"}));
 }
 
 TEST_F(GamePlayTest, LossesKeepTheLevelDown) {
     Make();
     play().SetDifficulty(3);
-    play().Hits = 28;
-    play().Losses = 2;  // 28 div 3 = 9
+    stage().SetHits(28);
+    stage().SetLosses(2);  // 28 div 3 = 9
     play().UpdateLevel();
-    EXPECT_EQ(play().Level, 3);
-    EXPECT_EQ(play().Bonus, 0);
+    EXPECT_EQ(play().Level(), 3);
+    EXPECT_EQ(play().Bonus(), 0);
     EXPECT_TRUE(events.empty());
 }
 
@@ -179,11 +187,11 @@ TEST_F(GamePlayTest, AfterALevelRiseNewWordsWaitUntilAtMostOneWordIsLeft) {
     Make();
     AddWord("one", 1, 0);
     AddWord("two", 10, 0);
-    play().HoldNewWords = true;
+    stage().SetHoldNewWords(true);
     EXPECT_TRUE(play().NewWordsHeld());
-    play().Words.pop_back();
+    stage().RemoveLastWord();
     EXPECT_FALSE(play().NewWordsHeld());
-    EXPECT_FALSE(play().HoldNewWords);
+    EXPECT_FALSE(play().HoldNewWords());
     AddWord("two", 10, 0);
     EXPECT_FALSE(play().NewWordsHeld()) << "released for good";
 }
@@ -193,13 +201,13 @@ TEST_F(GamePlayTest, AOneLetterWordTypedScoresOneAndFiresABullet) {
     play().SetDifficulty(3);
     strikerType& word = AddWord("x", 5, 20);
     Type("x");
-    EXPECT_EQ(play().Score, 1601);
-    EXPECT_EQ(play().Hits, 1);
+    EXPECT_EQ(play().Score(), 1601);
+    EXPECT_EQ(play().Hits(), 1);
     EXPECT_EQ(word.State, wsShot);
-    EXPECT_FALSE(play().Targeting);
-    ASSERT_EQ(play().Bullets.size(), 1u);
-    EXPECT_EQ(play().Bullets.front()->Y, 201) << "just below the playing area";
-    EXPECT_EQ(play().Bullets.front()->X, 40 + 5);
+    EXPECT_FALSE(play().Targeting());
+    ASSERT_EQ(play().Bullets().size(), 1u);
+    EXPECT_EQ(play().Bullets().front()->Y, 201) << "just below the playing area";
+    EXPECT_EQ(play().Bullets().front()->X, 40 + 5);
     EXPECT_EQ(events, (std::vector<std::string>{"shoot"}));
     EXPECT_EQ(window.status, " Difficulty: 3   Hit: 1   Lost: 0   Time: 0s  Score : 1601");
 }
@@ -210,19 +218,19 @@ TEST_F(GamePlayTest, AFiveLetterWordScoresTwentyFiveShotAndCostsFifteenOnTheCity
     strikerType& typed = AddWord("hello", 1, 20);
     Type("hell");
     EXPECT_EQ(typed.Typed, 4);
-    EXPECT_EQ(play().Score, 1600);
+    EXPECT_EQ(play().Score(), 1600);
     Type("o");
-    EXPECT_EQ(play().Score, 1625);
+    EXPECT_EQ(play().Score(), 1625);
     EXPECT_EQ(typed.State, wsShot);
 
-    play().City->SetBrick(3, 20, true);
+    stage().City().SetBrick(3, 20, true);
     AddWord("brick", 18, 159);  // bottom edge one pixel above the city
     events.clear();
     play().DropStep();
-    EXPECT_EQ(play().Score, 1610);
-    EXPECT_EQ(play().Losses, 1);
-    EXPECT_EQ(play().Words.size(), 1u);
-    EXPECT_FALSE(play().City->HasBrick(3, 20));
+    EXPECT_EQ(play().Score(), 1610);
+    EXPECT_EQ(play().Losses(), 1);
+    EXPECT_EQ(play().Words().size(), 1u);
+    EXPECT_FALSE(play().City().HasBrick(3, 20));
     EXPECT_EQ(events, (std::vector<std::string>{"hurt"}));
     ASSERT_FALSE(statuses.empty());
     EXPECT_EQ(statuses.back(), (std::array<std::int32_t, 3>{0, 1, 1}));
@@ -238,18 +246,17 @@ TEST_F(GamePlayTest, AWrongLetterMidWordLetsTheWordFallOnUntyped) {
     Type("m");
     EXPECT_EQ(word.Typed, -1);
     EXPECT_EQ(word.State, wsFalling);
-    EXPECT_FALSE(play().Targeting);
+    EXPECT_FALSE(play().Targeting());
     EXPECT_EQ(events, (std::vector<std::string>{"miss"}));
     ASSERT_EQ(surface.chars.size(), 5u) << "the word is drawn again";
     EXPECT_EQ(surface.chars[0].font.colour, settings.WordColor);
-    EXPECT_EQ(play().Score, 1600);
+    EXPECT_EQ(play().Score(), 1600);
 
     Type("m");
-    EXPECT_EQ(play().Target, play().Words.back().get()) << "the next key searches afresh";
+    EXPECT_EQ(play().Target(), play().Words().back().get()) << "the next key searches afresh";
 
     for (const char key : {'\b', '\r', ' '}) {
-        play().Targeting = false;
-        play().Words.clear();
+        stage().RemoveAllWords();
         AddWord("mouse", 10, 20);
         Type("mo");
         events.clear();
@@ -264,15 +271,15 @@ TEST_F(GamePlayTest, AKeyThatStartsNoWordDoesNothingAtAll) {
     AddWord("abc", 1, 20);
     surface.Clear();
     Type("z");
-    EXPECT_FALSE(play().Targeting);
+    EXPECT_FALSE(play().Targeting());
     EXPECT_TRUE(events.empty());
     EXPECT_TRUE(surface.chars.empty());
-    EXPECT_EQ(play().Score, 1600);
+    EXPECT_EQ(play().Score(), 1600);
 
-    strikerType& shot = *play().Words.front();
+    strikerType& shot = *play().Words().front();
     shot.State = wsShot;
     Type("a");
-    EXPECT_FALSE(play().Targeting) << "a shot word is not typed again";
+    EXPECT_FALSE(play().Targeting()) << "a shot word is not typed again";
 }
 
 TEST_F(GamePlayTest, OfTwoWordsWithTheSameFirstLetterTheEarlierIsTaken) {
@@ -280,7 +287,7 @@ TEST_F(GamePlayTest, OfTwoWordsWithTheSameFirstLetterTheEarlierIsTaken) {
     strikerType& first = AddWord("tea", 20, 50);
     AddWord("tip", 1, 90);
     Type("t");
-    EXPECT_EQ(play().Target, &first);
+    EXPECT_EQ(play().Target(), &first);
     EXPECT_EQ(first.Typed, 1);
 }
 
@@ -298,11 +305,11 @@ TEST_F(GamePlayTest, AShotWordStandsStillAndGoesAtTheFirstDropStepAfterItsBullet
     }
     EXPECT_EQ(bulletSteps, 17)
         << "16 rises of 6 from y 201 to y 105, below the bottom edge at 110, then the arrival";
-    EXPECT_EQ(play().Words.size(), 1u);
+    EXPECT_EQ(play().Words().size(), 1u);
     play().DropStep();
-    EXPECT_TRUE(play().Words.empty());
+    EXPECT_TRUE(play().Words().empty());
     play().BulletStep();
-    EXPECT_TRUE(play().Bullets.empty());
+    EXPECT_TRUE(play().Bullets().empty());
 }
 
 TEST_F(GamePlayTest, AWordThatReachesTheGroundIsLostWithoutAnEventAndGoesAtTheNextDropStep) {
@@ -312,27 +319,27 @@ TEST_F(GamePlayTest, AWordThatReachesTheGroundIsLostWithoutAnEventAndGoesAtTheNe
     Type("de");
     play().DropStep();
     EXPECT_EQ(word.State, wsGone);
-    EXPECT_FALSE(play().Targeting);
-    EXPECT_EQ(play().Score, 1600 - 12);
-    EXPECT_EQ(play().Losses, 1);
+    EXPECT_FALSE(play().Targeting());
+    EXPECT_EQ(play().Score(), 1600 - 12);
+    EXPECT_EQ(play().Losses(), 1);
     EXPECT_TRUE(events.empty());
-    EXPECT_EQ(play().Words.size(), 1u);
+    EXPECT_EQ(play().Words().size(), 1u);
     play().DropStep();
-    EXPECT_TRUE(play().Words.empty());
+    EXPECT_TRUE(play().Words().empty());
 }
 
 TEST_F(GamePlayTest, AWordBeingTypedThatHitsTheCityEndsTheTyping) {
     Make();
     play().SetDifficulty(3);
-    play().City->SetBrick(1, 1, true);
+    stage().City().SetBrick(1, 1, true);
     AddWord("crash", 1, 159);
     Type("cr");
     play().DropStep();
-    EXPECT_TRUE(play().Words.empty());
-    EXPECT_FALSE(play().Targeting);
+    EXPECT_TRUE(play().Words().empty());
+    EXPECT_FALSE(play().Targeting());
     AddWord("cat", 5, 0);
     Type("c");
-    EXPECT_EQ(play().Target, play().Words.front().get());
+    EXPECT_EQ(play().Target(), play().Words().front().get());
 }
 
 TEST_F(GamePlayTest, ABulletWhoseWordHitTheCityFirstIsDropped) {
@@ -340,15 +347,15 @@ TEST_F(GamePlayTest, ABulletWhoseWordHitTheCityFirstIsDropped) {
     surface.height = 25;  // the city reaches above the top of the playing area
     Make();
     play().SetDifficulty(3);
-    play().City->SetBrick(2, 1, true);
+    stage().City().SetBrick(2, 1, true);
     AddWord("a", 1, 0);
     Type("a");
     play().DropStep();
-    EXPECT_TRUE(play().Words.empty());
-    ASSERT_EQ(play().Bullets.size(), 1u);
-    EXPECT_TRUE(play().Bullets.front()->Done);
+    EXPECT_TRUE(play().Words().empty());
+    ASSERT_EQ(play().Bullets().size(), 1u);
+    EXPECT_TRUE(play().Bullets().front()->Done);
     play().BulletStep();
-    EXPECT_TRUE(play().Bullets.empty());
+    EXPECT_TRUE(play().Bullets().empty());
 }
 
 TEST_F(GamePlayTest, WithFunSpeedAndThreeWordsEachWordMeetsTheSamePhaseEveryStep) {
@@ -361,9 +368,9 @@ TEST_F(GamePlayTest, WithFunSpeedAndThreeWordsEachWordMeetsTheSamePhaseEveryStep
     EXPECT_EQ(fast.Y, 6);
     EXPECT_EQ(slow.Y, 0) << "meets phase 3 at every step";
     EXPECT_EQ(middle.Y, 6) << "meets phase 1";
-    EXPECT_EQ(play().SpeedPhase, 2);
+    EXPECT_EQ(play().SpeedPhase(), 2);
 
-    play().Words.pop_back();  // two words: the phases now rotate
+    stage().RemoveLastWord();  // two words: the phases now rotate
     for (int step = 0; step < 6; ++step) play().DropStep();
     EXPECT_EQ(fast.Y, 12);
     EXPECT_EQ(slow.Y, 2);
@@ -373,7 +380,7 @@ TEST_F(GamePlayTest, WithFunSpeedAndThreeWordsEachWordMeetsTheSamePhaseEveryStep
     strikerType& steady = AddWord("steady", 1, 0, 2);
     for (int step = 0; step < 6; ++step) play().DropStep();
     EXPECT_EQ(steady.Y, 6);
-    EXPECT_EQ(play().SpeedPhase, 2);
+    EXPECT_EQ(play().SpeedPhase(), 2);
 }
 
 TEST_F(GamePlayTest, TheFirstPassLaunchesAWordAtOnce) {
@@ -383,25 +390,26 @@ TEST_F(GamePlayTest, TheFirstPassLaunchesAWordAtOnce) {
     random->script = {0, 0, 0};
     random->draws = 0;
     EXPECT_TRUE(play().RunPass());
-    EXPECT_EQ(play().Words.size(), 1u);
-    EXPECT_EQ(play().Launched, 1);
+    EXPECT_EQ(play().Words().size(), 1u);
+    EXPECT_EQ(play().Launched(), 1);
     EXPECT_EQ(random->draws, 3) << "no chance roll for a new word: group roll, pick, column";
 }
 
 TEST_F(GamePlayTest, AScoreOfZeroEndsTheGameWithWordsStillOnScreen) {
+    settings.DropSpeed = 10;  // a drop step at every pass
+    settings.DropSpeedBy = 0;
     Make("one two three");
     play().SetDifficulty(3);
     play().StartGame();
-    play().City->SetBrick(3, 1, true);
+    stage().City().SetBrick(3, 1, true);
     AddWord("lost", 1, 159);
     AddWord("waiting", 10, 0);
-    play().Score = 12;
-    play().DropInterval = -1;  // a drop step at every pass
+    stage().SetScore(12);
     EXPECT_FALSE(play().RunPass());
-    EXPECT_EQ(play().Score, 0);
-    EXPECT_EQ(play().Losses, 1);
-    EXPECT_EQ(play().Hits, 0);
-    EXPECT_EQ(play().Words.size(), 1u) << "the waiting word counts as neither";
+    EXPECT_EQ(play().Score(), 0);
+    EXPECT_EQ(play().Losses(), 1);
+    EXPECT_EQ(play().Hits(), 0);
+    EXPECT_EQ(play().Words().size(), 1u) << "the waiting word counts as neither";
 }
 
 TEST_F(GamePlayTest, WhenTheWordsRunOutTheGameEndsOnceTheLastWordHasGone) {
@@ -410,25 +418,27 @@ TEST_F(GamePlayTest, WhenTheWordsRunOutTheGameEndsOnceTheLastWordHasGone) {
     play().StartGame();
     random->script = {0, 0, 0};
     ASSERT_TRUE(play().RunPass());
-    ASSERT_EQ(play().Words.size(), 1u);
-    play().Words.front()->State = wsGone;
+    ASSERT_EQ(play().Words().size(), 1u);
+    play().Words().front()->State = wsGone;
     clock.Advance(1000);
     EXPECT_TRUE(play().RunPass()) << "the drop step removes the word in this pass";
-    EXPECT_TRUE(play().Words.empty());
+    EXPECT_TRUE(play().Words().empty());
     EXPECT_FALSE(play().RunPass());
 }
 
 TEST_F(GamePlayTest, TheQuotaLimitsTheWordsLaunched) {
-    Make("a b c d e f g h");
+    std::string words;
+    for (int word = 0; word < 100; ++word) words.append(std::to_string(word)).append(" ");
+    Make(words);
     play().SetDifficulty(1);
-    play().Quota = 2;
+    ASSERT_EQ(play().Quota(), 70);
     play().StartGame();
-    for (int pass = 0; pass < 2; ++pass) {
-        ASSERT_TRUE(play().Refill());
-        play().Words.clear();
+    for (int pass = 0; pass < 70; ++pass) {
+        ASSERT_TRUE(play().Refill()) << pass;
+        stage().RemoveAllWords();
     }
-    EXPECT_FALSE(play().Refill());
-    EXPECT_EQ(play().Launched, 2);
+    EXPECT_FALSE(play().Refill()) << "words are left, but the quota is reached";
+    EXPECT_EQ(play().Launched(), 70);
 }
 
 TEST_F(GamePlayTest, TheMailboxKeepsTheLastKeyAndEscapeIsNotTyped) {
@@ -440,13 +450,13 @@ TEST_F(GamePlayTest, TheMailboxKeepsTheLastKeyAndEscapeIsNotTyped) {
     play().PostKey('a');
     play().PostKey('b');
     play().RunPass();
-    EXPECT_EQ(play().Target, play().Words.back().get());
-    EXPECT_FALSE(play().KeyPending);
+    EXPECT_EQ(play().Target(), play().Words().back().get());
+    EXPECT_FALSE(play().PendingKey().has_value());
 
     play().PostKey(GamePlay::kEscape);
     play().RunPass();
     EXPECT_TRUE(events.empty()) << "Escape is no wrong key";
-    EXPECT_TRUE(play().Targeting);
+    EXPECT_TRUE(play().Targeting());
 }
 
 TEST_F(GamePlayTest, AnErrorWhileHandlingAKeyIsShownAndTheKeyDropped) {
@@ -463,9 +473,9 @@ TEST_F(GamePlayTest, AnErrorWhileHandlingAKeyIsShownAndTheKeyDropped) {
 
 TEST_F(GamePlayTest, TheStatisticsShowAccuracyAndWordsPerMinute) {
     Make();
-    play().Hits = 50;
-    play().Losses = 10;
-    play().GameClock.SetElapsed(120'000);
+    stage().SetHits(50);
+    stage().SetLosses(10);
+    stage().GameClock().SetElapsed(120'000);
     play().ShowStatistics();
     EXPECT_EQ(window.boxes, (std::vector<std::string>{"   Accuracy: 83%   WPM: 25   Expected WPM: 30"}));
 

@@ -44,10 +44,10 @@ public:
         setup.clock = clock.Function();
         setup.groupPointer = &groupPointer;
         game = std::make_unique<threadType>(wordFilePath, window, surface, std::move(setup));
-        GameEvents& on = game->Events();
-        on.OnCityShoot = [this] { shots += game->Score() > 0 ? 1 : 0; };  // may read the game
-        on.OnCityHurt = [this] { ++hurts; };
-        on.OnTerminate = [this] { ++ends; };
+        events.OnCityShoot = [this] { shots += game->Score() > 0 ? 1 : 0; };  // may read the game
+        events.OnCityHurt = [this] { ++hurts; };
+        events.OnTerminate = [this] { ++ends; };
+        game->SetEvents(events);
     }
 
     // One tick: the pass runs, with the steps it hands to the UI thread run
@@ -79,6 +79,7 @@ public:
     RecordingSurface surface;
     std::atomic<std::int32_t> groupPointer{1};
     std::unique_ptr<threadType> game;
+    GameEvents events;  // as connected
     int shots = 0;
     int hurts = 0;
     int ends = 0;
@@ -104,8 +105,9 @@ private:
 // The key a quick typist presses next: the next letter of the word being
 // typed, else the first letter of the first falling word.
 std::optional<char> NextKey(const GamePlay& play) {
-    if (play.Targeting) return play.Target->Text[static_cast<std::size_t>(play.Target->Typed)];
-    for (const auto& word : play.Words)
+    if (const strikerType* target = play.Target())
+        return target->Text[static_cast<std::size_t>(target->Typed)];
+    for (const auto& word : play.Words())
         if (word->State == wsFalling) return word->Text[0];
     return std::nullopt;
 }
@@ -115,15 +117,15 @@ TEST_F(GameThreadTest, APlayerWhoTypesEveryWordWins) {
     const std::int32_t points = 5 * (3 + 4 + 4 + 3 + 4) + 1 + 5 * (5 + 4) + 5 * (4 + 3 + 3 + 4);
     rig.game->SetDifficulty(1);
     const std::int32_t bricks =
-        rig.Read<std::int32_t>([](const GamePlay& play) { return play.City->CountBricks(); });
+        rig.Read<std::int32_t>([](const GamePlay& play) { return play.City().CountBricks(); });
     const bool ended = rig.PlayUntilEnd([&] {
         const auto key = rig.Read<std::optional<char>>(NextKey);
         if (key) rig.game->PostKey(*key);
     });
     ASSERT_TRUE(ended);
-    EXPECT_EQ(rig.Read<std::int32_t>([](const GamePlay& play) { return play.Hits; }), 12);
-    EXPECT_EQ(rig.Read<std::int32_t>([](const GamePlay& play) { return play.Losses; }), 0);
-    EXPECT_EQ(rig.Read<std::int32_t>([](const GamePlay& play) { return play.City->CountBricks(); }), bricks);
+    EXPECT_EQ(rig.Read<std::int32_t>([](const GamePlay& play) { return play.Hits(); }), 12);
+    EXPECT_EQ(rig.Read<std::int32_t>([](const GamePlay& play) { return play.Losses(); }), 0);
+    EXPECT_EQ(rig.Read<std::int32_t>([](const GamePlay& play) { return play.City().CountBricks(); }), bricks);
     EXPECT_EQ(rig.game->Score(), 1200 + points);
     EXPECT_EQ(rig.shots, 12);
     EXPECT_EQ(rig.ends, 1);
@@ -149,12 +151,12 @@ TEST_F(GameThreadTest, APlayerWhoTypesNothingLosesTheCity) {
     rig.game->SetDifficulty(1);
     ASSERT_TRUE(rig.PlayUntilEnd());
     EXPECT_LE(rig.game->Score(), 0) << "1200 points are gone after 40 words";
-    EXPECT_EQ(rig.Read<std::int32_t>([](const GamePlay& play) { return play.Hits; }), 0);
-    EXPECT_EQ(rig.Read<std::int32_t>([](const GamePlay& play) { return play.Losses; }), 40);
+    EXPECT_EQ(rig.Read<std::int32_t>([](const GamePlay& play) { return play.Hits(); }), 0);
+    EXPECT_EQ(rig.Read<std::int32_t>([](const GamePlay& play) { return play.Losses(); }), 40);
     EXPECT_GT(rig.hurts, 10) << "words that found no brick left under them sank to the ground";
-    EXPECT_FALSE(rig.Read<bool>([](const GamePlay& play) { return play.Words.empty(); }))
+    EXPECT_FALSE(rig.Read<bool>([](const GamePlay& play) { return play.Words().empty(); }))
         << "the words still falling count as neither";
-    EXPECT_LT(rig.Read<std::int32_t>([](const GamePlay& play) { return play.City->CountBricks(); }), 120);
+    EXPECT_LT(rig.Read<std::int32_t>([](const GamePlay& play) { return play.City().CountBricks(); }), 120);
     EXPECT_EQ(rig.window.boxes.back().rfind("   Accuracy: 0%", 0), 0u) << rig.window.boxes.back();
     EXPECT_EQ(rig.ends, 1);
 }
@@ -196,10 +198,12 @@ TEST_F(GameThreadTest, AGameAbandonedFromInsideAStepFinishesTheStepAndLeaves) {
     settings.DropSpeedBy = 0;
     GameRig rig(WordFile("one two three"), settings);
     int statuses = 0;
-    rig.game->Events().OnStatus = [&](std::int32_t, std::int32_t, std::int32_t) {
+    GameEvents events = rig.events;
+    events.OnStatus = [&](std::int32_t, std::int32_t, std::int32_t) {
         // Like the exit question answered while the window handles pending events.
         if (++statuses == 1) rig.game->Terminate();
     };
+    rig.game->SetEvents(events);
     rig.game->SetDifficulty(3);
     rig.Tick();
     EXPECT_EQ(statuses, 1);

@@ -76,11 +76,13 @@ int main(int argc, char** argv) {
                                        .filePath("Courses/" + course + "/Game.txt")
                                        .toStdString()));
         frame.SetFontName(profile.GameFont.Name);
-        frame.OnCityMissShoot = [&cues] { cues.CityMissShoot(); };
-        frame.OnCityShoot = [&cues] { cues.CityShoot(); };
-        frame.OnCityHurt = [&cues] { cues.CityHurt(); };
-        frame.OnDifficultyIncrease = [&cues] { cues.DifficultyIncrease(); };
-        frame.ShowScores = true;
+        frame.SetSoundEvents({
+            .OnCityMissShoot = [&cues] { cues.CityMissShoot(); },
+            .OnCityShoot = [&cues] { cues.CityShoot(); },
+            .OnDifficultyIncrease = [&cues] { cues.DifficultyIncrease(); },
+            .OnCityHurt = [&cues] { cues.CityHurt(); },
+        });
+        frame.SetShowScores(true);
         window.OnClosed = [] { QCoreApplication::quit(); };
         window.ShowAndStartGame();
         status = QCoreApplication::exec();

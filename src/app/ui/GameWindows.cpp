@@ -12,11 +12,12 @@ public:
     void SetWordFile(const std::string& path) override { window_.Frame().SetWordFile(path); }
     void AddScore(std::int32_t score) override { window_.Frame().AddScore(score); }
     void SetSoundEvents(SoundEvents events) override {
-        TgameFrame& frame = window_.Frame();
-        frame.OnCityMissShoot = std::move(events.CityMissShoot);
-        frame.OnCityShoot = std::move(events.CityShoot);
-        frame.OnCityHurt = std::move(events.CityHurt);
-        frame.OnDifficultyIncrease = std::move(events.DifficultyIncrease);
+        window_.Frame().SetSoundEvents({
+            .OnCityMissShoot = std::move(events.CityMissShoot),
+            .OnCityShoot = std::move(events.CityShoot),
+            .OnDifficultyIncrease = std::move(events.DifficultyIncrease),
+            .OnCityHurt = std::move(events.CityHurt),
+        });
     }
     void SetClosedHandler(std::function<void()> closed) override { window_.OnClosed = std::move(closed); }
     void SetFontName(const std::string& fontName8) override { window_.Frame().SetFontName(fontName8); }

@@ -118,11 +118,11 @@ protected:
     template <class T>
     T Read(const std::function<T(const GamePlay&)>& look) {
         T value{};
-        window.Frame().GameThread->Inspect([&](const GamePlay& play) { value = look(play); });
+        window.Frame().GameThread()->Inspect([&](const GamePlay& play) { value = look(play); });
         return value;
     }
     std::int32_t Hits() {
-        return Read<std::int32_t>([](const GamePlay& play) { return play.Hits; });
+        return Read<std::int32_t>([](const GamePlay& play) { return play.Hits(); });
     }
 
     test::TempFolder folder;
@@ -179,11 +179,13 @@ TEST_F(GameFrameWindowTest, TypedKeysAndComposedCharactersReachTheGame) {
     boxes.AnswerDifficulty("1");
     window.Frame().SetWordFile(WordFile("x\n\n\xC3\xA9\n\ntab\n"));  // "é" in UTF-8
     std::atomic<int> misses = 0;                                     // raised on the game thread
-    window.Frame().OnCityMissShoot = [&misses] { ++misses; };
+    GameSoundEvents sounds;
+    sounds.OnCityMissShoot = [&misses] { ++misses; };
+    window.Frame().SetSoundEvents(sounds);
     window.ShowAndStartGame();
     const auto onScreen = [&](char first) {
         return Read<bool>([first](const GamePlay& play) {
-            for (const auto& word : play.Words)
+            for (const auto& word : play.Words())
                 if (word->Text[0] == first && word->State == wsFalling) return true;
             return false;
         });
@@ -201,7 +203,8 @@ TEST_F(GameFrameWindowTest, TypedKeysAndComposedCharactersReachTheGame) {
     // not a move to another control.
     Press(&window, Qt::Key_T, "t");
     ASSERT_TRUE(WaitFor([&] {
-        return Read<bool>([](const GamePlay& play) { return play.Targeting && play.Target->Text == "tab"; });
+        return Read<bool>(
+            [](const GamePlay& play) { return play.Targeting() && play.Target()->Text == "tab"; });
     }));
     Press(&window, 0, QString::fromUtf8("\xE2\x98\x83"));
     Press(&window, Qt::Key_Tab, "\t");
@@ -231,9 +234,9 @@ TEST_F(GameFrameWindowTest, EscapeAsksAndHoldsTheTicksNoGoesOnYesOffersTheScoreA
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(closings, 1);
     EXPECT_FALSE(window.TickTimer->isActive());
-    EXPECT_TRUE(window.Frame().GameThread->Terminated());
-    const std::int32_t score = window.Frame().GameThread->Score();
-    EXPECT_EQ(window.Frame().Scores.Entries().back(), FormatScore(score));
+    EXPECT_TRUE(window.Frame().GameThread()->Terminated());
+    const std::int32_t score = window.Frame().GameThread()->Score();
+    EXPECT_EQ(window.Frame().Scores().Entries().back(), FormatScore(score));
     EXPECT_GT(score, 0);
 }
 
@@ -246,13 +249,13 @@ TEST_F(GameFrameWindowTest, AWordFileThatCannotBeReadLeavesTheWindowOpenWithoutA
     window.ShowAndStartGame();
     EXPECT_THAT(boxes.texts, ElementsAre("File not found"));
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.Frame().GameThread, nullptr);
+    EXPECT_EQ(window.Frame().GameThread(), nullptr);
     EXPECT_FALSE(window.TickTimer->isActive());
     Press(&window, Qt::Key_S, "s");
     Press(&window, Qt::Key_Escape);  // no question: the box handler would fail the test
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(closings, 1);
-    EXPECT_THAT(window.Frame().Scores.Entries(),
+    EXPECT_THAT(window.Frame().Scores().Entries(),
                 ElementsAre("000000", "000000", "000000", "000000", "000000"));
 }
 
@@ -278,10 +281,10 @@ TEST_F(GameFrameWindowTest, ASecondGameAsksAgainAndBuildsANewCityOnACleanPicture
         input->Edit->setText("8");
         input->BnOK->click();
     });
-    EXPECT_TRUE(window.Frame().GameThread->Terminated());
+    EXPECT_TRUE(window.Frame().GameThread()->Terminated());
     window.ShowAndStartGame();
-    EXPECT_FALSE(window.Frame().GameThread->Terminated());
-    EXPECT_EQ(window.Frame().Quota, 50 + 20 * 8);
+    EXPECT_FALSE(window.Frame().GameThread()->Terminated());
+    EXPECT_EQ(window.Frame().GameThread()->Quota(), 50 + 20 * 8);
     EXPECT_TRUE(window.TickTimer->isActive());
     EXPECT_THAT(boxes.titles,
                 ElementsAre("Input Box", QGuiApplication::applicationDisplayName(), "Input Box"));
@@ -294,12 +297,12 @@ TEST_F(GameFrameWindowTest, AGameThatEndsStopsTheTicksAndClosesWithoutAQuestion)
     boxes.Then([](QWidget* box) { qobject_cast<QMessageBox*>(box)->accept(); });  // the statistics
     window.ShowAndStartGame();
     Press(&window, Qt::Key_X, "x");
-    ASSERT_TRUE(WaitFor([&] { return window.Frame().GameThread->Terminated(); }));
+    ASSERT_TRUE(WaitFor([&] { return window.Frame().GameThread()->Terminated(); }));
     ASSERT_TRUE(WaitFor([&] { return !window.TickTimer->isActive(); }));
     EXPECT_EQ(boxes.texts.size(), 1u);
     window.close();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.Frame().Scores.Entries().back(), "001601");
+    EXPECT_EQ(window.Frame().Scores().Entries().back(), "001601");
 }
 
 }  // namespace
