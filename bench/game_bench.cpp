@@ -63,6 +63,9 @@ TGameSettings WideSettings() {
 }
 
 void OnePass(benchmark::State& state) {
+    // One thread plays both threads of the game.
+    UiThreadRole.Enter();
+    GameThreadRole.Enter();
     const BenchWordFile file("word");
     FakeGameWindow window;
     RecordingSurface surface;

@@ -158,7 +158,7 @@ void TgameFrame::Paint() {
     if (gameThread_) gameThread_->Repaint();
 }
 
-std::unique_lock<std::mutex> TgameFrame::SceneLock() const {
+std::unique_lock<Mutex> TgameFrame::SceneLock() const {
     if (!gameThread_) return {};
     return gameThread_->SceneLock();
 }

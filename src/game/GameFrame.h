@@ -15,6 +15,7 @@
 #include "game/GameSurface.h"
 #include "game/GameThread.h"
 #include "game/GameWindow.h"
+#include "game/Mutex.h"
 #include "game/StatusBars.h"
 
 namespace zq {
@@ -94,7 +95,7 @@ public:
     // Hold while copying the playing area's picture to the screen or while
     // replacing it (no-op without a game). Call nothing else of the game
     // meanwhile.
-    std::unique_lock<std::mutex> SceneLock() const;
+    std::unique_lock<Mutex> SceneLock() const;
     // No game pass is running (there is no game, it waits for a tick, or it
     // has ended), so a tick now would not be dropped.
     bool GameIdle() const;

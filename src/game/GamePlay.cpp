@@ -36,7 +36,11 @@ GamePlay::GamePlay(std::string wordFile, GameWindow& window, GameSurface& surfac
       source_(std::move(wordFile), settings_, *random_, *setup.groupPointer),
       gameClock_(setup.clock),
       city_(surface.Height(), settings_, *random_) {
-    source_.OnError = [this](const std::string& message) { ShowErrorBox(message); };
+    UiThreadRole.Enter();
+    source_.OnError = [this](const std::string& message) {
+        GameThreadRole.Assert();  // from Next
+        ShowErrorBox(message);
+    };
     source_.Load();
     UpdateStatus();
 }
@@ -47,14 +51,18 @@ void GamePlay::SetDifficulty(std::int32_t difficulty) {
     score_ = 1000 + 200 * difficulty;
     hits_ = 0;
     losses_ = 0;
-    SetLevel(difficulty);
+    SetIntervals(difficulty);  // SetLevel at the level it already is: no rise
     bulletInterval_ = 25;
     if (events_.OnGameStart) events_.OnGameStart(Quota(), InitialBricks());
 }
 
-void GamePlay::SetLevel(std::int32_t level) {
+void GamePlay::SetIntervals(std::int32_t level) {
     newWordInterval_ = settings_.NewWordSpeed - level * settings_.NewWordSpeedBy;
     dropInterval_ = settings_.DropSpeed - level * settings_.DropSpeedBy;
+}
+
+void GamePlay::SetLevel(std::int32_t level) {
+    SetIntervals(level);
     if (level != level_ && events_.OnDifficultyIncrease) {
         Raise(events_.OnDifficultyIncrease);
         score_ += 300;
@@ -87,10 +95,21 @@ bool GamePlay::RunPass() {
     Refill();
     if (words_.empty()) return false;
     if (dropTrigger_.Due(dropInterval_)) {
-        threads_->OnUiThread([this] { DropStep(); });
-        threads_->OnUiThread([this] { UpdateStatus(); });
+        threads_->OnUiThread([this] {
+            UiThreadRole.Assert();
+            DropStep();
+        });
+        threads_->OnUiThread([this] {
+            UiThreadRole.Assert();
+            UpdateStatus();
+        });
     }
-    if (bulletTrigger_.Due(bulletInterval_)) threads_->OnUiThread([this] { BulletStep(); });
+    if (bulletTrigger_.Due(bulletInterval_)) {
+        threads_->OnUiThread([this] {
+            UiThreadRole.Assert();
+            BulletStep();
+        });
+    }
     if (pendingKey_) {
         const char key = *pendingKey_;
         pendingKey_.reset();
@@ -100,7 +119,10 @@ bool GamePlay::RunPass() {
 }
 
 void GamePlay::EndGame() {
-    threads_->OnUiThread([this] { ShowStatistics(); });
+    threads_->OnUiThread([this] {
+        UiThreadRole.Assert();
+        ShowStatistics();
+    });
     Finish();
 }
 
@@ -112,6 +134,7 @@ void GamePlay::EndWithError(const std::string& messageUtf8) {
 void GamePlay::Finish() {
     ended_ = true;
     threads_->OnUiThread([this] {
+        UiThreadRole.Assert();
         if (events_.OnTerminate) events_.OnTerminate();
     });
 }
@@ -130,7 +153,10 @@ bool GamePlay::LaunchNewWord() {
     if (launched_ >= Quota()) return false;
     if (NewWordsHeld()) return false;
     LaunchCurrentWord();
-    threads_->OnUiThread([this] { UpdateStatus(); });
+    threads_->OnUiThread([this] {
+        UiThreadRole.Assert();
+        UpdateStatus();
+    });
     return true;
 }
 
@@ -245,7 +271,10 @@ void GamePlay::ShootDown(strikerType& word, std::int32_t points) {
     Fire(word);
     score_ += points;
     ++hits_;
-    threads_->OnUiThread([this] { UpdateStatus(); });
+    threads_->OnUiThread([this] {
+        UiThreadRole.Assert();
+        UpdateStatus();
+    });
     target_ = nullptr;
     Raise(events_.OnCityShoot);
     UpdateLevel();
@@ -282,7 +311,10 @@ void GamePlay::PostKey(char key) {
 }
 
 void GamePlay::ShowErrorBox(const std::string& messageUtf8) {
-    threads_->OnUiThread([this, &messageUtf8] { window_.InformationBox(messageUtf8); });
+    threads_->OnUiThread([this, &messageUtf8] {
+        UiThreadRole.Assert();
+        window_.InformationBox(messageUtf8);
+    });
 }
 
 void GamePlay::Raise(const std::function<void()>& handler) {

@@ -18,6 +18,7 @@
 #include "game/IntervalTrigger.h"
 #include "game/Striker.h"
 #include "game/StrikerSource.h"
+#include "game/ThreadRole.h"
 
 namespace zq {
 
@@ -42,11 +43,13 @@ struct GameEvents {
 class PassThreads {
 public:
     virtual ~PassThreads() = default;
-    // Runs `step` on the UI thread and returns when it is done.
-    virtual void OnUiThread(const std::function<void()>& step) = 0;
+    // Runs `step` on the UI thread and returns when it is done; the game
+    // thread waits meanwhile, so the step has the game to itself. The step
+    // begins with UiThreadRole.Assert().
+    virtual void OnUiThread(const std::function<void()>& step) REQUIRES(GameThreadRole) = 0;
     // Calls an event handler from the game thread, with nothing of the game
     // held, so that the handler may ask the game for its score.
-    virtual void RaiseOnGameThread(const std::function<void()>& handler) = 0;
+    virtual void RaiseOnGameThread(const std::function<void()>& handler) REQUIRES(GameThreadRole) = 0;
 };
 
 // What a game is made with besides its window; the defaults are those of a
@@ -61,7 +64,10 @@ struct GameSetup {
 // The rules of one game: the words on screen, the bullets, the word source
 // and the city; the score, the level and the quota; each step of a pass of
 // the game loop. GamePlay knows nothing of threads: threadType runs it and
-// says, through PassThreads, where each step runs.
+// says, through PassThreads, where each step runs. Which thread runs which
+// step is written on each step (REQUIRES a ThreadRole) and checked by the
+// compiler; a game-thread step hands a UI-thread step over through
+// PassThreads, never calls it.
 class GamePlay {
 public:
     using WordList = std::list<std::unique_ptr<strikerType>>;
@@ -69,7 +75,8 @@ public:
     static constexpr char kEscape = 27;
 
     // Builds the city on the surface's present height, reads the word file
-    // (raises the library's input and output error) and writes the status line.
+    // (raises the library's input and output error) and writes the status
+    // line. The thread that makes a game is its UI thread.
     GamePlay(std::string wordFile, GameWindow& window, GameSurface& surface, GameSetup setup = {});
     GamePlay(const GamePlay&) = delete;
     GamePlay& operator=(const GamePlay&) = delete;
@@ -77,34 +84,34 @@ public:
     // --- set by the owner, before the first pass ---
     void SetThreads(PassThreads& threads) { threads_ = &threads; }
     void SetEvents(GameEvents events) { events_ = std::move(events); }
-    // UI thread, once: the difficulty, 1 to 10.
-    void SetDifficulty(std::int32_t difficulty);
+    // Once: the difficulty, 1 to 10.
+    void SetDifficulty(std::int32_t difficulty) REQUIRES(UiThreadRole);
 
     // The game loop: StartGame once on the game thread, then RunPass once per
     // tick until it answers false: the game has ended, and EndGame shows its
     // statistics. A game stopped by an error ends with EndWithError instead.
     // Either raises OnTerminate last.
-    void StartGame();
-    bool RunPass();
-    void EndGame();
-    void EndWithError(const std::string& messageUtf8);
+    void StartGame() REQUIRES(GameThreadRole);
+    bool RunPass() REQUIRES(GameThreadRole);
+    void EndGame() REQUIRES(GameThreadRole);
+    void EndWithError(const std::string& messageUtf8) REQUIRES(GameThreadRole);
 
     // The steps of a pass, in their order, and what they use.
-    bool LaunchNewWord();  // at the new-word trigger, by chance
-    bool Refill();         // a word at once when the screen is empty
-    void DropStep();       // UI thread
-    void BulletStep();     // UI thread
-    void HandleKey(char key);
-    void Fire(strikerType& word);
-    void SetLevel(std::int32_t level);
-    void UpdateLevel();
-    bool NewWordsHeld();
-    void UpdateStatus();    // UI thread
-    void ShowStatistics();  // UI thread
-    void Repaint();         // UI thread: the city, then every word
+    bool LaunchNewWord() REQUIRES(GameThreadRole);  // at the new-word trigger, by chance
+    bool Refill() REQUIRES(GameThreadRole);         // a word at once when the screen is empty
+    void DropStep() REQUIRES(UiThreadRole);
+    void BulletStep() REQUIRES(UiThreadRole);
+    void HandleKey(char key) REQUIRES(GameThreadRole);
+    void Fire(strikerType& word) REQUIRES(GameThreadRole);
+    void SetLevel(std::int32_t level) REQUIRES(GameThreadRole);
+    void UpdateLevel() REQUIRES(GameThreadRole);
+    bool NewWordsHeld() REQUIRES(GameThreadRole);
+    void UpdateStatus() REQUIRES(UiThreadRole);
+    void ShowStatistics() REQUIRES(UiThreadRole);
+    void Repaint() REQUIRES(UiThreadRole);  // the city, then every word
 
     // The key mailbox: the last key not yet taken wins.
-    void PostKey(char key);
+    void PostKey(char key) REQUIRES(UiThreadRole);
 
     // --- the game as it stands ---
     const TGameSettings& Settings() const { return settings_; }
@@ -139,23 +146,27 @@ public:
     bool Ended() const { return ended_; }
 
 private:
+    // One thread plays both parts.
     class InPlace : public PassThreads {
     public:
-        void OnUiThread(const std::function<void()>& step) override { step(); }
-        void RaiseOnGameThread(const std::function<void()>& handler) override { handler(); }
+        void OnUiThread(const std::function<void()>& step) override REQUIRES(GameThreadRole) { step(); }
+        void RaiseOnGameThread(const std::function<void()>& handler) override REQUIRES(GameThreadRole) {
+            handler();
+        }
     };
     // Tests stage words, bricks and tallies that whole games reach only
     // after many passes.
     friend class GamePlayTestAccess;
 
-    void TakeKey(char key);
-    void ShootDown(strikerType& word, std::int32_t points);
-    void LaunchCurrentWord();
+    void SetIntervals(std::int32_t level);
+    void TakeKey(char key) REQUIRES(GameThreadRole);
+    void ShootDown(strikerType& word, std::int32_t points) REQUIRES(GameThreadRole);
+    void LaunchCurrentWord() REQUIRES(GameThreadRole);
     void ReleaseTarget(const strikerType& word);
     WordList::iterator Discard(WordList::iterator word);
-    void ShowErrorBox(const std::string& messageUtf8);
-    void Finish();
-    void Raise(const std::function<void()>& handler);
+    void ShowErrorBox(const std::string& messageUtf8) REQUIRES(GameThreadRole);
+    void Finish() REQUIRES(GameThreadRole);
+    void Raise(const std::function<void()>& handler) REQUIRES(GameThreadRole);
 
     TGameSettings settings_;
     GameWindow& window_;

@@ -5,25 +5,30 @@
 namespace zq {
 
 threadType::threadType(std::string wordFile, GameWindow& window, GameSurface& surface, GameSetup setup)
-    : play_(std::move(wordFile), window, surface, std::move(setup)), handoff_(window) {
+    : handoff_(window), play_(std::move(wordFile), window, surface, std::move(setup)) {
+    MutexLock lock(handoff_.GameMutex());  // no game thread yet: for the analysis' sake
     play_.SetThreads(*this);
 }
 
 threadType::~threadType() {
+    UiThreadRole.Assert();
     handoff_.Abandon();
     if (thread_.joinable()) thread_.join();
 }
 
 void threadType::SetEvents(GameEvents events) {
-    auto lock = handoff_.Lock();
+    MutexLock lock(handoff_.GameMutex());
     play_.SetEvents(std::move(events));
 }
 
 void threadType::SetDifficulty(std::int32_t difficulty) {
-    play_.SetDifficulty(difficulty);  // no game thread yet
+    UiThreadRole.Assert();
+    MutexLock lock(handoff_.GameMutex());
+    play_.SetDifficulty(difficulty);
 }
 
 void threadType::Tick() {
+    UiThreadRole.Assert();
     if (thread_.joinable()) {
         handoff_.GrantPass();
         return;
@@ -32,36 +37,39 @@ void threadType::Tick() {
 }
 
 void threadType::PostKey(char key) {
-    auto lock = handoff_.Lock();
+    UiThreadRole.Assert();
+    MutexLock lock(handoff_.GameMutex());
     play_.PostKey(key);
 }
 
 void threadType::Repaint() {
-    auto lock = handoff_.Lock();
+    UiThreadRole.Assert();
+    MutexLock lock(handoff_.GameMutex());
     play_.Repaint();
 }
 
 std::int32_t threadType::Score() const {
-    auto lock = handoff_.Lock();
+    MutexLock lock(handoff_.GameMutex());
     return play_.Score();
 }
 
 std::int32_t threadType::Quota() const {
-    auto lock = handoff_.Lock();
+    MutexLock lock(handoff_.GameMutex());
     return play_.Quota();
 }
 
 std::int32_t threadType::InitialBricks() const {
-    auto lock = handoff_.Lock();
+    MutexLock lock(handoff_.GameMutex());
     return play_.InitialBricks();
 }
 
 bool threadType::Terminated() const {
-    auto lock = handoff_.Lock();
+    MutexLock lock(handoff_.GameMutex());
     return play_.Ended() || handoff_.Abandoned();
 }
 
 void threadType::Terminate() {
+    UiThreadRole.Assert();
     handoff_.Abandon();
 }
 
@@ -70,11 +78,12 @@ bool threadType::Idle() const {
 }
 
 void threadType::Inspect(const std::function<void(const GamePlay&)>& look) const {
-    auto lock = handoff_.Lock();
+    MutexLock lock(handoff_.GameMutex());
     look(play_);
 }
 
 void threadType::Execute() {
+    GameThreadRole.Enter();
     handoff_.EnterGameThread();
     try {
         play_.StartGame();
@@ -98,10 +107,12 @@ void threadType::EndWithError(const std::string& messageUtf8) {
 }
 
 void threadType::OnUiThread(const std::function<void()>& step) {
+    handoff_.GameMutex().AssertHeld();
     handoff_.RunOnUiThread(step);
 }
 
 void threadType::RaiseOnGameThread(const std::function<void()>& handler) {
+    handoff_.GameMutex().AssertHeld();
     handoff_.CallUnlocked(handler);
 }
 

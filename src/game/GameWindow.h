@@ -3,6 +3,8 @@
 #include <functional>
 #include <string_view>
 
+#include "game/ThreadRole.h"
+
 namespace zq {
 
 // What a game needs of the window it is played in, besides the drawing
@@ -17,13 +19,13 @@ public:
     // QMetaObject::invokeMethod. The game thread waits for the step and makes
     // sure that a step posted for a game that has been abandoned or destroyed
     // in the meantime does nothing, so the window need not track them.
-    virtual void PostToUiThread(std::function<void()> step) = 0;
+    virtual void PostToUiThread(std::function<void()> step) REQUIRES(GameThreadRole) = 0;
 
     // UI thread: the status line above the playing area.
-    virtual void SetStatusText(std::string_view utf8) = 0;
+    virtual void SetStatusText(std::string_view utf8) REQUIRES(UiThreadRole) = 0;
     // UI thread: a modal information box with an OK button; returns when it
     // is closed.
-    virtual void InformationBox(std::string_view utf8) = 0;
+    virtual void InformationBox(std::string_view utf8) REQUIRES(UiThreadRole) = 0;
 };
 
 }  // namespace zq

@@ -2,42 +2,35 @@
 
 namespace zq {
 
-ThreadHandoff::ThreadHandoff(GameWindow& window)
-    : window_(window),
-      meeting_(std::make_shared<Meeting>()),
-      gameThreadLock_(meeting_->mutex, std::defer_lock) {}
-
-std::unique_lock<std::mutex> ThreadHandoff::Lock() const {
-    return std::unique_lock<std::mutex>(meeting_->mutex);
-}
+ThreadHandoff::ThreadHandoff(GameWindow& window) : window_(window), meeting_(std::make_shared<Meeting>()) {}
 
 bool ThreadHandoff::BeginFirstPass() {
-    std::lock_guard<std::mutex> lock(meeting_->mutex);
-    if (meeting_->abandoned || meeting_->gameThread != GameThread::NotStarted) return false;
-    meeting_->gameThread = GameThread::Passing;
+    MutexLock lock(meeting_->mutex);
+    if (meeting_->abandoned || meeting_->gameThread != GameThreadState::NotStarted) return false;
+    meeting_->gameThread = GameThreadState::Passing;
     return true;
 }
 
 void ThreadHandoff::GrantPass() {
     {
-        std::lock_guard<std::mutex> lock(meeting_->mutex);
-        if (meeting_->gameThread != GameThread::WaitingForTick || meeting_->abandoned) return;
-        meeting_->gameThread = GameThread::Passing;
+        MutexLock lock(meeting_->mutex);
+        if (meeting_->gameThread != GameThreadState::WaitingForTick || meeting_->abandoned) return;
+        meeting_->gameThread = GameThreadState::Passing;
     }
     meeting_->changed.notify_all();
 }
 
 void ThreadHandoff::Abandon() {
     {
-        std::lock_guard<std::mutex> lock(meeting_->mutex);
+        MutexLock lock(meeting_->mutex);
         meeting_->abandoned = true;
     }
     meeting_->changed.notify_all();
 }
 
 bool ThreadHandoff::Idle() const {
-    std::lock_guard<std::mutex> lock(meeting_->mutex);
-    return meeting_->gameThread != GameThread::Passing;
+    MutexLock lock(meeting_->mutex);
+    return meeting_->gameThread != GameThreadState::Passing;
 }
 
 bool ThreadHandoff::Abandoned() const {
@@ -45,42 +38,43 @@ bool ThreadHandoff::Abandoned() const {
 }
 
 void ThreadHandoff::EnterGameThread() {
-    gameThreadLock_.lock();
+    meeting_->mutex.lock();
 }
 
 void ThreadHandoff::LeaveGameThread() {
-    meeting_->gameThread = GameThread::Left;
-    gameThreadLock_.unlock();
+    meeting_->gameThread = GameThreadState::Left;
+    meeting_->mutex.unlock();
 }
 
 bool ThreadHandoff::AwaitPass() {
-    Meeting& meeting = *meeting_;
-    meeting.gameThread = GameThread::WaitingForTick;
-    meeting.changed.wait(gameThreadLock_,
-                         [&] { return meeting.gameThread == GameThread::Passing || meeting.abandoned; });
-    return !meeting.abandoned;
+    meeting_->gameThread = GameThreadState::WaitingForTick;
+    while (meeting_->gameThread != GameThreadState::Passing && !meeting_->abandoned)
+        meeting_->mutex.Wait(meeting_->changed);
+    return !meeting_->abandoned;
 }
 
 void ThreadHandoff::RunOnUiThread(const std::function<void()>& step) {
-    Meeting& meeting = *meeting_;
-    if (meeting.abandoned) throw GameAbandoned{};
-    meeting.stepPending = true;
+    if (meeting_->abandoned) throw GameAbandoned{};
+    meeting_->stepPending = true;
     // Posted with the mutex let go, so that the window's queue and the game's
     // mutex are never taken in two orders.
-    CallUnlocked(
-        [&] { window_.PostToUiThread([shared = meeting_, step] { RunPostedStep(*shared, step); }); });
+    CallUnlocked([&] {
+        GameThreadRole.Assert();
+        window_.PostToUiThread([shared = meeting_, step] { RunPostedStep(*shared, step); });
+    });
     // A step that has begun is always waited for: it uses the game.
-    meeting.changed.wait(gameThreadLock_,
-                         [&] { return !meeting.stepPending || (meeting.abandoned && !meeting.stepRunning); });
-    if (meeting.stepPending) {
-        meeting.stepPending = false;
+    while (meeting_->stepPending && !(meeting_->abandoned && !meeting_->stepRunning))
+        meeting_->mutex.Wait(meeting_->changed);
+    if (meeting_->stepPending) {
+        meeting_->stepPending = false;
         throw GameAbandoned{};
     }
 }
 
 void ThreadHandoff::RunPostedStep(Meeting& meeting, const std::function<void()>& step) {
+    UiThreadRole.Assert();
     {
-        std::lock_guard<std::mutex> lock(meeting.mutex);
+        MutexLock lock(meeting.mutex);
         if (meeting.abandoned || !meeting.stepPending || meeting.stepRunning) return;
         meeting.stepRunning = true;
     }
@@ -90,7 +84,7 @@ void ThreadHandoff::RunPostedStep(Meeting& meeting, const std::function<void()>&
         Meeting& meeting;
         ~Finish() {
             {
-                std::lock_guard<std::mutex> lock(meeting.mutex);
+                MutexLock lock(meeting.mutex);
                 meeting.stepRunning = false;
                 meeting.stepPending = false;
             }
@@ -101,12 +95,14 @@ void ThreadHandoff::RunPostedStep(Meeting& meeting, const std::function<void()>&
 }
 
 void ThreadHandoff::CallUnlocked(const std::function<void()>& handler) {
-    gameThreadLock_.unlock();
-    struct Relock {
-        std::unique_lock<std::mutex>& lock;
-        ~Relock() { lock.lock(); }
-    } relock{gameThreadLock_};
-    handler();
+    meeting_->mutex.unlock();
+    try {
+        handler();
+    } catch (...) {
+        meeting_->mutex.lock();
+        throw;
+    }
+    meeting_->mutex.lock();
 }
 
 }  // namespace zq

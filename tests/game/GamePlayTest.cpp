@@ -40,7 +40,10 @@ protected:
         surface.height = 200;
     }
 
-    GamePlay& Make(const std::string& wordFile = "alpha") {
+    // The test's thread plays both threads of the game from here on.
+    GamePlay& Make(const std::string& wordFile = "alpha") ASSERT_CAPABILITY(UiThreadRole, GameThreadRole) {
+        UiThreadRole.Enter();
+        GameThreadRole.Enter();
         folder_.Write("Game.txt", wordFile);
         auto scripted = std::make_unique<ScriptedRandom>();
         random = scripted.get();
@@ -83,7 +86,7 @@ protected:
         word->Speed = speed;
         return stage().AddWord(std::move(word));
     }
-    void Type(const std::string& keys) {
+    void Type(const std::string& keys) REQUIRES(GameThreadRole) {
         for (const char key : keys) play_->HandleKey(key);
     }
 

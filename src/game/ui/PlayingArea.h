@@ -4,6 +4,8 @@
 #include <functional>
 #include <mutex>
 
+#include "game/Mutex.h"
+
 namespace zq {
 
 class PictureSurface;
@@ -14,7 +16,7 @@ class PictureSurface;
 class PlayingArea : public QWidget {
     Q_OBJECT
 public:
-    using SceneLocker = std::function<std::unique_lock<std::mutex>()>;
+    using SceneLocker = std::function<std::unique_lock<Mutex>()>;
 
     PlayingArea(const PictureSurface& picture, SceneLocker lockScene, QWidget* parent);
 
