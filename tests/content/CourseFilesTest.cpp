@@ -13,12 +13,13 @@
 
 #include "base/CodePage.h"
 #include "base/TextFile.h"
+#include "course/Course.h"
 #include "keyboard/TDataMod.h"
 
 namespace zq {
 namespace {
 
-struct Course {
+struct ShippedCourse {
     const char* folder;
     // Letters and marks (UTF-8) that the course must teach and the sentences
     // must use, besides a to z, the digits and the common punctuation.
@@ -26,19 +27,21 @@ struct Course {
     // The letters of the first word group: the home row, and for a keyboard
     // whose home row has no vowel, the vowels taught first.
     const char* firstLetters;
+    // The language its "course.ini" names.
+    const char* language;
 };
 
-const Course kCourses[] = {
-    {"English", "", "asdfghjkl"},
-    {"Deutsch", "äöüßÄÖÜ„“", "asdfghjklö"},
-    {"Francais", "éèàçùâêîôûëï«»", "qsdfghjklmeiau"},
+const ShippedCourse kCourses[] = {
+    {"English", "", "asdfghjkl", "en"},
+    {"Deutsch", "äöüßÄÖÜ„“", "asdfghjklö", "de"},
+    {"Francais", "éèàçùâêîôûëï«»", "qsdfghjklmeiau", "fr"},
 };
 
-void PrintTo(const Course& course, std::ostream* out) {
+void PrintTo(const ShippedCourse& course, std::ostream* out) {
     *out << course.folder;
 }
 
-std::string CourseFile(const Course& course, const std::string& name) {
+std::string CourseFile(const ShippedCourse& course, const std::string& name) {
     return std::string(ZQ_SOURCE_DIR) + "/data/Courses/" + course.folder + "/" + name;
 }
 
@@ -68,7 +71,7 @@ std::string Shown(const std::vector<std::string>& lines, size_t index) {
     return "line " + std::to_string(index + 1) + ": \"" + ToUtf8(lines[index]) + "\"";
 }
 
-class CourseFiles : public ::testing::TestWithParam<Course> {
+class CourseFiles : public ::testing::TestWithParam<ShippedCourse> {
 protected:
     void SetUp() override { SetSystemCodePage(1252); }
 
@@ -234,8 +237,18 @@ TEST_P(CourseFiles, GameWordsGrowFromShortHomeRowWordsToLongWords) {
     for (const std::string& word : groups.back()) EXPECT_GE(word.size(), 10u) << ToUtf8(word);
 }
 
+// The build copies each course's settings into the program folder, where
+// the program finds its language.
+TEST_P(CourseFiles, NameTheirLanguageInTheProgramFolder) {
+    const Course course(std::string(ZQ_PROGRAM_DIR) + "/", GetParam().folder);
+    EXPECT_EQ(course.Language(), GetParam().language);
+    EXPECT_EQ(course.TextCodePage(), 1252);
+}
+
 INSTANTIATE_TEST_SUITE_P(Shipped, CourseFiles, ::testing::ValuesIn(kCourses),
-                         [](const ::testing::TestParamInfo<Course>& info) { return info.param.folder; });
+                         [](const ::testing::TestParamInfo<ShippedCourse>& info) {
+                             return info.param.folder;
+                         });
 
 }  // namespace
 }  // namespace zq

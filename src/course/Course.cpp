@@ -1,0 +1,58 @@
+#include "course/Course.h"
+
+#include "base/AsciiText.h"
+#include "base/CodePage.h"
+#include "base/IniFile.h"
+#include "course/CourseList.h"
+
+namespace zq {
+
+namespace {
+
+bool IsAsciiLetter(char ch) {
+    return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+}
+
+// An ISO 639-1 code in lower case, or empty when `value` is not one.
+std::string LanguageCode(const std::string& value) {
+    const bool twoLetters = value.size() == 2 && IsAsciiLetter(value[0]) && IsAsciiLetter(value[1]);
+    return twoLetters ? AsciiLower(value) : std::string();
+}
+
+std::string ReadLanguage(const std::string& folder) {
+    const IniFile settings(folder + "course.ini");
+    return LanguageCode(settings.ReadString("Course", "Language", ""));
+}
+
+}  // namespace
+
+Course::Course(std::string programFolder, std::string name)
+    : programFolder_(std::move(programFolder)), name_(std::move(name)), language_(ReadLanguage(Folder())) {}
+
+std::string Course::Folder() const {
+    // The profile keeps the name in the code page; the file system names
+    // folders in UTF-8.
+    return CoursesFolder(programFolder_) + "/" + ToUtf8(name_) + "/";
+}
+
+std::string Course::CoursePath() const {
+    return Folder() + "course.txt";
+}
+
+std::string Course::PracticePath() const {
+    return Folder() + "Practice.txt";
+}
+
+std::string Course::GamePath() const {
+    return Folder() + "Game.txt";
+}
+
+std::string Course::LayoutPath() const {
+    return Folder() + "layout.zqt";
+}
+
+int Course::TextCodePage() const {
+    return language_.empty() ? SystemCodePage() : CodePageForLanguage(language_);
+}
+
+}  // namespace zq

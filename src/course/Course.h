@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+
+namespace zq {
+
+// One course of the program folder: its folder "Courses/<name>/" and the
+// files in it, its language and the code page its texts are meant in. The
+// only place that knows how a course's files are named and where they lie.
+//
+// A course may name its language in an optional "course.ini" in its folder:
+//
+//     [Course]
+//     Language=de
+//
+// The language is an ISO 639-1 code (two ASCII letters, any case); a value
+// that is not one is ignored, as is a missing file, section or key.
+class Course {
+public:
+    // The course `name` (the folder's name as 8-bit text of the code page in
+    // force, as the profile keeps it) of the program folder `programFolder`
+    // (ending with "/"). Reads the course's "course.ini" when it has one.
+    Course(std::string programFolder, std::string name);
+
+    // The folder's name, 8-bit text of the code page.
+    const std::string& Name() const { return name_; }
+    // The course's folder, ending with "/", named as the file system names
+    // it (UTF-8). Like every path below, it may not exist.
+    std::string Folder() const;
+
+    // The course drill's lines.
+    std::string CoursePath() const;
+    // The sentence drill's sentences.
+    std::string PracticePath() const;
+    // The game's words.
+    std::string GamePath() const;
+    // The keyboard template.
+    std::string LayoutPath() const;
+
+    // The language the course teaches, in lower case ("de"); empty when the
+    // course names none.
+    const std::string& Language() const { return language_; }
+    // The code page the course's texts are meant in: the one of its
+    // language, or the code page in force when it names no language.
+    int TextCodePage() const;
+
+private:
+    std::string programFolder_;
+    std::string name_;
+    std::string language_;
+};
+
+}  // namespace zq

@@ -1,0 +1,112 @@
+// A course of a program folder: where its files lie, and the language and
+// code page of its texts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../support/TempFolder.h"
+#include "base/CodePage.h"
+#include "course/Course.h"
+
+namespace zq {
+namespace {
+
+using test::TempFolder;
+
+class CourseTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetSystemCodePage(1252); }
+    void TearDown() override { SetSystemCodePage(1252); }
+
+    // A course folder with a "course.ini" of the given text.
+    void WriteSettings(const std::string& folderName, const std::string& text) const {
+        std::filesystem::create_directories(folder / "Courses" / folderName);
+        folder.Write("Courses/" + folderName + "/course.ini", text);
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(CourseTest, FilesLieInTheCoursesFolderUnderTheirOwnNames) {
+    const Course course(folder.Dir(), "English");
+    const std::string courseFolder = folder.Dir() + "Courses/English/";
+    EXPECT_EQ(course.Name(), "English");
+    EXPECT_EQ(course.Folder(), courseFolder);
+    EXPECT_EQ(course.CoursePath(), courseFolder + "course.txt");
+    EXPECT_EQ(course.PracticePath(), courseFolder + "Practice.txt");
+    EXPECT_EQ(course.GamePath(), courseFolder + "Game.txt");
+    EXPECT_EQ(course.LayoutPath(), courseFolder + "layout.zqt");
+}
+
+// The profile keeps the name in the code page; the folder on disk is named
+// in UTF-8.
+TEST_F(CourseTest, NameIsInTheCodePageWhileTheFolderIsInUtf8) {
+    const Course spanish(folder.Dir(), "Espa\xF1ol");
+    EXPECT_EQ(spanish.Name(), "Espa\xF1ol");
+    EXPECT_EQ(spanish.GamePath(), folder.Dir() + "Courses/Espa\xC3\xB1ol/Game.txt");
+
+    SetSystemCodePage(1251);
+    const Course russian(folder.Dir(), "\xD0\xF3\xF1\xF1\xEA\xE8\xE9");
+    EXPECT_EQ(russian.Folder(),
+              folder.Dir() + "Courses/\xD0\xA0\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9/");
+}
+
+TEST_F(CourseTest, LanguageComesFromCourseIniAndChoosesTheCodePage) {
+    WriteSettings("Polski", "; the course's own settings\r\n[Course]\r\nLanguage = pl\r\n");
+    const Course polish(folder.Dir(), "Polski");
+    EXPECT_EQ(polish.Language(), "pl");
+    EXPECT_EQ(polish.TextCodePage(), 1250);
+
+    // Sections and keys match without regard to case; the code in any case.
+    WriteSettings("Greek", "[course]\nlanguage=EL\n");
+    const Course greek(folder.Dir(), "Greek");
+    EXPECT_EQ(greek.Language(), "el");
+    EXPECT_EQ(greek.TextCodePage(), 1253);
+}
+
+TEST_F(CourseTest, LanguageOfNoOtherCodePageIsReadInTheWesternOne) {
+    SetSystemCodePage(1251);  // a Russian run
+    WriteSettings("Klingon", "[Course]\nLanguage=zz\n");
+    const Course course(folder.Dir(), "Klingon");
+    EXPECT_EQ(course.Language(), "zz");
+    EXPECT_EQ(course.TextCodePage(), 1252);
+}
+
+// Without a language the texts are read as they always were: in the code
+// page of the program's language.
+TEST_F(CourseTest, WithoutALanguageTheCodePageInForceHolds) {
+    std::filesystem::create_directories(folder / "Courses/Plain");
+    WriteSettings("NoKey", "[Course]\nAuthor=someone\n");
+    WriteSettings("OtherSection", "[Layout]\nLanguage=de\n");
+    WriteSettings("Empty", "[Course]\nLanguage=\n");
+    WriteSettings("NotACode", "[Course]\nLanguage=Deutsch\n");
+    WriteSettings("DigitInCode", "[Course]\nLanguage=d1\n");
+    WriteSettings("Garbage", std::string("\x00\xFF[[Course\n=\x01", 12));
+    SetSystemCodePage(1251);
+    for (const char* name :
+         {"Missing", "Plain", "NoKey", "OtherSection", "Empty", "NotACode", "DigitInCode", "Garbage"}) {
+        const Course course(folder.Dir(), name);
+        EXPECT_EQ(course.Language(), "") << name;
+        EXPECT_EQ(course.TextCodePage(), 1251) << name;
+    }
+}
+
+// The code page in force counts when it is asked for, not when the course
+// was read: the program's language is set before any course is opened, but
+// a course kept for a run must not remember a stale one.
+TEST_F(CourseTest, WithoutALanguageFollowsTheCodePageInForce) {
+    const Course course(folder.Dir(), "Plain");
+    SetSystemCodePage(1250);
+    EXPECT_EQ(course.TextCodePage(), 1250);
+}
+
+TEST_F(CourseTest, LanguageIsReadWhenTheCourseIsOpened) {
+    WriteSettings("Deutsch", "[Course]\nLanguage=de\n");
+    const Course course(folder.Dir(), "Deutsch");
+    folder.Write("Courses/Deutsch/course.ini", "[Course]\nLanguage=ru\n");
+    EXPECT_EQ(course.Language(), "de");
+    EXPECT_EQ(Course(folder.Dir(), "Deutsch").Language(), "ru");
+}
+
+}  // namespace
+}  // namespace zq
