@@ -5,13 +5,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <memory>
 
+#include "course/Course.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/GuidanceAdapters.h"
 #include "keyboard/TDataMod.h"
@@ -25,7 +25,7 @@ using namespace zq;
 void BM_CourseWindowKey(benchmark::State& state) {
     const QByteArray line = "Practice makes the fingers find their keys without a glance.";  // 60 characters
     QTemporaryDir folder;
-    const QString coursePath = folder.filePath(QStringLiteral("course.txt"));
+    const QString coursePath = folder.filePath(QStringLiteral("lines.txt"));
     QFile course(coursePath);
     if (!course.open(QIODevice::WriteOnly)) {
         state.SkipWithError("cannot write the course file");
@@ -37,10 +37,9 @@ void BM_CourseWindowKey(benchmark::State& state) {
     TDataMod store;
     TVKeyboard keyboard(store);
     TPalmForm leftHand(store), rightHand(store);
-    const QString layout =
-        QDir(QStringLiteral(ZQ_PROGRAM_DIR)).filePath(QStringLiteral("Courses/English/layout.zqt"));
-    if (QFile::exists(layout)) {
-        keyboard.LoadTemplate(layout.toStdString());
+    const std::string layout = Course(ZQ_PROGRAM_DIR "/", "English").LayoutPath();
+    if (QFile::exists(QString::fromStdString(layout))) {
+        keyboard.LoadTemplate(layout);
         leftHand.SetLeftHand(true);
         rightHand.SetLeftHand(false);
         leftHand.BuildFingers();

@@ -4,7 +4,7 @@
 //     that the window's 10 ms tick never waits.
 //   PassThroughTheGameThread: a tick, the steps handed to the UI thread and
 //     back, with 50 words falling: what a tick costs the UI thread in all.
-//   LoadWordFile: "Game.txt" of 10 MB of words, of one 100 000-letter word and
+//   LoadWordFile: a word file of 10 MB of words, of one 100 000-letter word and
 //     of 10 MB of binary bytes. Goal: under a second each.
 #include <benchmark/benchmark.h>
 
@@ -43,7 +43,7 @@ public:
         std::error_code ignored;
         std::filesystem::remove_all(folder_, ignored);
     }
-    std::string Path() const { return (folder_ / "Game.txt").string(); }
+    std::string Path() const { return (folder_ / "words.txt").string(); }
 
 private:
     std::filesystem::path folder_;

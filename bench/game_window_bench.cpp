@@ -88,7 +88,7 @@ std::optional<char> NextKey(const GamePlay& play) {
 
 void BM_GameWindowTick(benchmark::State& state) {
     QTemporaryDir folder;
-    const std::string wordFile = folder.filePath(QStringLiteral("Game.txt")).toStdString();
+    const std::string wordFile = folder.filePath(QStringLiteral("words.txt")).toStdString();
     std::ofstream(wordFile, std::ios::binary) << ManyWords();
 
     TGameSettings& settings = GameSettings();

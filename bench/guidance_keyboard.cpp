@@ -5,12 +5,13 @@
 
 #include <string>
 
+#include "course/Course.h"
 #include "keyboard/OnScreenKeyboard.h"
 #include "keyboard/TDataMod.h"
 
 namespace {
 
-const std::string kTemplate = ZQ_PROGRAM_DIR "/Courses/English/layout.zqt";
+const std::string kTemplate = zq::Course(ZQ_PROGRAM_DIR "/", "English").LayoutPath();
 
 struct NoWindow : zq::KeyboardView {
     void SetClientSize(int, int) override {}

@@ -40,8 +40,7 @@ void BM_ProgressReportOfAYear(benchmark::State& state) {
 BENCHMARK(BM_ProgressReportOfAYear)->Unit(benchmark::kMillisecond);
 
 void BM_WeakKeyLine(benchmark::State& state) {
-    const std::vector<std::string> texts =
-        ReadCourseTexts(std::string(ZQ_SOURCE_DIR) + "/data/Courses/English/");
+    const std::vector<std::string> texts = ReadCourseTexts(bench::SourceEnglishCourse());
     std::uint32_t seed = 0;
     for (auto _ : state) benchmark::DoNotOptimize(BuildWeakKeyLine(WordsOf(texts), "qzp", ++seed));
 }

@@ -18,8 +18,7 @@ void OpenAndClose(const std::string& historyPath) {
     const std::string programDir = std::string(ZQ_PROGRAM_DIR) + "/";
     PracticeHistory history(historyPath, nullptr);
     ProgressWindow window(
-        history, {bench::kYearUser, bench::kYearCourse, programDir + "Courses/English/", bench::kYearLastDay},
-        programDir);
+        history, {bench::kYearUser, Course(programDir, bench::kYearCourse), bench::kYearLastDay}, programDir);
     window.show();
     window.repaint();
     QApplication::processEvents();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/TextFile.h"
+#include "course/Course.h"
 #include "stats/HistorySchema.h"
 #include "stats/HistoryStore.h"
 #include "stats/SimulatedPractice.h"
@@ -41,8 +42,14 @@ private:
     std::filesystem::path path_;
 };
 
+// The English course as the sources hold it (data/ is laid out as a
+// program folder).
+inline Course SourceEnglishCourse() {
+    return Course(std::string(ZQ_SOURCE_DIR) + "/data/", kYearCourse);
+}
+
 inline std::vector<std::string> EnglishWords() {
-    return WordsOf(ReadCourseTexts(std::string(ZQ_SOURCE_DIR) + "/data/Courses/English/"));
+    return WordsOf(ReadCourseTexts(SourceEnglishCourse()));
 }
 
 // The path of the year's history, made on first use.

@@ -9,6 +9,7 @@
 #include "base/CodePage.h"
 #include "base/Numbers.h"
 #include "base/Translation.h"
+#include "course/CourseList.h"
 #include "drills/CoursePrac.h"
 #include "drills/LetterPrac.h"
 #include "drills/LinePractice.h"
@@ -153,12 +154,8 @@ void TZQMainFm::StartParagraphDrill() {
 
 // Statistics.
 
-std::string TZQMainFm::CourseFolder() const {
-    return appDir_ + "Courses/" + profile_->Course + "/";
-}
-
 void TZQMainFm::OpenStatistics() {
-    const ProgressSetup setup{profile_->UserName, profile_->Course, CourseFolder(),
+    const ProgressSetup setup{profile_->UserName, Course(appDir_, profile_->Course),
                               LocalDayOf(NowUtcMilliseconds())};
     HideActions();
     const std::optional<WeakKeyPractice> practice = parts_.progress.ShowProgress(*history_, setup);

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/CourseFolders.h"
+#include "app/CourseFiles.h"
 #include "app/MainFormViews.h"
 #include "sound/MediaSettings.h"
 
@@ -88,7 +88,6 @@ public:
 private:
     std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind, const TFontRecord& font);
     void StartWeakKeyDrill(const WeakKeyPractice& practice);
-    std::string CourseFolder() const;
     void ConnectSounds(TFmLinePractice& drill);
     // Reads the drill's file; false (after telling the learner) when the
     // file holds no line to practise.

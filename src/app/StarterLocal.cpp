@@ -1,7 +1,7 @@
 #include "app/StarterLocal.h"
 
-#include "app/CourseFolders.h"
 #include "app/TSettings.h"
+#include "course/CourseList.h"
 
 namespace zq {
 

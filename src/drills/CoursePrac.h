@@ -17,7 +17,7 @@ public:
 
 enum class NavigationMode { nmNone = 0, nmPrevious = 1, nmNext = 2, nmGoTo = 3 };
 
-// The course drill: the lines of "course.txt" in order, moving on when a
+// The course drill: the lines of the course file in order, moving on when a
 // line is typed well enough, with steps backwards and forwards and a jump to
 // a line number. Position is the course progress the owner stores.
 class TFmCoursePrac : public TFmSentencePrac {

@@ -5,6 +5,7 @@
 #include "base/CodePage.h"
 #include "base/ProgramFolder.h"
 #include "base/TextFile.h"
+#include "course/CourseList.h"
 #include "drills/RtfReader.h"
 
 namespace zq {
@@ -94,7 +95,7 @@ void TFmLongText::FormCreate() {
     TFmLinePractice::FormCreate();
     UseGuidance = false;
     EnterEndsLine = false;
-    OpenDialogFolder = ProgramFolder() + "Courses";
+    OpenDialogFolder = CoursesFolder(ProgramFolder());
 }
 
 bool TFmLongText::InputEditKeyDown(int virtualKey) {

@@ -9,8 +9,8 @@
 
 namespace zq {
 
-// The sentence drill: random lines of a drill text file ("Practice.txt" of
-// the course). It also owns the reading of line files for the course drill.
+// The sentence drill: random lines of a drill text file (the course's
+// sentences). It also owns the reading of line files for the course drill.
 class TFmSentencePrac : public TFmLinePractice {
 public:
     TFmSentencePrac(LineDrillView& view, DrillGuidance guidance);

@@ -19,7 +19,7 @@ namespace zq {
 // 1 when the program starts.
 std::atomic<std::int32_t>& GroupPointer();
 
-// Hands out the words of the word file "Game.txt", group by group.
+// Hands out the words of the course's word file, group by group.
 //
 // The file's words are separated by spaces; a line with no characters ends a
 // group (several in a row count as one, those before the first words count

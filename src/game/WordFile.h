@@ -12,7 +12,7 @@ namespace zq {
 LibraryError FileNotFoundError();
 LibraryError InputOutputError(int errorNumber);
 
-// The text of the word file "Game.txt" as 8-bit text of the system code page
+// The text of the game's word file as 8-bit text of the system code page
 // (a UTF-8 file is converted); like every text file of the program it ends at
 // a NUL character. Raises one of the errors above when the file cannot be
 // opened or read.

@@ -54,7 +54,7 @@ public:
     std::string UserName;      // also the section name in the profile file
     bool FullScreen = false;
     TColor BgColor = 0;
-    std::string Course;          // folder name under "Courses"
+    std::string Course;          // the course folder's name (see course/Course.h)
     std::int32_t Progress = 0;   // 0-based line index in the course file
     std::int32_t TimeTotal = 0;  // milliseconds over all runs
     std::string HelpFile;

@@ -43,7 +43,7 @@ struct LineRecord {
     DrillKind drill = DrillKind::Course;
     std::int64_t finishedAtMs = 0;  // milliseconds since 1970-01-01 UTC
     std::int32_t localDay = 0;      // the learner's calendar day (see LocalDay.h)
-    std::int32_t courseLine = -1;   // 0-based line of "course.txt"; -1 outside the course drill
+    std::int32_t courseLine = -1;   // 0-based line of the course file; -1 outside the course drill
     std::int32_t characters = 0;
     std::int32_t errors = 0;
     std::int32_t keysPerMinute = 0;

@@ -17,14 +17,14 @@ void ProgressOverview::Load() {
     report_.firstDay = setup_.today - kProgressDays + 1;
     report_.lastDay = setup_.today;
     history_.Read([this](HistoryStore& store) {
-        report_ = ReadProgressReport(store, setup_.user, setup_.course, setup_.today);
+        report_ = ReadProgressReport(store, setup_.user, setup_.course.Name(), setup_.today);
     });
 
     view_.SetCaption(Format(Tr("Progress of %s"), {ToUtf8(setup_.user)}));
     view_.ShowSummary(Summary());
     view_.ShowCharts(ProgressChartSpecs(report_));
 
-    keyboard_.LoadTemplate(setup_.courseFolder + "layout.zqt");
+    keyboard_.LoadTemplate(setup_.course.LayoutPath());
     keyboard_.SetFigures(report_.keys);
     view_.ShowKeyboard(keyboard_);
 
@@ -48,7 +48,7 @@ void ProgressOverview::Load() {
 std::optional<WeakKeyPractice> ProgressOverview::PractiseWeakKeys(std::uint32_t seed) const {
     if (report_.weakest.empty()) return std::nullopt;
     const std::string keys(report_.weakest.begin(), report_.weakest.end());
-    const std::vector<std::string> words = WordsOf(ReadCourseTexts(setup_.courseFolder));
+    const std::vector<std::string> words = WordsOf(ReadCourseTexts(setup_.course));
     return WeakKeyPractice{
         BuildWeakKeyLine(words, keys, seed),
         Format(Tr("Practising your weakest keys: %s. Press Insert to type letters of your own."),
@@ -70,7 +70,7 @@ std::string ProgressOverview::Summary() const {
     return Format(Tr("The last %d days: %d lines completed in %s of practice. Keys and confusions are "
                      "those of the course %s."),
                   {std::to_string(kProgressDays), std::to_string(lines), PracticeDuration(time),
-                   ToUtf8(setup_.course)});
+                   ToUtf8(setup_.course.Name())});
 }
 
 }  // namespace zq

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "course/Course.h"
 #include "stats/KeyHeatMap.h"
 #include "stats/ProgressReport.h"
 #include "stats/ProgressView.h"
@@ -12,12 +13,11 @@ namespace zq {
 
 class PracticeHistory;
 
-// Whose progress the window shows, and where their course lies.
+// Whose progress the window shows, and on which course.
 struct ProgressSetup {
-    std::string user;          // 8-bit text
-    std::string course;        // 8-bit text, the course folder's name
-    std::string courseFolder;  // the folder, ending with "/"
-    std::int32_t today = 0;    // day number
+    std::string user;  // 8-bit text
+    Course course;
+    std::int32_t today = 0;  // day number
 };
 
 // A line of the learner's weakest keys for the free drill, and the status

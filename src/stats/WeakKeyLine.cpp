@@ -5,6 +5,7 @@
 #include <set>
 
 #include "base/TextFile.h"
+#include "course/Course.h"
 
 namespace zq {
 
@@ -32,11 +33,11 @@ std::vector<std::string> WordsWithKey(const std::vector<std::string>& words, cha
 
 }  // namespace
 
-std::vector<std::string> ReadCourseTexts(const std::string& courseFolder) {
+std::vector<std::string> ReadCourseTexts(const Course& course) {
     std::vector<std::string> lines;
-    for (const char* name : {"course.txt", "Practice.txt", "Game.txt"}) {
+    for (const std::string& path : {course.CoursePath(), course.PracticePath(), course.GamePath()}) {
         try {
-            const std::vector<std::string> fileLines = ReadTextLines(courseFolder + name);
+            const std::vector<std::string> fileLines = ReadTextLines(path);
             lines.insert(lines.end(), fileLines.begin(), fileLines.end());
         } catch (const std::exception&) {
             // A course without one of its files still has the others.

@@ -8,10 +8,12 @@
 
 namespace zq {
 
+class Course;
+
 // The texts of a course a weak-key line is built from: the lines of its
-// "course.txt", "Practice.txt" and "Game.txt" (8-bit text; a file that is
-// missing or unreadable gives nothing). `courseFolder` ends with "/".
-std::vector<std::string> ReadCourseTexts(const std::string& courseFolder);
+// course, its sentences and its game's words (8-bit text; a file that is
+// missing or unreadable gives nothing).
+std::vector<std::string> ReadCourseTexts(const Course& course);
 
 // The distinct words of texts (runs of characters other than blanks), in
 // the order they first appear.

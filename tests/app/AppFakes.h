@@ -278,7 +278,7 @@ public:
     }
 
     PracticeHistory* history = nullptr;
-    ProgressSetup setup;
+    std::optional<ProgressSetup> setup;
     std::optional<WeakKeyPractice> chosen;
 
 private:

@@ -433,9 +433,10 @@ TEST_F(MainFormTest, StatisticsShowTheUsersProgressInTheirCourse) {
     LogOn();
     form.OpenStatistics();
     EXPECT_THAT(rig.log, ElementsAre("ShowProgress Maria"));
-    EXPECT_EQ(rig.progress.setup.course, "English");
-    EXPECT_EQ(rig.progress.setup.courseFolder, folder.Dir() + "Courses/English/");
-    EXPECT_EQ(rig.progress.setup.today, LocalDayOf(NowUtcMilliseconds()));
+    ASSERT_TRUE(rig.progress.setup);
+    EXPECT_EQ(rig.progress.setup->course.Name(), "English");
+    EXPECT_EQ(rig.progress.setup->course.Folder(), folder.Dir() + "Courses/English/");
+    EXPECT_EQ(rig.progress.setup->today, LocalDayOf(NowUtcMilliseconds()));
     ASSERT_NE(rig.progress.history, nullptr);
     EXPECT_EQ(rig.progress.history->Path(), folder.File("zqstats.db"));
 

@@ -42,15 +42,16 @@ struct RecordingView : ProgressView {
 class ProgressOverviewTest : public ::testing::Test {
 protected:
     ProgressOverviewTest() {
-        course.Write("course.txt", "quiz queen zap\r\nthe and\r\n");
-        course.Write("Practice.txt", "the quick zebra\r\n");
+        std::filesystem::create_directories(programFolder / "Courses/English");
+        programFolder.Write("Courses/English/course.txt", "quiz queen zap\r\nthe and\r\n");
+        programFolder.Write("Courses/English/Practice.txt", "the quick zebra\r\n");
     }
     ProgressOverview Overview() {
-        return ProgressOverview(view, history, {"Ann", "English", course.Dir(), kToday});
+        return ProgressOverview(view, history, {"Ann", Course(programFolder.Dir(), "English"), kToday});
     }
 
     test::TempFolder folder;
-    test::TempFolder course;
+    test::TempFolder programFolder;
     std::vector<std::string> warnings;
     PracticeHistory history{folder.File("zqstats.db"),
                             [this](const std::string& text) { warnings.push_back(text); }};

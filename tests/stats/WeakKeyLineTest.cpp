@@ -3,9 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include "../support/TempFolder.h"
+#include "course/Course.h"
 
 namespace zq {
 namespace {
@@ -66,10 +68,11 @@ TEST(WeakKeyLineTest, TheSameSeedGivesTheSameLineAndOtherSeedsVary) {
 }
 
 TEST(WeakKeyLineTest, TheCourseTextsAreItsThreeFilesAndMissingOnesAreSkipped) {
-    test::TempFolder course;
-    course.Write("course.txt", "fff jjj\r\nfjf\r\n");
-    course.Write("Game.txt", "quiz\n");
-    EXPECT_THAT(ReadCourseTexts(course.Dir()), ElementsAre("fff jjj", "fjf", "quiz"));
+    test::TempFolder programFolder;
+    std::filesystem::create_directories(programFolder / "Courses/Test");
+    programFolder.Write("Courses/Test/course.txt", "fff jjj\r\nfjf\r\n");
+    programFolder.Write("Courses/Test/Game.txt", "quiz\n");
+    EXPECT_THAT(ReadCourseTexts(Course(programFolder.Dir(), "Test")), ElementsAre("fff jjj", "fjf", "quiz"));
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
 // zq-drill MODE [COURSE-FOLDER-NAME] [LANG]
 //
-// Opens one drill on the files of program/Courses/<COURSE-FOLDER-NAME>/
-// (English unless given) with the keyboard and hands windows of its
-// layout.zqt, as a logged-on user with the usual profile settings would see
-// it, and prints the practice time (and the course position) when it closes.
+// Opens one drill on the files of the course COURSE-FOLDER-NAME of the
+// program folder (English unless given) with the keyboard and hands windows
+// of its keyboard template, as a logged-on user with the usual profile
+// settings would see it, and prints the practice time (and the course
+// position) when it closes.
 // MODE: course | sentence | free | paragraph.
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 #include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
+#include "course/Course.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/FreeDrillWindow.h"
 #include "drills/ui/GuidanceAdapters.h"
@@ -34,15 +36,11 @@ using namespace zq;
 
 constexpr TColor kProfileColour = 8421504;  // the grey of a new profile
 
-// What a drill runs with: the course folder and the guidance windows.
+// What a drill runs with: the course and the guidance windows.
 struct DrillSetting {
-    QString courseFolder;
+    Course course;
     DrillGuidance guidance;
 };
-
-std::string CourseFile(const DrillSetting& setting, const char* name) {
-    return FromUtf8(QDir(setting.courseFolder).filePath(QString::fromLatin1(name)).toStdString());
-}
 
 void PrepareWindow(LinePracticeWindow& window) {
     QFont practiceFont(QStringLiteral("DejaVu Sans Mono"));
@@ -57,7 +55,7 @@ void PrepareWindow(LinePracticeWindow& window) {
 int RunCourse(const DrillSetting& setting) {
     CourseDrillWindow window(setting.guidance);
     PrepareWindow(window);
-    window.SetFileName(CourseFile(setting, "course.txt"));
+    window.SetFileName(setting.course.CoursePath());
     window.SetPosition(0);
     window.LoadLines();
     window.exec();
@@ -68,7 +66,7 @@ int RunCourse(const DrillSetting& setting) {
 int RunSentence(const DrillSetting& setting) {
     SentenceDrillWindow window(setting.guidance);
     PrepareWindow(window);
-    window.SetFileName(CourseFile(setting, "Practice.txt"));
+    window.SetFileName(setting.course.PracticePath());
     window.LoadLines();
     window.exec();
     std::printf("practice time %d ms\n", window.PracticeTime());
@@ -124,8 +122,7 @@ int main(int argc, char** argv) {
                          arguments.value(3).toStdString());
     application.setApplicationDisplayName(QString::fromUtf8(zq::Tr("ZQ Typing Tutor")));
 
-    DrillSetting setting;
-    setting.courseFolder = QDir(programDir).filePath(QStringLiteral("Courses/") + course);
+    DrillSetting setting{Course(programDir.toStdString() + "/", FromUtf8(course.toStdString())), {}};
 
     zq::TDataMod store;
     zq::TVKeyboard keyboard(store);
@@ -134,9 +131,10 @@ int main(int argc, char** argv) {
     keyboard.SetBlinkMode(false);  // a new profile's setting
     leftHand.SetBlinkMode(false);
     rightHand.SetBlinkMode(false);
-    const QString layout = QDir(setting.courseFolder).filePath(QStringLiteral("layout.zqt"));
-    if (QFileInfo::exists(layout)) {
-        keyboard.LoadTemplate(layout.toStdString());
+    const std::string layout = setting.course.LayoutPath();
+    const bool hasLayout = QFileInfo::exists(QString::fromStdString(layout));
+    if (hasLayout) {
+        keyboard.LoadTemplate(layout);
         leftHand.SetLeftHand(true);
         rightHand.SetLeftHand(false);
         leftHand.BuildFingers();
@@ -145,7 +143,7 @@ int main(int argc, char** argv) {
     zq::KeyboardWindowGuide keyboardGuide(keyboard);
     zq::HandsWindowGuide leftGuide(leftHand);
     zq::HandsWindowGuide rightGuide(rightHand);
-    if (QFileInfo::exists(layout)) setting.guidance = {&keyboardGuide, &leftGuide, &rightGuide};
+    if (hasLayout) setting.guidance = {&keyboardGuide, &leftGuide, &rightGuide};
 
     try {
         return Modes().at(arguments[1])(setting);

@@ -1,12 +1,11 @@
 // zq-game [COURSE-FOLDER-NAME] [LANG] [--report-ticks]
 //
-// Opens the game window on program/Courses/<COURSE-FOLDER-NAME>/Game.txt
-// (English unless given), with the game font, colours and switches of the
+// Opens the game window on the words of the course COURSE-FOLDER-NAME of
+// the program folder (English unless given), with the game font, colours and switches of the
 // "Default" user of program/zqc.ini (a new profile's when there is none),
 // the timing of program/zqgame.ini and the sound cues of program/media. The
 // score table is shown when the window closes. With --report-ticks it prints
 // how regularly the tick timer ticked.
-#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
+#include "course/Course.h"
 #include "game/GameSettings.h"
 #include "game/ui/GameFrameWindow.h"
 #include "profile/ProfileStore.h"
@@ -72,9 +72,7 @@ int main(int argc, char** argv) {
     {
         GameFrameWindow window;
         TgameFrame& frame = window.Frame();
-        frame.SetWordFile(FromUtf8(QDir(QString::fromStdString(programDir))
-                                       .filePath("Courses/" + course + "/Game.txt")
-                                       .toStdString()));
+        frame.SetWordFile(Course(programDir, FromUtf8(course.toStdString())).GamePath());
         frame.SetFontName(profile.GameFont.Name);
         frame.SetSoundEvents({
             .OnCityMissShoot = [&cues] { cues.CityMissShoot(); },

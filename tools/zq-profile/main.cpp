@@ -2,10 +2,9 @@
 //
 // Opens the profile dialog on USER of the program folder's "zqc.ini" (the
 // first user when not given) with the desktop's keyboard layouts and the
-// course folders of "Courses". Apply stores the profile, as the main window
+// courses of the program folder. Apply stores the profile, as the main window
 // does when it closes; with --new the dialog runs as Add User does, on a copy
 // of USER's settings, and Apply stores the new user.
-#include <QDir>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
@@ -17,6 +16,7 @@
 #include "base/ProgramFolder.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
+#include "course/CourseList.h"
 #include "keyboard/ui/LayoutBackendFactory.h"
 #include "profile/ProfileStore.h"
 #include "profile/TProfile.h"
@@ -42,14 +42,6 @@ Arguments ReadArguments(const QStringList& arguments) {
     return read;
 }
 
-std::vector<std::string> CourseNames(const std::string& programFolder) {
-    std::vector<std::string> names;
-    const QDir courses(QString::fromStdString(programFolder) + QStringLiteral("Courses"));
-    for (const QString& name : courses.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted))
-        names.push_back(zq::FromUtf8(name.toStdString()));
-    return names;
-}
-
 int Run(const Arguments& arguments) {
     const std::string folder = zq::ProgramFolder();
     const zq::ProfileStore store(folder + "zqc.ini");
@@ -66,7 +58,7 @@ int Run(const Arguments& arguments) {
     agent->Refresh();
 
     zq::TProfileFm dialog(store);
-    dialog.SetCourseList(CourseNames(folder));
+    dialog.SetCourseList(zq::CourseNames(folder));
     dialog.SetAgent(agent.get());
     int result = 0;
     if (arguments.newUser) {

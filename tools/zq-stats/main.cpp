@@ -15,6 +15,7 @@
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
 #include "base/ui/MessageBoxes.h"
+#include "course/Course.h"
 #include "drills/ui/FreeDrillWindow.h"
 #include "drills/ui/GuidanceAdapters.h"
 #include "keyboard/TDataMod.h"
@@ -35,15 +36,16 @@ std::string ProgramDir() {
     return ProgramFolder();
 }
 
-std::string CourseFolder(const std::string& course) {
-    return ProgramDir() + "Courses/" + course + "/";
+// The course of the program folder named `course` (8-bit text).
+Course CourseNamed(const std::string& course) {
+    return Course(ProgramDir(), course);
 }
 
 int Generate(int days, const std::string& user, const std::string& course) {
     SimulatedLearner learner;
     learner.user = FromUtf8(user);
     learner.course = FromUtf8(course);
-    const std::vector<std::string> words = WordsOf(ReadCourseTexts(CourseFolder(learner.course)));
+    const std::vector<std::string> words = WordsOf(ReadCourseTexts(CourseNamed(learner.course)));
     const std::int32_t today = LocalDayOf(NowUtcMilliseconds());
     HistoryStore store(ProgramDir() + kHistoryFileName);
     for (int index = 0; index < days; ++index)
@@ -64,7 +66,7 @@ void PractiseWeakKeys(const WeakKeyPractice& practice, PracticeHistory& history,
     keyboard.SetShowModifiers(true);  // as the shipped profile has it
     leftHand.SetBlinkMode(false);
     rightHand.SetBlinkMode(false);
-    keyboard.LoadTemplate(CourseFolder(context.course) + "layout.zqt");
+    keyboard.LoadTemplate(CourseNamed(context.course).LayoutPath());
     leftHand.SetLeftHand(true);
     rightHand.SetLeftHand(false);
     leftHand.BuildFingers();
@@ -90,8 +92,7 @@ int Show(const std::string& user, const std::string& course) {
     PracticeHistory history(ProgramDir() + kHistoryFileName, [](const std::string& text) {
         ShowMessageBox(nullptr, QMessageBox::Warning, QString::fromStdString(text));
     });
-    const ProgressSetup setup{context.user, context.course, CourseFolder(context.course),
-                              LocalDayOf(NowUtcMilliseconds())};
+    const ProgressSetup setup{context.user, CourseNamed(context.course), LocalDayOf(NowUtcMilliseconds())};
     std::optional<WeakKeyPractice> practice;
     {
         ProgressWindow window(history, setup, ProgramDir());

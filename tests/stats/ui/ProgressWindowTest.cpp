@@ -12,6 +12,7 @@
 #include <QTabWidget>
 
 #include "base/ui/Colours.h"
+#include "course/Course.h"
 #include "stats/HistoryStore.h"
 #include "stats/PracticeHistory.h"
 #include "stats/ProgressTexts.h"
@@ -27,18 +28,20 @@ using ::testing::HasSubstr;
 
 constexpr std::int32_t kToday = 19'800;
 const std::string kProgramDir = std::string(ZQ_PROGRAM_DIR) + "/";
-const std::string kEnglish = kProgramDir + "Courses/English/";
+Course English() {
+    return Course(kProgramDir, "English");
+}
 
 class ProgressWindowTest : public ::testing::Test {
 protected:
     // A week of the made-up learner, who misses q, z and p.
     void PractiseAWeek() {
         HistoryStore store(folder.File("zqstats.db"));
-        const std::vector<std::string> words = WordsOf(ReadCourseTexts(kEnglish));
+        const std::vector<std::string> words = WordsOf(ReadCourseTexts(English()));
         for (int day = 0; day < 7; ++day)
             store.AddLines(SimulateDay(SimulatedLearner{}, words, kToday - 6 + day, day));
     }
-    ProgressSetup Setup() const { return {"Default", "English", kEnglish, kToday}; }
+    ProgressSetup Setup() const { return {"Default", English(), kToday}; }
 
     test::TempFolder folder;
     PracticeHistory history{folder.File("zqstats.db"), nullptr};
