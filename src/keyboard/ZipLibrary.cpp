@@ -20,14 +20,28 @@ std::optional<ZipLibrary> Open() {
     void* library = dlopen(ZQ_LIBZIP_SONAME, RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) return std::nullopt;
     ZipLibrary zip{};
-    const bool complete =
+    const bool canRead =
         Resolve(library, "zip_open", zip.open) && Resolve(library, "zip_discard", zip.discard) &&
         Resolve(library, "zip_get_num_entries", zip.get_num_entries) &&
         Resolve(library, "zip_get_name", zip.get_name) && Resolve(library, "zip_stat_init", zip.stat_init) &&
         Resolve(library, "zip_stat_index", zip.stat_index) &&
         Resolve(library, "zip_fopen_index", zip.fopen_index) && Resolve(library, "zip_fread", zip.fread) &&
         Resolve(library, "zip_fclose", zip.fclose);
-    if (!complete) {
+    const bool canMake = Resolve(library, "zip_source_buffer_create", zip.source_buffer_create) &&
+                         Resolve(library, "zip_source_buffer", zip.source_buffer) &&
+                         Resolve(library, "zip_source_keep", zip.source_keep) &&
+                         Resolve(library, "zip_source_free", zip.source_free) &&
+                         Resolve(library, "zip_source_open", zip.source_open) &&
+                         Resolve(library, "zip_source_read", zip.source_read) &&
+                         Resolve(library, "zip_source_close", zip.source_close) &&
+                         Resolve(library, "zip_open_from_source", zip.open_from_source) &&
+                         Resolve(library, "zip_file_add", zip.file_add) &&
+                         Resolve(library, "zip_close", zip.close) &&
+                         Resolve(library, "zip_strerror", zip.strerror) &&
+                         Resolve(library, "zip_error_init", zip.error_init) &&
+                         Resolve(library, "zip_error_strerror", zip.error_strerror) &&
+                         Resolve(library, "zip_error_fini", zip.error_fini);
+    if (!canRead || !canMake) {
         dlclose(library);
         return std::nullopt;
     }
