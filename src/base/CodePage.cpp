@@ -1,5 +1,6 @@
 #include "base/CodePage.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <mutex>
@@ -102,6 +103,12 @@ int SystemCodePage() {
 }
 void SetSystemCodePage(int codePage) {
     g_codePage = codePage;
+}
+
+bool IsKnownCodePage() {
+    const auto& characters = Table().charOfCode;
+    return std::any_of(characters.begin() + 128, characters.end(),
+                       [](char32_t ch) { return ch != kReplacement; });
 }
 
 std::string ToUtf8(std::string_view text8) {

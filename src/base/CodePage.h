@@ -20,6 +20,24 @@ int CodePageForLanguage(std::string_view language);
 int SystemCodePage();
 void SetSystemCodePage(int codePage);
 
+// True when the code page in force is one the system can convert: it
+// defines at least one character above 127.
+bool IsKnownCodePage();
+
+// Puts a code page in force for as long as it lives, and the one before
+// back afterwards: for work on texts of another code page (a keyboard
+// template's) in the middle of a run.
+class CodePageInForce {
+public:
+    explicit CodePageInForce(int codePage) : previous_(SystemCodePage()) { SetSystemCodePage(codePage); }
+    ~CodePageInForce() { SetSystemCodePage(previous_); }
+    CodePageInForce(const CodePageInForce&) = delete;
+    CodePageInForce& operator=(const CodePageInForce&) = delete;
+
+private:
+    int previous_;
+};
+
 // 8-bit text of the system code page to UTF-8. Bytes the code page leaves
 // undefined become U+FFFD.
 std::string ToUtf8(std::string_view text8);

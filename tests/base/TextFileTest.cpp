@@ -71,6 +71,27 @@ TEST(TextFile, TheLanguageChoosesTheCodePage) {
     EXPECT_EQ(FileTextToCodePage("\xC3\xA9"), "?");  // é is not in code page 1251
 }
 
+TEST(TextFile, ACodePagePutInForceForAWhileGivesTheOneBeforeBack) {
+    CodePageScope russian(1251);
+    {
+        const CodePageInForce greek(1253);
+        EXPECT_EQ(SystemCodePage(), 1253);
+        EXPECT_EQ(ToUtf8("\xE1"), "\xCE\xB1");  // alpha
+    }
+    EXPECT_EQ(SystemCodePage(), 1251);
+}
+
+TEST(TextFile, OnlyCodePagesTheSystemConvertsAreKnown) {
+    for (const int codePage : {1252, 1251, 874, 1258}) {
+        const CodePageInForce inForce(codePage);
+        EXPECT_TRUE(IsKnownCodePage()) << codePage;
+    }
+    for (const int codePage : {4711, 99999}) {
+        const CodePageInForce inForce(codePage);
+        EXPECT_FALSE(IsKnownCodePage()) << codePage;
+    }
+}
+
 // Hebrew and Vietnamese letters may take combining marks, so a converter
 // holds each back until it sees the next byte; they must still be found.
 TEST(TextFile, LettersThatTakeCombiningMarksAreInTheirCodePages) {

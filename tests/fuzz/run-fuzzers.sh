@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer under AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-fuzz/) and runs each for 60 seconds
-# (or FUZZ_SECONDS; the wave reader, which reads chunk headers only, for half
-# of it), seeded with the shipped keyboard templates of the built program
-# folder (run ./test first), the shipped sound cues and the samples in seeds/. A crash, a
-# leak, undefined behaviour, an input that takes over 10 seconds or 2 GB
-# fails the run; libFuzzer leaves the input that did it in build-fuzz/.
+# (or FUZZ_SECONDS; the wave reader, which reads chunk headers only, and the
+# keyboard description parser, a reader of short lines, for half of it),
+# seeded with the shipped keyboard templates of the built program folder (run
+# ./test first), their descriptions, the shipped sound cues and the samples
+# in seeds/. A crash, a leak, undefined behaviour, an input that takes over
+# 10 seconds or 2 GB fails the run; libFuzzer leaves the input that did it in
+# build-fuzz/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build="$root/build-fuzz"
@@ -19,16 +21,20 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZQ_COR
   >/dev/null
 # Only the fuzz targets: the unit tests already ran under the sanitizers.
 cmake --build "$build" -j "$(nproc)" \
-  --target template_fuzzer packet_fuzzer ini_fuzzer rtf_fuzzer wave_fuzzer template_entries
+  --target template_fuzzer packet_fuzzer description_fuzzer ini_fuzzer rtf_fuzzer wave_fuzzer \
+  template_entries
 
 templates=("$root"/build/program/Courses/*/layout.zqt)
 [ -e "${templates[0]}" ] || { echo "no built keyboard templates: run ./test first" >&2; exit 1; }
 corpus="$build/corpus"
 rm -rf "$corpus"
-mkdir -p "$corpus"/{template,packet,ini,rtf,wave}
+mkdir -p "$corpus"/{template,packet,description,ini,rtf,wave}
 for layout in "${templates[@]}"; do
   cp "$layout" "$corpus/template/$(basename "$(dirname "$layout")").zqt"
   "$build/tests/fuzz/template_entries" "$layout" "$corpus/packet" "$corpus/template"
+done
+for description in "$root"/data/Courses/*/layout.zqtd; do
+  cp "$description" "$corpus/description/$(basename "$(dirname "$description")").zqtd"
 done
 cp "$root"/tests/fuzz/seeds/ini/* "$corpus/ini/"
 cp "$root"/tests/fuzz/seeds/rtf/* "$corpus/rtf/"
@@ -48,4 +54,5 @@ fuzz() {
 for target in template packet ini rtf; do
   fuzz "$target" "$seconds"
 done
+fuzz description $(((seconds + 1) / 2))
 fuzz wave $(((seconds + 1) / 2))

@@ -2,157 +2,21 @@
 // so that building the printed description gives an equivalent template.
 
 #include <iostream>
-#include <stdexcept>
 
 #include "Commands.h"
-#include "Description.h"
-#include "KeyPicture.h"
-#include "base/CodePage.h"
-#include "base/Numbers.h"
-#include "base/TextFile.h"
-#include "keyboard/DatasetPacket.h"
-#include "keyboard/ZipArchive.h"
+#include "templates/Description.h"
+#include "templates/TemplateDump.h"
+#include "templates/TemplateError.h"
+#include "templates/ui/KeyCapPainter.h"
 
 namespace zq {
 
-namespace {
-
-struct DumpError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-// The key labels and code page that `build` keeps in its extra entry; a
-// template from another tool has none (no labels, code page 1252).
-struct Labels {
-    int codePage = 1252;
-    std::vector<std::string> labels;
-};
-
-Labels ReadLabels(const ZipArchive& archive) {
-    Labels result;
-    const ZipArchive::Entry entry = archive.Extract(kLabelsEntry);
-    if (entry.status != ZipArchive::Status::Found) return result;
-    const std::vector<std::string> lines = SplitLines(entry.bytes);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const auto tokens = SplitTokens(lines[i]);
-        if (i == 0 && tokens && tokens->size() == 2 && (*tokens)[0] == "codepage") {
-            result.codePage = ParseInt32Or((*tokens)[1], 1252);
-        } else {
-            result.labels.push_back(tokens && tokens->size() == 1 ? (*tokens)[0] : std::string());
-        }
-    }
-    return result;
-}
-
-// The fields of a packet row, found by name; a field the packet lacks or a
-// null value reads as 0 or an empty text.
-class PacketRow {
-public:
-    PacketRow(const std::vector<FieldDef>& fields, const std::vector<FieldValue>& values)
-        : fields_(fields), values_(values) {}
-
-    std::int32_t Number(std::string_view name) const {
-        const FieldValue* value = Find(name);
-        if (!value) return 0;
-        if (const auto* number = std::get_if<std::int64_t>(value)) return static_cast<std::int32_t>(*number);
-        if (const auto* flag = std::get_if<bool>(value)) return *flag ? 1 : 0;
-        if (const auto* real = std::get_if<double>(value)) return static_cast<std::int32_t>(*real);
-        if (const auto* text = std::get_if<std::string>(value)) return ParseInt32Or(*text, 0);
-        return 0;
-    }
-    std::string Text(std::string_view name) const {
-        const FieldValue* value = Find(name);
-        if (!value) return {};
-        if (const auto* text = std::get_if<std::string>(value)) return *text;
-        if (const auto* number = std::get_if<std::int64_t>(value)) return std::to_string(*number);
-        return {};
-    }
-
-private:
-    const FieldValue* Find(std::string_view name) const {
-        for (size_t i = 0; i < fields_.size() && i < values_.size(); ++i) {
-            if (fields_[i].name == name) return &values_[i];
-        }
-        return nullptr;
-    }
-    const std::vector<FieldDef>& fields_;
-    const std::vector<FieldValue>& values_;
-};
-
-std::optional<DatasetPacket> ReadPacketEntry(const ZipArchive& archive, const char* name) {
-    const ZipArchive::Entry entry = archive.Extract(name);
-    if (entry.status == ZipArchive::Status::Failed) {
-        throw DumpError(std::string(name) +
-                        " cannot be extracted (the archive is damaged or the entry too large)");
-    }
-    if (entry.status == ZipArchive::Status::Missing || entry.bytes.empty()) return std::nullopt;
-    auto packet = ReadDatasetPacket(entry.bytes);
-    if (!packet) throw DumpError(std::string(name) + " is not a dataset packet this program can read");
-    return packet;
-}
-
-// Whether `build` draws exactly this picture from the key's label.
-bool IsDrawnFromLabel(const DescribedKey& key, const std::string& glyph) {
-    try {
-        return DrawKeyPicture(key.label, key.width, key.height) == glyph;
-    } catch (const std::invalid_argument&) {
-        return false;  // a size that build does not draw
-    }
-}
-
-KeyboardDescription Describe(const std::string& path) {
-    const ZipArchive archive(path);
-    if (!archive.IsOpen()) throw DumpError("cannot open " + path + " as a ZIP archive");
-    KeyboardDescription description;
-    const Labels labels = ReadLabels(archive);
-    description.codePage = labels.codePage;
-    SetSystemCodePage(labels.codePage);
-    if (!IsKnownCodePage()) SetSystemCodePage(description.codePage = 1252);
-
-    if (const auto keys = ReadPacketEntry(archive, "key.cds")) {
-        for (size_t i = 0; i < keys->rows.size(); ++i) {
-            const PacketRow row(keys->fields, keys->rows[i]);
-            DescribedKey key{.name = ToUtf8(row.Text("Name")),
-                             .keyValue = row.Number("KeyValue"),
-                             .kind = row.Number("KeyType"),
-                             .kind2 = row.Number("KeyType2"),
-                             .finger = row.Number("Finger"),
-                             .x = row.Number("X"),
-                             .y = row.Number("Y"),
-                             .width = row.Number("Width"),
-                             .height = row.Number("Height"),
-                             .label = i < labels.labels.size() ? labels.labels[i] : std::string(),
-                             .hint = ToUtf8(row.Text("Hint")),
-                             .picture = std::nullopt};
-            const std::string glyph = row.Text("Glyph");
-            if (!IsDrawnFromLabel(key, glyph)) key.picture = glyph;
-            description.keys.push_back(std::move(key));
-        }
-    }
-    if (const auto chars = ReadPacketEntry(archive, "char.cds")) {
-        for (const auto& values : chars->rows) {
-            const PacketRow row(chars->fields, values);
-            description.chars.push_back({.name = ToUtf8(row.Text("Name")),
-                                         .code = row.Number("Code"),
-                                         .keyValue = row.Number("KeyNo"),
-                                         .shift = row.Number("Shift") != 0,
-                                         .altGr = row.Number("AltGr") != 0,
-                                         .accent = row.Number("Accent")});
-        }
-    }
-    const ZipArchive::Entry readme = archive.Extract("readme");
-    if (readme.status == ZipArchive::Status::Failed) throw DumpError("readme cannot be extracted");
-    for (const auto& line : SplitLines(readme.bytes)) description.readme.push_back(ToUtf8(line));
-    return description;
-}
-
-}  // namespace
-
 int RunDump(const std::vector<std::string>& args) {
     if (args.size() != 1) return ShowUsage();
+    KeyCapPainter painter;
     try {
-        std::cout << FormatDescription(Describe(args[0]));
-    } catch (const DumpError& error) {
+        std::cout << FormatDescription(DescribeTemplate(args[0], painter));
+    } catch (const TemplateError& error) {
         std::cerr << "zq-template dump: " << error.what() << "\n";
         return 1;
     }

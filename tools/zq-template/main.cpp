@@ -1,4 +1,6 @@
-// zq-template: makes, prints and checks keyboard templates ("layout.zqt").
+// zq-template: makes, prints and checks the keyboard templates of courses.
+// The work is done by the templates library (src/templates); this is its
+// command line.
 
 #include <QGuiApplication>
 
@@ -8,12 +10,6 @@
 #include <vector>
 
 #include "Commands.h"
-#ifdef ZQ_TEMPLATE_FROM_XKB
-#include "FromXkb.h"
-#endif
-#ifdef ZQ_TEMPLATE_PREVIEW
-#include "Preview.h"
-#endif
 
 namespace zq {
 
@@ -21,13 +17,9 @@ int ShowUsage() {
     std::cerr << "usage: zq-template build DESCRIPTION OUT.zqt   make a template from its description\n"
                  "       zq-template dump IN.zqt                print the description of a template\n"
                  "       zq-template check IN.zqt               load a template as the program does\n"
-#ifdef ZQ_TEMPLATE_FROM_XKB
                  "       zq-template from-xkb LAYOUT[(VARIANT)] [--code-page N]\n"
                  "                                              describe a keyboard layout of the system\n"
-#endif
-#ifdef ZQ_TEMPLATE_PREVIEW
                  "       zq-template preview ...                show a template's keyboard and hands\n"
-#endif
                  "The description format is explained in the tool's README.md.\n";
     return 2;
 }
@@ -62,11 +54,7 @@ int main(int argc, char** argv) {
     if (command == "build") return RunWithPictures(argc, argv, zq::RunBuild, args);
     if (command == "dump") return RunWithPictures(argc, argv, zq::RunDump, args);
     if (command == "check") return zq::RunCheck(args);
-#ifdef ZQ_TEMPLATE_FROM_XKB
     if (command == "from-xkb") return zq::RunFromXkb(args);
-#endif
-#ifdef ZQ_TEMPLATE_PREVIEW
     if (command == "preview") return zq::RunPreview(args);
-#endif
     return zq::ShowUsage();
 }

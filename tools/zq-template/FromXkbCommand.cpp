@@ -1,14 +1,17 @@
-#include "FromXkb.h"
+// zq-template from-xkb LAYOUT[(VARIANT)] [--code-page N]: writes to
+// standard output the description of a 105-key PC keyboard for one
+// keyboard layout of the system's XKB data.
 
 #include <iostream>
 #include <optional>
 #include <stdexcept>
 
-#include "Description.h"
-#include "XkbLayout.h"
-#include "XkbTemplate.h"
+#include "Commands.h"
 #include "base/CodePage.h"
 #include "base/Numbers.h"
+#include "templates/Description.h"
+#include "templates/XkbLayout.h"
+#include "templates/XkbTemplate.h"
 
 namespace zq {
 namespace {
@@ -36,13 +39,6 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args) {
     }
     if (options.layout.empty()) return std::nullopt;
     return options;
-}
-
-// A code page the system does not know gives no characters above 127.
-bool IsKnownCodePage() {
-    for (int code = 128; code < 256; ++code)
-        if (CharOfCode(static_cast<unsigned char>(code)) != U'\uFFFD') return true;
-    return false;
 }
 
 }  // namespace

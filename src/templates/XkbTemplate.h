@@ -4,7 +4,7 @@
 
 #include <xkbcommon/xkbcommon.h>
 
-#include "Description.h"
+#include "templates/Description.h"
 
 namespace zq {
 

@@ -1,4 +1,4 @@
-#include "XkbTemplate.h"
+#include "templates/XkbTemplate.h"
 
 #include <algorithm>
 #include <array>
@@ -7,11 +7,11 @@
 #include <optional>
 #include <set>
 
-#include "HandsLook.h"
-#include "PcKeyboard.h"
-#include "XkbLayout.h"
 #include "base/CodePage.h"
 #include "base/Utf8Char.h"
+#include "templates/HandsLook.h"
+#include "templates/PcKeyboard.h"
+#include "templates/XkbLayout.h"
 
 namespace zq {
 namespace {

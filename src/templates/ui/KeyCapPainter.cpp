@@ -1,4 +1,4 @@
-#include "KeyPicture.h"
+#include "templates/ui/KeyCapPainter.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -71,11 +71,7 @@ void DrawLabel(QPainter& painter, const QString& label, int width, int height) {
 
 }  // namespace
 
-std::string DrawKeyPicture(std::string_view label, int width, int height) {
-    if (width < 1 || height < 1 || width > kMaxDrawnKeySide || height > kMaxDrawnKeySide) {
-        throw std::invalid_argument("a key of " + std::to_string(width) + " x " + std::to_string(height) +
-                                    " pixels cannot be drawn");
-    }
+std::string KeyCapPainter::DrawKey(std::string_view label, int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(kFace);
     {

@@ -1,4 +1,4 @@
-#include "PcKeyboard.h"
+#include "templates/PcKeyboard.h"
 
 #include <cmath>
 

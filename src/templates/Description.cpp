@@ -1,9 +1,10 @@
-#include "Description.h"
+#include "templates/Description.h"
 
-#include <QByteArray>
-
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
+#include "base/Base64.h"
 #include "base/Numbers.h"
 
 namespace zq {
@@ -99,11 +100,9 @@ std::int32_t NumberIn(const std::string& token, std::string_view what, std::int3
 }
 
 std::string DecodePicture(const std::string& token) {
-    const auto decoded =
-        QByteArray::fromBase64Encoding(QByteArray::fromStdString(token.substr(kPicturePrefix.size())),
-                                       QByteArray::AbortOnBase64DecodingErrors);
+    std::optional<std::string> decoded = DecodeBase64(std::string_view(token).substr(kPicturePrefix.size()));
     if (!decoded) throw ParseError{"the picture is not valid base64"};
-    return decoded.decoded.toStdString();
+    return std::move(*decoded);
 }
 
 DescribedKey ParseKey(const std::vector<std::string>& tokens) {
@@ -244,7 +243,7 @@ std::string FormatDescription(const KeyboardDescription& description) {
         if (key.picture) {
             text += ' ';
             text += kPicturePrefix;
-            text += QByteArray::fromStdString(*key.picture).toBase64().toStdString();
+            text += EncodeBase64(*key.picture);
         }
         text += '\n';
     }

@@ -6,9 +6,9 @@
 #include <map>
 #include <set>
 
-#include "XkbLayout.h"
-#include "XkbTemplate.h"
 #include "base/CodePage.h"
+#include "templates/XkbLayout.h"
+#include "templates/XkbTemplate.h"
 
 namespace zq {
 namespace {

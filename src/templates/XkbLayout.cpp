@@ -1,4 +1,4 @@
-#include "XkbLayout.h"
+#include "templates/XkbLayout.h"
 
 #include <xkbcommon/xkbcommon-compose.h>
 

@@ -1,4 +1,4 @@
-#include "HandsLook.h"
+#include "templates/HandsLook.h"
 
 #include <cstdio>
 

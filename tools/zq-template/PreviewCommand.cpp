@@ -1,26 +1,25 @@
-#include "Preview.h"
+// zq-template preview IN.zqt OUT.png [CHARACTER]: draws the on-screen
+// keyboard of a template, with the key of CHARACTER (UTF-8) lit steadily and
+// both hands beside it pointing at its finger, into a PNG picture, using the
+// program's own windows. Runs on Qt's offscreen platform unless another
+// platform is chosen. Exit status 1 on failure, also when the template could
+// be read only in part (the picture then shows what was read).
 
 #include <QApplication>
-#include <QImage>
-#include <QPainter>
 #include <QString>
+
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 
+#include "Commands.h"
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
-#include "keyboard/TDataMod.h"
-#include "keyboard/ui/TPalmForm.h"
-#include "keyboard/ui/TVKeyboard.h"
+#include "templates/ui/TemplatePreview.h"
 
 namespace zq {
 namespace {
-
-constexpr int kGap = 5;      // between the hands and the keyboard, as a drill places them
-constexpr int kMargin = 10;  // around the whole picture
-const QColor kPreviewBackground(224, 224, 224);
 
 int PreviewUsage() {
     std::cerr << "usage: zq-template preview IN.zqt OUT.png [CHARACTER]\n"
@@ -60,32 +59,6 @@ const char* FingerName(int finger) {
     return finger >= 0 && finger <= 9 ? kNames[finger] : "no finger";
 }
 
-// Keyboard in the middle, the left hand left of it and the right hand right
-// of it, tops aligned; a hand without fingers is left out, as in a drill.
-QImage Compose(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& right) {
-    const QImage keys = keyboard.grab().toImage();
-    const bool showLeft = !left.Fingers().NoFingers();
-    const bool showRight = !right.Fingers().NoFingers();
-    const QImage leftImage = showLeft ? left.grab().toImage() : QImage();
-    const QImage rightImage = showRight ? right.grab().toImage() : QImage();
-    const int handWidth = left.width() + kGap;
-    const int width = kMargin * 2 + keys.width() + (showLeft ? handWidth : 0) + (showRight ? handWidth : 0);
-    const int height = kMargin * 2 + std::max({keys.height(), leftImage.height(), rightImage.height()});
-
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(kPreviewBackground);
-    QPainter painter(&picture);
-    int x = kMargin;
-    if (showLeft) {
-        painter.drawImage(x, kMargin, leftImage);
-        x += handWidth;
-    }
-    painter.drawImage(x, kMargin, keys);
-    x += keys.width() + kGap;
-    if (showRight) painter.drawImage(x, kMargin, rightImage);
-    return picture;
-}
-
 }  // namespace
 
 int RunPreview(const std::vector<std::string>& args) {
@@ -111,39 +84,26 @@ int RunPreview(const std::vector<std::string>& args) {
         return 1;
     }
 
-    TDataMod store;
-    const bool readWhole = store.LoadTemplate(in);
-    if (!readWhole) {
-        std::cerr << "zq-template preview: " << in
-                  << " could not be read completely; drawing what was read of it\n";
-    }
-    TVKeyboard keyboard(store);
-    TPalmForm left(store);
-    TPalmForm right(store);
+    TemplatePreview preview;
     try {
-        keyboard.SetBlinkMode(false);
-        keyboard.LoadTemplate(in);
-        for (TPalmForm* hand : {&left, &right}) {
-            hand->SetBlinkMode(false);
-            hand->SetLeftHand(hand == &left);
-            hand->BuildFingers();
-        }
-        if (code) {
-            const int finger = keyboard.HighlightKey(*code);
-            if (finger >= 0 && finger <= 4) left.PointFinger(finger + 1);
-            if (finger >= 5 && finger <= 9) right.PointFinger(10 - finger);
-            std::cout << "\"" << args[2] << "\": " << (finger == -1 ? "no key" : FingerName(finger)) << "\n";
-        }
+        preview = PreviewTemplate(in, code);
     } catch (const LibraryError& error) {
         std::cerr << "zq-template preview: " << in << ": " << error.what() << "\n";
         return 1;
     }
-
-    if (!Compose(keyboard, left, right).save(QString::fromStdString(out), "PNG")) {
+    if (!preview.readWhole) {
+        std::cerr << "zq-template preview: " << in
+                  << " could not be read completely; drawing what was read of it\n";
+    }
+    if (preview.finger) {
+        std::cout << "\"" << args[2]
+                  << "\": " << (*preview.finger == -1 ? "no key" : FingerName(*preview.finger)) << "\n";
+    }
+    if (!preview.picture.save(QString::fromStdString(out), "PNG")) {
         std::cerr << "zq-template preview: cannot write " << out << "\n";
         return 1;
     }
-    return readWhole ? 0 : 1;
+    return preview.readWhole ? 0 : 1;
 }
 
 }  // namespace zq
