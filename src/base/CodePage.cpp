@@ -38,13 +38,19 @@ CodePageTable BuildTable(int codePage) {
 
 int g_codePage = 1252;
 
-const CodePageTable& Table() {
+// The tables stay where they are once built (the map's nodes do not move),
+// so a reference stays good after the lock is released.
+const CodePageTable& Table(int codePage) {
     static std::mutex mutex;
     static std::unordered_map<int, CodePageTable> tables;
     std::lock_guard lock(mutex);
-    auto it = tables.find(g_codePage);
-    if (it == tables.end()) it = tables.emplace(g_codePage, BuildTable(g_codePage)).first;
+    auto it = tables.find(codePage);
+    if (it == tables.end()) it = tables.emplace(codePage, BuildTable(codePage)).first;
     return it->second;
+}
+
+const CodePageTable& Table() {
+    return Table(g_codePage);
 }
 
 // Decodes one UTF-8 sequence at `i`; returns false for invalid bytes.
@@ -112,7 +118,11 @@ bool IsKnownCodePage() {
 }
 
 std::string ToUtf8(std::string_view text8) {
-    const auto& table = Table();
+    return ToUtf8(text8, g_codePage);
+}
+
+std::string ToUtf8(std::string_view text8, int codePage) {
+    const auto& table = Table(codePage);
     std::string out;
     out.reserve(text8.size());
     for (char c : text8) AppendUtf8(out, table.charOfCode[static_cast<unsigned char>(c)]);
@@ -142,15 +152,23 @@ std::string FromUtf8(std::string_view utf8) {
 }
 
 std::optional<unsigned char> CodeOfChar(char32_t ch) {
+    return CodeOfChar(ch, g_codePage);
+}
+
+std::optional<unsigned char> CodeOfChar(char32_t ch, int codePage) {
     if (ch < 0x80) return static_cast<unsigned char>(ch);
-    const auto& map = Table().codeOfChar;
+    const auto& map = Table(codePage).codeOfChar;
     const auto it = map.find(ch);
     if (it == map.end()) return std::nullopt;
     return it->second;
 }
 
 char32_t CharOfCode(unsigned char code) {
-    return Table().charOfCode[code];
+    return CharOfCode(code, g_codePage);
+}
+
+char32_t CharOfCode(unsigned char code, int codePage) {
+    return Table(codePage).charOfCode[code];
 }
 
 bool IsUtf8WithNonAscii(std::string_view bytes) {

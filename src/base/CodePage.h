@@ -41,16 +41,21 @@ private:
 // 8-bit text of the system code page to UTF-8. Bytes the code page leaves
 // undefined become U+FFFD.
 std::string ToUtf8(std::string_view text8);
+// The same for text of another code page (a file's or a course's).
+std::string ToUtf8(std::string_view text8, int codePage);
 
 // UTF-8 to 8-bit text; characters the code page lacks become "?".
 std::string FromUtf8(std::string_view utf8);
 
 // The 8-bit code of one Unicode character, or nothing when the code page
-// cannot hold it.
+// cannot hold it; in the system code page unless another is given.
 std::optional<unsigned char> CodeOfChar(char32_t ch);
+std::optional<unsigned char> CodeOfChar(char32_t ch, int codePage);
 
-// The Unicode character of an 8-bit code (U+FFFD where undefined).
+// The Unicode character of an 8-bit code (U+FFFD where undefined); in the
+// system code page unless another is given.
 char32_t CharOfCode(unsigned char code);
+char32_t CharOfCode(unsigned char code, int codePage);
 
 // True when the bytes are valid UTF-8 and at least one is not ASCII: such a
 // file was saved as UTF-8 and is converted when read.

@@ -92,6 +92,21 @@ TEST(TextFile, OnlyCodePagesTheSystemConvertsAreKnown) {
     }
 }
 
+// A text of another code page than the one in force (a course's, kept
+// from another run) is read in its own code page.
+TEST(TextFile, AnotherCodePageCanBeNamedWithoutChangingTheOneInForce) {
+    CodePageScope german(1252);
+    EXPECT_EQ(ToUtf8("\xC6", 1251), "\xD0\x96");   // Ж
+    EXPECT_EQ(CharOfCode(0xE4, 1251), U'\u0434');  // д
+    EXPECT_EQ(CodeOfChar(U'\u0434', 1251), 0xE4);
+    EXPECT_FALSE(CodeOfChar(U'\u00E4', 1251).has_value());  // ä is not in code page 1251
+    // The code page in force is still the German one.
+    EXPECT_EQ(SystemCodePage(), 1252);
+    EXPECT_EQ(ToUtf8("\xE4"), "\xC3\xA4");
+    EXPECT_EQ(CharOfCode(0xE4), U'\u00E4');
+    EXPECT_EQ(CodeOfChar(U'\u00E4'), 0xE4);
+}
+
 // Hebrew and Vietnamese letters may take combining marks, so a converter
 // holds each back until it sees the next byte; they must still be found.
 TEST(TextFile, LettersThatTakeCombiningMarksAreInTheirCodePages) {
