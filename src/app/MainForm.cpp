@@ -236,7 +236,7 @@ void TZQMainFm::EditProfile() {
     dialog->SetWindowFont(settings_.FontName, settings_.FontCharset);
     dialog->SetAgent(agent_);
     // Erasing a user takes their practice history with them.
-    dialog->SetUserErasedHandler([this](const std::string& name) { history_->EraseUser(name); });
+    dialog->SetUserErasedHandler([this](const std::string& name8) { history_->EraseUser(ToUtf8(name8)); });
     dialog->ExecuteEdit(*profile_);
 }
 

@@ -10,8 +10,8 @@ namespace zq {
 LineRecord MakeLineRecord(const CompletedLine& line, const PracticeContext& context,
                           std::int64_t utcMilliseconds) {
     LineRecord record;
-    record.user = context.user;
-    record.course = context.course;
+    record.user = ToUtf8(context.user, context.codePage);
+    record.course = ToUtf8(context.course, context.codePage);
     record.drill = context.drill;
     record.finishedAtMs = utcMilliseconds;
     record.localDay = LocalDayOf(utcMilliseconds);
@@ -22,15 +22,26 @@ LineRecord MakeLineRecord(const CompletedLine& line, const PracticeContext& cont
     record.accuracy = static_cast<std::int32_t>(line.accuracy);
     record.wordsPerMinute = static_cast<std::int32_t>(line.wordsPerMinute);
     record.lineTimeMs = line.lineTimeMs;
+    const auto characterOf = [&context](unsigned char code) { return CharOfCode(code, context.codePage); };
+    // Codes that the code page leaves undefined all become U+FFFD: their
+    // counts are summed, as the history sums them.
+    std::map<char32_t, KeyTally> keys;
     for (int code = 0; code < 256; ++code) {
         const LineKeyCounts::Count& count = line.keys.Of(static_cast<unsigned char>(code));
         if (count.typed == 0) continue;
-        record.keys.push_back(
-            {static_cast<unsigned char>(code), count.typed, count.wrong, count.timedKeys, count.timeMs});
+        KeyTally& key = keys[characterOf(static_cast<unsigned char>(code))];
+        key.typed += count.typed;
+        key.wrong += count.wrong;
+        key.timedKeys += count.timedKeys;
+        key.timeMs += count.timeMs;
     }
-    std::map<std::pair<unsigned char, unsigned char>, std::int64_t> confusions;
+    for (auto& [character, key] : keys) {
+        key.character = character;
+        record.keys.push_back(key);
+    }
+    std::map<std::pair<char32_t, char32_t>, std::int64_t> confusions;
     for (const LineKeyCounts::Confusion& confusion : line.keys.Confusions())
-        ++confusions[{confusion.expected, confusion.typed}];
+        ++confusions[{characterOf(confusion.expected), characterOf(confusion.typed)}];
     for (const auto& [pair, count] : confusions)
         record.confusions.push_back({pair.first, pair.second, count});
     return record;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "base/CodePage.h"
 #include "drills/LineRecorder.h"
 #include "stats/LineRecord.h"
 
@@ -16,9 +17,14 @@ struct PracticeContext {
     std::string user;    // 8-bit text
     std::string course;  // 8-bit text
     DrillKind drill = DrillKind::Course;
+    // The code page of the names and of the drill's text: the one in force
+    // unless told.
+    int codePage = SystemCodePage();
 };
 
-// The history's record of a completed line, finished at `utcMilliseconds`.
+// The history's record of a completed line, finished at `utcMilliseconds`:
+// the drill's 8-bit codes and names become Unicode characters and UTF-8,
+// read in the context's code page.
 LineRecord MakeLineRecord(const CompletedLine& line, const PracticeContext& context,
                           std::int64_t utcMilliseconds);
 

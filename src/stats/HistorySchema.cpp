@@ -4,13 +4,15 @@
 #include <string_view>
 
 #include "stats/Sqlite.h"
+#include "stats/UnicodeMigration.h"
 
 namespace zq {
 
 namespace {
 
 // Version 1: every completed line, with its keys and confusions. Names are
-// 8-bit text kept as BLOBs; `user_key` is the user name with its ASCII
+// 8-bit text kept as BLOBs, keys 8-bit codes (version 3 makes them UTF-8
+// and Unicode characters); `user_key` is the user name with its ASCII
 // capitals made small, because user names match without regard to case.
 constexpr std::string_view kVersion1 = R"sql(
 CREATE TABLE practice_line (
@@ -83,9 +85,19 @@ INSERT INTO day_confusion
     GROUP BY l.user_key, l.course, l.local_day, c.expected, c.typed;
 )sql";
 
+using Migration = void (*)(SqliteDatabase& db, const CourseCodePage& courseCodePage);
+
+void ToVersion1(SqliteDatabase& db, const CourseCodePage&) {
+    db.Execute(kVersion1);
+}
+
+void ToVersion2(SqliteDatabase& db, const CourseCodePage&) {
+    db.Execute(kVersion2);
+}
+
 // Index i leads from version i to version i + 1. Never change one that has
 // shipped: add a new one.
-constexpr std::array<std::string_view, 2> kMigrations = {kVersion1, kVersion2};
+constexpr std::array<Migration, 3> kMigrations = {ToVersion1, ToVersion2, MigrateHistoryToUnicode};
 
 }  // namespace
 
@@ -97,11 +109,11 @@ NewerHistoryError::NewerHistoryError(int version)
     : std::runtime_error("the history has version " + std::to_string(version) + ", this program knows " +
                          std::to_string(CurrentHistoryVersion())) {}
 
-void MigrateHistory(SqliteDatabase& db) {
-    MigrateHistory(db, CurrentHistoryVersion());
+void MigrateHistory(SqliteDatabase& db, const CourseCodePage& courseCodePage) {
+    MigrateHistory(db, CurrentHistoryVersion(), courseCodePage);
 }
 
-void MigrateHistory(SqliteDatabase& db, int targetVersion) {
+void MigrateHistory(SqliteDatabase& db, int targetVersion, const CourseCodePage& courseCodePage) {
     // The cheap check first: most openings find the file up to date.
     int version = static_cast<int>(db.QueryInteger("PRAGMA user_version"));
     if (version > CurrentHistoryVersion()) throw NewerHistoryError(version);
@@ -111,7 +123,7 @@ void MigrateHistory(SqliteDatabase& db, int targetVersion) {
         version = static_cast<int>(db.QueryInteger("PRAGMA user_version"));
         if (version > CurrentHistoryVersion()) throw NewerHistoryError(version);
         if (version >= targetVersion) break;
-        db.Execute(kMigrations[static_cast<size_t>(version)]);
+        kMigrations[static_cast<size_t>(version)](db, courseCodePage);
         db.Execute("PRAGMA user_version = " + std::to_string(version + 1));
         transaction.Commit();
         ++version;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace zq {
 
@@ -20,10 +22,16 @@ public:
     explicit NewerHistoryError(int version);
 };
 
+// The code page of a course's texts, by the course's name (UTF-8). Files
+// before version 3 kept each key as an 8-bit code of the run's code page;
+// they are read in the code page of the line's course, in which the line
+// was most likely typed. Without an answer, the code page in force is taken.
+using CourseCodePage = std::function<int(std::string_view courseUtf8)>;
+
 // Brings the database to `targetVersion` (the current one unless given),
-// one transaction per migration; two programs opening the same new file at
+// one transaction per migration; two programs opening the same file at
 // once migrate it once. Raises NewerHistoryError for a newer file.
-void MigrateHistory(SqliteDatabase& db);
-void MigrateHistory(SqliteDatabase& db, int targetVersion);
+void MigrateHistory(SqliteDatabase& db, const CourseCodePage& courseCodePage = {});
+void MigrateHistory(SqliteDatabase& db, int targetVersion, const CourseCodePage& courseCodePage = {});
 
 }  // namespace zq

@@ -12,7 +12,7 @@ namespace {
 // makes a line wait this long.
 constexpr int kBusyTimeoutMs = 500;
 
-SqliteDatabase& Prepared(SqliteDatabase& db) {
+SqliteDatabase& Prepared(SqliteDatabase& db, const CourseCodePage& courseCodePage) {
     db.Execute("PRAGMA busy_timeout = " + std::to_string(kBusyTimeoutMs));
     // In a write-ahead log a commit needs no sync of the database file: a
     // program killed at any point leaves every committed line, and a power
@@ -20,25 +20,34 @@ SqliteDatabase& Prepared(SqliteDatabase& db) {
     db.Execute("PRAGMA journal_mode = WAL");
     db.Execute("PRAGMA synchronous = NORMAL");
     db.Execute("PRAGMA foreign_keys = ON");
-    MigrateHistory(db);
+    MigrateHistory(db, courseCodePage);
     return db;
+}
+
+constexpr std::string_view kInsertLine =
+    "INSERT INTO practice_line (user_key, user_name, course, drill, finished_at, local_day, course_line, "
+    "characters, errors, keys_per_minute, accuracy, words_per_minute, line_time_ms) "
+    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+// A stored code point; a value no character has (a damaged row) reads as
+// U+FFFD, as a byte without a character does.
+char32_t CharacterOf(const SqliteStatement& query, int column) {
+    const std::int64_t value = query.Integer(column);
+    return value >= 0 && value <= 0x10FFFF ? static_cast<char32_t>(value) : U'\uFFFD';
 }
 
 }  // namespace
 
-HistoryStore::HistoryStore(const std::string& path)
+HistoryStore::HistoryStore(const std::string& path, const CourseCodePage& courseCodePage)
     : db_(path, SqliteDatabase::Access::ReadWriteCreate),
-      insertLine_(Prepared(db_).Prepare(
-          "INSERT INTO practice_line (user_key, user_name, course, drill, finished_at, local_day, "
-          "course_line, characters, errors, keys_per_minute, accuracy, words_per_minute, line_time_ms) "
-          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")),
+      insertLine_(Prepared(db_, courseCodePage).Prepare(kInsertLine)),
       insertLineKey_(db_.Prepare(
-          "INSERT INTO line_key (line_id, code, typed, wrong, timed_keys, time_ms) "
+          "INSERT INTO line_key (line_id, code_point, typed, wrong, timed_keys, time_ms) "
           "VALUES (?, ?, ?, ?, ?, ?) "
           "ON CONFLICT DO UPDATE SET typed = typed + excluded.typed, wrong = wrong + excluded.wrong, "
           "timed_keys = timed_keys + excluded.timed_keys, time_ms = time_ms + excluded.time_ms")),
       addDayKey_(db_.Prepare(
-          "INSERT INTO day_key (user_key, course, local_day, code, typed, wrong, timed_keys, time_ms) "
+          "INSERT INTO day_key (user_key, course, local_day, code_point, typed, wrong, timed_keys, time_ms) "
           "VALUES (?, ?, ?, ?, ?, ?, ?, ?) "
           "ON CONFLICT DO UPDATE SET typed = typed + excluded.typed, wrong = wrong + excluded.wrong, "
           "timed_keys = timed_keys + excluded.timed_keys, time_ms = time_ms + excluded.time_ms")),
@@ -64,7 +73,7 @@ void HistoryStore::AddLines(const std::vector<LineRecord>& lines) {
 void HistoryStore::WriteLine(const LineRecord& line) {
     const std::string userKey = AsciiLower(line.user);
 
-    insertLine_.BindBytes(1, userKey).BindBytes(2, line.user).BindBytes(3, line.course);
+    insertLine_.BindText(1, userKey).BindText(2, line.user).BindText(3, line.course);
     insertLine_.BindText(4, DrillName(line.drill)).Bind(5, line.finishedAtMs).Bind(6, line.localDay);
     if (line.courseLine >= 0) {
         insertLine_.Bind(7, line.courseLine);
@@ -77,15 +86,18 @@ void HistoryStore::WriteLine(const LineRecord& line) {
     const std::int64_t lineId = db_.LastInsertRowId();
 
     for (const KeyTally& key : line.keys) {
-        insertLineKey_.Bind(1, lineId).Bind(2, key.code).Bind(3, key.typed).Bind(4, key.wrong);
+        insertLineKey_.Bind(1, lineId).Bind(2, key.character).Bind(3, key.typed).Bind(4, key.wrong);
         insertLineKey_.Bind(5, key.timedKeys).Bind(6, key.timeMs).Run();
-        addDayKey_.BindBytes(1, userKey).BindBytes(2, line.course).Bind(3, line.localDay).Bind(4, key.code);
+        addDayKey_.BindText(1, userKey)
+            .BindText(2, line.course)
+            .Bind(3, line.localDay)
+            .Bind(4, key.character);
         addDayKey_.Bind(5, key.typed).Bind(6, key.wrong).Bind(7, key.timedKeys).Bind(8, key.timeMs).Run();
     }
     for (const Confusion& confusion : line.confusions) {
         insertLineConfusion_.Bind(1, lineId).Bind(2, confusion.expected).Bind(3, confusion.typed);
         insertLineConfusion_.Bind(4, confusion.count).Run();
-        addDayConfusion_.BindBytes(1, userKey).BindBytes(2, line.course).Bind(3, line.localDay);
+        addDayConfusion_.BindText(1, userKey).BindText(2, line.course).Bind(3, line.localDay);
         addDayConfusion_.Bind(4, confusion.expected).Bind(5, confusion.typed).Bind(6, confusion.count).Run();
     }
 }
@@ -97,7 +109,7 @@ void HistoryStore::EraseUser(std::string_view user) {
     for (const char* sql :
          {"DELETE FROM practice_line WHERE user_key = ?", "DELETE FROM day_key WHERE user_key = ?",
           "DELETE FROM day_confusion WHERE user_key = ?"}) {
-        db_.Prepare(sql).BindBytes(1, userKey).Run();
+        db_.Prepare(sql).BindText(1, userKey).Run();
     }
     transaction.Commit();
 }
@@ -108,7 +120,7 @@ std::vector<DrillDay> HistoryStore::DrillDays(std::string_view user, std::int32_
         "SELECT local_day, drill, count(*), sum(characters), sum(errors), sum(line_time_ms) "
         "FROM practice_line WHERE user_key = ? AND local_day BETWEEN ? AND ? "
         "GROUP BY local_day, drill ORDER BY local_day, drill");
-    query.BindBytes(1, AsciiLower(user)).Bind(2, firstDay).Bind(3, lastDay);
+    query.BindText(1, AsciiLower(user)).Bind(2, firstDay).Bind(3, lastDay);
     std::vector<DrillDay> days;
     while (query.Step()) {
         const std::optional<DrillKind> drill = DrillFromName(query.Bytes(1));
@@ -122,13 +134,14 @@ std::vector<DrillDay> HistoryStore::DrillDays(std::string_view user, std::int32_
 std::vector<KeyTally> HistoryStore::KeyTotals(std::string_view user, std::string_view course,
                                               std::int32_t firstDay, std::int32_t lastDay) {
     SqliteStatement query = db_.Prepare(
-        "SELECT code, sum(typed), sum(wrong), sum(timed_keys), sum(time_ms) FROM day_key "
-        "WHERE user_key = ? AND course = ? AND local_day BETWEEN ? AND ? GROUP BY code ORDER BY code");
-    query.BindBytes(1, AsciiLower(user)).BindBytes(2, course).Bind(3, firstDay).Bind(4, lastDay);
+        "SELECT code_point, sum(typed), sum(wrong), sum(timed_keys), sum(time_ms) FROM day_key "
+        "WHERE user_key = ? AND course = ? AND local_day BETWEEN ? AND ? "
+        "GROUP BY code_point ORDER BY code_point");
+    query.BindText(1, AsciiLower(user)).BindText(2, course).Bind(3, firstDay).Bind(4, lastDay);
     std::vector<KeyTally> keys;
     while (query.Step()) {
-        keys.push_back({static_cast<unsigned char>(query.Integer(0)), query.Integer(1), query.Integer(2),
-                        query.Integer(3), query.Integer(4)});
+        keys.push_back(
+            {CharacterOf(query, 0), query.Integer(1), query.Integer(2), query.Integer(3), query.Integer(4)});
     }
     return keys;
 }
@@ -139,13 +152,11 @@ std::vector<Confusion> HistoryStore::TopConfusions(std::string_view user, std::s
         "SELECT expected, typed, sum(count) AS times FROM day_confusion "
         "WHERE user_key = ? AND course = ? AND local_day BETWEEN ? AND ? "
         "GROUP BY expected, typed ORDER BY times DESC, expected, typed LIMIT ?");
-    query.BindBytes(1, AsciiLower(user)).BindBytes(2, course).Bind(3, firstDay).Bind(4, lastDay);
+    query.BindText(1, AsciiLower(user)).BindText(2, course).Bind(3, firstDay).Bind(4, lastDay);
     query.Bind(5, limit);
     std::vector<Confusion> confusions;
-    while (query.Step()) {
-        confusions.push_back({static_cast<unsigned char>(query.Integer(0)),
-                              static_cast<unsigned char>(query.Integer(1)), query.Integer(2)});
-    }
+    while (query.Step())
+        confusions.push_back({CharacterOf(query, 0), CharacterOf(query, 1), query.Integer(2)});
     return confusions;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "stats/HistorySchema.h"
 #include "stats/LineRecord.h"
 #include "stats/Sqlite.h"
 
@@ -21,14 +22,16 @@ struct DrillDay {
 };
 
 // The practice history in one SQLite file: every completed line with its
-// keys and confusions, and their sums per day. User names match without
-// regard to ASCII case, as profile names do. Every failure raises
-// SqliteError (or NewerHistoryError when opening a newer file).
+// keys and confusions, and their sums per day. Names (user, course) are
+// UTF-8 text, keys Unicode characters. User names match without regard to
+// ASCII case, as profile names do. Every failure raises SqliteError (or
+// NewerHistoryError when opening a newer file).
 class HistoryStore {
 public:
     // Opens or creates the file, in write-ahead-log mode, and brings its
-    // layout up to date.
-    explicit HistoryStore(const std::string& path);
+    // layout up to date; the keys of an older file are read in the code
+    // page of their course (see CourseCodePage).
+    explicit HistoryStore(const std::string& path, const CourseCodePage& courseCodePage = {});
 
     // Adds one line in one transaction: all of it is kept, or none.
     void AddLine(const LineRecord& line);

@@ -32,7 +32,8 @@ TColor HeatColour(double errorRate) {
     return scale < 0.5 ? Blend(kGreen, kYellow, scale * 2) : Blend(kYellow, kRed, (scale - 0.5) * 2);
 }
 
-void KeyHeatMap::LoadTemplate(const std::string& path) {
+void KeyHeatMap::LoadTemplate(const std::string& path, int codePage) {
+    codePage_ = codePage;
     area_.ClearKeys();
     heat_.clear();
     store_.LoadTemplate(path);
@@ -49,20 +50,22 @@ void KeyHeatMap::LoadTemplate(const std::string& path) {
 void KeyHeatMap::SetFigures(const std::vector<KeyTally>& keys) {
     heat_.assign(area_.Keys().size(), {});
     for (const KeyTally& key : keys) {
-        const std::optional<std::size_t> index = KeyOf(key.code);
+        const std::optional<std::size_t> index = KeyOf(key.character);
         if (!index) continue;
         KeyHeat& heat = heat_[*index];
         heat.typed += key.typed;
         heat.wrong += key.wrong;
         heat.timedKeys += key.timedKeys;
         heat.timeMs += key.timeMs;
-        heat.characters += static_cast<char>(key.code);
+        heat.characters += key.character;
     }
 }
 
-std::optional<std::size_t> KeyHeatMap::KeyOf(unsigned char code) {
+std::optional<std::size_t> KeyHeatMap::KeyOf(char32_t character) {
+    const std::optional<unsigned char> code = CodeOfChar(character, codePage_);
+    if (!code) return std::nullopt;  // a character the template cannot hold
     try {
-        if (!store_.Ctbl.Locate("Code", code)) return std::nullopt;
+        if (!store_.Ctbl.Locate("Code", *code)) return std::nullopt;
         if (!store_.MainTbl.Locate("KeyValue", store_.Ctbl.AsInteger("KeyNo"))) return std::nullopt;
         const int row = store_.MainTbl.RecNo();
         if (row < 1 || row > static_cast<int>(heat_.size())) return std::nullopt;
@@ -82,9 +85,9 @@ std::optional<TColor> KeyHeatMap::ColourOf(std::size_t key) const {
 std::string KeyHeatMap::TipOf(std::size_t key) const {
     const KeyHeat& heat = HeatOf(key);
     std::string characters;
-    for (const char code : heat.characters) {
+    for (const char32_t character : heat.characters) {
         if (!characters.empty()) characters += ' ';
-        characters += KeyCaption(static_cast<unsigned char>(code));
+        characters += KeyCaption(character);
     }
     if (heat.typed == 0) return Tr("Not practised in these days.");
     const KeyTally sums{0, heat.typed, heat.wrong, heat.timedKeys, heat.timeMs};

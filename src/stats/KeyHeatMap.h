@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/Colour.h"
 #include "keyboard/KeyArea.h"
 #include "keyboard/TDataMod.h"
@@ -25,7 +26,7 @@ struct KeyHeat {
     std::int64_t wrong = 0;
     std::int64_t timedKeys = 0;
     std::int64_t timeMs = 0;
-    std::string characters;  // 8-bit codes, in code order
+    std::u32string characters;  // in the order of their code points
 };
 
 // A course's keyboard drawn as a heat map: the keys of its template, each
@@ -33,8 +34,9 @@ struct KeyHeat {
 // keyboard finds a character's key).
 class KeyHeatMap {
 public:
-    // Reads the template; one that cannot be read gives a keyboard without keys.
-    void LoadTemplate(const std::string& path);
+    // Reads the template, whose character table holds 8-bit codes of
+    // `codePage`; one that cannot be read gives a keyboard without keys.
+    void LoadTemplate(const std::string& path, int codePage = SystemCodePage());
     // Gives every key the sums of its characters.
     void SetFigures(const std::vector<KeyTally>& keys);
 
@@ -48,9 +50,10 @@ public:
 
 private:
     // The index of the key that types a character, if any.
-    std::optional<std::size_t> KeyOf(unsigned char code);
+    std::optional<std::size_t> KeyOf(char32_t character);
 
     TDataMod store_;
+    int codePage_ = SystemCodePage();
     KeyArea area_;
     std::vector<KeyHeat> heat_;
 };

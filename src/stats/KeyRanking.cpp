@@ -12,14 +12,14 @@ std::int64_t MeanTimeMs(const KeyTally& key) {
     return key.timedKeys > 0 ? key.timeMs / key.timedKeys : 0;
 }
 
-bool IsRankedCharacter(unsigned char code) {
-    return code > ' ' && code != 127;
+bool IsRankedCharacter(char32_t character) {
+    return character > U' ' && character != 127;
 }
 
 std::vector<KeyTally> SlowestKeys(const std::vector<KeyTally>& keys, std::size_t count) {
     std::vector<KeyTally> ranked;
     std::ranges::copy_if(keys, std::back_inserter(ranked), [](const KeyTally& key) {
-        return IsRankedCharacter(key.code) && key.timedKeys >= kMinTimedToRank;
+        return IsRankedCharacter(key.character) && key.timedKeys >= kMinTimedToRank;
     });
     std::ranges::stable_sort(
         ranked, [](const KeyTally& a, const KeyTally& b) { return MeanTimeMs(a) > MeanTimeMs(b); });
@@ -27,10 +27,10 @@ std::vector<KeyTally> SlowestKeys(const std::vector<KeyTally>& keys, std::size_t
     return ranked;
 }
 
-std::vector<unsigned char> WeakestKeys(const std::vector<KeyTally>& keys, std::size_t count) {
+std::vector<char32_t> WeakestKeys(const std::vector<KeyTally>& keys, std::size_t count) {
     std::vector<KeyTally> ranked;
     std::ranges::copy_if(keys, std::back_inserter(ranked), [](const KeyTally& key) {
-        return IsRankedCharacter(key.code) && key.typed >= kMinTypedToRank;
+        return IsRankedCharacter(key.character) && key.typed >= kMinTypedToRank;
     });
     std::int64_t typed = 0;
     std::int64_t wrong = 0;
@@ -47,10 +47,10 @@ std::vector<unsigned char> WeakestKeys(const std::vector<KeyTally>& keys, std::s
         if (rateA != rateB) return rateA > rateB;
         return MeanTimeMs(a) > MeanTimeMs(b);
     });
-    std::vector<unsigned char> weakest;
+    std::vector<char32_t> weakest;
     for (const KeyTally& key : ranked) {
         if (weakest.size() == count) break;
-        weakest.push_back(key.code);
+        weakest.push_back(key.character);
     }
     return weakest;
 }

@@ -20,7 +20,7 @@ std::int64_t MeanTimeMs(const KeyTally& key);
 
 // Characters worth ranking: printable ones, not the space (the drills' line
 // breaks and tabs are not keys a learner practises on their own).
-bool IsRankedCharacter(unsigned char code);
+bool IsRankedCharacter(char32_t character);
 
 // The keys with the longest mean time, slowest first, at most `count`.
 std::vector<KeyTally> SlowestKeys(const std::vector<KeyTally>& keys, std::size_t count);
@@ -31,7 +31,7 @@ std::vector<KeyTally> SlowestKeys(const std::vector<KeyTally>& keys, std::size_t
 // that two slips in a dozen typings of a rare key do not outweigh a key
 // missed steadily. Keys never missed count only when nothing else is left
 // to choose, so a learner without errors practises their slowest keys.
-std::vector<unsigned char> WeakestKeys(const std::vector<KeyTally>& keys, std::size_t count);
+std::vector<char32_t> WeakestKeys(const std::vector<KeyTally>& keys, std::size_t count);
 
 inline constexpr double kPriorTypings = 50;
 

@@ -17,26 +17,28 @@ std::optional<DrillKind> DrillFromName(std::string_view name);
 inline constexpr DrillKind kAllDrills[] = {DrillKind::Course, DrillKind::Sentence, DrillKind::Free,
                                            DrillKind::Paragraph};
 
-// What happened to one expected character (an 8-bit code) in a line: how
-// often it was typed, how often wrongly, and the time taken for the right
-// strokes that followed another key of the line.
+// What happened to one expected character (a Unicode character) in a
+// line: how often it was typed, how often wrongly, and the time taken for
+// the right strokes that followed another key of the line.
 struct KeyTally {
-    unsigned char code = 0;
+    char32_t character = 0;
     std::int64_t typed = 0;
     std::int64_t wrong = 0;
     std::int64_t timedKeys = 0;  // right strokes with a time
     std::int64_t timeMs = 0;     // their times from the previous key, summed
 };
 
-// A character typed in place of another, and how often.
+// A character typed in place of another, and how often. U+0000 stands for a
+// character that the drill's code page could not hold.
 struct Confusion {
-    unsigned char expected = 0;
-    unsigned char typed = 0;
+    char32_t expected = 0;
+    char32_t typed = 0;
     std::int64_t count = 0;
 };
 
-// One completed drill line as the history keeps it. Texts are 8-bit text of
-// the system code page.
+// One completed drill line as the history keeps it: names in UTF-8 and keys
+// as Unicode characters, so that they read the same whatever language, and
+// with it whatever code page, a later run has.
 struct LineRecord {
     std::string user;
     std::string course;

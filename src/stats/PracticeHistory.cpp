@@ -13,8 +13,12 @@ namespace zq {
 PracticeHistory::PracticeHistory(std::string path, Warning warning)
     : PracticeHistory(std::move(path), std::move(warning), NowUtcMilliseconds) {}
 
-PracticeHistory::PracticeHistory(std::string path, Warning warning, Clock clock)
-    : path_(std::move(path)), warning_(std::move(warning)), clock_(std::move(clock)) {}
+PracticeHistory::PracticeHistory(std::string path, Warning warning, Clock clock,
+                                 CourseCodePage courseCodePage)
+    : path_(std::move(path)),
+      warning_(std::move(warning)),
+      clock_(std::move(clock)),
+      courseCodePage_(std::move(courseCodePage)) {}
 
 PracticeHistory::~PracticeHistory() = default;
 
@@ -69,7 +73,7 @@ bool PracticeHistory::Use(const std::function<void(HistoryStore&)>& operation) {
 }
 
 HistoryStore& PracticeHistory::Open() {
-    if (!store_) store_ = std::make_unique<HistoryStore>(path_);
+    if (!store_) store_ = std::make_unique<HistoryStore>(path_, courseCodePage_);
     return *store_;
 }
 

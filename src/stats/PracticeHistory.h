@@ -25,13 +25,16 @@ public:
     using Clock = std::function<std::int64_t()>;  // milliseconds since 1970 UTC
 
     PracticeHistory(std::string path, Warning warning);
-    PracticeHistory(std::string path, Warning warning, Clock clock);
+    // `courseCodePage` answers, when a file of an older program is first
+    // opened, in which code page each course's keys were typed (see
+    // CourseCodePage); without it the code page in force is taken.
+    PracticeHistory(std::string path, Warning warning, Clock clock, CourseCodePage courseCodePage = {});
     ~PracticeHistory();
 
     // Keeps a completed line. Never raises.
     void Record(const LineRecord& line);
-    // Removes a user's history; false (after the warning, if it was not
-    // given yet) when the file could not be changed.
+    // Removes a user's history (the name in UTF-8); false (after the
+    // warning, if it was not given yet) when the file could not be changed.
     bool EraseUser(std::string_view user);
     // Runs a reading on the store; false (after the warning, if it was not
     // given yet) when the history cannot be read.
@@ -51,6 +54,7 @@ private:
     std::string path_;
     Warning warning_;
     Clock clock_;
+    CourseCodePage courseCodePage_;
     std::unique_ptr<HistoryStore> store_;
     bool warned_ = false;
 };

@@ -1,5 +1,8 @@
 #include "stats/ProgressOverview.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "base/CodePage.h"
 #include "base/Translation.h"
 #include "stats/PracticeHistory.h"
@@ -17,14 +20,15 @@ void ProgressOverview::Load() {
     report_.firstDay = setup_.today - kProgressDays + 1;
     report_.lastDay = setup_.today;
     history_.Read([this](HistoryStore& store) {
-        report_ = ReadProgressReport(store, setup_.user, setup_.course.Name(), setup_.today);
+        report_ = ReadProgressReport(store, ToUtf8(setup_.user, setup_.codePage),
+                                     ToUtf8(setup_.course.Name(), setup_.codePage), setup_.today);
     });
 
-    view_.SetCaption(Format(Tr("Progress of %s"), {ToUtf8(setup_.user)}));
+    view_.SetCaption(Format(Tr("Progress of %s"), {ToUtf8(setup_.user, setup_.codePage)}));
     view_.ShowSummary(Summary());
     view_.ShowCharts(ProgressChartSpecs(report_));
 
-    keyboard_.LoadTemplate(setup_.course.LayoutPath());
+    keyboard_.LoadTemplate(setup_.course.LayoutPath(), setup_.codePage);
     keyboard_.SetFigures(report_.keys);
     view_.ShowKeyboard(keyboard_);
 
@@ -38,6 +42,12 @@ void ProgressOverview::Load() {
     if (report_.weakest.empty()) {
         view_.SetWeakKeyPractice(false, Tr("Type a few lines of this course first: then your weakest keys "
                                            "are known."));
+    } else if (PractisableWeakKeys().empty()) {
+        view_.SetWeakKeyPractice(false,
+                                 Format(Tr("Your weakest keys, %s, cannot be typed in the language the "
+                                           "program runs in now. Start it in the course's language to "
+                                           "practise them."),
+                                        {KeyList(report_.weakest)}));
     } else {
         view_.SetWeakKeyPractice(true,
                                  Format(Tr("A line of words from the course with your weakest keys: %s"),
@@ -45,14 +55,24 @@ void ProgressOverview::Load() {
     }
 }
 
+std::vector<char32_t> ProgressOverview::PractisableWeakKeys() const {
+    std::vector<char32_t> keys;
+    std::ranges::copy_if(report_.weakest, std::back_inserter(keys),
+                         [this](char32_t key) { return CodeOfChar(key, setup_.codePage).has_value(); });
+    return keys;
+}
+
 std::optional<WeakKeyPractice> ProgressOverview::PractiseWeakKeys(std::uint32_t seed) const {
-    if (report_.weakest.empty()) return std::nullopt;
-    const std::string keys(report_.weakest.begin(), report_.weakest.end());
+    const std::vector<char32_t> practised = PractisableWeakKeys();
+    if (practised.empty()) return std::nullopt;
+    // The drill's line is 8-bit text, as the course's words are.
+    std::string keys8;
+    for (const char32_t key : practised) keys8 += static_cast<char>(*CodeOfChar(key, setup_.codePage));
     const std::vector<std::string> words = WordsOf(ReadCourseTexts(setup_.course));
     return WeakKeyPractice{
-        BuildWeakKeyLine(words, keys, seed),
+        BuildWeakKeyLine(words, keys8, seed),
         Format(Tr("Practising your weakest keys: %s. Press Insert to type letters of your own."),
-               {KeyList(report_.weakest)})};
+               {KeyList(practised)})};
 }
 
 std::string ProgressOverview::Summary() const {
@@ -70,7 +90,7 @@ std::string ProgressOverview::Summary() const {
     return Format(Tr("The last %d days: %d lines completed in %s of practice. Keys and confusions are "
                      "those of the course %s."),
                   {std::to_string(kProgressDays), std::to_string(lines), PracticeDuration(time),
-                   ToUtf8(setup_.course.Name())});
+                   ToUtf8(setup_.course.Name(), setup_.codePage)});
 }
 
 }  // namespace zq

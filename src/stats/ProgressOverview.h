@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "base/CodePage.h"
 #include "course/Course.h"
 #include "stats/KeyHeatMap.h"
 #include "stats/ProgressReport.h"
@@ -18,6 +19,10 @@ struct ProgressSetup {
     std::string user;  // 8-bit text
     Course course;
     std::int32_t today = 0;  // day number
+    // The code page of the names, of the course's texts and keyboard
+    // template, and of the drill that practises the weak keys: the one in
+    // force unless told.
+    int codePage = SystemCodePage();
 };
 
 // A line of the learner's weakest keys for the free drill, and the status
@@ -46,6 +51,8 @@ public:
 
 private:
     std::string Summary() const;
+    // The weakest keys that the drill's code page can hold.
+    std::vector<char32_t> PractisableWeakKeys() const;
 
     ProgressView& view_;
     PracticeHistory& history_;

@@ -23,7 +23,7 @@ struct ProgressReport {
     std::vector<KeyTally> keys;
     std::vector<KeyTally> slowest;
     std::vector<Confusion> confusions;
-    std::vector<unsigned char> weakest;
+    std::vector<char32_t> weakest;
 };
 
 // The report of the kProgressDays days up to `today`.

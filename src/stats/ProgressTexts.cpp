@@ -1,23 +1,23 @@
 #include "stats/ProgressTexts.h"
 
-#include "base/CodePage.h"
 #include "base/Translation.h"
+#include "base/Utf8Char.h"
 #include "stats/KeyRanking.h"
 
 namespace zq {
 
-std::string KeyCaption(unsigned char code) {
-    switch (code) {
+std::string KeyCaption(char32_t character) {
+    switch (character) {
         case 0:
             return Tr("(a character the keyboard does not have)");
-        case '\t':
+        case U'\t':
             return Tr("Tab");
-        case '\r':
+        case U'\r':
             return Tr("Enter");
-        case ' ':
+        case U' ':
             return Tr("Space");
         default:
-            return ToUtf8(std::string(1, static_cast<char>(code)));
+            return Utf8OfChar(character);
     }
 }
 
@@ -29,14 +29,14 @@ std::string ConfusionText(const Confusion& confusion) {
 }
 
 std::string SlowKeyText(const KeyTally& key) {
-    return Format(Tr("%s: %d ms"), {KeyCaption(key.code), std::to_string(MeanTimeMs(key))});
+    return Format(Tr("%s: %d ms"), {KeyCaption(key.character), std::to_string(MeanTimeMs(key))});
 }
 
-std::string KeyList(const std::vector<unsigned char>& codes) {
+std::string KeyList(const std::vector<char32_t>& characters) {
     std::string list;
-    for (const unsigned char code : codes) {
+    for (const char32_t character : characters) {
         if (!list.empty()) list += ", ";
-        list += KeyCaption(code);
+        list += KeyCaption(character);
     }
     return list;
 }

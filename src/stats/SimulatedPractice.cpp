@@ -24,12 +24,12 @@ DrillKind DrillOfLine(int line) {
 }
 
 // A key beside the one meant, on an English keyboard's rows.
-unsigned char NeighbourOf(unsigned char code) {
-    static const std::string kRows = "qwertyuiop asdfghjkl zxcvbnm";
-    const std::size_t at = kRows.find(static_cast<char>(code | 0x20));
-    if (at == std::string::npos) return 'a';
-    const bool rowEnds = at + 1 == kRows.size() || kRows[at + 1] == ' ';
-    return static_cast<unsigned char>(kRows[rowEnds ? at - 1 : at + 1]);
+char32_t NeighbourOf(char32_t character) {
+    static const std::u32string kRows = U"qwertyuiop asdfghjkl zxcvbnm";
+    const std::size_t at = character < 0x80 ? kRows.find(character | 0x20) : std::u32string::npos;
+    if (at == std::u32string::npos) return U'a';
+    const bool rowEnds = at + 1 == kRows.size() || kRows[at + 1] == U' ';
+    return kRows[rowEnds ? at - 1 : at + 1];
 }
 
 std::string LineOfWords(const std::vector<std::string>& words, std::mt19937& random) {
@@ -50,26 +50,25 @@ void TypeLine(const SimulatedLearner& learner, const std::string& text, int dayI
     std::uniform_real_distribution<double> chance(0.0, 1.0);
     std::normal_distribution<double> jitter(1.0, 0.15);
     const double baseMs = std::max(120.0, 420.0 - 2.5 * dayIndex);
-    std::map<unsigned char, KeyTally> keys;
-    std::map<std::pair<unsigned char, unsigned char>, std::int64_t> confusions;
+    std::map<char32_t, KeyTally> keys;
+    std::map<std::pair<char32_t, char32_t>, std::int64_t> confusions;
     std::int64_t lineTimeMs = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto code = static_cast<unsigned char>(text[i]);
-        const std::size_t weak = learner.weakKeys.find(text[i]);
-        const bool isWeak = weak != std::string::npos;
-        KeyTally& key = keys[code];
-        key.code = code;
+        const char32_t character = CharOfCode(static_cast<unsigned char>(text[i]), learner.wordsCodePage);
+        const std::size_t weak = learner.weakKeys.find(character);
+        const bool isWeak = weak != std::u32string::npos;
+        KeyTally& key = keys[character];
+        key.character = character;
         ++key.typed;
         const auto keyMs =
             static_cast<std::int64_t>(baseMs * (isWeak ? 1.8 : 1.0) * std::max(0.3, jitter(random)));
         lineTimeMs += keyMs;
-        if (code != ' ' && chance(random) < (isWeak ? kWeakMissRate : kOtherMissRate)) {
+        if (character != U' ' && chance(random) < (isWeak ? kWeakMissRate : kOtherMissRate)) {
             ++key.wrong;
             ++line.errors;
-            const unsigned char typed = isWeak && weak < learner.confusedWith.size()
-                                            ? static_cast<unsigned char>(learner.confusedWith[weak])
-                                            : NeighbourOf(code);
-            ++confusions[{code, typed}];
+            const char32_t typed = isWeak && weak < learner.confusedWith.size() ? learner.confusedWith[weak]
+                                                                                : NeighbourOf(character);
+            ++confusions[{character, typed}];
         } else if (i > 0) {
             ++key.timedKeys;
             key.timeMs += keyMs;

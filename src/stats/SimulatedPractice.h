@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "stats/LineRecord.h"
 
 namespace zq {
@@ -13,16 +14,18 @@ namespace zq {
 // lines of a course's words, get a little faster every day, and miss their
 // weak keys more often, mostly for the same wrong key.
 struct SimulatedLearner {
-    std::string user = "Default";
-    std::string course = "English";
-    std::string weakKeys = "qzp";      // 8-bit characters missed often
-    std::string confusedWith = "wxo";  // typed in their place, by position
+    std::string user = "Default";          // UTF-8
+    std::string course = "English";        // UTF-8
+    std::u32string weakKeys = U"qzp";      // characters missed often
+    std::u32string confusedWith = U"wxo";  // typed in their place, by position
     int linesPerDay = 40;
     std::uint32_t seed = 1;
+    int wordsCodePage = SystemCodePage();  // the code page of the course's words
 };
 
 // The lines of one day of practice: `day` is the day number, `dayIndex`
 // counts the days of practice so far (the learner's speed grows with it).
+// `words` are 8-bit text of the learner's `wordsCodePage`.
 std::vector<LineRecord> SimulateDay(const SimulatedLearner& learner, const std::vector<std::string>& words,
                                     std::int32_t day, int dayIndex);
 

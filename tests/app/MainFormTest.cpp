@@ -477,6 +477,23 @@ TEST_F(MainFormTest, ErasingAUserInTheProfileDialogErasesTheirHistory) {
     EXPECT_EQ(HistoryStore(folder.File("zqstats.db")).LineCount(), 0);
 }
 
+// The profile file gives names as 8-bit text; the history keeps them in UTF-8.
+TEST_F(MainFormTest, AUserWithALetterBeyondAsciiIsErasedFromTheHistoryToo) {
+    profile.UserName = "J\xF6rg";  // Jörg in code page 1252
+    LogOn();
+    rig.drills.whileShown = [&](FakeDrillWindow& window) { TypeLine(window, 100); };
+    form.StartSentenceDrill();
+    HistoryStore stored(folder.File("zqstats.db"));
+    EXPECT_EQ(stored.DrillDays("J\xC3\xB6rg", 0, LocalDayOf(NowUtcMilliseconds()) + 1).size(), 1u);
+
+    rig.profileDialogApplies = [&](TProfile&) {
+        rig.lastProfileDialog->userErased("J\xF6RG");
+        return false;
+    };
+    form.EditProfile();
+    EXPECT_EQ(stored.LineCount(), 0);
+}
+
 // Closing.
 
 TEST_F(MainFormTest, ClosingReportsTheRunAndTheTotalInWholeHoursMinutesAndSeconds) {

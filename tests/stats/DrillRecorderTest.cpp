@@ -6,6 +6,7 @@
 #include <time.h>
 
 #include "../support/TempFolder.h"
+#include "HistoryFixtures.h"
 #include "stats/LocalDay.h"
 #include "stats/PracticeHistory.h"
 
@@ -67,6 +68,30 @@ TEST_F(DrillRecorderTest, TheRecordCarriesTheLineItsKeysAndItsLocalDay) {
                                          FieldsAre('t', 4, 2, 1, 200)));
     // Repeated confusions are summed.
     EXPECT_THAT(record.confusions, ElementsAre(FieldsAre('h', 'g', 1), FieldsAre('t', 'r', 2)));
+}
+
+// The drill's 8-bit codes and names become Unicode and UTF-8, read in the
+// code page of the run: the one in force unless the context names another.
+TEST_F(DrillRecorderTest, ARussianRunsCodesAndNamesAreKeptAsTheirCharacters) {
+    LineKeyCounts russian;
+    russian.Right(0xE4, 1000);        // д
+    russian.Wrong(0xE4, 0xE0, 1200);  // а typed for it
+    russian.Wrong(0xE4, 0, 1300);     // a character that code page 1251 lacks
+    const std::string russianSample = "\xE4";
+    const CompletedLine line{.sample = russianSample, .characters = 1, .errors = 2, .keys = russian};
+    const std::string ivan8 = "\xC8\xE2\xE0\xED";  // Иван
+    const auto expectRussian = [](const LineRecord& record) {
+        EXPECT_EQ(record.user, "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD");
+        EXPECT_EQ(record.course, "Russkij");
+        EXPECT_THAT(record.keys, ElementsAre(FieldsAre(U'\u0434', 3, 2, 0, 0)));
+        EXPECT_THAT(record.confusions,
+                    ElementsAre(FieldsAre(U'\u0434', U'\0', 1), FieldsAre(U'\u0434', U'\u0430', 1)));
+    };
+    {
+        testing::CodePageScope inARussianRun(1251);
+        expectRussian(MakeLineRecord(line, {ivan8, "Russkij", DrillKind::Free}, kNow));
+    }
+    expectRussian(MakeLineRecord(line, {ivan8, "Russkij", DrillKind::Free, 1251}, kNow));
 }
 
 TEST_F(DrillRecorderTest, OnlyTheCourseDrillKeepsACourseLine) {

@@ -5,14 +5,15 @@
 #include <algorithm>
 #include <string>
 
+#include "base/CodePage.h"
 #include "stats/LineRecord.h"
 
 namespace zq::testing {
 
 // A line of `user` on `day`: the characters of `text` typed once each, the
 // first `wrongFirst` of them wrongly (as the character after them), 200 ms
-// a key.
-inline LineRecord TypedLine(const std::string& user, std::int32_t day, const std::string& text,
+// a key. Names are UTF-8.
+inline LineRecord TypedLine(const std::string& user, std::int32_t day, const std::u32string& text,
                             int wrongFirst = 0, DrillKind drill = DrillKind::Sentence,
                             const std::string& course = "English") {
     LineRecord line;
@@ -28,20 +29,21 @@ inline LineRecord TypedLine(const std::string& user, std::int32_t day, const std
     line.accuracy = line.characters ? (line.characters - wrongFirst) * 100 / line.characters : 0;
     line.wordsPerMinute = 60;
     for (size_t i = 0; i < text.size(); ++i) {
-        const auto code = static_cast<unsigned char>(text[i]);
+        const char32_t character = text[i];
         const bool wrong = static_cast<int>(i) < wrongFirst;
         auto found = std::find_if(line.keys.begin(), line.keys.end(),
-                                  [code](const KeyTally& key) { return key.code == code; });
-        if (found == line.keys.end()) found = line.keys.insert(line.keys.end(), KeyTally{.code = code});
+                                  [character](const KeyTally& key) { return key.character == character; });
+        if (found == line.keys.end())
+            found = line.keys.insert(line.keys.end(), KeyTally{.character = character});
         ++found->typed;
         if (wrong) {
             ++found->wrong;
-            const auto typed = static_cast<unsigned char>(code + 1);
+            const char32_t typed = character + 1;
             auto confusion =
                 std::find_if(line.confusions.begin(), line.confusions.end(),
-                             [&](const Confusion& c) { return c.expected == code && c.typed == typed; });
+                             [&](const Confusion& c) { return c.expected == character && c.typed == typed; });
             if (confusion == line.confusions.end())
-                confusion = line.confusions.insert(line.confusions.end(), Confusion{code, typed, 0});
+                confusion = line.confusions.insert(line.confusions.end(), Confusion{character, typed, 0});
             ++confusion->count;
         } else if (i > 0) {
             ++found->timedKeys;
@@ -50,5 +52,26 @@ inline LineRecord TypedLine(const std::string& user, std::int32_t day, const std
     }
     return line;
 }
+
+// The same for a text of ASCII characters.
+inline LineRecord TypedLine(const std::string& user, std::int32_t day, const std::string& ascii,
+                            int wrongFirst = 0, DrillKind drill = DrillKind::Sentence,
+                            const std::string& course = "English") {
+    return TypedLine(user, day, std::u32string(ascii.begin(), ascii.end()), wrongFirst, drill, course);
+}
+inline LineRecord TypedLine(const std::string& user, std::int32_t day, const char* ascii, int wrongFirst = 0,
+                            DrillKind drill = DrillKind::Sentence, const std::string& course = "English") {
+    return TypedLine(user, day, std::string(ascii), wrongFirst, drill, course);
+}
+
+// Sets the code page in force, as a run in another language does, and
+// restores the default afterwards.
+class CodePageScope {
+public:
+    explicit CodePageScope(int codePage) { SetSystemCodePage(codePage); }
+    ~CodePageScope() { SetSystemCodePage(1252); }
+    CodePageScope(const CodePageScope&) = delete;
+    CodePageScope& operator=(const CodePageScope&) = delete;
+};
 
 }  // namespace zq::testing

@@ -10,12 +10,14 @@
 
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
+#include "Version2History.h"
 #include "stats/PracticeHistory.h"
 
 namespace zq {
 namespace {
 
 using testing::TypedLine;
+using testing::Version2File;
 
 constexpr std::int32_t kDay = 19'800;
 // Every line has this many different keys.
@@ -103,6 +105,55 @@ TEST(HistoryProcessesTest, TwoProgramsWritingAtOnceKeepEveryLineOfBoth) {
     EXPECT_EQ(store.DrillDays("Ann", kDay, kDay).at(0).lines, kLinesEach);
     EXPECT_EQ(store.DrillDays("Bob", kDay, kDay).at(0).lines, kLinesEach);
     EXPECT_EQ(store.TopConfusions("Bob", "English", kDay, kDay, 1).at(0).count, kLinesEach);
+}
+
+// A file of the layout before names became UTF-8: migrated twice, "Jörg"
+// would be read as UTF-8 once more and become another user.
+TEST(HistoryProcessesTest, TwoProgramsOpeningAnOldFileAtOnceMigrateItOnce) {
+    test::TempFolder folder;
+    const std::string path = folder.File("zqstats.db");
+    { Version2File(path).AddLine("J\xF6rg", "English", kDay, {{0xE4, 3, 1, 2, 400}}, {{0xE4, 'a', 1}}); }
+    const std::string joerg = "J\xC3\xB6rg";
+
+    int start[2];
+    ASSERT_EQ(pipe(start), 0);
+    std::vector<pid_t> programs;
+    for (int program = 0; program < 2; ++program) {
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            close(start[1]);
+            char go = 0;
+            if (read(start[0], &go, 1) != 1) _exit(2);  // both begin together
+            bool warned = false;
+            PracticeHistory history(path, [&](const std::string& text) {
+                warned = true;
+                std::fprintf(stderr, "%s\n", text.c_str());
+            });
+            history.Record(TypedLine(joerg, kDay, U"\u00E4"));
+            _exit(warned ? 1 : 0);
+        }
+        programs.push_back(child);
+    }
+    close(start[0]);
+    ASSERT_EQ(write(start[1], "gg", 2), 2);
+    close(start[1]);
+    for (const pid_t program : programs) {
+        int status = 0;
+        waitpid(program, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a program gave a warning";
+    }
+
+    HistoryStore store(path);
+    EXPECT_EQ(store.LineCount(), 3);
+    EXPECT_EQ(store.Database().QueryInteger("SELECT count(DISTINCT user_name) FROM practice_line"), 1);
+    EXPECT_EQ(
+        store.Database().QueryInteger("SELECT count(*) FROM practice_line WHERE user_key = 'j\xC3\xB6rg'"),
+        3);
+    const std::vector<KeyTally> keys = store.KeyTotals(joerg, "English", kDay, kDay);
+    ASSERT_EQ(keys.size(), 1u);
+    EXPECT_EQ(keys[0].character, U'\u00E4');
+    EXPECT_EQ(keys[0].typed, 5);
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST_F(HistorySchemaTest, AFileOfEveryEarlierVersionIsBroughtUpToDateWithItsLine
         EXPECT_EQ(store.LineCount(), 1);
         const auto keys = store.KeyTotals("ANN", "English", kDay, kDay);
         ASSERT_EQ(keys.size(), 2u);
-        EXPECT_EQ(keys[1].code, 't');
+        EXPECT_EQ(keys[1].character, U't');
         EXPECT_EQ(keys[1].typed, 2);
         EXPECT_EQ(keys[1].wrong, 1);
         EXPECT_EQ(keys[1].timeMs, 250);

@@ -71,16 +71,27 @@ TEST_F(HistoryStoreTest, ConfusionsComeMostFrequentFirstUpToTheLimit) {
                 ElementsAre(FieldsAre('z', '{', 4), FieldsAre('x', 'y', 3)));
 }
 
-TEST_F(HistoryStoreTest, UserNamesMatchWithoutRegardToCaseAndKeepTheirBytes) {
-    const std::string name8 = "J\xF6rg";  // 8-bit text of the code page
-    store.AddLine(TypedLine(name8, kDay, "ab"));
-    store.AddLine(TypedLine("j\xF6RG", kDay, "ab"));
-    EXPECT_EQ(store.DrillDays("J\xF6rg", kDay, kDay).at(0).lines, 2);
-    EXPECT_EQ(store.DrillDays("J\xD6rg", kDay, kDay).size(), 0u);  // only ASCII letters fold
+TEST_F(HistoryStoreTest, UserNamesMatchWithoutRegardToCaseAndAreKeptAsUtf8Text) {
+    const std::string name = "J\xC3\xB6rg";  // Jörg
+    store.AddLine(TypedLine(name, kDay, "ab"));
+    store.AddLine(TypedLine("j\xC3\xB6RG", kDay, "ab"));
+    EXPECT_EQ(store.DrillDays("J\xC3\xB6rg", kDay, kDay).at(0).lines, 2);
+    EXPECT_EQ(store.DrillDays("J\xC3\x96rg", kDay, kDay).size(), 0u);  // only ASCII letters fold
 
-    SqliteStatement names = store.Database().Prepare("SELECT user_name FROM practice_line ORDER BY id");
+    SqliteStatement names =
+        store.Database().Prepare("SELECT user_name, typeof(user_name) FROM practice_line ORDER BY id");
     ASSERT_TRUE(names.Step());
-    EXPECT_EQ(names.Bytes(0), name8);
+    EXPECT_EQ(names.Bytes(0), name);
+    EXPECT_EQ(names.Bytes(1), "text");
+}
+
+TEST_F(HistoryStoreTest, KeysOfEveryScriptComeBackAsTheirCharacters) {
+    store.AddLine(TypedLine("Ann", kDay, U"\u00E4\u0434\u20AC\U0001F600", 2, DrillKind::Free, "Mixed"));
+    EXPECT_THAT(store.KeyTotals("Ann", "Mixed", kDay, kDay),
+                ElementsAre(FieldsAre(U'\u00E4', 1, 1, 0, 0), FieldsAre(U'\u0434', 1, 1, 0, 0),
+                            FieldsAre(U'\u20AC', 1, 0, 1, 200), FieldsAre(U'\U0001F600', 1, 0, 1, 200)));
+    EXPECT_THAT(store.TopConfusions("Ann", "Mixed", kDay, kDay, 10),
+                ElementsAre(FieldsAre(U'\u00E4', U'\u00E5', 1), FieldsAre(U'\u0434', U'\u0435', 1)));
 }
 
 TEST_F(HistoryStoreTest, ErasingAUserRemovesTheirLinesKeysAndSumsAndNobodyElses) {

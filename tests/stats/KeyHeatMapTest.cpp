@@ -42,7 +42,7 @@ TEST_F(KeyHeatMapTest, EachKeySumsTheCharactersItTypes) {
     EXPECT_EQ(a.wrong, 2);
     EXPECT_EQ(a.timedKeys, 27);
     EXPECT_EQ(a.timeMs, 7800);
-    EXPECT_EQ(a.characters, "Aa");
+    EXPECT_EQ(a.characters, U"Aa");
     EXPECT_EQ(keyboard.HeatOf(1).typed, 5);
     EXPECT_EQ(keyboard.HeatOf(2).typed, 0) << "Shift types no character of its own";
 }
@@ -63,6 +63,27 @@ TEST_F(KeyHeatMapTest, TheTipGivesTheKeysFigures) {
     EXPECT_THAT(tip, HasSubstr("7.5"));
     EXPECT_THAT(tip, HasSubstr("250 ms"));
     EXPECT_EQ(keyboard.TipOf(1), "Not practised in these days.");
+}
+
+// A template's character table holds 8-bit codes of its code page: 0xE4 is
+// "ä" in code page 1252 and "д" in 1251.
+TEST_F(KeyHeatMapTest, ACharacterIsFoundOnTheKeyOfItsCodeInTheTemplatesCodePage) {
+    testing::WriteZip(folder / "national.zqt", {{"key.cds", KeyPacket({KeyRow("1 X", 40, 0, "")})},
+                                                {"char.cds", CharPacket({CharRow("x", 0xE4, 40)})},
+                                                {"readme", "bkcolor=0\r\n"}});
+    const std::vector<KeyTally> figures = {{U'\u00E4', 10, 1, 9, 900}, {U'\u0434', 20, 2, 18, 1800}};
+
+    KeyHeatMap german;
+    german.LoadTemplate(folder.File("national.zqt"), 1252);
+    german.SetFigures(figures);
+    EXPECT_EQ(german.HeatOf(0).typed, 10);
+    EXPECT_EQ(german.HeatOf(0).characters, U"\u00E4");
+
+    KeyHeatMap russian;
+    russian.LoadTemplate(folder.File("national.zqt"), 1251);
+    russian.SetFigures(figures);
+    EXPECT_EQ(russian.HeatOf(0).typed, 20);
+    EXPECT_THAT(russian.TipOf(0), HasSubstr("Key \xD0\xB4"));
 }
 
 TEST_F(KeyHeatMapTest, ATemplateThatCannotBeReadGivesNoKeys) {

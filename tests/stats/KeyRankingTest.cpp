@@ -8,14 +8,14 @@ namespace {
 
 using ::testing::ElementsAre;
 
-KeyTally Key(unsigned char code, std::int64_t typed, std::int64_t wrong, std::int64_t meanMs) {
-    return {code, typed, wrong, typed - wrong, (typed - wrong) * meanMs};
+KeyTally Key(char32_t character, std::int64_t typed, std::int64_t wrong, std::int64_t meanMs) {
+    return {character, typed, wrong, typed - wrong, (typed - wrong) * meanMs};
 }
 
-std::vector<unsigned char> Codes(const std::vector<KeyTally>& keys) {
-    std::vector<unsigned char> codes;
-    for (const KeyTally& key : keys) codes.push_back(key.code);
-    return codes;
+std::vector<char32_t> Characters(const std::vector<KeyTally>& keys) {
+    std::vector<char32_t> characters;
+    for (const KeyTally& key : keys) characters.push_back(key.character);
+    return characters;
 }
 
 TEST(KeyRankingTest, ErrorRateAndMeanTimeOfAKey) {
@@ -28,8 +28,8 @@ TEST(KeyRankingTest, ErrorRateAndMeanTimeOfAKey) {
 TEST(KeyRankingTest, TheSlowestKeysComeFirstAndKeysWithFewTimesAreLeftOut) {
     const std::vector<KeyTally> keys = {Key('a', 50, 0, 200), Key('q', 50, 0, 900), Key('z', 4, 0, 5000),
                                         Key(' ', 80, 0, 1500), Key('p', 50, 0, 400)};
-    EXPECT_THAT(Codes(SlowestKeys(keys, 2)), ElementsAre('q', 'p'));
-    EXPECT_THAT(Codes(SlowestKeys(keys, 10)), ElementsAre('q', 'p', 'a'));
+    EXPECT_THAT(Characters(SlowestKeys(keys, 2)), ElementsAre('q', 'p'));
+    EXPECT_THAT(Characters(SlowestKeys(keys, 10)), ElementsAre('q', 'p', 'a'));
 }
 
 TEST(KeyRankingTest, TheWeakestKeysAreMissedMostOftenAndOfEqualRatesTheSlower) {

@@ -7,6 +7,7 @@
 
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
+#include "stats/DrillRecorder.h"
 #include "stats/PracticeHistory.h"
 #include "stats/ProgressCharts.h"
 #include "stats/WeakKeyLine.h"
@@ -101,6 +102,56 @@ TEST_F(ProgressOverviewTest, AHistoryThatCannotBeReadShowsAnEmptyReportAfterItsW
     EXPECT_EQ(warnings.size(), 1u);
     EXPECT_THAT(view.summary, HasSubstr("No practice"));
     EXPECT_EQ(overview.Report().lastDay, kToday);
+}
+
+// Four lines of a German course typed in a German run (code page 1252):
+// "ä" typed twelve times, four of them as "é".
+void PractiseGermanInAGermanRun(PracticeHistory& history) {
+    testing::CodePageScope german(1252);
+    DrillRecorder recorder(history, {"Ann", "Deutsch", DrillKind::Free},
+                           [] { return std::int64_t{kToday} * 86'400'000 + 43'200'000; });
+    const std::string sample =
+        "a\xE4\xE4"
+        "a\xE4";
+    for (int line = 0; line < 4; ++line) {
+        LineKeyCounts keys;
+        keys.Right('a', 1000);
+        keys.Wrong(0xE4, 0xE9, 1100);
+        keys.Right(0xE4, 1300);
+        keys.Right('a', 1400);
+        keys.Right(0xE4, 1700);
+        recorder.RecordLine(
+            {.sample = sample, .characters = 5, .errors = 1, .lineTimeMs = 700, .keys = keys});
+    }
+}
+
+TEST_F(ProgressOverviewTest, LinesTypedInARunOfOneLanguageReadTheSameInARunOfAnother) {
+    PractiseGermanInAGermanRun(history);
+    std::filesystem::create_directories(programFolder / "Courses/Deutsch");
+    programFolder.Write("Courses/Deutsch/course.txt", "B\xE4r K\xE4se und\r\n");  // code page 1252
+    const Course deutsch(programFolder.Dir(), "Deutsch");
+
+    testing::CodePageScope russian(1251);
+    ProgressOverview overview(view, history, {"Ann", deutsch, kToday});
+    overview.Load();
+    EXPECT_THAT(view.confusions, ElementsAre("\xC3\xA9 typed for \xC3\xA4: 4 times"));  // é for ä
+    EXPECT_THAT(view.slowest, ElementsAre("\xC3\xA4: 250 ms"));
+    // The Russian run's code page has no "ä": its drill cannot practise it.
+    EXPECT_FALSE(view.weakKeysEnabled);
+    EXPECT_THAT(view.weakKeyHint, HasSubstr("\xC3\xA4, cannot be typed"));
+    EXPECT_FALSE(overview.PractiseWeakKeys(1).has_value());
+
+    // Told the course's code page, the window offers the course's words with "ä".
+    ProgressOverview told(view, history, {"Ann", deutsch, kToday, 1252});
+    told.Load();
+    EXPECT_TRUE(view.weakKeysEnabled);
+    EXPECT_THAT(view.weakKeyHint, HasSubstr("\xC3\xA4"));
+    const std::optional<WeakKeyPractice> practice = told.PractiseWeakKeys(1);
+    ASSERT_TRUE(practice.has_value());
+    EXPECT_THAT(practice->announcement, HasSubstr("\xC3\xA4"));
+    for (const std::string& word : WordsOf({practice->line8}))
+        EXPECT_THAT((std::vector<std::string>{"B\xE4r", "K\xE4se"}), ::testing::Contains(word));
+    EXPECT_TRUE(warnings.empty());
 }
 
 TEST(ProgressChartsTest, ChartsBeginBeforeTheFirstPracticeButShowTwoWeeksAtLeast) {

@@ -36,8 +36,8 @@ TEST(ProgressReportTest, TheReportCoversNinetyDaysUpToTodayAndRanksTheCourseKeys
     EXPECT_EQ(report.weakest[0], 'x');
     EXPECT_EQ(report.confusions.at(0).expected, 'x');
     EXPECT_EQ(report.confusions.at(0).count, 15);
-    EXPECT_TRUE(std::ranges::none_of(report.keys, [](const KeyTally& key) { return key.code == 'q'; }));
-    EXPECT_TRUE(std::ranges::none_of(report.keys, [](const KeyTally& key) { return key.code == 'k'; }));
+    EXPECT_TRUE(std::ranges::none_of(report.keys, [](const KeyTally& key) { return key.character == U'q'; }));
+    EXPECT_TRUE(std::ranges::none_of(report.keys, [](const KeyTally& key) { return key.character == U'k'; }));
 }
 
 TEST(ProgressReportTest, SpeedAndAccuracyOfADayUseTheLineArithmetic) {

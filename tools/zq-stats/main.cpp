@@ -43,9 +43,9 @@ Course CourseNamed(const std::string& course) {
 
 int Generate(int days, const std::string& user, const std::string& course) {
     SimulatedLearner learner;
-    learner.user = FromUtf8(user);
-    learner.course = FromUtf8(course);
-    const std::vector<std::string> words = WordsOf(ReadCourseTexts(CourseNamed(learner.course)));
+    learner.user = user;
+    learner.course = course;
+    const std::vector<std::string> words = WordsOf(ReadCourseTexts(CourseNamed(FromUtf8(course))));
     const std::int32_t today = LocalDayOf(NowUtcMilliseconds());
     HistoryStore store(ProgramDir() + kHistoryFileName);
     for (int index = 0; index < days; ++index)

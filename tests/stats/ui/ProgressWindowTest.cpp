@@ -87,7 +87,7 @@ TEST_F(ProgressWindowTest, TheWeakKeyButtonClosesTheWindowWithALineOfThoseKeys) 
     EXPECT_NE(line.find_first_of("qzp"), std::string::npos);
     EXPECT_LE(line.size(), 80u);
     // The keys the window found weakest, p the most missed of them.
-    const std::vector<unsigned char>& weakest = window.Overview().Report().weakest;
+    const std::vector<char32_t>& weakest = window.Overview().Report().weakest;
     EXPECT_EQ(weakest.size(), 3u);
     EXPECT_EQ(weakest.at(0), 'p');
     EXPECT_THAT(window.ChosenPractice()->announcement, HasSubstr(KeyList(weakest)));
