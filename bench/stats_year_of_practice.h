@@ -1,7 +1,7 @@
 #pragma once
 
 // A year of daily practice for the history benchmarks: 365 days of 200
-// lines of the English course, made once and kept in the build folder.
+// lines of the English course, made once a run in a temporary folder.
 
 #include <unistd.h>
 
@@ -11,7 +11,6 @@
 
 #include "base/TextFile.h"
 #include "course/Course.h"
-#include "stats/HistorySchema.h"
 #include "stats/HistoryStore.h"
 #include "stats/SimulatedPractice.h"
 #include "stats/WeakKeyLine.h"
@@ -52,14 +51,13 @@ inline std::vector<std::string> EnglishWords() {
     return WordsOf(ReadCourseTexts(SourceEnglishCourse()));
 }
 
-// The path of the year's history, made on first use.
+// The path of the year's history, made at the first use of a run in a
+// temporary folder that goes when the run ends.
 inline std::string YearOfPractice() {
-    const std::string path =
-        std::string(ZQ_BENCH_DATA_DIR) + "/stats-year-v" + std::to_string(CurrentHistoryVersion()) + ".db";
-    if (std::filesystem::exists(path)) return path;
-    const std::string making = path + ".making-" + std::to_string(getpid());
-    {
-        HistoryStore store(making);
+    static const TemporaryFolder folder;
+    static const std::string path = [] {
+        const std::string made = folder.File("zqstats.db");
+        HistoryStore store(made);
         SimulatedLearner learner;
         learner.user = kYearUser;
         learner.course = kYearCourse;
@@ -68,11 +66,8 @@ inline std::string YearOfPractice() {
         for (int index = 0; index < kYearDays; ++index)
             store.AddLines(SimulateDay(learner, words, kYearLastDay - kYearDays + 1 + index, index));
         store.Database().Execute("PRAGMA wal_checkpoint(TRUNCATE)");
-    }
-    std::filesystem::rename(making, path);
-    std::error_code ignored;
-    std::filesystem::remove(making + "-wal", ignored);
-    std::filesystem::remove(making + "-shm", ignored);
+        return made;
+    }();
     return path;
 }
 
