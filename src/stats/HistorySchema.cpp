@@ -1,5 +1,7 @@
 #include "stats/HistorySchema.h"
 
+#include <sqlite3.h>
+
 #include <array>
 #include <string_view>
 
@@ -109,19 +111,32 @@ NewerHistoryError::NewerHistoryError(int version)
     : std::runtime_error("the history has version " + std::to_string(version) + ", this program knows " +
                          std::to_string(CurrentHistoryVersion())) {}
 
+DamagedHistoryError::DamagedHistoryError(int version)
+    : SqliteError(SQLITE_CORRUPT, "the history has version " + std::to_string(version)) {}
+
+namespace {
+
+// The version in the file, which this program can read or migrate.
+int CheckedVersion(SqliteDatabase& db) {
+    const int version = static_cast<int>(db.QueryInteger("PRAGMA user_version"));
+    if (version < 0) throw DamagedHistoryError(version);
+    if (version > CurrentHistoryVersion()) throw NewerHistoryError(version);
+    return version;
+}
+
+}  // namespace
+
 void MigrateHistory(SqliteDatabase& db, const CourseCodePage& courseCodePage) {
     MigrateHistory(db, CurrentHistoryVersion(), courseCodePage);
 }
 
 void MigrateHistory(SqliteDatabase& db, int targetVersion, const CourseCodePage& courseCodePage) {
     // The cheap check first: most openings find the file up to date.
-    int version = static_cast<int>(db.QueryInteger("PRAGMA user_version"));
-    if (version > CurrentHistoryVersion()) throw NewerHistoryError(version);
+    int version = CheckedVersion(db);
     while (version < targetVersion) {
         SqliteTransaction transaction(db);
         // Read again under the write lock: another program may have migrated meanwhile.
-        version = static_cast<int>(db.QueryInteger("PRAGMA user_version"));
-        if (version > CurrentHistoryVersion()) throw NewerHistoryError(version);
+        version = CheckedVersion(db);
         if (version >= targetVersion) break;
         kMigrations[static_cast<size_t>(version)](db, courseCodePage);
         db.Execute("PRAGMA user_version = " + std::to_string(version + 1));

@@ -79,5 +79,23 @@ TEST_F(HistorySchemaTest, AFileOfANewerProgramIsLeftAlone) {
     EXPECT_EQ(db.QueryInteger("SELECT count(*) FROM sqlite_schema"), 0);
 }
 
+// The version is a signed number in the file's header: below 0, the header
+// is damaged, and no migration leads from there.
+TEST_F(HistorySchemaTest, AFileWithAVersionBelowZeroIsDamagedAndLeftUntouched) {
+    {
+        SqliteDatabase db(Path(), SqliteDatabase::Access::ReadWriteCreate);
+        db.Execute("PRAGMA user_version = -1");
+    }
+    SqliteDatabase db(Path(), SqliteDatabase::Access::ReadWriteCreate);
+    try {
+        MigrateHistory(db);
+        ADD_FAILURE() << "no error";
+    } catch (const SqliteError& error) {
+        EXPECT_TRUE(error.IsDamage()) << error.what();
+    }
+    EXPECT_EQ(Version(db), -1);
+    EXPECT_EQ(db.QueryInteger("SELECT count(*) FROM sqlite_schema"), 0);
+}
+
 }  // namespace
 }  // namespace zq

@@ -102,6 +102,44 @@ TEST_F(PracticeHistoryTest, ADamagedPageFoundWhileWritingSetsTheFileAsideToo) {
     EXPECT_EQ(warnings.size(), 1u);
 }
 
+// A version below 0, set by hand or by damaged header bytes, is a damaged
+// file: the program that opened it must not migrate it from there. It is
+// set aside with what it holds, and the lines go into a new file.
+TEST_F(PracticeHistoryTest, AFileWithAVersionBelowZeroIsSetAsideAsDamaged) {
+    {
+        SqliteDatabase db(Path(), SqliteDatabase::Access::ReadWriteCreate);
+        db.Execute("CREATE TABLE kept (what TEXT); INSERT INTO kept VALUES ('old lines');");
+        db.Execute("PRAGMA user_version = -1");
+    }
+    PracticeHistory history = History();
+    for (int i = 0; i < 2; ++i) history.Record(TypedLine("Ann", kDay, "abc"));
+
+    EXPECT_EQ(StoredLines(), 2);
+    ASSERT_EQ(warnings.size(), 1u);
+    const std::string aside = "zqstats.db.damaged-20240309-120000";
+    EXPECT_THAT(warnings[0], HasSubstr(aside));
+    SqliteDatabase kept(folder.File(aside), SqliteDatabase::Access::ReadOnly);
+    EXPECT_EQ(kept.QueryInteger("PRAGMA user_version"), -1);
+    EXPECT_EQ(kept.QueryInteger("SELECT count(*) FROM kept WHERE what = 'old lines'"), 1);
+}
+
+TEST_F(PracticeHistoryTest, AFileWhoseHeaderGivesAVersionBelowZeroIsSetAsideAsDamaged) {
+    { HistoryStore(Path()).AddLine(TypedLine("Ann", kDay, "abc")); }
+    std::string bytes = folder.Read("zqstats.db");
+    ASSERT_GT(bytes.size(), 64u);
+    bytes.replace(60, 4, "\x80\0\0\x07", 4);  // the version: a big-endian signed number
+    folder.Write("zqstats.db", bytes);
+
+    PracticeHistory history = History();
+    for (int i = 0; i < 2; ++i) history.Record(TypedLine("Ann", kDay, "abc"));
+
+    EXPECT_EQ(StoredLines(), 2);
+    ASSERT_EQ(warnings.size(), 1u);
+    const std::string aside = "zqstats.db.damaged-20240309-120000";
+    EXPECT_THAT(warnings[0], HasSubstr(aside));
+    EXPECT_TRUE(folder.Read(aside) == bytes) << "kept byte for byte";
+}
+
 TEST_F(PracticeHistoryTest, AFolderThatCannotBeWrittenGivesOneWarningAndTheDrillGoesOn) {
     chmod(folder.Dir().c_str(), 0555);
     AsOrdinaryUser([this] {
