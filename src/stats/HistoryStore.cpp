@@ -1,5 +1,8 @@
 #include "stats/HistoryStore.h"
 
+#include <chrono>
+#include <thread>
+
 #include "base/AsciiText.h"
 #include "stats/HistorySchema.h"
 
@@ -12,12 +15,28 @@ namespace {
 // makes a line wait this long.
 constexpr int kBusyTimeoutMs = 500;
 
+// In a write-ahead log a commit needs no sync of the database file: a
+// program killed at any point leaves every committed line, and a power cut
+// at worst the last ones, never a damaged file. Switching a file to it needs
+// the file to itself, and SQLite does not wait for that: when another
+// program holds the file (two programs opening a new one at once), the
+// switch is tried again for as long as a write would wait.
+void UseWriteAheadLog(SqliteDatabase& db) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+    for (;;) {
+        try {
+            db.Execute("PRAGMA journal_mode = WAL");
+            return;
+        } catch (const SqliteError& error) {
+            if (!error.IsBusy() || std::chrono::steady_clock::now() > deadline) throw;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
 SqliteDatabase& Prepared(SqliteDatabase& db, const CourseCodePage& courseCodePage) {
     db.Execute("PRAGMA busy_timeout = " + std::to_string(kBusyTimeoutMs));
-    // In a write-ahead log a commit needs no sync of the database file: a
-    // program killed at any point leaves every committed line, and a power
-    // cut at worst the last ones, never a damaged file.
-    db.Execute("PRAGMA journal_mode = WAL");
+    UseWriteAheadLog(db);
     db.Execute("PRAGMA synchronous = NORMAL");
     db.Execute("PRAGMA foreign_keys = ON");
     MigrateHistory(db, courseCodePage);
