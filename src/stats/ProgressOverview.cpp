@@ -43,11 +43,10 @@ void ProgressOverview::Load() {
         view_.SetWeakKeyPractice(false, Tr("Type a few lines of this course first: then your weakest keys "
                                            "are known."));
     } else if (PractisableWeakKeys().empty()) {
-        view_.SetWeakKeyPractice(false,
-                                 Format(Tr("Your weakest keys, %s, cannot be typed in the language the "
-                                           "program runs in now. Start it in the course's language to "
-                                           "practise them."),
-                                        {KeyList(report_.weakest)}));
+        view_.SetWeakKeyPractice(
+            false, Format(Tr("To practise your weakest keys (%s), start the program in the course's "
+                             "language."),
+                          {KeyList(report_.weakest)}));
     } else {
         view_.SetWeakKeyPractice(true,
                                  Format(Tr("A line of words from the course with your weakest keys: %s"),
