@@ -6,7 +6,7 @@
 #include <time.h>
 
 #include "../support/TempFolder.h"
-#include "HistoryFixtures.h"
+#include "base/CodePage.h"
 #include "stats/LocalDay.h"
 #include "stats/PracticeHistory.h"
 
@@ -88,7 +88,7 @@ TEST_F(DrillRecorderTest, ARussianRunsCodesAndNamesAreKeptAsTheirCharacters) {
                     ElementsAre(FieldsAre(U'\u0434', U'\0', 1), FieldsAre(U'\u0434', U'\u0430', 1)));
     };
     {
-        testing::CodePageScope inARussianRun(1251);
+        const CodePageInForce inARussianRun(1251);
         expectRussian(MakeLineRecord(line, {ivan8, "Russkij", DrillKind::Free}, kNow));
     }
     expectRussian(MakeLineRecord(line, {ivan8, "Russkij", DrillKind::Free, 1251}, kNow));

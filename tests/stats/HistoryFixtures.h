@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <string>
 
-#include "base/CodePage.h"
 #include "stats/LineRecord.h"
 
 namespace zq::testing {
@@ -63,15 +62,5 @@ inline LineRecord TypedLine(const std::string& user, std::int32_t day, const cha
                             DrillKind drill = DrillKind::Sentence, const std::string& course = "English") {
     return TypedLine(user, day, std::string(ascii), wrongFirst, drill, course);
 }
-
-// Sets the code page in force, as a run in another language does, and
-// restores the default afterwards.
-class CodePageScope {
-public:
-    explicit CodePageScope(int codePage) { SetSystemCodePage(codePage); }
-    ~CodePageScope() { SetSystemCodePage(1252); }
-    CodePageScope(const CodePageScope&) = delete;
-    CodePageScope& operator=(const CodePageScope&) = delete;
-};
 
 }  // namespace zq::testing

@@ -7,6 +7,7 @@
 
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
+#include "base/CodePage.h"
 #include "stats/DrillRecorder.h"
 #include "stats/PracticeHistory.h"
 #include "stats/ProgressCharts.h"
@@ -107,7 +108,7 @@ TEST_F(ProgressOverviewTest, AHistoryThatCannotBeReadShowsAnEmptyReportAfterItsW
 // Four lines of a German course typed in a German run (code page 1252):
 // "ä" typed twelve times, four of them as "é".
 void PractiseGermanInAGermanRun(PracticeHistory& history) {
-    testing::CodePageScope german(1252);
+    const CodePageInForce german(1252);
     DrillRecorder recorder(history, {"Ann", "Deutsch", DrillKind::Free},
                            [] { return std::int64_t{kToday} * 86'400'000 + 43'200'000; });
     const std::string sample =
@@ -131,7 +132,7 @@ TEST_F(ProgressOverviewTest, LinesTypedInARunOfOneLanguageReadTheSameInARunOfAno
     programFolder.Write("Courses/Deutsch/course.txt", "B\xE4r K\xE4se und\r\n");  // code page 1252
     const Course deutsch(programFolder.Dir(), "Deutsch");
 
-    testing::CodePageScope russian(1251);
+    const CodePageInForce russian(1251);
     ProgressOverview overview(view, history, {"Ann", deutsch, kToday});
     overview.Load();
     EXPECT_THAT(view.confusions, ElementsAre("\xC3\xA9 typed for \xC3\xA4: 4 times"));  // é for ä

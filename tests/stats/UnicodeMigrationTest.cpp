@@ -10,13 +10,13 @@
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
 #include "Version2History.h"
+#include "base/CodePage.h"
 #include "stats/HistoryStore.h"
 #include "stats/Sqlite.h"
 
 namespace zq {
 namespace {
 
-using testing::CodePageScope;
 using ::testing::ElementsAre;
 using ::testing::FieldsAre;
 using testing::TypedLine;
@@ -154,7 +154,7 @@ TEST_F(UnicodeMigrationTest, TheMigratedFileWorksAsANewOne) {
 
 // Until courses name their code page, the one in force reads both names and keys.
 TEST_F(UnicodeMigrationTest, WithoutAnAnswerTheCodePageInForceIsTaken) {
-    CodePageScope russian(1251);
+    const CodePageInForce russian(1251);
     const std::string ivan8 = "\xC8\xE2\xE0\xED";  // Иван in code page 1251
     {
         Version2File old(Path());
