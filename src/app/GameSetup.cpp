@@ -5,8 +5,8 @@
 
 namespace zq {
 
-void ReadGameSettings(const std::string& appDir, TGameSettings& settings) {
-    const IniFile ini(appDir + "zqgame.ini");
+void ReadGameSettings(const std::string& usersFolder, TGameSettings& settings) {
+    const IniFile ini(usersFolder + "zqgame.ini");
     constexpr const char* kSection = "General";
     const TGameSettings defaults;
     settings.NewWordSpeed = ini.ReadInteger(kSection, "NewWordSpeed", defaults.NewWordSpeed);

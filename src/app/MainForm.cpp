@@ -35,20 +35,20 @@ bool HasLineToPractise(const std::vector<std::string>& lines) {
 TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
     : parts_(parts),
       settings_(settings),
-      appDir_(settings.AppDir),
+      paths_(settings.Paths()),
       wavePlayer_(std::make_unique<TWavePlayer>(parts.sound)),
-      media_(ReadMediaSettings(appDir_)),
-      history_(std::make_unique<PracticeHistory>(appDir_ + kHistoryFileName, [this](const std::string& text) {
-          parts_.view.InformationBox(text);
-      })) {
-    ReadGameSettings(appDir_, GameSettings());
+      media_(ReadMediaSettings(paths_.DataFolder())),
+      history_(std::make_unique<PracticeHistory>(
+          paths_.UsersFolder() + kHistoryFileName,
+          [this](const std::string& text) { parts_.view.InformationBox(text); })) {
+    ReadGameSettings(paths_.UsersFolder(), GameSettings());
 }
 
 TZQMainFm::~TZQMainFm() = default;
 
 void TZQMainFm::AttachProfile(TProfile& profile) {
     profile_ = &profile;
-    files_ = std::make_unique<CourseFiles>(appDir_, profile);
+    files_ = std::make_unique<CourseFiles>(paths_.DataFolder(), profile);
     cues_ = std::make_unique<SoundCues>(profile, *wavePlayer_, media_);
     parts_.guidance.Create(profile.Blinking);
     parts_.guidance.PrepareGuidance(files_->LayoutPath());
@@ -155,7 +155,7 @@ void TZQMainFm::StartParagraphDrill() {
 // Statistics.
 
 void TZQMainFm::OpenStatistics() {
-    const ProgressSetup setup{profile_->UserName, Course(appDir_, profile_->Course),
+    const ProgressSetup setup{profile_->UserName, Course(paths_.DataFolder(), profile_->Course),
                               LocalDayOf(NowUtcMilliseconds())};
     HideActions();
     const std::optional<WeakKeyPractice> practice = parts_.progress.ShowProgress(*history_, setup);
@@ -227,12 +227,13 @@ void TZQMainFm::GameClosed() {
 // Help and profile.
 
 void TZQMainFm::OpenHelp() {
-    if (!OpenManual(appDir_, parts_.help)) parts_.view.InformationBox(MissingManualMessage(appDir_));
+    if (!OpenManual(paths_.DataFolder(), parts_.help))
+        parts_.view.InformationBox(MissingManualMessage(paths_.DataFolder()));
 }
 
 void TZQMainFm::EditProfile() {
     std::unique_ptr<ProfileEditor> dialog = parts_.profileDialogs.CreateProfileEditor();
-    dialog->SetCourseList(CourseNames(appDir_));
+    dialog->SetCourseList(CourseNames(paths_.DataFolder()));
     dialog->SetWindowFont(settings_.FontName, settings_.FontCharset);
     dialog->SetAgent(agent_);
     // Erasing a user takes their practice history with them.

@@ -12,6 +12,7 @@ namespace zq {
 
 class DrillRecorder;
 class PracticeHistory;
+class ProgramPaths;
 class SoundCues;
 class SoundOutput;
 class TFmLinePractice;
@@ -40,7 +41,7 @@ struct MainFormParts {
 // stores the profile and the global settings.
 class TZQMainFm {
 public:
-    // FormCreate: takes the program folder from the settings, reads the
+    // FormCreate: takes the program's folders from the settings, reads the
     // game's timing into GameSettings() and the sound cues, and makes the
     // sound player.
     TZQMainFm(const MainFormParts& parts, TSettings& settings);
@@ -81,7 +82,6 @@ public:
     void ShowActions();
 
     std::int32_t RunPracticeTime() const { return runPracticeTime_; }
-    const std::string& AppDir() const { return appDir_; }
     // The paths of the course's files, worked out at their first use.
     CourseFiles& Files() { return *files_; }
 
@@ -99,7 +99,9 @@ private:
 
     MainFormParts parts_;
     TSettings& settings_;
-    std::string appDir_;
+    // The course files, media and manual come from its data folder, the
+    // game's timing and the history from its users' folder.
+    const ProgramPaths& paths_;
     TKeyboardLayoutAgent* agent_ = nullptr;
     TProfile* profile_ = nullptr;
     std::unique_ptr<CourseFiles> files_;

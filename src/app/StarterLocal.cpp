@@ -6,7 +6,7 @@
 namespace zq {
 
 TZQStarterLocal::TZQStarterLocal(StarterWindows& windows, TSettings& settings)
-    : TZQStarterBase(windows, settings), store_(settings.AppDir + "zqc.ini") {}
+    : TZQStarterBase(windows, settings), store_(settings.Paths().UsersFolder() + "zqc.ini") {}
 
 void TZQStarterLocal::StartMain(TProfile& profile) {
     OpenMainWindow(profile, true);
@@ -24,7 +24,7 @@ bool TZQStarterLocal::EditNewProfile(TProfile& profile) {
     std::unique_ptr<ProfileEditor> dialog = windows_.CreateProfileEditor();
     dialog->SetAgent(&Agent());
     ConnectEvents(profile);
-    dialog->SetCourseList(CourseNames(settings_.AppDir));
+    dialog->SetCourseList(CourseNames(settings_.Paths().DataFolder()));
     // The dialog keeps its own font here.
     return dialog->ExecuteNewUser(profile);
 }

@@ -5,7 +5,7 @@
 
 namespace zq {
 
-// The starter over the profile file "zqc.ini" of the program folder.
+// The starter over the profile file "zqc.ini" of the users' folder.
 class TZQStarterLocal : public TZQStarterBase {
 public:
     TZQStarterLocal(StarterWindows& windows, TSettings& settings);

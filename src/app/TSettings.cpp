@@ -1,7 +1,6 @@
 #include "app/TSettings.h"
 
 #include "base/IniFile.h"
-#include "base/ProgramFolder.h"
 
 namespace zq {
 namespace {
@@ -12,9 +11,9 @@ constexpr const char* kSection = "General";
 
 TSettings* GlobalSettings = nullptr;
 
-TSettings::TSettings() : TSettings(ProgramFolder()) {}
+TSettings::TSettings(ProgramPaths paths) : paths_(std::move(paths)) {}
 
-TSettings::TSettings(std::string appDir) : AppDir(std::move(appDir)) {}
+TSettings::TSettings(const std::string& appDir) : TSettings(ProgramPaths(appDir)) {}
 
 bool TSettings::Load() {
     const IniFile ini(IniPath());

@@ -3,17 +3,20 @@
 #include <cstdint>
 #include <string>
 
+#include "base/ProgramPaths.h"
+
 namespace zq {
 
-// The machine-wide settings of the program, kept in "zq.ini" in the
-// program's folder (section "General"). One instance, GlobalSettings, lives
-// for the whole run.
+// The machine-wide settings of the program, kept in "zq.ini" in the users'
+// folder (section "General"), with the folders every file path starts from.
+// One instance, GlobalSettings, lives for the whole run.
 class TSettings {
 public:
-    // AppDir is the running program's folder.
-    TSettings();
-    // AppDir is `appDir` (ending in "/"), for running against another folder.
-    explicit TSettings(std::string appDir);
+    // The settings of the program whose files lie where `paths` says.
+    explicit TSettings(ProgramPaths paths);
+    // The settings of a program folder that holds everything (`appDir`
+    // ending in "/"), for running against another folder.
+    explicit TSettings(const std::string& appDir);
     virtual ~TSettings() = default;
 
     // Reads "zq.ini"; a missing file, key or unreadable value leaves the
@@ -23,11 +26,12 @@ public:
     // Raises "Unable to write to %s" when the file cannot be written.
     virtual void Save();
 
-    std::string IniPath() const { return AppDir + "zq.ini"; }
+    std::string IniPath() const { return paths_.UsersFolder() + "zq.ini"; }
 
-    // The program folder with a trailing "/"; every data file path is this
+    // The data, users' and modules folders; every file path is one of them
     // followed by a relative name.
-    std::string AppDir;
+    const ProgramPaths& Paths() const { return paths_; }
+
     // The user who last logged on.
     std::string User = "Default";
     // Carried in the file and written back unchanged.
@@ -35,6 +39,9 @@ public:
     // The font of the windows' own texts.
     std::string FontName = "Arial";
     std::int32_t FontCharset = 1;
+
+private:
+    ProgramPaths paths_;
 };
 
 // The one instance, made and loaded by the program entry before any window.

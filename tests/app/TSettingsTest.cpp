@@ -10,11 +10,26 @@ namespace {
 
 using test::TempFolder;
 
-TEST(TSettings, AppDirIsTheProgramFolderWithATrailingSeparator) {
-    const TSettings settings;
-    ASSERT_FALSE(settings.AppDir.empty());
-    EXPECT_EQ(settings.AppDir.back(), '/');
-    EXPECT_TRUE(std::filesystem::exists(settings.AppDir + "test_app"));
+TEST(TSettings, TheRunningProgramsFolderHoldsItsFilesWhenItMayWriteThere) {
+    const TSettings settings(ProgramPaths::OfRunningProgram());
+    const std::string folder = settings.Paths().DataFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(folder.back(), '/');
+    EXPECT_TRUE(std::filesystem::exists(folder + "test_app"));
+    EXPECT_EQ(settings.IniPath(), folder + "zq.ini");
+}
+
+TEST(TSettings, AnInstalledProgramKeepsItsSettingsInTheUsersFolder) {
+    TempFolder root;
+    std::filesystem::create_directories(root / "bin");
+    std::filesystem::create_directories(root / "share/zq-typing-tutor");
+    std::filesystem::create_directories(root / "users");
+    TSettings settings(ProgramPaths::Decide(root.Dir() + "bin/", true, root.Dir() + "users/"));
+    settings.User = "Maria";
+    settings.Save();
+    EXPECT_EQ(settings.IniPath(), root.File("users/zq.ini"));
+    EXPECT_TRUE(std::filesystem::exists(root.File("users/zq.ini")));
+    EXPECT_FALSE(std::filesystem::exists(root.File("share/zq-typing-tutor/zq.ini")));
 }
 
 TEST(TSettings, FirstStartWithoutAFileKeepsTheDefaultsAndWritesNothing) {

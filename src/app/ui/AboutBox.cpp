@@ -11,7 +11,6 @@
 #include "app/Manual.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/ProgramIcon.h"
-#include "base/ProgramFolder.h"
 #include "base/Translation.h"
 #include "base/ui/MessageBoxes.h"
 
@@ -33,7 +32,8 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name) {
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(std::string dataFolder, QWidget* parent)
+    : QDialog(parent), dataFolder_(std::move(dataFolder)) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(Text(Tr("About")));
     QPalette green = palette();
@@ -70,7 +70,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
     Image1 = MakeLabel(QString(), Bevel1, "Image1");
     Image1->setFixedSize(kImageSide, kImageSide);
-    Image1->setPixmap(ProgramIcon().pixmap(QSize(kImageSide, kImageSide), devicePixelRatio()));
+    Image1->setPixmap(ProgramIcon(dataFolder_).pixmap(QSize(kImageSide, kImageSide), devicePixelRatio()));
     bevelLayout->addWidget(Image1, 0, 0, 4, 1, Qt::AlignTop);
 
     ProductNameLb = MakeLabel(Text(Tr("ZQ Typing Tutor")), Bevel1, "ProductNameLb");
@@ -119,10 +119,9 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TAboutBox::WebLbClick() {
-    const std::string appDir = ProgramFolder();
     if (!help_) help_ = std::make_unique<DesktopHelpViewer>();
-    if (!OpenManual(appDir, *help_)) {
-        ShowMessageBox(this, QMessageBox::Information, Text(MissingManualMessage(appDir).c_str()));
+    if (!OpenManual(dataFolder_, *help_)) {
+        ShowMessageBox(this, QMessageBox::Information, Text(MissingManualMessage(dataFolder_).c_str()));
     }
 }
 

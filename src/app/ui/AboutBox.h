@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <string>
 
 class QBoxLayout;
 class QFrame;
@@ -20,7 +21,9 @@ class TAboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TAboutBox(QWidget* parent = nullptr);
+    // Its icon and the manual come from the program's data folder
+    // `dataFolder` (ending with "/").
+    explicit TAboutBox(std::string dataFolder, QWidget* parent = nullptr);
     ~TAboutBox() override;
 
     QFrame* Panel1 = nullptr;
@@ -43,6 +46,7 @@ protected:
     void WebLbClick();
 
 private:
+    std::string dataFolder_;
     QBoxLayout* buttonRow_ = nullptr;
     std::unique_ptr<DesktopHelpViewer> help_;
 };

@@ -11,6 +11,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/TSettings.h"
 #include "base/CodePage.h"
 #include "base/Translation.h"
 #include "base/ui/MessageBoxes.h"
@@ -29,7 +30,8 @@ QString Text(const char* utf8) {
 
 }  // namespace
 
-LogonWindow::LogonWindow(TSettings& settings, QWidget* parent) : TAboutBox(parent), logon_(*this, settings) {
+LogonWindow::LogonWindow(TSettings& settings, QWidget* parent)
+    : TAboutBox(settings.Paths().DataFolder(), parent), logon_(*this, settings) {
     setObjectName(QStringLiteral("FmLogon"));
     // No title bar shows it; task bars and window lists do.
     setWindowTitle(Text(Tr("Log on")));

@@ -57,8 +57,8 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
       guidance_(std::make_unique<GuidanceWindowSet>(this)),
       drills_(std::make_unique<DrillWindows>(*guidance_, this)),
       help_(std::make_unique<DesktopHelpViewer>()),
-      sound_(std::make_unique<SoundModuleOutput>()),
-      progress_(std::make_unique<ProgressWindowOpener>(settings.AppDir, this)),
+      sound_(SoundModuleOutput::FromModulesFolder(settings.Paths().ModulesFolder())),
+      progress_(std::make_unique<ProgressWindowOpener>(settings.Paths().ModulesFolder(), this)),
       closeLogon_(std::move(closeLogon)) {
     setObjectName(QStringLiteral("ZQMainFm"));
     setWindowTitle(QString::fromUtf8(Tr("ZQ Typing Tutor")));

@@ -10,7 +10,7 @@
 #include "app/ui/LogonWindow.h"
 #include "app/ui/ProgramIcon.h"
 #include "app/ui/ProgramWindows.h"
-#include "base/ProgramFolder.h"
+#include "base/ProgramPaths.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
 #include "keyboard/ui/LayoutBackendFactory.h"
@@ -46,20 +46,24 @@ int RunProgram(int argc, char** argv) {
     // locale, which the translation set-up below must follow.
     ErrorReportingApplication application(argc, argv);
 
+    // Where the program's data, its users' files and its modules are, for
+    // the whole run.
+    const ProgramPaths paths = ProgramPaths::OfRunningProgram();
+
     // The program's and the library's texts, in the language of the first
     // argument (Qt has removed its own arguments by now).
     const std::string language = argc > 1 ? argv[1] : "";
-    SetupTranslation(ProgramFolder() + "locale", language);
+    SetupTranslation(paths.DataFolder() + "locale", language);
     const auto qtTexts = InstallQtTranslation(language);
 
     application.setApplicationDisplayName(QString::fromUtf8(Tr("ZQ Typing Tutor")));
-    application.setWindowIcon(ProgramIcon());
+    application.setWindowIcon(ProgramIcon(paths.DataFolder()));
     // The program ends when the logon dialog closes, whether the learner
     // leaves it or the main window closes it; not when the last window
     // closes (the game window closes while the main window is hidden).
     application.setQuitOnLastWindowClosed(false);
 
-    TSettings settings;
+    TSettings settings(paths);
     GlobalSettings = &settings;
     settings.Load();
 

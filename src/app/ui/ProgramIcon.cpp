@@ -3,12 +3,10 @@
 #include <QImageReader>
 #include <QPixmap>
 
-#include "base/ProgramFolder.h"
-
 namespace zq {
 
-QIcon ProgramIcon() {
-    const QString folder = QString::fromStdString(ProgramFolder()) + QStringLiteral("icons/");
+QIcon ProgramIcon(const std::string& dataFolder) {
+    const QString folder = QString::fromStdString(dataFolder) + QStringLiteral("icons/");
     QIcon icon;
     for (const char* size : {"48", "96"}) {  // enough for the windows at scale 1 and 2
         // Read as PNG without guessing: a reader that guesses loads every

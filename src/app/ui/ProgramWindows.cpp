@@ -12,7 +12,8 @@ namespace zq {
 ProgramWindows::ProgramWindows(LogonWindow& logon, TSettings& settings)
     : logon_(logon),
       settings_(settings),
-      profileDialogs_(std::make_unique<ProfileDialogs>(ProfileStore(settings.AppDir + "zqc.ini"))),
+      profileDialogs_(
+          std::make_unique<ProfileDialogs>(ProfileStore(settings.Paths().UsersFolder() + "zqc.ini"))),
       games_(std::make_unique<GameWindows>()) {}
 
 ProgramWindows::~ProgramWindows() = default;

@@ -6,7 +6,7 @@ namespace zq {
 
 std::optional<WeakKeyPractice> ProgressWindowOpener::ShowProgress(PracticeHistory& history,
                                                                   const ProgressSetup& setup) {
-    ProgressWindow window(history, setup, appDir_, owner_);
+    ProgressWindow window(history, setup, modulesFolder_, owner_);
     window.exec();
     return window.ChosenPractice();
 }

@@ -9,16 +9,17 @@ class QWidget;
 namespace zq {
 
 // Opens the progress window over the main window; the charts' module is
-// found in the program folder.
+// found in the program's modules folder (ending with "/").
 class ProgressWindowOpener : public ProgressWindows {
 public:
-    ProgressWindowOpener(std::string appDir, QWidget* owner) : appDir_(std::move(appDir)), owner_(owner) {}
+    ProgressWindowOpener(std::string modulesFolder, QWidget* owner)
+        : modulesFolder_(std::move(modulesFolder)), owner_(owner) {}
 
     std::optional<WeakKeyPractice> ShowProgress(PracticeHistory& history,
                                                 const ProgressSetup& setup) override;
 
 private:
-    std::string appDir_;
+    std::string modulesFolder_;
     QWidget* owner_;
 };
 

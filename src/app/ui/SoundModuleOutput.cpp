@@ -4,7 +4,6 @@
 #include <QLibrary>
 
 #include "app/module/SoundEffectsModule.h"
-#include "base/ProgramFolder.h"
 
 namespace zq {
 namespace {
@@ -33,7 +32,9 @@ std::unique_ptr<SoundOutput> LoadSoundEffects(const std::string& modulePath) {
 
 }  // namespace
 
-SoundModuleOutput::SoundModuleOutput() : SoundModuleOutput(ProgramFolder() + "zq-sound-effects") {}
+std::unique_ptr<SoundModuleOutput> SoundModuleOutput::FromModulesFolder(const std::string& modulesFolder) {
+    return std::make_unique<SoundModuleOutput>(modulesFolder + "zq-sound-effects");
+}
 
 SoundModuleOutput::SoundModuleOutput(std::string modulePath)
     : SoundThread([modulePath = std::move(modulePath)] { return LoadSoundEffects(modulePath); }) {}
