@@ -6,6 +6,7 @@
 #include "../support/TempFolder.h"
 #include "app/CourseFiles.h"
 #include "app/GameSetup.h"
+#include "base/IniFile.h"
 #include "profile/TProfile.h"
 
 namespace zq {
@@ -54,6 +55,23 @@ TEST(GameSetup, ZqgameIniGivesTheTimingAndGarbageGivesTheDefaults) {
     ReadGameSettings(folder.Dir(), settings);
     EXPECT_EQ(settings.NewWordSpeed, 3500);
     EXPECT_EQ(settings.DropSpeed, 250);
+}
+
+// A new users' folder starts with the shipped "zqgame.ini": the program's
+// own timing, written out where a learner can find and change it.
+TEST(GameSetup, TheShippedZqgameIniHoldsTheDefaultTiming) {
+    const std::string data = std::string(ZQ_SOURCE_DIR) + "/data/";
+    const IniFile shipped(data + "zqgame.ini");
+    for (const char* key : {"NewWordSpeed", "NewWordSpeedBy", "DropSpeed", "DropSpeedBy"})
+        EXPECT_NE(shipped.ReadString("General", key, ""), "") << key;
+    TGameSettings settings;
+    settings.NewWordSpeed = settings.NewWordSpeedBy = settings.DropSpeed = settings.DropSpeedBy = 1;
+    ReadGameSettings(data, settings);
+    const TGameSettings defaults;
+    EXPECT_EQ(settings.NewWordSpeed, defaults.NewWordSpeed);
+    EXPECT_EQ(settings.NewWordSpeedBy, defaults.NewWordSpeedBy);
+    EXPECT_EQ(settings.DropSpeed, defaults.DropSpeed);
+    EXPECT_EQ(settings.DropSpeedBy, defaults.DropSpeedBy);
 }
 
 }  // namespace

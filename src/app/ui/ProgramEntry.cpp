@@ -7,12 +7,14 @@
 
 #include "app/StarterLocal.h"
 #include "app/TSettings.h"
+#include "app/UsersFolder.h"
 #include "app/ui/LogonWindow.h"
 #include "app/ui/ProgramIcon.h"
 #include "app/ui/ProgramWindows.h"
 #include "base/ProgramPaths.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
+#include "base/ui/MessageBoxes.h"
 #include "keyboard/ui/LayoutBackendFactory.h"
 
 namespace zq {
@@ -32,6 +34,12 @@ bool HasDisplay() {
         if (value != nullptr && *value != '\0') return true;
     }
     return false;
+}
+
+void PrepareUsersFolder(const ProgramPaths& paths) {
+    const UsersFolderStart start = StartUsersFolder(paths, PerUserInstallFolder(HomeFolder()));
+    const std::string message = UsersFolderMessage(start, paths);
+    if (!message.empty()) ShowMessageBox(nullptr, QMessageBox::Information, QString::fromStdString(message));
 }
 
 int RunProgram(int argc, char** argv) {
@@ -62,6 +70,8 @@ int RunProgram(int argc, char** argv) {
     // leaves it or the main window closes it; not when the last window
     // closes (the game window closes while the main window is hidden).
     application.setQuitOnLastWindowClosed(false);
+
+    PrepareUsersFolder(paths);
 
     TSettings settings(paths);
     GlobalSettings = &settings;

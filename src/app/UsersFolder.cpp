@@ -1,0 +1,121 @@
+#include "app/UsersFolder.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "base/FileReplace.h"
+#include "base/ProgramPaths.h"
+#include "base/TextFile.h"
+#include "base/Translation.h"
+#include "stats/HistoryCopy.h"
+#include "stats/PracticeHistory.h"
+
+namespace zq {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kIniFiles[] = {"zq.ini", "zqc.ini", "zqgame.ini"};
+// What a new users' folder begins with, from the data folder.
+constexpr const char* kStarterFiles[] = {"zqc.ini", "zqgame.ini"};
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return fs::exists(path, error);
+}
+
+bool HoldsUsersFiles(const std::string& folder) {
+    for (const char* name : kIniFiles) {
+        if (Exists(folder + name)) return true;
+    }
+    return Exists(folder + kHistoryFileName);
+}
+
+class UsersFolderStarter {
+public:
+    UsersFolderStarter(const ProgramPaths& paths, std::string formerFolder)
+        : data_(paths.DataFolder()), users_(paths.UsersFolder()), former_(std::move(formerFolder)) {}
+
+    UsersFolderStart Run() {
+        if (!MakeFolder()) return std::move(start_);
+        if (!HoldsUsersFiles(users_) && former_ != users_ && HoldsUsersFiles(former_)) CopyFormerFiles();
+        for (const char* name : kStarterFiles) {
+            if (Exists(data_ + name))
+                Attempt(users_ + name, [&] { CopyIniFile(data_ + name, users_ + name); });
+        }
+        return std::move(start_);
+    }
+
+private:
+    bool MakeFolder() {
+        return Attempt(users_, [&] { fs::create_directories(users_); });
+    }
+
+    void CopyFormerFiles() {
+        bool copied = false;
+        for (const char* name : kIniFiles) {
+            if (Exists(former_ + name)) {
+                copied |= Attempt(users_ + name, [&] { CopyIniFile(former_ + name, users_ + name); });
+            }
+        }
+        const std::string history = former_ + kHistoryFileName;
+        if (Exists(history)) {
+            copied |= Attempt(users_ + kHistoryFileName,
+                              [&] { CopyHistoryFile(history, users_ + kHistoryFileName); });
+        }
+        if (copied) start_.copiedFrom = former_;
+    }
+
+    // A file of the users' folder that is there already stays as it is.
+    static void CopyIniFile(const std::string& from, const std::string& to) {
+        if (!Exists(to)) ReplaceFileContents(to, ReadFileBytes(from));
+    }
+
+    template <typename Step>
+    bool Attempt(const std::string& path, Step step) {
+        try {
+            step();
+            return true;
+        } catch (const std::system_error& error) {  // the file system's, with the system's reason
+            start_.failures.push_back({path, error.code().message()});
+        } catch (const std::exception& error) {
+            start_.failures.push_back({path, error.what()});
+        }
+        return false;
+    }
+
+    std::string data_;
+    std::string users_;
+    std::string former_;
+    UsersFolderStart start_;
+};
+
+}  // namespace
+
+std::string PerUserInstallFolder(const std::string& home) {
+    return (fs::path(home) / ".local/lib/zq-typing-tutor").lexically_normal().string() + "/";
+}
+
+UsersFolderStart StartUsersFolder(const ProgramPaths& paths, const std::string& formerFolder) {
+    if (!paths.UsersFilesApart()) return {};
+    return UsersFolderStarter(paths, formerFolder).Run();
+}
+
+std::string UsersFolderMessage(const UsersFolderStart& start, const ProgramPaths& paths) {
+    std::string message;
+    if (!start.copiedFrom.empty()) {
+        message =
+            Format(Tr("Your profiles, settings and practice history have been copied from %s to %s, "
+                      "where the program keeps them from now on. The files in %s are left as they were."),
+                   {start.copiedFrom, paths.UsersFolder(), start.copiedFrom});
+    }
+    if (!start.failures.empty()) {
+        if (!message.empty()) message += "\n\n";
+        message += Tr("These files could not be made or copied:");
+        for (const UsersFolderFailure& failure : start.failures)
+            message += "\n" + failure.path + ": " + failure.reason;
+    }
+    return message;
+}
+
+}  // namespace zq
