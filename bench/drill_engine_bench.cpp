@@ -74,7 +74,8 @@ void BM_DrillKey(benchmark::State& state) {
     NullView view;
     TableKeyboard keyboard;
     NullHand left, right;
-    RepeatingDrill drill(view, {&keyboard, &left, &right});
+    stopwatch watch;
+    RepeatingDrill drill(view, watch, {&keyboard, &left, &right});
     drill.FormCreate();
     drill.HighLight = true;
     const std::string line = "The quick brown fox jumps over the lazy dog and keeps going.";

@@ -50,7 +50,8 @@ void BM_CourseWindowKey(benchmark::State& state) {
     KeyboardWindowGuide keyboardGuide(keyboard);
     HandsWindowGuide leftGuide(leftHand), rightGuide(rightHand);
 
-    CourseDrillWindow window({&keyboardGuide, &leftGuide, &rightGuide});
+    stopwatch watch;
+    CourseDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
     window.Drill().HighLight = true;
     window.SetFileName(coursePath.toStdString());
     window.LoadLines();

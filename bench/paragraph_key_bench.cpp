@@ -13,7 +13,6 @@
 
 #include "ParagraphBenchText.h"
 #include "base/CodePage.h"
-#include "drills/DrillStopwatch.h"
 #include "drills/ui/ParagraphDrillWindow.h"
 
 namespace {
@@ -21,14 +20,14 @@ namespace {
 // Positions the drill as if the learner had typed all but the last
 // `remaining` characters rightly: the marks, the position, the running
 // stopwatch and the typed text in the input box.
-void TypeAllBut(zq::ParagraphDrillWindow& window, std::int32_t remaining) {
+void TypeAllBut(zq::ParagraphDrillWindow& window, zq::stopwatch& watch, std::int32_t remaining) {
     zq::TFmLongText& drill = window.TextDrill();
     std::int32_t pos = drill.SampleLength - remaining;
     if (drill.SampleAt(pos) == zq::kLineFeed) ++pos;  // never between CR and LF
     std::fill(drill.Marks.begin(), drill.Marks.begin() + pos, true);
     drill.Pos = pos;
     drill.Started = true;
-    zq::DrillStopwatch().Start();
+    watch.Start();
     QString typed =
         QString::fromStdString(zq::ToUtf8(drill.Sample().substr(0, static_cast<std::size_t>(pos - 1))));
     typed.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -42,11 +41,12 @@ void SendKey(QWidget* target, int key, const QString& text) {
 }
 
 void BM_KeyAtTheEndOfMegabyteText(benchmark::State& state) {
-    zq::ParagraphDrillWindow window;
+    zq::stopwatch watch;
+    zq::ParagraphDrillWindow window(watch);
     window.show();
     QApplication::clipboard()->setText(QString::fromStdString(zq::bench::MegabyteOfText()));
     window.TextDrill().PasteText();
-    TypeAllBut(window, 200);
+    TypeAllBut(window, watch, 200);
     QApplication::processEvents();
 
     zq::TFmLongText& drill = window.TextDrill();

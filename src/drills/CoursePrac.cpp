@@ -13,8 +13,9 @@ namespace {
 constexpr std::size_t kGoToAnswerLength = 10;
 }
 
-TFmCoursePrac::TFmCoursePrac(LineDrillView& view, CoursePositionView& positionView, DrillGuidance guidance)
-    : TFmSentencePrac(view, guidance), positionView_(positionView) {}
+TFmCoursePrac::TFmCoursePrac(LineDrillView& view, CoursePositionView& positionView, stopwatch& watch,
+                             DrillGuidance guidance)
+    : TFmSentencePrac(view, watch, guidance), positionView_(positionView) {}
 
 void TFmCoursePrac::FormCreate() {
     TFmSentencePrac::FormCreate();

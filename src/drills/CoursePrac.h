@@ -22,7 +22,8 @@ enum class NavigationMode { nmNone = 0, nmPrevious = 1, nmNext = 2, nmGoTo = 3 }
 // a line number. Position is the course progress the owner stores.
 class TFmCoursePrac : public TFmSentencePrac {
 public:
-    TFmCoursePrac(LineDrillView& view, CoursePositionView& positionView, DrillGuidance guidance);
+    TFmCoursePrac(LineDrillView& view, CoursePositionView& positionView, stopwatch& watch,
+                  DrillGuidance guidance);
 
     void FormCreate() override;
     void FormShow() override;

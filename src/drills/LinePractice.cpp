@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "base/Translation.h"
-#include "drills/DrillStopwatch.h"
 #include "drills/GuidancePlacement.h"
 
 namespace zq {
@@ -44,8 +43,8 @@ DrillRect ArrangedDrillFrame(const DrillRect& screen) {
     return frame;
 }
 
-TFmLinePractice::TFmLinePractice(LineDrillView& view, DrillGuidance guidance)
-    : view_(view), guidance_(guidance) {}
+TFmLinePractice::TFmLinePractice(LineDrillView& view, stopwatch& watch, DrillGuidance guidance)
+    : view_(view), watch_(watch), guidance_(guidance) {}
 
 void TFmLinePractice::FormCreate() {
     ArrangeWindow();
@@ -62,8 +61,8 @@ void TFmLinePractice::FormCreate() {
 
 void TFmLinePractice::FormShow() {
     // A window never inherits a running or old time from the previous drill.
-    DrillStopwatch().Stop();
-    DrillStopwatch().SetElapsed(0);
+    watch_.Stop();
+    watch_.SetElapsed(0);
     view_.SetMarkerColour(view_.PanelRgb() ^ kMarkerContrastMask);
     ShowGuidance();
     LinePassed = true;
@@ -95,8 +94,8 @@ void TFmLinePractice::SetUpLine() {
     WordCount = 0;
     Pos = 1;
     // The time of an abandoned line is never carried into the new one.
-    DrillStopwatch().Stop();
-    DrillStopwatch().SetElapsed(0);
+    watch_.Stop();
+    watch_.SetElapsed(0);
     WordCount = CountWords(sample_);
     keyCounts_.Clear();
 }
@@ -130,10 +129,10 @@ bool TFmLinePractice::HandleKey(unsigned char& key, KeyClass keyClass) {
     if (SampleLength < Pos || SampleLength <= 0) {
         Finished = true;
     } else if (keyClass == KeyClass::Character && key == SampleAt(Pos)) {
-        keyCounts_.Right(key, DrillStopwatch().Now());
+        keyCounts_.Right(key, watch_.Now());
         passes = HandleRightKey(key);
     } else {
-        passes = HandleOtherKey(key, keyClass, DrillStopwatch().Now());
+        passes = HandleOtherKey(key, keyClass, watch_.Now());
     }
 
     if (Finished) {
@@ -214,7 +213,7 @@ void TFmLinePractice::SetMark(std::int32_t position, bool right) {
 void TFmLinePractice::StartLineOnFirstKey() {
     if (Started) return;
     view_.SetMarkerVisible(true);
-    DrillStopwatch().Start();
+    watch_.Start();
     Started = true;
 }
 
@@ -223,9 +222,8 @@ void TFmLinePractice::ShowNextKeyAtPos() {
 }
 
 void TFmLinePractice::EndLine(unsigned char key) {
-    stopwatch& watch = DrillStopwatch();
-    watch.Stop();
-    LineTime = watch.Elapsed();
+    watch_.Stop();
+    LineTime = watch_.Elapsed();
     TotalTime += LineTime;
     view_.SetMarkerVisible(false);
 

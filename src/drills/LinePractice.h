@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Stopwatch.h"
 #include "drills/DrillViews.h"
 #include "drills/LineKeyCounts.h"
 #include "drills/LineRecorder.h"
@@ -67,11 +68,13 @@ DrillRect ArrangedDrillFrame(const DrillRect& screen);
 // The line drill: judges every key against the sample, times the line,
 // shows statistics and drives the keyboard and hands windows. Subclasses
 // supply lines through the six hooks; they run FormCreate after construction.
+// Lines are timed with the stopwatch the owner hands in (not owned): the
+// drill windows of a run share one, as only one is open at a time.
 class TFmLinePractice {
 public:
     using DrillEvent = std::function<void(TFmLinePractice& sender)>;
 
-    TFmLinePractice(LineDrillView& view, DrillGuidance guidance);
+    TFmLinePractice(LineDrillView& view, stopwatch& watch, DrillGuidance guidance);
     virtual ~TFmLinePractice() = default;
     TFmLinePractice(const TFmLinePractice&) = delete;
     TFmLinePractice& operator=(const TFmLinePractice&) = delete;
@@ -164,6 +167,7 @@ private:
     void ShowNextKeyAtPos();
 
     LineDrillView& view_;
+    stopwatch& watch_;
     DrillGuidance guidance_;
     std::string sample_;
     std::string statisticsText_;  // of the last completed line

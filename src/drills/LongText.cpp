@@ -88,8 +88,9 @@ LongTextLayout ArrangedLongTextLayout(int clientWidth, int clientHeight) {
     return layout;
 }
 
-TFmLongText::TFmLongText(LineDrillView& view, LongTextView& longView, DrillGuidance guidance)
-    : TFmLinePractice(view, guidance), longView_(longView) {}
+TFmLongText::TFmLongText(LineDrillView& view, LongTextView& longView, stopwatch& watch,
+                         DrillGuidance guidance)
+    : TFmLinePractice(view, watch, guidance), longView_(longView) {}
 
 void TFmLongText::FormCreate() {
     TFmLinePractice::FormCreate();

@@ -58,7 +58,7 @@ public:
 // the line break of the text; the keyboard guidance is not used.
 class TFmLongText : public TFmLinePractice {
 public:
-    TFmLongText(LineDrillView& view, LongTextView& longView, DrillGuidance guidance = {});
+    TFmLongText(LineDrillView& view, LongTextView& longView, stopwatch& watch, DrillGuidance guidance = {});
 
     void FormCreate() override;
     // After the end of the text (and after a key with no text at all) every

@@ -6,8 +6,8 @@
 
 namespace zq {
 
-TFmSentencePrac::TFmSentencePrac(LineDrillView& view, DrillGuidance guidance)
-    : TFmLinePractice(view, guidance) {}
+TFmSentencePrac::TFmSentencePrac(LineDrillView& view, stopwatch& watch, DrillGuidance guidance)
+    : TFmLinePractice(view, watch, guidance) {}
 
 void TFmSentencePrac::FormCreate() {
     TFmLinePractice::FormCreate();

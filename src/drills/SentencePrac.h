@@ -13,7 +13,7 @@ namespace zq {
 // sentences). It also owns the reading of line files for the course drill.
 class TFmSentencePrac : public TFmLinePractice {
 public:
-    TFmSentencePrac(LineDrillView& view, DrillGuidance guidance);
+    TFmSentencePrac(LineDrillView& view, stopwatch& watch, DrillGuidance guidance);
 
     void FormCreate() override;
 

@@ -81,21 +81,22 @@ struct ShownDrill {
 
 class FakeDrillWindow : public DrillWindow {
 public:
-    FakeDrillWindow(DrillKind kind, CallLog& log, std::function<void(FakeDrillWindow&)> whileShown)
+    FakeDrillWindow(DrillKind kind, CallLog& log, stopwatch& watch,
+                    std::function<void(FakeDrillWindow&)> whileShown)
         : log_(log), whileShown_(std::move(whileShown)) {
         shown_.kind = kind;
         switch (kind) {
             case DrillKind::Course:
-                drill_ = std::make_unique<TFmCoursePrac>(view, view, DrillGuidance{});
+                drill_ = std::make_unique<TFmCoursePrac>(view, view, watch, DrillGuidance{});
                 break;
             case DrillKind::Sentence:
-                drill_ = std::make_unique<TFmSentencePrac>(view, DrillGuidance{});
+                drill_ = std::make_unique<TFmSentencePrac>(view, watch, DrillGuidance{});
                 break;
             case DrillKind::Free:
-                drill_ = std::make_unique<TFmLetterPrac>(view, DrillGuidance{});
+                drill_ = std::make_unique<TFmLetterPrac>(view, watch, DrillGuidance{});
                 break;
             case DrillKind::Paragraph:
-                drill_ = std::make_unique<TFmLongText>(view, longView, DrillGuidance{});
+                drill_ = std::make_unique<TFmLongText>(view, longView, watch, DrillGuidance{});
                 break;
         }
         drill_->FormCreate();
@@ -136,12 +137,17 @@ public:
 
     std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind) override {
         log_.push_back("CreateDrill");
-        auto window = std::make_unique<FakeDrillWindow>(kind, log_, [this](FakeDrillWindow& shownWindow) {
-            shown.push_back(shownWindow.Shown());
-            if (whileShown) whileShown(shownWindow);
-        });
+        auto window =
+            std::make_unique<FakeDrillWindow>(kind, log_, watch, [this](FakeDrillWindow& shownWindow) {
+                shown.push_back(shownWindow.Shown());
+                if (whileShown) whileShown(shownWindow);
+            });
         return window;
     }
+
+    // The drills' stopwatch, on a clock that moves only when a test moves it.
+    FakeClock clock;
+    stopwatch watch{clock.Function()};
 
     // What the learner does while the drill is open.
     std::function<void(FakeDrillWindow&)> whileShown;

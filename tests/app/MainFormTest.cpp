@@ -20,7 +20,6 @@ namespace zq {
 namespace {
 
 using test::TempFolder;
-using testing::DrillSurroundings;
 using ::testing::ElementsAre;
 using testing::FakeDrillWindow;
 using testing::FakeLayoutBackend;
@@ -77,13 +76,12 @@ protected:
     void TypeLine(FakeDrillWindow& window, std::int64_t msPerKey) {
         TFmLinePractice& drill = window.Drill();
         for (char ch : drill.Sample() + " ") {
-            clock.clock.now += msPerKey;
+            rig.drills.clock.now += msPerKey;
             auto key = static_cast<unsigned char>(ch);
             drill.InputEditKeyPress(key);
         }
     }
 
-    DrillSurroundings clock;  // the drills' stopwatch on a fake clock
     TempFolder folder;
     const bool filesWritten = WriteProgramFiles(folder);
     TSettings settings{folder.Dir()};

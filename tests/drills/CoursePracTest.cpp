@@ -12,7 +12,7 @@ using Messages = std::vector<std::string>;
 
 class CoursePracTest : public ::testing::Test {
 protected:
-    CoursePracTest() : drill(world.view, world.view, world.Guidance()) { drill.FormCreate(); }
+    CoursePracTest() : drill(world.view, world.view, world.watch, world.Guidance()) { drill.FormCreate(); }
 
     void Load(std::string_view content, std::int32_t position = 0) {
         drill.SetFileName(files.Write("course.txt", content));

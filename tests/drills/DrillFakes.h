@@ -10,7 +10,6 @@
 
 #include "../support/FakeClock.h"
 #include "drills/CoursePrac.h"
-#include "drills/DrillStopwatch.h"
 #include "drills/DrillViews.h"
 
 namespace zq::testing {
@@ -115,20 +114,15 @@ public:
     }
 };
 
-// Everything a drill needs around it, with the shared stopwatch on a fake clock.
+// Everything a drill needs around it, with the drills' stopwatch on a fake clock.
 struct DrillSurroundings {
     FakeClock clock;
+    stopwatch watch{clock.Function()};
     FakeDrillView view;
     FakeKeyboard keyboard;
     FakeHand leftHand;
     FakeHand rightHand;
 
-    DrillSurroundings() {
-        DrillStopwatch().SetClock(clock.Function());
-        DrillStopwatch().Stop();
-        DrillStopwatch().SetElapsed(0);
-    }
-    ~DrillSurroundings() { DrillStopwatch().SetClock(SteadyMilliseconds); }
     DrillGuidance Guidance() { return {&keyboard, &leftHand, &rightHand}; }
 };
 

@@ -11,7 +11,7 @@ using testing::DrillSurroundings;
 
 class LetterPracTest : public ::testing::Test {
 protected:
-    LetterPracTest() : drill(world.view, world.Guidance()) { drill.FormCreate(); }
+    LetterPracTest() : drill(world.view, world.watch, world.Guidance()) { drill.FormCreate(); }
 
     bool Press(unsigned char key) { return drill.InputEditKeyPress(key); }
     void Type(std::string_view keys) {
@@ -167,7 +167,7 @@ namespace {
 
 TEST(LetterPracPracticeLineTest, AGivenLineIsPractisedWithoutAQuestionAndInsertStillAsks) {
     testing::DrillSurroundings world;
-    TFmLetterPrac drill(world.view, world.Guidance());
+    TFmLetterPrac drill(world.view, world.watch, world.Guidance());
     drill.FormCreate();
     drill.UsePracticeLine("quiz zap quiz", "Practising q, z");
 

@@ -24,7 +24,7 @@ public:
 
 class LinePracticeTest : public ::testing::Test {
 protected:
-    LinePracticeTest() : drill(world.view, world.Guidance()) {
+    LinePracticeTest() : drill(world.view, world.watch, world.Guidance()) {
         drill.FormCreate();
         drill.OnLineDone = [this](TFmLinePractice&) { ++linesDone; };
         drill.OnWrongKey = [this](TFmLinePractice&) { ++wrongKeys; };
@@ -355,10 +355,10 @@ TEST_F(LinePracticeTest, WithoutGuidanceNothingIsPlacedOrShownButHidingStillHide
 }
 
 TEST_F(LinePracticeTest, OpeningAWindowStopsAndClearsTheSharedStopwatch) {
-    DrillStopwatch().Start();
+    world.watch.Start();
     Wait(4000);
     drill.SetLine("abc");
-    DrillStopwatch().Start();  // as if a previous window had left a line running
+    world.watch.Start();  // as if a previous window had left a line running
     Wait(3000);
     drill.FormShow();
     Press(kEscape);

@@ -71,7 +71,7 @@ public:
 
 class LineRecordingTest : public ::testing::Test {
 protected:
-    LineRecordingTest() : drill(world.view, world.Guidance()) {
+    LineRecordingTest() : drill(world.view, world.watch, world.Guidance()) {
         drill.FormCreate();
         drill.Recorder = &recorder;
     }
@@ -156,7 +156,7 @@ TEST_F(LineRecordingTest, ACharacterOutsideTheCodePageIsAWrongKeyTypedAsZero) {
 TEST(CourseLineRecordingTest, TheCourseDrillHandsOverTheLineOfItsFile) {
     DrillSurroundings world;
     testing::DrillFiles files;
-    TFmCoursePrac drill(world.view, world.view, world.Guidance());
+    TFmCoursePrac drill(world.view, world.view, world.watch, world.Guidance());
     drill.FormCreate();
     FakeRecorder recorder;
     drill.Recorder = &recorder;

@@ -45,7 +45,7 @@ public:
 
 class LongTextTest : public ::testing::Test {
 protected:
-    LongTextTest() : drill(view, longView, world.Guidance()) {
+    LongTextTest() : drill(view, longView, world.watch, world.Guidance()) {
         drill.FormCreate();
         drill.OnLineDone = [this](TFmLinePractice&) { ++linesDone; };
         drill.OnWrongKey = [this](TFmLinePractice&) { ++wrongKeys; };

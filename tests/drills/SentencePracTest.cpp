@@ -14,7 +14,7 @@ namespace {
 
 class SentencePracTest : public ::testing::Test {
 protected:
-    SentencePracTest() : drill(world.view, world.Guidance()) {
+    SentencePracTest() : drill(world.view, world.watch, world.Guidance()) {
         drill.FormCreate();
         drill.SeedRandom(7);
     }

@@ -36,10 +36,12 @@ using namespace zq;
 
 constexpr TColor kProfileColour = 8421504;  // the grey of a new profile
 
-// What a drill runs with: the course and the guidance windows.
+// What a drill runs with: the course, the guidance windows and the
+// stopwatch that times its lines.
 struct DrillSetting {
     Course course;
     DrillGuidance guidance;
+    stopwatch* watch = nullptr;
 };
 
 void PrepareWindow(LinePracticeWindow& window) {
@@ -53,7 +55,7 @@ void PrepareWindow(LinePracticeWindow& window) {
 }
 
 int RunCourse(const DrillSetting& setting) {
-    CourseDrillWindow window(setting.guidance);
+    CourseDrillWindow window(*setting.watch, setting.guidance);
     PrepareWindow(window);
     window.SetFileName(setting.course.CoursePath());
     window.SetPosition(0);
@@ -64,7 +66,7 @@ int RunCourse(const DrillSetting& setting) {
 }
 
 int RunSentence(const DrillSetting& setting) {
-    SentenceDrillWindow window(setting.guidance);
+    SentenceDrillWindow window(*setting.watch, setting.guidance);
     PrepareWindow(window);
     window.SetFileName(setting.course.PracticePath());
     window.LoadLines();
@@ -74,7 +76,7 @@ int RunSentence(const DrillSetting& setting) {
 }
 
 int RunFree(const DrillSetting& setting) {
-    FreeDrillWindow window(setting.guidance);
+    FreeDrillWindow window(*setting.watch, setting.guidance);
     PrepareWindow(window);
     window.exec();
     std::printf("practice time %d ms\n", window.PracticeTime());
@@ -82,7 +84,7 @@ int RunFree(const DrillSetting& setting) {
 }
 
 int RunParagraph(const DrillSetting& setting) {
-    ParagraphDrillWindow window(setting.guidance);
+    ParagraphDrillWindow window(*setting.watch, setting.guidance);
     PrepareWindow(window);
     QFont textFont(QStringLiteral("DejaVu Serif"));  // a profile's text font, not its practice font
     textFont.setPointSize(14);
@@ -122,7 +124,8 @@ int main(int argc, char** argv) {
                          arguments.value(3).toStdString());
     application.setApplicationDisplayName(QString::fromUtf8(zq::Tr("ZQ Typing Tutor")));
 
-    DrillSetting setting{Course(programDir.toStdString() + "/", FromUtf8(course.toStdString())), {}};
+    zq::stopwatch watch;
+    DrillSetting setting{Course(programDir.toStdString() + "/", FromUtf8(course.toStdString())), {}, &watch};
 
     zq::TDataMod store;
     zq::TVKeyboard keyboard(store);

@@ -75,7 +75,8 @@ void PractiseWeakKeys(const WeakKeyPractice& practice, PracticeHistory& history,
     HandsWindowGuide leftGuide(leftHand);
     HandsWindowGuide rightGuide(rightHand);
 
-    FreeDrillWindow window({&keyboardGuide, &leftGuide, &rightGuide});
+    stopwatch watch;
+    FreeDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
     QFont practiceFont(QStringLiteral("DejaVu Sans Mono"));
     practiceFont.setPointSize(16);
     window.SetDrillFont(practiceFont, Qt::black);

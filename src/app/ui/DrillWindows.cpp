@@ -34,8 +34,9 @@ private:
 };
 
 template <typename Window>
-std::unique_ptr<DrillWindow> Make(DrillGuidance guidance, QWidget* owner, QPointer<QWidget>& open) {
-    auto window = std::make_unique<Window>(guidance, owner);
+std::unique_ptr<DrillWindow> Make(stopwatch& watch, DrillGuidance guidance, QWidget* owner,
+                                  QPointer<QWidget>& open) {
+    auto window = std::make_unique<Window>(watch, guidance, owner);
     open = window.get();
     return std::make_unique<DrillWindowOf<Window>>(std::move(window));
 }
@@ -49,13 +50,13 @@ std::unique_ptr<DrillWindow> DrillWindows::CreateDrill(DrillKind kind) {
     const DrillGuidance guidance = guidance_.Guidance();
     switch (kind) {
         case DrillKind::Course:
-            return Make<CourseDrillWindow>(guidance, owner_, open_);
+            return Make<CourseDrillWindow>(watch_, guidance, owner_, open_);
         case DrillKind::Sentence:
-            return Make<SentenceDrillWindow>(guidance, owner_, open_);
+            return Make<SentenceDrillWindow>(watch_, guidance, owner_, open_);
         case DrillKind::Free:
-            return Make<FreeDrillWindow>(guidance, owner_, open_);
+            return Make<FreeDrillWindow>(watch_, guidance, owner_, open_);
         case DrillKind::Paragraph:
-            return Make<ParagraphDrillWindow>(guidance, owner_, open_);
+            return Make<ParagraphDrillWindow>(watch_, guidance, owner_, open_);
     }
     return nullptr;
 }

@@ -4,13 +4,15 @@
 #include <QWidget>
 
 #include "app/MainFormViews.h"
+#include "base/Stopwatch.h"
 
 namespace zq {
 
 class GuidanceWindowSet;
 
 // Makes the drill windows of the main window: modal over it, driving the
-// run's keyboard and hands windows.
+// run's keyboard and hands windows, and timing their lines with one
+// stopwatch (only one drill window is open at a time).
 class DrillWindows : public DrillWindowFactory {
 public:
     DrillWindows(GuidanceWindowSet& guidance, QWidget* owner);
@@ -23,6 +25,7 @@ public:
 private:
     GuidanceWindowSet& guidance_;
     QWidget* owner_;
+    stopwatch watch_;
     QPointer<QWidget> open_;
 };
 

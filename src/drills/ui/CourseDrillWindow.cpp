@@ -16,7 +16,8 @@ constexpr int kButtonHeight = 12;
 constexpr int kButtonRightMargin = 8;
 }  // namespace
 
-CourseDrillWindow::CourseDrillWindow(DrillGuidance guidance, QWidget* parent) : LinePracticeWindow(parent) {
+CourseDrillWindow::CourseDrillWindow(stopwatch& watch, DrillGuidance guidance, QWidget* parent)
+    : LinePracticeWindow(parent) {
     setWindowTitle(QString::fromUtf8(Tr("Course")));
 
     Label1 = new QLabel(QStringLiteral("00 / 00"), MarkerRow());
@@ -36,7 +37,7 @@ CourseDrillWindow::CourseDrillWindow(DrillGuidance guidance, QWidget* parent) : 
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { CourseDrill().SpeedButton1Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { CourseDrill().SpeedButton2Click(); });
 
-    AttachDrill(std::make_unique<TFmCoursePrac>(*this, *this, guidance));
+    AttachDrill(std::make_unique<TFmCoursePrac>(*this, *this, watch, guidance));
 }
 
 void CourseDrillWindow::SetPositionLabel(std::string_view utf8) {

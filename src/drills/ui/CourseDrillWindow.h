@@ -13,7 +13,7 @@ class CourseDrillWindow : public LinePracticeWindow, public CoursePositionView {
     Q_OBJECT
 
 public:
-    explicit CourseDrillWindow(DrillGuidance guidance = {}, QWidget* parent = nullptr);
+    explicit CourseDrillWindow(stopwatch& watch, DrillGuidance guidance = {}, QWidget* parent = nullptr);
 
     TFmCoursePrac& CourseDrill() { return static_cast<TFmCoursePrac&>(Drill()); }
     void SetFileName(const std::string& fileName8) { CourseDrill().SetFileName(fileName8); }

@@ -6,10 +6,11 @@
 
 namespace zq {
 
-FreeDrillWindow::FreeDrillWindow(DrillGuidance guidance, QWidget* parent) : LinePracticeWindow(parent) {
+FreeDrillWindow::FreeDrillWindow(stopwatch& watch, DrillGuidance guidance, QWidget* parent)
+    : LinePracticeWindow(parent) {
     setWindowTitle(QString::fromUtf8(Tr("Free Drills")));
     SampleEdit->setReadOnly(true);
-    AttachDrill(std::make_unique<TFmLetterPrac>(*this, guidance));
+    AttachDrill(std::make_unique<TFmLetterPrac>(*this, watch, guidance));
 }
 
 }  // namespace zq

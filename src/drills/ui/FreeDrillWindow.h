@@ -11,7 +11,7 @@ class FreeDrillWindow : public LinePracticeWindow {
     Q_OBJECT
 
 public:
-    explicit FreeDrillWindow(DrillGuidance guidance = {}, QWidget* parent = nullptr);
+    explicit FreeDrillWindow(stopwatch& watch, DrillGuidance guidance = {}, QWidget* parent = nullptr);
 
     TFmLetterPrac& FreeDrill() { return static_cast<TFmLetterPrac&>(Drill()); }
 };

@@ -40,7 +40,7 @@ constexpr int kReturnIndicatorLeft = 28;
 
 }  // namespace
 
-ParagraphDrillWindow::ParagraphDrillWindow(DrillGuidance guidance, QWidget* parent)
+ParagraphDrillWindow::ParagraphDrillWindow(stopwatch& watch, DrillGuidance guidance, QWidget* parent)
     : LinePracticeWindow(parent) {
     setWindowTitle(Translated("Text drill"));
     // The font the line drill's window starts with, until the owner sets one.
@@ -83,7 +83,7 @@ ParagraphDrillWindow::ParagraphDrillWindow(DrillGuidance guidance, QWidget* pare
             [this] { RunCommand([this] { TextDrill().BnRestartClick(); }); });
     connect(BnClose, &QToolButton::clicked, this, [this] { TextDrill().BnCloseClick(); });
 
-    auto drill = std::make_unique<TFmLongText>(*this, *this, guidance);
+    auto drill = std::make_unique<TFmLongText>(*this, *this, watch, guidance);
     AttachDrill(std::move(drill));
 }
 

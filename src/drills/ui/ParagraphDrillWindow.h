@@ -18,7 +18,7 @@ class ParagraphDrillWindow : public LinePracticeWindow, public LongTextView {
     Q_OBJECT
 
 public:
-    explicit ParagraphDrillWindow(DrillGuidance guidance = {}, QWidget* parent = nullptr);
+    explicit ParagraphDrillWindow(stopwatch& watch, DrillGuidance guidance = {}, QWidget* parent = nullptr);
 
     TFmLongText& TextDrill() { return static_cast<TFmLongText&>(Drill()); }
 

@@ -4,10 +4,10 @@
 
 namespace zq {
 
-SentenceDrillWindow::SentenceDrillWindow(DrillGuidance guidance, QWidget* parent)
+SentenceDrillWindow::SentenceDrillWindow(stopwatch& watch, DrillGuidance guidance, QWidget* parent)
     : LinePracticeWindow(parent) {
     setWindowTitle(QString::fromUtf8(Tr("Sentence Drills")));
-    AttachDrill(std::make_unique<TFmSentencePrac>(*this, guidance));
+    AttachDrill(std::make_unique<TFmSentencePrac>(*this, watch, guidance));
 }
 
 }  // namespace zq

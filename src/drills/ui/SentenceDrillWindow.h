@@ -10,7 +10,7 @@ class SentenceDrillWindow : public LinePracticeWindow {
     Q_OBJECT
 
 public:
-    explicit SentenceDrillWindow(DrillGuidance guidance = {}, QWidget* parent = nullptr);
+    explicit SentenceDrillWindow(stopwatch& watch, DrillGuidance guidance = {}, QWidget* parent = nullptr);
 
     TFmSentencePrac& SentenceDrill() { return static_cast<TFmSentencePrac&>(Drill()); }
     void SetFileName(const std::string& fileName8) { SentenceDrill().SetFileName(fileName8); }

@@ -68,7 +68,8 @@ protected:
     KeyboardWindowGuide keyboardGuide{keyboard};
     HandsWindowGuide leftGuide{leftHand};
     HandsWindowGuide rightGuide{rightHand};
-    CourseDrillWindow window{{&keyboardGuide, &leftGuide, &rightGuide}};
+    stopwatch watch;
+    CourseDrillWindow window{watch, {&keyboardGuide, &leftGuide, &rightGuide}};
 };
 
 TEST_F(DrillGuidanceWindowTest, TheNextKeyIsLitAndItsFingerPointedAtAsTheLearnerTypes) {

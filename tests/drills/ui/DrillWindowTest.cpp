@@ -40,8 +40,8 @@ public:
 
 class ScriptedWindow : public LinePracticeWindow {
 public:
-    explicit ScriptedWindow(DrillGuidance guidance) {
-        AttachDrill(std::make_unique<ScriptedDrill>(*this, guidance));
+    ScriptedWindow(stopwatch& watch, DrillGuidance guidance) {
+        AttachDrill(std::make_unique<ScriptedDrill>(*this, watch, guidance));
     }
     ScriptedDrill& Scripted() { return static_cast<ScriptedDrill&>(Drill()); }
 };
@@ -78,7 +78,7 @@ protected:
 
     testing::DrillSurroundings world;
     testing::DrillFiles files;
-    CourseDrillWindow window{world.Guidance()};
+    CourseDrillWindow window{world.watch, world.Guidance()};
 };
 
 TEST_F(CourseWindowTest, TypedCharactersTakeTheRightAndWrongColours) {
@@ -167,7 +167,7 @@ protected:
     }
 
     testing::DrillSurroundings world;
-    ScriptedWindow window{world.Guidance()};
+    ScriptedWindow window{world.watch, world.Guidance()};
 };
 
 TEST_F(LineBreakWindowTest, TheNextCharacterIsHighlightedAfterAnyNumberOfLineBreaks) {
@@ -205,7 +205,7 @@ struct ShownBox {
 TEST(DrillWindowMessageBoxTest, EveryBoxIsWideEnoughForItsCaption) {
     QApplication::setApplicationDisplayName(QStringLiteral("ZQ Typing Tutor"));
     testing::DrillSurroundings world;
-    ScriptedWindow window(world.Guidance());
+    ScriptedWindow window(world.watch, world.Guidance());
     QFont titleFont = QApplication::font();
     titleFont.setBold(true);
     const auto needed = [&](const QString& caption) {
@@ -234,7 +234,7 @@ TEST(DrillWindowMessageBoxTest, EveryBoxIsWideEnoughForItsCaption) {
 
 TEST(DrillWindowPlacementTest, ArrangedOnTheScreenWithTheGuidanceBelow) {
     testing::DrillSurroundings world;
-    CourseDrillWindow window(world.Guidance());
+    CourseDrillWindow window(world.watch, world.Guidance());
     const QRect screen = window.screen()->geometry();
     EXPECT_EQ(window.width(), screen.width() * 90 / 100);
     window.show();

@@ -175,7 +175,8 @@ TEST(GuidanceUnderWindowManager, WindowsStayOnTheScreenWithTheirTitleBarsFree) {
     HandsWindowGuide leftGuide(leftHand);
     HandsWindowGuide rightGuide(rightHand);
     testing::DrillFiles files;
-    SentenceDrillWindow window({&keyboardGuide, &leftGuide, &rightGuide});
+    stopwatch watch;
+    SentenceDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
     window.SetFileName(files.Write("Practice.txt", "The quick brown fox.\n"));
     window.LoadLines();
     window.show();

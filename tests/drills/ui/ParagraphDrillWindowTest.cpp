@@ -46,7 +46,7 @@ protected:
     void Wait(std::int64_t milliseconds) { world.clock.now += milliseconds; }
 
     testing::DrillSurroundings world;
-    ParagraphDrillWindow window;
+    ParagraphDrillWindow window{world.watch};
 };
 
 TEST_F(ParagraphDrillWindowTest, ReturnIndicatorAsksForEnterAtTheEndOfEachTextLine) {
