@@ -64,10 +64,11 @@ public:
 class RepeatingDrill : public TFmLinePractice {
 public:
     using TFmLinePractice::TFmLinePractice;
-    void NextLine() override {
+    void SetLine(std::string text) {
+        SetSample(std::move(text));
         SetUpLine();
-        Marks.assign(Marks.size(), false);
     }
+    void NextLine() override { SetUpLine(); }
 };
 
 void BM_DrillKey(benchmark::State& state) {
@@ -77,10 +78,9 @@ void BM_DrillKey(benchmark::State& state) {
     stopwatch watch;
     RepeatingDrill drill(view, watch, {&keyboard, &left, &right});
     drill.FormCreate();
-    drill.HighLight = true;
+    drill.SetHighLight(true);
     const std::string line = "The quick brown fox jumps over the lazy dog and keeps going.";
-    drill.SetSample(line);
-    drill.SetUpLine();
+    drill.SetLine(line);
 
     std::size_t next = 0;
     for (auto _ : state) {

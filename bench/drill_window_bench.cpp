@@ -52,7 +52,7 @@ void BM_CourseWindowKey(benchmark::State& state) {
 
     stopwatch watch;
     CourseDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
-    window.Drill().HighLight = true;
+    window.Drill().SetHighLight(true);
     window.SetFileName(coursePath.toStdString());
     window.LoadLines();
     window.show();

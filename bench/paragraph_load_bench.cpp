@@ -33,7 +33,7 @@ void BM_LoadAndStartMegabyteText(benchmark::State& state) {
         window.TextDrill().LoadText();
         QApplication::processEvents();
     }
-    state.counters["characters"] = window.TextDrill().SampleLength;
+    state.counters["characters"] = window.TextDrill().SampleLength();
     std::filesystem::remove(file);
 }
 BENCHMARK(BM_LoadAndStartMegabyteText)->Unit(benchmark::kMillisecond);

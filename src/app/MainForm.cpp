@@ -74,22 +74,22 @@ std::unique_ptr<DrillWindow> TZQMainFm::CreateDrill(DrillKind kind, const TFontR
     std::unique_ptr<DrillWindow> window = parts_.drills.CreateDrill(kind);
     TFmLinePractice& drill = window->Drill();
     ConnectSounds(drill);
-    drill.PopupAtEnd = profile_->PopupAtEnd;
+    drill.SetPopupAtEnd(profile_->PopupAtEnd);
     window->SetDrillFont(font);
-    drill.HighLight = profile_->HighLight;
+    drill.SetHighLight(profile_->HighLight);
     // The switch as the profile has it now: the profile dialog may have changed it.
     parts_.guidance.SetShowModifiers(profile_->ShowModifiers);
     recorder_ = std::make_unique<DrillRecorder>(*history_,
                                                 PracticeContext{profile_->UserName, profile_->Course, kind});
-    drill.Recorder = recorder_.get();
+    drill.SetRecorder(recorder_.get());
     return window;
 }
 
 void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
     SoundCues& cues = *cues_;
-    drill.OnLineDone = [&cues](TFmLinePractice&) { cues.LineDone(); };
-    drill.OnWrongKey = [&cues](TFmLinePractice&) { cues.WrongKey(); };
-    drill.OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); };
+    drill.SetEvents({.OnLineDone = [&cues](TFmLinePractice&) { cues.LineDone(); },
+                     .OnWrongKey = [&cues](TFmLinePractice&) { cues.WrongKey(); },
+                     .OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); }});
 }
 
 bool TZQMainFm::LoadLines(TFmSentencePrac& drill) {

@@ -19,7 +19,7 @@ TFmCoursePrac::TFmCoursePrac(LineDrillView& view, CoursePositionView& positionVi
 
 void TFmCoursePrac::FormCreate() {
     TFmSentencePrac::FormCreate();
-    NavMode = NavigationMode::nmNone;
+    navMode_ = NavigationMode::nmNone;
     position_ = 0;
     view().SetStatusText(
         Tr("Press the -> key to the next, the <- key to the previous, the Insert key to anywhere."));
@@ -35,35 +35,35 @@ bool TFmCoursePrac::InputEditKeyDown(int virtualKey) {
         case vk::End:
         case vk::Home:
         case vk::Delete:
-            NavMode = NavigationMode::nmNone;
+            navMode_ = NavigationMode::nmNone;
             return true;
         case vk::Left:
         case vk::Up:
-            NavMode = NavigationMode::nmPrevious;
+            navMode_ = NavigationMode::nmPrevious;
             NextLine();
             return false;
         case vk::Right:
         case vk::Down:
-            NavMode = NavigationMode::nmNext;
+            navMode_ = NavigationMode::nmNext;
             NextLine();
             return false;
         case vk::Insert:
-            NavMode = NavigationMode::nmGoTo;
+            navMode_ = NavigationMode::nmGoTo;
             NextLine();
             return false;
         default:
-            NavMode = NavigationMode::nmNone;
+            navMode_ = NavigationMode::nmNone;
             return false;
     }
 }
 
 void TFmCoursePrac::SpeedButton1Click() {
-    NavMode = NavigationMode::nmPrevious;
+    navMode_ = NavigationMode::nmPrevious;
     NextLine();
 }
 
 void TFmCoursePrac::SpeedButton2Click() {
-    NavMode = NavigationMode::nmNext;
+    navMode_ = NavigationMode::nmNext;
     NextLine();
 }
 
@@ -77,14 +77,9 @@ void TFmCoursePrac::NextLine() {
     MoveOnAfterLine();
 
     SetSample(LineSample(static_cast<std::size_t>(std::max(position_, 0))));
-    SetUpLine();
-    view().SetMarkerVisible(false);
-    Started = false;  // a line in progress is abandoned; its time is not counted
-    Finished = false;
-    ShowFirstKey();
+    RestartLine();
     const std::int32_t shown = LineCount() > 0 ? position_ + 1 : 0;
     positionView_.SetPositionLabel(std::to_string(shown) + " / " + std::to_string(LineCount()));
-    LinePassed = true;
     ResetEdits();
 }
 
@@ -96,7 +91,7 @@ void TFmCoursePrac::ClampPosition() {
 }
 
 void TFmCoursePrac::Navigate() {
-    switch (NavMode) {
+    switch (navMode_) {
         case NavigationMode::nmPrevious:
             if (position_ - 1 < 0 || LineCount() == 0) {
                 view().InformationBox(Tr("Beginning of the course."));
@@ -133,8 +128,8 @@ void TFmCoursePrac::GoToAnsweredLine() {
 }
 
 void TFmCoursePrac::MoveOnAfterLine() {
-    if (!Finished || Outcome == LineOutcome::loEscaped) return;
-    if (!LinePassed) {
+    if (!Finished() || Outcome() == LineOutcome::loEscaped) return;
+    if (!LinePassed()) {
         AnnounceLineAgain();
         return;
     }

@@ -37,7 +37,8 @@ public:
     void SpeedButton2Click();
     void NextLine() override;
 
-    NavigationMode NavMode = NavigationMode::nmNone;
+    // The learner's last way of moving through the course.
+    NavigationMode NavMode() const { return navMode_; }
 
 private:
     void Navigate();
@@ -47,6 +48,7 @@ private:
     std::int32_t LineCount() const;
 
     CoursePositionView& positionView_;
+    NavigationMode navMode_ = NavigationMode::nmNone;
     std::int32_t position_ = 0;
 };
 

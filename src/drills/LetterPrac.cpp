@@ -19,7 +19,7 @@ std::string BuildPracticeLine(std::string_view answer8) {
 
 void TFmLetterPrac::FormCreate() {
     TFmLinePractice::FormCreate();
-    LineDefined = false;
+    lineDefined_ = false;
     view().SetStatusText(Tr("Please press the Insert key for defining the example line."));
 }
 
@@ -34,7 +34,7 @@ bool TFmLetterPrac::InputEditKeyDown(int virtualKey) {
         case vk::Delete:
             return true;
         case vk::Insert:
-            LineDefined = false;
+            lineDefined_ = false;
             NextLine();
             return true;
         default:
@@ -43,15 +43,13 @@ bool TFmLetterPrac::InputEditKeyDown(int virtualKey) {
 }
 
 void TFmLetterPrac::NextLine() {
-    if (!LineDefined) {
+    if (!lineDefined_) {
         const std::string answer =
             view().InputBox(Tr("Input Box"), Tr("Please input what to practise:"), Tr("qwerty"));
         const std::string answer8 = FromUtf8(answer).substr(0, kFreeDrillAnswerLength);
         if (!answer8.empty()) {
             SetSample(BuildPracticeLine(answer8));
-            SampleLength = static_cast<std::int32_t>(Sample().size());
-            WordCount = CountWords(Sample());
-            LineDefined = true;
+            lineDefined_ = true;
             // The prompt is answered, and statistics of other letters are stale.
             view().SetStatusText({});
         }
@@ -60,11 +58,7 @@ void TFmLetterPrac::NextLine() {
         // Every end of a line, and every new answer, starts the line afresh;
         // a line in progress is abandoned and its time is not counted.
         view().ClearInput();
-        SetUpLine();
-        view().SetMarkerVisible(false);
-        Started = false;
-        Finished = false;
-        ShowFirstKey();
+        RestartLine();
     }
     ResetEdits();
 }
@@ -72,9 +66,7 @@ void TFmLetterPrac::NextLine() {
 void TFmLetterPrac::UsePracticeLine(std::string line8, std::string_view statusUtf8) {
     if (line8.empty()) return;
     SetSample(std::move(line8));
-    SampleLength = static_cast<std::int32_t>(Sample().size());
-    WordCount = CountWords(Sample());
-    LineDefined = true;
+    lineDefined_ = true;
     NextLine();
     view().SetStatusText(statusUtf8);
 }

@@ -33,8 +33,12 @@ public:
     // of asking, with a status text that says what it practises; Insert
     // still asks for letters of the learner's own.
     void UsePracticeLine(std::string line8, std::string_view statusUtf8);
+    // Whether the drill has a line it repeats; else the next line end asks
+    // for letters.
+    bool LineDefined() const { return lineDefined_; }
 
-    bool LineDefined = false;
+private:
+    bool lineDefined_ = false;
 };
 
 }  // namespace zq

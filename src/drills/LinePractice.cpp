@@ -48,15 +48,14 @@ TFmLinePractice::TFmLinePractice(LineDrillView& view, stopwatch& watch, DrillGui
 
 void TFmLinePractice::FormCreate() {
     ArrangeWindow();
-    Outcome = LineOutcome::loNoLine;
+    outcome_ = LineOutcome::loNoLine;
     SetSample(std::string());
-    SampleLength = 0;
-    TotalTime = 0;
-    Started = false;
-    Finished = false;
-    LinePassed = true;
-    UseGuidance = true;
-    EnterEndsLine = true;
+    totalTime_ = 0;
+    started_ = false;
+    finished_ = false;
+    linePassed_ = true;
+    useGuidance_ = true;
+    enterEndsLine_ = true;
 }
 
 void TFmLinePractice::FormShow() {
@@ -65,7 +64,7 @@ void TFmLinePractice::FormShow() {
     watch_.SetElapsed(0);
     view_.SetMarkerColour(view_.PanelRgb() ^ kMarkerContrastMask);
     ShowGuidance();
-    LinePassed = true;
+    linePassed_ = true;
 }
 
 void TFmLinePractice::FormHide() {
@@ -81,23 +80,42 @@ void TFmLinePractice::SetDrillColor(std::int32_t colour) {
 void TFmLinePractice::SetSample(std::string text8) {
     sample_ = std::move(text8);
     view_.SetSampleText(sample_);
-    Marks.assign(sample_.size() + 1, false);
+    marks_.assign(sample_.size() + 1, false);
 }
 
 unsigned char TFmLinePractice::SampleAt(std::int32_t i) const {
-    if (i < 1 || i > static_cast<std::int32_t>(sample_.size())) return 0;
+    if (i < 1 || i > SampleLength()) return 0;
     return static_cast<unsigned char>(sample_[static_cast<size_t>(i - 1)]);
 }
 
+std::int32_t TFmLinePractice::Errors() const {
+    std::int32_t right = 0;
+    for (std::int32_t i = 1; i <= SampleLength() && i < static_cast<std::int32_t>(marks_.size()); ++i) {
+        if (marks_[static_cast<size_t>(i)]) ++right;
+    }
+    return SampleLength() - right;
+}
+
+std::int32_t TFmLinePractice::WordCount() const {
+    return CountWords(sample_);
+}
+
 void TFmLinePractice::SetUpLine() {
-    SampleLength = static_cast<std::int32_t>(sample_.size());
-    WordCount = 0;
-    Pos = 1;
+    marks_.assign(sample_.size() + 1, false);
+    pos_ = 1;
     // The time of an abandoned line is never carried into the new one.
     watch_.Stop();
     watch_.SetElapsed(0);
-    WordCount = CountWords(sample_);
     keyCounts_.Clear();
+}
+
+void TFmLinePractice::RestartLine() {
+    SetUpLine();
+    view_.SetMarkerVisible(false);
+    started_ = false;  // a line in progress is abandoned; its time is not counted
+    finished_ = false;
+    linePassed_ = true;
+    ShowFirstKey();
 }
 
 bool TFmLinePractice::InputEditKeyDown(int virtualKey) {
@@ -126,19 +144,19 @@ bool TFmLinePractice::InputEditForeignKeyPress() {
 
 bool TFmLinePractice::HandleKey(unsigned char& key, KeyClass keyClass) {
     bool passes = false;
-    if (SampleLength < Pos || SampleLength <= 0) {
-        Finished = true;
-    } else if (keyClass == KeyClass::Character && key == SampleAt(Pos)) {
+    if (SampleLength() < pos_ || SampleLength() <= 0) {
+        finished_ = true;
+    } else if (keyClass == KeyClass::Character && key == SampleAt(pos_)) {
         keyCounts_.Right(key, watch_.Now());
         passes = HandleRightKey(key);
     } else {
         passes = HandleOtherKey(key, keyClass, watch_.Now());
     }
 
-    if (Finished) {
+    if (finished_) {
         EndLine(keyClass == KeyClass::Character ? key : 0);
     } else if (WantHighlight()) {
-        view_.SelectSample(Pos - 1, 1);
+        view_.SelectSample(pos_ - 1, 1);
     }
     return passes;
 }
@@ -146,11 +164,11 @@ bool TFmLinePractice::HandleKey(unsigned char& key, KeyClass keyClass) {
 bool TFmLinePractice::HandleRightKey(unsigned char key) {
     view_.MoveInputCaretToEnd();
     MarkRight();
-    SetMark(Pos, true);
-    ++Pos;
-    if (!EnterEndsLine && key == kCarriageReturn && Pos <= SampleLength) {
-        SetMark(Pos, true);  // the LF after the CR counts as typed
-        ++Pos;
+    SetMark(pos_, true);
+    ++pos_;
+    if (!enterEndsLine_ && key == kCarriageReturn && pos_ <= SampleLength()) {
+        SetMark(pos_, true);  // the LF after the CR counts as typed
+        ++pos_;
     }
     ShowNextKeyAtPos();
     StartLineOnFirstKey();
@@ -158,22 +176,22 @@ bool TFmLinePractice::HandleRightKey(unsigned char key) {
 }
 
 bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass, std::int64_t nowMs) {
-    const bool lineBreakExpected = SampleAt(Pos) == kCarriageReturn;
+    const bool lineBreakExpected = SampleAt(pos_) == kCarriageReturn;
     if (keyClass == KeyClass::Character) {
         switch (key) {
             case kBackspace:
                 keyCounts_.OtherKey(nowMs);
-                if (Pos > 1) Pos = std::max(1, Pos - (SampleAt(Pos - 1) == kLineFeed ? 2 : 1));
-                ShowNextKey(SampleAt(Pos));
+                if (pos_ > 1) pos_ = std::max(1, pos_ - (SampleAt(pos_ - 1) == kLineFeed ? 2 : 1));
+                ShowNextKey(SampleAt(pos_));
                 return true;  // the input box deletes its last character
             case kCarriageReturn:
-                if (EnterEndsLine) {
-                    Finished = true;
+                if (enterEndsLine_) {
+                    finished_ = true;
                     return false;
                 }
                 return true;  // not judged: the input box takes the line break
             case kEscape:
-                Finished = true;
+                finished_ = true;
                 return false;
             case 0:
                 return false;
@@ -181,9 +199,9 @@ bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass, std:
                 if (lineBreakExpected) {
                     keyCounts_.Right(kCarriageReturn, nowMs);
                     key = kCarriageReturn;
-                    SetMark(Pos, true);
-                    SetMark(Pos + 1, true);
-                    Pos += 2;
+                    SetMark(pos_, true);
+                    SetMark(pos_ + 1, true);
+                    pos_ += 2;
                     return true;
                 }
                 break;
@@ -193,111 +211,100 @@ bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass, std:
     }
     if (lineBreakExpected) return false;  // ignored without an error
 
-    keyCounts_.Wrong(SampleAt(Pos), keyClass == KeyClass::Character ? key : 0, nowMs);
+    keyCounts_.Wrong(SampleAt(pos_), keyClass == KeyClass::Character ? key : 0, nowMs);
     view_.MoveInputCaretToEnd();
     MarkWrong();
-    Raise(OnWrongKey);
-    SetMark(Pos, false);
-    ++Pos;
+    Raise(events_.OnWrongKey);
+    SetMark(pos_, false);
+    ++pos_;
     ShowNextKeyAtPos();
     StartLineOnFirstKey();
     return true;
 }
 
 void TFmLinePractice::SetMark(std::int32_t position, bool right) {
-    if (position >= 0 && position < static_cast<std::int32_t>(Marks.size())) {
-        Marks[static_cast<size_t>(position)] = right;
+    if (position >= 0 && position < static_cast<std::int32_t>(marks_.size())) {
+        marks_[static_cast<size_t>(position)] = right;
     }
 }
 
 void TFmLinePractice::StartLineOnFirstKey() {
-    if (Started) return;
+    if (started_) return;
     view_.SetMarkerVisible(true);
     watch_.Start();
-    Started = true;
+    started_ = true;
 }
 
 void TFmLinePractice::ShowNextKeyAtPos() {
-    ShowNextKey(Pos > SampleLength ? 0 : SampleAt(Pos));
+    ShowNextKey(pos_ > SampleLength() ? 0 : SampleAt(pos_));
 }
 
 void TFmLinePractice::EndLine(unsigned char key) {
     watch_.Stop();
-    LineTime = watch_.Elapsed();
-    TotalTime += LineTime;
+    lineTime_ = watch_.Elapsed();
+    totalTime_ += lineTime_;
     view_.SetMarkerVisible(false);
 
-    // An escaped line keeps the previous count; a line that Escape completes
-    // (after its last character) is judged like any completed line.
-    if (key != kEscape || Pos > SampleLength) {
-        const std::int32_t last =
-            std::min<std::int32_t>(SampleLength, static_cast<std::int32_t>(Marks.size()) - 1);
-        Errors = std::max(0, SampleLength - last);  // positions the marks do not cover
-        for (std::int32_t i = 1; i <= last; ++i) {
-            if (!Marks[static_cast<size_t>(i)]) ++Errors;
-        }
-    }
-
-    // A key with no line at all (position 0) ends nothing, whatever it is:
-    // Escape there must not close a drill that is still waiting for its text.
-    if (Pos > SampleLength) {
-        Outcome = LineOutcome::loCompleted;
-    } else if (Pos == 0) {
-        Outcome = LineOutcome::loNoLine;
-    } else if (key == kEscape) {
-        Outcome = LineOutcome::loEscaped;
-    } else if (key == kCarriageReturn) {
-        Outcome = LineOutcome::loEnter;
-    } else {
-        Outcome = LineOutcome::loNoLine;
-    }
-
-    if (Outcome == LineOutcome::loCompleted) {
-        Raise(OnLineDone);
+    outcome_ = OutcomeOfEnd(key);
+    if (outcome_ == LineOutcome::loCompleted) {
+        Raise(events_.OnLineDone);
         RecordCompletedLine();
         ShowStatistics();
-    } else if (Outcome == LineOutcome::loEscaped) {
+    } else if (outcome_ == LineOutcome::loEscaped) {
         view_.CloseWindow();
     }
     keyCounts_.Clear();  // whatever comes next is counted afresh
     NextLine();
-    Started = false;
-    Finished = false;
+    started_ = false;
+    finished_ = false;
+}
+
+// An Escape after the line's last character completes it like any key.
+// A key with no line at all (position 0) ends nothing, whatever it is:
+// Escape there must not close a drill that is still waiting for its text.
+LineOutcome TFmLinePractice::OutcomeOfEnd(unsigned char key) const {
+    if (pos_ > SampleLength()) return LineOutcome::loCompleted;
+    if (pos_ == 0) return LineOutcome::loNoLine;
+    if (key == kEscape) return LineOutcome::loEscaped;
+    if (key == kCarriageReturn) return LineOutcome::loEnter;
+    return LineOutcome::loNoLine;
 }
 
 void TFmLinePractice::RecordCompletedLine() {
-    if (!Recorder || SampleLength <= 0) return;
-    const DrillStatistics statistics = ComputeStatistics(SampleLength, Errors, WordCount, LineTime);
-    Recorder->RecordLine({.sample = sample_,
-                          .characters = SampleLength,
-                          .errors = Errors,
-                          .lineTimeMs = LineTime,
-                          .keysPerMinute = statistics.keysPerMinute,
-                          .accuracy = statistics.accuracy,
-                          .wordsPerMinute = statistics.wordsPerMinute,
-                          .courseLine = CourseLineIndex(),
-                          .keys = keyCounts_});
+    if (!recorder_ || SampleLength() <= 0) return;
+    const std::int32_t errors = Errors();
+    const std::int32_t words = WordCount();
+    const DrillStatistics statistics = ComputeStatistics(SampleLength(), errors, words, lineTime_);
+    recorder_->RecordLine({.sample = sample_,
+                           .characters = SampleLength(),
+                           .errors = errors,
+                           .lineTimeMs = lineTime_,
+                           .keysPerMinute = statistics.keysPerMinute,
+                           .accuracy = statistics.accuracy,
+                           .wordsPerMinute = statistics.wordsPerMinute,
+                           .courseLine = CourseLineIndex(),
+                           .keys = keyCounts_});
 }
 
 void TFmLinePractice::ShowStatistics() {
-    LinePassed = true;
-    if (SampleLength <= 0) return;
-    const DrillStatistics statistics = ComputeStatistics(SampleLength, Errors, WordCount, LineTime);
+    linePassed_ = true;
+    if (SampleLength() <= 0) return;
+    const DrillStatistics statistics = ComputeStatistics(SampleLength(), Errors(), WordCount(), lineTime_);
     const std::string text =
         Format(Tr("Keys/Min: %d   Accuracy: %d%%   WPM: %d"),
                {std::to_string(statistics.keysPerMinute), std::to_string(statistics.accuracy),
                 std::to_string(statistics.wordsPerMinute)});
     view_.SetStatusText(text);
     statisticsText_ = text;
-    if (PopupAtEnd) view_.InformationBox(text);
+    if (popupAtEnd_) view_.InformationBox(text);
     if (statistics.keysPerMinute > kImplausibleKeysPerMinute) {
         view_.WarningBox(Tr("Can you really type so fast?  Do be patient."));
     }
-    if (statistics.accuracy < kPassAccuracy) LinePassed = false;
+    if (statistics.accuracy < kPassAccuracy) linePassed_ = false;
 }
 
 void TFmLinePractice::ShowFinger(int finger) {
-    if (!UseGuidance) return;
+    if (!useGuidance_) return;
     HandGuide* left = guidance_.leftHand;
     HandGuide* right = guidance_.rightHand;
     if (finger >= 0 && finger <= 4) {
@@ -313,16 +320,16 @@ void TFmLinePractice::ShowFinger(int finger) {
 }
 
 void TFmLinePractice::ShowGuidance() {
-    if (!UseGuidance) return;
+    if (!useGuidance_) return;
     PlaceGuidance();
     if (guidance_.keyboard) guidance_.keyboard->Show();
     if (guidance_.leftHand) guidance_.leftHand->ShowHands();
     if (guidance_.rightHand) guidance_.rightHand->ShowHands();
-    if (!sample_.empty()) ShowNextKey(SampleAt(Pos));
+    if (!sample_.empty()) ShowNextKey(SampleAt(pos_));
 }
 
 void TFmLinePractice::PlaceGuidance() {
-    if (!UseGuidance) return;
+    if (!useGuidance_) return;
     const GuidanceFrames current{view_.Frame(),
                                  guidance_.keyboard ? guidance_.keyboard->Frame() : DrillRect{},
                                  guidance_.leftHand ? guidance_.leftHand->Frame() : DrillRect{},
@@ -376,7 +383,7 @@ void TFmLinePractice::MarkWrong() {
 }
 
 bool TFmLinePractice::WantHighlight() {
-    return HighLight;
+    return highLight_;
 }
 
 void TFmLinePractice::NextLine() {}

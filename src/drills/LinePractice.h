@@ -70,9 +70,19 @@ DrillRect ArrangedDrillFrame(const DrillRect& screen);
 // supply lines through the six hooks; they run FormCreate after construction.
 // Lines are timed with the stopwatch the owner hands in (not owned): the
 // drill windows of a run share one, as only one is open at a time.
+//
+// Positions are 1-based: Pos is the position of the next character to type,
+// 0 while no line has been set up at all; Marks[i] says whether the
+// character at position i was typed rightly (index 0 is unused).
 class TFmLinePractice {
 public:
     using DrillEvent = std::function<void(TFmLinePractice& sender)>;
+    // What the owner is told of while the learner types; any may be empty.
+    struct DrillEvents {
+        DrillEvent OnLineDone;        // a line typed to its end
+        DrillEvent OnWrongKey;        // a key other than the expected one
+        DrillEvent OnReturnExpected;  // the next character to type is a line break
+    };
 
     TFmLinePractice(LineDrillView& view, stopwatch& watch, DrillGuidance guidance);
     virtual ~TFmLinePractice() = default;
@@ -84,13 +94,48 @@ public:
     virtual void FormShow();
     void FormHide();
 
-    // Operations used by the owner.
+    // What the owner sets before the window is shown.
     void SetDrillColor(std::int32_t colour);
-    std::int32_t PracticeTime() const { return TotalTime; }
-    void SetSample(std::string text8);
+    void SetEvents(DrillEvents events) { events_ = std::move(events); }
+    // Told of every completed line when set (not owned).
+    void SetRecorder(LineRecorder* recorder) { recorder_ = recorder; }
+    // The statistics of every completed line also in an information box.
+    void SetPopupAtEnd(bool popup) { popupAtEnd_ = popup; }
+    // The next character to type is shown highlighted in the sample.
+    void SetHighLight(bool highLight) { highLight_ = highLight; }
+
+    const DrillEvents& Events() const { return events_; }
+    bool PopupAtEnd() const { return popupAtEnd_; }
+    bool HighLight() const { return highLight_; }
+    // Whether the keyboard and hands windows take part (not in the paragraph drill).
+    bool UseGuidance() const { return useGuidance_; }
+    // Whether Enter ends a line early (else it is a character of the text).
+    bool EnterEndsLine() const { return enterEndsLine_; }
+
+    // The line being typed and how far it has come.
     const std::string& Sample() const { return sample_; }
+    std::int32_t SampleLength() const { return static_cast<std::int32_t>(sample_.size()); }
     // Sample[i] with 1-based i; code 0 outside 1..SampleLength.
     unsigned char SampleAt(std::int32_t i) const;
+    std::int32_t Pos() const { return pos_; }
+    const std::vector<bool>& Marks() const { return marks_; }
+    // The line's errors: characters typed wrongly, and the characters not
+    // typed yet (a line ended early is judged so).
+    std::int32_t Errors() const;
+    // The words of the sample, for words per minute: runs of characters
+    // other than the space (see CountWords).
+    virtual std::int32_t WordCount() const;
+    // The stopwatch runs: the line's first key has been typed.
+    bool Started() const { return started_; }
+    const LineKeyCounts& KeyCounts() const { return keyCounts_; }
+
+    // How the last line ended, its time, and whether it was typed with the
+    // pass accuracy (a line not judged counts as passed).
+    LineOutcome Outcome() const { return outcome_; }
+    std::int32_t LineTime() const { return lineTime_; }
+    bool LinePassed() const { return linePassed_; }
+    // The time of every line ended in this window, in milliseconds.
+    std::int32_t PracticeTime() const { return totalTime_; }
 
     // Keys from the input box. InputEditKeyDown gets Windows virtual-key codes
     // and returns true when the key is cancelled. InputEditKeyPress gets the
@@ -101,7 +146,6 @@ public:
     // A character the code page cannot hold: judged as a wrong character.
     bool InputEditForeignKeyPress();
 
-    // Used by the subclasses.
     void ShowStatistics();
     void ShowFinger(int finger);
     // Places the keyboard and hands windows below the drill window, all on
@@ -110,10 +154,8 @@ public:
     // Places them again, as when the drill window's frame has changed.
     void PlaceGuidance();
     void ResetEdits();
-    void SetUpLine();  // SampleLength, Pos, stopwatch and word count for a new sample
     // The line of the course file being typed; -1 outside the course drill.
     virtual std::int32_t CourseLineIndex() const { return -1; }
-    const LineKeyCounts& KeyCounts() const { return keyCounts_; }
 
     // Hooks, in their slot order.
     virtual void ShowNextKey(unsigned char ch);
@@ -123,31 +165,19 @@ public:
     virtual bool WantHighlight();
     virtual void NextLine();
 
-    // Drill state; the owner sets the options and events after construction.
-    std::int32_t TotalTime = 0;
-    bool LinePassed = true;
-    bool HighLight = false;
-    bool UseGuidance = true;
-    DrillEvent OnLineDone;
-    DrillEvent OnWrongKey;
-    DrillEvent OnReturnExpected;
-    // Told of every completed line, when set (not owned).
-    LineRecorder* Recorder = nullptr;
-    bool PopupAtEnd = false;
-    std::int32_t LineTime = 0;
-    std::vector<bool> Marks;
-    LineOutcome Outcome = LineOutcome::loNoLine;
-    std::int32_t Errors = 0;
-    std::int32_t SampleLength = 0;
-    std::int32_t WordCount = 0;
-    std::int32_t Pos = 0;
-    bool Started = false;
-    bool Finished = false;
-    bool EnterEndsLine = true;
-
 protected:
     LineDrillView& view() { return view_; }
     const DrillGuidance& guidance() const { return guidance_; }
+    void SetUseGuidance(bool use) { useGuidance_ = use; }
+    void SetEnterEndsLine(bool ends) { enterEndsLine_ = ends; }
+    bool Finished() const { return finished_; }
+    void SetSample(std::string text8);
+    // A new attempt at the sample: every mark cleared, the first position,
+    // the stopwatch at zero and the key counts empty.
+    void SetUpLine();
+    // SetUpLine, and the drill waits for the line's first key: the marker
+    // hidden, nothing started or judged yet, the first key lit.
+    void RestartLine();
     // Lights the key of the first character of a freshly set sample.
     void ShowFirstKey();
     // Tells the learner, after the statistics, that a line below the pass
@@ -163,16 +193,32 @@ private:
     void SetMark(std::int32_t position, bool right);
     void StartLineOnFirstKey();
     void EndLine(unsigned char key);
+    LineOutcome OutcomeOfEnd(unsigned char key) const;
     void RecordCompletedLine();
     void ShowNextKeyAtPos();
 
     LineDrillView& view_;
     stopwatch& watch_;
     DrillGuidance guidance_;
+    DrillEvents events_;
+    LineRecorder* recorder_ = nullptr;
+    bool popupAtEnd_ = false;
+    bool highLight_ = false;
+    bool useGuidance_ = true;
+    bool enterEndsLine_ = true;
+
     std::string sample_;
-    std::string statisticsText_;  // of the last completed line
-    std::int32_t windowColour_ = 0;
+    std::vector<bool> marks_;
+    std::int32_t pos_ = 0;
+    bool started_ = false;
+    bool finished_ = false;  // a key has ended the line; it is being wound up
     LineKeyCounts keyCounts_;
+
+    LineOutcome outcome_ = LineOutcome::loNoLine;
+    std::int32_t lineTime_ = 0;
+    bool linePassed_ = true;
+    std::int32_t totalTime_ = 0;
+    std::string statisticsText_;  // of the last completed line
 };
 
 }  // namespace zq

@@ -94,9 +94,9 @@ TFmLongText::TFmLongText(LineDrillView& view, LongTextView& longView, stopwatch&
 
 void TFmLongText::FormCreate() {
     TFmLinePractice::FormCreate();
-    UseGuidance = false;
-    EnterEndsLine = false;
-    OpenDialogFolder = CoursesFolder(ProgramFolder());
+    SetUseGuidance(false);
+    SetEnterEndsLine(false);
+    openDialogFolder_ = CoursesFolder(ProgramFolder());
 }
 
 bool TFmLongText::InputEditKeyDown(int virtualKey) {
@@ -111,7 +111,7 @@ bool TFmLongText::InputEditKeyDown(int virtualKey) {
 
 void TFmLongText::ShowNextKey(unsigned char ch) {
     if (ch == kCarriageReturn) {
-        Raise(OnReturnExpected);
+        Raise(Events().OnReturnExpected);
         longView_.SetReturnIndicatorVisible(true);
     } else {
         longView_.SetReturnIndicatorVisible(false);
@@ -131,7 +131,7 @@ void TFmLongText::NextLine() {
 }
 
 void TFmLongText::LoadText() {
-    const std::optional<std::string> path = longView_.ChooseTextFile(OpenDialogFolder);
+    const std::optional<std::string> path = longView_.ChooseTextFile(openDialogFolder_);
     if (!path) return;
     std::string text;
     {
@@ -174,11 +174,7 @@ void TFmLongText::StartText() {
         view().SetMarkerVisible(false);
         view().ClearSampleSelection();  // no highlight left where a dropped attempt stopped
         view().SetStatusText({});       // nor the statistics of another text or attempt
-        Marks.assign(Sample().size() + 1, false);
-        SetUpLine();
-        Started = false;
-        WordCount = CountLongTextWords(Sample());
-        ShowFirstKey();
+        RestartLine();
         // A text may begin with an empty line: then the first key is Enter.
         longView_.SetReturnIndicatorVisible(SampleAt(1) == kCarriageReturn);
         keysIgnored_ = false;

@@ -66,6 +66,9 @@ public:
     bool InputEditKeyDown(int virtualKey) override;
     bool KeysIgnored() const { return keysIgnored_; }
 
+    // Words of a paragraph are counted as IsLongTextWordChar separates them.
+    std::int32_t WordCount() const override { return CountLongTextWords(Sample()); }
+
     // Hooks.
     void ShowNextKey(unsigned char ch) override;
     void ArrangeWindow() override;
@@ -81,15 +84,14 @@ public:
     void ResetFormatting();
     void StartText();
 
-    // Where the file-open dialog starts: the program's course folder.
-    std::string OpenDialogFolder;
-
 private:
     // Puts a freshly read text into the sample box and starts it.
     void TakeText(std::string text8);
 
     LongTextView& longView_;
     bool keysIgnored_ = false;
+    // Where the file-open dialog starts: the program's course folder.
+    std::string openDialogFolder_;
 };
 
 }  // namespace zq

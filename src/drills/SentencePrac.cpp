@@ -33,7 +33,7 @@ std::string TFmSentencePrac::LineSample(std::size_t index) const {
 }
 
 void TFmSentencePrac::NextLine() {
-    if (LinePassed) {
+    if (LinePassed()) {
         // An empty file gives the empty sample: nothing is ever picked from an empty list.
         if (Lines.empty()) {
             SetSample(std::string());
@@ -42,16 +42,13 @@ void TFmSentencePrac::NextLine() {
             SetSample(LineSample(pick(random_)));
         }
     } else {
-        Marks.assign(Marks.size(), false);  // the same line again, judged afresh
-        AnnounceLineAgain();
+        AnnounceLineAgain();  // the same line again, judged afresh
     }
     StartSample();
 }
 
 void TFmSentencePrac::StartSample() {
-    SetUpLine();
-    ShowFirstKey();
-    LinePassed = true;
+    RestartLine();
     ResetEdits();
 }
 

@@ -58,8 +58,10 @@ private:
 
 class FakeLongTextView : public LongTextView {
 public:
+    std::string clipboard;  // UTF-8
+
     std::optional<std::string> ChooseTextFile(const std::string&) override { return std::nullopt; }
-    std::string ClipboardText() override { return {}; }
+    std::string ClipboardText() override { return clipboard; }
     void SetBusyCursor(bool) override {}
     void SetReturnIndicatorVisible(bool) override {}
     DrillRect ClientArea() const override { return {0, 0, 1280, 1024}; }
@@ -95,9 +97,12 @@ public:
             case DrillKind::Free:
                 drill_ = std::make_unique<TFmLetterPrac>(view, watch, DrillGuidance{});
                 break;
-            case DrillKind::Paragraph:
-                drill_ = std::make_unique<TFmLongText>(view, longView, watch, DrillGuidance{});
+            case DrillKind::Paragraph: {
+                auto text = std::make_unique<TFmLongText>(view, longView, watch, DrillGuidance{});
+                textDrill_ = text.get();
+                drill_ = std::move(text);
                 break;
+            }
         }
         drill_->FormCreate();
     }
@@ -111,8 +116,8 @@ public:
     }
     void ShowModal() override {
         log_.push_back("ShowDrill");
-        shown_.popupAtEnd = drill_->PopupAtEnd;
-        shown_.highLight = drill_->HighLight;
+        shown_.popupAtEnd = drill_->PopupAtEnd();
+        shown_.highLight = drill_->HighLight();
         shown_.colour = view.panelRgb;
         if (auto* lines = dynamic_cast<TFmSentencePrac*>(drill_.get())) shown_.fileName = lines->FileName;
         if (auto* course = dynamic_cast<TFmCoursePrac*>(drill_.get())) shown_.position = course->Position();
@@ -120,6 +125,8 @@ public:
     }
 
     const ShownDrill& Shown() const { return shown_; }
+    // The paragraph drill, for its tool bar; null in the other drills.
+    TFmLongText* TextDrill() { return textDrill_; }
 
     FakeDrillView view;
     FakeLongTextView longView;
@@ -129,6 +136,7 @@ private:
     std::function<void(FakeDrillWindow&)> whileShown_;
     ShownDrill shown_;
     std::unique_ptr<TFmLinePractice> drill_;
+    TFmLongText* textDrill_ = nullptr;
 };
 
 class FakeDrillFactory : public DrillWindowFactory {

@@ -82,6 +82,25 @@ protected:
         }
     }
 
+    // Practises in the drill for `milliseconds`: its first character, and
+    // that much later Escape. The free drill is given letters first, the
+    // paragraph drill a text.
+    void PractiseFor(FakeDrillWindow& window, std::int64_t milliseconds) {
+        TFmLinePractice& drill = window.Drill();
+        if (window.Shown().kind == DrillKind::Free) {
+            window.view.answers.push_back("fj");
+            drill.InputEditKeyDown(vk::Insert);
+        } else if (window.Shown().kind == DrillKind::Paragraph) {
+            window.longView.clipboard = "some text";
+            window.TextDrill()->PasteText();
+        }
+        auto first = static_cast<unsigned char>(drill.Sample().at(0));
+        drill.InputEditKeyPress(first);
+        rig.drills.clock.now += milliseconds;
+        unsigned char escape = kEscape;
+        drill.InputEditKeyPress(escape);
+    }
+
     TempFolder folder;
     const bool filesWritten = WriteProgramFiles(folder);
     TSettings settings{folder.Dir()};
@@ -235,7 +254,7 @@ TEST_F(MainFormTest, DrillEventsPlayTheirCues) {
         unsigned char backspace = kBackspace;
         drill.InputEditKeyPress(wrong);
         drill.InputEditKeyPress(backspace);
-        drill.OnReturnExpected(drill);
+        drill.Events().OnReturnExpected(drill);
         TypeLine(window, 100);
     };
     form.StartSentenceDrill();
@@ -268,7 +287,7 @@ TEST_F(MainFormTest, PracticeTimeOfEveryDrillAddsUpForTheRun) {
     LogOn();
     std::int32_t next = 1500;
     rig.drills.whileShown = [&](FakeDrillWindow& window) {
-        window.Drill().TotalTime = next;
+        PractiseFor(window, next);
         next *= 2;
     };
     form.StartCourse();
@@ -497,8 +516,8 @@ TEST_F(MainFormTest, AUserWithALetterBeyondAsciiIsErasedFromTheHistoryToo) {
 TEST_F(MainFormTest, ClosingReportsTheRunAndTheTotalInWholeHoursMinutesAndSeconds) {
     profile.TimeTotal = 30 * kHour;
     LogOn();
-    rig.drills.whileShown = [](FakeDrillWindow& window) {
-        window.Drill().TotalTime = kHour + 2 * 60000 + 3900;
+    rig.drills.whileShown = [this](FakeDrillWindow& window) {
+        PractiseFor(window, kHour + 2 * 60000 + 3900);
     };
     form.StartFreeDrill();
     rig.log.clear();
@@ -524,7 +543,7 @@ TEST_F(MainFormTest, ClosingRightAfterLogOnReportsNoPracticeAndStoresTheProgress
 
 TEST_F(MainFormTest, ClosingAsTheProgramIsToldToEndStoresWithoutAMessage) {
     LogOn();
-    rig.drills.whileShown = [](FakeDrillWindow& window) { window.Drill().TotalTime = 5000; };
+    rig.drills.whileShown = [this](FakeDrillWindow& window) { PractiseFor(window, 5000); };
     form.StartFreeDrill();
     rig.log.clear();
     form.FormClose(false);
@@ -536,7 +555,7 @@ TEST_F(MainFormTest, ClosingAgainAfterAFailedStoreDoesNotAddTheRunTwice) {
     std::filesystem::create_directories(folder / "zqc.ini");  // cannot be written
     profile.TimeTotal = kHour;
     LogOn();
-    rig.drills.whileShown = [](FakeDrillWindow& window) { window.Drill().TotalTime = 60000; };
+    rig.drills.whileShown = [this](FakeDrillWindow& window) { PractiseFor(window, 60000); };
     form.StartFreeDrill();
     rig.log.clear();
 

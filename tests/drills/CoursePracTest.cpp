@@ -69,7 +69,7 @@ TEST_F(CoursePracTest, APassedLineMovesOnAndAFailedOneComesAgain) {
     Load("abcdefghijklmnopqrstuvwxyz\nnext\nlast\n");
     TypeSample(2);  // 92 %
     EXPECT_EQ(drill.Position(), 0);
-    EXPECT_EQ(drill.Pos, 1);
+    EXPECT_EQ(drill.Pos(), 1);
     const std::string again = "Accuracy below 95 %: the line comes again.";
     EXPECT_EQ(world.view.status.rfind("Keys/Min: ", 0), 0u) << world.view.status;
     EXPECT_NE(world.view.status.find(again), std::string::npos) << world.view.status;
@@ -143,9 +143,9 @@ TEST_F(CoursePracTest, NavigatingInTheMiddleAbandonsTheLineAndItsTime) {
     const int clearsBefore = world.view.inputClears;
     KeyDown(vk::Right);
     EXPECT_GT(world.view.inputClears, clearsBefore);
-    EXPECT_FALSE(drill.Started);
+    EXPECT_FALSE(drill.Started());
     EXPECT_FALSE(world.view.markerVisible);
-    EXPECT_EQ(drill.Pos, 1);
+    EXPECT_EQ(drill.Pos(), 1);
     world.clock.now += 1000;
     Press(kCarriageReturn);
     EXPECT_EQ(drill.PracticeTime(), 25) << "the abandoned line adds nothing";
@@ -175,9 +175,9 @@ TEST_F(CoursePracTest, KeyDownHandlerCancelsOnlyEndHomeAndDelete) {
     Load("one\ntwo\n");
     for (const int key : {vk::End, vk::Home, vk::Delete}) EXPECT_TRUE(drill.InputEditKeyDown(key)) << key;
     EXPECT_FALSE(drill.InputEditKeyDown(vk::Right));
-    EXPECT_EQ(drill.NavMode, NavigationMode::nmNext);
+    EXPECT_EQ(drill.NavMode(), NavigationMode::nmNext);
     EXPECT_FALSE(drill.InputEditKeyDown('A'));
-    EXPECT_EQ(drill.NavMode, NavigationMode::nmNone);
+    EXPECT_EQ(drill.NavMode(), NavigationMode::nmNone);
     drill.SpeedButton2Click();
     EXPECT_EQ(drill.Position(), 1);
     drill.SpeedButton1Click();

@@ -41,11 +41,11 @@ TEST_F(LetterPracTest, PracticeLineRepeatsTheAnswerToAboutEightyCharacters) {
         AskWith(answer);
         const std::string kept = answer.substr(0, 40);
         EXPECT_EQ(drill.Sample().size(), c.lineLength);
-        EXPECT_EQ(drill.SampleLength, static_cast<std::int32_t>(c.lineLength));
-        EXPECT_EQ(drill.WordCount, c.words);
+        EXPECT_EQ(drill.SampleLength(), static_cast<std::int32_t>(c.lineLength));
+        EXPECT_EQ(drill.WordCount(), c.words);
         EXPECT_EQ(drill.Sample().substr(0, kept.size()), kept);
-        EXPECT_EQ(drill.Pos, 1);
-        EXPECT_TRUE(drill.LineDefined);
+        EXPECT_EQ(drill.Pos(), 1);
+        EXPECT_TRUE(drill.LineDefined());
     }
     EXPECT_EQ(BuildPracticeLine("ab"), "ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab");
 }
@@ -53,8 +53,8 @@ TEST_F(LetterPracTest, PracticeLineRepeatsTheAnswerToAboutEightyCharacters) {
 TEST_F(LetterPracTest, BlanksOfTheAnswerAreKeptAndWordsAreRunsOfNonBlanks) {
     AskWith(" a\tb ");  // 5 characters: 11 copies
     EXPECT_EQ(drill.Sample().substr(0, 12), " a\tb   a\tb  ");
-    EXPECT_EQ(drill.SampleLength, 11 * 5 + 10);
-    EXPECT_EQ(drill.WordCount, 11);
+    EXPECT_EQ(drill.SampleLength(), 11 * 5 + 10);
+    EXPECT_EQ(drill.WordCount(), 11);
 }
 
 TEST_F(LetterPracTest, BeforeAnyLettersEveryKeyIsSwallowedAndAsksForThem) {
@@ -68,10 +68,10 @@ TEST_F(LetterPracTest, BeforeAnyLettersEveryKeyIsSwallowedAndAsksForThem) {
     EXPECT_EQ(world.view.prompts[0], "Please input what to practise:");
     // The question was cancelled: the default answer gives its line.
     EXPECT_EQ(drill.Sample(), "qwerty qwerty qwerty qwerty qwerty qwerty qwerty qwerty qwerty qwerty");
-    EXPECT_EQ(drill.WordCount, 10);
-    EXPECT_TRUE(drill.LineDefined);
-    EXPECT_EQ(drill.Pos, 1);
-    EXPECT_FALSE(drill.Started);
+    EXPECT_EQ(drill.WordCount(), 10);
+    EXPECT_TRUE(drill.LineDefined());
+    EXPECT_EQ(drill.Pos(), 1);
+    EXPECT_FALSE(drill.Started());
     EXPECT_EQ(world.keyboard.highlighted.back(), 'q');
 }
 
@@ -90,7 +90,7 @@ TEST_F(LetterPracTest, NewLettersReplaceThePromptAndTheOldStatistics) {
 
 TEST_F(LetterPracTest, EmptyAnswerKeepsTheLineAndAsksAgainAtTheNextEnd) {
     AskWith(std::string(""));
-    EXPECT_FALSE(drill.LineDefined);
+    EXPECT_FALSE(drill.LineDefined());
     EXPECT_TRUE(drill.Sample().empty());
 
     AskWith(std::string("jk"));
@@ -98,8 +98,8 @@ TEST_F(LetterPracTest, EmptyAnswerKeepsTheLineAndAsksAgainAtTheNextEnd) {
     Type("jk");
     AskWith(std::string(""));
     EXPECT_EQ(drill.Sample(), line);
-    EXPECT_FALSE(drill.LineDefined);
-    EXPECT_EQ(drill.Pos, 1) << "the old line starts again";
+    EXPECT_FALSE(drill.LineDefined());
+    EXPECT_EQ(drill.Pos(), 1) << "the old line starts again";
     EXPECT_FALSE(world.view.markerVisible);
 
     const std::size_t asked = world.view.prompts.size();
@@ -117,20 +117,20 @@ TEST_F(LetterPracTest, CompletedLineShowsStatisticsAndStartsTheSameLineAgain) {
     Type(line);
     world.clock.now += 6000;
     Press(' ');
-    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loCompleted);
     EXPECT_EQ(world.view.status.rfind("Keys/Min: ", 0), 0u) << world.view.status;
     EXPECT_EQ(drill.Sample(), line);
-    EXPECT_EQ(drill.Pos, 1);
+    EXPECT_EQ(drill.Pos(), 1);
     EXPECT_GT(world.view.inputClears, clearsBefore);
-    EXPECT_EQ(drill.TotalTime, 6000);
+    EXPECT_EQ(drill.PracticeTime(), 6000);
     EXPECT_EQ(world.view.prompts.size(), 1u) << "no question while letters are defined";
 
     // Enter ends the line early and also starts it again.
     Type("fj");
     unsigned char enter = kCarriageReturn;
     drill.InputEditKeyPress(enter);
-    EXPECT_EQ(drill.Outcome, LineOutcome::loEnter);
-    EXPECT_EQ(drill.Pos, 1);
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loEnter);
+    EXPECT_EQ(drill.Pos(), 1);
     EXPECT_EQ(drill.Sample(), line);
 }
 
@@ -139,14 +139,14 @@ TEST_F(LetterPracTest, InsertAbandonsTheLineInProgressWithoutCountingItsTime) {
     Type("as a");
     world.clock.now += 5000;
     AskWith(std::string("df"));
-    EXPECT_FALSE(drill.Started);
+    EXPECT_FALSE(drill.Started());
     EXPECT_FALSE(world.view.markerVisible);
     EXPECT_EQ(drill.Sample().substr(0, 5), "df df");
 
     Type(drill.Sample());
     world.clock.now += 3000;
     Press('!');
-    EXPECT_EQ(drill.TotalTime, 3000);
+    EXPECT_EQ(drill.PracticeTime(), 3000);
 }
 
 TEST_F(LetterPracTest, NavigationKeysAreCancelledAndOthersPass) {
@@ -173,8 +173,8 @@ TEST(LetterPracPracticeLineTest, AGivenLineIsPractisedWithoutAQuestionAndInsertS
 
     EXPECT_TRUE(world.view.prompts.empty());
     EXPECT_EQ(drill.Sample(), "quiz zap quiz");
-    EXPECT_EQ(drill.WordCount, 3);
-    EXPECT_EQ(drill.Pos, 1);
+    EXPECT_EQ(drill.WordCount(), 3);
+    EXPECT_EQ(drill.Pos(), 1);
     EXPECT_EQ(world.view.status, "Practising q, z");
     EXPECT_EQ(world.keyboard.highlighted.back(), 'q');
 
@@ -182,7 +182,7 @@ TEST(LetterPracPracticeLineTest, AGivenLineIsPractisedWithoutAQuestionAndInsertS
         unsigned char code = static_cast<unsigned char>(key);
         drill.InputEditKeyPress(code);
     }
-    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loCompleted);
     EXPECT_EQ(drill.Sample(), "quiz zap quiz") << "the line comes again";
     EXPECT_TRUE(world.view.prompts.empty());
 

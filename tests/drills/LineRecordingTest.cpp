@@ -73,7 +73,7 @@ class LineRecordingTest : public ::testing::Test {
 protected:
     LineRecordingTest() : drill(world.view, world.watch, world.Guidance()) {
         drill.FormCreate();
-        drill.Recorder = &recorder;
+        drill.SetRecorder(&recorder);
     }
     // Each key 100 ms after the one before.
     void Type(std::string_view keys) {
@@ -127,9 +127,9 @@ TEST_F(LineRecordingTest, EveryLineIsCountedAfresh) {
 TEST_F(LineRecordingTest, EscapedLinesAndLinesEndedByEnterAreNotHandedOver) {
     drill.SetLine("abc");
     Type("ab\r");
-    EXPECT_EQ(drill.Outcome, LineOutcome::loEnter);
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loEnter);
     Type("a\x1b");
-    EXPECT_EQ(drill.Outcome, LineOutcome::loEscaped);
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loEscaped);
     EXPECT_TRUE(recorder.lines.empty());
     // The line after them starts its counts from nothing.
     Type("abc!");
@@ -140,7 +140,7 @@ TEST_F(LineRecordingTest, EscapedLinesAndLinesEndedByEnterAreNotHandedOver) {
 TEST_F(LineRecordingTest, AnEmptyLineCompletedByAKeyHandsOverNothing) {
     drill.SetLine("");
     Type("x");
-    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loCompleted);
     EXPECT_TRUE(recorder.lines.empty());
 }
 
@@ -159,7 +159,7 @@ TEST(CourseLineRecordingTest, TheCourseDrillHandsOverTheLineOfItsFile) {
     TFmCoursePrac drill(world.view, world.view, world.watch, world.Guidance());
     drill.FormCreate();
     FakeRecorder recorder;
-    drill.Recorder = &recorder;
+    drill.SetRecorder(&recorder);
     drill.SetFileName(files.Write("course.txt", "ab\ncd\n"));
     drill.SetPosition(1);
     drill.LoadLines();

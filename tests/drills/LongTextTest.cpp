@@ -47,9 +47,9 @@ class LongTextTest : public ::testing::Test {
 protected:
     LongTextTest() : drill(view, longView, world.watch, world.Guidance()) {
         drill.FormCreate();
-        drill.OnLineDone = [this](TFmLinePractice&) { ++linesDone; };
-        drill.OnWrongKey = [this](TFmLinePractice&) { ++wrongKeys; };
-        drill.OnReturnExpected = [this](TFmLinePractice&) { ++returnsExpected; };
+        drill.SetEvents({.OnLineDone = [this](TFmLinePractice&) { ++linesDone; },
+                         .OnWrongKey = [this](TFmLinePractice&) { ++wrongKeys; },
+                         .OnReturnExpected = [this](TFmLinePractice&) { ++returnsExpected; }});
     }
 
     void Paste(const std::string& utf8) {
@@ -81,11 +81,11 @@ protected:
 TEST_F(LongTextTest, TwoLineTextTypedWithEnterIsErrorFree) {
     Paste("ab\ncd");
     EXPECT_EQ(drill.Sample(), "ab\r\ncd");
-    EXPECT_EQ(drill.SampleLength, 6);
-    EXPECT_EQ(drill.WordCount, 2);
+    EXPECT_EQ(drill.SampleLength(), 6);
+    EXPECT_EQ(drill.WordCount(), 2);
     EXPECT_FALSE(view.readOnly);
-    EXPECT_FALSE(drill.UseGuidance);
-    EXPECT_FALSE(drill.EnterEndsLine);
+    EXPECT_FALSE(drill.UseGuidance());
+    EXPECT_FALSE(drill.EnterEndsLine());
 
     Type("ab");
     EXPECT_TRUE(longView.returnIndicator);
@@ -93,15 +93,15 @@ TEST_F(LongTextTest, TwoLineTextTypedWithEnterIsErrorFree) {
     EXPECT_EQ(view.selectionStart, 2) << "the line break is highlighted";
     EXPECT_EQ(Press(kCarriageReturn), kCarriageReturn);
     EXPECT_FALSE(longView.returnIndicator);
-    EXPECT_EQ(drill.Pos, 5) << "Enter typed both CR and LF";
+    EXPECT_EQ(drill.Pos(), 5) << "Enter typed both CR and LF";
     EXPECT_EQ(view.selectionStart, 4);
     Wait(1200);
     Type("cd");
     EXPECT_EQ(linesDone, 0);
     Press('z');
     EXPECT_EQ(linesDone, 1);
-    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
-    EXPECT_EQ(drill.Errors, 0);
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loCompleted);
+    EXPECT_EQ(drill.Errors(), 0);
     EXPECT_EQ(wrongKeys, 0);
     EXPECT_EQ(view.status, "Keys/Min: 300   Accuracy: 100%   WPM: 100");
     EXPECT_TRUE(view.readOnly);
@@ -111,42 +111,42 @@ TEST_F(LongTextTest, TwoLineTextTypedWithEnterIsErrorFree) {
 TEST_F(LongTextTest, SpaceAtALineBreakTypesItAndOtherCharactersThereAreIgnored) {
     Paste("ab\r\ncd");
     Type("ab");
-    const std::int32_t before = drill.Pos;
+    const std::int32_t before = drill.Pos();
     EXPECT_EQ(Press('x'), std::nullopt);
-    EXPECT_EQ(drill.Pos, before);
+    EXPECT_EQ(drill.Pos(), before);
     EXPECT_EQ(wrongKeys, 0);
 
     EXPECT_EQ(Press(' '), kCarriageReturn) << "the input box receives a line break";
-    EXPECT_EQ(drill.Pos, 5);
+    EXPECT_EQ(drill.Pos(), 5);
     EXPECT_TRUE(longView.returnIndicator) << "stays until the next key";
     Type("c");
     EXPECT_FALSE(longView.returnIndicator);
     Type("d!");
-    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
-    EXPECT_EQ(drill.Errors, 0);
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loCompleted);
+    EXPECT_EQ(drill.Errors(), 0);
 }
 
 TEST_F(LongTextTest, EnterInsideALineIsNotJudgedAndBackspaceCrossesLineBreaksWhole) {
     Paste("abc\ndef");
     Type("a");
     EXPECT_EQ(Press(kCarriageReturn), kCarriageReturn) << "the input box takes the line break";
-    EXPECT_EQ(drill.Pos, 2);
+    EXPECT_EQ(drill.Pos(), 2);
     EXPECT_EQ(wrongKeys, 0);
     EXPECT_FALSE(longView.returnIndicator);
     Type("bc");
     Press(kCarriageReturn);
-    EXPECT_EQ(drill.Pos, 6);
+    EXPECT_EQ(drill.Pos(), 6);
     returnsExpected = 0;
     Press(kBackspace);
-    EXPECT_EQ(drill.Pos, 4) << "back over LF and CR";
+    EXPECT_EQ(drill.Pos(), 4) << "back over LF and CR";
     EXPECT_TRUE(longView.returnIndicator);
     EXPECT_EQ(returnsExpected, 1);
     Press(' ');
     Type("def");
     Press(kEscape);
-    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted) << "Escape after the last character completes";
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loCompleted) << "Escape after the last character completes";
     EXPECT_FALSE(view.closed);
-    EXPECT_EQ(drill.Errors, 0);
+    EXPECT_EQ(drill.Errors(), 0);
 }
 
 TEST_F(LongTextTest, RestartInTheMiddleDropsTheAttemptAndTimesFromTheNextKey) {
@@ -158,15 +158,15 @@ TEST_F(LongTextTest, RestartInTheMiddleDropsTheAttemptAndTimesFromTheNextKey) {
     drill.BnRestartClick();
     EXPECT_EQ(view.inputClears, clears + 1);
     EXPECT_FALSE(view.markerVisible);
-    EXPECT_FALSE(drill.Started);
-    EXPECT_EQ(drill.Pos, 1);
+    EXPECT_FALSE(drill.Started());
+    EXPECT_EQ(drill.Pos(), 1);
     Wait(10000);
     Type("one two");
     Wait(700);
     Press('.');
-    EXPECT_EQ(drill.LineTime, 700);
-    EXPECT_EQ(drill.TotalTime, 700);
-    EXPECT_EQ(drill.Errors, 0) << "marks of the dropped attempt are gone";
+    EXPECT_EQ(drill.LineTime(), 700);
+    EXPECT_EQ(drill.PracticeTime(), 700);
+    EXPECT_EQ(drill.Errors(), 0) << "marks of the dropped attempt are gone";
 }
 
 TEST_F(LongTextTest, WordsAreSeparatedByBlanksLineBreaksCommasFullStopsAndSlashes) {
@@ -175,18 +175,18 @@ TEST_F(LongTextTest, WordsAreSeparatedByBlanksLineBreaksCommasFullStopsAndSlashe
     EXPECT_EQ(CountLongTextWords("one\r\ntwo,, three.../"), 3);
     EXPECT_EQ(CountLongTextWords(" ,./\r\n"), 0);
     Paste("Yes, no/maybe.\nOK");
-    EXPECT_EQ(drill.WordCount, 4);
+    EXPECT_EQ(drill.WordCount(), 4);
 }
 
 TEST_F(LongTextTest, KeyBeforeAnyTextIsSwallowedAndLoadingMakesTheInputWritable) {
     EXPECT_EQ(Press('a'), std::nullopt);
-    EXPECT_EQ(drill.Outcome, LineOutcome::loNoLine);
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loNoLine);
     EXPECT_TRUE(view.readOnly);
     EXPECT_EQ(linesDone, 0);
-    const std::int32_t time = drill.TotalTime;
+    const std::int32_t time = drill.PracticeTime();
     Press('b');
     Press(kEscape, 27);
-    EXPECT_EQ(drill.TotalTime, time) << "further keys are not timed";
+    EXPECT_EQ(drill.PracticeTime(), time) << "further keys are not timed";
     EXPECT_TRUE(view.closed) << "Escape still closes the window";
 
     Paste("xy");
@@ -200,12 +200,12 @@ TEST_F(LongTextTest, KeysAfterTheEndAreIgnoredUntilTheTextStartsAgain) {
     Wait(500);
     Press(' ');
     ASSERT_EQ(linesDone, 1);
-    const std::int32_t time = drill.TotalTime;
+    const std::int32_t time = drill.PracticeTime();
     view.status.clear();
     Wait(500);
     Type("more keys\r");
     EXPECT_EQ(linesDone, 1);
-    EXPECT_EQ(drill.TotalTime, time);
+    EXPECT_EQ(drill.PracticeTime(), time);
     EXPECT_TRUE(view.status.empty());
     EXPECT_FALSE(view.closed);
 
@@ -221,7 +221,7 @@ TEST_F(LongTextTest, LoadsPlainAndRichTextFilesWithCrLfLineBreaks) {
     drill.LoadText();
     EXPECT_EQ(longView.startFolder.substr(longView.startFolder.size() - 7), "Courses");
     EXPECT_EQ(drill.Sample(), "one\r\ntwo\r\nthree\r\nfour");
-    EXPECT_EQ(drill.SampleLength, 21);
+    EXPECT_EQ(drill.SampleLength(), 21);
     EXPECT_FALSE(longView.busy);
     EXPECT_GT(longView.busyTimes, 0);
 
@@ -233,8 +233,8 @@ TEST_F(LongTextTest, LoadsPlainAndRichTextFilesWithCrLfLineBreaks) {
         files.Write("letter.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Dear \\b you\\b0 ,\\par Bye}");
     drill.LoadText();
     EXPECT_EQ(drill.Sample(), "Dear you,\r\nBye");
-    EXPECT_EQ(drill.WordCount, 3);
-    EXPECT_EQ(drill.Pos, 1);
+    EXPECT_EQ(drill.WordCount(), 3);
+    EXPECT_EQ(drill.Pos(), 1);
 }
 
 TEST_F(LongTextTest, FileThatCannotBeOpenedChangesNothing) {
@@ -246,12 +246,12 @@ TEST_F(LongTextTest, FileThatCannotBeOpenedChangesNothing) {
     EXPECT_FALSE(longView.busy) << "the normal cursor comes back";
     EXPECT_EQ(drill.Sample(), "keep me");
     EXPECT_EQ(view.sample, "keep me");
-    EXPECT_EQ(drill.Pos, 3);
-    EXPECT_TRUE(drill.Started);
+    EXPECT_EQ(drill.Pos(), 3);
+    EXPECT_TRUE(drill.Started());
 
     longView.chosenFile.reset();  // the dialog cancelled
     drill.LoadText();
-    EXPECT_EQ(drill.Pos, 3);
+    EXPECT_EQ(drill.Pos(), 3);
 }
 
 TEST_F(LongTextTest, PastedTextIsPlainEightBitTextWithCrLfLineBreaks) {
@@ -260,9 +260,9 @@ TEST_F(LongTextTest, PastedTextIsPlainEightBitTextWithCrLfLineBreaks) {
     Paste("\nstarts with a line break");
     EXPECT_TRUE(longView.returnIndicator) << "the first key is Enter";
     Paste("");
-    EXPECT_EQ(drill.SampleLength, 0);
+    EXPECT_EQ(drill.SampleLength(), 0);
     Press('a');
-    EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
+    EXPECT_EQ(drill.Outcome(), LineOutcome::loCompleted);
     EXPECT_TRUE(view.status.empty());
 }
 
@@ -282,7 +282,7 @@ TEST_F(LongTextTest, LineBreaksAndBlanksAtTheEndOfATextAreDropped) {
     Paste("  first \n\tsecond \t\r\n \n\t");
     EXPECT_EQ(drill.Sample(), "  first \r\n\tsecond") << "blanks inside and in front stay";
     Paste(" \r\n\t");
-    EXPECT_EQ(drill.SampleLength, 0);
+    EXPECT_EQ(drill.SampleLength(), 0);
 }
 
 // Statistics belong to the text they were shown for.

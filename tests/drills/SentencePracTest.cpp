@@ -41,8 +41,8 @@ TEST_F(SentencePracTest, LinesAreTrimmedWhenUsedAndABlankLineIsAnEmptySample) {
     std::set<std::string> offered;
     for (int i = 0; i < 200; ++i) {
         offered.insert(drill.Sample());
-        EXPECT_EQ(drill.SampleLength, static_cast<int>(drill.Sample().size()));
-        EXPECT_EQ(drill.Pos, 1);
+        EXPECT_EQ(drill.SampleLength(), static_cast<int>(drill.Sample().size()));
+        EXPECT_EQ(drill.Pos(), 1);
         drill.NextLine();
     }
     EXPECT_EQ(offered, (std::set<std::string>{"abc", "", "def"}));
@@ -80,8 +80,8 @@ TEST_F(SentencePracTest, ALineBelowNinetyFivePercentIsOfferedAgainWithFreshMarks
         EXPECT_EQ(drill.Sample(), first);
         EXPECT_NE(world.view.status.find("Accuracy below 95 %: the line comes again."), std::string::npos)
             << world.view.status;
-        EXPECT_EQ(drill.Pos, 1);
-        EXPECT_EQ(std::count(drill.Marks.begin(), drill.Marks.end(), true), 0);
+        EXPECT_EQ(drill.Pos(), 1);
+        EXPECT_EQ(std::count(drill.Marks().begin(), drill.Marks().end(), true), 0);
     }
     int changes = 0;
     for (int attempt = 0; attempt < 5; ++attempt) {
@@ -102,7 +102,7 @@ TEST_F(SentencePracTest, EnterInTheMiddleGivesANewRandomLineWithoutStatistics) {
         const std::string before = drill.Sample();
         Press(before[0]);
         Press(kCarriageReturn);
-        EXPECT_EQ(drill.Outcome, LineOutcome::loEnter);
+        EXPECT_EQ(drill.Outcome(), LineOutcome::loEnter);
         if (drill.Sample() != before) ++changes;
     }
     EXPECT_GE(changes, 4);
@@ -115,7 +115,7 @@ TEST_F(SentencePracTest, AnEmptyFileGivesEmptySamplesAndNeverPicksALine) {
     EXPECT_EQ(drill.Sample(), "");
     for (int i = 0; i < 3; ++i) {
         Press('a');
-        EXPECT_EQ(drill.Outcome, LineOutcome::loCompleted);
+        EXPECT_EQ(drill.Outcome(), LineOutcome::loCompleted);
         EXPECT_EQ(drill.Sample(), "");
     }
     drill.SetFileName(files.Write("empty.txt", ""));
@@ -139,7 +139,7 @@ TEST_F(SentencePracTest, TheFirstKeyOfANewLineIsLit) {
     Load("quick\n");
     EXPECT_EQ(world.keyboard.highlighted.back(), 'q');
     EXPECT_EQ(world.leftHand.pointed, 1);
-    EXPECT_EQ(drill.WordCount, 1);
+    EXPECT_EQ(drill.WordCount(), 1);
 }
 
 }  // namespace

@@ -49,9 +49,12 @@ void PrepareWindow(LinePracticeWindow& window) {
     practiceFont.setPointSize(16);
     window.SetDrillFont(practiceFont, Qt::black);
     window.SetDrillColor(kProfileColour);
-    window.Drill().HighLight = true;
-    window.Drill().OnWrongKey = [](TFmLinePractice&) { std::fputs("wrong key\n", stderr); };
-    window.Drill().OnLineDone = [](TFmLinePractice&) { std::fputs("line done\n", stderr); };
+    window.Drill().SetHighLight(true);
+    window.Drill().SetEvents({
+        .OnLineDone = [](TFmLinePractice&) { std::fputs("line done\n", stderr); },
+        .OnWrongKey = [](TFmLinePractice&) { std::fputs("wrong key\n", stderr); },
+        .OnReturnExpected = [](TFmLinePractice&) { std::fputs("return expected\n", stderr); },
+    });
 }
 
 int RunCourse(const DrillSetting& setting) {
@@ -89,7 +92,6 @@ int RunParagraph(const DrillSetting& setting) {
     QFont textFont(QStringLiteral("DejaVu Serif"));  // a profile's text font, not its practice font
     textFont.setPointSize(14);
     window.SetDrillFont(textFont, Qt::black);
-    window.Drill().OnReturnExpected = [](TFmLinePractice&) { std::fputs("return expected\n", stderr); };
     window.exec();
     std::printf("practice time %d ms\n", window.PracticeTime());
     return 0;

@@ -81,9 +81,9 @@ void PractiseWeakKeys(const WeakKeyPractice& practice, PracticeHistory& history,
     practiceFont.setPointSize(16);
     window.SetDrillFont(practiceFont, Qt::black);
     window.SetDrillColor(8421504);
-    window.Drill().HighLight = true;
+    window.Drill().SetHighLight(true);
     DrillRecorder recorder(history, {context.user, context.course, DrillKind::Free});
-    window.Drill().Recorder = &recorder;
+    window.Drill().SetRecorder(&recorder);
     window.FreeDrill().UsePracticeLine(practice.line8, practice.announcement);
     window.exec();
 }

@@ -30,6 +30,7 @@ const QColor kRed(255, 0, 0);
 // A line drill whose sample the test sets.
 class ScriptedDrill : public TFmLinePractice {
 public:
+    using TFmLinePractice::SetEnterEndsLine;
     using TFmLinePractice::TFmLinePractice;
     void SetLine(std::string text) {
         SetSample(std::move(text));
@@ -105,7 +106,7 @@ TEST_F(CourseWindowTest, ShortcutsTypeNothingAndKeyReleasesAreIgnored) {
     PressKey(window.InputEdit, Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
     PressKey(window.InputEdit, Qt::Key_Shift);
     EXPECT_EQ(window.InputEdit->toPlainText(), "");
-    EXPECT_EQ(window.CourseDrill().Pos, 1);
+    EXPECT_EQ(window.CourseDrill().Pos(), 1);
 }
 
 TEST_F(CourseWindowTest, EscapeClosesTheWindowAndKeepsThePracticeTime) {
@@ -130,7 +131,7 @@ TEST_F(CourseWindowTest, AComposedCharacterFromTheInputMethodIsOneCharacter) {
     QApplication::sendEvent(window.InputEdit, &commit);
     EXPECT_EQ(window.InputEdit->toPlainText(), QStringLiteral("\u00e9"));
     EXPECT_EQ(ColourAt(window.InputEdit, 0), kNavy);
-    EXPECT_EQ(window.CourseDrill().Pos, 2);
+    EXPECT_EQ(window.CourseDrill().Pos(), 2);
 }
 
 TEST_F(CourseWindowTest, ACharacterTheCodePageCannotHoldIsWrong) {
@@ -138,8 +139,8 @@ TEST_F(CourseWindowTest, ACharacterTheCodePageCannotHoldIsWrong) {
     PressKey(window.InputEdit, 0, QStringLiteral("\u0436"));
     EXPECT_EQ(window.InputEdit->toPlainText(), QStringLiteral("\u0436"));
     EXPECT_EQ(ColourAt(window.InputEdit, 0), kRed);
-    EXPECT_EQ(window.CourseDrill().Pos, 2);
-    EXPECT_FALSE(window.CourseDrill().Marks[1]);
+    EXPECT_EQ(window.CourseDrill().Pos(), 2);
+    EXPECT_FALSE(window.CourseDrill().Marks()[1]);
 }
 
 TEST_F(CourseWindowTest, ThePositionLabelAndMarkerContrastWithThePanel) {
@@ -156,8 +157,8 @@ TEST_F(CourseWindowTest, ThePositionLabelAndMarkerContrastWithThePanel) {
 class LineBreakWindowTest : public ::testing::Test {
 protected:
     LineBreakWindowTest() {
-        window.Scripted().EnterEndsLine = false;
-        window.Scripted().HighLight = true;
+        window.Scripted().SetEnterEndsLine(false);
+        window.Scripted().SetHighLight(true);
         window.Scripted().SetLine("ab\r\ncd\r\n\r\nef");
         window.show();
     }
