@@ -7,11 +7,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <memory>
 
 #include "course/Course.h"
+#include "drills/CourseLines.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/GuidanceAdapters.h"
 #include "keyboard/TDataMod.h"
@@ -24,15 +24,7 @@ using namespace zq;
 
 void BM_CourseWindowKey(benchmark::State& state) {
     const QByteArray line = "Practice makes the fingers find their keys without a glance.";  // 60 characters
-    QTemporaryDir folder;
-    const QString coursePath = folder.filePath(QStringLiteral("lines.txt"));
-    QFile course(coursePath);
-    if (!course.open(QIODevice::WriteOnly)) {
-        state.SkipWithError("cannot write the course file");
-        return;
-    }
-    course.write(line + "\n" + line + "\n");
-    course.close();
+    CourseLines course({line.toStdString(), line.toStdString()}, 0);
 
     TDataMod store;
     TVKeyboard keyboard(store);
@@ -53,8 +45,7 @@ void BM_CourseWindowKey(benchmark::State& state) {
     stopwatch watch;
     CourseDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
     window.Drill().SetHighLight(true);
-    window.SetFileName(coursePath.toStdString());
-    window.LoadLines();
+    window.Drill().Practise(course);
     window.show();
     QApplication::processEvents();
 

@@ -8,11 +8,13 @@
 #include "app/TSettings.h"
 #include "base/CodePage.h"
 #include "base/Numbers.h"
+#include "base/TextFile.h"
 #include "base/Translation.h"
 #include "course/CourseList.h"
-#include "drills/CoursePrac.h"
-#include "drills/LetterPrac.h"
+#include "drills/CourseLines.h"
 #include "drills/LinePractice.h"
+#include "drills/RepeatedLine.h"
+#include "drills/SentenceLines.h"
 #include "keyboard/KeyboardLayoutAgent.h"
 #include "profile/TProfile.h"
 #include "sound/SoundCues.h"
@@ -92,10 +94,11 @@ void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
                      .OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); }});
 }
 
-bool TZQMainFm::LoadLines(TFmSentencePrac& drill) {
-    if (drill.LoadLines() && HasLineToPractise(drill.Lines)) return true;
-    parts_.view.InformationBox(Format(Tr("The file %s has no lines to practise."), {drill.FileName}));
-    return false;
+std::optional<std::vector<std::string>> TZQMainFm::LinesToPractise(const std::string& path) {
+    std::vector<std::string> lines = ReadTextLines(path);
+    if (HasLineToPractise(lines)) return lines;
+    parts_.view.InformationBox(Format(Tr("The file %s has no lines to practise."), {path}));
+    return std::nullopt;
 }
 
 void TZQMainFm::SetWindowFont(DrillWindow& window) const {
@@ -110,24 +113,27 @@ void TZQMainFm::RunDrillModal(DrillWindow& window) {
 
 void TZQMainFm::StartCourse() {
     std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Course, profile_->PracticeFont);
-    auto& drill = dynamic_cast<TFmCoursePrac&>(window->Drill());
+    TFmLinePractice& drill = window->Drill();
     drill.SetDrillColor(profile_->BgColor);
-    drill.SetFileName(files_->CoursePath());
-    drill.SetPosition(profile_->Progress);
-    if (!LoadLines(drill)) return;
+    std::optional<std::vector<std::string>> fileLines = LinesToPractise(files_->CoursePath());
+    if (!fileLines) return;
+    CourseLines lines(std::move(*fileLines), profile_->Progress);
+    drill.Practise(lines);
     SetWindowFont(*window);
     RunDrillModal(*window);
-    profile_->Progress = drill.Position();
+    profile_->Progress = lines.Place().index;
     window.reset();
     ShowActions();
 }
 
 void TZQMainFm::StartSentenceDrill() {
     std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Sentence, profile_->PracticeFont);
-    auto& drill = dynamic_cast<TFmSentencePrac&>(window->Drill());
+    TFmLinePractice& drill = window->Drill();
     drill.SetDrillColor(profile_->BgColor);
-    drill.SetFileName(files_->PracticePath());
-    if (!LoadLines(drill)) return;
+    std::optional<std::vector<std::string>> fileLines = LinesToPractise(files_->PracticePath());
+    if (!fileLines) return;
+    SentenceLines lines(std::move(*fileLines));
+    drill.Practise(lines);
     SetWindowFont(*window);
     RunDrillModal(*window);
     window.reset();
@@ -169,7 +175,8 @@ void TZQMainFm::OpenStatistics() {
 void TZQMainFm::StartWeakKeyDrill(const WeakKeyPractice& practice) {
     std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Free, profile_->PracticeFont);
     window->Drill().SetDrillColor(profile_->BgColor);
-    dynamic_cast<TFmLetterPrac&>(window->Drill()).UsePracticeLine(practice.line8, practice.announcement);
+    RepeatedLine line(practice.line8, practice.announcement);
+    window->Drill().Practise(line);
     SetWindowFont(*window);
     RunDrillModal(*window);
     window.reset();

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/CourseFiles.h"
 #include "app/MainFormViews.h"
@@ -16,7 +18,6 @@ class ProgramPaths;
 class SoundCues;
 class SoundOutput;
 class TFmLinePractice;
-class TFmSentencePrac;
 class TWavePlayer;
 class TKeyboardLayoutAgent;
 class TProfile;
@@ -89,9 +90,9 @@ private:
     std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind, const TFontRecord& font);
     void StartWeakKeyDrill(const WeakKeyPractice& practice);
     void ConnectSounds(TFmLinePractice& drill);
-    // Reads the drill's file; false (after telling the learner) when the
-    // file holds no line to practise.
-    bool LoadLines(TFmSentencePrac& drill);
+    // The lines of a drill's file; nothing (after telling the learner) when
+    // the file holds no line to practise.
+    std::optional<std::vector<std::string>> LinesToPractise(const std::string& path);
     void SetWindowFont(DrillWindow& window) const;
     void RunDrillModal(DrillWindow& window);
     void CreateGameWindow();

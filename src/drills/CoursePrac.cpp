@@ -1,6 +1,5 @@
 #include "drills/CoursePrac.h"
 
-#include <algorithm>
 #include <string>
 
 #include "base/CodePage.h"
@@ -20,7 +19,6 @@ TFmCoursePrac::TFmCoursePrac(LineDrillView& view, CoursePositionView& positionVi
 void TFmCoursePrac::FormCreate() {
     TFmSentencePrac::FormCreate();
     navMode_ = NavigationMode::nmNone;
-    position_ = 0;
     view().SetStatusText(
         Tr("Press the -> key to the next, the <- key to the previous, the Insert key to anywhere."));
 }
@@ -28,6 +26,11 @@ void TFmCoursePrac::FormCreate() {
 void TFmCoursePrac::FormShow() {
     TFmSentencePrac::FormShow();
     positionView_.SetPositionLabelColour(view().PanelRgb() ^ kMarkerContrastMask);
+}
+
+void TFmCoursePrac::Practise(LineSource& lines) {
+    TFmSentencePrac::Practise(lines);
+    ShowPosition();
 }
 
 bool TFmCoursePrac::InputEditKeyDown(int virtualKey) {
@@ -39,17 +42,14 @@ bool TFmCoursePrac::InputEditKeyDown(int virtualKey) {
             return true;
         case vk::Left:
         case vk::Up:
-            navMode_ = NavigationMode::nmPrevious;
-            NextLine();
+            Navigate(NavigationMode::nmPrevious);
             return false;
         case vk::Right:
         case vk::Down:
-            navMode_ = NavigationMode::nmNext;
-            NextLine();
+            Navigate(NavigationMode::nmNext);
             return false;
         case vk::Insert:
-            navMode_ = NavigationMode::nmGoTo;
-            NextLine();
+            Navigate(NavigationMode::nmGoTo);
             return false;
         default:
             navMode_ = NavigationMode::nmNone;
@@ -58,86 +58,66 @@ bool TFmCoursePrac::InputEditKeyDown(int virtualKey) {
 }
 
 void TFmCoursePrac::SpeedButton1Click() {
-    navMode_ = NavigationMode::nmPrevious;
-    NextLine();
+    Navigate(NavigationMode::nmPrevious);
 }
 
 void TFmCoursePrac::SpeedButton2Click() {
-    navMode_ = NavigationMode::nmNext;
-    NextLine();
-}
-
-std::int32_t TFmCoursePrac::LineCount() const {
-    return static_cast<std::int32_t>(Lines.size());
+    Navigate(NavigationMode::nmNext);
 }
 
 void TFmCoursePrac::NextLine() {
-    ClampPosition();
-    Navigate();
-    MoveOnAfterLine();
-
-    SetSample(LineSample(static_cast<std::size_t>(std::max(position_, 0))));
-    RestartLine();
-    const std::int32_t shown = LineCount() > 0 ? position_ + 1 : 0;
-    positionView_.SetPositionLabel(std::to_string(shown) + " / " + std::to_string(LineCount()));
-    ResetEdits();
+    TFmSentencePrac::NextLine();
+    ShowPosition();
 }
 
-// A stored position outside the file (a shortened course file, another
-// course) is brought into it rather than fetched out of range. An empty file
-// keeps the stored position, so that progress is not lost.
-void TFmCoursePrac::ClampPosition() {
-    if (LineCount() > 0) position_ = std::clamp(position_, 0, LineCount() - 1);
-}
-
-void TFmCoursePrac::Navigate() {
-    switch (navMode_) {
+void TFmCoursePrac::Navigate(NavigationMode mode) {
+    navMode_ = mode;
+    LineSource* lines = Lines();
+    if (lines == nullptr) return;
+    const LinePlace place = lines->Place();
+    switch (mode) {
         case NavigationMode::nmPrevious:
-            if (position_ - 1 < 0 || LineCount() == 0) {
+            if (place.index - 1 < 0 || place.count == 0) {
                 view().InformationBox(Tr("Beginning of the course."));
             } else {
-                --position_;
+                lines->MoveTo(place.index - 1);
             }
             break;
         case NavigationMode::nmNext:
-            if (position_ + 1 >= LineCount()) {
+            if (place.index + 1 >= place.count) {
                 view().InformationBox(Tr("End of the course."));
             } else {
-                ++position_;
+                lines->MoveTo(place.index + 1);
             }
             break;
         case NavigationMode::nmGoTo:
-            GoToAnsweredLine();
+            GoToAnsweredLine(*lines, place);
             break;
         case NavigationMode::nmNone:
             break;
     }
+    TakeLine({});
+    ShowPosition();
 }
 
-void TFmCoursePrac::GoToAnsweredLine() {
+// A number outside the course changes nothing, silently.
+void TFmCoursePrac::GoToAnsweredLine(LineSource& lines, const LinePlace& place) {
     const std::string answer =
         view().InputBox(Tr("Input Box"), Tr("Please input a number to goto somewhere of the course:"),
-                        std::to_string(position_ + 1));
+                        std::to_string(place.index + 1));
     const std::string answer8 = FromUtf8(answer).substr(0, kGoToAnswerLength);
     const std::optional<std::int32_t> line = TryParseDecimalInt32(answer8);
     if (!line) {
         view().InformationBox(Tr("Invalid input."));
-    } else if (*line >= 1 && *line <= LineCount()) {
-        position_ = *line - 1;
+    } else if (*line >= 1) {
+        lines.MoveTo(*line - 1);
     }
 }
 
-void TFmCoursePrac::MoveOnAfterLine() {
-    if (!Finished() || Outcome() == LineOutcome::loEscaped) return;
-    if (!LinePassed()) {
-        AnnounceLineAgain();
-        return;
-    }
-    if (position_ + 1 >= LineCount()) {
-        view().InformationBox(Tr("End of the course."));
-    } else {
-        ++position_;
-    }
+void TFmCoursePrac::ShowPosition() {
+    const LinePlace place = Place();
+    const std::int32_t shown = place.count > 0 ? place.index + 1 : 0;
+    positionView_.SetPositionLabel(std::to_string(shown) + " / " + std::to_string(place.count));
 }
 
 }  // namespace zq

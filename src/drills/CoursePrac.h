@@ -17,9 +17,9 @@ public:
 
 enum class NavigationMode { nmNone = 0, nmPrevious = 1, nmNext = 2, nmGoTo = 3 };
 
-// The course drill: the lines of the course file in order, moving on when a
-// line is typed well enough, with steps backwards and forwards and a jump to
-// a line number. Position is the course progress the owner stores.
+// The course drill: the lines of the course file in order (CourseLines),
+// with the place reached shown beside the marker, steps backwards and
+// forwards with the arrow keys and a jump to a line number with Insert.
 class TFmCoursePrac : public TFmSentencePrac {
 public:
     TFmCoursePrac(LineDrillView& view, CoursePositionView& positionView, stopwatch& watch,
@@ -27,29 +27,27 @@ public:
 
     void FormCreate() override;
     void FormShow() override;
+    void Practise(LineSource& lines) override;
 
-    void SetPosition(std::int32_t position) { position_ = position; }
-    std::int32_t Position() const { return position_; }
-    std::int32_t CourseLineIndex() const override { return position_; }
+    // The line reached: the progress the owner stores.
+    std::int32_t Position() const { return Place().index; }
+    // The learner's last way of moving through the course.
+    NavigationMode NavMode() const { return navMode_; }
 
     bool InputEditKeyDown(int virtualKey) override;
     void SpeedButton1Click();
     void SpeedButton2Click();
     void NextLine() override;
 
-    // The learner's last way of moving through the course.
-    NavigationMode NavMode() const { return navMode_; }
-
 private:
-    void Navigate();
-    void GoToAnsweredLine();
-    void MoveOnAfterLine();
-    void ClampPosition();
-    std::int32_t LineCount() const;
+    // Moves as the learner asks and starts the line reached afresh; a line
+    // in progress is abandoned and its time is not counted.
+    void Navigate(NavigationMode mode);
+    void GoToAnsweredLine(LineSource& lines, const LinePlace& place);
+    void ShowPosition();
 
     CoursePositionView& positionView_;
     NavigationMode navMode_ = NavigationMode::nmNone;
-    std::int32_t position_ = 0;
 };
 
 }  // namespace zq

@@ -19,8 +19,14 @@ std::string BuildPracticeLine(std::string_view answer8) {
 
 void TFmLetterPrac::FormCreate() {
     TFmLinePractice::FormCreate();
-    lineDefined_ = false;
+    letters_ = std::make_unique<RepeatedLine>();
+    Practise(*letters_);
     view().SetStatusText(Tr("Please press the Insert key for defining the example line."));
+}
+
+void TFmLetterPrac::Practise(LineSource& lines) {
+    TFmLinePractice::Practise(lines);
+    lineDefined_ = lines.Line().has_value();
 }
 
 bool TFmLetterPrac::InputEditKeyDown(int virtualKey) {
@@ -42,33 +48,24 @@ bool TFmLetterPrac::InputEditKeyDown(int virtualKey) {
     }
 }
 
+// Every end of a line, and every new answer, starts the line afresh; a line
+// in progress is abandoned and its time is not counted.
 void TFmLetterPrac::NextLine() {
-    if (!lineDefined_) {
-        const std::string answer =
-            view().InputBox(Tr("Input Box"), Tr("Please input what to practise:"), Tr("qwerty"));
-        const std::string answer8 = FromUtf8(answer).substr(0, kFreeDrillAnswerLength);
-        if (!answer8.empty()) {
-            SetSample(BuildPracticeLine(answer8));
-            lineDefined_ = true;
-            // The prompt is answered, and statistics of other letters are stale.
-            view().SetStatusText({});
-        }
-    }
-    if (!Sample().empty()) {
-        // Every end of a line, and every new answer, starts the line afresh;
-        // a line in progress is abandoned and its time is not counted.
-        view().ClearInput();
-        RestartLine();
-    }
-    ResetEdits();
+    if (!lineDefined_ && AskForLetters()) return;
+    TFmLinePractice::NextLine();
 }
 
-void TFmLetterPrac::UsePracticeLine(std::string line8, std::string_view statusUtf8) {
-    if (line8.empty()) return;
-    SetSample(std::move(line8));
-    lineDefined_ = true;
-    NextLine();
-    view().SetStatusText(statusUtf8);
+bool TFmLetterPrac::AskForLetters() {
+    const std::string answer =
+        view().InputBox(Tr("Input Box"), Tr("Please input what to practise:"), Tr("qwerty"));
+    const std::string answer8 = FromUtf8(answer).substr(0, kFreeDrillAnswerLength);
+    if (answer8.empty()) return false;
+    // The prompt is answered, and statistics of other letters are stale.
+    view().SetStatusText({});
+    auto letters = std::make_unique<RepeatedLine>(BuildPracticeLine(answer8), std::string());
+    Practise(*letters);
+    letters_ = std::move(letters);  // the letters before go only once the drill has left them
+    return true;
 }
 
 }  // namespace zq

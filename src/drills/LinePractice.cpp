@@ -73,6 +73,31 @@ void TFmLinePractice::FormHide() {
     if (guidance_.rightHand) guidance_.rightHand->Hide();
 }
 
+void TFmLinePractice::Practise(LineSource& lines) {
+    lines_ = &lines;
+    TakeLine({});
+    const std::string announcement = lines.Announcement();
+    if (!announcement.empty()) view_.SetStatusText(announcement);
+}
+
+LinePlace TFmLinePractice::Place() const {
+    return lines_ != nullptr ? lines_->Place() : LinePlace{};
+}
+
+void TFmLinePractice::TakeLine(const LineStep& step) {
+    if (!step.notice.empty()) view_.InformationBox(step.notice);
+    if (step.belowPassAccuracy) AnnounceLineAgain();
+    bool hasLine = pos_ > 0;  // a line has been set up before
+    if (!step.sameLine && lines_ != nullptr) {
+        if (std::optional<std::string> line = lines_->Line()) {
+            SetSample(std::move(*line));
+            hasLine = true;
+        }
+    }
+    if (hasLine) RestartLine();
+    ResetEdits();
+}
+
 void TFmLinePractice::SetDrillColor(std::int32_t colour) {
     view_.SetWindowColour(colour);
 }
@@ -248,7 +273,7 @@ void TFmLinePractice::EndLine(unsigned char key) {
     outcome_ = OutcomeOfEnd(key);
     if (outcome_ == LineOutcome::loCompleted) {
         Raise(events_.OnLineDone);
-        RecordCompletedLine();
+        HandOverCompletedLine();
         ShowStatistics();
     } else if (outcome_ == LineOutcome::loEscaped) {
         view_.CloseWindow();
@@ -270,20 +295,21 @@ LineOutcome TFmLinePractice::OutcomeOfEnd(unsigned char key) const {
     return LineOutcome::loNoLine;
 }
 
-void TFmLinePractice::RecordCompletedLine() {
-    if (!recorder_ || SampleLength() <= 0) return;
+void TFmLinePractice::HandOverCompletedLine() {
+    if (SampleLength() <= 0 || (recorder_ == nullptr && lines_ == nullptr)) return;
     const std::int32_t errors = Errors();
-    const std::int32_t words = WordCount();
-    const DrillStatistics statistics = ComputeStatistics(SampleLength(), errors, words, lineTime_);
-    recorder_->RecordLine({.sample = sample_,
-                           .characters = SampleLength(),
-                           .errors = errors,
-                           .lineTimeMs = lineTime_,
-                           .keysPerMinute = statistics.keysPerMinute,
-                           .accuracy = statistics.accuracy,
-                           .wordsPerMinute = statistics.wordsPerMinute,
-                           .courseLine = CourseLineIndex(),
-                           .keys = keyCounts_});
+    const DrillStatistics statistics = ComputeStatistics(SampleLength(), errors, WordCount(), lineTime_);
+    const CompletedLine line{.sample = sample_,
+                             .characters = SampleLength(),
+                             .errors = errors,
+                             .lineTimeMs = lineTime_,
+                             .keysPerMinute = statistics.keysPerMinute,
+                             .accuracy = statistics.accuracy,
+                             .wordsPerMinute = statistics.wordsPerMinute,
+                             .courseLine = Place().index,
+                             .keys = keyCounts_};
+    if (recorder_ != nullptr) recorder_->RecordLine(line);
+    if (lines_ != nullptr) lines_->LineCompleted(line);
 }
 
 void TFmLinePractice::ShowStatistics() {
@@ -386,6 +412,8 @@ bool TFmLinePractice::WantHighlight() {
     return highLight_;
 }
 
-void TFmLinePractice::NextLine() {}
+void TFmLinePractice::NextLine() {
+    if (lines_ != nullptr) TakeLine(lines_->LineEnded({.outcome = outcome_, .passed = linePassed_}));
+}
 
 }  // namespace zq

@@ -15,10 +15,9 @@
 #include "drills/DrillViews.h"
 #include "drills/LineKeyCounts.h"
 #include "drills/LineRecorder.h"
+#include "drills/LineSource.h"
 
 namespace zq {
-
-enum class LineOutcome { loCompleted = 0, loEscaped = 1, loEnter = 2, loNoLine = 3 };
 
 // Fixed colours of typed characters (colour values of the program's encoding).
 inline constexpr std::int32_t RightColor = 8388608;  // navy
@@ -66,8 +65,11 @@ std::string TrimControlAndBlank(std::string_view text);
 DrillRect ArrangedDrillFrame(const DrillRect& screen);
 
 // The line drill: judges every key against the sample, times the line,
-// shows statistics and drives the keyboard and hands windows. Subclasses
-// supply lines through the six hooks; they run FormCreate after construction.
+// shows statistics and drives the keyboard and hands windows. Its lines come
+// from a line source the owner hands it (Practise); after every line the
+// NextLine hook asks the source what follows. Subclasses add what their
+// windows offer beyond it through the six hooks; they run FormCreate after
+// construction.
 // Lines are timed with the stopwatch the owner hands in (not owned): the
 // drill windows of a run share one, as only one is open at a time.
 //
@@ -95,6 +97,9 @@ public:
     void FormHide();
 
     // What the owner sets before the window is shown.
+    // Begins practising the lines of `lines` (not owned; it outlives the
+    // drill): its line is set up at once and its announcement shown.
+    virtual void Practise(LineSource& lines);
     void SetDrillColor(std::int32_t colour);
     void SetEvents(DrillEvents events) { events_ = std::move(events); }
     // Told of every completed line when set (not owned).
@@ -128,6 +133,8 @@ public:
     // The stopwatch runs: the line's first key has been typed.
     bool Started() const { return started_; }
     const LineKeyCounts& KeyCounts() const { return keyCounts_; }
+    // Where the line stands in the drill's source (the course's line).
+    LinePlace Place() const;
 
     // How the last line ended, its time, and whether it was typed with the
     // pass accuracy (a line not judged counts as passed).
@@ -154,10 +161,9 @@ public:
     // Places them again, as when the drill window's frame has changed.
     void PlaceGuidance();
     void ResetEdits();
-    // The line of the course file being typed; -1 outside the course drill.
-    virtual std::int32_t CourseLineIndex() const { return -1; }
 
-    // Hooks, in their slot order.
+    // Hooks, in their slot order. NextLine tells the source how the line
+    // ended and takes the line it gives.
     virtual void ShowNextKey(unsigned char ch);
     virtual void ArrangeWindow();
     virtual void MarkRight();
@@ -167,10 +173,14 @@ public:
 
 protected:
     LineDrillView& view() { return view_; }
-    const DrillGuidance& guidance() const { return guidance_; }
+    // The source being practised; null until the drill has one.
+    LineSource* Lines() { return lines_; }
+    // Follows a step of the source: tells the learner what it says, then
+    // sets up the source's line (or the line before again) and waits for
+    // its first key. Without any line the drill goes on waiting.
+    void TakeLine(const LineStep& step);
     void SetUseGuidance(bool use) { useGuidance_ = use; }
     void SetEnterEndsLine(bool ends) { enterEndsLine_ = ends; }
-    bool Finished() const { return finished_; }
     void SetSample(std::string text8);
     // A new attempt at the sample: every mark cleared, the first position,
     // the stopwatch at zero and the key counts empty.
@@ -178,11 +188,6 @@ protected:
     // SetUpLine, and the drill waits for the line's first key: the marker
     // hidden, nothing started or judged yet, the first key lit.
     void RestartLine();
-    // Lights the key of the first character of a freshly set sample.
-    void ShowFirstKey();
-    // Tells the learner, after the statistics, that a line below the pass
-    // accuracy comes again.
-    void AnnounceLineAgain();
     void Raise(const DrillEvent& event);
 
 private:
@@ -194,12 +199,19 @@ private:
     void StartLineOnFirstKey();
     void EndLine(unsigned char key);
     LineOutcome OutcomeOfEnd(unsigned char key) const;
-    void RecordCompletedLine();
+    // Hands a completed line to the recorder and the source.
+    void HandOverCompletedLine();
     void ShowNextKeyAtPos();
+    // Lights the key of the first character of a freshly set sample.
+    void ShowFirstKey();
+    // Tells the learner, after the statistics, that a line below the pass
+    // accuracy comes again.
+    void AnnounceLineAgain();
 
     LineDrillView& view_;
     stopwatch& watch_;
     DrillGuidance guidance_;
+    LineSource* lines_ = nullptr;
     DrillEvents events_;
     LineRecorder* recorder_ = nullptr;
     bool popupAtEnd_ = false;

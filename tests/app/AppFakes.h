@@ -77,8 +77,8 @@ struct ShownDrill {
     bool popupAtEnd = false;
     bool highLight = false;
     std::int32_t colour = 0;
-    std::string fileName;
-    std::int32_t position = -1;
+    std::string sample;          // the line it began with
+    std::int32_t position = -1;  // where that line stands in the course
 };
 
 class FakeDrillWindow : public DrillWindow {
@@ -119,8 +119,8 @@ public:
         shown_.popupAtEnd = drill_->PopupAtEnd();
         shown_.highLight = drill_->HighLight();
         shown_.colour = view.panelRgb;
-        if (auto* lines = dynamic_cast<TFmSentencePrac*>(drill_.get())) shown_.fileName = lines->FileName;
-        if (auto* course = dynamic_cast<TFmCoursePrac*>(drill_.get())) shown_.position = course->Position();
+        shown_.sample = drill_->Sample();
+        shown_.position = drill_->Place().index;
         if (whileShown_) whileShown_(*this);
     }
 

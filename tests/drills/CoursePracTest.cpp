@@ -4,6 +4,8 @@
 
 #include "DrillFakes.h"
 #include "DrillFiles.h"
+#include "base/TextFile.h"
+#include "drills/CourseLines.h"
 
 namespace zq {
 namespace {
@@ -14,10 +16,12 @@ class CoursePracTest : public ::testing::Test {
 protected:
     CoursePracTest() : drill(world.view, world.view, world.watch, world.Guidance()) { drill.FormCreate(); }
 
+    // Practises a "course.txt" of `content` from line `position`.
     void Load(std::string_view content, std::int32_t position = 0) {
-        drill.SetFileName(files.Write("course.txt", content));
-        drill.SetPosition(position);
-        drill.LoadLines();
+        auto course =
+            std::make_unique<CourseLines>(ReadTextLines(files.Write("course.txt", content)), position);
+        drill.Practise(*course);
+        lines = std::move(course);
     }
     void KeyDown(int virtualKey) { drill.InputEditKeyDown(virtualKey); }
     void Press(unsigned char key) {
@@ -36,6 +40,7 @@ protected:
 
     testing::DrillSurroundings world;
     testing::DrillFiles files;
+    std::unique_ptr<CourseLines> lines;
     TFmCoursePrac drill;
 };
 

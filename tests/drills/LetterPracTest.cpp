@@ -167,9 +167,10 @@ namespace {
 
 TEST(LetterPracPracticeLineTest, AGivenLineIsPractisedWithoutAQuestionAndInsertStillAsks) {
     testing::DrillSurroundings world;
+    RepeatedLine weakKeys("quiz zap quiz", "Practising q, z");
     TFmLetterPrac drill(world.view, world.watch, world.Guidance());
     drill.FormCreate();
-    drill.UsePracticeLine("quiz zap quiz", "Practising q, z");
+    drill.Practise(weakKeys);
 
     EXPECT_TRUE(world.view.prompts.empty());
     EXPECT_EQ(drill.Sample(), "quiz zap quiz");
@@ -190,6 +191,28 @@ TEST(LetterPracPracticeLineTest, AGivenLineIsPractisedWithoutAQuestionAndInsertS
     drill.InputEditKeyDown(vk::Insert);
     EXPECT_EQ(world.view.prompts.size(), 1u);
     EXPECT_EQ(drill.Sample().substr(0, 9), "asdf asdf");
+}
+
+}  // namespace
+}  // namespace zq
+
+namespace zq {
+namespace {
+
+TEST(LetterPracPracticeLineTest, AnEmptyGivenLineLeavesTheDrillAskingForLetters) {
+    testing::DrillSurroundings world;
+    RepeatedLine nothing("", "Practising nothing");
+    TFmLetterPrac drill(world.view, world.watch, world.Guidance());
+    drill.FormCreate();
+    drill.Practise(nothing);
+
+    EXPECT_FALSE(drill.LineDefined());
+    EXPECT_EQ(world.view.status, "Please press the Insert key for defining the example line.");
+    world.view.answers.push_back("fj");
+    unsigned char key = 'f';
+    drill.InputEditKeyPress(key);
+    EXPECT_EQ(world.view.prompts.size(), 1u) << "the first key asks for letters";
+    EXPECT_EQ(drill.Sample().substr(0, 5), "fj fj");
 }
 
 }  // namespace

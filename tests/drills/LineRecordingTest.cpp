@@ -4,6 +4,8 @@
 
 #include "DrillFakes.h"
 #include "DrillFiles.h"
+#include "base/TextFile.h"
+#include "drills/CourseLines.h"
 #include "drills/CoursePrac.h"
 #include "drills/LineKeyCounts.h"
 #include "drills/LinePractice.h"
@@ -156,13 +158,12 @@ TEST_F(LineRecordingTest, ACharacterOutsideTheCodePageIsAWrongKeyTypedAsZero) {
 TEST(CourseLineRecordingTest, TheCourseDrillHandsOverTheLineOfItsFile) {
     DrillSurroundings world;
     testing::DrillFiles files;
+    CourseLines lines(ReadTextLines(files.Write("course.txt", "ab\ncd\n")), 1);
     TFmCoursePrac drill(world.view, world.view, world.watch, world.Guidance());
     drill.FormCreate();
     FakeRecorder recorder;
     drill.SetRecorder(&recorder);
-    drill.SetFileName(files.Write("course.txt", "ab\ncd\n"));
-    drill.SetPosition(1);
-    drill.LoadLines();
+    drill.Practise(lines);
     for (const char key : std::string("cd!")) {
         unsigned char code = static_cast<unsigned char>(key);
         drill.InputEditKeyPress(code);

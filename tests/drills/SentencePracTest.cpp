@@ -8,20 +8,24 @@
 #include "DrillFakes.h"
 #include "DrillFiles.h"
 #include "base/LibraryError.h"
+#include "base/TextFile.h"
+#include "drills/SentenceLines.h"
 
 namespace zq {
 namespace {
 
 class SentencePracTest : public ::testing::Test {
 protected:
-    SentencePracTest() : drill(world.view, world.watch, world.Guidance()) {
-        drill.FormCreate();
-        drill.SeedRandom(7);
-    }
+    SentencePracTest() : drill(world.view, world.watch, world.Guidance()) { drill.FormCreate(); }
 
-    void Load(std::string_view content) {
-        drill.SetFileName(files.Write("Practice.txt", content));
-        drill.LoadLines();
+    // Practises the sentences of a "Practice.txt" of `content`; gives the
+    // lines read from it.
+    std::vector<std::string> Load(std::string_view content) {
+        std::vector<std::string> read = ReadTextLines(files.Write("Practice.txt", content));
+        auto sentences = std::make_unique<SentenceLines>(read, 7);
+        drill.Practise(*sentences);
+        lines = std::move(sentences);
+        return read;
     }
     void Press(unsigned char key) { drill.InputEditKeyPress(key); }
     void TypeSampleWith(int wrong) {
@@ -32,12 +36,12 @@ protected:
 
     testing::DrillSurroundings world;
     testing::DrillFiles files;
+    std::unique_ptr<SentenceLines> lines;
     TFmSentencePrac drill;
 };
 
 TEST_F(SentencePracTest, LinesAreTrimmedWhenUsedAndABlankLineIsAnEmptySample) {
-    Load("abc\r\n\r\n  def  ");
-    ASSERT_EQ(drill.Lines, (std::vector<std::string>{"abc", "", "  def  "}));
+    ASSERT_EQ(Load("abc\r\n\r\n  def  "), (std::vector<std::string>{"abc", "", "  def  "}));
     std::set<std::string> offered;
     for (int i = 0; i < 200; ++i) {
         offered.insert(drill.Sample());
@@ -50,11 +54,12 @@ TEST_F(SentencePracTest, LinesAreTrimmedWhenUsedAndABlankLineIsAnEmptySample) {
 
 TEST_F(SentencePracTest, EveryKindOfLineBreakGivesTheSameLinesAndUtf8IsConverted) {
     for (const char* content : {"one\rtwo\r", "one\ntwo\n", "one\r\ntwo", "one\r\ntwo\r\n\0three"}) {
-        Load(std::string_view(content, std::char_traits<char>::length(content)));
-        EXPECT_EQ(drill.Lines, (std::vector<std::string>{"one", "two"})) << content;
+        EXPECT_EQ(Load(std::string_view(content, std::char_traits<char>::length(content))),
+                  (std::vector<std::string>{"one", "two"}))
+            << content;
     }
-    Load("caf\xc3\xa9\n");
-    EXPECT_EQ(drill.Lines, std::vector<std::string>{"caf\xe9"});
+    EXPECT_EQ(Load("caf\xc3\xa9\n"), std::vector<std::string>{"caf\xe9"});
+    EXPECT_EQ(drill.Sample(), "caf\xe9");
 }
 
 TEST_F(SentencePracTest, TheSameSentenceMayComeTwiceInARow) {
@@ -110,23 +115,20 @@ TEST_F(SentencePracTest, EnterInTheMiddleGivesANewRandomLineWithoutStatistics) {
 }
 
 TEST_F(SentencePracTest, AnEmptyFileGivesEmptySamplesAndNeverPicksALine) {
-    Load("");
-    EXPECT_TRUE(drill.Lines.empty());
+    EXPECT_TRUE(Load("").empty());
     EXPECT_EQ(drill.Sample(), "");
     for (int i = 0; i < 3; ++i) {
         Press('a');
         EXPECT_EQ(drill.Outcome(), LineOutcome::loCompleted);
         EXPECT_EQ(drill.Sample(), "");
     }
-    drill.SetFileName(files.Write("empty.txt", ""));
-    EXPECT_FALSE(drill.LoadLines());
+    EXPECT_TRUE(ReadTextLines(files.Write("empty.txt", "")).empty());
 }
 
 TEST_F(SentencePracTest, AMissingFileRaisesTheCannotOpenMessageWithItsFullPath) {
     const std::string path = files.PathOf("missing.txt");
-    drill.SetFileName(path);
     try {
-        drill.LoadLines();
+        ReadTextLines(path);
         FAIL() << "no error raised";
     } catch (const LibraryError& error) {
         EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"" + path + "\". ", 0), 0u)

@@ -18,9 +18,12 @@
 
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
+#include "base/TextFile.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
 #include "course/Course.h"
+#include "drills/CourseLines.h"
+#include "drills/SentenceLines.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/FreeDrillWindow.h"
 #include "drills/ui/GuidanceAdapters.h"
@@ -58,21 +61,20 @@ void PrepareWindow(LinePracticeWindow& window) {
 }
 
 int RunCourse(const DrillSetting& setting) {
+    CourseLines lines(ReadTextLines(setting.course.CoursePath()), 0);
     CourseDrillWindow window(*setting.watch, setting.guidance);
     PrepareWindow(window);
-    window.SetFileName(setting.course.CoursePath());
-    window.SetPosition(0);
-    window.LoadLines();
+    window.Drill().Practise(lines);
     window.exec();
-    std::printf("practice time %d ms, course position %d\n", window.PracticeTime(), window.Position());
+    std::printf("practice time %d ms, course position %d\n", window.PracticeTime(), lines.Place().index);
     return 0;
 }
 
 int RunSentence(const DrillSetting& setting) {
+    SentenceLines lines(ReadTextLines(setting.course.PracticePath()));
     SentenceDrillWindow window(*setting.watch, setting.guidance);
     PrepareWindow(window);
-    window.SetFileName(setting.course.PracticePath());
-    window.LoadLines();
+    window.Drill().Practise(lines);
     window.exec();
     std::printf("practice time %d ms\n", window.PracticeTime());
     return 0;

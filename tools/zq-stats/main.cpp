@@ -16,6 +16,7 @@
 #include "base/ui/ErrorReportingApplication.h"
 #include "base/ui/MessageBoxes.h"
 #include "course/Course.h"
+#include "drills/RepeatedLine.h"
 #include "drills/ui/FreeDrillWindow.h"
 #include "drills/ui/GuidanceAdapters.h"
 #include "keyboard/TDataMod.h"
@@ -76,6 +77,7 @@ void PractiseWeakKeys(const WeakKeyPractice& practice, PracticeHistory& history,
     HandsWindowGuide rightGuide(rightHand);
 
     stopwatch watch;
+    RepeatedLine weakKeys(practice.line8, practice.announcement);
     FreeDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
     QFont practiceFont(QStringLiteral("DejaVu Sans Mono"));
     practiceFont.setPointSize(16);
@@ -84,7 +86,7 @@ void PractiseWeakKeys(const WeakKeyPractice& practice, PracticeHistory& history,
     window.Drill().SetHighLight(true);
     DrillRecorder recorder(history, {context.user, context.course, DrillKind::Free});
     window.Drill().SetRecorder(&recorder);
-    window.FreeDrill().UsePracticeLine(practice.line8, practice.announcement);
+    window.Drill().Practise(weakKeys);
     window.exec();
 }
 

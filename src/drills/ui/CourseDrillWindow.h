@@ -16,10 +16,6 @@ public:
     explicit CourseDrillWindow(stopwatch& watch, DrillGuidance guidance = {}, QWidget* parent = nullptr);
 
     TFmCoursePrac& CourseDrill() { return static_cast<TFmCoursePrac&>(Drill()); }
-    void SetFileName(const std::string& fileName8) { CourseDrill().SetFileName(fileName8); }
-    void SetPosition(std::int32_t position) { CourseDrill().SetPosition(position); }
-    std::int32_t Position() { return CourseDrill().Position(); }
-    bool LoadLines() { return CourseDrill().LoadLines(); }
 
     // CoursePositionView.
     void SetPositionLabel(std::string_view utf8) override;

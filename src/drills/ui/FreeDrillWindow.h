@@ -12,8 +12,6 @@ class FreeDrillWindow : public LinePracticeWindow {
 
 public:
     explicit FreeDrillWindow(stopwatch& watch, DrillGuidance guidance = {}, QWidget* parent = nullptr);
-
-    TFmLetterPrac& FreeDrill() { return static_cast<TFmLetterPrac&>(Drill()); }
 };
 
 }  // namespace zq

@@ -11,10 +11,6 @@ class SentenceDrillWindow : public LinePracticeWindow {
 
 public:
     explicit SentenceDrillWindow(stopwatch& watch, DrillGuidance guidance = {}, QWidget* parent = nullptr);
-
-    TFmSentencePrac& SentenceDrill() { return static_cast<TFmSentencePrac&>(Drill()); }
-    void SetFileName(const std::string& fileName8) { SentenceDrill().SetFileName(fileName8); }
-    bool LoadLines() { return SentenceDrill().LoadLines(); }
 };
 
 }  // namespace zq

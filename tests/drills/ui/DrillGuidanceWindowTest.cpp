@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QTextEdit>
 
+#include "drills/CourseLines.h"
 #include "drills/DrillFiles.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/GuidanceAdapters.h"
@@ -44,8 +45,7 @@ protected:
             hand->SetBlinkMode(false);
             hand->BuildFingers(fingers);
         }
-        window.SetFileName(files.Write("course.txt", "fj f\n"));
-        window.LoadLines();
+        window.Drill().Practise(lines);
         window.show();
     }
 
@@ -69,6 +69,7 @@ protected:
     HandsWindowGuide leftGuide{leftHand};
     HandsWindowGuide rightGuide{rightHand};
     stopwatch watch;
+    CourseLines lines{{"fj f"}, 0};
     CourseDrillWindow window{watch, {&keyboardGuide, &leftGuide, &rightGuide}};
 };
 

@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 
+#include "base/TextFile.h"
+#include "drills/CourseLines.h"
 #include "drills/DrillFakes.h"
 #include "drills/DrillFiles.h"
 #include "drills/ui/CourseDrillWindow.h"
@@ -71,14 +73,14 @@ QColor ColourAt(QTextEdit* box, int index) {
 class CourseWindowTest : public ::testing::Test {
 protected:
     void Open(std::string_view course, std::int32_t position = 0) {
-        window.SetFileName(files.Write("course.txt", course));
-        window.SetPosition(position);
-        window.LoadLines();
+        lines = std::make_unique<CourseLines>(ReadTextLines(files.Write("course.txt", course)), position);
+        window.Drill().Practise(*lines);
         window.show();
     }
 
     testing::DrillSurroundings world;
     testing::DrillFiles files;
+    std::unique_ptr<CourseLines> lines;
     CourseDrillWindow window{world.watch, world.Guidance()};
 };
 
@@ -117,7 +119,7 @@ TEST_F(CourseWindowTest, EscapeClosesTheWindowAndKeepsThePracticeTime) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Rejected);
     EXPECT_EQ(window.PracticeTime(), 1500);
-    EXPECT_EQ(window.Position(), 0);
+    EXPECT_EQ(window.CourseDrill().Position(), 0);
 }
 
 TEST_F(CourseWindowTest, AComposedCharacterFromTheInputMethodIsOneCharacter) {

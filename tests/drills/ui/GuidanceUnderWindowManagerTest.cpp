@@ -13,7 +13,7 @@
 #include <QThread>
 #include <memory>
 
-#include "drills/DrillFiles.h"
+#include "drills/SentenceLines.h"
 #include "drills/ui/GuidanceAdapters.h"
 #include "drills/ui/SentenceDrillWindow.h"
 #include "keyboard/TDataMod.h"
@@ -174,11 +174,10 @@ TEST(GuidanceUnderWindowManager, WindowsStayOnTheScreenWithTheirTitleBarsFree) {
     KeyboardWindowGuide keyboardGuide(keyboard);
     HandsWindowGuide leftGuide(leftHand);
     HandsWindowGuide rightGuide(rightHand);
-    testing::DrillFiles files;
     stopwatch watch;
+    SentenceLines lines({"The quick brown fox."});
     SentenceDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
-    window.SetFileName(files.Write("Practice.txt", "The quick brown fox.\n"));
-    window.LoadLines();
+    window.Drill().Practise(lines);
     window.show();
 
     const std::vector<const QWidget*> guidance{&keyboard, &leftHand, &rightHand};
