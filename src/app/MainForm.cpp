@@ -32,6 +32,52 @@ bool HasLineToPractise(const std::vector<std::string>& lines) {
                        [](const std::string& line) { return !TrimControlAndBlank(line).empty(); });
 }
 
+std::unique_ptr<LineSource> CourseFromProgress(std::vector<std::string> fileLines, const TProfile& profile) {
+    return std::make_unique<CourseLines>(std::move(fileLines), profile.Progress);
+}
+
+std::unique_ptr<LineSource> RandomSentences(std::vector<std::string> fileLines, const TProfile& /*profile*/) {
+    return std::make_unique<SentenceLines>(std::move(fileLines));
+}
+
+void KeepCourseProgress(const LineSource& lines, TProfile& profile) {
+    profile.Progress = lines.Place().index;
+}
+
+}  // namespace
+
+// What differs between the drills: the profile's font, the course file the
+// lines are read from (checked for a line to practise before the drill
+// opens), the line source made of them, and what the main window keeps of
+// the drill when it has closed. Adding a drill means a line source and an
+// entry in this table.
+struct DrillKindEntry {
+    DrillKind kind;
+    TFontRecord TProfile::*font;
+    // None: the drill reads no file.
+    const std::string& (CourseFiles::*file)();
+    // None: the learner gives the lines in the drill itself (the free
+    // drill's letters, the paragraph drill's text).
+    std::unique_ptr<LineSource> (*lines)(std::vector<std::string> fileLines, const TProfile& profile);
+    // None: nothing is kept.
+    void (*keep)(const LineSource& lines, TProfile& profile);
+};
+
+namespace {
+
+constexpr DrillKindEntry kDrillKinds[] = {
+    {DrillKind::Course, &TProfile::PracticeFont, &CourseFiles::CoursePath, CourseFromProgress,
+     KeepCourseProgress},
+    {DrillKind::Sentence, &TProfile::PracticeFont, &CourseFiles::PracticePath, RandomSentences, nullptr},
+    {DrillKind::Free, &TProfile::PracticeFont, nullptr, nullptr, nullptr},
+    {DrillKind::Paragraph, &TProfile::TextFont, nullptr, nullptr, nullptr},
+};
+
+const DrillKindEntry& EntryOf(DrillKind kind) {
+    return *std::find_if(std::begin(kDrillKinds), std::end(kDrillKinds),
+                         [kind](const DrillKindEntry& entry) { return entry.kind == kind; });
+}
+
 }  // namespace
 
 TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
@@ -72,19 +118,54 @@ void TZQMainFm::FormShow() {
 
 // Drills.
 
-std::unique_ptr<DrillWindow> TZQMainFm::CreateDrill(DrillKind kind, const TFontRecord& font) {
+void TZQMainFm::StartCourse() {
+    RunDrill(DrillKind::Course);
+}
+
+void TZQMainFm::StartSentenceDrill() {
+    RunDrill(DrillKind::Sentence);
+}
+
+void TZQMainFm::StartFreeDrill() {
+    RunDrill(DrillKind::Free);
+}
+
+void TZQMainFm::StartParagraphDrill() {
+    RunDrill(DrillKind::Paragraph);
+}
+
+void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
+    const DrillKindEntry& entry = EntryOf(kind);
     std::unique_ptr<DrillWindow> window = parts_.drills.CreateDrill(kind);
-    TFmLinePractice& drill = window->Drill();
+    PrepareDrill(*window, kind, profile_->*entry.font);
+    if (!lines) {
+        std::optional<std::unique_ptr<LineSource>> own = LinesOf(entry);
+        if (!own) return;
+        lines = std::move(*own);
+    }
+    if (lines) window->Drill().Practise(*lines);
+    window->SetWindowFont(settings_.FontName, settings_.FontCharset);
+
+    HideActions();
+    window->ShowModal();
+    runPracticeTime_ = SaturatingAdd(runPracticeTime_, window->Drill().PracticeTime());
+    if (entry.keep != nullptr && lines) entry.keep(*lines, *profile_);
+    window.reset();
+    ShowActions();
+}
+
+void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font) {
+    TFmLinePractice& drill = window.Drill();
     ConnectSounds(drill);
     drill.SetPopupAtEnd(profile_->PopupAtEnd);
-    window->SetDrillFont(font);
+    window.SetDrillFont(font);
     drill.SetHighLight(profile_->HighLight);
     // The switch as the profile has it now: the profile dialog may have changed it.
     parts_.guidance.SetShowModifiers(profile_->ShowModifiers);
     recorder_ = std::make_unique<DrillRecorder>(*history_,
                                                 PracticeContext{profile_->UserName, profile_->Course, kind});
     drill.SetRecorder(recorder_.get());
-    return window;
+    drill.SetDrillColor(profile_->BgColor);
 }
 
 void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
@@ -94,68 +175,18 @@ void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
                      .OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); }});
 }
 
-std::optional<std::vector<std::string>> TZQMainFm::LinesToPractise(const std::string& path) {
-    std::vector<std::string> lines = ReadTextLines(path);
-    if (HasLineToPractise(lines)) return lines;
-    parts_.view.InformationBox(Format(Tr("The file %s has no lines to practise."), {path}));
-    return std::nullopt;
-}
-
-void TZQMainFm::SetWindowFont(DrillWindow& window) const {
-    window.SetWindowFont(settings_.FontName, settings_.FontCharset);
-}
-
-void TZQMainFm::RunDrillModal(DrillWindow& window) {
-    HideActions();
-    window.ShowModal();
-    runPracticeTime_ = SaturatingAdd(runPracticeTime_, window.Drill().PracticeTime());
-}
-
-void TZQMainFm::StartCourse() {
-    std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Course, profile_->PracticeFont);
-    TFmLinePractice& drill = window->Drill();
-    drill.SetDrillColor(profile_->BgColor);
-    std::optional<std::vector<std::string>> fileLines = LinesToPractise(files_->CoursePath());
-    if (!fileLines) return;
-    CourseLines lines(std::move(*fileLines), profile_->Progress);
-    drill.Practise(lines);
-    SetWindowFont(*window);
-    RunDrillModal(*window);
-    profile_->Progress = lines.Place().index;
-    window.reset();
-    ShowActions();
-}
-
-void TZQMainFm::StartSentenceDrill() {
-    std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Sentence, profile_->PracticeFont);
-    TFmLinePractice& drill = window->Drill();
-    drill.SetDrillColor(profile_->BgColor);
-    std::optional<std::vector<std::string>> fileLines = LinesToPractise(files_->PracticePath());
-    if (!fileLines) return;
-    SentenceLines lines(std::move(*fileLines));
-    drill.Practise(lines);
-    SetWindowFont(*window);
-    RunDrillModal(*window);
-    window.reset();
-    ShowActions();
-}
-
-void TZQMainFm::StartFreeDrill() {
-    std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Free, profile_->PracticeFont);
-    window->Drill().SetDrillColor(profile_->BgColor);
-    SetWindowFont(*window);
-    RunDrillModal(*window);
-    window.reset();
-    ShowActions();
-}
-
-void TZQMainFm::StartParagraphDrill() {
-    std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Paragraph, profile_->TextFont);
-    window->Drill().SetDrillColor(profile_->BgColor);
-    SetWindowFont(*window);
-    RunDrillModal(*window);
-    window.reset();
-    ShowActions();
+std::optional<std::unique_ptr<LineSource>> TZQMainFm::LinesOf(const DrillKindEntry& entry) {
+    std::vector<std::string> fileLines;
+    if (entry.file != nullptr) {
+        const std::string& path = (files_.get()->*entry.file)();
+        fileLines = ReadTextLines(path);
+        if (!HasLineToPractise(fileLines)) {
+            parts_.view.InformationBox(Format(Tr("The file %s has no lines to practise."), {path}));
+            return std::nullopt;
+        }
+    }
+    if (entry.lines == nullptr) return nullptr;
+    return entry.lines(std::move(fileLines), *profile_);
 }
 
 // Statistics.
@@ -173,14 +204,7 @@ void TZQMainFm::OpenStatistics() {
 }
 
 void TZQMainFm::StartWeakKeyDrill(const WeakKeyPractice& practice) {
-    std::unique_ptr<DrillWindow> window = CreateDrill(DrillKind::Free, profile_->PracticeFont);
-    window->Drill().SetDrillColor(profile_->BgColor);
-    RepeatedLine line(practice.line8, practice.announcement);
-    window->Drill().Practise(line);
-    SetWindowFont(*window);
-    RunDrillModal(*window);
-    window.reset();
-    ShowActions();
+    RunDrill(DrillKind::Free, std::make_unique<RepeatedLine>(practice.line8, practice.announcement));
 }
 
 void TZQMainFm::HideActions() {

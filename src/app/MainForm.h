@@ -4,7 +4,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/CourseFiles.h"
 #include "app/MainFormViews.h"
@@ -13,6 +12,7 @@
 namespace zq {
 
 class DrillRecorder;
+class LineSource;
 class PracticeHistory;
 class ProgramPaths;
 class SoundCues;
@@ -22,6 +22,7 @@ class TWavePlayer;
 class TKeyboardLayoutAgent;
 class TProfile;
 class TSettings;
+struct DrillKindEntry;
 struct TFontRecord;
 
 // The windows and services the main window works with.
@@ -87,14 +88,19 @@ public:
     CourseFiles& Files() { return *files_; }
 
 private:
-    std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind, const TFontRecord& font);
-    void StartWeakKeyDrill(const WeakKeyPractice& practice);
+    // Starts a drill: every drill's steps, with what differs taken from the
+    // table of drill kinds; `lines` in place of the drill's own (the free
+    // drill on a line of the learner's weak keys).
+    void RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines = nullptr);
+    // Before a drill opens: its sounds, switches, drill font and colour, and
+    // the practice history of its lines.
+    void PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font);
     void ConnectSounds(TFmLinePractice& drill);
-    // The lines of a drill's file; nothing (after telling the learner) when
-    // the file holds no line to practise.
-    std::optional<std::vector<std::string>> LinesToPractise(const std::string& path);
-    void SetWindowFont(DrillWindow& window) const;
-    void RunDrillModal(DrillWindow& window);
+    // The drill's own lines as its entry says (none when the learner gives
+    // them in the drill); nothing, after telling the learner, when its file
+    // holds no line to practise.
+    std::optional<std::unique_ptr<LineSource>> LinesOf(const DrillKindEntry& entry);
+    void StartWeakKeyDrill(const WeakKeyPractice& practice);
     void CreateGameWindow();
     void GameClosed();
 

@@ -46,8 +46,8 @@ public:
 class DrillWindow {
 public:
     virtual ~DrillWindow() = default;
-    // The drill's logic (TFmCoursePrac for the course drill, TFmSentencePrac
-    // for the sentence drill, ...): events, switches, colour, lines.
+    // The drill's logic, whatever its kind: events, switches, colour, and
+    // the line source it practises.
     virtual TFmLinePractice& Drill() = 0;
     // The font (and its colour) of the sample and input boxes.
     virtual void SetDrillFont(const TFontRecord& font) = 0;
@@ -60,7 +60,8 @@ public:
 class DrillWindowFactory {
 public:
     virtual ~DrillWindowFactory() = default;
-    // The window drives the keyboard and hands windows of GuidanceWindows.
+    // The window drives the keyboard and hands windows of GuidanceWindows
+    // and times its lines with the stopwatch the factory's drills share.
     virtual std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind) = 0;
 };
 
