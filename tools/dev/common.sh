@@ -4,21 +4,25 @@
 ZQ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 ZQ_BUILD_DIR="$ZQ_ROOT/build"
 
-# Debian 12 packages needed to build, test and run the program.
-ZQ_PACKAGES=(
+# Debian 12 packages needed to build and run the program.
+ZQ_PROGRAM_PACKAGES=(
   g++ cmake ninja-build pkg-config gettext
   qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
   libzip-dev libsqlite3-dev libxkbcommon-dev libxkbregistry-dev libxkbfile-dev libx11-dev xkb-data
+)
+# ... to build and run the tests and benchmarks.
+ZQ_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-xkb-utils xdotool openbox x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
   clang libclang-rt-14-dev
 )
 
+# zq_install_missing_packages PACKAGE...: installs those not installed yet.
 zq_install_missing_packages() {
   local missing=()
   local package
-  for package in "${ZQ_PACKAGES[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
       || missing+=("$package")
   done
@@ -28,19 +32,35 @@ zq_install_missing_packages() {
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq >/dev/null
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
+    -o DPkg::Lock::Timeout=600 "${missing[@]}" >/dev/null
 }
 
-# zq_build [extra cmake arguments...]: configures (once) and builds the
-# release build in build/, which also assembles build/program/.
-zq_build() {
-  if [ ! -f "$ZQ_BUILD_DIR/CMakeCache.txt" ]; then
+# zq_configure DIRECTORY [cmake arguments...]: configures a build folder the
+# first time, and again when arguments are given.
+zq_configure() {
+  local directory=$1
+  shift
+  if [ ! -f "$directory/CMakeCache.txt" ]; then
     # ccache, when the machine has it, makes rebuilds in fresh folders quick.
     local launcher=()
     command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-    cmake -S "$ZQ_ROOT" -B "$ZQ_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "$@" >/dev/null
+    cmake -S "$ZQ_ROOT" -B "$directory" -G Ninja "${launcher[@]}" "$@" >/dev/null
   elif [ $# -gt 0 ]; then
-    cmake "$ZQ_BUILD_DIR" "$@" >/dev/null
+    cmake "$directory" "$@" >/dev/null
   fi
+}
+
+# zq_build_program: builds what the program needs in build/ (made without
+# the tests when it does not exist yet), which assembles build/program/.
+zq_build_program() {
+  [ -f "$ZQ_BUILD_DIR/CMakeCache.txt" ] \
+    || zq_configure "$ZQ_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DZQ_BUILD_TESTS=OFF
+  cmake --build "$ZQ_BUILD_DIR" -j "$(nproc)" --target zq_program
+}
+
+# zq_build_all [extra cmake arguments...]: builds everything in build/: the
+# program, its tests, benchmarks and tools.
+zq_build_all() {
+  zq_configure "$ZQ_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DZQ_BUILD_TESTS=ON "$@"
   cmake --build "$ZQ_BUILD_DIR" -j "$(nproc)"
 }
