@@ -20,7 +20,7 @@ install(CODE "
   set(folder \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${ZQ_INSTALL_FOLDER}\")
   execute_process(COMMAND \"${CMAKE_COMMAND}\" -DSOURCE=${PROJECT_SOURCE_DIR}/data/zqc.ini
                   -DDESTINATION=\${folder}/zqc.ini -P ${PROJECT_SOURCE_DIR}/cmake/CopyIfMissing.cmake)
-  set(ZQ_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${ZQ_INSTALL_FOLDER}/zq-typing-tutor\")
+  set(ZQ_DESKTOP_EXEC \"\\\"\${CMAKE_INSTALL_PREFIX}/${ZQ_INSTALL_FOLDER}/zq-typing-tutor\\\"\")
   configure_file(${PROJECT_SOURCE_DIR}/data/desktop/zq-typing-tutor.desktop.in
                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/share/applications/zq-typing-tutor.desktop\" @ONLY)
   file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
