@@ -1,4 +1,4 @@
-# Shared by ./run and ./test: installs what is missing and builds.
+# Shared by ./run, ./test and ./package: installs what is missing and builds.
 # Sourced, not run.
 
 ZQ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -10,6 +10,8 @@ ZQ_PROGRAM_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
   libzip-dev libsqlite3-dev libxkbcommon-dev libxkbregistry-dev libxkbfile-dev libx11-dev xkb-data
 )
+# ... to make the Debian package (dpkg-shlibdeps finds its dependencies).
+ZQ_PACKAGE_PACKAGES=(dpkg-dev file)
 # ... to build and run the tests and benchmarks.
 ZQ_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
