@@ -58,9 +58,16 @@ ProgramSession::ProgramSession(std::string display) : display_(std::move(display
     std::string pattern = (fs::temp_directory_path() / "zq-e2e-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
     folder_ = pattern;
+    ownsFolder_ = true;
+    command_ = {Path("zq-typing-tutor")};
     fs::copy(ZQ_PROGRAM_DIR, folder_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     for (const char* written : {"zq.ini", "zqc.ini", "zqgame.ini"}) fs::remove(Path(written));
     fs::copy_file(std::string(ZQ_SOURCE_DIR) + "/data/zqc.ini", Path("zqc.ini"));
+}
+
+ProgramSession::ProgramSession(std::string display, std::vector<std::string> command, std::string usersFolder)
+    : display_(std::move(display)), command_(std::move(command)), folder_(std::move(usersFolder)) {
+    while (!folder_.empty() && folder_.back() == '/') folder_.pop_back();
 }
 
 ProgramSession::~ProgramSession() {
@@ -69,12 +76,11 @@ ProgramSession::~ProgramSession() {
         waitpid(pid_, nullptr, 0);
     }
     std::error_code ignored;
-    fs::remove_all(folder_, ignored);
+    if (ownsFolder_) fs::remove_all(folder_, ignored);
 }
 
 void ProgramSession::Start(const std::vector<std::string>& arguments) {
-    const std::string program = Path("zq-typing-tutor");
-    std::vector<std::string> words{program};
+    std::vector<std::string> words = command_;
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
@@ -95,8 +101,8 @@ void ProgramSession::Start(const std::vector<std::string>& arguments) {
     for (std::string& variable : variables) envp.push_back(variable.data());
     envp.push_back(nullptr);
 
-    if (posix_spawn(&pid_, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
-        throw std::runtime_error("cannot start " + program);
+    if (posix_spawn(&pid_, words.front().c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
+        throw std::runtime_error("cannot start " + words.front());
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// The real program, started from a copy of the program folder on the test X
-// display, and driven as a person would: windows found by their titles, keys
-// sent with xdotool.
+// The real program, started on the test X display from a copy of the program
+// folder (or as installed, by a command), and driven as a person would:
+// windows found by their titles, keys sent with xdotool.
 
 #include <sys/types.h>
 
@@ -26,10 +26,15 @@ class ProgramSession {
 public:
     // A fresh copy of the built program folder with the shipped profile file.
     explicit ProgramSession(std::string display);
+    // The program that `command` starts (it must become the program's own
+    // process, as exec does), keeping its users' files in `usersFolder`,
+    // which the session leaves in place.
+    ProgramSession(std::string display, std::vector<std::string> command, std::string usersFolder);
     ~ProgramSession();
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;
 
+    // The folder of the users' files (of the copy: the program folder).
     const std::string& Folder() const { return folder_; }
     std::string Path(const std::string& relative) const { return folder_ + "/" + relative; }
 
@@ -59,7 +64,9 @@ private:
     std::string Xdotool(const std::string& arguments);
 
     std::string display_;
+    std::vector<std::string> command_;
     std::string folder_;
+    bool ownsFolder_ = false;
     pid_t pid_ = -1;
 };
 

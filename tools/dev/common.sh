@@ -12,12 +12,13 @@ ZQ_PROGRAM_PACKAGES=(
 )
 # ... to make the Debian package (dpkg-shlibdeps finds its dependencies).
 ZQ_PACKAGE_PACKAGES=(dpkg-dev file)
-# ... to build and run the tests and benchmarks.
+# ... to build and run the tests and benchmarks, and check the package.
 ZQ_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-xkb-utils xdotool openbox x11-utils imagemagick
   pulseaudio pulseaudio-utils sox
   clang libclang-rt-14-dev
+  lintian desktop-file-utils appstream
 )
 
 # zq_install_missing_packages PACKAGE...: installs those not installed yet.
