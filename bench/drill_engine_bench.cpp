@@ -18,13 +18,13 @@ public:
     void ClearSampleSelection() override {}
     void SetSampleEnabled(bool) override {}
     void MoveInputCaretToEnd() override {}
-    void SetInputInsertionColour(std::int32_t) override {}
+    void SetInputInsertionColor(std::int32_t) override {}
     void ClearInput() override {}
     void SetInputReadOnly(bool) override {}
     void FocusInput() override {}
     void ApplySampleFontToAll() override {}
     void SetMarkerVisible(bool) override {}
-    void SetMarkerColour(std::int32_t) override {}
+    void SetMarkerColor(std::int32_t) override {}
     void SetStatusText(std::string_view) override {}
     void InformationBox(std::string_view) override {}
     void WarningBox(std::string_view) override {}
@@ -36,7 +36,7 @@ public:
     void PlaceWindow(const DrillRect&) override {}
     void MoveWindow(int, int) override {}
     std::int32_t PanelRgb() const override { return 0; }
-    void SetWindowColour(std::int32_t) override {}
+    void SetWindowColor(std::int32_t) override {}
     void CloseWindow() override {}
 };
 

@@ -113,7 +113,7 @@ void TZQMainFm::FormShow() {
     } else {
         parts_.view.FitToControls();
     }
-    parts_.view.SetWindowColour(profile_->BgColor);
+    parts_.view.SetWindowColor(profile_->BgColor);
 }
 
 // Drills.

@@ -32,7 +32,7 @@ public:
     // The window covers the screen, or takes the size its buttons need.
     virtual void FillScreen() = 0;
     virtual void FitToControls() = 0;
-    virtual void SetWindowColour(TColor colour) = 0;
+    virtual void SetWindowColor(TColor color) = 0;
     virtual void ShowWindow() = 0;
     virtual void HideWindow() = 0;
     // A box with the information icon, and a plain box (program title, OK).

@@ -20,7 +20,7 @@ inline constexpr TColor clNone = 0x1FFFFFFF;     // 536870911
 inline constexpr TColor clDefault = 0x20000000;  // 536870912
 
 // Index numbers of the desktop theme colours.
-enum class SystemColour : std::uint8_t {
+enum class SystemColor : std::uint8_t {
     ScrollBar = 0,
     Background = 1,  // the desktop
     ActiveCaption = 2,
@@ -57,26 +57,26 @@ constexpr TColor Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return static_cast<TColor>(red | green << 8 | blue << 16);
 }
 
-constexpr std::uint8_t RedOf(TColor colour) {
-    return static_cast<std::uint8_t>(colour & 0xFF);
+constexpr std::uint8_t RedOf(TColor color) {
+    return static_cast<std::uint8_t>(color & 0xFF);
 }
-constexpr std::uint8_t GreenOf(TColor colour) {
-    return static_cast<std::uint8_t>(colour >> 8 & 0xFF);
+constexpr std::uint8_t GreenOf(TColor color) {
+    return static_cast<std::uint8_t>(color >> 8 & 0xFF);
 }
-constexpr std::uint8_t BlueOf(TColor colour) {
-    return static_cast<std::uint8_t>(colour >> 16 & 0xFF);
+constexpr std::uint8_t BlueOf(TColor color) {
+    return static_cast<std::uint8_t>(color >> 16 & 0xFF);
 }
 
-constexpr bool IsSystemColour(TColor colour) {
-    return colour < 0;
+constexpr bool IsSystemColor(TColor color) {
+    return color < 0;
 }
 
 // The theme colour index of a system colour value (its lowest byte).
-constexpr int SystemColourIndex(TColor colour) {
-    return colour & 0xFF;
+constexpr int SystemColorIndex(TColor color) {
+    return color & 0xFF;
 }
 
-constexpr TColor ToColour(SystemColour index) {
+constexpr TColor ToColor(SystemColor index) {
     return static_cast<TColor>(0x80000000u | static_cast<std::uint32_t>(index));
 }
 
@@ -99,14 +99,14 @@ inline constexpr TColor clAqua = Rgb(0, 255, 255);
 inline constexpr TColor clWhite = Rgb(255, 255, 255);
 
 // Theme colours most windows use.
-inline constexpr TColor clBtnFace = ToColour(SystemColour::ButtonFace);
-inline constexpr TColor clBtnText = ToColour(SystemColour::ButtonText);
-inline constexpr TColor clWindow = ToColour(SystemColour::Window);
-inline constexpr TColor clWindowText = ToColour(SystemColour::WindowText);
-inline constexpr TColor clHighlight = ToColour(SystemColour::Highlight);
-inline constexpr TColor clHighlightText = ToColour(SystemColour::HighlightText);
-inline constexpr TColor clGrayText = ToColour(SystemColour::GrayText);
-inline constexpr TColor clInfoBk = ToColour(SystemColour::InfoBackground);
-inline constexpr TColor clInfoText = ToColour(SystemColour::InfoText);
+inline constexpr TColor clBtnFace = ToColor(SystemColor::ButtonFace);
+inline constexpr TColor clBtnText = ToColor(SystemColor::ButtonText);
+inline constexpr TColor clWindow = ToColor(SystemColor::Window);
+inline constexpr TColor clWindowText = ToColor(SystemColor::WindowText);
+inline constexpr TColor clHighlight = ToColor(SystemColor::Highlight);
+inline constexpr TColor clHighlightText = ToColor(SystemColor::HighlightText);
+inline constexpr TColor clGrayText = ToColor(SystemColor::GrayText);
+inline constexpr TColor clInfoBk = ToColor(SystemColor::InfoBackground);
+inline constexpr TColor clInfoText = ToColor(SystemColor::InfoText);
 
 }  // namespace zq

@@ -25,7 +25,7 @@ void TFmCoursePrac::FormCreate() {
 
 void TFmCoursePrac::FormShow() {
     TFmSentencePrac::FormShow();
-    positionView_.SetPositionLabelColour(view().PanelRgb() ^ kMarkerContrastMask);
+    positionView_.SetPositionLabelColor(view().PanelRgb() ^ kMarkerContrastMask);
 }
 
 void TFmCoursePrac::Practise(LineSource& lines) {

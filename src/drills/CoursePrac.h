@@ -12,7 +12,7 @@ class CoursePositionView {
 public:
     virtual ~CoursePositionView() = default;
     virtual void SetPositionLabel(std::string_view utf8) = 0;
-    virtual void SetPositionLabelColour(std::int32_t colour) = 0;
+    virtual void SetPositionLabelColor(std::int32_t color) = 0;
 };
 
 enum class NavigationMode { nmNone = 0, nmPrevious = 1, nmNext = 2, nmGoTo = 3 };

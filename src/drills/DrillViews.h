@@ -71,7 +71,7 @@ public:
     virtual void MoveInputCaretToEnd() = 0;
     // The format of the next inserted character: the format of the selected
     // sample character, in `colour` (a colour value of the program's encoding).
-    virtual void SetInputInsertionColour(std::int32_t colour) = 0;
+    virtual void SetInputInsertionColor(std::int32_t color) = 0;
     virtual void ClearInput() = 0;
     virtual void SetInputReadOnly(bool readOnly) = 0;
     virtual void FocusInput() = 0;
@@ -80,7 +80,7 @@ public:
 
     // Marker, status bar and dialogs.
     virtual void SetMarkerVisible(bool visible) = 0;
-    virtual void SetMarkerColour(std::int32_t colour) = 0;
+    virtual void SetMarkerColor(std::int32_t color) = 0;
     virtual void SetStatusText(std::string_view utf8) = 0;
     virtual void InformationBox(std::string_view utf8) = 0;
     virtual void WarningBox(std::string_view utf8) = 0;
@@ -99,7 +99,7 @@ public:
     // The window colour as an RGB value of the program's encoding (a theme
     // colour already resolved).
     virtual std::int32_t PanelRgb() const = 0;
-    virtual void SetWindowColour(std::int32_t colour) = 0;
+    virtual void SetWindowColor(std::int32_t color) = 0;
     virtual void CloseWindow() = 0;
 };
 

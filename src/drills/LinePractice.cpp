@@ -62,7 +62,7 @@ void TFmLinePractice::FormShow() {
     // A window never inherits a running or old time from the previous drill.
     watch_.Stop();
     watch_.SetElapsed(0);
-    view_.SetMarkerColour(view_.PanelRgb() ^ kMarkerContrastMask);
+    view_.SetMarkerColor(view_.PanelRgb() ^ kMarkerContrastMask);
     ShowGuidance();
     linePassed_ = true;
 }
@@ -98,8 +98,8 @@ void TFmLinePractice::TakeLine(const LineStep& step) {
     ResetEdits();
 }
 
-void TFmLinePractice::SetDrillColor(std::int32_t colour) {
-    view_.SetWindowColour(colour);
+void TFmLinePractice::SetDrillColor(std::int32_t color) {
+    view_.SetWindowColor(color);
 }
 
 void TFmLinePractice::SetSample(std::string text8) {
@@ -401,11 +401,11 @@ void TFmLinePractice::ArrangeWindow() {
 }
 
 void TFmLinePractice::MarkRight() {
-    view_.SetInputInsertionColour(RightColor);
+    view_.SetInputInsertionColor(RightColor);
 }
 
 void TFmLinePractice::MarkWrong() {
-    view_.SetInputInsertionColour(WrongColor);
+    view_.SetInputInsertionColor(WrongColor);
 }
 
 bool TFmLinePractice::WantHighlight() {

@@ -100,7 +100,7 @@ public:
     // Begins practising the lines of `lines` (not owned; it outlives the
     // drill): its line is set up at once and its announcement shown.
     virtual void Practise(LineSource& lines);
-    void SetDrillColor(std::int32_t colour);
+    void SetDrillColor(std::int32_t color);
     void SetEvents(DrillEvents events) { events_ = std::move(events); }
     // Told of every completed line when set (not owned).
     void SetRecorder(LineRecorder* recorder) { recorder_ = recorder; }

@@ -41,7 +41,7 @@ void TgameFrame::FormShow() {
     settings.Columns = view_.ClientWidth() / settings.CellSize;
     settings.CityRows = kCityRows;
     view_.SetPlayingAreaWidth(settings.Columns * settings.CellSize);
-    view_.SetWindowColour(settings.BackColor);
+    view_.SetWindowColor(settings.BackColor);
 }
 
 void TgameFrame::NewGame() {
@@ -106,9 +106,9 @@ void TgameFrame::StatusChanged(std::int32_t bricksLeft, std::int32_t hits, std::
     const StatusBarValues bars = bars_.Update(bricksLeft, hits, losses);
     view_.SetBarPosition(GameBar::CityLife, bars.cityLife);
     view_.SetBarPosition(GameBar::Progress, bars.progress);
-    view_.SetBarColour(GameBar::CityLife, bars.cityLifeColour);
+    view_.SetBarColor(GameBar::CityLife, bars.cityLifeColor);
     view_.SetBarPosition(GameBar::InvaderLife, bars.invaderLife);
-    view_.SetBarColour(GameBar::InvaderLife, bars.invaderLifeColour);
+    view_.SetBarColor(GameBar::InvaderLife, bars.invaderLifeColor);
     view_.PaintStatusNow();
 }
 

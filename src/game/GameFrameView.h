@@ -29,13 +29,13 @@ public:
     virtual std::int32_t ClientWidth() const = 0;
     virtual void SetPlayingAreaWidth(std::int32_t width) = 0;
     // The colour of the window and of the playing area.
-    virtual void SetWindowColour(TColor colour) = 0;
+    virtual void SetWindowColor(TColor color) = 0;
     virtual void SetPlayingAreaFontName(const std::string& name8) = 0;
     // The playing area's picture becomes blank, in the window colour.
     virtual void ClearPlayingArea() = 0;
 
     virtual void SetBarPosition(GameBar bar, std::int32_t position) = 0;
-    virtual void SetBarColour(GameBar bar, TColor colour) = 0;
+    virtual void SetBarColor(GameBar bar, TColor color) = 0;
     // The status line and the bars are painted now, not at the next chance.
     virtual void PaintStatusNow() = 0;
 

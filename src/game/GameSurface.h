@@ -21,7 +21,7 @@ struct GameRect {
 struct GameFont {
     std::string nameUtf8;
     std::int32_t sizePoints = 0;
-    TColor colour = 0;  // an RGB colour of the program's encoding
+    TColor color = 0;  // an RGB colour of the program's encoding
     FontStyle style;
 
     bool operator==(const GameFont&) const = default;
@@ -33,7 +33,7 @@ enum class PenMode {
 };
 
 struct GamePen {
-    TColor colour = 0;
+    TColor color = 0;
     std::int32_t width = 1;  // pixels, centred on the outline
     PenMode mode = PenMode::Replace;
 
@@ -56,7 +56,7 @@ public:
     virtual void DrawChar(std::int32_t x, std::int32_t y, char32_t ch, const GameFont& font,
                           TColor background) = 0;
     // Fills `rect` with `colour`.
-    virtual void FillRect(const GameRect& rect, TColor colour) = 0;
+    virtual void FillRect(const GameRect& rect, TColor color) = 0;
     // A rectangle outlined with `pen` and filled with `fill`; in PenMode::Xor
     // both outline and inside are combined with the pixels under them, so a
     // second drawing at the same place restores what was there.

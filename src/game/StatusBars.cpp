@@ -32,9 +32,9 @@ StatusBarValues StatusBars::Update(std::int32_t bricksLeft, std::int32_t hits, s
     StatusBarValues bars;
     bars.cityLife = ShareOf(bricksLeft, initialBricks_);
     bars.progress = ShareOf(std::int64_t{hits} + losses, quota_);
-    bars.cityLifeColour = BlendColor(clRed, clLime, bars.cityLife, kMaximum);
+    bars.cityLifeColor = BlendColor(clRed, clLime, bars.cityLife, kMaximum);
     bars.invaderLife = ShareOf(std::int64_t{quota_} - hits, quota_);
-    bars.invaderLifeColour = BlendColor(clRed, clAqua, bars.invaderLife, kMaximum);
+    bars.invaderLifeColor = BlendColor(clRed, clAqua, bars.invaderLife, kMaximum);
     return bars;
 }
 

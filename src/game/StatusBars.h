@@ -19,8 +19,8 @@ struct StatusBarValues {
     std::int32_t cityLife = 100;     // share of the bricks still standing
     // The fill colours: City Life from red towards lime, Invader Life from
     // red towards aqua.
-    TColor cityLifeColour = 0;
-    TColor invaderLifeColour = 0;
+    TColor cityLifeColor = 0;
+    TColor invaderLifeColor = 0;
 };
 
 // What the bars show of a game: set at its start, then after every status

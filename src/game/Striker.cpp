@@ -6,8 +6,8 @@
 
 namespace zq {
 
-GameFont WordFont(const TGameSettings& settings, TColor colour, const FontStyle& style) {
-    return GameFont{ToUtf8(settings.WordFontName), settings.CellSize, colour, style};
+GameFont WordFont(const TGameSettings& settings, TColor color, const FontStyle& style) {
+    return GameFont{ToUtf8(settings.WordFontName), settings.CellSize, color, style};
 }
 
 std::int32_t strikerType::VisibleLen(const TGameSettings& settings) const {

@@ -45,6 +45,6 @@ private:
 };
 
 // The word font in a colour and a style.
-GameFont WordFont(const TGameSettings& settings, TColor colour, const FontStyle& style);
+GameFont WordFont(const TGameSettings& settings, TColor color, const FontStyle& style);
 
 }  // namespace zq

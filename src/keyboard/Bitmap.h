@@ -21,7 +21,7 @@ public:
     bool Empty() const { return width_ == 0 || height_ == 0; }
 
     RgbPixel Pixel(int x, int y) const { return pixels_[Index(x, y)]; }
-    void SetPixel(int x, int y, RgbPixel colour) { pixels_[Index(x, y)] = colour & 0xFFFFFF; }
+    void SetPixel(int x, int y, RgbPixel color) { pixels_[Index(x, y)] = color & 0xFFFFFF; }
 
     // The colour a key picture treats as transparent. An empty picture has none
     // and answers black.

@@ -152,22 +152,22 @@ Bitmap DecodeBmp(std::string_view bytes) {
         const size_t rowAt = dataAt + static_cast<size_t>(row) * stride;
         const int y = h.height < 0 ? row : height - 1 - row;
         for (int x = 0; x < width; ++x) {
-            RgbPixel colour = 0;
+            RgbPixel color = 0;
             if (h.bitsPerPixel <= 8) {
                 const size_t bit = static_cast<size_t>(x) * h.bitsPerPixel;
                 const std::uint32_t shift = 8 - h.bitsPerPixel - bit % 8;
                 const std::uint32_t index = in.U8(rowAt + bit / 8) >> shift & ((1u << h.bitsPerPixel) - 1);
-                colour = index < palette.size() ? palette[index] : 0;
+                color = index < palette.size() ? palette[index] : 0;
             } else if (h.bitsPerPixel == 24) {
                 const size_t at = rowAt + static_cast<size_t>(x) * 3;
-                colour = in.U8(at + 2) << 16 | in.U8(at + 1) << 8 | in.U8(at);
+                color = in.U8(at + 2) << 16 | in.U8(at + 1) << 8 | in.U8(at);
             } else {
                 const size_t bytesPerPixel = h.bitsPerPixel / 8;
                 const size_t at = rowAt + x * bytesPerPixel;
                 const std::uint32_t value = bytesPerPixel == 2 ? in.U16(at) : in.U32(at);
-                colour = red.Of(value) << 16 | green.Of(value) << 8 | blue.Of(value);
+                color = red.Of(value) << 16 | green.Of(value) << 8 | blue.Of(value);
             }
-            bitmap.SetPixel(x, y, colour);
+            bitmap.SetPixel(x, y, color);
         }
     }
     return bitmap;

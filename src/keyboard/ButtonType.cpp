@@ -13,7 +13,7 @@ void ButtonType::SetGlyph(Bitmap picture) {
     normalGlyph_ = std::move(picture);
     highlightGlyph_ = normalGlyph_;
     InvertBitmap(highlightGlyph_);
-    if (!normalGlyph_.Empty()) faceColour_ = normalGlyph_.BottomLeft();
+    if (!normalGlyph_.Empty()) faceColor_ = normalGlyph_.BottomLeft();
     owner_.KeyChanged(*this);
 }
 

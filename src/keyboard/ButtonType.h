@@ -42,7 +42,7 @@ public:
     // The picture shown now; its bottom-left colour is drawn transparent.
     const Bitmap& Glyph() const { return showsHighlight_ ? highlightGlyph_ : normalGlyph_; }
     bool ShowsHighlightGlyph() const { return showsHighlight_; }
-    RgbPixel FaceColour() const { return faceColour_; }
+    RgbPixel FaceColor() const { return faceColor_; }
 
     bool BlinkMode = false;
 
@@ -69,7 +69,7 @@ private:
     Bitmap normalGlyph_;
     Bitmap highlightGlyph_;
     bool showsHighlight_ = false;
-    RgbPixel faceColour_ = 0xF0F0F0;  // a key without a picture shows a plain light face
+    RgbPixel faceColor_ = 0xF0F0F0;  // a key without a picture shows a plain light face
     int groupIndex_ = 0;
     bool down_ = false;
 };

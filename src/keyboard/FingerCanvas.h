@@ -14,9 +14,9 @@ public:
     virtual ~FingerCanvas() = default;
 
     // A bar 6 pixels wide centred on x, from y `bottom` up to y `top`.
-    virtual void DrawBar(int x, int bottom, int top, TColor colour) = 0;
+    virtual void DrawBar(int x, int bottom, int top, TColor color) = 0;
     // A filled round dot about 6 pixels across centred on (x, y).
-    virtual void DrawDot(int x, int y, TColor colour) = 0;
+    virtual void DrawDot(int x, int y, TColor color) = 0;
 };
 
 }  // namespace zq

@@ -12,7 +12,7 @@ FingerSettings FingerSettingsOf(const TDataMod& store) {
     FingerSettings settings;
     for (size_t f = 0; f < kLengthKeys.size(); ++f) {
         settings.Length[f] = store.IntSetting(kLengthKeys[f]);
-        settings.Colour[f] = store.IntSetting(std::string(kLengthKeys[f]) + "Color");
+        settings.Color[f] = store.IntSetting(std::string(kLengthKeys[f]) + "Color");
     }
     return settings;
 }

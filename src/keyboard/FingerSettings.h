@@ -14,7 +14,7 @@ class TDataMod;
 // little.
 struct FingerSettings {
     std::array<std::int32_t, 10> Length{};
-    std::array<TColor, 10> Colour{};
+    std::array<TColor, 10> Color{};
 };
 
 // The finger settings of the template read last ("LLittle", "LLittleColor", ...).

@@ -32,7 +32,7 @@ void Hand::BuildFingers(const FingerSettings& settings) {
     for (int slot = 1; slot <= 5; ++slot) {
         const int f = FingerNumber(slot);
         if (settings.Length[f] != 0) noFingers_ = false;
-        At(slot).Place(SlotX(slot), base, &view_, settings.Colour[f], length(f));
+        At(slot).Place(SlotX(slot), base, &view_, settings.Color[f], length(f));
         At(slot).BlinkMode = BlinkMode;
     }
 }

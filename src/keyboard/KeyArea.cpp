@@ -29,8 +29,8 @@ void KeyArea::ClearKeys() {
     AreaChanged();
 }
 
-void KeyArea::FitToKeys(DataTable& keyTable, TColor backgroundColour) {
-    colour_ = backgroundColour;
+void KeyArea::FitToKeys(DataTable& keyTable, TColor backgroundColor) {
+    color_ = backgroundColor;
     int right = 0;
     int bottom = 0;
     for (keyTable.First(); !keyTable.Eof(); keyTable.Next()) {
@@ -43,8 +43,8 @@ void KeyArea::FitToKeys(DataTable& keyTable, TColor backgroundColour) {
     AreaChanged();
 }
 
-void KeyArea::BuildKeys(DataTable& keyTable, TColor backgroundColour, bool blinkMode) {
-    colour_ = backgroundColour;
+void KeyArea::BuildKeys(DataTable& keyTable, TColor backgroundColor, bool blinkMode) {
+    color_ = backgroundColor;
     AreaChanged();
     std::int64_t pixels = 0;
     for (keyTable.First(); !keyTable.Eof(); keyTable.Next()) {

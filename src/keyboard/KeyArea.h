@@ -48,18 +48,18 @@ public:
     void ClearKeys();
     // Sizes the area to the keys of the table: the largest X + Width and
     // Y + Height, plus the margin.
-    void FitToKeys(DataTable& keyTable, TColor backgroundColour);
+    void FitToKeys(DataTable& keyTable, TColor backgroundColor);
     // Builds one key per row. A row that cannot be read stops the building
     // with its error, and so does a picture beyond kMaxPicturePixels ("Bitmap
     // image is not valid"); the keys built before stay.
-    void BuildKeys(DataTable& keyTable, TColor backgroundColour, bool blinkMode);
+    void BuildKeys(DataTable& keyTable, TColor backgroundColor, bool blinkMode);
     // The key of a character through the character table's first row with
     // that code and the key table's first row with its KeyNo, highlighted.
     FoundKey FindKey(DataTable& charTable, DataTable& keyTable, unsigned char character);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    TColor BackgroundColour() const { return colour_; }  // template colour (red in the low byte)
+    TColor BackgroundColor() const { return color_; }  // template colour (red in the low byte)
     const std::vector<std::unique_ptr<ButtonType>>& Keys() const { return keys_; }
 
     // Called by the keys.
@@ -73,7 +73,7 @@ private:
     std::vector<std::unique_ptr<ButtonType>> keys_;
     int width_ = kMargin;
     int height_ = kMargin;
-    TColor colour_ = 0;
+    TColor color_ = 0;
 };
 
 }  // namespace zq

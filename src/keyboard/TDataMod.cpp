@@ -105,9 +105,9 @@ bool TDataMod::ReadTemplate(const std::string& path) {
     const ReadmeLines lines(readme.bytes);
 
     const auto bkcolor = lines.Value("bkcolor");
-    const auto colour = bkcolor ? TryParseInt32(*bkcolor) : std::nullopt;
-    if (!colour) return false;
-    numbers_["bkcolor"] = *colour;
+    const auto color = bkcolor ? TryParseInt32(*bkcolor) : std::nullopt;
+    if (!color) return false;
+    numbers_["bkcolor"] = *color;
     texts_["author"] = lines.Value("Author").value_or("");
     texts_["misc"] = lines.Value("misc").value_or("");
     for (const std::string suffix : {"", "x", "Color"}) {

@@ -5,16 +5,16 @@ namespace {
 constexpr TColor kBlack = clBlack;
 }
 
-void finger::Place(int x, int base, FingerCanvas* canvas, TColor colour, int length) {
+void finger::Place(int x, int base, FingerCanvas* canvas, TColor color, int length) {
     x_ = x;
     base_ = base;
     canvas_ = canvas;
-    colour_ = colour;
+    color_ = color;
     length_ = length;
 }
 
 void finger::DrawBar() {
-    Bar(colour_);
+    Bar(color_);
 }
 
 void finger::EraseBar() {
@@ -22,19 +22,19 @@ void finger::EraseBar() {
 }
 
 void finger::DrawMark() {
-    if (!BlinkMode) Mark(colour_);
+    if (!BlinkMode) Mark(color_);
 }
 
 void finger::EraseMark() {
     if (!BlinkMode) Mark(kBlack);
 }
 
-void finger::Bar(TColor colour) {
-    if (canvas_) canvas_->DrawBar(x_, base_, base_ - length_, colour);
+void finger::Bar(TColor color) {
+    if (canvas_) canvas_->DrawBar(x_, base_, base_ - length_, color);
 }
 
-void finger::Mark(TColor colour) {
-    if (canvas_) canvas_->DrawDot(x_, base_ - length_ - kMarkGap, colour);
+void finger::Mark(TColor color) {
+    if (canvas_) canvas_->DrawDot(x_, base_ - length_ - kMarkGap, color);
 }
 
 }  // namespace zq

@@ -14,7 +14,7 @@ class finger {
 public:
     static constexpr int kMarkGap = 7;  // from the tip to the dot's centre
 
-    void Place(int x, int base, FingerCanvas* canvas, TColor colour, int length);
+    void Place(int x, int base, FingerCanvas* canvas, TColor color, int length);
 
     void DrawBar();
     void EraseBar();   // blinking fingers only
@@ -26,16 +26,16 @@ public:
     int X() const { return x_; }
     int Base() const { return base_; }
     int Length() const { return length_; }
-    TColor Colour() const { return colour_; }
+    TColor Color() const { return color_; }
 
 private:
-    void Bar(TColor colour);
-    void Mark(TColor colour);
+    void Bar(TColor color);
+    void Mark(TColor color);
 
     int x_ = 0;
     int base_ = 0;
     int length_ = 0;
-    TColor colour_ = 0;
+    TColor color_ = 0;
     FingerCanvas* canvas_ = nullptr;  // the window's, which outlives its fingers
 };
 

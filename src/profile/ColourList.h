@@ -10,37 +10,37 @@ namespace zq {
 
 // One line of a colour box: a translated name (UTF-8) and the stored colour
 // value it stands for.
-struct ColourEntry {
+struct ColorEntry {
     std::string name;
-    TColor colour = 0;
+    TColor color = 0;
     // The last line of a box that offers the colour chooser ("Custom...");
     // its colour means nothing.
     bool opensChooser = false;
 
-    bool operator==(const ColourEntry&) const = default;
+    bool operator==(const ColorEntry&) const = default;
 };
 
 // The colours a colour box of the profile dialog offers, and which one is
 // selected: the named colours, the desktop theme colours, "None" and
 // "Default", in a fixed order. A colour given to the list that it does not
 // hold joins it as "Custom", so that any stored value comes back unchanged.
-class ColourList {
+class ColorList {
 public:
     enum class Chooser { Without, With };
 
-    explicit ColourList(Chooser chooser = Chooser::Without);
+    explicit ColorList(Chooser chooser = Chooser::Without);
 
-    const std::vector<ColourEntry>& Entries() const { return entries_; }
+    const std::vector<ColorEntry>& Entries() const { return entries_; }
 
     // Selects the first entry of that colour. A colour the list lacks takes
     // the "Custom" entry (added before "Custom..." the first time).
-    void Select(TColor colour);
+    void Select(TColor color);
     // Selects the entry at `index`; nothing happens outside the list or for
     // the chooser entry, which stands for no colour.
     void SelectIndex(int index);
 
     int SelectedIndex() const { return selected_; }
-    TColor SelectedColour() const { return entries_[static_cast<size_t>(selected_)].colour; }
+    TColor SelectedColor() const { return entries_[static_cast<size_t>(selected_)].color; }
 
     bool OpensChooser(int index) const;
     // The entry whose name is the typed text, without regard to ASCII case;
@@ -50,7 +50,7 @@ public:
 private:
     int CustomIndex() const;
 
-    std::vector<ColourEntry> entries_;
+    std::vector<ColorEntry> entries_;
     int selected_ = 0;
 };
 

@@ -44,7 +44,7 @@ void ProfileDialog::StartEdit(TProfile& profile) {
     FillFromProfile(profile);
     // The game font is seen on the game background as it was when the dialog
     // opened.
-    view_.SetGameExampleBackground(Colours(ColourBox::GameBackground).SelectedColour());
+    view_.SetGameExampleBackground(Colors(ColorBox::GameBackground).SelectedColor());
     if (agent_ != nullptr) {
         view_.SetLayoutInfo(agent_->InfoLines());
         view_.SetLayoutList(agent_->LayoutList());
@@ -55,8 +55,8 @@ void ProfileDialog::StartEdit(TProfile& profile) {
 
 void ProfileDialog::FillFromProfile(const TProfile& profile) {
     view_.SetSwitch(ProfileSwitch::FullScreen, profile.FullScreen);
-    ShowColour(ColourBox::Background, profile.BgColor);
-    ShowColour(ColourBox::GameBackground, profile.GameBgColor);
+    ShowColor(ColorBox::Background, profile.BgColor);
+    ShowColor(ColorBox::GameBackground, profile.GameBgColor);
     view_.SetSwitch(ProfileSwitch::FunSpeed, profile.FunSpeed);
     view_.SetCourseText(profile.Course);
     view_.SetProgressText(std::to_string(profile.Progress));
@@ -80,8 +80,8 @@ void ProfileDialog::ActivateProfileLayout(const std::string& identifier) {
 
 void ProfileDialog::ReadIntoProfile(TProfile& profile, bool reset) {
     profile.FullScreen = view_.Switch(ProfileSwitch::FullScreen);
-    profile.BgColor = Colours(ColourBox::Background).SelectedColour();
-    profile.GameBgColor = Colours(ColourBox::GameBackground).SelectedColour();
+    profile.BgColor = Colors(ColorBox::Background).SelectedColor();
+    profile.GameBgColor = Colors(ColorBox::GameBackground).SelectedColor();
     profile.FunSpeed = view_.Switch(ProfileSwitch::FunSpeed);
     profile.Course = view_.CourseText();
     profile.SetPracticeFont(Font(ExampleFont::Line));
@@ -204,16 +204,16 @@ void ProfileDialog::ChooseExampleFont(ExampleFont example) {
     if (const auto chosen = view_.ChooseFont(Font(example))) ShowFont(example, *chosen);
 }
 
-void ProfileDialog::ColourPicked(ColourBox box, int index) {
-    ColourList& colours = ColoursOf(box);
-    if (!colours.OpensChooser(index)) {
-        colours.SelectIndex(index);
-        view_.ShowColours(box, colours);
+void ProfileDialog::ColorPicked(ColorBox box, int index) {
+    ColorList& colors = ColorsOf(box);
+    if (!colors.OpensChooser(index)) {
+        colors.SelectIndex(index);
+        view_.ShowColors(box, colors);
         return;
     }
-    if (const auto chosen = view_.ChooseColour(colours.SelectedColour())) colours.Select(*chosen);
+    if (const auto chosen = view_.ChooseColor(colors.SelectedColor())) colors.Select(*chosen);
     // Cancelled, the box goes back to the colour it had.
-    view_.ShowColours(box, colours);
+    view_.ShowColors(box, colors);
 }
 
 void ProfileDialog::ShowUserList() {
@@ -225,9 +225,9 @@ void ProfileDialog::ShowFont(ExampleFont example, const TFontRecord& font) {
     view_.ShowExampleFont(example, font);
 }
 
-void ProfileDialog::ShowColour(ColourBox box, TColor colour) {
-    ColoursOf(box).Select(colour);
-    view_.ShowColours(box, Colours(box));
+void ProfileDialog::ShowColor(ColorBox box, TColor color) {
+    ColorsOf(box).Select(color);
+    view_.ShowColors(box, Colors(box));
 }
 
 }  // namespace zq

@@ -60,7 +60,7 @@ public:
     void Button3Click() { ChooseExampleFont(ExampleFont::Game); }
     // The user picked (or typed the name of) the entry at `index` of a
     // colour box; "Custom..." opens the colour chooser.
-    void ColourPicked(ColourBox box, int index);
+    void ColorPicked(ColorBox box, int index);
 
     // Told of a user erased from the profile file (their 8-bit name), to
     // erase what else the program keeps of them.
@@ -69,7 +69,7 @@ public:
     bool NewUserMode() const { return newUserMode_; }
     TProfile* Profile() const { return profile_; }
     TKeyboardLayoutAgent* Agent() const { return agent_; }
-    const ColourList& Colours(ColourBox box) const { return colours_[static_cast<size_t>(box)]; }
+    const ColorList& Colors(ColorBox box) const { return colors_[static_cast<size_t>(box)]; }
     const TFontRecord& Font(ExampleFont example) const { return fonts_[static_cast<size_t>(example)]; }
     const std::vector<std::string>& UserList() const { return userNames_; }
 
@@ -82,8 +82,8 @@ private:
     void ShowUserList();
     void ChooseExampleFont(ExampleFont example);
     void ShowFont(ExampleFont example, const TFontRecord& font);
-    void ShowColour(ColourBox box, TColor colour);
-    ColourList& ColoursOf(ColourBox box) { return colours_[static_cast<size_t>(box)]; }
+    void ShowColor(ColorBox box, TColor color);
+    ColorList& ColorsOf(ColorBox box) { return colors_[static_cast<size_t>(box)]; }
     void ActivateProfileLayout(const std::string& identifier);
     std::string ChosenLayout(const TProfile& readInto) const;
 
@@ -93,8 +93,8 @@ private:
     TProfile* profile_ = nullptr;
     bool newUserMode_ = false;
     std::vector<std::string> userNames_;
-    std::array<ColourList, 2> colours_{ColourList(ColourList::Chooser::Without),
-                                       ColourList(ColourList::Chooser::With)};
+    std::array<ColorList, 2> colors_{ColorList(ColorList::Chooser::Without),
+                                     ColorList(ColorList::Chooser::With)};
     std::array<TFontRecord, 3> fonts_;
 };
 

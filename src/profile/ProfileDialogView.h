@@ -20,7 +20,7 @@ enum class ExampleFont {
 };
 
 // The two colour boxes of the "Layout" tab.
-enum class ColourBox {
+enum class ColorBox {
     Background,      // EdColor: named colours only
     GameBackground,  // ColorEd: ends with "Custom..."
 };
@@ -55,9 +55,9 @@ public:
 
     // "Layout" tab.
     virtual void ShowExampleFont(ExampleFont example, const TFontRecord& font) = 0;
-    virtual void SetGameExampleBackground(TColor colour) = 0;
+    virtual void SetGameExampleBackground(TColor color) = 0;
     // The box shows the list's entries and its selection.
-    virtual void ShowColours(ColourBox box, const ColourList& colours) = 0;
+    virtual void ShowColors(ColorBox box, const ColorList& colors) = 0;
 
     // "Misc" tab.
     virtual void SetSwitch(ProfileSwitch which, bool on) = 0;
@@ -76,7 +76,7 @@ public:
     // The font chooser (FontDialog2) and the colour chooser; nothing when
     // the user cancels.
     virtual std::optional<TFontRecord> ChooseFont(const TFontRecord& initial) = 0;
-    virtual std::optional<TColor> ChooseColour(TColor initial) = 0;
+    virtual std::optional<TColor> ChooseColor(TColor initial) = 0;
 
     // Message boxes: plain (application title, OK), information, error, and
     // a confirmation answered Yes (true) or No.

@@ -27,7 +27,7 @@ TColor Blend(TColor from, TColor to, double share) {
 
 }  // namespace
 
-TColor HeatColour(double errorRate) {
+TColor HeatColor(double errorRate) {
     const double scale = std::clamp(errorRate / kRedErrorRate, 0.0, 1.0);
     return scale < 0.5 ? Blend(kGreen, kYellow, scale * 2) : Blend(kYellow, kRed, (scale - 0.5) * 2);
 }
@@ -75,11 +75,11 @@ std::optional<std::size_t> KeyHeatMap::KeyOf(char32_t character) {
     }
 }
 
-std::optional<TColor> KeyHeatMap::ColourOf(std::size_t key) const {
+std::optional<TColor> KeyHeatMap::ColorOf(std::size_t key) const {
     const KeyHeat& heat = HeatOf(key);
     if (heat.typed == 0) return std::nullopt;
-    const TColor colour = HeatColour(static_cast<double>(heat.wrong) / static_cast<double>(heat.typed));
-    return heat.typed < kMinTypedToRank ? Blend(colour, clWhite, kPaleShare) : colour;
+    const TColor color = HeatColor(static_cast<double>(heat.wrong) / static_cast<double>(heat.typed));
+    return heat.typed < kMinTypedToRank ? Blend(color, clWhite, kPaleShare) : color;
 }
 
 std::string KeyHeatMap::TipOf(std::size_t key) const {

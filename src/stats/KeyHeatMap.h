@@ -18,7 +18,7 @@ inline constexpr double kRedErrorRate = 0.10;
 
 // The colour of an error rate: green for none, through yellow at half of
 // kRedErrorRate, to red.
-TColor HeatColour(double errorRate);
+TColor HeatColor(double errorRate);
 
 // The figures of the characters one key types.
 struct KeyHeat {
@@ -44,7 +44,7 @@ public:
     const KeyHeat& HeatOf(std::size_t key) const { return heat_.at(key); }
     // The key's colour, none for a key not typed at all. A key typed too
     // seldom to tell (see kMinTypedToRank) gets a pale tint of its colour.
-    std::optional<TColor> ColourOf(std::size_t key) const;
+    std::optional<TColor> ColorOf(std::size_t key) const;
     // What pointing at a key tells (UTF-8).
     std::string TipOf(std::size_t key) const;
 

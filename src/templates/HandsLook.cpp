@@ -26,7 +26,7 @@ constexpr FingerLook kFingers[] = {
 constexpr int kBackground[3] = {200, 208, 216};
 
 // Colours as the template stores them: red in the lowest byte.
-std::string Colour(int red, int green, int blue) {
+std::string Color(int red, int green, int blue) {
     char text[16];
     std::snprintf(text, sizeof text, "$%02X%02X%02X", blue, green, red);
     return text;
@@ -36,7 +36,7 @@ std::string Colour(int red, int green, int blue) {
 
 std::vector<std::string> KeyboardAndHandsSettings() {
     std::vector<std::string> lines;
-    lines.push_back("bkcolor=" + Colour(kBackground[0], kBackground[1], kBackground[2]));
+    lines.push_back("bkcolor=" + Color(kBackground[0], kBackground[1], kBackground[2]));
     for (const char hand : {'L', 'R'})
         for (const FingerLook& finger : kFingers)
             lines.push_back(hand + std::string(finger.name) + "=" + std::to_string(finger.length));
@@ -45,7 +45,7 @@ std::vector<std::string> KeyboardAndHandsSettings() {
     for (const char hand : {'L', 'R'})
         for (const FingerLook& finger : kFingers)
             lines.push_back(hand + std::string(finger.name) +
-                            "Color=" + Colour(finger.red, finger.green, finger.blue));
+                            "Color=" + Color(finger.red, finger.green, finger.blue));
     return lines;
 }
 

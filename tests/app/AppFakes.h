@@ -35,7 +35,7 @@ public:
     void SetActionsShown(bool shown) override { Log(shown ? "ShowButtons" : "HideButtons"); }
     void FillScreen() override { Log("FillScreen"); }
     void FitToControls() override { Log("FitToControls"); }
-    void SetWindowColour(TColor colour) override { Log("Colour " + std::to_string(colour)); }
+    void SetWindowColor(TColor color) override { Log("Colour " + std::to_string(color)); }
     void ShowWindow() override { Log("ShowMain"); }
     void HideWindow() override { Log("HideMain"); }
     void InformationBox(std::string_view utf8) override {
@@ -76,7 +76,7 @@ struct ShownDrill {
     std::int32_t windowCharset = 0;
     bool popupAtEnd = false;
     bool highLight = false;
-    std::int32_t colour = 0;
+    std::int32_t color = 0;
     std::string sample;          // the line it began with
     std::int32_t position = -1;  // where that line stands in the course
 };
@@ -118,7 +118,7 @@ public:
         log_.push_back("ShowDrill");
         shown_.popupAtEnd = drill_->PopupAtEnd();
         shown_.highLight = drill_->HighLight();
-        shown_.colour = view.panelRgb;
+        shown_.color = view.panelRgb;
         shown_.sample = drill_->Sample();
         shown_.position = drill_->Place().index;
         if (whileShown_) whileShown_(*this);

@@ -130,7 +130,7 @@ TEST_F(MainFormTest, ALayoutTheSystemCannotActivateIsReportedOnceWithItsIdentifi
                 ElementsAre("CreateGuidance blinking=0", ::testing::_, "PlainBox", "DisableKeyArea"));
 }
 
-TEST_F(MainFormTest, ShowingSizesTheWindowByTheFullScreenSwitchAndColoursIt) {
+TEST_F(MainFormTest, ShowingSizesTheWindowByTheFullScreenSwitchAndColorsIt) {
     LogOn();
     form.FormShow();
     profile.FullScreen = true;
@@ -160,7 +160,7 @@ TEST_F(MainFormTest, TheCourseDrillStartsAtTheProfilesProgressAndStoresWhereItEn
     EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "ShowDrill", "FreeDrill"));
 }
 
-TEST_F(MainFormTest, EveryDrillTakesTheProfilesFontColourAndSwitchesAndTheWindowFontOfTheSettings) {
+TEST_F(MainFormTest, EveryDrillTakesTheProfilesFontColorAndSwitchesAndTheWindowFontOfTheSettings) {
     profile.PopupAtEnd = true;
     profile.HighLight = true;
     settings.FontName = "Window Sans";
@@ -182,7 +182,7 @@ TEST_F(MainFormTest, EveryDrillTakesTheProfilesFontColourAndSwitchesAndTheWindow
         EXPECT_EQ(shown.windowCharset, 204);
         EXPECT_TRUE(shown.popupAtEnd);
         EXPECT_TRUE(shown.highLight);
-        EXPECT_EQ(shown.colour, 65535);
+        EXPECT_EQ(shown.color, 65535);
     }
     EXPECT_EQ(rig.drills.shown[1].sample, "a lad asks") << "the line of the English Practice.txt";
 }

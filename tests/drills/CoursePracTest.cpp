@@ -51,7 +51,7 @@ TEST_F(CoursePracTest, StartsWithTheHintAndShowsThePositionLabel) {
     EXPECT_EQ(world.view.positionLabel, "1 / 3");
     EXPECT_EQ(drill.Sample(), "alpha");
     drill.FormShow();
-    EXPECT_EQ(world.view.positionLabelColour, 8421504 ^ 0xAAAAAA);
+    EXPECT_EQ(world.view.positionLabelColor, 8421504 ^ 0xAAAAAA);
 }
 
 TEST_F(CoursePracTest, StepsStopAtBothEndsOfTheCourse) {

@@ -19,10 +19,10 @@ public:
     std::string sample;
     int selectionStart = -1;
     int selectionLength = 0;
-    std::int32_t insertionColour = -1;
+    std::int32_t insertionColor = -1;
     int inputClears = 0;
     bool markerVisible = false;
-    std::int32_t markerColour = -1;
+    std::int32_t markerColor = -1;
     std::int32_t panelRgb = 8421504;
     std::string status;
     std::vector<std::string> informations;
@@ -34,7 +34,7 @@ public:
     DrillRect placed;
     bool closed = false;
     std::string positionLabel;
-    std::int32_t positionLabelColour = -1;
+    std::int32_t positionLabelColor = -1;
 
     void SetSampleText(std::string_view text8) override { sample = text8; }
     std::string SampleText() const override { return sample; }
@@ -45,13 +45,13 @@ public:
     void ClearSampleSelection() override { selectionLength = 0; }
     void SetSampleEnabled(bool) override {}
     void MoveInputCaretToEnd() override {}
-    void SetInputInsertionColour(std::int32_t colour) override { insertionColour = colour; }
+    void SetInputInsertionColor(std::int32_t color) override { insertionColor = color; }
     void ClearInput() override { ++inputClears; }
     void SetInputReadOnly(bool) override {}
     void FocusInput() override {}
     void ApplySampleFontToAll() override {}
     void SetMarkerVisible(bool visible) override { markerVisible = visible; }
-    void SetMarkerColour(std::int32_t colour) override { markerColour = colour; }
+    void SetMarkerColor(std::int32_t color) override { markerColor = color; }
     void SetStatusText(std::string_view utf8) override { status = utf8; }
     void InformationBox(std::string_view utf8) override { informations.emplace_back(utf8); }
     void WarningBox(std::string_view utf8) override { warnings.emplace_back(utf8); }
@@ -70,10 +70,10 @@ public:
         frame.top = top;
     }
     std::int32_t PanelRgb() const override { return panelRgb; }
-    void SetWindowColour(std::int32_t colour) override { panelRgb = colour; }
+    void SetWindowColor(std::int32_t color) override { panelRgb = color; }
     void CloseWindow() override { closed = true; }
     void SetPositionLabel(std::string_view utf8) override { positionLabel = utf8; }
-    void SetPositionLabelColour(std::int32_t colour) override { positionLabelColour = colour; }
+    void SetPositionLabelColor(std::int32_t color) override { positionLabelColor = color; }
 };
 
 class FakeKeyboard : public KeyboardGuide {

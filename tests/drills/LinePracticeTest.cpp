@@ -64,7 +64,7 @@ TEST_F(LinePracticeTest, LineCompletesOnlyOnTheKeyAfterItsLastCharacterWhichIsSw
     EXPECT_TRUE(Press('a'));
     EXPECT_TRUE(drill.Started());
     EXPECT_TRUE(world.view.markerVisible);
-    EXPECT_EQ(world.view.insertionColour, RightColor);
+    EXPECT_EQ(world.view.insertionColor, RightColor);
     Type("bc");
     EXPECT_EQ(drill.Pos(), 4);
     EXPECT_EQ(linesDone, 0);
@@ -85,7 +85,7 @@ TEST_F(LinePracticeTest, WrongCharacterIsCountedAndRetypingAfterBackspaceMakesIt
     drill.SetLine("abc");
     EXPECT_TRUE(Press('x'));
     EXPECT_EQ(wrongKeys, 1);
-    EXPECT_EQ(world.view.insertionColour, WrongColor);
+    EXPECT_EQ(world.view.insertionColor, WrongColor);
     EXPECT_TRUE(drill.Started()) << "a wrong first key starts the line too";
     EXPECT_EQ(drill.Pos(), 2);
     EXPECT_TRUE(Press(kBackspace));
@@ -326,8 +326,8 @@ TEST_F(LinePracticeTest, ShowGuidancePlacesKeyboardAndHandsBelowTheWindow) {
     EXPECT_EQ(world.leftHand.frame.top, world.keyboard.frame.top);
     EXPECT_TRUE(world.keyboard.shown && world.leftHand.shown && world.rightHand.shown);
     EXPECT_EQ(world.keyboard.highlighted.back(), 'k');
-    EXPECT_EQ(world.view.markerColour, 8421504 ^ 0xAAAAAA);
-    EXPECT_EQ(world.view.markerColour, 0x2A2A2A);
+    EXPECT_EQ(world.view.markerColor, 8421504 ^ 0xAAAAAA);
+    EXPECT_EQ(world.view.markerColor, 0x2A2A2A);
 
     drill.FormHide();
     EXPECT_FALSE(world.keyboard.shown || world.leftHand.shown || world.rightHand.shown);

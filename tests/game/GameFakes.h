@@ -48,7 +48,7 @@ public:
                   TColor background) override {
         chars.push_back({x, y, ch, font, background});
     }
-    void FillRect(const GameRect& rect, TColor colour) override { fills.emplace_back(rect, colour); }
+    void FillRect(const GameRect& rect, TColor color) override { fills.emplace_back(rect, color); }
     void DrawRect(const GameRect& rect, const GamePen& pen, TColor fill) override {
         rects.push_back({rect, pen, fill});
     }

@@ -27,11 +27,11 @@ public:
     void CoverScreen() override { log.push_back("CoverScreen"); }
     std::int32_t ClientWidth() const override { return clientWidth; }
     void SetPlayingAreaWidth(std::int32_t width) override { areaWidth = width; }
-    void SetWindowColour(TColor colour) override { windowColour = colour; }
+    void SetWindowColor(TColor color) override { windowColor = color; }
     void SetPlayingAreaFontName(const std::string& name8) override { areaFont = name8; }
     void ClearPlayingArea() override { log.push_back("ClearPlayingArea"); }
     void SetBarPosition(GameBar bar, std::int32_t position) override { positions[bar] = position; }
-    void SetBarColour(GameBar bar, TColor colour) override { colours[bar] = colour; }
+    void SetBarColor(GameBar bar, TColor color) override { colors[bar] = color; }
     void PaintStatusNow() override { ++statusPaints; }
     void SetTickTimerEnabled(bool enabled) override { ticking = enabled; }
     std::string AskNumber(std::string_view caption, std::string_view prompt,
@@ -52,10 +52,10 @@ public:
     std::vector<std::string> log;
     std::int32_t clientWidth = 1000;
     std::int32_t areaWidth = 0;
-    TColor windowColour = 0;
+    TColor windowColor = 0;
     std::string areaFont;
     std::map<GameBar, std::int32_t> positions;
-    std::map<GameBar, TColor> colours;
+    std::map<GameBar, TColor> colors;
     int statusPaints = 0;
     bool ticking = false;
     std::deque<std::string> answers;
@@ -106,7 +106,7 @@ private:
     test::TempFolder folder_;
 };
 
-TEST_F(GameFrameTest, ShowingSetsTheColumnsFromTheWindowWidthAndTheColours) {
+TEST_F(GameFrameTest, ShowingSetsTheColumnsFromTheWindowWidthAndTheColors) {
     EXPECT_THAT(frame.Scores().Entries(), ElementsAre("000000", "000000", "000000", "000000", "000000"));
     EXPECT_FALSE(frame.ShowScores());
     GameSettings().BackColor = clNavy;
@@ -116,7 +116,7 @@ TEST_F(GameFrameTest, ShowingSetsTheColumnsFromTheWindowWidthAndTheColours) {
     EXPECT_EQ(GameSettings().Columns, 100);
     EXPECT_EQ(GameSettings().CityRows, 3);
     EXPECT_EQ(view.areaWidth, 1000);
-    EXPECT_EQ(view.windowColour, clNavy);
+    EXPECT_EQ(view.windowColor, clNavy);
     EXPECT_EQ(GameSettings().WordFontName, "Game Mono");
     EXPECT_EQ(view.areaFont, "Game Mono");
 
@@ -144,8 +144,8 @@ TEST_F(GameFrameTest, ANewGameDrawsItsCityAsksForTheDifficultyAndTicks) {
     // The first drop step's status line reaches the bars.
     for (int tick = 0; tick < 100 && view.statusPaints == 0; ++tick) Tick();
     EXPECT_GE(view.statusPaints, 1);
-    EXPECT_EQ(view.colours[GameBar::CityLife], 51255);
-    EXPECT_EQ(view.colours[GameBar::InvaderLife], 13158455);
+    EXPECT_EQ(view.colors[GameBar::CityLife], 51255);
+    EXPECT_EQ(view.colors[GameBar::InvaderLife], 13158455);
 }
 
 TEST_F(GameFrameTest, AnAnswerOutsideOneToTenGivesDifficultyThree) {

@@ -252,7 +252,7 @@ TEST_F(GamePlayTest, AWrongLetterMidWordLetsTheWordFallOnUntyped) {
     EXPECT_FALSE(play().Targeting());
     EXPECT_EQ(events, (std::vector<std::string>{"miss"}));
     ASSERT_EQ(surface.chars.size(), 5u) << "the word is drawn again";
-    EXPECT_EQ(surface.chars[0].font.colour, settings.WordColor);
+    EXPECT_EQ(surface.chars[0].font.color, settings.WordColor);
     EXPECT_EQ(play().Score(), 1600);
 
     Type("m");

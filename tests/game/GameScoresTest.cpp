@@ -68,8 +68,8 @@ TEST(StatusBarsTest, TheBarsFollowTheQuotaAndTheCity) {
     EXPECT_EQ(halfway.progress, 50);
     EXPECT_EQ(halfway.invaderLife, 50);
     EXPECT_EQ(halfway.cityLife, 100);
-    EXPECT_EQ(halfway.invaderLifeColour, 6579355);
-    EXPECT_EQ(halfway.cityLifeColour, 51255);
+    EXPECT_EQ(halfway.invaderLifeColor, 6579355);
+    EXPECT_EQ(halfway.cityLifeColor, 51255);
 
     const StatusBarValues battered = bars.Update(80, 10, 45);
     EXPECT_EQ(battered.progress, 50);

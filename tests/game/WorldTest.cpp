@@ -183,7 +183,7 @@ TEST_F(WorldTest, AWordLongerThanTheColumnsIsCutAtTheRightEdge) {
     EXPECT_EQ(surface.fills[0].first, (GameRect{0, 90, 80, 100})) << "the strip ends at the right edge";
 }
 
-TEST_F(WorldTest, TypedLettersShowInRedWithTheTypedStyleAndTheOthersInTheWordColour) {
+TEST_F(WorldTest, TypedLettersShowInRedWithTheTypedStyleAndTheOthersInTheWordColor) {
     strikerType word = Word("ab\xE9", 3, 40);  // the third letter is é in code page 1252
     word.Draw(surface, settings);
     ASSERT_EQ(surface.chars.size(), 3u);

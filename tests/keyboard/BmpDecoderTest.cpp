@@ -41,11 +41,11 @@ std::string IndexedBmp(int width, int height, int bits, const std::vector<RgbPix
     PutLe(out, 0, 4);
     PutLe(out, static_cast<std::uint32_t>(palette.size()), 4);
     PutLe(out, 0, 4);
-    for (RgbPixel colour : palette) PutLe(out, colour, 4);
+    for (RgbPixel color : palette) PutLe(out, color, 4);
     return out + rows;
 }
 
-TEST(BmpDecoderTest, TrueColourRowsBottomUpAndTopDown) {
+TEST(BmpDecoderTest, TrueColorRowsBottomUpAndTopDown) {
     const Bitmap picture = Sample(5, 3);  // 15-byte rows need padding
     EXPECT_EQ(DecodeBmp(BmpBytes(picture)), picture);
     EXPECT_EQ(DecodeBmp(BmpBytes(picture, /*topDown=*/true)), picture);

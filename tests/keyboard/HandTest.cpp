@@ -26,12 +26,12 @@ public:
     }
     void StartBlinkTimer() override { timerRunning = true; }
     void StopBlinkTimer() override { timerRunning = false; }
-    void DrawBar(int x, int bottom, int top, TColor colour) override {
+    void DrawBar(int x, int bottom, int top, TColor color) override {
         lastBarBottom = bottom;
         lastBarTop = top;
-        Fill(x - 3, top, x + 3, bottom, colour);
+        Fill(x - 3, top, x + 3, bottom, color);
     }
-    void DrawDot(int x, int y, TColor colour) override { Fill(x - 3, y - 3, x + 3, y + 3, colour); }
+    void DrawDot(int x, int y, TColor color) override { Fill(x - 3, y - 3, x + 3, y + 3, color); }
 
     TColor At(int x, int y) const { return pixels.at(static_cast<size_t>(y) * Hand::kClientWidth + x); }
     void Clear() { std::fill(pixels.begin(), pixels.end(), clBlack); }
@@ -43,10 +43,10 @@ public:
     std::vector<TColor> pixels;
 
 private:
-    void Fill(int left, int top, int right, int bottom, TColor colour) {
+    void Fill(int left, int top, int right, int bottom, TColor color) {
         for (int y = std::max(top, 0); y < bottom && y < heightSet; ++y) {
             for (int x = std::max(left, 0); x < right && x < Hand::kClientWidth; ++x) {
-                pixels[static_cast<size_t>(y) * Hand::kClientWidth + x] = colour;
+                pixels[static_cast<size_t>(y) * Hand::kClientWidth + x] = color;
             }
         }
     }
@@ -55,7 +55,7 @@ private:
 FingerSettings Settings() {
     FingerSettings s;
     s.Length = {50, 55, 60, 55, 30, 30, 55, 70, 55, 40};
-    s.Colour = {kLittle, kRing, kMiddle, kIndex, kThumb, kThumb, kIndex, kMiddle, kRing, kLittle};
+    s.Color = {kLittle, kRing, kMiddle, kIndex, kThumb, kThumb, kIndex, kMiddle, kRing, kLittle};
     return s;
 }
 
@@ -100,7 +100,7 @@ TEST_F(HandTest, SlotsRunFromLittleFingerToThumbTowardsTheKeyboard) {
     std::vector<int> xs;
     for (int slot = 1; slot <= 5; ++slot) xs.push_back(hand.Finger(slot).X());
     EXPECT_THAT(xs, ::testing::ElementsAre(10, 19, 28, 37, 46));
-    EXPECT_EQ(hand.Finger(3).Colour(), kMiddle);
+    EXPECT_EQ(hand.Finger(3).Color(), kMiddle);
     EXPECT_EQ(hand.Finger(3).Length(), 60);
 
     Build(false, false);

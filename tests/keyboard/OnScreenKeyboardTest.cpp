@@ -233,13 +233,13 @@ TEST(KeyGroupsTest, GroupsFollowTheKindOfKey) {
     EXPECT_EQ(KeyGroupOf(32), kNoKeyGroup);
 }
 
-TEST_F(OnScreenKeyboardTest, KeysGetTheirPicturesFaceColoursAndInvertedCopies) {
+TEST_F(OnScreenKeyboardTest, KeysGetTheirPicturesFaceColorsAndInvertedCopies) {
     Bitmap picture = testing::KeyPicture(20, 10, 0xFFFFFF);
     picture.SetPixel(5, 5, 0x7F7F7F);
     Load({{.name = "A", .keyValue = 30, .glyph = testing::BmpBytes(picture)}}, {});
     const ButtonType& key = Key(0);
     EXPECT_EQ(key.NormalGlyph(), picture);
-    EXPECT_EQ(key.FaceColour(), 0xFFFFFFu);
+    EXPECT_EQ(key.FaceColor(), 0xFFFFFFu);
     EXPECT_EQ(key.HighlightGlyph().Pixel(1, 1), 0x000000u);
     EXPECT_EQ(key.HighlightGlyph().Pixel(5, 5), kHighlightTransparent);
     EXPECT_EQ(key.HighlightGlyph().Pixel(0, 0), 0xDFDFDFu);
@@ -325,7 +325,7 @@ TEST_F(OnScreenKeyboardTest, MissingFieldAndClosedTablesPassTheirErrorsToTheCall
     }
 }
 
-TEST_F(OnScreenKeyboardTest, ReadTemplateReplacesEveryKeyAndColoursTheArea) {
+TEST_F(OnScreenKeyboardTest, ReadTemplateReplacesEveryKeyAndColorsTheArea) {
     Load({{.name = "A", .keyValue = 30}, {.name = "B", .keyValue = 48}, {.name = "C", .keyValue = 46}},
          {CharTableRow('a', 30)});
     keyboard.HighlightKey('a');
@@ -339,7 +339,7 @@ TEST_F(OnScreenKeyboardTest, ReadTemplateReplacesEveryKeyAndColoursTheArea) {
     keyboard.LoadTemplate(path.string());
     ASSERT_EQ(keyboard.KbFrame().Keys().size(), 1u);
     EXPECT_EQ(keyboard.CurrentKey(), nullptr);
-    EXPECT_EQ(keyboard.KbFrame().BackgroundColour(), 0x80FF00);
+    EXPECT_EQ(keyboard.KbFrame().BackgroundColor(), 0x80FF00);
     EXPECT_EQ(keyboard.HighlightKey('q'), 0);
     EXPECT_EQ(keyboard.HighlightKey('a'), -1);
 }

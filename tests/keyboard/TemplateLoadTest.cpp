@@ -147,13 +147,13 @@ TEST_F(TemplateLoad, MissingOrNonZipFileChangesNothingAndCreatesNothing) {
     ExpectFirstSettings();
 }
 
-TEST_F(TemplateLoad, BackgroundColourNumbers) {
+TEST_F(TemplateLoad, BackgroundColorNumbers) {
     const std::vector<std::pair<std::string, std::int32_t>> accepted = {
         {"$FF0000", 16711680}, {"0xFF", 255}, {"16711680", 16711680}, {" 255", 255}, {"X00ff00", 65280}};
-    for (const auto& [text, colour] : accepted) {
+    for (const auto& [text, color] : accepted) {
         SCOPED_TRACE(text);
         ASSERT_TRUE(store.LoadTemplate(MakeTemplate({{"readme", "bkcolor=" + text + "\r\n"}})));
-        EXPECT_EQ(store.IntSetting("bkcolor"), colour);
+        EXPECT_EQ(store.IntSetting("bkcolor"), color);
     }
     for (const std::string text : {"255 ", "", "blue", "$", "4294967296"}) {
         SCOPED_TRACE(text);
@@ -174,7 +174,7 @@ TEST_F(TemplateLoad, SettingLinesFirstWinsAndKeysAreNotTrimmed) {
     EXPECT_EQ(store.TextSetting("Author"), "");  // the text ended at the NUL
 }
 
-TEST_F(TemplateLoad, ReadmeWithoutBackgroundColourKeepsNewTablesAndOldSettings) {
+TEST_F(TemplateLoad, ReadmeWithoutBackgroundColorKeepsNewTablesAndOldSettings) {
     LoadFirstTemplate();
     auto entries = StandardEntries();
     entries[2].bytes = "Author=New\r\nLThumb=50\r\n";

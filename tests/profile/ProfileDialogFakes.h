@@ -75,8 +75,8 @@ public:
     std::string timeText;
     std::map<ExampleFont, TFontRecord> exampleFonts;
     std::optional<TColor> gameExampleBackground;
-    std::map<ColourBox, std::vector<ColourEntry>> colourEntries;
-    std::map<ColourBox, int> colourSelection;
+    std::map<ColorBox, std::vector<ColorEntry>> colorEntries;
+    std::map<ColorBox, int> colorSelection;
     std::map<ProfileSwitch, bool> switches;
     std::vector<std::string> layoutInfo;
     std::vector<std::string> layoutList;
@@ -88,9 +88,9 @@ public:
 
     std::deque<bool> confirmAnswers;  // Yes when empty
     std::deque<std::optional<TFontRecord>> fontAnswers;
-    std::deque<std::optional<TColor>> colourAnswers;
+    std::deque<std::optional<TColor>> colorAnswers;
     std::vector<TFontRecord> fontChooserOpenedWith;
-    std::vector<TColor> colourChooserOpenedWith;
+    std::vector<TColor> colorChooserOpenedWith;
 
     void SetUserText(std::string_view text8) override { userText = text8; }
     std::string UserText() const override { return userText; }
@@ -103,10 +103,10 @@ public:
     void ShowExampleFont(ExampleFont example, const TFontRecord& font) override {
         exampleFonts[example] = font;
     }
-    void SetGameExampleBackground(TColor colour) override { gameExampleBackground = colour; }
-    void ShowColours(ColourBox box, const ColourList& colours) override {
-        colourEntries[box] = colours.Entries();
-        colourSelection[box] = colours.SelectedIndex();
+    void SetGameExampleBackground(TColor color) override { gameExampleBackground = color; }
+    void ShowColors(ColorBox box, const ColorList& colors) override {
+        colorEntries[box] = colors.Entries();
+        colorSelection[box] = colors.SelectedIndex();
     }
     void SetSwitch(ProfileSwitch which, bool on) override { switches[which] = on; }
     bool Switch(ProfileSwitch which) const override {
@@ -123,9 +123,9 @@ public:
         fontChooserOpenedWith.push_back(initial);
         return Next(fontAnswers);
     }
-    std::optional<TColor> ChooseColour(TColor initial) override {
-        colourChooserOpenedWith.push_back(initial);
-        return Next(colourAnswers);
+    std::optional<TColor> ChooseColor(TColor initial) override {
+        colorChooserOpenedWith.push_back(initial);
+        return Next(colorAnswers);
     }
     void PlainMessage(std::string_view utf8) override { messages.push_back({"plain", std::string(utf8)}); }
     void InformationMessage(std::string_view utf8) override {
@@ -142,8 +142,8 @@ public:
     void CloseDialog(bool accepted) override { closedAccepted = accepted; }
 
     // The index of a colour box line by its name; -1 when absent.
-    int ColourIndex(ColourBox box, std::string_view name) const {
-        const std::vector<ColourEntry>& entries = colourEntries.at(box);
+    int ColorIndex(ColorBox box, std::string_view name) const {
+        const std::vector<ColorEntry>& entries = colorEntries.at(box);
         for (size_t i = 0; i < entries.size(); ++i)
             if (entries[i].name == name) return static_cast<int>(i);
         return -1;

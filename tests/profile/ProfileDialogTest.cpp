@@ -72,9 +72,8 @@ TEST_F(ProfileDialogTest, OpeningShowsEveryFieldAndActivatesTheProfilesLayout) {
     EXPECT_FALSE(view.switches.at(ProfileSwitch::ShowModifiers));
     EXPECT_EQ(view.exampleFonts.at(ExampleFont::Line), anna.PracticeFont);
     EXPECT_EQ(view.exampleFonts.at(ExampleFont::Game), anna.GameFont);
-    EXPECT_EQ(dialog.Colours(ColourBox::Background).SelectedColour(), clNavy);
-    EXPECT_EQ(view.colourSelection.at(ColourBox::Background),
-              view.ColourIndex(ColourBox::Background, "Navy"));
+    EXPECT_EQ(dialog.Colors(ColorBox::Background).SelectedColor(), clNavy);
+    EXPECT_EQ(view.colorSelection.at(ColorBox::Background), view.ColorIndex(ColorBox::Background, "Navy"));
     EXPECT_EQ(view.gameExampleBackground, clBlack);
     EXPECT_EQ(view.layoutList,
               (std::vector<std::string>{"US - 00000409", "French - 0000040C", "German - 00000407"}));
@@ -363,65 +362,65 @@ TEST_F(ProfileDialogTest, EraseOfTheLastUserIsRefused) {
     EXPECT_EQ(view.userText, "Anna");
 }
 
-TEST_F(ProfileDialogTest, AnyStoredColourSurvivesTheDialog) {
-    const std::vector<TColor> colours = {0,
-                                         clWhite,
-                                         Rgb(1, 2, 3),
-                                         8421504,
-                                         clBtnFace,
-                                         -2147483633,
-                                         ToColour(SystemColour::MenuBar),
-                                         static_cast<TColor>(0x80000019),  // index 25: no theme colour
-                                         static_cast<TColor>(0x800000FF),
-                                         -1,
-                                         INT_MIN,
-                                         16777216,
-                                         clNone - 1,
-                                         clNone,
-                                         clDefault,
-                                         clDefault + 1,
-                                         INT_MAX};
-    for (const TColor colour : colours) {
+TEST_F(ProfileDialogTest, AnyStoredColorSurvivesTheDialog) {
+    const std::vector<TColor> colors = {0,
+                                        clWhite,
+                                        Rgb(1, 2, 3),
+                                        8421504,
+                                        clBtnFace,
+                                        -2147483633,
+                                        ToColor(SystemColor::MenuBar),
+                                        static_cast<TColor>(0x80000019),  // index 25: no theme colour
+                                        static_cast<TColor>(0x800000FF),
+                                        -1,
+                                        INT_MIN,
+                                        16777216,
+                                        clNone - 1,
+                                        clNone,
+                                        clDefault,
+                                        clDefault + 1,
+                                        INT_MAX};
+    for (const TColor color : colors) {
         TProfile profile = anna;
-        profile.BgColor = colour;
-        profile.GameBgColor = colour;
+        profile.BgColor = color;
+        profile.GameBgColor = color;
         FakeProfileDialogView freshView;
         ProfileDialog fresh(freshView, store);
         fresh.SetAgent(layouts.agent.get());
         fresh.StartEdit(profile);
         profile.BgColor = profile.GameBgColor = 12345;
         fresh.BnApplyClick();
-        EXPECT_EQ(profile.BgColor, colour);
-        EXPECT_EQ(profile.GameBgColor, colour);
+        EXPECT_EQ(profile.BgColor, color);
+        EXPECT_EQ(profile.GameBgColor, color);
     }
 }
 
-TEST_F(ProfileDialogTest, AColourOutsideTheListIsShownAsCustom) {
+TEST_F(ProfileDialogTest, AColorOutsideTheListIsShownAsCustom) {
     anna.GameBgColor = Rgb(1, 2, 3);
     dialog.StartEdit(anna);
-    const std::vector<ColourEntry>& entries = view.colourEntries.at(ColourBox::GameBackground);
-    const int custom = view.colourSelection.at(ColourBox::GameBackground);
-    EXPECT_EQ(entries[static_cast<size_t>(custom)], (ColourEntry{"Custom", Rgb(1, 2, 3)}));
+    const std::vector<ColorEntry>& entries = view.colorEntries.at(ColorBox::GameBackground);
+    const int custom = view.colorSelection.at(ColorBox::GameBackground);
+    EXPECT_EQ(entries[static_cast<size_t>(custom)], (ColorEntry{"Custom", Rgb(1, 2, 3)}));
     EXPECT_EQ(entries.back().name, "Custom...");
     EXPECT_EQ(view.gameExampleBackground, Rgb(1, 2, 3));
 }
 
-TEST_F(ProfileDialogTest, CustomOpensTheColourChooserOnTheCurrentColour) {
+TEST_F(ProfileDialogTest, CustomOpensTheColorChooserOnTheCurrentColor) {
     dialog.StartEdit(anna);
-    const int chooser = view.ColourIndex(ColourBox::GameBackground, "Custom...");
-    view.colourAnswers = {Rgb(10, 20, 30), std::nullopt};
-    dialog.ColourPicked(ColourBox::GameBackground, chooser);
-    EXPECT_EQ(dialog.Colours(ColourBox::GameBackground).SelectedColour(), Rgb(10, 20, 30));
-    EXPECT_EQ(view.ColourIndex(ColourBox::GameBackground, "Custom..."), chooser + 1) << "Custom joined";
-    dialog.ColourPicked(ColourBox::GameBackground, chooser + 1);  // cancelled
-    EXPECT_THAT(view.colourChooserOpenedWith, ElementsAre(clBlack, Rgb(10, 20, 30)));
-    EXPECT_EQ(view.colourEntries
-                  .at(ColourBox::GameBackground)[static_cast<size_t>(
-                      view.colourSelection.at(ColourBox::GameBackground))]
+    const int chooser = view.ColorIndex(ColorBox::GameBackground, "Custom...");
+    view.colorAnswers = {Rgb(10, 20, 30), std::nullopt};
+    dialog.ColorPicked(ColorBox::GameBackground, chooser);
+    EXPECT_EQ(dialog.Colors(ColorBox::GameBackground).SelectedColor(), Rgb(10, 20, 30));
+    EXPECT_EQ(view.ColorIndex(ColorBox::GameBackground, "Custom..."), chooser + 1) << "Custom joined";
+    dialog.ColorPicked(ColorBox::GameBackground, chooser + 1);  // cancelled
+    EXPECT_THAT(view.colorChooserOpenedWith, ElementsAre(clBlack, Rgb(10, 20, 30)));
+    EXPECT_EQ(view.colorEntries
+                  .at(ColorBox::GameBackground)[static_cast<size_t>(
+                      view.colorSelection.at(ColorBox::GameBackground))]
                   .name,
               "Custom");
 
-    dialog.ColourPicked(ColourBox::Background, view.ColourIndex(ColourBox::Background, "Cream"));
+    dialog.ColorPicked(ColorBox::Background, view.ColorIndex(ColorBox::Background, "Cream"));
     EXPECT_EQ(anna.BgColor, clNavy) << "nothing reaches the profile before Apply";
     view.selectedLayout = 0;
     dialog.BnApplyClick();

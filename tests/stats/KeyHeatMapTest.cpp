@@ -47,12 +47,12 @@ TEST_F(KeyHeatMapTest, EachKeySumsTheCharactersItTypes) {
     EXPECT_EQ(keyboard.HeatOf(2).typed, 0) << "Shift types no character of its own";
 }
 
-TEST_F(KeyHeatMapTest, KeysAreColouredByErrorRateAndPaleWhenTypedSeldom) {
+TEST_F(KeyHeatMapTest, KeysAreColoredByErrorRateAndPaleWhenTypedSeldom) {
     keyboard.SetFigures({{'a', 100, 10, 90, 9000}, {'s', 5, 0, 5, 500}});
-    EXPECT_EQ(keyboard.ColourOf(0), HeatColour(0.10));
-    EXPECT_NE(keyboard.ColourOf(1), HeatColour(0.0)) << "five typings say little";
-    EXPECT_GT(GreenOf(*keyboard.ColourOf(1)), 200);
-    EXPECT_EQ(keyboard.ColourOf(2), std::nullopt);
+    EXPECT_EQ(keyboard.ColorOf(0), HeatColor(0.10));
+    EXPECT_NE(keyboard.ColorOf(1), HeatColor(0.0)) << "five typings say little";
+    EXPECT_GT(GreenOf(*keyboard.ColorOf(1)), 200);
+    EXPECT_EQ(keyboard.ColorOf(2), std::nullopt);
 }
 
 TEST_F(KeyHeatMapTest, TheTipGivesTheKeysFigures) {
@@ -93,13 +93,13 @@ TEST_F(KeyHeatMapTest, ATemplateThatCannotBeReadGivesNoKeys) {
     EXPECT_TRUE(missing.Keys().Keys().empty());
 }
 
-TEST(HeatColourTest, GreenThroughYellowToRed) {
-    EXPECT_EQ(HeatColour(0.0), Rgb(60, 180, 75));
-    EXPECT_EQ(HeatColour(kRedErrorRate / 2), Rgb(240, 210, 40));
-    EXPECT_EQ(HeatColour(kRedErrorRate), Rgb(220, 50, 40));
-    EXPECT_EQ(HeatColour(1.0), HeatColour(kRedErrorRate));
+TEST(HeatColorTest, GreenThroughYellowToRed) {
+    EXPECT_EQ(HeatColor(0.0), Rgb(60, 180, 75));
+    EXPECT_EQ(HeatColor(kRedErrorRate / 2), Rgb(240, 210, 40));
+    EXPECT_EQ(HeatColor(kRedErrorRate), Rgb(220, 50, 40));
+    EXPECT_EQ(HeatColor(1.0), HeatColor(kRedErrorRate));
     // Ever redder (more red than green) as the rate grows.
-    const auto redness = [](double rate) { return RedOf(HeatColour(rate)) - GreenOf(HeatColour(rate)); };
+    const auto redness = [](double rate) { return RedOf(HeatColor(rate)) - GreenOf(HeatColor(rate)); };
     for (int percent = 0; percent < 10; ++percent)
         EXPECT_LT(redness(percent / 100.0), redness((percent + 1) / 100.0));
 }

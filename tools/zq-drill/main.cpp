@@ -37,7 +37,7 @@ namespace {
 
 using namespace zq;
 
-constexpr TColor kProfileColour = 8421504;  // the grey of a new profile
+constexpr TColor kProfileColor = 8421504;  // the grey of a new profile
 
 // What a drill runs with: the course, the guidance windows and the
 // stopwatch that times its lines.
@@ -51,7 +51,7 @@ void PrepareWindow(LinePracticeWindow& window) {
     QFont practiceFont(QStringLiteral("DejaVu Sans Mono"));
     practiceFont.setPointSize(16);
     window.SetDrillFont(practiceFont, Qt::black);
-    window.SetDrillColor(kProfileColour);
+    window.SetDrillColor(kProfileColor);
     window.Drill().SetHighLight(true);
     window.Drill().SetEvents({
         .OnLineDone = [](TFmLinePractice&) { std::fputs("line done\n", stderr); },

@@ -181,9 +181,9 @@ void MainWindow::FitToControls() {
     }
 }
 
-void MainWindow::SetWindowColour(TColor colour) {
+void MainWindow::SetWindowColor(TColor color) {
     QPalette window = palette();
-    window.setColor(QPalette::Window, ToQColor(colour, window.color(QPalette::Window)));
+    window.setColor(QPalette::Window, ToQColor(color, window.color(QPalette::Window)));
     setPalette(window);
 }
 

@@ -42,7 +42,7 @@ public:
     void SetActionsShown(bool shown) override;
     void FillScreen() override;
     void FitToControls() override;
-    void SetWindowColour(TColor colour) override;
+    void SetWindowColor(TColor color) override;
     void ShowWindow() override { show(); }
     void HideWindow() override { hide(); }
     void InformationBox(std::string_view utf8) override;

@@ -52,26 +52,26 @@ constexpr std::array<PaletteEntry, 31> kPaletteEntries = {{
 
 }  // namespace
 
-QColor ThemeColour(int index, const QPalette& palette) {
+QColor ThemeColor(int index, const QPalette& palette) {
     if (index < 0 || index >= static_cast<int>(kPaletteEntries.size())) return QColor(Qt::black);
     const PaletteEntry& entry = kPaletteEntries[static_cast<size_t>(index)];
     if (entry.role == P::NColorRoles) return QColor(Qt::black);
     return palette.color(entry.group, entry.role);
 }
 
-QColor ToQColor(TColor colour, const QPalette& palette, const QColor& defaultColour) {
-    if (colour == clNone) return QColor(Qt::transparent);
-    if (colour == clDefault) return defaultColour;
-    if (IsSystemColour(colour)) return ThemeColour(SystemColourIndex(colour), palette);
-    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+QColor ToQColor(TColor color, const QPalette& palette, const QColor& defaultColor) {
+    if (color == clNone) return QColor(Qt::transparent);
+    if (color == clDefault) return defaultColor;
+    if (IsSystemColor(color)) return ThemeColor(SystemColorIndex(color), palette);
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
 }
 
-QColor ToQColor(TColor colour, const QColor& defaultColour) {
-    return ToQColor(colour, QGuiApplication::palette(), defaultColour);
+QColor ToQColor(TColor color, const QColor& defaultColor) {
+    return ToQColor(color, QGuiApplication::palette(), defaultColor);
 }
 
-TColor FromQColor(const QColor& colour) {
-    const QColor rgb = colour.toRgb();
+TColor FromQColor(const QColor& color) {
+    const QColor rgb = color.toRgb();
     return Rgb(static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
                static_cast<std::uint8_t>(rgb.blue()));
 }

@@ -45,9 +45,9 @@ void CourseDrillWindow::SetPositionLabel(std::string_view utf8) {
     Label1->adjustSize();
 }
 
-void CourseDrillWindow::SetPositionLabelColour(std::int32_t colour) {
+void CourseDrillWindow::SetPositionLabelColor(std::int32_t color) {
     QPalette labelPalette = Label1->palette();
-    labelPalette.setColor(QPalette::WindowText, ToQColor(colour));
+    labelPalette.setColor(QPalette::WindowText, ToQColor(color));
     Label1->setPalette(labelPalette);
 }
 

@@ -19,7 +19,7 @@ public:
 
     // CoursePositionView.
     void SetPositionLabel(std::string_view utf8) override;
-    void SetPositionLabelColour(std::int32_t colour) override;
+    void SetPositionLabelColor(std::int32_t color) override;
 
     QLabel* Label1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;

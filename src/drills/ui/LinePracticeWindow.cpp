@@ -104,7 +104,7 @@ LinePracticeWindow::LinePracticeWindow(QWidget* parent) : QDialog(parent) {
     outer->addWidget(SBHelp);
 
     SetDrillFont(SampleEdit->font(), palette().color(QPalette::WindowText));
-    SetWindowColour(Rgb(0xC0, 0xFF, 0xC0));  // light green until the profile's colour arrives
+    SetWindowColor(Rgb(0xC0, 0xFF, 0xC0));  // light green until the profile's colour arrives
 }
 
 LinePracticeWindow::~LinePracticeWindow() = default;
@@ -114,10 +114,10 @@ void LinePracticeWindow::AttachDrill(std::unique_ptr<TFmLinePractice> drill) {
     drill_->FormCreate();
 }
 
-void LinePracticeWindow::SetDrillFont(const QFont& font, const QColor& colour) {
+void LinePracticeWindow::SetDrillFont(const QFont& font, const QColor& color) {
     baseFormat_ = QTextCharFormat();
     baseFormat_.setFont(font);
-    baseFormat_.setForeground(colour);
+    baseFormat_.setForeground(color);
     insertionFormat_ = baseFormat_;
     for (QTextEdit* box : {SampleEdit, InputEdit}) {
         box->setFont(font);
@@ -174,9 +174,9 @@ void LinePracticeWindow::SelectSample(int start, int length) {
     highlight.cursor.setPosition(first);
     highlight.cursor.setPosition(std::max(first + 1, std::min(last, documentLength)),
                                  QTextCursor::KeepAnchor);
-    const QPalette& colours = SampleEdit->palette();
-    highlight.format.setBackground(colours.color(QPalette::Active, QPalette::Highlight));
-    highlight.format.setForeground(colours.color(QPalette::Active, QPalette::HighlightedText));
+    const QPalette& colors = SampleEdit->palette();
+    highlight.format.setBackground(colors.color(QPalette::Active, QPalette::Highlight));
+    highlight.format.setForeground(colors.color(QPalette::Active, QPalette::HighlightedText));
     SampleEdit->setExtraSelections({highlight});
     highlightedPosition_ = first;
 
@@ -202,10 +202,10 @@ void LinePracticeWindow::MoveInputCaretToEnd() {
     InputEdit->moveCursor(QTextCursor::End);
 }
 
-void LinePracticeWindow::SetInputInsertionColour(std::int32_t colour) {
+void LinePracticeWindow::SetInputInsertionColor(std::int32_t color) {
     const int position = highlightedPosition_ >= 0 ? highlightedPosition_ : 0;
     insertionFormat_ = highlightedPosition_ >= 0 ? SampleFormatAt(position) : baseFormat_;
-    insertionFormat_.setForeground(ToQColor(colour));
+    insertionFormat_.setForeground(ToQColor(color));
     insertionFormat_.clearBackground();
 }
 
@@ -252,9 +252,9 @@ void LinePracticeWindow::SetMarkerVisible(bool visible) {
     LbMark->setVisible(visible);
 }
 
-void LinePracticeWindow::SetMarkerColour(std::int32_t colour) {
+void LinePracticeWindow::SetMarkerColor(std::int32_t color) {
     QPalette markPalette = LbMark->palette();
-    markPalette.setColor(QPalette::WindowText, ToQColor(colour));
+    markPalette.setColor(QPalette::WindowText, ToQColor(color));
     LbMark->setPalette(markPalette);
 }
 
@@ -305,10 +305,10 @@ std::int32_t LinePracticeWindow::PanelRgb() const {
     return FromQColor(Panel1->palette().color(QPalette::Window));
 }
 
-void LinePracticeWindow::SetWindowColour(std::int32_t colour) {
+void LinePracticeWindow::SetWindowColor(std::int32_t color) {
     QPalette panelPalette = Panel1->palette();
     panelPalette.setColor(QPalette::Window,
-                          ToQColor(colour, panelPalette, panelPalette.color(QPalette::Window)));
+                          ToQColor(color, panelPalette, panelPalette.color(QPalette::Window)));
     Panel1->setPalette(panelPalette);
 }
 

@@ -31,9 +31,9 @@ public:
     TFmLinePractice& Drill() { return *drill_; }
 
     // Both boxes take the font (and its colour) for all their text.
-    void SetDrillFont(const QFont& font, const QColor& colour);
+    void SetDrillFont(const QFont& font, const QColor& color);
     // The window colour, a colour value of the program's encoding.
-    void SetDrillColor(std::int32_t colour) { drill_->SetDrillColor(colour); }
+    void SetDrillColor(std::int32_t color) { drill_->SetDrillColor(color); }
     // The font of the window's own texts (status bar).
     void SetWindowFontName(const QString& name);
     std::int32_t PracticeTime() const { return drill_->PracticeTime(); }
@@ -48,13 +48,13 @@ public:
     void ClearSampleSelection() override;
     void SetSampleEnabled(bool enabled) override;
     void MoveInputCaretToEnd() override;
-    void SetInputInsertionColour(std::int32_t colour) override;
+    void SetInputInsertionColor(std::int32_t color) override;
     void ClearInput() override;
     void SetInputReadOnly(bool readOnly) override;
     void FocusInput() override;
     void ApplySampleFontToAll() override;
     void SetMarkerVisible(bool visible) override;
-    void SetMarkerColour(std::int32_t colour) override;
+    void SetMarkerColor(std::int32_t color) override;
     void SetStatusText(std::string_view utf8) override;
     void InformationBox(std::string_view utf8) override;
     void WarningBox(std::string_view utf8) override;
@@ -65,7 +65,7 @@ public:
     void PlaceWindow(const DrillRect& frame) override;
     void MoveWindow(int left, int top) override;
     std::int32_t PanelRgb() const override;
-    void SetWindowColour(std::int32_t colour) override;
+    void SetWindowColor(std::int32_t color) override;
     void CloseWindow() override;
 
     // The controls, by the names the drills know them.

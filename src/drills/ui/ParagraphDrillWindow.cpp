@@ -98,15 +98,15 @@ QToolButton* ParagraphDrillWindow::AddToolButton(const char* caption, const char
     return button;
 }
 
-void ParagraphDrillWindow::RememberTextFormat(const QFont& font, const QColor& colour) {
+void ParagraphDrillWindow::RememberTextFormat(const QFont& font, const QColor& color) {
     textFormat_ = QTextCharFormat();
     textFormat_.setFont(font);
-    textFormat_.setForeground(colour);
+    textFormat_.setForeground(color);
 }
 
-void ParagraphDrillWindow::SetDrillFont(const QFont& font, const QColor& colour) {
-    RememberTextFormat(font, colour);
-    LinePracticeWindow::SetDrillFont(font, colour);
+void ParagraphDrillWindow::SetDrillFont(const QFont& font, const QColor& color) {
+    RememberTextFormat(font, color);
+    LinePracticeWindow::SetDrillFont(font, color);
 }
 
 void ParagraphDrillWindow::ApplySampleFontToAll() {

@@ -23,7 +23,7 @@ public:
     TFmLongText& TextDrill() { return static_cast<TFmLongText&>(Drill()); }
 
     // The drill font of both boxes (the profile's text font), as for every drill.
-    void SetDrillFont(const QFont& font, const QColor& colour);
+    void SetDrillFont(const QFont& font, const QColor& color);
     // Gives every character of both boxes the drill font, touching only boxes
     // whose text carries another format: a long text is never laid out again
     // for nothing.
@@ -54,7 +54,7 @@ protected:
 
 private:
     QToolButton* AddToolButton(const char* caption, const char* hint);
-    void RememberTextFormat(const QFont& font, const QColor& colour);
+    void RememberTextFormat(const QFont& font, const QColor& color);
     // Runs a tool bar command; a failure (a file that cannot be opened) is
     // shown and leaves the drill as it was.
     template <typename Command>

@@ -199,12 +199,12 @@ void GameFrameWindow::LayOutPlayingArea() {
 
 void GameFrameWindow::ResetPicture() {
     const auto lock = frame_->SceneLock();
-    picture_.Reset(PaintBox1->size(), devicePixelRatioF(), windowColour_, palette());
+    picture_.Reset(PaintBox1->size(), devicePixelRatioF(), windowColor_, palette());
     PaintBox1->update();
 }
 
-void GameFrameWindow::SetWindowColour(TColor colour) {
-    windowColour_ = colour;
+void GameFrameWindow::SetWindowColor(TColor color) {
+    windowColor_ = color;
     update();
 }
 
@@ -221,7 +221,7 @@ void GameFrameWindow::ClearPlayingArea() {
 void GameFrameWindow::paintEvent(QPaintEvent*) {
     // Beside the playing area the window shows the game's background.
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(windowColour_, palette(), Qt::black));
+    painter.fillRect(rect(), ToQColor(windowColor_, palette(), Qt::black));
 }
 
 // --- the status line and the bars ---------------------------------------------
@@ -246,10 +246,10 @@ void GameFrameWindow::SetBarPosition(GameBar bar, std::int32_t position) {
     statusToPaint_.insert(progressBar);
 }
 
-void GameFrameWindow::SetBarColour(GameBar bar, TColor colour) {
+void GameFrameWindow::SetBarColor(GameBar bar, TColor color) {
     QProgressBar* progressBar = Bar(bar);
     QPalette barPalette = progressBar->palette();
-    const QColor fill = ToQColor(colour);
+    const QColor fill = ToQColor(color);
     if (barPalette.color(QPalette::Highlight) == fill) return;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         barPalette.setColor(group, QPalette::Highlight, fill);

@@ -59,11 +59,11 @@ public:
     void CoverScreen() override;
     std::int32_t ClientWidth() const override;
     void SetPlayingAreaWidth(std::int32_t width) override;
-    void SetWindowColour(TColor colour) override;
+    void SetWindowColor(TColor color) override;
     void SetPlayingAreaFontName(const std::string& name8) override;
     void ClearPlayingArea() override;
     void SetBarPosition(GameBar bar, std::int32_t position) override;
-    void SetBarColour(GameBar bar, TColor colour) override;
+    void SetBarColor(GameBar bar, TColor color) override;
     void PaintStatusNow() override;
     void SetTickTimerEnabled(bool enabled) override;
     std::string AskNumber(std::string_view captionUtf8, std::string_view promptUtf8,
@@ -112,7 +112,7 @@ private:
     PictureSurface picture_;  // outlives the game that draws on it
     std::unique_ptr<TgameFrame> frame_;
     QSet<QWidget*> statusToPaint_;  // changed since the status was last painted
-    TColor windowColour_ = 0;
+    TColor windowColor_ = 0;
     std::int32_t playingAreaWidth_ = 0;
     QMargins coveredWithMargins_;  // the frame the window was last sized for
     QElapsedTimer clock_;

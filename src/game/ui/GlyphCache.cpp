@@ -44,7 +44,7 @@ std::size_t GlyphCache::KeyHash::operator()(const Key& key) const {
 const QImage& GlyphCache::Cell(char32_t ch, const GameFont& font, QRgb foreground, QRgb background,
                                qreal ratio) {
     Key key{ch, font, foreground, background, ratio};
-    key.font.colour = 0;  // the colour is in `foreground`, already resolved
+    key.font.color = 0;  // the colour is in `foreground`, already resolved
     if (const auto found = cells_.find(key); found != cells_.end()) return found->second;
     if (cells_.size() >= kMostCells) cells_.clear();
 

@@ -65,8 +65,8 @@ void PictureSurface::NoteChange(const QRect& rect) {
     changes_.Mark(rect);
 }
 
-QRgb PictureSurface::Resolve(TColor colour) const {
-    return ToQColor(colour, palette_, QColor(Qt::black)).rgba();
+QRgb PictureSurface::Resolve(TColor color) const {
+    return ToQColor(color, palette_, QColor(Qt::black)).rgba();
 }
 
 QRect PictureSurface::ToDevice(const GameRect& rect) const {
@@ -75,29 +75,29 @@ QRect PictureSurface::ToDevice(const GameRect& rect) const {
     return device.intersected(image_.rect());
 }
 
-void PictureSurface::Fill(const QRect& device, QRgb colour) {
-    if (device.isEmpty() || qAlpha(colour) == 0) return;  // "no colour" paints nothing
+void PictureSurface::Fill(const QRect& device, QRgb color) {
+    if (device.isEmpty() || qAlpha(color) == 0) return;  // "no colour" paints nothing
     for (int y = device.top(); y <= device.bottom(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(line + device.left(), line + device.right() + 1, colour | ~kRgbBits);
+        std::fill(line + device.left(), line + device.right() + 1, color | ~kRgbBits);
     }
 }
 
-void PictureSurface::Xor(const QRect& device, QRgb colour) {
+void PictureSurface::Xor(const QRect& device, QRgb color) {
     if (device.isEmpty()) return;
-    const QRgb bits = colour & kRgbBits;
+    const QRgb bits = color & kRgbBits;
     for (int y = device.top(); y <= device.bottom(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
         for (int x = device.left(); x <= device.right(); ++x) line[x] ^= bits;
     }
 }
 
-void PictureSurface::Paint(const GameRect& rect, QRgb colour, PenMode mode) {
+void PictureSurface::Paint(const GameRect& rect, QRgb color, PenMode mode) {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
     if (mode == PenMode::Xor) {
-        Xor(ToDevice(rect), colour);
+        Xor(ToDevice(rect), color);
     } else {
-        Fill(ToDevice(rect), colour);
+        Fill(ToDevice(rect), color);
     }
 }
 
@@ -105,7 +105,7 @@ void PictureSurface::DrawChar(std::int32_t x, std::int32_t y, char32_t ch, const
                               TColor background) {
     QRgb backgroundRgb = Resolve(background);
     if (qAlpha(backgroundRgb) == 0) backgroundRgb = qRgb(0, 0, 0);
-    const QImage& cell = glyphs_.Cell(ch, font, Resolve(font.colour), backgroundRgb, ratio_);
+    const QImage& cell = glyphs_.Cell(ch, font, Resolve(font.color), backgroundRgb, ratio_);
     const QPoint origin(qRound(x * ratio_), qRound(y * ratio_));
     const QRect target = QRect(origin, cell.size()).intersected(image_.rect());
     if (target.isEmpty()) return;
@@ -121,14 +121,14 @@ void PictureSurface::DrawChar(std::int32_t x, std::int32_t y, char32_t ch, const
                                          static_cast<int>(std::ceil(cell.height() / ratio_)))));
 }
 
-void PictureSurface::FillRect(const GameRect& rect, TColor colour) {
-    Paint(rect, Resolve(colour), PenMode::Replace);
+void PictureSurface::FillRect(const GameRect& rect, TColor color) {
+    Paint(rect, Resolve(color), PenMode::Replace);
     NoteChange(ToQRect(rect));
 }
 
 void PictureSurface::DrawRect(const GameRect& rect, const GamePen& pen, TColor fill) {
     const OutlinedRect shape = Outline(rect, pen.width);
-    const QRgb penRgb = Resolve(pen.colour);
+    const QRgb penRgb = Resolve(pen.color);
     for (const GameRect& band : shape.outline) Paint(band, penRgb, pen.mode);
     Paint(shape.inside, Resolve(fill), pen.mode);
     const GameRect& top = shape.outline[0];

@@ -32,17 +32,17 @@ public:
     // GameSurface.
     void DrawChar(std::int32_t x, std::int32_t y, char32_t ch, const GameFont& font,
                   TColor background) override;
-    void FillRect(const GameRect& rect, TColor colour) override;
+    void FillRect(const GameRect& rect, TColor color) override;
     void DrawRect(const GameRect& rect, const GamePen& pen, TColor fill) override;
     std::int32_t Height() const override { return size_.height(); }
 
 private:
-    QRgb Resolve(TColor colour) const;
+    QRgb Resolve(TColor color) const;
     // The device pixels of a rectangle of the playing area, clipped to the picture.
     QRect ToDevice(const GameRect& rect) const;
-    void Fill(const QRect& device, QRgb colour);
-    void Xor(const QRect& device, QRgb colour);
-    void Paint(const GameRect& rect, QRgb colour, PenMode mode);
+    void Fill(const QRect& device, QRgb color);
+    void Xor(const QRect& device, QRgb color);
+    void Paint(const GameRect& rect, QRgb color, PenMode mode);
     void NoteChange(const QRect& rect);
 
     QImage image_;

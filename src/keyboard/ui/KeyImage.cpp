@@ -7,8 +7,8 @@ QImage ToKeyImage(const Bitmap& picture, RgbPixel transparent) {
     for (int y = 0; y < picture.Height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < picture.Width(); ++x) {
-            const RgbPixel colour = picture.Pixel(x, y);
-            line[x] = colour == transparent ? qRgba(0, 0, 0, 0) : (0xFF000000u | colour);
+            const RgbPixel color = picture.Pixel(x, y);
+            line[x] = color == transparent ? qRgba(0, 0, 0, 0) : (0xFF000000u | color);
         }
     }
     return image;

@@ -78,7 +78,7 @@ QRect TKbFm::OnScreen(const ButtonType& key) const {
 
 void TKbFm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), ToQColor(area_ ? area_->BackgroundColour() : clBlack, palette()));
+    painter.fillRect(event->rect(), ToQColor(area_ ? area_->BackgroundColor() : clBlack, palette()));
     if (!area_) return;
     // Pictures made for another scale factor (the window moved to another screen) are made again.
     const qreal ratio = devicePixelRatioF() * scale_;
@@ -96,7 +96,7 @@ void TKbFm::PaintKey(QPainter& painter, const ButtonType& key) {
     const bool pushedIn = key.Down() || &key == heldKey_;
     painter.save();
     painter.setClipRect(rect);
-    painter.fillRect(rect, QColor::fromRgb(key.FaceColour()));
+    painter.fillRect(rect, QColor::fromRgb(key.FaceColor()));
     if (!key.Glyph().Empty()) {
         const QImage& image = ImageOf(key);
         QRect target(0, 0, key.Glyph().Width(), key.Glyph().Height());

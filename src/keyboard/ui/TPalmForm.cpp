@@ -76,25 +76,25 @@ void TPalmForm::paintEvent(QPaintEvent* event) {
                              QSizeF(event->rect().size()) * canvas_.devicePixelRatio()));
 }
 
-void TPalmForm::DrawBar(int x, int bottom, int top, TColor colour) {
+void TPalmForm::DrawBar(int x, int bottom, int top, TColor color) {
     if (canvas_.isNull()) return;
     QPainter painter(&canvas_);
     const QRectF bar = QRectF(x - kPenWidth / 2, top, kPenWidth, bottom - top).normalized();
-    painter.fillRect(bar, ToQColor(colour, palette()));
+    painter.fillRect(bar, ToQColor(color, palette()));
     update(bar.toAlignedRect());
 }
 
-void TPalmForm::DrawDot(int x, int y, TColor colour) {
+void TPalmForm::DrawDot(int x, int y, TColor color) {
     if (canvas_.isNull()) return;
     QPainter painter(&canvas_);
     // The dot replaces what stood on its spot, so that erasing it in black
     // leaves no rim of the smoothed edge behind.
     const QRectF spot(x - kPenWidth / 2 - 1, y - kPenWidth / 2 - 1, kPenWidth + 2, kPenWidth + 2);
     painter.fillRect(spot, Qt::black);
-    if (colour != clBlack) {
+    if (color != clBlack) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ToQColor(colour, palette()));
+        painter.setBrush(ToQColor(color, palette()));
         painter.drawEllipse(QPointF(x, y), kPenWidth / 2, kPenWidth / 2);
     }
     update(spot.toAlignedRect());

@@ -50,8 +50,8 @@ private:
     void SetClientHeight(int height) override;
     void StartBlinkTimer() override { TimerOfPalm.start(); }
     void StopBlinkTimer() override { TimerOfPalm.stop(); }
-    void DrawBar(int x, int bottom, int top, TColor colour) override;
-    void DrawDot(int x, int y, TColor colour) override;
+    void DrawBar(int x, int bottom, int top, TColor color) override;
+    void DrawDot(int x, int y, TColor color) override;
 
     // Clears the retained picture to black and draws the whole hand on it.
     void RepaintFingers();

@@ -7,29 +7,29 @@
 
 namespace zq {
 
-// A drop-down list of colours: a swatch and a name per line, as a ColourList
+// A drop-down list of colours: a swatch and a name per line, as a ColorList
 // gives them. Theme colours show the desktop palette's colour. When editable,
 // typing completes a colour name and Enter (or leaving the box) picks it.
-class ColourComboBox : public QComboBox {
+class ColorComboBox : public QComboBox {
     Q_OBJECT
 
 public:
-    explicit ColourComboBox(QWidget* parent = nullptr);
+    explicit ColorComboBox(QWidget* parent = nullptr);
 
     // Typing a colour name picks the colour (the box becomes editable).
     void AllowTyping();
     // Shows the list's lines and its selection.
-    void ShowColours(const ColourList& colours);
+    void ShowColors(const ColorList& colors);
 
 signals:
     // The user picked the line at `index`, from the list or by its name.
-    void ColourPicked(int index);
+    void ColorPicked(int index);
 
 private:
     void PickTypedName();
-    QIcon Swatch(const ColourEntry& entry) const;
+    QIcon Swatch(const ColorEntry& entry) const;
 
-    std::vector<ColourEntry> shown_;
+    std::vector<ColorEntry> shown_;
 };
 
 }  // namespace zq

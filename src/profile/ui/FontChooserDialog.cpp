@@ -53,42 +53,42 @@ FontChooserDialog::FontChooserDialog(QWidget* parent) : QDialog(parent) {
     connect(FontPart, &QDialog::accepted, this, &QDialog::accept);
     connect(FontPart, &QDialog::rejected, this, &QDialog::reject);
 
-    auto* colourLabel = new QLabel(QString::fromUtf8(Tr("Colo&r:")), this);
-    ColourBox = new ColourComboBox(this);
-    colourLabel->setBuddy(ColourBox);
-    connect(ColourBox, &ColourComboBox::ColourPicked, this, &FontChooserDialog::ColourPicked);
+    auto* colorLabel = new QLabel(QString::fromUtf8(Tr("Colo&r:")), this);
+    ColorBox = new ColorComboBox(this);
+    colorLabel->setBuddy(ColorBox);
+    connect(ColorBox, &ColorComboBox::ColorPicked, this, &FontChooserDialog::ColorPicked);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* colourRow = new QHBoxLayout;
-    colourRow->addWidget(colourLabel);
-    colourRow->addWidget(ColourBox, 1);
+    auto* colorRow = new QHBoxLayout;
+    colorRow->addWidget(colorLabel);
+    colorRow->addWidget(ColorBox, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(FontPart);
-    layout->addLayout(colourRow);
+    layout->addLayout(colorRow);
     layout->addWidget(buttons);
 }
 
 void FontChooserDialog::SetChosenFont(const TFontRecord& font) {
     FontPart->setCurrentFont(FontTheChooserKnows(font));
-    colours_.Select(font.Color);
-    ColourBox->ShowColours(colours_);
+    colors_.Select(font.Color);
+    ColorBox->ShowColors(colors_);
 }
 
 TFontRecord FontChooserDialog::ChosenFont() const {
-    return FromQFont(FontPart->currentFont(), colours_.SelectedColour());
+    return FromQFont(FontPart->currentFont(), colors_.SelectedColor());
 }
 
-void FontChooserDialog::ColourPicked(int index) {
-    if (colours_.OpensChooser(index)) {
-        const QColor chosen = QColorDialog::getColor(ToQColor(colours_.SelectedColour()), this);
-        if (chosen.isValid()) colours_.Select(FromQColor(chosen));
+void FontChooserDialog::ColorPicked(int index) {
+    if (colors_.OpensChooser(index)) {
+        const QColor chosen = QColorDialog::getColor(ToQColor(colors_.SelectedColor()), this);
+        if (chosen.isValid()) colors_.Select(FromQColor(chosen));
     } else {
-        colours_.SelectIndex(index);
+        colors_.SelectIndex(index);
     }
-    ColourBox->ShowColours(colours_);
+    ColorBox->ShowColors(colors_);
 }
 
 std::optional<TFontRecord> FontChooserDialog::Choose(QWidget* parent, const TFontRecord& initial) {

@@ -10,7 +10,7 @@ class QFontDialog;
 
 namespace zq {
 
-class ColourComboBox;
+class ColorComboBox;
 
 // The font chooser of the profile dialog: family, style, size, underline and
 // strike-out as the desktop's font dialog offers them, and the colour of the
@@ -28,12 +28,12 @@ public:
     static std::optional<TFontRecord> Choose(QWidget* parent, const TFontRecord& initial);
 
     QFontDialog* FontPart = nullptr;
-    ColourComboBox* ColourBox = nullptr;
+    ColorComboBox* ColorBox = nullptr;
 
 private:
-    void ColourPicked(int index);
+    void ColorPicked(int index);
 
-    ColourList colours_{ColourList::Chooser::With};
+    ColorList colors_{ColorList::Chooser::With};
 };
 
 }  // namespace zq

@@ -17,12 +17,12 @@ QFont ToQFont(const TFontRecord& record) {
     return font;
 }
 
-TFontRecord FromQFont(const QFont& font, TColor colour) {
+TFontRecord FromQFont(const QFont& font, TColor color) {
     TFontRecord record;
     record.Name = FromUtf8(font.family().toStdString());
     const double points = font.pointSizeF();
     record.Size = points > 0 ? static_cast<std::int32_t>(std::lround(points)) : TFontRecord::kDefaultSize;
-    record.Color = colour;
+    record.Color = color;
     record.Bold = font.bold();
     record.Italic = font.italic();
     record.Underline = font.underline();

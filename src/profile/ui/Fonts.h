@@ -11,6 +11,6 @@ namespace zq {
 QFont ToQFont(const TFontRecord& record);
 
 // The stored record of a font chosen in a window, in the given colour.
-TFontRecord FromQFont(const QFont& font, TColor colour);
+TFontRecord FromQFont(const QFont& font, TColor color);
 
 }  // namespace zq

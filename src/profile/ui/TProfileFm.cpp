@@ -52,10 +52,10 @@ std::string To8Bit(const QString& text) {
     return FromUtf8(text.toStdString());
 }
 
-void SetTextColour(QWidget* widget, const QColor& colour) {
+void SetTextColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
     widget->setPalette(palette);
 }
 
@@ -89,7 +89,7 @@ void TProfileFm::FormCreate() {
     windowFont.setPixelSize(kWindowFontPixels);
     setFont(windowFont);
     FontDialog2 = &FontChooserDialog::Choose;
-    colourChooser_ = [](QWidget* parent, TColor initial) -> std::optional<TColor> {
+    colorChooser_ = [](QWidget* parent, TColor initial) -> std::optional<TColor> {
         const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent);
         if (!chosen.isValid()) return std::nullopt;
         return FromQColor(chosen);
@@ -113,7 +113,7 @@ void TProfileFm::FormCreate() {
     ProgressLb = new QLabel(this);
     Label9 = new QLabel(Text("Practice time:"), this);
     TimeLb = new QLabel(this);
-    for (QLabel* figure : {ProgressLb, TimeLb}) SetTextColour(figure, ToQColor(clBlue));
+    for (QLabel* figure : {ProgressLb, TimeLb}) SetTextColor(figure, ToQColor(clBlue));
 
     auto* header = new QGridLayout;
     header->addWidget(Label1, 0, 0);
@@ -152,11 +152,11 @@ QWidget* TProfileFm::CreateLayoutTab() {
     Button3 = new QPushButton(Text("Game"), TabSheet4);
     Example3Ed = MakeExample(TabSheet4);
     Label3 = new QLabel(Text("Background color:"), TabSheet4);
-    EdColor = new ColourComboBox(TabSheet4);
+    EdColor = new ColorComboBox(TabSheet4);
     EdColor->setObjectName(QStringLiteral("EdColor"));
     Label3->setBuddy(EdColor);
     Label4 = new QLabel(Text("Game BG color:"), TabSheet4);
-    ColorEd = new ColourComboBox(TabSheet4);
+    ColorEd = new ColorComboBox(TabSheet4);
     ColorEd->setObjectName(QStringLiteral("ColorEd"));
     ColorEd->AllowTyping();
     Label4->setBuddy(ColorEd);
@@ -166,10 +166,10 @@ QWidget* TProfileFm::CreateLayoutTab() {
     connect(SetFontBn, &QPushButton::clicked, this, [this] { logic_.SetFontBnClick(); });
     connect(Button1, &QPushButton::clicked, this, [this] { logic_.Button1Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { logic_.Button3Click(); });
-    connect(EdColor, &ColourComboBox::ColourPicked, this,
-            [this](int index) { logic_.ColourPicked(ColourBox::Background, index); });
-    connect(ColorEd, &ColourComboBox::ColourPicked, this,
-            [this](int index) { logic_.ColourPicked(ColourBox::GameBackground, index); });
+    connect(EdColor, &ColorComboBox::ColorPicked, this,
+            [this](int index) { logic_.ColorPicked(ColorBox::Background, index); });
+    connect(ColorEd, &ColorComboBox::ColorPicked, this,
+            [this](int index) { logic_.ColorPicked(ColorBox::GameBackground, index); });
 
     auto* grid = new QGridLayout(TabSheet4);
     grid->addWidget(SetFontBn, 0, 0);
@@ -229,7 +229,7 @@ QWidget* TProfileFm::CreateKeyboardTab() {
     OriginalKeyboardNameLb = new QLabel(TntTabSheet1);
     // A long layout name is cut rather than widening the dialog.
     OriginalKeyboardNameLb->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    SetTextColour(OriginalKeyboardNameLb, ToQColor(clNavy));
+    SetTextColor(OriginalKeyboardNameLb, ToQColor(clNavy));
     BnApplyKb = new QPushButton(Text("Activate layout"), TntTabSheet1);
     BnApplyKb->setAutoDefault(false);
     connect(BnApplyKb, &QPushButton::clicked, this, [this] { logic_.BnApplyKbClick(); });
@@ -370,21 +370,21 @@ void TProfileFm::ShowExampleFont(ExampleFont example, const TFontRecord& font) {
     edit->setFont(ToQFont(font));
     // Text cannot be drawn in "no colour": such a font shows in the usual one.
     const QColor usual = palette().color(QPalette::Text);
-    SetTextColour(edit, font.Color == clNone ? usual : ToQColor(font.Color, palette(), usual));
+    SetTextColor(edit, font.Color == clNone ? usual : ToQColor(font.Color, palette(), usual));
 }
 
-void TProfileFm::SetGameExampleBackground(TColor colour) {
+void TProfileFm::SetGameExampleBackground(TColor color) {
     QPalette examplePalette = Example3Ed->palette();
-    examplePalette.setColor(QPalette::Base, ToQColor(colour, palette(), palette().color(QPalette::Base)));
+    examplePalette.setColor(QPalette::Base, ToQColor(color, palette(), palette().color(QPalette::Base)));
     Example3Ed->setPalette(examplePalette);
 }
 
-ColourComboBox* TProfileFm::ColourBoxOf(ColourBox box) const {
-    return box == ColourBox::Background ? EdColor : ColorEd;
+ColorComboBox* TProfileFm::ColorBoxOf(ColorBox box) const {
+    return box == ColorBox::Background ? EdColor : ColorEd;
 }
 
-void TProfileFm::ShowColours(ColourBox box, const ColourList& colours) {
-    ColourBoxOf(box)->ShowColours(colours);
+void TProfileFm::ShowColors(ColorBox box, const ColorList& colors) {
+    ColorBoxOf(box)->ShowColors(colors);
 }
 
 // --- "Misc" tab ------------------------------------------------------------------
@@ -456,8 +456,8 @@ std::optional<TFontRecord> TProfileFm::ChooseFont(const TFontRecord& initial) {
     return FontDialog2(this, initial);
 }
 
-std::optional<TColor> TProfileFm::ChooseColour(TColor initial) {
-    return colourChooser_(this, initial);
+std::optional<TColor> TProfileFm::ChooseColor(TColor initial) {
+    return colorChooser_(this, initial);
 }
 
 void TProfileFm::PlainMessage(std::string_view utf8) {

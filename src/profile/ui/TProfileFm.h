@@ -24,7 +24,7 @@ class QWidget;
 
 namespace zq {
 
-class ColourComboBox;
+class ColorComboBox;
 
 // The profile dialog: shows and edits one profile, stores it or a copy under
 // a new user name, erases users from the profile file, and activates
@@ -41,7 +41,7 @@ public:
     // The font and colour choosers the dialog opens (tests give stubs).
     using FontChooser =
         std::function<std::optional<TFontRecord>(QWidget* parent, const TFontRecord& initial)>;
-    using ColourChooser = std::function<std::optional<TColor>(QWidget* parent, TColor initial)>;
+    using ColorChooser = std::function<std::optional<TColor>(QWidget* parent, TColor initial)>;
 
     explicit TProfileFm(const ProfileStore& store, QWidget* parent = nullptr);
 
@@ -62,7 +62,7 @@ public:
 
     ProfileDialog& Logic() { return logic_; }
     void SetFontChooser(FontChooser chooser) { FontDialog2 = std::move(chooser); }
-    void SetColourChooser(ColourChooser chooser) { colourChooser_ = std::move(chooser); }
+    void SetColorChooser(ColorChooser chooser) { colorChooser_ = std::move(chooser); }
 
     // ProfileDialogView.
     void SetUserText(std::string_view text8) override;
@@ -74,8 +74,8 @@ public:
     void SetProgressText(std::string_view utf8) override;
     void SetTimeText(std::string_view utf8) override;
     void ShowExampleFont(ExampleFont example, const TFontRecord& font) override;
-    void SetGameExampleBackground(TColor colour) override;
-    void ShowColours(ColourBox box, const ColourList& colours) override;
+    void SetGameExampleBackground(TColor color) override;
+    void ShowColors(ColorBox box, const ColorList& colors) override;
     void SetSwitch(ProfileSwitch which, bool on) override;
     bool Switch(ProfileSwitch which) const override;
     void SetLayoutInfo(const std::vector<std::string>& lines8) override;
@@ -85,7 +85,7 @@ public:
     void SetOriginalLayoutName(std::string_view name8) override;
     void HideSaveAndErase() override;
     std::optional<TFontRecord> ChooseFont(const TFontRecord& initial) override;
-    std::optional<TColor> ChooseColour(TColor initial) override;
+    std::optional<TColor> ChooseColor(TColor initial) override;
     void PlainMessage(std::string_view utf8) override;
     void InformationMessage(std::string_view utf8) override;
     void ErrorMessage(std::string_view utf8) override;
@@ -111,9 +111,9 @@ public:
     QPushButton* Button3 = nullptr;
     QLineEdit* Example3Ed = nullptr;
     QLabel* Label3 = nullptr;
-    ColourComboBox* EdColor = nullptr;
+    ColorComboBox* EdColor = nullptr;
     QLabel* Label4 = nullptr;
-    ColourComboBox* ColorEd = nullptr;
+    ColorComboBox* ColorEd = nullptr;
     // "Misc" tab.
     QWidget* TabSheet5 = nullptr;
     QCheckBox* ChkFunSpeed = nullptr;
@@ -150,11 +150,11 @@ private:
     void FitClientArea();
     void PlaceInTheMiddleOfTheScreen();
     QLineEdit* Example(ExampleFont example) const;
-    ColourComboBox* ColourBoxOf(ColourBox box) const;
+    ColorComboBox* ColorBoxOf(ColorBox box) const;
     QCheckBox* CheckBoxOf(ProfileSwitch which) const;
 
     ProfileDialog logic_;
-    ColourChooser colourChooser_;
+    ColorChooser colorChooser_;
 };
 
 }  // namespace zq

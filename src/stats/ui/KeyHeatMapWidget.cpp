@@ -51,7 +51,7 @@ void KeyHeatMapWidget::paintEvent(QPaintEvent*) {
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const ButtonType& key = *keys[i];
         const QRect area = RectOf(key);
-        const std::optional<TColor> heat = keyboard_->ColourOf(i);
+        const std::optional<TColor> heat = keyboard_->ColorOf(i);
         painter.fillRect(area, heat ? ToQColor(*heat) : kUntypedFace);
         if (!key.NormalGlyph().Empty()) {
             auto picture = pictures_.find(i);

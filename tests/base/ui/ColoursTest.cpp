@@ -5,7 +5,7 @@
 namespace zq {
 namespace {
 
-TEST(Colours, RgbValuesKeepRedInTheLowestByte) {
+TEST(Colors, RgbValuesKeepRedInTheLowestByte) {
     EXPECT_EQ(ToQColor(255), QColor(255, 0, 0));
     EXPECT_EQ(ToQColor(65280), QColor(0, 255, 0));
     EXPECT_EQ(ToQColor(16711680), QColor(0, 0, 255));
@@ -17,7 +17,7 @@ TEST(Colours, RgbValuesKeepRedInTheLowestByte) {
     EXPECT_EQ(FromQColor(QColor::fromHsv(0, 255, 255)), clRed);
 }
 
-TEST(Colours, ThemeColoursComeFromThePalette) {
+TEST(Colors, ThemeColorsComeFromThePalette) {
     QPalette palette;
     palette.setColor(QPalette::Button, QColor(10, 20, 30));
     palette.setColor(QPalette::Base, QColor(250, 250, 240));
@@ -34,11 +34,11 @@ TEST(Colours, ThemeColoursComeFromThePalette) {
     // Only the lowest byte chooses the theme colour.
     EXPECT_EQ(ToQColor(static_cast<TColor>(0xFF00000F), palette), QColor(10, 20, 30));
     // An index the desktop does not define is black.
-    EXPECT_EQ(ToQColor(ToColour(static_cast<SystemColour>(25)), palette), QColor(Qt::black));
-    EXPECT_EQ(ThemeColour(200, palette), QColor(Qt::black));
+    EXPECT_EQ(ToQColor(ToColor(static_cast<SystemColor>(25)), palette), QColor(Qt::black));
+    EXPECT_EQ(ThemeColor(200, palette), QColor(Qt::black));
 }
 
-TEST(Colours, NoneIsTransparentAndDefaultIsTheCallersColour) {
+TEST(Colors, NoneIsTransparentAndDefaultIsTheCallersColor) {
     EXPECT_EQ(ToQColor(clNone).alpha(), 0);
     EXPECT_EQ(ToQColor(clDefault, QColor(1, 2, 3)), QColor(1, 2, 3));
     EXPECT_FALSE(ToQColor(clDefault).isValid());

@@ -38,7 +38,7 @@ protected:
         keyboard.LoadTemplate(path);
         FingerSettings fingers;
         fingers.Length.fill(40);
-        fingers.Colour.fill(0x00FF00);
+        fingers.Color.fill(0x00FF00);
         leftHand.SetLeftHand(true);
         rightHand.SetLeftHand(false);
         for (TPalmForm* hand : {&leftHand, &rightHand}) {

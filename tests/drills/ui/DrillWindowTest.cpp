@@ -64,7 +64,7 @@ void TypeText(QWidget* target, const QString& text) {
 }
 
 // The colour of the typed character at `index` of the input box.
-QColor ColourAt(QTextEdit* box, int index) {
+QColor ColorAt(QTextEdit* box, int index) {
     QTextCursor cursor(box->document());
     cursor.setPosition(index + 1);  // the format of the character before the cursor
     return cursor.charFormat().foreground().color();
@@ -84,15 +84,15 @@ protected:
     CourseDrillWindow window{world.watch, world.Guidance()};
 };
 
-TEST_F(CourseWindowTest, TypedCharactersTakeTheRightAndWrongColours) {
+TEST_F(CourseWindowTest, TypedCharactersTakeTheRightAndWrongColors) {
     Open("fjdk\nlast\n");
     EXPECT_EQ(window.windowTitle(), "Course");
     EXPECT_EQ(window.Label1->text(), "1 / 2");
     TypeText(window.InputEdit, "fxd");
     EXPECT_EQ(window.InputEdit->toPlainText(), "fxd");
-    EXPECT_EQ(ColourAt(window.InputEdit, 0), kNavy);
-    EXPECT_EQ(ColourAt(window.InputEdit, 1), kRed);
-    EXPECT_EQ(ColourAt(window.InputEdit, 2), kNavy);
+    EXPECT_EQ(ColorAt(window.InputEdit, 0), kNavy);
+    EXPECT_EQ(ColorAt(window.InputEdit, 1), kRed);
+    EXPECT_EQ(ColorAt(window.InputEdit, 2), kNavy);
     EXPECT_TRUE(window.LbMark->isVisible());
 
     PressKey(window.InputEdit, Qt::Key_Backspace);
@@ -132,7 +132,7 @@ TEST_F(CourseWindowTest, AComposedCharacterFromTheInputMethodIsOneCharacter) {
     commit.setCommitString(QStringLiteral("\u00e9"));
     QApplication::sendEvent(window.InputEdit, &commit);
     EXPECT_EQ(window.InputEdit->toPlainText(), QStringLiteral("\u00e9"));
-    EXPECT_EQ(ColourAt(window.InputEdit, 0), kNavy);
+    EXPECT_EQ(ColorAt(window.InputEdit, 0), kNavy);
     EXPECT_EQ(window.CourseDrill().Pos(), 2);
 }
 
@@ -140,7 +140,7 @@ TEST_F(CourseWindowTest, ACharacterTheCodePageCannotHoldIsWrong) {
     Open("abc\n");
     PressKey(window.InputEdit, 0, QStringLiteral("\u0436"));
     EXPECT_EQ(window.InputEdit->toPlainText(), QStringLiteral("\u0436"));
-    EXPECT_EQ(ColourAt(window.InputEdit, 0), kRed);
+    EXPECT_EQ(ColorAt(window.InputEdit, 0), kRed);
     EXPECT_EQ(window.CourseDrill().Pos(), 2);
     EXPECT_FALSE(window.CourseDrill().Marks()[1]);
 }

@@ -168,7 +168,7 @@ TEST_F(ParagraphDrillWindowTest, InputIsReadOnlyAfterTheEndAndFurtherKeysChangeN
     EXPECT_EQ(Input(), "H");
 }
 
-TEST_F(ParagraphDrillWindowTest, TextTakesTheDrillFontAndLeavesNoOldColoursBehind) {
+TEST_F(ParagraphDrillWindowTest, TextTakesTheDrillFontAndLeavesNoOldColorsBehind) {
     Paste(QStringLiteral("one\ntwo"));
     Type(QStringLiteral("onx"));
     QFont font(QStringLiteral("Courier New"));

@@ -162,7 +162,7 @@ TEST_F(GameFrameWindowTest, TheWindowCoversTheScreenAboveOthersWithOnlyTheCloseB
     EXPECT_THAT(boxes.titles, ElementsAre("Input Box"));
 }
 
-TEST_F(GameFrameWindowTest, TheBarsShowTheSharesInTheirBlendedColours) {
+TEST_F(GameFrameWindowTest, TheBarsShowTheSharesInTheirBlendedColors) {
     window.Frame().GameStarted(110, 300);
     window.Frame().StatusChanged(300, 55, 0);
     EXPECT_EQ(window.PbTotalLeft->value(), 50);

@@ -17,10 +17,10 @@ protected:
     PictureSurfaceTest() { surface.Reset(QSize(100, 60), 1, kBack, QGuiApplication::palette()); }
 
     QRgb At(int x, int y) const { return surface.Picture().pixel(x, y); }
-    int CountOf(QRgb colour, const QRect& area) const {
+    int CountOf(QRgb color, const QRect& area) const {
         int count = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x) count += At(x, y) == colour;
+            for (int x = area.left(); x <= area.right(); ++x) count += At(x, y) == color;
         return count;
     }
 
@@ -100,7 +100,7 @@ TEST_F(PictureSurfaceTest, AtTwiceTheScaleEveryPixelIsFourDevicePixels) {
     EXPECT_EQ(surface.TakeChanges().boundingRect(), QRect(0, 0, 50, 30));
 }
 
-TEST_F(PictureSurfaceTest, ThemeColoursComeFromThePalette) {
+TEST_F(PictureSurfaceTest, ThemeColorsComeFromThePalette) {
     QPalette palette = QGuiApplication::palette();
     palette.setColor(QPalette::Active, QPalette::Button, QColor(1, 2, 3));
     surface.Reset(QSize(10, 10), 1, clBtnFace, palette);

@@ -121,12 +121,12 @@ TEST_F(KeyboardWindowTest, KeyPicturesAreSharpAtEveryScaleFactor) {
     }
     const QImage image = Grab();
     ASSERT_EQ(image.width(), qRound(110 * scale));
-    const QSet<QRgb> ownColours{kWhite, qRgb(0x20, 0x20, 0x20), qRgb(0x7F, 0x7F, 0x7F)};
+    const QSet<QRgb> ownColors{kWhite, qRgb(0x20, 0x20, 0x20), qRgb(0x7F, 0x7F, 0x7F)};
     const QPoint topLeft = InPicture(10, 0, 0);
     int strange = 0;
     for (int y = qCeil(topLeft.y() * scale); y < qFloor((topLeft.y() + 10) * scale); ++y) {
         for (int x = qCeil(topLeft.x() * scale); x < qFloor((topLeft.x() + 20) * scale); ++x) {
-            if (!ownColours.contains(PixelAt(image, x, y))) ++strange;
+            if (!ownColors.contains(PixelAt(image, x, y))) ++strange;
         }
     }
     EXPECT_EQ(strange, 0) << "pixels in colours the picture does not have, at scale " << scale;
@@ -312,7 +312,7 @@ class HandsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         settings.Length = {50, 55, 60, 55, 30, 0, 0, 70, 0, 0};
-        settings.Colour = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0, 0, 0xFF0000, 0, 0};
+        settings.Color = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0, 0, 0xFF0000, 0, 0};
         palm.SetBlinkMode(false);
         palm.SetLeftHand(true);
         palm.BuildFingers(settings);
@@ -324,7 +324,7 @@ protected:
     TPalmForm palm{store};
 };
 
-TEST_F(HandsWindowTest, BarsStandOnTheBaseLineInTheirColours) {
+TEST_F(HandsWindowTest, BarsStandOnTheBaseLineInTheirColors) {
     EXPECT_EQ(palm.windowTitle(), "Left");
     const QImage image = Grab();
     ASSERT_EQ(image.size(), QSize(63, 94));

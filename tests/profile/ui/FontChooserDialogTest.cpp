@@ -36,7 +36,7 @@ TEST(FontChooserDialogTest, ANameTheDesktopSubstitutesOpensOnTheFamilyShownInIts
     EXPECT_EQ(QString::fromStdString(chosen.Name), QFontInfo(ToQFont(record)).family());
     EXPECT_TRUE(chosen.Bold);
     EXPECT_FALSE(chosen.Italic);
-    EXPECT_EQ(chooser.ColourBox->currentText(), "Black");
+    EXPECT_EQ(chooser.ColorBox->currentText(), "Black");
 }
 
 TEST(FontChooserDialogTest, EscapeInTheFontPartCancelsTheWholeChooser) {

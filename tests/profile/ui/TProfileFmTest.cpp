@@ -150,7 +150,7 @@ TEST_F(TProfileFmTest, OpensOnTheLayoutTabWithEveryFieldShown) {
     EXPECT_EQ(result, QDialog::Rejected);
 }
 
-TEST_F(TProfileFmTest, ApplyTakesTheClickedSwitchesAndPickedColours) {
+TEST_F(TProfileFmTest, ApplyTakesTheClickedSwitchesAndPickedColors) {
     const int result = Run([&] {
         dialog.ChkFullScreen->click();
         dialog.CourseEd->setCurrentIndex(1);
@@ -167,9 +167,9 @@ TEST_F(TProfileFmTest, ApplyTakesTheClickedSwitchesAndPickedColours) {
     EXPECT_EQ(IniFile(store.Path()).ReadString("Anna", "FullScreen", ""), "0") << "Apply stores nothing";
 }
 
-TEST_F(TProfileFmTest, ATypedColourNameIsCompletedAndCustomOpensTheColourChooser) {
+TEST_F(TProfileFmTest, ATypedColorNameIsCompletedAndCustomOpensTheColorChooser) {
     std::vector<TColor> chooserOpenedWith;
-    dialog.SetColourChooser([&](QWidget* parent, TColor initial) -> std::optional<TColor> {
+    dialog.SetColorChooser([&](QWidget* parent, TColor initial) -> std::optional<TColor> {
         EXPECT_EQ(parent, &dialog);
         chooserOpenedWith.push_back(initial);
         return Rgb(12, 34, 56);

@@ -110,7 +110,7 @@ TEST_F(ProgressWindowTest, WithoutTheChartModuleTheWindowSaysSoAndShowsTheRest) 
     EXPECT_THAT(window.LbConfusions->text().toStdString(), HasSubstr("o typed for p"));
 }
 
-TEST_F(ProgressWindowTest, TheHeatMapPaintsAKeyInItsColourAndFindsTheKeyUnderThePointer) {
+TEST_F(ProgressWindowTest, TheHeatMapPaintsAKeyInItsColorAndFindsTheKeyUnderThePointer) {
     PractiseAWeek();
     ProgressWindow window(history, Setup(), kProgramDir);
     const KeyHeatMap& keyboard = window.Overview().Keyboard();
@@ -128,7 +128,7 @@ TEST_F(ProgressWindowTest, TheHeatMapPaintsAKeyInItsColourAndFindsTheKeyUnderThe
     QApplication::processEvents();
     ASSERT_EQ(window.HeatMap->size(), window.HeatMap->sizeHint());
     const QImage picture = window.HeatMap->grab().toImage();
-    const QColor heat = ToQColor(*keyboard.ColourOf(q));
+    const QColor heat = ToQColor(*keyboard.ColorOf(q));
     int heatPixels = 0;
     for (int y = rect.Top; y < rect.Top + rect.Height; ++y)
         for (int x = rect.Left; x < rect.Left + rect.Width; ++x)
