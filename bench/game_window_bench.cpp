@@ -52,7 +52,7 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* box = qobject_cast<THInputBox*>(modal)) {
-                box->Edit->setText(QStringLiteral("10"));
+                box->NumberEd->setText(QStringLiteral("10"));
                 box->BnOK->click();
             } else if (auto* message = qobject_cast<QMessageBox*>(modal)) {
                 message->accept();
@@ -104,7 +104,7 @@ void BM_GameWindowTick(benchmark::State& state) {
     BoxAnswerer answerer;
     GameFrameWindow window;
     PaintCounter counter;
-    window.PaintBox1->installEventFilter(&counter);
+    window.PlayingAreaBox->installEventFilter(&counter);
     TgameFrame& frame = window.Frame();
     frame.SetWordFile(wordFile);
     frame.SetSetupMaker([&clock] {

@@ -57,11 +57,11 @@ bool TFmCoursePrac::InputEditKeyDown(int virtualKey) {
     }
 }
 
-void TFmCoursePrac::SpeedButton1Click() {
+void TFmCoursePrac::PreviousLineBnClick() {
     Navigate(NavigationMode::nmPrevious);
 }
 
-void TFmCoursePrac::SpeedButton2Click() {
+void TFmCoursePrac::NextLineBnClick() {
     Navigate(NavigationMode::nmNext);
 }
 

@@ -35,8 +35,8 @@ public:
     NavigationMode NavMode() const { return navMode_; }
 
     bool InputEditKeyDown(int virtualKey) override;
-    void SpeedButton1Click();
-    void SpeedButton2Click();
+    void PreviousLineBnClick();
+    void NextLineBnClick();
     void NextLine() override;
 
 private:

@@ -56,8 +56,8 @@ public:
     void BnApplyKbClick();
     // The font buttons "Line", "Paragraph" and "Game".
     void SetFontBnClick() { ChooseExampleFont(ExampleFont::Line); }
-    void Button1Click() { ChooseExampleFont(ExampleFont::Paragraph); }
-    void Button3Click() { ChooseExampleFont(ExampleFont::Game); }
+    void ParagraphFontBnClick() { ChooseExampleFont(ExampleFont::Paragraph); }
+    void GameFontBnClick() { ChooseExampleFont(ExampleFont::Game); }
     // The user picked (or typed the name of) the entry at `index` of a
     // colour box; "Custom..." opens the colour chooser.
     void ColorPicked(ColorBox box, int index);

@@ -15,8 +15,8 @@ namespace zq {
 // profile.
 enum class ExampleFont {
     Line,       // ExampleEd: the practice font
-    Paragraph,  // Example2Ed: the paragraph drill's font
-    Game,       // Example3Ed: the game font
+    Paragraph,  // ParagraphExampleEd: the paragraph drill's font
+    Game,       // GameExampleEd: the game font
 };
 
 // The two colour boxes of the "Layout" tab.
@@ -73,8 +73,7 @@ public:
     // Buttons below the tabs.
     virtual void HideSaveAndErase() = 0;
 
-    // The font chooser (FontDialog2) and the colour chooser; nothing when
-    // the user cancels.
+    // The font chooser and the colour chooser; nothing when the user cancels.
     virtual std::optional<TFontRecord> ChooseFont(const TFontRecord& initial) = 0;
     virtual std::optional<TColor> ChooseColor(TColor initial) = 0;
 

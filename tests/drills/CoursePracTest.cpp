@@ -183,9 +183,9 @@ TEST_F(CoursePracTest, KeyDownHandlerCancelsOnlyEndHomeAndDelete) {
     EXPECT_EQ(drill.NavMode(), NavigationMode::nmNext);
     EXPECT_FALSE(drill.InputEditKeyDown('A'));
     EXPECT_EQ(drill.NavMode(), NavigationMode::nmNone);
-    drill.SpeedButton2Click();
+    drill.NextLineBnClick();
     EXPECT_EQ(drill.Position(), 1);
-    drill.SpeedButton1Click();
+    drill.PreviousLineBnClick();
     EXPECT_EQ(drill.Position(), 0);
 }
 

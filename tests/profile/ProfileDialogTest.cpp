@@ -434,8 +434,8 @@ TEST_F(ProfileDialogTest, FontButtonsOpenTheChooserOnTheirFontAndApplyTakesTheCh
     const TFontRecord chosen{"DejaVu Serif", 20, clMaroon, false, true, true, true};
     view.fontAnswers = {chosen, std::nullopt, std::nullopt};
     dialog.SetFontBnClick();
-    dialog.Button1Click();
-    dialog.Button3Click();
+    dialog.ParagraphFontBnClick();
+    dialog.GameFontBnClick();
     ASSERT_EQ(view.fontChooserOpenedWith.size(), 3u);
     EXPECT_EQ(view.fontChooserOpenedWith[0], anna.PracticeFont);
     EXPECT_EQ(view.fontChooserOpenedWith[1], anna.TextFont);

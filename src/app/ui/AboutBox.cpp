@@ -51,38 +51,38 @@ TAboutBox::TAboutBox(std::string dataFolder, QWidget* parent)
     auto* borderLayout = new QVBoxLayout(border);
     borderLayout->setContentsMargins(1, 1, 1, 1);
 
-    Panel1 = new QFrame(border);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(3);
-    borderLayout->addWidget(Panel1);
-    auto* panelLayout = new QVBoxLayout(Panel1);
+    ContentPanel = new QFrame(border);
+    ContentPanel->setObjectName(QStringLiteral("ContentPanel"));
+    ContentPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ContentPanel->setLineWidth(3);
+    borderLayout->addWidget(ContentPanel);
+    auto* panelLayout = new QVBoxLayout(ContentPanel);
     panelLayout->setContentsMargins(6, 6, 6, 6);
 
-    Bevel1 = new QFrame(Panel1);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setMinimumSize(292, 144);
-    panelLayout->addWidget(Bevel1);
-    auto* bevelLayout = new QGridLayout(Bevel1);
-    bevelLayout->setContentsMargins(10, 10, 10, 10);
-    bevelLayout->setHorizontalSpacing(12);
+    ProductFrame = new QFrame(ContentPanel);
+    ProductFrame->setObjectName(QStringLiteral("ProductFrame"));
+    ProductFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    ProductFrame->setMinimumSize(292, 144);
+    panelLayout->addWidget(ProductFrame);
+    auto* productLayout = new QGridLayout(ProductFrame);
+    productLayout->setContentsMargins(10, 10, 10, 10);
+    productLayout->setHorizontalSpacing(12);
 
-    Image1 = MakeLabel(QString(), Bevel1, "Image1");
-    Image1->setFixedSize(kImageSide, kImageSide);
-    Image1->setPixmap(ProgramIcon(dataFolder_).pixmap(QSize(kImageSide, kImageSide), devicePixelRatio()));
-    bevelLayout->addWidget(Image1, 0, 0, 4, 1, Qt::AlignTop);
+    IconImage = MakeLabel(QString(), ProductFrame, "IconImage");
+    IconImage->setFixedSize(kImageSide, kImageSide);
+    IconImage->setPixmap(ProgramIcon(dataFolder_).pixmap(QSize(kImageSide, kImageSide), devicePixelRatio()));
+    productLayout->addWidget(IconImage, 0, 0, 4, 1, Qt::AlignTop);
 
-    ProductNameLb = MakeLabel(Text(Tr("ZQ Typing Tutor")), Bevel1, "ProductNameLb");
+    ProductNameLb = MakeLabel(Text(Tr("ZQ Typing Tutor")), ProductFrame, "ProductNameLb");
     QFont productFont = ProductNameLb->font();
     productFont.setPixelSize(24);
     productFont.setBold(true);
     ProductNameLb->setFont(productFont);
-    VersionLb = MakeLabel(QStringLiteral("Version 7.2"), Bevel1, "VersionLb");
+    VersionLb = MakeLabel(QStringLiteral("Version 7.2"), ProductFrame, "VersionLb");
     CopyrightLb = MakeLabel(Text(Tr("Free software by the ZQ Typing Tutor authors: use it, share it.")),
-                            Bevel1, "CopyrightLb");
+                            ProductFrame, "CopyrightLb");
     CopyrightLb->setWordWrap(true);
-    WebLb = MakeLabel(Text(Tr("Read the manual")), Bevel1, "WebLb");
+    WebLb = MakeLabel(Text(Tr("Read the manual")), ProductFrame, "WebLb");
     QFont linkFont = WebLb->font();
     linkFont.setUnderline(true);
     WebLb->setFont(linkFont);
@@ -93,12 +93,12 @@ TAboutBox::TAboutBox(std::string dataFolder, QWidget* parent)
     WebLb->installEventFilter(this);
     int row = 0;
     for (QLabel* label : {ProductNameLb, VersionLb, CopyrightLb, WebLb})
-        bevelLayout->addWidget(label, row++, 1);
-    bevelLayout->setRowStretch(row, 1);
+        productLayout->addWidget(label, row++, 1);
+    productLayout->setRowStretch(row, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    OKButton = new QPushButton(Text(Tr("&OK")), Panel1);
+    OKButton = new QPushButton(Text(Tr("&OK")), ContentPanel);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -110,7 +110,7 @@ TAboutBox::TAboutBox(std::string dataFolder, QWidget* parent)
 TAboutBox::~TAboutBox() = default;
 
 QVBoxLayout* TAboutBox::PanelLayout() const {
-    return static_cast<QVBoxLayout*>(Panel1->layout());
+    return static_cast<QVBoxLayout*>(ContentPanel->layout());
 }
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {

@@ -26,9 +26,9 @@ public:
     explicit TAboutBox(std::string dataFolder, QWidget* parent = nullptr);
     ~TAboutBox() override;
 
-    QFrame* Panel1 = nullptr;
-    QFrame* Bevel1 = nullptr;
-    QLabel* Image1 = nullptr;
+    QFrame* ContentPanel = nullptr;
+    QFrame* ProductFrame = nullptr;
+    QLabel* IconImage = nullptr;
     QLabel* ProductNameLb = nullptr;
     QLabel* VersionLb = nullptr;
     QLabel* CopyrightLb = nullptr;

@@ -21,7 +21,7 @@ namespace zq {
 namespace {
 
 constexpr QSize kClientSize(322, 259);
-constexpr QSize kBevelSize(310, 181);
+constexpr QSize kProductFrameSize(310, 181);
 constexpr int kUserBoxWidth = 247;
 
 QString Text(const char* utf8) {
@@ -35,13 +35,13 @@ LogonWindow::LogonWindow(TSettings& settings, QWidget* parent)
     setObjectName(QStringLiteral("FmLogon"));
     // No title bar shows it; task bars and window lists do.
     setWindowTitle(Text(Tr("Log on")));
-    Bevel1->setMinimumSize(kBevelSize);
+    ProductFrame->setMinimumSize(kProductFrameSize);
 
     auto* userRow = new QHBoxLayout;
-    Label1 = new QLabel(Text(Tr("Profile:")), Panel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ComboUser = new QComboBox(Panel1);
+    ProfileLb = new QLabel(Text(Tr("Profile:")), ContentPanel);
+    ProfileLb->setObjectName(QStringLiteral("ProfileLb"));
+    ProfileLb->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ComboUser = new QComboBox(ContentPanel);
     ComboUser->setObjectName(QStringLiteral("ComboUser"));
     ComboUser->setEditable(true);
     ComboUser->setInsertPolicy(QComboBox::NoInsert);
@@ -49,23 +49,23 @@ LogonWindow::LogonWindow(TSettings& settings, QWidget* parent)
     ComboUser->setToolTip(
         Text(Tr("Input an existing user name or\n"
                 "select from the drop-down list by clicking the down-arrow button.")));
-    Label1->setBuddy(ComboUser);
+    ProfileLb->setBuddy(ComboUser);
     // The user box keeps Enter from the dialog: Enter in it logs on, as the
     // default button would.
     connect(ComboUser->lineEdit(), &QLineEdit::returnPressed, this, [this] { OKButton->click(); });
-    userRow->addWidget(Label1, 1);
+    userRow->addWidget(ProfileLb, 1);
     userRow->addWidget(ComboUser);
     PanelLayout()->insertLayout(1, userRow);
 
     // OK logs on and leaves the dialog open until the main window is there.
     disconnect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(OKButton, &QPushButton::clicked, this, [this] { logon_.OKButtonClick(); });
-    BnAdd = new QPushButton(Text(Tr("&Add User")), Panel1);
+    BnAdd = new QPushButton(Text(Tr("&Add User")), ContentPanel);
     BnAdd->setObjectName(QStringLiteral("BnAdd"));
     BnAdd->setToolTip(Text(Tr("Add user using existing user profile")));
     BnAdd->setAutoDefault(false);
     connect(BnAdd, &QPushButton::clicked, this, [this] { logon_.BnAddClick(); });
-    BnCancel = new QPushButton(Text(Tr("&Exit")), Panel1);
+    BnCancel = new QPushButton(Text(Tr("&Exit")), ContentPanel);
     BnCancel->setObjectName(QStringLiteral("BnCancel"));
     BnCancel->setAutoDefault(false);
     connect(BnCancel, &QPushButton::clicked, this, &LogonWindow::reject);

@@ -32,7 +32,7 @@ public:
     std::string UserText() const override;
     void InformationBox(std::string_view utf8) override;
 
-    QLabel* Label1 = nullptr;
+    QLabel* ProfileLb = nullptr;
     QComboBox* ComboUser = nullptr;
     QPushButton* BnAdd = nullptr;
     QPushButton* BnCancel = nullptr;

@@ -20,44 +20,44 @@ CourseDrillWindow::CourseDrillWindow(stopwatch& watch, DrillGuidance guidance, Q
     : LinePracticeWindow(parent) {
     setWindowTitle(QString::fromUtf8(Tr("Course")));
 
-    Label1 = new QLabel(QStringLiteral("00 / 00"), MarkerRow());
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(LbMark->font());
-    Label1->move(kLabelLeft - MarkerRow()->x(), 0);
+    PositionLb = new QLabel(QStringLiteral("00 / 00"), MarkerRow());
+    PositionLb->setObjectName(QStringLiteral("PositionLb"));
+    PositionLb->setFont(LbMark->font());
+    PositionLb->move(kLabelLeft - MarkerRow()->x(), 0);
 
-    SpeedButton1 = new QToolButton(MarkerRow());
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton2 = new QToolButton(MarkerRow());
-    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
-    for (QToolButton* button : {SpeedButton1, SpeedButton2}) {
+    PreviousLineBn = new QToolButton(MarkerRow());
+    PreviousLineBn->setObjectName(QStringLiteral("PreviousLineBn"));
+    NextLineBn = new QToolButton(MarkerRow());
+    NextLineBn->setObjectName(QStringLiteral("NextLineBn"));
+    for (QToolButton* button : {PreviousLineBn, NextLineBn}) {
         button->setFixedSize(kButtonWidth, kButtonHeight);
         button->setFocusPolicy(Qt::NoFocus);
         button->hide();
     }
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { CourseDrill().SpeedButton1Click(); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { CourseDrill().SpeedButton2Click(); });
+    connect(PreviousLineBn, &QToolButton::clicked, this, [this] { CourseDrill().PreviousLineBnClick(); });
+    connect(NextLineBn, &QToolButton::clicked, this, [this] { CourseDrill().NextLineBnClick(); });
 
     AttachDrill(std::make_unique<TFmCoursePrac>(*this, *this, watch, guidance));
 }
 
 void CourseDrillWindow::SetPositionLabel(std::string_view utf8) {
-    Label1->setText(FromUtf8View(utf8));
-    Label1->adjustSize();
+    PositionLb->setText(FromUtf8View(utf8));
+    PositionLb->adjustSize();
 }
 
 void CourseDrillWindow::SetPositionLabelColor(std::int32_t color) {
-    QPalette labelPalette = Label1->palette();
+    QPalette labelPalette = PositionLb->palette();
     labelPalette.setColor(QPalette::WindowText, ToQColor(color));
-    Label1->setPalette(labelPalette);
+    PositionLb->setPalette(labelPalette);
 }
 
 void CourseDrillWindow::resizeEvent(QResizeEvent* event) {
     LinePracticeWindow::resizeEvent(event);
     // The buttons keep their distance from the right edge when the window widens.
     const int right = MarkerRow()->width() - kButtonRightMargin;
-    SpeedButton1->move(right - kButtonWidth, 0);
-    SpeedButton2->move(right - 2 * kButtonWidth - 2, 0);
-    Label1->move(kLabelLeft - MarkerRow()->x(), 0);
+    PreviousLineBn->move(right - kButtonWidth, 0);
+    NextLineBn->move(right - 2 * kButtonWidth - 2, 0);
+    PositionLb->move(kLabelLeft - MarkerRow()->x(), 0);
 }
 
 }  // namespace zq

@@ -21,9 +21,9 @@ public:
     void SetPositionLabel(std::string_view utf8) override;
     void SetPositionLabelColor(std::int32_t color) override;
 
-    QLabel* Label1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
+    QLabel* PositionLb = nullptr;
+    QToolButton* PreviousLineBn = nullptr;
+    QToolButton* NextLineBn = nullptr;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

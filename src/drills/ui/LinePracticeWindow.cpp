@@ -53,16 +53,16 @@ LinePracticeWindow::LinePracticeWindow(QWidget* parent) : QDialog(parent) {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::Box);
-    Panel1->setLineWidth(1);
-    Panel1->setAutoFillBackground(true);
-    auto* panelLayout = new QVBoxLayout(Panel1);
+    ContentPanel = new QFrame(this);
+    ContentPanel->setObjectName(QStringLiteral("ContentPanel"));
+    ContentPanel->setFrameShape(QFrame::Box);
+    ContentPanel->setLineWidth(1);
+    ContentPanel->setAutoFillBackground(true);
+    auto* panelLayout = new QVBoxLayout(ContentPanel);
     panelLayout->setContentsMargins(kPanelBorder, kPanelBorder, kPanelBorder, kPanelBorder);
     panelLayout->setSpacing(0);
 
-    SampleEdit = MakeBox(Panel1, "SampleEdit");
+    SampleEdit = MakeBox(ContentPanel, "SampleEdit");
     SampleEdit->setFrameShape(QFrame::NoFrame);
     SampleEdit->setReadOnly(true);
     // Focus always stays in the input box (a click on the sample gives it none).
@@ -70,7 +70,7 @@ LinePracticeWindow::LinePracticeWindow(QWidget* parent) : QDialog(parent) {
     SampleEdit->setTextInteractionFlags(Qt::NoTextInteraction);
     panelLayout->addWidget(SampleEdit);
 
-    markerRow_ = new QWidget(Panel1);
+    markerRow_ = new QWidget(ContentPanel);
     markerRow_->setFixedHeight(kMarkerRowHeight);
     LbMark = new QLabel(QStringLiteral("V"), markerRow_);
     LbMark->setObjectName(QStringLiteral("LbMark"));
@@ -82,7 +82,7 @@ LinePracticeWindow::LinePracticeWindow(QWidget* parent) : QDialog(parent) {
     LbMark->hide();
     panelLayout->addWidget(markerRow_);
 
-    InputEdit = MakeBox(Panel1, "InputEdit");
+    InputEdit = MakeBox(ContentPanel, "InputEdit");
     QPalette inputPalette = InputEdit->palette();
     inputPalette.setColor(QPalette::Base, inputPalette.color(QPalette::ToolTipBase));
     inputPalette.setColor(QPalette::Text, inputPalette.color(QPalette::ToolTipText));
@@ -93,7 +93,7 @@ LinePracticeWindow::LinePracticeWindow(QWidget* parent) : QDialog(parent) {
     InputEdit->installEventFilter(this);
     panelLayout->addWidget(InputEdit);
 
-    outer->addWidget(Panel1);
+    outer->addWidget(ContentPanel);
 
     SBHelp = new QStatusBar(this);
     SBHelp->setObjectName(QStringLiteral("SBHelp"));
@@ -302,14 +302,14 @@ void LinePracticeWindow::MoveWindow(int left, int top) {
 }
 
 std::int32_t LinePracticeWindow::PanelRgb() const {
-    return FromQColor(Panel1->palette().color(QPalette::Window));
+    return FromQColor(ContentPanel->palette().color(QPalette::Window));
 }
 
 void LinePracticeWindow::SetWindowColor(std::int32_t color) {
-    QPalette panelPalette = Panel1->palette();
+    QPalette panelPalette = ContentPanel->palette();
     panelPalette.setColor(QPalette::Window,
                           ToQColor(color, panelPalette, panelPalette.color(QPalette::Window)));
-    Panel1->setPalette(panelPalette);
+    ContentPanel->setPalette(panelPalette);
 }
 
 void LinePracticeWindow::CloseWindow() {

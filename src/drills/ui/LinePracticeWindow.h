@@ -69,7 +69,7 @@ public:
     void CloseWindow() override;
 
     // The controls, by the names the drills know them.
-    QFrame* Panel1 = nullptr;
+    QFrame* ContentPanel = nullptr;
     QTextEdit* SampleEdit = nullptr;
     QLabel* LbMark = nullptr;
     QTextEdit* InputEdit = nullptr;

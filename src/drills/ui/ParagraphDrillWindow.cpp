@@ -46,16 +46,16 @@ ParagraphDrillWindow::ParagraphDrillWindow(stopwatch& watch, DrillGuidance guida
     // The font the line drill's window starts with, until the owner sets one.
     RememberTextFormat(SampleEdit->font(), palette().color(QPalette::WindowText));
 
-    ToolBar1 = new QToolBar(this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setFont(FontOfHeight(QStringLiteral("Times New Roman"), 13));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
+    TextToolBar = new QToolBar(this);
+    TextToolBar->setObjectName(QStringLiteral("TextToolBar"));
+    TextToolBar->setFont(FontOfHeight(QStringLiteral("Times New Roman"), 13));
+    TextToolBar->setMovable(false);
+    TextToolBar->setFloatable(false);
     BnLoad = AddToolButton("&Load text", "Load from file");
     BnPaste = AddToolButton("&Paste", "Paste from clipboard");
     BnRestart = AddToolButton("&Restart", "Restart with current content");
     BnClose = AddToolButton("&Close", nullptr);
-    if (auto* outer = qobject_cast<QVBoxLayout*>(layout())) outer->insertWidget(0, ToolBar1);
+    if (auto* outer = qobject_cast<QVBoxLayout*>(layout())) outer->insertWidget(0, TextToolBar);
 
     BnShowReturn = new QToolButton(MarkerRow());
     BnShowReturn->setObjectName(QStringLiteral("BnShowReturn"));
@@ -88,13 +88,13 @@ ParagraphDrillWindow::ParagraphDrillWindow(stopwatch& watch, DrillGuidance guida
 }
 
 QToolButton* ParagraphDrillWindow::AddToolButton(const char* caption, const char* hint) {
-    auto* button = new QToolButton(ToolBar1);
+    auto* button = new QToolButton(TextToolBar);
     button->setText(Translated(caption));
     if (hint) button->setToolTip(Translated(hint));
     button->setAutoRaise(true);
     button->setFixedSize(84, 22);
     button->setFocusPolicy(Qt::NoFocus);  // the focus stays in the input box
-    ToolBar1->addWidget(button);
+    TextToolBar->addWidget(button);
     return button;
 }
 
@@ -130,7 +130,7 @@ void ParagraphDrillWindow::RunCommand(Command command) {
     FocusInput();
 }
 
-std::unique_ptr<QFileDialog> ParagraphDrillWindow::CreateOpenDialog1(const QString& folder) {
+std::unique_ptr<QFileDialog> ParagraphDrillWindow::CreateTextFileDialog(const QString& folder) {
     auto dialog = std::make_unique<QFileDialog>(this, QString(), folder);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
@@ -144,7 +144,7 @@ std::unique_ptr<QFileDialog> ParagraphDrillWindow::CreateOpenDialog1(const QStri
 std::optional<std::string> ParagraphDrillWindow::ChooseTextFile(const std::string& folder) {
     // A dialog kept between uses would keep its name completion's list open
     // after Enter, and that list would take the learner's first key.
-    const std::unique_ptr<QFileDialog> dialog = CreateOpenDialog1(QFile::decodeName(folder.c_str()));
+    const std::unique_ptr<QFileDialog> dialog = CreateTextFileDialog(QFile::decodeName(folder.c_str()));
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return std::nullopt;
     return QFile::encodeName(dialog->selectedFiles().constFirst()).toStdString();
 }

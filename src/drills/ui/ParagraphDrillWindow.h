@@ -40,9 +40,9 @@ public:
     // The file-open dialog of "Load text", starting in `folder`: it offers
     // text files (of any case of ".txt": names are case-sensitive here),
     // rich text files, and every file.
-    std::unique_ptr<QFileDialog> CreateOpenDialog1(const QString& folder);
+    std::unique_ptr<QFileDialog> CreateTextFileDialog(const QString& folder);
 
-    QToolBar* ToolBar1 = nullptr;
+    QToolBar* TextToolBar = nullptr;
     QToolButton* BnLoad = nullptr;
     QToolButton* BnPaste = nullptr;
     QToolButton* BnRestart = nullptr;

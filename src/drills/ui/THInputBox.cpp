@@ -28,7 +28,7 @@ QString ThroughCodePage(const QString& text) {
 THInputBox::THInputBox(QWidget* parent)
     : QDialog(parent),
       LbHint(new QLabel(this)),
-      Edit(new QLineEdit(QStringLiteral("0"), this)),
+      NumberEd(new QLineEdit(QStringLiteral("0"), this)),
       BnOK(new QPushButton(this)),
       BnCancel(new QPushButton(this)) {
     setObjectName(QStringLiteral("HInputBox"));
@@ -41,9 +41,10 @@ THInputBox::THInputBox(QWidget* parent)
     LbHint->setGeometry(16, 8, 285, 19);
     LbHint->setFont(FontOfHeight(QStringLiteral("Times New Roman"), 15));
 
-    Edit->setObjectName(QStringLiteral("Edit"));
-    Edit->setGeometry(16, 30, 289, 21);
-    Edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit));
+    NumberEd->setObjectName(QStringLiteral("NumberEd"));
+    NumberEd->setGeometry(16, 30, 289, 21);
+    NumberEd->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), NumberEd));
 
     BnOK->setObjectName(QStringLiteral("BnOK"));
     BnOK->setGeometry(112, 56, 75, 25);
@@ -69,8 +70,8 @@ void THInputBox::FormCreate() {
 bool THInputBox::AskNumber(const QString& caption, const QString& prompt, QString& value) {
     LbHint->setText(prompt);
     setWindowTitle(ThroughCodePage(caption));
-    Edit->setText(ThroughCodePage(value));
-    Edit->setFocus();
+    NumberEd->setText(ThroughCodePage(value));
+    NumberEd->setFocus();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -79,7 +80,7 @@ bool THInputBox::AskNumber(const QString& caption, const QString& prompt, QStrin
 
     // exec() frees the dialog before it returns; the edit's text is taken
     // while the dialog closes, whichever way it closes.
-    connect(this, &QDialog::finished, this, [this, &value] { value = Edit->text(); });
+    connect(this, &QDialog::finished, this, [this, &value] { value = NumberEd->text(); });
     return exec() == QDialog::Accepted;
 }
 

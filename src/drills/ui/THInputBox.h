@@ -25,7 +25,7 @@ public:
     bool AskNumber(const QString& caption, const QString& prompt, QString& value);
 
     QLabel* LbHint;
-    QLineEdit* Edit;
+    QLineEdit* NumberEd;
     QPushButton* BnOK;
     QPushButton* BnCancel;
 

@@ -73,32 +73,32 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_InputMethodEnabled);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setFrameShadow(QFrame::Raised);
-    Panel1->setAutoFillBackground(true);
-    Panel1->setFocusPolicy(Qt::NoFocus);
+    StatusPanel = new QFrame(this);
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusPanel->setFrameShape(QFrame::Panel);
+    StatusPanel->setFrameShadow(QFrame::Raised);
+    StatusPanel->setAutoFillBackground(true);
+    StatusPanel->setFocusPolicy(Qt::NoFocus);
 
-    LbStatus = new QLabel(Panel1);
+    LbStatus = new QLabel(StatusPanel);
     LbStatus->setObjectName(QStringLiteral("LbStatus"));
     LbStatus->setFont(FontOfHeight(QStringLiteral("Courier New"), 12));
     QPalette statusPalette = LbStatus->palette();
     statusPalette.setColor(QPalette::WindowText, ToQColor(clNavy));
     LbStatus->setPalette(statusPalette);
 
-    Label2 = MakeLabel(Panel1, "Label2", "Progress", 12);
-    PbTotalLeft = MakeBar(Panel1, "PbTotalLeft", 12, nullptr);
-    Label3 = MakeLabel(Panel1, "Label3", "Invader Life", 196);
-    PbHitLost = MakeBar(Panel1, "PbHitLost", 196, "How many words get hit correctly");
-    Label1 = MakeLabel(Panel1, "Label1", "City Life", 380);
-    PbCityLife = MakeBar(Panel1, "PbCityLife", 380, "How many city bricks get destroyed");
-    LbCityLife = new QLabel(Panel1);
+    ProgressCaptionLb = MakeLabel(StatusPanel, "ProgressCaptionLb", "Progress", 12);
+    PbTotalLeft = MakeBar(StatusPanel, "PbTotalLeft", 12, nullptr);
+    InvaderLifeCaptionLb = MakeLabel(StatusPanel, "InvaderLifeCaptionLb", "Invader Life", 196);
+    PbHitLost = MakeBar(StatusPanel, "PbHitLost", 196, "How many words get hit correctly");
+    CityLifeCaptionLb = MakeLabel(StatusPanel, "CityLifeCaptionLb", "City Life", 380);
+    PbCityLife = MakeBar(StatusPanel, "PbCityLife", 380, "How many city bricks get destroyed");
+    LbCityLife = new QLabel(StatusPanel);
     LbCityLife->setObjectName(QStringLiteral("LbCityLife"));
     LbCityLife->setAlignment(Qt::AlignRight | Qt::AlignTop);
     LbCityLife->setGeometry(471, kLabelTop, 59, kBarHeight);
 
-    PaintBox1 = new PlayingArea(
+    PlayingAreaBox = new PlayingArea(
         picture_, [this] { return frame_->SceneLock(); }, this);
 
     TickTimer = new QTimer(this);
@@ -183,15 +183,15 @@ void GameFrameWindow::SetPlayingAreaWidth(std::int32_t width) {
 
 void GameFrameWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Panel1->setGeometry(0, 0, width(), kPanelHeight);
+    StatusPanel->setGeometry(0, 0, width(), kPanelHeight);
     LbStatus->setGeometry(0, 0, width(), kStatusHeight);
     LayOutPlayingArea();
 }
 
 void GameFrameWindow::LayOutPlayingArea() {
     const QRect area(0, kPanelHeight, playingAreaWidth_, std::max(0, height() - kPanelHeight));
-    if (!frame_ || PaintBox1->geometry() == area) return;
-    PaintBox1->setGeometry(area);
+    if (!frame_ || PlayingAreaBox->geometry() == area) return;
+    PlayingAreaBox->setGeometry(area);
     ResetPicture();
     // A game in progress lost its picture: its city and words come back.
     frame_->Paint();
@@ -199,8 +199,8 @@ void GameFrameWindow::LayOutPlayingArea() {
 
 void GameFrameWindow::ResetPicture() {
     const auto lock = frame_->SceneLock();
-    picture_.Reset(PaintBox1->size(), devicePixelRatioF(), windowColor_, palette());
-    PaintBox1->update();
+    picture_.Reset(PlayingAreaBox->size(), devicePixelRatioF(), windowColor_, palette());
+    PlayingAreaBox->update();
 }
 
 void GameFrameWindow::SetWindowColor(TColor color) {
@@ -209,9 +209,9 @@ void GameFrameWindow::SetWindowColor(TColor color) {
 }
 
 void GameFrameWindow::SetPlayingAreaFontName(const std::string& name8) {
-    QFont areaFont = PaintBox1->font();
+    QFont areaFont = PlayingAreaBox->font();
     areaFont.setFamily(QString::fromStdString(ToUtf8(name8)));
-    PaintBox1->setFont(areaFont);
+    PlayingAreaBox->setFont(areaFont);
 }
 
 void GameFrameWindow::ClearPlayingArea() {
@@ -308,7 +308,7 @@ void GameFrameWindow::PostToUiThread(std::function<void()> step) {
 
 void GameFrameWindow::ShowChangedPixels() {
     const QRegion changed = picture_.TakeChanges();
-    if (!changed.isEmpty()) PaintBox1->update(changed);
+    if (!changed.isEmpty()) PlayingAreaBox->update(changed);
 }
 
 // --- keys ----------------------------------------------------------------------------

@@ -77,16 +77,17 @@ public:
     void SetStatusText(std::string_view utf8) override;
 
     // The controls, by the names the game knows them.
-    QFrame* Panel1 = nullptr;
+    QFrame* StatusPanel = nullptr;
     QLabel* LbStatus = nullptr;
-    QLabel* Label1 = nullptr;  // "City Life"
-    QLabel* Label2 = nullptr;  // "Progress"
-    QLabel* Label3 = nullptr;  // "Invader Life"
+    // The captions above the three bars.
+    QLabel* ProgressCaptionLb = nullptr;
+    QLabel* InvaderLifeCaptionLb = nullptr;
+    QLabel* CityLifeCaptionLb = nullptr;
     QProgressBar* PbTotalLeft = nullptr;
     QProgressBar* PbHitLost = nullptr;
     QProgressBar* PbCityLife = nullptr;
     QLabel* LbCityLife = nullptr;
-    PlayingArea* PaintBox1 = nullptr;
+    PlayingArea* PlayingAreaBox = nullptr;
     QTimer* TickTimer = nullptr;
 
 protected:

@@ -9,7 +9,7 @@ namespace zq {
 
 PlayingArea::PlayingArea(const PictureSurface& picture, SceneLocker lockScene, QWidget* parent)
     : QWidget(parent), picture_(picture), lockScene_(std::move(lockScene)) {
-    setObjectName(QStringLiteral("PaintBox1"));
+    setObjectName(QStringLiteral("PlayingAreaBox"));
     // The picture covers every pixel: nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);

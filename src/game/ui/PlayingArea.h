@@ -10,7 +10,7 @@ namespace zq {
 
 class PictureSurface;
 
-// The playing area (PaintBox1): shows the picture the game draws into. The
+// The playing area (PlayingAreaBox): shows the picture the game draws into. The
 // copy to the screen holds the game's scene lock, so that the game thread
 // never draws into the part being copied.
 class PlayingArea : public QWidget {

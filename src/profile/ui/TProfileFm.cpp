@@ -88,113 +88,113 @@ void TProfileFm::FormCreate() {
     QFont windowFont(QString::fromLatin1(kDefaultWindowFont));
     windowFont.setPixelSize(kWindowFontPixels);
     setFont(windowFont);
-    FontDialog2 = &FontChooserDialog::Choose;
+    fontChooser_ = &FontChooserDialog::Choose;
     colorChooser_ = [](QWidget* parent, TColor initial) -> std::optional<TColor> {
         const QColor chosen = QColorDialog::getColor(ToQColor(initial), parent);
         if (!chosen.isValid()) return std::nullopt;
         return FromQColor(chosen);
     };
 
-    Label1 = new QLabel(Text("User:"), this);
+    UserLb = new QLabel(Text("User:"), this);
     UserEd = MakeEditableList(this);
     UserEd->setObjectName(QStringLiteral("UserEd"));
     QPalette userPalette = UserEd->palette();
     userPalette.setColor(QPalette::Base, QColor(Qt::yellow));
     userPalette.setColor(QPalette::Text, QColor(Qt::black));
     UserEd->setPalette(userPalette);
-    Label1->setBuddy(UserEd);
+    UserLb->setBuddy(UserEd);
 
-    Label2 = new QLabel(Text("Course:"), this);
+    CourseLb = new QLabel(Text("Course:"), this);
     CourseEd = MakeEditableList(this);
     CourseEd->setObjectName(QStringLiteral("CourseEd"));
-    Label2->setBuddy(CourseEd);
+    CourseLb->setBuddy(CourseEd);
 
-    Label8 = new QLabel(Text("Progress:"), this);
+    ProgressCaptionLb = new QLabel(Text("Progress:"), this);
     ProgressLb = new QLabel(this);
-    Label9 = new QLabel(Text("Practice time:"), this);
+    TimeCaptionLb = new QLabel(Text("Practice time:"), this);
     TimeLb = new QLabel(this);
     for (QLabel* figure : {ProgressLb, TimeLb}) SetTextColor(figure, ToQColor(clBlue));
 
     auto* header = new QGridLayout;
-    header->addWidget(Label1, 0, 0);
+    header->addWidget(UserLb, 0, 0);
     header->addWidget(UserEd, 0, 1, 1, 3);
-    header->addWidget(Label2, 1, 0);
+    header->addWidget(CourseLb, 1, 0);
     header->addWidget(CourseEd, 1, 1, 1, 3);
-    header->addWidget(Label8, 2, 0);
+    header->addWidget(ProgressCaptionLb, 2, 0);
     header->addWidget(ProgressLb, 2, 1);
-    header->addWidget(Label9, 2, 2);
+    header->addWidget(TimeCaptionLb, 2, 2);
     header->addWidget(TimeLb, 2, 3);
     header->setVerticalSpacing(4);
     header->setColumnStretch(1, 1);
     header->setColumnStretch(3, 2);
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->addTab(CreateLayoutTab(), Text("Layout"));
-    PageControl1->addTab(CreateMiscTab(), Text("Misc"));
-    PageControl1->addTab(CreateKeyboardTab(), Text("Keyboard"));
-    PageControl1->setCurrentWidget(TabSheet4);
+    ProfileTabs = new QTabWidget(this);
+    ProfileTabs->addTab(CreateLayoutTab(), Text("Layout"));
+    ProfileTabs->addTab(CreateMiscTab(), Text("Misc"));
+    ProfileTabs->addTab(CreateKeyboardTab(), Text("Keyboard"));
+    ProfileTabs->setCurrentWidget(LayoutTab);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 8, 8, 8);
     outer->addLayout(header);
-    outer->addWidget(PageControl1, 1);
+    outer->addWidget(ProfileTabs, 1);
     outer->addLayout(CreateButtonRow());
 
     resize(kClientArea);
 }
 
 QWidget* TProfileFm::CreateLayoutTab() {
-    TabSheet4 = new QWidget;
-    SetFontBn = new QPushButton(Text("Line"), TabSheet4);
-    ExampleEd = MakeExample(TabSheet4);
-    Button1 = new QPushButton(Text("Paragraph"), TabSheet4);
-    Example2Ed = MakeExample(TabSheet4);
-    Button3 = new QPushButton(Text("Game"), TabSheet4);
-    Example3Ed = MakeExample(TabSheet4);
-    Label3 = new QLabel(Text("Background color:"), TabSheet4);
-    EdColor = new ColorComboBox(TabSheet4);
+    LayoutTab = new QWidget;
+    SetFontBn = new QPushButton(Text("Line"), LayoutTab);
+    ExampleEd = MakeExample(LayoutTab);
+    ParagraphFontBn = new QPushButton(Text("Paragraph"), LayoutTab);
+    ParagraphExampleEd = MakeExample(LayoutTab);
+    GameFontBn = new QPushButton(Text("Game"), LayoutTab);
+    GameExampleEd = MakeExample(LayoutTab);
+    BgColorLb = new QLabel(Text("Background color:"), LayoutTab);
+    EdColor = new ColorComboBox(LayoutTab);
     EdColor->setObjectName(QStringLiteral("EdColor"));
-    Label3->setBuddy(EdColor);
-    Label4 = new QLabel(Text("Game BG color:"), TabSheet4);
-    ColorEd = new ColorComboBox(TabSheet4);
+    BgColorLb->setBuddy(EdColor);
+    GameBgColorLb = new QLabel(Text("Game BG color:"), LayoutTab);
+    ColorEd = new ColorComboBox(LayoutTab);
     ColorEd->setObjectName(QStringLiteral("ColorEd"));
     ColorEd->AllowTyping();
-    Label4->setBuddy(ColorEd);
+    GameBgColorLb->setBuddy(ColorEd);
 
     // Enter in an example edit must not open a font chooser.
-    for (QPushButton* button : {SetFontBn, Button1, Button3}) button->setAutoDefault(false);
+    for (QPushButton* button : {SetFontBn, ParagraphFontBn, GameFontBn}) button->setAutoDefault(false);
     connect(SetFontBn, &QPushButton::clicked, this, [this] { logic_.SetFontBnClick(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { logic_.Button1Click(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { logic_.Button3Click(); });
+    connect(ParagraphFontBn, &QPushButton::clicked, this, [this] { logic_.ParagraphFontBnClick(); });
+    connect(GameFontBn, &QPushButton::clicked, this, [this] { logic_.GameFontBnClick(); });
     connect(EdColor, &ColorComboBox::ColorPicked, this,
             [this](int index) { logic_.ColorPicked(ColorBox::Background, index); });
     connect(ColorEd, &ColorComboBox::ColorPicked, this,
             [this](int index) { logic_.ColorPicked(ColorBox::GameBackground, index); });
 
-    auto* grid = new QGridLayout(TabSheet4);
+    auto* grid = new QGridLayout(LayoutTab);
     grid->addWidget(SetFontBn, 0, 0);
     grid->addWidget(ExampleEd, 0, 1);
-    grid->addWidget(Button1, 1, 0);
-    grid->addWidget(Example2Ed, 1, 1);
-    grid->addWidget(Button3, 2, 0);
-    grid->addWidget(Example3Ed, 2, 1);
-    grid->addWidget(Label3, 3, 0);
+    grid->addWidget(ParagraphFontBn, 1, 0);
+    grid->addWidget(ParagraphExampleEd, 1, 1);
+    grid->addWidget(GameFontBn, 2, 0);
+    grid->addWidget(GameExampleEd, 2, 1);
+    grid->addWidget(BgColorLb, 3, 0);
     grid->addWidget(EdColor, 3, 1);
-    grid->addWidget(Label4, 4, 0);
+    grid->addWidget(GameBgColorLb, 4, 0);
     grid->addWidget(ColorEd, 4, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(5, 1);
-    return TabSheet4;
+    return LayoutTab;
 }
 
 QWidget* TProfileFm::CreateMiscTab() {
-    TabSheet5 = new QWidget;
-    auto* column = new QVBoxLayout(TabSheet5);
+    MiscTab = new QWidget;
+    auto* column = new QVBoxLayout(MiscTab);
     // Eight switches in the dialog's height: close together, near the edges.
     column->setSpacing(0);
     column->setContentsMargins(column->contentsMargins().left(), 4, column->contentsMargins().right(), 4);
     const auto addSwitch = [&](const char* caption) {
-        auto* box = new QCheckBox(Text(caption), TabSheet5);
+        auto* box = new QCheckBox(Text(caption), MiscTab);
         column->addWidget(box);
         return box;
     };
@@ -208,43 +208,43 @@ QWidget* TProfileFm::CreateMiscTab() {
     ChkPopupAtEnd = addSwitch("Popup statistic at the end of a drill");
     ChkShowModifiers = addSwitch("Show Shift, AltGr and dead keys");
     column->addStretch(1);
-    return TabSheet5;
+    return MiscTab;
 }
 
 QWidget* TProfileFm::CreateKeyboardTab() {
-    TntTabSheet1 = new QWidget;
-    Label5 = new QLabel(Text("Available keyboard layouts"), TntTabSheet1);
-    KeyboardsCombo = new QComboBox(TntTabSheet1);
+    KeyboardTab = new QWidget;
+    KeyboardsLb = new QLabel(Text("Available keyboard layouts"), KeyboardTab);
+    KeyboardsCombo = new QComboBox(KeyboardTab);
     KeyboardsCombo->setObjectName(QStringLiteral("KeyboardsCombo"));
     KeyboardsCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     KeyboardsCombo->setMinimumContentsLength(12);
-    Label5->setBuddy(KeyboardsCombo);
-    InfoMemo = new QPlainTextEdit(TntTabSheet1);
+    KeyboardsLb->setBuddy(KeyboardsCombo);
+    InfoMemo = new QPlainTextEdit(KeyboardTab);
     InfoMemo->setReadOnly(true);
     InfoMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     InfoMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     InfoMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     InfoMemo->setMinimumHeight(40);
-    Label6 = new QLabel(Text("Keyboard layout before starting:"), TntTabSheet1);
-    OriginalKeyboardNameLb = new QLabel(TntTabSheet1);
+    OriginalKeyboardCaptionLb = new QLabel(Text("Keyboard layout before starting:"), KeyboardTab);
+    OriginalKeyboardNameLb = new QLabel(KeyboardTab);
     // A long layout name is cut rather than widening the dialog.
     OriginalKeyboardNameLb->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     SetTextColor(OriginalKeyboardNameLb, ToQColor(clNavy));
-    BnApplyKb = new QPushButton(Text("Activate layout"), TntTabSheet1);
+    BnApplyKb = new QPushButton(Text("Activate layout"), KeyboardTab);
     BnApplyKb->setAutoDefault(false);
     connect(BnApplyKb, &QPushButton::clicked, this, [this] { logic_.BnApplyKbClick(); });
 
-    auto* column = new QVBoxLayout(TntTabSheet1);
+    auto* column = new QVBoxLayout(KeyboardTab);
     column->setSpacing(4);
-    column->addWidget(Label5);
+    column->addWidget(KeyboardsLb);
     column->addWidget(KeyboardsCombo);
     column->addWidget(InfoMemo, 1);
-    column->addWidget(Label6);
+    column->addWidget(OriginalKeyboardCaptionLb);
     auto* lastRow = new QHBoxLayout;
     lastRow->addWidget(OriginalKeyboardNameLb, 1);
     lastRow->addWidget(BnApplyKb);
     column->addLayout(lastRow);
-    return TntTabSheet1;
+    return KeyboardTab;
 }
 
 QLayout* TProfileFm::CreateButtonRow() {
@@ -358,9 +358,9 @@ QLineEdit* TProfileFm::Example(ExampleFont example) const {
         case ExampleFont::Line:
             return ExampleEd;
         case ExampleFont::Paragraph:
-            return Example2Ed;
+            return ParagraphExampleEd;
         case ExampleFont::Game:
-            return Example3Ed;
+            return GameExampleEd;
     }
     return ExampleEd;
 }
@@ -374,9 +374,9 @@ void TProfileFm::ShowExampleFont(ExampleFont example, const TFontRecord& font) {
 }
 
 void TProfileFm::SetGameExampleBackground(TColor color) {
-    QPalette examplePalette = Example3Ed->palette();
+    QPalette examplePalette = GameExampleEd->palette();
     examplePalette.setColor(QPalette::Base, ToQColor(color, palette(), palette().color(QPalette::Base)));
-    Example3Ed->setPalette(examplePalette);
+    GameExampleEd->setPalette(examplePalette);
 }
 
 ColorComboBox* TProfileFm::ColorBoxOf(ColorBox box) const {
@@ -453,7 +453,7 @@ void TProfileFm::HideSaveAndErase() {
 }
 
 std::optional<TFontRecord> TProfileFm::ChooseFont(const TFontRecord& initial) {
-    return FontDialog2(this, initial);
+    return fontChooser_(this, initial);
 }
 
 std::optional<TColor> TProfileFm::ChooseColor(TColor initial) {

@@ -61,7 +61,7 @@ public:
     int ExecuteNewUser(TProfile& profile);
 
     ProfileDialog& Logic() { return logic_; }
-    void SetFontChooser(FontChooser chooser) { FontDialog2 = std::move(chooser); }
+    void SetFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
     void SetColorChooser(ColorChooser chooser) { colorChooser_ = std::move(chooser); }
 
     // ProfileDialogView.
@@ -93,29 +93,29 @@ public:
     void CloseDialog(bool accepted) override;
 
     // The controls, by the names the program knows them.
-    QLabel* Label1 = nullptr;
+    QLabel* UserLb = nullptr;
     QComboBox* UserEd = nullptr;
-    QLabel* Label2 = nullptr;
+    QLabel* CourseLb = nullptr;
     QComboBox* CourseEd = nullptr;
-    QLabel* Label8 = nullptr;
+    QLabel* ProgressCaptionLb = nullptr;
     QLabel* ProgressLb = nullptr;
-    QLabel* Label9 = nullptr;
+    QLabel* TimeCaptionLb = nullptr;
     QLabel* TimeLb = nullptr;
-    QTabWidget* PageControl1 = nullptr;
+    QTabWidget* ProfileTabs = nullptr;
     // "Layout" tab.
-    QWidget* TabSheet4 = nullptr;
+    QWidget* LayoutTab = nullptr;
     QPushButton* SetFontBn = nullptr;
     QLineEdit* ExampleEd = nullptr;
-    QPushButton* Button1 = nullptr;
-    QLineEdit* Example2Ed = nullptr;
-    QPushButton* Button3 = nullptr;
-    QLineEdit* Example3Ed = nullptr;
-    QLabel* Label3 = nullptr;
+    QPushButton* ParagraphFontBn = nullptr;
+    QLineEdit* ParagraphExampleEd = nullptr;
+    QPushButton* GameFontBn = nullptr;
+    QLineEdit* GameExampleEd = nullptr;
+    QLabel* BgColorLb = nullptr;
     ColorComboBox* EdColor = nullptr;
-    QLabel* Label4 = nullptr;
+    QLabel* GameBgColorLb = nullptr;
     ColorComboBox* ColorEd = nullptr;
     // "Misc" tab.
-    QWidget* TabSheet5 = nullptr;
+    QWidget* MiscTab = nullptr;
     QCheckBox* ChkFunSpeed = nullptr;
     QCheckBox* HighlightEd = nullptr;
     QCheckBox* BlinkingEd = nullptr;
@@ -125,11 +125,11 @@ public:
     QCheckBox* ChkPopupAtEnd = nullptr;
     QCheckBox* ChkShowModifiers = nullptr;
     // "Keyboard" tab.
-    QWidget* TntTabSheet1 = nullptr;
-    QLabel* Label5 = nullptr;
+    QWidget* KeyboardTab = nullptr;
+    QLabel* KeyboardsLb = nullptr;
     QComboBox* KeyboardsCombo = nullptr;
     QPlainTextEdit* InfoMemo = nullptr;
-    QLabel* Label6 = nullptr;
+    QLabel* OriginalKeyboardCaptionLb = nullptr;
     QLabel* OriginalKeyboardNameLb = nullptr;
     QPushButton* BnApplyKb = nullptr;
     // Below the tabs.
@@ -137,8 +137,6 @@ public:
     QPushButton* EraseBn = nullptr;
     QPushButton* BnApply = nullptr;
     QPushButton* CancelBn = nullptr;
-    // The font chooser of the three font buttons.
-    FontChooser FontDialog2;
 
 private:
     void FormCreate();
@@ -154,6 +152,7 @@ private:
     QCheckBox* CheckBoxOf(ProfileSwitch which) const;
 
     ProfileDialog logic_;
+    FontChooser fontChooser_;  // of the three font buttons
     ColorChooser colorChooser_;
 };
 

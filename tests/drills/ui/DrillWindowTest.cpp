@@ -87,7 +87,7 @@ protected:
 TEST_F(CourseWindowTest, TypedCharactersTakeTheRightAndWrongColors) {
     Open("fjdk\nlast\n");
     EXPECT_EQ(window.windowTitle(), "Course");
-    EXPECT_EQ(window.Label1->text(), "1 / 2");
+    EXPECT_EQ(window.PositionLb->text(), "1 / 2");
     TypeText(window.InputEdit, "fxd");
     EXPECT_EQ(window.InputEdit->toPlainText(), "fxd");
     EXPECT_EQ(ColorAt(window.InputEdit, 0), kNavy);
@@ -98,7 +98,7 @@ TEST_F(CourseWindowTest, TypedCharactersTakeTheRightAndWrongColors) {
     PressKey(window.InputEdit, Qt::Key_Backspace);
     EXPECT_EQ(window.InputEdit->toPlainText(), "fx");
     PressKey(window.InputEdit, Qt::Key_Right);  // the next line, from its start
-    EXPECT_EQ(window.Label1->text(), "2 / 2");
+    EXPECT_EQ(window.PositionLb->text(), "2 / 2");
     EXPECT_EQ(window.InputEdit->toPlainText(), "");
     EXPECT_FALSE(window.LbMark->isVisible());
 }
@@ -148,12 +148,12 @@ TEST_F(CourseWindowTest, ACharacterTheCodePageCannotHoldIsWrong) {
 TEST_F(CourseWindowTest, ThePositionLabelAndMarkerContrastWithThePanel) {
     window.SetDrillColor(8421504);
     Open("one\ntwo\nthree\n", 1);
-    EXPECT_EQ(window.Label1->text(), "2 / 3");
+    EXPECT_EQ(window.PositionLb->text(), "2 / 3");
     const QColor contrast(42, 42, 42);
-    EXPECT_EQ(window.Label1->palette().color(QPalette::WindowText), contrast);
+    EXPECT_EQ(window.PositionLb->palette().color(QPalette::WindowText), contrast);
     EXPECT_EQ(window.LbMark->palette().color(QPalette::WindowText), contrast);
-    EXPECT_FALSE(window.SpeedButton1->isVisible());
-    EXPECT_FALSE(window.SpeedButton2->isVisible());
+    EXPECT_FALSE(window.PreviousLineBn->isVisible());
+    EXPECT_FALSE(window.NextLineBn->isVisible());
 }
 
 class LineBreakWindowTest : public ::testing::Test {

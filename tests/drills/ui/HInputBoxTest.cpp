@@ -57,15 +57,15 @@ BoxRun Ask(const QString& caption, const QString& prompt, const QString& value,
 
 TEST(HInputBoxTest, EditTakesDigitsOnlyAndEnterAnswersOk) {
     const BoxRun run = Ask("Input Box", "Set difficulty (1-10).", "3", [](THInputBox& box) {
-        EXPECT_EQ(box.Edit->text(), "3");
-        EXPECT_EQ(box.focusWidget(), box.Edit);
+        EXPECT_EQ(box.NumberEd->text(), "3");
+        EXPECT_EQ(box.focusWidget(), box.NumberEd);
         // The value is selected when the box opens: typing replaces it.
-        Type(box.Edit, "a1-b.2 x");
-        EXPECT_EQ(box.Edit->text(), "12");
-        box.Edit->end(false);
-        Type(box.Edit, "+7e");
-        EXPECT_EQ(box.Edit->text(), "127");
-        PressKey(box.Edit, Qt::Key_Return);
+        Type(box.NumberEd, "a1-b.2 x");
+        EXPECT_EQ(box.NumberEd->text(), "12");
+        box.NumberEd->end(false);
+        Type(box.NumberEd, "+7e");
+        EXPECT_EQ(box.NumberEd->text(), "127");
+        PressKey(box.NumberEd, Qt::Key_Return);
     });
     EXPECT_TRUE(run.answered);
     EXPECT_EQ(run.value, "127");
@@ -75,7 +75,7 @@ TEST(HInputBoxTest, EditTakesDigitsOnlyAndEnterAnswersOk) {
 
 TEST(HInputBoxTest, CloseBoxAnswersCancelWithWhatTheEditHeld) {
     const BoxRun run = Ask("Input Box", "Set difficulty (1-10).", "3", [](THInputBox& box) {
-        Type(box.Edit, "17");
+        Type(box.NumberEd, "17");
         box.close();
     });
     EXPECT_FALSE(run.answered);

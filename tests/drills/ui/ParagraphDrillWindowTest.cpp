@@ -89,7 +89,7 @@ TEST_F(ParagraphDrillWindowTest, ReturnIndicatorIsPlainlyVisible) {
 
     const QImage face = indicator->grab().toImage();
     const int faceLightness = Lightness(face.pixel(3, 3));
-    const int panelLightness = qGray(window.Panel1->palette().color(QPalette::Window).rgb());
+    const int panelLightness = qGray(window.ContentPanel->palette().color(QPalette::Window).rgb());
     EXPECT_GT(std::abs(faceLightness - panelLightness), 40) << "the face stands out from the window";
     int firstRow = -1;
     int lastRow = -1;
@@ -125,7 +125,7 @@ QStringList Listed(QFileDialog& dialog, const QString& filter) {
 TEST_F(ParagraphDrillWindowTest, TheOpenDialogOffersTextRichTextAndAllFiles) {
     testing::DrillFiles files;
     for (const char* name : {"a.txt", "b.TXT", "c.Txt", "d.rtf", "e.RTF", "f.doc"}) files.Write(name, "x");
-    const auto created = window.CreateOpenDialog1(QString::fromStdString(files.PathOf("")));
+    const auto created = window.CreateTextFileDialog(QString::fromStdString(files.PathOf("")));
     QFileDialog& dialog = *created;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     ASSERT_EQ(dialog.nameFilters().size(), 3);

@@ -58,7 +58,7 @@ public:
         Then([answer](QWidget* box) {
             auto* input = qobject_cast<THInputBox*>(box);
             ASSERT_NE(input, nullptr);
-            input->Edit->setText(answer);
+            input->NumberEd->setText(answer);
             input->BnOK->click();
         });
     }
@@ -151,8 +151,9 @@ TEST_F(GameFrameWindowTest, TheWindowCoversTheScreenAboveOthersWithOnlyTheCloseB
     EXPECT_EQ(window.frameGeometry(), screen) << "the frame included";
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "a fixed border";
     EXPECT_EQ(GameSettings().Columns, window.width() / 16);
-    EXPECT_EQ(window.PaintBox1->geometry(), QRect(0, 57, GameSettings().Columns * 16, window.height() - 57));
-    EXPECT_EQ(window.Picture().Size(), window.PaintBox1->size());
+    EXPECT_EQ(window.PlayingAreaBox->geometry(),
+              QRect(0, 57, GameSettings().Columns * 16, window.height() - 57));
+    EXPECT_EQ(window.Picture().Size(), window.PlayingAreaBox->size());
     EXPECT_EQ(window.PbTotalLeft->value(), 0);
     EXPECT_EQ(window.PbHitLost->value(), 100);
     EXPECT_EQ(window.PbCityLife->value(), 100);
@@ -278,7 +279,7 @@ TEST_F(GameFrameWindowTest, ASecondGameAsksAgainAndBuildsANewCityOnACleanPicture
         EXPECT_GT(bricks, 0);
         auto* input = qobject_cast<THInputBox*>(box);
         ASSERT_NE(input, nullptr);
-        input->Edit->setText("8");
+        input->NumberEd->setText("8");
         input->BnOK->click();
     });
     EXPECT_TRUE(window.Frame().GameThread()->Terminated());

@@ -111,10 +111,10 @@ TEST_F(TProfileFmTest, OpensOnTheLayoutTabWithEveryFieldShown) {
         EXPECT_EQ(dialog.size(), QSize(395, 419)) << "the default font fits the dialog's size";
         const QPoint offCentre = dialog.geometry().center() - dialog.screen()->availableGeometry().center();
         EXPECT_LE(offCentre.manhattanLength(), 10) << "in the middle of the screen, give or take the frame";
-        EXPECT_EQ(dialog.PageControl1->currentWidget(), dialog.TabSheet4);
-        EXPECT_EQ(dialog.PageControl1->tabText(0), "Layout");
-        EXPECT_EQ(dialog.PageControl1->tabText(1), "Misc");
-        EXPECT_EQ(dialog.PageControl1->tabText(2), "Keyboard");
+        EXPECT_EQ(dialog.ProfileTabs->currentWidget(), dialog.LayoutTab);
+        EXPECT_EQ(dialog.ProfileTabs->tabText(0), "Layout");
+        EXPECT_EQ(dialog.ProfileTabs->tabText(1), "Misc");
+        EXPECT_EQ(dialog.ProfileTabs->tabText(2), "Keyboard");
         EXPECT_EQ(dialog.UserEd->currentText(), "Anna");
         EXPECT_EQ(dialog.UserEd->count(), 2);
         EXPECT_EQ(dialog.UserEd->palette().color(QPalette::Base), QColor(Qt::yellow));
@@ -126,7 +126,7 @@ TEST_F(TProfileFmTest, OpensOnTheLayoutTabWithEveryFieldShown) {
         EXPECT_EQ(dialog.ExampleEd->font().family(), "DejaVu Sans Mono");
         EXPECT_TRUE(dialog.ExampleEd->font().bold());
         EXPECT_EQ(dialog.ExampleEd->text(), "ExAmPLe");
-        EXPECT_EQ(dialog.Example3Ed->palette().color(QPalette::Base), QColor(0, 0, 128));
+        EXPECT_EQ(dialog.GameExampleEd->palette().color(QPalette::Base), QColor(0, 0, 128));
         EXPECT_EQ(dialog.EdColor->currentText(), "Gray");
         EXPECT_EQ(dialog.ColorEd->currentText(), "Navy");
         EXPECT_FALSE(dialog.EdColor->isEditable());
