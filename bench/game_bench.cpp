@@ -8,10 +8,6 @@
 //     of 10 MB of binary bytes. Goal: under a second each.
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -22,6 +18,7 @@
 #include "game/GamePlay.h"
 #include "game/GameThread.h"
 #include "game/StrikerSource.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -34,19 +31,11 @@ using testing::ScriptedRandom;
 // A word file in a folder of its own, removed afterwards.
 class BenchWordFile {
 public:
-    explicit BenchWordFile(const std::string& bytes)
-        : folder_(std::filesystem::temp_directory_path() / ("zq-game-bench-" + std::to_string(getpid()))) {
-        std::filesystem::create_directories(folder_);
-        std::ofstream(Path(), std::ios::binary) << bytes;
-    }
-    ~BenchWordFile() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    std::string Path() const { return (folder_ / "words.txt").string(); }
+    explicit BenchWordFile(const std::string& bytes) { folder_.Write("words.txt", bytes); }
+    std::string Path() const { return folder_.File("words.txt"); }
 
 private:
-    std::filesystem::path folder_;
+    test::TempFolder folder_;
 };
 
 std::string FiftyWords() {

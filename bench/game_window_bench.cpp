@@ -9,9 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <fstream>
 #include <optional>
 #include <random>
 
@@ -20,6 +18,7 @@
 #include "game/GameSettings.h"
 #include "game/ui/GameFrameWindow.h"
 #include "game/ui/PlayingArea.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -87,9 +86,8 @@ std::optional<char> NextKey(const GamePlay& play) {
 }
 
 void BM_GameWindowTick(benchmark::State& state) {
-    QTemporaryDir folder;
-    const std::string wordFile = folder.filePath(QStringLiteral("words.txt")).toStdString();
-    std::ofstream(wordFile, std::ios::binary) << ManyWords();
+    const test::TempFolder folder;
+    const std::string wordFile = folder.Write("words.txt", ManyWords());
 
     TGameSettings& settings = GameSettings();
     settings = TGameSettings{};

@@ -4,11 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <filesystem>
-#include <fstream>
 
 #include "ParagraphBenchText.h"
 #include "drills/ui/ParagraphDrillWindow.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -21,12 +20,12 @@ public:
 };
 
 void BM_LoadAndStartMegabyteText(benchmark::State& state) {
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "zq-paragraph-bench.txt";
-    std::ofstream(file, std::ios::binary) << zq::bench::MegabyteOfText();
+    const zq::test::TempFolder folder;
+    const std::string file = folder.Write("megabyte.txt", zq::bench::MegabyteOfText());
 
     zq::stopwatch watch;
     ChosenFileWindow window(watch);
-    window.path = file.string();
+    window.path = file;
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -34,7 +33,6 @@ void BM_LoadAndStartMegabyteText(benchmark::State& state) {
         QApplication::processEvents();
     }
     state.counters["characters"] = window.TextDrill().SampleLength();
-    std::filesystem::remove(file);
 }
 BENCHMARK(BM_LoadAndStartMegabyteText)->Unit(benchmark::kMillisecond);
 

@@ -4,30 +4,26 @@
 // dialog appears at once when the main window or Add User opens it.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "profile/ProfileStore.h"
 #include "profile/ui/TProfileFm.h"
+#include "support/TempFolder.h"
 
 namespace {
 
 class ProfileFile {
 public:
     ProfileFile() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zq-bench-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
         zq::ProfileStore store(Path());
         zq::TProfile profile;
         profile.LoadFromStrings({});
         for (int user = 0; user < 200; ++user) store.StoreSection(profile, "User " + std::to_string(user));
     }
-    ~ProfileFile() { std::filesystem::remove_all(folder_); }
-    std::string Path() const { return (folder_ / "zqc.ini").string(); }
+    std::string Path() const { return folder_.File("zqc.ini"); }
 
 private:
-    std::filesystem::path folder_;
+    zq::test::TempFolder folder_;
 };
 
 void BM_OpenProfileDialog(benchmark::State& state) {

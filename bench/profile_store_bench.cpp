@@ -3,12 +3,11 @@
 // Goal: both well under 5 ms, so that logging on and closing feel instant.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "profile/ProfileStore.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -16,8 +15,6 @@ class ProfileFile {
 public:
     // Written at once: two hundred safe replacing writes would take seconds.
     ProfileFile() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zq-bench-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
         zq::TProfile profile;
         profile.LoadFromStrings({});
         std::string section;
@@ -25,11 +22,10 @@ public:
         std::ofstream file(Path(), std::ios::binary);
         for (int user = 0; user < 200; ++user) file << "[User " << user << "]\n" << section << "\n";
     }
-    ~ProfileFile() { std::filesystem::remove_all(folder_); }
-    std::string Path() const { return (folder_ / "zqc.ini").string(); }
+    std::string Path() const { return folder_.File("zqc.ini"); }
 
 private:
-    std::filesystem::path folder_;
+    zq::test::TempFolder folder_;
 };
 
 void BM_LoadProfileAmong200Users(benchmark::State& state) {

@@ -16,7 +16,7 @@ namespace {
 using namespace zq;
 
 void BM_RecordLine(benchmark::State& state) {
-    const bench::TemporaryFolder folder;
+    const test::TempFolder folder;
     HistoryStore store(folder.File("zqstats.db"));
     const SimulatedLearner learner;
     const std::vector<LineRecord> day = SimulateDay(learner, bench::EnglishWords(), 19'800, 30);

@@ -3,10 +3,6 @@
 // A year of daily practice for the history benchmarks: 365 days of 200
 // lines of the English course, made once a run in a temporary folder.
 
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "base/TextFile.h"
@@ -14,6 +10,7 @@
 #include "stats/HistoryStore.h"
 #include "stats/SimulatedPractice.h"
 #include "stats/WeakKeyLine.h"
+#include "support/TempFolder.h"
 
 namespace zq::bench {
 
@@ -22,24 +19,6 @@ inline constexpr const char* kYearCourse = "English";
 inline constexpr std::int32_t kYearLastDay = 19'800;
 inline constexpr int kYearDays = 365;
 inline constexpr int kYearLinesPerDay = 200;
-
-// A fresh folder, removed afterwards.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zq-bench-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
-        path_ = pattern;
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 // The English course as the sources hold it (data/ is laid out as a
 // program folder).
@@ -54,7 +33,7 @@ inline std::vector<std::string> EnglishWords() {
 // The path of the year's history, made at the first use of a run in a
 // temporary folder that goes when the run ends.
 inline std::string YearOfPractice() {
-    static const TemporaryFolder folder;
+    static const test::TempFolder folder;
     static const std::string path = [] {
         const std::string made = folder.File("zqstats.db");
         HistoryStore store(made);

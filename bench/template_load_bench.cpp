@@ -13,16 +13,18 @@
 #include "keyboard/DatasetPacket.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/ZipArchive.h"
+#include "support/TempFolder.h"
 
 namespace {
 
 const std::string kShippedTemplate = zq::Course(ZQ_PROGRAM_DIR "/", "English").LayoutPath();
 
 // A 104-key template with 36 x 36 pictures (3.9 KB each) and 98 characters,
-// written once into the temporary folder.
+// written once a run into a temporary folder that goes when the run ends.
 std::string StandInTemplate() {
+    static const zq::test::TempFolder folder;
     static const std::string path = [] {
-        const std::string file = (std::filesystem::temp_directory_path() / "zq-bench-stand-in.zqt").string();
+        const std::string file = folder.File("stand-in.zqt");
         std::vector<std::vector<zq::FieldValue>> keys, chars;
         for (std::int64_t key = 0; key < 104; ++key) {
             std::string glyph(36 * 36 * 3 + 54, static_cast<char>(0xF0 + key % 8));

@@ -46,8 +46,8 @@ function(zq_tests name)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(test_${name} ${sources})
   # Tests write their own keyboard templates with libzip.
-  target_link_libraries(test_${name} PRIVATE zq_${name} ${ARG_LINKS} PkgConfig::LIBZIP GTest::gtest GTest::gtest_main
-                        GTest::gmock)
+  target_link_libraries(test_${name} PRIVATE zq_${name} ${ARG_LINKS} zq_test_support PkgConfig::LIBZIP GTest::gtest
+                        GTest::gtest_main GTest::gmock)
   target_compile_definitions(test_${name} PRIVATE
     ZQ_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
     ZQ_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
@@ -61,8 +61,8 @@ function(zq_tests name)
   file(GLOB ui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp)
   add_executable(test_${name}_ui ${ui_sources} ${PROJECT_SOURCE_DIR}/tests/support/qt_test_main.cpp)
   set_target_properties(test_${name}_ui PROPERTIES AUTOMOC ON)
-  target_link_libraries(test_${name}_ui PRIVATE zq_${name}_ui ${ARG_UI_LINKS} PkgConfig::LIBZIP GTest::gtest GTest::gmock)
-  target_include_directories(test_${name}_ui PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(test_${name}_ui PRIVATE zq_${name}_ui ${ARG_UI_LINKS} zq_test_support PkgConfig::LIBZIP GTest::gtest
+                        GTest::gmock)
   target_compile_definitions(test_${name}_ui PRIVATE
     ZQ_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
     ZQ_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -55,10 +55,7 @@ std::optional<std::string> CommandOutput(const std::string& command) {
 }
 
 ProgramSession::ProgramSession(std::string display) : display_(std::move(display)) {
-    std::string pattern = (fs::temp_directory_path() / "zq-e2e-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
-    folder_ = pattern;
-    ownsFolder_ = true;
+    folder_ = copy_.emplace().Path().string();
     command_ = {Path("zq-typing-tutor")};
     fs::copy(ZQ_PROGRAM_DIR, folder_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     for (const char* written : {"zq.ini", "zqc.ini", "zqgame.ini"}) fs::remove(Path(written));
@@ -75,8 +72,6 @@ ProgramSession::~ProgramSession() {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
     }
-    std::error_code ignored;
-    if (ownsFolder_) fs::remove_all(folder_, ignored);
 }
 
 void ProgramSession::Start(const std::vector<std::string>& arguments) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "support/TempFolder.h"
+
 namespace zq::e2e {
 
 using std::chrono::milliseconds;
@@ -65,8 +67,8 @@ private:
 
     std::string display_;
     std::vector<std::string> command_;
+    std::optional<test::TempFolder> copy_;  // the copy of the program folder, when the session made one
     std::string folder_;
-    bool ownsFolder_ = false;
     pid_t pid_ = -1;
 };
 

@@ -2,13 +2,9 @@
 // read is found again under the name it was read with, and a write changes
 // the value it writes and nothing else of how the file reads (as a window
 // shows it).
-#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -17,19 +13,15 @@
 #include "base/AsciiText.h"
 #include "base/CodePage.h"
 #include "base/IniFile.h"
+#include "support/TempFolder.h"
 
 namespace {
 
-// The ini file of this process (in $TMPDIR), removed when it ends.
+// The ini file of this process, in a temporary folder (under $TMPDIR)
+// that goes when the process ends.
 const std::string& IniPath() {
-    static const std::string path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zq-ini-fuzz-XXXXXX").string();
-        const int fd = mkstemp(pattern.data());
-        if (fd < 0) std::abort();
-        close(fd);
-        std::atexit([] { std::remove(IniPath().c_str()); });
-        return pattern;
-    }();
+    static const zq::test::TempFolder folder;
+    static const std::string path = folder.File("fuzz.ini");
     return path;
 }
 

@@ -3,14 +3,11 @@
 // are built from whatever the store then holds, as the program does. An
 // input is an archive ("PK...") or its three entries (TemplateEntries.h),
 // which are put into an archive first.
-#include <unistd.h>
 #include <zip.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -21,6 +18,7 @@
 #include "keyboard/Hand.h"
 #include "keyboard/OnScreenKeyboard.h"
 #include "keyboard/TDataMod.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -38,16 +36,11 @@ struct NoHandWindow : zq::HandView {
     void DrawDot(int, int, zq::TColor) override {}
 };
 
-// The template file of this process (in $TMPDIR), removed when it ends.
+// The template file of this process, in a temporary folder (under $TMPDIR)
+// that goes when the process ends.
 const std::string& TemplatePath() {
-    static const std::string path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zq-template-fuzz-XXXXXX").string();
-        const int fd = mkstemp(pattern.data());
-        if (fd < 0) std::abort();
-        close(fd);
-        std::atexit([] { std::remove(TemplatePath().c_str()); });
-        return pattern;
-    }();
+    static const zq::test::TempFolder folder;
+    static const std::string path = folder.File("fuzz.zqt");
     return path;
 }
 

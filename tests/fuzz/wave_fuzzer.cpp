@@ -1,31 +1,23 @@
 // Wave files as a course author or a damaged disk may hand them to the sound
 // cues: the reader finds the samples inside the file, and what it calls
 // playable is whole frames of a format the sound output plays.
-#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 
 #include "sound/WaveFile.h"
+#include "support/TempFolder.h"
 
 namespace {
 
-// The wave file of this process (in $TMPDIR), removed when it ends.
+// The wave file of this process, in a temporary folder (under $TMPDIR)
+// that goes when the process ends.
 const std::string& WavePath() {
-    static const std::string path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zq-wave-fuzz-XXXXXX").string();
-        const int fd = mkstemp(pattern.data());
-        if (fd < 0) std::abort();
-        close(fd);
-        std::atexit([] { std::remove(WavePath().c_str()); });
-        return pattern;
-    }();
+    static const zq::test::TempFolder folder;
+    static const std::string path = folder.File("fuzz.wav");
     return path;
 }
 

@@ -22,6 +22,7 @@
 #include "base/IniFile.h"
 #include "stats/HistoryStore.h"
 #include "stats/LocalDay.h"
+#include "support/TempFolder.h"
 
 namespace zq::e2e {
 namespace {
@@ -113,12 +114,10 @@ protected:
         ASSERT_EQ(installation_.status, 0) << installation_.output;
         ASSERT_TRUE(fs::exists(kProgram));
 
-        std::string pattern = (fs::temp_directory_path() / "zq-package-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
-        fs::permissions(root_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                   fs::perms::others_read | fs::perms::others_exec);
-        home_ = (root_ / "home").string();
+        const fs::path& root = root_.emplace().Path();
+        fs::permissions(root, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+        home_ = root_->File("home");
         RunCommand(std::string("userdel --remove ") + kLearner);  // left by a run that was killed
         const CommandResult added =
             RunCommand(std::string("useradd --create-home --user-group --shell /usr/sbin/nologin "
@@ -129,7 +128,7 @@ protected:
         ASSERT_NE(account, nullptr);
         uid_ = account->pw_uid;
         // Qt wants a runtime folder of the learner's own.
-        const std::string runtime = (root_ / "runtime").string();
+        const std::string runtime = root_->File("runtime");
         fs::create_directory(runtime);
         ASSERT_EQ(chown(runtime.c_str(), account->pw_uid, account->pw_gid), 0);
         fs::permissions(runtime, fs::perms::owner_all);
@@ -150,8 +149,7 @@ protected:
             const CommandResult removed = RunCommand(std::string("userdel --remove ") + kLearner);
             EXPECT_EQ(removed.status, 0) << removed.output;
         }
-        std::error_code ignored;
-        if (!root_.empty()) fs::remove_all(root_, ignored);
+        root_.reset();
     }
 
     // The files of the learner's former per-user install, theirs.
@@ -197,7 +195,7 @@ protected:
 
     static inline CommandResult installation_;
     static inline fs::path packageCopy_;
-    fs::path root_;
+    std::optional<test::TempFolder> root_;  // the learner's home and runtime folders
     std::string home_;
     std::string usersFolder_;
     uid_t uid_ = 0;

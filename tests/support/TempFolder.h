@@ -1,21 +1,30 @@
 #pragma once
 
-// A fresh folder for one test, removed with everything in it afterwards.
-#include <gtest/gtest.h>
+// A fresh folder of its own under the system's temporary folder, removed
+// with everything in it when the object goes. Tests, benchmarks and fuzz
+// targets all make their files in one (several builds may run the same test
+// at once, so no name is fixed).
+#include <stdlib.h>
 
-#include <cstdlib>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 
 namespace zq::test {
 
 class TempFolder {
 public:
+    // Raises std::filesystem::filesystem_error when no folder can be made
+    // (a test fails with its message, a benchmark stops).
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zq-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary folder";
+        std::string pattern = (std::filesystem::temp_directory_path() / "zq-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::filesystem::filesystem_error("cannot create a temporary folder", pattern,
+                                                    std::error_code(errno, std::generic_category()));
+        }
         path_ = pattern;
     }
     ~TempFolder() {
@@ -25,14 +34,18 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    const std::filesystem::path& Path() const { return path_; }
     // The folder with a trailing "/", as the program's folder names are kept.
     std::string Dir() const { return path_.string() + "/"; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-    void Write(const std::string& name, const std::string& bytes) const {
+    // Writes `bytes` as the file `name` and returns its path.
+    std::string Write(const std::string& name, const std::string& bytes) const {
         std::ofstream(File(name), std::ios::binary) << bytes;
+        return File(name);
     }
+    // The bytes of the file `name`; empty when there is none.
     std::string Read(const std::string& name) const {
         std::ifstream file(File(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 #include <memory>
 
@@ -19,6 +18,7 @@
 #include "keyboard/TDataMod.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
+#include "support/TempFolder.h"
 
 // X11's headers last: they define macros such as None and Bool.
 #include <X11/Xlib.h>
@@ -32,8 +32,9 @@ constexpr const char* kTestName = "GuidanceUnderWindowManager.WindowsStayOnTheSc
 class PrivateDesktop {
 public:
     PrivateDesktop() {
-        environment_.insert("XDG_CONFIG_HOME", home_.path());
-        environment_.insert("XDG_CACHE_HOME", home_.path());
+        const QString home = QString::fromStdString(home_.Path().string());
+        environment_.insert("XDG_CONFIG_HOME", home);
+        environment_.insert("XDG_CACHE_HOME", home);
         server_.setProcessEnvironment(environment_);
         // -displayfd 1: the server writes its display number on its output when ready.
         server_.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1280x1024x24"});
@@ -89,7 +90,7 @@ private:
         return ready;
     }
 
-    QTemporaryDir home_;
+    test::TempFolder home_;
     QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
     QProcess server_;
     QProcess windowManager_;

@@ -9,13 +9,13 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
 #include <optional>
 
 #include "ProbeRun.h"
 #include "sound/MediaSettings.h"
+#include "support/TempFolder.h"
 
 namespace zq {
 namespace {
@@ -31,10 +31,11 @@ constexpr qint64 kPromptEndMs = 5000;
 class PrivateSoundServer {
 public:
     PrivateSoundServer() {
-        const QString socket = folder_.filePath(QStringLiteral("native"));
+        const QString socket = QString::fromStdString(folder_.File("native"));
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_RUNTIME_DIR", folder_.path());
-        environment.insert("HOME", folder_.path());
+        const QString folder = QString::fromStdString(folder_.Path().string());
+        environment.insert("XDG_RUNTIME_DIR", folder);
+        environment.insert("HOME", folder);
         server_.setProcessEnvironment(environment);
         server_.setStandardOutputFile(QProcess::nullDevice());
         server_.setStandardErrorFile(QProcess::nullDevice());
@@ -64,7 +65,7 @@ public:
     void Thaw() { ::kill(static_cast<pid_t>(server_.processId()), SIGCONT); }
 
 private:
-    QTemporaryDir folder_;
+    test::TempFolder folder_;
     QProcess server_;
     QByteArray address_;
 };
