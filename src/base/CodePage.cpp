@@ -53,38 +53,6 @@ const CodePageTable& Table() {
     return Table(g_codePage);
 }
 
-// Decodes one UTF-8 sequence at `i`; returns false for invalid bytes.
-bool DecodeUtf8(std::string_view s, size_t& i, char32_t& ch) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    int extra = 0;
-    if (b0 < 0x80) {
-        ch = b0;
-        ++i;
-        return true;
-    }
-    if ((b0 & 0xE0) == 0xC0) {
-        ch = b0 & 0x1F;
-        extra = 1;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        ch = b0 & 0x0F;
-        extra = 2;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        ch = b0 & 0x07;
-        extra = 3;
-    } else
-        return false;
-    if (i + extra >= s.size()) return false;
-    for (int k = 1; k <= extra; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) return false;
-        ch = ch << 6 | (b & 0x3F);
-    }
-    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-    if (ch < kMinimum[extra] || ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) return false;
-    i += extra + 1;
-    return true;
-}
-
 }  // namespace
 
 int CodePageForLanguage(std::string_view language) {

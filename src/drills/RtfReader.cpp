@@ -9,12 +9,12 @@
 
 #include "base/CodePage.h"
 #include "base/CodePageDecoder.h"
+#include "base/Utf16Decoder.h"
 
 namespace zq {
 namespace {
 
 constexpr int kDocumentDefaultCodePage = 1252;
-constexpr char32_t kReplacement = 0xFFFD;
 // Deeper nesting than any real document has; beyond it groups are only
 // counted, so that a file of opening braces cannot exhaust memory.
 constexpr size_t kMaxGroupDepth = 4096;
@@ -381,21 +381,9 @@ private:
     }
 
     void AppendUtf16Unit(char16_t unit) {
-        if (unit >= 0xD800 && unit <= 0xDBFF) {
-            highSurrogate_ = unit;
-            return;
-        }
-        if (unit >= 0xDC00 && unit <= 0xDFFF) {
-            const char32_t high = highSurrogate_;
-            highSurrogate_ = 0;
-            AppendChar(high != 0 ? 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00) : kReplacement);
-            return;
-        }
-        if (highSurrogate_ != 0) {
-            highSurrogate_ = 0;
-            AppendChar(kReplacement);
-        }
-        AppendChar(unit);
+        std::u32string characters;
+        surrogates_.Take(unit, characters);
+        for (const char32_t ch : characters) AppendChar(ch);
     }
 
     void AppendLineBreak() {
@@ -447,7 +435,7 @@ private:
     std::unordered_map<int, int> fontCodePages_;
 
     int fallbackToSkip_ = 0;
-    char32_t highSurrogate_ = 0;
+    Utf16Decoder surrogates_;
     std::string pendingBytes_;
     int pendingCodePage_ = 0;
     CodePageDecoder decoder_;

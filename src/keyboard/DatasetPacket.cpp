@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "base/CodePage.h"
+#include "base/Utf16Decoder.h"
 
 namespace zq {
 
@@ -131,39 +132,21 @@ std::string_view UpToNul(std::string_view text) {
     return text.substr(0, text.find('\0'));
 }
 
-// UTF-16LE text to the 8-bit code page; unpaired surrogates become U+FFFD.
+// UTF-16LE text, up to a NUL unit, to the 8-bit code page: characters the
+// code page lacks, and unpaired surrogates, become "?".
 std::string Utf16ToCodePage(std::string_view bytes) {
-    std::string utf8;
-    auto unit = [&](size_t i) {
-        return static_cast<char32_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                     (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-    };
-    const size_t units = bytes.size() / 2;
-    for (size_t i = 0; i < units; ++i) {
-        char32_t ch = unit(i);
-        if (ch == 0) break;
-        if (ch >= 0xD800 && ch < 0xDC00 && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) < 0xE000) {
-            ch = 0x10000 + ((ch - 0xD800) << 10) + (unit(++i) - 0xDC00);
-        } else if (ch >= 0xD800 && ch < 0xE000) {
-            ch = 0xFFFD;
-        }
-        if (ch < 0x80) {
-            utf8 += static_cast<char>(ch);
-        } else if (ch < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (ch >> 6));
-            utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-        } else if (ch < 0x10000) {
-            utf8 += static_cast<char>(0xE0 | (ch >> 12));
-            utf8 += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xF0 | (ch >> 18));
-            utf8 += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-            utf8 += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-        }
+    Utf16Decoder decoder;
+    std::u32string characters;
+    for (size_t at = 0; at + 1 < bytes.size(); at += 2) {
+        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[at]) |
+                                                (static_cast<unsigned char>(bytes[at + 1]) << 8));
+        if (unit == 0) break;
+        decoder.Take(unit, characters);
     }
-    return FromUtf8(utf8);
+    decoder.Finish(characters);
+    std::string text8;
+    for (const char32_t ch : characters) text8 += static_cast<char>(CodeOfChar(ch).value_or('?'));
+    return text8;
 }
 
 FieldValue DecodeFixed(const FieldDef& field, ByteReader& reader) {

@@ -177,6 +177,20 @@ TEST(DatasetPacket, OtherVersionNumbersAndUtf16TextAreRead) {
     EXPECT_EQ(read->rows.at(0).at(0), FieldValue("\xE9\x80"s));  // e acute and the euro sign in 1252
 }
 
+// A pair of surrogates is one character (here one the code page lacks); a
+// surrogate without its partner is a character of its own that no code page
+// holds.
+TEST(DatasetPacket, Utf16SurrogatePairsAreOneCharacter) {
+    const std::string text = "a\x00\x3D\xD8\x00\xDE\x00\xDC\x62\x00\x3D\xD8"s;
+    std::string packet = WriteDatasetPacket({Field("W", FieldType::Bytes, 2, true)}, {{text}});
+    const size_t type = packet.find("\x01W\x02\x00\x4B"s);
+    ASSERT_NE(type, std::string::npos);
+    packet[type + 4] = 0x4A;  // varying UTF-16 text
+    const auto read = ReadDatasetPacket(packet);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->rows.at(0).at(0), FieldValue("a??b?"s));
+}
+
 class DamagedPacket : public ::testing::Test {
 protected:
     // One key row: status byte, three bytes of field bits, then the values.
