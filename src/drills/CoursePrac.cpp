@@ -35,20 +35,20 @@ void TFmCoursePrac::Practise(LineSource& lines) {
 
 bool TFmCoursePrac::InputEditKeyDown(int virtualKey) {
     switch (virtualKey) {
-        case vk::End:
-        case vk::Home:
-        case vk::Delete:
+        case VK_END:
+        case VK_HOME:
+        case VK_DELETE:
             navMode_ = NavigationMode::nmNone;
             return true;
-        case vk::Left:
-        case vk::Up:
+        case VK_LEFT:
+        case VK_UP:
             Navigate(NavigationMode::nmPrevious);
             return false;
-        case vk::Right:
-        case vk::Down:
+        case VK_RIGHT:
+        case VK_DOWN:
             Navigate(NavigationMode::nmNext);
             return false;
-        case vk::Insert:
+        case VK_INSERT:
             Navigate(NavigationMode::nmGoTo);
             return false;
         default:

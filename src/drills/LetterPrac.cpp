@@ -31,15 +31,15 @@ void TFmLetterPrac::Practise(LineSource& lines) {
 
 bool TFmLetterPrac::InputEditKeyDown(int virtualKey) {
     switch (virtualKey) {
-        case vk::End:
-        case vk::Home:
-        case vk::Left:
-        case vk::Up:
-        case vk::Right:
-        case vk::Down:
-        case vk::Delete:
+        case VK_END:
+        case VK_HOME:
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN:
+        case VK_DELETE:
             return true;
-        case vk::Insert:
+        case VK_INSERT:
             lineDefined_ = false;
             NextLine();
             return true;

@@ -145,13 +145,13 @@ void TFmLinePractice::RestartLine() {
 
 bool TFmLinePractice::InputEditKeyDown(int virtualKey) {
     switch (virtualKey) {
-        case vk::Home:
-        case vk::Left:
-        case vk::Up:
-        case vk::Right:
-        case vk::Down:
-        case vk::Insert:
-        case vk::Delete:
+        case VK_HOME:
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN:
+        case VK_INSERT:
+        case VK_DELETE:
             return true;  // the caret stays at the end of the typed text
         default:
             return false;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/Stopwatch.h"
+#include "base/VirtualKeys.h"
 #include "drills/DrillViews.h"
 #include "drills/LineKeyCounts.h"
 #include "drills/LineRecorder.h"
@@ -28,21 +29,13 @@ inline constexpr std::int32_t kPassAccuracy = 95;
 // The marker (and the course drill's position label) contrast with the panel.
 inline constexpr std::int32_t kMarkerContrastMask = 0xAAAAAA;
 
-// Key codes with a meaning of their own in the character handling.
-inline constexpr unsigned char kBackspace = 8;
+// Characters with a meaning of their own in the character handling; the
+// Backspace and Escape keys type those of their key codes.
+inline constexpr unsigned char kBackspace = VK_BACK;
 inline constexpr unsigned char kLineFeed = 10;
 inline constexpr unsigned char kCarriageReturn = 13;
-inline constexpr unsigned char kEscape = 27;
+inline constexpr unsigned char kEscape = VK_ESCAPE;
 inline constexpr unsigned char kSpace = 32;
-
-// Windows virtual-key codes the key-down handlers look at.
-namespace vk {
-inline constexpr int PageUp = 33, PageDown = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39,
-                     Down = 40, Insert = 45, Delete = 46;
-// The code of a key taken by an input method (a dead key whose composed
-// character arrives afterwards).
-inline constexpr int ProcessKey = 229;
-}  // namespace vk
 
 struct DrillStatistics {
     std::int64_t keysPerMinute = 0;

@@ -11,8 +11,6 @@
 namespace zq {
 namespace {
 
-constexpr int kEscapeVirtualKey = 27;
-
 // The hourglass while a long text is read or laid out; the normal cursor
 // comes back however the work ends, a failure included.
 class BusyCursor {
@@ -103,7 +101,7 @@ bool TFmLongText::InputEditKeyDown(int virtualKey) {
     if (keysIgnored_) {
         // The text is over: nothing is judged or timed again, but Escape
         // still closes the window as it does everywhere else.
-        if (virtualKey == kEscapeVirtualKey) view().CloseWindow();
+        if (virtualKey == VK_ESCAPE) view().CloseWindow();
         return true;
     }
     return TFmLinePractice::InputEditKeyDown(virtualKey);

@@ -2,13 +2,13 @@
 
 #include "base/Translation.h"
 #include "game/Difficulty.h"
+#include "game/GamePlay.h"
 #include "game/GameSettings.h"
 
 namespace zq {
 namespace {
 
 constexpr std::int32_t kCityRows = 3;
-constexpr char kEscapeKey = 27;
 
 }  // namespace
 
@@ -84,7 +84,7 @@ void TgameFrame::Tick() {
 }
 
 void TgameFrame::FormKeyPress(char key) {
-    if (key == kEscapeKey) {
+    if (key == GamePlay::kEscape) {
         view_.CloseWindow();
         return;
     }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/Stopwatch.h"
+#include "base/VirtualKeys.h"
 #include "game/Bullet.h"
 #include "game/City.h"
 #include "game/GameRandom.h"
@@ -72,7 +73,8 @@ class GamePlay {
 public:
     using WordList = std::list<std::unique_ptr<strikerType>>;
     using BulletList = std::list<std::unique_ptr<bulletType>>;
-    static constexpr char kEscape = 27;
+    // The character the Escape key types: its key code.
+    static constexpr char kEscape = VK_ESCAPE;
 
     // Builds the city on the surface's present height, reads the word file
     // (raises the library's input and output error) and writes the status

@@ -2,16 +2,9 @@
 
 #include <cstdint>
 
-namespace zq {
+#include "keyboard/KeyTypes.h"
 
-// Kinds of key in a template's key table (KeyType).
-inline constexpr std::int32_t kLastCharacterKeyType = 7;  // 1 letter keys, 2-7 other character keys
-inline constexpr std::int32_t kCapsLockKeyType = 20;
-inline constexpr std::int32_t kAltGrKeyType = 1000;
-inline constexpr std::int32_t kLeftShiftKeyType = 1002;
-inline constexpr std::int32_t kRightShiftKeyType = 1003;
-inline constexpr std::int32_t kFirstDeadKeyType = 2001;
-inline constexpr std::int32_t kLastDeadKeyType = 2008;
+namespace zq {
 
 // No group: such a key can never look pressed.
 inline constexpr int kNoKeyGroup = 0;

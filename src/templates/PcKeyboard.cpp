@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "base/VirtualKeys.h"
+
 namespace zq {
 namespace {
 
@@ -76,7 +78,7 @@ private:
 
 void AddFunctionRow(std::vector<PcKey>& keys) {
     RowBuilder row(keys, 0, 0);
-    row.Add("ESC", "Esc", KeyRole::Other, 1, 27, kLeftLittle).Skip(1);
+    row.Add("ESC", "Esc", KeyRole::Other, 1, VK_ESCAPE, kLeftLittle).Skip(1);
     static const char* const names[12] = {"FK01", "FK02", "FK03", "FK04", "FK05", "FK06",
                                           "FK07", "FK08", "FK09", "FK10", "FK11", "FK12"};
     static const char* const captions[12] = {"F1", "F2", "F3", "F4",  "F5",  "F6",
@@ -84,12 +86,12 @@ void AddFunctionRow(std::vector<PcKey>& keys) {
     for (int i = 0; i < 12; ++i) {
         if (i == 4 || i == 8) row.Skip(0.5);
         const int scanCode = i < 10 ? 59 + i : 87 + (i - 10);
-        row.Add(names[i], captions[i], KeyRole::Other, scanCode, 112 + i, kColumnFingers[i]);
+        row.Add(names[i], captions[i], KeyRole::Other, scanCode, VK_F1 + i, kColumnFingers[i]);
     }
     row.MoveTo(kNavigationLeft)
-        .Add("PRSC", "PrtSc", KeyRole::Other, kExtended + 0x37, 44, kRightIndex)
-        .Add("SCLK", "ScrLk", KeyRole::Other, 70, 145, kRightMiddle)
-        .Add("PAUS", "Pause", KeyRole::Other, 2 * kExtended + 0x45, 19, kRightRing);
+        .Add("PRSC", "PrtSc", KeyRole::Other, kExtended + 0x37, VK_SNAPSHOT, kRightIndex)
+        .Add("SCLK", "ScrLk", KeyRole::Other, 70, VK_SCROLL, kRightMiddle)
+        .Add("PAUS", "Pause", KeyRole::Other, 2 * kExtended + 0x45, VK_PAUSE, kRightRing);
 }
 
 void AddDigitRow(std::vector<PcKey>& keys) {
@@ -98,95 +100,97 @@ void AddDigitRow(std::vector<PcKey>& keys) {
     static const char* const names[12] = {"AE01", "AE02", "AE03", "AE04", "AE05", "AE06",
                                           "AE07", "AE08", "AE09", "AE10", "AE11", "AE12"};
     for (int i = 0; i < 12; ++i) row.Char(names[i], 2 + i, kColumnFingers[i]);
-    row.Add("BKSP", "Bksp", KeyRole::Control, 14, 8, kRightLittle, 2.0);
+    row.Add("BKSP", "Bksp", KeyRole::Control, 14, VK_BACK, kRightLittle, 2.0);
     row.MoveTo(kNavigationLeft)
-        .Add("INS", "Ins", KeyRole::Other, kExtended + 0x52, 45, kRightIndex)
-        .Add("HOME", "Home", KeyRole::Other, kExtended + 0x47, 36, kRightMiddle)
-        .Add("PGUP", "PgUp", KeyRole::Other, kExtended + 0x49, 33, kRightRing);
+        .Add("INS", "Ins", KeyRole::Other, kExtended + 0x52, VK_INSERT, kRightIndex)
+        .Add("HOME", "Home", KeyRole::Other, kExtended + 0x47, VK_HOME, kRightMiddle)
+        .Add("PGUP", "PgUp", KeyRole::Other, kExtended + 0x49, VK_PRIOR, kRightRing);
     row.MoveTo(kKeypadLeft)
-        .Add("NMLK", "Num", KeyRole::Other, 69, 144, kRightIndex)
-        .Add("KPDV", "", KeyRole::Keypad, kExtended + 0x35, 111, kRightMiddle)
-        .Add("KPMU", "", KeyRole::Keypad, 55, 106, kRightRing)
-        .Add("KPSU", "", KeyRole::Keypad, 74, 109, kRightLittle);
+        .Add("NMLK", "Num", KeyRole::Other, 69, VK_NUMLOCK, kRightIndex)
+        .Add("KPDV", "", KeyRole::Keypad, kExtended + 0x35, VK_DIVIDE, kRightMiddle)
+        .Add("KPMU", "", KeyRole::Keypad, 55, VK_MULTIPLY, kRightRing)
+        .Add("KPSU", "", KeyRole::Keypad, 74, VK_SUBTRACT, kRightLittle);
 }
 
 void AddTopLetterRow(std::vector<PcKey>& keys, KeyboardShape shape) {
     RowBuilder row(keys, 2, 0);
-    row.Add("TAB", "Tab", KeyRole::Control, 15, 9, kLeftLittle, 1.5);
+    row.Add("TAB", "Tab", KeyRole::Control, 15, VK_TAB, kLeftLittle, 1.5);
     static const char* const names[12] = {"AD01", "AD02", "AD03", "AD04", "AD05", "AD06",
                                           "AD07", "AD08", "AD09", "AD10", "AD11", "AD12"};
     for (int i = 0; i < 12; ++i) row.Char(names[i], 16 + i, kColumnFingers[i]);
     if (shape == KeyboardShape::Iso) {
         // The tall Enter key spans this row and the next; drawn as one
         // rectangle, it leaves a quarter unit free after the last letter key.
-        row.Skip(0.25).Add("RTRN", "Enter", KeyRole::Control, 28, 13, kRightLittle, 1.25, 2.0);
+        row.Skip(0.25).Add("RTRN", "Enter", KeyRole::Control, 28, VK_RETURN, kRightLittle, 1.25, 2.0);
     } else {
         row.Char("BKSL", 43, kRightLittle, 1.5);
     }
     row.MoveTo(kNavigationLeft)
-        .Add("DELE", "Del", KeyRole::Other, kExtended + 0x53, 46, kRightIndex)
-        .Add("END", "End", KeyRole::Other, kExtended + 0x4F, 35, kRightMiddle)
-        .Add("PGDN", "PgDn", KeyRole::Other, kExtended + 0x51, 34, kRightRing);
+        .Add("DELE", "Del", KeyRole::Other, kExtended + 0x53, VK_DELETE, kRightIndex)
+        .Add("END", "End", KeyRole::Other, kExtended + 0x4F, VK_END, kRightMiddle)
+        .Add("PGDN", "PgDn", KeyRole::Other, kExtended + 0x51, VK_NEXT, kRightRing);
     row.MoveTo(kKeypadLeft)
-        .Add("KP7", "", KeyRole::Keypad, 71, 103, kRightIndex)
-        .Add("KP8", "", KeyRole::Keypad, 72, 104, kRightMiddle)
-        .Add("KP9", "", KeyRole::Keypad, 73, 105, kRightRing)
-        .Add("KPAD", "", KeyRole::Keypad, 78, 107, kRightLittle, 1.0, 2.0);
+        .Add("KP7", "", KeyRole::Keypad, 71, VK_NUMPAD0 + 7, kRightIndex)
+        .Add("KP8", "", KeyRole::Keypad, 72, VK_NUMPAD0 + 8, kRightMiddle)
+        .Add("KP9", "", KeyRole::Keypad, 73, VK_NUMPAD0 + 9, kRightRing)
+        .Add("KPAD", "", KeyRole::Keypad, 78, VK_ADD, kRightLittle, 1.0, 2.0);
 }
 
 void AddHomeRow(std::vector<PcKey>& keys, KeyboardShape shape) {
     RowBuilder row(keys, 3, 0);
-    row.Add("CAPS", "Caps", KeyRole::CapsLock, 58, 20, kLeftLittle, 1.75);
+    row.Add("CAPS", "Caps", KeyRole::CapsLock, 58, VK_CAPITAL, kLeftLittle, 1.75);
     static const char* const names[11] = {"AC01", "AC02", "AC03", "AC04", "AC05", "AC06",
                                           "AC07", "AC08", "AC09", "AC10", "AC11"};
     for (int i = 0; i < 11; ++i) row.Char(names[i], 30 + i, kColumnFingers[i]);
     if (shape == KeyboardShape::Iso) {
         row.Char("BKSL", 43, kRightLittle);
     } else {
-        row.Add("RTRN", "Enter", KeyRole::Control, 28, 13, kRightLittle, 2.25);
+        row.Add("RTRN", "Enter", KeyRole::Control, 28, VK_RETURN, kRightLittle, 2.25);
     }
     row.MoveTo(kKeypadLeft)
-        .Add("KP4", "", KeyRole::Keypad, 75, 100, kRightIndex)
-        .Add("KP5", "", KeyRole::Keypad, 76, 101, kRightMiddle)
-        .Add("KP6", "", KeyRole::Keypad, 77, 102, kRightRing);
+        .Add("KP4", "", KeyRole::Keypad, 75, VK_NUMPAD0 + 4, kRightIndex)
+        .Add("KP5", "", KeyRole::Keypad, 76, VK_NUMPAD0 + 5, kRightMiddle)
+        .Add("KP6", "", KeyRole::Keypad, 77, VK_NUMPAD0 + 6, kRightRing);
 }
 
 void AddBottomLetterRow(std::vector<PcKey>& keys, KeyboardShape shape) {
     RowBuilder row(keys, 4, 0);
     if (shape == KeyboardShape::Iso) {
-        row.Add("LFSH", "Shift", KeyRole::LeftShift, 42, 16, kLeftLittle, 1.25).Char("LSGT", 86, kLeftLittle);
+        row.Add("LFSH", "Shift", KeyRole::LeftShift, 42, VK_SHIFT, kLeftLittle, 1.25)
+            .Char("LSGT", 86, kLeftLittle);
     } else {
-        row.Add("LFSH", "Shift", KeyRole::LeftShift, 42, 16, kLeftLittle, 2.25);
+        row.Add("LFSH", "Shift", KeyRole::LeftShift, 42, VK_SHIFT, kLeftLittle, 2.25);
     }
     static const char* const names[10] = {"AB01", "AB02", "AB03", "AB04", "AB05",
                                           "AB06", "AB07", "AB08", "AB09", "AB10"};
     for (int i = 0; i < 10; ++i) row.Char(names[i], 44 + i, kColumnFingers[i]);
-    row.Add("RTSH", "Shift", KeyRole::RightShift, 54, 16, kRightLittle, 2.75);
-    row.MoveTo(kNavigationLeft + 1).Add("UP", "\u2191", KeyRole::Other, kExtended + 0x48, 38, kRightMiddle);
+    row.Add("RTSH", "Shift", KeyRole::RightShift, 54, VK_SHIFT, kRightLittle, 2.75);
+    row.MoveTo(kNavigationLeft + 1)
+        .Add("UP", "\u2191", KeyRole::Other, kExtended + 0x48, VK_UP, kRightMiddle);
     row.MoveTo(kKeypadLeft)
-        .Add("KP1", "", KeyRole::Keypad, 79, 97, kRightIndex)
-        .Add("KP2", "", KeyRole::Keypad, 80, 98, kRightMiddle)
-        .Add("KP3", "", KeyRole::Keypad, 81, 99, kRightRing)
-        .Add("KPEN", "Enter", KeyRole::Other, kExtended + 0x1C, 13, kRightLittle, 1.0, 2.0);
+        .Add("KP1", "", KeyRole::Keypad, 79, VK_NUMPAD0 + 1, kRightIndex)
+        .Add("KP2", "", KeyRole::Keypad, 80, VK_NUMPAD0 + 2, kRightMiddle)
+        .Add("KP3", "", KeyRole::Keypad, 81, VK_NUMPAD0 + 3, kRightRing)
+        .Add("KPEN", "Enter", KeyRole::Other, kExtended + 0x1C, VK_RETURN, kRightLittle, 1.0, 2.0);
 }
 
 void AddSpaceRow(std::vector<PcKey>& keys) {
     RowBuilder row(keys, 5, 0);
-    row.Add("LCTL", "Ctrl", KeyRole::Other, 29, 17, kLeftLittle, 1.25)
-        .Add("LWIN", "Win", KeyRole::Other, kExtended + 0x5B, 91, kLeftLittle, 1.25)
-        .Add("LALT", "Alt", KeyRole::Other, 56, 18, kLeftThumb, 1.25)
+    row.Add("LCTL", "Ctrl", KeyRole::Other, 29, VK_CONTROL, kLeftLittle, 1.25)
+        .Add("LWIN", "Win", KeyRole::Other, kExtended + 0x5B, VK_LWIN, kLeftLittle, 1.25)
+        .Add("LALT", "Alt", KeyRole::Other, 56, VK_MENU, kLeftThumb, 1.25)
         .Char("SPCE", 57, kRightThumb, 6.25)
-        .Add("RALT", "AltGr", KeyRole::RightAlt, kExtended + 0x38, 18, kRightThumb, 1.25)
-        .Add("RWIN", "Win", KeyRole::Other, kExtended + 0x5C, 92, kRightLittle, 1.25)
-        .Add("COMP", "Menu", KeyRole::Other, kExtended + 0x5D, 93, kRightLittle, 1.25)
-        .Add("RCTL", "Ctrl", KeyRole::Other, kExtended + 0x1D, 17, kRightLittle, 1.25);
+        .Add("RALT", "AltGr", KeyRole::RightAlt, kExtended + 0x38, VK_MENU, kRightThumb, 1.25)
+        .Add("RWIN", "Win", KeyRole::Other, kExtended + 0x5C, VK_RWIN, kRightLittle, 1.25)
+        .Add("COMP", "Menu", KeyRole::Other, kExtended + 0x5D, VK_APPS, kRightLittle, 1.25)
+        .Add("RCTL", "Ctrl", KeyRole::Other, kExtended + 0x1D, VK_CONTROL, kRightLittle, 1.25);
     row.MoveTo(kNavigationLeft)
-        .Add("LEFT", "\u2190", KeyRole::Other, kExtended + 0x4B, 37, kRightIndex)
-        .Add("DOWN", "\u2193", KeyRole::Other, kExtended + 0x50, 40, kRightMiddle)
-        .Add("RGHT", "\u2192", KeyRole::Other, kExtended + 0x4D, 39, kRightRing);
+        .Add("LEFT", "\u2190", KeyRole::Other, kExtended + 0x4B, VK_LEFT, kRightIndex)
+        .Add("DOWN", "\u2193", KeyRole::Other, kExtended + 0x50, VK_DOWN, kRightMiddle)
+        .Add("RGHT", "\u2192", KeyRole::Other, kExtended + 0x4D, VK_RIGHT, kRightRing);
     row.MoveTo(kKeypadLeft)
-        .Add("KP0", "", KeyRole::Keypad, 82, 96, kRightThumb, 2.0)
-        .Add("KPDL", "", KeyRole::Keypad, 83, 110, kRightRing);
+        .Add("KP0", "", KeyRole::Keypad, 82, VK_NUMPAD0, kRightThumb, 2.0)
+        .Add("KPDL", "", KeyRole::Keypad, 83, VK_DECIMAL, kRightRing);
 }
 
 }  // namespace

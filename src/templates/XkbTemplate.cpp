@@ -114,16 +114,16 @@ int KeyKindOf(const XkbLayout& layout, const KeyLevels& levels) {
     switch (key.role) {
         case KeyRole::Character:
             if (const DeadKeyLook* dead = FindDeadKey(levels.keysyms[kPlain]))
-                return dead->accent != kNoAccent ? dead->accent : kCharacterKey;
-            return IsLetterKey(layout, levels) ? kLetterKey : kCharacterKey;
+                return dead->accent != kNoAccent ? dead->accent : kCharacterKeyType;
+            return IsLetterKey(layout, levels) ? kLetterKeyType : kCharacterKeyType;
         case KeyRole::CapsLock:
-            return kCapsLockKey;
+            return kCapsLockKeyType;
         case KeyRole::LeftShift:
-            return kLeftShiftKey;
+            return kLeftShiftKeyType;
         case KeyRole::RightShift:
-            return kRightShiftKey;
+            return kRightShiftKeyType;
         case KeyRole::RightAlt:
-            return layout.HasAltGr() ? kAltGrKey : key.virtualKey;
+            return layout.HasAltGr() ? kAltGrKeyType : key.virtualKey;
         case KeyRole::Control:
         case KeyRole::Keypad:
         case KeyRole::Other:
@@ -145,7 +145,7 @@ std::string LabelOf(const XkbLayout& layout, const KeyLevels& levels, int kind) 
     const PcKey& key = *levels.key;
     switch (key.role) {
         case KeyRole::Character: {
-            if (kind == kLetterKey) return CapText(levels.keysyms[kShift]);
+            if (kind == kLetterKeyType) return CapText(levels.keysyms[kShift]);
             const std::string plain = CapText(levels.keysyms[kPlain]);
             const std::string shifted = CapText(levels.keysyms[kShift]);
             return shifted.empty() || shifted == plain ? plain : shifted + "\n" + plain;

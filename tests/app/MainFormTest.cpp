@@ -89,7 +89,7 @@ protected:
         TFmLinePractice& drill = window.Drill();
         if (window.Shown().kind == DrillKind::Free) {
             window.view.answers.push_back("fj");
-            drill.InputEditKeyDown(vk::Insert);
+            drill.InputEditKeyDown(VK_INSERT);
         } else if (window.Shown().kind == DrillKind::Paragraph) {
             window.longView.clipboard = "some text";
             window.TextDrill()->PasteText();
@@ -415,7 +415,7 @@ TEST_F(MainFormTest, EveryCompletedLineOfEveryDrillGoesIntoTheUsersHistory) {
     rig.drills.whileShown = [&](FakeDrillWindow& window) {
         if (window.Shown().kind == DrillKind::Free) {  // the learner gives letters
             window.view.answers.push_back("fj");
-            window.Drill().InputEditKeyDown(vk::Insert);
+            window.Drill().InputEditKeyDown(VK_INSERT);
         }
         TypeLine(window, 100);
         unsigned char escape = kEscape;  // an escaped line keeps nothing

@@ -35,7 +35,7 @@ protected:
     }
     void GoTo(std::string answer) {
         world.view.answers.push_back(std::move(answer));
-        KeyDown(vk::Insert);
+        KeyDown(VK_INSERT);
     }
 
     testing::DrillSurroundings world;
@@ -56,17 +56,17 @@ TEST_F(CoursePracTest, StartsWithTheHintAndShowsThePositionLabel) {
 
 TEST_F(CoursePracTest, StepsStopAtBothEndsOfTheCourse) {
     Load("alpha\nbeta\ngamma\n");
-    KeyDown(vk::Left);
+    KeyDown(VK_LEFT);
     EXPECT_EQ(world.view.informations, Messages{"Beginning of the course."});
     EXPECT_EQ(drill.Position(), 0);
-    KeyDown(vk::Down);
-    KeyDown(vk::Right);
+    KeyDown(VK_DOWN);
+    KeyDown(VK_RIGHT);
     EXPECT_EQ(drill.Sample(), "gamma");
     EXPECT_EQ(world.view.positionLabel, "3 / 3");
-    KeyDown(vk::Right);
+    KeyDown(VK_RIGHT);
     EXPECT_EQ(world.view.informations.back(), "End of the course.");
     EXPECT_EQ(drill.Position(), 2);
-    KeyDown(vk::Up);
+    KeyDown(VK_UP);
     EXPECT_EQ(drill.Sample(), "beta");
 }
 
@@ -104,7 +104,7 @@ TEST_F(CoursePracTest, GoToAnswers) {
     for (int i = 1; i <= 30; ++i) content += "line " + std::to_string(i) + "\n";
     Load(content, 4);
 
-    KeyDown(vk::Insert);  // Cancel gives the default: the current line
+    KeyDown(VK_INSERT);  // Cancel gives the default: the current line
     EXPECT_EQ(world.view.prompts.back(), "Please input a number to goto somewhere of the course:");
     EXPECT_EQ(drill.Position(), 4);
     GoTo("5");
@@ -146,7 +146,7 @@ TEST_F(CoursePracTest, NavigatingInTheMiddleAbandonsTheLineAndItsTime) {
     Press('l');
     world.clock.now += 4000;
     const int clearsBefore = world.view.inputClears;
-    KeyDown(vk::Right);
+    KeyDown(VK_RIGHT);
     EXPECT_GT(world.view.inputClears, clearsBefore);
     EXPECT_FALSE(drill.Started());
     EXPECT_FALSE(world.view.markerVisible);
@@ -170,16 +170,16 @@ TEST_F(CoursePracTest, AnEmptyCourseOffersEmptyLinesAndKeepsTheStoredPosition) {
     EXPECT_EQ(drill.Sample(), "");
     EXPECT_EQ(world.view.positionLabel, "0 / 0");
     Press('a');
-    KeyDown(vk::Right);
-    KeyDown(vk::Left);
+    KeyDown(VK_RIGHT);
+    KeyDown(VK_LEFT);
     EXPECT_EQ(drill.Position(), 9);
     EXPECT_EQ(drill.Sample(), "");
 }
 
 TEST_F(CoursePracTest, KeyDownHandlerCancelsOnlyEndHomeAndDelete) {
     Load("one\ntwo\n");
-    for (const int key : {vk::End, vk::Home, vk::Delete}) EXPECT_TRUE(drill.InputEditKeyDown(key)) << key;
-    EXPECT_FALSE(drill.InputEditKeyDown(vk::Right));
+    for (const int key : {VK_END, VK_HOME, VK_DELETE}) EXPECT_TRUE(drill.InputEditKeyDown(key)) << key;
+    EXPECT_FALSE(drill.InputEditKeyDown(VK_RIGHT));
     EXPECT_EQ(drill.NavMode(), NavigationMode::nmNext);
     EXPECT_FALSE(drill.InputEditKeyDown('A'));
     EXPECT_EQ(drill.NavMode(), NavigationMode::nmNone);

@@ -20,7 +20,7 @@ protected:
     // Answers the question for letters with `answer` (Cancel when nothing).
     void AskWith(std::optional<std::string> answer) {
         if (answer) world.view.answers.push_back(*answer);
-        drill.InputEditKeyDown(vk::Insert);
+        drill.InputEditKeyDown(VK_INSERT);
     }
 
     DrillSurroundings world;
@@ -150,11 +150,11 @@ TEST_F(LetterPracTest, InsertAbandonsTheLineInProgressWithoutCountingItsTime) {
 }
 
 TEST_F(LetterPracTest, NavigationKeysAreCancelledAndOthersPass) {
-    for (int key : {vk::End, vk::Home, vk::Left, vk::Up, vk::Right, vk::Down, vk::Delete}) {
+    for (int key : {VK_END, VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_DELETE}) {
         EXPECT_TRUE(drill.InputEditKeyDown(key)) << key;
     }
     EXPECT_TRUE(world.view.prompts.empty());
-    for (int key : {vk::PageUp, vk::PageDown, int{'A'}, 0x20}) {
+    for (int key : {VK_PRIOR, VK_NEXT, int{'A'}, 0x20}) {
         EXPECT_FALSE(drill.InputEditKeyDown(key)) << key;
     }
 }
@@ -188,7 +188,7 @@ TEST(LetterPracPracticeLineTest, AGivenLineIsPractisedWithoutAQuestionAndInsertS
     EXPECT_TRUE(world.view.prompts.empty());
 
     world.view.answers.push_back("asdf");
-    drill.InputEditKeyDown(vk::Insert);
+    drill.InputEditKeyDown(VK_INSERT);
     EXPECT_EQ(world.view.prompts.size(), 1u);
     EXPECT_EQ(drill.Sample().substr(0, 9), "asdf asdf");
 }

@@ -372,10 +372,10 @@ TEST_F(LinePracticeTest, OpeningAWindowStopsAndClearsTheSharedStopwatch) {
 }
 
 TEST_F(LinePracticeTest, BaseKeyDownFilterCancelsCaretMovesAndDeletion) {
-    for (const int key : {vk::Home, vk::Left, vk::Up, vk::Right, vk::Down, vk::Insert, vk::Delete}) {
+    for (const int key : {VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_INSERT, VK_DELETE}) {
         EXPECT_TRUE(drill.InputEditKeyDown(key)) << key;
     }
-    for (const int key : {vk::End, vk::PageUp, vk::PageDown, int{'A'}, 0}) {
+    for (const int key : {VK_END, VK_PRIOR, VK_NEXT, int{'A'}, 0}) {
         EXPECT_FALSE(drill.InputEditKeyDown(key)) << key;
     }
 }

@@ -113,18 +113,18 @@ TEST(FromXkbGerman, TypesSharpSUmlautsAndAltGrCharacters) {
     const KeyboardDescription de = Describe("de");
     // ß has a key of its own and is no letter: Caps Lock does not make it "?".
     ExpectWay(FirstWay(de, 0xDF), kGermanSharpS, false, false, 0);
-    EXPECT_EQ(KeyWithValue(de, kGermanSharpS)->kind, kCharacterKey);
+    EXPECT_EQ(KeyWithValue(de, kGermanSharpS)->kind, kCharacterKeyType);
     EXPECT_EQ(KeyWithValue(de, kGermanSharpS)->label, "?\n\u00DF");
     // The umlauts are letters of their own keys.
     ExpectWay(FirstWay(de, 0xFC), kGermanUUmlaut, false, false, 0);
     ExpectWay(FirstWay(de, 0xDC), kGermanUUmlaut, true, false, 0);
-    EXPECT_EQ(KeyWithValue(de, kGermanUUmlaut)->kind, kLetterKey);
+    EXPECT_EQ(KeyWithValue(de, kGermanUUmlaut)->kind, kLetterKeyType);
     EXPECT_EQ(KeyWithValue(de, kGermanUUmlaut)->label, "\u00DC");
     // AltGr: the euro sign (128 in code page 1252) on E, @ on Q.
     ExpectWay(FirstWay(de, 128), kKeyE, false, true, 0);
     ExpectWay(FirstWay(de, '@'), kKeyQ, false, true, 0);
     ExpectWay(FirstWay(de, 'A'), kKeyA, true, false, 0);
-    EXPECT_EQ(KeyWithValue(de, kRightAlt)->kind, kAltGrKey);
+    EXPECT_EQ(KeyWithValue(de, kRightAlt)->kind, kAltGrKeyType);
     // The key left of Z types < and > and nothing else does.
     ExpectWay(FirstWay(de, '<'), kIsoKey, false, false, 0);
     EXPECT_EQ(de.keys.size(), 105u);
@@ -135,7 +135,7 @@ TEST(FromXkbGerman, DeadKeysCarryTheirAccents) {
     EXPECT_EQ(KeyWithValue(de, kTildeKey)->kind, kAccentCircumflex);
     EXPECT_EQ(KeyWithValue(de, kGermanAcute)->kind, kAccentAcute);
     EXPECT_EQ(KeyWithValue(de, kGermanAcute)->kind2, kAccentGrave);  // with Shift
-    EXPECT_EQ(KeyWithValue(de, kGermanAUmlaut)->kind, kLetterKey);
+    EXPECT_EQ(KeyWithValue(de, kGermanAUmlaut)->kind, kLetterKeyType);
     EXPECT_EQ(KeyWithValue(de, kGermanAUmlaut)->kind2, kAccentCircumflex);  // with AltGr
     ExpectWay(FirstWay(de, 0xE9), kKeyE, false, false, kAccentAcute);
     ExpectWay(FirstWay(de, 0xC8), kKeyE, true, false, kAccentGrave);
@@ -184,7 +184,7 @@ TEST(FromXkbUs, AmericanKeyboardTypesExactlyPrintableAscii) {
     EXPECT_EQ(KeyWithValue(us, kRightAlt)->label, "Alt");
     EXPECT_EQ(KeyWithValue(us, kIsoKey), nullptr);
     EXPECT_EQ(us.keys.size(), 104u);
-    EXPECT_EQ(KeyWithValue(us, kKeyQ)->kind, kLetterKey);
+    EXPECT_EQ(KeyWithValue(us, kKeyQ)->kind, kLetterKeyType);
     EXPECT_EQ(KeyWithValue(us, kKeyQ)->label, "Q");
 }
 

@@ -368,7 +368,7 @@ bool LinePracticeWindow::HandleInputKey(QKeyEvent& event) {
         return true;
     }
     // Keys that type nothing: only scrolling through the typed text reaches the box.
-    const bool scrolls = virtualKey == vk::PageUp || virtualKey == vk::PageDown;
+    const bool scrolls = virtualKey == VK_PRIOR || virtualKey == VK_NEXT;
     return !scrolls;
 }
 
@@ -378,7 +378,7 @@ bool LinePracticeWindow::HandleInputMethod(QInputMethodEvent& event) {
     const QString committed = event.commitString();
     if (!committed.isEmpty()) {
         for (const char32_t ch : committed.toUcs4()) {
-            drill_->InputEditKeyDown(vk::ProcessKey);
+            drill_->InputEditKeyDown(VK_PROCESSKEY);
             TypeCharacter(ch);
         }
     }
