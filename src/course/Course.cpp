@@ -4,6 +4,7 @@
 #include "base/CodePage.h"
 #include "base/IniFile.h"
 #include "course/CourseList.h"
+#include "course/LanguageCodePages.h"
 
 namespace zq {
 
@@ -19,15 +20,15 @@ std::string LanguageCode(const std::string& value) {
     return twoLetters ? AsciiLower(value) : std::string();
 }
 
-std::string ReadLanguage(const std::string& folder) {
-    const IniFile settings(folder + "course.ini");
-    return LanguageCode(settings.ReadString("Course", "Language", ""));
-}
-
 }  // namespace
 
 Course::Course(std::string programFolder, std::string name)
-    : programFolder_(std::move(programFolder)), name_(std::move(name)), language_(ReadLanguage(Folder())) {}
+    : programFolder_(std::move(programFolder)), name_(std::move(name)) {
+    const IniFile settings(Folder() + "course.ini");
+    language_ = LanguageCode(settings.ReadString("Course", "Language", ""));
+    const std::int32_t codePage = settings.ReadInteger("Course", "CodePage", 0);
+    if (IsCourseCodePage(codePage)) codePage_ = codePage;
+}
 
 std::string Course::Folder() const {
     // The profile keeps the name in the code page; the file system names
@@ -52,6 +53,7 @@ std::string Course::LayoutPath() const {
 }
 
 int Course::TextCodePage() const {
+    if (codePage_ != 0) return codePage_;
     return language_.empty() ? SystemCodePage() : CodePageForLanguage(language_);
 }
 

@@ -12,9 +12,13 @@ namespace zq {
 //
 //     [Course]
 //     Language=de
+//     CodePage=1252
 //
 // The language is an ISO 639-1 code (two ASCII letters, any case); a value
-// that is not one is ignored, as is a missing file, section or key.
+// that is not one is ignored, as is a missing file, section or key. The
+// code page (made courses name it) is one of the Windows code pages 874 and
+// 1250 to 1258; it wins over the language's, and any other value is
+// ignored.
 class Course {
 public:
     // The course `name` (the folder's name as 8-bit text of the code page in
@@ -40,14 +44,16 @@ public:
     // The language the course teaches, in lower case ("de"); empty when the
     // course names none.
     const std::string& Language() const { return language_; }
-    // The code page the course's texts are meant in: the one of its
-    // language, or the code page in force when it names no language.
+    // The code page the course's texts are meant in: the one it names, else
+    // the one of its language, or the code page in force when it names
+    // neither.
     int TextCodePage() const;
 
 private:
     std::string programFolder_;
     std::string name_;
     std::string language_;
+    int codePage_ = 0;  // 0: none named
 };
 
 }  // namespace zq

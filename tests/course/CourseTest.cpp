@@ -64,6 +64,24 @@ TEST_F(CourseTest, LanguageComesFromCourseIniAndChoosesTheCodePage) {
     EXPECT_EQ(greek.TextCodePage(), 1253);
 }
 
+// Made courses name their code page; it wins over the language's, which
+// (Serbian on a Latin keyboard) may not be the page of their letters.
+TEST_F(CourseTest, CodePageOfCourseIniWinsOverTheLanguages) {
+    WriteSettings("Srpski", "[Course]\nLanguage=sr\nCodePage=1250\n");
+    EXPECT_EQ(Course(folder.Dir(), "Srpski").TextCodePage(), 1250);
+    WriteSettings("Hornjoserbsce", "[Course]\nLanguage=hsb\nCodePage=1250\n");
+    EXPECT_EQ(Course(folder.Dir(), "Hornjoserbsce").TextCodePage(), 1250);
+
+    // Only the pages a course can be written in count; others are ignored.
+    SetSystemCodePage(1251);
+    for (const char* page : {"65001", "437", "0", "x", "1259"}) {
+        WriteSettings("Odd", std::string("[Course]\nCodePage=") + page + "\n");
+        EXPECT_EQ(Course(folder.Dir(), "Odd").TextCodePage(), 1251) << page;
+    }
+    WriteSettings("OddWithLanguage", "[Course]\nLanguage=el\nCodePage=65001\n");
+    EXPECT_EQ(Course(folder.Dir(), "OddWithLanguage").TextCodePage(), 1253);
+}
+
 TEST_F(CourseTest, LanguageOfNoOtherCodePageIsReadInTheWesternOne) {
     SetSystemCodePage(1251);  // a Russian run
     WriteSettings("Klingon", "[Course]\nLanguage=zz\n");
