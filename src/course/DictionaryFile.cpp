@@ -1,0 +1,74 @@
+#include "course/DictionaryFile.h"
+
+#include <algorithm>
+#include <fstream>
+#include <stdexcept>
+#include <system_error>
+#include <filesystem>
+
+#include "base/CodePage.h"
+#include "course/HunspellDictionary.h"
+#include "course/UnicodeText.h"
+
+namespace zq {
+
+std::string ReadDictionaryFile(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (error) throw std::runtime_error("cannot read the dictionary file " + path + ": " + error.message());
+    if (size > kMaxDictionaryBytes)
+        throw std::runtime_error("the dictionary file " + path + " is larger than " +
+                                 std::to_string(kMaxDictionaryBytes >> 20) + " MB");
+    std::ifstream file(path, std::ios::binary);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!file.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
+        throw std::runtime_error("cannot read the dictionary file " + path);
+    return bytes;
+}
+
+std::vector<std::string_view> SplitDictionaryLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    return text;
+}
+
+std::vector<std::u32string> ParseWordList(std::string_view bytes) {
+    bytes = WithoutByteOrderMark(bytes);
+    const bool utf8 = IsUtf8WithNonAscii(bytes) ||
+                      std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const std::u32string text = utf8 ? FromUtf8Text(bytes) : DecodeText(bytes, "ISO8859-1");
+    std::vector<std::u32string> words;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of(U"\r\n", start);
+        if (end == std::u32string::npos) end = text.size();
+        if (end > start) words.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+std::vector<std::u32string> ParseDictdIndex(std::string_view bytes) {
+    std::vector<std::u32string> words;
+    for (const std::string_view line : SplitDictionaryLines(WithoutByteOrderMark(bytes))) {
+        const std::string_view headword = line.substr(0, line.find('\t'));
+        if (headword.empty() || headword.starts_with("00")) continue;
+        words.push_back(FromUtf8Text(headword));
+    }
+    return words;
+}
+
+}  // namespace zq

@@ -1,0 +1,128 @@
+#include "course/UnicodeText.h"
+
+#include <iconv.h>
+#include <locale.h>
+#include <wctype.h>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+#include "base/Utf8Char.h"
+
+namespace zq {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The C library's Unicode character classes, whatever locale the program
+// runs in. C.UTF-8 is part of every Debian system.
+locale_t UnicodeLocale() {
+    static const locale_t locale = [] {
+        locale_t made = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+        return made != static_cast<locale_t>(nullptr) ? made : newlocale(LC_CTYPE_MASK, "C", nullptr);
+    }();
+    return locale;
+}
+
+struct IconvCloser {
+    void operator()(void* cd) const { iconv_close(static_cast<iconv_t>(cd)); }
+};
+
+}  // namespace
+
+std::u32string DecodeText(std::string_view bytes, const std::string& encoding) {
+    const iconv_t opened = iconv_open("UTF-32LE", encoding.c_str());
+    if (opened == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("the encoding '" + encoding + "' is not known to the system");
+    const std::unique_ptr<void, IconvCloser> cd(opened);
+    std::u32string chars;
+    std::vector<char32_t> buffer(bytes.size() + 1);
+    std::string input(bytes);
+    char* in = input.data();
+    size_t inLeft = input.size();
+    const auto take = [&](size_t outLeft) {
+        chars.append(buffer.data(), buffer.size() - outLeft / sizeof(char32_t));
+    };
+    while (inLeft > 0) {
+        char* out = reinterpret_cast<char*>(buffer.data());
+        size_t outLeft = buffer.size() * sizeof(char32_t);
+        const size_t result = iconv(opened, &in, &inLeft, &out, &outLeft);
+        take(outLeft);
+        if (result == static_cast<size_t>(-1) && inLeft > 0) {
+            chars += kReplacement;
+            ++in;
+            --inLeft;
+            iconv(opened, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    char* out = reinterpret_cast<char*>(buffer.data());
+    size_t outLeft = buffer.size() * sizeof(char32_t);
+    iconv(opened, nullptr, nullptr, &out, &outLeft);
+    take(outLeft);
+    return chars;
+}
+
+std::u32string FromUtf8Text(std::string_view utf8) {
+    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    std::u32string out;
+    out.reserve(utf8.size());
+    size_t i = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
+        bool valid = extra >= 0 && i + extra < utf8.size();
+        char32_t ch = !valid ? 0 : extra == 0 ? lead : lead & (0x3F >> extra);
+        for (int k = 1; valid && k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(utf8[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            ch = ch << 6 | (next & 0x3F);
+        }
+        valid = valid && ch >= kMinimum[extra] && ch <= 0x10FFFF && (ch < 0xD800 || ch > 0xDFFF);
+        out += valid ? ch : kReplacement;
+        i += valid ? extra + 1 : 1;
+    }
+    return out;
+}
+
+std::string ToUtf8Text(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char32_t ch : text) AppendUtf8(out, ch);
+    return out;
+}
+
+bool IsLetter(char32_t ch) {
+    return iswalpha_l(static_cast<wint_t>(ch), UnicodeLocale()) != 0;
+}
+
+bool IsUpperCase(char32_t ch) {
+    return iswupper_l(static_cast<wint_t>(ch), UnicodeLocale()) != 0;
+}
+
+bool IsLowerCase(char32_t ch) {
+    return iswlower_l(static_cast<wint_t>(ch), UnicodeLocale()) != 0;
+}
+
+char32_t ToLowerCase(char32_t ch) {
+    return static_cast<char32_t>(towlower_l(static_cast<wint_t>(ch), UnicodeLocale()));
+}
+
+bool IsDigit(char32_t ch) {
+    return ch >= U'0' && ch <= U'9';
+}
+
+bool IsVowel(char32_t ch) {
+    // Lower-case vowels with the accented forms the Windows code pages hold.
+    static constexpr std::u32string_view kVowels =
+        U"aeiouy\u00E0\u00E1\u00E2\u00E3\u00E4\u00E5\u00E6\u00E8\u00E9\u00EA\u00EB\u00EC\u00ED\u00EE\u00EF"
+        U"\u00F2\u00F3\u00F4\u00F5\u00F6\u00F8\u00F9\u00FA\u00FB\u00FC\u00FD\u00FF"
+        U"\u0101\u0103\u0105\u0113\u0115\u0117\u0119\u011B\u012B\u012F\u0131\u014D\u0151\u0153\u016B\u016F"
+        U"\u0171\u0173\u01A1\u01B0"
+        U"\u0430\u0435\u0451\u0438\u043E\u0443\u044B\u044D\u044E\u044F\u0454\u0456\u0457\u045E"
+        U"\u03B1\u03B5\u03B7\u03B9\u03BF\u03C5\u03C9\u03AC\u03AD\u03AE\u03AF\u03CC\u03CD\u03CE\u03CA\u03CB"
+        U"\u0390\u03B0";
+    return kVowels.find(ToLowerCase(ch)) != std::u32string_view::npos;
+}
+
+}  // namespace zq
