@@ -1,0 +1,199 @@
+#include "course/CourseCheck.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "base/CodePage.h"
+#include "base/IniFile.h"
+#include "base/LibraryError.h"
+#include "base/TextFile.h"
+#include "course/CourseKeyboard.h"
+#include "course/DictionaryFile.h"
+#include "course/LanguageCodePages.h"
+#include "course/UnicodeText.h"
+#include "keyboard/TDataMod.h"
+#include "templates/TemplateCheck.h"
+
+namespace zq {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Faults of one kind in one file are told this often; then only how many more.
+constexpr std::size_t kMostOfAKind = 10;
+constexpr std::size_t kMostNewKeys = 2;
+
+class FaultList {
+public:
+    explicit FaultList(std::vector<std::string>& faults) : faults_(faults) {}
+    ~FaultList() {
+        for (const auto& [kind, count] : counts_)
+            if (count > kMostOfAKind)
+                faults_.push_back(kind + ": " + std::to_string(count - kMostOfAKind) + " more like these");
+    }
+    FaultList(const FaultList&) = delete;
+    FaultList& operator=(const FaultList&) = delete;
+
+    void Add(const std::string& kind, const std::string& fault) {
+        if (++counts_[kind] <= kMostOfAKind) faults_.push_back(fault);
+    }
+
+private:
+    std::vector<std::string>& faults_;
+    std::map<std::string, std::size_t> counts_;
+};
+
+std::string Shown(char32_t ch) {
+    if (ch < 32) return "the control character " + std::to_string(static_cast<unsigned>(ch));
+    // Built by appending: GCC 12 warns wrongly about "'" + text.
+    std::string shown = "'";
+    shown += ToUtf8Text(std::u32string(1, ch));
+    shown += "'";
+    return shown;
+}
+
+std::string Where(const std::string& file, std::size_t index) {
+    return file + " line " + std::to_string(index + 1);
+}
+
+int CourseCodePage(const std::string& folder, std::vector<std::string>& notes) {
+    const IniFile settings(folder + "course.ini");
+    const std::int32_t named = settings.ReadInteger("Course", "CodePage", 0);
+    if (IsCourseCodePage(named)) return named;
+    const std::string language = settings.ReadString("Course", "Language", "");
+    if (!language.empty()) {
+        if (const std::optional<int> page = LanguageCodePage(language)) return *page;
+    }
+    notes.push_back("course.ini names neither a code page nor a language: the program reads the texts in the code "
+                    "page of its windows' language; checked as code page 1252");
+    return 1252;
+}
+
+// The file's text as the program reads it, with a fault for every
+// character outside the code page. Nothing for a missing file.
+std::optional<std::string> ReadCourseFile(const std::string& folder, const std::string& name, FaultList& faults) {
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(folder + name);
+    } catch (const LibraryError&) {
+        faults.Add(name + " missing", name + " is missing or cannot be read");
+        return std::nullopt;
+    }
+    const std::string text(WithoutByteOrderMark(bytes));
+    const std::vector<std::string> lines = SplitLines(text);
+    const bool utf8 = IsUtf8WithNonAscii(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (utf8) {
+            for (const char32_t ch : FromUtf8Text(lines[i]))
+                if (!CodeOfChar(ch))
+                    faults.Add(name + " code page", Where(name, i) + ": " + Shown(ch) + " is not in code page " +
+                                                        std::to_string(SystemCodePage()) + " (the program shows \"?\")");
+        } else {
+            for (const char byte : lines[i])
+                if (CharOfCode(static_cast<unsigned char>(byte)) == 0xFFFD)
+                    faults.Add(name + " code page", Where(name, i) + ": the byte " +
+                                                        std::to_string(static_cast<unsigned char>(byte)) +
+                                                        " means nothing in code page " + std::to_string(SystemCodePage()));
+        }
+    }
+    return FileTextToCodePage(bytes);
+}
+
+std::u32string Characters(const std::string& line8) {
+    std::u32string chars;
+    for (const char byte : line8) chars += CharOfCode(static_cast<unsigned char>(byte));
+    return chars;
+}
+
+void CheckTypable(const std::string& name, const std::vector<std::string>& lines, const CourseKeyboard& keyboard,
+                  FaultList& faults) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        for (const char32_t ch : Characters(lines[i]))
+            if (ch != 0xFFFD && !keyboard.Types(ch))
+                faults.Add(name + " keys", Where(name, i) + ": no key of layout.zqt types " + Shown(ch));
+}
+
+void CheckLengths(const std::string& name, const std::vector<std::string>& lines, FaultList& faults) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].size() > kLongestShownLine)
+            faults.Add(name + " length", Where(name, i) + " has " + std::to_string(lines[i].size()) +
+                                             " characters; the drills show " + std::to_string(kLongestShownLine));
+}
+
+// The course's lines teach keys in order: each line brings at most two new
+// ones and drills each alone.
+void CheckTeachingOrder(const std::vector<std::string>& lines, const CourseKeyboard& keyboard, FaultList& faults) {
+    std::set<KeyUnit> taught;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::u32string line = Characters(lines[i]);
+        std::map<KeyUnit, std::u32string> fresh;  // new keys, with the characters of the line that use them
+        for (const char32_t ch : line) {
+            const CharacterWay* way = ch == U' ' ? nullptr : keyboard.WayOf(ch);
+            if (way && !taught.contains(keyboard.UnitOf(*way))) fresh[keyboard.UnitOf(*way)] += ch;
+        }
+        if (fresh.size() > kMostNewKeys)
+            faults.Add("course.txt new keys", Where("course.txt", i) + " brings " + std::to_string(fresh.size()) +
+                                                  " new keys at once; at most " + std::to_string(kMostNewKeys));
+        for (const auto& [unit, used] : fresh) {
+            bool drilled = false;
+            for (std::size_t k = 0; k + 2 < line.size() && !drilled; ++k) {
+                const CharacterWay* way = keyboard.WayOf(line[k]);
+                drilled = way && keyboard.UnitOf(*way) == unit && line[k + 1] == line[k] && line[k + 2] == line[k];
+            }
+            if (!drilled)
+                faults.Add("course.txt order", Where("course.txt", i) + " uses the key of " + Shown(used.front()) +
+                                                   " before it is taught (a new key is drilled alone first: \"" +
+                                                   ToUtf8Text(std::u32string(3, used.front())) + "\")");
+            taught.insert(unit);
+        }
+    }
+}
+
+void CheckFiles(const std::string& folder, FaultList& faults) {
+    std::optional<CourseKeyboard> keyboard;
+    TDataMod store;
+    if (store.LoadTemplate(folder + "layout.zqt")) {
+        keyboard = CourseKeyboard::FromStore(store);
+    } else {
+        faults.Add("layout", "layout.zqt cannot be loaded: " + TemplateLoadFailure(folder + "layout.zqt"));
+    }
+    for (const std::string name : {"course.txt", "Practice.txt", "Game.txt"}) {
+        const std::optional<std::string> text = ReadCourseFile(folder, name, faults);
+        if (!text) continue;
+        const std::vector<std::string> lines = SplitLines(*text);
+        if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
+                return line.find_first_not_of(" \t") == std::string::npos;
+            })) {
+            faults.Add(name + " empty", name + " has no text");
+            continue;
+        }
+        if (name != "Game.txt") CheckLengths(name, lines, faults);
+        if (!keyboard) continue;
+        CheckTypable(name, lines, *keyboard, faults);
+        if (name == "course.txt") CheckTeachingOrder(lines, *keyboard, faults);
+    }
+}
+
+}  // namespace
+
+CourseCheckResult CheckCourseFolder(const std::string& folderPath) {
+    CourseCheckResult result;
+    const std::string folder = folderPath.ends_with('/') ? folderPath : folderPath + "/";
+    std::error_code error;
+    if (!fs::is_directory(folder, error)) {
+        result.faults.push_back(folderPath + " is no folder");
+        return result;
+    }
+    result.codePage = CourseCodePage(folder, result.notes);
+    const CodePageInForce inForce(result.codePage);
+    {
+        FaultList faults(result.faults);  // adds its counts when it goes, before the result is returned
+        CheckFiles(folder, faults);
+    }
+    return result;
+}
+
+}  // namespace zq

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zq {
+
+// What a course author needs to hear about a course folder before learners
+// use it: everything the program would trip over, in words, with the file
+// and line.
+//
+// - "layout.zqt" missing or not loadable as the program loads it;
+// - "course.txt", "Practice.txt" or "Game.txt" missing or without text;
+// - a file that is not in the course's code page: a UTF-8 file with a
+//   character the code page lacks (the program shows "?"), an 8-bit file
+//   with a byte the code page leaves undefined;
+// - a character no key of the template types;
+// - a drill line longer than kLongestShownLine characters;
+// - in "course.txt", a key used before it is taught: a line may bring at
+//   most two new keys (a character and its Shift partner are one key), and
+//   must drill each alone, three times in a row ("fff").
+//
+// The course's code page is the one its "course.ini" names, else its
+// language's, else 1252 (and the check says so).
+struct CourseCheckResult {
+    int codePage = 1252;
+    std::vector<std::string> notes;   // remarks that are no fault
+    std::vector<std::string> faults;
+};
+
+inline constexpr std::size_t kLongestShownLine = 80;
+
+CourseCheckResult CheckCourseFolder(const std::string& folder);
+
+}  // namespace zq

@@ -1,0 +1,80 @@
+#include "course/GameWords.h"
+
+#include <algorithm>
+#include <set>
+#include <tuple>
+
+#include "course/CourseRandom.h"
+#include "course/LineMaker.h"
+#include "course/UnicodeText.h"
+#include "course/Vocabulary.h"
+#include "course/WordPool.h"
+
+namespace zq {
+namespace {
+
+struct GameWord {
+    std::u32string text;
+    std::size_t lesson;
+    std::uint64_t order;  // a random tie-break, so that a sample is spread over the alphabet
+};
+
+}  // namespace
+
+std::vector<std::vector<std::u32string>> MakeGameGroups(const Vocabulary& vocabulary, const WordPool& pool,
+                                                        CourseRandom& random) {
+    constexpr std::size_t kWanted = kGameGroups * kGameGroupWords;
+    std::vector<GameWord> words;
+    std::set<std::u32string> seen;
+    for (const auto& [word, lesson] : vocabulary.AllWords())
+        if (seen.insert(word).second) words.push_back({word, lesson, random.Next()});
+
+    // Made-up words of the course's letters when the dictionary is short.
+    if (vocabulary.LessonCount() > 0) {
+        const std::size_t last = vocabulary.LessonCount() - 1;
+        const std::u32string letters = vocabulary.LettersAfter(last);
+        for (std::size_t attempt = 0; words.size() < kWanted && attempt < kWanted * 20; ++attempt) {
+            const std::u32string word = pool.MakeUpWord(letters, {}, 3 + attempt % 8, random);
+            if (word.size() < WordPool::kShortestWord || !seen.insert(word).second) continue;
+            std::size_t lesson = 0;
+            for (const char32_t ch : word) lesson = std::max(lesson, vocabulary.LessonOf(ch));
+            words.push_back({word, lesson, random.Next()});
+        }
+    }
+    std::sort(words.begin(), words.end(), [](const GameWord& a, const GameWord& b) {
+        return std::tuple(a.text.size(), a.lesson, a.order) < std::tuple(b.text.size(), b.lesson, b.order);
+    });
+    // An even sample of the sorted words keeps every length in proportion.
+    std::vector<std::u32string> sample;
+    const std::size_t count = std::min(words.size(), kWanted);
+    for (std::size_t i = 0; i < count; ++i) sample.push_back(words[i * words.size() / count].text);
+
+    std::vector<std::vector<std::u32string>> groups;
+    const std::size_t groupCount = std::max<std::size_t>(1, std::min(kGameGroups, sample.size() / kGameGroupWords));
+    for (std::size_t g = 0; g < groupCount && !sample.empty(); ++g) {
+        const std::size_t begin = g * sample.size() / groupCount, end = (g + 1) * sample.size() / groupCount;
+        groups.emplace_back(sample.begin() + static_cast<std::ptrdiff_t>(begin),
+                            sample.begin() + static_cast<std::ptrdiff_t>(end));
+    }
+    return groups;
+}
+
+std::u32string GameText(const std::vector<std::vector<std::u32string>>& groups) {
+    std::u32string text;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (g > 0) text += U"\n";
+        std::u32string line;
+        for (const std::u32string& word : groups[g]) {
+            if (!line.empty() && line.size() + 1 + word.size() > LineMaker::kLongestLine) {
+                text += line + U"\n";
+                line.clear();
+            }
+            if (!line.empty()) line += U' ';
+            line += word;
+        }
+        if (!line.empty()) text += line + U"\n";
+    }
+    return text;
+}
+
+}  // namespace zq

@@ -1,0 +1,124 @@
+// The course check tells a course author, file and line, what the program
+// would trip over in a course folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../support/TempFolder.h"
+#include "../templates/FakeKeyPainter.h"
+#include "base/CodePage.h"
+#include "course/CourseCheck.h"
+#include "course/CourseMaker.h"
+
+namespace zq {
+namespace {
+
+using test::TempFolder;
+
+// A sound course of the US layout (made once), whose files each test
+// changes.
+class CourseCheckTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        made_ = new TempFolder;
+        testing::FakeKeyPainter painter;
+        CourseMaker maker(ReadLayoutRegistry(), painter);
+        CourseRequest request;
+        request.layout = "us";
+        request.folder = made_->File("US");
+        request.useDictionary = false;
+        maker.Make(request);
+    }
+    static void TearDownTestSuite() { delete made_; }
+
+    void SetUp() override {
+        SetSystemCodePage(1252);
+        std::filesystem::copy(made_->File("US"), folder.File("US"));
+    }
+
+    std::vector<std::string> Faults() const { return CheckCourseFolder(folder.File("US")).faults; }
+
+    // The one fault found, or the list when there are others.
+    std::string OnlyFault() const {
+        const std::vector<std::string> faults = Faults();
+        std::string all;
+        for (const std::string& fault : faults) all += fault + "\n";
+        EXPECT_EQ(faults.size(), 1u) << all;
+        return all;
+    }
+
+    static TempFolder* made_;
+    TempFolder folder;
+};
+
+TempFolder* CourseCheckTest::made_ = nullptr;
+
+TEST_F(CourseCheckTest, AMadeCourseIsSound) {
+    const CourseCheckResult result = CheckCourseFolder(folder.File("US"));
+    EXPECT_TRUE(result.faults.empty()) << result.faults.front();
+    EXPECT_TRUE(result.notes.empty());
+}
+
+TEST_F(CourseCheckTest, FindsMissingAndEmptyFilesAndAnUnloadableTemplate) {
+    std::filesystem::remove(folder / "US/Game.txt");
+    folder.Write("US/Practice.txt", "\n  \n");
+    folder.Write("US/layout.zqt", "not a zip archive");
+    const std::vector<std::string> faults = Faults();
+    ASSERT_EQ(faults.size(), 3u);
+    EXPECT_NE(faults[0].find("layout.zqt cannot be loaded"), std::string::npos) << faults[0];
+    EXPECT_NE(faults[1].find("Practice.txt has no text"), std::string::npos) << faults[1];
+    EXPECT_NE(faults[2].find("Game.txt is missing"), std::string::npos) << faults[2];
+}
+
+TEST_F(CourseCheckTest, FindsCharactersNoKeyTypesAndLinesTooLong) {
+    folder.Write("US/Practice.txt", "A fine line.\nCaf\xC3\xA9 au lait.\n" + std::string(81, 'a') + "\n");
+    const std::vector<std::string> faults = Faults();
+    ASSERT_EQ(faults.size(), 2u);
+    EXPECT_NE(faults[0].find("Practice.txt line 3 has 81 characters"), std::string::npos) << faults[0];
+    EXPECT_NE(faults[1].find("Practice.txt line 2: no key of layout.zqt types 'é'"), std::string::npos) << faults[1];
+}
+
+TEST_F(CourseCheckTest, FindsTextsOutsideTheCoursesCodePage) {
+    // UTF-8 with a Cyrillic letter; an 8-bit file with a byte code page
+    // 1252 leaves undefined.
+    folder.Write("US/Game.txt", "ask \xD0\xB4\n");
+    EXPECT_NE(OnlyFault().find("Game.txt line 1: 'д' is not in code page 1252"), std::string::npos);
+    folder.Write("US/Game.txt", "ask \x81\n");
+    const std::vector<std::string> faults = Faults();
+    ASSERT_FALSE(faults.empty());
+    EXPECT_NE(faults[0].find("Game.txt line 1: the byte 129 means nothing in code page 1252"), std::string::npos)
+        << faults[0];
+}
+
+TEST_F(CourseCheckTest, FindsKeysUsedBeforeTheyAreTaught) {
+    folder.Write("US/course.txt", "fff jjj fj jf\nfjf ddd kkk\nfd jk dk s\nFjF JfJ\n");
+    const std::string fault = OnlyFault();
+    EXPECT_NE(fault.find("course.txt line 3 uses the key of 's' before it is taught"), std::string::npos) << fault;
+    folder.Write("US/course.txt", "fff jjj ddd\n");
+    EXPECT_NE(OnlyFault().find("course.txt line 1 brings 3 new keys at once"), std::string::npos);
+}
+
+TEST_F(CourseCheckTest, ReadsTheCodePageCourseIniNames) {
+    folder.Write("US/course.ini", "[Course]\nLanguage=ru\n");
+    const CourseCheckResult russian = CheckCourseFolder(folder.File("US"));
+    EXPECT_EQ(russian.codePage, 1251);
+    folder.Write("US/course.ini", "[Course]\nLanguage=ru\nCodePage=1252\n");
+    EXPECT_EQ(CheckCourseFolder(folder.File("US")).codePage, 1252);
+    std::filesystem::remove(folder / "US/course.ini");
+    const CourseCheckResult none = CheckCourseFolder(folder.File("US"));
+    EXPECT_EQ(none.codePage, 1252);
+    ASSERT_EQ(none.notes.size(), 1u);
+    EXPECT_NE(none.notes[0].find("names neither a code page nor a language"), std::string::npos);
+}
+
+TEST_F(CourseCheckTest, ManyFaultsOfAKindAreCounted) {
+    std::string lines;
+    for (int i = 0; i < 25; ++i) lines += "\xC3\xA9\n";
+    folder.Write("US/Practice.txt", lines);
+    const std::vector<std::string> faults = Faults();
+    ASSERT_EQ(faults.size(), 11u);
+    EXPECT_NE(faults.back().find("15 more like these"), std::string::npos) << faults.back();
+}
+
+}  // namespace
+}  // namespace zq

@@ -1,0 +1,177 @@
+// Making a course folder for a keyboard layout: what it holds, that the
+// course check finds it sound, that nothing is lost or half made, and that
+// the same layout gives the same course.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "../support/TempFolder.h"
+#include "../templates/FakeKeyPainter.h"
+#include "base/CodePage.h"
+#include "base/TextFile.h"
+#include "course/Course.h"
+#include "course/CourseCheck.h"
+#include "course/CourseMaker.h"
+
+namespace zq {
+namespace {
+
+using test::TempFolder;
+
+const std::string kTestDictionary = std::string(ZQ_TEST_DATA_DIR) + "/course/en_test.dic";
+
+class CourseMakerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetSystemCodePage(1252);
+        // No dictionary of the machine's counts: only those a test names.
+        maker.SetDictionaryFolders({{folder.File("no-hunspell")}, folder.File("no-dict"), folder.File("no-dictd")});
+    }
+
+    CourseRequest Request(const std::string& layout, const std::string& name) const {
+        CourseRequest request;
+        request.layout = layout;
+        request.folder = folder.File(name);
+        return request;
+    }
+
+    std::vector<std::string> Lines(const std::string& name, const std::string& file) const {
+        return SplitLines(folder.Read(name + "/" + file));
+    }
+
+    TempFolder folder;
+    testing::FakeKeyPainter painter;
+    CourseMaker maker{ReadLayoutRegistry(), painter};
+};
+
+TEST_F(CourseMakerTest, MakesACompleteCourseThatTheCheckFindsSound) {
+    CourseRequest request = Request("us(dvorak)", "Dvorak");
+    request.dictionary = DictionaryAt(kTestDictionary);
+    const CourseReport report = maker.Make(request);
+    ASSERT_EQ(report.outcome, CourseOutcome::Made);
+    for (const char* file : {"layout.zqt", "course.txt", "Practice.txt", "Game.txt", "course.ini"})
+        EXPECT_TRUE(std::filesystem::exists(folder / ("Dvorak/" + std::string(file)))) << file;
+    const CourseCheckResult check = CheckCourseFolder(folder.File("Dvorak"));
+    EXPECT_TRUE(check.faults.empty()) << check.faults.front();
+    EXPECT_EQ(check.codePage, 1252);
+
+    // Dvorak's home row first, then words of the dictionary.
+    const std::vector<std::string> course = Lines("Dvorak", "course.txt");
+    EXPECT_GE(course.size(), 150u);
+    EXPECT_TRUE(course.front().starts_with("uuu hhh")) << course.front();
+    const std::string all = folder.Read("Dvorak/course.txt");
+    int dictionaryWords = 0;
+    for (const char* word : {" house ", " water ", " fish ", " glass ", " hike ", " guide ", " sure ", " read "})
+        dictionaryWords += all.find(word) != std::string::npos;
+    EXPECT_GE(dictionaryWords, 3);
+    EXPECT_EQ(all.find("London"), std::string::npos);  // a name
+    EXPECT_EQ(all.find("teh"), std::string::npos);     // a forbidden word
+    EXPECT_GE(Lines("Dvorak", "Practice.txt").size(), 300u);
+    EXPECT_EQ(report.gameGroups, 30u);
+}
+
+TEST_F(CourseMakerTest, CourseIniNamesLanguageCodePageLayoutAndDictionary) {
+    CourseRequest request = Request("us(colemak)", "Courses/Colemak");
+    request.dictionary = DictionaryAt(kTestDictionary);
+    maker.Make(request);
+    const std::string ini = folder.Read("Courses/Colemak/course.ini");
+    for (const char* line : {"[Course]\n", "Language=en\n", "CodePage=1252\n", "Layout=us(colemak)\n",
+                             "Description=English (Colemak)\n"})
+        EXPECT_NE(ini.find(line), std::string::npos) << line << " in\n" << ini;
+    EXPECT_NE(ini.find("Dictionary=" + kTestDictionary + "\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("DictionaryPackage=unknown\n"), std::string::npos) << ini;
+
+    // The program reads the course in its own code page.
+    SetSystemCodePage(1251);
+    const Course course(folder.Dir(), "Colemak");
+    EXPECT_EQ(course.TextCodePage(), 1252);
+}
+
+TEST_F(CourseMakerTest, WithoutADictionaryDrillsMadeUpLetterGroupsAndSaysSo) {
+    CourseRequest request = Request("pl", "Polish");
+    request.useDictionary = false;
+    const CourseReport report = maker.Make(request);
+    ASSERT_EQ(report.outcome, CourseOutcome::Made);
+    ASSERT_FALSE(report.notes.empty());
+    EXPECT_NE(report.notes.front().find("made-up letter groups"), std::string::npos);
+    EXPECT_NE(folder.Read("Polish/course.ini").find("Dictionary=none\n"), std::string::npos);
+    EXPECT_NE(folder.Read("Polish/course.ini").find("CodePage=1250\n"), std::string::npos);
+    // The letters of AltGr are taught all the same.
+    EXPECT_NE(folder.Read("Polish/course.txt").find("ąąą"), std::string::npos);
+    const CourseCheckResult check = CheckCourseFolder(folder.File("Polish"));
+    EXPECT_TRUE(check.faults.empty()) << check.faults.front();
+}
+
+TEST_F(CourseMakerTest, TheSameLayoutGivesTheSameCourse) {
+    CourseRequest first = Request("ru", "First"), second = Request("ru", "Second");
+    first.useDictionary = second.useDictionary = false;
+    maker.Make(first);
+    maker.Make(second);
+    for (const char* file : {"course.txt", "Practice.txt", "Game.txt"})
+        EXPECT_EQ(folder.Read(std::string("First/") + file), folder.Read(std::string("Second/") + file)) << file;
+}
+
+TEST_F(CourseMakerTest, RefusesAnExistingFolderUnlessToldToReplaceIt) {
+    std::filesystem::create_directories(folder / "Mine");
+    folder.Write("Mine/course.txt", "a teacher's own course\n");
+    CourseRequest request = Request("us(dvorak)", "Mine");
+    request.useDictionary = false;
+    EXPECT_THROW(maker.Make(request), CourseMakingError);
+    EXPECT_EQ(folder.Read("Mine/course.txt"), "a teacher's own course\n");
+
+    request.replace = true;
+    EXPECT_EQ(maker.Make(request).outcome, CourseOutcome::Made);
+    EXPECT_NE(folder.Read("Mine/course.txt"), "a teacher's own course\n");
+    EXPECT_EQ(folder.EntryCount(), 1u);  // nothing left beside it
+}
+
+TEST_F(CourseMakerTest, ALayoutOfNoCodePageOrUnknownMakesNothing) {
+    CourseRequest request = Request("am", "Amharic");
+    EXPECT_EQ(maker.Make(request).outcome, CourseOutcome::NoCodePage);
+    EXPECT_THROW(maker.Make(Request("zz", "Nothing")), CourseMakingError);
+    EXPECT_EQ(folder.EntryCount(), 0u);
+}
+
+TEST_F(CourseMakerTest, ACancelledCourseLeavesNothingAndProgressIsTold) {
+    CourseRequest request = Request("us", "Cancelled");
+    request.useDictionary = false;
+    std::vector<int> told;
+    const CourseReport report = maker.Make(request, [&](int percent, const std::string&) {
+        told.push_back(percent);
+        return percent < 70;
+    });
+    EXPECT_EQ(report.outcome, CourseOutcome::Cancelled);
+    EXPECT_EQ(folder.EntryCount(), 0u);
+
+    told.clear();
+    maker.Make(Request("us", "Made"), [&](int percent, const std::string&) {
+        told.push_back(percent);
+        return true;
+    });
+    ASSERT_FALSE(told.empty());
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+    EXPECT_EQ(told.back(), 100);
+}
+
+TEST_F(CourseMakerTest, AnUnreadableDictionaryIsAFaultInWords) {
+    CourseRequest request = Request("us", "Broken");
+    request.dictionary = DictionaryAt(folder.File("missing.dic"));
+    try {
+        maker.Make(request);
+        FAIL() << "made a course without its dictionary";
+    } catch (const CourseMakingError& error) {
+        EXPECT_NE(std::string(error.what()).find("missing.aff"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(folder.EntryCount(), 0u);
+}
+
+TEST(CourseFolderName, IsReadableAsciiWithoutCharactersFileNamesCannotHold) {
+    EXPECT_EQ(CourseFolderName("English (Dvorak)"), "English (Dvorak)");
+    EXPECT_EQ(CourseFolderName("Latvian (ergonomic, ŪGJRMV)"), "Latvian (ergonomic, -GJRMV)");
+    EXPECT_EQ(CourseFolderName("A/B <C>"), "A-B -C");
+    EXPECT_EQ(CourseFolderName("..."), "Course");
+}
+
+}  // namespace
+}  // namespace zq
