@@ -19,6 +19,8 @@ ZQ_TEST_PACKAGES=(
   pulseaudio pulseaudio-utils sox
   clang libclang-rt-14-dev
   lintian desktop-file-utils appstream
+  # Dictionaries of the course maker's test over every keyboard layout.
+  hunspell-es hunspell-pl hunspell-ru
 )
 
 # zq_install_missing_packages PACKAGE...: installs those not installed yet.
