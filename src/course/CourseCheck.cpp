@@ -67,14 +67,16 @@ int CourseCodePage(const std::string& folder, std::vector<std::string>& notes) {
     if (!language.empty()) {
         if (const std::optional<int> page = LanguageCodePage(language)) return *page;
     }
-    notes.push_back("course.ini names neither a code page nor a language: the program reads the texts in the code "
-                    "page of its windows' language; checked as code page 1252");
+    notes.push_back(
+        "course.ini names neither a code page nor a language: the program reads the texts in the code "
+        "page of its windows' language; checked as code page 1252");
     return 1252;
 }
 
 // The file's text as the program reads it, with a fault for every
 // character outside the code page. Nothing for a missing file.
-std::optional<std::string> ReadCourseFile(const std::string& folder, const std::string& name, FaultList& faults) {
+std::optional<std::string> ReadCourseFile(const std::string& folder, const std::string& name,
+                                          FaultList& faults) {
     std::string bytes;
     try {
         bytes = ReadFileBytes(folder + name);
@@ -89,14 +91,16 @@ std::optional<std::string> ReadCourseFile(const std::string& folder, const std::
         if (utf8) {
             for (const char32_t ch : FromUtf8Text(lines[i]))
                 if (!CodeOfChar(ch))
-                    faults.Add(name + " code page", Where(name, i) + ": " + Shown(ch) + " is not in code page " +
-                                                        std::to_string(SystemCodePage()) + " (the program shows \"?\")");
+                    faults.Add(name + " code page",
+                               Where(name, i) + ": " + Shown(ch) + " is not in code page " +
+                                   std::to_string(SystemCodePage()) + " (the program shows \"?\")");
         } else {
             for (const char byte : lines[i])
                 if (CharOfCode(static_cast<unsigned char>(byte)) == 0xFFFD)
                     faults.Add(name + " code page", Where(name, i) + ": the byte " +
                                                         std::to_string(static_cast<unsigned char>(byte)) +
-                                                        " means nothing in code page " + std::to_string(SystemCodePage()));
+                                                        " means nothing in code page " +
+                                                        std::to_string(SystemCodePage()));
         }
     }
     return FileTextToCodePage(bytes);
@@ -108,8 +112,8 @@ std::u32string Characters(const std::string& line8) {
     return chars;
 }
 
-void CheckTypable(const std::string& name, const std::vector<std::string>& lines, const CourseKeyboard& keyboard,
-                  FaultList& faults) {
+void CheckTypable(const std::string& name, const std::vector<std::string>& lines,
+                  const CourseKeyboard& keyboard, FaultList& faults) {
     for (std::size_t i = 0; i < lines.size(); ++i)
         for (const char32_t ch : Characters(lines[i]))
             if (ch != 0xFFFD && !keyboard.Types(ch))
@@ -120,12 +124,14 @@ void CheckLengths(const std::string& name, const std::vector<std::string>& lines
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (lines[i].size() > kLongestShownLine)
             faults.Add(name + " length", Where(name, i) + " has " + std::to_string(lines[i].size()) +
-                                             " characters; the drills show " + std::to_string(kLongestShownLine));
+                                             " characters; the drills show " +
+                                             std::to_string(kLongestShownLine));
 }
 
 // The course's lines teach keys in order: each line brings at most two new
 // ones and drills each alone.
-void CheckTeachingOrder(const std::vector<std::string>& lines, const CourseKeyboard& keyboard, FaultList& faults) {
+void CheckTeachingOrder(const std::vector<std::string>& lines, const CourseKeyboard& keyboard,
+                        FaultList& faults) {
     std::set<KeyUnit> taught;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::u32string line = Characters(lines[i]);
@@ -135,18 +141,21 @@ void CheckTeachingOrder(const std::vector<std::string>& lines, const CourseKeybo
             if (way && !taught.contains(keyboard.UnitOf(*way))) fresh[keyboard.UnitOf(*way)] += ch;
         }
         if (fresh.size() > kMostNewKeys)
-            faults.Add("course.txt new keys", Where("course.txt", i) + " brings " + std::to_string(fresh.size()) +
-                                                  " new keys at once; at most " + std::to_string(kMostNewKeys));
+            faults.Add("course.txt new keys",
+                       Where("course.txt", i) + " brings " + std::to_string(fresh.size()) +
+                           " new keys at once; at most " + std::to_string(kMostNewKeys));
         for (const auto& [unit, used] : fresh) {
             bool drilled = false;
             for (std::size_t k = 0; k + 2 < line.size() && !drilled; ++k) {
                 const CharacterWay* way = keyboard.WayOf(line[k]);
-                drilled = way && keyboard.UnitOf(*way) == unit && line[k + 1] == line[k] && line[k + 2] == line[k];
+                drilled =
+                    way && keyboard.UnitOf(*way) == unit && line[k + 1] == line[k] && line[k + 2] == line[k];
             }
             if (!drilled)
-                faults.Add("course.txt order", Where("course.txt", i) + " uses the key of " + Shown(used.front()) +
-                                                   " before it is taught (a new key is drilled alone first: \"" +
-                                                   ToUtf8Text(std::u32string(3, used.front())) + "\")");
+                faults.Add("course.txt order",
+                           Where("course.txt", i) + " uses the key of " + Shown(used.front()) +
+                               " before it is taught (a new key is drilled alone first: \"" +
+                               ToUtf8Text(std::u32string(3, used.front())) + "\")");
             taught.insert(unit);
         }
     }

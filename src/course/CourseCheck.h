@@ -24,7 +24,7 @@ namespace zq {
 // language's, else 1252 (and the check says so).
 struct CourseCheckResult {
     int codePage = 1252;
-    std::vector<std::string> notes;   // remarks that are no fault
+    std::vector<std::string> notes;  // remarks that are no fault
     std::vector<std::string> faults;
 };
 

@@ -16,15 +16,18 @@ namespace {
 // A game with fewer groups has too few levels.
 constexpr std::size_t kFewestGameGroups = 20;
 
-void CheckLines(const std::vector<std::u32string>& lines, const std::string& file, const CourseKeyboard& keyboard,
-                std::vector<std::string>& faults) {
+void CheckLines(const std::vector<std::u32string>& lines, const std::string& file,
+                const CourseKeyboard& keyboard, std::vector<std::string>& faults) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string where = file + " line " + std::to_string(i + 1) + " \"" + ToUtf8Text(lines[i]) + "\"";
+        const std::string where =
+            file + " line " + std::to_string(i + 1) + " \"" + ToUtf8Text(lines[i]) + "\"";
         if (lines[i].empty()) faults.push_back(where + " is empty");
-        if (lines[i].size() > LineMaker::kLongestLine) faults.push_back(where + " is longer than 60 characters");
+        if (lines[i].size() > LineMaker::kLongestLine)
+            faults.push_back(where + " is longer than 60 characters");
         for (const char32_t ch : lines[i])
             if (!keyboard.Types(ch)) {
-                faults.push_back(where + " has a character no key types: " + ToUtf8Text(std::u32string(1, ch)));
+                faults.push_back(where +
+                                 " has a character no key types: " + ToUtf8Text(std::u32string(1, ch)));
                 break;
             }
     }
@@ -32,7 +35,8 @@ void CheckLines(const std::vector<std::u32string>& lines, const std::string& fil
 
 }  // namespace
 
-CourseContent MakeCourseContent(const CourseKeyboard& keyboard, const WordPool& words, std::string_view seed) {
+CourseContent MakeCourseContent(const CourseKeyboard& keyboard, const WordPool& words,
+                                std::string_view seed) {
     CourseContent content;
     content.plan = PlanLessons(keyboard, words);
     const Vocabulary vocabulary(content.plan, words, keyboard);
@@ -48,7 +52,8 @@ std::vector<std::string> ContentFaults(const CourseContent& content, const Cours
     std::vector<std::string> faults;
     CheckLines(content.courseLines, "course.txt", keyboard, faults);
     CheckLines(content.practiceLines, "Practice.txt", keyboard, faults);
-    for (const std::vector<std::u32string>& group : content.gameGroups) CheckLines(group, "Game.txt", keyboard, faults);
+    for (const std::vector<std::u32string>& group : content.gameGroups)
+        CheckLines(group, "Game.txt", keyboard, faults);
     if (content.courseLines.size() < kFewestCourseLines)
         faults.push_back("course.txt has only " + std::to_string(content.courseLines.size()) + " lines");
     if (content.practiceLines.size() < 300)

@@ -15,9 +15,9 @@ class WordPool;
 // page in force, as Unicode.
 struct CourseContent {
     std::vector<Lesson> plan;
-    std::vector<std::u32string> courseLines;                // "course.txt"
-    std::vector<std::u32string> practiceLines;              // "Practice.txt"
-    std::vector<std::vector<std::u32string>> gameGroups;    // "Game.txt"
+    std::vector<std::u32string> courseLines;              // "course.txt"
+    std::vector<std::u32string> practiceLines;            // "Practice.txt"
+    std::vector<std::vector<std::u32string>> gameGroups;  // "Game.txt"
 };
 
 // Makes the texts of a course for a keyboard from the pool's words. The

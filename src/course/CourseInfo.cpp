@@ -13,7 +13,8 @@ std::string CourseIniText(const CourseInfo& info) {
     text += "Description=" + info.description + "\n";
     text += "Dictionary=" + (info.dictionary.empty() ? std::string("none") : info.dictionary) + "\n";
     if (!info.dictionary.empty()) {
-        text += "DictionaryPackage=" + (info.dictionaryPackage.empty() ? std::string("unknown") : info.dictionaryPackage) + "\n";
+        text += "DictionaryPackage=" +
+                (info.dictionaryPackage.empty() ? std::string("unknown") : info.dictionaryPackage) + "\n";
         text += "Licence=" + (info.licence.empty() ? std::string("unknown") : info.licence) + "\n";
     }
     return text;

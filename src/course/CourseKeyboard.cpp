@@ -20,11 +20,20 @@ bool TypesCharacters(std::int32_t kind) {
 
 int FingerRank(std::int32_t finger) {
     switch (finger) {
-        case 3: case 6: return 0;
-        case 2: case 7: return 1;
-        case 1: case 8: return 2;
-        case 0: case 9: return 3;
-        default: return 4;
+        case 3:
+        case 6:
+            return 0;
+        case 2:
+        case 7:
+            return 1;
+        case 1:
+        case 8:
+            return 2;
+        case 0:
+        case 9:
+            return 3;
+        default:
+            return 4;
     }
 }
 
@@ -33,11 +42,16 @@ int FingerRank(std::int32_t finger) {
 // finger's the one farther from the ring finger.
 std::int32_t NeighbourFinger(std::int32_t finger) {
     switch (finger) {
-        case 3: return 2;
-        case 6: return 7;
-        case 0: return 1;
-        case 9: return 8;
-        default: return -1;
+        case 3:
+            return 2;
+        case 6:
+            return 7;
+        case 0:
+            return 1;
+        case 9:
+            return 8;
+        default:
+            return -1;
     }
 }
 
@@ -57,7 +71,8 @@ CourseKeyboard::CourseKeyboard(const KeyboardDescription& description)
                   rows.push_back({ch.code, ch.keyValue, ch.shift, ch.altGr, ch.accent});
               // The program looks characters up in code order, the stored
               // order kept among equal codes.
-              std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.code < b.code; });
+              std::stable_sort(rows.begin(), rows.end(),
+                               [](const Row& a, const Row& b) { return a.code < b.code; });
               return rows;
           }()) {}
 
@@ -65,11 +80,13 @@ CourseKeyboard CourseKeyboard::FromStore(TDataMod& store) {
     std::vector<Key> keys;
     for (store.MainTbl.First(); !store.MainTbl.Eof(); store.MainTbl.Next())
         keys.push_back({store.MainTbl.AsInteger("KeyValue"), store.MainTbl.AsInteger("KeyType"),
-                        store.MainTbl.AsInteger("Finger"), store.MainTbl.AsInteger("X"), store.MainTbl.AsInteger("Y")});
+                        store.MainTbl.AsInteger("Finger"), store.MainTbl.AsInteger("X"),
+                        store.MainTbl.AsInteger("Y")});
     std::vector<Row> rows;
     for (store.Ctbl.First(); !store.Ctbl.Eof(); store.Ctbl.Next())
-        rows.push_back({store.Ctbl.AsInteger("Code"), store.Ctbl.AsInteger("KeyNo"), store.Ctbl.AsBoolean("Shift"),
-                        store.Ctbl.AsBoolean("AltGr"), store.Ctbl.AsInteger("Accent")});
+        rows.push_back({store.Ctbl.AsInteger("Code"), store.Ctbl.AsInteger("KeyNo"),
+                        store.Ctbl.AsBoolean("Shift"), store.Ctbl.AsBoolean("AltGr"),
+                        store.Ctbl.AsInteger("Accent")});
     return CourseKeyboard(keys, rows);
 }
 
@@ -100,8 +117,11 @@ std::map<std::int32_t, KeyPlace> CourseKeyboard::Places(const std::vector<Key>& 
         if (homeY < 0) return KeyRow::Other;
         const auto index = std::find(tops.begin(), tops.end(), y) - tops.begin();
         const auto offset = index - homeIndex;
-        return offset == 0 ? KeyRow::Home : offset == -1 ? KeyRow::Upper : offset == 1 ? KeyRow::Lower
-               : offset == -2 ? KeyRow::Number : KeyRow::Other;
+        return offset == 0    ? KeyRow::Home
+               : offset == -1 ? KeyRow::Upper
+               : offset == 1  ? KeyRow::Lower
+               : offset == -2 ? KeyRow::Number
+                              : KeyRow::Other;
     };
     std::map<std::int32_t, KeyPlace> places;
     for (const Key& key : keys) {
@@ -133,8 +153,8 @@ char32_t CourseKeyboard::CapitalOf(char32_t letter) const {
     const CharacterWay* way = WayOf(letter);
     if (!way || way->shift || !IsLetter(letter)) return 0;
     for (const CharacterWay& other : orderedWays_) {
-        if (other.key == way->key && other.shift && other.altGr == way->altGr && other.accent == way->accent &&
-            IsLetter(other.character) && IsUpperCase(other.character))
+        if (other.key == way->key && other.shift && other.altGr == way->altGr &&
+            other.accent == way->accent && IsLetter(other.character) && IsUpperCase(other.character))
             return other.character;
     }
     return 0;

@@ -33,7 +33,8 @@ std::size_t LettersInCodePage(const std::u32string& letters, int codePage) {
 
 std::optional<std::string> PreferredLanguage(const RegistryLayout& entry) {
     const auto& languages = entry.languages;
-    const bool listsOwn = std::find(languages.begin(), languages.end(), entry.layoutLanguage) != languages.end();
+    const bool listsOwn =
+        std::find(languages.begin(), languages.end(), entry.layoutLanguage) != languages.end();
     if (listsOwn && LanguageCodePage(entry.layoutLanguage)) return entry.layoutLanguage;
     for (const std::string& language : languages)
         if (LanguageCodePage(language)) return language;
@@ -52,7 +53,8 @@ std::u32string PlainLetters(const XkbLayout& layout) {
     return letters;
 }
 
-std::optional<CourseLanguage> ChooseCourseLanguage(const RegistryLayout& entry, const std::u32string& letters) {
+std::optional<CourseLanguage> ChooseCourseLanguage(const RegistryLayout& entry,
+                                                   const std::u32string& letters) {
     const std::optional<std::string> language = PreferredLanguage(entry);
     if (!language) return std::nullopt;
     CourseLanguage chosen{*language, ShortLanguageCode(*language), *LanguageCodePage(*language)};

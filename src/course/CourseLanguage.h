@@ -31,6 +31,7 @@ std::u32string PlainLetters(const XkbLayout& layout);
 // layout's `letters` fit that language's code page (Serbian on a Latin
 // layout, Uzbek on an Arabic one), the course is written in the code page
 // that holds most of them, provided it holds at least 20.
-std::optional<CourseLanguage> ChooseCourseLanguage(const RegistryLayout& entry, const std::u32string& letters);
+std::optional<CourseLanguage> ChooseCourseLanguage(const RegistryLayout& entry,
+                                                   const std::u32string& letters);
 
 }  // namespace zq

@@ -85,11 +85,13 @@ private:
     static bool ScriptHasVowels(const Vocabulary& vocabulary) {
         const auto& words = vocabulary.AllWords();
         if (words.empty()) {
-            const std::u32string letters = vocabulary.LessonCount() ? vocabulary.LettersAfter(vocabulary.LessonCount() - 1) : U"";
+            const std::u32string letters =
+                vocabulary.LessonCount() ? vocabulary.LettersAfter(vocabulary.LessonCount() - 1) : U"";
             return std::any_of(letters.begin(), letters.end(), IsVowel);
         }
-        return std::any_of(words.begin(), words.end(),
-                           [](const auto& word) { return std::any_of(word.first.begin(), word.first.end(), IsVowel); });
+        return std::any_of(words.begin(), words.end(), [](const auto& word) {
+            return std::any_of(word.first.begin(), word.first.end(), IsVowel);
+        });
     }
 
     const Vocabulary& vocabulary_;
@@ -111,7 +113,8 @@ std::vector<std::u32string> MakeCourseLines(const std::vector<Lesson>& plan, con
     }
     if (plan.empty()) return {};
     const std::size_t last = plan.size() - 1;
-    for (int round = 0; round < 200 && course.Result().size() < kFewestCourseLines; ++round) course.Review(last, 1);
+    for (int round = 0; round < 200 && course.Result().size() < kFewestCourseLines; ++round)
+        course.Review(last, 1);
     return std::move(course.Result());
 }
 

@@ -64,7 +64,8 @@ public:
             if (!replace) throw CourseMakingError("the folder " + target.string() + " exists already");
             old = path_.string() + ".old";
             fs::rename(target, old, error);
-            if (error) throw CourseMakingError("cannot move " + target.string() + " aside: " + error.message());
+            if (error)
+                throw CourseMakingError("cannot move " + target.string() + " aside: " + error.message());
         }
         fs::rename(path_, target, error);
         if (error) {
@@ -161,7 +162,8 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
 
     std::optional<DictionarySource> dictionary;
     if (request.useDictionary)
-        dictionary = request.dictionary ? request.dictionary : FindDictionary(*language, entry->countries, folders_);
+        dictionary =
+            request.dictionary ? request.dictionary : FindDictionary(*language, entry->countries, folders_);
     if (!step(20, "Reading the dictionary")) return report;
     WordPool words;
     if (dictionary) {
@@ -171,8 +173,9 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
         report.info.dictionaryPackage = package.name.empty() ? "" : package.name + " " + package.version;
         report.info.licence = package.licence;
         if (words.Empty())
-            report.notes.push_back("The dictionary " + dictionary->path +
-                                   " has no words this keyboard types: the course uses made-up letter groups");
+            report.notes.push_back(
+                "The dictionary " + dictionary->path +
+                " has no words this keyboard types: the course uses made-up letter groups");
     } else {
         report.notes.push_back("No dictionary for " + language->shortCode +
                                (request.useDictionary ? "" : " was asked for") +
@@ -182,7 +185,8 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
     if (!step(50, "Writing the lessons")) return report;
     const CourseContent content = MakeCourseContent(keyboard, words, request.layout);
     const std::vector<std::string> faults = ContentFaults(content, keyboard);
-    if (!faults.empty()) throw CourseMakingError("the course for " + request.layout + " came out unsound: " + faults.front());
+    if (!faults.empty())
+        throw CourseMakingError("the course for " + request.layout + " came out unsound: " + faults.front());
     report.courseLines = content.courseLines.size();
     report.practiceLines = content.practiceLines.size();
     report.gameGroups = content.gameGroups.size();
@@ -191,8 +195,8 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
     FolderInMaking folder(target);
     try {
         if (request.templateAsText) {
-            ReplaceFileContents(folder.File("layout.zqtd"),
-                                "# Made by: zq-course make " + request.layout + "\n" + FormatDescription(description));
+            ReplaceFileContents(folder.File("layout.zqtd"), "# Made by: zq-course make " + request.layout +
+                                                                "\n" + FormatDescription(description));
         } else {
             BuildTemplate(description, folder.File("layout.zqt"), painter_, [](const std::string&) {});
         }
@@ -200,7 +204,8 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
         ReplaceFileContents(folder.File("Practice.txt"), LinesText(content.practiceLines));
         ReplaceFileContents(folder.File("Game.txt"), ToUtf8Text(GameText(content.gameGroups)));
         ReplaceFileContents(folder.File("course.ini"), CourseIniText(report.info));
-    } catch (const std::runtime_error& failure) {  // a file that cannot be written, a template libzip cannot make
+    } catch (
+        const std::runtime_error& failure) {  // a file that cannot be written, a template libzip cannot make
         throw CourseMakingError(failure.what());
     }
     if (!step(95, "Putting the course in place")) return report;

@@ -39,8 +39,8 @@ struct CourseRequest {
     std::string folder;  // the course folder to make
     // A dictionary file of the caller's choice; nothing: the system's.
     std::optional<DictionarySource> dictionary;
-    bool useDictionary = true;   // false: made-up letter groups only
-    bool replace = false;        // make the course even where a folder exists (the old one goes)
+    bool useDictionary = true;    // false: made-up letter groups only
+    bool replace = false;         // make the course even where a folder exists (the old one goes)
     bool templateAsText = false;  // write the template's description "layout.zqtd" instead of "layout.zqt"
 };
 

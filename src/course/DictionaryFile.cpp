@@ -1,10 +1,10 @@
 #include "course/DictionaryFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 #include <system_error>
-#include <filesystem>
 
 #include "base/CodePage.h"
 #include "course/HunspellDictionary.h"
@@ -47,8 +47,9 @@ std::string_view WithoutByteOrderMark(std::string_view text) {
 
 std::vector<std::u32string> ParseWordList(std::string_view bytes) {
     bytes = WithoutByteOrderMark(bytes);
-    const bool utf8 = IsUtf8WithNonAscii(bytes) ||
-                      std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool utf8 = IsUtf8WithNonAscii(bytes) || std::all_of(bytes.begin(), bytes.end(), [](char c) {
+                          return static_cast<unsigned char>(c) < 0x80;
+                      });
     const std::u32string text = utf8 ? FromUtf8Text(bytes) : DecodeText(bytes, "ISO8859-1");
     std::vector<std::u32string> words;
     std::size_t start = 0;

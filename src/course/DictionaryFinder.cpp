@@ -44,7 +44,8 @@ std::vector<std::string> DicFilesOf(const std::string& folder, const std::string
     return names;
 }
 
-std::optional<std::string> FindHunspell(const CourseLanguage& language, const std::vector<std::string>& countries,
+std::optional<std::string> FindHunspell(const CourseLanguage& language,
+                                        const std::vector<std::string>& countries,
                                         const std::vector<std::string>& folders) {
     const std::optional<int> usualPage = LanguageCodePage(language.code);
     const bool otherScript = usualPage && *usualPage != language.codePage;
@@ -53,7 +54,8 @@ std::optional<std::string> FindHunspell(const CourseLanguage& language, const st
         for (const std::string& code : DictionaryLanguages(language.shortCode)) {
             std::vector<std::string> wanted;
             if (otherScript)
-                for (const std::string& country : countries) wanted.push_back(code + script + "_" + country + ".dic");
+                for (const std::string& country : countries)
+                    wanted.push_back(code + script + "_" + country + ".dic");
             for (const std::string& country : countries) wanted.push_back(code + "_" + country + ".dic");
             wanted.push_back(code + "_" + Upper(code) + ".dic");
             wanted.push_back(code + ".dic");
@@ -69,7 +71,8 @@ std::optional<std::string> FindHunspell(const CourseLanguage& language, const st
     return std::nullopt;
 }
 
-std::optional<std::string> FindWordList(const CourseLanguage& language, const std::vector<std::string>& countries,
+std::optional<std::string> FindWordList(const CourseLanguage& language,
+                                        const std::vector<std::string>& countries,
                                         const std::string& folder) {
     static const std::map<std::string, std::vector<std::string>> kLists = {
         {"en", {"american-english", "british-english"}},
@@ -106,10 +109,13 @@ std::optional<std::string> FindWordList(const CourseLanguage& language, const st
 std::optional<DictionarySource> FindDictionary(const CourseLanguage& language,
                                                const std::vector<std::string>& countries,
                                                const DictionaryFolders& folders) {
-    if (auto path = FindHunspell(language, countries, folders.hunspell)) return DictionarySource{*path, DictionaryKind::Hunspell};
-    if (auto path = FindWordList(language, countries, folders.wordLists)) return DictionarySource{*path, DictionaryKind::WordList};
+    if (auto path = FindHunspell(language, countries, folders.hunspell))
+        return DictionarySource{*path, DictionaryKind::Hunspell};
+    if (auto path = FindWordList(language, countries, folders.wordLists))
+        return DictionarySource{*path, DictionaryKind::WordList};
     const std::string index = folders.dictd + "/freedict-" + language.code + "-eng.index";
-    if (language.code.size() == 3 && IsFile(index)) return DictionarySource{index, DictionaryKind::DictdIndex};
+    if (language.code.size() == 3 && IsFile(index))
+        return DictionarySource{index, DictionaryKind::DictdIndex};
     return std::nullopt;
 }
 

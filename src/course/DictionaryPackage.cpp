@@ -33,7 +33,8 @@ bool ListsFile(const std::string& listPath, const std::string& path) {
 
 std::string OwningPackage(const std::string& path, const std::string& infoFolder) {
     std::error_code error;
-    for (fs::directory_iterator entry(infoFolder, error), end; !error && entry != end; entry.increment(error)) {
+    for (fs::directory_iterator entry(infoFolder, error), end; !error && entry != end;
+         entry.increment(error)) {
         const fs::path& listPath = entry->path();
         if (listPath.extension() != ".list") continue;
         if (ListsFile(listPath.string(), path)) {

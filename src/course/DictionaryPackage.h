@@ -21,7 +21,8 @@ struct PackageDatabase {
     std::string docFolder = "/usr/share/doc";
 };
 
-DictionaryPackage FindDictionaryPackage(const std::string& dictionaryPath, const PackageDatabase& database = {});
+DictionaryPackage FindDictionaryPackage(const std::string& dictionaryPath,
+                                        const PackageDatabase& database = {});
 
 // The licence a machine-readable copyright file gives for the dictionary
 // file named `fileName` ("pl_PL.dic"): the "License:" of the stanza whose

@@ -50,7 +50,8 @@ std::vector<std::vector<std::u32string>> MakeGameGroups(const Vocabulary& vocabu
     for (std::size_t i = 0; i < count; ++i) sample.push_back(words[i * words.size() / count].text);
 
     std::vector<std::vector<std::u32string>> groups;
-    const std::size_t groupCount = std::max<std::size_t>(1, std::min(kGameGroups, sample.size() / kGameGroupWords));
+    const std::size_t groupCount =
+        std::max<std::size_t>(1, std::min(kGameGroups, sample.size() / kGameGroupWords));
     for (std::size_t g = 0; g < groupCount && !sample.empty(); ++g) {
         const std::size_t begin = g * sample.size() / groupCount, end = (g + 1) * sample.size() / groupCount;
         groups.emplace_back(sample.begin() + static_cast<std::ptrdiff_t>(begin),

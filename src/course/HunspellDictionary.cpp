@@ -17,9 +17,9 @@ enum class FlagKind { Byte, Long, Number, Utf8 };
 struct AffixRules {
     std::string encoding = "ISO8859-1";
     FlagKind flagKind = FlagKind::Byte;
-    std::vector<std::string> aliases;  // AF lines: flag fields by 1-based number
-    std::set<std::string> unwanted;    // FORBIDDENWORD, ONLYINCOMPOUND
-    std::string needAffix;             // NEEDAFFIX or PSEUDOROOT
+    std::vector<std::string> aliases;    // AF lines: flag fields by 1-based number
+    std::set<std::string> unwanted;      // FORBIDDENWORD, ONLYINCOMPOUND
+    std::string needAffix;               // NEEDAFFIX or PSEUDOROOT
     std::set<std::string> emptyAffixes;  // affix flags with a rule that strips and adds nothing
 };
 
@@ -57,7 +57,8 @@ std::vector<std::string> SplitFlags(std::string_view field, FlagKind kind) {
         case FlagKind::Utf8:
             for (std::size_t i = 0; i < field.size();) {
                 std::size_t length = 1;
-                while (i + length < field.size() && (static_cast<unsigned char>(field[i + length]) & 0xC0) == 0x80)
+                while (i + length < field.size() &&
+                       (static_cast<unsigned char>(field[i + length]) & 0xC0) == 0x80)
                     ++length;
                 flags.emplace_back(field.substr(i, length));
                 i += length;
@@ -85,7 +86,8 @@ AffixRules ReadAffixRules(std::string_view aff) {
         } else if (key == "AF" && fields.size() > 1) {
             // The first AF line gives the count; an alias line may follow
             // it directly with its flags ("AF AB"), which is not a number.
-            const bool isCount = std::all_of(fields[1].begin(), fields[1].end(), [](char c) { return c >= '0' && c <= '9'; });
+            const bool isCount =
+                std::all_of(fields[1].begin(), fields[1].end(), [](char c) { return c >= '0' && c <= '9'; });
             rules.aliases.emplace_back(isCount ? "" : std::string(fields[1]));
         } else if ((key == "FORBIDDENWORD" || key == "ONLYINCOMPOUND") && fields.size() > 1) {
             rules.unwanted.insert(std::string(fields[1]));
@@ -192,7 +194,8 @@ std::vector<std::u32string> ParseHunspellStems(const HunspellFiles& files) {
 }
 
 std::vector<std::u32string> ReadHunspellStems(const std::string& dicPath) {
-    const std::string affPath = dicPath.substr(0, dicPath.size() - (dicPath.ends_with(".dic") ? 4 : 0)) + ".aff";
+    const std::string affPath =
+        dicPath.substr(0, dicPath.size() - (dicPath.ends_with(".dic") ? 4 : 0)) + ".aff";
     return ParseHunspellStems({ReadDictionaryFile(affPath), ReadDictionaryFile(dicPath)});
 }
 

@@ -16,7 +16,7 @@ namespace {
 // accented letters (US international) teaches those the language uses most.
 constexpr std::size_t kMostAltGrLetters = 16;
 // A letter the dictionary uses this rarely is not the language's own.
-constexpr double kRarestOwnLetter = 0.0002;
+constexpr double kRarestOwnLetter = 0.00001;
 // The commonest marks, taught first in this order.
 constexpr std::u32string_view kCommonMarks = U",.-?!;:'\"()/";
 constexpr std::u32string_view kCommonSymbols = U"@\u20AC#$%&*+=\\|<>[]{}~_";
@@ -25,11 +25,16 @@ constexpr std::u32string_view kDigitOrder = U"4738291056";
 
 int RowRank(KeyRow row) {
     switch (row) {
-        case KeyRow::Home: return 0;
-        case KeyRow::Upper: return 1;
-        case KeyRow::Lower: return 2;
-        case KeyRow::Number: return 3;
-        case KeyRow::Other: return 4;
+        case KeyRow::Home:
+            return 0;
+        case KeyRow::Upper:
+            return 1;
+        case KeyRow::Lower:
+            return 2;
+        case KeyRow::Number:
+            return 3;
+        case KeyRow::Other:
+            return 4;
     }
     return 4;
 }
@@ -78,19 +83,39 @@ std::vector<std::u32string> ChunksOfTwo(const std::u32string& characters) {
     return chunks;
 }
 
+// The ordinal indicators "ª" "º" and the modifier letters ("ʼ") are letters
+// to Unicode but marks to a typist: no word is spelt with them.
+bool IsMarkLikeLetter(char32_t ch) {
+    return ch == U'\u00AA' || ch == U'\u00BA' || (ch >= 0x02B0 && ch <= 0x02FF);
+}
+
+// A keyboard of a script with capitals takes a letter without case (the
+// Spanish ordinal "º") for a mark; scripts without case (Thai, Arabic) have
+// only such letters.
+bool ScriptHasCase(const CourseKeyboard& keyboard) {
+    std::size_t cased = 0, uncased = 0;
+    for (const CharacterWay& way : keyboard.Ways())
+        if (IsLetter(way.character))
+            ++(IsUpperCase(way.character) || IsLowerCase(way.character) ? cased : uncased);
+    return cased > uncased;
+}
+
 }  // namespace
 
 std::vector<Lesson> PlanLessons(const CourseKeyboard& keyboard, const WordPool& words) {
     std::vector<const CharacterWay*> letters, marks, altGrLetters;
     std::u32string digits;
+    const bool scriptHasCase = ScriptHasCase(keyboard);
     for (const CharacterWay& way : keyboard.Ways()) {
         const char32_t ch = way.character;
         if (ch == U' ') continue;
-        if (IsLetter(ch) && !IsUpperCase(ch)) {
+        const bool isLetter =
+            IsLetter(ch) && !IsMarkLikeLetter(ch) && (!scriptHasCase || IsLowerCase(ch) || IsUpperCase(ch));
+        if (isLetter && !IsUpperCase(ch)) {
             (IsPlainOrShift(way) && !way.shift ? letters : altGrLetters).push_back(&way);
         } else if (IsDigit(ch)) {
             if (IsPlainOrShift(way)) digits += ch;
-        } else if (!IsLetter(ch) && IsPlainOrShift(way)) {
+        } else if (!isLetter && IsPlainOrShift(way)) {
             marks.push_back(&way);
         }
     }
@@ -107,7 +132,8 @@ std::vector<Lesson> PlanLessons(const CourseKeyboard& keyboard, const WordPool& 
     for (const int hand : {0, 1}) {
         std::u32string capitals;
         for (const CharacterWay* way : letters)
-            if (way->place.hand == hand && keyboard.CapitalOf(way->character)) capitals += keyboard.CapitalOf(way->character);
+            if (way->place.hand == hand && keyboard.CapitalOf(way->character))
+                capitals += keyboard.CapitalOf(way->character);
         AddLessons(plan, LessonKind::Capitals, {capitals});
     }
 
@@ -117,7 +143,8 @@ std::vector<Lesson> PlanLessons(const CourseKeyboard& keyboard, const WordPool& 
     AddLessons(plan, LessonKind::Digits, ChunksOfTwo(orderedDigits));
 
     std::stable_sort(marks.begin(), marks.end(), [&](const CharacterWay* a, const CharacterWay* b) {
-        const std::size_t commonA = kCommonMarks.find(a->character), commonB = kCommonMarks.find(b->character);
+        const std::size_t commonA = kCommonMarks.find(a->character),
+                          commonB = kCommonMarks.find(b->character);
         return std::tuple(commonA, Ease(*a), a->place.x) < std::tuple(commonB, Ease(*b), b->place.x);
     });
     std::u32string orderedMarks;
@@ -127,15 +154,17 @@ std::vector<Lesson> PlanLessons(const CourseKeyboard& keyboard, const WordPool& 
     // Letters that need AltGr or a dead key: with a dictionary, those the
     // language uses, most used first; without one, all of them, the ones
     // typed with AltGr alone before those that need a dead key.
-    std::stable_sort(altGrLetters.begin(), altGrLetters.end(), [&](const CharacterWay* a, const CharacterWay* b) {
-        const double useA = words.Frequency(a->character), useB = words.Frequency(b->character);
-        return std::tuple(-useA, a->accent != 0, Ease(*a), a->place.x) <
-               std::tuple(-useB, b->accent != 0, Ease(*b), b->place.x);
-    });
+    std::stable_sort(
+        altGrLetters.begin(), altGrLetters.end(), [&](const CharacterWay* a, const CharacterWay* b) {
+            const double useA = words.Frequency(a->character), useB = words.Frequency(b->character);
+            return std::tuple(-useA, a->accent != 0, Ease(*a), a->place.x) <
+                   std::tuple(-useB, b->accent != 0, Ease(*b), b->place.x);
+        });
     std::u32string ownLetters;
     for (const CharacterWay* way : altGrLetters) {
         if (ownLetters.size() == kMostAltGrLetters) break;
-        if (words.Empty() || words.Frequency(way->character) >= kRarestOwnLetter) ownLetters += way->character;
+        if (words.Empty() || words.Frequency(way->character) >= kRarestOwnLetter)
+            ownLetters += way->character;
     }
     // The first lesson with AltGr brings the AltGr key itself: one letter only.
     if (!ownLetters.empty()) {

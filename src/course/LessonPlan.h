@@ -9,8 +9,8 @@ class CourseKeyboard;
 class WordPool;
 
 enum class LessonKind {
-    Letters,       // letters typed without Shift or AltGr, home row first
-    Capitals,      // the capitals of one hand's letters, with the other hand's Shift
+    Letters,   // letters typed without Shift or AltGr, home row first
+    Capitals,  // the capitals of one hand's letters, with the other hand's Shift
     Digits,
     Punctuation,   // other characters typed without AltGr, common ones first
     AltGrLetters,  // letters that need AltGr or a dead key, the language's own first

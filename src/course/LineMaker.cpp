@@ -23,7 +23,7 @@ constexpr std::u32string_view kOpening = U"([{<\u00AB\u201E\u201C\u00BF\u00A1";
 constexpr std::u32string_view kClosing = U")]}>\u00BB\u201D\u201C";
 constexpr std::u32string_view kOpeners = U"([{<\u00AB\u201C\u201E";
 // Marks that stand with numbers, some of them before the number.
-constexpr std::u32string_view kWithNumbers = U"$\u20AC\u00A3\u00A5%#*^~`\u00A7\u00B0";
+constexpr std::u32string_view kWithNumbers = U"$\u20AC\u00A3\u00A5%#*^~`\u00A7\u00B0\u00AA\u00BA";
 constexpr std::u32string_view kBeforeNumbers = U"$\u20AC\u00A3\u00A5#\u00A7";
 constexpr std::u32string_view kQuotes = U"\"'`";
 
@@ -73,8 +73,9 @@ std::u32string LineMaker::Alone(const std::u32string& fresh) const {
     for (const char32_t ch : fresh) tokens.push_back(Repeated(ch, 2));
     if (fresh.size() == 2) {
         const char32_t a = fresh[0], b = fresh[1];
-        for (const std::u32string& token : {std::u32string{a, b}, std::u32string{b, a}, std::u32string{a, b, a},
-                                            std::u32string{b, a, b}, std::u32string{a, a, b, b}})
+        for (const std::u32string& token :
+             {std::u32string{a, b}, std::u32string{b, a}, std::u32string{a, b, a}, std::u32string{b, a, b},
+              std::u32string{a, a, b, b}})
             tokens.push_back(token);
     } else {
         tokens.push_back(Repeated(fresh.front(), 1));
@@ -90,7 +91,8 @@ std::u32string LineMaker::AmongKnown(std::size_t lesson, const std::u32string& f
     std::vector<std::u32string> tokens;
     for (int i = 0; i < 16; ++i) {
         const char32_t ch = fresh[static_cast<std::size_t>(i) % fresh.size()];
-        const char32_t other = others.empty() ? fresh[random_.Below(fresh.size())] : others[random_.Below(others.size())];
+        const char32_t other =
+            others.empty() ? fresh[random_.Below(fresh.size())] : others[random_.Below(others.size())];
         tokens.push_back(i % 2 == 0 ? std::u32string{ch, other, ch} : std::u32string{other, ch, other});
     }
     return JoinWhileFits(tokens);
@@ -168,7 +170,8 @@ std::u32string LineMaker::Number(std::size_t lesson, const std::u32string& fresh
     std::u32string number;
     const std::size_t length = 1 + random_.Below(4);
     for (std::size_t i = 0; i < length; ++i) number += digits[random_.Below(digits.size())];
-    if (!fresh.empty() && std::none_of(number.begin(), number.end(), [&](char32_t ch) { return Contains(fresh, ch); }))
+    if (!fresh.empty() &&
+        std::none_of(number.begin(), number.end(), [&](char32_t ch) { return Contains(fresh, ch); }))
         number[random_.Below(number.size())] = fresh[random_.Below(fresh.size())];
     return number;
 }
@@ -215,12 +218,14 @@ std::u32string LineMaker::WithMark(std::size_t lesson, const std::u32string& wor
         const std::u32string_view closers = U")]}>\u00BB";
         const std::size_t pair = pairs.find(mark);
         const char32_t closer = pair != std::u32string_view::npos ? closers[pair] : 0;
-        return mark + word + (closer && vocabulary_.Knows(lesson, closer) ? std::u32string(1, closer) : std::u32string());
+        return mark + word +
+               (closer && vocabulary_.Knows(lesson, closer) ? std::u32string(1, closer) : std::u32string());
     }
     const std::size_t closing = kClosing.find(mark);
     if (closing != std::u32string_view::npos) {
         const char32_t opener = kOpeners[closing];
-        return (vocabulary_.Knows(lesson, opener) ? std::u32string(1, opener) : std::u32string()) + word + mark;
+        return (vocabulary_.Knows(lesson, opener) ? std::u32string(1, opener) : std::u32string()) + word +
+               mark;
     }
     return word + mark + next;
 }
@@ -229,17 +234,36 @@ std::u32string LineMaker::Phrase(std::size_t lesson, std::size_t fewestWords, st
                                  const std::u32string& marks, bool numbers) {
     const std::size_t count = fewestWords + random_.Below(mostWords - fewestWords + 1);
     std::vector<std::u32string> words;
-    for (std::size_t i = 0; i < count; ++i) words.push_back(KnownWord(lesson, marks.empty() ? 10 : kLongestDrillWord));
+    for (std::size_t i = 0; i < count; ++i)
+        words.push_back(KnownWord(lesson, marks.empty() ? 10 : kLongestDrillWord));
     if (numbers && !words.empty()) words[random_.Below(words.size())] = Number(lesson, {});
 
     // Sentence case and marks, where the learner knows them.
     const auto knows = [&](char32_t ch) { return vocabulary_.Knows(lesson, ch); };
+    // A sentence opens with a word whose capital the learner can type
+    // (Czech "ž" has none on its own key).
+    const auto capitalisable = [&](const std::u32string& word) { return Capitalised(lesson, word) != word; };
+    if (!capitalisable(words.front())) {
+        const auto other = std::find_if(words.begin(), words.end(), capitalisable);
+        if (other != words.end()) {
+            std::swap(words.front(), *other);
+        } else {
+            for (int attempt = 0; attempt < 8; ++attempt) {
+                const std::u32string word = KnownWord(lesson, kLongestDrillWord);
+                if (capitalisable(word)) {
+                    words.front() = word;
+                    break;
+                }
+            }
+        }
+    }
     words.front() = Capitalised(lesson, words.front());
     if (!marks.empty()) {
         for (std::size_t i = 0; i < words.size(); i += 2) {
             const char32_t mark = marks[(i / 2) % marks.size()];
             const bool joins = !Contains(kEndMarks, mark) && !Contains(kQuotes, mark) &&
-                               !Contains(kOpening, mark) && !Contains(kClosing, mark) && !Contains(kWithNumbers, mark);
+                               !Contains(kOpening, mark) && !Contains(kClosing, mark) &&
+                               !Contains(kWithNumbers, mark);
             if (joins && i + 1 < words.size()) {
                 words[i] = WithMark(lesson, words[i], mark, words[i + 1]);
                 words.erase(words.begin() + static_cast<std::ptrdiff_t>(i) + 1);
@@ -253,7 +277,9 @@ std::u32string LineMaker::Phrase(std::size_t lesson, std::size_t fewestWords, st
             words[at] += U',';
         }
         if (knows(U'.')) {
-            const char32_t end = knows(U'?') && random_.Chance(12) ? U'?' : knows(U'!') && random_.Chance(8) ? U'!' : U'.';
+            const char32_t end = knows(U'?') && random_.Chance(12)  ? U'?'
+                                 : knows(U'!') && random_.Chance(8) ? U'!'
+                                                                    : U'.';
             // The final mark goes on the last word that fits the line.
             std::vector<std::u32string> fitted = FittingWords(words, 1);
             if (!fitted.empty()) {

@@ -70,7 +70,11 @@ std::u32string FromUtf8Text(std::string_view utf8) {
     size_t i = 0;
     while (i < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
+        const int extra = lead < 0x80             ? 0
+                          : (lead & 0xE0) == 0xC0 ? 1
+                          : (lead & 0xF0) == 0xE0 ? 2
+                          : (lead & 0xF8) == 0xF0 ? 3
+                                                  : -1;
         bool valid = extra >= 0 && i + extra < utf8.size();
         char32_t ch = !valid ? 0 : extra == 0 ? lead : lead & (0x3F >> extra);
         for (int k = 1; valid && k <= extra; ++k) {

@@ -8,7 +8,8 @@
 
 namespace zq {
 
-Vocabulary::Vocabulary(const std::vector<Lesson>& plan, const WordPool& pool, const CourseKeyboard& keyboard) {
+Vocabulary::Vocabulary(const std::vector<Lesson>& plan, const WordPool& pool,
+                       const CourseKeyboard& keyboard) {
     std::u32string known = U" ";
     lessonOf_[U' '] = 0;
     for (std::size_t lesson = 0; lesson < plan.size(); ++lesson) {

@@ -1,8 +1,8 @@
 #include "course/WordPool.h"
 
+#include <iconv.h>
 #include <algorithm>
 #include <cmath>
-#include <iconv.h>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -25,7 +25,8 @@ std::uint64_t PairKey(char32_t first, char32_t second) {
 }
 
 bool IsWordOfLetters(const std::u32string& word) {
-    return std::all_of(word.begin(), word.end(), [](char32_t ch) { return IsLetter(ch) && !IsUpperCase(ch); });
+    return std::all_of(word.begin(), word.end(),
+                       [](char32_t ch) { return IsLetter(ch) && !IsUpperCase(ch); });
 }
 
 // Vietnamese: glibc's converter to code page 1258 splits a toned vowel into
@@ -83,7 +84,8 @@ WordPool::WordPool(const std::vector<std::u32string>& dictionary, const CourseKe
         if (!word) continue;
         CountLetters(*word);
         if (word->size() < kShortestWord || word->size() > kLongestWord) continue;
-        if (!std::all_of(word->begin(), word->end(), [&](char32_t ch) { return keyboard.Types(ch); })) continue;
+        if (!std::all_of(word->begin(), word->end(), [&](char32_t ch) { return keyboard.Types(ch); }))
+            continue;
         if (std::any_of(word->begin(), word->end(), IsVowel)) ++withVowel;
         candidates.push_back(*word);
     }
@@ -143,7 +145,8 @@ double WordPool::Plausibility(const std::u32string& word) const {
     return sum / static_cast<double>(word.size() + 1);
 }
 
-std::u32string WordPool::FromPairs(const std::u32string& letters, std::size_t length, CourseRandom& random) const {
+std::u32string WordPool::FromPairs(const std::u32string& letters, std::size_t length,
+                                   CourseRandom& random) const {
     std::u32string word;
     char32_t previous = 0;
     while (word.size() < length) {
@@ -193,7 +196,8 @@ std::u32string WordPool::MakeUpWord(const std::u32string& letters, const std::u3
     std::u32string word;
     if (!vowels.empty() && !consonants.empty()) {
         // Syllables as most languages build them.
-        static constexpr const char* kPatterns[] = {"CV", "VC", "CVC", "CVCV", "VCV", "CVCC", "CVCCV", "CVCVC"};
+        static constexpr const char* kPatterns[] = {"CV",  "VC",   "CVC",   "CVCV",
+                                                    "VCV", "CVCC", "CVCCV", "CVCVC"};
         std::vector<std::string_view> fitting;
         for (const char* pattern : kPatterns)
             if (std::string_view(pattern).size() <= longest) fitting.emplace_back(pattern);

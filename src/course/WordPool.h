@@ -40,8 +40,8 @@ public:
     // at least one of `wanted` (when it is not empty): built from the
     // dictionary's letter pairs when there is a dictionary, else from
     // consonants and vowels, else (scripts without vowels) at random.
-    std::u32string MakeUpWord(const std::u32string& letters, const std::u32string& wanted, std::size_t longest,
-                              CourseRandom& random) const;
+    std::u32string MakeUpWord(const std::u32string& letters, const std::u32string& wanted,
+                              std::size_t longest, CourseRandom& random) const;
 
 private:
     void CountLetters(const std::u32string& word);
