@@ -90,7 +90,7 @@ private:
             return std::any_of(letters.begin(), letters.end(), IsVowel);
         }
         return std::any_of(words.begin(), words.end(), [](const auto& word) {
-            return std::any_of(word.first.begin(), word.first.end(), IsVowel);
+            return std::any_of(word.first->begin(), word.first->end(), IsVowel);
         });
     }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <set>
+#include <string_view>
 #include <tuple>
+#include <unordered_set>
 
 #include "course/CourseRandom.h"
 #include "course/LineMaker.h"
@@ -14,7 +16,7 @@ namespace zq {
 namespace {
 
 struct GameWord {
-    std::u32string text;
+    const std::u32string* text;
     std::size_t lesson;
     std::uint64_t order;  // a random tie-break, so that a sample is spread over the alphabet
 };
@@ -25,29 +27,34 @@ std::vector<std::vector<std::u32string>> MakeGameGroups(const Vocabulary& vocabu
                                                         CourseRandom& random) {
     constexpr std::size_t kWanted = kGameGroups * kGameGroupWords;
     std::vector<GameWord> words;
-    std::set<std::u32string> seen;
-    for (const auto& [word, lesson] : vocabulary.AllWords())
-        if (seen.insert(word).second) words.push_back({word, lesson, random.Next()});
+    words.reserve(vocabulary.AllWords().size());
+    for (const auto& [word, lesson] : vocabulary.AllWords()) words.push_back({word, lesson, random.Next()});
 
     // Made-up words of the course's letters when the dictionary is short.
-    if (vocabulary.LessonCount() > 0) {
+    std::vector<std::u32string> madeUp;
+    madeUp.reserve(kWanted);  // never more: the words' addresses stay put
+    if (vocabulary.LessonCount() > 0 && words.size() < kWanted) {
+        std::unordered_set<std::u32string_view> seen;
+        for (const GameWord& word : words) seen.insert(*word.text);
         const std::size_t last = vocabulary.LessonCount() - 1;
         const std::u32string letters = vocabulary.LettersAfter(last);
         for (std::size_t attempt = 0; words.size() < kWanted && attempt < kWanted * 20; ++attempt) {
-            const std::u32string word = pool.MakeUpWord(letters, {}, 3 + attempt % 8, random);
-            if (word.size() < WordPool::kShortestWord || !seen.insert(word).second) continue;
+            std::u32string word = pool.MakeUpWord(letters, {}, 3 + attempt % 8, random);
+            if (word.size() < WordPool::kShortestWord || seen.contains(word)) continue;
             std::size_t lesson = 0;
             for (const char32_t ch : word) lesson = std::max(lesson, vocabulary.LessonOf(ch));
-            words.push_back({word, lesson, random.Next()});
+            madeUp.push_back(std::move(word));
+            seen.insert(madeUp.back());
+            words.push_back({&madeUp.back(), lesson, random.Next()});
         }
     }
     std::sort(words.begin(), words.end(), [](const GameWord& a, const GameWord& b) {
-        return std::tuple(a.text.size(), a.lesson, a.order) < std::tuple(b.text.size(), b.lesson, b.order);
+        return std::tuple(a.text->size(), a.lesson, a.order) < std::tuple(b.text->size(), b.lesson, b.order);
     });
     // An even sample of the sorted words keeps every length in proportion.
     std::vector<std::u32string> sample;
     const std::size_t count = std::min(words.size(), kWanted);
-    for (std::size_t i = 0; i < count; ++i) sample.push_back(words[i * words.size() / count].text);
+    for (std::size_t i = 0; i < count; ++i) sample.push_back(*words[i * words.size() / count].text);
 
     std::vector<std::vector<std::u32string>> groups;
     const std::size_t groupCount =

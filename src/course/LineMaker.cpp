@@ -110,8 +110,8 @@ std::u32string LineMaker::Combinations(std::size_t lesson, const std::u32string&
 
 std::u32string LineMaker::Words(std::size_t lesson, const std::u32string& fresh) {
     std::vector<std::u32string> fitting;
-    for (const std::u32string& word : vocabulary_.NewWords(lesson))
-        if (word.size() <= kLongestDrillWord) fitting.push_back(word);
+    for (const std::u32string* word : vocabulary_.NewWords(lesson))
+        if (word->size() <= kLongestDrillWord) fitting.push_back(*word);
     std::vector<std::u32string> tokens;
     if (fitting.size() >= kFewestWords) {
         for (int i = 0; i < 20; ++i) tokens.push_back(random_.Pick(fitting));

@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <stdexcept>
-#include <vector>
 
 #include "base/Utf8Char.h"
 
@@ -32,34 +31,34 @@ struct IconvCloser {
 }  // namespace
 
 std::u32string DecodeText(std::string_view bytes, const std::string& encoding) {
+    if (encoding == "UTF-8" || encoding == "utf-8" || encoding == "UTF8") return FromUtf8Text(bytes);
     const iconv_t opened = iconv_open("UTF-32LE", encoding.c_str());
     if (opened == reinterpret_cast<iconv_t>(-1))
         throw std::runtime_error("the encoding '" + encoding + "' is not known to the system");
     const std::unique_ptr<void, IconvCloser> cd(opened);
-    std::u32string chars;
-    std::vector<char32_t> buffer(bytes.size() + 1);
-    std::string input(bytes);
-    char* in = input.data();
-    size_t inLeft = input.size();
-    const auto take = [&](size_t outLeft) {
-        chars.append(buffer.data(), buffer.size() - outLeft / sizeof(char32_t));
+    // No byte gives more than one character: the result fits, and a large
+    // dictionary is decoded in place without a second buffer.
+    std::u32string chars(bytes.size() + 1, U'\0');
+    std::size_t produced = 0;
+    char* in = const_cast<char*>(bytes.data());  // iconv does not write its input
+    size_t inLeft = bytes.size();
+    const auto convert = [&](char** input, size_t* inputLeft) {
+        char* out = reinterpret_cast<char*>(chars.data() + produced);
+        size_t outLeft = (chars.size() - produced) * sizeof(char32_t);
+        const size_t result = iconv(opened, input, inputLeft, &out, &outLeft);
+        produced = chars.size() - outLeft / sizeof(char32_t);
+        return result;
     };
     while (inLeft > 0) {
-        char* out = reinterpret_cast<char*>(buffer.data());
-        size_t outLeft = buffer.size() * sizeof(char32_t);
-        const size_t result = iconv(opened, &in, &inLeft, &out, &outLeft);
-        take(outLeft);
-        if (result == static_cast<size_t>(-1) && inLeft > 0) {
-            chars += kReplacement;
+        if (convert(&in, &inLeft) == static_cast<size_t>(-1) && inLeft > 0) {
+            chars[produced++] = kReplacement;
             ++in;
             --inLeft;
             iconv(opened, nullptr, nullptr, nullptr, nullptr);
         }
     }
-    char* out = reinterpret_cast<char*>(buffer.data());
-    size_t outLeft = buffer.size() * sizeof(char32_t);
-    iconv(opened, nullptr, nullptr, &out, &outLeft);
-    take(outLeft);
+    convert(nullptr, nullptr);  // what a stateful converter holds back
+    chars.resize(produced);
     return chars;
 }
 

@@ -31,8 +31,8 @@ Vocabulary::Vocabulary(const std::vector<Lesson>& plan, const WordPool& pool,
         std::size_t lesson = 0;
         for (const char32_t ch : word) lesson = std::max(lesson, LessonOf(ch));
         if (lesson == kNotTaught) continue;
-        newWords_[lesson].push_back(word);
-        allWords_.emplace_back(word, lesson);
+        newWords_[lesson].push_back(&word);
+        allWords_.emplace_back(&word, lesson);
     }
 }
 
@@ -56,7 +56,7 @@ std::size_t Vocabulary::KnownWordCount(std::size_t lesson) const {
 
 const std::u32string& Vocabulary::KnownWord(std::size_t lesson, std::size_t index) const {
     for (std::size_t i = 0; i <= lesson && i < newWords_.size(); ++i) {
-        if (index < newWords_[i].size()) return newWords_[i][index];
+        if (index < newWords_[i].size()) return *newWords_[i][index];
         index -= newWords_[i].size();
     }
     static const std::u32string kNone;

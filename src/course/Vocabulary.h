@@ -30,20 +30,21 @@ public:
     // The letters among them.
     std::u32string LettersAfter(std::size_t lesson) const;
 
-    // The words first typable in this lesson: each holds one of its letters.
-    const std::vector<std::u32string>& NewWords(std::size_t lesson) const { return newWords_[lesson]; }
+    // The words first typable in this lesson: each holds one of its
+    // letters. The words are the pool's, which must outlive the vocabulary.
+    const std::vector<const std::u32string*>& NewWords(std::size_t lesson) const { return newWords_[lesson]; }
     // The words typable after the lesson, counted and taken by number
     // (those of earlier lessons first), without copying them all.
     std::size_t KnownWordCount(std::size_t lesson) const;
     const std::u32string& KnownWord(std::size_t lesson, std::size_t index) const;
     // Every word the whole course makes typable, with the lesson it comes in.
-    const std::vector<std::pair<std::u32string, std::size_t>>& AllWords() const { return allWords_; }
+    const std::vector<std::pair<const std::u32string*, std::size_t>>& AllWords() const { return allWords_; }
 
 private:
     std::map<char32_t, std::size_t> lessonOf_;
     std::vector<std::u32string> known_;
-    std::vector<std::vector<std::u32string>> newWords_;
-    std::vector<std::pair<std::u32string, std::size_t>> allWords_;
+    std::vector<std::vector<const std::u32string*>> newWords_;
+    std::vector<std::pair<const std::u32string*, std::size_t>> allWords_;
 };
 
 }  // namespace zq

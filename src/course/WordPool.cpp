@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string_view>
+#include <unordered_set>
 
 #include "base/CodePage.h"
 #include "course/CourseKeyboard.h"
@@ -22,11 +23,6 @@ constexpr double kForeignShare = 0.2;
 
 std::uint64_t PairKey(char32_t first, char32_t second) {
     return static_cast<std::uint64_t>(first) << 32 | second;
-}
-
-bool IsWordOfLetters(const std::u32string& word) {
-    return std::all_of(word.begin(), word.end(),
-                       [](char32_t ch) { return IsLetter(ch) && !IsUpperCase(ch); });
 }
 
 // Vietnamese: glibc's converter to code page 1258 splits a toned vowel into
@@ -76,34 +72,82 @@ std::optional<std::u32string> InCodePage(const std::u32string& word) {
 }
 
 WordPool::WordPool(const std::vector<std::u32string>& dictionary, const CourseKeyboard& keyboard) {
+    // What each character is, worked out once: a large dictionary has
+    // millions of letters but only some hundred different ones.
+    enum : std::uint8_t { kKnown = 1, kWordLetter = 2, kInCodePage = 4, kTypable = 8, kVowel = 16 };
+    std::vector<std::uint8_t> classes(0x10000, 0);
+    const auto classOf = [&](char32_t ch) {
+        const auto work = [&] {
+            return static_cast<std::uint8_t>(kKnown | (IsLetter(ch) && !IsUpperCase(ch) ? kWordLetter : 0) |
+                                             (CodeOfChar(ch) ? kInCodePage : 0) |
+                                             (keyboard.Types(ch) ? kTypable : 0) |
+                                             (IsVowel(ch) ? kVowel : 0));
+        };
+        if (ch >= classes.size()) return work();
+        if (!(classes[ch] & kKnown)) classes[ch] = work();
+        return classes[ch];
+    };
+    const auto all = [&](const std::u32string& word, std::uint8_t what) {
+        return std::all_of(word.begin(), word.end(), [&](char32_t ch) { return (classOf(ch) & what) != 0; });
+    };
+    const auto hasVowel = [&](const std::u32string& word) {
+        return std::any_of(word.begin(), word.end(),
+                           [&](char32_t ch) { return (classOf(ch) & kVowel) != 0; });
+    };
+
     std::vector<std::u32string> candidates;
+    std::vector<std::uint64_t> counts(0x10000, 0);
+    const auto count = [&](const std::u32string& word) {
+        for (const char32_t ch : word) {
+            if (ch < counts.size()) {
+                ++counts[ch];
+            } else {
+                frequency_[ch] += 1;
+            }
+        }
+    };
+    const auto isCandidate = [&](const std::u32string& word) {
+        return word.size() >= kShortestWord && word.size() <= kLongestWord && all(word, kTypable);
+    };
     std::size_t withVowel = 0;
     for (const std::u32string& entry : dictionary) {
-        if (entry.empty() || entry.size() > kLongestWord * 2 || !IsWordOfLetters(entry)) continue;
-        const std::optional<std::u32string> word = InCodePage(entry);
-        if (!word) continue;
-        CountLetters(*word);
-        if (word->size() < kShortestWord || word->size() > kLongestWord) continue;
-        if (!std::all_of(word->begin(), word->end(), [&](char32_t ch) { return keyboard.Types(ch); }))
-            continue;
-        if (std::any_of(word->begin(), word->end(), IsVowel)) ++withVowel;
-        candidates.push_back(*word);
+        if (entry.empty() || entry.size() > kLongestWord * 2 || !all(entry, kWordLetter)) continue;
+        if (all(entry, kInCodePage)) {  // most words: no copy unless they are kept
+            count(entry);
+            if (!isCandidate(entry)) continue;
+            candidates.push_back(entry);
+        } else {
+            std::optional<std::u32string> word = InCodePage(entry);
+            if (!word) continue;
+            count(*word);
+            if (!isCandidate(*word)) continue;
+            candidates.push_back(std::move(*word));
+        }
+        if (hasVowel(candidates.back())) ++withVowel;
     }
+    for (std::size_t ch = 0; ch < counts.size(); ++ch)
+        if (counts[ch]) frequency_[static_cast<char32_t>(ch)] += static_cast<double>(counts[ch]);
     double total = 0;
-    for (const auto& [letter, count] : frequency_) total += count;
-    for (auto& [letter, count] : frequency_) count /= total;
+    for (const auto& [letter, number] : frequency_) total += number;
+    for (auto& [letter, number] : frequency_) number /= total;
 
     // Words without a vowel are abbreviations ("km", "рт") in a script
     // that has vowels.
     const bool scriptHasVowels = withVowel * 2 > candidates.size();
-    std::set<std::u32string> seen;
-    std::vector<std::pair<double, std::size_t>> scored;
-    std::vector<std::u32string> unique;
-    for (std::u32string& word : candidates) {
-        if (scriptHasVowels && std::none_of(word.begin(), word.end(), IsVowel)) continue;
-        if (!seen.insert(word).second) continue;
-        unique.push_back(std::move(word));
+    std::unordered_set<std::u32string_view> seen;
+    seen.reserve(candidates.size());
+    std::vector<std::size_t> kept;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        if (scriptHasVowels && !hasVowel(candidates[i])) continue;
+        if (!seen.insert(candidates[i]).second) continue;
+        CountPairs(candidates[i]);
+        kept.push_back(i);
     }
+    std::vector<std::u32string> unique;
+    unique.reserve(kept.size());
+    for (const std::size_t i : kept) unique.push_back(std::move(candidates[i]));
+    std::vector<std::pair<double, std::size_t>> scored;
+    scored.reserve(unique.size());
     for (std::size_t i = 0; i < unique.size(); ++i) scored.emplace_back(Plausibility(unique[i]), i);
     std::vector<std::pair<double, std::size_t>> ranked = scored;
     const std::size_t dropped = static_cast<std::size_t>(static_cast<double>(ranked.size()) * kForeignShare);
@@ -113,10 +157,9 @@ WordPool::WordPool(const std::vector<std::u32string>& dictionary, const CourseKe
         if (score >= threshold) words_.push_back(std::move(unique[index]));
 }
 
-void WordPool::CountLetters(const std::u32string& word) {
+void WordPool::CountPairs(const std::u32string& word) {
     char32_t previous = 0;
     for (const char32_t ch : word) {
-        frequency_[ch] += 1;
         ++pairs_[PairKey(previous, ch)];
         ++pairStarts_[previous];
         previous = ch;

@@ -44,7 +44,8 @@ public:
                               std::size_t longest, CourseRandom& random) const;
 
 private:
-    void CountLetters(const std::u32string& word);
+    // Counts which letter follows which (0 standing for the word's edges).
+    void CountPairs(const std::u32string& word);
     double Plausibility(const std::u32string& word) const;
     std::u32string FromPairs(const std::u32string& letters, std::size_t length, CourseRandom& random) const;
 
