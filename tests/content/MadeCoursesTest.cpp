@@ -86,7 +86,8 @@ TEST_P(MadeCourses, NameLayoutLanguageCodePageAndDictionary) {
     EXPECT_FALSE(ini.ReadString("Course", "DictionaryPackage", "").empty());
     EXPECT_FALSE(ini.ReadString("Course", "Licence", "").empty());
     SetSystemCodePage(1252);
-    EXPECT_EQ(Course(std::string(ZQ_PROGRAM_DIR) + "/", GetParam().folder).TextCodePage(), GetParam().codePage);
+    EXPECT_EQ(Course(std::string(ZQ_PROGRAM_DIR) + "/", GetParam().folder).TextCodePage(),
+              GetParam().codePage);
 }
 
 TEST_P(MadeCourses, TeachTheLanguagesOwnLettersInShortLines) {
@@ -99,10 +100,12 @@ TEST_P(MadeCourses, TeachTheLanguagesOwnLettersInShortLines) {
         EXPECT_FALSE(line.empty());
         used.insert(line.begin(), line.end());
     }
-    for (const char32_t letter : FromUtf8Text(std::string("abcdefghijklmnopqrstuvwxyz0123456789.,") + GetParam().ownLetters)) {
+    for (const char32_t letter :
+         FromUtf8Text(std::string("abcdefghijklmnopqrstuvwxyz0123456789.,") + GetParam().ownLetters)) {
         const int page = GetParam().codePage;
         const bool latin = page == 1250 || page == 1252 || page == 1254;
-        if (!latin && letter >= U'a' && letter <= U'z') continue;  // no letters of Cyrillic and Greek keyboards
+        if (!latin && letter >= U'a' && letter <= U'z')
+            continue;  // no letters of Cyrillic and Greek keyboards
         EXPECT_TRUE(used.contains(letter)) << "never typed: " << ToUtf8Text(std::u32string(1, letter));
     }
 }
@@ -152,7 +155,8 @@ TEST(MadeCourseNames, NeverMatchWhatTheMakerNamesACourseOfTheSystemsLayouts) {
     std::set<std::string> made;
     for (const RegistryLayout& entry : ReadLayoutRegistry()) made.insert(CourseFolderName(entry.description));
     for (const MadeCourse& course : kCourses) EXPECT_FALSE(made.contains(course.folder)) << course.folder;
-    for (const char* handWritten : {"English", "Deutsch", "Francais"}) EXPECT_FALSE(made.contains(handWritten));
+    for (const char* handWritten : {"English", "Deutsch", "Francais"})
+        EXPECT_FALSE(made.contains(handWritten));
 }
 
 TEST(MadeCourseNames, TheReadmeNamesEveryCourseItsLayoutAndDictionary) {

@@ -75,7 +75,8 @@ TEST_F(CourseCheckTest, FindsCharactersNoKeyTypesAndLinesTooLong) {
     const std::vector<std::string> faults = Faults();
     ASSERT_EQ(faults.size(), 2u);
     EXPECT_NE(faults[0].find("Practice.txt line 3 has 81 characters"), std::string::npos) << faults[0];
-    EXPECT_NE(faults[1].find("Practice.txt line 2: no key of layout.zqt types 'é'"), std::string::npos) << faults[1];
+    EXPECT_NE(faults[1].find("Practice.txt line 2: no key of layout.zqt types 'é'"), std::string::npos)
+        << faults[1];
 }
 
 TEST_F(CourseCheckTest, FindsTextsOutsideTheCoursesCodePage) {
@@ -86,14 +87,16 @@ TEST_F(CourseCheckTest, FindsTextsOutsideTheCoursesCodePage) {
     folder.Write("US/Game.txt", "ask \x81\n");
     const std::vector<std::string> faults = Faults();
     ASSERT_FALSE(faults.empty());
-    EXPECT_NE(faults[0].find("Game.txt line 1: the byte 129 means nothing in code page 1252"), std::string::npos)
+    EXPECT_NE(faults[0].find("Game.txt line 1: the byte 129 means nothing in code page 1252"),
+              std::string::npos)
         << faults[0];
 }
 
 TEST_F(CourseCheckTest, FindsKeysUsedBeforeTheyAreTaught) {
     folder.Write("US/course.txt", "fff jjj fj jf\nfjf ddd kkk\nfd jk dk s\nFjF JfJ\n");
     const std::string fault = OnlyFault();
-    EXPECT_NE(fault.find("course.txt line 3 uses the key of 's' before it is taught"), std::string::npos) << fault;
+    EXPECT_NE(fault.find("course.txt line 3 uses the key of 's' before it is taught"), std::string::npos)
+        << fault;
     folder.Write("US/course.txt", "fff jjj ddd\n");
     EXPECT_NE(OnlyFault().find("course.txt line 1 brings 3 new keys at once"), std::string::npos);
 }

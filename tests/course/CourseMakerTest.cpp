@@ -26,7 +26,8 @@ protected:
     void SetUp() override {
         SetSystemCodePage(1252);
         // No dictionary of the machine's counts: only those a test names.
-        maker.SetDictionaryFolders({{folder.File("no-hunspell")}, folder.File("no-dict"), folder.File("no-dictd")});
+        maker.SetDictionaryFolders(
+            {{folder.File("no-hunspell")}, folder.File("no-dict"), folder.File("no-dictd")});
     }
 
     CourseRequest Request(const std::string& layout, const std::string& name) const {
@@ -62,7 +63,8 @@ TEST_F(CourseMakerTest, MakesACompleteCourseThatTheCheckFindsSound) {
     EXPECT_TRUE(course.front().starts_with("uuu hhh")) << course.front();
     const std::string all = folder.Read("Dvorak/course.txt");
     int dictionaryWords = 0;
-    for (const char* word : {" house ", " water ", " fish ", " glass ", " hike ", " guide ", " sure ", " read "})
+    for (const char* word :
+         {" house ", " water ", " fish ", " glass ", " hike ", " guide ", " sure ", " read "})
         dictionaryWords += all.find(word) != std::string::npos;
     EXPECT_GE(dictionaryWords, 3);
     EXPECT_EQ(all.find("London"), std::string::npos);  // a name
@@ -109,7 +111,8 @@ TEST_F(CourseMakerTest, TheSameLayoutGivesTheSameCourse) {
     maker.Make(first);
     maker.Make(second);
     for (const char* file : {"course.txt", "Practice.txt", "Game.txt"})
-        EXPECT_EQ(folder.Read(std::string("First/") + file), folder.Read(std::string("Second/") + file)) << file;
+        EXPECT_EQ(folder.Read(std::string("First/") + file), folder.Read(std::string("Second/") + file))
+            << file;
 }
 
 TEST_F(CourseMakerTest, RefusesAnExistingFolderUnlessToldToReplaceIt) {

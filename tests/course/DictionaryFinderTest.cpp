@@ -16,7 +16,8 @@ using test::TempFolder;
 class DictionaryFinderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* sub : {"hunspell", "dict", "dictd"}) std::filesystem::create_directories(folder / sub);
+        for (const char* sub : {"hunspell", "dict", "dictd"})
+            std::filesystem::create_directories(folder / sub);
         folders = {{folder.File("hunspell")}, folder.File("dict"), folder.File("dictd")};
     }
     void Make(const std::string& file) const { folder.Write(file, "1\nword\n"); }
@@ -67,7 +68,8 @@ TEST(DictionaryPackage, LicenceComesFromTheStanzaOfTheDictionarysFolder) {
     const std::string copyright =
         "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n\n"
         "Files: *\nCopyright: someone\nLicense: MPL-2.0\n\n"
-        "Files: dictionaries/pl_PL/*\n dictionaries/pl_PL/extra/*\nCopyright: others\nLicense: GPL or LGPL\n .\n text\n\n"
+        "Files: dictionaries/pl_PL/*\n dictionaries/pl_PL/extra/*\nCopyright: others\nLicense: GPL or LGPL\n "
+        ".\n text\n\n"
         "Files: dictionaries/no/*\nLicense: GPL-2\n\n"
         "Files: fin-eng/*\nLicense: CC-BY-SA-3.0\n";
     EXPECT_EQ(LicenceInCopyright(copyright, "pl_PL.dic"), "GPL or LGPL");
@@ -83,7 +85,9 @@ TEST(DictionaryPackage, ComesFromThePackageDatabase) {
     std::filesystem::create_directories(folder / "doc/hunspell-xx");
     folder.Write("info/other.list", "/usr/share/other\n");
     folder.Write("info/hunspell-xx:all.list", "/usr/share/hunspell\n/usr/share/hunspell/xx_XX.dic\n");
-    folder.Write("status", "Package: hunspell-yy\nVersion: 9\n\nPackage: hunspell-xx\nStatus: install ok\nVersion: 1:7.5.0-1\n");
+    folder.Write(
+        "status",
+        "Package: hunspell-yy\nVersion: 9\n\nPackage: hunspell-xx\nStatus: install ok\nVersion: 1:7.5.0-1\n");
     folder.Write("doc/hunspell-xx/copyright", "Files: dictionaries/xx_XX/*\nLicense: LGPL-3\n");
     const PackageDatabase database{folder.File("info"), folder.File("status"), folder.File("doc")};
     const DictionaryPackage package = FindDictionaryPackage("/usr/share/hunspell/xx_XX.dic", database);

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "../support/TempFolder.h"
 #include "course/DictionaryFile.h"
 #include "course/HunspellDictionary.h"
 #include "course/UnicodeText.h"
-#include "../support/TempFolder.h"
 
 namespace zq {
 namespace {
@@ -37,7 +37,8 @@ TEST(HunspellDictionary, LeavesOutForbiddenCompoundOnlyAndMultiWordEntries) {
 
 TEST(HunspellDictionary, KeepsANeedAffixStemOnlyWhenAnAffixAddsNothing) {
     const std::string aff = "NEEDAFFIX N\nSFX Z Y 1\nSFX Z 0 0/X .\nSFX S Y 1\nSFX S 0 s .\n";
-    EXPECT_EQ(Stems(aff, "3\nhopeful/N\nhopeless/NZ\nplain/S\n"), (std::vector<std::string>{"hopeless", "plain"}));
+    EXPECT_EQ(Stems(aff, "3\nhopeful/N\nhopeless/NZ\nplain/S\n"),
+              (std::vector<std::string>{"hopeless", "plain"}));
 }
 
 TEST(HunspellDictionary, ReadsLongNumericAndUtf8Flags) {
@@ -51,12 +52,15 @@ TEST(HunspellDictionary, ReadsLongNumericAndUtf8Flags) {
 
 TEST(HunspellDictionary, ReadsFlagsThroughAliases) {
     const std::string aff = "FORBIDDENWORD !\nAF 2\nAF AB\nAF A!\n";
-    EXPECT_EQ(Stems(aff, "3\nkept/1\nforbidden/2\nnonsense/7\n"), (std::vector<std::string>{"kept", "nonsense"}));
+    EXPECT_EQ(Stems(aff, "3\nkept/1\nforbidden/2\nnonsense/7\n"),
+              (std::vector<std::string>{"kept", "nonsense"}));
 }
 
 TEST(HunspellDictionary, SkipsCommentsAndReadsMarksLineBreaksAndSlashes) {
     const std::string aff = "\xEF\xBB\xBFSET UTF-8\r\n";
-    const std::string dic = "\xEF\xBB\xBF" "4 # the count\r\n\tcomment\r\n# comment\r\nen\\/of\r\nbåt\tst:båt\r\n";
+    const std::string dic =
+        "\xEF\xBB\xBF"
+        "4 # the count\r\n\tcomment\r\n# comment\r\nen\\/of\r\nbåt\tst:båt\r\n";
     EXPECT_EQ(Stems(aff, dic), (std::vector<std::string>{"en/of", "båt"}));
 }
 

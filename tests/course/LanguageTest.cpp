@@ -17,14 +17,15 @@ TEST(LanguageCodePages, KnowTheRegistrysCodesAndTheShortOnesAndSayWhenThereIsNon
     EXPECT_EQ(LanguageCodePage("tha"), 874);
     EXPECT_EQ(LanguageCodePage("vie"), 1258);
     EXPECT_EQ(LanguageCodePage("fin"), 1252);
-    for (const char* none : {"hye", "kat", "hin", "jpn", "amh", "", "zzz"}) EXPECT_FALSE(LanguageCodePage(none)) << none;
+    for (const char* none : {"hye", "kat", "hin", "jpn", "amh", "", "zzz"})
+        EXPECT_FALSE(LanguageCodePage(none)) << none;
     EXPECT_EQ(ShortLanguageCode("pol"), "pl");
     EXPECT_EQ(ShortLanguageCode("NOB"), "nb");
     EXPECT_EQ(ShortLanguageCode("hsb"), "hsb");
 }
 
-RegistryLayout Entry(const std::string& layout, const std::string& variant, std::vector<std::string> languages,
-                     const std::string& layoutLanguage) {
+RegistryLayout Entry(const std::string& layout, const std::string& variant,
+                     std::vector<std::string> languages, const std::string& layoutLanguage) {
     return {layout, variant, "", std::move(languages), {}, layoutLanguage};
 }
 

@@ -18,7 +18,8 @@ namespace zq {
 namespace {
 
 struct Keyboard {
-    Keyboard(const std::string& layout, int codePage) : inForce(codePage), xkb(layout), keyboard(DescribeLayout(xkb, layout)) {}
+    Keyboard(const std::string& layout, int codePage)
+        : inForce(codePage), xkb(layout), keyboard(DescribeLayout(xkb, layout)) {}
     CodePageInForce inForce;
     XkbLayout xkb;
     CourseKeyboard keyboard;
@@ -69,15 +70,21 @@ TEST(LessonPlan, TeachesTheHomeRowFromTheIndexFingersOutwardThenTheOtherRows) {
 }
 
 TEST(LessonPlan, BringsAtMostTwoNewKeysALessonAndEveryLetterOnce) {
-    for (const auto& [layout, codePage] : std::vector<std::pair<std::string, int>>{
-             {"us", 1252}, {"fr", 1252}, {"pl", 1250}, {"ru", 1251}, {"gr", 1253}, {"cz", 1250}, {"us(dvorak)", 1252}}) {
+    for (const auto& [layout, codePage] : std::vector<std::pair<std::string, int>>{{"us", 1252},
+                                                                                   {"fr", 1252},
+                                                                                   {"pl", 1250},
+                                                                                   {"ru", 1251},
+                                                                                   {"gr", 1253},
+                                                                                   {"cz", 1250},
+                                                                                   {"us(dvorak)", 1252}}) {
         const Keyboard keyboard(layout, codePage);
         std::set<KeyUnit> known;
         std::set<char32_t> taught;
         for (const Lesson& lesson : PlanLessons(keyboard.keyboard, WordPool())) {
             std::set<KeyUnit> fresh;
             for (const char32_t ch : lesson.characters) {
-                EXPECT_TRUE(taught.insert(ch).second) << layout << " teaches " << ToUtf8Text(std::u32string(1, ch)) << " twice";
+                EXPECT_TRUE(taught.insert(ch).second)
+                    << layout << " teaches " << ToUtf8Text(std::u32string(1, ch)) << " twice";
                 const KeyUnit unit = keyboard.keyboard.UnitOf(*keyboard.keyboard.WayOf(ch));
                 if (!known.contains(unit)) fresh.insert(unit);
             }
@@ -95,7 +102,8 @@ TEST(LessonPlan, TeachesTheLanguagesAltGrLettersMostUsedFirst) {
     const Keyboard polish("pl", 1250);
     // A dictionary that uses "ł" most and "ą" less; no "ź" at all.
     const WordPool words({U"łała", U"łał", U"łąk", U"ala", U"kał"}, polish.keyboard);
-    const std::vector<std::string> altGr = Lessons(PlanLessons(polish.keyboard, words), LessonKind::AltGrLetters);
+    const std::vector<std::string> altGr =
+        Lessons(PlanLessons(polish.keyboard, words), LessonKind::AltGrLetters);
     ASSERT_EQ(altGr.size(), 2u);
     EXPECT_EQ(altGr[0], "ł");  // the first brings the AltGr key: one letter
     EXPECT_EQ(altGr[1], "ą");

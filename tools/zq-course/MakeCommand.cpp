@@ -63,7 +63,9 @@ int RunMake(const std::vector<std::string>& args) {
                   << report.gameGroups << " word groups\n";
         if (!info.dictionary.empty())
             std::cout << "Words from " << info.dictionary
-                      << (info.dictionaryPackage.empty() ? "" : " (" + info.dictionaryPackage + ", " + info.licence + ")")
+                      << (info.dictionaryPackage.empty()
+                              ? ""
+                              : " (" + info.dictionaryPackage + ", " + info.licence + ")")
                       << "\n";
         return kMade;
     } catch (const CourseMakingError& error) {
