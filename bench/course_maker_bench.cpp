@@ -11,11 +11,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
 #include "course/CourseMaker.h"
+#include "support/TempFolder.h"
 #include "templates/ui/KeyCapPainter.h"
 
 namespace {
@@ -39,7 +39,8 @@ void MakeACourse(benchmark::State& state) {
         return;
     }
     const std::vector<zq::RegistryLayout> registry = zq::ReadLayoutRegistry();
-    const fs::path folder = fs::temp_directory_path() / "zq-bench-course";
+    const zq::test::TempFolder temporary;
+    const fs::path folder = temporary / "course";
     zq::KeyCapPainter painter;
     for (auto _ : state) {
         zq::CourseMaker maker(registry, painter);  // a new maker reads the dictionary again
@@ -51,8 +52,6 @@ void MakeACourse(benchmark::State& state) {
         const zq::CourseReport report = maker.Make(request);
         benchmark::DoNotOptimize(report.courseLines);
     }
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
     state.SetLabel(found->first + " with " + found->second);
 }
 BENCHMARK(MakeACourse)->Unit(benchmark::kMillisecond);

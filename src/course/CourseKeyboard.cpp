@@ -6,16 +6,14 @@
 
 #include "base/CodePage.h"
 #include "course/UnicodeText.h"
+#include "keyboard/KeyTypes.h"
 #include "keyboard/TDataMod.h"
 
 namespace zq {
 namespace {
 
-constexpr std::int32_t kCapsLockKind = 20;
-constexpr std::int32_t kFirstDeadKind = 2001, kLastDeadKind = 2008;
-
 bool TypesCharacters(std::int32_t kind) {
-    return kind <= 7 || (kind >= kFirstDeadKind && kind <= kLastDeadKind);
+    return kind <= kLastCharacterKeyType || (kind >= kFirstDeadKeyType && kind <= kLastDeadKeyType);
 }
 
 int FingerRank(std::int32_t finger) {
@@ -109,7 +107,7 @@ std::map<std::int32_t, KeyPlace> CourseKeyboard::Places(const std::vector<Key>& 
     std::int32_t homeY = -1;
     for (const Key& key : keys) {
         if (TypesCharacters(key.kind)) rowTops.insert(key.y);
-        if (key.kind == kCapsLockKind) homeY = key.y;
+        if (key.kind == kCapsLockKeyType) homeY = key.y;
     }
     const std::vector<std::int32_t> tops(rowTops.begin(), rowTops.end());
     const auto homeIndex = std::find(tops.begin(), tops.end(), homeY) - tops.begin();

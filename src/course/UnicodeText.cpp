@@ -63,27 +63,17 @@ std::u32string DecodeText(std::string_view bytes, const std::string& encoding) {
 }
 
 std::u32string FromUtf8Text(std::string_view utf8) {
-    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
     std::u32string out;
     out.reserve(utf8.size());
-    size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int extra = lead < 0x80             ? 0
-                          : (lead & 0xE0) == 0xC0 ? 1
-                          : (lead & 0xF0) == 0xE0 ? 2
-                          : (lead & 0xF8) == 0xF0 ? 3
-                                                  : -1;
-        bool valid = extra >= 0 && i + extra < utf8.size();
-        char32_t ch = !valid ? 0 : extra == 0 ? lead : lead & (0x3F >> extra);
-        for (int k = 1; valid && k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            ch = ch << 6 | (next & 0x3F);
+    std::size_t at = 0;
+    while (at < utf8.size()) {
+        char32_t ch = 0;
+        if (DecodeUtf8(utf8, at, ch)) {
+            out += ch;
+        } else {
+            out += kReplacement;
+            ++at;
         }
-        valid = valid && ch >= kMinimum[extra] && ch <= 0x10FFFF && (ch < 0xD800 || ch > 0xDFFF);
-        out += valid ? ch : kReplacement;
-        i += valid ? extra + 1 : 1;
     }
     return out;
 }

@@ -43,9 +43,8 @@ for course in "${courses[@]}"; do
   IFS='|' read -r _ _ package <<<"$course"
   dictionary_packages+=("$package")
 done
-ZQ_PACKAGES+=("${dictionary_packages[@]}")
-zq_install_missing_packages
-zq_build
+zq_install_missing_packages "${ZQ_PROGRAM_PACKAGES[@]}" "${dictionary_packages[@]}"
+zq_build_program  # zq-course comes with the program
 tool="$ZQ_BUILD_DIR/program/zq-course"
 target="$ZQ_ROOT/data/Courses"
 
