@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "drills/KeysInPlay.h"
 #include "drills/LineRecorder.h"
 
 namespace zq {
@@ -40,9 +41,10 @@ struct LinePlace {
 
 // Where a drill's lines come from: the course's lines from a position,
 // random sentences of a file, the learner's own letters, a line of their
-// weak keys. The drill asks its source for the line to type, tells it of
-// every completed line and of every line's end, and follows the step it
-// answers. The drill does not own its source; the source outlives it.
+// weak keys, lines that follow the learner key by key. The drill asks its
+// source for the line to type, tells it of every completed line and of
+// every line's end, and follows the step it answers. The drill does not own
+// its source; the source outlives it.
 class LineSource {
 public:
     virtual ~LineSource() = default;
@@ -74,6 +76,10 @@ public:
         static_cast<void>(index);
         return false;
     }
+
+    // The keys a source that follows the learner practises, each with its
+    // progress, and what the last line changed; nothing in other sources.
+    virtual KeysInPlay Keys() const { return {}; }
 };
 
 }  // namespace zq
