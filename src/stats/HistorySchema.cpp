@@ -87,6 +87,20 @@ INSERT INTO day_confusion
     GROUP BY l.user_key, l.course, l.local_day, c.expected, c.typed;
 )sql";
 
+// Version 4: how many keys of its course's order the adaptive drill has
+// in play for each learner, so that they go on where they stopped; and an
+// index that finds a learner's latest lines on a course, of which the drill
+// reads the recent strokes of each key.
+constexpr std::string_view kVersion4 = R"sql(
+CREATE TABLE adaptive_drill (
+    user_key TEXT NOT NULL,
+    course TEXT NOT NULL,
+    keys_in_play INTEGER NOT NULL,
+    PRIMARY KEY (user_key, course)
+) WITHOUT ROWID;
+CREATE INDEX practice_line_by_user_course ON practice_line (user_key, course);
+)sql";
+
 using Migration = void (*)(SqliteDatabase& db, const CourseCodePage& courseCodePage);
 
 void ToVersion1(SqliteDatabase& db, const CourseCodePage&) {
@@ -97,9 +111,14 @@ void ToVersion2(SqliteDatabase& db, const CourseCodePage&) {
     db.Execute(kVersion2);
 }
 
+void ToVersion4(SqliteDatabase& db, const CourseCodePage&) {
+    db.Execute(kVersion4);
+}
+
 // Index i leads from version i to version i + 1. Never change one that has
 // shipped: add a new one.
-constexpr std::array<Migration, 3> kMigrations = {ToVersion1, ToVersion2, MigrateHistoryToUnicode};
+constexpr std::array<Migration, 4> kMigrations = {ToVersion1, ToVersion2, MigrateHistoryToUnicode,
+                                                  ToVersion4};
 
 }  // namespace
 

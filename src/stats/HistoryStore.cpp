@@ -127,7 +127,7 @@ void HistoryStore::EraseUser(std::string_view user) {
     // The keys and confusions of the lines go with them (ON DELETE CASCADE).
     for (const char* sql :
          {"DELETE FROM practice_line WHERE user_key = ?", "DELETE FROM day_key WHERE user_key = ?",
-          "DELETE FROM day_confusion WHERE user_key = ?"}) {
+          "DELETE FROM day_confusion WHERE user_key = ?", "DELETE FROM adaptive_drill WHERE user_key = ?"}) {
         db_.Prepare(sql).BindText(1, userKey).Run();
     }
     transaction.Commit();

@@ -12,6 +12,8 @@ std::string_view DrillName(DrillKind drill) {
             return "free";
         case DrillKind::Paragraph:
             return "paragraph";
+        case DrillKind::Adaptive:
+            return "adaptive";
     }
     return "course";
 }

@@ -11,11 +11,11 @@
 namespace zq {
 
 // The name a drill is stored under ("course", "sentence", "free",
-// "paragraph"), and back.
+// "paragraph", "adaptive"), and back.
 std::string_view DrillName(DrillKind drill);
 std::optional<DrillKind> DrillFromName(std::string_view name);
 inline constexpr DrillKind kAllDrills[] = {DrillKind::Course, DrillKind::Sentence, DrillKind::Free,
-                                           DrillKind::Paragraph};
+                                           DrillKind::Paragraph, DrillKind::Adaptive};
 
 // What happened to one expected character (a Unicode character) in a
 // line: how often it was typed, how often wrongly, and the time taken for

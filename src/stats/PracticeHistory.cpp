@@ -34,6 +34,10 @@ bool PracticeHistory::Read(const std::function<void(HistoryStore&)>& reading) {
     return Use(reading);
 }
 
+bool PracticeHistory::Change(const std::function<void(HistoryStore&)>& change) {
+    return Use(change);
+}
+
 bool PracticeHistory::Use(const std::function<void(HistoryStore&)>& operation) {
     const std::string shownPath = ToUtf8(path_);
     for (int attempt = 1;; ++attempt) {

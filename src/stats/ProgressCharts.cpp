@@ -69,6 +69,8 @@ std::string DrillCaption(DrillKind drill) {
             return Tr("Free Drills");
         case DrillKind::Paragraph:
             return Tr("Paragraph Drills");
+        case DrillKind::Adaptive:
+            return Tr("Adaptive Drill");
     }
     return {};
 }

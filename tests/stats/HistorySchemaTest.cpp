@@ -4,6 +4,7 @@
 
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
+#include "stats/AdaptiveHistory.h"
 #include "stats/HistoryStore.h"
 #include "stats/Sqlite.h"
 
@@ -43,12 +44,24 @@ TEST_F(HistorySchemaTest, AFileOfEveryEarlierVersionIsBroughtUpToDateWithItsLine
             SqliteDatabase db(path, SqliteDatabase::Access::ReadWriteCreate);
             MigrateHistory(db, version);
             ASSERT_EQ(Version(db), version);
-            // A line as version 1 stores it.
-            db.Execute(
-                "INSERT INTO practice_line VALUES (1, x'616e6e', x'416e6e', x'456e676c697368', 'course', "
-                "1710000000000, 19800, 3, 3, 1, 180, 66, 60, 1000);"
-                "INSERT INTO line_key VALUES (1, 116, 2, 1, 1, 250), (1, 97, 1, 0, 1, 150);"
-                "INSERT INTO line_confusion VALUES (1, 116, 114, 1);");
+            if (version < 3) {
+                // A line as version 1 stores it (version 3 makes the sums of version 2 anew).
+                db.Execute(
+                    "INSERT INTO practice_line VALUES (1, x'616e6e', x'416e6e', x'456e676c697368', 'course', "
+                    "1710000000000, 19800, 3, 3, 1, 180, 66, 60, 1000);"
+                    "INSERT INTO line_key VALUES (1, 116, 2, 1, 1, 250), (1, 97, 1, 0, 1, 150);"
+                    "INSERT INTO line_confusion VALUES (1, 116, 114, 1);");
+            } else {
+                // The same line as version 3 stores it, with its sums.
+                db.Execute(
+                    "INSERT INTO practice_line VALUES (1, 'ann', 'Ann', 'English', 'course', "
+                    "1710000000000, 19800, 3, 3, 1, 180, 66, 60, 1000);"
+                    "INSERT INTO line_key VALUES (1, 116, 2, 1, 1, 250), (1, 97, 1, 0, 1, 150);"
+                    "INSERT INTO line_confusion VALUES (1, 116, 114, 1);"
+                    "INSERT INTO day_key VALUES ('ann', 'English', 19800, 116, 2, 1, 1, 250), "
+                    "('ann', 'English', 19800, 97, 1, 0, 1, 150);"
+                    "INSERT INTO day_confusion VALUES ('ann', 'English', 19800, 116, 114, 1);");
+            }
         }
         HistoryStore store(path);
         EXPECT_EQ(Version(store.Database()), CurrentHistoryVersion());
@@ -62,6 +75,9 @@ TEST_F(HistorySchemaTest, AFileOfEveryEarlierVersionIsBroughtUpToDateWithItsLine
         const auto confusions = store.TopConfusions("Ann", "English", kDay, kDay, 10);
         ASSERT_EQ(confusions.size(), 1u);
         EXPECT_EQ(confusions[0].typed, 'r');
+        // The adaptive drill starts afresh on the old lines' strokes.
+        EXPECT_EQ(ReadKeysInPlay(store, "Ann", "English"), 0);
+        EXPECT_EQ(RecentLineKeys(store, "Ann", "English", 10).size(), 1u);
         // New lines add to the sums made from the old ones.
         store.AddLine(TypedLine("Ann", kDay, "t"));
         EXPECT_EQ(store.KeyTotals("Ann", "English", kDay, kDay)[1].typed, 3);
