@@ -70,6 +70,8 @@ void ProfileDialog::FillFromProfile(const TProfile& profile) {
     view_.SetSwitch(ProfileSwitch::DrillSoundEnabled, profile.DrillSoundEnabled);
     view_.SetSwitch(ProfileSwitch::PopupAtEnd, profile.PopupAtEnd);
     view_.SetSwitch(ProfileSwitch::ShowModifiers, profile.ShowModifiers);
+    view_.SetNumber(ProfileNumber::TargetSpeed, profile.TargetSpeed);
+    view_.SetNumber(ProfileNumber::DailyGoal, profile.DailyGoal);
     ActivateProfileLayout(profile.KeyboardLayout);
 }
 
@@ -93,6 +95,8 @@ void ProfileDialog::ReadIntoProfile(TProfile& profile, bool reset) {
     profile.DrillSoundEnabled = view_.Switch(ProfileSwitch::DrillSoundEnabled);
     profile.PopupAtEnd = view_.Switch(ProfileSwitch::PopupAtEnd);
     profile.ShowModifiers = view_.Switch(ProfileSwitch::ShowModifiers);
+    profile.TargetSpeed = view_.Number(ProfileNumber::TargetSpeed);
+    profile.DailyGoal = view_.Number(ProfileNumber::DailyGoal);
     if (agent_ != nullptr) profile.KeyboardLayout = ChosenLayout(profile);
     if (reset) {
         profile.Progress = 0;

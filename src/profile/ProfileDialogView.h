@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,21 @@ enum class ProfileSwitch {
     ShowModifiers,      // ChkShowModifiers
 };
 
+// The number boxes of the "Goals" tab.
+enum class ProfileNumber {
+    TargetSpeed,  // TargetSpeedEd: the adaptive drill's target, keys per minute
+    DailyGoal,    // DailyGoalEd: minutes of practice a day
+};
+
+// The values a number box takes.
+struct NumberRange {
+    std::int32_t lowest = 0;
+    std::int32_t highest = 0;
+};
+constexpr NumberRange RangeOf(ProfileNumber which) {
+    return which == ProfileNumber::TargetSpeed ? NumberRange{20, 600} : NumberRange{1, 600};
+}
+
 // What the profile dialog's logic asks of its window. Texts named `text8`
 // are 8-bit text of the system code page, `utf8` texts are for display.
 class ProfileDialogView {
@@ -62,6 +78,10 @@ public:
     // "Misc" tab.
     virtual void SetSwitch(ProfileSwitch which, bool on) = 0;
     virtual bool Switch(ProfileSwitch which) const = 0;
+
+    // "Goals" tab: the box shows the value, brought into its range.
+    virtual void SetNumber(ProfileNumber which, std::int32_t value) = 0;
+    virtual std::int32_t Number(ProfileNumber which) const = 0;
 
     // "Keyboard" tab.
     virtual void SetLayoutInfo(const std::vector<std::string>& lines8) = 0;

@@ -75,12 +75,14 @@ std::vector<Binding<Profile>> BindingsOf(Profile& p) {
         {"GScore4", &p.GScore4},
         {"GScore5", &p.GScore5},
         {"ShowModifiers", &p.ShowModifiers},
+        {"TargetSpeed", &p.TargetSpeed, {}, TProfile::kDefaultTargetSpeed},
+        {"DailyGoal", &p.DailyGoal, {}, TProfile::kDefaultDailyGoal},
     };
 }
 
 // The order of reading differs from the order of writing; it decides which
 // fields already have their new values when a bad integer stops the reading.
-constexpr std::array<std::string_view, 38> kReadOrder = {
+constexpr std::array<std::string_view, 40> kReadOrder = {
     "FullScreen",
     "BgColor",
     "Course",
@@ -119,6 +121,8 @@ constexpr std::array<std::string_view, 38> kReadOrder = {
     "GScore4",
     "GScore5",
     "ShowModifiers",
+    "TargetSpeed",
+    "DailyGoal",
 };
 
 // The value of the first line whose name (the text before its first "=")

@@ -20,6 +20,10 @@ public:
 
     // The largest practice time a profile holds, in milliseconds.
     static constexpr std::int32_t kMaxTimeTotal = 2147483647;
+    // The adaptive drill's target speed and the daily goal of practice when
+    // the profile file has none.
+    static constexpr std::int32_t kDefaultTargetSpeed = 150;  // keys per minute
+    static constexpr std::int32_t kDefaultDailyGoal = 10;     // minutes
 
     // The lines of every stored field, in the order the file keeps them.
     std::vector<std::string> SaveToStrings() const;
@@ -70,6 +74,11 @@ public:
     // character needs. Off when the profile file lacks the key, on for new
     // users.
     bool ShowModifiers = false;
+    // The speed every key of the adaptive drill is to reach before the next
+    // key of the course joins, in keys per minute.
+    std::int32_t TargetSpeed = kDefaultTargetSpeed;
+    // The practice the main window counts the learner's days against, in minutes.
+    std::int32_t DailyGoal = kDefaultDailyGoal;
     std::int32_t GScore1 = 0;
     std::int32_t GScore2 = 0;
     std::int32_t GScore3 = 0;

@@ -78,6 +78,7 @@ public:
     std::map<ColorBox, std::vector<ColorEntry>> colorEntries;
     std::map<ColorBox, int> colorSelection;
     std::map<ProfileSwitch, bool> switches;
+    std::map<ProfileNumber, std::int32_t> numbers;
     std::vector<std::string> layoutInfo;
     std::vector<std::string> layoutList;
     int selectedLayout = -1;
@@ -113,6 +114,11 @@ public:
         const auto found = switches.find(which);
         return found != switches.end() && found->second;
     }
+    // As a number box does, the value is brought into the box's range.
+    void SetNumber(ProfileNumber which, std::int32_t value) override {
+        numbers[which] = std::clamp(value, RangeOf(which).lowest, RangeOf(which).highest);
+    }
+    std::int32_t Number(ProfileNumber which) const override { return numbers.at(which); }
     void SetLayoutInfo(const std::vector<std::string>& lines8) override { layoutInfo = lines8; }
     void SetLayoutList(const std::vector<std::string>& lines8) override { layoutList = lines8; }
     void SelectLayout(int index) override { selectedLayout = index; }

@@ -70,6 +70,8 @@ TEST_F(ProfileDialogTest, OpeningShowsEveryFieldAndActivatesTheProfilesLayout) {
     EXPECT_FALSE(view.switches.at(ProfileSwitch::FullScreen));
     EXPECT_EQ(view.switches.size(), 8u);
     EXPECT_FALSE(view.switches.at(ProfileSwitch::ShowModifiers));
+    EXPECT_EQ(view.numbers.at(ProfileNumber::TargetSpeed), 150);
+    EXPECT_EQ(view.numbers.at(ProfileNumber::DailyGoal), 10);
     EXPECT_EQ(view.exampleFonts.at(ExampleFont::Line), anna.PracticeFont);
     EXPECT_EQ(view.exampleFonts.at(ExampleFont::Game), anna.GameFont);
     EXPECT_EQ(dialog.Colors(ColorBox::Background).SelectedColor(), clNavy);
@@ -95,9 +97,13 @@ TEST_F(ProfileDialogTest, ApplyReadsTheControlsIntoTheProfileInOrderAndKeepsResu
     view.switches[ProfileSwitch::HighLight] = false;
     view.switches[ProfileSwitch::ShowModifiers] = true;
     view.selectedLayout = 2;
+    view.numbers[ProfileNumber::TargetSpeed] = 240;
+    view.numbers[ProfileNumber::DailyGoal] = 20;
     dialog.BnApplyClick();
     EXPECT_EQ(view.closedAccepted, true);
     EXPECT_TRUE(anna.ShowModifiers);
+    EXPECT_EQ(anna.TargetSpeed, 240);
+    EXPECT_EQ(anna.DailyGoal, 20);
     EXPECT_EQ(anna.Course, "Deutsch");
     EXPECT_TRUE(anna.FullScreen);
     EXPECT_TRUE(anna.PopupAtEnd);

@@ -36,6 +36,8 @@ TProfile FilledProfile() {
     p.GScore4 = 2147483647;
     p.GScore5 = -2147483647 - 1;
     p.ShowModifiers = true;
+    p.TargetSpeed = 220;
+    p.DailyGoal = 25;
     return p;
 }
 
@@ -93,7 +95,9 @@ TEST(TProfile, SaveToStringsWritesEveryKeyInFileOrder) {
                                                "GScore3=3",
                                                "GScore4=2147483647",
                                                "GScore5=-2147483648",
-                                               "ShowModifiers=1"};
+                                               "ShowModifiers=1",
+                                               "TargetSpeed=220",
+                                               "DailyGoal=25"};
     EXPECT_EQ(FilledProfile().SaveToStrings(), expected);
 }
 
@@ -130,6 +134,8 @@ TEST(TProfile, EmptyListGivesTheDefaults) {
     EXPECT_FALSE(p.HighLight || p.Blinking || p.FunSpeed || p.GameEnabled || p.GameSoundEnabled ||
                  p.DrillSoundEnabled || p.PopupAtEnd);
     EXPECT_FALSE(p.ShowModifiers) << "a profile without the key keeps the plain keyboard";
+    EXPECT_EQ(p.TargetSpeed, 150);
+    EXPECT_EQ(p.DailyGoal, 10);
     EXPECT_EQ(p.GameBgColor, 0);
     EXPECT_EQ(p.GScore1 | p.GScore2 | p.GScore3 | p.GScore4 | p.GScore5, 0);
 }
@@ -217,6 +223,8 @@ TEST(TProfile, AssignSettingsCopiesSettingsButNoResults) {
     EXPECT_EQ(target.Course, source.Course);
     EXPECT_EQ(target.GameFont, source.GameFont);
     EXPECT_EQ(target.KeyboardLayout, "0000040C");
+    EXPECT_EQ(target.TargetSpeed, 220) << "goals are settings";
+    EXPECT_EQ(target.DailyGoal, 25);
 
     TProfile plain = FilledProfile();
     plain.ShowModifiers = false;

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -132,6 +133,7 @@ void TProfileFm::FormCreate() {
     ProfileTabs->addTab(CreateLayoutTab(), Text("Layout"));
     ProfileTabs->addTab(CreateMiscTab(), Text("Misc"));
     ProfileTabs->addTab(CreateKeyboardTab(), Text("Keyboard"));
+    ProfileTabs->addTab(CreateGoalsTab(), Text("Goals"));
     ProfileTabs->setCurrentWidget(LayoutTab);
 
     auto* outer = new QVBoxLayout(this);
@@ -209,6 +211,41 @@ QWidget* TProfileFm::CreateMiscTab() {
     ChkShowModifiers = addSwitch("Show Shift, AltGr and dead keys");
     column->addStretch(1);
     return MiscTab;
+}
+
+QWidget* TProfileFm::CreateGoalsTab() {
+    GoalsTab = new QWidget;
+    const auto addNumber = [this](ProfileNumber which, const char* name, const char* unit) {
+        auto* box = new QSpinBox(GoalsTab);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(RangeOf(which).lowest, RangeOf(which).highest);
+        box->setSuffix(QStringLiteral(" ") + Text(unit));
+        return box;
+    };
+    TargetSpeedLb = new QLabel(Text("Target speed of the adaptive drill:"), GoalsTab);
+    TargetSpeedEd = addNumber(ProfileNumber::TargetSpeed, "TargetSpeedEd", "keys per minute");
+    TargetSpeedLb->setBuddy(TargetSpeedEd);
+    DailyGoalLb = new QLabel(Text("Daily goal of practice:"), GoalsTab);
+    DailyGoalEd = addNumber(ProfileNumber::DailyGoal, "DailyGoalEd", "minutes");
+    DailyGoalLb->setBuddy(DailyGoalEd);
+    auto* hint = new QLabel(Text("Every key of the adaptive drill is to reach the target speed before the "
+                                 "next key of the course joins. The main window counts your days against "
+                                 "the daily goal."),
+                            GoalsTab);
+    hint->setWordWrap(true);
+
+    // Each label above its box, so that a long translation does not widen the dialog.
+    auto* column = new QVBoxLayout(GoalsTab);
+    column->setSpacing(4);
+    column->addWidget(TargetSpeedLb);
+    column->addWidget(TargetSpeedEd, 0, Qt::AlignLeft);
+    column->addSpacing(8);
+    column->addWidget(DailyGoalLb);
+    column->addWidget(DailyGoalEd, 0, Qt::AlignLeft);
+    column->addSpacing(8);
+    column->addWidget(hint);
+    column->addStretch(1);
+    return GoalsTab;
 }
 
 QWidget* TProfileFm::CreateKeyboardTab() {
@@ -417,6 +454,20 @@ void TProfileFm::SetSwitch(ProfileSwitch which, bool on) {
 
 bool TProfileFm::Switch(ProfileSwitch which) const {
     return CheckBoxOf(which)->isChecked();
+}
+
+// --- "Goals" tab -------------------------------------------------------------------
+
+QSpinBox* TProfileFm::NumberBoxOf(ProfileNumber which) const {
+    return which == ProfileNumber::TargetSpeed ? TargetSpeedEd : DailyGoalEd;
+}
+
+void TProfileFm::SetNumber(ProfileNumber which, std::int32_t value) {
+    NumberBoxOf(which)->setValue(value);
+}
+
+std::int32_t TProfileFm::Number(ProfileNumber which) const {
+    return NumberBoxOf(which)->value();
 }
 
 // --- "Keyboard" tab ----------------------------------------------------------------

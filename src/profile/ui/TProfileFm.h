@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 class QWidget;
 
@@ -78,6 +79,8 @@ public:
     void ShowColors(ColorBox box, const ColorList& colors) override;
     void SetSwitch(ProfileSwitch which, bool on) override;
     bool Switch(ProfileSwitch which) const override;
+    void SetNumber(ProfileNumber which, std::int32_t value) override;
+    std::int32_t Number(ProfileNumber which) const override;
     void SetLayoutInfo(const std::vector<std::string>& lines8) override;
     void SetLayoutList(const std::vector<std::string>& lines8) override;
     void SelectLayout(int index) override;
@@ -124,6 +127,12 @@ public:
     QCheckBox* ChkGameSoundEnabled = nullptr;
     QCheckBox* ChkPopupAtEnd = nullptr;
     QCheckBox* ChkShowModifiers = nullptr;
+    // "Goals" tab.
+    QWidget* GoalsTab = nullptr;
+    QLabel* TargetSpeedLb = nullptr;
+    QSpinBox* TargetSpeedEd = nullptr;
+    QLabel* DailyGoalLb = nullptr;
+    QSpinBox* DailyGoalEd = nullptr;
     // "Keyboard" tab.
     QWidget* KeyboardTab = nullptr;
     QLabel* KeyboardsLb = nullptr;
@@ -142,6 +151,7 @@ private:
     void FormCreate();
     QWidget* CreateLayoutTab();
     QWidget* CreateMiscTab();
+    QWidget* CreateGoalsTab();
     QWidget* CreateKeyboardTab();
     QLayout* CreateButtonRow();
     int ExecuteDialog();
@@ -150,6 +160,7 @@ private:
     QLineEdit* Example(ExampleFont example) const;
     ColorComboBox* ColorBoxOf(ColorBox box) const;
     QCheckBox* CheckBoxOf(ProfileSwitch which) const;
+    QSpinBox* NumberBoxOf(ProfileNumber which) const;
 
     ProfileDialog logic_;
     FontChooser fontChooser_;  // of the three font buttons

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <deque>
@@ -115,6 +116,7 @@ TEST_F(TProfileFmTest, OpensOnTheLayoutTabWithEveryFieldShown) {
         EXPECT_EQ(dialog.ProfileTabs->tabText(0), "Layout");
         EXPECT_EQ(dialog.ProfileTabs->tabText(1), "Misc");
         EXPECT_EQ(dialog.ProfileTabs->tabText(2), "Keyboard");
+        EXPECT_EQ(dialog.ProfileTabs->tabText(3), "Goals");
         EXPECT_EQ(dialog.UserEd->currentText(), "Anna");
         EXPECT_EQ(dialog.UserEd->count(), 2);
         EXPECT_EQ(dialog.UserEd->palette().color(QPalette::Base), QColor(Qt::yellow));
@@ -148,6 +150,24 @@ TEST_F(TProfileFmTest, OpensOnTheLayoutTabWithEveryFieldShown) {
         dialog.CancelBn->click();
     });
     EXPECT_EQ(result, QDialog::Rejected);
+}
+
+TEST_F(TProfileFmTest, TheGoalsTabShowsTheTargetSpeedAndTheDailyGoalAndApplyTakesThem) {
+    anna.TargetSpeed = 180;
+    anna.DailyGoal = 5000;  // beyond what the box takes
+    const int result = Run([&] {
+        EXPECT_EQ(dialog.TargetSpeedEd->value(), 180);
+        EXPECT_EQ(dialog.TargetSpeedEd->suffix(), " keys per minute");
+        EXPECT_EQ(dialog.DailyGoalEd->value(), 600);
+        EXPECT_EQ(dialog.DailyGoalLb->buddy(), dialog.DailyGoalEd);
+        dialog.ProfileTabs->setCurrentWidget(dialog.GoalsTab);
+        dialog.TargetSpeedEd->setValue(210);
+        dialog.DailyGoalEd->setValue(15);
+        dialog.BnApply->click();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(anna.TargetSpeed, 210);
+    EXPECT_EQ(anna.DailyGoal, 15);
 }
 
 TEST_F(TProfileFmTest, ApplyTakesTheClickedSwitchesAndPickedColors) {
