@@ -10,6 +10,7 @@
 #include "adaptive/RecentStrokes.h"
 #include "base/CodePage.h"
 #include "drills/LineSource.h"
+#include "profile/TProfile.h"
 
 namespace zq {
 
@@ -24,7 +25,7 @@ struct AdaptiveSetup {
     // the words the lines are made of (8-bit text).
     std::vector<std::string> courseLines;
     std::vector<std::string> words;
-    std::int32_t targetSpeed = kDefaultTargetSpeed;  // keys per minute
+    std::int32_t targetSpeed = TProfile::kDefaultTargetSpeed;  // keys per minute
     // The code page of the names and texts: the one in force unless told.
     int codePage = SystemCodePage();
     std::uint32_t seed = 0;  // of the choice of words

@@ -6,9 +6,6 @@
 
 namespace zq {
 
-// The learner's target speed when their profile names none, in keys per minute.
-inline constexpr std::int32_t kDefaultTargetSpeed = 150;
-
 // A key's speed over its recent strokes, in keys per minute: its right
 // strokes that followed another key, by the time they took; 0 without any.
 std::int64_t KeySpeed(const KeyTally& recent);

@@ -34,6 +34,11 @@ bool PracticeHistory::Read(const std::function<void(HistoryStore&)>& reading) {
     return Use(reading);
 }
 
+bool PracticeHistory::ReadIfKept(const std::function<void(HistoryStore&)>& reading) {
+    if (!store_ && !std::filesystem::exists(path_)) return false;
+    return Use(reading);
+}
+
 bool PracticeHistory::Change(const std::function<void(HistoryStore&)>& change) {
     return Use(change);
 }

@@ -39,6 +39,9 @@ public:
     // Runs a reading on the store; false (after the warning, if it was not
     // given yet) when the history cannot be read.
     bool Read(const std::function<void(HistoryStore&)>& reading);
+    // Read, when the file exists: false, without a warning, before the
+    // first line is kept (looking makes no file).
+    bool ReadIfKept(const std::function<void(HistoryStore&)>& reading);
     // Runs a change on the store, as Read runs a reading: false (after the
     // warning, if it was not given yet) when the history cannot be changed.
     bool Change(const std::function<void(HistoryStore&)>& change);
