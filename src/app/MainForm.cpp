@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "adaptive/AdaptiveLines.h"
 #include "app/GameSetup.h"
 #include "app/Manual.h"
 #include "app/PracticeTimeMessage.h"
@@ -20,10 +21,21 @@
 #include "sound/SoundCues.h"
 #include "sound/WavePlayer.h"
 #include "stats/DrillRecorder.h"
+#include "stats/LearnersDay.h"
 #include "stats/LocalDay.h"
 #include "stats/PracticeHistory.h"
 
 namespace zq {
+
+// What a drill's line source is made from: the lines of its file, and the
+// learner, their course and their practice history.
+struct DrillMaterial {
+    std::vector<std::string> fileLines;
+    const TProfile& profile;
+    const Course& course;
+    PracticeHistory& history;
+};
+
 namespace {
 
 // A file whose lines are all blank gives the drill nothing to type.
@@ -32,12 +44,23 @@ bool HasLineToPractise(const std::vector<std::string>& lines) {
                        [](const std::string& line) { return !TrimControlAndBlank(line).empty(); });
 }
 
-std::unique_ptr<LineSource> CourseFromProgress(std::vector<std::string> fileLines, const TProfile& profile) {
-    return std::make_unique<CourseLines>(std::move(fileLines), profile.Progress);
+std::unique_ptr<LineSource> CourseFromProgress(DrillMaterial material) {
+    return std::make_unique<CourseLines>(std::move(material.fileLines), material.profile.Progress);
 }
 
-std::unique_ptr<LineSource> RandomSentences(std::vector<std::string> fileLines, const TProfile& /*profile*/) {
-    return std::make_unique<SentenceLines>(std::move(fileLines));
+std::unique_ptr<LineSource> RandomSentences(DrillMaterial material) {
+    return std::make_unique<SentenceLines>(std::move(material.fileLines));
+}
+
+std::unique_ptr<LineSource> FollowTheLearner(DrillMaterial material) {
+    const TProfile& profile = material.profile;
+    return std::make_unique<AdaptiveLines>(
+        material.history, AdaptiveSetup{.user = profile.UserName,
+                                        .course = profile.Course,
+                                        .courseLines = std::move(material.fileLines),
+                                        .words = AdaptiveWordsOf(material.course),
+                                        .targetSpeed = profile.TargetSpeed,
+                                        .seed = static_cast<std::uint32_t>(NowUtcMilliseconds())});
 }
 
 void KeepCourseProgress(const LineSource& lines, TProfile& profile) {
@@ -58,7 +81,7 @@ struct DrillKindEntry {
     const std::string& (CourseFiles::*file)();
     // None: the learner gives the lines in the drill itself (the free
     // drill's letters, the paragraph drill's text).
-    std::unique_ptr<LineSource> (*lines)(std::vector<std::string> fileLines, const TProfile& profile);
+    std::unique_ptr<LineSource> (*lines)(DrillMaterial material);
     // None: nothing is kept.
     void (*keep)(const LineSource& lines, TProfile& profile);
 };
@@ -71,6 +94,8 @@ constexpr DrillKindEntry kDrillKinds[] = {
     {DrillKind::Sentence, &TProfile::PracticeFont, &CourseFiles::PracticePath, RandomSentences, nullptr},
     {DrillKind::Free, &TProfile::PracticeFont, nullptr, nullptr, nullptr},
     {DrillKind::Paragraph, &TProfile::TextFont, nullptr, nullptr, nullptr},
+    // The course file gives the order of the keys; the drill keeps its state in the history.
+    {DrillKind::Adaptive, &TProfile::PracticeFont, &CourseFiles::CoursePath, FollowTheLearner, nullptr},
 };
 
 const DrillKindEntry& EntryOf(DrillKind kind) {
@@ -134,6 +159,10 @@ void TZQMainFm::StartParagraphDrill() {
     RunDrill(DrillKind::Paragraph);
 }
 
+void TZQMainFm::StartAdaptiveDrill() {
+    RunDrill(DrillKind::Adaptive);
+}
+
 void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
     const DrillKindEntry& entry = EntryOf(kind);
     std::unique_ptr<DrillWindow> window = parts_.drills.CreateDrill(kind);
@@ -152,6 +181,7 @@ void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
     if (entry.keep != nullptr && lines) entry.keep(*lines, *profile_);
     window.reset();
     ShowActions();
+    ShowLearnersDay();
 }
 
 void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font) {
@@ -186,7 +216,28 @@ std::optional<std::unique_ptr<LineSource>> TZQMainFm::LinesOf(const DrillKindEnt
         }
     }
     if (entry.lines == nullptr) return nullptr;
-    return entry.lines(std::move(fileLines), *profile_);
+    const Course course(paths_.DataFolder(), profile_->Course);
+    return entry.lines({std::move(fileLines), *profile_, course, *history_});
+}
+
+// The learner's day.
+
+void TZQMainFm::ShowLearnersDay() {
+    if (profile_ == nullptr) return;
+    const Course course(paths_.DataFolder(), profile_->Course);
+    LearnersDay day;
+    history_->ReadIfKept([&](HistoryStore& store) {
+        day = ReadLearnersDay(store, ToUtf8(profile_->UserName), LocalDayOf(NowUtcMilliseconds()),
+                              std::int64_t{profile_->DailyGoal} * 60'000);
+    });
+    LinePlace courseLine{profile_->Progress, 0};
+    try {
+        courseLine.count = static_cast<std::int32_t>(ReadTextLines(course.CoursePath()).size());
+    } catch (const std::exception&) {
+        // A course without its file has no line to reach.
+    }
+    parts_.view.ShowLearnersDay(
+        DescribeLearnersDay(day, ToUtf8(profile_->Course), courseLine, profile_->DailyGoal));
 }
 
 // Statistics.
@@ -270,6 +321,8 @@ void TZQMainFm::EditProfile() {
     // Erasing a user takes their practice history with them.
     dialog->SetUserErasedHandler([this](const std::string& name8) { history_->EraseUser(ToUtf8(name8)); });
     dialog->ExecuteEdit(*profile_);
+    // The course or the daily goal may have changed.
+    ShowLearnersDay();
 }
 
 // Closing.

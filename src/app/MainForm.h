@@ -63,12 +63,21 @@ public:
     void StartSentenceDrill();
     void StartFreeDrill();
     void StartParagraphDrill();
+    // The adaptive drill: lines of the keys the learner has in play, the
+    // weakest most often; a new key once every key meets their target.
+    void StartAdaptiveDrill();
     void StartGame();
     void OpenHelp();
     void EditProfile();
     // The progress window of the logged-on user; its weak-key practice
     // opens the free drill on the line it built.
     void OpenStatistics();
+    // Fills the panel beside the buttons from the history, which it opens
+    // only when the learner has one: the course and the line reached,
+    // today's practice time against the daily goal, the days in a row with
+    // the goal reached, the last line. The window runs it once it is on
+    // screen, and the main window again whenever an activity ends.
+    void ShowLearnersDay();
 
     // Closing: adds the run's practice time to the profile (once per run),
     // reports it, stores the profile and the global settings, frees the game

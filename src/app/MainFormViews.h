@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/LearnersDayTexts.h"
 #include "base/Colour.h"
 #include "drills/DrillKind.h"
 #include "stats/ProgressOverview.h"
@@ -40,6 +41,8 @@ public:
     virtual void PlainBox(std::string_view utf8) = 0;
     // Closes the hidden logon dialog, which ends the program.
     virtual void CloseLogon() = 0;
+    // The panel beside the buttons: the learner's course and day.
+    virtual void ShowLearnersDay(const LearnersDayTexts& day) = 0;
 };
 
 // A drill window, from its creation until it is freed.

@@ -17,6 +17,7 @@
 #include "app/MainFormViews.h"
 #include "app/StarterLocal.h"
 #include "app/TSettings.h"
+#include "drills/AdaptivePrac.h"
 #include "drills/LetterPrac.h"
 #include "drills/LongText.h"
 #include "keyboard/KeyboardLayoutAgent.h"
@@ -47,9 +48,12 @@ public:
         Log("PlainBox");
     }
     void CloseLogon() override { Log("CloseLogon"); }
+    // Not logged: it comes after every activity.
+    void ShowLearnersDay(const LearnersDayTexts& day) override { days.push_back(day); }
 
     std::vector<std::string> informations;
     std::vector<std::string> plainBoxes;
+    std::vector<LearnersDayTexts> days;
 
 private:
     void Log(const std::string& call) { log_.push_back(call); }
@@ -66,6 +70,13 @@ public:
     void SetReturnIndicatorVisible(bool) override {}
     DrillRect ClientArea() const override { return {0, 0, 1280, 1024}; }
     void PlaceBoxes(const LongTextLayout&) override {}
+};
+
+// The adaptive drill's row of keys: what it showed last.
+class FakeKeysView : public AdaptiveKeysView {
+public:
+    void ShowKeysInPlay(const KeysInPlay& keys) override { shown = keys; }
+    KeysInPlay shown;
 };
 
 // What a drill window held when it was shown.
@@ -103,6 +114,9 @@ public:
                 drill_ = std::move(text);
                 break;
             }
+            case DrillKind::Adaptive:
+                drill_ = std::make_unique<TFmAdaptivePrac>(view, keysView, watch, DrillGuidance{});
+                break;
         }
         drill_->FormCreate();
     }
@@ -130,6 +144,7 @@ public:
 
     FakeDrillView view;
     FakeLongTextView longView;
+    FakeKeysView keysView;
 
 private:
     CallLog& log_;

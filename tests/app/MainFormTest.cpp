@@ -439,6 +439,85 @@ TEST_F(MainFormTest, EveryCompletedLineOfEveryDrillGoesIntoTheUsersHistory) {
     EXPECT_TRUE(rig.view.informations.empty()) << "no warning";
 }
 
+// The adaptive drill and the learner's day.
+
+TEST_F(MainFormTest, TheAdaptiveDrillBeginsWithTheCoursesFirstKeysAndKeepsItsLinesInTheHistory) {
+    profile.TargetSpeed = 90;
+    LogOn();
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        for (int line = 0; line < 3; ++line) TypeLine(window, 300);
+    };
+    form.StartAdaptiveDrill();
+
+    ASSERT_EQ(rig.drills.shown.size(), 1u);
+    const testing::ShownDrill& shown = rig.drills.shown[0];
+    EXPECT_EQ(shown.kind, DrillKind::Adaptive);
+    EXPECT_EQ(shown.font.Name, "Practice Mono");
+    EXPECT_EQ(shown.colour, 65535);
+    ASSERT_FALSE(shown.sample.empty());
+    EXPECT_EQ(shown.sample.find_first_not_of("asdf jkl"), std::string::npos)
+        << shown.sample << ": the keys of the course's first line";
+    HistoryStore history(folder.File("zqstats.db"));
+    EXPECT_EQ(history.Database().QueryInteger("SELECT count(*) FROM practice_line WHERE drill = 'adaptive'"),
+              3);
+    EXPECT_EQ(profile.Progress, 0) << "the course's line stays where it was";
+    EXPECT_TRUE(rig.view.informations.empty()) << "no warning";
+}
+
+TEST_F(MainFormTest, TheAdaptiveDrillNeedsACourseFileWithALine) {
+    folder.Write("Courses/English/course.txt", "  \n");
+    LogOn();
+    form.StartAdaptiveDrill();
+    EXPECT_TRUE(rig.drills.shown.empty());
+    ASSERT_EQ(rig.view.informations.size(), 1u);
+    EXPECT_THAT(rig.view.informations[0], HasSubstr("has no lines to practise"));
+}
+
+TEST_F(MainFormTest, TheDayBeforeAnyPracticeShowsTheCourseAndMakesNoHistory) {
+    profile.Progress = 1;
+    LogOn();
+    form.ShowLearnersDay();
+    ASSERT_EQ(rig.view.days.size(), 1u);
+    const LearnersDayTexts& day = rig.view.days[0];
+    EXPECT_EQ(day.course, "English");
+    EXPECT_EQ(day.lineReached, "Line 2 of 3");
+    EXPECT_EQ(day.today, "Today: 0 m 0 s of 10 m");
+    EXPECT_EQ(day.goalPercent, 0);
+    EXPECT_EQ(day.daysInARow, "Days in a row with the goal reached: 0");
+    EXPECT_EQ(day.lastLine, "No line typed yet");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("zqstats.db"))) << "looking makes no file";
+}
+
+TEST_F(MainFormTest, EveryDrillEndsWithTheDayShownAgainFromTheHistory) {
+    profile.DailyGoal = 1;
+    LogOn();
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        for (int line = 0; line < 3; ++line) TypeLine(window, 3000);  // 9 characters, 27 s a line
+    };
+    form.StartCourse();
+    ASSERT_EQ(rig.view.days.size(), 1u);
+    const LearnersDayTexts& day = rig.view.days.back();
+    EXPECT_EQ(day.lineReached, "Line 3 of 3") << "the course drill moved on";
+    EXPECT_EQ(day.today, "Today: 1 m 9 s of 1 m");
+    EXPECT_EQ(day.goalPercent, 100);
+    EXPECT_EQ(day.daysInARow, "Days in a row with the goal reached: 1");
+    EXPECT_THAT(day.lastLine, HasSubstr("100 % accuracy"));
+}
+
+TEST_F(MainFormTest, TheDayFollowsACourseAndAGoalChangedInTheProfileDialog) {
+    LogOn();
+    rig.profileDialogApplies = [](TProfile& edited) {
+        edited.Course = "Deutsch";
+        edited.DailyGoal = 25;
+        return true;
+    };
+    form.EditProfile();
+    ASSERT_EQ(rig.view.days.size(), 1u);
+    EXPECT_EQ(rig.view.days[0].course, "Deutsch");
+    EXPECT_EQ(rig.view.days[0].lineReached, "Line 1 of 1");
+    EXPECT_EQ(rig.view.days[0].today, "Today: 0 m 0 s of 25 m");
+}
+
 TEST_F(MainFormTest, EveryDrillTakesTheModifierSwitchAsTheProfileHasItThen) {
     LogOn();
     form.StartFreeDrill();

@@ -118,6 +118,20 @@ TEST_F(ProgramTest, TheGameOpensFromTheMainWindowAndClosingItBringsTheMainWindow
     CloseProgram(main);
 }
 
+TEST_F(ProgramTest, TheAdaptiveDrillOpensWithItsAcceleratorAndEscapeBringsBackTheMainWindow) {
+    const std::string main = LogOn();
+    session->Key(main, "alt+a");
+    const std::string drill = session->WaitForWindow("^Adaptive Drill$");
+    ASSERT_FALSE(drill.empty()) << "the adaptive drill did not open";
+    session->Key(drill, "Escape");
+    ASSERT_TRUE(session->WaitUntilGone("^Adaptive Drill$"));
+    CloseProgram(main);
+
+    const IniFile profiles(session->Path("zqc.ini"));
+    EXPECT_EQ(profiles.ReadInteger("Default", "TargetSpeed", 0), 150);
+    EXPECT_EQ(profiles.ReadInteger("Default", "DailyGoal", 0), 10);
+}
+
 TEST_F(ProgramTest, AUserAddedFromDefaultGetsASectionOfTheirOwn) {
     session->Start();
     const std::string logon = session->WaitForWindow(kLogon);

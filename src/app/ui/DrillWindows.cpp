@@ -3,6 +3,7 @@
 #include "app/ui/GuidanceWindowSet.h"
 #include "base/CodePage.h"
 #include "base/ui/Colours.h"
+#include "drills/ui/AdaptiveDrillWindow.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/FreeDrillWindow.h"
 #include "drills/ui/ParagraphDrillWindow.h"
@@ -57,6 +58,8 @@ std::unique_ptr<DrillWindow> DrillWindows::CreateDrill(DrillKind kind) {
             return Make<FreeDrillWindow>(watch_, guidance, owner_, open_);
         case DrillKind::Paragraph:
             return Make<ParagraphDrillWindow>(watch_, guidance, owner_, open_);
+        case DrillKind::Adaptive:
+            return Make<AdaptiveDrillWindow>(watch_, guidance, owner_, open_);
     }
     return nullptr;
 }

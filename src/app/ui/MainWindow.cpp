@@ -14,6 +14,7 @@
 #include "app/ui/DrillWindows.h"
 #include "app/ui/GuidanceWindowSet.h"
 #include "app/ui/HelpWindow.h"
+#include "app/ui/LearnersDayPanel.h"
 #include "app/ui/ProgressWindowOpener.h"
 #include "app/ui/SoundModuleOutput.h"
 #include "base/CodePage.h"
@@ -35,6 +36,7 @@ constexpr int kButtonGap = 37 - kButtonHeight;
 constexpr QMargins kButtonMargins(8, 29, 9, 25);
 constexpr QSize kClientSize(217, 345);
 constexpr int kFontPixels = 19;
+constexpr int kPanelGap = 12;
 
 // The button follows its action: caption, visibility, enabled state.
 void BindButton(QPushButton& button, QAction& action) {
@@ -69,13 +71,17 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
         MainFormParts{*this, *drills_, *guidance_, games, *help_, profileDialogs, *sound_, *progress_},
         settings);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(kButtonMargins);
-    layout->setSpacing(kButtonGap);
+    layout->setSpacing(kPanelGap);
+    buttonColumn_ = new QVBoxLayout;
+    buttonColumn_->setSpacing(kButtonGap);
+    layout->addLayout(buttonColumn_);
     A_Course = AddAction(Tr("&Course"), &TZQMainFm::StartCourse);
     A_Sentence = AddAction(Tr("&Sentence Drills"), &TZQMainFm::StartSentenceDrill);
     A_Free = AddAction(Tr("&Free Drills"), &TZQMainFm::StartFreeDrill);
     A_Paragraph = AddAction(Tr("&Paragraph Drills"), &TZQMainFm::StartParagraphDrill);
+    A_Adaptive = AddAction(Tr("&Adaptive Drill"), &TZQMainFm::StartAdaptiveDrill);
     A_Game = AddAction(Tr("&Game"), &TZQMainFm::StartGame);
     A_Help = AddAction(Tr("&Help"), &TZQMainFm::OpenHelp);
     A_Exit = AddAction(Tr("E&xit"), nullptr);
@@ -83,17 +89,21 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
     A_Profile = AddAction(Tr("P&rofile"), &TZQMainFm::EditProfile);
     A_Statistics = AddAction(Tr("S&tatistics"), &TZQMainFm::OpenStatistics);
 
-    // In tab order, top to bottom; Profile stands below Exit, Statistics below Profile.
+    // In tab order, top to bottom; the adaptive drill follows the other
+    // drills, Profile stands below Exit, Statistics below Profile.
     CourseBn = AddButton(A_Course, "CourseBn");
     SentenceBn = AddButton(A_Sentence, "SentenceBn");
     FreeBn = AddButton(A_Free, "FreeBn");
     ParagraphBn = AddButton(A_Paragraph, "ParagraphBn");
+    AdaptiveBn = AddButton(A_Adaptive, "AdaptiveBn");
     GameBn = AddButton(A_Game, "GameBn");
     HelpBn = AddButton(A_Help, "HelpBn");
     ExitBn = AddButton(A_Exit, "ExitBn");
     ProfileBn = AddButton(A_Profile, "ProfileBn");
     StatisticsBn = AddButton(A_Statistics, "StatisticsBn");
-    layout->addStretch(1);
+    buttonColumn_->addStretch(1);
+    Day = new LearnersDayPanel(this);
+    layout->addWidget(Day, 0, Qt::AlignTop);
     QCoreApplication::instance()->installEventFilter(this);
 
     // One width for all, wide enough for the longest caption, also when
@@ -123,8 +133,7 @@ QPushButton* MainWindow::AddButton(QAction* action, const char* name) {
     button->setAutoDefault(false);
     button->installEventFilter(this);
     BindButton(*button, *action);
-    layout()->addWidget(button);
-    layout()->setAlignment(button, Qt::AlignLeft);
+    buttonColumn_->addWidget(button, 0, Qt::AlignLeft);
     return button;
 }
 
@@ -199,11 +208,18 @@ void MainWindow::CloseLogon() {
     if (closeLogon_) closeLogon_();
 }
 
+void MainWindow::ShowLearnersDay(const LearnersDayTexts& day) {
+    Day->ShowDay(day);
+}
+
 // Events.
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) form_->FormShow();
+    if (event->spontaneous()) return;
+    form_->FormShow();
+    // The day is read once the window is on screen: the logon never waits for the history.
+    QTimer::singleShot(0, this, [this] { form_->ShowLearnersDay(); });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

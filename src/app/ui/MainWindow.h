@@ -10,6 +10,7 @@
 
 class QAction;
 class QPushButton;
+class QVBoxLayout;
 
 namespace zq {
 
@@ -17,11 +18,13 @@ class DesktopHelpViewer;
 class DrillWindows;
 class ProgressWindowOpener;
 class GuidanceWindowSet;
+class LearnersDayPanel;
 class SoundOutput;
 class TSettings;
 
 // The main window: a column of buttons that open the drills, the game, the
-// manual and the profile dialog. Its logic is TZQMainFm.
+// manual and the profile dialog, and beside them the learner's day. Its
+// logic is TZQMainFm.
 class MainWindow : public QWidget, public MainView, public MainWindowHandle {
     Q_OBJECT
 
@@ -48,6 +51,7 @@ public:
     void InformationBox(std::string_view utf8) override;
     void PlainBox(std::string_view utf8) override;
     void CloseLogon() override;
+    void ShowLearnersDay(const LearnersDayTexts& day) override;
 
     GuidanceWindowSet& Guidance() { return *guidance_; }
     DrillWindows& Drills() { return *drills_; }
@@ -57,6 +61,7 @@ public:
     QAction* A_Sentence = nullptr;
     QAction* A_Free = nullptr;
     QAction* A_Paragraph = nullptr;
+    QAction* A_Adaptive = nullptr;
     QAction* A_Game = nullptr;
     QAction* A_Help = nullptr;
     QAction* A_Profile = nullptr;
@@ -67,11 +72,14 @@ public:
     QPushButton* SentenceBn = nullptr;
     QPushButton* FreeBn = nullptr;
     QPushButton* ParagraphBn = nullptr;
+    QPushButton* AdaptiveBn = nullptr;
     QPushButton* GameBn = nullptr;
     QPushButton* HelpBn = nullptr;
     QPushButton* ExitBn = nullptr;
     QPushButton* ProfileBn = nullptr;
     QPushButton* StatisticsBn = nullptr;
+    // Beside the buttons: the learner's course and day.
+    LearnersDayPanel* Day = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -94,6 +102,7 @@ private:
     std::unique_ptr<ProgressWindowOpener> progress_;
     std::unique_ptr<TZQMainFm> form_;
     std::function<void()> closeLogon_;
+    QVBoxLayout* buttonColumn_ = nullptr;
     QList<QAction*> actions_;
     bool programEnding_ = false;
 };

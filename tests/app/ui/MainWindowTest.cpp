@@ -45,14 +45,15 @@ protected:
     MainWindow window{settings, none, none, [this] { ++logonClosed; }};
 };
 
-TEST_F(MainWindowTest, NineButtonsInTabOrderWithProfileBelowExitAndStatisticsBelowProfile) {
-    const std::vector<QPushButton*> buttons{window.CourseBn,    window.SentenceBn, window.FreeBn,
-                                            window.ParagraphBn, window.GameBn,     window.HelpBn,
-                                            window.ExitBn,      window.ProfileBn,  window.StatisticsBn};
+TEST_F(MainWindowTest, TenButtonsInTabOrderTheAdaptiveDrillAfterTheDrillsProfileBelowExitStatisticsLast) {
+    const std::vector<QPushButton*> buttons{
+        window.CourseBn, window.SentenceBn, window.FreeBn, window.ParagraphBn, window.AdaptiveBn,
+        window.GameBn,   window.HelpBn,     window.ExitBn, window.ProfileBn,   window.StatisticsBn};
     std::vector<std::string> captions;
     for (QPushButton* button : buttons) captions.push_back(button->text().toStdString());
-    EXPECT_THAT(captions, ElementsAre("&Course", "&Sentence Drills", "&Free Drills", "&Paragraph Drills",
-                                      "&Game", "&Help", "E&xit", "P&rofile", "S&tatistics"));
+    EXPECT_THAT(captions,
+                ElementsAre("&Course", "&Sentence Drills", "&Free Drills", "&Paragraph Drills",
+                            "&Adaptive Drill", "&Game", "&Help", "E&xit", "P&rofile", "S&tatistics"));
 
     window.show();
     QApplication::processEvents();
