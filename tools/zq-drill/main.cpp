@@ -5,7 +5,8 @@
 // of its keyboard template, as a logged-on user with the usual profile
 // settings would see it, and prints the practice time (and the course
 // position) when it closes.
-// MODE: course | sentence | free | paragraph.
+// MODE: course | sentence | free | paragraph | adaptive. The adaptive drill
+// is the user Default's, with the practice history of the program folder.
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -16,6 +17,7 @@
 #include <memory>
 #include <string>
 
+#include "adaptive/AdaptiveLines.h"
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/TextFile.h"
@@ -24,6 +26,7 @@
 #include "course/Course.h"
 #include "drills/CourseLines.h"
 #include "drills/SentenceLines.h"
+#include "drills/ui/AdaptiveDrillWindow.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/FreeDrillWindow.h"
 #include "drills/ui/GuidanceAdapters.h"
@@ -32,6 +35,9 @@
 #include "keyboard/TDataMod.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
+#include "stats/DrillRecorder.h"
+#include "stats/LocalDay.h"
+#include "stats/PracticeHistory.h"
 
 namespace {
 
@@ -99,12 +105,30 @@ int RunParagraph(const DrillSetting& setting) {
     return 0;
 }
 
+int RunAdaptive(const DrillSetting& setting) {
+    const std::string user = "Default";
+    PracticeHistory history(QCoreApplication::applicationDirPath().toStdString() + "/" + kHistoryFileName,
+                            [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+    AdaptiveLines lines(history, {.user = user,
+                                  .course = setting.course.Name(),
+                                  .courseLines = ReadTextLines(setting.course.CoursePath()),
+                                  .words = AdaptiveWordsOf(setting.course),
+                                  .seed = static_cast<std::uint32_t>(NowUtcMilliseconds())});
+    DrillRecorder recorder(history, {user, setting.course.Name(), DrillKind::Adaptive});
+    AdaptiveDrillWindow window(*setting.watch, setting.guidance);
+    PrepareWindow(window);
+    window.Drill().SetRecorder(&recorder);
+    window.Drill().Practise(lines);
+    window.exec();
+    std::printf("practice time %d ms, keys in play %s\n", window.PracticeTime(), lines.InPlay().c_str());
+    return 0;
+}
+
 const std::map<QString, std::function<int(const DrillSetting&)>>& Modes() {
     static const std::map<QString, std::function<int(const DrillSetting&)>> modes = {
-        {QStringLiteral("course"), RunCourse},
-        {QStringLiteral("sentence"), RunSentence},
-        {QStringLiteral("free"), RunFree},
-        {QStringLiteral("paragraph"), RunParagraph},
+        {QStringLiteral("course"), RunCourse},     {QStringLiteral("sentence"), RunSentence},
+        {QStringLiteral("free"), RunFree},         {QStringLiteral("paragraph"), RunParagraph},
+        {QStringLiteral("adaptive"), RunAdaptive},
     };
     return modes;
 }
