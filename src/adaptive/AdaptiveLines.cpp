@@ -92,8 +92,8 @@ LineStep AdaptiveLines::LineEnded(const LineEnd& end) {
 }
 
 std::string AdaptiveLines::Announcement() const {
-    return Format(Tr("Lines of the keys in play, the framed key most often. The next key of the course joins "
-                     "once every key reaches %d keys per minute at 95 %% accuracy."),
+    return Format(Tr("The framed key comes most often; a new key joins when all reach %d keys/min at 95 %% "
+                     "accuracy."),
                   {std::to_string(setup_.targetSpeed)});
 }
 

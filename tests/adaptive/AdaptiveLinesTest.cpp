@@ -125,7 +125,7 @@ TEST_F(AdaptiveLinesTest, TheLearnersOwnTargetDecides) {
     for (int i = 0; i < 30; ++i) text += "fjdk";
     Complete(lines, TypedCounts(text, "", 250));  // 240 keys a minute
     EXPECT_EQ(lines.InPlay(), "fjdk");
-    EXPECT_THAT(lines.Announcement(), HasSubstr("250 keys per minute"));
+    EXPECT_THAT(lines.Announcement(), HasSubstr("250 keys/min"));
 }
 
 TEST_F(AdaptiveLinesTest, TheLearnerGoesOnWhereTheyStopped) {

@@ -23,6 +23,7 @@ AdaptiveDrillWindow::AdaptiveDrillWindow(stopwatch& watch, DrillGuidance guidanc
     LbChange->setObjectName(QStringLiteral("LbChange"));
     QFont changeFont = LbChange->font();
     changeFont.setBold(true);
+    changeFont.setPointSizeF(changeFont.pointSizeF() * 1.2);
     LbChange->setFont(changeFont);
     LbChange->setAlignment(Qt::AlignRight | Qt::AlignTop);
     row->addWidget(KeyCaps, 1);

@@ -14,13 +14,18 @@ namespace {
 
 constexpr int kGap = 4;
 constexpr int kFocusFrame = 3;
+constexpr double kCapFontScale = 1.4;
+constexpr int kShortOfTargetHue = 90;
+constexpr int kReachedHue = 120;
 
 }  // namespace
 
 KeyCapRow::KeyCapRow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("KeyCaps"));
+    // Larger than the window's texts: the keys are read at a glance while typing.
     QFont capFont = font();
     capFont.setBold(true);
+    capFont.setPointSizeF(capFont.pointSizeF() * kCapFontScale);
     setFont(capFont);
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
@@ -43,8 +48,10 @@ void KeyCapRow::SetKeys(std::vector<KeyInPlay> keys) {
 }
 
 QColor KeyCapRow::ProgressColour(int percent) {
-    // Red, through yellow, to green.
-    return QColor::fromHsv(std::clamp(percent, 0, 100) * 120 / 100, 150, 240);
+    // Red, through yellow, to a yellowish green short of the target; a key
+    // that has reached it stands out in full green.
+    const int hue = percent >= 100 ? kReachedHue : std::max(percent, 0) * kShortOfTargetHue / 100;
+    return QColor::fromHsv(hue, 150, 240);
 }
 
 int KeyCapRow::CapSide() const {

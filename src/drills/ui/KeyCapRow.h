@@ -8,9 +8,10 @@
 namespace zq {
 
 // The keys an adaptive drill practises, as a row of key caps: each cap
-// coloured from red (no progress yet) to green (the target reached), the
-// focus key framed thickly. The row wraps onto more rows when the keys do
-// not fit its width; a cap's tooltip gives the key's progress.
+// coloured from red (no progress yet) through yellow, a key that has
+// reached the target in full green, the focus key framed thickly. The row
+// wraps onto more rows when the keys do not fit its width; a cap's tooltip
+// gives the key's progress.
 class KeyCapRow : public QWidget {
     Q_OBJECT
 

@@ -50,11 +50,11 @@ TEST_F(AdaptiveDrillWindowTest, TheKeysInPlayStandAboveTheSampleWithTheLastChang
     window.hide();
 }
 
-TEST_F(AdaptiveDrillWindowTest, CapsGoFromRedThroughYellowToGreenWithTheKeysProgress) {
+TEST_F(AdaptiveDrillWindowTest, CapsGoFromRedThroughYellowAndAKeyAtTheTargetIsFullGreen) {
     EXPECT_EQ(KeyCapRow::ProgressColour(0).hue(), 0);
-    EXPECT_EQ(KeyCapRow::ProgressColour(50).hue(), 60);
+    EXPECT_EQ(KeyCapRow::ProgressColour(66).hue(), 59);
+    EXPECT_EQ(KeyCapRow::ProgressColour(99).hue(), 89) << "short of the target: yellowish";
     EXPECT_EQ(KeyCapRow::ProgressColour(100).hue(), 120);
-    EXPECT_EQ(KeyCapRow::ProgressColour(250).hue(), 120);
 
     source.keys = {{{"f", 100, false}, {"d", 0, true}}, ""};
     window.Drill().Practise(source);
