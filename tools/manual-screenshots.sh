@@ -298,6 +298,14 @@ take_pictures() {
   shoot paragraph "$drill"
   keys "$drill" Escape
 
+  # The adaptive drill, on the keys that the generated weeks brought into play.
+  main=$(wait_for_window "$(text "ZQ Typing Tutor")")
+  keys "$main" "$(mnemonic "&Adaptive Drill")"
+  drill=$(wait_for_window "$(text "Adaptive Drill")")
+  sleep 0.5
+  shoot adaptive
+  keys "$drill" Escape
+
   # The profile dialog, one picture per tab.
   main=$(wait_for_window "$(text "ZQ Typing Tutor")")
   keys "$main" "$(mnemonic "P&rofile")"
@@ -310,6 +318,9 @@ take_pictures() {
   keys "$dialog" Right
   sleep 0.4
   shoot profile-keyboard "$dialog"
+  keys "$dialog" Right
+  sleep 0.4
+  shoot profile-goals "$dialog"
   keys "$dialog" Escape
 
   # The game: difficulty 5, a word shot down and the next one half typed.
