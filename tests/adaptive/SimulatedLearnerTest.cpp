@@ -13,7 +13,7 @@
 #include "adaptive/AdaptiveLines.h"
 #include "base/TextFile.h"
 #include "course/Course.h"
-#include "drills/AdaptivePrac.h"
+#include "drills/AdaptivePractice.h"
 #include "stats/DrillRecorder.h"
 #include "stats/PracticeHistory.h"
 
@@ -91,7 +91,7 @@ protected:
     DrillRecorder recorder{history, {"Sam", "English", DrillKind::Adaptive}};
     testing::DrillSurroundings surroundings;
     FakeKeysView keysView;
-    TFmAdaptivePrac drill{surroundings.view, keysView, surroundings.watch, surroundings.Guidance()};
+    AdaptivePractice drill{surroundings.view, keysView, surroundings.watch, surroundings.Guidance()};
     std::unique_ptr<AdaptiveLines> lines;
 
     std::map<char, double> missRates;

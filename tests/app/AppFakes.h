@@ -17,7 +17,7 @@
 #include "app/MainFormViews.h"
 #include "app/StarterLocal.h"
 #include "app/TSettings.h"
-#include "drills/AdaptivePrac.h"
+#include "drills/AdaptivePractice.h"
 #include "drills/LetterPrac.h"
 #include "drills/LongText.h"
 #include "keyboard/KeyboardLayoutAgent.h"
@@ -115,7 +115,7 @@ public:
                 break;
             }
             case DrillKind::Adaptive:
-                drill_ = std::make_unique<TFmAdaptivePrac>(view, keysView, watch, DrillGuidance{});
+                drill_ = std::make_unique<AdaptivePractice>(view, keysView, watch, DrillGuidance{});
                 break;
         }
         drill_->FormCreate();

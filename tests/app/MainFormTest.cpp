@@ -453,7 +453,7 @@ TEST_F(MainFormTest, TheAdaptiveDrillBeginsWithTheCoursesFirstKeysAndKeepsItsLin
     const testing::ShownDrill& shown = rig.drills.shown[0];
     EXPECT_EQ(shown.kind, DrillKind::Adaptive);
     EXPECT_EQ(shown.font.Name, "Practice Mono");
-    EXPECT_EQ(shown.colour, 65535);
+    EXPECT_EQ(shown.color, 65535);
     ASSERT_FALSE(shown.sample.empty());
     EXPECT_EQ(shown.sample.find_first_not_of("asdf jkl"), std::string::npos)
         << shown.sample << ": the keys of the course's first line";

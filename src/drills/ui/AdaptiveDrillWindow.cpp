@@ -15,7 +15,7 @@ AdaptiveDrillWindow::AdaptiveDrillWindow(stopwatch& watch, DrillGuidance guidanc
     setWindowTitle(QString::fromUtf8(Tr("Adaptive Drill")));
     SampleEdit->setReadOnly(true);
 
-    auto* keysRow = new QWidget(Panel1);
+    auto* keysRow = new QWidget(ContentPanel);
     auto* row = new QHBoxLayout(keysRow);
     row->setContentsMargins(0, 0, 0, 6);
     KeyCaps = new KeyCapRow(keysRow);
@@ -29,9 +29,9 @@ AdaptiveDrillWindow::AdaptiveDrillWindow(stopwatch& watch, DrillGuidance guidanc
     row->addWidget(KeyCaps, 1);
     row->addWidget(LbChange, 0, Qt::AlignTop);
     // Above the sample: the keys are seen before the line is typed.
-    static_cast<QBoxLayout*>(Panel1->layout())->insertWidget(0, keysRow);
+    static_cast<QBoxLayout*>(ContentPanel->layout())->insertWidget(0, keysRow);
 
-    AttachDrill(std::make_unique<TFmAdaptivePrac>(*this, *this, watch, guidance));
+    AttachDrill(std::make_unique<AdaptivePractice>(*this, *this, watch, guidance));
 }
 
 void AdaptiveDrillWindow::ShowKeysInPlay(const KeysInPlay& keys) {

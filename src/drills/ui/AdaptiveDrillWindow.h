@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drills/AdaptivePrac.h"
+#include "drills/AdaptivePractice.h"
 #include "drills/ui/LinePracticeWindow.h"
 
 class QLabel;

@@ -47,7 +47,7 @@ void KeyCapRow::SetKeys(std::vector<KeyInPlay> keys) {
     update();
 }
 
-QColor KeyCapRow::ProgressColour(int percent) {
+QColor KeyCapRow::ProgressColor(int percent) {
     // Red, through yellow, to a yellowish green short of the target; a key
     // that has reached it stands out in full green.
     const int hue = percent >= 100 ? kReachedHue : std::max(percent, 0) * kShortOfTargetHue / 100;
@@ -95,7 +95,7 @@ void KeyCapRow::paintEvent(QPaintEvent* /*event*/) {
         const QRectF cap =
             QRectF(CapRect(i, width())).adjusted(frame / 2.0, frame / 2.0, -frame / 2.0, -frame / 2.0);
         painter.setPen(QPen(key.focus ? ink : QColor(Qt::darkGray), frame));
-        painter.setBrush(ProgressColour(key.progressPercent));
+        painter.setBrush(ProgressColor(key.progressPercent));
         painter.drawRoundedRect(cap, 4, 4);
         painter.setPen(Qt::black);
         painter.drawText(cap, Qt::AlignCenter, FromUtf8View(key.caption));

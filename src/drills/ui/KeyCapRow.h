@@ -22,7 +22,7 @@ public:
     const std::vector<KeyInPlay>& Keys() const { return keys_; }
 
     // The colour of a cap at `percent` of the way to the target.
-    static QColor ProgressColour(int percent);
+    static QColor ProgressColor(int percent);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

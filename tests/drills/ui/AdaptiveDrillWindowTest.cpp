@@ -51,10 +51,10 @@ TEST_F(AdaptiveDrillWindowTest, TheKeysInPlayStandAboveTheSampleWithTheLastChang
 }
 
 TEST_F(AdaptiveDrillWindowTest, CapsGoFromRedThroughYellowAndAKeyAtTheTargetIsFullGreen) {
-    EXPECT_EQ(KeyCapRow::ProgressColour(0).hue(), 0);
-    EXPECT_EQ(KeyCapRow::ProgressColour(66).hue(), 59);
-    EXPECT_EQ(KeyCapRow::ProgressColour(99).hue(), 89) << "short of the target: yellowish";
-    EXPECT_EQ(KeyCapRow::ProgressColour(100).hue(), 120);
+    EXPECT_EQ(KeyCapRow::ProgressColor(0).hue(), 0);
+    EXPECT_EQ(KeyCapRow::ProgressColor(66).hue(), 59);
+    EXPECT_EQ(KeyCapRow::ProgressColor(99).hue(), 89) << "short of the target: yellowish";
+    EXPECT_EQ(KeyCapRow::ProgressColor(100).hue(), 120);
 
     source.keys = {{{"f", 100, false}, {"d", 0, true}}, ""};
     window.Drill().Practise(source);

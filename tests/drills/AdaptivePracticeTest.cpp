@@ -1,6 +1,6 @@
 // The adaptive drill's window shows the keys its source practises: when the
 // drill begins, and after every line, as the source reports them then.
-#include "drills/AdaptivePrac.h"
+#include "drills/AdaptivePractice.h"
 
 #include <gtest/gtest.h>
 
@@ -37,9 +37,11 @@ public:
     std::vector<KeysInPlay> shown;
 };
 
-class AdaptivePracTest : public ::testing::Test {
+class AdaptivePracticeTest : public ::testing::Test {
 protected:
-    AdaptivePracTest() : drill(world.view, keysView, world.watch, world.Guidance()) { drill.FormCreate(); }
+    AdaptivePracticeTest() : drill(world.view, keysView, world.watch, world.Guidance()) {
+        drill.FormCreate();
+    }
 
     void Type(std::string_view keys) {
         for (const char key : keys) {
@@ -51,11 +53,11 @@ protected:
 
     DrillSurroundings world;
     RecordingKeysView keysView;
-    TFmAdaptivePrac drill;
+    AdaptivePractice drill;
     GrowingKeys source;
 };
 
-TEST_F(AdaptivePracTest, TheKeysShowWhenTheDrillBeginsAndAfterEveryLine) {
+TEST_F(AdaptivePracticeTest, TheKeysShowWhenTheDrillBeginsAndAfterEveryLine) {
     drill.Practise(source);
     ASSERT_EQ(keysView.shown.size(), 1u);
     ASSERT_EQ(keysView.shown[0].keys.size(), 1u);
@@ -70,7 +72,7 @@ TEST_F(AdaptivePracTest, TheKeysShowWhenTheDrillBeginsAndAfterEveryLine) {
     EXPECT_EQ(drill.Sample(), "fj fj");
 }
 
-TEST_F(AdaptivePracTest, ALineEndedWithEnterShowsTheKeysWithoutAChange) {
+TEST_F(AdaptivePracticeTest, ALineEndedWithEnterShowsTheKeysWithoutAChange) {
     drill.Practise(source);
     Type("fj fj ");
     Type("fj\r");
@@ -79,7 +81,7 @@ TEST_F(AdaptivePracTest, ALineEndedWithEnterShowsTheKeysWithoutAChange) {
     EXPECT_EQ(keysView.shown[2].change, "");
 }
 
-TEST_F(AdaptivePracTest, WithoutASourceNothingIsShown) {
+TEST_F(AdaptivePracticeTest, WithoutASourceNothingIsShown) {
     unsigned char key = 'f';
     drill.InputEditKeyPress(key);
     EXPECT_TRUE(keysView.shown.empty());

@@ -19,10 +19,10 @@ public:
 // source, AdaptiveLines, makes every line of the keys in play and stresses
 // the weakest). After every line the window shows the keys in play as the
 // source reports them.
-class TFmAdaptivePrac : public TFmLinePractice {
+class AdaptivePractice : public TFmLinePractice {
 public:
-    TFmAdaptivePrac(LineDrillView& view, AdaptiveKeysView& keysView, stopwatch& watch,
-                    DrillGuidance guidance);
+    AdaptivePractice(LineDrillView& view, AdaptiveKeysView& keysView, stopwatch& watch,
+                     DrillGuidance guidance);
 
     void Practise(LineSource& lines) override;
     void NextLine() override;
