@@ -44,6 +44,19 @@ LineRecord MakeLineRecord(const CompletedLine& line, const PracticeContext& cont
         ++confusions[{characterOf(confusion.expected), characterOf(confusion.typed)}];
     for (const auto& [pair, count] : confusions)
         record.confusions.push_back({pair.first, pair.second, count});
+    std::map<std::pair<char32_t, char32_t>, PairTally> pairs;
+    for (const LineKeyCounts::Pair& counted : line.keys.Pairs()) {
+        PairTally& pair = pairs[{characterOf(counted.first), characterOf(counted.second)}];
+        pair.typed += counted.count.typed;
+        pair.wrong += counted.count.wrong;
+        pair.timedKeys += counted.count.timedKeys;
+        pair.timeMs += counted.count.timeMs;
+    }
+    for (auto& [characters, pair] : pairs) {
+        pair.first = characters.first;
+        pair.second = characters.second;
+        record.pairs.push_back(pair);
+    }
     return record;
 }
 

@@ -101,6 +101,34 @@ CREATE TABLE adaptive_drill (
 CREATE INDEX practice_line_by_user_course ON practice_line (user_key, course);
 )sql";
 
+// Version 5: every pair of keys typed one right after the other, per line
+// and summed per user, course and day, as the keys are. Lines kept before
+// have no pairs: their keys were counted without their order.
+constexpr std::string_view kVersion5 = R"sql(
+CREATE TABLE line_pair (
+    line_id INTEGER NOT NULL REFERENCES practice_line (id) ON DELETE CASCADE,
+    first_code_point INTEGER NOT NULL,
+    second_code_point INTEGER NOT NULL,
+    typed INTEGER NOT NULL,
+    wrong INTEGER NOT NULL,
+    timed_keys INTEGER NOT NULL,
+    time_ms INTEGER NOT NULL,
+    PRIMARY KEY (line_id, first_code_point, second_code_point)
+) WITHOUT ROWID;
+CREATE TABLE day_pair (
+    user_key TEXT NOT NULL,
+    course TEXT NOT NULL,
+    local_day INTEGER NOT NULL,
+    first_code_point INTEGER NOT NULL,
+    second_code_point INTEGER NOT NULL,
+    typed INTEGER NOT NULL,
+    wrong INTEGER NOT NULL,
+    timed_keys INTEGER NOT NULL,
+    time_ms INTEGER NOT NULL,
+    PRIMARY KEY (user_key, course, local_day, first_code_point, second_code_point)
+) WITHOUT ROWID;
+)sql";
+
 using Migration = void (*)(SqliteDatabase& db, const CourseCodePage& courseCodePage);
 
 void ToVersion1(SqliteDatabase& db, const CourseCodePage&) {
@@ -115,10 +143,14 @@ void ToVersion4(SqliteDatabase& db, const CourseCodePage&) {
     db.Execute(kVersion4);
 }
 
+void ToVersion5(SqliteDatabase& db, const CourseCodePage&) {
+    db.Execute(kVersion5);
+}
+
 // Index i leads from version i to version i + 1. Never change one that has
 // shipped: add a new one.
-constexpr std::array<Migration, 4> kMigrations = {ToVersion1, ToVersion2, MigrateHistoryToUnicode,
-                                                  ToVersion4};
+constexpr std::array<Migration, 5> kMigrations = {ToVersion1, ToVersion2, MigrateHistoryToUnicode,
+                                                  ToVersion4, ToVersion5};
 
 }  // namespace
 

@@ -73,9 +73,19 @@ HistoryStore::HistoryStore(const std::string& path, const CourseCodePage& course
       insertLineConfusion_(
           db_.Prepare("INSERT INTO line_confusion (line_id, expected, typed, count) VALUES (?, ?, ?, ?) "
                       "ON CONFLICT DO UPDATE SET count = count + excluded.count")),
-      addDayConfusion_(db_.Prepare(
-          "INSERT INTO day_confusion (user_key, course, local_day, expected, typed, count) "
-          "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT DO UPDATE SET count = count + excluded.count")) {}
+      addDayConfusion_(
+          db_.Prepare("INSERT INTO day_confusion (user_key, course, local_day, expected, typed, count) "
+                      "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT DO UPDATE SET count = count + excluded.count")),
+      insertLinePair_(db_.Prepare(
+          "INSERT INTO line_pair (line_id, first_code_point, second_code_point, typed, wrong, timed_keys, "
+          "time_ms) VALUES (?, ?, ?, ?, ?, ?, ?) "
+          "ON CONFLICT DO UPDATE SET typed = typed + excluded.typed, wrong = wrong + excluded.wrong, "
+          "timed_keys = timed_keys + excluded.timed_keys, time_ms = time_ms + excluded.time_ms")),
+      addDayPair_(db_.Prepare(
+          "INSERT INTO day_pair (user_key, course, local_day, first_code_point, second_code_point, typed, "
+          "wrong, timed_keys, time_ms) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) "
+          "ON CONFLICT DO UPDATE SET typed = typed + excluded.typed, wrong = wrong + excluded.wrong, "
+          "timed_keys = timed_keys + excluded.timed_keys, time_ms = time_ms + excluded.time_ms")) {}
 
 void HistoryStore::AddLine(const LineRecord& line) {
     SqliteTransaction transaction(db_);
@@ -119,15 +129,23 @@ void HistoryStore::WriteLine(const LineRecord& line) {
         addDayConfusion_.BindText(1, userKey).BindText(2, line.course).Bind(3, line.localDay);
         addDayConfusion_.Bind(4, confusion.expected).Bind(5, confusion.typed).Bind(6, confusion.count).Run();
     }
+    for (const PairTally& pair : line.pairs) {
+        insertLinePair_.Bind(1, lineId).Bind(2, pair.first).Bind(3, pair.second).Bind(4, pair.typed);
+        insertLinePair_.Bind(5, pair.wrong).Bind(6, pair.timedKeys).Bind(7, pair.timeMs).Run();
+        addDayPair_.BindText(1, userKey).BindText(2, line.course).Bind(3, line.localDay);
+        addDayPair_.Bind(4, pair.first).Bind(5, pair.second).Bind(6, pair.typed).Bind(7, pair.wrong);
+        addDayPair_.Bind(8, pair.timedKeys).Bind(9, pair.timeMs).Run();
+    }
 }
 
 void HistoryStore::EraseUser(std::string_view user) {
     const std::string userKey = AsciiLower(user);
     SqliteTransaction transaction(db_);
-    // The keys and confusions of the lines go with them (ON DELETE CASCADE).
+    // The keys, pairs and confusions of the lines go with them (ON DELETE CASCADE).
     for (const char* sql :
          {"DELETE FROM practice_line WHERE user_key = ?", "DELETE FROM day_key WHERE user_key = ?",
-          "DELETE FROM day_confusion WHERE user_key = ?", "DELETE FROM adaptive_drill WHERE user_key = ?"}) {
+          "DELETE FROM day_confusion WHERE user_key = ?", "DELETE FROM day_pair WHERE user_key = ?",
+          "DELETE FROM adaptive_drill WHERE user_key = ?"}) {
         db_.Prepare(sql).BindText(1, userKey).Run();
     }
     transaction.Commit();
@@ -165,6 +183,21 @@ std::vector<KeyTally> HistoryStore::KeyTotals(std::string_view user, std::string
     return keys;
 }
 
+std::vector<PairTally> HistoryStore::PairTotals(std::string_view user, std::string_view course,
+                                                std::int32_t firstDay, std::int32_t lastDay) {
+    SqliteStatement query = db_.Prepare(
+        "SELECT first_code_point, second_code_point, sum(typed), sum(wrong), sum(timed_keys), sum(time_ms) "
+        "FROM day_pair WHERE user_key = ? AND course = ? AND local_day BETWEEN ? AND ? "
+        "GROUP BY first_code_point, second_code_point ORDER BY first_code_point, second_code_point");
+    query.BindText(1, AsciiLower(user)).BindText(2, course).Bind(3, firstDay).Bind(4, lastDay);
+    std::vector<PairTally> pairs;
+    while (query.Step()) {
+        pairs.push_back({CharacterOf(query, 0), CharacterOf(query, 1), query.Integer(2), query.Integer(3),
+                         query.Integer(4), query.Integer(5)});
+    }
+    return pairs;
+}
+
 std::vector<Confusion> HistoryStore::TopConfusions(std::string_view user, std::string_view course,
                                                    std::int32_t firstDay, std::int32_t lastDay, int limit) {
     SqliteStatement query = db_.Prepare(
@@ -181,6 +214,33 @@ std::vector<Confusion> HistoryStore::TopConfusions(std::string_view user, std::s
 
 std::int64_t HistoryStore::LineCount() {
     return db_.QueryInteger("SELECT count(*) FROM practice_line");
+}
+
+std::vector<LineRecord> HistoryStore::LinesOf(std::string_view user) {
+    SqliteStatement query = db_.Prepare(
+        "SELECT user_name, course, drill, finished_at, local_day, course_line, characters, errors, "
+        "keys_per_minute, accuracy, words_per_minute, line_time_ms FROM practice_line "
+        "WHERE user_key = ? ORDER BY finished_at, id");
+    query.BindText(1, AsciiLower(user));
+    std::vector<LineRecord> lines;
+    while (query.Step()) {
+        const std::optional<DrillKind> drill = DrillFromName(query.Bytes(2));
+        if (!drill) continue;  // a drill of a newer program
+        LineRecord& line = lines.emplace_back();
+        line.user = query.Bytes(0);
+        line.course = query.Bytes(1);
+        line.drill = *drill;
+        line.finishedAtMs = query.Integer(3);
+        line.localDay = static_cast<std::int32_t>(query.Integer(4));
+        line.courseLine = query.IsNull(5) ? -1 : static_cast<std::int32_t>(query.Integer(5));
+        line.characters = static_cast<std::int32_t>(query.Integer(6));
+        line.errors = static_cast<std::int32_t>(query.Integer(7));
+        line.keysPerMinute = static_cast<std::int32_t>(query.Integer(8));
+        line.accuracy = static_cast<std::int32_t>(query.Integer(9));
+        line.wordsPerMinute = static_cast<std::int32_t>(query.Integer(10));
+        line.lineTimeMs = static_cast<std::int32_t>(query.Integer(11));
+    }
+    return lines;
 }
 
 }  // namespace zq

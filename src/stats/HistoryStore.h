@@ -22,7 +22,7 @@ struct DrillDay {
 };
 
 // The practice history in one SQLite file: every completed line with its
-// keys and confusions, and their sums per day. Names (user, course) are
+// keys, pairs of keys and confusions, and their sums per day. Names (user, course) are
 // UTF-8 text, keys Unicode characters. User names match without regard to
 // ASCII case, as profile names do. Every failure raises SqliteError (or
 // NewerHistoryError when opening a newer file).
@@ -45,10 +45,16 @@ public:
     // The sums of each expected character of a user's practice on a course.
     std::vector<KeyTally> KeyTotals(std::string_view user, std::string_view course, std::int32_t firstDay,
                                     std::int32_t lastDay);
+    // The sums of each pair of keys of a user's practice on a course.
+    std::vector<PairTally> PairTotals(std::string_view user, std::string_view course, std::int32_t firstDay,
+                                      std::int32_t lastDay);
     // The most frequent confusions, most frequent first.
     std::vector<Confusion> TopConfusions(std::string_view user, std::string_view course,
                                          std::int32_t firstDay, std::int32_t lastDay, int limit);
     std::int64_t LineCount();
+    // Every line of a user, all courses, in the order they were finished:
+    // their figures only (no keys, pairs or confusions).
+    std::vector<LineRecord> LinesOf(std::string_view user);
 
     SqliteDatabase& Database() { return db_; }
 
@@ -63,6 +69,8 @@ private:
     SqliteStatement addDayKey_;
     SqliteStatement insertLineConfusion_;
     SqliteStatement addDayConfusion_;
+    SqliteStatement insertLinePair_;
+    SqliteStatement addDayPair_;
 };
 
 }  // namespace zq

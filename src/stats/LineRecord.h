@@ -28,6 +28,18 @@ struct KeyTally {
     std::int64_t timeMs = 0;     // their times from the previous key, summed
 };
 
+// Two expected characters typed one right after the other: how often, how
+// often the second went wrong, and the time of its right strokes from the
+// first.
+struct PairTally {
+    char32_t first = 0;
+    char32_t second = 0;
+    std::int64_t typed = 0;
+    std::int64_t wrong = 0;
+    std::int64_t timedKeys = 0;
+    std::int64_t timeMs = 0;
+};
+
 // A character typed in place of another, and how often. U+0000 stands for a
 // character that the drill's code page could not hold.
 struct Confusion {
@@ -54,6 +66,7 @@ struct LineRecord {
     std::int32_t lineTimeMs = 0;
     std::vector<KeyTally> keys;
     std::vector<Confusion> confusions;
+    std::vector<PairTally> pairs;
 };
 
 }  // namespace zq

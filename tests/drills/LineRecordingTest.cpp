@@ -43,6 +43,47 @@ TEST(LineKeyCountsTest, RightStrokesAreTimedFromTheKeyBeforeAndWrongOnesAreNot) 
     EXPECT_EQ(counts.Of('a').timedKeys, 0u) << "a new line starts without a key before";
 }
 
+TEST(LineKeyCountsTest, KeysTypedOneRightAfterTheOtherAreCountedAsPairs) {
+    LineKeyCounts counts;
+    counts.Right('t', 1000);
+    counts.Right('h', 1200);
+    counts.Wrong('e', 'r', 1500);
+    counts.OtherKey(1600);  // Backspace: the 'e' typed again starts no pair
+    counts.Right('e', 1800);
+    counts.Right(' ', 2000);
+    counts.Right('t', 2100);
+    counts.Right('h', 2400);
+
+    const auto& pairs = counts.Pairs();
+    ASSERT_EQ(pairs.size(), 4u);
+    const auto pairOf = [&](unsigned char first, unsigned char second) {
+        for (const LineKeyCounts::Pair& pair : pairs)
+            if (pair.first == first && pair.second == second) return pair.count;
+        ADD_FAILURE() << "no pair " << first << second;
+        return LineKeyCounts::Count{};
+    };
+    EXPECT_EQ(pairs[0].first, 't') << "in the order first typed";
+    EXPECT_EQ(pairs[0].second, 'h');
+    EXPECT_EQ(pairOf('t', 'h').typed, 2u);
+    EXPECT_EQ(pairOf('t', 'h').timedKeys, 2u);
+    EXPECT_EQ(pairOf('t', 'h').timeMs, 500);
+    EXPECT_EQ(pairOf('h', 'e').typed, 1u);
+    EXPECT_EQ(pairOf('h', 'e').wrong, 1u);
+    EXPECT_EQ(pairOf('h', 'e').timedKeys, 0u) << "a wrong stroke has no time";
+    EXPECT_EQ(pairOf('e', ' ').timeMs, 200);
+    EXPECT_EQ(pairOf(' ', 't').timeMs, 100);
+
+    counts.Clear();
+    EXPECT_TRUE(counts.Pairs().empty());
+    counts.Right('h', 5000);
+    EXPECT_TRUE(counts.Pairs().empty()) << "a new line starts without a key before";
+    counts.Right('t', 5100);
+    counts.Right('h', 5300);
+    ASSERT_EQ(counts.Pairs().size(), 2u);
+    EXPECT_EQ(counts.Pairs()[1].count.typed, 1u) << "counted afresh after Clear";
+    EXPECT_EQ(counts.Pairs()[1].count.timeMs, 200);
+}
+
 // Keeps what it is handed, counts included.
 struct RecordedLine {
     std::string sample;
@@ -50,6 +91,7 @@ struct RecordedLine {
     std::int64_t keysPerMinute, accuracy, wordsPerMinute;
     LineKeyCounts::Count a, b, space;
     std::vector<LineKeyCounts::Confusion> confusions;
+    std::vector<LineKeyCounts::Pair> pairs;
 };
 
 struct FakeRecorder : LineRecorder {
@@ -57,7 +99,7 @@ struct FakeRecorder : LineRecorder {
     void RecordLine(const CompletedLine& line) override {
         lines.push_back({line.sample, line.characters, line.errors, line.lineTimeMs, line.courseLine,
                          line.keysPerMinute, line.accuracy, line.wordsPerMinute, line.keys.Of('a'),
-                         line.keys.Of('b'), line.keys.Of(' '), line.keys.Confusions()});
+                         line.keys.Of('b'), line.keys.Of(' '), line.keys.Confusions(), line.keys.Pairs()});
     }
 };
 
@@ -114,6 +156,13 @@ TEST_F(LineRecordingTest, ACompletedLineIsHandedOverWithItsFiguresAndKeys) {
     EXPECT_EQ(line.space.typed, 1u);
     ASSERT_EQ(line.confusions.size(), 1u);
     EXPECT_EQ(line.confusions[0].typed, 'x');
+    // The pairs "ab", "b ", " a": the second "ab" follows a wrong 'a'.
+    ASSERT_EQ(line.pairs.size(), 3u);
+    EXPECT_EQ(line.pairs[0].count.typed, 2u);
+    EXPECT_EQ(line.pairs[0].count.timedKeys, 2u);
+    EXPECT_EQ(line.pairs[0].count.timeMs, 200);
+    EXPECT_EQ(line.pairs[2].first, ' ');
+    EXPECT_EQ(line.pairs[2].count.wrong, 1u);
     EXPECT_EQ(world.view.status.empty(), false) << "the statistics are still shown";
 }
 

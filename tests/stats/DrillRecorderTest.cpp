@@ -68,6 +68,10 @@ TEST_F(DrillRecorderTest, TheRecordCarriesTheLineItsKeysAndItsLocalDay) {
                                          FieldsAre('t', 4, 2, 1, 200)));
     // Repeated confusions are summed.
     EXPECT_THAT(record.confusions, ElementsAre(FieldsAre('h', 'g', 1), FieldsAre('t', 'r', 2)));
+    // Pairs in the order of their characters, a pair typed twice summed.
+    EXPECT_THAT(record.pairs,
+                ElementsAre(FieldsAre('e', 't', 1, 1, 0, 0), FieldsAre('h', 'e', 1, 0, 1, 200),
+                            FieldsAre('t', 'h', 1, 1, 0, 0), FieldsAre('t', 't', 2, 1, 1, 200)));
 }
 
 // The drill's 8-bit codes and names become Unicode and UTF-8, read in the
@@ -86,6 +90,7 @@ TEST_F(DrillRecorderTest, ARussianRunsCodesAndNamesAreKeptAsTheirCharacters) {
         EXPECT_THAT(record.keys, ElementsAre(FieldsAre(U'\u0434', 3, 2, 0, 0)));
         EXPECT_THAT(record.confusions,
                     ElementsAre(FieldsAre(U'\u0434', U'\0', 1), FieldsAre(U'\u0434', U'\u0430', 1)));
+        EXPECT_THAT(record.pairs, ElementsAre(FieldsAre(U'\u0434', U'\u0434', 2, 2, 0, 0)));
     };
     {
         const CodePageInForce inARussianRun(1251);

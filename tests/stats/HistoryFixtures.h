@@ -11,7 +11,8 @@ namespace zq::testing {
 
 // A line of `user` on `day`: the characters of `text` typed once each, the
 // first `wrongFirst` of them wrongly (as the character after them), 200 ms
-// a key. Names are UTF-8.
+// a key, each character after the first making a pair with the one before.
+// Names are UTF-8.
 inline LineRecord TypedLine(const std::string& user, std::int32_t day, const std::u32string& text,
                             int wrongFirst = 0, DrillKind drill = DrillKind::Sentence,
                             const std::string& course = "English") {
@@ -47,6 +48,20 @@ inline LineRecord TypedLine(const std::string& user, std::int32_t day, const std
         } else if (i > 0) {
             ++found->timedKeys;
             found->timeMs += 200;
+        }
+        if (i == 0) continue;
+        const char32_t first = text[i - 1];
+        auto pair = std::find_if(line.pairs.begin(), line.pairs.end(), [&](const PairTally& p) {
+            return p.first == first && p.second == character;
+        });
+        if (pair == line.pairs.end())
+            pair = line.pairs.insert(line.pairs.end(), PairTally{.first = first, .second = character});
+        ++pair->typed;
+        if (wrong) {
+            ++pair->wrong;
+        } else {
+            ++pair->timedKeys;
+            pair->timeMs += 200;
         }
     }
     return line;

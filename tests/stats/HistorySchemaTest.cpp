@@ -78,10 +78,67 @@ TEST_F(HistorySchemaTest, AFileOfEveryEarlierVersionIsBroughtUpToDateWithItsLine
         // The adaptive drill starts afresh on the old lines' strokes.
         EXPECT_EQ(ReadKeysInPlay(store, "Ann", "English"), 0);
         EXPECT_EQ(RecentLineKeys(store, "Ann", "English", 10).size(), 1u);
+        // Lines of older versions have no pairs; new lines add theirs.
+        EXPECT_TRUE(store.PairTotals("Ann", "English", kDay, kDay).empty());
         // New lines add to the sums made from the old ones.
-        store.AddLine(TypedLine("Ann", kDay, "t"));
+        store.AddLine(TypedLine("Ann", kDay, "ta"));
         EXPECT_EQ(store.KeyTotals("Ann", "English", kDay, kDay)[1].typed, 3);
+        EXPECT_EQ(store.PairTotals("Ann", "English", kDay, kDay).size(), 1u);
+        EXPECT_EQ(store.LinesOf("Ann").size(), 2u);
     }
+}
+
+// Every row of a table, in the order of its key, as one text.
+std::string Rows(SqliteDatabase& db, const std::string& table, int columns) {
+    std::string order = "1";
+    for (int column = 2; column <= columns; ++column) order += ", " + std::to_string(column);
+    SqliteStatement query = db.Prepare("SELECT * FROM " + table + " ORDER BY " + order);
+    std::string rows;
+    while (query.Step()) {
+        for (int column = 0; column < columns; ++column) rows += query.Bytes(column) + "|";
+        rows += "\n";
+    }
+    return rows;
+}
+
+// The step to pairs of keys adds their tables and changes nothing else: a
+// file of version 4, with lines of two users on two days and the adaptive
+// drill of one, keeps every row of its lines, keys, confusions and sums.
+TEST_F(HistorySchemaTest, ThePairsOfKeysComeWithoutChangingAnyRowOfAnOlderFile) {
+    const std::vector<std::pair<std::string, int>> tables = {
+        {"practice_line", 14}, {"line_key", 6},      {"line_confusion", 4},
+        {"day_key", 8},        {"day_confusion", 6}, {"adaptive_drill", 3}};
+    std::vector<std::string> before;
+    {
+        SqliteDatabase db(Path(), SqliteDatabase::Access::ReadWriteCreate);
+        MigrateHistory(db, 4);
+        db.Execute(
+            "INSERT INTO practice_line VALUES "
+            "(1, 'ann', 'Ann', 'English', 'course', 1710000000000, 19800, 3, 5, 1, 180, 80, 36, 1000),"
+            "(2, 'ann', 'Ann', 'English', 'free', 1710086400000, 19801, NULL, 4, 0, 240, 100, 60, 1000),"
+            "(3, 'bob', 'Bob', 'Deutsch', 'sentence', 1710000000000, 19800, NULL, 2, 1, 120, 50, 60, 1000);"
+            "INSERT INTO line_key VALUES (1, 116, 3, 1, 2, 500), (1, 104, 2, 0, 2, 300), (2, 97, 4, 0, 3, "
+            "450),"
+            "(3, 228, 2, 1, 1, 400);"
+            "INSERT INTO line_confusion VALUES (1, 116, 114, 1), (3, 228, 233, 1);"
+            "INSERT INTO day_key VALUES ('ann', 'English', 19800, 116, 3, 1, 2, 500),"
+            "('ann', 'English', 19800, 104, 2, 0, 2, 300), ('ann', 'English', 19801, 97, 4, 0, 3, 450),"
+            "('bob', 'Deutsch', 19800, 228, 2, 1, 1, 400);"
+            "INSERT INTO day_confusion VALUES ('ann', 'English', 19800, 116, 114, 1),"
+            "('bob', 'Deutsch', 19800, 228, 233, 1);"
+            "INSERT INTO adaptive_drill VALUES ('ann', 'English', 6);");
+        for (const auto& [table, columns] : tables) before.push_back(Rows(db, table, columns));
+    }
+
+    HistoryStore store(Path());
+    EXPECT_EQ(Version(store.Database()), CurrentHistoryVersion());
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        SCOPED_TRACE(tables[i].first);
+        EXPECT_EQ(Rows(store.Database(), tables[i].first, tables[i].second), before[i]);
+    }
+    EXPECT_EQ(store.LinesOf("Ann").size(), 2u);
+    EXPECT_EQ(store.KeyTotals("Bob", "Deutsch", kDay, kDay).at(0).character, U'\u00E4');
+    EXPECT_TRUE(store.PairTotals("Ann", "English", kDay, kDay + 1).empty());
 }
 
 TEST_F(HistorySchemaTest, AFileOfANewerProgramIsLeftAlone) {

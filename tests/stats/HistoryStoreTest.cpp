@@ -40,6 +40,46 @@ TEST_F(HistoryStoreTest, ALineComesBackAsItsDayItsKeysAndItsConfusions) {
     EXPECT_THAT(store.TopConfusions("Ann", "English", kDay, kDay, 10), ElementsAre(FieldsAre('t', 'u', 1)));
 }
 
+TEST_F(HistoryStoreTest, PairsOfKeysAreKeptWithTheLineAndSummedPerCourseAndDays) {
+    store.AddLine(TypedLine("Ann", kDay, "thet", 2));  // t and h wrong
+    store.AddLine(TypedLine("Ann", kDay + 1, "the"));
+    store.AddLine(TypedLine("Ann", kDay, "the", 0, DrillKind::Course, "Deutsch"));
+
+    EXPECT_EQ(store.Database().QueryInteger("SELECT count(*) FROM line_pair"), 7);
+    EXPECT_THAT(store.PairTotals("Ann", "English", kDay, kDay + 1),
+                ElementsAre(FieldsAre('e', 't', 1, 0, 1, 200), FieldsAre('h', 'e', 2, 0, 2, 400),
+                            FieldsAre('t', 'h', 2, 1, 1, 200)));
+    EXPECT_THAT(store.PairTotals("ANN", "English", kDay + 1, kDay + 1),
+                ElementsAre(FieldsAre('h', 'e', 1, 0, 1, 200), FieldsAre('t', 'h', 1, 0, 1, 200)));
+    EXPECT_TRUE(store.PairTotals("Bob", "English", kDay, kDay + 1).empty());
+}
+
+TEST_F(HistoryStoreTest, AUsersLinesComeBackInTheOrderTheyWereFinishedWithTheirFigures) {
+    LineRecord later = TypedLine("Ann", kDay + 1, "ab", 1, DrillKind::Course, "Deutsch");
+    later.courseLine = 36;
+    store.AddLine(later);
+    store.AddLine(TypedLine("Ann", kDay, "abc"));
+    store.AddLine(TypedLine("Bob", kDay, "abc"));
+
+    const std::vector<LineRecord> lines = store.LinesOf("ann");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].localDay, kDay);
+    EXPECT_EQ(lines[0].drill, DrillKind::Sentence);
+    EXPECT_EQ(lines[0].courseLine, -1);
+    EXPECT_EQ(lines[0].characters, 3);
+    EXPECT_EQ(lines[1].user, "Ann");
+    EXPECT_EQ(lines[1].course, "Deutsch");
+    EXPECT_EQ(lines[1].drill, DrillKind::Course);
+    EXPECT_EQ(lines[1].finishedAtMs, later.finishedAtMs);
+    EXPECT_EQ(lines[1].courseLine, 36);
+    EXPECT_EQ(lines[1].errors, 1);
+    EXPECT_EQ(lines[1].accuracy, 50);
+    EXPECT_EQ(lines[1].keysPerMinute, 300);
+    EXPECT_EQ(lines[1].wordsPerMinute, 60);
+    EXPECT_EQ(lines[1].lineTimeMs, 400);
+    EXPECT_TRUE(lines[1].keys.empty()) << "figures only";
+}
+
 TEST_F(HistoryStoreTest, DaysAndKeysAddUpOverLinesAndStaySeparatePerDrillDayAndCourse) {
     store.AddLine(TypedLine("Ann", kDay, "aa", 1, DrillKind::Course));
     store.AddLine(TypedLine("Ann", kDay, "aaa", 0, DrillKind::Course));
@@ -103,6 +143,9 @@ TEST_F(HistoryStoreTest, ErasingAUserRemovesTheirLinesKeysAndSumsAndNobodyElses)
     EXPECT_TRUE(store.DrillDays("Ann", kDay, kDay).empty());
     EXPECT_TRUE(store.KeyTotals("Ann", "English", kDay, kDay).empty());
     EXPECT_TRUE(store.TopConfusions("Ann", "English", kDay, kDay, 10).empty());
+    EXPECT_TRUE(store.PairTotals("Ann", "English", kDay, kDay).empty());
+    EXPECT_EQ(store.PairTotals("Bob", "English", kDay, kDay).size(), 2u);
+    EXPECT_EQ(store.Database().QueryInteger("SELECT count(*) FROM line_pair"), 2);
     EXPECT_EQ(store.LineCount(), 1);
     EXPECT_EQ(store.Database().QueryInteger("SELECT count(*) FROM line_key"), 3);
     EXPECT_EQ(store.Database().QueryInteger("SELECT count(*) FROM line_confusion"), 1);
