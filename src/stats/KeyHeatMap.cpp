@@ -33,45 +33,21 @@ TColor HeatColor(double errorRate) {
 }
 
 void KeyHeatMap::LoadTemplate(const std::string& path, int codePage) {
-    codePage_ = codePage;
-    area_.ClearKeys();
-    heat_.clear();
-    store_.LoadTemplate(path);
-    const std::int32_t background = store_.IntSetting("bkcolor");
-    try {
-        area_.FitToKeys(store_.MainTbl, background);
-        area_.BuildKeys(store_.MainTbl, background, false);
-    } catch (const std::exception&) {
-        // A damaged key table: the keys built so far are shown.
-    }
-    heat_.assign(area_.Keys().size(), {});
+    keyboard_.LoadTemplate(path, codePage);
+    heat_.assign(Keys().Keys().size(), {});
 }
 
 void KeyHeatMap::SetFigures(const std::vector<KeyTally>& keys) {
-    heat_.assign(area_.Keys().size(), {});
+    heat_.assign(Keys().Keys().size(), {});
     for (const KeyTally& key : keys) {
-        const std::optional<std::size_t> index = KeyOf(key.character);
-        if (!index) continue;
-        KeyHeat& heat = heat_[*index];
+        const std::optional<CharacterKey> found = keyboard_.KeyOf(key.character);
+        if (!found) continue;
+        KeyHeat& heat = heat_[found->key];
         heat.typed += key.typed;
         heat.wrong += key.wrong;
         heat.timedKeys += key.timedKeys;
         heat.timeMs += key.timeMs;
         heat.characters += key.character;
-    }
-}
-
-std::optional<std::size_t> KeyHeatMap::KeyOf(char32_t character) {
-    const std::optional<unsigned char> code = CodeOfChar(character, codePage_);
-    if (!code) return std::nullopt;  // a character the template cannot hold
-    try {
-        if (!store_.Ctbl.Locate("Code", *code)) return std::nullopt;
-        if (!store_.MainTbl.Locate("KeyValue", store_.Ctbl.AsInteger("KeyNo"))) return std::nullopt;
-        const int row = store_.MainTbl.RecNo();
-        if (row < 1 || row > static_cast<int>(heat_.size())) return std::nullopt;
-        return static_cast<std::size_t>(row - 1);
-    } catch (const std::exception&) {
-        return std::nullopt;  // a table the template left unusable
     }
 }
 

@@ -8,7 +8,7 @@
 #include "base/CodePage.h"
 #include "base/Colour.h"
 #include "keyboard/KeyArea.h"
-#include "keyboard/TDataMod.h"
+#include "stats/CourseKeyboard.h"
 #include "stats/LineRecord.h"
 
 namespace zq {
@@ -40,7 +40,9 @@ public:
     // Gives every key the sums of its characters.
     void SetFigures(const std::vector<KeyTally>& keys);
 
-    const KeyArea& Keys() const { return area_; }
+    const KeyArea& Keys() const { return keyboard_.Keys(); }
+    // The keyboard the map is drawn on.
+    const CourseKeyboard& Keyboard() const { return keyboard_; }
     const KeyHeat& HeatOf(std::size_t key) const { return heat_.at(key); }
     // The key's colour, none for a key not typed at all. A key typed too
     // seldom to tell (see kMinTypedToRank) gets a pale tint of its colour.
@@ -49,12 +51,7 @@ public:
     std::string TipOf(std::size_t key) const;
 
 private:
-    // The index of the key that types a character, if any.
-    std::optional<std::size_t> KeyOf(char32_t character);
-
-    TDataMod store_;
-    int codePage_ = SystemCodePage();
-    KeyArea area_;
+    CourseKeyboard keyboard_;
     std::vector<KeyHeat> heat_;
 };
 

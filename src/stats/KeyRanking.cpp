@@ -16,6 +16,11 @@ bool IsRankedCharacter(char32_t character) {
     return character > U' ' && character != 127;
 }
 
+double SteadyErrorRate(std::int64_t wrong, std::int64_t typed, double overallRate) {
+    return (static_cast<double>(wrong) + kPriorTypings * overallRate) /
+           (static_cast<double>(typed) + kPriorTypings);
+}
+
 std::vector<KeyTally> SlowestKeys(const std::vector<KeyTally>& keys, std::size_t count) {
     std::vector<KeyTally> ranked;
     std::ranges::copy_if(keys, std::back_inserter(ranked), [](const KeyTally& key) {
@@ -37,8 +42,7 @@ std::vector<char32_t> WeakestKeys(const std::vector<KeyTally>& keys, std::size_t
     for (const KeyTally& key : ranked) typed += key.typed, wrong += key.wrong;
     const double overallRate = typed > 0 ? static_cast<double>(wrong) / static_cast<double>(typed) : 0.0;
     const auto steadyRate = [overallRate](const KeyTally& key) {
-        return (static_cast<double>(key.wrong) + kPriorTypings * overallRate) /
-               (static_cast<double>(key.typed) + kPriorTypings);
+        return SteadyErrorRate(key.wrong, key.typed, overallRate);
     };
     std::ranges::stable_sort(ranked, [&](const KeyTally& a, const KeyTally& b) {
         if (a.wrong == 0 && b.wrong == 0) return MeanTimeMs(a) > MeanTimeMs(b);

@@ -35,4 +35,8 @@ std::vector<char32_t> WeakestKeys(const std::vector<KeyTally>& keys, std::size_t
 
 inline constexpr double kPriorTypings = 50;
 
+// A share of wrong strokes as if there had been kPriorTypings more at
+// `overallRate` (see WeakestKeys).
+double SteadyErrorRate(std::int64_t wrong, std::int64_t typed, double overallRate);
+
 }  // namespace zq

@@ -1,0 +1,76 @@
+#include "stats/HandsPicture.h"
+
+#include "base/Translation.h"
+#include "keyboard/FingerSettings.h"
+#include "stats/KeyHeatMap.h"
+
+namespace zq {
+
+namespace {
+
+std::string Percent(std::int64_t value) {
+    return Format(Tr("%d %%"), {std::to_string(value)});
+}
+
+std::string FingerTip(std::int32_t finger, const StrokeSums& sums) {
+    if (sums.typed == 0) return Format(Tr("%s: not practised in these days."), {FingerName(finger)});
+    return Format(Tr("%s: %d keys, %d of them wrong (accuracy %s), %d keys a minute"),
+                  {FingerName(finger), std::to_string(sums.typed), std::to_string(sums.wrong),
+                   Percent(Accuracy(sums)), std::to_string(KeysPerMinute(sums))});
+}
+
+std::string HandText(int hand, const StrokeSums& sums) {
+    const std::string name = hand == 0 ? Tr("Left hand") : Tr("Right hand");
+    if (sums.typed == 0) return name;
+    return Format(Tr("%s: %d keys/min, %s"),
+                  {name, std::to_string(KeysPerMinute(sums)), Percent(Accuracy(sums))});
+}
+
+}  // namespace
+
+HandsPicture MakeHandsPicture(const FingerFigures& figures, const FingerSettings& settings) {
+    HandsPicture picture;
+    for (std::size_t f = 0; f < picture.fingers.size(); ++f) {
+        const StrokeSums& sums = figures.fingers[f];
+        HandsPicture::Finger& finger = picture.fingers[f];
+        finger.length = settings.Length[f];
+        finger.tip = FingerTip(static_cast<std::int32_t>(f), sums);
+        if (sums.typed == 0) continue;
+        finger.colour = HeatColour(ErrorRate(sums));
+        finger.accuracy = Percent(Accuracy(sums));
+        if (sums.timedKeys > 0) finger.speed = std::to_string(KeysPerMinute(sums));
+    }
+    for (int hand = 0; hand < 2; ++hand)
+        picture.hands[static_cast<std::size_t>(hand)] =
+            HandText(hand, figures.hands[static_cast<std::size_t>(hand)]);
+    return picture;
+}
+
+std::string FingerName(std::int32_t finger) {
+    switch (finger) {
+        case 0:
+            return Tr("Left little finger");
+        case 1:
+            return Tr("Left ring finger");
+        case 2:
+            return Tr("Left middle finger");
+        case 3:
+            return Tr("Left index finger");
+        case 4:
+            return Tr("Left thumb");
+        case 5:
+            return Tr("Right thumb");
+        case 6:
+            return Tr("Right index finger");
+        case 7:
+            return Tr("Right middle finger");
+        case 8:
+            return Tr("Right ring finger");
+        case 9:
+            return Tr("Right little finger");
+        default:
+            return {};
+    }
+}
+
+}  // namespace zq
