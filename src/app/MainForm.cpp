@@ -246,15 +246,15 @@ void TZQMainFm::OpenStatistics() {
     const ProgressSetup setup{profile_->UserName, Course(paths_.DataFolder(), profile_->Course),
                               LocalDayOf(NowUtcMilliseconds())};
     HideActions();
-    const std::optional<WeakKeyPractice> practice = parts_.progress.ShowProgress(*history_, setup);
+    const std::optional<TargetedPractice> practice = parts_.progress.ShowProgress(*history_, setup);
     if (practice) {
-        StartWeakKeyDrill(*practice);
+        StartTargetedDrill(*practice);
     } else {
         ShowActions();
     }
 }
 
-void TZQMainFm::StartWeakKeyDrill(const WeakKeyPractice& practice) {
+void TZQMainFm::StartTargetedDrill(const TargetedPractice& practice) {
     RunDrill(DrillKind::Free, std::make_unique<RepeatedLine>(practice.line8, practice.announcement));
 }
 

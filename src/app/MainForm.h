@@ -69,8 +69,8 @@ public:
     void StartGame();
     void OpenHelp();
     void EditProfile();
-    // The progress window of the logged-on user; its weak-key practice
-    // opens the free drill on the line it built.
+    // The progress window of the logged-on user; its weak-key and slow-pair
+    // practice opens the free drill on the line it built.
     void OpenStatistics();
     // Fills the panel beside the buttons from the history, which it opens
     // only when the learner has one: the course and the line reached,
@@ -109,7 +109,7 @@ private:
     // them in the drill); nothing, after telling the learner, when its file
     // holds no line to practise.
     std::optional<std::unique_ptr<LineSource>> LinesOf(const DrillKindEntry& entry);
-    void StartWeakKeyDrill(const WeakKeyPractice& practice);
+    void StartTargetedDrill(const TargetedPractice& practice);
     void CreateGameWindow();
     void GameClosed();
 

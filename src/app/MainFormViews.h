@@ -155,9 +155,9 @@ class ProgressWindows {
 public:
     virtual ~ProgressWindows() = default;
     // Shows a learner's progress and returns when the window has closed:
-    // with the weak-key practice the learner chose in it, if any.
-    virtual std::optional<WeakKeyPractice> ShowProgress(PracticeHistory& history,
-                                                        const ProgressSetup& setup) = 0;
+    // with the practice the learner chose in it (weak keys, slow pairs), if any.
+    virtual std::optional<TargetedPractice> ShowProgress(PracticeHistory& history,
+                                                         const ProgressSetup& setup) = 0;
 };
 
 }  // namespace zq

@@ -1,10 +1,15 @@
 #include "stats/ProgressOverview.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
+#include <limits>
 
 #include "base/CodePage.h"
 #include "base/Translation.h"
+#include "stats/ConfusionKind.h"
+#include "stats/FingerFigures.h"
+#include "stats/HandsPicture.h"
 #include "stats/PracticeHistory.h"
 #include "stats/ProgressCharts.h"
 #include "stats/ProgressTexts.h"
@@ -31,14 +36,33 @@ void ProgressOverview::Load() {
     keyboard_.LoadTemplate(setup_.course.LayoutPath(), setup_.codePage);
     keyboard_.SetFigures(report_.keys);
     view_.ShowKeyboard(keyboard_);
+    ShowKeyDiagnosis();
+    ShowPairs();
+    OfferPractice();
+}
 
+void ProgressOverview::ShowKeyDiagnosis() {
+    const CourseKeyboard& keys = keyboard_.Keyboard();
+    view_.ShowHands(MakeHandsPicture(SumPerFinger(report_.keys, keys), keys.Fingers()));
     std::vector<std::string> slowest;
     for (const KeyTally& key : report_.slowest) slowest.push_back(SlowKeyText(key));
     view_.ShowSlowestKeys(slowest);
     std::vector<std::string> confusions;
-    for (const Confusion& confusion : report_.confusions) confusions.push_back(ConfusionText(confusion));
+    for (const Confusion& confusion : report_.confusions)
+        confusions.push_back(LabelledConfusionText(confusion, ConfusionKindText(KindOf(confusion, keys))));
     view_.ShowConfusions(confusions);
+}
 
+void ProgressOverview::ShowPairs() {
+    std::vector<std::string> slowest;
+    for (const PairTally& pair : report_.slowestPairs) slowest.push_back(SlowPairText(pair));
+    view_.ShowSlowestPairs(slowest);
+    std::vector<std::string> missed;
+    for (const PairTally& pair : report_.missedPairs) missed.push_back(MissedPairText(pair));
+    view_.ShowMostMissedPairs(missed);
+}
+
+void ProgressOverview::OfferPractice() {
     if (report_.weakest.empty()) {
         view_.SetWeakKeyPractice(false, Tr("Type a few lines of this course first: then your weakest keys "
                                            "are known."));
@@ -52,6 +76,24 @@ void ProgressOverview::Load() {
                                  Format(Tr("A line of words from the course with your weakest keys: %s"),
                                         {KeyList(report_.weakest)}));
     }
+
+    const std::vector<PairTally> slowPairs(
+        report_.slowestPairs.begin(),
+        report_.slowestPairs.begin() +
+            static_cast<std::ptrdiff_t>(std::min(kSlowPairsPractised, report_.slowestPairs.size())));
+    if (slowPairs.empty()) {
+        view_.SetSlowPairPractice(false, Tr("Type a few lines of this course first: then your slowest pairs "
+                                            "of keys are known."));
+    } else if (PractisableSlowPairs().empty()) {
+        view_.SetSlowPairPractice(
+            false, Format(Tr("To practise your slowest pairs of keys (%s), start the program in the course's "
+                             "language."),
+                          {PairList(slowPairs)}));
+    } else {
+        view_.SetSlowPairPractice(
+            true, Format(Tr("A line of words from the course with your slowest pairs of keys: %s"),
+                         {PairList(slowPairs)}));
+    }
 }
 
 std::vector<char32_t> ProgressOverview::PractisableWeakKeys() const {
@@ -61,17 +103,74 @@ std::vector<char32_t> ProgressOverview::PractisableWeakKeys() const {
     return keys;
 }
 
-std::optional<WeakKeyPractice> ProgressOverview::PractiseWeakKeys(std::uint32_t seed) const {
+std::vector<std::string> ProgressOverview::PractisableSlowPairs() const {
+    std::vector<std::string> pairs;
+    for (const PairTally& pair : report_.slowestPairs) {
+        if (pairs.size() == kSlowPairsPractised) break;
+        const std::optional<unsigned char> first = CodeOfChar(pair.first, setup_.codePage);
+        const std::optional<unsigned char> second = CodeOfChar(pair.second, setup_.codePage);
+        if (first && second) pairs.push_back({static_cast<char>(*first), static_cast<char>(*second)});
+    }
+    return pairs;
+}
+
+std::optional<TargetedPractice> ProgressOverview::PractiseWeakKeys(std::uint32_t seed) const {
     const std::vector<char32_t> practised = PractisableWeakKeys();
     if (practised.empty()) return std::nullopt;
     // The drill's line is 8-bit text, as the course's words are.
     std::string keys8;
     for (const char32_t key : practised) keys8 += static_cast<char>(*CodeOfChar(key, setup_.codePage));
     const std::vector<std::string> words = WordsOf(ReadCourseTexts(setup_.course));
-    return WeakKeyPractice{
+    return TargetedPractice{
         BuildWeakKeyLine(words, keys8, seed),
         Format(Tr("Practising your weakest keys: %s. Press Insert to type letters of your own."),
                {KeyList(practised)})};
+}
+
+std::optional<TargetedPractice> ProgressOverview::PractiseSlowPairs(std::uint32_t seed) const {
+    const std::vector<std::string> pairs8 = PractisableSlowPairs();
+    if (pairs8.empty()) return std::nullopt;
+    std::string shown;
+    for (const std::string& pair : pairs8) {
+        if (!shown.empty()) shown += ", ";
+        shown += ToUtf8(pair, setup_.codePage);
+    }
+    const std::vector<std::string> words = WordsOf(ReadCourseTexts(setup_.course));
+    return TargetedPractice{
+        BuildPracticeLine(words, pairs8, seed),
+        Format(Tr("Practising your slowest pairs of keys: %s. Press Insert to type letters of your own."),
+               {shown})};
+}
+
+HistoryExportFiles ProgressOverview::ExportFiles(const std::string& folder) const {
+    return ExportFileNames(folder, ToUtf8(setup_.user, setup_.codePage), setup_.today);
+}
+
+bool ProgressOverview::WouldReplace(const HistoryExportFiles& files) {
+    std::error_code ignored;
+    return std::filesystem::exists(files.lines, ignored) || std::filesystem::exists(files.days, ignored);
+}
+
+ExportOutcome ProgressOverview::Export(const HistoryExportFiles& files) {
+    const std::string user = ToUtf8(setup_.user, setup_.codePage);
+    std::vector<LineRecord> lines;
+    std::vector<DrillDay> days;
+    // The history warns of its own failures; only the files are left to tell of.
+    if (!history_.Read([&](HistoryStore& store) {
+            lines = store.LinesOf(user);
+            days = store.DrillDays(user, std::numeric_limits<std::int32_t>::min(),
+                                   std::numeric_limits<std::int32_t>::max());
+        })) {
+        return {};
+    }
+    try {
+        WriteHistoryCsv(lines, days, files);
+    } catch (const std::exception& error) {
+        return {false, Format(Tr("The practice history could not be exported: %s"), {error.what()})};
+    }
+    return {true, Format(Tr("%d lines of practice have been exported to \"%s\", and their sums per day to "
+                            "\"%s\"."),
+                         {std::to_string(lines.size()), files.lines, files.days})};
 }
 
 std::string ProgressOverview::Summary() const {

@@ -6,6 +6,7 @@
 
 #include "base/CodePage.h"
 #include "course/Course.h"
+#include "stats/HistoryExport.h"
 #include "stats/KeyHeatMap.h"
 #include "stats/ProgressReport.h"
 #include "stats/ProgressView.h"
@@ -25,15 +26,22 @@ struct ProgressSetup {
     int codePage = SystemCodePage();
 };
 
-// A line of the learner's weakest keys for the free drill, and the status
-// text that says which keys it practises (UTF-8).
-struct WeakKeyPractice {
+// A line for the free drill that practises what the progress window found
+// weak (the learner's weakest keys, or their slowest pairs of keys), and the
+// status text that says what it practises (UTF-8).
+struct TargetedPractice {
     std::string line8;
     std::string announcement;
 };
 
-// The progress window's logic: reads a learner's history, fills the window
-// and builds the weak-key line on request.
+// How an export of the history went, as the learner is told (UTF-8).
+struct ExportOutcome {
+    bool done = false;
+    std::string message;  // empty when the history warned of its own failure
+};
+
+// The progress window's logic: reads a learner's history, fills the window,
+// builds the practice lines and exports the history on request.
 class ProgressOverview {
 public:
     ProgressOverview(ProgressView& view, PracticeHistory& history, ProgressSetup setup);
@@ -44,7 +52,16 @@ public:
 
     // The line for the learner's weakest keys, from the course's own texts;
     // none before the learner has typed enough to tell.
-    std::optional<WeakKeyPractice> PractiseWeakKeys(std::uint32_t seed) const;
+    std::optional<TargetedPractice> PractiseWeakKeys(std::uint32_t seed) const;
+    // The line for the learner's slowest pairs of keys, the same way.
+    std::optional<TargetedPractice> PractiseSlowPairs(std::uint32_t seed) const;
+
+    // Where an export into `folder` (ending with "/") goes, and whether it
+    // would replace a file there.
+    HistoryExportFiles ExportFiles(const std::string& folder) const;
+    static bool WouldReplace(const HistoryExportFiles& files);
+    // Writes the learner's whole history into the two files.
+    ExportOutcome Export(const HistoryExportFiles& files);
 
     const ProgressReport& Report() const { return report_; }
     const KeyHeatMap& Keyboard() const { return keyboard_; }
@@ -53,6 +70,11 @@ private:
     std::string Summary() const;
     // The weakest keys that the drill's code page can hold.
     std::vector<char32_t> PractisableWeakKeys() const;
+    // The slowest pairs whose keys the drill's code page can hold, as 8-bit text.
+    std::vector<std::string> PractisableSlowPairs() const;
+    void ShowKeyDiagnosis();
+    void ShowPairs();
+    void OfferPractice();
 
     ProgressView& view_;
     PracticeHistory& history_;

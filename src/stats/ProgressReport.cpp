@@ -1,6 +1,7 @@
 #include "stats/ProgressReport.h"
 
 #include "stats/KeyRanking.h"
+#include "stats/PairRanking.h"
 
 namespace zq {
 
@@ -15,6 +16,9 @@ ProgressReport ReadProgressReport(HistoryStore& store, std::string_view user, st
     report.confusions =
         store.TopConfusions(user, course, report.firstDay, report.lastDay, static_cast<int>(kListedKeys));
     report.weakest = WeakestKeys(report.keys, kWeakKeysPractised);
+    report.pairs = store.PairTotals(user, course, report.firstDay, report.lastDay);
+    report.slowestPairs = SlowestPairs(report.pairs, kListedPairs);
+    report.missedPairs = MostMissedPairs(report.pairs, kListedPairs);
     return report;
 }
 

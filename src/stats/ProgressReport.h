@@ -13,9 +13,12 @@ namespace zq {
 inline constexpr std::int32_t kProgressDays = 90;
 inline constexpr std::size_t kListedKeys = 10;
 inline constexpr std::size_t kWeakKeysPractised = 3;
+inline constexpr std::size_t kListedPairs = 8;
+inline constexpr std::size_t kSlowPairsPractised = 3;
 
 // What the progress window shows of a user: their practice per drill and
-// day (all courses), and the keys and confusions of their current course.
+// day (all courses), and the keys, pairs of keys and confusions of their
+// current course.
 struct ProgressReport {
     std::int32_t firstDay = 0;
     std::int32_t lastDay = 0;
@@ -24,6 +27,9 @@ struct ProgressReport {
     std::vector<KeyTally> slowest;
     std::vector<Confusion> confusions;
     std::vector<char32_t> weakest;
+    std::vector<PairTally> pairs;
+    std::vector<PairTally> slowestPairs;
+    std::vector<PairTally> missedPairs;
 };
 
 // The report of the kProgressDays days up to `today`.

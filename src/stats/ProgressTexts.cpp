@@ -3,6 +3,7 @@
 #include "base/Translation.h"
 #include "base/Utf8Char.h"
 #include "stats/KeyRanking.h"
+#include "stats/PairRanking.h"
 
 namespace zq {
 
@@ -28,6 +29,24 @@ std::string ConfusionText(const Confusion& confusion) {
     return Format(Tr("%s typed for %s: %d times"), {typed, expected, std::to_string(confusion.count)});
 }
 
+std::string LabelledConfusionText(const Confusion& confusion, const std::string& kindText) {
+    if (kindText.empty()) return ConfusionText(confusion);
+    return Format(Tr("%s — %s"), {ConfusionText(confusion), kindText});
+}
+
+std::string PairCaption(char32_t first, char32_t second) {
+    return KeyCaption(first) + KeyCaption(second);
+}
+
+std::string SlowPairText(const PairTally& pair) {
+    return Format(Tr("%s: %d ms"), {PairCaption(pair.first, pair.second), std::to_string(MeanTimeMs(pair))});
+}
+
+std::string MissedPairText(const PairTally& pair) {
+    return Format(Tr("%s: %d of %d missed"), {PairCaption(pair.first, pair.second),
+                                              std::to_string(pair.wrong), std::to_string(pair.typed)});
+}
+
 std::string SlowKeyText(const KeyTally& key) {
     return Format(Tr("%s: %d ms"), {KeyCaption(key.character), std::to_string(MeanTimeMs(key))});
 }
@@ -37,6 +56,15 @@ std::string KeyList(const std::vector<char32_t>& characters) {
     for (const char32_t character : characters) {
         if (!list.empty()) list += ", ";
         list += KeyCaption(character);
+    }
+    return list;
+}
+
+std::string PairList(const std::vector<PairTally>& pairs) {
+    std::string list;
+    for (const PairTally& pair : pairs) {
+        if (!list.empty()) list += ", ";
+        list += PairCaption(pair.first, pair.second);
     }
     return list;
 }

@@ -14,10 +14,20 @@ std::string KeyCaption(char32_t character);
 
 // "r typed for t: 14 times"
 std::string ConfusionText(const Confusion& confusion);
+// "r typed for t: 14 times — neighbouring finger"; without a kind, as ConfusionText.
+std::string LabelledConfusionText(const Confusion& confusion, const std::string& kindText);
 // "q: 820 ms"
 std::string SlowKeyText(const KeyTally& key);
+// "th"
+std::string PairCaption(char32_t first, char32_t second);
+// "th: 420 ms"
+std::string SlowPairText(const PairTally& pair);
+// "th: 12 of 80 missed"
+std::string MissedPairText(const PairTally& pair);
 // "q, z, p"
 std::string KeyList(const std::vector<char32_t>& characters);
+// "th, ck, ou"
+std::string PairList(const std::vector<PairTally>& pairs);
 // "3 h 25 m"
 std::string PracticeDuration(std::int64_t milliseconds);
 

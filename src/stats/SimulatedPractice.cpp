@@ -11,6 +11,7 @@ namespace zq {
 namespace {
 
 constexpr double kWeakMissRate = 0.15;
+constexpr double kSlowPairFactor = 1.7;
 constexpr double kOtherMissRate = 0.02;
 constexpr int kWordsPerLine = 8;
 constexpr std::size_t kLongestLine = 70;
@@ -51,30 +52,47 @@ void TypeLine(const SimulatedLearner& learner, const std::string& text, int dayI
     std::normal_distribution<double> jitter(1.0, 0.15);
     const double baseMs = std::max(120.0, 420.0 - 2.5 * dayIndex);
     std::map<char32_t, KeyTally> keys;
+    std::map<std::pair<char32_t, char32_t>, PairTally> pairs;
     std::map<std::pair<char32_t, char32_t>, std::int64_t> confusions;
     std::int64_t lineTimeMs = 0;
+    char32_t previous = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char32_t character = CharOfCode(static_cast<unsigned char>(text[i]), learner.wordsCodePage);
         const std::size_t weak = learner.weakKeys.find(character);
         const bool isWeak = weak != std::u32string::npos;
+        const bool slowPair =
+            i > 0 && std::ranges::find(learner.slowPairs, std::u32string{previous, character}) !=
+                         learner.slowPairs.end();
         KeyTally& key = keys[character];
         key.character = character;
         ++key.typed;
+        PairTally* pair = i > 0 ? &pairs[{previous, character}] : nullptr;
+        if (pair != nullptr) ++pair->typed;
         const auto keyMs =
-            static_cast<std::int64_t>(baseMs * (isWeak ? 1.8 : 1.0) * std::max(0.3, jitter(random)));
+            static_cast<std::int64_t>(baseMs * (isWeak ? 1.8 : 1.0) * (slowPair ? kSlowPairFactor : 1.0) *
+                                      std::max(0.3, jitter(random)));
         lineTimeMs += keyMs;
         if (character != U' ' && chance(random) < (isWeak ? kWeakMissRate : kOtherMissRate)) {
             ++key.wrong;
             ++line.errors;
+            if (pair != nullptr) ++pair->wrong;
             const char32_t typed = isWeak && weak < learner.confusedWith.size() ? learner.confusedWith[weak]
                                                                                 : NeighbourOf(character);
             ++confusions[{character, typed}];
         } else if (i > 0) {
             ++key.timedKeys;
             key.timeMs += keyMs;
+            ++pair->timedKeys;
+            pair->timeMs += keyMs;
         }
+        previous = character;
     }
     for (const auto& [code, key] : keys) line.keys.push_back(key);
+    for (auto& [characters, pair] : pairs) {
+        pair.first = characters.first;
+        pair.second = characters.second;
+        line.pairs.push_back(pair);
+    }
     for (const auto& [pair, count] : confusions) line.confusions.push_back({pair.first, pair.second, count});
     line.characters = static_cast<std::int32_t>(text.size());
     line.lineTimeMs = static_cast<std::int32_t>(std::max<std::int64_t>(lineTimeMs, 25));

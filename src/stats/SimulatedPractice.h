@@ -11,13 +11,15 @@ namespace zq {
 
 // A made-up learner whose practice fills a history for trying out the
 // progress window and for measuring it (zq-stats, the benchmarks): they type
-// lines of a course's words, get a little faster every day, and miss their
-// weak keys more often, mostly for the same wrong key.
+// lines of a course's words, get a little faster every day, miss their weak
+// keys more often, mostly for the same wrong key, and hesitate between the
+// keys of their slow pairs.
 struct SimulatedLearner {
     std::string user = "Default";          // UTF-8
     std::string course = "English";        // UTF-8
     std::u32string weakKeys = U"qzp";      // characters missed often
     std::u32string confusedWith = U"wxo";  // typed in their place, by position
+    std::vector<std::u32string> slowPairs = {U"ou", U"ck", U"ly"};
     int linesPerDay = 40;
     std::uint32_t seed = 1;
     int wordsCodePage = SystemCodePage();  // the code page of the course's words

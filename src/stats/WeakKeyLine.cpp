@@ -19,15 +19,16 @@ bool IsBlank(char ch) {
     return ch == ' ' || ch == '\t';
 }
 
-// The words that hold `key`, shuffled; three of the key when none does.
-std::vector<std::string> WordsWithKey(const std::vector<std::string>& words, char key, std::mt19937& random) {
+// The words that hold `piece`, shuffled; three of the piece when none does.
+std::vector<std::string> WordsWith(const std::vector<std::string>& words, const std::string& piece,
+                                   std::mt19937& random) {
     std::vector<std::string> found;
-    std::ranges::copy_if(words, std::back_inserter(found), [key](const std::string& word) {
+    std::ranges::copy_if(words, std::back_inserter(found), [&piece](const std::string& word) {
         return word.size() >= kShortestWord && word.size() <= kLongestWord &&
-               word.find(key) != std::string::npos;
+               word.find(piece) != std::string::npos;
     });
     std::ranges::shuffle(found, random);
-    if (found.empty()) found.emplace_back(3, key);
+    if (found.empty()) found.push_back(piece + piece + piece);
     return found;
 }
 
@@ -66,19 +67,26 @@ std::vector<std::string> WordsOf(const std::vector<std::string>& lines) {
 
 std::string BuildWeakKeyLine(const std::vector<std::string>& words, std::string_view weakKeys,
                              std::uint32_t seed, std::size_t target) {
-    if (weakKeys.empty()) return {};
+    std::vector<std::string> pieces;
+    for (const char key : weakKeys) pieces.emplace_back(1, key);
+    return BuildPracticeLine(words, pieces, seed, target);
+}
+
+std::string BuildPracticeLine(const std::vector<std::string>& words, const std::vector<std::string>& pieces,
+                              std::uint32_t seed, std::size_t target) {
+    if (pieces.empty()) return {};
     std::mt19937 random(seed);
     std::vector<std::vector<std::string>> choices;
-    for (const char key : weakKeys) choices.push_back(WordsWithKey(words, key, random));
+    for (const std::string& piece : pieces) choices.push_back(WordsWith(words, piece, random));
     std::vector<std::size_t> next(choices.size(), 0);
 
     std::string line;
-    // Keys take turns; a word that does not fit gives the turn to the next
-    // key, and a whole round without a word that fits ends the line.
+    // Pieces take turns; a word that does not fit gives the turn to the next
+    // piece, and a whole round without a word that fits ends the line.
     std::size_t turnsWithoutWord = 0;
     for (std::size_t turn = 0; turnsWithoutWord < choices.size(); ++turn) {
-        const std::size_t key = turn % choices.size();
-        const std::string& word = choices[key][next[key] % choices[key].size()];
+        const std::size_t piece = turn % choices.size();
+        const std::string& word = choices[piece][next[piece] % choices[piece].size()];
         const std::size_t length = line.size() + (line.empty() ? 0 : 1) + word.size();
         if (length > target) {
             ++turnsWithoutWord;
@@ -86,7 +94,7 @@ std::string BuildWeakKeyLine(const std::vector<std::string>& words, std::string_
         }
         if (!line.empty()) line += ' ';
         line += word;
-        ++next[key];
+        ++next[piece];
         turnsWithoutWord = 0;
     }
     return line;

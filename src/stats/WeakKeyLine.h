@@ -26,4 +26,10 @@ std::vector<std::string> WordsOf(const std::vector<std::string>& lines);
 std::string BuildWeakKeyLine(const std::vector<std::string>& words, std::string_view weakKeys,
                              std::uint32_t seed, std::size_t target = 80);
 
+// The same for pieces of words (pairs of keys, say): words that hold each
+// piece, taken in turn; a piece that no word holds is practised as three of
+// it ("ththth"). Empty without pieces.
+std::string BuildPracticeLine(const std::vector<std::string>& words, const std::vector<std::string>& pieces,
+                              std::uint32_t seed, std::size_t target = 80);
+
 }  // namespace zq

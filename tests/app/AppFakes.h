@@ -298,8 +298,8 @@ private:
 class FakeProgressWindows : public ProgressWindows {
 public:
     explicit FakeProgressWindows(CallLog& log) : log_(log) {}
-    std::optional<WeakKeyPractice> ShowProgress(PracticeHistory& shownHistory,
-                                                const ProgressSetup& shownSetup) override {
+    std::optional<TargetedPractice> ShowProgress(PracticeHistory& shownHistory,
+                                                 const ProgressSetup& shownSetup) override {
         log_.push_back("ShowProgress " + shownSetup.user);
         history = &shownHistory;
         setup = shownSetup;
@@ -308,7 +308,7 @@ public:
 
     PracticeHistory* history = nullptr;
     std::optional<ProgressSetup> setup;
-    std::optional<WeakKeyPractice> chosen;
+    std::optional<TargetedPractice> chosen;
 
 private:
     CallLog& log_;

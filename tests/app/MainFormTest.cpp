@@ -546,7 +546,7 @@ TEST_F(MainFormTest, StatisticsShowTheUsersProgressInTheirCourse) {
 
 TEST_F(MainFormTest, TheChosenWeakKeyPracticeOpensTheFreeDrillOnItsLine) {
     LogOn();
-    rig.progress.chosen = WeakKeyPractice{"quiz zap", "Practising q, z"};
+    rig.progress.chosen = TargetedPractice{"quiz zap", "Practising q, z"};
     std::string sample, status;
     rig.drills.whileShown = [&](FakeDrillWindow& window) {
         sample = window.Drill().Sample();

@@ -7,8 +7,10 @@
 
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
+#include "SmallKeyboard.h"
 #include "base/CodePage.h"
 #include "stats/DrillRecorder.h"
+#include "stats/HandsPicture.h"
 #include "stats/PracticeHistory.h"
 #include "stats/ProgressCharts.h"
 #include "stats/WeakKeyLine.h"
@@ -23,11 +25,13 @@ using testing::TypedLine;
 constexpr std::int32_t kToday = 19'800;
 
 struct RecordingView : ProgressView {
-    std::string caption, summary, weakKeyHint;
+    std::string caption, summary, weakKeyHint, slowPairHint;
     std::vector<ChartSpec> charts;
     const KeyHeatMap* keyboard = nullptr;
-    std::vector<std::string> slowest, confusions;
+    std::optional<HandsPicture> hands;
+    std::vector<std::string> slowest, confusions, slowestPairs, missedPairs;
     bool weakKeysEnabled = false;
+    bool slowPairsEnabled = false;
 
     void SetCaption(std::string_view text) override { caption = text; }
     void ShowSummary(std::string_view text) override { summary = text; }
@@ -35,9 +39,16 @@ struct RecordingView : ProgressView {
     void ShowKeyboard(const KeyHeatMap& shown) override { keyboard = &shown; }
     void ShowSlowestKeys(const std::vector<std::string>& lines) override { slowest = lines; }
     void ShowConfusions(const std::vector<std::string>& lines) override { confusions = lines; }
+    void ShowHands(const HandsPicture& shown) override { hands = shown; }
+    void ShowSlowestPairs(const std::vector<std::string>& lines) override { slowestPairs = lines; }
+    void ShowMostMissedPairs(const std::vector<std::string>& lines) override { missedPairs = lines; }
     void SetWeakKeyPractice(bool enabled, std::string_view hint) override {
         weakKeysEnabled = enabled;
         weakKeyHint = hint;
+    }
+    void SetSlowPairPractice(bool enabled, std::string_view hint) override {
+        slowPairsEnabled = enabled;
+        slowPairHint = hint;
     }
 };
 
@@ -88,12 +99,81 @@ TEST_F(ProgressOverviewTest, PracticeFillsTheWindowAndTheWeakKeysGiveALineOfCour
     EXPECT_THAT(view.weakKeyHint, HasSubstr("q, z, e"));
     ASSERT_NE(view.keyboard, nullptr);
 
-    const std::optional<WeakKeyPractice> practice = overview.PractiseWeakKeys(3);
+    const std::optional<TargetedPractice> practice = overview.PractiseWeakKeys(3);
     ASSERT_TRUE(practice.has_value());
     EXPECT_THAT(practice->announcement, HasSubstr("q, z, e"));
     for (const std::string& word : WordsOf({practice->line8}))
         EXPECT_THAT((std::vector<std::string>{"quiz", "queen", "zap", "the", "quick", "zebra"}),
                     ::testing::Contains(word));
+}
+
+// Six lines of the course's words, "qu" typed slowly and missed in every
+// line, "za" slowly.
+void PractisePairs(PracticeHistory& history) {
+    for (int i = 0; i < 6; ++i) {
+        LineRecord line = TypedLine("Ann", kToday, "quiz queen zap", 2);  // q and u wrong
+        for (PairTally& pair : line.pairs) {
+            if (pair.first == 'q' && pair.second == 'u') pair.timeMs *= 4;
+            if (pair.first == 'z' && pair.second == 'a') pair.timeMs *= 3;
+        }
+        history.Record(line);
+    }
+}
+
+TEST_F(ProgressOverviewTest, ThePairsOfKeysAreListedAndTheSlowestGiveALineOfWordsHoldingThem) {
+    PractisePairs(history);
+    ProgressOverview overview = Overview();
+    overview.Load();
+
+    ASSERT_GE(view.slowestPairs.size(), 3u);
+    EXPECT_EQ(view.slowestPairs[0], "qu: 800 ms");
+    EXPECT_EQ(view.slowestPairs[1], "za: 600 ms");
+    EXPECT_THAT(view.missedPairs, ElementsAre("qu: 6 of 12 missed"));
+    EXPECT_TRUE(view.slowPairsEnabled);
+    EXPECT_THAT(view.slowPairHint, HasSubstr("qu, za, "));
+
+    const std::optional<TargetedPractice> practice = overview.PractiseSlowPairs(2);
+    ASSERT_TRUE(practice.has_value());
+    EXPECT_THAT(practice->announcement, HasSubstr("qu, za, "));
+    EXPECT_FALSE(practice->line8.empty());
+    // The third slowest: one of the pairs timed alike, by the order of their characters.
+    const PairTally& slow = overview.Report().slowestPairs[2];
+    const std::string third{static_cast<char>(slow.first), static_cast<char>(slow.second)};
+    for (const std::string& word : WordsOf({practice->line8})) {
+        EXPECT_TRUE(word.find("qu") != std::string::npos || word.find("za") != std::string::npos ||
+                    word.find(third) != std::string::npos)
+            << word;
+    }
+}
+
+TEST_F(ProgressOverviewTest, WithoutPairsYetTheSlowPairPracticeIsNotOffered) {
+    history.Record(TypedLine("Ann", kToday, "qu"));  // one pair, timed once
+    ProgressOverview overview = Overview();
+    overview.Load();
+    EXPECT_TRUE(view.slowestPairs.empty());
+    EXPECT_TRUE(view.missedPairs.empty());
+    EXPECT_FALSE(view.slowPairsEnabled);
+    EXPECT_THAT(view.slowPairHint, HasSubstr("Type a few lines"));
+    EXPECT_FALSE(overview.PractiseSlowPairs(1).has_value());
+}
+
+TEST_F(ProgressOverviewTest, OnTheCoursesKeyboardConfusionsAreLabelledAndFingersShown) {
+    testing::WriteSmallKeyboard(programFolder / "Courses/English/layout.zqt");
+    for (int i = 0; i < 3; ++i) history.Record(TypedLine("Ann", kToday, "aaaaaffff", 2));  // s typed for a
+    history.Record(TypedLine("Ann", kToday, "ee", 1));                                     // f typed for e
+    ProgressOverview overview(view, history, {"Ann", Course(programFolder.Dir(), "English"), kToday, 1252});
+    overview.Load();
+
+    // "b" is no key of this keyboard: that confusion has no label.
+    EXPECT_THAT(view.confusions,
+                ElementsAre("b typed for a: 6 times", "f typed for e: once — neighbouring finger"));
+    ASSERT_TRUE(view.hands.has_value());
+    EXPECT_EQ(view.hands->fingers[0].accuracy, "60 %");  // a: 15 typed, 6 wrong
+    EXPECT_EQ(view.hands->fingers[3].accuracy, "100 %");
+    EXPECT_EQ(view.hands->fingers[2].accuracy, "50 %");
+    EXPECT_FALSE(view.hands->fingers[6].colour.has_value());
+    EXPECT_THAT(view.hands->hands[0], HasSubstr("Left hand: "));
+    EXPECT_EQ(view.hands->hands[1], "Right hand");
 }
 
 TEST_F(ProgressOverviewTest, AHistoryThatCannotBeReadShowsAnEmptyReportAfterItsWarning) {
@@ -147,7 +227,7 @@ TEST_F(ProgressOverviewTest, LinesTypedInARunOfOneLanguageReadTheSameInARunOfAno
     told.Load();
     EXPECT_TRUE(view.weakKeysEnabled);
     EXPECT_THAT(view.weakKeyHint, HasSubstr("\xC3\xA4"));
-    const std::optional<WeakKeyPractice> practice = told.PractiseWeakKeys(1);
+    const std::optional<TargetedPractice> practice = told.PractiseWeakKeys(1);
     ASSERT_TRUE(practice.has_value());
     EXPECT_THAT(practice->announcement, HasSubstr("\xC3\xA4"));
     for (const std::string& word : WordsOf({practice->line8}))

@@ -13,17 +13,38 @@ TEST(SimulatedPracticeTest, EveryLineAddsUpLikeATypedLine) {
     ASSERT_EQ(lines.size(), static_cast<size_t>(learner.linesPerDay));
     std::int64_t previousEnd = 0;
     for (const LineRecord& line : lines) {
-        std::int64_t typed = 0, wrong = 0, confused = 0;
+        std::int64_t typed = 0, wrong = 0, confused = 0, paired = 0, pairsWrong = 0;
         for (const KeyTally& key : line.keys) typed += key.typed, wrong += key.wrong;
         for (const Confusion& confusion : line.confusions) confused += confusion.count;
+        for (const PairTally& pair : line.pairs) paired += pair.typed, pairsWrong += pair.wrong;
         EXPECT_EQ(typed, line.characters);
         EXPECT_EQ(wrong, line.errors);
         EXPECT_EQ(confused, line.errors);
+        EXPECT_EQ(paired, line.characters - 1) << "every key but the first follows another";
+        EXPECT_LE(pairsWrong, line.errors);
         EXPECT_EQ(line.keysPerMinute, std::int64_t{line.characters} * 60000 / line.lineTimeMs);
         EXPECT_EQ(line.localDay, 19'800);
         EXPECT_GT(line.finishedAtMs, previousEnd);
         previousEnd = line.finishedAtMs;
     }
+}
+
+TEST(SimulatedPracticeTest, TheLearnersSlowPairsTakeLongerThanTheSameKeysAfterOthers) {
+    SimulatedLearner learner;
+    learner.weakKeys = U"";
+    learner.slowPairs = {U"ck"};
+    const std::vector<std::string> words = {"kick", "lock", "ski", "kin", "neck", "ink"};
+    std::int64_t slowTime = 0, slowTimed = 0, otherTime = 0, otherTimed = 0;
+    for (const LineRecord& line : SimulateDay(learner, words, 19'800, 0)) {
+        for (const PairTally& pair : line.pairs) {
+            if (pair.second != U'k') continue;
+            (pair.first == U'c' ? slowTime : otherTime) += pair.timeMs;
+            (pair.first == U'c' ? slowTimed : otherTimed) += pair.timedKeys;
+        }
+    }
+    ASSERT_GT(slowTimed, 0);
+    ASSERT_GT(otherTimed, 0);
+    EXPECT_GT(slowTime / slowTimed, otherTime / otherTimed * 3 / 2);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <set>
+#include <sstream>
 
 #include "../support/TempFolder.h"
 #include "course/Course.h"
@@ -58,6 +59,26 @@ TEST(WeakKeyLineTest, AKeyNoWordHoldsIsPractisedOnItsOwn) {
     const std::string line = BuildWeakKeyLine(kWords, ";", 1, 20);
     EXPECT_EQ(line, ";;; ;;; ;;; ;;; ;;;");
     EXPECT_EQ(BuildWeakKeyLine(kWords, "", 1, 80), "");
+}
+
+TEST(WeakKeyLineTest, PiecesOfWordsGetWordsThatHoldThemWholeInTurn) {
+    const std::string line = BuildPracticeLine(kWords, {"qu", "ze", "#!"}, 4, 80);
+    SCOPED_TRACE(line);
+    EXPECT_LE(line.size(), 80u);
+    int withQu = 0, withZe = 0, alone = 0;
+    std::istringstream words(line);
+    for (std::string word; words >> word;) {
+        const bool qu = word.find("qu") != std::string::npos;
+        const bool ze = word.find("ze") != std::string::npos;
+        withQu += qu;
+        withZe += ze;
+        alone += word == "#!#!#!";
+        EXPECT_TRUE(qu || ze || word == "#!#!#!") << word;  // "quartz" holds q and z, but not "ze"
+    }
+    EXPECT_GE(withQu, 3);
+    EXPECT_GE(withZe, 3);
+    EXPECT_GE(alone, 3) << "a piece no word holds is practised as three of it";
+    EXPECT_EQ(BuildPracticeLine(kWords, {}, 1), "");
 }
 
 TEST(WeakKeyLineTest, TheSameSeedGivesTheSameLineAndOtherSeedsVary) {

@@ -4,8 +4,9 @@
 //     practice history, "zqstats.db".
 // zq-stats show [USER] [COURSE] [LANG]
 //     Opens the progress window of USER on COURSE. Its "Practise weak keys"
-//     opens the free drill on the line it built, with the course's keyboard
-//     and hands windows; the lines typed there go into the history.
+//     and "Practise slow pairs" open the free drill on the line they built,
+//     with the course's keyboard and hands windows; the lines typed there go
+//     into the history.
 #include <QFont>
 #include <cstdio>
 #include <string>
@@ -56,9 +57,9 @@ int Generate(int days, const std::string& user, const std::string& course) {
     return 0;
 }
 
-// The free drill on the weak-key line, as the main window opens it.
-void PractiseWeakKeys(const WeakKeyPractice& practice, PracticeHistory& history,
-                      const PracticeContext& context) {
+// The free drill on the line of weak keys or slow pairs, as the main window opens it.
+void PractiseChosenLine(const TargetedPractice& practice, PracticeHistory& history,
+                        const PracticeContext& context) {
     TDataMod store;
     TVKeyboard keyboard(store);
     TPalmForm leftHand(store);
@@ -77,7 +78,7 @@ void PractiseWeakKeys(const WeakKeyPractice& practice, PracticeHistory& history,
     HandsWindowGuide rightGuide(rightHand);
 
     stopwatch watch;
-    RepeatedLine weakKeys(practice.line8, practice.announcement);
+    RepeatedLine chosenLine(practice.line8, practice.announcement);
     FreeDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
     QFont practiceFont(QStringLiteral("DejaVu Sans Mono"));
     practiceFont.setPointSize(16);
@@ -86,7 +87,7 @@ void PractiseWeakKeys(const WeakKeyPractice& practice, PracticeHistory& history,
     window.Drill().SetHighLight(true);
     DrillRecorder recorder(history, {context.user, context.course, DrillKind::Free});
     window.Drill().SetRecorder(&recorder);
-    window.Drill().Practise(weakKeys);
+    window.Drill().Practise(chosenLine);
     window.exec();
 }
 
@@ -96,13 +97,13 @@ int Show(const std::string& user, const std::string& course) {
         ShowMessageBox(nullptr, QMessageBox::Warning, QString::fromStdString(text));
     });
     const ProgressSetup setup{context.user, CourseNamed(context.course), LocalDayOf(NowUtcMilliseconds())};
-    std::optional<WeakKeyPractice> practice;
+    std::optional<TargetedPractice> practice;
     {
         ProgressWindow window(history, setup, ProgramDir());
         window.exec();
         practice = window.ChosenPractice();
     }
-    if (practice) PractiseWeakKeys(*practice, history, context);
+    if (practice) PractiseChosenLine(*practice, history, context);
     return 0;
 }
 

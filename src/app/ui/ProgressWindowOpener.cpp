@@ -4,8 +4,8 @@
 
 namespace zq {
 
-std::optional<WeakKeyPractice> ProgressWindowOpener::ShowProgress(PracticeHistory& history,
-                                                                  const ProgressSetup& setup) {
+std::optional<TargetedPractice> ProgressWindowOpener::ShowProgress(PracticeHistory& history,
+                                                                   const ProgressSetup& setup) {
     ProgressWindow window(history, setup, modulesFolder_, owner_);
     window.exec();
     return window.ChosenPractice();

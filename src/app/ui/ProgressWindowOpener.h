@@ -15,8 +15,8 @@ public:
     ProgressWindowOpener(std::string modulesFolder, QWidget* owner)
         : modulesFolder_(std::move(modulesFolder)), owner_(owner) {}
 
-    std::optional<WeakKeyPractice> ShowProgress(PracticeHistory& history,
-                                                const ProgressSetup& setup) override;
+    std::optional<TargetedPractice> ShowProgress(PracticeHistory& history,
+                                                 const ProgressSetup& setup) override;
 
 private:
     std::string modulesFolder_;

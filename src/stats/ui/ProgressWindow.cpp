@@ -1,6 +1,9 @@
 #include "stats/ui/ProgressWindow.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,8 +14,10 @@
 #include <QVBoxLayout>
 
 #include "base/Translation.h"
+#include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
 #include "stats/ui/ChartLoader.h"
+#include "stats/ui/HandsPictureWidget.h"
 #include "stats/ui/KeyHeatMapWidget.h"
 
 namespace zq {
@@ -35,8 +40,33 @@ QLabel* ListLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::RichText);
     label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    label->setMinimumWidth(200);
+    label->setMinimumWidth(120);
     return label;
+}
+
+// A titled list in a box of `parent`, its label kept in `label`.
+QGroupBox* ListBox(const QString& title, QLabel*& label, QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    label = ListLabel(box);
+    (new QVBoxLayout(box))->addWidget(label);
+    return box;
+}
+
+// A page of the lists: two boxes side by side.
+QWidget* ListPage(QGroupBox* left, QGroupBox* right, QWidget* parent) {
+    auto* page = new QWidget(parent);
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(left);
+    layout->addWidget(right, 1);
+    return page;
+}
+
+// A path of the file system, as the logic keeps it (UTF-8 on this system),
+// ending with the separator.
+std::string FolderPath(const QString& folder) {
+    QString path = QDir::cleanPath(folder);
+    if (!path.endsWith(QLatin1Char('/'))) path += QLatin1Char('/');
+    return QFile::encodeName(path).toStdString();
 }
 
 }  // namespace
@@ -50,51 +80,77 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     LbSummary = new QLabel(Figures);
     LbSummary->setWordWrap(true);
     Charts = new QTabWidget(Figures);
-    Charts->setMinimumSize(640, 300);
-
-    auto* slowestBox = new QGroupBox(Translated("Slowest keys"), Figures);
-    LbSlowest = ListLabel(slowestBox);
-    (new QVBoxLayout(slowestBox))->addWidget(LbSlowest);
-    auto* confusionsBox = new QGroupBox(Translated("Most frequent confusions"), Figures);
-    LbConfusions = ListLabel(confusionsBox);
-    (new QVBoxLayout(confusionsBox))->addWidget(LbConfusions);
-    auto* lists = new QHBoxLayout;
-    lists->addWidget(slowestBox);
-    lists->addWidget(confusionsBox);
+    Charts->setMinimumSize(560, 300);
 
     auto* top = new QHBoxLayout;
     top->addWidget(Charts, 1);
-    top->addLayout(lists);
-
-    auto* keyboardBox = new QGroupBox(Translated("Errors per key: green few, red many, pale typed too seldom "
-                                                 "to tell. Point at a key for its figures."),
-                                      Figures);
-    HeatMap = new KeyHeatMapWidget(keyboardBox);
-    auto* keyboardLayout = new QHBoxLayout(keyboardBox);
-    keyboardLayout->addStretch();
-    keyboardLayout->addWidget(HeatMap);
-    keyboardLayout->addStretch();
+    top->addWidget(MakeLists());
 
     BnWeakKeys = new QPushButton(Translated("Practise &weak keys"), this);
+    BnSlowPairs = new QPushButton(Translated("Practise slow &pairs"), this);
+    BnExport = new QPushButton(Translated("&Export..."), this);
+    BnExport->setToolTip(
+        Translated("Saves your practice history as two CSV files for a spreadsheet: one row "
+                   "per line, and one per day and drill."));
     BnClose = new QPushButton(Translated("&Close"), this);
     BnClose->setDefault(true);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BnExport);
     buttons->addStretch();
     buttons->addWidget(BnWeakKeys);
+    buttons->addWidget(BnSlowPairs);
     buttons->addWidget(BnClose);
     connect(BnWeakKeys, &QPushButton::clicked, this, &ProgressWindow::BnWeakKeysClick);
+    connect(BnSlowPairs, &QPushButton::clicked, this, &ProgressWindow::BnSlowPairsClick);
+    connect(BnExport, &QPushButton::clicked, this, &ProgressWindow::BnExportClick);
     connect(BnClose, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* figures = new QVBoxLayout(Figures);
     figures->setContentsMargins(0, 0, 0, 0);
     figures->addWidget(LbSummary);
     figures->addLayout(top, 1);
-    figures->addWidget(keyboardBox);
+    figures->addWidget(MakeKeyboardAndHands());
     overview_.Load();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ScrolledIfTooLarge(Figures), 1);
     layout->addLayout(buttons);
+}
+
+// The lists beside the charts: a page for the keys and one for the pairs.
+QWidget* ProgressWindow::MakeLists() {
+    Lists = new QTabWidget(Figures);
+    Lists->addTab(ListPage(ListBox(Translated("Slowest keys"), LbSlowest, Lists),
+                           ListBox(Translated("Most frequent confusions"), LbConfusions, Lists), Lists),
+                  Translated("Keys"));
+    Lists->addTab(ListPage(ListBox(Translated("Slowest pairs"), LbSlowestPairs, Lists),
+                           ListBox(Translated("Most missed pairs"), LbMissedPairs, Lists), Lists),
+                  Translated("Pairs of keys"));
+    return Lists;
+}
+
+QWidget* ProgressWindow::MakeKeyboardAndHands() {
+    auto* row = new QWidget(Figures);
+    auto* keyboardBox = new QGroupBox(Translated("Errors per key: green few, red many, pale typed too seldom "
+                                                 "to tell. Point at a key for its figures."),
+                                      row);
+    HeatMap = new KeyHeatMapWidget(keyboardBox);
+    auto* keyboardLayout = new QHBoxLayout(keyboardBox);
+    keyboardLayout->addStretch();
+    keyboardLayout->addWidget(HeatMap);
+    keyboardLayout->addStretch();
+
+    auto* handsBox = new QGroupBox(Translated("Fingers: keys per minute and accuracy"), row);
+    Hands = new HandsPictureWidget(handsBox);
+    auto* handsLayout = new QVBoxLayout(handsBox);
+    handsLayout->addWidget(Hands, 0, Qt::AlignHCenter);
+    handsLayout->addStretch();
+
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(keyboardBox, 1);
+    layout->addWidget(handsBox);
+    return row;
 }
 
 // The figures as they are when the screen has room for them; otherwise (a
@@ -133,6 +189,10 @@ void ProgressWindow::ShowKeyboard(const KeyHeatMap& keyboard) {
     HeatMap->SetKeyboard(&keyboard);
 }
 
+void ProgressWindow::ShowHands(const HandsPicture& hands) {
+    Hands->SetPicture(hands);
+}
+
 void ProgressWindow::ShowSlowestKeys(const std::vector<std::string>& lines) {
     LbSlowest->setText(ListText(lines));
 }
@@ -141,14 +201,49 @@ void ProgressWindow::ShowConfusions(const std::vector<std::string>& lines) {
     LbConfusions->setText(ListText(lines));
 }
 
+void ProgressWindow::ShowSlowestPairs(const std::vector<std::string>& lines) {
+    LbSlowestPairs->setText(ListText(lines));
+}
+
+void ProgressWindow::ShowMostMissedPairs(const std::vector<std::string>& lines) {
+    LbMissedPairs->setText(ListText(lines));
+}
+
 void ProgressWindow::SetWeakKeyPractice(bool enabled, std::string_view hint) {
     BnWeakKeys->setEnabled(enabled);
     BnWeakKeys->setToolTip(FromUtf8View(hint));
 }
 
+void ProgressWindow::SetSlowPairPractice(bool enabled, std::string_view hint) {
+    BnSlowPairs->setEnabled(enabled);
+    BnSlowPairs->setToolTip(FromUtf8View(hint));
+}
+
 void ProgressWindow::BnWeakKeysClick() {
     chosen_ = overview_.PractiseWeakKeys(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     if (chosen_) accept();
+}
+
+void ProgressWindow::BnSlowPairsClick() {
+    chosen_ = overview_.PractiseSlowPairs(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    if (chosen_) accept();
+}
+
+void ProgressWindow::BnExportClick() {
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, Translated("Export the practice history into"), QDir::homePath());
+    if (!folder.isEmpty()) ExportTo(folder);
+}
+
+void ProgressWindow::ExportTo(const QString& folder) {
+    const HistoryExportFiles files = overview_.ExportFiles(FolderPath(folder));
+    if (ProgressOverview::WouldReplace(files) &&
+        !AskYesNo(this, Translated("This folder already holds today's export of your history. Replace it?")))
+        return;
+    const ExportOutcome outcome = overview_.Export(files);
+    if (outcome.message.empty()) return;  // the history has told of its failure
+    ShowMessageBox(this, outcome.done ? QMessageBox::Information : QMessageBox::Warning,
+                   FromUtf8View(outcome.message));
 }
 
 }  // namespace zq

@@ -14,12 +14,15 @@ class QTabWidget;
 
 namespace zq {
 
+class HandsPictureWidget;
 class KeyHeatMapWidget;
 
 // The progress window: a learner's speed, accuracy and practice time per
-// day, their course's keyboard as a heat map of errors, their slowest keys
-// and most frequent confusions, and a button that practises their weakest
-// keys. Closed with a chosen practice when that button is used.
+// day, their course's keyboard as a heat map of errors, their fingers and
+// hands, their slowest keys and pairs of keys and most frequent confusions,
+// buttons that practise their weakest keys or slowest pairs, and the export
+// of their history. Closed with a chosen practice when one of those buttons
+// is used.
 class ProgressWindow : public QDialog, private ProgressView {
     Q_OBJECT
 public:
@@ -27,18 +30,28 @@ public:
     ProgressWindow(PracticeHistory& history, ProgressSetup setup, std::string programFolder,
                    QWidget* parent = nullptr);
 
-    // The weak-key practice chosen, once the window has closed with it.
-    const std::optional<WeakKeyPractice>& ChosenPractice() const { return chosen_; }
+    // The practice chosen, once the window has closed with it.
+    const std::optional<TargetedPractice>& ChosenPractice() const { return chosen_; }
     const ProgressOverview& Overview() const { return overview_; }
+
+    // Exports the history into a folder (a path of the file system): asks
+    // before replacing an export of the same day, then tells how it went.
+    void ExportTo(const QString& folder);
 
     QWidget* Figures = nullptr;          // everything above the buttons
     QScrollArea* FiguresArea = nullptr;  // around them, on a screen too small for them
     QTabWidget* Charts = nullptr;
+    QTabWidget* Lists = nullptr;  // keys, pairs of keys
     QLabel* LbSummary = nullptr;
     KeyHeatMapWidget* HeatMap = nullptr;
+    HandsPictureWidget* Hands = nullptr;
     QLabel* LbSlowest = nullptr;
     QLabel* LbConfusions = nullptr;
+    QLabel* LbSlowestPairs = nullptr;
+    QLabel* LbMissedPairs = nullptr;
     QPushButton* BnWeakKeys = nullptr;
+    QPushButton* BnSlowPairs = nullptr;
+    QPushButton* BnExport = nullptr;
     QPushButton* BnClose = nullptr;
 
 private:
@@ -46,16 +59,24 @@ private:
     void ShowSummary(std::string_view text) override;
     void ShowCharts(const std::vector<ChartSpec>& charts) override;
     void ShowKeyboard(const KeyHeatMap& keyboard) override;
+    void ShowHands(const HandsPicture& hands) override;
     void ShowSlowestKeys(const std::vector<std::string>& lines) override;
     void ShowConfusions(const std::vector<std::string>& lines) override;
+    void ShowSlowestPairs(const std::vector<std::string>& lines) override;
+    void ShowMostMissedPairs(const std::vector<std::string>& lines) override;
     void SetWeakKeyPractice(bool enabled, std::string_view hint) override;
+    void SetSlowPairPractice(bool enabled, std::string_view hint) override;
 
+    QWidget* MakeLists();
+    QWidget* MakeKeyboardAndHands();
     void BnWeakKeysClick();
+    void BnSlowPairsClick();
+    void BnExportClick();
     QWidget* ScrolledIfTooLarge(QWidget* figures);
 
     std::string programFolder_;
     ProgressOverview overview_;
-    std::optional<WeakKeyPractice> chosen_;
+    std::optional<TargetedPractice> chosen_;
 };
 
 }  // namespace zq

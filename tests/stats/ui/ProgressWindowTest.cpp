@@ -5,19 +5,23 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "base/ui/Colours.h"
 #include "course/Course.h"
+#include "stats/HandsPicture.h"
 #include "stats/HistoryStore.h"
 #include "stats/PracticeHistory.h"
 #include "stats/ProgressTexts.h"
 #include "stats/SimulatedPractice.h"
 #include "stats/WeakKeyLine.h"
+#include "stats/ui/HandsPictureWidget.h"
 #include "stats/ui/KeyHeatMapWidget.h"
 #include "support/TempFolder.h"
 
@@ -63,6 +67,90 @@ TEST_F(ProgressWindowTest, AWeekOfPracticeShowsItsChartsKeysAndConfusions) {
     EXPECT_EQ(window.HeatMap->sizeHint().width(), window.Overview().Keyboard().Keys().Width());
 }
 
+TEST_F(ProgressWindowTest, PairsFingersAndTheKindOfEachConfusionAreShown) {
+    PractiseAWeek();
+    ProgressWindow window(history, Setup(), kProgramDir);
+
+    // The learner hesitates over "ou", "ck" and "ly", and misses p for o.
+    ASSERT_EQ(window.Lists->count(), 2);
+    const std::string slowPairs = window.LbSlowestPairs->text().toStdString();
+    EXPECT_THAT(slowPairs, HasSubstr(" ms"));
+    EXPECT_TRUE(slowPairs.find("ou: ") != std::string::npos || slowPairs.find("ck: ") != std::string::npos ||
+                slowPairs.find("ly: ") != std::string::npos)
+        << slowPairs;
+    EXPECT_THAT(window.LbMissedPairs->text().toStdString(), HasSubstr(" missed"));
+    EXPECT_THAT(window.LbConfusions->text().toStdString(), HasSubstr("o typed for p: "));
+    EXPECT_THAT(window.LbConfusions->text().toStdString(), HasSubstr("neighbouring finger"));
+    EXPECT_TRUE(window.BnSlowPairs->isEnabled());
+
+    // Every finger of the English keyboard's letters has typed, with its figures.
+    const HandsPicture& hands = window.Hands->Picture();
+    for (const int finger : {0, 1, 2, 3, 6, 7, 8, 9}) {
+        EXPECT_TRUE(hands.fingers[static_cast<std::size_t>(finger)].colour.has_value()) << finger;
+        EXPECT_FALSE(hands.fingers[static_cast<std::size_t>(finger)].accuracy.empty()) << finger;
+    }
+    EXPECT_THAT(hands.hands[0], HasSubstr("keys/min"));
+    EXPECT_EQ(window.Hands->FingerAt(QPoint(-5, -5)), std::nullopt);
+}
+
+TEST_F(ProgressWindowTest, TheSlowPairButtonClosesTheWindowWithALineOfThosePairs) {
+    PractiseAWeek();
+    ProgressWindow window(history, Setup(), kProgramDir);
+    window.show();
+    window.BnSlowPairs->click();
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    ASSERT_TRUE(window.ChosenPractice().has_value());
+    const std::vector<PairTally>& slowest = window.Overview().Report().slowestPairs;
+    ASSERT_GE(slowest.size(), 3u);
+    const std::string& line = window.ChosenPractice()->line8;
+    EXPECT_LE(line.size(), 80u);
+    const std::string first{static_cast<char>(slowest[0].first), static_cast<char>(slowest[0].second)};
+    EXPECT_NE(line.find(first), std::string::npos) << line;
+    EXPECT_THAT(window.ChosenPractice()->announcement, HasSubstr(first));
+}
+
+// Clicks a button of the next message box that opens, and keeps its text.
+class NextMessageBox {
+public:
+    explicit NextMessageBox(QMessageBox::StandardButton button) {
+        watch_.setInterval(5);
+        QObject::connect(&watch_, &QTimer::timeout, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) return;
+            texts.push_back(box->text().toStdString());
+            box->button(button)->click();
+        });
+        watch_.start();
+    }
+    std::vector<std::string> texts;
+
+private:
+    QTimer watch_;
+};
+
+TEST_F(ProgressWindowTest, TheExportWritesBothFilesAndAsksBeforeReplacingThem) {
+    PractiseAWeek();
+    ProgressWindow window(history, Setup(), kProgramDir);
+    test::TempFolder into;
+    {
+        NextMessageBox ok(QMessageBox::Ok);
+        window.ExportTo(QString::fromStdString(into.Dir()));
+        ASSERT_EQ(ok.texts.size(), 1u);
+        EXPECT_THAT(ok.texts[0], HasSubstr("280 lines"));
+    }
+    const HistoryExportFiles files = window.Overview().ExportFiles(into.Dir());
+    const std::string lines = into.Read(files.lines.substr(into.Dir().size()));
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 281);
+    into.Write(files.lines.substr(into.Dir().size()), "kept");
+    {
+        NextMessageBox no(QMessageBox::No);
+        window.ExportTo(QString::fromStdString(into.Dir()));
+        ASSERT_EQ(no.texts.size(), 1u);
+        EXPECT_THAT(no.texts[0], HasSubstr("Replace"));
+    }
+    EXPECT_EQ(into.Read(files.lines.substr(into.Dir().size())), "kept");
+}
+
 TEST_F(ProgressWindowTest, NeverLargerThanTheScreenAndTheButtonsStayInSight) {
     PractiseAWeek();
     ProgressWindow window(history, Setup(), kProgramDir);
@@ -93,10 +181,13 @@ TEST_F(ProgressWindowTest, TheWeakKeyButtonClosesTheWindowWithALineOfThoseKeys) 
     EXPECT_THAT(window.ChosenPractice()->announcement, HasSubstr(KeyList(weakest)));
 }
 
-TEST_F(ProgressWindowTest, WithoutPracticeTheButtonWaitsAndSaysWhy) {
+TEST_F(ProgressWindowTest, WithoutPracticeTheButtonsWaitAndSayWhy) {
     ProgressWindow window(history, Setup(), kProgramDir);
     EXPECT_FALSE(window.BnWeakKeys->isEnabled());
     EXPECT_FALSE(window.BnWeakKeys->toolTip().isEmpty());
+    EXPECT_FALSE(window.BnSlowPairs->isEnabled());
+    EXPECT_FALSE(window.BnSlowPairs->toolTip().isEmpty());
+    EXPECT_TRUE(window.BnExport->isEnabled());
     EXPECT_THAT(window.LbSummary->text().toStdString(), HasSubstr("No practice"));
 }
 

@@ -1,0 +1,134 @@
+#include "stats/ui/HandsPictureWidget.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+
+#include "base/ui/Colours.h"
+#include "base/ui/Utf8Text.h"
+
+namespace zq {
+
+namespace {
+
+constexpr int kMargin = 6;
+constexpr int kLongestBar = 90;
+constexpr int kBarWidth = 12;
+// Finger lengths of a hand when the template gives none, little to thumb.
+constexpr int kUsualLengths[5] = {52, 70, 80, 72, 40};
+const QColor kUntypedFinger(225, 225, 225);
+const QColor kOutline(90, 90, 90);
+
+int UsualLength(int finger) {
+    return kUsualLengths[finger <= 4 ? finger : 9 - finger];
+}
+
+}  // namespace
+
+HandsPictureWidget::HandsPictureWidget(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void HandsPictureWidget::SetPicture(const HandsPicture& picture) {
+    picture_ = picture;
+    updateGeometry();
+    update();
+}
+
+int HandsPictureWidget::SlotWidth() const {
+    // Room for the widest figure under a bar.
+    return std::max(kBarWidth + 14, fontMetrics().horizontalAdvance(QStringLiteral("100 %")) + 6);
+}
+
+int HandsPictureWidget::HandSpan() const {
+    int span = 5 * SlotWidth();
+    for (const std::string& caption : picture_.hands)
+        span = std::max(span, fontMetrics().horizontalAdvance(FromUtf8View(caption)));
+    return span;
+}
+
+int HandsPictureWidget::HandLeft(int hand) const {
+    const int contentWidth = 2 * HandSpan() + SlotWidth();
+    const int origin = std::max(kMargin, (width() - contentWidth) / 2);
+    return origin + hand * (HandSpan() + SlotWidth());
+}
+
+int HandsPictureWidget::SlotLeft(int finger) const {
+    const int hand = finger <= 4 ? 0 : 1;
+    return HandLeft(hand) + (HandSpan() - 5 * SlotWidth()) / 2 + (finger - 5 * hand) * SlotWidth();
+}
+
+int HandsPictureWidget::BarLength(int finger) const {
+    // The template's lengths, scaled so that the longest finger is kLongestBar.
+    int longest = 0;
+    for (const HandsPicture::Finger& each : picture_.fingers) longest = std::max(longest, each.length);
+    const int length = picture_.fingers[static_cast<std::size_t>(finger)].length;
+    if (longest <= 0) return UsualLength(finger);
+    return std::max(8, length * kLongestBar / longest);
+}
+
+int HandsPictureWidget::BaseLine() const {
+    return kMargin + fontMetrics().height() + 6 + kLongestBar;
+}
+
+QSize HandsPictureWidget::sizeHint() const {
+    return {2 * kMargin + 2 * HandSpan() + SlotWidth(),
+            BaseLine() + 4 + 2 * fontMetrics().height() + kMargin};
+}
+
+std::optional<int> HandsPictureWidget::FingerAt(QPoint point) const {
+    for (int finger = 0; finger < 10; ++finger) {
+        if (point.x() >= SlotLeft(finger) && point.x() < SlotLeft(finger) + SlotWidth() &&
+            point.y() >= kMargin && point.y() < height())
+            return finger;
+    }
+    return std::nullopt;
+}
+
+void HandsPictureWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const int base = BaseLine();
+    const int fingersWidth = 5 * SlotWidth();
+    for (int hand = 0; hand < 2; ++hand) {
+        const QRect caption(HandLeft(hand), kMargin, HandSpan(), metrics.height());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter,
+                         FromUtf8View(picture_.hands[static_cast<std::size_t>(hand)]));
+        painter.setPen(kOutline);
+        painter.drawLine(SlotLeft(hand * 5) + 2, base, SlotLeft(hand * 5) + fingersWidth - 2, base);
+    }
+    for (int finger = 0; finger < 10; ++finger) {
+        const HandsPicture::Finger& shown = picture_.fingers[static_cast<std::size_t>(finger)];
+        const int middle = SlotLeft(finger) + SlotWidth() / 2;
+        const int length = BarLength(finger);
+        const QRect bar(middle - kBarWidth / 2, base - length, kBarWidth, length);
+        painter.setPen(kOutline);
+        painter.setBrush(shown.colour ? ToQColor(*shown.colour) : kUntypedFinger);
+        painter.drawRoundedRect(bar, kBarWidth / 2.0, kBarWidth / 2.0);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QRect speed(SlotLeft(finger), base + 4, SlotWidth(), metrics.height());
+        painter.drawText(speed, Qt::AlignCenter, FromUtf8View(shown.speed));
+        painter.drawText(speed.translated(0, metrics.height()), Qt::AlignCenter,
+                         FromUtf8View(shown.accuracy));
+    }
+}
+
+bool HandsPictureWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const std::optional<int> finger = FingerAt(help->pos());
+        if (finger) {
+            QToolTip::showText(help->globalPos(),
+                               FromUtf8View(picture_.fingers[static_cast<std::size_t>(*finger)].tip), this);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+}  // namespace zq
