@@ -19,11 +19,9 @@ std::string FingerTip(std::int32_t finger, const StrokeSums& sums) {
                    Percent(Accuracy(sums)), std::to_string(KeysPerMinute(sums))});
 }
 
-std::string HandText(int hand, const StrokeSums& sums) {
-    const std::string name = hand == 0 ? Tr("Left hand") : Tr("Right hand");
-    if (sums.typed == 0) return name;
-    return Format(Tr("%s: %d keys/min, %s"),
-                  {name, std::to_string(KeysPerMinute(sums)), Percent(Accuracy(sums))});
+std::string HandFigures(const StrokeSums& sums) {
+    if (sums.typed == 0) return {};
+    return Format(Tr("%d keys/min, %s"), {std::to_string(KeysPerMinute(sums)), Percent(Accuracy(sums))});
 }
 
 }  // namespace
@@ -40,9 +38,8 @@ HandsPicture MakeHandsPicture(const FingerFigures& figures, const FingerSettings
         finger.accuracy = Percent(Accuracy(sums));
         if (sums.timedKeys > 0) finger.speed = std::to_string(KeysPerMinute(sums));
     }
-    for (int hand = 0; hand < 2; ++hand)
-        picture.hands[static_cast<std::size_t>(hand)] =
-            HandText(hand, figures.hands[static_cast<std::size_t>(hand)]);
+    picture.hands = {Tr("Left hand"), Tr("Right hand")};
+    for (std::size_t hand = 0; hand < 2; ++hand) picture.figures[hand] = HandFigures(figures.hands[hand]);
     return picture;
 }
 

@@ -24,8 +24,9 @@ struct HandsPicture {
         std::string accuracy;          // "97 %"; empty without strokes
         std::string tip;               // what pointing at the finger tells
     };
-    std::array<Finger, 10> fingers{};    // by finger number
-    std::array<std::string, 2> hands{};  // "Left hand: 231 keys/min, 96 %"
+    std::array<Finger, 10> fingers{};      // by finger number
+    std::array<std::string, 2> hands{};    // "Left hand", "Right hand"
+    std::array<std::string, 2> figures{};  // of each hand: "231 keys/min, 96 %"; empty without strokes
 };
 
 HandsPicture MakeHandsPicture(const FingerFigures& figures, const FingerSettings& settings);

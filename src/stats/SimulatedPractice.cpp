@@ -11,7 +11,7 @@ namespace zq {
 namespace {
 
 constexpr double kWeakMissRate = 0.15;
-constexpr double kSlowPairFactor = 1.7;
+constexpr double kSlowPairFactor = 2.2;
 constexpr double kOtherMissRate = 0.02;
 constexpr int kWordsPerLine = 8;
 constexpr std::size_t kLongestLine = 70;

@@ -124,8 +124,10 @@ TEST_F(CourseKeyboardTest, TheHandsPictureGivesEachFingerItsLengthColourAndFigur
     EXPECT_EQ(thumb.speed, "");
     EXPECT_EQ(thumb.accuracy, "");
     EXPECT_EQ(thumb.tip, "Right thumb: not practised in these days.");
-    EXPECT_EQ(picture.hands[0], "Left hand: 300 keys/min, 96 %");
+    EXPECT_EQ(picture.hands[0], "Left hand");
+    EXPECT_EQ(picture.figures[0], "300 keys/min, 96 %");
     EXPECT_EQ(picture.hands[1], "Right hand");
+    EXPECT_EQ(picture.figures[1], "");
 }
 
 TEST_F(CourseKeyboardTest, TheHeatMapFindsItsKeysOnTheSameKeyboard) {

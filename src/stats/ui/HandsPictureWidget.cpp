@@ -44,8 +44,10 @@ int HandsPictureWidget::SlotWidth() const {
 
 int HandsPictureWidget::HandSpan() const {
     int span = 5 * SlotWidth();
-    for (const std::string& caption : picture_.hands)
-        span = std::max(span, fontMetrics().horizontalAdvance(FromUtf8View(caption)));
+    for (std::size_t hand = 0; hand < 2; ++hand) {
+        span = std::max(span, fontMetrics().horizontalAdvance(FromUtf8View(picture_.hands[hand])));
+        span = std::max(span, fontMetrics().horizontalAdvance(FromUtf8View(picture_.figures[hand])));
+    }
     return span;
 }
 
@@ -70,7 +72,7 @@ int HandsPictureWidget::BarLength(int finger) const {
 }
 
 int HandsPictureWidget::BaseLine() const {
-    return kMargin + fontMetrics().height() + 6 + kLongestBar;
+    return kMargin + 2 * fontMetrics().height() + 6 + kLongestBar;
 }
 
 QSize HandsPictureWidget::sizeHint() const {
@@ -93,10 +95,12 @@ void HandsPictureWidget::paintEvent(QPaintEvent*) {
     const int base = BaseLine();
     const int fingersWidth = 5 * SlotWidth();
     for (int hand = 0; hand < 2; ++hand) {
+        const auto index = static_cast<std::size_t>(hand);
         const QRect caption(HandLeft(hand), kMargin, HandSpan(), metrics.height());
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(caption, Qt::AlignCenter,
-                         FromUtf8View(picture_.hands[static_cast<std::size_t>(hand)]));
+        painter.drawText(caption, Qt::AlignCenter, FromUtf8View(picture_.hands[index]));
+        painter.drawText(caption.translated(0, metrics.height()), Qt::AlignCenter,
+                         FromUtf8View(picture_.figures[index]));
         painter.setPen(kOutline);
         painter.drawLine(SlotLeft(hand * 5) + 2, base, SlotLeft(hand * 5) + fingersWidth - 2, base);
     }

@@ -9,8 +9,8 @@ namespace zq {
 
 // The two hands of the progress window: a bar for each finger, left little
 // finger to right little finger, in the colour of its error rate, with its
-// keys per minute and accuracy under it and each hand's figures above it;
-// pointing at a finger tells its figures.
+// keys per minute and accuracy under it and each hand's name and figures
+// above it; pointing at a finger tells its figures.
 class HandsPictureWidget : public QWidget {
     Q_OBJECT
 public:

@@ -40,11 +40,12 @@ QLabel* ListLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::RichText);
     label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    label->setMinimumWidth(120);
     return label;
 }
 
-// A titled list in a box of `parent`, its label kept in `label`.
+// A titled list in a box of `parent`, its label kept in `label`. The box
+// takes the width of its longest line: a fixed minimum would let the layout
+// cut the lines.
 QGroupBox* ListBox(const QString& title, QLabel*& label, QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
     label = ListLabel(box);
@@ -80,7 +81,7 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     LbSummary = new QLabel(Figures);
     LbSummary->setWordWrap(true);
     Charts = new QTabWidget(Figures);
-    Charts->setMinimumSize(560, 300);
+    Charts->setMinimumSize(600, 300);
 
     auto* top = new QHBoxLayout;
     top->addWidget(Charts, 1);
@@ -109,7 +110,7 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     figures->setContentsMargins(0, 0, 0, 0);
     figures->addWidget(LbSummary);
     figures->addLayout(top, 1);
-    figures->addWidget(MakeKeyboardAndHands());
+    figures->addWidget(MakeKeyboard());
     overview_.Load();
 
     auto* layout = new QVBoxLayout(this);
@@ -117,7 +118,8 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     layout->addLayout(buttons);
 }
 
-// The lists beside the charts: a page for the keys and one for the pairs.
+// Beside the charts, a page for the keys, one for the pairs of keys and one
+// for the fingers: the window keeps the height of a laptop's screen.
 QWidget* ProgressWindow::MakeLists() {
     Lists = new QTabWidget(Figures);
     Lists->addTab(ListPage(ListBox(Translated("Slowest keys"), LbSlowest, Lists),
@@ -126,31 +128,32 @@ QWidget* ProgressWindow::MakeLists() {
     Lists->addTab(ListPage(ListBox(Translated("Slowest pairs"), LbSlowestPairs, Lists),
                            ListBox(Translated("Most missed pairs"), LbMissedPairs, Lists), Lists),
                   Translated("Pairs of keys"));
+    Lists->addTab(MakeHands(), Translated("Fingers"));
     return Lists;
 }
 
-QWidget* ProgressWindow::MakeKeyboardAndHands() {
-    auto* row = new QWidget(Figures);
-    auto* keyboardBox = new QGroupBox(Translated("Errors per key: green few, red many, pale typed too seldom "
-                                                 "to tell. Point at a key for its figures."),
-                                      row);
-    HeatMap = new KeyHeatMapWidget(keyboardBox);
-    auto* keyboardLayout = new QHBoxLayout(keyboardBox);
-    keyboardLayout->addStretch();
-    keyboardLayout->addWidget(HeatMap);
-    keyboardLayout->addStretch();
+QWidget* ProgressWindow::MakeHands() {
+    auto* page = new QWidget(Lists);
+    auto* box = new QGroupBox(Translated("Fingers: keys per minute and accuracy"), page);
+    Hands = new HandsPictureWidget(box);
+    (new QVBoxLayout(box))->addWidget(Hands, 0, Qt::AlignHCenter);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(box);
+    layout->addStretch();
+    return page;
+}
 
-    auto* handsBox = new QGroupBox(Translated("Fingers: keys per minute and accuracy"), row);
-    Hands = new HandsPictureWidget(handsBox);
-    auto* handsLayout = new QVBoxLayout(handsBox);
-    handsLayout->addWidget(Hands, 0, Qt::AlignHCenter);
-    handsLayout->addStretch();
-
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(keyboardBox, 1);
-    layout->addWidget(handsBox);
-    return row;
+QWidget* ProgressWindow::MakeKeyboard() {
+    auto* box =
+        new QGroupBox(Translated("Errors per key: green few, red many, pale typed too seldom to tell. "
+                                 "Point at a key for its figures."),
+                      Figures);
+    HeatMap = new KeyHeatMapWidget(box);
+    auto* layout = new QHBoxLayout(box);
+    layout->addStretch();
+    layout->addWidget(HeatMap);
+    layout->addStretch();
+    return box;
 }
 
 // The figures as they are when the screen has room for them; otherwise (a

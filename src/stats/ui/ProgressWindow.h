@@ -41,7 +41,7 @@ public:
     QWidget* Figures = nullptr;          // everything above the buttons
     QScrollArea* FiguresArea = nullptr;  // around them, on a screen too small for them
     QTabWidget* Charts = nullptr;
-    QTabWidget* Lists = nullptr;  // keys, pairs of keys
+    QTabWidget* Lists = nullptr;  // keys, pairs of keys, fingers
     QLabel* LbSummary = nullptr;
     KeyHeatMapWidget* HeatMap = nullptr;
     HandsPictureWidget* Hands = nullptr;
@@ -68,7 +68,8 @@ private:
     void SetSlowPairPractice(bool enabled, std::string_view hint) override;
 
     QWidget* MakeLists();
-    QWidget* MakeKeyboardAndHands();
+    QWidget* MakeHands();
+    QWidget* MakeKeyboard();
     void BnWeakKeysClick();
     void BnSlowPairsClick();
     void BnExportClick();

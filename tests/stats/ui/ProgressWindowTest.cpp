@@ -89,7 +89,8 @@ TEST_F(ProgressWindowTest, PairsFingersAndTheKindOfEachConfusionAreShown) {
         EXPECT_TRUE(hands.fingers[static_cast<std::size_t>(finger)].colour.has_value()) << finger;
         EXPECT_FALSE(hands.fingers[static_cast<std::size_t>(finger)].accuracy.empty()) << finger;
     }
-    EXPECT_THAT(hands.hands[0], HasSubstr("keys/min"));
+    EXPECT_THAT(hands.figures[0], HasSubstr("keys/min"));
+    EXPECT_THAT(hands.figures[1], HasSubstr("keys/min"));
     EXPECT_EQ(window.Hands->FingerAt(QPoint(-5, -5)), std::nullopt);
 }
 
