@@ -47,9 +47,9 @@ void ProgressOverview::ShowKeyDiagnosis() {
     std::vector<std::string> slowest;
     for (const KeyTally& key : report_.slowest) slowest.push_back(SlowKeyText(key));
     view_.ShowSlowestKeys(slowest);
-    std::vector<std::string> confusions;
+    std::vector<LabelledLine> confusions;
     for (const Confusion& confusion : report_.confusions)
-        confusions.push_back(LabelledConfusionText(confusion, ConfusionKindText(KindOf(confusion, keys))));
+        confusions.push_back({ConfusionText(confusion), ConfusionKindText(KindOf(confusion, keys))});
     view_.ShowConfusions(confusions);
 }
 

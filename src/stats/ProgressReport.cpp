@@ -13,8 +13,8 @@ ProgressReport ReadProgressReport(HistoryStore& store, std::string_view user, st
     report.drillDays = store.DrillDays(user, report.firstDay, report.lastDay);
     report.keys = store.KeyTotals(user, course, report.firstDay, report.lastDay);
     report.slowest = SlowestKeys(report.keys, kListedKeys);
-    report.confusions =
-        store.TopConfusions(user, course, report.firstDay, report.lastDay, static_cast<int>(kListedKeys));
+    report.confusions = store.TopConfusions(user, course, report.firstDay, report.lastDay,
+                                            static_cast<int>(kListedConfusions));
     report.weakest = WeakestKeys(report.keys, kWeakKeysPractised);
     report.pairs = store.PairTotals(user, course, report.firstDay, report.lastDay);
     report.slowestPairs = SlowestPairs(report.pairs, kListedPairs);

@@ -12,6 +12,7 @@ namespace zq {
 // The progress window looks back this many days, today included.
 inline constexpr std::int32_t kProgressDays = 90;
 inline constexpr std::size_t kListedKeys = 10;
+inline constexpr std::size_t kListedConfusions = 8;
 inline constexpr std::size_t kWeakKeysPractised = 3;
 inline constexpr std::size_t kListedPairs = 8;
 inline constexpr std::size_t kSlowPairsPractised = 3;

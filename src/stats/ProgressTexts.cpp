@@ -29,11 +29,6 @@ std::string ConfusionText(const Confusion& confusion) {
     return Format(Tr("%s typed for %s: %d times"), {typed, expected, std::to_string(confusion.count)});
 }
 
-std::string LabelledConfusionText(const Confusion& confusion, const std::string& kindText) {
-    if (kindText.empty()) return ConfusionText(confusion);
-    return Format(Tr("%s — %s"), {ConfusionText(confusion), kindText});
-}
-
 std::string PairCaption(char32_t first, char32_t second) {
     return KeyCaption(first) + KeyCaption(second);
 }

@@ -14,8 +14,6 @@ std::string KeyCaption(char32_t character);
 
 // "r typed for t: 14 times"
 std::string ConfusionText(const Confusion& confusion);
-// "r typed for t: 14 times — neighbouring finger"; without a kind, as ConfusionText.
-std::string LabelledConfusionText(const Confusion& confusion, const std::string& kindText);
 // "q: 820 ms"
 std::string SlowKeyText(const KeyTally& key);
 // "th"

@@ -11,6 +11,13 @@ namespace zq {
 class KeyHeatMap;
 struct HandsPicture;
 
+// A line of a list, with what kind of thing it is (empty when that is not
+// known), shown under it.
+struct LabelledLine {
+    std::string text;
+    std::string label;
+};
+
 // What the progress window's logic asks of the window. Texts are UTF-8.
 class ProgressView {
 public:
@@ -23,8 +30,8 @@ public:
     // The two hands, each finger with its speed and accuracy.
     virtual void ShowHands(const HandsPicture& hands) = 0;
     virtual void ShowSlowestKeys(const std::vector<std::string>& lines) = 0;
-    // Each confusion, with the kind of slip it is when the keyboard tells.
-    virtual void ShowConfusions(const std::vector<std::string>& lines) = 0;
+    // Each confusion, labelled with the kind of slip it is when the keyboard tells.
+    virtual void ShowConfusions(const std::vector<LabelledLine>& lines) = 0;
     virtual void ShowSlowestPairs(const std::vector<std::string>& lines) = 0;
     virtual void ShowMostMissedPairs(const std::vector<std::string>& lines) = 0;
     // The weak-key button, and what pointing at it says.

@@ -90,7 +90,7 @@ struct SilentView : ProgressView {
     void ShowKeyboard(const KeyHeatMap&) override {}
     void ShowHands(const HandsPicture&) override {}
     void ShowSlowestKeys(const std::vector<std::string>&) override {}
-    void ShowConfusions(const std::vector<std::string>&) override {}
+    void ShowConfusions(const std::vector<LabelledLine>&) override {}
     void ShowSlowestPairs(const std::vector<std::string>&) override {}
     void ShowMostMissedPairs(const std::vector<std::string>&) override {}
     void SetWeakKeyPractice(bool, std::string_view) override {}

@@ -20,6 +20,10 @@ constexpr int kUsualLengths[5] = {52, 70, 80, 72, 40};
 const QColor kUntypedFinger(225, 225, 225);
 const QColor kOutline(90, 90, 90);
 
+// The figures under the bars are set a little smaller than the captions,
+// so that five fingers of a hand take no more room than its caption.
+constexpr double kFigureScale = 0.85;
+
 int UsualLength(int finger) {
     return kUsualLengths[finger <= 4 ? finger : 9 - finger];
 }
@@ -37,9 +41,16 @@ void HandsPictureWidget::SetPicture(const HandsPicture& picture) {
     update();
 }
 
+QFont HandsPictureWidget::FigureFont() const {
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * kFigureScale);
+    return small;
+}
+
 int HandsPictureWidget::SlotWidth() const {
     // Room for the widest figure under a bar.
-    return std::max(kBarWidth + 14, fontMetrics().horizontalAdvance(QStringLiteral("100 %")) + 6);
+    return std::max(kBarWidth + 14,
+                    QFontMetrics(FigureFont()).horizontalAdvance(QStringLiteral("100 %")) + 4);
 }
 
 int HandsPictureWidget::HandSpan() const {
@@ -51,10 +62,14 @@ int HandsPictureWidget::HandSpan() const {
     return span;
 }
 
+int HandsPictureWidget::HandGap() const {
+    return SlotWidth() / 2;
+}
+
 int HandsPictureWidget::HandLeft(int hand) const {
-    const int contentWidth = 2 * HandSpan() + SlotWidth();
+    const int contentWidth = 2 * HandSpan() + HandGap();
     const int origin = std::max(kMargin, (width() - contentWidth) / 2);
-    return origin + hand * (HandSpan() + SlotWidth());
+    return origin + hand * (HandSpan() + HandGap());
 }
 
 int HandsPictureWidget::SlotLeft(int finger) const {
@@ -76,8 +91,8 @@ int HandsPictureWidget::BaseLine() const {
 }
 
 QSize HandsPictureWidget::sizeHint() const {
-    return {2 * kMargin + 2 * HandSpan() + SlotWidth(),
-            BaseLine() + 4 + 2 * fontMetrics().height() + kMargin};
+    return {2 * kMargin + 2 * HandSpan() + HandGap(),
+            BaseLine() + 4 + 2 * QFontMetrics(FigureFont()).height() + kMargin};
 }
 
 std::optional<int> HandsPictureWidget::FingerAt(QPoint point) const {
@@ -113,10 +128,12 @@ void HandsPictureWidget::paintEvent(QPaintEvent*) {
         painter.setBrush(shown.colour ? ToQColor(*shown.colour) : kUntypedFinger);
         painter.drawRoundedRect(bar, kBarWidth / 2.0, kBarWidth / 2.0);
         painter.setPen(palette().color(QPalette::WindowText));
-        const QRect speed(SlotLeft(finger), base + 4, SlotWidth(), metrics.height());
+        painter.setFont(FigureFont());
+        const int lineHeight = QFontMetrics(FigureFont()).height();
+        const QRect speed(SlotLeft(finger), base + 4, SlotWidth(), lineHeight);
         painter.drawText(speed, Qt::AlignCenter, FromUtf8View(shown.speed));
-        painter.drawText(speed.translated(0, metrics.height()), Qt::AlignCenter,
-                         FromUtf8View(shown.accuracy));
+        painter.drawText(speed.translated(0, lineHeight), Qt::AlignCenter, FromUtf8View(shown.accuracy));
+        painter.setFont(font());
     }
 }
 

@@ -30,10 +30,12 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    QFont FigureFont() const;
     int SlotWidth() const;
     // Each hand takes the room of its five fingers, or of its caption when
     // that is wider; the fingers stand in the middle of it.
     int HandSpan() const;
+    int HandGap() const;
     int HandLeft(int hand) const;
     int SlotLeft(int finger) const;
     int BarLength(int finger) const;

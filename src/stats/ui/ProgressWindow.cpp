@@ -36,6 +36,22 @@ QString ListText(const std::vector<std::string>& lines) {
     return list.join(QStringLiteral("<br>"));
 }
 
+// Each line with its label under it, smaller and set in; a dash when there
+// is nothing to list.
+QString LabelledListText(const std::vector<LabelledLine>& lines) {
+    if (lines.empty()) return QStringLiteral("–");
+    QStringList list;
+    for (const LabelledLine& line : lines) {
+        QString item = QString::fromStdString(line.text).toHtmlEscaped();
+        if (!line.label.empty()) {
+            item += QStringLiteral("<br><small>&nbsp;&nbsp;&nbsp;%1</small>")
+                        .arg(QString::fromStdString(line.label).toHtmlEscaped());
+        }
+        list << item;
+    }
+    return list.join(QStringLiteral("<br>"));
+}
+
 QLabel* ListLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setTextFormat(Qt::RichText);
@@ -200,8 +216,8 @@ void ProgressWindow::ShowSlowestKeys(const std::vector<std::string>& lines) {
     LbSlowest->setText(ListText(lines));
 }
 
-void ProgressWindow::ShowConfusions(const std::vector<std::string>& lines) {
-    LbConfusions->setText(ListText(lines));
+void ProgressWindow::ShowConfusions(const std::vector<LabelledLine>& lines) {
+    LbConfusions->setText(LabelledListText(lines));
 }
 
 void ProgressWindow::ShowSlowestPairs(const std::vector<std::string>& lines) {

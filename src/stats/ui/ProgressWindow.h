@@ -61,7 +61,7 @@ private:
     void ShowKeyboard(const KeyHeatMap& keyboard) override;
     void ShowHands(const HandsPicture& hands) override;
     void ShowSlowestKeys(const std::vector<std::string>& lines) override;
-    void ShowConfusions(const std::vector<std::string>& lines) override;
+    void ShowConfusions(const std::vector<LabelledLine>& lines) override;
     void ShowSlowestPairs(const std::vector<std::string>& lines) override;
     void ShowMostMissedPairs(const std::vector<std::string>& lines) override;
     void SetWeakKeyPractice(bool enabled, std::string_view hint) override;
