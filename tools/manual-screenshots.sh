@@ -348,6 +348,10 @@ take_pictures() {
   dialog=$(wait_for_window "${progress_title%%%s*}")
   sleep 1.5 # the charts are drawn
   shoot statistics "$dialog"
+  # The page of the fingers beside the charts.
+  keys "$dialog" "$(mnemonic "&Fingers")"
+  sleep 0.5
+  shoot statistics-fingers "$dialog"
   keys "$dialog" Escape
 
   # Leaving: the practice time of the run.

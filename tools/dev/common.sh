@@ -15,7 +15,7 @@ ZQ_PACKAGE_PACKAGES=(dpkg-dev file)
 # ... to build and run the tests and benchmarks, and check the package.
 ZQ_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-xkb-utils xdotool openbox x11-utils imagemagick
+  xvfb xauth x11-xkb-utils xdotool openbox x11-utils imagemagick python3
   pulseaudio pulseaudio-utils sox
   clang libclang-rt-14-dev
   lintian desktop-file-utils appstream

@@ -140,11 +140,11 @@ QWidget* ProgressWindow::MakeLists() {
     Lists = new QTabWidget(Figures);
     Lists->addTab(ListPage(ListBox(Translated("Slowest keys"), LbSlowest, Lists),
                            ListBox(Translated("Most frequent confusions"), LbConfusions, Lists), Lists),
-                  Translated("Keys"));
+                  Translated("&Keys"));
     Lists->addTab(ListPage(ListBox(Translated("Slowest pairs"), LbSlowestPairs, Lists),
                            ListBox(Translated("Most missed pairs"), LbMissedPairs, Lists), Lists),
-                  Translated("Pairs of keys"));
-    Lists->addTab(MakeHands(), Translated("Fingers"));
+                  Translated("Pairs of ke&ys"));
+    Lists->addTab(MakeHands(), Translated("&Fingers"));
     return Lists;
 }
 
