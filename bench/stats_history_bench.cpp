@@ -49,8 +49,8 @@ BENCHMARK(BM_ProgressReportOfAYear)->Unit(benchmark::kMillisecond);
 
 void BM_ExportAYearAsCsv(benchmark::State& state) {
     HistoryStore store(bench::YearOfPractice());
-    const bench::TemporaryFolder folder;
-    const HistoryExportFiles files = ExportFileNames(folder.File(""), bench::kYearUser, bench::kYearLastDay);
+    const test::TempFolder folder;
+    const HistoryExportFiles files = ExportFileNames(folder.Dir(), bench::kYearUser, bench::kYearLastDay);
     for (auto _ : state) {
         WriteHistoryCsv(
             store.LinesOf(bench::kYearUser),

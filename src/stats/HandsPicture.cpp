@@ -34,7 +34,7 @@ HandsPicture MakeHandsPicture(const FingerFigures& figures, const FingerSettings
         finger.length = settings.Length[f];
         finger.tip = FingerTip(static_cast<std::int32_t>(f), sums);
         if (sums.typed == 0) continue;
-        finger.colour = HeatColour(ErrorRate(sums));
+        finger.color = HeatColor(ErrorRate(sums));
         finger.accuracy = Percent(Accuracy(sums));
         if (sums.timedKeys > 0) finger.speed = std::to_string(KeysPerMinute(sums));
     }

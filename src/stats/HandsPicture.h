@@ -18,11 +18,11 @@ struct FingerSettings;
 // figures for each hand. Texts are UTF-8.
 struct HandsPicture {
     struct Finger {
-        std::int32_t length = 0;       // pixels, as the template gives it (0: none given)
-        std::optional<TColor> colour;  // none for a finger that typed nothing
-        std::string speed;             // "240", keys per minute; empty without a time
-        std::string accuracy;          // "97 %"; empty without strokes
-        std::string tip;               // what pointing at the finger tells
+        std::int32_t length = 0;      // pixels, as the template gives it (0: none given)
+        std::optional<TColor> color;  // none for a finger that typed nothing
+        std::string speed;            // "240", keys per minute; empty without a time
+        std::string accuracy;         // "97 %"; empty without strokes
+        std::string tip;              // what pointing at the finger tells
     };
     std::array<Finger, 10> fingers{};      // by finger number
     std::array<std::string, 2> hands{};    // "Left hand", "Right hand"

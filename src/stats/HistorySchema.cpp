@@ -149,8 +149,8 @@ void ToVersion5(SqliteDatabase& db, const CourseCodePage&) {
 
 // Index i leads from version i to version i + 1. Never change one that has
 // shipped: add a new one.
-constexpr std::array<Migration, 5> kMigrations = {ToVersion1, ToVersion2, MigrateHistoryToUnicode,
-                                                  ToVersion4, ToVersion5};
+constexpr std::array<Migration, 5> kMigrations = {ToVersion1, ToVersion2, MigrateHistoryToUnicode, ToVersion4,
+                                                  ToVersion5};
 
 }  // namespace
 

@@ -114,13 +114,13 @@ TEST_F(CourseKeyboardTest, TheHandsPictureGivesEachFingerItsLengthColourAndFigur
 
     const HandsPicture::Finger& index = picture.fingers[3];
     EXPECT_EQ(index.length, 55);
-    EXPECT_EQ(index.colour, HeatColour(0.04));
+    EXPECT_EQ(index.color, HeatColor(0.04));
     EXPECT_EQ(index.speed, "300");
     EXPECT_EQ(index.accuracy, "96 %");
     EXPECT_EQ(index.tip, "Left index finger: 100 keys, 4 of them wrong (accuracy 96 %), 300 keys a minute");
     const HandsPicture::Finger& thumb = picture.fingers[5];
     EXPECT_EQ(thumb.length, 30);
-    EXPECT_FALSE(thumb.colour.has_value());
+    EXPECT_FALSE(thumb.color.has_value());
     EXPECT_EQ(thumb.speed, "");
     EXPECT_EQ(thumb.accuracy, "");
     EXPECT_EQ(thumb.tip, "Right thumb: not practised in these days.");

@@ -178,7 +178,7 @@ TEST_F(ProgressOverviewTest, OnTheCoursesKeyboardConfusionsAreLabelledAndFingers
     EXPECT_EQ(view.hands->fingers[0].accuracy, "60 %");  // a: 15 typed, 6 wrong
     EXPECT_EQ(view.hands->fingers[3].accuracy, "100 %");
     EXPECT_EQ(view.hands->fingers[2].accuracy, "50 %");
-    EXPECT_FALSE(view.hands->fingers[6].colour.has_value());
+    EXPECT_FALSE(view.hands->fingers[6].color.has_value());
     EXPECT_THAT(view.hands->figures[0], HasSubstr("keys/min, 75 %"));  // 7 of 29 wrong
     EXPECT_EQ(view.hands->figures[1], "");
 }

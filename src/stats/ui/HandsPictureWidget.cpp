@@ -125,7 +125,7 @@ void HandsPictureWidget::paintEvent(QPaintEvent*) {
         const int length = BarLength(finger);
         const QRect bar(middle - kBarWidth / 2, base - length, kBarWidth, length);
         painter.setPen(kOutline);
-        painter.setBrush(shown.colour ? ToQColor(*shown.colour) : kUntypedFinger);
+        painter.setBrush(shown.color ? ToQColor(*shown.color) : kUntypedFinger);
         painter.drawRoundedRect(bar, kBarWidth / 2.0, kBarWidth / 2.0);
         painter.setPen(palette().color(QPalette::WindowText));
         painter.setFont(FigureFont());

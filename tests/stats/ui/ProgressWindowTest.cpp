@@ -86,7 +86,7 @@ TEST_F(ProgressWindowTest, PairsFingersAndTheKindOfEachConfusionAreShown) {
     // Every finger of the English keyboard's letters has typed, with its figures.
     const HandsPicture& hands = window.Hands->Picture();
     for (const int finger : {0, 1, 2, 3, 6, 7, 8, 9}) {
-        EXPECT_TRUE(hands.fingers[static_cast<std::size_t>(finger)].colour.has_value()) << finger;
+        EXPECT_TRUE(hands.fingers[static_cast<std::size_t>(finger)].color.has_value()) << finger;
         EXPECT_FALSE(hands.fingers[static_cast<std::size_t>(finger)].accuracy.empty()) << finger;
     }
     EXPECT_THAT(hands.figures[0], HasSubstr("keys/min"));
