@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
 #include "stats/AdaptiveHistory.h"
@@ -101,44 +103,64 @@ std::string Rows(SqliteDatabase& db, const std::string& table, int columns) {
     return rows;
 }
 
-// The step to pairs of keys adds their tables and changes nothing else: a
-// file of version 4, with lines of two users on two days and the adaptive
-// drill of one, keeps every row of its lines, keys, confusions and sums.
-TEST_F(HistorySchemaTest, ThePairsOfKeysComeWithoutChangingAnyRowOfAnOlderFile) {
-    const std::vector<std::pair<std::string, int>> tables = {
-        {"practice_line", 14}, {"line_key", 6},      {"line_confusion", 4},
-        {"day_key", 8},        {"day_confusion", 6}, {"adaptive_drill", 3}};
-    std::vector<std::string> before;
-    {
-        SqliteDatabase db(Path(), SqliteDatabase::Access::ReadWriteCreate);
-        MigrateHistory(db, 4);
-        db.Execute(
-            "INSERT INTO practice_line VALUES "
-            "(1, 'ann', 'Ann', 'English', 'course', 1710000000000, 19800, 3, 5, 1, 180, 80, 36, 1000),"
-            "(2, 'ann', 'Ann', 'English', 'free', 1710086400000, 19801, NULL, 4, 0, 240, 100, 60, 1000),"
-            "(3, 'bob', 'Bob', 'Deutsch', 'sentence', 1710000000000, 19800, NULL, 2, 1, 120, 50, 60, 1000);"
-            "INSERT INTO line_key VALUES (1, 116, 3, 1, 2, 500), (1, 104, 2, 0, 2, 300), (2, 97, 4, 0, 3, "
-            "450),"
-            "(3, 228, 2, 1, 1, 400);"
-            "INSERT INTO line_confusion VALUES (1, 116, 114, 1), (3, 228, 233, 1);"
-            "INSERT INTO day_key VALUES ('ann', 'English', 19800, 116, 3, 1, 2, 500),"
-            "('ann', 'English', 19800, 104, 2, 0, 2, 300), ('ann', 'English', 19801, 97, 4, 0, 3, 450),"
-            "('bob', 'Deutsch', 19800, 228, 2, 1, 1, 400);"
-            "INSERT INTO day_confusion VALUES ('ann', 'English', 19800, 116, 114, 1),"
-            "('bob', 'Deutsch', 19800, 228, 233, 1);"
-            "INSERT INTO adaptive_drill VALUES ('ann', 'English', 6);");
-        for (const auto& [table, columns] : tables) before.push_back(Rows(db, table, columns));
-    }
+// A file with lines of two users on two days, as versions 3 and 4 keep
+// them (UTF-8 names, Unicode keys, the sums per day); version 4 adds the
+// adaptive drill of one.
+void FillOlderFile(SqliteDatabase& db, int version) {
+    db.Execute(
+        "INSERT INTO practice_line VALUES "
+        "(1, 'ann', 'Ann', 'English', 'course', 1710000000000, 19800, 3, 5, 1, 180, 80, 36, 1000),"
+        "(2, 'ann', 'Ann', 'English', 'free', 1710086400000, 19801, NULL, 4, 0, 240, 100, 60, 1000),"
+        "(3, 'bob', 'Bob', 'Deutsch', 'sentence', 1710000000000, 19800, NULL, 2, 1, 120, 50, 60, 1000);"
+        "INSERT INTO line_key VALUES (1, 116, 3, 1, 2, 500), (1, 104, 2, 0, 2, 300),"
+        "(2, 97, 4, 0, 3, 450), (3, 228, 2, 1, 1, 400);"
+        "INSERT INTO line_confusion VALUES (1, 116, 114, 1), (3, 228, 233, 1);"
+        "INSERT INTO day_key VALUES ('ann', 'English', 19800, 116, 3, 1, 2, 500),"
+        "('ann', 'English', 19800, 104, 2, 0, 2, 300), ('ann', 'English', 19801, 97, 4, 0, 3, 450),"
+        "('bob', 'Deutsch', 19800, 228, 2, 1, 1, 400);"
+        "INSERT INTO day_confusion VALUES ('ann', 'English', 19800, 116, 114, 1),"
+        "('bob', 'Deutsch', 19800, 228, 233, 1);");
+    if (version >= 4) db.Execute("INSERT INTO adaptive_drill VALUES ('ann', 'English', 6);");
+}
 
-    HistoryStore store(Path());
-    EXPECT_EQ(Version(store.Database()), CurrentHistoryVersion());
-    for (std::size_t i = 0; i < tables.size(); ++i) {
-        SCOPED_TRACE(tables[i].first);
-        EXPECT_EQ(Rows(store.Database(), tables[i].first, tables[i].second), before[i]);
+// The steps after version 3 add tables and change nothing else: a file of
+// version 3 or 4 keeps every row of its lines, keys, confusions, sums and
+// adaptive drill, and its lines are read back whole.
+TEST_F(HistorySchemaTest, LaterStepsKeepEveryRowOfAFileOfVersion3Or4) {
+    std::vector<std::pair<std::string, int>> tables = {
+        {"practice_line", 14}, {"line_key", 6}, {"line_confusion", 4}, {"day_key", 8}, {"day_confusion", 6}};
+    for (const int version : {3, 4}) {
+        SCOPED_TRACE("version " + std::to_string(version));
+        if (version == 4) tables.emplace_back("adaptive_drill", 3);
+        const std::string path = folder.File("rows" + std::to_string(version) + ".db");
+        std::vector<std::string> before;
+        {
+            SqliteDatabase db(path, SqliteDatabase::Access::ReadWriteCreate);
+            MigrateHistory(db, version);
+            FillOlderFile(db, version);
+            for (const auto& [table, columns] : tables) before.push_back(Rows(db, table, columns));
+        }
+        ASSERT_EQ(std::ranges::count(before[0], '\n'), 3) << "the lines were written";
+
+        HistoryStore store(path);
+        EXPECT_EQ(Version(store.Database()), CurrentHistoryVersion());
+        for (std::size_t i = 0; i < tables.size(); ++i) {
+            SCOPED_TRACE(tables[i].first);
+            EXPECT_EQ(Rows(store.Database(), tables[i].first, tables[i].second), before[i]);
+        }
+        const std::vector<LineRecord> lines = store.LinesOf("Ann");
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0].courseLine, 3);
+        EXPECT_EQ(lines[1].courseLine, -1);
+        EXPECT_EQ(lines[1].drill, DrillKind::Free);
+        EXPECT_EQ(store.KeyTotals("Bob", "Deutsch", kDay, kDay).at(0).character, U'\u00E4');
+        EXPECT_EQ(ReadKeysInPlay(store, "Ann", "English"), version == 4 ? 6 : 0);
+        EXPECT_TRUE(store.PairTotals("Ann", "English", kDay, kDay + 1).empty());
+        // A line typed now keeps its pairs beside the old lines.
+        store.AddLine(TypedLine("Ann", kDay, "tat"));
+        EXPECT_EQ(store.PairTotals("Ann", "English", kDay, kDay).size(), 2u);
+        EXPECT_EQ(store.LinesOf("Ann").size(), 3u);
     }
-    EXPECT_EQ(store.LinesOf("Ann").size(), 2u);
-    EXPECT_EQ(store.KeyTotals("Bob", "Deutsch", kDay, kDay).at(0).character, U'\u00E4');
-    EXPECT_TRUE(store.PairTotals("Ann", "English", kDay, kDay + 1).empty());
 }
 
 TEST_F(HistorySchemaTest, AFileOfANewerProgramIsLeftAlone) {
