@@ -7,7 +7,10 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <sstream>
 
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
@@ -81,6 +84,32 @@ TEST_F(HistoryExportTest, TheFilesAreNamedAfterTheUserAndTheDay) {
     const HistoryExportFiles files = ExportFileNames("/home/ann/", "Ann/B\xC3\xA9\x61:*", kDay);
     EXPECT_EQ(files.lines, "/home/ann/zq-Ann_B\xC3\xA9\x61__-lines-2024-03-18.csv");
     EXPECT_EQ(files.days, "/home/ann/zq-Ann_B\xC3\xA9\x61__-days-2024-03-18.csv");
+}
+
+// The column names of a file's first row.
+std::vector<std::string> ColumnsOf(const std::string& csv) {
+    std::vector<std::string> columns;
+    std::istringstream header(csv.substr(0, csv.find("\r\n")));
+    for (std::string column; std::getline(header, column, ',');) columns.push_back(column);
+    return columns;
+}
+
+// The manual tells what each column holds: every column of both files, and
+// every drill's name as the files write it, stand in each language's manual.
+TEST_F(HistoryExportTest, EveryColumnAndDrillNameIsExplainedInTheManuals) {
+    std::vector<std::string> names = ColumnsOf(LinesCsv({}));
+    const std::vector<std::string> dayColumns = ColumnsOf(DaysCsv({}));
+    ASSERT_EQ(names.size(), 12u);
+    ASSERT_EQ(dayColumns.size(), 8u);
+    names.insert(names.end(), dayColumns.begin(), dayColumns.end());
+    for (const DrillKind drill : kAllDrills) names.emplace_back(DrillName(drill));
+    for (const char* manual : {"manual.html", "manual.fr.html", "manual.de.html"}) {
+        std::ifstream file(std::string(ZQ_SOURCE_DIR) + "/data/help/" + manual, std::ios::binary);
+        const std::string html{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        ASSERT_FALSE(html.empty()) << manual;
+        for (const std::string& name : names)
+            EXPECT_THAT(html, HasSubstr("<code>" + name + "</code>")) << manual;
+    }
 }
 
 struct SilentView : ProgressView {
