@@ -5,8 +5,8 @@
 // begins with TITLE-PREFIX is viewable, the processor seconds the program
 // used until then (a figure that other work on a busy machine disturbs
 // less), and its resident memory (RSS) in MiB three seconds later. Then it
-// ends the program. Uses Xlib alone, so that the probe costs the program
-// under test nothing.
+// ends the program. Uses Xlib and the base's file reader alone (no Qt), so
+// that the probe costs the program under test nothing.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -18,12 +18,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
+
+#include "base/WholeFile.h"
 
 extern char** environ;
 
@@ -64,7 +64,7 @@ bool FindViewable(Display* display, Window window, const std::string& prefix) {
 }
 
 double RssMiB(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::istringstream status(zq::ReadWholeFile("/proc/" + std::to_string(pid) + "/status").bytes);
     for (std::string line; std::getline(status, line);) {
         if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
     }
@@ -73,8 +73,7 @@ double RssMiB(pid_t pid) {
 
 // User and system time of the process so far, in seconds.
 double CpuSeconds(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::string text = zq::ReadWholeFile("/proc/" + std::to_string(pid) + "/stat").bytes;
     std::istringstream fields(text.substr(text.rfind(')') + 2));
     std::string field;
     unsigned long long user = 0, system = 0;

@@ -1,9 +1,5 @@
 #include "base/IniFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 
@@ -12,33 +8,12 @@
 #include "base/FileReplace.h"
 #include "base/LibraryError.h"
 #include "base/Numbers.h"
+#include "base/WholeFile.h"
 
 namespace zq {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-enum class ReadResult { Read, Missing, Unreadable };
-
-ReadResult ReadWholeFile(const std::string& path, std::string& content) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadResult::Missing : ReadResult::Unreadable;
-    struct stat status {};
-    ReadResult result =
-        ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) ? ReadResult::Read : ReadResult::Unreadable;
-    char buffer[16384];
-    while (result == ReadResult::Read) {
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
-        if (count == 0) break;
-        if (count < 0 && errno == EINTR) continue;
-        if (count < 0)
-            result = ReadResult::Unreadable;
-        else
-            content.append(buffer, static_cast<size_t>(count));
-    }
-    ::close(fd);
-    return result;
-}
 
 bool IsAscii(std::string_view bytes) {
     return std::ranges::all_of(bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -68,10 +43,12 @@ bool IsSectionHeader(std::string_view bytes) {
 }  // namespace
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
-    std::string content;
-    const ReadResult result = ReadWholeFile(path_, content);
-    unreadable_ = result == ReadResult::Unreadable;
-    if (result == ReadResult::Read) Parse(content);
+    const WholeFile file = ReadWholeFile(path_);
+    // A missing file reads as an empty one; any other failure keeps the
+    // file from being replaced (see Write).
+    const bool missing = file.error == ENOENT || file.error == ENOTDIR;
+    unreadable_ = file.error != 0 && !missing;
+    if (file.error == 0) Parse(file.bytes);
 }
 
 void IniFile::Parse(std::string_view content) {

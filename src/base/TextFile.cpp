@@ -1,26 +1,18 @@
 #include "base/TextFile.h"
 
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <utility>
 
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
+#include "base/WholeFile.h"
 
 namespace zq {
 
 std::string ReadFileBytes(const std::string& path) {
-    // A folder opens like a file but reads as nothing; it is no text file.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) throw CannotOpenFileError(path, std::strerror(EISDIR));
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw CannotOpenFileError(path, std::strerror(errno != 0 ? errno : ENOENT));
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) throw CannotOpenFileError(path, std::strerror(errno != 0 ? errno : EIO));
-    return bytes;
+    WholeFile file = ReadWholeFile(path);
+    if (file.error != 0) throw CannotOpenFileError(path, std::strerror(file.error));
+    return std::move(file.bytes);
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

@@ -6,8 +6,9 @@
 
 namespace zq {
 
-// The whole content of a file. Raises the library's "Cannot open file ..."
-// error, with the system's reason, when it cannot be read.
+// The whole content of a file (see ReadWholeFile). Raises the library's
+// "Cannot open file ..." error, with the system's reason, when it cannot be
+// read.
 std::string ReadFileBytes(const std::string& path);
 
 // Splits text into lines at CR LF, CR or LF. A final line break adds no

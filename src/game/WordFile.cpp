@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <utility>
 
 #include "base/CodePage.h"
 #include "base/Translation.h"
+#include "base/WholeFile.h"
 
 namespace zq {
 
@@ -22,22 +21,13 @@ LibraryError InputOutputError(int errorNumber) {
 
 namespace {
 
-LibraryError OpenError(int errorNumber) {
-    if (errorNumber == ENOENT || errorNumber == ENOTDIR) return FileNotFoundError();
-    return InputOutputError(errorNumber);
-}
-
+// The file's bytes; a file that is not there raises "File not found", any
+// other failure (a folder, say) the input and output error of its number.
 std::string ReadBytes(const std::string& path) {
-    // A folder opens like a file on Linux but cannot be read.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) throw InputOutputError(EISDIR);
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw OpenError(errno != 0 ? errno : ENOENT);
-    std::ostringstream bytes;
-    if (file.peek() != std::ifstream::traits_type::eof()) bytes << file.rdbuf();
-    if (file.bad() || bytes.bad()) throw InputOutputError(errno != 0 ? errno : EIO);
-    return std::move(bytes).str();
+    WholeFile file = ReadWholeFile(path);
+    if (file.error == ENOENT || file.error == ENOTDIR) throw FileNotFoundError();
+    if (file.error != 0) throw InputOutputError(file.error);
+    return std::move(file.bytes);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "sound/WaveFile.h"
 
-#include <array>
-#include <fstream>
-#include <string_view>
+#include "base/WholeFile.h"
 
 namespace zq {
 
@@ -20,19 +18,6 @@ std::uint16_t Little16(const char* bytes) {
     return static_cast<std::uint16_t>(b[0] | (b[1] << 8));
 }
 
-struct ChunkHeader {
-    std::string_view id;
-    std::uint64_t size = 0;
-};
-
-// Reads `count` bytes at `offset`; false when the file is shorter.
-bool ReadAt(std::ifstream& file, std::uint64_t offset, char* bytes, std::size_t count) {
-    file.clear();
-    file.seekg(static_cast<std::streamoff>(offset));
-    file.read(bytes, static_cast<std::streamsize>(count));
-    return file.gcount() == static_cast<std::streamsize>(count);
-}
-
 void ReadFormatChunk(const char* body, WaveFormat& format) {
     format.formatTag = Little16(body);
     format.channels = Little16(body + 2);
@@ -43,34 +28,27 @@ void ReadFormatChunk(const char* body, WaveFormat& format) {
 
 }  // namespace
 
-std::optional<WaveFormat> ReadWaveFormat(const std::string& path8) {
-    std::ifstream file(path8, std::ios::binary | std::ios::ate);
-    if (!file) return std::nullopt;
-    const auto fileSize = static_cast<std::uint64_t>(file.tellg());
-
-    std::array<char, 12> riff{};
-    if (!ReadAt(file, 0, riff.data(), riff.size())) return std::nullopt;
-    if (std::string_view(riff.data(), 4) != "RIFF" || std::string_view(riff.data() + 8, 4) != "WAVE") {
+std::optional<WaveFormat> WaveFormatOf(std::string_view bytes) {
+    constexpr std::size_t kRiffHeader = 12;
+    constexpr std::size_t kChunkHeader = 8;
+    constexpr std::size_t kFormatFields = 16;
+    if (bytes.size() < kRiffHeader || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") {
         return std::nullopt;
     }
-
     WaveFormat format;
     bool haveFormat = false;
-    std::uint64_t offset = riff.size();
-    std::array<char, 8> header{};
-    while (ReadAt(file, offset, header.data(), header.size())) {
-        const std::string_view id(header.data(), 4);
-        const std::uint64_t size = Little32(header.data() + 4);
-        const std::uint64_t body = offset + header.size();
+    std::uint64_t offset = kRiffHeader;
+    while (offset + kChunkHeader <= bytes.size()) {
+        const std::string_view id = bytes.substr(offset, 4);
+        const std::uint64_t size = Little32(bytes.data() + offset + 4);
+        const std::uint64_t body = offset + kChunkHeader;
         if (id == "fmt ") {
-            std::array<char, 16> fields{};
-            if (size < fields.size() || !ReadAt(file, body, fields.data(), fields.size()))
-                return std::nullopt;
-            ReadFormatChunk(fields.data(), format);
+            if (size < kFormatFields || body + kFormatFields > bytes.size()) return std::nullopt;
+            ReadFormatChunk(bytes.data() + body, format);
             haveFormat = true;
         } else if (id == "data") {
             // The samples must follow the format, and all of them be there.
-            if (!haveFormat || body + size > fileSize) return std::nullopt;
+            if (!haveFormat || body + size > bytes.size()) return std::nullopt;
             format.dataOffset = body;
             format.dataSize = size;
             return format;
@@ -78,6 +56,12 @@ std::optional<WaveFormat> ReadWaveFormat(const std::string& path8) {
         offset = body + size + (size & 1);  // chunks are padded to an even length
     }
     return std::nullopt;
+}
+
+std::optional<WaveFormat> ReadWaveFormat(const std::string& path8) {
+    const WholeFile file = ReadWholeFile(path8);
+    if (file.error != 0) return std::nullopt;
+    return WaveFormatOf(file.bytes);
 }
 
 bool IsPlayableWave(const std::string& path8) {

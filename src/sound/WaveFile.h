@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zq {
 
@@ -17,9 +18,14 @@ struct WaveFormat {
     std::uint64_t dataSize = 0;
 };
 
-// The format of the wave file at path8, or nothing when the file cannot be
-// read, is no RIFF wave file, or ends before its "fmt " chunk and the whole
-// of its "data" chunk. Only the chunk headers are read.
+// The format of a RIFF wave file of these bytes, or nothing when they are no
+// RIFF wave file, or end before its "fmt " chunk and the whole of its "data"
+// chunk. Only the chunk headers are looked at.
+std::optional<WaveFormat> WaveFormatOf(std::string_view bytes);
+
+// The format of the wave file at path8 (read whole, as the sound output
+// reads it to play it), or nothing when the file cannot be read or its bytes
+// have none (see WaveFormatOf).
 std::optional<WaveFormat> ReadWaveFormat(const std::string& path8);
 
 // Whether the sound output can play the file: a complete wave file of 8 or

@@ -3,9 +3,10 @@
 #include <xkbcommon/xkbcommon-compose.h>
 
 #include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+
+#include "base/WholeFile.h"
 
 namespace zq {
 namespace {
@@ -42,10 +43,11 @@ std::string SystemComposeFile() {
 }
 
 xkb_compose_table* LoadComposeTable(xkb_context* context) {
-    if (FILE* file = std::fopen(SystemComposeFile().c_str(), "r")) {
-        xkb_compose_table* table = xkb_compose_table_new_from_file(
-            context, file, kComposeLocale, XKB_COMPOSE_FORMAT_TEXT_V1, XKB_COMPOSE_COMPILE_NO_FLAGS);
-        std::fclose(file);
+    const WholeFile file = ReadWholeFile(SystemComposeFile());
+    if (file.error == 0) {
+        xkb_compose_table* table =
+            xkb_compose_table_new_from_buffer(context, file.bytes.data(), file.bytes.size(), kComposeLocale,
+                                              XKB_COMPOSE_FORMAT_TEXT_V1, XKB_COMPOSE_COMPILE_NO_FLAGS);
         if (table) return table;
     }
     return xkb_compose_table_new_from_locale(context, kComposeLocale, XKB_COMPOSE_COMPILE_NO_FLAGS);

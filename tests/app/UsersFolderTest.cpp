@@ -5,12 +5,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
 
 #include "../stats/HistoryFixtures.h"
 #include "../support/TempFolder.h"
 #include "base/ProgramPaths.h"
+#include "base/TextFile.h"
 #include "base/Translation.h"
 #include "stats/HistoryStore.h"
 
@@ -25,11 +25,6 @@ using ::testing::IsEmpty;
 constexpr std::int32_t kDay = 20000;
 constexpr const char* kStarterProfiles = "[Default]\nCourse=English\n";
 constexpr const char* kStarterGame = "[General]\nNewWordSpeed=3500\n";
-
-std::string Read(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 void Write(const std::string& path, const std::string& bytes) {
     fs::create_directories(fs::path(path).parent_path());
@@ -86,8 +81,8 @@ TEST_F(UsersFolderTest, APerUserInstallLiesInTheHomesLocalLib) {
 TEST_F(UsersFolderTest, AFirstStartMakesTheFolderWithTheStarterFilesAndSaysNothing) {
     const UsersFolderStart start = Start();
     EXPECT_EQ(Entries(users), (std::set<std::string>{"zqc.ini", "zqgame.ini"}));
-    EXPECT_EQ(Read(users + "zqc.ini"), kStarterProfiles);
-    EXPECT_EQ(Read(users + "zqgame.ini"), kStarterGame);
+    EXPECT_EQ(ReadFileBytes(users + "zqc.ini"), kStarterProfiles);
+    EXPECT_EQ(ReadFileBytes(users + "zqgame.ini"), kStarterGame);
     EXPECT_THAT(start.copiedFrom, IsEmpty());
     EXPECT_THAT(start.failures, IsEmpty());
     EXPECT_THAT(UsersFolderMessage(start, paths), IsEmpty());
@@ -95,23 +90,23 @@ TEST_F(UsersFolderTest, AFirstStartMakesTheFolderWithTheStarterFilesAndSaysNothi
 
 TEST_F(UsersFolderTest, TheProfilesSettingsAndHistoryOfAPerUserInstallAreCopiedAndLeftAsTheyWere) {
     UsePerUserInstall();
-    const std::string formerProfiles = Read(former + "zqc.ini");
-    const std::string formerSettings = Read(former + "zq.ini");
+    const std::string formerProfiles = ReadFileBytes(former + "zqc.ini");
+    const std::string formerSettings = ReadFileBytes(former + "zq.ini");
 
     const UsersFolderStart start = Start();
 
     EXPECT_EQ(start.copiedFrom, former);
     EXPECT_THAT(start.failures, IsEmpty());
-    EXPECT_EQ(Read(users + "zqc.ini"), formerProfiles);
-    EXPECT_EQ(Read(users + "zq.ini"), formerSettings);
-    EXPECT_EQ(Read(users + "zqgame.ini"), kStarterGame)
+    EXPECT_EQ(ReadFileBytes(users + "zqc.ini"), formerProfiles);
+    EXPECT_EQ(ReadFileBytes(users + "zq.ini"), formerSettings);
+    EXPECT_EQ(ReadFileBytes(users + "zqgame.ini"), kStarterGame)
         << "what the old folder lacks comes from the starters";
     EXPECT_EQ(HistoryLines(users + "zqstats.db", "Maria"), 2);
     EXPECT_EQ(Entries(users), (std::set<std::string>{"zq.ini", "zqc.ini", "zqgame.ini", "zqstats.db"}))
         << "no temporary file is left behind";
 
-    EXPECT_EQ(Read(former + "zqc.ini"), formerProfiles);
-    EXPECT_EQ(Read(former + "zq.ini"), formerSettings);
+    EXPECT_EQ(ReadFileBytes(former + "zqc.ini"), formerProfiles);
+    EXPECT_EQ(ReadFileBytes(former + "zq.ini"), formerSettings);
     EXPECT_EQ(HistoryLines(former + "zqstats.db", "Maria"), 2);
 
     const std::string message = UsersFolderMessage(start, paths);
@@ -129,7 +124,7 @@ TEST_F(UsersFolderTest, TheCopyHappensOnceAndNeverReplacesWhatTheUsersFolderHold
 
     EXPECT_THAT(again.copiedFrom, IsEmpty());
     EXPECT_THAT(UsersFolderMessage(again, paths), IsEmpty());
-    EXPECT_EQ(Read(users + "zqc.ini"), "[Maria]\nProgress=9\n");
+    EXPECT_EQ(ReadFileBytes(users + "zqc.ini"), "[Maria]\nProgress=9\n");
     EXPECT_EQ(HistoryLines(users + "zqstats.db", "Maria"), 3);
 }
 
@@ -140,7 +135,7 @@ TEST_F(UsersFolderTest, AUsersFolderWithFilesOfItsOwnTakesNothingFromAPerUserIns
     const UsersFolderStart start = Start();
 
     EXPECT_THAT(start.copiedFrom, IsEmpty());
-    EXPECT_EQ(Read(users + "zqc.ini"), "[Anna]\n");
+    EXPECT_EQ(ReadFileBytes(users + "zqc.ini"), "[Anna]\n");
     EXPECT_EQ(Entries(users), (std::set<std::string>{"zqc.ini", "zqgame.ini"}));
 }
 
@@ -155,9 +150,9 @@ TEST_F(UsersFolderTest, AFileThatCannotBeCopiedIsNamedAndTheOthersArrive) {
     ASSERT_EQ(start.failures.size(), 1u);
     EXPECT_EQ(start.failures[0].path, users + "zqstats.db");
     EXPECT_THAT(start.failures[0].reason, ::testing::Not(IsEmpty()));
-    EXPECT_EQ(Read(users + "zqc.ini"), Read(former + "zqc.ini"));
+    EXPECT_EQ(ReadFileBytes(users + "zqc.ini"), ReadFileBytes(former + "zqc.ini"));
     EXPECT_FALSE(fs::exists(users + "zqstats.db"));
-    EXPECT_EQ(Read(former + "zqstats.db"), std::string(4096, 'x'));
+    EXPECT_EQ(ReadFileBytes(former + "zqstats.db"), std::string(4096, 'x'));
     EXPECT_THAT(UsersFolderMessage(start, paths), HasSubstr(users + "zqstats.db"));
 }
 

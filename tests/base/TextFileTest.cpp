@@ -159,5 +159,17 @@ TEST(TextFile, AMissingFileOrAFolderRaisesTheOpenMessage) {
     }
 }
 
+TEST(TextFile, TheOpenMessageGivesTheSystemsReason) {
+    TempFolder folder;
+    try {
+        ReadFileBytes(folder.Dir());
+        FAIL() << "no error raised";
+    } catch (const LibraryError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + folder.Dir() + "\". Is a directory");
+    }
+    folder.Write("bytes", std::string("a\0b", 3));
+    EXPECT_EQ(ReadFileBytes(folder.File("bytes")), std::string("a\0b", 3)) << "every byte, a NUL too";
+}
+
 }  // namespace
 }  // namespace zq

@@ -10,8 +10,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <regex>
@@ -19,6 +17,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "base/TextFile.h"
 
 namespace zq {
 namespace {
@@ -43,11 +43,6 @@ const std::map<std::string, std::vector<std::string>> kHelpers = {
 
 // Where the functions themselves are defined.
 const std::set<std::string> kTranslationFiles = {"src/base/Translation.cpp", "src/base/Translation.h"};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // The C++ files of the program and its tools, relative to the source folder.
 std::vector<std::string> SourceFiles() {
@@ -143,7 +138,7 @@ std::uint32_t Word(const std::string& bytes, size_t at) {
 // The texts a compiled catalogue translates (msgfmt leaves out the ones
 // without a translation and the fuzzy ones).
 std::set<std::string> CatalogueTexts(const fs::path& mo) {
-    const std::string bytes = ReadFile(mo);
+    const std::string bytes = ReadFileBytes(mo.string());
     std::set<std::string> texts;
     if (Word(bytes, 0) != 0x950412de) {
         ADD_FAILURE() << mo << " is not a catalogue compiled by msgfmt";
@@ -204,7 +199,7 @@ TEST(CatalogueExtraction, KnowsEveryHelperThatTranslatesForItsCallers) {
     std::set<std::string> helpers;
     for (const std::string& file : SourceFiles()) {
         if (kTranslationFiles.contains(file)) continue;
-        const std::string text = ReadFile(fs::path(kSourceDir) / file);
+        const std::string text = ReadFileBytes((fs::path(kSourceDir) / file).string());
         if (std::regex_search(text, indirect)) helpers.insert(file);
     }
     std::set<std::string> known;

@@ -6,12 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <ostream>
 #include <regex>
 #include <set>
 #include <string>
+
+#include "base/TextFile.h"
 
 namespace zq {
 namespace {
@@ -21,11 +21,6 @@ namespace fs = std::filesystem;
 const fs::path kHelpDir = fs::path(ZQ_PROGRAM_DIR) / "help";
 // A place that a link can lead to.
 const std::string kPlace = R"re(<a name="([^"]+)">)re";
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // The first group of every match of the pattern.
 std::set<std::string> Matches(const std::string& text, const std::string& pattern) {
@@ -48,7 +43,7 @@ void PrintTo(const Manual& manual, std::ostream* out) {
 
 class HelpManualTest : public ::testing::TestWithParam<Manual> {
 protected:
-    std::string Html() const { return ReadFile(kHelpDir / GetParam().file); }
+    std::string Html() const { return ReadFileBytes((kHelpDir / GetParam().file).string()); }
 };
 
 TEST_P(HelpManualTest, LinksLeadToPlacesOfTheManualAndPicturesAreThere) {
@@ -65,7 +60,7 @@ TEST_P(HelpManualTest, LinksLeadToPlacesOfTheManualAndPicturesAreThere) {
 }
 
 TEST_P(HelpManualTest, HasTheChaptersAndPicturesOfTheEnglishManual) {
-    const std::string english = ReadFile(kHelpDir / "manual.html");
+    const std::string english = ReadFileBytes((kHelpDir / "manual.html").string());
     const std::string html = Html();
     const std::string language = GetParam().language.empty() ? "en" : GetParam().language;
     EXPECT_THAT(html, ::testing::HasSubstr("<html lang=\"" + language + "\">"));

@@ -4,12 +4,12 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <thread>
 
 #include "ProgramSession.h"
 #include "base/IniFile.h"
+#include "base/TextFile.h"
 
 namespace zq::e2e {
 namespace {
@@ -157,10 +157,7 @@ TEST_F(ProgramTest, AUserAddedFromDefaultGetsASectionOfTheirOwn) {
 }
 
 TEST_F(ProgramTest, EscapeAtTheLogonEndsTheProgramStoringNothing) {
-    const std::string shipped = [&] {
-        std::ifstream file(session->Path("zqc.ini"), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }();
+    const std::string shipped = ReadFileBytes(session->Path("zqc.ini"));
     session->Start();
     const std::string logon = session->WaitForWindow(kLogon);
     ASSERT_FALSE(logon.empty());
@@ -168,8 +165,7 @@ TEST_F(ProgramTest, EscapeAtTheLogonEndsTheProgramStoringNothing) {
     EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
 
     EXPECT_FALSE(std::filesystem::exists(session->Path("zq.ini")));
-    std::ifstream file(session->Path("zqc.ini"), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), shipped);
+    EXPECT_EQ(ReadFileBytes(session->Path("zqc.ini")), shipped);
 }
 
 }  // namespace

@@ -58,6 +58,15 @@ TEST_F(WaveFileTest, AFileCutShortIsNoWaveFile) {
     EXPECT_FALSE(ReadWaveFormat(Write("")).has_value());
 }
 
+TEST(WaveFormatOf, TheBytesOfAWaveFileTellItsFormat) {
+    const auto format = WaveFormatOf(testing::Pcm16Wave(100, 22050));
+    ASSERT_TRUE(format.has_value());
+    EXPECT_EQ(format->sampleRate, 22050);
+    EXPECT_EQ(format->dataOffset, 44u);
+    EXPECT_EQ(format->dataSize, 200u);
+    EXPECT_FALSE(WaveFormatOf("RIFF").has_value());
+}
+
 TEST_F(WaveFileTest, WhatIsNoWaveFileIsNotPlayable) {
     EXPECT_FALSE(IsPlayableWave(folder_.File("missing.wav")));
     EXPECT_FALSE(IsPlayableWave(folder_.Dir()));

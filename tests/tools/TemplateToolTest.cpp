@@ -5,21 +5,14 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
+#include "base/TextFile.h"
 #include "support/TempFolder.h"
 
 namespace zq {
 namespace {
-
-std::string ReadFileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    EXPECT_TRUE(file) << "cannot read " << path;
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 struct ToolRun {
     int exitStatus = -1;
@@ -91,7 +84,7 @@ int CountLines(const std::string& text, const std::string& word) {
 TEST_P(ShippedTemplate, BuildsCleanlyAndLoadsWithEveryKeyAndCharacter) {
     test::TempFolder folder;
     const std::string path = std::string(ZQ_SOURCE_DIR) + "/data/Courses/" + GetParam() + "/layout.zqtd";
-    const std::string description = ReadFileText(path);
+    const std::string description = ReadFileBytes(path);
     const ToolRun built = RunTool(folder, {"build", path, folder.File("layout.zqt")});
     ASSERT_EQ(built.exitStatus, 0) << built.err;
     EXPECT_EQ(built.err, "");

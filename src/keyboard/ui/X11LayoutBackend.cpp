@@ -4,7 +4,6 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/XKBrules.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace zq {
@@ -178,12 +177,11 @@ bool X11LayoutBackend::ApplyServerLayouts(const ServerLayouts& wanted) {
 // Builds the keymap of the rules names from the rules file, has the server
 // load it, and publishes the new names, as the XKB tools do.
 bool X11LayoutBackend::LoadKeymap(const ServerLayouts& wanted) {
-    const std::string rulesPath = XkbRulesFolder() + wanted.rules;
+    std::string rulesPath = XkbRulesFolder() + wanted.rules;
     XkbRF_RulesPtr rules = XkbRF_Create(0, 0);
     if (rules == nullptr) return false;
-    std::FILE* file = std::fopen(rulesPath.c_str(), "r");
-    const bool rulesRead = file != nullptr && XkbRF_LoadRules(file, rules);
-    if (file != nullptr) std::fclose(file);
+    // The library reads the rules file itself (no localized variant).
+    const bool rulesRead = XkbRF_LoadRulesByName(rulesPath.data(), nullptr, rules);
 
     std::string rulesName = wanted.rules;
     std::string model = wanted.model;

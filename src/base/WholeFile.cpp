@@ -1,0 +1,67 @@
+#include "base/WholeFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace zq {
+namespace {
+
+// Closes the file however the reading ends.
+class OpenFile {
+public:
+    explicit OpenFile(const std::string& path)
+        // Not blocking: a named pipe opens at once and is then refused.
+        : descriptor_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+    ~OpenFile() {
+        if (descriptor_ >= 0) ::close(descriptor_);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+
+    int Descriptor() const { return descriptor_; }
+
+private:
+    int descriptor_;
+};
+
+// Why the open file cannot be read whole: 0 for a regular file.
+int RefusalOf(int descriptor, struct stat& status) {
+    if (::fstat(descriptor, &status) != 0) return errno;
+    if (S_ISDIR(status.st_mode)) return EISDIR;
+    if (!S_ISREG(status.st_mode)) return EINVAL;
+    return 0;
+}
+
+}  // namespace
+
+WholeFile ReadWholeFile(const std::string& path) {
+    WholeFile file;
+    const OpenFile open(path);
+    if (open.Descriptor() < 0) {
+        file.error = errno;
+        return file;
+    }
+    struct stat status {};
+    file.error = RefusalOf(open.Descriptor(), status);
+    if (file.error != 0) return file;
+    // The size is a hint only: files of the system (/proc) tell none.
+    file.bytes.reserve(static_cast<std::size_t>(status.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(open.Descriptor(), buffer, sizeof buffer);
+        if (count == 0) break;
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) {
+            file.error = errno;
+            file.bytes.clear();
+            break;
+        }
+        file.bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+    return file;
+}
+
+}  // namespace zq

@@ -1,0 +1,57 @@
+#include "base/WholeFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <string>
+
+#include "support/TempFolder.h"
+
+namespace zq {
+namespace {
+
+using namespace std::string_literals;
+using test::TempFolder;
+
+TEST(WholeFile, AFileIsReadWholeByteForByte) {
+    TempFolder folder;
+    std::string bytes = "line\r\nnul \0 and high \xFF bytes"s;
+    bytes += std::string(200'000, 'x');  // more than one read takes
+    folder.Write("file.bin", bytes);
+    const WholeFile file = ReadWholeFile(folder.File("file.bin"));
+    EXPECT_EQ(file.error, 0);
+    EXPECT_TRUE(file.bytes == bytes);
+
+    folder.Write("empty", "");
+    const WholeFile empty = ReadWholeFile(folder.File("empty"));
+    EXPECT_EQ(empty.error, 0);
+    EXPECT_EQ(empty.bytes, "");
+}
+
+TEST(WholeFile, AFileOfTheSystemThatTellsNoSizeIsReadToItsEnd) {
+    const WholeFile status = ReadWholeFile("/proc/self/status");
+    ASSERT_EQ(status.error, 0);
+    EXPECT_NE(status.bytes.find("Pid:"), std::string::npos);
+}
+
+TEST(WholeFile, WhyAFileCannotBeReadIsItsErrorNumber) {
+    TempFolder folder;
+    folder.Write("file", "bytes");
+    EXPECT_EQ(ReadWholeFile(folder.File("absent")).error, ENOENT);
+    EXPECT_EQ(ReadWholeFile(folder.File("file") + "/below").error, ENOTDIR);
+    EXPECT_EQ(ReadWholeFile(folder.Dir()).error, EISDIR);
+    EXPECT_EQ(ReadWholeFile(folder.File("absent")).bytes, "");
+}
+
+// A device or a pipe may never end: neither is read, and a pipe without a
+// writer does not hold the reader up.
+TEST(WholeFile, WhatIsNoRegularFileIsRefused) {
+    EXPECT_EQ(ReadWholeFile("/dev/zero").error, EINVAL);
+    TempFolder folder;
+    ASSERT_EQ(mkfifo(folder.File("pipe").c_str(), 0600), 0);
+    EXPECT_EQ(ReadWholeFile(folder.File("pipe")).error, EINVAL);
+}
+
+}  // namespace
+}  // namespace zq
