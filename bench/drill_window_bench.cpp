@@ -13,10 +13,8 @@
 #include "course/Course.h"
 #include "drills/CourseLines.h"
 #include "drills/ui/CourseDrillWindow.h"
-#include "drills/ui/GuidanceAdapters.h"
 #include "keyboard/TDataMod.h"
-#include "keyboard/ui/TPalmForm.h"
-#include "keyboard/ui/TVKeyboard.h"
+#include "keyboard/ui/GuidanceWindowSet.h"
 
 namespace {
 
@@ -27,23 +25,17 @@ void BM_CourseWindowKey(benchmark::State& state) {
     CourseLines course({line.toStdString(), line.toStdString()}, 0);
 
     TDataMod store;
-    TVKeyboard keyboard(store);
-    TPalmForm leftHand(store), rightHand(store);
+    GuidanceWindowSet guidance(store);
+    guidance.Create(true);  // the windows' own default
     const std::string layout = Course(ZQ_PROGRAM_DIR "/", "English").LayoutPath();
     if (QFile::exists(QString::fromStdString(layout))) {
-        keyboard.LoadTemplate(layout);
-        leftHand.SetLeftHand(true);
-        rightHand.SetLeftHand(false);
-        leftHand.BuildFingers();
-        rightHand.BuildFingers();
+        guidance.PrepareGuidance(layout);
     } else {
         state.SetLabel("no keyboard template built: keyboard without keys");
     }
-    KeyboardWindowGuide keyboardGuide(keyboard);
-    HandsWindowGuide leftGuide(leftHand), rightGuide(rightHand);
 
     stopwatch watch;
-    CourseDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
+    CourseDrillWindow window(watch, guidance.Guidance());
     window.Drill().SetHighLight(true);
     window.Drill().Practise(course);
     window.show();

@@ -2,7 +2,8 @@
 
 // What the main window's logic (TZQMainFm) asks of the windows around it.
 // The Qt windows implement these interfaces; the tests implement them with
-// recording fakes.
+// recording fakes. The keyboard and hands windows are the keyboard's
+// (GuidanceWindows, keyboard/GuidanceViews.h).
 
 #include <cstdint>
 #include <functional>
@@ -15,6 +16,7 @@
 #include "app/LearnersDayTexts.h"
 #include "base/Colour.h"
 #include "drills/DrillKind.h"
+#include "keyboard/GuidanceViews.h"
 #include "stats/ProgressOverview.h"
 
 namespace zq {
@@ -66,21 +68,6 @@ public:
     // The window drives the keyboard and hands windows of GuidanceWindows
     // and times its lines with the stopwatch the factory's drills share.
     virtual std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind) = 0;
-};
-
-// The on-screen keyboard and the two hands windows.
-class GuidanceWindows {
-public:
-    virtual ~GuidanceWindows() = default;
-    // Makes the three windows (none shown), blinking or not.
-    virtual void Create(bool blinking) = 0;
-    // Reads the keyboard template and lets the hands place their fingers;
-    // a template that cannot be read leaves the windows empty.
-    virtual void PrepareGuidance(const std::string& layoutPath) = 0;
-    // The keys no longer react to the mouse.
-    virtual void DisableKeyArea() = 0;
-    // The keyboard also lights the Shift, AltGr and dead keys of a character.
-    virtual void SetShowModifiers(bool show) = 0;
 };
 
 // The game window as the main window hosts it: created at the first game

@@ -4,52 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "keyboard/GuidanceViews.h"
+
 namespace zq {
 
 // What the drill logic asks of the windows around it. The logic never sees
 // a toolkit type: the Qt windows implement these interfaces, and the tests
-// implement them with recording fakes.
-
-struct DrillRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;  // 0 in a placement request: the window keeps its own height
-};
-
-// The on-screen keyboard as a drill drives it.
-class KeyboardGuide {
-public:
-    virtual ~KeyboardGuide() = default;
-    // Lights the key that produces `ch` (8-bit code; 0 lights nothing) and
-    // returns its finger 0..9, or a value outside 0..9 when there is no key.
-    virtual int HighlightKey(unsigned char ch) = 0;
-    virtual DrillRect Frame() const = 0;
-    virtual void MoveTo(int left, int top) = 0;
-    virtual void Show() = 0;
-    virtual void Hide() = 0;
-};
-
-// One hands window (left or right hand).
-class HandGuide {
-public:
-    virtual ~HandGuide() = default;
-    // Points at slot 1..5 (little finger .. thumb); other values are ignored.
-    virtual void PointFinger(int slot) = 0;
-    virtual void ClearFinger() = 0;
-    // Shows the window unless it has nothing to show.
-    virtual void ShowHands() = 0;
-    virtual void Hide() = 0;
-    virtual DrillRect Frame() const = 0;
-    virtual void MoveTo(int left, int top) = 0;
-};
-
-// The guidance windows a drill drives; any of them may be missing.
-struct DrillGuidance {
-    KeyboardGuide* keyboard = nullptr;
-    HandGuide* leftHand = nullptr;
-    HandGuide* rightHand = nullptr;
-};
+// implement them with recording fakes. The keyboard and hands windows it
+// drives are the keyboard's (keyboard/GuidanceViews.h).
 
 // The drill window itself. Positions are those of the drill logic: zero-based,
 // a line break counting as two characters (CR and LF). Texts named `text8`

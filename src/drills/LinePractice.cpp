@@ -330,19 +330,7 @@ void TFmLinePractice::ShowStatistics() {
 }
 
 void TFmLinePractice::ShowFinger(int finger) {
-    if (!useGuidance_) return;
-    HandGuide* left = guidance_.leftHand;
-    HandGuide* right = guidance_.rightHand;
-    if (finger >= 0 && finger <= 4) {
-        if (right) right->ClearFinger();
-        if (left) left->PointFinger(finger + 1);
-    } else if (finger >= 5 && finger <= 9) {
-        if (left) left->ClearFinger();
-        if (right) right->PointFinger(10 - finger);
-    } else {
-        if (left) left->ClearFinger();
-        if (right) right->ClearFinger();
-    }
+    if (useGuidance_) PointHandsAt(guidance_, finger);
 }
 
 void TFmLinePractice::ShowGuidance() {

@@ -9,12 +9,13 @@ namespace zq {
 OnScreenKeyboard::OnScreenKeyboard(TDataMod& store, KeyboardView& view, KeyAreaView* areaView)
     : store_(store), view_(view), area_(areaView) {}
 
-void OnScreenKeyboard::LoadTemplate(const std::string& path) {
+bool OnScreenKeyboard::LoadTemplate(const std::string& path) {
     // The current key goes with the keys, before anything can fail.
     currentKey_ = nullptr;
     litModifiers_.clear();
     area_.ClearKeys();
-    store_.LoadTemplate(path);  // whatever it read, the keys come from the store's content
+    // Whatever it read, the keys come from the store's content.
+    const bool readWhole = store_.LoadTemplate(path);
 
     // The window keeps the key area's size even when building stops early.
     struct FitWindow {
@@ -26,6 +27,7 @@ void OnScreenKeyboard::LoadTemplate(const std::string& path) {
     area_.FitToKeys(store_.MainTbl, background);
     area_.BuildKeys(store_.MainTbl, background, BlinkMode);
     modifierKeys_.Find(store_.MainTbl);
+    return readWhole;
 }
 
 int OnScreenKeyboard::HighlightKey(unsigned char character) {

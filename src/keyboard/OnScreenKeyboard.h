@@ -29,9 +29,10 @@ public:
     OnScreenKeyboard(TDataMod& store, KeyboardView& view, KeyAreaView* areaView);
 
     // Reads a template into the store and rebuilds the keys from whatever
-    // the store holds afterwards, read or not. Errors of the key table pass
-    // to the caller; the keys built before stay.
-    void LoadTemplate(const std::string& path);
+    // the store holds afterwards, read or not; true when the whole template
+    // was read (TDataMod::LoadTemplate). Errors of the key table pass to the
+    // caller; the keys built before stay.
+    bool LoadTemplate(const std::string& path);
 
     // Lights the key of a character (an 8-bit code) and gives the finger that
     // presses it, or -1 when the character has no key (nothing is lit then).

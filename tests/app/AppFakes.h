@@ -186,8 +186,9 @@ public:
     void Create(bool blinking) override {
         log_.push_back(std::string("CreateGuidance blinking=") + (blinking ? "1" : "0"));
     }
-    void PrepareGuidance(const std::string& layoutPath) override {
+    bool PrepareGuidance(const std::string& layoutPath) override {
         log_.push_back("PrepareGuidance " + layoutPath);
+        return true;
     }
     void DisableKeyArea() override { log_.push_back("DisableKeyArea"); }
     // Not logged: it comes with every drill.

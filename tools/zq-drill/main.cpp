@@ -19,6 +19,7 @@
 
 #include "adaptive/AdaptiveLines.h"
 #include "base/CodePage.h"
+#include "base/Colour.h"
 #include "base/LibraryError.h"
 #include "base/TextFile.h"
 #include "base/Translation.h"
@@ -29,12 +30,10 @@
 #include "drills/ui/AdaptiveDrillWindow.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/FreeDrillWindow.h"
-#include "drills/ui/GuidanceAdapters.h"
 #include "drills/ui/ParagraphDrillWindow.h"
 #include "drills/ui/SentenceDrillWindow.h"
 #include "keyboard/TDataMod.h"
-#include "keyboard/ui/TPalmForm.h"
-#include "keyboard/ui/TVKeyboard.h"
+#include "keyboard/ui/GuidanceWindowSet.h"
 #include "stats/DrillRecorder.h"
 #include "stats/LocalDay.h"
 #include "stats/PracticeHistory.h"
@@ -156,25 +155,13 @@ int main(int argc, char** argv) {
     DrillSetting setting{Course(programDir.toStdString() + "/", FromUtf8(course.toStdString())), {}, &watch};
 
     zq::TDataMod store;
-    zq::TVKeyboard keyboard(store);
-    zq::TPalmForm leftHand(store);
-    zq::TPalmForm rightHand(store);
-    keyboard.SetBlinkMode(false);  // a new profile's setting
-    leftHand.SetBlinkMode(false);
-    rightHand.SetBlinkMode(false);
+    zq::GuidanceWindowSet guidance(store);
+    guidance.Create(false);  // a new profile's setting
     const std::string layout = setting.course.LayoutPath();
-    const bool hasLayout = QFileInfo::exists(QString::fromStdString(layout));
-    if (hasLayout) {
-        keyboard.LoadTemplate(layout);
-        leftHand.SetLeftHand(true);
-        rightHand.SetLeftHand(false);
-        leftHand.BuildFingers();
-        rightHand.BuildFingers();
+    if (QFileInfo::exists(QString::fromStdString(layout))) {
+        guidance.PrepareGuidance(layout);
+        setting.guidance = guidance.Guidance();
     }
-    zq::KeyboardWindowGuide keyboardGuide(keyboard);
-    zq::HandsWindowGuide leftGuide(leftHand);
-    zq::HandsWindowGuide rightGuide(rightHand);
-    if (hasLayout) setting.guidance = {&keyboardGuide, &leftGuide, &rightGuide};
 
     try {
         return Modes().at(arguments[1])(setting);

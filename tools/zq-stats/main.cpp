@@ -19,10 +19,8 @@
 #include "course/Course.h"
 #include "drills/RepeatedLine.h"
 #include "drills/ui/FreeDrillWindow.h"
-#include "drills/ui/GuidanceAdapters.h"
 #include "keyboard/TDataMod.h"
-#include "keyboard/ui/TPalmForm.h"
-#include "keyboard/ui/TVKeyboard.h"
+#include "keyboard/ui/GuidanceWindowSet.h"
 #include "stats/DrillRecorder.h"
 #include "stats/LocalDay.h"
 #include "stats/PracticeHistory.h"
@@ -61,25 +59,14 @@ int Generate(int days, const std::string& user, const std::string& course) {
 void PractiseChosenLine(const TargetedPractice& practice, PracticeHistory& history,
                         const PracticeContext& context) {
     TDataMod store;
-    TVKeyboard keyboard(store);
-    TPalmForm leftHand(store);
-    TPalmForm rightHand(store);
-    keyboard.SetBlinkMode(false);
-    keyboard.SetShowModifiers(true);  // as the shipped profile has it
-    leftHand.SetBlinkMode(false);
-    rightHand.SetBlinkMode(false);
-    keyboard.LoadTemplate(CourseNamed(context.course).LayoutPath());
-    leftHand.SetLeftHand(true);
-    rightHand.SetLeftHand(false);
-    leftHand.BuildFingers();
-    rightHand.BuildFingers();
-    KeyboardWindowGuide keyboardGuide(keyboard);
-    HandsWindowGuide leftGuide(leftHand);
-    HandsWindowGuide rightGuide(rightHand);
+    GuidanceWindowSet guidance(store);
+    guidance.Create(false);
+    guidance.SetShowModifiers(true);  // as the shipped profile has it
+    guidance.PrepareGuidance(CourseNamed(context.course).LayoutPath());
 
     stopwatch watch;
     RepeatedLine chosenLine(practice.line8, practice.announcement);
-    FreeDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
+    FreeDrillWindow window(watch, guidance.Guidance());
     QFont practiceFont(QStringLiteral("DejaVu Sans Mono"));
     practiceFont.setPointSize(16);
     window.SetDrillFont(practiceFont, Qt::black);

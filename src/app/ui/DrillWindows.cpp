@@ -1,6 +1,5 @@
 #include "app/ui/DrillWindows.h"
 
-#include "app/ui/GuidanceWindowSet.h"
 #include "base/CodePage.h"
 #include "base/ui/Colours.h"
 #include "drills/ui/AdaptiveDrillWindow.h"
@@ -8,6 +7,7 @@
 #include "drills/ui/FreeDrillWindow.h"
 #include "drills/ui/ParagraphDrillWindow.h"
 #include "drills/ui/SentenceDrillWindow.h"
+#include "keyboard/ui/GuidanceWindowSet.h"
 #include "profile/TFontRecord.h"
 #include "profile/ui/Fonts.h"
 

@@ -12,7 +12,6 @@
 
 #include "app/TSettings.h"
 #include "app/ui/DrillWindows.h"
-#include "app/ui/GuidanceWindowSet.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/LearnersDayPanel.h"
 #include "app/ui/ProgressWindowOpener.h"
@@ -24,6 +23,8 @@
 #include "base/ui/ErrorReportingApplication.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
+#include "keyboard/TDataMod.h"
+#include "keyboard/ui/GuidanceWindowSet.h"
 
 namespace zq {
 namespace {
@@ -56,7 +57,7 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::CustomizeWindowHint),
-      guidance_(std::make_unique<GuidanceWindowSet>(this)),
+      guidance_(std::make_unique<GuidanceWindowSet>(DataMod(), this)),
       drills_(std::make_unique<DrillWindows>(*guidance_, this)),
       help_(std::make_unique<DesktopHelpViewer>()),
       sound_(SoundModuleOutput::FromModulesFolder(settings.Paths().ModulesFolder())),

@@ -28,8 +28,8 @@ TVKeyboard::TVKeyboard(TDataMod& store, QWidget* parent)
     connect(&TimerofKB, &QTimer::timeout, this, &TVKeyboard::TimerofKBTimer);
 }
 
-void TVKeyboard::LoadTemplate(const std::string& path) {
-    keyboard_.LoadTemplate(path);
+bool TVKeyboard::LoadTemplate(const std::string& path) {
+    return keyboard_.LoadTemplate(path);
 }
 
 int TVKeyboard::HighlightKey(unsigned char character) {

@@ -21,8 +21,9 @@ public:
     TVKeyboard(TDataMod& store, QWidget* parent = nullptr);
 
     // Reads the template into the store and rebuilds the keys from what the
-    // store holds (see OnScreenKeyboard::LoadTemplate).
-    void LoadTemplate(const std::string& path);
+    // store holds; true when the whole template was read (see
+    // OnScreenKeyboard::LoadTemplate).
+    bool LoadTemplate(const std::string& path);
     // Lights the key of an 8-bit character and gives its finger (0-9), or -1.
     int HighlightKey(unsigned char character);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "keyboard/TDataMod.h"
+#include "keyboard/ui/GuidanceWindowSet.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
 
@@ -46,24 +47,15 @@ QImage Compose(TVKeyboard& keyboard, TPalmForm& left, TPalmForm& right) {
 TemplatePreview PreviewTemplate(const std::string& path, std::optional<unsigned char> character) {
     TemplatePreview preview;
     TDataMod store;
-    preview.readWhole = store.LoadTemplate(path);
-    TVKeyboard keyboard(store);
-    TPalmForm left(store);
-    TPalmForm right(store);
-    keyboard.SetBlinkMode(false);
-    keyboard.LoadTemplate(path);
-    for (TPalmForm* hand : {&left, &right}) {
-        hand->SetBlinkMode(false);
-        hand->SetLeftHand(hand == &left);
-        hand->BuildFingers();
-    }
+    GuidanceWindowSet guidance(store);
+    guidance.Create(false);
+    preview.readWhole = guidance.PrepareGuidance(path);
     if (character) {
-        const int finger = keyboard.HighlightKey(*character);
-        if (finger >= 0 && finger <= 4) left.PointFinger(finger + 1);
-        if (finger >= 5 && finger <= 9) right.PointFinger(10 - finger);
+        const int finger = guidance.Keyboard()->HighlightKey(*character);
+        PointHandsAt(guidance.Guidance(), finger);
         preview.finger = finger;
     }
-    preview.picture = Compose(keyboard, left, right);
+    preview.picture = Compose(*guidance.Keyboard(), *guidance.LeftHand(), *guidance.RightHand());
     return preview;
 }
 

@@ -8,12 +8,12 @@
 #include "drills/CourseLines.h"
 #include "drills/DrillFiles.h"
 #include "drills/ui/CourseDrillWindow.h"
-#include "drills/ui/GuidanceAdapters.h"
 #include "keyboard/ButtonType.h"
 #include "keyboard/FingerSettings.h"
 #include "keyboard/GuidanceFixtures.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/TemplateArchive.h"
+#include "keyboard/ui/GuidanceWindowSet.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
 
@@ -21,6 +21,12 @@ namespace zq {
 namespace {
 
 constexpr std::int64_t kKeyF = 33, kKeyJ = 36, kKeySpace = 57;
+
+// The keyboard and hands windows as the program makes them, made at once,
+// without blinking.
+struct SteadyGuidance : GuidanceWindowSet {
+    explicit SteadyGuidance(TDataMod& store) : GuidanceWindowSet(store) { Create(false); }
+};
 
 class DrillGuidanceWindowTest : public ::testing::Test {
 protected:
@@ -34,17 +40,12 @@ protected:
                            {"char.cds", testing::CharPacket({testing::CharRow(" ", ' ', kKeySpace),
                                                              testing::CharRow("f", 'f', kKeyF),
                                                              testing::CharRow("j", 'j', kKeyJ)})}});
-        keyboard.SetBlinkMode(false);
-        keyboard.LoadTemplate(path);
+        guidance.PrepareGuidance(path);
+        // The template has no finger settings: the hands get some of their own.
         FingerSettings fingers;
         fingers.Length.fill(40);
         fingers.Color.fill(0x00FF00);
-        leftHand.SetLeftHand(true);
-        rightHand.SetLeftHand(false);
-        for (TPalmForm* hand : {&leftHand, &rightHand}) {
-            hand->SetBlinkMode(false);
-            hand->BuildFingers(fingers);
-        }
+        for (TPalmForm* hand : {&leftHand, &rightHand}) hand->BuildFingers(fingers);
         window.Drill().Practise(lines);
         window.show();
     }
@@ -62,15 +63,13 @@ protected:
 
     testing::DrillFiles files;
     TDataMod store;
-    TVKeyboard keyboard{store};
-    TPalmForm leftHand{store};
-    TPalmForm rightHand{store};
-    KeyboardWindowGuide keyboardGuide{keyboard};
-    HandsWindowGuide leftGuide{leftHand};
-    HandsWindowGuide rightGuide{rightHand};
+    SteadyGuidance guidance{store};
+    TVKeyboard& keyboard = *guidance.Keyboard();
+    TPalmForm& leftHand = *guidance.LeftHand();
+    TPalmForm& rightHand = *guidance.RightHand();
     stopwatch watch;
     CourseLines lines{{"fj f"}, 0};
-    CourseDrillWindow window{watch, {&keyboardGuide, &leftGuide, &rightGuide}};
+    CourseDrillWindow window{watch, guidance.Guidance()};
 };
 
 TEST_F(DrillGuidanceWindowTest, TheNextKeyIsLitAndItsFingerPointedAtAsTheLearnerTypes) {

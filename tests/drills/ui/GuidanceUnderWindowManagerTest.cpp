@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "drills/SentenceLines.h"
-#include "drills/ui/GuidanceAdapters.h"
 #include "drills/ui/SentenceDrillWindow.h"
 #include "keyboard/TDataMod.h"
+#include "keyboard/ui/GuidanceWindowSet.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
 #include "support/TempFolder.h"
@@ -163,25 +163,17 @@ TEST(GuidanceUnderWindowManager, WindowsStayOnTheScreenWithTheirTitleBarsFree) {
     }
     const std::string layout = std::string(ZQ_PROGRAM_DIR) + "/Courses/English/layout.zqt";
     TDataMod store;
-    TVKeyboard keyboard(store);
-    TPalmForm leftHand(store);
-    TPalmForm rightHand(store);
-    keyboard.LoadTemplate(layout);
-    ASSERT_GT(keyboard.Keyboard().KbFrame().Keys().size(), 60u) << layout;
-    leftHand.SetLeftHand(true);
-    rightHand.SetLeftHand(false);
-    leftHand.BuildFingers();
-    rightHand.BuildFingers();
-    KeyboardWindowGuide keyboardGuide(keyboard);
-    HandsWindowGuide leftGuide(leftHand);
-    HandsWindowGuide rightGuide(rightHand);
+    GuidanceWindowSet windows(store);
+    windows.Create(true);  // the windows' own default
+    windows.PrepareGuidance(layout);
+    ASSERT_GT(windows.Keyboard()->Keyboard().KbFrame().Keys().size(), 60u) << layout;
     stopwatch watch;
     SentenceLines lines({"The quick brown fox."});
-    SentenceDrillWindow window(watch, {&keyboardGuide, &leftGuide, &rightGuide});
+    SentenceDrillWindow window(watch, windows.Guidance());
     window.Drill().Practise(lines);
     window.show();
 
-    const std::vector<const QWidget*> guidance{&keyboard, &leftHand, &rightHand};
+    const std::vector<const QWidget*> guidance{windows.Keyboard(), windows.LeftHand(), windows.RightHand()};
     const QRect screen = window.screen()->geometry();
     const auto settled = [&] {
         for (const QWidget* w : {static_cast<const QWidget*>(&window), guidance[0], guidance[1], guidance[2]})

@@ -13,6 +13,7 @@
 #include "keyboard/GuidanceFixtures.h"
 #include "keyboard/Hand.h"
 #include "keyboard/TemplateArchive.h"
+#include "keyboard/ui/GuidanceWindowSet.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
 #include "support/TempFolder.h"
@@ -241,17 +242,20 @@ TEST_F(KeyboardWindowTest, BlinkTimerRunsOnlyWhileShown) {
 
 TEST(GuidanceWindowsTest, NeitherWindowTakesTheFocus) {
     TDataMod store;
-    TVKeyboard keyboard(store);
-    TPalmForm palm(store);
-    for (QWidget* window : std::initializer_list<QWidget*>{&keyboard, &palm}) {
+    GuidanceWindowSet windows(store);
+    windows.Create(false);
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{windows.Keyboard(), windows.LeftHand(), windows.RightHand()}) {
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::Tool));
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
         EXPECT_TRUE(window->testAttribute(Qt::WA_ShowWithoutActivating));
         EXPECT_EQ(window->focusPolicy(), Qt::NoFocus);
     }
-    EXPECT_FALSE(palm.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    EXPECT_FALSE(palm.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_TRUE(keyboard.windowTitle().isEmpty());
+    for (TPalmForm* palm : {windows.LeftHand(), windows.RightHand()}) {
+        EXPECT_FALSE(palm->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(palm->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    }
+    EXPECT_TRUE(windows.Keyboard()->windowTitle().isEmpty());
 }
 
 // The title that the window manager shows for a window of this process on
@@ -294,10 +298,11 @@ TEST(GuidanceWindowsTest, WindowManagerShowsOnlyTheWindowsOwnTitle) {
     }
     QGuiApplication::setApplicationDisplayName("ZQ Typing Tutor");
     TDataMod store;
-    TPalmForm palm(store);
-    palm.SetLeftHand(true);
+    GuidanceWindowSet windows(store);
+    windows.Create(false);
+    TPalmForm& palm = *windows.LeftHand();
     palm.show();
-    TVKeyboard keyboard(store);
+    TVKeyboard& keyboard = *windows.Keyboard();
     keyboard.show();
     EXPECT_EQ(WindowManagerTitle(palm), "Left");
     EXPECT_EQ(WindowManagerTitle(keyboard), "");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drills/DrillViews.h"
+#include "keyboard/GuidanceViews.h"
 
 namespace zq {
 

@@ -1,33 +1,33 @@
-#include "app/ui/GuidanceWindowSet.h"
+#include "keyboard/ui/GuidanceWindowSet.h"
 
-#include "drills/ui/GuidanceAdapters.h"
-#include "keyboard/TDataMod.h"
+#include "keyboard/ui/GuidanceAdapters.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
 
 namespace zq {
 
-GuidanceWindowSet::GuidanceWindowSet(QWidget* owner) : owner_(owner) {}
+GuidanceWindowSet::GuidanceWindowSet(TDataMod& store, QWidget* owner) : store_(store), owner_(owner) {}
 GuidanceWindowSet::~GuidanceWindowSet() = default;
 
 void GuidanceWindowSet::Create(bool blinking) {
-    keyboard_ = std::make_unique<TVKeyboard>(DataMod(), owner_);
-    leftHand_ = std::make_unique<TPalmForm>(DataMod(), owner_);
-    rightHand_ = std::make_unique<TPalmForm>(DataMod(), owner_);
+    keyboard_ = std::make_unique<TVKeyboard>(store_, owner_);
+    leftHand_ = std::make_unique<TPalmForm>(store_, owner_);
+    rightHand_ = std::make_unique<TPalmForm>(store_, owner_);
     keyboard_->SetBlinkMode(blinking);
     leftHand_->SetBlinkMode(blinking);
     rightHand_->SetBlinkMode(blinking);
+    leftHand_->SetLeftHand(true);
+    rightHand_->SetLeftHand(false);
     keyboardGuide_ = std::make_unique<KeyboardWindowGuide>(*keyboard_);
     leftGuide_ = std::make_unique<HandsWindowGuide>(*leftHand_);
     rightGuide_ = std::make_unique<HandsWindowGuide>(*rightHand_);
 }
 
-void GuidanceWindowSet::PrepareGuidance(const std::string& layoutPath) {
-    keyboard_->LoadTemplate(layoutPath);
-    leftHand_->SetLeftHand(true);
-    rightHand_->SetLeftHand(false);
+bool GuidanceWindowSet::PrepareGuidance(const std::string& layoutPath) {
+    const bool readWhole = keyboard_->LoadTemplate(layoutPath);
     leftHand_->BuildFingers();
     rightHand_->BuildFingers();
+    return readWhole;
 }
 
 void GuidanceWindowSet::DisableKeyArea() {

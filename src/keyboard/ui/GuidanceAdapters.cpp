@@ -1,4 +1,4 @@
-#include "drills/ui/GuidanceAdapters.h"
+#include "keyboard/ui/GuidanceAdapters.h"
 
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
