@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 
 namespace zq {
 namespace {
@@ -37,7 +38,7 @@ int RefusalOf(int descriptor, struct stat& status) {
 
 }  // namespace
 
-WholeFile ReadWholeFile(const std::string& path) {
+WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     WholeFile file;
     const OpenFile open(path);
     if (open.Descriptor() < 0) {
@@ -46,8 +47,10 @@ WholeFile ReadWholeFile(const std::string& path) {
     }
     struct stat status {};
     file.error = RefusalOf(open.Descriptor(), status);
+    if (file.error == 0 && static_cast<std::uintmax_t>(status.st_size) > maxBytes) file.error = EFBIG;
     if (file.error != 0) return file;
-    // The size is a hint only: files of the system (/proc) tell none.
+    // The size is a hint only: files of the system (/proc) tell none, and a
+    // file may grow while it is read.
     file.bytes.reserve(static_cast<std::size_t>(status.st_size));
     char buffer[65536];
     for (;;) {
@@ -56,6 +59,11 @@ WholeFile ReadWholeFile(const std::string& path) {
         if (count < 0 && errno == EINTR) continue;
         if (count < 0) {
             file.error = errno;
+            file.bytes.clear();
+            break;
+        }
+        if (static_cast<std::size_t>(count) > maxBytes - file.bytes.size()) {
+            file.error = EFBIG;
             file.bytes.clear();
             break;
         }

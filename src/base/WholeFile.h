@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <string>
 
 namespace zq {
@@ -15,10 +17,14 @@ struct WholeFile {
     // The system's error number (errno), 0 when the file was read: ENOENT or
     // ENOTDIR when there is no such file, EISDIR for a folder, EINVAL for
     // something else that is no regular file (a device, a pipe), which
-    // might never end.
+    // might never end; EFBIG for a file larger than the reader's budget.
     int error = 0;
 };
 
-WholeFile ReadWholeFile(const std::string& path);
+// Reads the file at `path` whole. A file of more than `maxBytes` bytes is
+// refused (EFBIG) rather than read: a reader of files a user names sets a
+// budget, so that a wrong path (a disk image) cannot exhaust memory.
+WholeFile ReadWholeFile(const std::string& path,
+                        std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 }  // namespace zq

@@ -1,29 +1,27 @@
 #include "course/DictionaryFile.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
-#include <system_error>
+#include <utility>
 
 #include "base/CodePage.h"
+#include "base/WholeFile.h"
 #include "course/HunspellDictionary.h"
 #include "course/UnicodeText.h"
 
 namespace zq {
 
 std::string ReadDictionaryFile(const std::string& path) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) throw std::runtime_error("cannot read the dictionary file " + path + ": " + error.message());
-    if (size > kMaxDictionaryBytes)
+    WholeFile file = ReadWholeFile(path, kMaxDictionaryBytes);
+    if (file.error == EFBIG)
         throw std::runtime_error("the dictionary file " + path + " is larger than " +
                                  std::to_string(kMaxDictionaryBytes >> 20) + " MB");
-    std::ifstream file(path, std::ios::binary);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!file.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-        throw std::runtime_error("cannot read the dictionary file " + path);
-    return bytes;
+    if (file.error != 0)
+        throw std::runtime_error("cannot read the dictionary file " + path + ": " +
+                                 std::strerror(file.error));
+    return std::move(file.bytes);
 }
 
 std::vector<std::string_view> SplitDictionaryLines(std::string_view text) {

@@ -1,11 +1,12 @@
 #include "course/DictionaryPackage.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
+#include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "base/WholeFile.h"
 
 namespace zq {
 namespace {
@@ -13,21 +14,22 @@ namespace {
 namespace fs = std::filesystem;
 
 // Files of the package database are small; anything beyond this is not one.
-constexpr std::uintmax_t kMaxDatabaseFile = 64u << 20;
+constexpr std::size_t kMaxDatabaseFile = 64u << 20;
 
+// The file's bytes, nothing when it cannot be read.
 std::string ReadSmallFile(const std::string& path) {
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (error || size > kMaxDatabaseFile) return {};
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return ReadWholeFile(path, kMaxDatabaseFile).bytes;
 }
 
 bool ListsFile(const std::string& listPath, const std::string& path) {
-    std::ifstream list(listPath);
-    std::string line;
-    while (std::getline(list, line))
-        if (line == path) return true;
+    const std::string list = ReadSmallFile(listPath);
+    std::string_view rest = list;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        if (rest.substr(0, end) == path) return true;
+        if (end == std::string_view::npos) break;
+        rest.remove_prefix(end + 1);
+    }
     return false;
 }
 

@@ -44,6 +44,19 @@ TEST(WholeFile, WhyAFileCannotBeReadIsItsErrorNumber) {
     EXPECT_EQ(ReadWholeFile(folder.File("absent")).bytes, "");
 }
 
+// A reader's budget refuses a larger file, whether its size tells it at
+// once or it only shows while reading (the files of /proc tell no size).
+TEST(WholeFile, AFileLargerThanTheBudgetIsRefused) {
+    TempFolder folder;
+    folder.Write("ten", "0123456789");
+    EXPECT_EQ(ReadWholeFile(folder.File("ten"), 10).bytes, "0123456789");
+    const WholeFile over = ReadWholeFile(folder.File("ten"), 9);
+    EXPECT_EQ(over.error, EFBIG);
+    EXPECT_EQ(over.bytes, "");
+    EXPECT_EQ(ReadWholeFile("/proc/self/status", 10).error, EFBIG);
+    EXPECT_EQ(ReadWholeFile("/proc/self/status", 1 << 20).error, 0);
+}
+
 // A device or a pipe may never end: neither is read, and a pipe without a
 // writer does not hold the reader up.
 TEST(WholeFile, WhatIsNoRegularFileIsRefused) {
