@@ -38,6 +38,22 @@ function(zq_subsystem name)
   endif()
 endfunction()
 
+# The code of one platform (a windowing system) for a subsystem's windows:
+# the .cpp files of src/<name>/<platform>/ become zq_<name>_<platform>,
+# linked by zq_<name>_ui, which chooses at run time which platform's code
+# it calls. Each platform is declared in the subsystem's CMakeLists.txt.
+function(zq_platform_code name platform)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  if(ZQ_CORE_ONLY)
+    return()
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${platform}/*.cpp)
+  add_library(zq_${name}_${platform} STATIC ${sources})
+  set_target_properties(zq_${name}_${platform} PROPERTIES AUTOMOC ON)
+  target_link_libraries(zq_${name}_${platform} PUBLIC zq_${name} Qt6::Gui ${ARG_LINKS})
+  target_link_libraries(zq_${name}_ui PUBLIC zq_${name}_${platform})
+endfunction()
+
 # Tests mirror the sources: tests/<name>/*.cpp become test_<name> (linked
 # against zq_<name>); with WITH_WINDOWS, tests/<name>/ui/*.cpp become
 # test_<name>_ui, run on Qt's offscreen platform.

@@ -16,6 +16,7 @@
 #include "base/ProgramFolder.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
+#include "base/ui/TerminationSignals.h"
 #include "course/CourseList.h"
 #include "keyboard/ui/LayoutBackendFactory.h"
 #include "profile/ProfileStore.h"

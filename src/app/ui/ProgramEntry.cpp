@@ -15,6 +15,7 @@
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
 #include "base/ui/MessageBoxes.h"
+#include "base/ui/TerminationSignals.h"
 #include "keyboard/ui/LayoutBackendFactory.h"
 
 namespace zq {

@@ -1,27 +1,11 @@
 #include "keyboard/ui/GuidanceWindow.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 
-// X11's headers last: they define macros such as None and Bool.
-#include <X11/Xlib.h>
+#include "keyboard/x11/X11WindowTitle.h"
 
 namespace zq {
 namespace {
-
-// Writes the window's title as it stands into the title that the X11 window
-// manager shows. Elsewhere, or before the window exists, nothing is done.
-void WriteWindowManagerTitle(const QWidget& window) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    Display* display = x11 ? x11->display() : nullptr;
-    if (!display || window.internalWinId() == 0) return;
-    const QByteArray title = window.windowTitle().toUtf8();
-    XChangeProperty(display, window.internalWinId(), XInternAtom(display, "_NET_WM_NAME", False),
-                    XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(title.constData()),
-                    static_cast<int>(title.size()));
-    XFlush(display);
-}
 
 // Qt's X11 platform adds the application's name to every window title, and
 // puts it in an empty one. A guidance window is a small tool window whose
@@ -37,12 +21,17 @@ protected:
             case QEvent::Show:
             case QEvent::WindowTitleChange:
             case QEvent::WinIdChange:
-                WriteWindowManagerTitle(*static_cast<QWidget*>(watched));
+                WriteOwnTitle(*static_cast<QWidget*>(watched));
                 break;
             default:
                 break;
         }
         return false;
+    }
+
+private:
+    static void WriteOwnTitle(const QWidget& window) {
+        SetX11WindowTitle(window.internalWinId(), window.windowTitle().toUtf8().toStdString());
     }
 };
 

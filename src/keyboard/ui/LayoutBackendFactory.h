@@ -13,17 +13,14 @@ namespace zq {
 // object exists.
 void PreferX11Platform();
 
-// The layout backend of this session: the X server's when the program runs
-// on Qt's X11 platform and the server answers, else one that lists the
-// layouts and reports the configured ones but cannot activate any.
+// The layout backend of this session, chosen by Qt's platform: the X
+// server's (keyboard/x11) when the program runs on Qt's X11 platform and the
+// server answers, else one that lists the layouts and reports the configured
+// ones but cannot activate any. The backend of another platform lives in a
+// folder of its own beside keyboard/x11 and is chosen here.
 std::unique_ptr<LayoutBackend> CreateLayoutBackend();
 
 // A keyboard layout agent over CreateLayoutBackend().
 std::unique_ptr<TKeyboardLayoutAgent> CreateKeyboardLayoutAgent();
-
-// Makes SIGTERM, SIGINT and SIGHUP end the program through its event loop,
-// so that the X server's layouts are put back as at a normal exit. A second
-// signal ends the program at once.
-void QuitOnTerminationSignals();
 
 }  // namespace zq

@@ -21,10 +21,11 @@
 #include <functional>
 #include <string>
 
+#include "base/ui/TerminationSignals.h"
 #include "keyboard/KeyboardLayoutAgent.h"
 #include "keyboard/ui/LayoutBackendFactory.h"
 #include "keyboard/ui/LayoutLocaleTexts.h"
-#include "keyboard/ui/X11LayoutBackend.h"
+#include "keyboard/x11/X11LayoutBackend.h"
 
 namespace {
 

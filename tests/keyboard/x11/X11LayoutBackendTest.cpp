@@ -1,4 +1,4 @@
-#include "keyboard/ui/X11LayoutBackend.h"
+#include "keyboard/x11/X11LayoutBackend.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -25,17 +25,6 @@ namespace {
 
 using ::testing::Contains;
 using ::testing::ElementsAre;
-
-TEST(LayoutLocaleTextTest, NamesLanguageAndCountryOfALanguageIdentifier) {
-    EXPECT_EQ(LayoutLocaleText(0x040C, LocaleInfo::LanguageId), "040C");
-    EXPECT_EQ(LayoutLocaleText(0x040C, LocaleInfo::LanguageName), "French (France)");
-    EXPECT_EQ(LayoutLocaleText(0x040C, LocaleInfo::CountryName), "France");
-    EXPECT_EQ(LayoutLocaleText(0x0807, LocaleInfo::LanguageName), "German (Switzerland)");
-    EXPECT_EQ(LayoutLocaleText(0x0C1A, LocaleInfo::CountryName), "Serbia");
-    for (LocaleInfo info : {LocaleInfo::LanguageId, LocaleInfo::LanguageName, LocaleInfo::CountryName}) {
-        EXPECT_EQ(LayoutLocaleText(0x0417, info), "");  // a language the program does not know
-    }
-}
 
 // A test against the private X server that ./test starts. Each test begins
 // and ends with the server in the US layout alone.

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "keyboard/XkbLayoutBackend.h"
-#include "keyboard/ui/X11LayoutFollower.h"
+#include "keyboard/x11/X11LayoutFollower.h"
 
 using Display = struct _XDisplay;
 

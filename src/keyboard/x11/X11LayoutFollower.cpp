@@ -1,11 +1,11 @@
-#include "keyboard/ui/X11LayoutFollower.h"
+#include "keyboard/x11/X11LayoutFollower.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QObject>
 #include <QTimer>
 
-#include "keyboard/ui/X11LayoutBackend.h"
+#include "keyboard/x11/X11LayoutBackend.h"
 
 namespace zq {
 namespace {

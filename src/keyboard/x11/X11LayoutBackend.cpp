@@ -1,4 +1,4 @@
-#include "keyboard/ui/X11LayoutBackend.h"
+#include "keyboard/x11/X11LayoutBackend.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

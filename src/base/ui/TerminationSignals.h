@@ -1,0 +1,12 @@
+#pragma once
+
+namespace zq {
+
+// Makes SIGTERM, SIGINT and SIGHUP end the program through its event loop,
+// as closing it would: what the program puts back at a normal exit (the
+// desktop's keyboard layouts among others) is put back then too. A second
+// signal ends the program at once. Call once the application object exists;
+// later calls change nothing.
+void QuitOnTerminationSignals();
+
+}  // namespace zq

@@ -1,0 +1,37 @@
+#include "base/ui/TerminationSignals.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <csignal>
+
+namespace zq {
+namespace {
+
+// A termination signal ends the event loop as closing the program would,
+// and the program goes on to its normal exit; without the handling the
+// signal would end this test process at once. (Once only: the handling is
+// set up once per process and gives the signal back to the system after
+// the first.)
+TEST(TerminationSignalsTest, ASignalEndsTheEventLoopInsteadOfTheProcess) {
+    QuitOnTerminationSignals();
+    bool raised = false;
+    QTimer::singleShot(0, [&raised] {
+        raised = true;
+        std::raise(SIGTERM);
+    });
+    // A loop that did not end would be ended by the watchdog, failing.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "the watchdog ended the loop";
+    EXPECT_TRUE(raised);
+    struct sigaction now {};
+    sigaction(SIGTERM, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL) << "a second signal ends the program at once";
+}
+
+}  // namespace
+}  // namespace zq
