@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
+#include <cstring>
 #include <set>
+#include <string>
 #include <vector>
 
+#include "base/WholeFile.h"
 #include "sound/MediaSettings.h"
 #include "sound/WaveFile.h"
 
@@ -30,10 +32,10 @@ const Cue kCues[] = {
 };
 
 std::vector<std::int16_t> Samples(const std::string& path, const WaveFormat& format) {
-    std::ifstream file(path, std::ios::binary);
-    file.seekg(static_cast<std::streamoff>(format.dataOffset));
+    const std::string bytes = ReadWholeFile(path).bytes;
     std::vector<std::int16_t> samples(format.dataSize / 2);
-    file.read(reinterpret_cast<char*>(samples.data()), static_cast<std::streamsize>(samples.size() * 2));
+    if (bytes.size() >= format.dataOffset + samples.size() * 2)
+        std::memcpy(samples.data(), bytes.data() + format.dataOffset, samples.size() * 2);
     return samples;
 }
 

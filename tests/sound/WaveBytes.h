@@ -3,9 +3,9 @@
 // Wave files built byte by byte for the tests.
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "base/WholeFile.h"
 
 namespace zq::testing {
 
@@ -44,8 +44,7 @@ inline std::string Pcm16Wave(int samples, int sampleRate = 44100) {
 
 // The bytes of a file, empty when it cannot be read.
 inline std::string FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return ReadWholeFile(path).bytes;
 }
 
 // A wave file, with a "data" chunk as its last chunk, made one byte shorter

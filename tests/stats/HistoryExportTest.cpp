@@ -7,13 +7,12 @@
 
 #include <array>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <sstream>
 
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
+#include "base/WholeFile.h"
 #include "stats/PracticeHistory.h"
 #include "stats/ProgressOverview.h"
 #include "stats/ProgressView.h"
@@ -104,8 +103,7 @@ TEST_F(HistoryExportTest, EveryColumnAndDrillNameIsExplainedInTheManuals) {
     names.insert(names.end(), dayColumns.begin(), dayColumns.end());
     for (const DrillKind drill : kAllDrills) names.emplace_back(DrillName(drill));
     for (const char* manual : {"manual.html", "manual.fr.html", "manual.de.html"}) {
-        std::ifstream file(std::string(ZQ_SOURCE_DIR) + "/data/help/" + manual, std::ios::binary);
-        const std::string html{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        const std::string html = ReadWholeFile(std::string(ZQ_SOURCE_DIR) + "/data/help/" + manual).bytes;
         ASSERT_FALSE(html.empty()) << manual;
         for (const std::string& name : names)
             EXPECT_THAT(html, HasSubstr("<code>" + name + "</code>")) << manual;
