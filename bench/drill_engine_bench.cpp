@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "drills/LinePractice.h"
+#include "drills/TFmLinePractice.h"
 
 namespace {
 

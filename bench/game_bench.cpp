@@ -16,8 +16,8 @@
 #include "../tests/game/GameFakes.h"
 #include "../tests/game/GamePlayTestAccess.h"
 #include "game/GamePlay.h"
-#include "game/GameThread.h"
-#include "game/StrikerSource.h"
+#include "game/strikerSourceType.h"
+#include "game/threadType.h"
 #include "support/TempFolder.h"
 
 namespace {

@@ -15,7 +15,7 @@
 
 #include "../tests/game/GameFakes.h"
 #include "drills/ui/THInputBox.h"
-#include "game/GameSettings.h"
+#include "game/TGameSettings.h"
 #include "game/ui/GameFrameWindow.h"
 #include "game/ui/PlayingArea.h"
 #include "support/TempFolder.h"

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "sound/MediaSettings.h"
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 #include "sound/ui/QtSoundOutput.h"
 #include "sound/ui/SoundEffectOutput.h"
 

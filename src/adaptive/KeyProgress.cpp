@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "adaptive/RecentStrokes.h"
-#include "drills/LinePractice.h"
+#include "drills/TFmLinePractice.h"
 
 namespace zq {
 

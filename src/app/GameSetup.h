@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "game/GameSettings.h"
+#include "game/TGameSettings.h"
 
 namespace zq {
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/LearnersDayTexts.h"
-#include "base/Colour.h"
+#include "base/Color.h"
 #include "drills/DrillKind.h"
 #include "keyboard/GuidanceViews.h"
 #include "stats/ProgressOverview.h"

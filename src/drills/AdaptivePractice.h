@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drills/KeysInPlay.h"
-#include "drills/LinePractice.h"
+#include "drills/TFmLinePractice.h"
 
 namespace zq {
 

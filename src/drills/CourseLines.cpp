@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/Translation.h"
-#include "drills/LinePractice.h"
+#include "drills/TFmLinePractice.h"
 
 namespace zq {
 

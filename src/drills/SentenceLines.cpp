@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "drills/LinePractice.h"
+#include "drills/TFmLinePractice.h"
 
 namespace zq {
 namespace {

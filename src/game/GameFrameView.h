@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "base/Colour.h"
+#include "base/Color.h"
 
 namespace zq {
 

@@ -8,18 +8,18 @@
 #include <optional>
 #include <string>
 
-#include "base/Stopwatch.h"
 #include "base/VirtualKeys.h"
-#include "game/Bullet.h"
-#include "game/City.h"
+#include "base/stopwatch.h"
 #include "game/GameRandom.h"
-#include "game/GameSettings.h"
 #include "game/GameSurface.h"
 #include "game/GameWindow.h"
 #include "game/IntervalTrigger.h"
-#include "game/Striker.h"
-#include "game/StrikerSource.h"
+#include "game/TGameSettings.h"
 #include "game/ThreadRole.h"
+#include "game/bulletType.h"
+#include "game/cityType.h"
+#include "game/strikerSourceType.h"
+#include "game/strikerType.h"
 
 namespace zq {
 

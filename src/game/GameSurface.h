@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "base/Colour.h"
-#include "game/GameSettings.h"
+#include "base/Color.h"
+#include "game/TGameSettings.h"
 
 namespace zq {
 
@@ -46,7 +46,7 @@ struct GamePen {
 // shows that picture when it repaints).
 //
 // The game calls it on the game thread and on the UI thread, never on both
-// at once (see GameThread.h).
+// at once (see threadType.h).
 class GameSurface {
 public:
     virtual ~GameSurface() = default;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "base/Colour.h"
+#include "base/Color.h"
 
 namespace zq {
 

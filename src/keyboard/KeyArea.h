@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "base/Colour.h"
+#include "base/Color.h"
 #include "keyboard/ButtonType.h"
 
 namespace zq {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "base/Colour.h"
+#include "base/Color.h"
 #include "keyboard/FingerCanvas.h"
 
 namespace zq {

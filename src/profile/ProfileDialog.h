@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "keyboard/KeyboardLayoutAgent.h"
-#include "profile/ColourList.h"
+#include "keyboard/TKeyboardLayoutAgent.h"
+#include "profile/ColorList.h"
 #include "profile/ProfileDialogView.h"
 #include "profile/ProfileStore.h"
 #include "profile/TProfile.h"

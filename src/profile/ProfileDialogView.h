@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "base/Colour.h"
-#include "profile/ColourList.h"
+#include "base/Color.h"
+#include "profile/ColorList.h"
 #include "profile/TFontRecord.h"
 
 namespace zq {

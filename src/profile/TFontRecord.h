@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "base/Colour.h"
+#include "base/Color.h"
 
 namespace zq {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "base/Colour.h"
+#include "base/Color.h"
 #include "profile/TFontRecord.h"
 
 namespace zq {

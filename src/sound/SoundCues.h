@@ -2,7 +2,7 @@
 
 #include "profile/TProfile.h"
 #include "sound/MediaSettings.h"
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 
 namespace zq {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "base/Colour.h"
+#include "base/Color.h"
 #include "stats/FingerFigures.h"
 
 namespace zq {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/CodePage.h"
-#include "base/Colour.h"
+#include "base/Color.h"
 #include "keyboard/KeyArea.h"
 #include "stats/CourseKeyboard.h"
 #include "stats/LineRecord.h"

@@ -4,7 +4,7 @@
 #include <map>
 #include <random>
 
-#include "drills/LinePractice.h"
+#include "drills/TFmLinePractice.h"
 
 namespace zq {
 

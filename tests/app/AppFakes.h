@@ -12,18 +12,18 @@
 #include <vector>
 
 #include "../drills/DrillFakes.h"
-#include "app/LogonForm.h"
-#include "app/MainForm.h"
 #include "app/MainFormViews.h"
-#include "app/StarterLocal.h"
+#include "app/TFmLogon.h"
 #include "app/TSettings.h"
+#include "app/TZQMainFm.h"
+#include "app/TZQStarterLocal.h"
 #include "drills/AdaptivePractice.h"
-#include "drills/LetterPrac.h"
-#include "drills/LongText.h"
-#include "keyboard/KeyboardLayoutAgent.h"
+#include "drills/TFmLetterPrac.h"
+#include "drills/TFmLongText.h"
 #include "keyboard/LayoutBackend.h"
+#include "keyboard/TKeyboardLayoutAgent.h"
 #include "profile/TFontRecord.h"
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 
 namespace zq::testing {
 

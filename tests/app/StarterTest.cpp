@@ -6,8 +6,8 @@
 
 #include "../support/TempFolder.h"
 #include "AppFakes.h"
-#include "app/StarterLocal.h"
 #include "app/TSettings.h"
+#include "app/TZQStarterLocal.h"
 #include "base/LibraryError.h"
 
 namespace zq {

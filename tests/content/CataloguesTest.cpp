@@ -34,8 +34,8 @@ const std::string kProgramDir = ZQ_PROGRAM_DIR;
 const std::map<std::string, std::vector<std::string>> kHelpers = {
     {"src/drills/ui/ParagraphDrillWindow.cpp", {"Translated"}},
     {"src/game/ui/GameFrameWindow.cpp", {"MakeLabel:3", "MakeBar:4"}},
-    {"src/keyboard/KeyboardLayoutAgent.cpp", {"Text"}},
-    {"src/profile/ColourList.cpp", {"N_"}},
+    {"src/keyboard/TKeyboardLayoutAgent.cpp", {"Text"}},
+    {"src/profile/ColorList.cpp", {"N_"}},
     {"src/profile/ui/TProfileFm.cpp", {"Text"}},
     {"src/stats/ProgressCharts.cpp", {"Chart:2", "Chart:3", "PerDrill:2", "PerDrill:3"}},
     {"src/stats/ui/ProgressWindow.cpp", {"Translated"}},

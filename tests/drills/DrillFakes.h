@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "../support/FakeClock.h"
-#include "drills/CoursePrac.h"
 #include "drills/DrillViews.h"
+#include "drills/TFmCoursePrac.h"
 
 namespace zq::testing {
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "drills/LinePractice.h"
+#include "drills/TFmLinePractice.h"
 
 namespace zq {
 namespace {

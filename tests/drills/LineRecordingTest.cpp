@@ -6,9 +6,9 @@
 #include "DrillFiles.h"
 #include "base/TextFile.h"
 #include "drills/CourseLines.h"
-#include "drills/CoursePrac.h"
 #include "drills/LineKeyCounts.h"
-#include "drills/LinePractice.h"
+#include "drills/TFmCoursePrac.h"
+#include "drills/TFmLinePractice.h"
 
 namespace zq {
 namespace {

@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "DrillFakes.h"
-#include "drills/LinePractice.h"
+#include "drills/TFmLinePractice.h"
 
 namespace zq {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "drills/LongText.h"
 #include "drills/RtfReader.h"
+#include "drills/TFmLongText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

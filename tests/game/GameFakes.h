@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "base/Stopwatch.h"
+#include "base/stopwatch.h"
 #include "game/GameRandom.h"
 #include "game/GameSurface.h"
 #include "game/GameWindow.h"

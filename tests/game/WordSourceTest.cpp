@@ -7,8 +7,8 @@
 
 #include "../support/TempFolder.h"
 #include "GameFakes.h"
-#include "game/StrikerSource.h"
 #include "game/WordFile.h"
+#include "game/strikerSourceType.h"
 
 namespace zq {
 namespace {

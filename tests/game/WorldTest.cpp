@@ -4,9 +4,9 @@
 
 #include "GameFakes.h"
 #include "base/CodePage.h"
-#include "game/Bullet.h"
-#include "game/City.h"
-#include "game/Striker.h"
+#include "game/bulletType.h"
+#include "game/cityType.h"
+#include "game/strikerType.h"
 
 namespace zq {
 namespace {

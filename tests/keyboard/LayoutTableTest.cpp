@@ -8,7 +8,7 @@
 
 #include "base/CodePage.h"
 #include "keyboard/EnvironmentLayoutBackend.h"
-#include "keyboard/KeyboardLayoutAgent.h"
+#include "keyboard/TKeyboardLayoutAgent.h"
 #include "keyboard/XkbLayoutGroups.h"
 #include "keyboard/XkbRegistry.h"
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "keyboard/KeyboardLayoutAgent.h"
 #include "keyboard/LayoutBackend.h"
+#include "keyboard/TKeyboardLayoutAgent.h"
 #include "profile/ProfileDialogView.h"
 
 namespace zq::test {

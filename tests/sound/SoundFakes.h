@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 
 namespace zq::testing {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "base/Stopwatch.h"
+#include "base/stopwatch.h"
 
 namespace zq::testing {
 

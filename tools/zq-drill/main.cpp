@@ -19,7 +19,7 @@
 
 #include "adaptive/AdaptiveLines.h"
 #include "base/CodePage.h"
-#include "base/Colour.h"
+#include "base/Color.h"
 #include "base/LibraryError.h"
 #include "base/TextFile.h"
 #include "base/Translation.h"

@@ -16,13 +16,13 @@
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
 #include "course/Course.h"
-#include "game/GameSettings.h"
+#include "game/TGameSettings.h"
 #include "game/ui/GameFrameWindow.h"
 #include "profile/ProfileStore.h"
 #include "profile/TProfile.h"
 #include "sound/MediaSettings.h"
 #include "sound/SoundCues.h"
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 #include "sound/ui/QtSoundOutput.h"
 
 namespace {

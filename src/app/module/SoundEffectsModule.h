@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 
 // The name of the module's one function.
 inline constexpr const char* kMakeSoundEffectOutput = "ZqMakeSoundEffectOutput";

@@ -1,7 +1,7 @@
 #include "app/ui/DrillWindows.h"
 
 #include "base/CodePage.h"
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "drills/ui/AdaptiveDrillWindow.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/FreeDrillWindow.h"

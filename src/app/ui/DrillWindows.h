@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "app/MainFormViews.h"
-#include "base/Stopwatch.h"
+#include "base/stopwatch.h"
 
 namespace zq {
 

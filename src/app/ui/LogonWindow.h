@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LogonForm.h"
-#include "app/ui/AboutBox.h"
+#include "app/TFmLogon.h"
+#include "app/ui/TAboutBox.h"
 
 class QComboBox;
 class QLabel;

@@ -4,9 +4,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/MainForm.h"
 #include "app/MainFormViews.h"
-#include "app/StarterBase.h"
+#include "app/TZQMainFm.h"
+#include "app/TZQStarterBase.h"
 
 class QAction;
 class QPushButton;

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/StarterLocal.h"
 #include "app/TSettings.h"
+#include "app/TZQStarterLocal.h"
 #include "app/UsersFolder.h"
 #include "app/ui/LogonWindow.h"
 #include "app/ui/ProgramIcon.h"

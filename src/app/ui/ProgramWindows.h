@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/MainFormViews.h"
-#include "app/StarterBase.h"
+#include "app/TZQStarterBase.h"
 
 namespace zq {
 

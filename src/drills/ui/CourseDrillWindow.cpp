@@ -4,7 +4,7 @@
 #include <QToolButton>
 
 #include "base/Translation.h"
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "base/ui/Utf8Text.h"
 
 namespace zq {

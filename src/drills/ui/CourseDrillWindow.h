@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drills/CoursePrac.h"
+#include "drills/TFmCoursePrac.h"
 #include "drills/ui/LinePracticeWindow.h"
 
 class QToolButton;

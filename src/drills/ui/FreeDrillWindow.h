@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drills/LetterPrac.h"
+#include "drills/TFmLetterPrac.h"
 #include "drills/ui/LinePracticeWindow.h"
 
 namespace zq {

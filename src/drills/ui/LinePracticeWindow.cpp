@@ -16,7 +16,7 @@
 
 #include "base/CodePage.h"
 #include "base/Translation.h"
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
 #include "drills/ui/KeyTranslation.h"

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "drills/DrillViews.h"
-#include "drills/LinePractice.h"
 #include "drills/SamplePositions.h"
+#include "drills/TFmLinePractice.h"
 
 class QFrame;
 class QLabel;

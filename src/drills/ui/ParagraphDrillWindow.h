@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "drills/LongText.h"
+#include "drills/TFmLongText.h"
 #include "drills/ui/LinePracticeWindow.h"
 
 class QFileDialog;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drills/SentencePrac.h"
+#include "drills/TFmSentencePrac.h"
 #include "drills/ui/LinePracticeWindow.h"
 
 namespace zq {

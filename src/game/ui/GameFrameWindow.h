@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 
-#include "game/GameFrame.h"
 #include "game/GameFrameView.h"
 #include "game/GameWindow.h"
+#include "game/TgameFrame.h"
 #include "game/ui/PictureSurface.h"
 
 class QFrame;

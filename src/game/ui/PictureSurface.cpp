@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 
 namespace zq {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "keyboard/KeyboardLayoutAgent.h"
 #include "keyboard/LayoutBackend.h"
+#include "keyboard/TKeyboardLayoutAgent.h"
 
 namespace zq {
 

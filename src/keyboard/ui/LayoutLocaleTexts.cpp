@@ -4,8 +4,8 @@
 #include <QString>
 
 #include "base/CodePage.h"
-#include "keyboard/KeyboardLayoutAgent.h"
 #include "keyboard/LayoutTable.h"
+#include "keyboard/TKeyboardLayoutAgent.h"
 
 namespace zq {
 

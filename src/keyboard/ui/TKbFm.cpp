@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "keyboard/KeyGroups.h"
 #include "keyboard/ui/KeyImage.h"
 

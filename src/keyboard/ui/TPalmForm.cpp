@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "base/Translation.h"
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/ui/GuidanceWindow.h"
 

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "base/Translation.h"
-#include "base/ui/Colours.h"
-#include "profile/ui/ColourComboBox.h"
+#include "base/ui/Colors.h"
+#include "profile/ui/ColorComboBox.h"
 #include "profile/ui/Fonts.h"
 
 namespace zq {

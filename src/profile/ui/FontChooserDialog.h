@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "profile/ColourList.h"
+#include "profile/ColorList.h"
 #include "profile/TFontRecord.h"
 
 class QFontDialog;

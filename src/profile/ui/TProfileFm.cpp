@@ -18,10 +18,10 @@
 
 #include "base/CodePage.h"
 #include "base/Translation.h"
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
-#include "profile/ui/ColourComboBox.h"
+#include "profile/ui/ColorComboBox.h"
 #include "profile/ui/FontChooserDialog.h"
 #include "profile/ui/Fonts.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "keyboard/KeyboardLayoutAgent.h"
+#include "keyboard/TKeyboardLayoutAgent.h"
 #include "profile/ProfileDialog.h"
 #include "profile/ProfileDialogView.h"
 #include "profile/ProfileStore.h"

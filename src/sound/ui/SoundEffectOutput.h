@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 
 class QSoundEffect;
 

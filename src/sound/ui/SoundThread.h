@@ -41,7 +41,7 @@
 #include <memory>
 #include <string>
 
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 
 class QObject;
 class QThread;

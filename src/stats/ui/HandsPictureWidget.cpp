@@ -5,7 +5,7 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "base/ui/Utf8Text.h"
 
 namespace zq {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QToolTip>
 
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "keyboard/ui/KeyImage.h"
 #include "stats/KeyHeatMap.h"
 

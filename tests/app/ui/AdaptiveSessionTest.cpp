@@ -17,8 +17,8 @@
 
 #include "../../support/TempFolder.h"
 #include "WindowTestSupport.h"
-#include "app/StarterLocal.h"
 #include "app/TSettings.h"
+#include "app/TZQStarterLocal.h"
 #include "app/ui/DrillWindows.h"
 #include "app/ui/LearnersDayPanel.h"
 #include "app/ui/LogonWindow.h"

@@ -10,8 +10,8 @@
 
 #include "../../support/TempFolder.h"
 #include "WindowTestSupport.h"
-#include "app/StarterLocal.h"
 #include "app/TSettings.h"
+#include "app/TZQStarterLocal.h"
 #include "app/ui/ProgramWindows.h"
 
 namespace zq {

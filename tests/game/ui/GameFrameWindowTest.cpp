@@ -17,9 +17,9 @@
 #include <functional>
 
 #include "base/LibraryError.h"
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "drills/ui/THInputBox.h"
-#include "game/GameSettings.h"
+#include "game/TGameSettings.h"
 #include "game/ui/GameFrameWindow.h"
 #include "game/ui/PlayingArea.h"
 #include "support/TempFolder.h"

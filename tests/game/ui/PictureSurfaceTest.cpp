@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "game/ui/PictureSurface.h"
 
 namespace zq {

@@ -22,7 +22,7 @@
 #include <string>
 
 #include "base/ui/TerminationSignals.h"
-#include "keyboard/KeyboardLayoutAgent.h"
+#include "keyboard/TKeyboardLayoutAgent.h"
 #include "keyboard/ui/LayoutBackendFactory.h"
 #include "keyboard/ui/LayoutLocaleTexts.h"
 #include "keyboard/x11/X11LayoutBackend.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "base/CodePage.h"
-#include "keyboard/KeyboardLayoutAgent.h"
+#include "keyboard/TKeyboardLayoutAgent.h"
 #include "keyboard/XkbRegistry.h"
 #include "keyboard/ui/LayoutLocaleTexts.h"
 

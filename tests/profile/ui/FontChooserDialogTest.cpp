@@ -9,7 +9,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "profile/ui/ColourComboBox.h"
+#include "profile/ui/ColorComboBox.h"
 #include "profile/ui/Fonts.h"
 
 namespace zq {

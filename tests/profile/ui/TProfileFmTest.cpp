@@ -21,8 +21,8 @@
 #include "../ProfileDialogFakes.h"
 #include "base/IniFile.h"
 #include "base/LibraryError.h"
-#include "base/ui/Colours.h"
-#include "profile/ui/ColourComboBox.h"
+#include "base/ui/Colors.h"
+#include "profile/ui/ColorComboBox.h"
 #include "support/TempFolder.h"
 
 namespace zq {

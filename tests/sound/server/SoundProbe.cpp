@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 #include "sound/ui/QtSoundOutput.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "../ui/SoundTestSupport.h"
 #include "ProbeRun.h"
 #include "sound/MediaSettings.h"
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 #include "sound/ui/QtSoundOutput.h"
 #include "support/TempFolder.h"
 

@@ -8,7 +8,7 @@
 
 #include "../../support/TempFolder.h"
 #include "SoundTestSupport.h"
-#include "sound/WavePlayer.h"
+#include "sound/TWavePlayer.h"
 
 namespace zq {
 namespace {

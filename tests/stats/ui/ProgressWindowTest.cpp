@@ -13,7 +13,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "base/ui/Colours.h"
+#include "base/ui/Colors.h"
 #include "course/Course.h"
 #include "stats/HandsPicture.h"
 #include "stats/HistoryStore.h"

@@ -1,0 +1,77 @@
+#include "app/TFmLogon.h"
+
+#include "app/TSettings.h"
+#include "app/TZQStarterLocal.h"
+#include "base/AsciiText.h"
+#include "base/CodePage.h"
+#include "base/Translation.h"
+
+namespace zq {
+
+TFmLogon::TFmLogon(LogonView& view, TSettings& settings) : view_(view), settings_(settings) {}
+
+int TFmLogon::IndexOfUser(const std::string& name8) const {
+    for (std::size_t i = 0; i < users_.size(); ++i) {
+        if (EqualsIgnoringAsciiCase(users_[i], name8)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void TFmLogon::Inform(std::string_view utf8) {
+    std::string message(utf8);
+    if (users_.empty() && starter_ != nullptr) {
+        message += "\n\n";
+        message += Format(Tr("There is no user yet: the profile file %s is missing or empty. Building or "
+                             "installing the program again puts it back with the user \"Default\"."),
+                          {starter_->Store().Path()});
+    }
+    view_.InformationBox(message);
+}
+
+void TFmLogon::FillUserList() {
+    users_ = starter_ != nullptr ? starter_->Store().UserNames() : std::vector<std::string>();
+    view_.SetUserList(users_);
+    view_.SelectUser(IndexOfUser(settings_.User));
+}
+
+void TFmLogon::OKButtonClick() {
+    const std::string name = view_.UserText();
+    if (name.empty()) {
+        Inform("Please select a user name from the user list.");
+        return;
+    }
+    if (!IsListed(name)) {
+        Inform(
+            "The user name is not in the list. Please either select from the list or add a new user name.");
+        return;
+    }
+    starter_->CurrentProfile.UserName = name;
+    settings_.User = name;
+    starter_->StartMain(starter_->CurrentProfile);
+}
+
+void TFmLogon::BnAddClick() {
+    const std::string name = view_.UserText();
+    if (name.empty() || !IsListed(name)) {
+        Inform(
+            "To use an existing profile as basic template to define a new profile, Please select a user "
+            "name from the user combobox.");
+        return;
+    }
+    TProfile& existing = starter_->CurrentProfile;
+    existing.UserName = name;
+    existing.Load();
+    TProfile& added = starter_->TemplateProfile;
+    added.AssignSettings(existing);
+    if (!starter_->EditNewProfile(added)) return;
+
+    if (IsListed(added.UserName)) {
+        Inform("The user name is already in the dropdown list. Please pick up the name and logon.");
+        return;
+    }
+    added.Save();
+    Inform(ToUtf8(added.UserName) + " is added to the list.");
+    FillUserList();
+}
+
+}  // namespace zq

@@ -1,0 +1,347 @@
+#include "app/TZQMainFm.h"
+
+#include <algorithm>
+
+#include "adaptive/AdaptiveLines.h"
+#include "app/GameSetup.h"
+#include "app/Manual.h"
+#include "app/PracticeTimeMessage.h"
+#include "app/TSettings.h"
+#include "base/CodePage.h"
+#include "base/Numbers.h"
+#include "base/TextFile.h"
+#include "base/Translation.h"
+#include "course/CourseList.h"
+#include "drills/CourseLines.h"
+#include "drills/RepeatedLine.h"
+#include "drills/SentenceLines.h"
+#include "drills/TFmLinePractice.h"
+#include "keyboard/TKeyboardLayoutAgent.h"
+#include "profile/TProfile.h"
+#include "sound/SoundCues.h"
+#include "sound/TWavePlayer.h"
+#include "stats/DrillRecorder.h"
+#include "stats/LearnersDay.h"
+#include "stats/LocalDay.h"
+#include "stats/PracticeHistory.h"
+
+namespace zq {
+
+// What a drill's line source is made from: the lines of its file, and the
+// learner, their course and their practice history.
+struct DrillMaterial {
+    std::vector<std::string> fileLines;
+    const TProfile& profile;
+    const Course& course;
+    PracticeHistory& history;
+};
+
+namespace {
+
+// A file whose lines are all blank gives the drill nothing to type.
+bool HasLineToPractise(const std::vector<std::string>& lines) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const std::string& line) { return !TrimControlAndBlank(line).empty(); });
+}
+
+std::unique_ptr<LineSource> CourseFromProgress(DrillMaterial material) {
+    return std::make_unique<CourseLines>(std::move(material.fileLines), material.profile.Progress);
+}
+
+std::unique_ptr<LineSource> RandomSentences(DrillMaterial material) {
+    return std::make_unique<SentenceLines>(std::move(material.fileLines));
+}
+
+std::unique_ptr<LineSource> FollowTheLearner(DrillMaterial material) {
+    const TProfile& profile = material.profile;
+    return std::make_unique<AdaptiveLines>(
+        material.history, AdaptiveSetup{.user = profile.UserName,
+                                        .course = profile.Course,
+                                        .courseLines = std::move(material.fileLines),
+                                        .words = AdaptiveWordsOf(material.course),
+                                        .targetSpeed = profile.TargetSpeed,
+                                        .seed = static_cast<std::uint32_t>(NowUtcMilliseconds())});
+}
+
+void KeepCourseProgress(const LineSource& lines, TProfile& profile) {
+    profile.Progress = lines.Place().index;
+}
+
+}  // namespace
+
+// What differs between the drills: the profile's font, the course file the
+// lines are read from (checked for a line to practise before the drill
+// opens), the line source made of them, and what the main window keeps of
+// the drill when it has closed. Adding a drill means a line source and an
+// entry in this table.
+struct DrillKindEntry {
+    DrillKind kind;
+    TFontRecord TProfile::*font;
+    // None: the drill reads no file.
+    const std::string& (CourseFiles::*file)();
+    // None: the learner gives the lines in the drill itself (the free
+    // drill's letters, the paragraph drill's text).
+    std::unique_ptr<LineSource> (*lines)(DrillMaterial material);
+    // None: nothing is kept.
+    void (*keep)(const LineSource& lines, TProfile& profile);
+};
+
+namespace {
+
+constexpr DrillKindEntry kDrillKinds[] = {
+    {DrillKind::Course, &TProfile::PracticeFont, &CourseFiles::CoursePath, CourseFromProgress,
+     KeepCourseProgress},
+    {DrillKind::Sentence, &TProfile::PracticeFont, &CourseFiles::PracticePath, RandomSentences, nullptr},
+    {DrillKind::Free, &TProfile::PracticeFont, nullptr, nullptr, nullptr},
+    {DrillKind::Paragraph, &TProfile::TextFont, nullptr, nullptr, nullptr},
+    // The course file gives the order of the keys; the drill keeps its state in the history.
+    {DrillKind::Adaptive, &TProfile::PracticeFont, &CourseFiles::CoursePath, FollowTheLearner, nullptr},
+};
+
+const DrillKindEntry& EntryOf(DrillKind kind) {
+    return *std::find_if(std::begin(kDrillKinds), std::end(kDrillKinds),
+                         [kind](const DrillKindEntry& entry) { return entry.kind == kind; });
+}
+
+}  // namespace
+
+TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
+    : parts_(parts),
+      settings_(settings),
+      paths_(settings.Paths()),
+      wavePlayer_(std::make_unique<TWavePlayer>(parts.sound)),
+      media_(ReadMediaSettings(paths_.DataFolder())),
+      history_(std::make_unique<PracticeHistory>(
+          paths_.UsersFolder() + kHistoryFileName,
+          [this](const std::string& text) { parts_.view.InformationBox(text); })) {
+    ReadGameSettings(paths_.UsersFolder(), GameSettings());
+}
+
+TZQMainFm::~TZQMainFm() = default;
+
+void TZQMainFm::AttachProfile(TProfile& profile) {
+    profile_ = &profile;
+    files_ = std::make_unique<CourseFiles>(paths_.DataFolder(), profile);
+    cues_ = std::make_unique<SoundCues>(profile, *wavePlayer_, media_);
+    parts_.guidance.Create(profile.Blinking);
+    parts_.guidance.PrepareGuidance(files_->LayoutPath());
+    if (agent_ != nullptr && !agent_->ActivateLayout(profile.KeyboardLayout)) {
+        parts_.view.PlainBox(ToUtf8(profile.KeyboardLayout) + Tr(" layout could not be activated."));
+    }
+    parts_.guidance.DisableKeyArea();
+}
+
+void TZQMainFm::FormShow() {
+    if (profile_ == nullptr) return;
+    if (profile_->FullScreen) {
+        parts_.view.FillScreen();
+    } else {
+        parts_.view.FitToControls();
+    }
+    parts_.view.SetWindowColor(profile_->BgColor);
+}
+
+// Drills.
+
+void TZQMainFm::StartCourse() {
+    RunDrill(DrillKind::Course);
+}
+
+void TZQMainFm::StartSentenceDrill() {
+    RunDrill(DrillKind::Sentence);
+}
+
+void TZQMainFm::StartFreeDrill() {
+    RunDrill(DrillKind::Free);
+}
+
+void TZQMainFm::StartParagraphDrill() {
+    RunDrill(DrillKind::Paragraph);
+}
+
+void TZQMainFm::StartAdaptiveDrill() {
+    RunDrill(DrillKind::Adaptive);
+}
+
+void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
+    const DrillKindEntry& entry = EntryOf(kind);
+    std::unique_ptr<DrillWindow> window = parts_.drills.CreateDrill(kind);
+    PrepareDrill(*window, kind, profile_->*entry.font);
+    if (!lines) {
+        std::optional<std::unique_ptr<LineSource>> own = LinesOf(entry);
+        if (!own) return;
+        lines = std::move(*own);
+    }
+    if (lines) window->Drill().Practise(*lines);
+    window->SetWindowFont(settings_.FontName, settings_.FontCharset);
+
+    HideActions();
+    window->ShowModal();
+    runPracticeTime_ = SaturatingAdd(runPracticeTime_, window->Drill().PracticeTime());
+    if (entry.keep != nullptr && lines) entry.keep(*lines, *profile_);
+    window.reset();
+    ShowActions();
+    ShowLearnersDay();
+}
+
+void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font) {
+    TFmLinePractice& drill = window.Drill();
+    ConnectSounds(drill);
+    drill.SetPopupAtEnd(profile_->PopupAtEnd);
+    window.SetDrillFont(font);
+    drill.SetHighLight(profile_->HighLight);
+    // The switch as the profile has it now: the profile dialog may have changed it.
+    parts_.guidance.SetShowModifiers(profile_->ShowModifiers);
+    recorder_ = std::make_unique<DrillRecorder>(*history_,
+                                                PracticeContext{profile_->UserName, profile_->Course, kind});
+    drill.SetRecorder(recorder_.get());
+    drill.SetDrillColor(profile_->BgColor);
+}
+
+void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
+    SoundCues& cues = *cues_;
+    drill.SetEvents({.OnLineDone = [&cues](TFmLinePractice&) { cues.LineDone(); },
+                     .OnWrongKey = [&cues](TFmLinePractice&) { cues.WrongKey(); },
+                     .OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); }});
+}
+
+std::optional<std::unique_ptr<LineSource>> TZQMainFm::LinesOf(const DrillKindEntry& entry) {
+    std::vector<std::string> fileLines;
+    if (entry.file != nullptr) {
+        const std::string& path = (files_.get()->*entry.file)();
+        fileLines = ReadTextLines(path);
+        if (!HasLineToPractise(fileLines)) {
+            parts_.view.InformationBox(Format(Tr("The file %s has no lines to practise."), {path}));
+            return std::nullopt;
+        }
+    }
+    if (entry.lines == nullptr) return nullptr;
+    const Course course(paths_.DataFolder(), profile_->Course);
+    return entry.lines({std::move(fileLines), *profile_, course, *history_});
+}
+
+// The learner's day.
+
+void TZQMainFm::ShowLearnersDay() {
+    if (profile_ == nullptr) return;
+    const Course course(paths_.DataFolder(), profile_->Course);
+    LearnersDay day;
+    history_->ReadIfKept([&](HistoryStore& store) {
+        day = ReadLearnersDay(store, ToUtf8(profile_->UserName), LocalDayOf(NowUtcMilliseconds()),
+                              std::int64_t{profile_->DailyGoal} * 60'000);
+    });
+    LinePlace courseLine{profile_->Progress, 0};
+    try {
+        courseLine.count = static_cast<std::int32_t>(ReadTextLines(course.CoursePath()).size());
+    } catch (const std::exception&) {
+        // A course without its file has no line to reach.
+    }
+    parts_.view.ShowLearnersDay(
+        DescribeLearnersDay(day, ToUtf8(profile_->Course), courseLine, profile_->DailyGoal));
+}
+
+// Statistics.
+
+void TZQMainFm::OpenStatistics() {
+    const ProgressSetup setup{profile_->UserName, Course(paths_.DataFolder(), profile_->Course),
+                              LocalDayOf(NowUtcMilliseconds())};
+    HideActions();
+    const std::optional<TargetedPractice> practice = parts_.progress.ShowProgress(*history_, setup);
+    if (practice) {
+        StartTargetedDrill(*practice);
+    } else {
+        ShowActions();
+    }
+}
+
+void TZQMainFm::StartTargetedDrill(const TargetedPractice& practice) {
+    RunDrill(DrillKind::Free, std::make_unique<RepeatedLine>(practice.line8, practice.announcement));
+}
+
+void TZQMainFm::HideActions() {
+    if (profile_ != nullptr && profile_->FullScreen) parts_.view.SetActionsShown(false);
+}
+
+void TZQMainFm::ShowActions() {
+    if (profile_ != nullptr && profile_->FullScreen) parts_.view.SetActionsShown(true);
+}
+
+// The game.
+
+void TZQMainFm::StartGame() {
+    if (!game_) {
+        CreateGameWindow();
+        if (!game_) return;
+    }
+    ApplyProfileToGame(*profile_, GameSettings());
+    game_->SetFontName(profile_->GameFont.Name);
+    HideActions();
+    parts_.view.HideWindow();
+    game_->ShowAndStartGame();
+}
+
+void TZQMainFm::CreateGameWindow() {
+    game_ = parts_.games.CreateGameHost();
+    if (!game_) {
+        parts_.view.InformationBox(Tr("This build of the program has no game."));
+        return;
+    }
+    game_->SetWordFile(files_->GamePath());
+    for (std::int32_t score :
+         {profile_->GScore1, profile_->GScore2, profile_->GScore3, profile_->GScore4, profile_->GScore5}) {
+        game_->AddScore(score);
+    }
+    SoundCues& cues = *cues_;
+    game_->SetSoundEvents({
+        .CityMissShoot = [&cues] { cues.CityMissShoot(); },
+        .CityShoot = [&cues] { cues.CityShoot(); },
+        .CityHurt = [&cues] { cues.CityHurt(); },
+        .DifficultyIncrease = [&cues] { cues.DifficultyIncrease(); },
+    });
+    game_->SetClosedHandler([this] { GameClosed(); });
+}
+
+void TZQMainFm::GameClosed() {
+    parts_.view.ShowWindow();
+    ShowActions();
+}
+
+// Help and profile.
+
+void TZQMainFm::OpenHelp() {
+    if (!OpenManual(paths_.DataFolder(), parts_.help))
+        parts_.view.InformationBox(MissingManualMessage(paths_.DataFolder()));
+}
+
+void TZQMainFm::EditProfile() {
+    std::unique_ptr<ProfileEditor> dialog = parts_.profileDialogs.CreateProfileEditor();
+    dialog->SetCourseList(CourseNames(paths_.DataFolder()));
+    dialog->SetWindowFont(settings_.FontName, settings_.FontCharset);
+    dialog->SetAgent(agent_);
+    // Erasing a user takes their practice history with them.
+    dialog->SetUserErasedHandler([this](const std::string& name8) { history_->EraseUser(ToUtf8(name8)); });
+    dialog->ExecuteEdit(*profile_);
+    // The course or the daily goal may have changed.
+    ShowLearnersDay();
+}
+
+// Closing.
+
+void TZQMainFm::FormClose(bool tellLearner) {
+    if (profile_ != nullptr) {
+        if (!runTimeAdded_) {
+            profile_->AddPracticeTime(runPracticeTime_);
+            runTimeAdded_ = true;
+        }
+        if (tellLearner) {
+            parts_.view.InformationBox(
+                PracticeTimeMessage(profile_->UserName, runPracticeTime_, profile_->TimeTotal));
+        }
+        profile_->Save();
+    }
+    settings_.Save();
+    game_.reset();
+    parts_.view.CloseLogon();
+}
+
+}  // namespace zq

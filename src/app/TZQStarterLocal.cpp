@@ -1,0 +1,32 @@
+#include "app/TZQStarterLocal.h"
+
+#include "app/TSettings.h"
+#include "course/CourseList.h"
+
+namespace zq {
+
+TZQStarterLocal::TZQStarterLocal(StarterWindows& windows, TSettings& settings)
+    : TZQStarterBase(windows, settings), store_(settings.Paths().UsersFolder() + "zqc.ini") {}
+
+void TZQStarterLocal::StartMain(TProfile& profile) {
+    OpenMainWindow(profile, true);
+}
+
+void TZQStarterLocal::LoadProfile(TProfile& profile, const std::string& section) {
+    store_.LoadSection(profile, section);
+}
+
+void TZQStarterLocal::SaveProfile(TProfile& profile, const std::string& section) {
+    store_.StoreSection(profile, section);
+}
+
+bool TZQStarterLocal::EditNewProfile(TProfile& profile) {
+    std::unique_ptr<ProfileEditor> dialog = windows_.CreateProfileEditor();
+    dialog->SetAgent(&Agent());
+    ConnectEvents(profile);
+    dialog->SetCourseList(CourseNames(settings_.Paths().DataFolder()));
+    // The dialog keeps its own font here.
+    return dialog->ExecuteNewUser(profile);
+}
+
+}  // namespace zq

@@ -1,0 +1,133 @@
+#include "app/ui/TAboutBox.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/Manual.h"
+#include "app/ui/HelpWindow.h"
+#include "app/ui/ProgramIcon.h"
+#include "base/Translation.h"
+#include "base/ui/MessageBoxes.h"
+
+namespace zq {
+namespace {
+
+const QColor kMoneyGreen(192, 220, 192);
+constexpr int kImageSide = 41;
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(std::string dataFolder, QWidget* parent)
+    : QDialog(parent), dataFolder_(std::move(dataFolder)) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowTitle(Text(Tr("About")));
+    QPalette green = palette();
+    green.setColor(QPalette::Window, kMoneyGreen);
+    setPalette(green);
+    setAutoFillBackground(true);
+
+    // The one-pixel border around the window, then the raised panel.
+    auto* border = new QFrame(this);
+    border->setFrameShape(QFrame::Box);
+    border->setLineWidth(1);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(border);
+    auto* borderLayout = new QVBoxLayout(border);
+    borderLayout->setContentsMargins(1, 1, 1, 1);
+
+    ContentPanel = new QFrame(border);
+    ContentPanel->setObjectName(QStringLiteral("ContentPanel"));
+    ContentPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ContentPanel->setLineWidth(3);
+    borderLayout->addWidget(ContentPanel);
+    auto* panelLayout = new QVBoxLayout(ContentPanel);
+    panelLayout->setContentsMargins(6, 6, 6, 6);
+
+    ProductFrame = new QFrame(ContentPanel);
+    ProductFrame->setObjectName(QStringLiteral("ProductFrame"));
+    ProductFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    ProductFrame->setMinimumSize(292, 144);
+    panelLayout->addWidget(ProductFrame);
+    auto* productLayout = new QGridLayout(ProductFrame);
+    productLayout->setContentsMargins(10, 10, 10, 10);
+    productLayout->setHorizontalSpacing(12);
+
+    IconImage = MakeLabel(QString(), ProductFrame, "IconImage");
+    IconImage->setFixedSize(kImageSide, kImageSide);
+    IconImage->setPixmap(ProgramIcon(dataFolder_).pixmap(QSize(kImageSide, kImageSide), devicePixelRatio()));
+    productLayout->addWidget(IconImage, 0, 0, 4, 1, Qt::AlignTop);
+
+    ProductNameLb = MakeLabel(Text(Tr("ZQ Typing Tutor")), ProductFrame, "ProductNameLb");
+    QFont productFont = ProductNameLb->font();
+    productFont.setPixelSize(24);
+    productFont.setBold(true);
+    ProductNameLb->setFont(productFont);
+    VersionLb = MakeLabel(QStringLiteral("Version 7.2"), ProductFrame, "VersionLb");
+    CopyrightLb = MakeLabel(Text(Tr("Free software by the ZQ Typing Tutor authors: use it, share it.")),
+                            ProductFrame, "CopyrightLb");
+    CopyrightLb->setWordWrap(true);
+    WebLb = MakeLabel(Text(Tr("Read the manual")), ProductFrame, "WebLb");
+    QFont linkFont = WebLb->font();
+    linkFont.setUnderline(true);
+    WebLb->setFont(linkFont);
+    QPalette blue = WebLb->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    WebLb->setPalette(blue);
+    WebLb->setCursor(Qt::PointingHandCursor);
+    WebLb->installEventFilter(this);
+    int row = 0;
+    for (QLabel* label : {ProductNameLb, VersionLb, CopyrightLb, WebLb})
+        productLayout->addWidget(label, row++, 1);
+    productLayout->setRowStretch(row, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    OKButton = new QPushButton(Text(Tr("&OK")), ContentPanel);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    buttons->addWidget(OKButton);
+    panelLayout->addLayout(buttons);
+    buttonRow_ = buttons;
+}
+
+TAboutBox::~TAboutBox() = default;
+
+QVBoxLayout* TAboutBox::PanelLayout() const {
+    return static_cast<QVBoxLayout*>(ContentPanel->layout());
+}
+
+bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == WebLb && event->type() == QEvent::MouseButtonRelease) WebLbClick();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TAboutBox::WebLbClick() {
+    if (!help_) help_ = std::make_unique<DesktopHelpViewer>();
+    if (!OpenManual(dataFolder_, *help_)) {
+        ShowMessageBox(this, QMessageBox::Information, Text(MissingManualMessage(dataFolder_).c_str()));
+    }
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+}
+
+}  // namespace zq
