@@ -106,7 +106,7 @@ TEST_F(CourseKeyboardTest, KeysAddUpPerFingerAndPerHand) {
     EXPECT_EQ(Accuracy(figures.fingers[9]), 0);
 }
 
-TEST_F(CourseKeyboardTest, TheHandsPictureGivesEachFingerItsLengthColourAndFigures) {
+TEST_F(CourseKeyboardTest, TheHandsPictureGivesEachFingerItsLengthColorAndFigures) {
     FingerFigures figures;
     figures.fingers[3] = {100, 4, 90, 18'000};
     figures.hands[0] = figures.fingers[3];
