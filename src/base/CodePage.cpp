@@ -98,7 +98,11 @@ std::string ToUtf8(std::string_view text8, int codePage) {
 }
 
 std::string FromUtf8(std::string_view utf8) {
-    const auto& codeOfChar = Table().codeOfChar;
+    return FromUtf8(utf8, g_codePage);
+}
+
+std::string FromUtf8(std::string_view utf8, int codePage) {
+    const auto& codeOfChar = Table(codePage).codeOfChar;
     std::string out;
     out.reserve(utf8.size());
     size_t i = 0;
@@ -117,6 +121,15 @@ std::string FromUtf8(std::string_view utf8) {
         out += it != codeOfChar.end() ? static_cast<char>(it->second) : '?';
     }
     return out;
+}
+
+bool CodePageHolds(std::string_view utf8) {
+    size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t ch;
+        if (!DecodeUtf8(utf8, i, ch) || !CodeOfChar(ch)) return false;
+    }
+    return true;
 }
 
 std::optional<unsigned char> CodeOfChar(char32_t ch) {
@@ -155,11 +168,15 @@ bool IsUtf8WithNonAscii(std::string_view bytes) {
 }
 
 std::string FileTextToCodePage(std::string_view bytes) {
+    return FileTextToCodePage(bytes, g_codePage);
+}
+
+std::string FileTextToCodePage(std::string_view bytes, int codePage) {
     // The mark goes even when the rest turns out not to be UTF-8.
     constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     if (!IsUtf8WithNonAscii(bytes)) return std::string(bytes);
-    return FromUtf8(bytes);
+    return FromUtf8(bytes, codePage);
 }
 
 }  // namespace zq

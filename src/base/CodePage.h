@@ -46,6 +46,12 @@ std::string ToUtf8(std::string_view text8, int codePage);
 
 // UTF-8 to 8-bit text; characters the code page lacks become "?".
 std::string FromUtf8(std::string_view utf8);
+// The same for text of another code page (a course's).
+std::string FromUtf8(std::string_view utf8, int codePage);
+
+// True when the code page in force holds every character of the UTF-8 text
+// (invalid UTF-8 it cannot hold).
+bool CodePageHolds(std::string_view utf8);
 
 // The 8-bit code of one Unicode character, or nothing when the code page
 // cannot hold it; in the system code page unless another is given.
@@ -64,5 +70,7 @@ bool IsUtf8WithNonAscii(std::string_view bytes);
 // The content of a text file as 8-bit text: UTF-8 files (see above) are
 // converted; other bytes are kept. A leading byte order mark is dropped.
 std::string FileTextToCodePage(std::string_view bytes);
+// The same into another code page (a course's texts into the course's).
+std::string FileTextToCodePage(std::string_view bytes, int codePage);
 
 }  // namespace zq

@@ -81,8 +81,15 @@ void IniFile::Parse(std::string_view content) {
 }
 
 IniFile::ParsedLine IniFile::ParseLine(const Line& line) const {
+    return ParseText(Decode(line.bytes));
+}
+
+IniFile::ParsedLine IniFile::ParseLineUtf8(const Line& line) const {
+    return ParseText(utf8_ ? line.bytes : ToUtf8(line.bytes));
+}
+
+IniFile::ParsedLine IniFile::ParseText(std::string_view text) {
     ParsedLine parsed;
-    const std::string text = Decode(line.bytes);
     const std::string_view trimmed = TrimBlanks(text);
     if (trimmed.starts_with('[')) {
         // Up to the last "]", so that a name holding "]" still reads back.
@@ -149,6 +156,14 @@ std::optional<std::string> IniFile::FindValue(std::string_view section, std::str
     return ParseLine(lines_[*index]).value;
 }
 
+std::optional<std::string> IniFile::ReadUtf8(std::string_view section, std::string_view key) const {
+    const auto range = FindSection(section);
+    if (!range) return std::nullopt;
+    const auto index = FindKey(*range, key);
+    if (!index) return std::nullopt;
+    return ParseLineUtf8(lines_[*index]).value;
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
     return FindValue(section, key).value_or(std::string(defaultValue));
@@ -179,18 +194,29 @@ std::vector<std::string> IniFile::SectionNames() const {
     return names;
 }
 
-std::vector<std::string> IniFile::ReadSection(std::string_view section) const {
+std::vector<std::string> IniFile::ReadSection(std::string_view section,
+                                              const std::vector<std::string_view>& utf8Keys) const {
     std::vector<std::string> entries;
     const auto range = FindSection(section);
     if (!range) return entries;
+    const auto isUtf8Key = [&utf8Keys](std::string_view name) {
+        return std::ranges::any_of(
+            utf8Keys, [name](std::string_view key) { return EqualsIgnoringAsciiCase(key, name); });
+    };
     for (size_t i = range->header + 1; i < range->end; ++i) {
-        const ParsedLine parsed = ParseLine(lines_[i]);
-        if (parsed.kind == LineKind::Key) entries.push_back(parsed.name + "=" + parsed.value);
+        ParsedLine parsed = ParseLine(lines_[i]);
+        if (parsed.kind != LineKind::Key) continue;
+        if (isUtf8Key(parsed.name)) parsed.value = ParseLineUtf8(lines_[i]).value;
+        entries.push_back(parsed.name + "=" + parsed.value);
     }
     return entries;
 }
 
-void IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
+void IniFile::SetValue(std::string_view section, const KeyValue& value) {
+    // A UTF-8 value that the code page cannot hold turns an 8-bit file into
+    // UTF-8 before any of its lines is written.
+    if (value.utf8 && !utf8_ && !CodePageHolds(value.value)) TurnUtf8();
+    const std::string_view key = value.key;
     const Ending ending = NewLineEnding();
     auto range = FindSection(section);
     if (!range) {
@@ -204,7 +230,9 @@ void IniFile::SetValue(std::string_view section, std::string_view key, std::stri
         lines_.push_back(Line{Encode(header), ending});
         range = SectionRange{lines_.size() - 1, lines_.size()};
     }
-    std::string bytes = Encode(StoredName(key) + "=" + OneLine(value));
+    std::string bytes = Encode(StoredName(key) + "=");
+    bytes += value.utf8 ? (utf8_ ? OneLine(value.value) : FromUtf8(OneLine(value.value)))
+                        : Encode(OneLine(value.value));
     if (const auto index = FindKey(*range, key)) {
         lines_[*index].bytes = std::move(bytes);
         return;
@@ -230,7 +258,7 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
 
 void IniFile::WriteValues(std::string_view section, const KeyValues& values) {
     Change([&] {
-        for (const auto& [key, value] : values) SetValue(section, key, value);
+        for (const KeyValue& value : values) SetValue(section, value);
     });
 }
 
@@ -290,7 +318,11 @@ void IniFile::KeepReadingAsBefore() {
     // Judged on the bytes the next read judges, line breaks included: bytes
     // of two lines joined could pass for UTF-8 where the file does not.
     const std::string body = Content().substr(byteOrderMark_.size());
-    if (!IsUtf8WithNonAscii(body)) return;
+    if (IsUtf8WithNonAscii(body)) TurnUtf8();
+}
+
+// Every line of an 8-bit file in UTF-8, meaning what it meant.
+void IniFile::TurnUtf8() {
     for (Line& line : lines_) line.bytes = ToUtf8(line.bytes);
     utf8_ = true;
 }

@@ -26,6 +26,12 @@ namespace zq {
 //   read and written as UTF-8; a file holding other 8-bit bytes stays in the
 //   code page, unless a write would leave it looking like UTF-8: it is then
 //   stored as UTF-8, so that no write changes how the rest of it reads.
+// - Values that name a file or folder (a course's folder) may hold
+//   characters that the code page lacks: ReadUtf8, ReadSection's `utf8Keys`
+//   and KeyValue::utf8 take such values as UTF-8. A UTF-8 file holds them as
+//   they are; an 8-bit file holds them in the code page when it can, and
+//   is otherwise stored as UTF-8 from then on (every other value reads as
+//   before, bytes that the code page leaves undefined apart).
 // - Writing changes only the lines it must: other sections, other keys,
 //   comments, blank lines and line breaks stay byte for byte (save for that
 //   one change of encoding). A new key goes after the last key of its
@@ -38,7 +44,13 @@ namespace zq {
 // changes made by others since.
 class IniFile {
 public:
-    using KeyValues = std::vector<std::pair<std::string, std::string>>;
+    // A value to write: 8-bit text of the code page, or UTF-8 when `utf8`.
+    struct KeyValue {
+        std::string key;
+        std::string value;
+        bool utf8 = false;
+    };
+    using KeyValues = std::vector<KeyValue>;
 
     explicit IniFile(std::string path);
 
@@ -48,14 +60,18 @@ public:
                            std::string_view defaultValue) const;
     std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t defaultValue) const;
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    // The value in UTF-8, as the file holds it; nothing when it is missing.
+    std::optional<std::string> ReadUtf8(std::string_view section, std::string_view key) const;
 
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
 
     // The names of the sections, in file order.
     std::vector<std::string> SectionNames() const;
-    // The key lines of a section as "Key=Value", in file order.
-    std::vector<std::string> ReadSection(std::string_view section) const;
+    // The key lines of a section as "Key=Value", in file order; the values
+    // of `utf8Keys` in UTF-8.
+    std::vector<std::string> ReadSection(std::string_view section,
+                                         const std::vector<std::string_view>& utf8Keys = {}) const;
 
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
@@ -88,6 +104,9 @@ private:
 
     void Parse(std::string_view content);
     ParsedLine ParseLine(const Line& line) const;
+    // The line read as UTF-8 rather than in the code page.
+    ParsedLine ParseLineUtf8(const Line& line) const;
+    static ParsedLine ParseText(std::string_view text);
     std::string Decode(std::string_view bytes) const;
     std::string Encode(std::string_view text) const;
     Ending NewLineEnding() const;
@@ -95,7 +114,8 @@ private:
     std::optional<SectionRange> FindSection(std::string_view section) const;
     std::optional<size_t> FindKey(const SectionRange& range, std::string_view key) const;
     std::optional<std::string> FindValue(std::string_view section, std::string_view key) const;
-    void SetValue(std::string_view section, std::string_view key, std::string_view value);
+    void SetValue(std::string_view section, const KeyValue& value);
+    void TurnUtf8();
     void Change(const std::function<void()>& change);
     void KeepReadingAsBefore();
     std::string Content() const;

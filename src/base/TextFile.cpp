@@ -35,4 +35,8 @@ std::vector<std::string> ReadTextLines(const std::string& path) {
     return SplitLines(FileTextToCodePage(ReadFileBytes(path)));
 }
 
+std::vector<std::string> ReadTextLines(const std::string& path, int codePage) {
+    return SplitLines(FileTextToCodePage(ReadFileBytes(path), codePage));
+}
+
 }  // namespace zq

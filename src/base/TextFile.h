@@ -18,5 +18,7 @@ std::vector<std::string> SplitLines(std::string_view text);
 // A text file as 8-bit lines of the system code page (UTF-8 files are
 // converted, see FileTextToCodePage).
 std::vector<std::string> ReadTextLines(const std::string& path);
+// The same in another code page: a course's texts in the course's.
+std::vector<std::string> ReadTextLines(const std::string& path, int codePage);
 
 }  // namespace zq

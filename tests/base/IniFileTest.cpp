@@ -173,6 +173,47 @@ TEST_F(IniFileTest, EightBitFilesStayInTheCodePage) {
     EXPECT_EQ(folder.Read("settings.ini"), "[Zo\xEB]\nName=Fran\xE7oise\nCity=K\xF6ln\n");
 }
 
+// A folder's name may hold characters that the code page lacks ("Ελληνικά"
+// under code page 1252): such values are read and written as UTF-8.
+TEST_F(IniFileTest, Utf8ValuesOfAUtf8FileAreKeptAsTheyAre) {
+    const std::string greek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC";
+    folder.Write("settings.ini", "[Zo\xC3\xAB]\nName=Fran\xC3\xA7oise\n");
+    IniFile ini(path);
+    ini.WriteValues("Zo\xEB", {{"Course", greek, true}, {"City", "K\xF6ln"}});
+    EXPECT_EQ(folder.Read("settings.ini"),
+              "[Zo\xC3\xAB]\nName=Fran\xC3\xA7oise\nCourse=" + greek + "\nCity=K\xC3\xB6ln\n");
+    const IniFile reread(path);
+    EXPECT_EQ(reread.ReadUtf8("Zo\xEB", "course"), greek);
+    EXPECT_EQ(reread.ReadString("Zo\xEB", "Course", ""), "????????")
+        << "8-bit readers see what they always saw";
+    EXPECT_EQ(reread.ReadUtf8("Zo\xEB", "Name"), "Fran\xC3\xA7oise");
+    EXPECT_EQ(reread.ReadUtf8("Zo\xEB", "Missing"), std::nullopt);
+    EXPECT_EQ(reread.ReadSection("Zo\xEB", {"COURSE"}),
+              (std::vector<std::string>{"Name=Fran\xE7oise", "Course=" + greek, "City=K\xF6ln"}));
+}
+
+TEST_F(IniFileTest, Utf8ValuesThatTheCodePageHoldsKeepAn8BitFile8Bit) {
+    folder.Write("settings.ini", "[S]\nName=Fran\xE7oise\n");
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadUtf8("S", "Name"), "Fran\xC3\xA7oise");
+    ini.WriteValues("S", {{"Course", "Espa\xC3\xB1ol", true}});
+    EXPECT_EQ(folder.Read("settings.ini"), "[S]\nName=Fran\xE7oise\nCourse=Espa\xF1ol\n");
+    EXPECT_EQ(IniFile(path).ReadSection("S", {"Course"}),
+              (std::vector<std::string>{"Name=Fran\xE7oise", "Course=Espa\xC3\xB1ol"}));
+}
+
+TEST_F(IniFileTest, AUtf8ValueTheCodePageLacksTurnsAn8BitFileUtf8WithEveryValueReadingAsBefore) {
+    const std::string greek = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC";
+    folder.Write("settings.ini", "[Zo\xEB]\r\nName=Fran\xE7oise\r\n");
+    IniFile ini(path);
+    ini.WriteValues("Zo\xEB", {{"Course", greek, true}});
+    EXPECT_EQ(folder.Read("settings.ini"),
+              "[Zo\xC3\xAB]\r\nName=Fran\xC3\xA7oise\r\nCourse=" + greek + "\r\n");
+    const IniFile reread(path);
+    EXPECT_EQ(reread.ReadString("Zo\xEB", "Name", ""), "Fran\xE7oise");
+    EXPECT_EQ(reread.ReadUtf8("Zo\xEB", "Course"), greek);
+}
+
 // A file that begins as UTF-8 but holds a stray 8-bit byte further on is
 // read in the code page; its byte order mark still hides no section.
 TEST_F(IniFileTest, AByteOrderMarkNeverHidesTheFirstSection) {
