@@ -1,5 +1,8 @@
 #include "course/Course.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "base/AsciiText.h"
 #include "base/CodePage.h"
 #include "base/IniFile.h"
@@ -28,12 +31,16 @@ Course::Course(std::string programFolder, std::string name)
     language_ = LanguageCode(settings.ReadString("Course", "Language", ""));
     const std::int32_t codePage = settings.ReadInteger("Course", "CodePage", 0);
     if (IsCourseCodePage(codePage)) codePage_ = codePage;
+    layout_ = settings.ReadString("Course", "Layout", "");
 }
 
 std::string Course::Folder() const {
-    // The profile keeps the name in the code page; the file system names
-    // folders in UTF-8.
-    return CoursesFolder(programFolder_) + "/" + ToUtf8(name_) + "/";
+    return CoursesFolder(programFolder_) + "/" + name_ + "/";
+}
+
+bool Course::Exists() const {
+    std::error_code unreadable;
+    return !name_.empty() && std::filesystem::is_directory(Folder(), unreadable);
 }
 
 std::string Course::CoursePath() const {

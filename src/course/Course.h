@@ -4,33 +4,40 @@
 
 namespace zq {
 
-// One course of the program folder: its folder "Courses/<name>/" and the
-// files in it, its language and the code page its texts are meant in. The
-// only place that knows how a course's files are named and where they lie.
+// One course: its folder "Courses/<name>/" of a program's data or users'
+// folder (see FindCourse), the files in it, its language and the code page
+// its texts are meant in. The only place that knows how a course's files are
+// named and where they lie.
 //
 // A course may name its language in an optional "course.ini" in its folder:
 //
 //     [Course]
 //     Language=de
 //     CodePage=1252
+//     Layout=de(nodeadkeys)
 //
 // The language is an ISO 639-1 code (two ASCII letters, any case); a value
 // that is not one is ignored, as is a missing file, section or key. The
 // code page (made courses name it) is one of the Windows code pages 874 and
 // 1250 to 1258; it wins over the language's, and any other value is
-// ignored.
+// ignored. The layout (made courses name it) is the XKB keyboard layout the
+// course was made for.
 class Course {
 public:
-    // The course `name` (the folder's name as 8-bit text of the code page in
-    // force, as the profile keeps it) of the program folder `programFolder`
-    // (ending with "/"). Reads the course's "course.ini" when it has one.
+    // The course `name` (the folder's name in UTF-8, as the file system and
+    // the profile keep it) under "Courses" of `programFolder` (ending with
+    // "/"). Reads the course's "course.ini" when it has one.
     Course(std::string programFolder, std::string name);
 
-    // The folder's name, 8-bit text of the code page.
+    // The folder's name, UTF-8: it may hold letters that no code page of
+    // the windows holds ("Ελληνικά Μάθημα" under English windows).
     const std::string& Name() const { return name_; }
-    // The course's folder, ending with "/", named as the file system names
-    // it (UTF-8). Like every path below, it may not exist.
+    // The course's folder, ending with "/". Like every path below, it may
+    // not exist.
     std::string Folder() const;
+    // Whether the course's folder exists (a profile may name a course that
+    // has gone since).
+    bool Exists() const;
 
     // The course drill's lines.
     std::string CoursePath() const;
@@ -48,11 +55,15 @@ public:
     // the one of its language, or the code page in force when it names
     // neither.
     int TextCodePage() const;
+    // The XKB keyboard layout the course was made for ("pl",
+    // "us(dvorak)"); empty when it names none.
+    const std::string& Layout() const { return layout_; }
 
 private:
     std::string programFolder_;
     std::string name_;
     std::string language_;
+    std::string layout_;
     int codePage_ = 0;  // 0: none named
 };
 

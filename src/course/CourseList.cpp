@@ -4,26 +4,50 @@
 #include <filesystem>
 #include <system_error>
 
-#include "base/CodePage.h"
+#include "base/ProgramPaths.h"
 
 namespace zq {
 
 namespace fs = std::filesystem;
 
-std::string CoursesFolder(const std::string& programFolder) {
-    return programFolder + "Courses";
-}
+namespace {
 
-std::vector<std::string> CourseNames(const std::string& programFolder) {
-    std::vector<std::string> names;
+void AddCourseNames(const std::string& coursesFolder, std::vector<std::string>& names) {
     std::error_code error;
-    for (fs::directory_iterator entry(CoursesFolder(programFolder), error), end; !error && entry != end;
+    for (fs::directory_iterator entry(coursesFolder, error), end; !error && entry != end;
          entry.increment(error)) {
         std::error_code unreadable;  // an entry that cannot be examined is no course
-        if (entry->is_directory(unreadable)) names.push_back(FromUtf8(entry->path().filename().string()));
+        const std::string name = entry->path().filename().string();
+        // A hidden folder is none either: a course being made lies in one.
+        if (entry->is_directory(unreadable) && !name.starts_with('.')) names.push_back(name);
     }
+}
+
+}  // namespace
+
+std::string CoursesFolder(const std::string& folder) {
+    return folder + "Courses";
+}
+
+std::string MadeCoursesFolder(const ProgramPaths& paths) {
+    return CoursesFolder(paths.UsersFolder());
+}
+
+std::vector<std::string> CourseNames(const ProgramPaths& paths) {
+    std::vector<std::string> names;
+    AddCourseNames(CoursesFolder(paths.DataFolder()), names);
+    if (paths.UsersFilesApart()) AddCourseNames(MadeCoursesFolder(paths), names);
     std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
+}
+
+Course FindCourse(const ProgramPaths& paths, const std::string& name) {
+    if (paths.UsersFilesApart()) {
+        Course made(paths.UsersFolder(), name);
+        if (made.Exists()) return made;
+    }
+    return Course(paths.DataFolder(), name);
 }
 
 }  // namespace zq

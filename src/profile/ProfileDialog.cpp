@@ -26,8 +26,9 @@ std::string ProfileDialog::TrimmedName(std::string_view text8) {
     return std::string(text8);
 }
 
-void ProfileDialog::SetCourseList(const std::vector<std::string>& courseNames8) {
-    view_.ShowCourseList(courseNames8);
+void ProfileDialog::SetCourseList(const std::vector<std::string>& courseNames) {
+    courseNames_ = courseNames;
+    view_.ShowCourseList(courseNames_);
 }
 
 void ProfileDialog::StartNewUser(TProfile& profile) {
@@ -58,7 +59,7 @@ void ProfileDialog::FillFromProfile(const TProfile& profile) {
     ShowColor(ColorBox::Background, profile.BgColor);
     ShowColor(ColorBox::GameBackground, profile.GameBgColor);
     view_.SetSwitch(ProfileSwitch::FunSpeed, profile.FunSpeed);
-    view_.SetCourseText(profile.Course);
+    ShowCourse(profile.Course);
     view_.SetProgressText(std::to_string(profile.Progress));
     view_.SetTimeText(PracticeTimeText(profile.TimeTotal));
     ShowFont(ExampleFont::Line, profile.PracticeFont);
@@ -75,6 +76,30 @@ void ProfileDialog::FillFromProfile(const TProfile& profile) {
     ActivateProfileLayout(profile.KeyboardLayout);
 }
 
+// A course the profile names that is not among the courses there are stays
+// the profile's unless the learner chooses another; the box says it is
+// missing.
+void ProfileDialog::ShowCourse(const std::string& course) {
+    const auto found = std::ranges::find(courseNames_, course);
+    if (found != courseNames_.end()) {
+        view_.SelectCourse(static_cast<int>(found - courseNames_.begin()), {});
+        return;
+    }
+    view_.SelectCourse(-1, course.empty() ? std::string() : Format(Tr("%s (missing)"), {course}));
+}
+
+std::string ProfileDialog::ChosenCourse(const TProfile& readInto) const {
+    const int selected = view_.SelectedCourse();
+    if (selected >= 0 && static_cast<size_t>(selected) < courseNames_.size())
+        return courseNames_[static_cast<size_t>(selected)];
+    return profile_ != nullptr ? profile_->Course : readInto.Course;
+}
+
+void ProfileDialog::CoursePicked(int index) {
+    if (profile_ == nullptr || index < 0 || static_cast<size_t>(index) >= courseNames_.size()) return;
+    view_.SetProgressText(std::to_string(profile_->LineReachedIn(courseNames_[static_cast<size_t>(index)])));
+}
+
 void ProfileDialog::ActivateProfileLayout(const std::string& identifier) {
     if (agent_ == nullptr || agent_->ActivateLayout(identifier)) return;
     view_.PlainMessage(ToUtf8(identifier) + Tr(" layout could not be activated."));
@@ -85,7 +110,8 @@ void ProfileDialog::ReadIntoProfile(TProfile& profile, bool reset) {
     profile.BgColor = Colors(ColorBox::Background).SelectedColor();
     profile.GameBgColor = Colors(ColorBox::GameBackground).SelectedColor();
     profile.FunSpeed = view_.Switch(ProfileSwitch::FunSpeed);
-    profile.Course = view_.CourseText();
+    // The line reached in the course left is kept for it.
+    profile.ChangeCourse(ChosenCourse(profile));
     profile.SetPracticeFont(Font(ExampleFont::Line));
     profile.SetTextFont(Font(ExampleFont::Paragraph));
     profile.SetGameFont(Font(ExampleFont::Game));

@@ -31,7 +31,9 @@ public:
     // The keyboard layout agent (not owned); without one the "Keyboard" tab
     // stays empty and the profile keeps its layout.
     void SetAgent(TKeyboardLayoutAgent* agent) { agent_ = agent; }
-    void SetCourseList(const std::vector<std::string>& courseNames8);
+    // The courses the learner may choose from (UTF-8 names): only those
+    // there are.
+    void SetCourseList(const std::vector<std::string>& courseNames);
 
     // Fills the dialog from the profile (not owned; it must outlive the
     // dialog's run) before the window is shown modally.
@@ -61,6 +63,9 @@ public:
     // The user picked (or typed the name of) the entry at `index` of a
     // colour box; "Custom..." opens the colour chooser.
     void ColorPicked(ColorBox box, int index);
+    // The user chose the course at `index` of the course box: the progress
+    // shown is the line reached in it.
+    void CoursePicked(int index);
 
     // Told of a user erased from the profile file (their 8-bit name), to
     // erase what else the program keeps of them.
@@ -84,6 +89,8 @@ private:
     void ShowFont(ExampleFont example, const TFontRecord& font);
     void ShowColor(ColorBox box, TColor color);
     ColorList& ColorsOf(ColorBox box) { return colors_[static_cast<size_t>(box)]; }
+    void ShowCourse(const std::string& course);
+    std::string ChosenCourse(const TProfile& readInto) const;
     void ActivateProfileLayout(const std::string& identifier);
     std::string ChosenLayout(const TProfile& readInto) const;
 
@@ -93,6 +100,7 @@ private:
     TProfile* profile_ = nullptr;
     bool newUserMode_ = false;
     std::vector<std::string> userNames_;
+    std::vector<std::string> courseNames_;
     std::array<ColorList, 2> colors_{ColorList(ColorList::Chooser::Without),
                                      ColorList(ColorList::Chooser::With)};
     std::array<TFontRecord, 3> fonts_;

@@ -63,9 +63,12 @@ public:
     virtual void SetUserText(std::string_view text8) = 0;
     virtual std::string UserText() const = 0;
     virtual void SetUserList(const std::vector<std::string>& names8) = 0;
-    virtual void ShowCourseList(const std::vector<std::string>& names8) = 0;
-    virtual void SetCourseText(std::string_view text8) = 0;
-    virtual std::string CourseText() const = 0;
+    // The course box: a list of the courses there are (names in UTF-8),
+    // one of them selected or none (-1), in which case the box shows
+    // `placeholderUtf8` instead (the course a profile names that is gone).
+    virtual void ShowCourseList(const std::vector<std::string>& namesUtf8) = 0;
+    virtual void SelectCourse(int index, std::string_view placeholderUtf8) = 0;
+    virtual int SelectedCourse() const = 0;  // -1 when none
     virtual void SetProgressText(std::string_view utf8) = 0;
     virtual void SetTimeText(std::string_view utf8) = 0;
 

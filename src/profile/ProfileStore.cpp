@@ -1,5 +1,8 @@
 #include "profile/ProfileStore.h"
 
+#include <algorithm>
+
+#include "base/AsciiText.h"
 #include "base/IniFile.h"
 
 namespace zq {
@@ -15,14 +18,18 @@ bool ProfileStore::HasUser(const std::string& name) const {
 }
 
 void ProfileStore::LoadSection(TProfile& profile, const std::string& section) const {
-    profile.LoadFromStrings(IniFile(path_).ReadSection(section));
+    profile.LoadFromStrings(IniFile(path_).ReadSection(section, TProfile::Utf8Keys()));
 }
 
 void ProfileStore::StoreSection(const TProfile& profile, const std::string& section) const {
     IniFile::KeyValues values;
     for (const std::string& line : profile.SaveToStrings()) {
         const size_t equals = line.find('=');
-        values.emplace_back(line.substr(0, equals), line.substr(equals + 1));
+        std::string key = line.substr(0, equals);
+        const bool utf8 = std::ranges::any_of(TProfile::Utf8Keys(), [&key](std::string_view name) {
+            return EqualsIgnoringAsciiCase(name, key);
+        });
+        values.push_back({std::move(key), line.substr(equals + 1), utf8});
     }
     IniFile(path_).WriteValues(section, values);
 }

@@ -9,7 +9,8 @@ namespace zq {
 
 // The profile file "zqc.ini": one section per user, named after the user.
 // Every operation reads the file afresh, so two stores of one file (or a
-// store and a person editing the file) never work on stale content.
+// store and a person editing the file) never work on stale content. Names
+// of courses are kept in UTF-8 (see IniFile), all else in the code page.
 class ProfileStore {
 public:
     // `path` is the program folder followed by "zqc.ini".

@@ -19,9 +19,10 @@ struct Binding {
     using Text = decltype(&std::declval<Profile&>().Course);
     using Integer = decltype(&std::declval<Profile&>().Progress);
     using Boolean = decltype(&std::declval<Profile&>().FullScreen);
+    using CourseLines = decltype(&std::declval<Profile&>().OtherCoursesProgress);
 
     std::string_view key;
-    std::variant<Text, Integer, Boolean> field;
+    std::variant<Text, Integer, Boolean, CourseLines> field;
     // Taken when the key is missing or its value empty. Booleans have none:
     // they are true only for "1".
     std::string_view textDefault = {};
@@ -77,12 +78,13 @@ std::vector<Binding<Profile>> BindingsOf(Profile& p) {
         {"ShowModifiers", &p.ShowModifiers},
         {"TargetSpeed", &p.TargetSpeed, {}, TProfile::kDefaultTargetSpeed},
         {"DailyGoal", &p.DailyGoal, {}, TProfile::kDefaultDailyGoal},
+        {"OtherCoursesProgress", &p.OtherCoursesProgress},
     };
 }
 
 // The order of reading differs from the order of writing; it decides which
 // fields already have their new values when a bad integer stops the reading.
-constexpr std::array<std::string_view, 40> kReadOrder = {
+constexpr std::array<std::string_view, 41> kReadOrder = {
     "FullScreen",
     "BgColor",
     "Course",
@@ -123,7 +125,38 @@ constexpr std::array<std::string_view, 40> kReadOrder = {
     "ShowModifiers",
     "TargetSpeed",
     "DailyGoal",
+    "OtherCoursesProgress",
 };
+
+// Between the items of OtherCoursesProgress, and between a course's name and
+// its line: no folder name holds "/", and a line number holds no ":".
+constexpr char kCourseSeparator = '/';
+constexpr char kLineSeparator = ':';
+
+// An item that does not read as a name and a line is left out: the key is
+// the program's own addition, and a damaged one must not lock a user out.
+std::map<std::string, std::int32_t> ParseCourseLines(std::string_view value) {
+    std::map<std::string, std::int32_t> lines;
+    while (!value.empty()) {
+        const size_t end = std::min(value.find(kCourseSeparator), value.size());
+        const std::string_view item = value.substr(0, end);
+        value.remove_prefix(std::min(end + 1, value.size()));
+        const size_t colon = item.rfind(kLineSeparator);
+        if (colon == std::string_view::npos || colon == 0) continue;
+        const auto line = TryParseInt32(item.substr(colon + 1));
+        if (line && *line >= 0) lines[std::string(item.substr(0, colon))] = *line;
+    }
+    return lines;
+}
+
+std::string FormatCourseLines(const std::map<std::string, std::int32_t>& lines) {
+    std::string value;
+    for (const auto& [course, line] : lines) {
+        if (!value.empty()) value += kCourseSeparator;
+        value += course + kLineSeparator + std::to_string(line);
+    }
+    return value;
+}
 
 // The value of the first line whose name (the text before its first "=")
 // is `key`, compared without regard to case; empty when there is none.
@@ -148,12 +181,16 @@ struct Reader {
         *integer = value.empty() ? binding.integerDefault : ParseInt32(value);
     }
     void operator()(bool* flag) const { *flag = value == "1"; }
+    void operator()(std::map<std::string, std::int32_t>* lines) const { *lines = ParseCourseLines(value); }
 };
 
 struct Writer {
     std::string operator()(const std::string* text) const { return *text; }
     std::string operator()(const std::int32_t* integer) const { return std::to_string(*integer); }
     std::string operator()(const bool* flag) const { return *flag ? "1" : "0"; }
+    std::string operator()(const std::map<std::string, std::int32_t>* lines) const {
+        return FormatCourseLines(*lines);
+    }
 };
 
 }  // namespace
@@ -178,7 +215,28 @@ void TProfile::AssignSettings(const TProfile& source) {
     Progress = 0;
     TimeTotal = 0;
     GScore1 = GScore2 = GScore3 = GScore4 = GScore5 = 0;
+    OtherCoursesProgress.clear();
     ShowModifiers = true;
+}
+
+const std::vector<std::string_view>& TProfile::Utf8Keys() {
+    static const std::vector<std::string_view> keys = {"Course", "OtherCoursesProgress"};
+    return keys;
+}
+
+void TProfile::ChangeCourse(const std::string& course) {
+    if (course == Course) return;
+    if (!Course.empty()) OtherCoursesProgress[Course] = Progress;
+    const auto reached = OtherCoursesProgress.find(course);
+    Progress = reached != OtherCoursesProgress.end() ? reached->second : 0;
+    if (reached != OtherCoursesProgress.end()) OtherCoursesProgress.erase(reached);
+    Course = course;
+}
+
+std::int32_t TProfile::LineReachedIn(const std::string& course) const {
+    if (course == Course) return Progress;
+    const auto reached = OtherCoursesProgress.find(course);
+    return reached != OtherCoursesProgress.end() ? reached->second : 0;
 }
 
 void TProfile::Load() {

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/Color.h"
@@ -36,6 +38,17 @@ public:
     // practice time, game scores); the user name and events stay. A new
     // user starts with ShowModifiers on.
     void AssignSettings(const TProfile& source);
+    // The keys of the lines whose values are UTF-8 rather than 8-bit text:
+    // those that name courses, so that a course folder's name survives
+    // whatever the code page.
+    static const std::vector<std::string_view>& Utf8Keys();
+
+    // Makes `course` the current course: Progress is kept for the course
+    // left, and the line reached in `course` before (0 for a course not
+    // practised yet) becomes Progress.
+    void ChangeCourse(const std::string& course);
+    // The line reached in a course, the current one or another.
+    std::int32_t LineReachedIn(const std::string& course) const;
 
     // Raise OnLoad / OnSave with UserName; SaveAs with another name.
     void Load();
@@ -58,8 +71,8 @@ public:
     std::string UserName;      // also the section name in the profile file
     bool FullScreen = false;
     TColor BgColor = 0;
-    std::string Course;          // the course folder's name (see course/Course.h)
-    std::int32_t Progress = 0;   // 0-based line index in the course file
+    std::string Course;          // the course folder's name, UTF-8 (see course/Course.h)
+    std::int32_t Progress = 0;   // 0-based line index in the current course's file
     std::int32_t TimeTotal = 0;  // milliseconds over all runs
     std::string HelpFile;
     bool HighLight = false;
@@ -85,6 +98,10 @@ public:
     std::int32_t GScore4 = 0;
     std::int32_t GScore5 = 0;
     std::string KeyboardLayout;  // eight hexadecimal digits, e.g. "00000409"
+    // The line reached in every other course the learner has practised, by
+    // course name (UTF-8); kept as "Name:line" items joined by "/", which no
+    // folder name holds.
+    std::map<std::string, std::int32_t> OtherCoursesProgress;
 };
 
 }  // namespace zq

@@ -38,17 +38,19 @@ TEST_F(CourseTest, FilesLieInTheCoursesFolderUnderTheirOwnNames) {
     EXPECT_EQ(course.LayoutPath(), courseFolder + "layout.zqt");
 }
 
-// The profile keeps the name in the code page; the folder on disk is named
-// in UTF-8.
-TEST_F(CourseTest, NameIsInTheCodePageWhileTheFolderIsInUtf8) {
-    const Course spanish(folder.Dir(), "Espa\xF1ol");
-    EXPECT_EQ(spanish.Name(), "Espa\xF1ol");
-    EXPECT_EQ(spanish.GamePath(), folder.Dir() + "Courses/Espa\xC3\xB1ol/Game.txt");
-
-    SetSystemCodePage(1251);
-    const Course russian(folder.Dir(), "\xD0\xF3\xF1\xF1\xEA\xE8\xE9");
-    EXPECT_EQ(russian.Folder(),
-              folder.Dir() + "Courses/\xD0\xA0\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9/");
+// A course's name is its folder's, whatever the code page of the windows:
+// a Greek course under English windows opens.
+TEST_F(CourseTest, NameIsTheFoldersWhateverTheCodePage) {
+    const std::string greek =
+        "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC "
+        "\xCE\x9C\xCE\xAC\xCE\xB8\xCE\xB7\xCE\xBC\xCE\xB1";  // Ελληνικά Μάθημα
+    WriteSettings(greek, "[Course]\nLanguage=el\n");
+    const Course course(folder.Dir(), greek);
+    EXPECT_EQ(course.Name(), greek);
+    EXPECT_EQ(course.GamePath(), folder.Dir() + "Courses/" + greek + "/Game.txt");
+    EXPECT_TRUE(course.Exists());
+    EXPECT_EQ(course.TextCodePage(), 1253);
+    EXPECT_FALSE(Course(folder.Dir(), "Klingon").Exists());
 }
 
 TEST_F(CourseTest, LanguageComesFromCourseIniAndChoosesTheCodePage) {
@@ -80,6 +82,13 @@ TEST_F(CourseTest, CodePageOfCourseIniWinsOverTheLanguages) {
     }
     WriteSettings("OddWithLanguage", "[Course]\nLanguage=el\nCodePage=65001\n");
     EXPECT_EQ(Course(folder.Dir(), "OddWithLanguage").TextCodePage(), 1253);
+}
+
+TEST_F(CourseTest, AMadeCourseNamesTheKeyboardLayoutItWasMadeFor) {
+    WriteSettings("Colemak", "[Course]\nLanguage=en\nCodePage=1252\nLayout=us(colemak)\n");
+    EXPECT_EQ(Course(folder.Dir(), "Colemak").Layout(), "us(colemak)");
+    WriteSettings("Plain", "[Course]\nLanguage=en\n");
+    EXPECT_EQ(Course(folder.Dir(), "Plain").Layout(), "");
 }
 
 TEST_F(CourseTest, LanguageOfNoOtherCodePageIsReadInTheWesternOne) {

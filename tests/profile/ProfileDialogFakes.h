@@ -70,7 +70,8 @@ public:
     std::string userText;
     std::vector<std::string> userList;
     std::vector<std::string> courseList;
-    std::string courseText;
+    int selectedCourse = -1;
+    std::string coursePlaceholder;
     std::string progressText;
     std::string timeText;
     std::map<ExampleFont, TFontRecord> exampleFonts;
@@ -96,9 +97,12 @@ public:
     void SetUserText(std::string_view text8) override { userText = text8; }
     std::string UserText() const override { return userText; }
     void SetUserList(const std::vector<std::string>& names8) override { userList = names8; }
-    void ShowCourseList(const std::vector<std::string>& names8) override { courseList = names8; }
-    void SetCourseText(std::string_view text8) override { courseText = text8; }
-    std::string CourseText() const override { return courseText; }
+    void ShowCourseList(const std::vector<std::string>& names) override { courseList = names; }
+    void SelectCourse(int index, std::string_view placeholder) override {
+        selectedCourse = index;
+        coursePlaceholder = placeholder;
+    }
+    int SelectedCourse() const override { return selectedCourse; }
     void SetProgressText(std::string_view utf8) override { progressText = utf8; }
     void SetTimeText(std::string_view utf8) override { timeText = utf8; }
     void ShowExampleFont(ExampleFont example, const TFontRecord& font) override {

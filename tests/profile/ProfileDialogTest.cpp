@@ -63,7 +63,8 @@ TEST_F(ProfileDialogTest, OpeningShowsEveryFieldAndActivatesTheProfilesLayout) {
     EXPECT_EQ(view.userText, "Anna");
     EXPECT_EQ(view.userList, (std::vector<std::string>{"Anna", "Bob"}));
     EXPECT_EQ(view.courseList, (std::vector<std::string>{"English", "Deutsch"}));
-    EXPECT_EQ(view.courseText, "English");
+    EXPECT_EQ(view.selectedCourse, 0);
+    EXPECT_EQ(view.coursePlaceholder, "");
     EXPECT_EQ(view.progressText, "12");
     EXPECT_EQ(view.timeText, "25 h 0 m 0 s");
     EXPECT_TRUE(view.switches.at(ProfileSwitch::HighLight));
@@ -91,7 +92,7 @@ TEST_F(ProfileDialogTest, OpeningShowsEveryFieldAndActivatesTheProfilesLayout) {
 TEST_F(ProfileDialogTest, ApplyReadsTheControlsIntoTheProfileInOrderAndKeepsResultsAndName) {
     dialog.StartEdit(anna);
     view.userText = "Someone";
-    view.courseText = "Deutsch";
+    view.selectedCourse = 1;  // Deutsch
     view.switches[ProfileSwitch::FullScreen] = true;
     view.switches[ProfileSwitch::PopupAtEnd] = true;
     view.switches[ProfileSwitch::HighLight] = false;
@@ -110,15 +111,47 @@ TEST_F(ProfileDialogTest, ApplyReadsTheControlsIntoTheProfileInOrderAndKeepsResu
     EXPECT_FALSE(anna.HighLight);
     EXPECT_EQ(anna.KeyboardLayout, "00000407");
     EXPECT_EQ(anna.UserName, "Anna");
-    EXPECT_EQ(anna.Progress, 12);
+    EXPECT_EQ(anna.Progress, 0) << "the line reached in Deutsch, not yet practised";
+    EXPECT_EQ(anna.LineReachedIn("English"), 12);
     EXPECT_EQ(anna.TimeTotal, 25 * kHour);
     EXPECT_EQ(anna.GScore1, 500);
     EXPECT_THAT(AnnaSection(), HasSubstr("Course=English\n")) << "Apply stores nothing";
 }
 
+// Only courses there are can be chosen; a course the profile names that has
+// gone is said to be missing, and stays the profile's until another is
+// chosen.
+TEST_F(ProfileDialogTest, ACourseThatIsGoneIsShownMissingAndKeptUnlessAnotherIsChosen) {
+    anna.Course = "Klingon";
+    dialog.StartEdit(anna);
+    EXPECT_EQ(view.selectedCourse, -1);
+    EXPECT_EQ(view.coursePlaceholder, "Klingon (missing)");
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.Course, "Klingon");
+    EXPECT_EQ(anna.Progress, 12);
+
+    view.selectedCourse = 0;
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.Course, "English");
+}
+
+TEST_F(ProfileDialogTest, ChoosingACourseShowsTheLineReachedInIt) {
+    anna.OtherCoursesProgress = {{"Deutsch", 40}};
+    dialog.StartEdit(anna);
+    dialog.CoursePicked(1);
+    EXPECT_EQ(view.progressText, "40");
+    dialog.CoursePicked(0);
+    EXPECT_EQ(view.progressText, "12");
+    view.selectedCourse = 1;
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.Course, "Deutsch");
+    EXPECT_EQ(anna.Progress, 40);
+    EXPECT_EQ(anna.OtherCoursesProgress, (std::map<std::string, std::int32_t>{{"English", 12}}));
+}
+
 TEST_F(ProfileDialogTest, CloseReadsNothingBack) {
     dialog.StartEdit(anna);
-    view.courseText = "Deutsch";
+    view.selectedCourse = 1;  // Deutsch
     view.switches[ProfileSwitch::FullScreen] = true;
     dialog.CancelBnClick();
     EXPECT_EQ(view.closedAccepted, false);
@@ -129,7 +162,7 @@ TEST_F(ProfileDialogTest, CloseReadsNothingBack) {
 TEST_F(ProfileDialogTest, SaveWithTheNameInOtherLetterCaseStoresTheCurrentProfile) {
     dialog.StartEdit(anna);
     view.userText = "aNNA";
-    view.courseText = "Deutsch";
+    view.selectedCourse = 1;  // Deutsch
     dialog.OkBnClick();
     EXPECT_TRUE(view.messages.empty()) << "no question about a new user";
     EXPECT_FALSE(view.closedAccepted.has_value()) << "the dialog stays open";
@@ -143,7 +176,7 @@ TEST_F(ProfileDialogTest, SaveUnderANewNameAddsAUserWithTheDialogsSettingsAndNoR
     dialog.StartEdit(anna);
     const std::string annaBefore = AnnaSection();
     view.userText = "Carla";
-    view.courseText = "Deutsch";
+    view.selectedCourse = 1;  // Deutsch
     view.switches[ProfileSwitch::FullScreen] = true;
     dialog.OkBnClick();
 
@@ -213,7 +246,7 @@ TEST_F(ProfileDialogTest, AFailedStoreOfTheCurrentProfileGoesToTheCallerAndKeeps
     const ProfileStore unwritable(folder.File("plain") + "/zqc.ini");
     unwritable.Attach(anna);
     const std::string before = folder.Read("zqc.ini");
-    view.courseText = "Deutsch";
+    view.selectedCourse = 1;  // Deutsch
     try {
         dialog.OkBnClick();
         FAIL() << "no error raised";
@@ -246,7 +279,7 @@ TEST_F(ProfileDialogTest, NewUserModeHidesSaveAndEraseAndApplyNeedsAName) {
     EXPECT_THAT(layouts.system->activated, ElementsAre(0x40Cu)) << "the layout is activated here too";
 
     view.userText = " \t ";
-    view.courseText = "Deutsch";
+    view.selectedCourse = 1;  // Deutsch
     dialog.BnApplyClick();
     EXPECT_THAT(view.messages, ElementsAre(Message{"plain", "Please define a user name."}));
     EXPECT_FALSE(view.closedAccepted.has_value());
@@ -266,7 +299,7 @@ TEST_F(ProfileDialogTest, AnUninstalledLayoutIsReportedAndKeptWhileTheOtherSetti
     EXPECT_THAT(view.messages, ElementsAre(Message{"plain", "0000041D layout could not be activated."}));
     EXPECT_EQ(view.selectedLayout, -1);
 
-    view.courseText = "Deutsch";
+    view.selectedCourse = 1;  // Deutsch
     view.switches[ProfileSwitch::PopupAtEnd] = true;
     dialog.BnApplyClick();
     EXPECT_EQ(view.closedAccepted, true);

@@ -77,6 +77,33 @@ TEST_F(ProfileStoreTest, StoringOverAnExistingSectionKeepsItsOtherKeysAndSection
     EXPECT_EQ(reread.GScore1, 900);
 }
 
+// A course folder named in letters that the windows' code page lacks keeps
+// its name: the file holds course names in UTF-8, and an old 8-bit file
+// turns UTF-8 only when it has to, every other value reading as before.
+TEST_F(ProfileStoreTest, CourseNamesSurviveWhateverTheCodePage) {
+    const std::string greek =
+        "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC "
+        "\xCE\x9C\xCE\xAC\xCE\xB8\xCE\xB7\xCE\xBC\xCE\xB1";  // Ελληνικά Μάθημα
+    folder.Write("zqc.ini", "[Ren\xE9]\nCourse=Fran\xE7\nPracticeFontName=Fran\xE7oise\n");
+    TProfile rene;
+    store.Attach(rene);
+    rene.UserName = "Ren\xE9";
+    rene.Load();
+    EXPECT_EQ(rene.Course, "Fran\xC3\xA7") << "an old file's course name in the code page";
+    rene.Course = greek;
+    rene.OtherCoursesProgress = {{"Fran\xC3\xA7", 12}};
+    rene.Save();
+
+    const std::string content = folder.Read("zqc.ini");
+    EXPECT_NE(content.find("[Ren\xC3\xA9]\nCourse=" + greek + "\n"), std::string::npos);
+    EXPECT_NE(content.find("\nOtherCoursesProgress=Fran\xC3\xA7:12\n"), std::string::npos);
+    TProfile reread;
+    store.LoadSection(reread, "Ren\xE9");
+    EXPECT_EQ(reread.Course, greek);
+    EXPECT_EQ(reread.PracticeFont.Name, "Fran\xE7oise");
+    EXPECT_EQ(reread.OtherCoursesProgress, rene.OtherCoursesProgress);
+}
+
 TEST_F(ProfileStoreTest, ABadIntegerInTheFileStopsTheLoad) {
     folder.Write("zqc.ini", "[Anna]\nCourse=English\nTimeTotal=12abc\nKeyboardLayout=00000407\n");
     TProfile p;

@@ -13,7 +13,7 @@ TProfile FilledProfile() {
     p.FullScreen = true;
     p.BgColor = -2147483633;  // theme colour: button face
     p.Course =
-        "Fran\xE7"
+        "Fran\xC3\xA7"
         "ais";
     p.Progress = 12;
     p.TimeTotal = 3600000;
@@ -38,6 +38,7 @@ TProfile FilledProfile() {
     p.ShowModifiers = true;
     p.TargetSpeed = 220;
     p.DailyGoal = 25;
+    p.OtherCoursesProgress = {{"Deutsch", 7}, {"Ma:ths 2", 0}};
     return p;
 }
 
@@ -59,7 +60,7 @@ TEST(TProfile, ConstructionGivesEmptyFieldsAndTheDefaultFont) {
 TEST(TProfile, SaveToStringsWritesEveryKeyInFileOrder) {
     const std::vector<std::string> expected = {"FullScreen=1",
                                                "BgColor=-2147483633",
-                                               "Course=Fran\xE7"
+                                               "Course=Fran\xC3\xA7"
                                                "ais",
                                                "Progress=12",
                                                "TimeTotal=3600000",
@@ -97,7 +98,8 @@ TEST(TProfile, SaveToStringsWritesEveryKeyInFileOrder) {
                                                "GScore5=-2147483648",
                                                "ShowModifiers=1",
                                                "TargetSpeed=220",
-                                               "DailyGoal=25"};
+                                               "DailyGoal=25",
+                                               "OtherCoursesProgress=Deutsch:7/Ma:ths 2:0"};
     EXPECT_EQ(FilledProfile().SaveToStrings(), expected);
 }
 
@@ -217,6 +219,7 @@ TEST(TProfile, AssignSettingsCopiesSettingsButNoResults) {
     EXPECT_EQ(target.Progress, 0);
     EXPECT_EQ(target.TimeTotal, 0);
     EXPECT_EQ(target.GScore1 | target.GScore2 | target.GScore3 | target.GScore4 | target.GScore5, 0);
+    EXPECT_TRUE(target.OtherCoursesProgress.empty());
     EXPECT_EQ(target.UserName, "Newcomer");
     EXPECT_TRUE(target.OnLoad);
     EXPECT_FALSE(loaded);
@@ -230,6 +233,45 @@ TEST(TProfile, AssignSettingsCopiesSettingsButNoResults) {
     plain.ShowModifiers = false;
     target.AssignSettings(plain);
     EXPECT_TRUE(target.ShowModifiers) << "a new user starts with the modifier guidance";
+}
+
+// Progress is the current course's line, as stored files have it; the other
+// courses keep theirs beside it.
+TEST(TProfile, ChangingCourseKeepsTheLineReachedInEachCourse) {
+    TProfile p;
+    p.Course = "English";
+    p.Progress = 6;
+    p.ChangeCourse("Deutsch");
+    EXPECT_EQ(p.Course, "Deutsch");
+    EXPECT_EQ(p.Progress, 0) << "a course not practised yet starts at its first line";
+    p.Progress = 40;
+    p.ChangeCourse("English");
+    EXPECT_EQ(p.Progress, 6);
+    EXPECT_EQ(p.LineReachedIn("Deutsch"), 40);
+    EXPECT_EQ(p.LineReachedIn("English"), 6);
+    EXPECT_EQ(p.LineReachedIn("Klingon"), 0);
+    EXPECT_EQ(p.OtherCoursesProgress, (std::map<std::string, std::int32_t>{{"Deutsch", 40}}))
+        << "the current course's line is Progress alone";
+    p.ChangeCourse("English");
+    EXPECT_EQ(p.Progress, 6);
+
+    TProfile fresh;
+    fresh.Progress = 3;  // no course named: nothing to keep
+    fresh.ChangeCourse("English");
+    EXPECT_TRUE(fresh.OtherCoursesProgress.empty());
+    EXPECT_EQ(fresh.Progress, 0);
+}
+
+// The key is the program's own: an item that does not read is left out
+// rather than locking the user out.
+TEST(TProfile, OtherCoursesProgressSkipsItemsThatDoNotRead) {
+    TProfile p;
+    p.LoadFromStrings(
+        {"OtherCoursesProgress=Deutsch:12//English:x/:4/Fran\xC3\xA7"
+         "ais:-2/A:b:3/Plain"});
+    EXPECT_EQ(p.OtherCoursesProgress, (std::map<std::string, std::int32_t>{{"A:b", 3}, {"Deutsch", 12}}));
+    p.LoadFromStrings({});
+    EXPECT_TRUE(p.OtherCoursesProgress.empty());
 }
 
 TEST(TProfile, LoadSaveAndSaveAsRaiseTheirEventsWithTheSectionName) {

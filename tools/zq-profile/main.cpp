@@ -14,6 +14,7 @@
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/ProgramFolder.h"
+#include "base/ProgramPaths.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
 #include "base/ui/TerminationSignals.h"
@@ -59,7 +60,7 @@ int Run(const Arguments& arguments) {
     agent->Refresh();
 
     zq::TProfileFm dialog(store);
-    dialog.SetCourseList(zq::CourseNames(folder));
+    dialog.SetCourseList(zq::CourseNames(zq::ProgramPaths(folder)));
     dialog.SetAgent(agent.get());
     int result = 0;
     if (arguments.newUser) {

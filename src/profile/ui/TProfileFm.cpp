@@ -106,9 +106,13 @@ void TProfileFm::FormCreate() {
     UserLb->setBuddy(UserEd);
 
     CourseLb = new QLabel(Text("Course:"), this);
-    CourseEd = MakeEditableList(this);
+    // Only the courses there are: a name typed in would name no folder.
+    CourseEd = new QComboBox(this);
+    CourseEd->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CourseEd->setMinimumContentsLength(8);
     CourseEd->setObjectName(QStringLiteral("CourseEd"));
     CourseLb->setBuddy(CourseEd);
+    connect(CourseEd, &QComboBox::activated, this, [this](int index) { logic_.CoursePicked(index); });
 
     ProgressCaptionLb = new QLabel(Text("Progress:"), this);
     ProgressLb = new QLabel(this);
@@ -365,19 +369,18 @@ void TProfileFm::SetUserList(const std::vector<std::string>& names8) {
     UserEd->setEditText(typed);
 }
 
-void TProfileFm::ShowCourseList(const std::vector<std::string>& names8) {
-    const QString typed = CourseEd->currentText();
+void TProfileFm::ShowCourseList(const std::vector<std::string>& namesUtf8) {
     CourseEd->clear();
-    CourseEd->addItems(From8Bit(names8));
-    CourseEd->setEditText(typed);
+    for (const std::string& name : namesUtf8) CourseEd->addItem(QString::fromStdString(name));
 }
 
-void TProfileFm::SetCourseText(std::string_view text8) {
-    CourseEd->setEditText(From8Bit(text8));
+void TProfileFm::SelectCourse(int index, std::string_view placeholderUtf8) {
+    CourseEd->setPlaceholderText(FromUtf8View(placeholderUtf8));
+    CourseEd->setCurrentIndex(index);
 }
 
-std::string TProfileFm::CourseText() const {
-    return To8Bit(CourseEd->currentText());
+int TProfileFm::SelectedCourse() const {
+    return CourseEd->currentIndex();
 }
 
 void TProfileFm::SetProgressText(std::string_view utf8) {

@@ -69,9 +69,9 @@ public:
     void SetUserText(std::string_view text8) override;
     std::string UserText() const override;
     void SetUserList(const std::vector<std::string>& names8) override;
-    void ShowCourseList(const std::vector<std::string>& names8) override;
-    void SetCourseText(std::string_view text8) override;
-    std::string CourseText() const override;
+    void ShowCourseList(const std::vector<std::string>& namesUtf8) override;
+    void SelectCourse(int index, std::string_view placeholderUtf8) override;
+    int SelectedCourse() const override;
     void SetProgressText(std::string_view utf8) override;
     void SetTimeText(std::string_view utf8) override;
     void ShowExampleFont(ExampleFont example, const TFontRecord& font) override;
