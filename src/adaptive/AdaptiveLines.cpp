@@ -38,11 +38,11 @@ AdaptiveLines::AdaptiveLines(PracticeHistory& history, AdaptiveSetup setup)
 }
 
 std::string AdaptiveLines::UserUtf8() const {
-    return ToUtf8(setup_.user, setup_.codePage);
+    return ToUtf8(setup_.user);
 }
 
 std::string AdaptiveLines::CourseUtf8() const {
-    return ToUtf8(setup_.course, setup_.codePage);
+    return setup_.course;
 }
 
 void AdaptiveLines::ReadRecentStrokes() {

@@ -19,14 +19,14 @@ class PracticeHistory;
 
 // Who practises in the adaptive drill, on what, and toward which target.
 struct AdaptiveSetup {
-    std::string user;    // 8-bit text, as the profile keeps it
-    std::string course;  // the course's name, 8-bit text
+    std::string user;    // 8-bit text of the code page in force, as the profile keeps it
+    std::string course;  // the course's name, UTF-8
     // The lines of the course file, which give the order of the keys, and
-    // the words the lines are made of (8-bit text).
+    // the words the lines are made of (8-bit text of `codePage`).
     std::vector<std::string> courseLines;
     std::vector<std::string> words;
     std::int32_t targetSpeed = TProfile::kDefaultTargetSpeed;  // keys per minute
-    // The code page of the names and texts: the one in force unless told.
+    // The code page of the course's texts: the one in force unless told.
     int codePage = SystemCodePage();
     std::uint32_t seed = 0;  // of the choice of words
 };

@@ -1,6 +1,7 @@
 #include "app/TZQMainFm.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "adaptive/AdaptiveLines.h"
 #include "app/GameSetup.h"
@@ -56,10 +57,11 @@ std::unique_ptr<LineSource> FollowTheLearner(DrillMaterial material) {
     const TProfile& profile = material.profile;
     return std::make_unique<AdaptiveLines>(
         material.history, AdaptiveSetup{.user = profile.UserName,
-                                        .course = profile.Course,
+                                        .course = material.course.Name(),
                                         .courseLines = std::move(material.fileLines),
                                         .words = AdaptiveWordsOf(material.course),
                                         .targetSpeed = profile.TargetSpeed,
+                                        .codePage = material.course.TextCodePage(),
                                         .seed = static_cast<std::uint32_t>(NowUtcMilliseconds())});
 }
 
@@ -78,7 +80,7 @@ struct DrillKindEntry {
     DrillKind kind;
     TFontRecord TProfile::*font;
     // None: the drill reads no file.
-    const std::string& (CourseFiles::*file)();
+    std::string (Course::*file)() const;
     // None: the learner gives the lines in the drill itself (the free
     // drill's letters, the paragraph drill's text).
     std::unique_ptr<LineSource> (*lines)(DrillMaterial material);
@@ -89,13 +91,12 @@ struct DrillKindEntry {
 namespace {
 
 constexpr DrillKindEntry kDrillKinds[] = {
-    {DrillKind::Course, &TProfile::PracticeFont, &CourseFiles::CoursePath, CourseFromProgress,
-     KeepCourseProgress},
-    {DrillKind::Sentence, &TProfile::PracticeFont, &CourseFiles::PracticePath, RandomSentences, nullptr},
+    {DrillKind::Course, &TProfile::PracticeFont, &Course::CoursePath, CourseFromProgress, KeepCourseProgress},
+    {DrillKind::Sentence, &TProfile::PracticeFont, &Course::PracticePath, RandomSentences, nullptr},
     {DrillKind::Free, &TProfile::PracticeFont, nullptr, nullptr, nullptr},
     {DrillKind::Paragraph, &TProfile::TextFont, nullptr, nullptr, nullptr},
     // The course file gives the order of the keys; the drill keeps its state in the history.
-    {DrillKind::Adaptive, &TProfile::PracticeFont, &CourseFiles::CoursePath, FollowTheLearner, nullptr},
+    {DrillKind::Adaptive, &TProfile::PracticeFont, &Course::CoursePath, FollowTheLearner, nullptr},
 };
 
 const DrillKindEntry& EntryOf(DrillKind kind) {
@@ -113,7 +114,11 @@ TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
       media_(ReadMediaSettings(paths_.DataFolder())),
       history_(std::make_unique<PracticeHistory>(
           paths_.UsersFolder() + kHistoryFileName,
-          [this](const std::string& text) { parts_.view.InformationBox(text); })) {
+          [this](const std::string& text) { parts_.view.InformationBox(text); }, NowUtcMilliseconds,
+          // An older history's keys were typed in their course's code page.
+          [this](std::string_view courseUtf8) {
+              return FindCourse(paths_, std::string(courseUtf8)).TextCodePage();
+          })) {
     ReadGameSettings(paths_.UsersFolder(), GameSettings());
 }
 
@@ -121,14 +126,48 @@ TZQMainFm::~TZQMainFm() = default;
 
 void TZQMainFm::AttachProfile(TProfile& profile) {
     profile_ = &profile;
-    files_ = std::make_unique<CourseFiles>(paths_.DataFolder(), profile);
     cues_ = std::make_unique<SoundCues>(profile, *wavePlayer_, media_);
     parts_.guidance.Create(profile.Blinking);
-    parts_.guidance.PrepareGuidance(files_->LayoutPath());
+    FollowCourse(CurrentCourse());
     if (agent_ != nullptr && !agent_->ActivateLayout(profile.KeyboardLayout)) {
         parts_.view.PlainBox(ToUtf8(profile.KeyboardLayout) + Tr(" layout could not be activated."));
     }
     parts_.guidance.DisableKeyArea();
+}
+
+Course TZQMainFm::CurrentCourse() const {
+    return FindCourse(paths_, profile_->Course);
+}
+
+bool TZQMainFm::FollowCourse(const Course& course) {
+    if (!course.Exists()) {
+        TellCourseIsGone(course);
+        return false;
+    }
+    if (course.LayoutPath() != guidanceLayout_) PrepareGuidanceFor(course);
+    return true;
+}
+
+// A course of the profile that has no folder any more leaves the windows
+// with the template they had: there is none to show instead.
+void TZQMainFm::PrepareGuidanceFor(const Course& course) {
+    guidanceLayout_ = course.LayoutPath();
+    if (parts_.guidance.PrepareGuidance(guidanceLayout_)) return;
+    parts_.view.InformationBox(
+        Format(Tr("The keyboard template of the course %s (%s) cannot be read: the drills show no "
+                  "on-screen keyboard and no hands, and the game and drills go on without them."),
+               {course.Name(), guidanceLayout_}));
+}
+
+void TZQMainFm::TellCourseIsGone(const Course& course) {
+    if (course.Name().empty()) {
+        parts_.view.InformationBox(Tr("Your profile names no course. Choose one under Profile."));
+        return;
+    }
+    parts_.view.InformationBox(
+        Format(Tr("Your profile names the course %s, which is not among the courses of this computer "
+                  "(%s): it may have been removed or renamed. Choose a course under Profile."),
+               {course.Name(), course.Folder()}));
 }
 
 void TZQMainFm::FormShow() {
@@ -165,10 +204,13 @@ void TZQMainFm::StartAdaptiveDrill() {
 
 void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
     const DrillKindEntry& entry = EntryOf(kind);
+    const Course course = CurrentCourse();
+    // The free and paragraph drills go on without a course (and its keyboard).
+    if (!FollowCourse(course) && entry.file != nullptr && !lines) return;
     std::unique_ptr<DrillWindow> window = parts_.drills.CreateDrill(kind);
-    PrepareDrill(*window, kind, profile_->*entry.font);
+    PrepareDrill(*window, kind, profile_->*entry.font, course);
     if (!lines) {
-        std::optional<std::unique_ptr<LineSource>> own = LinesOf(entry);
+        std::optional<std::unique_ptr<LineSource>> own = LinesOf(entry, course);
         if (!own) return;
         lines = std::move(*own);
     }
@@ -184,7 +226,8 @@ void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
     ShowLearnersDay();
 }
 
-void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font) {
+void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font,
+                             const Course& course) {
     TFmLinePractice& drill = window.Drill();
     ConnectSounds(drill);
     drill.SetPopupAtEnd(profile_->PopupAtEnd);
@@ -192,10 +235,13 @@ void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRec
     drill.SetHighLight(profile_->HighLight);
     // The switch as the profile has it now: the profile dialog may have changed it.
     parts_.guidance.SetShowModifiers(profile_->ShowModifiers);
-    recorder_ = std::make_unique<DrillRecorder>(*history_,
-                                                PracticeContext{profile_->UserName, profile_->Course, kind});
+    recorder_ = std::make_unique<DrillRecorder>(
+        *history_, PracticeContext{profile_->UserName, course.Name(), kind, course.TextCodePage()});
     drill.SetRecorder(recorder_.get());
     drill.SetDrillColor(profile_->BgColor);
+    // Lines, typed keys and the keys lit are the course's characters, whatever
+    // the language of the windows.
+    drill.SetTextCodePage(course.TextCodePage());
 }
 
 void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
@@ -205,18 +251,18 @@ void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
                      .OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); }});
 }
 
-std::optional<std::unique_ptr<LineSource>> TZQMainFm::LinesOf(const DrillKindEntry& entry) {
+std::optional<std::unique_ptr<LineSource>> TZQMainFm::LinesOf(const DrillKindEntry& entry,
+                                                              const Course& course) {
     std::vector<std::string> fileLines;
     if (entry.file != nullptr) {
-        const std::string& path = (files_.get()->*entry.file)();
-        fileLines = ReadTextLines(path);
+        const std::string path = (course.*entry.file)();
+        fileLines = ReadTextLines(path, course.TextCodePage());
         if (!HasLineToPractise(fileLines)) {
             parts_.view.InformationBox(Format(Tr("The file %s has no lines to practise."), {path}));
             return std::nullopt;
         }
     }
     if (entry.lines == nullptr) return nullptr;
-    const Course course(paths_.DataFolder(), profile_->Course);
     return entry.lines({std::move(fileLines), *profile_, course, *history_});
 }
 
@@ -224,7 +270,7 @@ std::optional<std::unique_ptr<LineSource>> TZQMainFm::LinesOf(const DrillKindEnt
 
 void TZQMainFm::ShowLearnersDay() {
     if (profile_ == nullptr) return;
-    const Course course(paths_.DataFolder(), profile_->Course);
+    const Course course = CurrentCourse();
     LearnersDay day;
     history_->ReadIfKept([&](HistoryStore& store) {
         day = ReadLearnersDay(store, ToUtf8(profile_->UserName), LocalDayOf(NowUtcMilliseconds()),
@@ -236,15 +282,15 @@ void TZQMainFm::ShowLearnersDay() {
     } catch (const std::exception&) {
         // A course without its file has no line to reach.
     }
-    parts_.view.ShowLearnersDay(
-        DescribeLearnersDay(day, ToUtf8(profile_->Course), courseLine, profile_->DailyGoal));
+    parts_.view.ShowLearnersDay(DescribeLearnersDay(day, profile_->Course, courseLine, profile_->DailyGoal));
 }
 
 // Statistics.
 
 void TZQMainFm::OpenStatistics() {
-    const ProgressSetup setup{profile_->UserName, Course(paths_.DataFolder(), profile_->Course),
-                              LocalDayOf(NowUtcMilliseconds())};
+    const Course course = CurrentCourse();
+    const ProgressSetup setup{profile_->UserName, course, LocalDayOf(NowUtcMilliseconds()),
+                              course.TextCodePage()};
     HideActions();
     const std::optional<TargetedPractice> practice = parts_.progress.ShowProgress(*history_, setup);
     if (practice) {
@@ -269,11 +315,16 @@ void TZQMainFm::ShowActions() {
 // The game.
 
 void TZQMainFm::StartGame() {
+    const Course course = CurrentCourse();
+    if (!FollowCourse(course)) return;
     if (!game_) {
         CreateGameWindow();
         if (!game_) return;
     }
+    // The course may have changed since the last game.
+    game_->SetWordFile(course.GamePath());
     ApplyProfileToGame(*profile_, GameSettings());
+    GameSettings().WordsCodePage = course.TextCodePage();
     game_->SetFontName(profile_->GameFont.Name);
     HideActions();
     parts_.view.HideWindow();
@@ -286,7 +337,6 @@ void TZQMainFm::CreateGameWindow() {
         parts_.view.InformationBox(Tr("This build of the program has no game."));
         return;
     }
-    game_->SetWordFile(files_->GamePath());
     for (std::int32_t score :
          {profile_->GScore1, profile_->GScore2, profile_->GScore3, profile_->GScore4, profile_->GScore5}) {
         game_->AddScore(score);
@@ -315,7 +365,7 @@ void TZQMainFm::OpenHelp() {
 
 void TZQMainFm::EditProfile() {
     std::unique_ptr<ProfileEditor> dialog = parts_.profileDialogs.CreateProfileEditor();
-    dialog->SetCourseList(CourseNames(paths_.DataFolder()));
+    dialog->SetCourseList(CourseNames(paths_));
     dialog->SetWindowFont(settings_.FontName, settings_.FontCharset);
     dialog->SetAgent(agent_);
     // Erasing a user takes their practice history with them.

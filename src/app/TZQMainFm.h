@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/CourseFiles.h"
 #include "app/MainFormViews.h"
+#include "course/Course.h"
 #include "sound/MediaSettings.h"
 
 namespace zq {
@@ -93,22 +93,30 @@ public:
     void ShowActions();
 
     std::int32_t RunPracticeTime() const { return runPracticeTime_; }
-    // The paths of the course's files, worked out at their first use.
-    CourseFiles& Files() { return *files_; }
+    // The profile's course as it is now: a course chosen in the profile
+    // dialog counts from the next activity on.
+    Course CurrentCourse() const;
 
 private:
     // Starts a drill: every drill's steps, with what differs taken from the
     // table of drill kinds; `lines` in place of the drill's own (the free
     // drill on a line of the learner's weak keys).
     void RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines = nullptr);
-    // Before a drill opens: its sounds, switches, drill font and colour, and
-    // the practice history of its lines.
-    void PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font);
+    // Before a drill opens: its sounds, switches, drill font and colour, the
+    // course's code page, and the practice history of its lines.
+    void PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font, const Course& course);
     void ConnectSounds(TFmLinePractice& drill);
     // The drill's own lines as its entry says (none when the learner gives
     // them in the drill); nothing, after telling the learner, when its file
     // holds no line to practise.
-    std::optional<std::unique_ptr<LineSource>> LinesOf(const DrillKindEntry& entry);
+    std::optional<std::unique_ptr<LineSource>> LinesOf(const DrillKindEntry& entry, const Course& course);
+    // Before an activity on the course: true when the course is there (the
+    // learner is told when it is not); the keyboard and hands windows
+    // follow it, and the learner is told when its template cannot be read.
+    bool FollowCourse(const Course& course);
+    // Brings the keyboard and hands windows to the course's template.
+    void PrepareGuidanceFor(const Course& course);
+    void TellCourseIsGone(const Course& course);
     void StartTargetedDrill(const TargetedPractice& practice);
     void CreateGameWindow();
     void GameClosed();
@@ -120,7 +128,9 @@ private:
     const ProgramPaths& paths_;
     TKeyboardLayoutAgent* agent_ = nullptr;
     TProfile* profile_ = nullptr;
-    std::unique_ptr<CourseFiles> files_;
+    // The template the keyboard and hands windows show; empty before the
+    // first.
+    std::string guidanceLayout_;
     std::unique_ptr<TWavePlayer> wavePlayer_;
     MediaSettings media_;
     // The cues under the profile's switches, once the profile is attached.

@@ -15,7 +15,8 @@ namespace zq {
 
 // The drill window itself. Positions are those of the drill logic: zero-based,
 // a line break counting as two characters (CR and LF). Texts named `text8`
-// are 8-bit text of the system code page, `utf8` texts are for display.
+// are 8-bit text of the drill's code page (the course's, see
+// TFmLinePractice::SetTextCodePage), `utf8` texts are for display.
 class LineDrillView {
 public:
     virtual ~LineDrillView() = default;

@@ -160,7 +160,7 @@ const std::unordered_map<std::string_view, WordMeaning>& ControlWords() {
 
 class RtfReader {
 public:
-    explicit RtfReader(std::string_view rtf) : rtf_(rtf) {}
+    RtfReader(std::string_view rtf, int textCodePage) : rtf_(rtf), textCodePage_(textCodePage) {}
 
     std::string Read() {
         while (pos_ < rtf_.size()) {
@@ -417,11 +417,12 @@ private:
     void EmitChar(char32_t ch) {
         if (IsInvisible(ch)) return;
         if (ch == 0x00A0) ch = ' ';  // a non-breaking space is typed as a blank
-        const std::optional<unsigned char> code = CodeOfChar(ch);
+        const std::optional<unsigned char> code = CodeOfChar(ch, textCodePage_);
         out_ += code ? static_cast<char>(*code) : StandIn(ch);
     }
 
     std::string_view rtf_;
+    int textCodePage_;
     size_t pos_ = 0;
     std::string out_;
 
@@ -450,8 +451,8 @@ bool LooksLikeRtf(std::string_view bytes) {
     return start != std::string_view::npos && bytes.substr(start, 5) == "{\\rtf";
 }
 
-std::string RtfToText(std::string_view rtf) {
-    return RtfReader(rtf).Read();
+std::string RtfToText(std::string_view rtf, int textCodePage) {
+    return RtfReader(rtf, textCodePage).Read();
 }
 
 }  // namespace zq

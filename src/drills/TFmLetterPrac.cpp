@@ -58,7 +58,7 @@ void TFmLetterPrac::NextLine() {
 bool TFmLetterPrac::AskForLetters() {
     const std::string answer =
         view().InputBox(Tr("Input Box"), Tr("Please input what to practise:"), Tr("qwerty"));
-    const std::string answer8 = FromUtf8(answer).substr(0, kFreeDrillAnswerLength);
+    const std::string answer8 = FromUtf8(answer, TextCodePage()).substr(0, kFreeDrillAnswerLength);
     if (answer8.empty()) return false;
     // The prompt is answered, and statistics of other letters are stale.
     view().SetStatusText({});

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/CodePage.h"
 #include "base/VirtualKeys.h"
 #include "base/stopwatch.h"
 #include "drills/DrillViews.h"
@@ -101,6 +102,11 @@ public:
     void SetPopupAtEnd(bool popup) { popupAtEnd_ = popup; }
     // The next character to type is shown highlighted in the sample.
     void SetHighLight(bool highLight) { highLight_ = highLight; }
+    // The code page of the drill's text (the course's): the sample, the
+    // typed keys and the keys lit are 8-bit characters of it, whatever the
+    // code page of the windows. The one in force until told.
+    void SetTextCodePage(int codePage) { textCodePage_ = codePage; }
+    int TextCodePage() const { return textCodePage_; }
 
     const DrillEvents& Events() const { return events_; }
     bool PopupAtEnd() const { return popupAtEnd_; }
@@ -209,6 +215,7 @@ private:
     LineRecorder* recorder_ = nullptr;
     bool popupAtEnd_ = false;
     bool highLight_ = false;
+    int textCodePage_ = SystemCodePage();
     bool useGuidance_ = true;
     bool enterEndsLine_ = true;
 

@@ -49,8 +49,9 @@ std::string WithoutTrailingBreaksAndBlanks(std::string_view text8) {
     return std::string(text8.substr(0, last == std::string_view::npos ? 0 : last + 1));
 }
 
-std::string LongTextFromFile(std::string_view bytes) {
-    return WithCrLfLineBreaks(LooksLikeRtf(bytes) ? RtfToText(bytes) : FileTextToCodePage(bytes));
+std::string LongTextFromFile(std::string_view bytes, int codePage) {
+    return WithCrLfLineBreaks(LooksLikeRtf(bytes) ? RtfToText(bytes, codePage)
+                                                  : FileTextToCodePage(bytes, codePage));
 }
 
 bool IsLongTextWordChar(unsigned char ch) {
@@ -136,7 +137,7 @@ void TFmLongText::LoadText() {
         // Read before anything changes: a file that cannot be opened leaves
         // the text and the drill as they were.
         BusyCursor busy(longView_);
-        text = LongTextFromFile(ReadFileBytes(*path));
+        text = LongTextFromFile(ReadFileBytes(*path), TextCodePage());
     }
     TakeText(std::move(text));
 }
@@ -145,7 +146,7 @@ void TFmLongText::PasteText() {
     std::string text;
     {
         BusyCursor busy(longView_);
-        text = WithCrLfLineBreaks(FromUtf8(longView_.ClipboardText()));
+        text = WithCrLfLineBreaks(FromUtf8(longView_.ClipboardText(), TextCodePage()));
     }
     TakeText(std::move(text));
 }

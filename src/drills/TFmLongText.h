@@ -18,10 +18,10 @@ std::string WithCrLfLineBreaks(std::string_view text8);
 // ends with a paragraph mark, a file often with a line break.
 std::string WithoutTrailingBreaksAndBlanks(std::string_view text8);
 
-// The text of a file for the paragraph drill: a rich-text document is
-// reduced to its text, any other file is 8-bit text (UTF-8 files converted);
-// line breaks as CR LF.
-std::string LongTextFromFile(std::string_view bytes);
+// The text of a file for the paragraph drill, as 8-bit text of `codePage`
+// (the drill's): a rich-text document is reduced to its text, any other
+// file is 8-bit text (UTF-8 files converted); line breaks as CR LF.
+std::string LongTextFromFile(std::string_view bytes, int codePage = SystemCodePage());
 
 // Words of a paragraph-drill text are separated by line breaks, blanks,
 // commas, full stops and slashes; hyphens, apostrophes and tabs join.
@@ -84,13 +84,16 @@ public:
     void ResetFormatting();
     void StartText();
 
+    // Where the file-open dialog starts: the courses folder of the program's
+    // data folder (of the program folder until told).
+    void SetTextFolder(std::string folder) { openDialogFolder_ = std::move(folder); }
+
 private:
     // Puts a freshly read text into the sample box and starts it.
     void TakeText(std::string text8);
 
     LongTextView& longView_;
     bool keysIgnored_ = false;
-    // Where the file-open dialog starts: the program's course folder.
     std::string openDialogFolder_;
 };
 

@@ -27,6 +27,9 @@ struct TGameSettings {
     std::int32_t CityRows = 3;   // brick rows of the city
     TColor BackColor = clBlack;
     std::string WordFontName = "Sans";  // 8-bit text of the system code page
+    // The code page of the words (the course's): the word file is read, the
+    // words drawn and the keys typed in it.
+    int WordsCodePage = 1252;
     TColor WordColor = clWhite;
     FontStyle WordStyle;
     FontStyle TypedStyle;

@@ -32,8 +32,8 @@ std::string ReadBytes(const std::string& path) {
 
 }  // namespace
 
-std::string ReadWordFileText(const std::string& path) {
-    std::string text = FileTextToCodePage(ReadBytes(path));
+std::string ReadWordFileText(const std::string& path, int codePage) {
+    std::string text = FileTextToCodePage(ReadBytes(path), codePage);
     text.resize(std::min(text.size(), text.find('\0')));
     return text;
 }

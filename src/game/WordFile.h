@@ -12,11 +12,11 @@ namespace zq {
 LibraryError FileNotFoundError();
 LibraryError InputOutputError(int errorNumber);
 
-// The text of the game's word file as 8-bit text of the system code page
-// (a UTF-8 file is converted); like every text file of the program it ends at
-// a NUL character. Raises one of the errors above when the file cannot be
-// opened or read.
-std::string ReadWordFileText(const std::string& path);
+// The text of the game's word file as 8-bit text of `codePage` (the
+// course's; a UTF-8 file is converted); like every text file of the program
+// it ends at a NUL character. Raises one of the errors above when the file
+// cannot be opened or read.
+std::string ReadWordFileText(const std::string& path, int codePage);
 
 // Calls `useLine` with every line of `text`, without its line break (CR LF,
 // CR or LF); a final line break adds no empty line. The lines are views into

@@ -36,7 +36,7 @@ void strikerSourceType::Load() {
 
     std::int32_t group = 1;
     bool previousLineEmpty = true;
-    text_ = ReadWordFileText(wordFile_);
+    text_ = ReadWordFileText(wordFile_, settings_.WordsCodePage);
     ForEachLine(text_, [&](std::string_view line) {
         if (line.empty()) {
             if (!previousLineEmpty) group = std::min(group + 1, kWordGroups);

@@ -21,7 +21,8 @@ void strikerType::DrawLetters(GameSurface& surface, const TGameSettings& setting
     last = std::min(last, VisibleLen(settings));
     for (std::int32_t i = first; i <= last; ++i) {
         const auto code = static_cast<unsigned char>(Text[static_cast<std::size_t>(i - 1)]);
-        surface.DrawChar(X + (i - 1) * settings.CellSize, Y, CharOfCode(code), font, settings.BackColor);
+        surface.DrawChar(X + (i - 1) * settings.CellSize, Y, CharOfCode(code, settings.WordsCodePage), font,
+                         settings.BackColor);
     }
 }
 

@@ -25,6 +25,7 @@ public:
     virtual int HighlightKey(unsigned char ch) = 0;
     virtual DrillRect Frame() const = 0;
     virtual void MoveTo(int left, int top) = 0;
+    // Shows the window unless it has no keys to show.
     virtual void Show() = 0;
     virtual void Hide() = 0;
 };

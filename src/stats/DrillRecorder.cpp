@@ -10,8 +10,8 @@ namespace zq {
 LineRecord MakeLineRecord(const CompletedLine& line, const PracticeContext& context,
                           std::int64_t utcMilliseconds) {
     LineRecord record;
-    record.user = ToUtf8(context.user, context.codePage);
-    record.course = ToUtf8(context.course, context.codePage);
+    record.user = ToUtf8(context.user);
+    record.course = context.course;
     record.drill = context.drill;
     record.finishedAtMs = utcMilliseconds;
     record.localDay = LocalDayOf(utcMilliseconds);

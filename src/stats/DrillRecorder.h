@@ -14,17 +14,17 @@ class PracticeHistory;
 
 // Whose practice a drill's lines are, and in which course and drill.
 struct PracticeContext {
-    std::string user;    // 8-bit text
-    std::string course;  // 8-bit text
+    std::string user;    // 8-bit text of the code page in force, as the profile keeps it
+    std::string course;  // the course's name, UTF-8
     DrillKind drill = DrillKind::Course;
-    // The code page of the names and of the drill's text: the one in force
-    // unless told.
+    // The code page of the drill's text and keys: the course's (the one in
+    // force unless told).
     int codePage = SystemCodePage();
 };
 
 // The history's record of a completed line, finished at `utcMilliseconds`:
-// the drill's 8-bit codes and names become Unicode characters and UTF-8,
-// read in the context's code page.
+// the drill's 8-bit codes become Unicode characters, read in the context's
+// code page, and the user's name UTF-8.
 LineRecord MakeLineRecord(const CompletedLine& line, const PracticeContext& context,
                           std::int64_t utcMilliseconds);
 

@@ -25,11 +25,10 @@ void ProgressOverview::Load() {
     report_.firstDay = setup_.today - kProgressDays + 1;
     report_.lastDay = setup_.today;
     history_.Read([this](HistoryStore& store) {
-        report_ = ReadProgressReport(store, ToUtf8(setup_.user, setup_.codePage),
-                                     ToUtf8(setup_.course.Name(), setup_.codePage), setup_.today);
+        report_ = ReadProgressReport(store, ToUtf8(setup_.user), setup_.course.Name(), setup_.today);
     });
 
-    view_.SetCaption(Format(Tr("Progress of %s"), {ToUtf8(setup_.user, setup_.codePage)}));
+    view_.SetCaption(Format(Tr("Progress of %s"), {ToUtf8(setup_.user)}));
     view_.ShowSummary(Summary());
     view_.ShowCharts(ProgressChartSpecs(report_));
 
@@ -185,10 +184,10 @@ std::string ProgressOverview::Summary() const {
                          "shows here."),
                       {std::to_string(kProgressDays)});
     }
-    return Format(Tr("The last %d days: %d lines completed in %s of practice. Keys and confusions are "
-                     "those of the course %s."),
-                  {std::to_string(kProgressDays), std::to_string(lines), PracticeDuration(time),
-                   ToUtf8(setup_.course.Name(), setup_.codePage)});
+    return Format(
+        Tr("The last %d days: %d lines completed in %s of practice. Keys and confusions are "
+           "those of the course %s."),
+        {std::to_string(kProgressDays), std::to_string(lines), PracticeDuration(time), setup_.course.Name()});
 }
 
 }  // namespace zq

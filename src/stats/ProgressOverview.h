@@ -17,12 +17,12 @@ class PracticeHistory;
 
 // Whose progress the window shows, and on which course.
 struct ProgressSetup {
-    std::string user;  // 8-bit text
+    std::string user;  // 8-bit text of the code page in force, as the profile keeps it
     Course course;
     std::int32_t today = 0;  // day number
-    // The code page of the names, of the course's texts and keyboard
-    // template, and of the drill that practises the weak keys: the one in
-    // force unless told.
+    // The code page of the course's texts and keyboard template, and of the
+    // drill that practises the weak keys: the course's (the one in force
+    // unless told).
     int codePage = SystemCodePage();
 };
 

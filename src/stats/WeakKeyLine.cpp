@@ -38,7 +38,7 @@ std::vector<std::string> ReadCourseTexts(const Course& course) {
     std::vector<std::string> lines;
     for (const std::string& path : {course.CoursePath(), course.PracticePath(), course.GamePath()}) {
         try {
-            const std::vector<std::string> fileLines = ReadTextLines(path);
+            const std::vector<std::string> fileLines = ReadTextLines(path, course.TextCodePage());
             lines.insert(lines.end(), fileLines.begin(), fileLines.end());
         } catch (const std::exception&) {
             // A course without one of its files still has the others.

@@ -11,8 +11,8 @@ namespace zq {
 class Course;
 
 // The texts of a course a weak-key line is built from: the lines of its
-// course, its sentences and its game's words (8-bit text; a file that is
-// missing or unreadable gives nothing).
+// course, its sentences and its game's words (8-bit text of the course's code
+// page; a file that is missing or unreadable gives nothing).
 std::vector<std::string> ReadCourseTexts(const Course& course);
 
 // The distinct words of texts (runs of characters other than blanks), in

@@ -188,13 +188,15 @@ public:
     }
     bool PrepareGuidance(const std::string& layoutPath) override {
         log_.push_back("PrepareGuidance " + layoutPath);
-        return true;
+        return templateReads;
     }
     void DisableKeyArea() override { log_.push_back("DisableKeyArea"); }
     // Not logged: it comes with every drill.
     void SetShowModifiers(bool show) override { showModifiers = show; }
 
     std::optional<bool> showModifiers;
+    // Whether a template "reads".
+    bool templateReads = true;
 
 private:
     CallLog& log_;

@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "../support/TempFolder.h"
-#include "app/CourseFiles.h"
 #include "app/GameSetup.h"
 #include "base/IniFile.h"
 #include "profile/TProfile.h"
@@ -13,29 +12,6 @@ namespace zq {
 namespace {
 
 using test::TempFolder;
-
-// The profile keeps the course's name in the code page; its files are found
-// in the folder named in UTF-8.
-TEST(CourseFiles, AreInTheFolderOfTheProfilesCourse) {
-    TempFolder folder;
-    TProfile profile;
-    profile.Course = "Espa\xF1ol";
-    CourseFiles files(folder.Dir(), profile);
-    EXPECT_EQ(files.GamePath(), folder.Dir() + "Courses/Espa\xC3\xB1ol/Game.txt");
-}
-
-// A course chosen during a run counts for the files not used before it.
-TEST(CourseFiles, KeepEachPathFromItsFirstUseForTheRun) {
-    TempFolder folder;
-    TProfile profile;
-    profile.Course = "English";
-    CourseFiles files(folder.Dir(), profile);
-    EXPECT_EQ(files.LayoutPath(), folder.Dir() + "Courses/English/layout.zqt");
-    profile.Course = "Deutsch";
-    EXPECT_EQ(files.LayoutPath(), folder.Dir() + "Courses/English/layout.zqt");
-    EXPECT_EQ(files.CoursePath(), folder.Dir() + "Courses/Deutsch/course.txt");
-    EXPECT_EQ(files.PracticePath(), folder.Dir() + "Courses/Deutsch/Practice.txt");
-}
 
 TEST(GameSetup, ZqgameIniGivesTheTimingAndGarbageGivesTheDefaults) {
     TempFolder folder;

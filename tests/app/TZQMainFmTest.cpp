@@ -216,6 +216,7 @@ TEST_F(MainFormTest, AFileWithoutALineToPractiseIsNamedAndNoDrillOpens) {
 }
 
 TEST_F(MainFormTest, AMissingCourseFileFailsWithItsPathAndLeavesTheWindowAsItWas) {
+    std::filesystem::create_directories(folder / "Courses/Klingon");
     profile.Course = "Klingon";
     profile.FullScreen = true;
     profile.Progress = 4;
@@ -233,17 +234,69 @@ TEST_F(MainFormTest, AMissingCourseFileFailsWithItsPathAndLeavesTheWindowAsItWas
     EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "FreeDrill", "CreateDrill", "FreeDrill"));
 }
 
-TEST_F(MainFormTest, ACourseChangedBeforeTheFirstDrillCountsForTheDrillButTheTemplateStays) {
+// A course chosen in the profile dialog counts from the next activity on,
+// with its own keyboard template and the line reached in it.
+TEST_F(MainFormTest, AChangedCourseTakesEffectAtTheNextDrillWithItsTemplate) {
+    profile.Progress = 1;
     LogOn();
-    profile.Course = "Deutsch";  // the profile dialog's Apply
     form.StartCourse();
-    ASSERT_EQ(rig.drills.shown.size(), 1u);
-    EXPECT_EQ(rig.drills.shown[0].sample, "ein Hund") << "the line of the German course.txt";
-    EXPECT_EQ(form.Files().LayoutPath(), CoursePath("English", "layout.zqt"));
+    EXPECT_EQ(rig.drills.shown[0].sample, "fdsa lkj");
+    rig.log.clear();
 
-    profile.Course = "English";  // a change after the first use waits for the next start
+    profile.ChangeCourse("Deutsch");  // the profile dialog's Apply
     form.StartCourse();
-    EXPECT_EQ(rig.drills.shown[1].sample, "ein Hund");
+    ASSERT_EQ(rig.drills.shown.size(), 2u);
+    EXPECT_EQ(rig.drills.shown[1].sample, "ein Hund") << "the first line of the German course.txt";
+    EXPECT_EQ(form.CurrentCourse().LayoutPath(), CoursePath("Deutsch", "layout.zqt"));
+    EXPECT_THAT(rig.log, ElementsAre("PrepareGuidance " + CoursePath("Deutsch", "layout.zqt"), "CreateDrill",
+                                     "ShowDrill", "FreeDrill"));
+
+    rig.log.clear();
+    profile.ChangeCourse("English");
+    form.StartCourse();
+    EXPECT_EQ(rig.drills.shown[2].sample, "fdsa lkj") << "the line reached in English";
+    EXPECT_EQ(rig.log.front(), "PrepareGuidance " + CoursePath("English", "layout.zqt"));
+    rig.log.clear();
+    form.StartSentenceDrill();
+    EXPECT_THAT(rig.log, ::testing::Not(::testing::Contains(HasSubstr("PrepareGuidance"))))
+        << "the template is read again only for another course";
+}
+
+TEST_F(MainFormTest, ACourseThatIsGoneIsNamedAndOnlyDrillsWithoutItsFilesOpen) {
+    profile.Course = "Klingon";
+    form.SetKeyboardAgent(&agent);
+    form.AttachProfile(profile);
+    const std::string gone =
+        "Your profile names the course Klingon, which is not among the courses of this "
+        "computer (" +
+        folder.Dir() +
+        "Courses/Klingon/): it may have been removed or renamed. Choose a "
+        "course under Profile.";
+    EXPECT_THAT(rig.view.informations, ElementsAre(gone)) << "said at log-on";
+    EXPECT_THAT(rig.log, ::testing::Not(::testing::Contains(HasSubstr("PrepareGuidance"))));
+    rig.view.informations.clear();
+
+    form.StartCourse();
+    form.StartSentenceDrill();
+    form.StartAdaptiveDrill();
+    form.StartGame();
+    EXPECT_TRUE(rig.drills.shown.empty());
+    EXPECT_THAT(rig.view.informations, ElementsAre(gone, gone, gone, gone));
+    form.StartFreeDrill();
+    ASSERT_EQ(rig.drills.shown.size(), 1u) << "the free drill needs no course file";
+}
+
+TEST_F(MainFormTest, ATemplateThatCannotBeReadIsNamedOnce) {
+    rig.guidance.templateReads = false;
+    LogOn();
+    form.StartCourse();
+    form.StartFreeDrill();
+    EXPECT_THAT(
+        rig.view.informations,
+        ElementsAre("The keyboard template of the course English (" + CoursePath("English", "layout.zqt") +
+                    ") cannot be read: the drills show no on-screen keyboard and no hands, and the game "
+                    "and drills go on without them."));
+    EXPECT_EQ(rig.drills.shown.size(), 2u);
 }
 
 TEST_F(MainFormTest, DrillEventsPlayTheirCues) {
@@ -308,16 +361,34 @@ TEST_F(MainFormTest, TheGameWindowIsMadeOnceWithTheWordFileScoresAndCues) {
     profile.GameFont.Name = "Game Mono";
     LogOn();
     form.StartGame();
-    EXPECT_THAT(rig.log,
-                ElementsAre("SetWordFile " + CoursePath("English", "Game.txt"), "AddScore 500",
-                            "AddScore 400", "AddScore 300", "AddScore 200", "AddScore 100", "SetSoundEvents",
-                            "SetClosedHandler", "SetFontName Game Mono", "HideMain", "StartGame"));
+    EXPECT_THAT(rig.log, ElementsAre("AddScore 500", "AddScore 400", "AddScore 300", "AddScore 200",
+                                     "AddScore 100", "SetSoundEvents", "SetClosedHandler",
+                                     "SetWordFile " + CoursePath("English", "Game.txt"),
+                                     "SetFontName Game Mono", "HideMain", "StartGame"));
 
     rig.log.clear();
     rig.games.last->closed();
     form.StartGame();
     EXPECT_EQ(rig.games.created, 1);
-    EXPECT_THAT(rig.log, ElementsAre("ShowMain", "SetFontName Game Mono", "HideMain", "StartGame"));
+    EXPECT_THAT(rig.log, ElementsAre("ShowMain", "SetWordFile " + CoursePath("English", "Game.txt"),
+                                     "SetFontName Game Mono", "HideMain", "StartGame"));
+}
+
+// The next game after a change of course falls the new course's words, read
+// and typed in its code page.
+TEST_F(MainFormTest, TheGameFollowsTheCourseAndItsCodePage) {
+    std::filesystem::create_directories(folder / "Courses/Russkij");
+    folder.Write("Courses/Russkij/course.ini", "[Course]\nLanguage=ru\n");
+    LogOn();
+    form.StartGame();
+    EXPECT_EQ(GameSettings().WordsCodePage, 1252);
+    rig.games.last->closed();
+    rig.log.clear();
+
+    profile.ChangeCourse("Russkij");
+    form.StartGame();
+    EXPECT_THAT(rig.log, ::testing::Contains("SetWordFile " + CoursePath("Russkij", "Game.txt")));
+    EXPECT_EQ(GameSettings().WordsCodePage, 1251);
 }
 
 TEST_F(MainFormTest, EveryGameTakesTheProfilesGameSettingsAsTheyAreThen) {

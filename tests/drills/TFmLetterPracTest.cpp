@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "DrillFakes.h"
+#include "base/CodePage.h"
 
 namespace zq {
 namespace {
@@ -48,6 +49,15 @@ TEST_F(LetterPracTest, PracticeLineRepeatsTheAnswerToAboutEightyCharacters) {
         EXPECT_TRUE(drill.LineDefined());
     }
     EXPECT_EQ(BuildPracticeLine("ab"), "ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab");
+}
+
+// The letters are the course's: Polish letters asked for under German
+// windows are practised as the Polish course's characters.
+TEST_F(LetterPracTest, TheAnswerIsTakenInTheDrillsCodePage) {
+    const CodePageInForce german(1252);
+    drill.SetTextCodePage(1250);
+    AskWith("\xC5\x82\xC4\x85");  // "łą"
+    EXPECT_EQ(drill.Sample().substr(0, 3), "\xB3\xB9 ");
 }
 
 TEST_F(LetterPracTest, BlanksOfTheAnswerAreKeptAndWordsAreRunsOfNonBlanks) {

@@ -237,6 +237,30 @@ TEST_F(LongTextTest, LoadsPlainAndRichTextFilesWithCrLfLineBreaks) {
     EXPECT_EQ(drill.Pos(), 1);
 }
 
+// An installed program's texts lie in its data folder, not beside the
+// program file.
+TEST_F(LongTextTest, TheFileDialogOpensInTheFolderItIsGiven) {
+    drill.SetTextFolder("/usr/share/zq-typing-tutor/Courses");
+    drill.LoadText();
+    EXPECT_EQ(longView.startFolder, "/usr/share/zq-typing-tutor/Courses");
+}
+
+// The text is the course's: a Russian text loaded or pasted under English
+// windows keeps its letters, in the drill's code page.
+TEST_F(LongTextTest, TextsAreReadInTheDrillsCodePage) {
+    const CodePageInForce english(1252);
+    drill.SetTextCodePage(1251);
+    testing::DrillFiles files;
+    longView.chosenFile = files.Write("russian.txt", "\xD0\xB4\xD0\xB0\n");  // "да"
+    drill.LoadText();
+    EXPECT_EQ(drill.Sample(), "\xE4\xE0");
+    longView.chosenFile = files.Write("russian.rtf", "{\\rtf1\\ansi \\u1076?\\u1072?}");
+    drill.LoadText();
+    EXPECT_EQ(drill.Sample(), "\xE4\xE0");
+    Paste("\xD0\xB4\xD0\xB0");
+    EXPECT_EQ(drill.Sample(), "\xE4\xE0");
+}
+
 TEST_F(LongTextTest, FileThatCannotBeOpenedChangesNothing) {
     Paste("keep me");
     Type("ke");

@@ -74,8 +74,9 @@ TEST_F(DrillRecorderTest, TheRecordCarriesTheLineItsKeysAndItsLocalDay) {
                             FieldsAre('t', 'h', 1, 1, 0, 0), FieldsAre('t', 't', 2, 1, 1, 200)));
 }
 
-// The drill's 8-bit codes and names become Unicode and UTF-8, read in the
-// code page of the run: the one in force unless the context names another.
+// The drill's 8-bit codes are read in the course's code page (the one in
+// force unless the context names another), the user's name in the code page
+// of the windows, and the course's name is UTF-8 already.
 TEST_F(DrillRecorderTest, ARussianRunsCodesAndNamesAreKeptAsTheirCharacters) {
     LineKeyCounts russian;
     russian.Right(0xE4, 1000);        // д
@@ -96,7 +97,21 @@ TEST_F(DrillRecorderTest, ARussianRunsCodesAndNamesAreKeptAsTheirCharacters) {
         const CodePageInForce inARussianRun(1251);
         expectRussian(MakeLineRecord(line, {ivan8, "Russkij", DrillKind::Free}, kNow));
     }
-    expectRussian(MakeLineRecord(line, {ivan8, "Russkij", DrillKind::Free, 1251}, kNow));
+}
+
+TEST_F(DrillRecorderTest, ARussianCourseUnderEnglishWindowsKeepsItsLettersAndTheNames) {
+    const CodePageInForce english(1252);
+    LineKeyCounts russian;
+    russian.Right(0xE4, 1000);        // д in code page 1251, ä in 1252
+    russian.Wrong(0xE4, 0xE0, 1200);  // а typed for it
+    const std::string russianSample = "\xE4";
+    const CompletedLine line{.sample = russianSample, .characters = 1, .errors = 1, .keys = russian};
+    const std::string course = "\xD0\xA0\xD1\x83\xD1\x81\xD1\x81\xD0\xBA\xD0\xB8\xD0\xB9";  // Русский
+    const LineRecord record = MakeLineRecord(line, {"Zo\xEB", course, DrillKind::Course, 1251}, kNow);
+    EXPECT_EQ(record.user, "Zo\xC3\xAB");
+    EXPECT_EQ(record.course, course);
+    EXPECT_THAT(record.keys, ElementsAre(FieldsAre(U'\u0434', 2, 1, 0, 0)));
+    EXPECT_THAT(record.confusions, ElementsAre(FieldsAre(U'\u0434', U'\u0430', 1)));
 }
 
 TEST_F(DrillRecorderTest, OnlyTheCourseDrillKeepsACourseLine) {

@@ -52,7 +52,8 @@ struct DrillSetting {
     stopwatch* watch = nullptr;
 };
 
-void PrepareWindow(LinePracticeWindow& window) {
+void PrepareWindow(LinePracticeWindow& window, const Course& course) {
+    window.Drill().SetTextCodePage(course.TextCodePage());
     QFont practiceFont(QStringLiteral("DejaVu Sans Mono"));
     practiceFont.setPointSize(16);
     window.SetDrillFont(practiceFont, Qt::black);
@@ -66,9 +67,9 @@ void PrepareWindow(LinePracticeWindow& window) {
 }
 
 int RunCourse(const DrillSetting& setting) {
-    CourseLines lines(ReadTextLines(setting.course.CoursePath()), 0);
+    CourseLines lines(ReadTextLines(setting.course.CoursePath(), setting.course.TextCodePage()), 0);
     CourseDrillWindow window(*setting.watch, setting.guidance);
-    PrepareWindow(window);
+    PrepareWindow(window, setting.course);
     window.Drill().Practise(lines);
     window.exec();
     std::printf("practice time %d ms, course position %d\n", window.PracticeTime(), lines.Place().index);
@@ -76,9 +77,9 @@ int RunCourse(const DrillSetting& setting) {
 }
 
 int RunSentence(const DrillSetting& setting) {
-    SentenceLines lines(ReadTextLines(setting.course.PracticePath()));
+    SentenceLines lines(ReadTextLines(setting.course.PracticePath(), setting.course.TextCodePage()));
     SentenceDrillWindow window(*setting.watch, setting.guidance);
-    PrepareWindow(window);
+    PrepareWindow(window, setting.course);
     window.Drill().Practise(lines);
     window.exec();
     std::printf("practice time %d ms\n", window.PracticeTime());
@@ -87,7 +88,7 @@ int RunSentence(const DrillSetting& setting) {
 
 int RunFree(const DrillSetting& setting) {
     FreeDrillWindow window(*setting.watch, setting.guidance);
-    PrepareWindow(window);
+    PrepareWindow(window, setting.course);
     window.exec();
     std::printf("practice time %d ms\n", window.PracticeTime());
     return 0;
@@ -95,7 +96,7 @@ int RunFree(const DrillSetting& setting) {
 
 int RunParagraph(const DrillSetting& setting) {
     ParagraphDrillWindow window(*setting.watch, setting.guidance);
-    PrepareWindow(window);
+    PrepareWindow(window, setting.course);
     QFont textFont(QStringLiteral("DejaVu Serif"));  // a profile's text font, not its practice font
     textFont.setPointSize(14);
     window.SetDrillFont(textFont, Qt::black);
@@ -108,14 +109,17 @@ int RunAdaptive(const DrillSetting& setting) {
     const std::string user = "Default";
     PracticeHistory history(QCoreApplication::applicationDirPath().toStdString() + "/" + kHistoryFileName,
                             [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
-    AdaptiveLines lines(history, {.user = user,
-                                  .course = setting.course.Name(),
-                                  .courseLines = ReadTextLines(setting.course.CoursePath()),
-                                  .words = AdaptiveWordsOf(setting.course),
-                                  .seed = static_cast<std::uint32_t>(NowUtcMilliseconds())});
-    DrillRecorder recorder(history, {user, setting.course.Name(), DrillKind::Adaptive});
+    AdaptiveLines lines(
+        history, {.user = user,
+                  .course = setting.course.Name(),
+                  .courseLines = ReadTextLines(setting.course.CoursePath(), setting.course.TextCodePage()),
+                  .words = AdaptiveWordsOf(setting.course),
+                  .codePage = setting.course.TextCodePage(),
+                  .seed = static_cast<std::uint32_t>(NowUtcMilliseconds())});
+    DrillRecorder recorder(history,
+                           {user, setting.course.Name(), DrillKind::Adaptive, setting.course.TextCodePage()});
     AdaptiveDrillWindow window(*setting.watch, setting.guidance);
-    PrepareWindow(window);
+    PrepareWindow(window, setting.course);
     window.Drill().SetRecorder(&recorder);
     window.Drill().Practise(lines);
     window.exec();
@@ -152,7 +156,7 @@ int main(int argc, char** argv) {
     application.setApplicationDisplayName(QString::fromUtf8(zq::Tr("ZQ Typing Tutor")));
 
     zq::stopwatch watch;
-    DrillSetting setting{Course(programDir.toStdString() + "/", FromUtf8(course.toStdString())), {}, &watch};
+    DrillSetting setting{Course(programDir.toStdString() + "/", course.toStdString()), {}, &watch};
 
     zq::TDataMod store;
     zq::GuidanceWindowSet guidance(store);

@@ -72,7 +72,9 @@ int main(int argc, char** argv) {
     {
         GameFrameWindow window;
         TgameFrame& frame = window.Frame();
-        frame.SetWordFile(Course(programDir, FromUtf8(course.toStdString())).GamePath());
+        const Course played(programDir, course.toStdString());
+        frame.SetWordFile(played.GamePath());
+        GameSettings().WordsCodePage = played.TextCodePage();
         frame.SetFontName(profile.GameFont.Name);
         frame.SetSoundEvents({
             .OnCityMissShoot = [&cues] { cues.CityMissShoot(); },

@@ -36,7 +36,7 @@ std::string ProgramDir() {
     return ProgramFolder();
 }
 
-// The course of the program folder named `course` (8-bit text).
+// The course of the program folder named `course` (UTF-8).
 Course CourseNamed(const std::string& course) {
     return Course(ProgramDir(), course);
 }
@@ -45,7 +45,9 @@ int Generate(int days, const std::string& user, const std::string& course) {
     SimulatedLearner learner;
     learner.user = user;
     learner.course = course;
-    const std::vector<std::string> words = WordsOf(ReadCourseTexts(CourseNamed(FromUtf8(course))));
+    const Course practised = CourseNamed(course);
+    learner.wordsCodePage = practised.TextCodePage();
+    const std::vector<std::string> words = WordsOf(ReadCourseTexts(practised));
     const std::int32_t today = LocalDayOf(NowUtcMilliseconds());
     HistoryStore store(ProgramDir() + kHistoryFileName);
     for (int index = 0; index < days; ++index)
@@ -72,18 +74,20 @@ void PractiseChosenLine(const TargetedPractice& practice, PracticeHistory& histo
     window.SetDrillFont(practiceFont, Qt::black);
     window.SetDrillColor(8421504);
     window.Drill().SetHighLight(true);
-    DrillRecorder recorder(history, {context.user, context.course, DrillKind::Free});
+    window.Drill().SetTextCodePage(context.codePage);
+    DrillRecorder recorder(history, context);
     window.Drill().SetRecorder(&recorder);
     window.Drill().Practise(chosenLine);
     window.exec();
 }
 
 int Show(const std::string& user, const std::string& course) {
-    const PracticeContext context{FromUtf8(user), FromUtf8(course), DrillKind::Free};
+    const Course practised = CourseNamed(course);
+    const PracticeContext context{FromUtf8(user), course, DrillKind::Free, practised.TextCodePage()};
     PracticeHistory history(ProgramDir() + kHistoryFileName, [](const std::string& text) {
         ShowMessageBox(nullptr, QMessageBox::Warning, QString::fromStdString(text));
     });
-    const ProgressSetup setup{context.user, CourseNamed(context.course), LocalDayOf(NowUtcMilliseconds())};
+    const ProgressSetup setup{context.user, practised, LocalDayOf(NowUtcMilliseconds()), context.codePage};
     std::optional<TargetedPractice> practice;
     {
         ProgressWindow window(history, setup, ProgramDir());

@@ -35,31 +35,39 @@ private:
 };
 
 template <typename Window>
-std::unique_ptr<DrillWindow> Make(stopwatch& watch, DrillGuidance guidance, QWidget* owner,
-                                  QPointer<QWidget>& open) {
+std::unique_ptr<Window> Make(stopwatch& watch, DrillGuidance guidance, QWidget* owner,
+                             QPointer<QWidget>& open) {
     auto window = std::make_unique<Window>(watch, guidance, owner);
     open = window.get();
+    return window;
+}
+
+template <typename Window>
+std::unique_ptr<DrillWindow> Wrap(std::unique_ptr<Window> window) {
     return std::make_unique<DrillWindowOf<Window>>(std::move(window));
 }
 
 }  // namespace
 
-DrillWindows::DrillWindows(GuidanceWindowSet& guidance, QWidget* owner)
-    : guidance_(guidance), owner_(owner) {}
+DrillWindows::DrillWindows(GuidanceWindowSet& guidance, QWidget* owner, std::string textsFolder)
+    : guidance_(guidance), owner_(owner), textsFolder_(std::move(textsFolder)) {}
 
 std::unique_ptr<DrillWindow> DrillWindows::CreateDrill(DrillKind kind) {
     const DrillGuidance guidance = guidance_.Guidance();
     switch (kind) {
         case DrillKind::Course:
-            return Make<CourseDrillWindow>(watch_, guidance, owner_, open_);
+            return Wrap(Make<CourseDrillWindow>(watch_, guidance, owner_, open_));
         case DrillKind::Sentence:
-            return Make<SentenceDrillWindow>(watch_, guidance, owner_, open_);
+            return Wrap(Make<SentenceDrillWindow>(watch_, guidance, owner_, open_));
         case DrillKind::Free:
-            return Make<FreeDrillWindow>(watch_, guidance, owner_, open_);
-        case DrillKind::Paragraph:
-            return Make<ParagraphDrillWindow>(watch_, guidance, owner_, open_);
+            return Wrap(Make<FreeDrillWindow>(watch_, guidance, owner_, open_));
+        case DrillKind::Paragraph: {
+            auto window = Make<ParagraphDrillWindow>(watch_, guidance, owner_, open_);
+            window->TextDrill().SetTextFolder(textsFolder_);
+            return Wrap(std::move(window));
+        }
         case DrillKind::Adaptive:
-            return Make<AdaptiveDrillWindow>(watch_, guidance, owner_, open_);
+            return Wrap(Make<AdaptiveDrillWindow>(watch_, guidance, owner_, open_));
     }
     return nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <string>
 
 #include "app/MainFormViews.h"
 #include "base/stopwatch.h"
@@ -15,7 +16,8 @@ class GuidanceWindowSet;
 // stopwatch (only one drill window is open at a time).
 class DrillWindows : public DrillWindowFactory {
 public:
-    DrillWindows(GuidanceWindowSet& guidance, QWidget* owner);
+    // The paragraph drill's file dialog opens in `textsFolder`.
+    DrillWindows(GuidanceWindowSet& guidance, QWidget* owner, std::string textsFolder);
 
     std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind) override;
 
@@ -25,6 +27,7 @@ public:
 private:
     GuidanceWindowSet& guidance_;
     QWidget* owner_;
+    std::string textsFolder_;
     stopwatch watch_;
     QPointer<QWidget> open_;
 };

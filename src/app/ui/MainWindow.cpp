@@ -25,6 +25,7 @@
 #include "base/ui/Utf8Text.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/ui/GuidanceWindowSet.h"
+#include "course/CourseList.h"
 
 namespace zq {
 namespace {
@@ -58,7 +59,7 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                            Qt::CustomizeWindowHint),
       guidance_(std::make_unique<GuidanceWindowSet>(DataMod(), this)),
-      drills_(std::make_unique<DrillWindows>(*guidance_, this)),
+      drills_(std::make_unique<DrillWindows>(*guidance_, this, CoursesFolder(settings.Paths().DataFolder()))),
       help_(std::make_unique<DesktopHelpViewer>()),
       sound_(SoundModuleOutput::FromModulesFolder(settings.Paths().ModulesFolder())),
       progress_(std::make_unique<ProgressWindowOpener>(settings.Paths().ModulesFolder(), this)),

@@ -140,7 +140,7 @@ void LinePracticeWindow::SetWindowFontName(const QString& name) {
 
 void LinePracticeWindow::SetSampleText(std::string_view text8) {
     samplePositions_ = SamplePositions(text8);
-    QString text = QString::fromUtf8(ToUtf8(text8));
+    QString text = QString::fromUtf8(ToUtf8(text8, drill_->TextCodePage()));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     SampleEdit->setPlainText(text);
@@ -151,7 +151,7 @@ void LinePracticeWindow::SetSampleText(std::string_view text8) {
 std::string LinePracticeWindow::SampleText() const {
     QString text = SampleEdit->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return FromUtf8(text.toStdString());
+    return FromUtf8(text.toStdString(), drill_->TextCodePage());
 }
 
 QTextCharFormat LinePracticeWindow::SampleFormatAt(int documentPosition) const {
@@ -387,7 +387,7 @@ bool LinePracticeWindow::HandleInputMethod(QInputMethodEvent& event) {
 }
 
 void LinePracticeWindow::TypeCharacter(char32_t ch) {
-    const std::optional<unsigned char> code = CodeOfChar(ch);
+    const std::optional<unsigned char> code = CodeOfChar(ch, drill_->TextCodePage());
     if (!code) {
         if (drill_->InputEditForeignKeyPress() && !InputEdit->isReadOnly()) {
             InsertIntoInput(QString::fromUcs4(&ch, 1));

@@ -347,8 +347,8 @@ void GameFrameWindow::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 void GameFrameWindow::TypeCharacter(char32_t ch) {
-    // A character the code page cannot hold is in no word.
-    const std::optional<unsigned char> code = CodeOfChar(ch);
+    // A character the words' code page cannot hold is in no word.
+    const std::optional<unsigned char> code = CodeOfChar(ch, GameSettings().WordsCodePage);
     if (code) frame_->FormKeyPress(static_cast<char>(*code));
 }
 

@@ -22,7 +22,8 @@ void KeyboardWindowGuide::MoveTo(int left, int top) {
     keyboard_.move(left, top);
 }
 void KeyboardWindowGuide::Show() {
-    keyboard_.show();
+    // A keyboard without keys (no template could be read) is no guidance.
+    if (!keyboard_.Keyboard().KbFrame().Keys().empty()) keyboard_.show();
 }
 void KeyboardWindowGuide::Hide() {
     keyboard_.hide();

@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+#include "base/CodePage.h"
 #include "base/TextFile.h"
 #include "drills/CourseLines.h"
 #include "drills/DrillFakes.h"
@@ -143,6 +144,47 @@ TEST_F(CourseWindowTest, ACharacterTheCodePageCannotHoldIsWrong) {
     EXPECT_EQ(ColorAt(window.InputEdit, 0), kRed);
     EXPECT_EQ(window.CourseDrill().Pos(), 2);
     EXPECT_FALSE(window.CourseDrill().Marks()[1]);
+}
+
+// A course's letters are shown, typed and lit in the course's code page,
+// whatever the code page of the windows.
+TEST_F(CourseWindowTest, ARussianCourseUnderEnglishWindowsShowsAndTakesItsLetters) {
+    const CodePageInForce english(1252);
+    const std::string path = files.Write("course.txt", "\xD0\xB4\xD0\xBE\xD0\xBC\n");  // "дом", UTF-8
+    lines = std::make_unique<CourseLines>(ReadTextLines(path, 1251), 0);
+    window.Drill().SetTextCodePage(1251);
+    window.Drill().Practise(*lines);
+    window.show();
+    EXPECT_EQ(window.SampleEdit->toPlainText(), QStringLiteral("\u0434\u043e\u043c"));
+    EXPECT_EQ(window.Drill().Sample(), "\xE4\xEE\xEC") << "the bytes of code page 1251";
+    EXPECT_EQ(world.keyboard.highlighted.back(), 0xE4) << "the key of д lit";
+
+    PressKey(window.InputEdit, 0, QStringLiteral("\u0434"));
+    PressKey(window.InputEdit, 0, QStringLiteral("\u00EE"));  // î: 0xEE in code page 1252, not о
+    EXPECT_EQ(window.InputEdit->toPlainText(), QStringLiteral("\u0434\u00EE"));
+    EXPECT_EQ(ColorAt(window.InputEdit, 0), kNavy);
+    EXPECT_EQ(ColorAt(window.InputEdit, 1), kRed);
+    EXPECT_EQ(window.SampleText(), "\xE4\xEE\xEC");
+}
+
+TEST_F(CourseWindowTest, APolishCourseUnderGermanWindowsTakesItsLetters) {
+    const CodePageInForce german(1252);
+    const std::string path = files.Write("course.txt",
+                                         "\xC5\x82\xC3\xB3"
+                                         "d\xC5\xBA\n");  // "łódź", UTF-8
+    lines = std::make_unique<CourseLines>(ReadTextLines(path, 1250), 0);
+    window.Drill().SetTextCodePage(1250);
+    window.Drill().Practise(*lines);
+    window.show();
+    EXPECT_EQ(window.Drill().Sample(),
+              "\xB3\xF3"
+              "d\x9F");
+    EXPECT_EQ(window.SampleEdit->toPlainText(), QStringLiteral("\u0142\u00f3d\u017a"));
+    for (const QString& letter :
+         {QStringLiteral("\u0142"), QStringLiteral("\u00f3"), QStringLiteral("d"), QStringLiteral("\u017a")})
+        PressKey(window.InputEdit, 0, letter);
+    EXPECT_EQ(window.CourseDrill().Errors(), 0);
+    EXPECT_EQ(window.CourseDrill().Pos(), 5);
 }
 
 TEST_F(CourseWindowTest, ThePositionLabelAndMarkerContrastWithThePanel) {
