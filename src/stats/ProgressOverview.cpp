@@ -142,7 +142,7 @@ std::optional<TargetedPractice> ProgressOverview::PractiseSlowPairs(std::uint32_
 }
 
 HistoryExportFiles ProgressOverview::ExportFiles(const std::string& folder) const {
-    return ExportFileNames(folder, ToUtf8(setup_.user, setup_.codePage), setup_.today);
+    return ExportFileNames(folder, ToUtf8(setup_.user), setup_.today);
 }
 
 bool ProgressOverview::WouldReplace(const HistoryExportFiles& files) {
@@ -151,7 +151,7 @@ bool ProgressOverview::WouldReplace(const HistoryExportFiles& files) {
 }
 
 ExportOutcome ProgressOverview::Export(const HistoryExportFiles& files) {
-    const std::string user = ToUtf8(setup_.user, setup_.codePage);
+    const std::string user = ToUtf8(setup_.user);
     std::vector<LineRecord> lines;
     std::vector<DrillDay> days;
     // The history warns of its own failures; only the files are left to tell of.
