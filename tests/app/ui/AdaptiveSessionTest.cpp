@@ -37,15 +37,6 @@ using test::TempFolder;
 using ::testing::HasSubstr;
 using ::testing::MatchesRegex;
 
-// A program folder with the shipped profile file and the built English
-// course, its keyboard template included.
-void WriteProgramWithEnglish(const std::filesystem::path& folder) {
-    testing::WriteProgramFolder(folder);
-    std::filesystem::copy(
-        std::string(ZQ_PROGRAM_DIR) + "/Courses/English", folder / "Courses/English",
-        std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-}
-
 // Types the drill's line as it stands, a key every `msPerKey`, and the key
 // that ends it.
 void TypeLine(AdaptiveDrillWindow& drill, int msPerKey) {
@@ -63,7 +54,7 @@ void TypeLine(AdaptiveDrillWindow& drill, int msPerKey) {
 class AdaptiveSessionTest : public ::testing::Test {
 protected:
     AdaptiveSessionTest() {
-        WriteProgramWithEnglish(folder / "");
+        testing::WriteProgramFolder(folder / "");
         settings.Load();
         logon.SetStarter(&starter);
     }

@@ -40,9 +40,14 @@ inline void PressKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers =
     QApplication::sendEvent(target, &release);
 }
 
-// A program folder with the shipped profile file and one course.
+// A program folder with the shipped profile file and the built English
+// course, its keyboard template included.
 inline void WriteProgramFolder(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder / "Courses/English");
+    // The course the shipped profile names, with its keyboard template: a
+    // course without one is named to the learner in a message box.
+    std::filesystem::copy(std::string(ZQ_PROGRAM_DIR) + "/Courses/English", folder / "Courses/English",
+                          std::filesystem::copy_options::recursive);
     std::filesystem::copy_file(std::string(ZQ_SOURCE_DIR) + "/data/zqc.ini", folder / "zqc.ini");
 }
 
