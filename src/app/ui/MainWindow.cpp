@@ -23,9 +23,9 @@
 #include "base/ui/ErrorReportingApplication.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
+#include "course/CourseList.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/ui/GuidanceWindowSet.h"
-#include "course/CourseList.h"
 
 namespace zq {
 namespace {
