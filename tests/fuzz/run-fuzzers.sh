@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer under AddressSanitizer and
-# UndefinedBehaviorSanitizer (in build-fuzz/) and runs each for 60 seconds
+# UndefinedBehaviorSanitizer (in build-fuzz/) and runs each for 20 seconds
 # (or FUZZ_SECONDS; the wave reader, which reads chunk headers only, and the
 # keyboard description parser, a reader of short lines, for half of it),
 # seeded with the shipped keyboard templates of the built program folder (run
@@ -11,7 +11,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build="$root/build-fuzz"
-seconds=${FUZZ_SECONDS:-60}
+seconds=${FUZZ_SECONDS:-20}
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
