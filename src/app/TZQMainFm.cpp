@@ -17,6 +17,7 @@
 #include "drills/RepeatedLine.h"
 #include "drills/SentenceLines.h"
 #include "drills/TFmLinePractice.h"
+#include "game/GameTiming.h"
 #include "keyboard/TKeyboardLayoutAgent.h"
 #include "profile/TProfile.h"
 #include "sound/SoundCues.h"
@@ -119,7 +120,9 @@ TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
           [this](std::string_view courseUtf8) {
               return FindCourse(paths_, std::string(courseUtf8)).TextCodePage();
           })) {
-    ReadGameSettings(paths_.UsersFolder(), GameSettings());
+    const std::string timingFile = paths_.UsersFolder() + "zqgame.ini";
+    const std::vector<RefusedTimingValue> refused = ReadGameTiming(timingFile, GameSettings());
+    if (!refused.empty()) refusedTimingMessage_ = RefusedTimingMessage(timingFile, refused);
 }
 
 TZQMainFm::~TZQMainFm() = default;
@@ -332,6 +335,7 @@ void TZQMainFm::StartGame() {
 }
 
 void TZQMainFm::CreateGameWindow() {
+    if (!refusedTimingMessage_.empty()) parts_.view.InformationBox(refusedTimingMessage_);
     game_ = parts_.games.CreateGameHost();
     if (!game_) {
         parts_.view.InformationBox(Tr("This build of the program has no game."));

@@ -142,6 +142,9 @@ private:
     std::int32_t runPracticeTime_ = 0;
     bool runTimeAdded_ = false;
     std::unique_ptr<GameHost> game_;
+    // What "zqgame.ini" held that the game cannot be played with: told
+    // before the first game of the run.
+    std::string refusedTimingMessage_;
 };
 
 }  // namespace zq

@@ -9,6 +9,7 @@
 #include "base/CodePage.h"
 #include "base/Translation.h"
 #include "game/GameStatistics.h"
+#include "game/GameTiming.h"
 
 namespace zq {
 namespace {
@@ -57,8 +58,8 @@ void GamePlay::SetDifficulty(std::int32_t difficulty) {
 }
 
 void GamePlay::SetIntervals(std::int32_t level) {
-    newWordInterval_ = settings_.NewWordSpeed - level * settings_.NewWordSpeedBy;
-    dropInterval_ = settings_.DropSpeed - level * settings_.DropSpeedBy;
+    newWordInterval_ = IntervalAtLevel(settings_.NewWordSpeed, settings_.NewWordSpeedBy, level);
+    dropInterval_ = IntervalAtLevel(settings_.DropSpeed, settings_.DropSpeedBy, level);
 }
 
 void GamePlay::SetLevel(std::int32_t level) {

@@ -421,6 +421,27 @@ TEST_F(MainFormTest, TheGamesTimingComesFromZqgameIniWhenTheWindowIsMade) {
     EXPECT_EQ(GameSettings().DropSpeedBy, 20);
 }
 
+// A value the game cannot be played with is named once, before the first
+// game of the run, over the main window.
+TEST_F(MainFormTest, ARefusedZqgameIniValueIsToldBeforeTheFirstGameOnly) {
+    folder.Write("zqgame.ini", "[General]\nDropSpeed=-2147483648\n");
+    TZQMainFm another(rig.Parts(), settings);
+    EXPECT_EQ(GameSettings().DropSpeed, 250);
+    another.AttachProfile(profile);
+    rig.log.clear();
+    another.StartGame();
+    ASSERT_GE(rig.log.size(), 2u);
+    EXPECT_EQ(rig.log[0], "Information");
+    ASSERT_EQ(rig.view.informations.size(), 1u);
+    EXPECT_THAT(rig.view.informations[0], HasSubstr("DropSpeed=-2147483648"));
+    EXPECT_THAT(rig.view.informations[0], HasSubstr(folder.File("zqgame.ini")));
+    EXPECT_EQ(rig.log.back(), "StartGame");
+
+    rig.games.last->closed();
+    another.StartGame();
+    EXPECT_EQ(rig.view.informations.size(), 1u) << "once a run";
+}
+
 TEST_F(MainFormTest, GameEventsPlayTheirCuesAndAFullScreenMainWindowGetsItsButtonsBack) {
     profile.FullScreen = true;
     LogOn();

@@ -22,13 +22,14 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZQ_COR
 # Only the fuzz targets: the unit tests already ran under the sanitizers.
 cmake --build "$build" -j "$(nproc)" \
   --target template_fuzzer packet_fuzzer description_fuzzer ini_fuzzer rtf_fuzzer wave_fuzzer dictionary_fuzzer \
+  game_timing_fuzzer \
   template_entries
 
 templates=("$root"/build/program/Courses/*/layout.zqt)
 [ -e "${templates[0]}" ] || { echo "no built keyboard templates: run ./test first" >&2; exit 1; }
 corpus="$build/corpus"
 rm -rf "$corpus"
-mkdir -p "$corpus"/{template,packet,description,ini,rtf,wave,dictionary}
+mkdir -p "$corpus"/{template,packet,description,ini,rtf,wave,dictionary,game_timing}
 for layout in "${templates[@]}"; do
   cp "$layout" "$corpus/template/$(basename "$(dirname "$layout")").zqt"
   "$build/tests/fuzz/template_entries" "$layout" "$corpus/packet" "$corpus/template"
@@ -39,6 +40,7 @@ done
 cp "$root"/tests/fuzz/seeds/ini/* "$corpus/ini/"
 cp "$root"/tests/fuzz/seeds/rtf/* "$corpus/rtf/"
 cp "$root"/tests/fuzz/seeds/dictionary/* "$corpus/dictionary/"
+cp "$root"/tests/fuzz/seeds/game_timing/* "$corpus/game_timing/"
 cp "$root"/data/media/*.wav "$corpus/wave/"
 
 # The targets write their input to a file: memory is quicker than a disk.
@@ -52,7 +54,7 @@ fuzz() {
     -print_final_stats=1 "$corpus/$target" 2>&1 | tail -n 12
   [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "the $target reader failed under fuzzing" >&2; exit 1; }
 }
-for target in template packet ini rtf dictionary; do
+for target in template packet ini rtf dictionary game_timing; do
   fuzz "$target" "$seconds"
 done
 fuzz description $(((seconds + 1) / 2))

@@ -16,6 +16,7 @@
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
 #include "course/Course.h"
+#include "game/GameTiming.h"
 #include "game/TGameSettings.h"
 #include "game/ui/GameFrameWindow.h"
 #include "profile/ProfileStore.h"
@@ -61,7 +62,9 @@ int main(int argc, char** argv) {
     } catch (const LibraryError& error) {
         ErrorReportingApplication::ReportError(QString::fromUtf8(error.what()));
     }
-    ReadGameSettings(programDir, GameSettings());
+    for (const RefusedTimingValue& value : ReadGameTiming(programDir + "zqgame.ini", GameSettings()))
+        std::fprintf(stderr, "zqgame.ini: %s=%s refused, %d used\n", value.key.c_str(), value.value8.c_str(),
+                     value.used);
     ApplyProfileToGame(profile, GameSettings());
 
     QtSoundOutput output;
