@@ -6,7 +6,7 @@
 #include <mutex>
 #include <optional>
 
-#include "sound/ui/StuckThreadExit.h"
+#include "base/StuckThreadExit.h"
 
 namespace zq {
 

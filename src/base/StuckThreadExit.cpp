@@ -1,4 +1,4 @@
-#include "sound/ui/StuckThreadExit.h"
+#include "base/StuckThreadExit.h"
 
 #include <cstdio>
 #include <cstdlib>
