@@ -74,6 +74,20 @@ const std::string& TranslationLanguage() {
     return ChosenLanguage();
 }
 
+std::string CatalogueLanguage() {
+    // gettext answers the empty text with the header of the catalogue in
+    // use, and with the empty text itself when there is none.
+    const std::string_view header = dgettext(kProgramDomain, "");
+    static constexpr std::string_view kField = "Language:";
+    const size_t field = header.find(kField);
+    if (field == std::string_view::npos) return "en";
+    const size_t at = header.find_first_not_of(' ', field + kField.size());
+    if (at == std::string_view::npos) return "en";
+    // "fr", also of "fr_FR" or "de-CH".
+    const std::string_view code = header.substr(at, header.find_first_of("_-@.\n ", at) - at);
+    return code.empty() ? "en" : std::string(code);
+}
+
 const char* Tr(const char* msgid) {
     return dgettext(kProgramDomain, msgid);
 }

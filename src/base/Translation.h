@@ -22,6 +22,13 @@ void SetupTranslation(const std::string& localeDir, const std::string& language)
 // list such as "de:fr"); empty when texts stay untranslated.
 const std::string& TranslationLanguage();
 
+// The language the program's texts are shown in: the "Language" field of
+// the program's catalogue in use, as a two-letter code ("fr", "de"), or
+// "en" when the texts stay untranslated (no language chosen, or one without
+// a catalogue). Speech speaks this language, so that a voice never reads
+// English texts with the pronunciation of another language.
+std::string CatalogueLanguage();
+
 // The translation of a program text (domain "default"), UTF-8.
 const char* Tr(const char* msgid);
 // The translation of a library message, UTF-8.

@@ -53,6 +53,16 @@ TEST_F(TranslationTest, RegionalCodeFallsBackToTheLanguageCatalogue) {
     EXPECT_STREQ(LibTr("List index out of bounds (%d)"), "List index out of bounds (%d)");
 }
 
+TEST_F(TranslationTest, TheCatalogueInUseNamesTheLanguageOfTheTexts) {
+    SetupTranslation(kLocaleDir, "fr_FR");
+    EXPECT_EQ(CatalogueLanguage(), "fr");
+    // Without a catalogue the texts stay English, whatever was asked for.
+    SetupTranslation(kLocaleDir, "de_DE");
+    EXPECT_EQ(CatalogueLanguage(), "en");
+    SetupTranslation(kLocaleDir, "C");
+    EXPECT_EQ(CatalogueLanguage(), "en");
+}
+
 TEST_F(TranslationTest, DomainsAreSeparate) {
     SetupTranslation(kLocaleDir, "fr");
     EXPECT_STREQ(Tr("Unable to write to %s"), "Unable to write to %s");
