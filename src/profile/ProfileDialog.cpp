@@ -73,6 +73,8 @@ void ProfileDialog::FillFromProfile(const TProfile& profile) {
     view_.SetSwitch(ProfileSwitch::ShowModifiers, profile.ShowModifiers);
     view_.SetNumber(ProfileNumber::TargetSpeed, profile.TargetSpeed);
     view_.SetNumber(ProfileNumber::DailyGoal, profile.DailyGoal);
+    view_.SetSwitch(ProfileSwitch::Speak, profile.Speak);
+    view_.SetNumber(ProfileNumber::SpeechRate, profile.SpeechRate);
     ActivateProfileLayout(profile.KeyboardLayout);
 }
 
@@ -123,6 +125,8 @@ void ProfileDialog::ReadIntoProfile(TProfile& profile, bool reset) {
     profile.ShowModifiers = view_.Switch(ProfileSwitch::ShowModifiers);
     profile.TargetSpeed = view_.Number(ProfileNumber::TargetSpeed);
     profile.DailyGoal = view_.Number(ProfileNumber::DailyGoal);
+    profile.Speak = view_.Switch(ProfileSwitch::Speak);
+    profile.SpeechRate = view_.Number(ProfileNumber::SpeechRate);
     if (agent_ != nullptr) profile.KeyboardLayout = ChosenLayout(profile);
     if (reset) {
         profile.Progress = 0;

@@ -9,6 +9,7 @@
 #include "base/Color.h"
 #include "profile/ColorList.h"
 #include "profile/TFontRecord.h"
+#include "profile/TProfile.h"
 
 namespace zq {
 
@@ -36,12 +37,14 @@ enum class ProfileSwitch {
     GameSoundEnabled,   // ChkGameSoundEnabled
     PopupAtEnd,         // ChkPopupAtEnd
     ShowModifiers,      // ChkShowModifiers
+    Speak,              // ChkSpeak
 };
 
-// The number boxes of the "Goals" tab.
+// The number boxes of the "Goals" tab, and the speech rate of the "Misc" tab.
 enum class ProfileNumber {
     TargetSpeed,  // TargetSpeedEd: the adaptive drill's target, keys per minute
     DailyGoal,    // DailyGoalEd: minutes of practice a day
+    SpeechRate,   // SpeechRateEd: how fast the voice speaks
 };
 
 // The values a number box takes.
@@ -50,7 +53,15 @@ struct NumberRange {
     std::int32_t highest = 0;
 };
 constexpr NumberRange RangeOf(ProfileNumber which) {
-    return which == ProfileNumber::TargetSpeed ? NumberRange{20, 600} : NumberRange{1, 600};
+    switch (which) {
+        case ProfileNumber::TargetSpeed:
+            return {20, 600};
+        case ProfileNumber::DailyGoal:
+            return {1, 600};
+        case ProfileNumber::SpeechRate:
+            return {TProfile::kSlowestSpeech, TProfile::kFastestSpeech};
+    }
+    return {};
 }
 
 // What the profile dialog's logic asks of its window. Texts named `text8`
@@ -82,7 +93,8 @@ public:
     virtual void SetSwitch(ProfileSwitch which, bool on) = 0;
     virtual bool Switch(ProfileSwitch which) const = 0;
 
-    // "Goals" tab: the box shows the value, brought into its range.
+    // The number boxes ("Goals" tab and the speech rate on "Misc"): the box
+    // shows the value, brought into its range.
     virtual void SetNumber(ProfileNumber which, std::int32_t value) = 0;
     virtual std::int32_t Number(ProfileNumber which) const = 0;
 

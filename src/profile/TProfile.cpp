@@ -79,12 +79,14 @@ std::vector<Binding<Profile>> BindingsOf(Profile& p) {
         {"TargetSpeed", &p.TargetSpeed, {}, TProfile::kDefaultTargetSpeed},
         {"DailyGoal", &p.DailyGoal, {}, TProfile::kDefaultDailyGoal},
         {"OtherCoursesProgress", &p.OtherCoursesProgress},
+        {"Speak", &p.Speak},
+        {"SpeechRate", &p.SpeechRate},
     };
 }
 
 // The order of reading differs from the order of writing; it decides which
 // fields already have their new values when a bad integer stops the reading.
-constexpr std::array<std::string_view, 41> kReadOrder = {
+constexpr std::array<std::string_view, 43> kReadOrder = {
     "FullScreen",
     "BgColor",
     "Course",
@@ -126,6 +128,8 @@ constexpr std::array<std::string_view, 41> kReadOrder = {
     "TargetSpeed",
     "DailyGoal",
     "OtherCoursesProgress",
+    "Speak",
+    "SpeechRate",
 };
 
 // Between the items of OtherCoursesProgress, and between a course's name and

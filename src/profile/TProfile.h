@@ -26,6 +26,9 @@ public:
     // the profile file has none.
     static constexpr std::int32_t kDefaultTargetSpeed = 150;  // keys per minute
     static constexpr std::int32_t kDefaultDailyGoal = 10;     // minutes
+    // The range of SpeechRate.
+    static constexpr std::int32_t kSlowestSpeech = -10;
+    static constexpr std::int32_t kFastestSpeech = 10;
 
     // The lines of every stored field, in the order the file keeps them.
     std::vector<std::string> SaveToStrings() const;
@@ -92,6 +95,14 @@ public:
     std::int32_t TargetSpeed = kDefaultTargetSpeed;
     // The practice the main window counts the learner's days against, in minutes.
     std::int32_t DailyGoal = kDefaultDailyGoal;
+    // The drills and the game speak: the next character or word, the
+    // finger, mistakes and results (see src/speech). Off when the profile
+    // file lacks the key.
+    bool Speak = false;
+    // How fast the voice speaks, from kSlowestSpeech to kFastestSpeech; 0,
+    // the voice's own pace, when the profile file lacks the key. The voice
+    // takes a stored value outside the range as the nearer end of it.
+    std::int32_t SpeechRate = 0;
     std::int32_t GScore1 = 0;
     std::int32_t GScore2 = 0;
     std::int32_t GScore3 = 0;

@@ -69,10 +69,12 @@ TEST_F(ProfileDialogTest, OpeningShowsEveryFieldAndActivatesTheProfilesLayout) {
     EXPECT_EQ(view.timeText, "25 h 0 m 0 s");
     EXPECT_TRUE(view.switches.at(ProfileSwitch::HighLight));
     EXPECT_FALSE(view.switches.at(ProfileSwitch::FullScreen));
-    EXPECT_EQ(view.switches.size(), 8u);
+    EXPECT_EQ(view.switches.size(), 9u);
     EXPECT_FALSE(view.switches.at(ProfileSwitch::ShowModifiers));
     EXPECT_EQ(view.numbers.at(ProfileNumber::TargetSpeed), 150);
     EXPECT_EQ(view.numbers.at(ProfileNumber::DailyGoal), 10);
+    EXPECT_FALSE(view.switches.at(ProfileSwitch::Speak));
+    EXPECT_EQ(view.numbers.at(ProfileNumber::SpeechRate), 0);
     EXPECT_EQ(view.exampleFonts.at(ExampleFont::Line), anna.PracticeFont);
     EXPECT_EQ(view.exampleFonts.at(ExampleFont::Game), anna.GameFont);
     EXPECT_EQ(dialog.Colors(ColorBox::Background).SelectedColor(), clNavy);
@@ -97,6 +99,8 @@ TEST_F(ProfileDialogTest, ApplyReadsTheControlsIntoTheProfileInOrderAndKeepsResu
     view.switches[ProfileSwitch::PopupAtEnd] = true;
     view.switches[ProfileSwitch::HighLight] = false;
     view.switches[ProfileSwitch::ShowModifiers] = true;
+    view.switches[ProfileSwitch::Speak] = true;
+    view.numbers[ProfileNumber::SpeechRate] = 3;
     view.selectedLayout = 2;
     view.numbers[ProfileNumber::TargetSpeed] = 240;
     view.numbers[ProfileNumber::DailyGoal] = 20;
@@ -105,6 +109,8 @@ TEST_F(ProfileDialogTest, ApplyReadsTheControlsIntoTheProfileInOrderAndKeepsResu
     EXPECT_TRUE(anna.ShowModifiers);
     EXPECT_EQ(anna.TargetSpeed, 240);
     EXPECT_EQ(anna.DailyGoal, 20);
+    EXPECT_TRUE(anna.Speak);
+    EXPECT_EQ(anna.SpeechRate, 3);
     EXPECT_EQ(anna.Course, "Deutsch");
     EXPECT_TRUE(anna.FullScreen);
     EXPECT_TRUE(anna.PopupAtEnd);

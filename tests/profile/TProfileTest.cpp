@@ -39,6 +39,8 @@ TProfile FilledProfile() {
     p.TargetSpeed = 220;
     p.DailyGoal = 25;
     p.OtherCoursesProgress = {{"Deutsch", 7}, {"Ma:ths 2", 0}};
+    p.Speak = true;
+    p.SpeechRate = -4;
     return p;
 }
 
@@ -99,7 +101,9 @@ TEST(TProfile, SaveToStringsWritesEveryKeyInFileOrder) {
                                                "ShowModifiers=1",
                                                "TargetSpeed=220",
                                                "DailyGoal=25",
-                                               "OtherCoursesProgress=Deutsch:7/Ma:ths 2:0"};
+                                               "OtherCoursesProgress=Deutsch:7/Ma:ths 2:0",
+                                               "Speak=1",
+                                               "SpeechRate=-4"};
     EXPECT_EQ(FilledProfile().SaveToStrings(), expected);
 }
 
@@ -138,6 +142,8 @@ TEST(TProfile, EmptyListGivesTheDefaults) {
     EXPECT_FALSE(p.ShowModifiers) << "a profile without the key keeps the plain keyboard";
     EXPECT_EQ(p.TargetSpeed, 150);
     EXPECT_EQ(p.DailyGoal, 10);
+    EXPECT_FALSE(p.Speak) << "a profile without the key stays silent";
+    EXPECT_EQ(p.SpeechRate, 0);
     EXPECT_EQ(p.GameBgColor, 0);
     EXPECT_EQ(p.GScore1 | p.GScore2 | p.GScore3 | p.GScore4 | p.GScore5, 0);
 }
@@ -209,6 +215,17 @@ TEST(TProfile, ABadIntegerStopsLoadingAfterTheFieldsReadBeforeIt) {
     EXPECT_EQ(p.GScore1, 500);
 }
 
+TEST(TProfile, TheSpeechKeysComeLastAndARateThatIsNoIntegerStopsTheLoading) {
+    TProfile p;
+    p.LoadFromStrings({"speak=1", "SPEECHRATE=7"});
+    EXPECT_TRUE(p.Speak);
+    EXPECT_EQ(p.SpeechRate, 7);
+    EXPECT_THROW(p.LoadFromStrings({"Speak=0", "SpeechRate=fast", "GScore1=3"}), LibraryError);
+    EXPECT_FALSE(p.Speak) << "read before the rate";
+    EXPECT_EQ(p.GScore1, 3) << "the scores come before the speech keys";
+    EXPECT_EQ(p.SpeechRate, 7);
+}
+
 TEST(TProfile, AssignSettingsCopiesSettingsButNoResults) {
     const TProfile source = FilledProfile();
     TProfile target;
@@ -228,6 +245,8 @@ TEST(TProfile, AssignSettingsCopiesSettingsButNoResults) {
     EXPECT_EQ(target.KeyboardLayout, "0000040C");
     EXPECT_EQ(target.TargetSpeed, 220) << "goals are settings";
     EXPECT_EQ(target.DailyGoal, 25);
+    EXPECT_TRUE(target.Speak) << "a learner who listens makes new users who listen";
+    EXPECT_EQ(target.SpeechRate, -4);
 
     TProfile plain = FilledProfile();
     plain.ShowModifiers = false;

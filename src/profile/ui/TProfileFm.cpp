@@ -196,7 +196,8 @@ QWidget* TProfileFm::CreateLayoutTab() {
 QWidget* TProfileFm::CreateMiscTab() {
     MiscTab = new QWidget;
     auto* column = new QVBoxLayout(MiscTab);
-    // Eight switches in the dialog's height: close together, near the edges.
+    // Nine switches and the speech rate in the dialog's height: close
+    // together, near the edges.
     column->setSpacing(0);
     column->setContentsMargins(column->contentsMargins().left(), 4, column->contentsMargins().right(), 4);
     const auto addSwitch = [&](const char* caption) {
@@ -213,6 +214,24 @@ QWidget* TProfileFm::CreateMiscTab() {
     ChkGameSoundEnabled = addSwitch("Enable Game Sound");
     ChkPopupAtEnd = addSwitch("Popup statistic at the end of a drill");
     ChkShowModifiers = addSwitch("Show Shift, AltGr and dead keys");
+
+    // Speech and its rate share the last row.
+    ChkSpeak = new QCheckBox(Text("Speak"), MiscTab);
+    ChkSpeak->setToolTip(Text("Say the next character or word, the finger, mistakes and results"));
+    LbSpeechRate = new QLabel(Text("Speech rate:"), MiscTab);
+    SpeechRateEd = new QSpinBox(MiscTab);
+    SpeechRateEd->setObjectName(QStringLiteral("SpeechRateEd"));
+    SpeechRateEd->setRange(RangeOf(ProfileNumber::SpeechRate).lowest,
+                           RangeOf(ProfileNumber::SpeechRate).highest);
+    SpeechRateEd->setToolTip(Text("From -10, the slowest, to 10, the fastest; 0 is the voice's own pace"));
+    LbSpeechRate->setBuddy(SpeechRateEd);
+    auto* speechRow = new QHBoxLayout;
+    speechRow->setSpacing(6);  // not the switches' none, which it would inherit
+    speechRow->addWidget(ChkSpeak);
+    speechRow->addStretch(1);
+    speechRow->addWidget(LbSpeechRate);
+    speechRow->addWidget(SpeechRateEd);
+    column->addLayout(speechRow);
     column->addStretch(1);
     return MiscTab;
 }
@@ -447,6 +466,8 @@ QCheckBox* TProfileFm::CheckBoxOf(ProfileSwitch which) const {
             return ChkPopupAtEnd;
         case ProfileSwitch::ShowModifiers:
             return ChkShowModifiers;
+        case ProfileSwitch::Speak:
+            return ChkSpeak;
     }
     return ChkFunSpeed;
 }
@@ -459,10 +480,18 @@ bool TProfileFm::Switch(ProfileSwitch which) const {
     return CheckBoxOf(which)->isChecked();
 }
 
-// --- "Goals" tab -------------------------------------------------------------------
+// --- Number boxes: "Goals" tab and the speech rate ---------------------------------
 
 QSpinBox* TProfileFm::NumberBoxOf(ProfileNumber which) const {
-    return which == ProfileNumber::TargetSpeed ? TargetSpeedEd : DailyGoalEd;
+    switch (which) {
+        case ProfileNumber::TargetSpeed:
+            return TargetSpeedEd;
+        case ProfileNumber::DailyGoal:
+            return DailyGoalEd;
+        case ProfileNumber::SpeechRate:
+            return SpeechRateEd;
+    }
+    return TargetSpeedEd;
 }
 
 void TProfileFm::SetNumber(ProfileNumber which, std::int32_t value) {

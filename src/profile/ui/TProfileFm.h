@@ -127,6 +127,9 @@ public:
     QCheckBox* ChkGameSoundEnabled = nullptr;
     QCheckBox* ChkPopupAtEnd = nullptr;
     QCheckBox* ChkShowModifiers = nullptr;
+    QCheckBox* ChkSpeak = nullptr;
+    QLabel* LbSpeechRate = nullptr;
+    QSpinBox* SpeechRateEd = nullptr;
     // "Goals" tab.
     QWidget* GoalsTab = nullptr;
     QLabel* TargetSpeedLb = nullptr;

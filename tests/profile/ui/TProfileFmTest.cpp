@@ -64,6 +64,14 @@ private:
     QTimer watch_;
 };
 
+// The dialog's client area of 395 by 419, with the row of the speech
+// switch and rate that the Misc tab adds below its switches.
+void ExpectTheDesignedSize(const QSize& size) {
+    EXPECT_EQ(size.width(), 395);
+    EXPECT_GE(size.height(), 419);
+    EXPECT_LE(size.height(), 419 + 32) << "one row more than the designed height";
+}
+
 class TProfileFmTest : public ::testing::Test {
 protected:
     TProfileFmTest() {
@@ -109,7 +117,7 @@ protected:
 TEST_F(TProfileFmTest, OpensOnTheLayoutTabWithEveryFieldShown) {
     const int result = Run([&] {
         EXPECT_EQ(dialog.windowTitle(), "Profile");
-        EXPECT_EQ(dialog.size(), QSize(395, 419)) << "the default font fits the dialog's size";
+        ExpectTheDesignedSize(dialog.size());
         const QPoint offCentre = dialog.geometry().center() - dialog.screen()->availableGeometry().center();
         EXPECT_LE(offCentre.manhattanLength(), 10) << "in the middle of the screen, give or take the frame";
         EXPECT_EQ(dialog.ProfileTabs->currentWidget(), dialog.LayoutTab);
@@ -185,6 +193,26 @@ TEST_F(TProfileFmTest, ApplyTakesTheClickedSwitchesAndPickedColors) {
     EXPECT_EQ(anna.GameBgColor, clNavy);
     EXPECT_EQ(anna.KeyboardLayout, "00000407");
     EXPECT_EQ(IniFile(store.Path()).ReadString("Anna", "FullScreen", ""), "0") << "Apply stores nothing";
+}
+
+TEST_F(TProfileFmTest, SpeechIsSwitchedOnAndItsRateSetOnTheMiscTab) {
+    anna.SpeechRate = 25;  // beyond the fastest: shown as the fastest
+    const int result = Run([&] {
+        EXPECT_FALSE(dialog.ChkSpeak->isChecked());
+        EXPECT_EQ(dialog.ChkSpeak->text(), "Speak");
+        EXPECT_EQ(dialog.ChkSpeak->parentWidget(), dialog.MiscTab);
+        EXPECT_EQ(dialog.SpeechRateEd->value(), 10);
+        EXPECT_EQ(dialog.LbSpeechRate->buddy(), static_cast<QWidget*>(dialog.SpeechRateEd))
+            << "the label names the control for a reader";
+        dialog.ChkSpeak->click();
+        dialog.SpeechRateEd->setValue(-12);
+        EXPECT_EQ(dialog.SpeechRateEd->value(), -10);
+        dialog.SpeechRateEd->stepUp();
+        dialog.BnApply->click();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(anna.Speak);
+    EXPECT_EQ(anna.SpeechRate, -9);
 }
 
 TEST_F(TProfileFmTest, ATypedColorNameIsCompletedAndCustomOpensTheColorChooser) {
@@ -320,7 +348,7 @@ TEST_F(TProfileFmTest, AnOddProfileOpensAndKeepsWhatTheWindowCannotShow) {
         EXPECT_EQ(dialog.EdColor->currentText(), "Custom");
         EXPECT_EQ(dialog.ColorEd->currentText(), "None");
         EXPECT_EQ(dialog.KeyboardsCombo->currentIndex(), -1);
-        EXPECT_EQ(dialog.size(), QSize(395, 419)) << "a large example font does not stretch the dialog";
+        ExpectTheDesignedSize(dialog.size());  // a large example font does not stretch the dialog
         dialog.BnApply->click();
     });
     EXPECT_EQ(boxes.texts, QStringList{"0000041D layout could not be activated."});
