@@ -94,7 +94,7 @@ void TFmLinePractice::TakeLine(const LineStep& step) {
             hasLine = true;
         }
     }
-    if (hasLine) RestartLine();
+    if (hasLine) RestartLine(step.belowPassAccuracy);
     ResetEdits();
 }
 
@@ -134,13 +134,17 @@ void TFmLinePractice::SetUpLine() {
     keyCounts_.Clear();
 }
 
-void TFmLinePractice::RestartLine() {
+void TFmLinePractice::RestartLine(bool againBelowPassAccuracy) {
     SetUpLine();
     view_.SetMarkerVisible(false);
     started_ = false;  // a line in progress is abandoned; its time is not counted
     finished_ = false;
     linePassed_ = true;
     ShowFirstKey();
+    if (observer_ != nullptr) {
+        observer_->LineReady(Place(), againBelowPassAccuracy);
+        TellNextCharacter();
+    }
 }
 
 bool TFmLinePractice::InputEditKeyDown(int virtualKey) {
@@ -168,6 +172,7 @@ bool TFmLinePractice::InputEditForeignKeyPress() {
 }
 
 bool TFmLinePractice::HandleKey(unsigned char& key, KeyClass keyClass) {
+    if (observer_ != nullptr) observer_->KeyArrived();
     bool passes = false;
     if (SampleLength() < pos_ || SampleLength() <= 0) {
         finished_ = true;
@@ -187,6 +192,7 @@ bool TFmLinePractice::HandleKey(unsigned char& key, KeyClass keyClass) {
 }
 
 bool TFmLinePractice::HandleRightKey(unsigned char key) {
+    if (observer_ != nullptr) observer_->RightKey();
     view_.MoveInputCaretToEnd();
     MarkRight();
     SetMark(pos_, true);
@@ -208,6 +214,7 @@ bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass, std:
                 keyCounts_.OtherKey(nowMs);
                 if (pos_ > 1) pos_ = std::max(1, pos_ - (SampleAt(pos_ - 1) == kLineFeed ? 2 : 1));
                 ShowNextKey(SampleAt(pos_));
+                TellNextCharacter();
                 return true;  // the input box deletes its last character
             case kCarriageReturn:
                 if (enterEndsLine_) {
@@ -227,6 +234,10 @@ bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass, std:
                     SetMark(pos_, true);
                     SetMark(pos_ + 1, true);
                     pos_ += 2;
+                    // Nothing is lit or coloured for it, but a learner who
+                    // listens still hears what follows the line break.
+                    if (observer_ != nullptr) observer_->RightKey();
+                    TellNextCharacter();
                     return true;
                 }
                 break;
@@ -240,6 +251,7 @@ bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass, std:
     view_.MoveInputCaretToEnd();
     MarkWrong();
     Raise(events_.OnWrongKey);
+    if (observer_ != nullptr) observer_->WrongKey(keyClass == KeyClass::Character ? key : 0);
     SetMark(pos_, false);
     ++pos_;
     ShowNextKeyAtPos();
@@ -262,6 +274,11 @@ void TFmLinePractice::StartLineOnFirstKey() {
 
 void TFmLinePractice::ShowNextKeyAtPos() {
     ShowNextKey(pos_ > SampleLength() ? 0 : SampleAt(pos_));
+    TellNextCharacter();
+}
+
+void TFmLinePractice::TellNextCharacter() {
+    if (observer_ != nullptr && pos_ > 0) observer_->NextCharacter(sample_, pos_);
 }
 
 void TFmLinePractice::EndLine(unsigned char key) {
@@ -296,7 +313,7 @@ LineOutcome TFmLinePractice::OutcomeOfEnd(unsigned char key) const {
 }
 
 void TFmLinePractice::HandOverCompletedLine() {
-    if (SampleLength() <= 0 || (recorder_ == nullptr && lines_ == nullptr)) return;
+    if (SampleLength() <= 0 || (recorder_ == nullptr && lines_ == nullptr && observer_ == nullptr)) return;
     const std::int32_t errors = Errors();
     const DrillStatistics statistics = ComputeStatistics(SampleLength(), errors, WordCount(), lineTime_);
     const CompletedLine line{.sample = sample_,
@@ -309,6 +326,7 @@ void TFmLinePractice::HandOverCompletedLine() {
                              .courseLine = Place().index,
                              .keys = keyCounts_};
     if (recorder_ != nullptr) recorder_->RecordLine(line);
+    if (observer_ != nullptr) observer_->LineCompleted(line);
     if (lines_ != nullptr) lines_->LineCompleted(line);
 }
 

@@ -18,6 +18,7 @@
 #include "drills/LineKeyCounts.h"
 #include "drills/LineRecorder.h"
 #include "drills/LineSource.h"
+#include "drills/TypingObserver.h"
 
 namespace zq {
 
@@ -98,6 +99,9 @@ public:
     void SetEvents(DrillEvents events) { events_ = std::move(events); }
     // Told of every completed line when set (not owned).
     void SetRecorder(LineRecorder* recorder) { recorder_ = recorder; }
+    // Told of every key, line and next character when set (not owned; it
+    // outlives the drill's window, or is set to null before it goes).
+    void SetTypingObserver(TypingObserver* observer) { observer_ = observer; }
     // The statistics of every completed line also in an information box.
     void SetPopupAtEnd(bool popup) { popupAtEnd_ = popup; }
     // The next character to type is shown highlighted in the sample.
@@ -185,8 +189,10 @@ protected:
     // the stopwatch at zero and the key counts empty.
     void SetUpLine();
     // SetUpLine, and the drill waits for the line's first key: the marker
-    // hidden, nothing started or judged yet, the first key lit.
-    void RestartLine();
+    // hidden, nothing started or judged yet, the first key lit. The typing
+    // observer hears of the line; `againBelowPassAccuracy` when it comes
+    // again after an accuracy below the pass mark.
+    void RestartLine(bool againBelowPassAccuracy = false);
     void Raise(const DrillEvent& event);
 
 private:
@@ -201,6 +207,8 @@ private:
     // Hands a completed line to the recorder and the source.
     void HandOverCompletedLine();
     void ShowNextKeyAtPos();
+    // The typing observer hears the character to type next.
+    void TellNextCharacter();
     // Lights the key of the first character of a freshly set sample.
     void ShowFirstKey();
     // Tells the learner, after the statistics, that a line below the pass
@@ -213,6 +221,7 @@ private:
     LineSource* lines_ = nullptr;
     DrillEvents events_;
     LineRecorder* recorder_ = nullptr;
+    TypingObserver* observer_ = nullptr;
     bool popupAtEnd_ = false;
     bool highLight_ = false;
     int textCodePage_ = SystemCodePage();
