@@ -143,6 +143,9 @@ void GamePlay::Finish() {
 void GamePlay::LaunchCurrentWord() {
     words_.push_back(std::move(source_.Current));
     ++launched_;
+    if (events_.OnNewWord) {
+        Raise([this, word = words_.back()->Text] { events_.OnNewWord(word); });
+    }
 }
 
 bool GamePlay::LaunchNewWord() {

@@ -30,6 +30,9 @@ struct GameEvents {
     std::function<void()> OnCityMissShoot;       // game thread: a wrong key while a word was typed
     std::function<void()> OnDifficultyIncrease;  // game thread: the level rose
     std::function<void()> OnCityHurt;            // UI thread: a word hit the city
+    // Game thread: a word was launched (its 8-bit text), for a learner who
+    // listens.
+    std::function<void(const std::string& word8)> OnNewWord;
     // UI thread, from SetDifficulty: the most words of this game and the city's bricks.
     std::function<void(std::int32_t quota, std::int32_t initialBricks)> OnGameStart;
     // UI thread, after every status line.

@@ -65,6 +65,7 @@ GameEvents TgameFrame::EventsOfGame() {
     events.OnCityShoot = soundEvents_.OnCityShoot;
     events.OnCityHurt = soundEvents_.OnCityHurt;
     events.OnDifficultyIncrease = soundEvents_.OnDifficultyIncrease;
+    events.OnNewWord = newWordHandler_;
     events.OnTerminate = [this] { ThreadEnded(); };
     events.OnGameStart = [this](std::int32_t quota, std::int32_t bricks) { GameStarted(quota, bricks); };
     events.OnStatus = [this](std::int32_t bricksLeft, std::int32_t hits, std::int32_t losses) {

@@ -56,6 +56,11 @@ public:
     void AddScore(std::int32_t score) { scores_.Add(score); }
     // Passed on to every game from the next one on.
     void SetSoundEvents(GameSoundEvents events) { soundEvents_ = std::move(events); }
+    // Told, on the game thread, of every word launched (its 8-bit text);
+    // passed on to every game from the next one on.
+    void SetNewWordHandler(std::function<void(const std::string& word8)> handler) {
+        newWordHandler_ = std::move(handler);
+    }
     // Show the score table when the window closes after a game (off until set).
     void SetShowScores(bool show) { showScores_ = show; }
     // How a game is made besides its window (tests give a clock and a random
@@ -113,6 +118,7 @@ private:
     GameWindow& window_;
     GameSurface& surface_;
     GameSoundEvents soundEvents_;
+    std::function<void(const std::string& word8)> newWordHandler_;
     std::function<GameSetup()> makeSetup_;
     std::string wordFileName_;  // 8-bit text
     std::unique_ptr<threadType> gameThread_;

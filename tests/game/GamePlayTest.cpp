@@ -68,6 +68,7 @@ protected:
         on.OnCityMissShoot = [this] { events.push_back("miss"); };
         on.OnCityHurt = [this] { events.push_back("hurt"); };
         on.OnDifficultyIncrease = [this] { events.push_back("level"); };
+        on.OnNewWord = [this](const std::string& word8) { newWords.push_back(word8); };
         on.OnStatus = [this](std::int32_t bricks, std::int32_t hits, std::int32_t losses) {
             statuses.push_back({bricks, hits, losses});
         };
@@ -97,6 +98,7 @@ protected:
     ScriptedRandom* random = nullptr;
     std::atomic<std::int32_t> groupPointer{1};
     std::vector<std::string> events;
+    std::vector<std::string> newWords;  // launched, as told
     std::vector<std::array<std::int32_t, 3>> statuses;
 
 private:
@@ -396,6 +398,8 @@ TEST_F(GamePlayTest, TheFirstPassLaunchesAWordAtOnce) {
     EXPECT_EQ(play().Words().size(), 1u);
     EXPECT_EQ(play().Launched(), 1);
     EXPECT_EQ(random->draws, 3) << "no chance roll for a new word: group roll, pick, column";
+    EXPECT_EQ(newWords, std::vector<std::string>{play().Words().front()->Text})
+        << "a learner who listens hears the word launched";
 }
 
 TEST_F(GamePlayTest, AScoreOfZeroEndsTheGameWithWordsStillOnScreen) {
@@ -442,6 +446,7 @@ TEST_F(GamePlayTest, TheQuotaLimitsTheWordsLaunched) {
     }
     EXPECT_FALSE(play().Refill()) << "words are left, but the quota is reached";
     EXPECT_EQ(play().Launched(), 70);
+    EXPECT_EQ(newWords.size(), 70u) << "every word launched is told, and only those";
 }
 
 TEST_F(GamePlayTest, TheMailboxKeepsTheLastKeyAndEscapeIsNotTyped) {
