@@ -41,7 +41,7 @@ endif()
 install(TARGETS zq-typing-tutor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Private modules: Debian wants them in a folder of their own under lib,
 # not executable (CMake installs modules without the execute bit here).
-install(TARGETS zq-sound-effects zq-progress-charts LIBRARY DESTINATION ${ZQ_MODULES_INSTALL_DIR})
+install(TARGETS zq-sound-effects zq-speech zq-progress-charts LIBRARY DESTINATION ${ZQ_MODULES_INSTALL_DIR})
 # The data the build assembled, and the starter files a person's data folder
 # begins with. Users' files and developer tools in the program folder stay out.
 foreach(folder IN ITEMS Courses media help icons locale)

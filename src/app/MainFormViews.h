@@ -15,8 +15,10 @@
 
 #include "app/LearnersDayTexts.h"
 #include "base/Color.h"
+#include "base/OneShotTimer.h"
 #include "drills/DrillKind.h"
 #include "keyboard/GuidanceViews.h"
+#include "speech/SpeechEngine.h"
 #include "stats/ProgressOverview.h"
 
 namespace zq {
@@ -88,6 +90,8 @@ public:
     // Offers a score to the window's score table.
     virtual void AddScore(std::int32_t score) = 0;
     virtual void SetSoundEvents(SoundEvents events) = 0;
+    // Told, on the game's own thread, of every word launched (8-bit text).
+    virtual void SetNewWordHandler(std::function<void(const std::string& word8)> handler) = 0;
     // Called, on the user-interface thread, once the window has let itself
     // be closed (hidden) after its own close handling; not when it refused
     // to close (an unfinished game the player chose to go on with).
@@ -135,6 +139,18 @@ class ProfileEditorFactory {
 public:
     virtual ~ProfileEditorFactory() = default;
     virtual std::unique_ptr<ProfileEditor> CreateProfileEditor() = 0;
+};
+
+// The program's voice, and what its narrators need of the platform.
+class SpeechOutputs {
+public:
+    virtual ~SpeechOutputs() = default;
+    // The speaker. The first call starts it: its thread loads the speech
+    // module, so a run that never speaks never loads it. `unavailable` is
+    // told, on the user-interface thread, when the program cannot speak.
+    virtual Speaker& StartSpeech(std::function<void(SpeechProblem problem)> unavailable) = 0;
+    // A timer that calls `timeout` on the user-interface thread.
+    virtual std::unique_ptr<OneShotTimer> MakeTimer(std::function<void()> timeout) = 0;
 };
 
 // The progress window.

@@ -22,6 +22,10 @@
 #include "profile/TProfile.h"
 #include "sound/SoundCues.h"
 #include "sound/TWavePlayer.h"
+#include "speech/DrillNarrator.h"
+#include "speech/GameNarrator.h"
+#include "speech/ProfileVoice.h"
+#include "speech/SpeechProblemMessage.h"
 #include "stats/DrillRecorder.h"
 #include "stats/LearnersDay.h"
 #include "stats/LocalDay.h"
@@ -119,7 +123,8 @@ TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
           // An older history's keys were typed in their course's code page.
           [this](std::string_view courseUtf8) {
               return FindCourse(paths_, std::string(courseUtf8)).TextCodePage();
-          })) {
+          })),
+      gameNarrator_(std::make_unique<GameNarrator>()) {
     const std::string timingFile = paths_.UsersFolder() + "zqgame.ini";
     const std::vector<RefusedTimingValue> refused = ReadGameTiming(timingFile, GameSettings());
     if (!refused.empty()) refusedTimingMessage_ = RefusedTimingMessage(timingFile, refused);
@@ -136,6 +141,9 @@ void TZQMainFm::AttachProfile(TProfile& profile) {
         parts_.view.PlainBox(ToUtf8(profile.KeyboardLayout) + Tr(" layout could not be activated."));
     }
     parts_.guidance.DisableKeyArea();
+    // Loaded now rather than at the first key: a speech service may take
+    // seconds to start.
+    if (profile.Speak) Speech();
 }
 
 Course TZQMainFm::CurrentCourse() const {
@@ -225,6 +233,7 @@ void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
     runPracticeTime_ = SaturatingAdd(runPracticeTime_, window->Drill().PracticeTime());
     if (entry.keep != nullptr && lines) entry.keep(*lines, *profile_);
     window.reset();
+    narrator_.reset();  // after the drill that told it of every key
     ShowActions();
     ShowLearnersDay();
 }
@@ -233,6 +242,7 @@ void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRec
                              const Course& course) {
     TFmLinePractice& drill = window.Drill();
     ConnectSounds(drill);
+    ConnectSpeech(drill);
     drill.SetPopupAtEnd(profile_->PopupAtEnd);
     window.SetDrillFont(font);
     drill.SetHighLight(profile_->HighLight);
@@ -252,6 +262,31 @@ void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
     drill.SetEvents({.OnLineDone = [&cues](TFmLinePractice&) { cues.LineDone(); },
                      .OnWrongKey = [&cues](TFmLinePractice&) { cues.WrongKey(); },
                      .OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); }});
+}
+
+void TZQMainFm::ConnectSpeech(TFmLinePractice& drill) {
+    narrator_.reset();
+    if (!profile_->Speak) return;
+    narrator_ = std::make_unique<DrillNarrator>(
+        Speech(), ProfileVoice(*profile_),
+        [this](unsigned char character8) { return parts_.guidance.FingerOf(character8); }, SteadyMilliseconds,
+        [this](std::function<void()> timeout) { return parts_.speech.MakeTimer(std::move(timeout)); });
+    drill.SetTypingObserver(narrator_.get());
+}
+
+// Speech.
+
+Speaker& TZQMainFm::Speech() {
+    if (speaker_ == nullptr) {
+        speaker_ = &parts_.speech.StartSpeech([this](SpeechProblem problem) { SpeechUnavailable(problem); });
+    }
+    return *speaker_;
+}
+
+void TZQMainFm::SpeechUnavailable(SpeechProblem problem) {
+    if (speechProblemTold_) return;
+    speechProblemTold_ = true;
+    parts_.view.InformationBox(SpeechProblemMessage(problem));
 }
 
 std::optional<std::unique_ptr<LineSource>> TZQMainFm::LinesOf(const DrillKindEntry& entry,
@@ -329,6 +364,11 @@ void TZQMainFm::StartGame() {
     ApplyProfileToGame(*profile_, GameSettings());
     GameSettings().WordsCodePage = course.TextCodePage();
     game_->SetFontName(profile_->GameFont.Name);
+    if (profile_->Speak) {
+        gameNarrator_->SpeakWith(&Speech(), ProfileVoice(*profile_));
+    } else {
+        gameNarrator_->SpeakWith(nullptr, {});
+    }
     HideActions();
     parts_.view.HideWindow();
     game_->ShowAndStartGame();
@@ -352,6 +392,8 @@ void TZQMainFm::CreateGameWindow() {
         .CityHurt = [&cues] { cues.CityHurt(); },
         .DifficultyIncrease = [&cues] { cues.DifficultyIncrease(); },
     });
+    GameNarrator& narrator = *gameNarrator_;
+    game_->SetNewWordHandler([&narrator](const std::string& word8) { narrator.NewWord(word8); });
     game_->SetClosedHandler([this] { GameClosed(); });
 }
 
@@ -375,6 +417,7 @@ void TZQMainFm::EditProfile() {
     // Erasing a user takes their practice history with them.
     dialog->SetUserErasedHandler([this](const std::string& name8) { history_->EraseUser(ToUtf8(name8)); });
     dialog->ExecuteEdit(*profile_);
+    if (profile_->Speak) Speech();  // switched on in the dialog: ready before the first drill
     // The course or the daily goal may have changed.
     ShowLearnersDay();
 }

@@ -11,12 +11,15 @@
 
 namespace zq {
 
+class DrillNarrator;
 class DrillRecorder;
+class GameNarrator;
 class LineSource;
 class PracticeHistory;
 class ProgramPaths;
 class SoundCues;
 class SoundOutput;
+class Speaker;
 class TFmLinePractice;
 class TWavePlayer;
 class TKeyboardLayoutAgent;
@@ -35,6 +38,8 @@ struct MainFormParts {
     ProfileEditorFactory& profileDialogs;
     // Where the sound player's cues go.
     SoundOutput& sound;
+    // The voice of a learner who listens.
+    SpeechOutputs& speech;
     ProgressWindows& progress;
 };
 
@@ -106,6 +111,12 @@ private:
     // course's code page, and the practice history of its lines.
     void PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font, const Course& course);
     void ConnectSounds(TFmLinePractice& drill);
+    // With the profile's Speak on, the drill's typing is told to a narrator.
+    void ConnectSpeech(TFmLinePractice& drill);
+    // The speaker, started the first time speech is switched on.
+    Speaker& Speech();
+    // The program cannot speak: the learner is told once a run.
+    void SpeechUnavailable(SpeechProblem problem);
     // The drill's own lines as its entry says (none when the learner gives
     // them in the drill); nothing, after telling the learner, when its file
     // holds no line to practise.
@@ -139,6 +150,12 @@ private:
     // file is opened at the first line or the first look at it.
     std::unique_ptr<PracticeHistory> history_;
     std::unique_ptr<DrillRecorder> recorder_;
+    // The speaker once speech has been switched on; the narrator of the
+    // drill that is open; the game's narrator, for the run.
+    Speaker* speaker_ = nullptr;
+    bool speechProblemTold_ = false;
+    std::unique_ptr<DrillNarrator> narrator_;
+    std::unique_ptr<GameNarrator> gameNarrator_;
     std::int32_t runPracticeTime_ = 0;
     bool runTimeAdded_ = false;
     std::unique_ptr<GameHost> game_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace zq {
@@ -70,6 +71,9 @@ public:
     virtual void DisableKeyArea() = 0;
     // The keyboard also lights the Shift, AltGr and dead keys of a character.
     virtual void SetShowModifiers(bool show) = 0;
+    // The finger (0 to 9) that types an 8-bit character on the template's
+    // keyboard, or -1 (see FingerOfCharacter).
+    virtual std::int32_t FingerOf(unsigned char character8) = 0;
 };
 
 }  // namespace zq

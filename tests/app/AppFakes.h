@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "../drills/DrillFakes.h"
+#include "../speech/SpeechFakes.h"
 #include "app/MainFormViews.h"
 #include "app/TFmLogon.h"
 #include "app/TSettings.h"
@@ -193,10 +194,12 @@ public:
     void DisableKeyArea() override { log_.push_back("DisableKeyArea"); }
     // Not logged: it comes with every drill.
     void SetShowModifiers(bool show) override { showModifiers = show; }
+    std::int32_t FingerOf(unsigned char /*character8*/) override { return finger; }
 
     std::optional<bool> showModifiers;
     // Whether a template "reads".
     bool templateReads = true;
+    std::int32_t finger = 3;  // the left index finger for every character
 
 private:
     CallLog& log_;
@@ -219,7 +222,12 @@ public:
     void SetFontName(const std::string& fontName8) override { log_.push_back("SetFontName " + fontName8); }
     void ShowAndStartGame() override { log_.push_back("StartGame"); }
 
+    void SetNewWordHandler(std::function<void(const std::string& word8)> handler) override {
+        newWord = std::move(handler);
+    }
+
     SoundEvents sounds;
+    std::function<void(const std::string& word8)> newWord;
     std::function<void()> closed;
 
 private:
@@ -324,6 +332,28 @@ public:
     std::vector<std::string> played;
 };
 
+// The voice: "StartSpeech" in the log when it is started; what is said and
+// the timers the narrators asked for are kept.
+class FakeSpeech : public SpeechOutputs {
+public:
+    explicit FakeSpeech(CallLog& log) : log_(log) {}
+    Speaker& StartSpeech(std::function<void(SpeechProblem problem)> handler) override {
+        log_.push_back("StartSpeech");
+        unavailable = std::move(handler);
+        return speaker;
+    }
+    std::unique_ptr<OneShotTimer> MakeTimer(std::function<void()> timeout) override {
+        return timers.Factory()(std::move(timeout));
+    }
+
+    RecordingSpeaker speaker;
+    ManualTimers timers;
+    std::function<void(SpeechProblem problem)> unavailable;
+
+private:
+    CallLog& log_;
+};
+
 // A system with the US and French layouts; others cannot be activated.
 class FakeLayoutBackend : public LayoutBackend {
 public:
@@ -351,6 +381,7 @@ struct MainFormRig {
     FakeGameFactory games{log};
     FakeHelp help{log};
     FakeSoundOutput sound;
+    FakeSpeech speech{log};
     FakeProgressWindows progress{log};
     std::function<bool(TProfile&)> profileDialogApplies;
     // The dialogs made, for their erase handlers (owned by the main window's run).
@@ -367,7 +398,9 @@ struct MainFormRig {
         }
     } profileDialogs{*this};
 
-    MainFormParts Parts() { return {view, drills, guidance, games, help, profileDialogs, sound, progress}; }
+    MainFormParts Parts() {
+        return {view, drills, guidance, games, help, profileDialogs, sound, speech, progress};
+    }
 };
 
 // A main window for the starter: the real logic among fakes.

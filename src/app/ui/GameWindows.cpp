@@ -19,6 +19,9 @@ public:
             .OnCityHurt = std::move(events.CityHurt),
         });
     }
+    void SetNewWordHandler(std::function<void(const std::string& word8)> handler) override {
+        window_.Frame().SetNewWordHandler(std::move(handler));
+    }
     void SetClosedHandler(std::function<void()> closed) override { window_.OnClosed = std::move(closed); }
     void SetFontName(const std::string& fontName8) override { window_.Frame().SetFontName(fontName8); }
     void ShowAndStartGame() override { window_.ShowAndStartGame(); }

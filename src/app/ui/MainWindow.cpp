@@ -14,6 +14,7 @@
 #include "app/ui/DrillWindows.h"
 #include "app/ui/HelpWindow.h"
 #include "app/ui/LearnersDayPanel.h"
+#include "app/ui/ProgramSpeech.h"
 #include "app/ui/ProgressWindowOpener.h"
 #include "app/ui/SoundModuleOutput.h"
 #include "base/CodePage.h"
@@ -62,6 +63,7 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
       drills_(std::make_unique<DrillWindows>(*guidance_, this, CoursesFolder(settings.Paths().DataFolder()))),
       help_(std::make_unique<DesktopHelpViewer>()),
       sound_(SoundModuleOutput::FromModulesFolder(settings.Paths().ModulesFolder())),
+      speech_(std::make_unique<ProgramSpeech>(settings.Paths().ModulesFolder())),
       progress_(std::make_unique<ProgressWindowOpener>(settings.Paths().ModulesFolder(), this)),
       closeLogon_(std::move(closeLogon)) {
     setObjectName(QStringLiteral("ZQMainFm"));
@@ -69,9 +71,9 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
     setAutoFillBackground(true);
     SetWindowFont(settings.FontName, settings.FontCharset);
 
-    form_ = std::make_unique<TZQMainFm>(
-        MainFormParts{*this, *drills_, *guidance_, games, *help_, profileDialogs, *sound_, *progress_},
-        settings);
+    form_ = std::make_unique<TZQMainFm>(MainFormParts{*this, *drills_, *guidance_, games, *help_,
+                                                      profileDialogs, *sound_, *speech_, *progress_},
+                                        settings);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(kButtonMargins);

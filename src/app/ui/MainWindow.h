@@ -16,6 +16,7 @@ namespace zq {
 
 class DesktopHelpViewer;
 class DrillWindows;
+class ProgramSpeech;
 class ProgressWindowOpener;
 class GuidanceWindowSet;
 class LearnersDayPanel;
@@ -56,6 +57,7 @@ public:
     GuidanceWindowSet& Guidance() { return *guidance_; }
     DrillWindows& Drills() { return *drills_; }
     DesktopHelpViewer& Help() { return *help_; }
+    ProgramSpeech& Speech() { return *speech_; }
 
     QAction* A_Course = nullptr;
     QAction* A_Sentence = nullptr;
@@ -99,6 +101,7 @@ private:
     std::unique_ptr<DrillWindows> drills_;
     std::unique_ptr<DesktopHelpViewer> help_;
     std::unique_ptr<SoundOutput> sound_;
+    std::unique_ptr<ProgramSpeech> speech_;
     std::unique_ptr<ProgressWindowOpener> progress_;
     std::unique_ptr<TZQMainFm> form_;
     std::function<void()> closeLogon_;

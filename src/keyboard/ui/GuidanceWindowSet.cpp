@@ -1,5 +1,6 @@
 #include "keyboard/ui/GuidanceWindowSet.h"
 
+#include "keyboard/CharacterFinger.h"
 #include "keyboard/ui/GuidanceAdapters.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
@@ -36,6 +37,10 @@ void GuidanceWindowSet::DisableKeyArea() {
 
 void GuidanceWindowSet::SetShowModifiers(bool show) {
     if (keyboard_) keyboard_->SetShowModifiers(show);
+}
+
+std::int32_t GuidanceWindowSet::FingerOf(unsigned char character8) {
+    return FingerOfCharacter(store_, character8);
 }
 
 DrillGuidance GuidanceWindowSet::Guidance() const {

@@ -1,0 +1,19 @@
+#include "speech/GameNarrator.h"
+
+#include "base/CodePage.h"
+
+namespace zq {
+
+void GameNarrator::SpeakWith(Speaker* speaker, Voice voice) {
+    const std::lock_guard lock(mutex_);
+    speaker_ = speaker;
+    voice_ = std::move(voice);
+}
+
+void GameNarrator::NewWord(std::string_view word8) {
+    if (word8.empty()) return;
+    const std::lock_guard lock(mutex_);
+    if (speaker_ != nullptr) speaker_->SayNext({ToUtf8(word8), voice_});
+}
+
+}  // namespace zq

@@ -1,0 +1,127 @@
+// The main window's part in speech: when the voice starts, which drills and
+// games speak, and how a missing speech service is told.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "../support/TempFolder.h"
+#include "AppFakes.h"
+#include "app/TSettings.h"
+#include "app/TZQMainFm.h"
+#include "profile/ProfileStore.h"
+
+namespace zq {
+namespace {
+
+using test::TempFolder;
+using ::testing::ElementsAre;
+using testing::FakeDrillWindow;
+using ::testing::IsEmpty;
+using testing::MainFormRig;
+
+class TZQMainFmSpeechTest : public ::testing::Test {
+protected:
+    TZQMainFmSpeechTest() {
+        std::filesystem::create_directories(folder / "Courses/English");
+        folder.Write("Courses/English/course.txt", "fj fj\njf jf\n");
+        profile.UserName = "Maria";
+        profile.Course = "English";
+        profile.SpeechRate = -3;
+        store.Attach(profile);
+    }
+
+    bool Logged(const std::string& call) const {
+        return std::find(rig.log.begin(), rig.log.end(), call) != rig.log.end();
+    }
+
+    // Opens the course drill and types its first two characters.
+    void TypeTwoKeysOfTheCourse() {
+        rig.drills.whileShown = [](FakeDrillWindow& window) {
+            for (unsigned char key : {'f', 'j'}) window.Drill().InputEditKeyPress(key);
+        };
+        form.StartCourse();
+    }
+
+    TempFolder folder;
+    TSettings settings{folder.Dir()};
+    ProfileStore store{folder.File("zqc.ini")};
+    TProfile profile;
+    MainFormRig rig;
+    TZQMainFm form{rig.Parts(), settings};
+};
+
+TEST_F(TZQMainFmSpeechTest, AProfileWithoutSpeechStartsNoVoiceAndItsDrillsAndGamesSayNothing) {
+    form.AttachProfile(profile);
+    TypeTwoKeysOfTheCourse();
+    form.StartGame();
+    rig.games.last->newWord("alpha");
+    EXPECT_FALSE(Logged("StartSpeech")) << "nothing of speech is loaded";
+    EXPECT_THAT(rig.speech.speaker.said, IsEmpty());
+    EXPECT_THAT(rig.speech.timers.made, IsEmpty());
+}
+
+TEST_F(TZQMainFmSpeechTest, SpeechSwitchedOnStartsAtLogOnAndTheCourseDrillSpeaksInTheProfilesVoice) {
+    profile.Speak = true;
+    form.AttachProfile(profile);
+    EXPECT_TRUE(Logged("StartSpeech")) << "started before the first key: a service may take seconds";
+    TypeTwoKeysOfTheCourse();
+    EXPECT_THAT(rig.speech.speaker.Texts(), ElementsAre("line 1", "f", "!j", "!space"));
+    EXPECT_EQ(rig.speech.speaker.said.front().voice, (Voice{"en", -3}));
+    EXPECT_EQ(std::count(rig.log.begin(), rig.log.end(), "StartSpeech"), 1) << "one voice for the run";
+}
+
+TEST_F(TZQMainFmSpeechTest, AfterAPauseTheFingerComesFromTheKeyboardOfTheCourse) {
+    profile.Speak = true;
+    form.AttachProfile(profile);
+    rig.guidance.finger = 6;
+    rig.drills.whileShown = [this](FakeDrillWindow&) {
+        rig.speech.speaker.said.clear();
+        rig.speech.timers.Last().Fire();
+    };
+    form.StartCourse();
+    EXPECT_THAT(rig.speech.speaker.Texts(), ElementsAre("f, right index finger"));
+}
+
+TEST_F(TZQMainFmSpeechTest, SpeechSwitchedOnInTheProfileDialogIsReadyWhenTheDialogCloses) {
+    form.AttachProfile(profile);
+    rig.profileDialogApplies = [](TProfile& edited) {
+        edited.Speak = true;
+        return true;
+    };
+    EXPECT_FALSE(Logged("StartSpeech"));
+    form.EditProfile();
+    EXPECT_TRUE(Logged("StartSpeech"));
+    TypeTwoKeysOfTheCourse();
+    EXPECT_THAT(rig.speech.speaker.Texts(), ::testing::Contains("!j"));
+}
+
+TEST_F(TZQMainFmSpeechTest, AMachineThatCannotSpeakIsToldOnceInAnInformationBox) {
+    profile.Speak = true;
+    form.AttachProfile(profile);
+    ASSERT_TRUE(rig.speech.unavailable);
+    rig.speech.unavailable(SpeechProblem::NoSpeechService);
+    rig.speech.unavailable(SpeechProblem::ServiceLost);
+    ASSERT_EQ(rig.view.informations.size(), 1u);
+    EXPECT_THAT(rig.view.informations[0], ::testing::HasSubstr("speech-dispatcher"));
+    EXPECT_THAT(rig.view.informations[0], ::testing::HasSubstr("without speech"));
+    EXPECT_THAT(rig.view.plainBoxes, IsEmpty());
+}
+
+TEST_F(TZQMainFmSpeechTest, TheGameSaysEachNewWordWhileTheProfileSpeaksAtTheStartOfThatGame) {
+    profile.Speak = true;
+    form.AttachProfile(profile);
+    form.StartGame();
+    rig.games.last->newWord("alpha");
+    EXPECT_THAT(rig.speech.speaker.Texts(), ElementsAre("alpha"));
+
+    profile.Speak = false;
+    rig.games.last->closed();
+    form.StartGame();
+    rig.games.last->newWord("beta");
+    EXPECT_THAT(rig.speech.speaker.Texts(), ElementsAre("alpha"));
+}
+
+}  // namespace
+}  // namespace zq
