@@ -294,6 +294,7 @@ void TFmLinePractice::EndLine(unsigned char key) {
         ShowStatistics();
     } else if (outcome_ == LineOutcome::loEscaped) {
         view_.CloseWindow();
+        observer_ = nullptr;  // a closed drill has nothing more to tell
     }
     keyCounts_.Clear();  // whatever comes next is counted afresh
     NextLine();

@@ -100,7 +100,8 @@ public:
     // Told of every completed line when set (not owned).
     void SetRecorder(LineRecorder* recorder) { recorder_ = recorder; }
     // Told of every key, line and next character when set (not owned; it
-    // outlives the drill's window, or is set to null before it goes).
+    // outlives the drill's window, or is set to null before it goes). A
+    // drill closed with Escape tells it nothing more.
     void SetTypingObserver(TypingObserver* observer) { observer_ = observer; }
     // The statistics of every completed line also in an information box.
     void SetPopupAtEnd(bool popup) { popupAtEnd_ = popup; }

@@ -16,6 +16,7 @@ namespace {
 
 using testing::DrillSurroundings;
 using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
 // Writes down every call as a short line.
 struct RecordingObserver : TypingObserver {
@@ -109,6 +110,12 @@ TEST_F(TypingObserverTest, EnterOrEscapeEndsALineWithoutFiguresAndACharacterTheC
     EXPECT_THAT(TakeCalls(), ElementsAre("key", "right", "next b", "key", "ready 1 of 2", "next d"));
     drill.InputEditForeignKeyPress();
     EXPECT_THAT(TakeCalls(), ElementsAre("key", "wrong (none)", "next e"));
+    Type("\x1b");
+    EXPECT_THAT(TakeCalls(), ElementsAre("key"))
+        << "Escape closes the drill: the line set up again is not told";
+    EXPECT_TRUE(world.view.closed);
+    Type("d");
+    EXPECT_THAT(TakeCalls(), IsEmpty()) << "nor anything after it";
 }
 
 TEST(TypingObserver, ASpaceTakenAsALineBreakTellsTheCharacterAfterIt) {

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -107,6 +109,12 @@ bool ProgramSession::Running() {
 
 void ProgramSession::Signal(int signalNumber) {
     if (pid_ > 0) kill(pid_, signalNumber);
+}
+
+std::string ProgramSession::MappedFiles() const {
+    if (pid_ <= 0) return {};
+    std::ifstream maps("/proc/" + std::to_string(pid_) + "/maps");
+    return {std::istreambuf_iterator<char>(maps), std::istreambuf_iterator<char>()};
 }
 
 std::optional<int> ProgramSession::WaitForExit(milliseconds timeout) {

@@ -46,6 +46,9 @@ public:
     bool Running();
     // Sends the program a signal, as a desktop session does when it ends.
     void Signal(int signalNumber);
+    // The files the running program has mapped into its memory (the
+    // libraries and modules it has loaded), as /proc lists them.
+    std::string MappedFiles() const;
 
     // The id of a visible window of the program whose title matches the
     // regular expression, once one appears; empty on timeout.

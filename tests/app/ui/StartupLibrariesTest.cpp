@@ -1,7 +1,7 @@
 // What the program loads before its logon dialog shows: the libraries it
-// names itself. Sound, charts and keyboard templates are opened when first
-// needed, so their libraries (and the sound server's and cryptography
-// libraries behind them) must not be among these.
+// names itself. Sound, speech, charts and keyboard templates are opened when
+// first needed, so their libraries (and the sound server's, the speech
+// service's and cryptography libraries behind them) must not be among these.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -24,10 +24,11 @@ std::string NeededLibraries(const std::string& program) {
     return needed;
 }
 
-TEST(StartupLibraries, TheProgramStartsWithoutSoundChartsOrZipLibraries) {
+TEST(StartupLibraries, TheProgramStartsWithoutSoundSpeechChartsOrZipLibraries) {
     const std::string needed = NeededLibraries(ZQ_PROGRAM_DIR "/zq-typing-tutor");
     ASSERT_NE(needed.find("libQt6Widgets"), std::string::npos) << "readelf gave:\n" << needed;
-    for (const char* late : {"libzip", "libcrypto", "libQt6Multimedia", "libQt6Charts", "libpulse"}) {
+    for (const char* late : {"libzip", "libcrypto", "libQt6Multimedia", "libQt6Charts", "libpulse",
+                             "libQt6TextToSpeech", "libspeechd"}) {
         EXPECT_EQ(needed.find(late), std::string::npos) << late << " is loaded at start:\n" << needed;
     }
 }
