@@ -104,9 +104,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ZQ_REPOSITORY_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 string(REGEX REPLACE "^lib(.+)\\.so\\.([0-9]+)$" "lib\\1\\2" zq_libzip_package ${ZQ_LIBZIP_SONAME})
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${zq_libzip_package}, xkb-data")
-# Qt's own dialog texts in the learner's language, the Wayland platform, and
-# the font the starter profile names.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland, fonts-dejavu-core")
+# Qt's own dialog texts in the learner's language, the Wayland platform, the
+# font the starter profile names, and a voice for learners who listen (the
+# speech module speaks through Qt's speech-dispatcher plug-in; without it the
+# program says once that it cannot speak).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, qt6-wayland, fonts-dejavu-core, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -37,6 +37,8 @@ const std::map<std::string, std::vector<std::string>> kHelpers = {
     {"src/keyboard/TKeyboardLayoutAgent.cpp", {"Text"}},
     {"src/profile/ColorList.cpp", {"N_"}},
     {"src/profile/ui/TProfileFm.cpp", {"Text"}},
+    {"src/speech/CharacterNames.cpp", {"N_"}},
+    {"src/speech/FingerNames.cpp", {"N_"}},
     {"src/stats/ProgressCharts.cpp", {"Chart:2", "Chart:3", "PerDrill:2", "PerDrill:3"}},
     {"src/stats/ui/ProgressWindow.cpp", {"Translated"}},
 };

@@ -9,6 +9,10 @@ ZQ_PROGRAM_PACKAGES=(
   g++ cmake ninja-build pkg-config gettext
   qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
   libzip-dev libsqlite3-dev libxkbcommon-dev libxkbregistry-dev libxkbfile-dev libx11-dev xkb-data
+  # Speech: Qt TextToSpeech builds against Qt's QML headers, and speaks at
+  # run time through its speech-dispatcher plug-in and speech-dispatcher's
+  # espeak-ng voices.
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
 )
 # ... to make the Debian package (dpkg-shlibdeps finds its dependencies).
 ZQ_PACKAGE_PACKAGES=(dpkg-dev file)
