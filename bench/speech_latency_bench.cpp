@@ -24,15 +24,13 @@
 #include "drills/CourseLines.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "speech/DrillNarrator.h"
+#include "support/RunFailure.h"
 #include "support/SpokenLog.h"
 
 namespace {
 
 using namespace zq;
 using testing::SpokenLog;
-
-// Set when the service heard nothing: the run then fails.
-bool g_unheard = false;
 
 double WallSeconds() {
     return std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
@@ -49,12 +47,13 @@ void BM_KeyToSpokenName(benchmark::State& state) {
         return;
     }
     bool problem = false;
-    const auto speaker = SpeechModuleOutput::FromModulesFolder(ZQ_PROGRAM_DIR "/", [&](SpeechProblem) { problem = true; });
+    const auto speaker =
+        SpeechModuleOutput::FromModulesFolder(ZQ_PROGRAM_DIR "/", [&](SpeechProblem) { problem = true; });
     // A voice that is ready, as speech is once switched on.
     log->Mark();
     speaker->SayNow({"ready", {"en", 0}});
     if (!log->WaitForHeard(1, 10000, RunEvents) || problem) {
-        g_unheard = true;
+        bench::FailTheRun();
         state.SkipWithError("the speech service heard nothing");
         return;
     }
@@ -66,8 +65,9 @@ void BM_KeyToSpokenName(benchmark::State& state) {
     CourseLines course({line, line}, 0);
     stopwatch watch;
     CourseDrillWindow window(watch);
-    DrillNarrator narrator(*speaker, {"en", 0}, [](unsigned char) { return 3; }, [&narratorNow] { return narratorNow; },
-                           &QtOneShotTimer::Make);
+    DrillNarrator narrator(
+        *speaker, {"en", 0}, [](unsigned char) { return 3; }, [&narratorNow] { return narratorNow; },
+        &QtOneShotTimer::Make);
     window.Drill().SetTypingObserver(&narrator);
     window.Drill().Practise(course);
     window.show();
@@ -96,7 +96,7 @@ void BM_KeyToSpokenName(benchmark::State& state) {
         const double start = WallSeconds();
         QApplication::sendEvent(window.InputEdit, &press);
         if (!log->WaitForHeard(1, 5000, RunEvents)) {
-            g_unheard = true;
+            bench::FailTheRun();
             state.SkipWithError("a key was not heard within 5 s");
             break;
         }
@@ -113,12 +113,3 @@ void BM_KeyToSpokenName(benchmark::State& state) {
 BENCHMARK(BM_KeyToSpokenName)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return g_unheard ? 1 : 0;
-}
