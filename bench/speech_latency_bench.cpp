@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/ui/SpeechModuleOutput.h"
+#include "base/CodePage.h"
 #include "base/ui/QtOneShotTimer.h"
 #include "drills/CourseLines.h"
 #include "drills/ui/CourseDrillWindow.h"
@@ -66,8 +67,8 @@ void BM_KeyToSpokenName(benchmark::State& state) {
     stopwatch watch;
     CourseDrillWindow window(watch);
     DrillNarrator narrator(
-        *speaker, {"en", 0}, [](unsigned char) { return 3; }, [&narratorNow] { return narratorNow; },
-        &QtOneShotTimer::Make);
+        *speaker, {"en", 0}, SystemCodePage(), [](unsigned char) { return 3; },
+        [&narratorNow] { return narratorNow; }, &QtOneShotTimer::Make);
     window.Drill().SetTypingObserver(&narrator);
     window.Drill().Practise(course);
     window.show();

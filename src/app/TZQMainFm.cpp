@@ -242,7 +242,7 @@ void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRec
                              const Course& course) {
     TFmLinePractice& drill = window.Drill();
     ConnectSounds(drill);
-    ConnectSpeech(drill);
+    ConnectSpeech(drill, course.TextCodePage());
     drill.SetPopupAtEnd(profile_->PopupAtEnd);
     window.SetDrillFont(font);
     drill.SetHighLight(profile_->HighLight);
@@ -264,11 +264,11 @@ void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
                      .OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); }});
 }
 
-void TZQMainFm::ConnectSpeech(TFmLinePractice& drill) {
+void TZQMainFm::ConnectSpeech(TFmLinePractice& drill, int textCodePage) {
     narrator_.reset();
     if (!profile_->Speak) return;
     narrator_ = std::make_unique<DrillNarrator>(
-        Speech(), ProfileVoice(*profile_),
+        Speech(), ProfileVoice(*profile_), textCodePage,
         [this](unsigned char character8) { return parts_.guidance.FingerOf(character8); }, SteadyMilliseconds,
         [this](std::function<void()> timeout) { return parts_.speech.MakeTimer(std::move(timeout)); });
     drill.SetTypingObserver(narrator_.get());
@@ -365,7 +365,7 @@ void TZQMainFm::StartGame() {
     GameSettings().WordsCodePage = course.TextCodePage();
     game_->SetFontName(profile_->GameFont.Name);
     if (profile_->Speak) {
-        gameNarrator_->SpeakWith(&Speech(), ProfileVoice(*profile_));
+        gameNarrator_->SpeakWith(&Speech(), ProfileVoice(*profile_), course.TextCodePage());
     } else {
         gameNarrator_->SpeakWith(nullptr, {});
     }

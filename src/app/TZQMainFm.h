@@ -111,8 +111,9 @@ private:
     // course's code page, and the practice history of its lines.
     void PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font, const Course& course);
     void ConnectSounds(TFmLinePractice& drill);
-    // With the profile's Speak on, the drill's typing is told to a narrator.
-    void ConnectSpeech(TFmLinePractice& drill);
+    // With the profile's Speak on, the drill's typing is told to a narrator,
+    // which reads its lines and keys in `textCodePage` (the course's).
+    void ConnectSpeech(TFmLinePractice& drill, int textCodePage);
     // The speaker, started the first time speech is switched on.
     Speaker& Speech();
     // The program cannot speak: the learner is told once a run.

@@ -15,10 +15,11 @@ bool EndsAWord(unsigned char ch) {
 
 }  // namespace
 
-DrillNarrator::DrillNarrator(Speaker& speaker, Voice voice, FingerLookup fingerOf, MillisecondClock clock,
-                             const OneShotTimerFactory& makeTimer)
+DrillNarrator::DrillNarrator(Speaker& speaker, Voice voice, int textCodePage, FingerLookup fingerOf,
+                             MillisecondClock clock, const OneShotTimerFactory& makeTimer)
     : speaker_(speaker),
       voice_(std::move(voice)),
+      textCodePage_(textCodePage),
       fingerOf_(std::move(fingerOf)),
       clock_(std::move(clock)),
       idleTimer_(makeTimer([this] { IdleHint(); })) {}
@@ -64,7 +65,7 @@ void DrillNarrator::NextCharacter(std::string_view sample8, std::int32_t positio
         Say(NameOf(next8_));
     } else {
         // A word where one begins; nothing inside it or at the space after it.
-        Say(ToUtf8(WordAt(sample8, position)));
+        Say(ToUtf8(WordAt(sample8, position), textCodePage_));
     }
 }
 
@@ -87,8 +88,8 @@ void DrillNarrator::Say(const std::string& text) {
     }
 }
 
-std::string DrillNarrator::NameOf(unsigned char character8) {
-    return SpokenCharacterName(CharOfCode(character8));
+std::string DrillNarrator::NameOf(unsigned char character8) const {
+    return SpokenCharacterName(CharOfCode(character8, textCodePage_));
 }
 
 std::string_view DrillNarrator::WordAt(std::string_view sample8, std::int32_t position) {

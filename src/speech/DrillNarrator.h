@@ -39,8 +39,10 @@ public:
 
     static constexpr int kIdleHintMs = 2000;
 
-    DrillNarrator(Speaker& speaker, Voice voice, FingerLookup fingerOf, MillisecondClock clock,
-                  const OneShotTimerFactory& makeTimer);
+    // `textCodePage` is the code page of the drill's lines and keys (the
+    // course's), which may differ from that of the program's windows.
+    DrillNarrator(Speaker& speaker, Voice voice, int textCodePage, FingerLookup fingerOf,
+                  MillisecondClock clock, const OneShotTimerFactory& makeTimer);
 
     void KeyArrived() override;
     void RightKey() override;
@@ -55,13 +57,14 @@ public:
 private:
     // Says a text: at once when it is the first news of a key, else in turn.
     void Say(const std::string& text);
-    // The spoken name of an 8-bit character of the code page in force.
-    static std::string NameOf(unsigned char character8);
+    // The spoken name of an 8-bit character of the drill's text.
+    std::string NameOf(unsigned char character8) const;
     // At a word's beginning, the word (8-bit); else empty.
     static std::string_view WordAt(std::string_view sample8, std::int32_t position);
 
     Speaker& speaker_;
     Voice voice_;
+    int textCodePage_;
     FingerLookup fingerOf_;
     MillisecondClock clock_;
     TypingPace pace_;

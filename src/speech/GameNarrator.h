@@ -3,6 +3,7 @@
 #include <mutex>
 #include <string_view>
 
+#include "base/CodePage.h"
 #include "speech/Speaker.h"
 
 namespace zq {
@@ -16,16 +17,18 @@ namespace zq {
 class GameNarrator {
 public:
     // Speaks with `speaker` (not owned; it outlives the narrator) in
-    // `voice`; with no speaker, says nothing.
-    void SpeakWith(Speaker* speaker, Voice voice);
+    // `voice`, the words being text of `wordsCodePage` (the course's); with
+    // no speaker, says nothing.
+    void SpeakWith(Speaker* speaker, Voice voice, int wordsCodePage = SystemCodePage());
 
-    // A word (8-bit text of the code page) was launched.
+    // A word (8-bit text of the words' code page) was launched.
     void NewWord(std::string_view word8);
 
 private:
     std::mutex mutex_;
     Speaker* speaker_ = nullptr;
     Voice voice_;
+    int wordsCodePage_ = SystemCodePage();
 };
 
 }  // namespace zq

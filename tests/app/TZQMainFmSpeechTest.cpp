@@ -109,6 +109,21 @@ TEST_F(TZQMainFmSpeechTest, AMachineThatCannotSpeakIsToldOnceInAnInformationBox)
     EXPECT_THAT(rig.view.plainBoxes, IsEmpty());
 }
 
+TEST_F(TZQMainFmSpeechTest, ACourseOfAnotherCodePageIsHeardInItsOwnCharacters) {
+    std::filesystem::create_directories(folder / "Courses/Polski");
+    folder.Write("Courses/Polski/course.ini", "[Course]\nCodePage=1250\n");
+    folder.Write("Courses/Polski/course.txt", "\xB9z\n");  // "ąz"
+    folder.Write("Courses/Polski/Game.txt", "\xBF\xF3\xB3w\n");
+    profile.Course = "Polski";
+    profile.Speak = true;
+    form.AttachProfile(profile);
+    form.StartCourse();
+    EXPECT_THAT(rig.speech.speaker.Texts(), ElementsAre("line 1", "a ogonek"));
+    form.StartGame();
+    rig.games.last->newWord("\xBF\xF3\xB3w");
+    EXPECT_EQ(rig.speech.speaker.Texts().back(), "\xC5\xBC\xC3\xB3\xC5\x82w");  // "żółw"
+}
+
 TEST_F(TZQMainFmSpeechTest, TheGameSaysEachNewWordWhileTheProfileSpeaksAtTheStartOfThatGame) {
     profile.Speak = true;
     form.AttachProfile(profile);

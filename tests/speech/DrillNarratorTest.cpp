@@ -7,6 +7,7 @@
 #include "../support/FakeClock.h"
 #include "SpeechFakes.h"
 #include "SpokenLanguage.h"
+#include "base/CodePage.h"
 #include "drills/CourseLines.h"
 #include "drills/TFmLinePractice.h"
 
@@ -29,8 +30,8 @@ protected:
     DrillNarratorTest()
         : drill(world.view, world.watch, world.Guidance()),
           narrator(
-              speaker, kVoice, [](unsigned char ch) { return ch == 'j' ? 6 : 3; }, world.clock.Function(),
-              timers.Factory()) {
+              speaker, kVoice, 1252, [](unsigned char ch) { return ch == 'j' ? 6 : 3; },
+              world.clock.Function(), timers.Factory()) {
         drill.FormCreate();
         drill.SetTypingObserver(&narrator);
     }
@@ -156,12 +157,41 @@ TEST_F(DrillNarratorTest, AfterAPauseTheNextCharacterAndItsFingerAreSaidOnce) {
         << "no finger for the key that completes the line";
 }
 
+// A Polish course under English windows: its lines and keys are text of
+// code page 1250, where 0xB9 is "ą" (in 1252 it is "¹").
+TEST(DrillNarrator, ACourseOfAnotherCodePageIsHeardInItsOwnCharacters) {
+    const SpokenLanguage english("C");
+    ASSERT_EQ(SystemCodePage(), 1252);
+    DrillSurroundings world;
+    TFmLinePractice drill(world.view, world.watch, world.Guidance());
+    drill.SetTextCodePage(1250);
+    RecordingSpeaker speaker;
+    ManualTimers timers;
+    DrillNarrator narrator(
+        speaker, kVoice, 1250, [](unsigned char) { return 3; }, world.clock.Function(), timers.Factory());
+    drill.FormCreate();
+    drill.SetTypingObserver(&narrator);
+    CourseLines course({"\xB9\xB9\xB9\xB9\xB9\xB9 \xBF\xF3\xB3w"}, 0);  // "ąąąąąą żółw"
+    drill.Practise(course);
+    EXPECT_THAT(speaker.TakeTexts(), ElementsAre("line 1", "a ogonek"));
+    for (unsigned char key : {0xB9, 0xEA}) {  // "ą", then "ę" where "ą" is expected
+        world.clock.now += 200;
+        drill.InputEditKeyPress(key);
+    }
+    EXPECT_THAT(speaker.TakeTexts(), ElementsAre("!a ogonek", "!wrong: e ogonek", "a ogonek"));
+    for (unsigned char key : {0xB9, 0xB9, 0xB9, 0xB9, 0x20}) {  // the rest of the word, fast
+        world.clock.now += 200;
+        drill.InputEditKeyPress(key);
+    }
+    EXPECT_EQ(speaker.Texts().back(), "!\xC5\xBC\xC3\xB3\xC5\x82w") << "the word, in UTF-8";
+}
+
 TEST(DrillNarrator, ACharacterWithoutAFingerIsNamedAloneAfterAPause) {
     const SpokenLanguage english("C");
     RecordingSpeaker speaker;
     ManualTimers timers;
     DrillNarrator narrator(
-        speaker, kVoice, [](unsigned char) { return -1; }, [] { return 0; }, timers.Factory());
+        speaker, kVoice, 1252, [](unsigned char) { return -1; }, [] { return 0; }, timers.Factory());
     narrator.LineReady({}, false);
     narrator.NextCharacter("#", 1);
     speaker.TakeTexts();

@@ -34,6 +34,14 @@ TEST(GameNarrator, EveryNewWordIsSaidInTurnOnlyWhileASpeakerIsSet) {
     EXPECT_EQ(speaker.said.at(0).voice, (Voice{"fr", -2}));
 }
 
+TEST(GameNarrator, TheWordsAreReadInTheCodePageOfTheirCourse) {
+    RecordingSpeaker speaker;
+    GameNarrator narrator;
+    narrator.SpeakWith(&speaker, {"pl", 0}, 1250);
+    narrator.NewWord("\xBF\xF3\xB3w");
+    EXPECT_THAT(speaker.Texts(), ElementsAre("\xC5\xBC\xC3\xB3\xC5\x82w"));  // "żółw"
+}
+
 TEST(ProfileVoice, SpeaksTheLanguageOfTheProgramsTextsAtTheProfilesRateWithinItsRange) {
     TProfile profile;
     profile.SpeechRate = 4;
