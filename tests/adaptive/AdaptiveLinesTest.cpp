@@ -45,7 +45,7 @@ struct TypedCounts {
 
 class AdaptiveLinesTest : public ::testing::Test {
 protected:
-    AdaptiveSetup Setup() const {
+    AdaptiveSetup AnnsSetup() const {
         return {.user = "Ann", .course = "English", .courseLines = kCourse, .words = kWords, .seed = 7};
     }
 
@@ -68,7 +68,7 @@ protected:
 };
 
 TEST_F(AdaptiveLinesTest, ANewLearnerStartsWithTheCoursesFirstKeys) {
-    const AdaptiveLines lines(history, Setup());
+    const AdaptiveLines lines(history, AnnsSetup());
     EXPECT_EQ(lines.InPlay(), "fjdk");
     ASSERT_TRUE(lines.Line().has_value());
     EXPECT_FALSE(lines.Line()->empty());
@@ -78,7 +78,7 @@ TEST_F(AdaptiveLinesTest, ANewLearnerStartsWithTheCoursesFirstKeys) {
 }
 
 TEST_F(AdaptiveLinesTest, TheNewestKeyNotYetTypedOftenEnoughHasTheFocus) {
-    AdaptiveLines lines(history, Setup());
+    AdaptiveLines lines(history, AnnsSetup());
     EXPECT_EQ(lines.Focus(), 'k');
     // Thirty strokes of k and d, fast and right: j, typed too seldom, comes next.
     Complete(lines, TypedCounts(std::string(30, 'k') + std::string(30, 'd'), "", 200));
@@ -87,7 +87,7 @@ TEST_F(AdaptiveLinesTest, TheNewestKeyNotYetTypedOftenEnoughHasTheFocus) {
 }
 
 TEST_F(AdaptiveLinesTest, OnceEveryKeyIsJudgedTheKeyMissedMostHasTheFocus) {
-    AdaptiveLines lines(history, Setup());
+    AdaptiveLines lines(history, AnnsSetup());
     std::string text;
     for (int i = 0; i < 30; ++i) text += "fjdk";
     Complete(lines, TypedCounts(text, "", 500));  // 120 keys a minute
@@ -103,7 +103,7 @@ TEST_F(AdaptiveLinesTest, OnceEveryKeyIsJudgedTheKeyMissedMostHasTheFocus) {
 }
 
 TEST_F(AdaptiveLinesTest, TheNextKeyJoinsWhenEveryKeyInPlayMeetsTheTarget) {
-    AdaptiveLines lines(history, Setup());
+    AdaptiveLines lines(history, AnnsSetup());
     std::string text;
     for (int i = 0; i < 30; ++i) text += "fjdk";
     Complete(lines, TypedCounts(text, "", 401));  // 149 keys a minute
@@ -118,7 +118,7 @@ TEST_F(AdaptiveLinesTest, TheNextKeyJoinsWhenEveryKeyInPlayMeetsTheTarget) {
 }
 
 TEST_F(AdaptiveLinesTest, TheLearnersOwnTargetDecides) {
-    AdaptiveSetup setup = Setup();
+    AdaptiveSetup setup = AnnsSetup();
     setup.targetSpeed = 250;
     AdaptiveLines lines(history, setup);
     std::string text;
@@ -130,20 +130,20 @@ TEST_F(AdaptiveLinesTest, TheLearnersOwnTargetDecides) {
 
 TEST_F(AdaptiveLinesTest, TheLearnerGoesOnWhereTheyStopped) {
     {
-        AdaptiveLines lines(history, Setup());
+        AdaptiveLines lines(history, AnnsSetup());
         std::string text;
         for (int i = 0; i < 30; ++i) text += "fjdk";
         Complete(lines, TypedCounts(text, "", 300));
         ASSERT_EQ(lines.InPlay(), "fjdks");
     }
     PracticeHistory later(folder.File("zqstats.db"), {});
-    AdaptiveSetup ann = Setup();
+    AdaptiveSetup ann = AnnsSetup();
     ann.user = "ANN";  // user names match without regard to case
     EXPECT_EQ(AdaptiveLines(later, ann).InPlay(), "fjdks");
-    AdaptiveSetup bob = Setup();
+    AdaptiveSetup bob = AnnsSetup();
     bob.user = "Bob";
     EXPECT_EQ(AdaptiveLines(later, bob).InPlay(), "fjdk");
-    AdaptiveSetup otherCourse = Setup();
+    AdaptiveSetup otherCourse = AnnsSetup();
     otherCourse.course = "Deutsch";
     EXPECT_EQ(AdaptiveLines(later, otherCourse).InPlay(), "fjdk");
 }
@@ -152,7 +152,7 @@ TEST_F(AdaptiveLinesTest, StrokesOfEveryDrillOnTheCourseCount) {
     std::u32string text;
     for (int i = 0; i < 30; ++i) text += U"fjdk";
     KeepLine(text);  // 300 keys a minute in another drill
-    const AdaptiveLines lines(history, Setup());
+    const AdaptiveLines lines(history, AnnsSetup());
     EXPECT_EQ(lines.InPlay(), "fjdks") << "the keys met the target before the drill opened";
     EXPECT_THAT(lines.Keys().change, HasSubstr("New key: s"));
     HistoryStore store(folder.File("zqstats.db"));
@@ -160,7 +160,7 @@ TEST_F(AdaptiveLinesTest, StrokesOfEveryDrillOnTheCourseCount) {
 }
 
 TEST_F(AdaptiveLinesTest, AllKeysOfTheCourseInPlayStayThere) {
-    AdaptiveLines lines(history, Setup());
+    AdaptiveLines lines(history, AnnsSetup());
     std::string text;
     for (int i = 0; i < 30; ++i) text += "fjdksl";
     for (int line = 0; line < 4; ++line) Complete(lines, TypedCounts(text, "", 200));
@@ -170,7 +170,7 @@ TEST_F(AdaptiveLinesTest, AllKeysOfTheCourseInPlayStayThere) {
 }
 
 TEST_F(AdaptiveLinesTest, ALineEndedEarlyChangesNothingAndAnEscapedOneStays) {
-    AdaptiveLines lines(history, Setup());
+    AdaptiveLines lines(history, AnnsSetup());
     Complete(lines, TypedCounts(std::string(30, 'k') + std::string(30, 'd'), "", 200));
     ASSERT_FALSE(lines.Keys().change.empty());
     lines.LineEnded({.outcome = LineOutcome::loEnter, .passed = true});
@@ -185,7 +185,7 @@ TEST_F(AdaptiveLinesTest, ALineEndedEarlyChangesNothingAndAnEscapedOneStays) {
 TEST_F(AdaptiveLinesTest, AHistoryThatCannotBeUsedLeavesTheDrillWorkingFromTheFirstKeys) {
     PracticeHistory unusable(folder.File("missing/zqstats.db"),
                              [this](const std::string& text) { warnings.push_back(text); });
-    AdaptiveLines lines(unusable, Setup());
+    AdaptiveLines lines(unusable, AnnsSetup());
     EXPECT_EQ(lines.InPlay(), "fjdk");
     EXPECT_TRUE(lines.Line().has_value());
     std::string text;
@@ -196,7 +196,7 @@ TEST_F(AdaptiveLinesTest, AHistoryThatCannotBeUsedLeavesTheDrillWorkingFromTheFi
 }
 
 TEST_F(AdaptiveLinesTest, ACourseWithoutKeysHasNoLine) {
-    AdaptiveSetup setup = Setup();
+    AdaptiveSetup setup = AnnsSetup();
     setup.courseLines = {"   "};
     EXPECT_FALSE(AdaptiveLines(history, setup).Line().has_value());
 }
