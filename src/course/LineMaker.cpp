@@ -283,8 +283,9 @@ std::u32string LineMaker::Phrase(std::size_t lesson, std::size_t fewestWords, st
             // The final mark goes on the last word that fits the line.
             std::vector<std::u32string> fitted = FittingWords(words, 1);
             if (!fitted.empty()) {
-                if (fitted.back().back() == U',') fitted.back().pop_back();
-                fitted.back() += end;
+                std::u32string& last = fitted.back();
+                if (!last.empty() && last.back() == U',') last.pop_back();
+                last += end;
                 return JoinWhileFits(fitted);
             }
         }
