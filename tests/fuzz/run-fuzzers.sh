@@ -1,25 +1,22 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer under AddressSanitizer and
-# UndefinedBehaviorSanitizer (in build-fuzz/) and runs each for 20 seconds
-# (or FUZZ_SECONDS; the wave reader, which reads chunk headers only, and the
-# keyboard description parser, a reader of short lines, for half of it),
-# seeded with the shipped keyboard templates of the built program folder (run
-# ./test first), their descriptions, the shipped sound cues and the samples
-# in seeds/. A crash, a leak, undefined behaviour, an input that takes over
-# 10 seconds or 2 GB fails the run; libFuzzer leaves the input that did it in
-# build-fuzz/.
+# UndefinedBehaviorSanitizer (in build-sanitize/, see tools/dev/common.sh)
+# and runs each for 20 seconds (or FUZZ_SECONDS; the wave reader, which
+# reads chunk headers only, and the keyboard description parser, a reader
+# of short lines, for half of it), one target per processor at a time,
+# seeded with the shipped keyboard templates of the built program folder
+# (run ./test first), their descriptions, the shipped sound cues and the
+# samples in seeds/. A crash, a leak, undefined behaviour, an input that
+# takes over 10 seconds or 2 GB fails the run; libFuzzer leaves the input
+# that did it in build-sanitize/.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
-build="$root/build-fuzz"
+source "$(dirname "$0")/../../tools/dev/common.sh"
+root=$ZQ_ROOT
+build=$ZQ_SANITIZE_DIR
 seconds=${FUZZ_SECONDS:-20}
 
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZQ_CORE_ONLY=ON -DZQ_FUZZ=ON \
-  -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" \
-  "-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
-  >/dev/null
-# Only the fuzz targets: the unit tests already ran under the sanitizers.
+zq_configure_sanitize
+# Only the fuzz targets: the unit tests are run by .ci/run.
 cmake --build "$build" -j "$(nproc)" \
   --target template_fuzzer packet_fuzzer description_fuzzer ini_fuzzer rtf_fuzzer wave_fuzzer dictionary_fuzzer \
   game_timing_fuzzer \
@@ -47,15 +44,29 @@ cp "$root"/data/media/*.wav "$corpus/wave/"
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 
 cd "$build"
+# fuzz TARGET SECONDS: fuzzes one reader, its report kept until it is over.
 fuzz() {
-  local target=$1 time=$2
-  echo "Fuzzing the $target reader for $time seconds"
+  local target=$1 time=$2 status=0
   "tests/fuzz/${target}_fuzzer" -max_total_time="$time" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 "$corpus/$target" 2>&1 | tail -n 12
-  [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "the $target reader failed under fuzzing" >&2; exit 1; }
+    -print_final_stats=1 "$corpus/$target" >"fuzz-$target.log" 2>&1 || status=$?
+  echo "Fuzzed the $target reader for $time seconds"
+  tail -n 12 "fuzz-$target.log"
+  [ "$status" -eq 0 ] || echo "the $target reader failed under fuzzing" >&2
+  return "$status"
 }
-for target in template packet ini rtf dictionary game_timing; do
-  fuzz "$target" "$seconds"
+# Each libFuzzer run uses one processor: as many run at once as there are.
+lanes=$(nproc)
+runs=()
+for run in template:"$seconds" packet:"$seconds" ini:"$seconds" rtf:"$seconds" dictionary:"$seconds" \
+  game_timing:"$seconds" description:$(((seconds + 1) / 2)) wave:$(((seconds + 1) / 2)); do
+  while [ "$(jobs -rp | wc -l)" -ge "$lanes" ]; do
+    wait -n || true
+  done
+  fuzz "${run%%:*}" "${run##*:}" &
+  runs+=($!)
 done
-fuzz description $(((seconds + 1) / 2))
-fuzz wave $(((seconds + 1) / 2))
+failed=0
+for pid in "${runs[@]}"; do
+  wait "$pid" || failed=1
+done
+exit "$failed"

@@ -73,3 +73,27 @@ zq_build_all() {
   zq_configure "$ZQ_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DZQ_BUILD_TESTS=ON "$@"
   cmake --build "$ZQ_BUILD_DIR" -j "$(nproc)"
 }
+
+# zq_timed TITLE COMMAND...: runs a command and says how long it took.
+zq_timed() {
+  local title=$1 started=$SECONDS
+  shift
+  "$@"
+  echo "$title: step took $((SECONDS - started)) s"
+}
+
+# The clang build of the toolkit-free libraries, their tests and the fuzz
+# targets, in build-sanitize/: AddressSanitizer, UndefinedBehaviorSanitizer
+# and libFuzzer's coverage on everything, and clang's thread-safety analysis
+# (base/ThreadSafety.h) of every file, warnings as errors; assertions on,
+# line tables for the sanitizers' reports. The libraries are optimised a
+# little, for the fuzzers' speed; the tests' own files not at all, for the
+# build's. .ci/run builds and tests it; tests/fuzz/run-fuzzers.sh fuzzes in it.
+ZQ_SANITIZE_DIR="$ZQ_ROOT/build-sanitize"
+zq_configure_sanitize() {
+  local sanitizers="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+  zq_configure "$ZQ_SANITIZE_DIR" -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_COMPILER=clang++ \
+    -DZQ_CORE_ONLY=ON -DZQ_FUZZ=ON -DZQ_WARNINGS_AS_ERRORS=ON -DZQ_TEST_OPTIMIZATION=-O0 \
+    "-DCMAKE_CXX_FLAGS=-O1 -gline-tables-only -fno-omit-frame-pointer $sanitizers -Wthread-safety" \
+    "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
+}
