@@ -1,0 +1,28 @@
+# The program's translation catalogues, compiled into the program folder
+# (zq_catalogues): data/CMakeLists.txt includes this, and so does a build of
+# the toolkit-free libraries alone, whose tests read the catalogues too.
+#
+# Catalogues: data/locale/<domain>/<lang>/*.po, one file per part of the
+# program, are joined into locale/<lang>/LC_MESSAGES/<domain>.mo. A new
+# language is added to the list below.
+find_program(MSGFMT msgfmt REQUIRED)
+find_program(MSGCAT msgcat REQUIRED)
+set(ZQ_CATALOGUE_DOMAINS default zqlib)
+set(ZQ_TRANSLATED_LANGUAGES fr de)
+set(mo_files)
+foreach(domain IN LISTS ZQ_CATALOGUE_DOMAINS)
+  foreach(lang IN LISTS ZQ_TRANSLATED_LANGUAGES)
+    file(GLOB po_parts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/locale/${domain}/${lang}/*.po)
+    set(joined ${PROJECT_BINARY_DIR}/catalogues/${domain}-${lang}.po)
+    set(mo ${ZQ_PROGRAM_DIR}/locale/${lang}/LC_MESSAGES/${domain}.mo)
+    add_custom_command(OUTPUT ${mo}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${ZQ_PROGRAM_DIR}/locale/${lang}/LC_MESSAGES
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/catalogues
+      COMMAND ${MSGCAT} --use-first --to-code=UTF-8 -o ${joined} ${po_parts}
+      COMMAND ${MSGFMT} --check-format -o ${mo} ${joined}
+      DEPENDS ${po_parts}
+      COMMENT "Compiling ${domain} catalogue for ${lang}")
+    list(APPEND mo_files ${mo})
+  endforeach()
+endforeach()
+add_custom_target(zq_catalogues ALL DEPENDS ${mo_files})
