@@ -45,6 +45,12 @@ void TFmLogon::OKButtonClick() {
             "The user name is not in the list. Please either select from the list or add a new user name.");
         return;
     }
+    if (!starter_->ReserveUser(name)) {
+        Inform(Format(Tr("%s is already logged on in another window of ZQ Typing Tutor on this computer. Go "
+                         "on practising there, or exit it and log on here again."),
+                      {ToUtf8(name)}));
+        return;
+    }
     starter_->CurrentProfile.UserName = name;
     settings_.User = name;
     starter_->StartMain(starter_->CurrentProfile);

@@ -20,6 +20,14 @@ void TZQStarterLocal::SaveProfile(TProfile& profile, const std::string& section)
     store_.StoreSection(profile, section);
 }
 
+bool TZQStarterLocal::ReserveUser(const std::string& name) {
+    reservedUser_.reset();  // a user chosen again is not refused by this run's own lock
+    FileLock lock = store_.LockUser(name);
+    if (lock.HeldElsewhere()) return false;
+    reservedUser_ = std::move(lock);
+    return true;
+}
+
 bool TZQStarterLocal::EditNewProfile(TProfile& profile) {
     std::unique_ptr<ProfileEditor> dialog = windows_.CreateProfileEditor();
     dialog->SetAgent(&Agent());

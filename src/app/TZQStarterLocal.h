@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include "app/TZQStarterBase.h"
+#include "base/FileLock.h"
 #include "profile/ProfileStore.h"
 
 namespace zq {
@@ -19,10 +22,17 @@ public:
     // true when the user applied it.
     bool EditNewProfile(TProfile& profile);
 
+    // Keeps the user (in place of any kept before) for this run, so that no
+    // other run of the program logs them on until this one ends: one user's
+    // practice is stored by one run at a time, and none is lost to another
+    // run closing later. False when another run has them.
+    bool ReserveUser(const std::string& name);
+
     const ProfileStore& Store() const { return store_; }
 
 private:
     ProfileStore store_;
+    std::optional<FileLock> reservedUser_;
 };
 
 }  // namespace zq

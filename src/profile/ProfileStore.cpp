@@ -6,6 +6,24 @@
 #include "base/IniFile.h"
 
 namespace zq {
+namespace {
+
+// The bytes of the lock file: the first for changes of the profile file, one
+// for each user logged on, found from the name. A name's byte must be the
+// same in every build of the program, so it comes from a hash with a fixed
+// definition (64-bit FNV-1a); two names that share a byte are one in 2^62.
+constexpr std::int64_t kChangeByte = 0;
+
+std::int64_t UserByte(const std::string& user) {
+    std::uint64_t hash = 14695981039346656037u;
+    for (const char ch : AsciiLower(user)) {
+        hash ^= static_cast<unsigned char>(ch);
+        hash *= 1099511628211u;
+    }
+    return 1 + static_cast<std::int64_t>(hash >> 2);
+}
+
+}  // namespace
 
 ProfileStore::ProfileStore(std::string path) : path_(std::move(path)) {}
 
@@ -31,11 +49,23 @@ void ProfileStore::StoreSection(const TProfile& profile, const std::string& sect
         });
         values.push_back({std::move(key), line.substr(equals + 1), utf8});
     }
-    IniFile(path_).WriteValues(section, values);
+    Change([&](IniFile& ini) { ini.WriteValues(section, values); });
 }
 
 void ProfileStore::EraseSection(const std::string& section) const {
-    IniFile(path_).EraseSection(section);
+    Change([&](IniFile& ini) { ini.EraseSection(section); });
+}
+
+// The file is read under the lock: what another program stored a moment
+// ago is part of what is written back.
+void ProfileStore::Change(const std::function<void(IniFile&)>& change) const {
+    const FileLock lock(LockPath(), kChangeByte, FileLock::Wait::UntilFree);
+    IniFile ini(path_);
+    change(ini);
+}
+
+FileLock ProfileStore::LockUser(const std::string& user) const {
+    return FileLock(LockPath(), UserByte(user), FileLock::Wait::No);
 }
 
 void ProfileStore::Attach(TProfile& profile) const {

@@ -1,16 +1,25 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "base/FileLock.h"
 #include "profile/TProfile.h"
+
+namespace zq {
+class IniFile;
+}
 
 namespace zq {
 
 // The profile file "zqc.ini": one section per user, named after the user.
 // Every operation reads the file afresh, so two stores of one file (or a
 // store and a person editing the file) never work on stale content. Names
-// of courses are kept in UTF-8 (see IniFile), all else in the code page.
+// of courses are kept in UTF-8 (see IniFile), all else in the code page. A
+// change reads, changes and replaces the file under the lock of the lock file
+// beside it ("zqc.ini.lock"), so that two programs changing the file at once
+// never lose each other's changes.
 class ProfileStore {
 public:
     // `path` is the program folder followed by "zqc.ini".
@@ -33,7 +42,14 @@ public:
     // Lets the profile's Load, Save and SaveAs reach this store's file.
     void Attach(TProfile& profile) const;
 
+    // Keeps `user` (without regard to case) for one run of the program while
+    // the lock lives; HeldElsewhere() when another run has them.
+    FileLock LockUser(const std::string& user) const;
+    std::string LockPath() const { return path_ + ".lock"; }
+
 private:
+    void Change(const std::function<void(IniFile&)>& change) const;
+
     std::string path_;
 };
 

@@ -9,6 +9,7 @@
 #include "app/TZQStarterLocal.h"
 #include "base/IniFile.h"
 #include "base/LibraryError.h"
+#include "profile/ProfileStore.h"
 
 namespace zq {
 namespace {
@@ -84,6 +85,33 @@ TEST_F(LogonFormTest, AnEmptyOrUnknownNameIsRefused) {
                             "new user name."));
     EXPECT_THAT(windows.log, IsEmpty());
     EXPECT_EQ(settings.User, "Default");
+}
+
+TEST_F(LogonFormTest, AUserLoggedOnInAnotherRunIsRefusedWithAMessageUntilThatRunEnds) {
+    std::optional<FileLock> otherRun = starter.Store().LockUser("Maria");
+    ASSERT_TRUE(otherRun->Held());
+    OpenWith("MARIA");
+    logon.OKButtonClick();
+    EXPECT_THAT(view.informations,
+                ElementsAre("MARIA is already logged on in another window of ZQ Typing Tutor on this "
+                            "computer. Go on practising there, or exit it and log on here again."));
+    EXPECT_THAT(windows.log, IsEmpty());
+    EXPECT_EQ(settings.User, "Default");
+
+    otherRun.reset();
+    logon.OKButtonClick();
+    EXPECT_THAT(windows.log, ::testing::Contains("HideLogon"));
+    EXPECT_TRUE(starter.Store().LockUser("maria").HeldElsewhere()) << "the run keeps its user";
+}
+
+TEST_F(LogonFormTest, AUserWhoseProfileFailedToLoadMayBeChosenAgain) {
+    folder.Write("zqc.ini", "[Default]\nBgColor=blue\n");
+    OpenWith("Default");
+    EXPECT_THROW(logon.OKButtonClick(), LibraryError);
+    folder.Write("zqc.ini", "[Default]\nBgColor=255\n");
+    logon.OKButtonClick();
+    EXPECT_THAT(view.informations, IsEmpty());
+    EXPECT_THAT(windows.log, ::testing::Contains("HideLogon"));
 }
 
 TEST_F(LogonFormTest, AProfileWithABadNumberReportsTheErrorAndTheLogonStays) {

@@ -98,6 +98,31 @@ TEST_F(ProgramTest, TheEndOfTheSessionDuringADrillStoresTheRunWithoutAQuestion) 
     EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
 }
 
+TEST_F(ProgramTest, ASecondRunOfALoggedOnUserIsRefusedAndTheFirstRunKeepsItsLine) {
+    const std::string main = LogOn();
+    ProgramSession second(*TestDisplay(), {session->Path("zq-typing-tutor")}, session->Folder());
+    second.Start();
+    const std::string logon = second.WaitForWindow(kLogon);
+    ASSERT_FALSE(logon.empty());
+    second.Key(logon, "Return");
+    const std::string refusal = second.WaitForWindow(kMessage);
+    ASSERT_FALSE(refusal.empty()) << "the second run said nothing";
+    EXPECT_FALSE(second.VisibleWindows(kLogon).empty()) << "the second run logged the same user on";
+    second.Key(refusal, "Return");
+    ASSERT_TRUE(second.WaitUntilGone(kMessage));
+    second.Key(logon, "Escape");
+    EXPECT_EQ(second.WaitForExit(seconds(15)), 0);
+
+    session->Key(main, "alt+c");
+    const std::string drill = session->WaitForWindow(kCourse);
+    ASSERT_FALSE(drill.empty());
+    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
+    session->Key(drill, "Escape");
+    ASSERT_TRUE(session->WaitUntilGone(kCourse));
+    CloseProgram(main);
+    EXPECT_EQ(IniFile(session->Path("zqc.ini")).ReadInteger("Default", "Progress", -1), 1);
+}
+
 TEST_F(ProgramTest, TheGameOpensFromTheMainWindowAndClosingItBringsTheMainWindowBack) {
     const std::string main = LogOn();
     session->Key(main, "alt+g");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/ChildProcess.h"
 #include "../support/TempFolder.h"
 #include "base/IniFile.h"
 #include "base/LibraryError.h"
@@ -130,6 +131,61 @@ TEST_F(ProfileStoreTest, StoringIntoAFolderThatCannotBeWrittenRaisesTheMessage) 
     } catch (const LibraryError& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + broken.Path());
     }
+}
+
+// Two runs of the program, each storing its own user as its lines complete,
+// and both ended together: neither may replace the file with a copy that
+// lacks the other's last change.
+TEST_F(ProfileStoreTest, TwoProgramsStoringTheirUsersAtOnceKeepEachOthersChanges) {
+    constexpr int kStores = 150;
+    auto storeRepeatedly = [this](const std::string& user) {
+        return [this, user] {
+            TProfile p;
+            for (int progress = 1; progress <= kStores; ++progress) {
+                p.Progress = progress;
+                store.StoreSection(p, user);
+            }
+            return 0;
+        };
+    };
+    test::ChildProcess anna(storeRepeatedly("Anna"));
+    test::ChildProcess bob(storeRepeatedly("Bob"));
+    EXPECT_EQ(anna.Wait(), 0);
+    EXPECT_EQ(bob.Wait(), 0);
+
+    const IniFile stored(store.Path());
+    EXPECT_EQ(stored.ReadInteger("Anna", "Progress", 0), kStores);
+    EXPECT_EQ(stored.ReadInteger("Bob", "Progress", 0), kStores);
+}
+
+TEST_F(ProfileStoreTest, AUserLoggedOnInAnotherProgramIsRefusedUntilThatProgramEnds) {
+    test::Handshake loggedOn;
+    test::ChildProcess other([&] {
+        const FileLock anna = store.LockUser("Anna");
+        if (!anna.Held()) return 1;
+        loggedOn.Signal();
+        pause();  // until killed
+        return 0;
+    });
+    ASSERT_TRUE(loggedOn.Wait()) << "the other program could not log on";
+
+    EXPECT_TRUE(store.LockUser("ANNA").HeldElsewhere());
+    const FileLock bob = store.LockUser("Bob");
+    EXPECT_TRUE(bob.Held());
+    EXPECT_TRUE(store.LockUser("bob").HeldElsewhere())
+        << "one run holds a user against another in its own process";
+    EXPECT_EQ(store.UserNames(), std::vector<std::string>{}) << "the lock file is no profile file";
+
+    other.Kill();  // killed, not ended: the user is free all the same
+    EXPECT_TRUE(store.LockUser("Anna").Held());
+}
+
+TEST_F(ProfileStoreTest, WithoutALockFileTheUserIsNeitherHeldNorRefused) {
+    folder.Write("plain", "");
+    const ProfileStore unwritable(folder.File("plain") + "/zqc.ini");
+    const FileLock anna = unwritable.LockUser("Anna");
+    EXPECT_FALSE(anna.Held());
+    EXPECT_FALSE(anna.HeldElsewhere());
 }
 
 TEST_F(ProfileStoreTest, TheStarterFileHoldsACompleteDefaultUser) {
