@@ -74,13 +74,16 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
     const fs::path target = ResolveTarget(path);
     std::string temporary;
     const int fd = CreateSiblingFile(target, temporary);
-    if (fd < 0) throw UnableToWriteError(path);
+    if (fd < 0) throw UnableToWriteError(path, errno);
 
-    bool written = WriteAll(fd, bytes) && KeepPermissions(fd, target) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    // The first failure says why.
+    int failure = 0;
+    if (!WriteAll(fd, bytes) || !KeepPermissions(fd, target) || ::fsync(fd) != 0) failure = errno;
+    if (::close(fd) != 0 && failure == 0) failure = errno;
+    if (failure == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) failure = errno;
+    if (failure != 0) {
         ::unlink(temporary.c_str());
-        throw UnableToWriteError(path);
+        throw UnableToWriteError(path, failure);
     }
     SyncFolder(target);
 }

@@ -47,7 +47,7 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
     // A missing file reads as an empty one; any other failure keeps the
     // file from being replaced (see Write).
     const bool missing = file.error == ENOENT || file.error == ENOTDIR;
-    unreadable_ = file.error != 0 && !missing;
+    if (!missing) readError_ = file.error;
     if (file.error == 0) Parse(file.bytes);
 }
 
@@ -284,7 +284,7 @@ void IniFile::EraseSection(std::string_view section) {
 void IniFile::Change(const std::function<void()>& change) {
     // A file that exists but could not be read is never replaced by what
     // little this object knows of it.
-    if (unreadable_) throw UnableToWriteError(path_);
+    if (readError_ != 0) throw UnableToWriteError(path_, readError_);
     std::vector<Line> before = lines_;
     const bool utf8Before = utf8_;
     change();

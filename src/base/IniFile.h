@@ -124,7 +124,9 @@ private:
     std::vector<Line> lines_;
     std::string byteOrderMark_;
     bool utf8_ = true;
-    bool unreadable_ = false;  // an existing file that could not be read
+    // Why an existing file could not be read (an errno value); 0 when it was
+    // read or is missing.
+    int readError_ = 0;
 };
 
 }  // namespace zq

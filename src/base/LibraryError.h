@@ -17,7 +17,9 @@ public:
 
 // The library's messages, one factory per message so that the wording lives
 // in a single place.
-LibraryError UnableToWriteError(std::string_view path);
+// "Unable to write to %s", followed by why when the system said (an error
+// number of errno): the disk is full, there is no permission, ...
+LibraryError UnableToWriteError(std::string_view path, int errorNumber = 0);
 LibraryError InvalidIntegerError(std::string_view value);
 LibraryError CannotOpenFileError(std::string_view path, std::string_view reason);
 LibraryError ClosedDatasetError();

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <optional>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #include "../support/ChildProcess.h"

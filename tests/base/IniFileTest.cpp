@@ -1,5 +1,6 @@
 #include "base/IniFile.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -315,7 +316,7 @@ void ExpectUnableToWrite(const std::function<void()>& write, const std::string& 
         write();
         ADD_FAILURE() << "the write did not fail";
     } catch (const LibraryError& error) {
-        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
+        EXPECT_THAT(std::string(error.what()), ::testing::StartsWith("Unable to write to " + path));
     }
 }
 

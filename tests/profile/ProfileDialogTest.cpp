@@ -257,7 +257,8 @@ TEST_F(ProfileDialogTest, AFailedStoreOfTheCurrentProfileGoesToTheCallerAndKeeps
         dialog.OkBnClick();
         FAIL() << "no error raised";
     } catch (const LibraryError& error) {
-        EXPECT_EQ(std::string(error.what()), "Unable to write to " + unwritable.Path());
+        EXPECT_EQ(std::string(error.what()),
+                  "Unable to write to " + unwritable.Path() + ": Not a directory.");
     }
     EXPECT_FALSE(view.closedAccepted.has_value());
     EXPECT_EQ(folder.Read("zqc.ini"), before);

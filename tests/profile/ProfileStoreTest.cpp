@@ -129,7 +129,7 @@ TEST_F(ProfileStoreTest, StoringIntoAFolderThatCannotBeWrittenRaisesTheMessage) 
         broken.StoreSection(p, "Anna");
         FAIL() << "no error raised";
     } catch (const LibraryError& error) {
-        EXPECT_EQ(std::string(error.what()), "Unable to write to " + broken.Path());
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + broken.Path() + ": Not a directory.");
     }
 }
 
