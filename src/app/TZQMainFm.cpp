@@ -9,6 +9,7 @@
 #include "app/PracticeTimeMessage.h"
 #include "app/TSettings.h"
 #include "base/CodePage.h"
+#include "base/LibraryError.h"
 #include "base/Numbers.h"
 #include "base/TextFile.h"
 #include "base/Translation.h"
@@ -219,29 +220,47 @@ void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
     // The free and paragraph drills go on without a course (and its keyboard).
     if (!FollowCourse(course) && entry.file != nullptr && !lines) return;
     std::unique_ptr<DrillWindow> window = parts_.drills.CreateDrill(kind);
+    TFmLinePractice& drill = window->Drill();
     PrepareDrill(*window, kind, profile_->*entry.font, course);
     if (!lines) {
         std::optional<std::unique_ptr<LineSource>> own = LinesOf(entry, course);
         if (!own) return;
         lines = std::move(*own);
     }
-    if (lines) window->Drill().Practise(*lines);
+    ConnectEvents(drill, entry, lines.get());
+    if (lines) drill.Practise(*lines);
     window->SetWindowFont(settings_.FontName, settings_.FontCharset);
 
     HideActions();
+    drillTimeKept_ = 0;
     window->ShowModal();
-    runPracticeTime_ = SaturatingAdd(runPracticeTime_, window->Drill().PracticeTime());
-    if (entry.keep != nullptr && lines) entry.keep(*lines, *profile_);
+    KeepDrillSoFar(drill, entry, lines.get());
     window.reset();
     narrator_.reset();  // after the drill that told it of every key
     ShowActions();
     ShowLearnersDay();
 }
 
+void TZQMainFm::KeepDrillSoFar(const TFmLinePractice& drill, const DrillKindEntry& entry,
+                               const LineSource* lines) {
+    const std::int32_t newTime = drill.PracticeTime() - drillTimeKept_;
+    drillTimeKept_ = drill.PracticeTime();
+    const std::int32_t progressBefore = profile_->Progress;
+    runPracticeTime_ = SaturatingAdd(runPracticeTime_, newTime);
+    profile_->AddPracticeTime(newTime);
+    if (entry.keep != nullptr && lines != nullptr) entry.keep(*lines, *profile_);
+    if (newTime == 0 && profile_->Progress == progressBefore) return;
+    try {
+        profile_->SaveProgress();
+    } catch (const LibraryError&) {
+        // Never while the learner types: closing stores the profile again
+        // and says what went wrong.
+    }
+}
+
 void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font,
                              const Course& course) {
     TFmLinePractice& drill = window.Drill();
-    ConnectSounds(drill);
     ConnectSpeech(drill, course.TextCodePage());
     drill.SetPopupAtEnd(profile_->PopupAtEnd);
     window.SetDrillFont(font);
@@ -257,11 +276,13 @@ void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRec
     drill.SetTextCodePage(course.TextCodePage());
 }
 
-void TZQMainFm::ConnectSounds(TFmLinePractice& drill) {
+void TZQMainFm::ConnectEvents(TFmLinePractice& drill, const DrillKindEntry& entry, const LineSource* lines) {
     SoundCues& cues = *cues_;
     drill.SetEvents({.OnLineDone = [&cues](TFmLinePractice&) { cues.LineDone(); },
                      .OnWrongKey = [&cues](TFmLinePractice&) { cues.WrongKey(); },
-                     .OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); }});
+                     .OnReturnExpected = [&cues](TFmLinePractice&) { cues.ReturnExpected(); },
+                     .OnLineEnded = [this, &entry, lines](
+                                        TFmLinePractice& sender) { KeepDrillSoFar(sender, entry, lines); }});
 }
 
 void TZQMainFm::ConnectSpeech(TFmLinePractice& drill, int textCodePage) {
@@ -426,10 +447,7 @@ void TZQMainFm::EditProfile() {
 
 void TZQMainFm::FormClose(bool tellLearner) {
     if (profile_ != nullptr) {
-        if (!runTimeAdded_) {
-            profile_->AddPracticeTime(runPracticeTime_);
-            runTimeAdded_ = true;
-        }
+        // The run's time is in TimeTotal already: every line added its own.
         if (tellLearner) {
             parts_.view.InformationBox(
                 PracticeTimeMessage(profile_->UserName, runPracticeTime_, profile_->TimeTotal));

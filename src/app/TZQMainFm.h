@@ -84,11 +84,11 @@ public:
     // screen, and the main window again whenever an activity ends.
     void ShowLearnersDay();
 
-    // Closing: adds the run's practice time to the profile (once per run),
-    // reports it, stores the profile and the global settings, frees the game
-    // window and closes the logon dialog. A failed store raises its error
-    // before the logon dialog is closed; the window then stays open, and
-    // closing again starts over without adding the time a second time.
+    // Closing: reports the run's practice time (which every line has added
+    // to the profile as it ended), stores the profile and the global
+    // settings, frees the game window and closes the logon dialog. A failed
+    // store raises its error before the logon dialog is closed; the window
+    // then stays open, and closing again starts over.
     // When the program is told to end (the desktop session ends) nobody is
     // there to read the message: `tellLearner` false stores without it.
     void FormClose(bool tellLearner = true);
@@ -107,10 +107,16 @@ private:
     // table of drill kinds; `lines` in place of the drill's own (the free
     // drill on a line of the learner's weak keys).
     void RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines = nullptr);
-    // Before a drill opens: its sounds, switches, drill font and colour, the
+    // Before a drill opens: its speech, switches, drill font and colour, the
     // course's code page, and the practice history of its lines.
     void PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRecord& font, const Course& course);
-    void ConnectSounds(TFmLinePractice& drill);
+    // The drill's cues, and what it has brought kept at the end of every line.
+    void ConnectEvents(TFmLinePractice& drill, const DrillKindEntry& entry, const LineSource* lines);
+    // What the drill has brought since last time (its practice time, and
+    // what its entry keeps, the course's line) goes into the profile and,
+    // as the line reached and the practice time, into the profile file at
+    // once: a run that is killed keeps every line it ended.
+    void KeepDrillSoFar(const TFmLinePractice& drill, const DrillKindEntry& entry, const LineSource* lines);
     // With the profile's Speak on, the drill's typing is told to a narrator,
     // which reads its lines and keys in `textCodePage` (the course's).
     void ConnectSpeech(TFmLinePractice& drill, int textCodePage);
@@ -158,7 +164,8 @@ private:
     std::unique_ptr<DrillNarrator> narrator_;
     std::unique_ptr<GameNarrator> gameNarrator_;
     std::int32_t runPracticeTime_ = 0;
-    bool runTimeAdded_ = false;
+    // The practice time of the open drill that is in runPracticeTime_ already.
+    std::int32_t drillTimeKept_ = 0;
     std::unique_ptr<GameHost> game_;
     // What "zqgame.ini" held that the game cannot be played with: told
     // before the first game of the run.

@@ -19,6 +19,9 @@ void TZQStarterBase::ConnectEvents(TProfile& profile) {
     // Late bound: the implementation's LoadProfile and SaveProfile answer.
     profile.OnLoad = [this](TProfile& sender, const std::string& section) { LoadProfile(sender, section); };
     profile.OnSave = [this](TProfile& sender, const std::string& section) { SaveProfile(sender, section); };
+    profile.OnSaveProgress = [this](TProfile& sender, const std::string& section) {
+        SaveProgress(sender, section);
+    };
 }
 
 TKeyboardLayoutAgent& TZQStarterBase::Agent() {

@@ -47,6 +47,9 @@ public:
     virtual void StartMain(TProfile& profile);
     virtual void LoadProfile(TProfile& profile, const std::string& section) = 0;
     virtual void SaveProfile(TProfile& profile, const std::string& section) = 0;
+    // Stores the line reached and the practice time alone, as each line of
+    // practice ends.
+    virtual void SaveProgress(TProfile& profile, const std::string& section) = 0;
 
     // The keyboard layout agent, made when it is first needed: reading the
     // system's layouts is no part of showing the logon dialog.
@@ -58,7 +61,8 @@ public:
     TProfile TemplateProfile;
 
 protected:
-    // The profile's Load and Save reach LoadProfile and SaveProfile.
+    // The profile's Load, Save and SaveProgress reach LoadProfile,
+    // SaveProfile and SaveProgress.
     void ConnectEvents(TProfile& profile);
     // StartMain's steps; `withSettingsFont` gives the main window the font
     // of the global settings.

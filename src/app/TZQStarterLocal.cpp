@@ -20,6 +20,10 @@ void TZQStarterLocal::SaveProfile(TProfile& profile, const std::string& section)
     store_.StoreSection(profile, section);
 }
 
+void TZQStarterLocal::SaveProgress(TProfile& profile, const std::string& section) {
+    store_.StoreProgress(profile, section);
+}
+
 bool TZQStarterLocal::ReserveUser(const std::string& name) {
     reservedUser_.reset();  // a user chosen again is not refused by this run's own lock
     FileLock lock = store_.LockUser(name);

@@ -17,6 +17,7 @@ public:
     void StartMain(TProfile& profile) override;
     void LoadProfile(TProfile& profile, const std::string& section) override;
     void SaveProfile(TProfile& profile, const std::string& section) override;
+    void SaveProgress(TProfile& profile, const std::string& section) override;
 
     // Opens the profile dialog on the profile to make a new user of it;
     // true when the user applied it.

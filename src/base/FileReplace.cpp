@@ -1,12 +1,14 @@
 #include "base/FileReplace.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 
 #include "base/LibraryError.h"
 
@@ -25,11 +27,36 @@ fs::path ResolveTarget(const std::string& path) {
     return path;
 }
 
+constexpr std::string_view kTemporaryMark = ".tmp-";
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The process that made a temporary file, from a name of the form
+// "<name>.tmp-<process id>-<number>"; nothing for any other name.
+std::optional<pid_t> MakerOfTemporary(std::string_view name) {
+    const size_t mark = name.rfind(kTemporaryMark);
+    if (mark == std::string_view::npos || mark == 0) return std::nullopt;
+    const std::string_view rest = name.substr(mark + kTemporaryMark.size());
+    const size_t dash = rest.find('-');
+    if (dash == std::string_view::npos) return std::nullopt;
+    const std::string_view pid = rest.substr(0, dash);
+    if (!AllDigits(pid) || !AllDigits(rest.substr(dash + 1)) || pid.size() > 9) return std::nullopt;
+    return static_cast<pid_t>(std::stol(std::string(pid)));
+}
+
+// A process of that id runs (perhaps as another user), or is this one.
+bool ProcessRuns(pid_t pid) {
+    return pid > 0 && (pid == getpid() || ::kill(pid, 0) == 0 || errno == EPERM);
+}
+
 // Creates a file beside `target` that no one else uses; -1 on failure.
 int CreateSiblingFile(const fs::path& target, std::string& name) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target.string() + ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        name = target.string() + std::string(kTemporaryMark) + std::to_string(getpid()) + "-" +
+               std::to_string(counter++);
         // The kernel applies the user's umask to a new file's permissions.
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
@@ -86,6 +113,17 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
         throw UnableToWriteError(path, failure);
     }
     SyncFolder(target);
+}
+
+void RemoveStaleTemporaries(const std::string& folder) {
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error); !error && entry != fs::directory_iterator();
+         entry.increment(error)) {
+        const std::optional<pid_t> maker = MakerOfTemporary(entry->path().filename().string());
+        std::error_code ignored;
+        if (maker && !ProcessRuns(*maker) && entry->is_regular_file(ignored))
+            fs::remove(entry->path(), ignored);
+    }
 }
 
 }  // namespace zq

@@ -14,4 +14,11 @@ namespace zq {
 // with the path.
 void ReplaceFileContents(const std::string& path, std::string_view bytes);
 
+// Removes from `folder` the temporary files that replacing left behind
+// because its program was killed before the rename: files named
+// "<name>.tmp-<process id>-<number>" whose process no longer runs. Those of
+// running programs (this one included) stay: they may be writing them.
+// A file that cannot be removed is left; nothing is raised.
+void RemoveStaleTemporaries(const std::string& folder);
+
 }  // namespace zq

@@ -300,6 +300,7 @@ void TFmLinePractice::EndLine(unsigned char key) {
     NextLine();
     started_ = false;
     finished_ = false;
+    Raise(events_.OnLineEnded);
 }
 
 // An Escape after the line's last character completes it like any key.

@@ -79,6 +79,9 @@ public:
         DrillEvent OnLineDone;        // a line typed to its end
         DrillEvent OnWrongKey;        // a key other than the expected one
         DrillEvent OnReturnExpected;  // the next character to type is a line break
+        // A line ended, however it ended (typed to its end, Enter, Escape):
+        // its time is in PracticeTime() and the source has moved on.
+        DrillEvent OnLineEnded;
     };
 
     TFmLinePractice(LineDrillView& view, stopwatch& watch, DrillGuidance guidance);

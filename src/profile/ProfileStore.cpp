@@ -40,8 +40,16 @@ void ProfileStore::LoadSection(TProfile& profile, const std::string& section) co
 }
 
 void ProfileStore::StoreSection(const TProfile& profile, const std::string& section) const {
+    StoreLines(profile.SaveToStrings(), section);
+}
+
+void ProfileStore::StoreProgress(const TProfile& profile, const std::string& section) const {
+    StoreLines(profile.ProgressToStrings(), section);
+}
+
+void ProfileStore::StoreLines(const std::vector<std::string>& lines, const std::string& section) const {
     IniFile::KeyValues values;
-    for (const std::string& line : profile.SaveToStrings()) {
+    for (const std::string& line : lines) {
         const size_t equals = line.find('=');
         std::string key = line.substr(0, equals);
         const bool utf8 = std::ranges::any_of(TProfile::Utf8Keys(), [&key](std::string_view name) {
@@ -74,6 +82,9 @@ void ProfileStore::Attach(TProfile& profile) const {
     };
     profile.OnSave = [store = *this](TProfile& sender, const std::string& section) {
         store.StoreSection(sender, section);
+    };
+    profile.OnSaveProgress = [store = *this](TProfile& sender, const std::string& section) {
+        store.StoreProgress(sender, section);
     };
 }
 

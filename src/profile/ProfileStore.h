@@ -37,9 +37,12 @@ public:
     // Writes every key of the profile into the section with one write,
     // creating file and section as needed; other keys of the section stay.
     void StoreSection(const TProfile& profile, const std::string& section) const;
+    // Writes only the keys of ProgressToStrings in the same way.
+    void StoreProgress(const TProfile& profile, const std::string& section) const;
     void EraseSection(const std::string& section) const;
 
-    // Lets the profile's Load, Save and SaveAs reach this store's file.
+    // Lets the profile's Load, Save, SaveAs and SaveProgress reach this
+    // store's file.
     void Attach(TProfile& profile) const;
 
     // Keeps `user` (without regard to case) for one run of the program while
@@ -48,6 +51,7 @@ public:
     std::string LockPath() const { return path_ + ".lock"; }
 
 private:
+    void StoreLines(const std::vector<std::string>& lines, const std::string& section) const;
     void Change(const std::function<void(IniFile&)>& change) const;
 
     std::string path_;

@@ -255,6 +255,23 @@ void TProfile::SaveAs(const std::string& name) {
     if (OnSave) OnSave(*this, name);
 }
 
+void TProfile::SaveProgress() {
+    if (OnSaveProgress) OnSaveProgress(*this, UserName);
+}
+
+// The course goes with its line: a course changed in the profile dialog
+// must not be stored with the line of another.
+std::vector<std::string> TProfile::ProgressToStrings() const {
+    static constexpr std::string_view kProgressKeys[] = {"Course", "Progress", "TimeTotal",
+                                                         "OtherCoursesProgress"};
+    std::vector<std::string> lines = SaveToStrings();
+    std::erase_if(lines, [](const std::string& line) {
+        const std::string_view key = std::string_view(line).substr(0, line.find('='));
+        return std::ranges::find(kProgressKeys, key) == std::end(kProgressKeys);
+    });
+    return lines;
+}
+
 void TProfile::AddPracticeTime(std::int32_t milliseconds) {
     TimeTotal = SaturatingAdd(TimeTotal, milliseconds);
 }

@@ -57,6 +57,12 @@ public:
     void Load();
     void Save();
     void SaveAs(const std::string& name);
+    // Raises OnSaveProgress with UserName: stores what practice changes as it
+    // goes, the line reached and the practice time (ProgressToStrings).
+    void SaveProgress();
+    // The lines of the course, the line reached in it and in the others, and
+    // the practice time, as SaveToStrings writes them.
+    std::vector<std::string> ProgressToStrings() const;
 
     void SetPracticeFont(const TFontRecord& font) { PracticeFont = font; }
     void SetTextFont(const TFontRecord& font) { TextFont = font; }
@@ -68,6 +74,7 @@ public:
 
     SectionEvent OnSave;
     SectionEvent OnLoad;
+    SectionEvent OnSaveProgress;
     TFontRecord PracticeFont;  // sample and input lines of the line drills
     TFontRecord GameFont;      // falling words of the game
     TFontRecord TextFont;      // the paragraph drill

@@ -78,6 +78,18 @@ TEST_F(StarterTest, TheProfilesLoadAndStoreThroughTheProfileFile) {
     starter.TemplateProfile.Progress = 9;
     starter.TemplateProfile.SaveAs("Anna");
     EXPECT_EQ(starter.Store().UserNames(), (std::vector<std::string>{"Default", "Maria", "Anna"}));
+
+    starter.CurrentProfile.UserName = "Maria";
+    starter.CurrentProfile.Load();
+    starter.CurrentProfile.Progress = 3;
+    starter.CurrentProfile.TimeTotal = 7000;
+    starter.CurrentProfile.BgColor = 255;
+    starter.CurrentProfile.SaveProgress();
+    TProfile stored;
+    starter.Store().LoadSection(stored, "Maria");
+    EXPECT_EQ(stored.Progress, 3);
+    EXPECT_EQ(stored.TimeTotal, 7000);
+    EXPECT_NE(stored.BgColor, 255) << "only the progress is stored as it goes";
 }
 
 // A starter of the base class: profiles kept in memory.
@@ -89,6 +101,9 @@ public:
     }
     void SaveProfile(TProfile& profile, const std::string& section) override {
         stored[section] = profile.SaveToStrings();
+    }
+    void SaveProgress(TProfile& profile, const std::string& section) override {
+        stored[section] = profile.ProgressToStrings();
     }
     std::map<std::string, std::vector<std::string>> stored;
 };

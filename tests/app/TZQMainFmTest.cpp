@@ -160,6 +160,68 @@ TEST_F(MainFormTest, TheCourseDrillStartsAtTheProfilesProgressAndStoresWhereItEn
     EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "ShowDrill", "FreeDrill"));
 }
 
+// A run that is killed keeps every line it ended: the line reached and the
+// practice time reach the profile file while the drill is still open.
+TEST_F(MainFormTest, EveryEndedLineStoresTheLineReachedAndThePracticeTimeAtOnce) {
+    profile.TimeTotal = kHour;
+    LogOn();
+    std::vector<std::pair<std::string, std::string>> storedAfterLines;  // Progress and TimeTotal
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        for (int line = 0; line < 2; ++line) {
+            TypeLine(window, 100);
+            const IniFile stored(folder.File("zqc.ini"));
+            storedAfterLines.emplace_back(stored.ReadString("Maria", "Progress", ""),
+                                          stored.ReadString("Maria", "TimeTotal", ""));
+        }
+    };
+    form.StartCourse();
+    EXPECT_THAT(storedAfterLines, ElementsAre(std::pair("1", std::to_string(kHour + 800)),
+                                              std::pair("2", std::to_string(kHour + 1600))));
+    EXPECT_EQ(profile.TimeTotal, kHour + 1600);
+
+    // The time of a line left with Escape counts as well.
+    rig.drills.whileShown = [&](FakeDrillWindow& window) { PractiseFor(window, 3000); };
+    form.StartSentenceDrill();
+    EXPECT_EQ(IniFile(folder.File("zqc.ini")).ReadInteger("Maria", "TimeTotal", 0), kHour + 4600);
+
+    // Closing adds nothing more: the run's time is in the total already.
+    form.FormClose();
+    EXPECT_THAT(rig.view.informations,
+                ElementsAre("Maria: The practice time is 0 h 0 m 4 s, total practice time is 1 h 0 m 4 s."));
+    EXPECT_EQ(IniFile(folder.File("zqc.ini")).ReadInteger("Maria", "TimeTotal", 0), kHour + 4600);
+}
+
+// Only what a drill changes is stored as it goes; the settings of the
+// profile dialog reach the file when the run ends, as before.
+TEST_F(MainFormTest, ALineStoresNothingButItsProgressAndTime) {
+    LogOn();
+    profile.BgColor = 255;  // applied in the profile dialog
+    rig.drills.whileShown = [&](FakeDrillWindow& window) { TypeLine(window, 100); };
+    form.StartCourse();
+    const IniFile stored(folder.File("zqc.ini"));
+    EXPECT_EQ(stored.ReadInteger("Maria", "Progress", 0), 1);
+    EXPECT_FALSE(stored.ValueExists("Maria", "BgColor"));
+}
+
+TEST_F(MainFormTest, ADrillLeftWithoutAKeyWritesNoFile) {
+    LogOn();
+    form.StartCourse();
+    form.StartFreeDrill();
+    EXPECT_FALSE(std::filesystem::exists(folder / "zqc.ini"));
+}
+
+// A store that fails while the learner types says nothing then: closing
+// stores the profile again and tells.
+TEST_F(MainFormTest, AStoreThatFailsAfterALineInterruptsNobody) {
+    std::filesystem::create_directories(folder / "zqc.ini");  // cannot be written
+    LogOn();
+    rig.drills.whileShown = [&](FakeDrillWindow& window) { TypeLine(window, 100); };
+    form.StartCourse();
+    EXPECT_EQ(profile.Progress, 1);
+    EXPECT_THAT(rig.view.informations, ::testing::IsEmpty());
+    EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "ShowDrill", "FreeDrill"));
+}
+
 TEST_F(MainFormTest, EveryDrillTakesTheProfilesFontColorAndSwitchesAndTheWindowFontOfTheSettings) {
     profile.PopupAtEnd = true;
     profile.HighLight = true;

@@ -69,5 +69,52 @@ TEST(FileReplaceTest, OtherFailuresGiveTheSystemsReason) {
     EXPECT_THAT(FailureOf(folder.File("plain/zqc.ini"), "[Anna]\n"), HasSubstr(": Not a directory."));
 }
 
+// The id of a process that has ended: a child that was waited for.
+pid_t EndedProcess() {
+    test::ChildProcess child([] { return 0; });
+    const pid_t pid = child.Pid();
+    child.Wait();
+    return pid;
+}
+
+TEST(FileReplaceTest, TemporariesOfKilledProgramsAreRemovedAndThoseOfRunningOnesKept) {
+    test::TempFolder folder;
+    test::Handshake started;
+    test::ChildProcess running([&] {
+        started.Signal();
+        pause();
+        return 0;
+    });
+    ASSERT_TRUE(started.Wait());
+    const std::string dead = std::to_string(EndedProcess());
+    const std::string alive = std::to_string(running.Pid());
+
+    folder.Write("zqc.ini", "[Anna]\n");
+    folder.Write("zqc.ini.tmp-" + dead + "-0", "[Anna]\nProgress=4\n");
+    folder.Write("zq.ini.tmp-" + dead + "-17", "");
+    folder.Write("zqc.ini.tmp-" + alive + "-3", "being written");
+    folder.Write("zqc.ini.tmp-" + std::to_string(getpid()) + "-1", "this program's own");
+    // Names that only look like temporaries are someone's files.
+    for (const std::string& name : std::vector<std::string>{"notes.tmp-" + dead, "notes.tmp-" + dead + "-x",
+                                                            ".tmp-" + dead + "-0", "zqc.ini.lock"}) {
+        folder.Write(name, "kept");
+    }
+
+    RemoveStaleTemporaries(folder.Dir());
+
+    EXPECT_FALSE(std::filesystem::exists(folder / ("zqc.ini.tmp-" + dead + "-0")));
+    EXPECT_FALSE(std::filesystem::exists(folder / ("zq.ini.tmp-" + dead + "-17")));
+    EXPECT_EQ(folder.Read("zqc.ini.tmp-" + alive + "-3"), "being written");
+    EXPECT_EQ(folder.Read("zqc.ini.tmp-" + std::to_string(getpid()) + "-1"), "this program's own");
+    EXPECT_EQ(folder.Read("zqc.ini"), "[Anna]\n");
+    EXPECT_EQ(folder.EntryCount(), 7u);
+}
+
+TEST(FileReplaceTest, AFolderThatCannotBeListedRaisesNothing) {
+    test::TempFolder folder;
+    EXPECT_NO_THROW(RemoveStaleTemporaries(folder.File("missing")));
+    EXPECT_NO_THROW(RemoveStaleTemporaries(folder.Write("plain", "")));
+}
+
 }  // namespace
 }  // namespace zq

@@ -8,6 +8,7 @@ namespace zq {
 namespace {
 
 using testing::DrillSurroundings;
+using DrillEvents = TFmLinePractice::DrillEvents;
 
 // A drill whose lines and switches the test sets; it records how often it
 // was asked for the next one.
@@ -31,7 +32,8 @@ protected:
         drill.FormCreate();
         drill.SetEvents({.OnLineDone = [this](TFmLinePractice&) { ++linesDone; },
                          .OnWrongKey = [this](TFmLinePractice&) { ++wrongKeys; },
-                         .OnReturnExpected = {}});
+                         .OnReturnExpected = {},
+                         .OnLineEnded = {}});
     }
 
     bool Press(unsigned char key) { return drill.InputEditKeyPress(key); }
@@ -175,6 +177,31 @@ TEST_F(LinePracticeTest, EscapeInTheMiddleClosesAndKeepsTheTimeButNotTheErrors) 
     EXPECT_EQ(world.view.status, judged) << "the errors judged are still those of the line before";
     EXPECT_EQ(drill.PracticeTime(), 25 + 1234);
     EXPECT_EQ(drill.nextLineCalls, 2);
+}
+
+// The owner keeps what a line brought (its time, where the source has got
+// to) as soon as it ends, however it ends.
+TEST_F(LinePracticeTest, EveryEndedLineIsToldAfterTheSourceMovedOnWithItsTimeCounted) {
+    std::vector<std::pair<int, std::int32_t>> told;  // next-line calls and practice time, when told
+    DrillEvents events = drill.Events();
+    events.OnLineEnded = [&](TFmLinePractice& sender) {
+        told.emplace_back(drill.nextLineCalls, sender.PracticeTime());
+    };
+    drill.SetEvents(events);
+
+    drill.SetLine("ab");
+    Press('a');
+    Wait(500);
+    Type("b ");  // completed
+    drill.SetLine("abcd");
+    Press('a');
+    Wait(300);
+    Press(kCarriageReturn);  // ended early
+    drill.SetLine("abcd");
+    Press('a');
+    Wait(200);
+    Press(kEscape);  // left
+    EXPECT_EQ(told, (std::vector<std::pair<int, std::int32_t>>{{1, 500}, {2, 800}, {3, 1000}}));
 }
 
 TEST_F(LinePracticeTest, EscapeThatCompletesALineCountsTheErrorsOfThatLine) {

@@ -49,7 +49,8 @@ protected:
         drill.FormCreate();
         drill.SetEvents({.OnLineDone = [this](TFmLinePractice&) { ++linesDone; },
                          .OnWrongKey = [this](TFmLinePractice&) { ++wrongKeys; },
-                         .OnReturnExpected = [this](TFmLinePractice&) { ++returnsExpected; }});
+                         .OnReturnExpected = [this](TFmLinePractice&) { ++returnsExpected; },
+                         .OnLineEnded = {}});
     }
 
     void Paste(const std::string& utf8) {

@@ -44,6 +44,8 @@ public:
     // Waits for the program to end; its exit code, or nothing on timeout.
     std::optional<int> WaitForExit(milliseconds timeout);
     bool Running();
+    // The process id of the program while it runs.
+    pid_t Pid() const { return pid_; }
     // Sends the program a signal, as a desktop session does when it ends.
     void Signal(int signalNumber);
     // The files the running program has mapped into its memory (the

@@ -98,6 +98,30 @@ TEST_F(ProgramTest, TheEndOfTheSessionDuringADrillStoresTheRunWithoutAQuestion) 
     EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
 }
 
+TEST_F(ProgramTest, AKilledRunKeepsItsLineAndTimeAndTheNextStartRemovesItsTemporaryFile) {
+    const std::string main = LogOn();
+    session->Key(main, "alt+c");
+    const std::string drill = session->WaitForWindow(kCourse);
+    ASSERT_FALSE(drill.empty());
+    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const pid_t killed = session->Pid();
+    session->Signal(SIGKILL);
+    EXPECT_EQ(session->WaitForExit(seconds(15)), 128 + SIGKILL);
+
+    const IniFile profiles(session->Path("zqc.ini"));
+    EXPECT_EQ(profiles.ReadInteger("Default", "Progress", -1), 1);
+    const std::int32_t time = profiles.ReadInteger("Default", "TimeTotal", 0);
+    EXPECT_GT(time, 0);
+
+    // Killed between writing a temporary file and putting it in place.
+    const std::string temporary = session->Path("zqc.ini.tmp-" + std::to_string(killed) + "-0");
+    std::ofstream(temporary) << "[Default]\nProgress=0\n";
+    CloseProgram(LogOn());
+    EXPECT_FALSE(std::filesystem::exists(temporary));
+    EXPECT_EQ(IniFile(session->Path("zqc.ini")).ReadInteger("Default", "TimeTotal", 0), time);
+}
+
 TEST_F(ProgramTest, ASecondRunOfALoggedOnUserIsRefusedAndTheFirstRunKeepsItsLine) {
     const std::string main = LogOn();
     ProgramSession second(*TestDisplay(), {session->Path("zq-typing-tutor")}, session->Folder());

@@ -63,6 +63,7 @@ void PrepareWindow(LinePracticeWindow& window, const Course& course) {
         .OnLineDone = [](TFmLinePractice&) { std::fputs("line done\n", stderr); },
         .OnWrongKey = [](TFmLinePractice&) { std::fputs("wrong key\n", stderr); },
         .OnReturnExpected = [](TFmLinePractice&) { std::fputs("return expected\n", stderr); },
+        .OnLineEnded = {},
     });
 }
 

@@ -11,6 +11,7 @@
 #include "app/ui/LogonWindow.h"
 #include "app/ui/ProgramIcon.h"
 #include "app/ui/ProgramWindows.h"
+#include "base/FileReplace.h"
 #include "base/ProgramPaths.h"
 #include "base/Translation.h"
 #include "base/ui/ErrorReportingApplication.h"
@@ -73,6 +74,8 @@ int RunProgram(int argc, char** argv) {
     application.setQuitOnLastWindowClosed(false);
 
     PrepareUsersFolder(paths);
+    // A run killed while it replaced a file leaves its temporary file behind.
+    RemoveStaleTemporaries(paths.UsersFolder());
 
     TSettings settings(paths);
     GlobalSettings = &settings;
