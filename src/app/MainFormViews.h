@@ -45,6 +45,13 @@ public:
     virtual void PlainBox(std::string_view utf8) = 0;
     // Closes the hidden logon dialog, which ends the program.
     virtual void CloseLogon() = 0;
+    // What the learner chose after the profile or the settings could not be
+    // stored at closing.
+    enum class UnstoredChoice { Retry, EndWithoutStoring, KeepOpen };
+    // Shows why storing failed (`utf8`, with what to do) and asks: try again,
+    // end the program without storing, or go back to the window (Esc). When
+    // the program is told to end meanwhile, that is the answer.
+    virtual UnstoredChoice AskAfterFailedStore(std::string_view utf8) = 0;
     // The panel beside the buttons: the learner's course and day.
     virtual void ShowLearnersDay(const LearnersDayTexts& day) = 0;
 };

@@ -1,6 +1,7 @@
 #include "app/TZQMainFm.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string_view>
 
 #include "adaptive/AdaptiveLines.h"
@@ -445,18 +446,43 @@ void TZQMainFm::EditProfile() {
 
 // Closing.
 
-void TZQMainFm::FormClose(bool tellLearner) {
-    if (profile_ != nullptr) {
-        // The run's time is in TimeTotal already: every line added its own.
-        if (tellLearner) {
-            parts_.view.InformationBox(
-                PracticeTimeMessage(profile_->UserName, runPracticeTime_, profile_->TimeTotal));
-        }
-        profile_->Save();
+bool TZQMainFm::FormClose(bool tellLearner) {
+    // The run's time is in TimeTotal already: every line added its own.
+    if (profile_ != nullptr && tellLearner) {
+        parts_.view.InformationBox(
+            PracticeTimeMessage(profile_->UserName, runPracticeTime_, profile_->TimeTotal));
     }
-    settings_.Save();
+    if (!StoreAtClosing(tellLearner)) return false;
     game_.reset();
     parts_.view.CloseLogon();
+    return true;
+}
+
+bool TZQMainFm::StoreAtClosing(bool tellLearner) {
+    for (;;) {
+        try {
+            if (profile_ != nullptr) profile_->Save();
+            settings_.Save();
+            return true;
+        } catch (const LibraryError& error) {
+            if (!tellLearner) {
+                std::fprintf(stderr, "%s\n", error.what());
+                return true;
+            }
+            const std::string question =
+                std::string(error.what()) + "\n\n" +
+                Tr("The profile and the settings have not been stored. Make room on the disk or allow "
+                   "writing in the folder, then retry; or end without storing them.");
+            switch (parts_.view.AskAfterFailedStore(question)) {
+                case MainView::UnstoredChoice::Retry:
+                    continue;
+                case MainView::UnstoredChoice::EndWithoutStoring:
+                    return true;
+                case MainView::UnstoredChoice::KeepOpen:
+                    return false;
+            }
+        }
+    }
 }
 
 }  // namespace zq

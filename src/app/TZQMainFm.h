@@ -86,12 +86,15 @@ public:
 
     // Closing: reports the run's practice time (which every line has added
     // to the profile as it ended), stores the profile and the global
-    // settings, frees the game window and closes the logon dialog. A failed
-    // store raises its error before the logon dialog is closed; the window
-    // then stays open, and closing again starts over.
-    // When the program is told to end (the desktop session ends) nobody is
-    // there to read the message: `tellLearner` false stores without it.
-    void FormClose(bool tellLearner = true);
+    // settings, frees the game window and closes the logon dialog. When a
+    // store fails the learner is told why and chooses: retry, end without
+    // storing, or keep the window open (false: nothing has closed, and
+    // closing again starts over).
+    // When the program is told to end (a termination signal, the desktop
+    // session's end) nobody is there to answer: `tellLearner` false stores
+    // without a message and ends whether the store succeeds or not, the
+    // failure written to the standard error.
+    bool FormClose(bool tellLearner = true);
 
     // With a full-screen profile the buttons vanish while an activity runs.
     void HideActions();
@@ -136,6 +139,9 @@ private:
     void PrepareGuidanceFor(const Course& course);
     void TellCourseIsGone(const Course& course);
     void StartTargetedDrill(const TargetedPractice& practice);
+    // Stores the profile and the settings as FormClose says; false when the
+    // learner keeps the window open.
+    bool StoreAtClosing(bool tellLearner);
     void CreateGameWindow();
     void GameClosed();
 

@@ -49,12 +49,20 @@ public:
         Log("PlainBox");
     }
     void CloseLogon() override { Log("CloseLogon"); }
+    // Answers with `unstoredAnswer`, or Retry when it is not set.
+    UnstoredChoice AskAfterFailedStore(std::string_view utf8) override {
+        failedStores.emplace_back(utf8);
+        Log("AskAfterFailedStore");
+        return unstoredAnswer ? unstoredAnswer() : UnstoredChoice::Retry;
+    }
     // Not logged: it comes after every activity.
     void ShowLearnersDay(const LearnersDayTexts& day) override { days.push_back(day); }
 
     std::vector<std::string> informations;
     std::vector<std::string> plainBoxes;
     std::vector<LearnersDayTexts> days;
+    std::vector<std::string> failedStores;
+    std::function<UnstoredChoice()> unstoredAnswer;
 
 private:
     void Log(const std::string& call) { log_.push_back(call); }

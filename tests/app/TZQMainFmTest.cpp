@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "../support/SmallDisk.h"
 #include "../support/TempFolder.h"
 #include "AppFakes.h"
 #include "app/TSettings.h"
@@ -786,7 +787,7 @@ TEST_F(MainFormTest, ClosingAsTheProgramIsToldToEndStoresWithoutAMessage) {
     EXPECT_EQ(IniFile(folder.File("zqc.ini")).ReadInteger("Maria", "TimeTotal", 0), 5000);
 }
 
-TEST_F(MainFormTest, ClosingAgainAfterAFailedStoreDoesNotAddTheRunTwice) {
+TEST_F(MainFormTest, AFailedStoreAtClosingSaysWhyAndRetriesAsTheLearnerAsks) {
     std::filesystem::create_directories(folder / "zqc.ini");  // cannot be written
     profile.TimeTotal = kHour;
     LogOn();
@@ -794,15 +795,66 @@ TEST_F(MainFormTest, ClosingAgainAfterAFailedStoreDoesNotAddTheRunTwice) {
     form.StartFreeDrill();
     rig.log.clear();
 
-    EXPECT_THROW(form.FormClose(), LibraryError);
-    EXPECT_THAT(rig.log, ElementsAre("Information"));  // the window stays open
-
-    std::filesystem::remove(folder / "zqc.ini");
-    form.FormClose();
-    EXPECT_EQ(profile.TimeTotal, kHour + 60000);
+    rig.view.unstoredAnswer = [&] {
+        if (rig.view.failedStores.size() == 2) std::filesystem::remove(folder / "zqc.ini");  // room made
+        return MainView::UnstoredChoice::Retry;
+    };
+    EXPECT_TRUE(form.FormClose());
+    EXPECT_THAT(rig.log,
+                ElementsAre("Information", "AskAfterFailedStore", "AskAfterFailedStore", "CloseLogon"));
+    EXPECT_THAT(rig.view.failedStores[0], HasSubstr("Unable to write to " + folder.File("zqc.ini") + ": "));
+    EXPECT_THAT(rig.view.failedStores[0], HasSubstr("then retry; or end without storing them."));
     EXPECT_THAT(rig.view.informations.back(), HasSubstr("total practice time is 1 h 1 m 0 s."));
     EXPECT_EQ(IniFile(folder.File("zqc.ini")).ReadInteger("Maria", "TimeTotal", 0), kHour + 60000);
-    EXPECT_THAT(rig.log, ElementsAre("Information", "Information", "CloseLogon"));
+    EXPECT_EQ(IniFile(folder.File("zq.ini")).ReadString("General", "User", ""), "Default");
+}
+
+TEST_F(MainFormTest, EndingWithoutStoringClosesAndWritesNothingMore) {
+    std::filesystem::create_directories(folder / "zqc.ini");
+    LogOn();
+    rig.view.unstoredAnswer = [] { return MainView::UnstoredChoice::EndWithoutStoring; };
+    EXPECT_TRUE(form.FormClose());
+    EXPECT_THAT(rig.log, ElementsAre("Information", "AskAfterFailedStore", "CloseLogon"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "zq.ini")) << "the settings are not stored either";
+}
+
+TEST_F(MainFormTest, KeepingTheWindowOpenClosesNothingAndClosingAgainStartsOver) {
+    std::filesystem::create_directories(folder / "zqc.ini");
+    LogOn();
+    rig.drills.whileShown = [this](FakeDrillWindow& window) { PractiseFor(window, 60000); };
+    form.StartFreeDrill();
+    rig.log.clear();
+    rig.view.unstoredAnswer = [] { return MainView::UnstoredChoice::KeepOpen; };
+    EXPECT_FALSE(form.FormClose());
+    EXPECT_THAT(rig.log, ElementsAre("Information", "AskAfterFailedStore"));
+
+    std::filesystem::remove(folder / "zqc.ini");
+    EXPECT_TRUE(form.FormClose());
+    EXPECT_THAT(rig.view.informations.back(), HasSubstr("The practice time is 0 h 1 m 0 s"));
+    EXPECT_EQ(IniFile(folder.File("zqc.ini")).ReadInteger("Maria", "TimeTotal", 0), 60000);
+}
+
+// Told to end (a termination signal), the program ends: nobody is there to answer.
+TEST_F(MainFormTest, AFailedStoreWhenTheProgramIsToldToEndEndsItWithoutAQuestion) {
+    std::filesystem::create_directories(folder / "zqc.ini");
+    LogOn();
+    EXPECT_TRUE(form.FormClose(false));
+    EXPECT_THAT(rig.log, ElementsAre("CloseLogon"));
+}
+
+TEST_F(MainFormTest, AFullDiskAtClosingIsNamed) {
+    test::SmallDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << "a full disk needs a small file system, which only the superuser mounts";
+    const ProfileStore onDisk(disk.File("zqc.ini"));
+    onDisk.Attach(profile);
+    LogOn();
+    disk.Fill();
+    rig.view.unstoredAnswer = [] { return MainView::UnstoredChoice::EndWithoutStoring; };
+    EXPECT_TRUE(form.FormClose());
+    ASSERT_EQ(rig.view.failedStores.size(), 1u);
+    EXPECT_THAT(rig.view.failedStores[0],
+                ::testing::StartsWith("Unable to write to " + disk.File("zqc.ini") + ": the disk is full."));
 }
 
 TEST_F(MainFormTest, ClosingFreesTheGameWindow) {

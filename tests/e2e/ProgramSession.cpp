@@ -58,6 +58,15 @@ std::optional<std::string> CommandOutput(const std::string& command) {
 
 ProgramSession::ProgramSession(std::string display) : display_(std::move(display)) {
     folder_ = copy_.emplace().Path().string();
+    CopyProgramFolder();
+}
+
+ProgramSession::ProgramSession(std::string display, const std::filesystem::path& folder)
+    : display_(std::move(display)), folder_(folder.string()) {
+    CopyProgramFolder();
+}
+
+void ProgramSession::CopyProgramFolder() {
     command_ = {Path("zq-typing-tutor")};
     fs::copy(ZQ_PROGRAM_DIR, folder_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     for (const char* written : {"zq.ini", "zqc.ini", "zqgame.ini"}) fs::remove(Path(written));

@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ class ProgramSession {
 public:
     // A fresh copy of the built program folder with the shipped profile file.
     explicit ProgramSession(std::string display);
+    // The same copy made in `folder` (an empty folder the session leaves in place).
+    ProgramSession(std::string display, const std::filesystem::path& folder);
     // The program that `command` starts (it must become the program's own
     // process, as exec does), keeping its users' files in `usersFolder`,
     // which the session leaves in place.
@@ -68,6 +71,7 @@ public:
     void KeyToFocused(const std::string& keys);
 
 private:
+    void CopyProgramFolder();
     std::string Xdotool(const std::string& arguments);
 
     std::string display_;

@@ -10,6 +10,7 @@
 #include "ProgramSession.h"
 #include "base/IniFile.h"
 #include "base/TextFile.h"
+#include "support/SmallDisk.h"
 
 namespace zq::e2e {
 namespace {
@@ -145,6 +146,74 @@ TEST_F(ProgramTest, ASecondRunOfALoggedOnUserIsRefusedAndTheFirstRunKeepsItsLine
     ASSERT_TRUE(session->WaitUntilGone(kCourse));
     CloseProgram(main);
     EXPECT_EQ(IniFile(session->Path("zqc.ini")).ReadInteger("Default", "Progress", -1), 1);
+}
+
+// A full disk: the program runs from a copy on a small file system that the
+// test fills.
+class FullDiskTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        const std::optional<std::string> display = TestDisplay();
+        if (!display) GTEST_SKIP() << "no test X display (ZQ_TEST_X_DISPLAY) or no xdotool";
+        if (!disk.Mounted())
+            GTEST_SKIP() << "a full disk needs a small file system, which only the superuser mounts";
+        session = std::make_unique<ProgramSession>(*display, disk.Folder().Path());
+    }
+
+    // Esc in the main window, OK in the practice-time message: the box that
+    // says the profile could not be stored comes next, beside the main window.
+    bool CloseUntilTheStoreFails(const std::string& main) {
+        session->Key(main, "Escape");
+        if (!WaitForBoxes(1)) return false;
+        session->KeyToFocused("Return");
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        return WaitForBoxes(1);
+    }
+
+    // Waits until `boxes` message boxes stand beside the main window.
+    bool WaitForBoxes(std::size_t boxes) {
+        const auto end = std::chrono::steady_clock::now() + seconds(15);
+        while (std::chrono::steady_clock::now() < end) {
+            if (session->VisibleWindows(kMain).size() == boxes + 1) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return false;
+    }
+
+    test::SmallDisk disk{48};
+};
+
+TEST_F(FullDiskTest, ClosingSaysTheStoreFailedAndRetriesOnceThereIsRoom) {
+    const std::string main = LogOn();
+    disk.Fill();
+    ASSERT_TRUE(CloseUntilTheStoreFails(main)) << "no box said the profile was not stored";
+    session->KeyToFocused("Return");  // Retry, on a disk still full
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_TRUE(WaitForBoxes(1)) << "retrying on a full disk did not ask again";
+    disk.Free();
+    session->KeyToFocused("Return");  // Retry
+    EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
+    EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
+}
+
+TEST_F(FullDiskTest, ClosingMayEndWithoutStoring) {
+    const std::string main = LogOn();
+    disk.Fill();
+    ASSERT_TRUE(CloseUntilTheStoreFails(main)) << "no box said the profile was not stored";
+    session->KeyToFocused("alt+e");  // End without storing
+    EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
+    EXPECT_FALSE(std::filesystem::exists(session->Path("zq.ini")));
+}
+
+TEST_F(FullDiskTest, ATerminationSignalEndsTheProgramEvenWhileTheBoxIsOpen) {
+    const std::string main = LogOn();
+    disk.Fill();
+    ASSERT_TRUE(CloseUntilTheStoreFails(main)) << "no box said the profile was not stored";
+    session->Signal(SIGTERM);
+    EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
 }
 
 TEST_F(ProgramTest, TheGameOpensFromTheMainWindowAndClosingItBringsTheMainWindowBack) {

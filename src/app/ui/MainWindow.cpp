@@ -18,10 +18,8 @@
 #include "app/ui/ProgressWindowOpener.h"
 #include "app/ui/SoundModuleOutput.h"
 #include "base/CodePage.h"
-#include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/Colors.h"
-#include "base/ui/ErrorReportingApplication.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
 #include "course/CourseList.h"
@@ -212,6 +210,21 @@ void MainWindow::CloseLogon() {
     if (closeLogon_) closeLogon_();
 }
 
+MainView::UnstoredChoice MainWindow::AskAfterFailedStore(std::string_view utf8) {
+    QPushButton* retry = nullptr;
+    QPushButton* end = nullptr;
+    const QAbstractButton* clicked = AskWithButtons(
+        isVisible() ? this : nullptr, QMessageBox::Warning, FromUtf8View(utf8), [&](QMessageBox& box) {
+            retry = box.addButton(QMessageBox::Retry);
+            end = box.addButton(QString::fromUtf8(Tr("&End without storing")), QMessageBox::DestructiveRole);
+            box.setEscapeButton(box.addButton(QMessageBox::Cancel));  // back to the window
+            box.setDefaultButton(retry);
+        });
+    // Told to end while the box was open: the box has gone, and so does the program.
+    if (programEnding_ || clicked == end) return UnstoredChoice::EndWithoutStoring;
+    return clicked == retry ? UnstoredChoice::Retry : UnstoredChoice::KeepOpen;
+}
+
 void MainWindow::ShowLearnersDay(const LearnersDayTexts& day) {
     Day->ShowDay(day);
 }
@@ -244,14 +257,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
-    try {
-        form_->FormClose(!programEnding_);
+    if (form_->FormClose(!programEnding_)) {
         event->accept();
-    } catch (const LibraryError& error) {
-        // The profile or the settings could not be stored: nothing is lost
-        // while the window stays open.
-        event->ignore();
-        ErrorReportingApplication::ReportError(QString::fromUtf8(error.what()));
+    } else {
+        event->ignore();  // the learner keeps the window: nothing is lost while it stays open
     }
 }
 

@@ -52,6 +52,7 @@ public:
     void InformationBox(std::string_view utf8) override;
     void PlainBox(std::string_view utf8) override;
     void CloseLogon() override;
+    UnstoredChoice AskAfterFailedStore(std::string_view utf8) override;
     void ShowLearnersDay(const LearnersDayTexts& day) override;
 
     GuidanceWindowSet& Guidance() { return *guidance_; }

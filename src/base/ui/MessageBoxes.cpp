@@ -55,6 +55,15 @@ bool AskYesNo(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+QAbstractButton* AskWithButtons(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                const std::function<void(QMessageBox&)>& addButtons) {
+    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, QMessageBox::NoButton, parent);
+    addButtons(box);
+    WidenForCaption(box);
+    box.exec();
+    return box.clickedButton();
+}
+
 std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& prompt,
                                const QString& defaultAnswer) {
     QInputDialog dialog(parent);

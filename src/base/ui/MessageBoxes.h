@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -19,6 +20,13 @@ void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text
 // A confirmation box with the application's name as caption and the buttons
 // Yes (the default) and No; true for Yes.
 bool AskYesNo(QWidget* parent, const QString& text);
+
+// A box with the application's name as caption and the buttons that
+// `addButtons` puts in it (in the platform's order of their roles, the
+// default button and the one of Esc as it sets them): the button clicked,
+// or null when the box closed otherwise.
+QAbstractButton* AskWithButtons(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                const std::function<void(QMessageBox&)>& addButtons);
 
 // The platform's input box: the answer, or nothing when it is cancelled.
 std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& prompt,
