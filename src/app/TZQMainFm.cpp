@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 #include "adaptive/AdaptiveLines.h"
 #include "app/GameSetup.h"
@@ -120,8 +121,8 @@ TZQMainFm::TZQMainFm(const MainFormParts& parts, TSettings& settings)
       wavePlayer_(std::make_unique<TWavePlayer>(parts.sound)),
       media_(ReadMediaSettings(paths_.DataFolder())),
       history_(std::make_unique<PracticeHistory>(
-          paths_.UsersFolder() + kHistoryFileName,
-          [this](const std::string& text) { parts_.view.InformationBox(text); }, NowUtcMilliseconds,
+          paths_.UsersFolder() + kHistoryFileName, [this](const std::string& text) { WarnOfHistory(text); },
+          NowUtcMilliseconds,
           // An older history's keys were typed in their course's code page.
           [this](std::string_view courseUtf8) {
               return FindCourse(paths_, std::string(courseUtf8)).TextCodePage();
@@ -234,12 +235,23 @@ void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
 
     HideActions();
     drillTimeKept_ = 0;
+    drillOpen_ = true;
     window->ShowModal();
+    drillOpen_ = false;
     KeepDrillSoFar(drill, entry, lines.get());
     window.reset();
     narrator_.reset();  // after the drill that told it of every key
     ShowActions();
+    if (!heldWarning_.empty()) parts_.view.InformationBox(std::exchange(heldWarning_, {}));
     ShowLearnersDay();
+}
+
+void TZQMainFm::WarnOfHistory(const std::string& utf8) {
+    if (drillOpen_) {
+        heldWarning_ = utf8;
+    } else {
+        parts_.view.InformationBox(utf8);
+    }
 }
 
 void TZQMainFm::KeepDrillSoFar(const TFmLinePractice& drill, const DrillKindEntry& entry,

@@ -142,6 +142,9 @@ private:
     // Stores the profile and the settings as FormClose says; false when the
     // learner keeps the window open.
     bool StoreAtClosing(bool tellLearner);
+    // A warning of the practice history: shown at once, or, while a drill is
+    // open, once it has closed, so that a box never takes the keys typed next.
+    void WarnOfHistory(const std::string& utf8);
     void CreateGameWindow();
     void GameClosed();
 
@@ -172,6 +175,9 @@ private:
     std::int32_t runPracticeTime_ = 0;
     // The practice time of the open drill that is in runPracticeTime_ already.
     std::int32_t drillTimeKept_ = 0;
+    bool drillOpen_ = false;
+    // The history's warning, held back until the drill has closed.
+    std::string heldWarning_;
     std::unique_ptr<GameHost> game_;
     // What "zqgame.ini" held that the game cannot be played with: told
     // before the first game of the run.

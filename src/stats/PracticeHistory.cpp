@@ -51,6 +51,7 @@ bool PracticeHistory::Use(const std::function<void(HistoryStore&)>& operation) {
             return true;
         } catch (const SqliteError& error) {
             store_.reset();  // opened again at the next use
+            RemoveIfLeftEmpty();
             if (!error.IsDamage() || attempt > 1) {
                 Warn(Format(Tr("The practice history \"%s\" cannot be used: %s. You can go on practising, "
                                "but lines typed while this lasts are not kept."),
@@ -73,6 +74,7 @@ bool PracticeHistory::Use(const std::function<void(HistoryStore&)>& operation) {
             return false;
         } catch (const std::exception& error) {
             store_.reset();
+            RemoveIfLeftEmpty();
             Warn(Format(Tr("The practice history \"%s\" cannot be used: %s. You can go on practising, "
                            "but lines typed while this lasts are not kept."),
                         {shownPath, error.what()}));
@@ -82,8 +84,25 @@ bool PracticeHistory::Use(const std::function<void(HistoryStore&)>& operation) {
 }
 
 HistoryStore& PracticeHistory::Open() {
-    if (!store_) store_ = std::make_unique<HistoryStore>(path_, courseCodePage_);
+    if (!store_) {
+        std::error_code error;
+        madeHere_ = !std::filesystem::exists(path_, error) && !error;
+        store_ = std::make_unique<HistoryStore>(path_, courseCodePage_);
+    }
     return *store_;
+}
+
+void PracticeHistory::RemoveIfLeftEmpty() {
+    if (!madeHere_) return;
+    std::error_code error;
+    const auto emptyOrMissing = [&](const std::string& path) {
+        return !std::filesystem::exists(path, error) || std::filesystem::file_size(path, error) == 0;
+    };
+    // With nothing in the write-ahead log either, nothing was ever kept.
+    if (!std::filesystem::is_regular_file(path_, error) || !emptyOrMissing(path_) ||
+        !emptyOrMissing(path_ + "-wal"))
+        return;
+    for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path_ + suffix, error);
 }
 
 void PracticeHistory::SetAside() {

@@ -54,6 +54,10 @@ private:
     // is set aside and the operation tried once more on a new one.
     bool Use(const std::function<void(HistoryStore&)>& operation);
     HistoryStore& Open();
+    // After a failure: a file this history made that holds nothing yet (a
+    // full disk stops SQLite right after it made the file) goes again, so
+    // that no empty file passes for a history.
+    void RemoveIfLeftEmpty();
     void SetAside();
     void Warn(const std::string& utf8);
 
@@ -62,6 +66,8 @@ private:
     Clock clock_;
     CourseCodePage courseCodePage_;
     std::unique_ptr<HistoryStore> store_;
+    // The file did not exist when this history last opened it.
+    bool madeHere_ = false;
     bool warned_ = false;
 };
 

@@ -857,6 +857,23 @@ TEST_F(MainFormTest, AFullDiskAtClosingIsNamed) {
                 ::testing::StartsWith("Unable to write to " + disk.File("zqc.ini") + ": the disk is full."));
 }
 
+// A box opened while the learner types would take the keys typed next.
+TEST_F(MainFormTest, TheHistorysWarningWaitsUntilTheDrillHasClosed) {
+    std::filesystem::create_directories(folder / "zqstats.db" / "in the way");  // cannot be a database
+    LogOn();
+    std::size_t boxesWhileTyping = 0;
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        TypeLine(window, 100);
+        TypeLine(window, 100);
+        boxesWhileTyping = rig.view.informations.size();
+    };
+    form.StartCourse();
+    EXPECT_EQ(boxesWhileTyping, 0u);
+    ASSERT_EQ(rig.view.informations.size(), 1u);
+    EXPECT_THAT(rig.view.informations[0], HasSubstr("cannot be used"));
+    EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "ShowDrill", "FreeDrill", "Information"));
+}
+
 TEST_F(MainFormTest, ClosingFreesTheGameWindow) {
     LogOn();
     form.StartGame();

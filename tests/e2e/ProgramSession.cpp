@@ -69,7 +69,7 @@ ProgramSession::ProgramSession(std::string display, const std::filesystem::path&
 void ProgramSession::CopyProgramFolder() {
     command_ = {Path("zq-typing-tutor")};
     fs::copy(ZQ_PROGRAM_DIR, folder_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    for (const char* written : {"zq.ini", "zqc.ini", "zqgame.ini"}) fs::remove(Path(written));
+    for (const char* written : {"zq.ini", "zqc.ini", "zqgame.ini", "zqstats.db"}) fs::remove(Path(written));
     fs::copy_file(std::string(ZQ_SOURCE_DIR) + "/data/zqc.ini", Path("zqc.ini"));
 }
 

@@ -216,6 +216,29 @@ TEST_F(FullDiskTest, ATerminationSignalEndsTheProgramEvenWhileTheBoxIsOpen) {
     EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
 }
 
+// The history cannot be made: the drill goes on without a box taking the
+// keys, the warning comes once the drill has closed, and no empty history is
+// left; the end of the session ends the program although nothing can be stored.
+TEST_F(FullDiskTest, TheDrillGoesOnAndTheEndOfTheSessionEndsTheProgram) {
+    const std::string main = LogOn();
+    disk.Fill();
+    session->Key(main, "alt+c");
+    const std::string drill = session->WaitForWindow(kCourse);
+    ASSERT_FALSE(drill.empty());
+    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    EXPECT_EQ(session->VisibleWindows(kMain).size(), 1u) << "a box opened while the learner types";
+    session->Key(drill, "Escape");
+    ASSERT_TRUE(session->WaitUntilGone(kCourse));
+    ASSERT_TRUE(WaitForBoxes(1)) << "the history's warning did not come after the drill";
+    session->KeyToFocused("Return");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+
+    session->Signal(SIGTERM);
+    EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
+    EXPECT_FALSE(std::filesystem::exists(session->Path("zqstats.db")));
+}
+
 TEST_F(ProgramTest, TheGameOpensFromTheMainWindowAndClosingItBringsTheMainWindowBack) {
     const std::string main = LogOn();
     session->Key(main, "alt+g");

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "../support/SmallDisk.h"
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
 #include "stats/HistorySchema.h"
@@ -150,6 +151,41 @@ TEST_F(PracticeHistoryTest, AFolderThatCannotBeWrittenGivesOneWarningAndTheDrill
     });
     chmod(folder.Dir().c_str(), 0755);
     EXPECT_EQ(folder.EntryCount(), 0u);
+}
+
+// The file SQLite makes before it finds the disk full holds nothing; left
+// behind, it would pass for an empty history.
+TEST_F(PracticeHistoryTest, AFullDiskLeavesNoEmptyFileAndTheLinesAfterRoomIsMadeGetIn) {
+    test::SmallDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << "a full disk needs a small file system, which only the superuser mounts";
+    const std::string path = disk.File("zqstats.db");
+    PracticeHistory history(
+        path, [this](const std::string& text) { warnings.push_back(text); }, [] { return kNow; });
+    disk.Fill();
+    history.Record(TypedLine("Ann", kDay, "abc"));
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_THAT(warnings[0], HasSubstr("full"));
+    EXPECT_EQ(disk.Folder().EntryCount(), 1u) << "only the filler: no database, journal or index file";
+
+    disk.Free();
+    history.Record(TypedLine("Ann", kDay, "abc"));
+    EXPECT_EQ(HistoryStore(path).LineCount(), 1);
+}
+
+TEST_F(PracticeHistoryTest, AFullDiskLeavesAHistoryWithLinesAsItWas) {
+    test::SmallDisk disk(2);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "a full disk needs a small file system, which only the superuser mounts";
+    const std::string path = disk.File("zqstats.db");
+    { HistoryStore(path).AddLine(TypedLine("Ann", kDay, "abc")); }
+    PracticeHistory history(
+        path, [this](const std::string& text) { warnings.push_back(text); }, [] { return kNow; });
+    disk.Fill();
+    for (int i = 0; i < 50; ++i) history.Record(TypedLine("Ann", kDay, "the quick brown fox jumps", i % 3));
+    disk.Free();
+    EXPECT_EQ(warnings.size(), 1u);
+    EXPECT_GE(HistoryStore(path).LineCount(), 1);
 }
 
 TEST_F(PracticeHistoryTest, AReadOnlyFileGivesOneWarningAndKeepsItsLines) {
