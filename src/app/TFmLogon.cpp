@@ -1,5 +1,7 @@
 #include "app/TFmLogon.h"
 
+#include <filesystem>
+
 #include "app/TSettings.h"
 #include "app/TZQStarterLocal.h"
 #include "base/AsciiText.h"
@@ -21,9 +23,20 @@ void TFmLogon::Inform(std::string_view utf8) {
     std::string message(utf8);
     if (users_.empty() && starter_ != nullptr) {
         message += "\n\n";
-        message += Format(Tr("There is no user yet: the profile file %s is missing or empty. Building or "
-                             "installing the program again puts it back with the user \"Default\"."),
-                          {starter_->Store().Path()});
+        const std::string& path = starter_->Store().Path();
+        // A build or an install puts the shipped file back only where there is none.
+        if (std::filesystem::exists(path)) {
+            message +=
+                Format(Tr("There is no user yet: the profile file %s holds no user. The program leaves "
+                          "it as it is; once it is renamed or removed, building or installing the "
+                          "program again puts a new one with the user \"Default\" in its place."),
+                       {path});
+        } else {
+            message +=
+                Format(Tr("There is no user yet: the profile file %s is missing. Building or installing "
+                          "the program again puts it back with the user \"Default\"."),
+                       {path});
+        }
     }
     view_.InformationBox(message);
 }

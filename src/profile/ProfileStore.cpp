@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "base/AsciiText.h"
+#include "base/CodePage.h"
 #include "base/IniFile.h"
+#include "base/Translation.h"
 
 namespace zq {
 namespace {
@@ -36,7 +38,16 @@ bool ProfileStore::HasUser(const std::string& name) const {
 }
 
 void ProfileStore::LoadSection(TProfile& profile, const std::string& section) const {
-    profile.LoadFromStrings(IniFile(path_).ReadSection(section, TProfile::Utf8Keys()));
+    try {
+        profile.LoadFromStrings(IniFile(path_).ReadSection(section, TProfile::Utf8Keys()));
+    } catch (const InvalidProfileValue& error) {
+        // Where the value stands, so that it can be put right.
+        throw LibraryError(
+            std::string(error.what()) + "\n\n" +
+            Format(Tr("The key %s of the user %s in the profile file %s has this value. Correct "
+                      "it in that file, or remove its line to use the default."),
+                   {error.Key(), ToUtf8(section), path_}));
+    }
 }
 
 void ProfileStore::StoreSection(const TProfile& profile, const std::string& section) const {

@@ -32,7 +32,9 @@ public:
     bool HasUser(const std::string& name) const;
 
     // Fills `profile` from the section (a missing file or section gives the
-    // defaults of every field). May raise "'%s' is not a valid integer value".
+    // defaults of every field). A value that is not an integer where one is
+    // needed raises "'%s' is not a valid integer value", followed by the key,
+    // the user and the file that hold it.
     void LoadSection(TProfile& profile, const std::string& section) const;
     // Writes every key of the profile into the section with one write,
     // creating file and section as needed; other keys of the section stay.

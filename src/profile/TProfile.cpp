@@ -182,7 +182,11 @@ struct Reader {
         *text = value.empty() ? std::string(binding.textDefault) : std::string(value);
     }
     void operator()(std::int32_t* integer) const {
-        *integer = value.empty() ? binding.integerDefault : ParseInt32(value);
+        try {
+            *integer = value.empty() ? binding.integerDefault : ParseInt32(value);
+        } catch (const LibraryError& error) {
+            throw InvalidProfileValue(error, std::string(binding.key));
+        }
     }
     void operator()(bool* flag) const { *flag = value == "1"; }
     void operator()(std::map<std::string, std::int32_t>* lines) const { *lines = ParseCourseLines(value); }

@@ -8,9 +8,22 @@
 #include <vector>
 
 #include "base/Color.h"
+#include "base/LibraryError.h"
 #include "profile/TFontRecord.h"
 
 namespace zq {
+
+// A value that is not an integer where the profile needs one: the library's
+// message ("'%s' is not a valid integer value"), with the key it belongs to.
+class InvalidProfileValue : public LibraryError {
+public:
+    InvalidProfileValue(const LibraryError& error, std::string key)
+        : LibraryError(error), key_(std::move(key)) {}
+    const std::string& Key() const { return key_; }
+
+private:
+    std::string key_;
+};
 
 // One user's settings and results. The record knows nothing of files: it
 // turns itself into "Key=Value" lines and back, and asks its owner to load
@@ -34,8 +47,8 @@ public:
     std::vector<std::string> SaveToStrings() const;
     // Sets the fields from "Key=Value" lines (see the .cpp for the rules).
     // A value that is not an integer where one is needed raises
-    // "'%s' is not a valid integer value"; the fields read before it keep
-    // their new values, the others their old ones.
+    // InvalidProfileValue; the fields read before it keep their new values,
+    // the others their old ones.
     void LoadFromStrings(const std::vector<std::string>& lines);
     // Takes the settings of `source` but none of its results (progress,
     // practice time, game scores); the user name and events stay. A new

@@ -59,7 +59,9 @@ TEST_F(StarterTest, AProfileThatCannotBeLoadedOpensNoWindowAndMayBeTriedAgain) {
         starter.StartMain(starter.CurrentProfile);
         FAIL() << "a profile with a bad number must not open";
     } catch (const LibraryError& error) {
-        EXPECT_STREQ(error.what(), "'abc' is not a valid integer value");
+        EXPECT_THAT(error.what(),
+                    ::testing::StartsWith("'abc' is not a valid integer value\n\nThe key Progress "
+                                          "of the user Default in the profile file "));
     }
     EXPECT_EQ(starter.MainWindow(), nullptr);
     EXPECT_THAT(windows.log, ElementsAre("CreateMain", "CreateAgent", "FreeMain"));

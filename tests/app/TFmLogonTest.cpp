@@ -129,7 +129,21 @@ TEST_F(LogonFormTest, WithoutAProfileFileTheListIsEmptyAndTheMessageSaysHowUsers
     logon.OKButtonClick();
     ASSERT_EQ(view.informations.size(), 1u);
     EXPECT_THAT(view.informations[0], HasSubstr("Please select a user name from the user list."));
-    EXPECT_THAT(view.informations[0], HasSubstr(folder.File("zqc.ini")));
+    EXPECT_THAT(view.informations[0],
+                HasSubstr("the profile file " + folder.File("zqc.ini") + " is missing."));
+    EXPECT_THAT(view.informations[0], HasSubstr("installing the program again puts it back"));
+}
+
+// A build or an install keeps a profile file that exists, whatever it holds.
+TEST_F(LogonFormTest, AProfileFileWithoutAUserIsNotCalledMissingAndIsKept) {
+    folder.Write("zqc.ini", "\x89PNG\r\n junk without a section\n");
+    OpenWith("");
+    logon.OKButtonClick();
+    ASSERT_EQ(view.informations.size(), 1u);
+    EXPECT_THAT(view.informations[0],
+                HasSubstr("the profile file " + folder.File("zqc.ini") + " holds no user."));
+    EXPECT_THAT(view.informations[0], ::testing::Not(HasSubstr("missing")));
+    EXPECT_THAT(view.informations[0], HasSubstr("once it is renamed or removed"));
 }
 
 TEST_F(LogonFormTest, AddingAUserCopiesTheSettingsWithoutResultsAndRefreshesTheList) {

@@ -105,10 +105,19 @@ TEST_F(ProfileStoreTest, CourseNamesSurviveWhateverTheCodePage) {
     EXPECT_EQ(reread.OtherCoursesProgress, rene.OtherCoursesProgress);
 }
 
-TEST_F(ProfileStoreTest, ABadIntegerInTheFileStopsTheLoad) {
-    folder.Write("zqc.ini", "[Anna]\nCourse=English\nTimeTotal=12abc\nKeyboardLayout=00000407\n");
+TEST_F(ProfileStoreTest, ABadIntegerInTheFileStopsTheLoadWithTheFileTheUserAndTheKey) {
+    folder.Write("zqc.ini", "[Anna]\nCourse=English\nprogress=1O\nKeyboardLayout=00000407\n");
     TProfile p;
-    EXPECT_THROW(store.LoadSection(p, "Anna"), LibraryError);
+    try {
+        store.LoadSection(p, "ANNA");
+        FAIL() << "no error raised";
+    } catch (const LibraryError& error) {
+        EXPECT_EQ(
+            std::string(error.what()),
+            "'1O' is not a valid integer value\n\nThe key Progress of the user ANNA in the profile file " +
+                store.Path() +
+                " has this value. Correct it in that file, or remove its line to use the default.");
+    }
     EXPECT_EQ(p.Course, "English");
     EXPECT_EQ(p.KeyboardLayout, "");
 }
