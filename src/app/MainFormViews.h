@@ -17,6 +17,8 @@
 #include "base/Color.h"
 #include "base/OneShotTimer.h"
 #include "drills/DrillKind.h"
+#include "game/GameOverReport.h"
+#include "game/GameResult.h"
 #include "keyboard/GuidanceViews.h"
 #include "speech/SpeechEngine.h"
 #include "stats/ProgressOverview.h"
@@ -96,6 +98,9 @@ public:
     virtual void SetWordFile(const std::string& path) = 0;
     // Offers a score to the window's score table.
     virtual void AddScore(std::int32_t score) = 0;
+    // Keeps the result of every game that ends by itself and answers with
+    // the learner's best games, which the game-over view shows.
+    virtual void SetScoreKeeper(std::function<GameScoreBoard(const GameResult& result)> keeper) = 0;
     virtual void SetSoundEvents(SoundEvents events) = 0;
     // Told, on the game's own thread, of every word launched (8-bit text).
     virtual void SetNewWordHandler(std::function<void(const std::string& word8)> handler) = 0;

@@ -30,6 +30,7 @@
 #include "speech/ProfileVoice.h"
 #include "speech/SpeechProblemMessage.h"
 #include "stats/DrillRecorder.h"
+#include "stats/GameHistory.h"
 #include "stats/LearnersDay.h"
 #include "stats/LocalDay.h"
 #include "stats/PracticeHistory.h"
@@ -247,7 +248,9 @@ void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
 }
 
 void TZQMainFm::WarnOfHistory(const std::string& utf8) {
-    if (drillOpen_) {
+    if (gameWarning_ != nullptr) {
+        *gameWarning_ = utf8;
+    } else if (drillOpen_) {
         heldWarning_ = utf8;
     } else {
         parts_.view.InformationBox(utf8);
@@ -415,6 +418,7 @@ void TZQMainFm::CreateGameWindow() {
         parts_.view.InformationBox(Tr("This build of the program has no game."));
         return;
     }
+    game_->SetScoreKeeper([this](const GameResult& result) { return KeepGame(result); });
     for (std::int32_t score :
          {profile_->GScore1, profile_->GScore2, profile_->GScore3, profile_->GScore4, profile_->GScore5}) {
         game_->AddScore(score);
@@ -429,6 +433,46 @@ void TZQMainFm::CreateGameWindow() {
     GameNarrator& narrator = *gameNarrator_;
     game_->SetNewWordHandler([&narrator](const std::string& word8) { narrator.NewWord(word8); });
     game_->SetClosedHandler([this] { GameClosed(); });
+}
+
+GameScoreBoard TZQMainFm::KeepGame(const GameResult& result) {
+    GameRecord game;
+    game.user = ToUtf8(profile_->UserName);
+    game.course = profile_->Course;  // UTF-8 already
+    game.finishedAtMs = NowUtcMilliseconds();
+    game.difficulty = result.difficulty;
+    game.score = result.score;
+    game.hits = result.hits;
+    game.losses = result.losses;
+    game.timeMs = result.timeMs;
+
+    std::int64_t keptId = 0;
+    std::vector<KeptGame> best;
+    std::string warning;
+    gameWarning_ = &warning;
+    const bool kept = history_->Change([&](HistoryStore& store) {
+        keptId = OfferGame(store, game);
+        best = BestGames(store, game.user);
+    });
+    gameWarning_ = nullptr;
+
+    GameScoreBoard board;
+    if (!kept) {
+        board.problemUtf8 = warning.empty() ? std::string(Tr("The score of this game could not be kept: the "
+                                                             "practice history cannot be used."))
+                                            : warning;
+        return board;
+    }
+    board.available = true;
+    for (const KeptGame& entry : best) {
+        board.best.push_back({.score = entry.game.score,
+                              .difficulty = entry.game.difficulty,
+                              .hits = entry.game.hits,
+                              .losses = entry.game.losses,
+                              .finishedAtMs = entry.game.finishedAtMs,
+                              .thisGame = entry.id == keptId});
+    }
+    return board;
 }
 
 void TZQMainFm::GameClosed() {

@@ -143,10 +143,15 @@ private:
     // learner keeps the window open.
     bool StoreAtClosing(bool tellLearner);
     // A warning of the practice history: shown at once, or, while a drill is
-    // open, once it has closed, so that a box never takes the keys typed next.
+    // open, once it has closed, so that a box never takes the keys typed next;
+    // while a game's score is kept, in the game-over view.
     void WarnOfHistory(const std::string& utf8);
     void CreateGameWindow();
     void GameClosed();
+    // Offers a game that ended by itself to the learner's best in the
+    // history, and reads them back for the game-over view. A warning of the
+    // history comes in that view, not in a box behind the game.
+    GameScoreBoard KeepGame(const GameResult& result);
 
     MainFormParts parts_;
     TSettings& settings_;
@@ -172,6 +177,9 @@ private:
     bool speechProblemTold_ = false;
     std::unique_ptr<DrillNarrator> narrator_;
     std::unique_ptr<GameNarrator> gameNarrator_;
+    // Where the history's warning goes while a game's score is kept: the
+    // game-over view tells it.
+    std::string* gameWarning_ = nullptr;
     std::int32_t runPracticeTime_ = 0;
     // The practice time of the open drill that is in runPracticeTime_ already.
     std::int32_t drillTimeKept_ = 0;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/Color.h"
+#include "game/GameOverReport.h"
 
 namespace zq {
 
@@ -50,6 +51,9 @@ public:
     virtual bool ConfirmBox(std::string_view utf8) = 0;
     // An information box with an OK button.
     virtual void InformationBox(std::string_view utf8) = 0;
+    // The game-over view over the window, modal: the game's figures and the
+    // learner's best games; returns when it is closed.
+    virtual void ShowGameOver(const GameOverReport& report) = 0;
 
     // Closes the window as its close box does (the close handling runs).
     virtual void CloseWindow() = 0;

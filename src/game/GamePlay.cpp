@@ -6,8 +6,8 @@
 #include <exception>
 #include <typeinfo>
 
-#include "base/CodePage.h"
 #include "base/Translation.h"
+#include "game/GameResult.h"
 #include "game/GameStatistics.h"
 #include "game/GameTiming.h"
 
@@ -297,12 +297,18 @@ void GamePlay::UpdateStatus() {
 }
 
 void GamePlay::ShowStatistics() {
-    const GameStatistics statistics = ComputeGameStatistics(hits_, losses_, gameClock_.Elapsed());
-    const std::string text = Format(Tr("   Accuracy: %d%%   WPM: %d   Expected WPM: %d"),
-                                    {std::to_string(statistics.accuracy), std::to_string(statistics.wpm),
-                                     std::to_string(statistics.expectedWpm)});
-    // The box shows the text as the system code page holds it.
-    window_.InformationBox(ToUtf8(FromUtf8(text)));
+    GameResult result;
+    result.difficulty = startDifficulty_;
+    result.score = score_;
+    result.hits = hits_;
+    result.losses = losses_;
+    result.timeMs = gameClock_.Elapsed();
+    result.statistics = ComputeGameStatistics(hits_, losses_, result.timeMs);
+    if (events_.OnGameOver) {
+        events_.OnGameOver(result);
+    } else {
+        window_.InformationBox(StatisticsLine(result.statistics));
+    }
 }
 
 void GamePlay::Repaint() {

@@ -11,6 +11,7 @@
 #include "base/VirtualKeys.h"
 #include "base/stopwatch.h"
 #include "game/GameRandom.h"
+#include "game/GameResult.h"
 #include "game/GameSurface.h"
 #include "game/GameWindow.h"
 #include "game/IntervalTrigger.h"
@@ -37,6 +38,10 @@ struct GameEvents {
     std::function<void(std::int32_t quota, std::int32_t initialBricks)> OnGameStart;
     // UI thread, after every status line.
     std::function<void(std::int32_t bricksLeft, std::int32_t hits, std::int32_t losses)> OnStatus;
+    // UI thread: the game has ended by itself; shows what it came to, its
+    // statistics among them, and returns when that has been seen. Without
+    // it the statistics come in an information box (StatisticsLine).
+    std::function<void(const GameResult& result)> OnGameOver;
     // UI thread: the game has ended by itself and its statistics have been
     // shown (not raised for a game abandoned with Terminate).
     std::function<void()> OnTerminate;

@@ -66,6 +66,7 @@ GameEvents TgameFrame::EventsOfGame() {
     events.OnCityHurt = soundEvents_.OnCityHurt;
     events.OnDifficultyIncrease = soundEvents_.OnDifficultyIncrease;
     events.OnNewWord = newWordHandler_;
+    events.OnGameOver = [this](const GameResult& result) { GameOver(result); };
     events.OnTerminate = [this] { ThreadEnded(); };
     events.OnGameStart = [this](std::int32_t quota, std::int32_t bricks) { GameStarted(quota, bricks); };
     events.OnStatus = [this](std::int32_t bricksLeft, std::int32_t hits, std::int32_t losses) {
@@ -90,6 +91,11 @@ void TgameFrame::FormKeyPress(char key) {
         return;
     }
     if (gameThread_) gameThread_->PostKey(key);
+}
+
+void TgameFrame::GameOver(const GameResult& result) {
+    const GameScoreBoard board = scoreKeeper_ ? scoreKeeper_(result) : GameScoreBoard{};
+    view_.ShowGameOver(MakeGameOverReport(result, board));
 }
 
 void TgameFrame::ThreadEnded() {

@@ -11,6 +11,8 @@
 #include <string>
 
 #include "game/GameFrameView.h"
+#include "game/GameOverReport.h"
+#include "game/GameResult.h"
 #include "game/GameScores.h"
 #include "game/GameSurface.h"
 #include "game/GameWindow.h"
@@ -63,6 +65,11 @@ public:
     }
     // Show the score table when the window closes after a game (off until set).
     void SetShowScores(bool show) { showScores_ = show; }
+    // Keeps the score of every game that ends by itself and answers with the
+    // learner's best games, for the game-over view (none until set: the
+    // view then shows the game alone).
+    using ScoreKeeper = std::function<GameScoreBoard(const GameResult& result)>;
+    void SetScoreKeeper(ScoreKeeper keeper) { scoreKeeper_ = std::move(keeper); }
     // How a game is made besides its window (tests give a clock and a random
     // source of their own); a real game's until set.
     void SetSetupMaker(std::function<GameSetup()> makeSetup) { makeSetup_ = std::move(makeSetup); }
@@ -86,6 +93,9 @@ public:
     void Tick();
 
     // --- the game thread's events ---
+    // The game has ended by itself: its score is kept and the game-over
+    // view shown (on the UI thread, while the game thread waits).
+    void GameOver(const GameResult& result);
     void ThreadEnded();
     void GameStarted(std::int32_t quota, std::int32_t bricks);
     void StatusChanged(std::int32_t bricksLeft, std::int32_t hits, std::int32_t losses);
@@ -120,6 +130,7 @@ private:
     GameSoundEvents soundEvents_;
     std::function<void(const std::string& word8)> newWordHandler_;
     std::function<GameSetup()> makeSetup_;
+    ScoreKeeper scoreKeeper_;
     std::string wordFileName_;  // 8-bit text
     std::unique_ptr<threadType> gameThread_;
     GameScoreTable scores_;

@@ -129,6 +129,24 @@ CREATE TABLE day_pair (
 ) WITHOUT ROWID;
 )sql";
 
+// Version 6: the learner's best games (at most five each, see
+// GameHistory), highest score first through the index.
+constexpr std::string_view kVersion6 = R"sql(
+CREATE TABLE game_score (
+    id INTEGER PRIMARY KEY,
+    user_key TEXT NOT NULL,
+    user_name TEXT NOT NULL,
+    course TEXT NOT NULL,
+    finished_at INTEGER NOT NULL,
+    difficulty INTEGER NOT NULL,
+    score INTEGER NOT NULL,
+    hits INTEGER NOT NULL,
+    losses INTEGER NOT NULL,
+    time_ms INTEGER NOT NULL
+);
+CREATE INDEX game_score_by_user ON game_score (user_key, score DESC, id);
+)sql";
+
 using Migration = void (*)(SqliteDatabase& db, const CourseCodePage& courseCodePage);
 
 void ToVersion1(SqliteDatabase& db, const CourseCodePage&) {
@@ -147,10 +165,14 @@ void ToVersion5(SqliteDatabase& db, const CourseCodePage&) {
     db.Execute(kVersion5);
 }
 
+void ToVersion6(SqliteDatabase& db, const CourseCodePage&) {
+    db.Execute(kVersion6);
+}
+
 // Index i leads from version i to version i + 1. Never change one that has
 // shipped: add a new one.
-constexpr std::array<Migration, 5> kMigrations = {ToVersion1, ToVersion2, MigrateHistoryToUnicode, ToVersion4,
-                                                  ToVersion5};
+constexpr std::array<Migration, 6> kMigrations = {ToVersion1, ToVersion2, MigrateHistoryToUnicode,
+                                                  ToVersion4, ToVersion5, ToVersion6};
 
 }  // namespace
 

@@ -145,7 +145,7 @@ void HistoryStore::EraseUser(std::string_view user) {
     for (const char* sql :
          {"DELETE FROM practice_line WHERE user_key = ?", "DELETE FROM day_key WHERE user_key = ?",
           "DELETE FROM day_confusion WHERE user_key = ?", "DELETE FROM day_pair WHERE user_key = ?",
-          "DELETE FROM adaptive_drill WHERE user_key = ?"}) {
+          "DELETE FROM adaptive_drill WHERE user_key = ?", "DELETE FROM game_score WHERE user_key = ?"}) {
         db_.Prepare(sql).BindText(1, userKey).Run();
     }
     transaction.Commit();

@@ -37,7 +37,8 @@ public:
     void AddLine(const LineRecord& line);
     // Adds many lines in one transaction (history made elsewhere, or generated).
     void AddLines(const std::vector<LineRecord>& lines);
-    // Removes every line and sum of a user, and the adaptive drill's memory of them.
+    // Removes every line and sum of a user, the adaptive drill's memory of
+    // them and their best games.
     void EraseUser(std::string_view user);
 
     // A user's practice per drill and day, days firstDay..lastDay, in day order.

@@ -219,6 +219,10 @@ public:
     ~FakeGameHost() override { log_.push_back("FreeGame"); }
     void SetWordFile(const std::string& path) override { log_.push_back("SetWordFile " + path); }
     void AddScore(std::int32_t score) override { log_.push_back("AddScore " + std::to_string(score)); }
+    void SetScoreKeeper(std::function<GameScoreBoard(const GameResult& result)> handler) override {
+        keeper = std::move(handler);
+        log_.push_back("SetScoreKeeper");
+    }
     void SetSoundEvents(SoundEvents events) override {
         sounds = std::move(events);
         log_.push_back("SetSoundEvents");
@@ -237,6 +241,7 @@ public:
     SoundEvents sounds;
     std::function<void(const std::string& word8)> newWord;
     std::function<void()> closed;
+    std::function<GameScoreBoard(const GameResult& result)> keeper;
 
 private:
     CallLog& log_;

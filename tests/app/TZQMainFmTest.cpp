@@ -13,6 +13,7 @@
 #include "base/LibraryError.h"
 #include "game/TGameSettings.h"
 #include "profile/ProfileStore.h"
+#include "stats/GameHistory.h"
 #include "stats/HistoryStore.h"
 #include "stats/LocalDay.h"
 #include "stats/PracticeHistory.h"
@@ -424,8 +425,8 @@ TEST_F(MainFormTest, TheGameWindowIsMadeOnceWithTheWordFileScoresAndCues) {
     profile.GameFont.Name = "Game Mono";
     LogOn();
     form.StartGame();
-    EXPECT_THAT(rig.log, ElementsAre("AddScore 500", "AddScore 400", "AddScore 300", "AddScore 200",
-                                     "AddScore 100", "SetSoundEvents", "SetClosedHandler",
+    EXPECT_THAT(rig.log, ElementsAre("SetScoreKeeper", "AddScore 500", "AddScore 400", "AddScore 300",
+                                     "AddScore 200", "AddScore 100", "SetSoundEvents", "SetClosedHandler",
                                      "SetWordFile " + CoursePath("English", "Game.txt"),
                                      "SetFontName Game Mono", "HideMain", "StartGame"));
 
@@ -872,6 +873,75 @@ TEST_F(MainFormTest, TheHistorysWarningWaitsUntilTheDrillHasClosed) {
     ASSERT_EQ(rig.view.informations.size(), 1u);
     EXPECT_THAT(rig.view.informations[0], HasSubstr("cannot be used"));
     EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "ShowDrill", "FreeDrill", "Information"));
+}
+
+GameResult Played(std::int32_t difficulty, std::int32_t score) {
+    GameResult result;
+    result.difficulty = difficulty;
+    result.score = score;
+    return result;
+}
+
+// A game that ended by itself goes to the learner's best in the practice
+// history, never into the profile's GScore keys.
+TEST_F(MainFormTest, AnEndedGameIsKeptInTheHistoryAndTheProfilesScoresStayAsTheyWere) {
+    profile.GScore1 = 700;
+    profile.GScore3 = 300;
+    LogOn();
+    form.StartGame();
+    ASSERT_TRUE(rig.games.last->keeper);
+    GameResult result = Played(5, 2345);
+    result.hits = 80;
+    result.losses = 3;
+    result.timeMs = 190'000;
+    GameScoreBoard board = rig.games.last->keeper(result);
+    ASSERT_TRUE(board.available);
+    ASSERT_EQ(board.best.size(), 1u);
+    EXPECT_TRUE(board.best[0].thisGame);
+    EXPECT_EQ(board.best[0].score, 2345);
+    EXPECT_EQ(board.best[0].hits, 80);
+    EXPECT_EQ(board.best[0].losses, 3);
+    EXPECT_EQ(board.best[0].difficulty, 5);
+    EXPECT_TRUE(board.problemUtf8.empty());
+
+    result.score = 3000;
+    board = rig.games.last->keeper(result);
+    ASSERT_EQ(board.best.size(), 2u);
+    EXPECT_TRUE(board.best[0].thisGame);
+    EXPECT_FALSE(board.best[1].thisGame);
+    result.score = -15;
+    board = rig.games.last->keeper(result);
+    EXPECT_EQ(board.best.size(), 2u);
+    EXPECT_FALSE(board.best[0].thisGame || board.best[1].thisGame) << "a score below zero is no best score";
+
+    HistoryStore stored(folder.File("zqstats.db"));
+    EXPECT_EQ(BestGames(stored, "maria").size(), 2u);
+    EXPECT_EQ(BestGames(stored, "maria")[0].game.course, "English");
+
+    rig.games.last->closed();
+    form.FormClose();
+    const IniFile written(folder.File("zqc.ini"));
+    EXPECT_EQ(written.ReadString("Maria", "GScore1", ""), "700");
+    EXPECT_EQ(written.ReadString("Maria", "GScore2", ""), "0");
+    EXPECT_EQ(written.ReadString("Maria", "GScore3", ""), "300");
+}
+
+// The game window stays above every other: the history's warning comes in
+// the game-over view, not in a box behind it.
+TEST_F(MainFormTest, AGameWhoseScoreCannotBeKeptSaysWhyInTheGameOverView) {
+    std::filesystem::create_directory(folder / "zqstats.db");
+    LogOn();
+    form.StartGame();
+    const GameScoreBoard board = rig.games.last->keeper(Played(3, 1600));
+    EXPECT_FALSE(board.available);
+    EXPECT_TRUE(board.best.empty());
+    EXPECT_THAT(board.problemUtf8, HasSubstr(folder.File("zqstats.db")));
+    EXPECT_TRUE(rig.view.informations.empty()) << "no box behind the game window";
+
+    // Once warned, the next game says it in a sentence of its own.
+    const GameScoreBoard again = rig.games.last->keeper(Played(3, 1700));
+    EXPECT_THAT(again.problemUtf8, HasSubstr("could not be kept"));
+    EXPECT_TRUE(rig.view.informations.empty());
 }
 
 TEST_F(MainFormTest, ClosingFreesTheGameWindow) {

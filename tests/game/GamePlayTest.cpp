@@ -479,6 +479,31 @@ TEST_F(GamePlayTest, AnErrorWhileHandlingAKeyIsShownAndTheKeyDropped) {
               (std::vector<std::string>{"std::runtime_error--no font threadType  strikers_go2"}));
 }
 
+// The end of a game tells everything it came to.
+TEST_F(GamePlayTest, TheEndOfAGameTellsTheScoreWordsTimeAndDifficulty) {
+    Make();
+    std::vector<GameResult> results;
+    GameEvents gameEvents;
+    gameEvents.OnGameOver = [&](const GameResult& result) { results.push_back(result); };
+    play().SetEvents(gameEvents);
+    play().SetDifficulty(4);
+    stage().SetHits(50);
+    stage().SetLosses(10);
+    stage().GameClock().SetElapsed(120'000);
+    play().ShowStatistics();
+    EXPECT_TRUE(window.boxes.empty()) << "the game-over view shows the statistics";
+    ASSERT_EQ(results.size(), 1u);
+    const GameResult& result = results[0];
+    EXPECT_EQ(result.difficulty, 4);
+    EXPECT_EQ(result.score, 1000 + 200 * 4);
+    EXPECT_EQ(result.hits, 50);
+    EXPECT_EQ(result.losses, 10);
+    EXPECT_EQ(result.timeMs, 120'000);
+    EXPECT_EQ(result.statistics.accuracy, 83);
+    EXPECT_EQ(result.statistics.wpm, 25);
+    EXPECT_EQ(result.statistics.expectedWpm, 30);
+}
+
 TEST_F(GamePlayTest, TheStatisticsShowAccuracyAndWordsPerMinute) {
     Make();
     stage().SetHits(50);

@@ -47,6 +47,10 @@ public:
         return confirm;
     }
     void InformationBox(std::string_view text) override { log.push_back("Information " + std::string(text)); }
+    void ShowGameOver(const GameOverReport& report) override {
+        log.push_back("GameOver " + report.titleUtf8);
+        reports.push_back(report);
+    }
     void CloseWindow() override { log.push_back("CloseWindow"); }
 
     std::vector<std::string> log;
@@ -60,6 +64,7 @@ public:
     bool ticking = false;
     std::deque<std::string> answers;
     bool confirm = false;
+    std::vector<GameOverReport> reports;
 };
 
 class GameFrameTest : public ::testing::Test {
@@ -91,6 +96,11 @@ protected:
         clock.Advance(10);
         frame.Tick();
         ASSERT_TRUE(window.RunPostedUntil([&] { return frame.GameIdle(); }));
+    }
+    // Ticks until the game has ended by itself (its words fall to the ground).
+    void PlayToTheEnd() {
+        for (int tick = 0; tick < 20000 && !frame.GameThread()->Terminated(); ++tick) Tick();
+        ASSERT_TRUE(frame.GameThread()->Terminated()) << "the words fall to the ground and the game ends";
     }
     std::string LastLog() const { return view.log.empty() ? "" : view.log.back(); }
 
@@ -199,10 +209,9 @@ TEST_F(GameFrameTest, AnEndedGameClosesWithoutAQuestionAndShowsTheScoresWhenAske
     frame.AddScore(2500);
     view.answers = {"1"};
     StartGame();
-    for (int tick = 0; tick < 20000 && !frame.GameThread()->Terminated(); ++tick) Tick();
-    ASSERT_TRUE(frame.GameThread()->Terminated()) << "the words fall to the ground and the game ends";
+    PlayToTheEnd();
     EXPECT_FALSE(view.ticking) << "ThreadEnded stops the ticks";
-    ASSERT_EQ(window.boxes.size(), 1u) << "the statistics";
+    ASSERT_EQ(view.reports.size(), 1u) << "the game-over view, with the statistics";
 
     const std::int32_t score = frame.GameThread()->Score();
     view.log.clear();
@@ -212,6 +221,53 @@ TEST_F(GameFrameTest, AnEndedGameClosesWithoutAQuestionAndShowsTheScoresWhenAske
     ASSERT_EQ(view.log.size(), 1u);
     EXPECT_EQ(view.log[0],
               "Information Your game scores:\n002500\n" + FormatScore(score) + "\n000000\n000000\n000000\n");
+}
+
+// A game that ends by itself shows what it came to, in place of the bare
+// box of statistics: its keeper has the result first, and the view shows
+// the learner's best games the keeper answers with.
+TEST_F(GameFrameTest, AnEndedGameIsKeptAndItsGameOverViewShowsItAmongTheBest) {
+    std::vector<GameResult> kept;
+    frame.SetScoreKeeper([&](const GameResult& result) {
+        kept.push_back(result);
+        GameScoreBoard board;
+        board.available = true;
+        board.best = {{.score = 9000, .difficulty = 8},
+                      {.score = result.score, .difficulty = 2, .thisGame = true}};
+        return board;
+    });
+    view.answers = {"2"};
+    StartGame();
+    PlayToTheEnd();
+    EXPECT_TRUE(window.boxes.empty()) << "no bare box of statistics";
+    ASSERT_EQ(kept.size(), 1u);
+    std::int32_t score = 0, hits = 0, losses = 0;
+    frame.GameThread()->Inspect([&](const GamePlay& play) {
+        score = play.Score();
+        hits = play.Hits();
+        losses = play.Losses();
+    });
+    EXPECT_EQ(kept[0].score, score);
+    EXPECT_EQ(kept[0].hits, hits);
+    EXPECT_EQ(kept[0].losses, losses);
+    EXPECT_GT(kept[0].losses, 0) << "the words fell to the ground";
+    EXPECT_EQ(kept[0].difficulty, 2);
+    EXPECT_GE(kept[0].timeMs, 25);
+
+    ASSERT_EQ(view.reports.size(), 1u);
+    const GameOverReport& report = view.reports[0];
+    EXPECT_EQ(report.figures[0].valueUtf8, std::to_string(score));
+    EXPECT_EQ(report.figures[2].valueUtf8, std::to_string(losses));
+    EXPECT_EQ(report.statisticsUtf8, StatisticsLine(kept[0].statistics));
+    ASSERT_EQ(report.best.size(), 2u);
+    EXPECT_TRUE(report.best[1].thisGame);
+    EXPECT_EQ(report.verdictUtf8, "This game is number 2 of your five best.");
+
+    // Leaving after the view: no question, and the run's table has the score.
+    CloseAction action = CloseAction::Hide;
+    frame.FormClose(action);
+    EXPECT_EQ(action, CloseAction::Hide);
+    EXPECT_EQ(frame.Scores().Entries().back(), FormatScore(score));
 }
 
 TEST_F(GameFrameTest, AWordFileThatCannotBeReadLeavesTheWindowWithoutAGame) {

@@ -7,6 +7,7 @@
 #include "../support/TempFolder.h"
 #include "HistoryFixtures.h"
 #include "stats/AdaptiveHistory.h"
+#include "stats/GameHistory.h"
 #include "stats/HistoryStore.h"
 #include "stats/Sqlite.h"
 
@@ -103,9 +104,9 @@ std::string Rows(SqliteDatabase& db, const std::string& table, int columns) {
     return rows;
 }
 
-// A file with lines of two users on two days, as versions 3 and 4 keep
+// A file with lines of two users on two days, as versions 3 to 5 keep
 // them (UTF-8 names, Unicode keys, the sums per day); version 4 adds the
-// adaptive drill of one.
+// adaptive drill of one, version 5 the pairs of keys of a line.
 void FillOlderFile(SqliteDatabase& db, int version) {
     db.Execute(
         "INSERT INTO practice_line VALUES "
@@ -121,17 +122,28 @@ void FillOlderFile(SqliteDatabase& db, int version) {
         "INSERT INTO day_confusion VALUES ('ann', 'English', 19800, 116, 114, 1),"
         "('bob', 'Deutsch', 19800, 228, 233, 1);");
     if (version >= 4) db.Execute("INSERT INTO adaptive_drill VALUES ('ann', 'English', 6);");
+    if (version >= 5) {
+        db.Execute(
+            "INSERT INTO line_pair VALUES (1, 116, 104, 1, 0, 1, 180), (2, 97, 97, 3, 0, 3, 450);"
+            "INSERT INTO day_pair VALUES ('ann', 'English', 19800, 116, 104, 1, 0, 1, 180),"
+            "('ann', 'English', 19801, 97, 97, 3, 0, 3, 450);");
+    }
 }
 
 // The steps after version 3 add tables and change nothing else: a file of
-// version 3 or 4 keeps every row of its lines, keys, confusions, sums and
-// adaptive drill, and its lines are read back whole.
-TEST_F(HistorySchemaTest, LaterStepsKeepEveryRowOfAFileOfVersion3Or4) {
+// version 3, 4 or 5 keeps every row of its lines, keys, confusions, sums,
+// adaptive drill and pairs, its lines are read back whole, and the learner
+// starts without kept games.
+TEST_F(HistorySchemaTest, LaterStepsKeepEveryRowOfAFileOfVersion3To5) {
     std::vector<std::pair<std::string, int>> tables = {
         {"practice_line", 14}, {"line_key", 6}, {"line_confusion", 4}, {"day_key", 8}, {"day_confusion", 6}};
-    for (const int version : {3, 4}) {
+    for (const int version : {3, 4, 5}) {
         SCOPED_TRACE("version " + std::to_string(version));
         if (version == 4) tables.emplace_back("adaptive_drill", 3);
+        if (version == 5) {
+            tables.emplace_back("line_pair", 7);
+            tables.emplace_back("day_pair", 9);
+        }
         const std::string path = folder.File("rows" + std::to_string(version) + ".db");
         std::vector<std::string> before;
         {
@@ -154,12 +166,15 @@ TEST_F(HistorySchemaTest, LaterStepsKeepEveryRowOfAFileOfVersion3Or4) {
         EXPECT_EQ(lines[1].courseLine, -1);
         EXPECT_EQ(lines[1].drill, DrillKind::Free);
         EXPECT_EQ(store.KeyTotals("Bob", "Deutsch", kDay, kDay).at(0).character, U'\u00E4');
-        EXPECT_EQ(ReadKeysInPlay(store, "Ann", "English"), version == 4 ? 6 : 0);
-        EXPECT_TRUE(store.PairTotals("Ann", "English", kDay, kDay + 1).empty());
+        EXPECT_EQ(ReadKeysInPlay(store, "Ann", "English"), version >= 4 ? 6 : 0);
+        EXPECT_EQ(store.PairTotals("Ann", "English", kDay, kDay + 1).size(), version == 5 ? 2u : 0u);
         // A line typed now keeps its pairs beside the old lines.
         store.AddLine(TypedLine("Ann", kDay, "tat"));
-        EXPECT_EQ(store.PairTotals("Ann", "English", kDay, kDay).size(), 2u);
+        EXPECT_EQ(store.PairTotals("Ann", "English", kDay, kDay).size(), version == 5 ? 3u : 2u);
         EXPECT_EQ(store.LinesOf("Ann").size(), 3u);
+        EXPECT_TRUE(BestGames(store, "Ann").empty());
+        EXPECT_GT(OfferGame(store, {.user = "Ann", .course = "English", .difficulty = 3, .score = 1600}), 0);
+        EXPECT_EQ(BestGames(store, "ann").size(), 1u);
     }
 }
 

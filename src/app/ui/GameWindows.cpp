@@ -11,6 +11,9 @@ class GameFrameHost : public GameHost {
 public:
     void SetWordFile(const std::string& path) override { window_.Frame().SetWordFile(path); }
     void AddScore(std::int32_t score) override { window_.Frame().AddScore(score); }
+    void SetScoreKeeper(std::function<GameScoreBoard(const GameResult& result)> keeper) override {
+        window_.Frame().SetScoreKeeper(std::move(keeper));
+    }
     void SetSoundEvents(SoundEvents events) override {
         window_.Frame().SetSoundEvents({
             .OnCityMissShoot = std::move(events.CityMissShoot),

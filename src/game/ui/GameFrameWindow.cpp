@@ -24,6 +24,7 @@
 #include "base/ui/Utf8Text.h"
 #include "drills/ui/KeyTranslation.h"
 #include "drills/ui/THInputBox.h"
+#include "game/ui/GameOverWindow.h"
 #include "game/ui/PlayingArea.h"
 
 namespace zq {
@@ -368,6 +369,12 @@ bool GameFrameWindow::ConfirmBox(std::string_view utf8) {
 
 void GameFrameWindow::InformationBox(std::string_view utf8) {
     ShowMessageBox(this, QMessageBox::Information, FromUtf8View(utf8));
+}
+
+void GameFrameWindow::ShowGameOver(const GameOverReport& report) {
+    // Owned by this window, so that it stays above it.
+    GameOverWindow view(report, this);
+    view.exec();
 }
 
 void GameFrameWindow::CloseWindow() {

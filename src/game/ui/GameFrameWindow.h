@@ -70,6 +70,7 @@ public:
                           std::string_view valueUtf8) override;
     bool ConfirmBox(std::string_view utf8) override;
     void InformationBox(std::string_view utf8) override;
+    void ShowGameOver(const GameOverReport& report) override;
     void CloseWindow() override;
 
     // GameWindow (the game thread's view of the window).

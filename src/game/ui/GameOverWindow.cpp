@@ -1,0 +1,128 @@
+#include "game/ui/GameOverWindow.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/Translation.h"
+#include "base/ui/Utf8Text.h"
+
+namespace zq {
+namespace {
+
+QLabel* AddLabel(QGridLayout& grid, const QString& text, int row, int column, bool bold,
+                 Qt::Alignment alignment = Qt::AlignLeft) {
+    auto* label = new QLabel(text);
+    QFont font = label->font();
+    font.setBold(bold);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    grid.addWidget(label, row, column);
+    return label;
+}
+
+QLabel* Heading(const QString& text, double scale) {
+    auto* label = new QLabel(text);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    label->setFont(font);
+    return label;
+}
+
+// The day a game ended, in the learner's local time, as year-month-day:
+// read alike in every language.
+QString DayOf(std::int64_t finishedAtMs) {
+    return QDateTime::fromMSecsSinceEpoch(finishedAtMs).date().toString(Qt::ISODate);
+}
+
+}  // namespace
+
+GameOverWindow::GameOverWindow(const GameOverReport& report, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("GameOverWindow"));
+    setWindowTitle(FromUtf8View(report.titleUtf8));
+    auto* layout = new QVBoxLayout(this);
+
+    TitleLb = Heading(FromUtf8View(report.titleUtf8), 1.6);
+    TitleLb->setObjectName(QStringLiteral("TitleLb"));
+    layout->addWidget(TitleLb);
+
+    auto* figures = new QGridLayout;
+    figures->setHorizontalSpacing(16);
+    AddFigures(report, *figures);
+    layout->addLayout(figures);
+
+    StatisticsLb = new QLabel(FromUtf8View(report.statisticsUtf8).trimmed());
+    StatisticsLb->setObjectName(QStringLiteral("StatisticsLb"));
+    layout->addWidget(StatisticsLb);
+
+    if (!report.bestCaptionUtf8.empty()) {
+        layout->addSpacing(8);
+        BestCaptionLb = Heading(FromUtf8View(report.bestCaptionUtf8), 1.15);
+        BestCaptionLb->setObjectName(QStringLiteral("BestCaptionLb"));
+        layout->addWidget(BestCaptionLb);
+        auto* best = new QGridLayout;
+        best->setHorizontalSpacing(16);
+        AddBestGames(report, *best);
+        layout->addLayout(best);
+    }
+
+    if (!report.verdictUtf8.empty()) {
+        layout->addSpacing(8);
+        VerdictLb = new QLabel(FromUtf8View(report.verdictUtf8));
+        VerdictLb->setObjectName(QStringLiteral("VerdictLb"));
+        VerdictLb->setWordWrap(true);
+        QFont font = VerdictLb->font();
+        font.setBold(true);
+        VerdictLb->setFont(font);
+        layout->addWidget(VerdictLb);
+    }
+
+    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    Buttons->setObjectName(QStringLiteral("Buttons"));
+    connect(Buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(Buttons);
+    Buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void GameOverWindow::AddFigures(const GameOverReport& report, QGridLayout& grid) {
+    int row = 0;
+    for (const GameOverFigure& figure : report.figures) {
+        AddLabel(grid, FromUtf8View(figure.labelUtf8), row, 0, false);
+        QLabel* value = AddLabel(grid, FromUtf8View(figure.valueUtf8), row, 1, true, Qt::AlignRight);
+        value->setAccessibleName(FromUtf8View(figure.labelUtf8));
+        ++row;
+    }
+    grid.setColumnStretch(2, 1);
+}
+
+void GameOverWindow::AddBestGames(const GameOverReport& report, QGridLayout& grid) {
+    const QString headers[] = {QString(),
+                               QString::fromUtf8(Tr("Score")),
+                               QString::fromUtf8(Tr("Difficulty")),
+                               QString::fromUtf8(Tr("Words hit")),
+                               QString::fromUtf8(Tr("Words lost")),
+                               QString::fromUtf8(Tr("Date"))};
+    for (int column = 0; column < 6; ++column)
+        AddLabel(grid, headers[column], 0, column, false, column == 5 ? Qt::AlignLeft : Qt::AlignRight);
+    int row = 1;
+    for (const BestGameEntry& entry : report.best) {
+        const bool bold = entry.thisGame;
+        AddLabel(grid, QString::number(row) + QLatin1Char('.'), row, 0, bold, Qt::AlignRight);
+        AddLabel(grid, QString::number(entry.score), row, 1, bold, Qt::AlignRight);
+        AddLabel(grid, QString::number(entry.difficulty), row, 2, bold, Qt::AlignRight);
+        AddLabel(grid, QString::number(entry.hits), row, 3, bold, Qt::AlignRight);
+        AddLabel(grid, QString::number(entry.losses), row, 4, bold, Qt::AlignRight);
+        QString day = DayOf(entry.finishedAtMs);
+        if (entry.thisGame) day += QStringLiteral("  \u25C0 ") + QString::fromUtf8(Tr("this game"));
+        AddLabel(grid, day, row, 5, bold);
+        ++row;
+    }
+}
+
+}  // namespace zq
