@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "base/ProgramPaths.h"
 #include "profile/ProfileStore.h"
 #include "profile/ui/TProfileFm.h"
 #include "support/TempFolder.h"
@@ -34,8 +35,8 @@ void BM_OpenProfileDialog(benchmark::State& state) {
     profile.UserName = "User 150";
     for (auto _ : state) {
         zq::TProfileFm dialog(store);
-        dialog.SetCourseList({"English", "Deutsch", "Francais"});
-        dialog.Logic().StartEdit(profile);  // no layout agent: nothing to activate
+        dialog.SetCourses(zq::ProgramPaths(ZQ_PROGRAM_DIR "/"));  // the built program's courses
+        dialog.Logic().StartEdit(profile);                        // no layout agent: nothing to activate
         dialog.adjustSize();
         benchmark::DoNotOptimize(dialog.width());
     }

@@ -25,6 +25,7 @@
 
 namespace zq {
 
+class ProgramPaths;
 class TFmLinePractice;
 class TKeyboardLayoutAgent;
 class TProfile;
@@ -137,7 +138,8 @@ class ProfileEditor {
 public:
     virtual ~ProfileEditor() = default;
     virtual void SetAgent(TKeyboardLayoutAgent* agent) = 0;
-    virtual void SetCourseList(const std::vector<std::string>& courseNames8) = 0;
+    // The courses the dialog offers, and where it makes new ones.
+    virtual void SetCourses(const ProgramPaths& paths) = 0;
     virtual void SetWindowFont(const std::string& fontName8, std::int32_t charset) = 0;
     // Shows the dialog on the profile, editing it, or making a new user of
     // it (Save and Erase hidden); true when the user applied the changes.

@@ -140,14 +140,20 @@ void TZQMainFm::AttachProfile(TProfile& profile) {
     profile_ = &profile;
     cues_ = std::make_unique<SoundCues>(profile, *wavePlayer_, media_);
     parts_.guidance.Create(profile.Blinking);
+    activatedLayout_ = profile.KeyboardLayout;  // activated below, after the template is read
     FollowCourse(CurrentCourse());
-    if (agent_ != nullptr && !agent_->ActivateLayout(profile.KeyboardLayout)) {
-        parts_.view.PlainBox(ToUtf8(profile.KeyboardLayout) + Tr(" layout could not be activated."));
-    }
+    ActivateProfileLayout();
     parts_.guidance.DisableKeyArea();
     // Loaded now rather than at the first key: a speech service may take
     // seconds to start.
     if (profile.Speak) Speech();
+}
+
+void TZQMainFm::ActivateProfileLayout() {
+    activatedLayout_ = profile_->KeyboardLayout;
+    if (agent_ != nullptr && !agent_->ActivateLayout(activatedLayout_)) {
+        parts_.view.PlainBox(ToUtf8(activatedLayout_) + Tr(" layout could not be activated."));
+    }
 }
 
 Course TZQMainFm::CurrentCourse() const {
@@ -155,6 +161,9 @@ Course TZQMainFm::CurrentCourse() const {
 }
 
 bool TZQMainFm::FollowCourse(const Course& course) {
+    // A layout chosen in the profile dialog (with a course made for it) is
+    // the one to type the course with.
+    if (profile_->KeyboardLayout != activatedLayout_) ActivateProfileLayout();
     if (!course.Exists()) {
         TellCourseIsGone(course);
         return false;
@@ -489,7 +498,7 @@ void TZQMainFm::OpenHelp() {
 
 void TZQMainFm::EditProfile() {
     std::unique_ptr<ProfileEditor> dialog = parts_.profileDialogs.CreateProfileEditor();
-    dialog->SetCourseList(CourseNames(paths_));
+    dialog->SetCourses(paths_);
     dialog->SetWindowFont(settings_.FontName, settings_.FontCharset);
     dialog->SetAgent(agent_);
     // Erasing a user takes their practice history with them.

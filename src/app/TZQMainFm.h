@@ -138,6 +138,9 @@ private:
     // Brings the keyboard and hands windows to the course's template.
     void PrepareGuidanceFor(const Course& course);
     void TellCourseIsGone(const Course& course);
+    // Activates the profile's keyboard layout, telling the learner when it
+    // cannot be.
+    void ActivateProfileLayout();
     void StartTargetedDrill(const TargetedPractice& practice);
     // Stores the profile and the settings as FormClose says; false when the
     // learner keeps the window open.
@@ -163,6 +166,8 @@ private:
     // The template the keyboard and hands windows show; empty before the
     // first.
     std::string guidanceLayout_;
+    // The keyboard layout last activated for the profile.
+    std::string activatedLayout_;
     std::unique_ptr<TWavePlayer> wavePlayer_;
     MediaSettings media_;
     // The cues under the profile's switches, once the profile is attached.

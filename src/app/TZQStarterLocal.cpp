@@ -36,7 +36,7 @@ bool TZQStarterLocal::EditNewProfile(TProfile& profile) {
     std::unique_ptr<ProfileEditor> dialog = windows_.CreateProfileEditor();
     dialog->SetAgent(&Agent());
     ConnectEvents(profile);
-    dialog->SetCourseList(CourseNames(settings_.Paths()));
+    dialog->SetCourses(settings_.Paths());
     // The dialog keeps its own font here.
     return dialog->ExecuteNewUser(profile);
 }

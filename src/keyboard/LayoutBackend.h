@@ -4,13 +4,21 @@
 #include <string>
 #include <vector>
 
+#include "keyboard/LayoutTable.h"
+#include "keyboard/XkbLayoutGroups.h"
+
 namespace zq {
 
 // One keyboard layout installed on the system.
 struct InstalledLayout {
-    std::uint32_t identifier = 0;  // the layout's number, written as 8 hex digits
-    std::string name;              // display name, 8-bit text
-    std::uint16_t layoutId = 0;    // variant number; 0 for a language's basic layout
+    // The layout's number, written as 8 hex digits; 0 for a layout that has
+    // none and is known by its XKB name alone.
+    std::uint32_t identifier = 0;
+    std::string name;            // display name, 8-bit text
+    std::uint16_t layoutId = 0;  // variant number; 0 for a language's basic layout
+    // The XKB name ("pl", "us(colemak)") on a system whose layouts are XKB's;
+    // empty elsewhere.
+    std::string xkbName;
 };
 
 // The texts of a locale that the layout agent shows.
@@ -37,6 +45,14 @@ public:
     // Loads the layout if needed and makes it the active one; true when the
     // system then reports it active.
     virtual bool Activate(std::uint32_t identifier) = 0;
+    // The same for a layout of the XKB registry named by its XKB name, also
+    // one that no identifier names ("us(colemak)"). Unless a backend can do
+    // more, a layout the table of identifiers names is activated by its
+    // identifier, and any other fails.
+    virtual bool ActivateXkbLayout(const XkbLayoutName& name) {
+        const LayoutTableEntry* entry = FindLayoutByXkbName(name.layout, name.variant);
+        return entry != nullptr && Activate(entry->identifier);
+    }
     // A text of the locale with that language identifier, 8-bit; empty when
     // the system cannot give it.
     virtual std::string LocaleText(std::uint16_t languageId, LocaleInfo info) = 0;

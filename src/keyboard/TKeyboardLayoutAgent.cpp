@@ -24,6 +24,28 @@ std::string Text(const char* msgid) {
     return FromUtf8(Tr(msgid));
 }
 
+bool IsHexDigit(char ch) {
+    return std::isxdigit(static_cast<unsigned char>(ch)) != 0;
+}
+
+// The form the program writes Windows identifiers in: 8 hexadecimal digits.
+bool IsWindowsIdentifier(std::string_view text) {
+    return text.size() == 8 && std::all_of(text.begin(), text.end(), IsHexDigit);
+}
+
+// XKB names layouts and variants with letters, digits, "_" and "-".
+bool IsXkbWord(std::string_view word) {
+    return !word.empty() && std::all_of(word.begin(), word.end(), [](char ch) {
+        return std::isalnum(static_cast<unsigned char>(ch)) != 0 || ch == '_' || ch == '-';
+    });
+}
+
+// The text the installed list names a layout by (see the class comment).
+std::string IdentifierText(const InstalledLayout& layout) {
+    return layout.identifier != 0 || layout.xkbName.empty() ? LayoutIdentifierText(layout.identifier)
+                                                            : layout.xkbName;
+}
+
 }  // namespace
 
 std::string LayoutIdentifierText(std::uint32_t identifier) {
@@ -33,14 +55,26 @@ std::string LayoutIdentifierText(std::uint32_t identifier) {
 }
 
 std::optional<std::uint32_t> ParseLayoutIdentifier(std::string_view text) {
-    const bool hexDigitsOnly = std::all_of(
-        text.begin(), text.end(), [](char ch) { return std::isxdigit(static_cast<unsigned char>(ch)) != 0; });
+    const bool hexDigitsOnly = std::all_of(text.begin(), text.end(), IsHexDigit);
     if (text.empty() || text.size() > 8 || !hexDigitsOnly) return std::nullopt;
     std::string hexNumber = "$";
     hexNumber += text;  // appended, not concatenated: GCC 12 misreports the latter (-Wrestrict)
     const auto value = TryParseInt32(hexNumber);
     if (!value) return std::nullopt;
     return static_cast<std::uint32_t>(*value);
+}
+
+std::optional<XkbLayoutName> ParseXkbLayoutName(std::string_view text) {
+    const size_t open = text.find('(');
+    if (open == std::string_view::npos) {
+        if (!IsXkbWord(text)) return std::nullopt;
+        return XkbLayoutName{std::string(text), {}};
+    }
+    const std::string_view layout = text.substr(0, open);
+    if (!text.ends_with(')')) return std::nullopt;
+    const std::string_view variant = text.substr(open + 1, text.size() - open - 2);
+    if (!IsXkbWord(layout) || !IsXkbWord(variant)) return std::nullopt;
+    return XkbLayoutName{std::string(layout), std::string(variant)};
 }
 
 TKeyboardLayoutAgent::TKeyboardLayoutAgent(std::unique_ptr<LayoutBackend> backend)
@@ -63,7 +97,7 @@ void TKeyboardLayoutAgent::ReadLoadedLayouts() {
 void TKeyboardLayoutAgent::BuildLayoutList() {
     layoutList_.clear();
     for (const InstalledLayout& layout : installed_) {
-        layoutList_.push_back(layout.name + " - " + LayoutIdentifierText(layout.identifier));
+        layoutList_.push_back(layout.name + " - " + IdentifierText(layout));
     }
 }
 
@@ -87,10 +121,20 @@ std::string TKeyboardLayoutAgent::LocaleText(std::uint32_t handle, LocaleInfo in
 }
 
 bool TKeyboardLayoutAgent::ActivateLayout(const std::string& identifier) {
-    const auto number = ParseLayoutIdentifier(identifier);
-    if (!number || !backend_->Activate(*number)) return false;
+    if (!ActivateByIdentifier(identifier)) return false;
     ReadLoadedLayouts();
     return true;
+}
+
+// A text that is an XKB name is tried as one first ("de" is both an XKB
+// name and a hexadecimal number); the program's own 8 digits never are.
+bool TKeyboardLayoutAgent::ActivateByIdentifier(const std::string& identifier) {
+    if (!IsWindowsIdentifier(identifier)) {
+        const std::optional<XkbLayoutName> name = ParseXkbLayoutName(identifier);
+        if (name && backend_->ActivateXkbLayout(*name)) return true;
+    }
+    const auto number = ParseLayoutIdentifier(identifier);
+    return number && backend_->Activate(*number);
 }
 
 bool TKeyboardLayoutAgent::ActivateLayoutAt(std::int32_t index) {
@@ -99,7 +143,11 @@ bool TKeyboardLayoutAgent::ActivateLayoutAt(std::int32_t index) {
 
 std::int32_t TKeyboardLayoutAgent::IndexOfLayout(std::string_view identifier) const {
     for (std::size_t i = 0; i < installed_.size(); ++i) {
-        if (LayoutIdentifierText(installed_[i].identifier) == identifier) return static_cast<std::int32_t>(i);
+        if (IdentifierText(installed_[i]) == identifier) return static_cast<std::int32_t>(i);
+    }
+    for (std::size_t i = 0; i < installed_.size(); ++i) {
+        if (!installed_[i].xkbName.empty() && installed_[i].xkbName == identifier)
+            return static_cast<std::int32_t>(i);
     }
     return -1;
 }
@@ -108,7 +156,7 @@ std::string TKeyboardLayoutAgent::LayoutIdAt(std::int32_t index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= installed_.size()) {
         throw ListIndexOutOfBoundsError(index);
     }
-    return LayoutIdentifierText(installed_[static_cast<std::size_t>(index)].identifier);
+    return IdentifierText(installed_[static_cast<std::size_t>(index)]);
 }
 
 std::string TKeyboardLayoutAgent::VariationName(std::uint32_t handle) const {
@@ -116,6 +164,7 @@ std::string TKeyboardLayoutAgent::VariationName(std::uint32_t handle) const {
     // high word carries 0xF000 plus the variant number.
     const std::uint32_t key = HighWord(handle) == LowWord(handle) ? LowWord(handle) : handle & 0x0FFFFFFF;
     for (const InstalledLayout& layout : installed_) {
+        if (layout.identifier == 0 && !layout.xkbName.empty()) continue;  // no handle names it
         if (LowWord(layout.identifier) == LowWord(key) && layout.layoutId == HighWord(key))
             return layout.name;
     }

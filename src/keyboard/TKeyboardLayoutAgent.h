@@ -19,9 +19,20 @@ std::string LayoutIdentifierText(std::uint32_t identifier);
 // letter case, as the system reads them); nothing for any other text.
 std::optional<std::uint32_t> ParseLayoutIdentifier(std::string_view text);
 
+// The layout and variant of an XKB layout name ("pl", "us(dvorak)");
+// nothing for a text of another form.
+std::optional<XkbLayoutName> ParseXkbLayoutName(std::string_view text);
+
 // The program's one contact with the system's keyboard layouts: lists the
 // installed layouts, describes the loaded ones and the active one, and
 // activates a layout by its identifier. It never switches back by itself.
+//
+// An identifier is the Windows layout identifier of 8 hexadecimal digits
+// ("00000415"), or, for any layout of the system's XKB registry, its XKB name
+// ("pl", "us(colemak)"). The installed list names a layout by its Windows
+// identifier where it has one, so that a profile stored by the program
+// still means the same layout everywhere; a layout that has none is named
+// by its XKB name.
 class TKeyboardLayoutAgent {
 public:
     static constexpr std::size_t kMaxLoadedLayouts = 16;
@@ -45,7 +56,8 @@ public:
     // ActivateLayout(LayoutIdAt(index)).
     bool ActivateLayoutAt(std::int32_t index);
     // Index of the first installed layout whose identifier text equals the
-    // text exactly (letter case matters), or -1.
+    // text exactly (letter case matters), else of the first whose XKB name
+    // does ("pl" finds "Polish - 00000415"), or -1.
     std::int32_t IndexOfLayout(std::string_view identifier) const;
     // Identifier text of the installed layout at that index; raises "List
     // index out of bounds (%d)" outside the list.
@@ -63,6 +75,7 @@ public:
 
 private:
     void ReadLoadedLayouts();
+    bool ActivateByIdentifier(const std::string& identifier);
     void BuildLayoutList();
     void BuildInfoLines();
     std::string LocaleText(std::uint32_t handle, LocaleInfo info) const;

@@ -1,8 +1,23 @@
 #include "keyboard/XkbLayoutBackend.h"
 
+#include <algorithm>
+
 #include "base/CodePage.h"
 
 namespace zq {
+namespace {
+
+std::string XkbNameText(std::string_view layout, std::string_view variant) {
+    std::string name(layout);
+    if (variant.empty()) return name;
+    // Appended piece by piece: GCC 12 misreports "(" + text (-Wrestrict).
+    name += '(';
+    name += variant;
+    name += ')';
+    return name;
+}
+
+}  // namespace
 
 XkbLayoutBackend::XkbLayoutBackend(LocaleTextSource localeTexts) : localeTexts_(std::move(localeTexts)) {}
 
@@ -12,8 +27,16 @@ std::vector<InstalledLayout> XkbLayoutBackend::InstalledLayouts() {
         if (!registry_.Knows(entry.xkbLayout, entry.xkbVariant)) continue;
         layouts.push_back({entry.identifier,
                            FromUtf8(registry_.Description(entry.xkbLayout, entry.xkbVariant)),
-                           static_cast<std::uint16_t>(entry.identifier >> 16)});
+                           static_cast<std::uint16_t>(entry.identifier >> 16),
+                           XkbNameText(entry.xkbLayout, entry.xkbVariant)});
     }
+    std::vector<InstalledLayout> xkbOnly;
+    for (const auto& [name, description] : registry_.All()) {
+        if (FindLayoutByXkbName(name.first, name.second) != nullptr) continue;
+        xkbOnly.push_back({0, FromUtf8(description), 0, XkbNameText(name.first, name.second)});
+    }
+    std::ranges::stable_sort(xkbOnly, {}, &InstalledLayout::name);
+    layouts.insert(layouts.end(), xkbOnly.begin(), xkbOnly.end());
     return layouts;
 }
 

@@ -16,8 +16,10 @@ namespace zq {
 using LocaleTextSource = std::function<std::string(std::uint16_t languageId, LocaleInfo info)>;
 
 // What every backend on an XKB system shares: the installed layouts are the
-// table's layouts that the XKB registry knows, in table order, named by the
-// registry's descriptions; loaded layouts are XKB groups turned into handles.
+// table's layouts that the XKB registry knows, in table order, then the
+// registry's other layouts, known by their XKB names alone, in the order of
+// their descriptions; all are named by the registry's descriptions. Loaded
+// layouts are XKB groups turned into handles.
 class XkbLayoutBackend : public LayoutBackend {
 public:
     explicit XkbLayoutBackend(LocaleTextSource localeTexts);
@@ -29,6 +31,7 @@ protected:
     // The table entry of an installed layout; null for an identifier the
     // table lacks or whose XKB layout this system does not have.
     const LayoutTableEntry* InstalledEntry(std::uint32_t identifier) const;
+    bool Installed(const XkbLayoutName& name) const { return registry_.Knows(name.layout, name.variant); }
     // The handle of a group (see LayoutHandle); 0 when the table has no
     // layout of that name.
     static std::uint32_t HandleOfGroup(const XkbLayoutName& group);

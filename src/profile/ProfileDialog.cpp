@@ -6,6 +6,7 @@
 #include "base/AsciiText.h"
 #include "base/CodePage.h"
 #include "base/Translation.h"
+#include "course/CourseList.h"
 #include "profile/PracticeTime.h"
 
 namespace zq {
@@ -26,9 +27,16 @@ std::string ProfileDialog::TrimmedName(std::string_view text8) {
     return std::string(text8);
 }
 
-void ProfileDialog::SetCourseList(const std::vector<std::string>& courseNames) {
-    courseNames_ = courseNames;
-    view_.ShowCourseList(courseNames_);
+void ProfileDialog::SetCourses(const ProgramPaths& paths) {
+    paths_ = paths;
+    courseNames_ = CourseNames(paths);
+    ShowCourseList();
+}
+
+void ProfileDialog::ShowCourseList() {
+    std::vector<std::string> entries = courseNames_;
+    entries.push_back(Tr("New course for a keyboard layout..."));
+    view_.ShowCourseList(entries);
 }
 
 void ProfileDialog::StartNewUser(TProfile& profile) {
@@ -82,6 +90,7 @@ void ProfileDialog::FillFromProfile(const TProfile& profile) {
 // the profile's unless the learner chooses another; the box says it is
 // missing.
 void ProfileDialog::ShowCourse(const std::string& course) {
+    shownCourse_ = course;
     const auto found = std::ranges::find(courseNames_, course);
     if (found != courseNames_.end()) {
         view_.SelectCourse(static_cast<int>(found - courseNames_.begin()), {});
@@ -98,8 +107,37 @@ std::string ProfileDialog::ChosenCourse(const TProfile& readInto) const {
 }
 
 void ProfileDialog::CoursePicked(int index) {
+    if (paths_ && static_cast<size_t>(index) == courseNames_.size()) {
+        MakeNewCourse();
+        return;
+    }
     if (profile_ == nullptr || index < 0 || static_cast<size_t>(index) >= courseNames_.size()) return;
-    view_.SetProgressText(std::to_string(profile_->LineReachedIn(courseNames_[static_cast<size_t>(index)])));
+    const std::string& course = courseNames_[static_cast<size_t>(index)];
+    shownCourse_ = course;
+    view_.SetProgressText(std::to_string(profile_->LineReachedIn(course)));
+    SelectCourseLayout(course);
+}
+
+// A made course names the layout it teaches: the profile is to activate it.
+void ProfileDialog::SelectCourseLayout(const std::string& course) {
+    if (agent_ == nullptr || !paths_) return;
+    const std::string layout = FindCourse(*paths_, course).Layout();
+    if (layout.empty()) return;
+    const std::int32_t index = agent_->IndexOfLayout(layout);
+    if (index >= 0) view_.SelectLayout(index);
+}
+
+void ProfileDialog::MakeNewCourse() {
+    const std::optional<std::string> made = view_.MakeNewCourse(MadeCoursesFolder(*paths_), courseNames_);
+    if (!made) {
+        ShowCourse(shownCourse_);  // the box goes back to the course it showed
+        return;
+    }
+    courseNames_ = CourseNames(*paths_);
+    ShowCourseList();
+    ShowCourse(*made);
+    const auto found = std::ranges::find(courseNames_, *made);
+    if (found != courseNames_.end()) CoursePicked(static_cast<int>(found - courseNames_.begin()));
 }
 
 void ProfileDialog::ActivateProfileLayout(const std::string& identifier) {

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/ProgramPaths.h"
 #include "keyboard/TKeyboardLayoutAgent.h"
 #include "profile/ColorList.h"
 #include "profile/ProfileDialogView.h"
@@ -31,9 +33,10 @@ public:
     // The keyboard layout agent (not owned); without one the "Keyboard" tab
     // stays empty and the profile keeps its layout.
     void SetAgent(TKeyboardLayoutAgent* agent) { agent_ = agent; }
-    // The courses the learner may choose from (UTF-8 names): only those
-    // there are.
-    void SetCourseList(const std::vector<std::string>& courseNames);
+    // The courses the learner may choose from: only those there are, the
+    // program's and its users' (see CourseNames), and last "New course for a
+    // keyboard layout...", which makes one in the users' folder.
+    void SetCourses(const ProgramPaths& paths);
 
     // Fills the dialog from the profile (not owned; it must outlive the
     // dialog's run) before the window is shown modally.
@@ -64,7 +67,9 @@ public:
     // colour box; "Custom..." opens the colour chooser.
     void ColorPicked(ColorBox box, int index);
     // The user chose the course at `index` of the course box: the progress
-    // shown is the line reached in it.
+    // shown is the line reached in it, and the keyboard layout the course
+    // was made for, when it names one, is selected on the "Keyboard" tab.
+    // The last entry makes a new course and chooses it.
     void CoursePicked(int index);
 
     // Told of a user erased from the profile file (their 8-bit name), to
@@ -89,7 +94,10 @@ private:
     void ShowFont(ExampleFont example, const TFontRecord& font);
     void ShowColor(ColorBox box, TColor color);
     ColorList& ColorsOf(ColorBox box) { return colors_[static_cast<size_t>(box)]; }
+    void ShowCourseList();
     void ShowCourse(const std::string& course);
+    void SelectCourseLayout(const std::string& course);
+    void MakeNewCourse();
     std::string ChosenCourse(const TProfile& readInto) const;
     void ActivateProfileLayout(const std::string& identifier);
     std::string ChosenLayout(const TProfile& readInto) const;
@@ -100,7 +108,10 @@ private:
     TProfile* profile_ = nullptr;
     bool newUserMode_ = false;
     std::vector<std::string> userNames_;
+    std::optional<ProgramPaths> paths_;
     std::vector<std::string> courseNames_;
+    // The course the box shows (before "New course..." was picked).
+    std::string shownCourse_;
     std::array<ColorList, 2> colors_{ColorList(ColorList::Chooser::Without),
                                      ColorList(ColorList::Chooser::With)};
     std::array<TFontRecord, 3> fonts_;

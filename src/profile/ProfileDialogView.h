@@ -80,6 +80,11 @@ public:
     virtual void ShowCourseList(const std::vector<std::string>& namesUtf8) = 0;
     virtual void SelectCourse(int index, std::string_view placeholderUtf8) = 0;
     virtual int SelectedCourse() const = 0;  // -1 when none
+    // The window that makes a course for one of the computer's keyboard
+    // layouts in `coursesFolder`, under a name none of `takenNames` has: the
+    // name of the course made, or nothing.
+    virtual std::optional<std::string> MakeNewCourse(const std::string& coursesFolder,
+                                                     const std::vector<std::string>& takenNames) = 0;
     virtual void SetProgressText(std::string_view utf8) = 0;
     virtual void SetTimeText(std::string_view utf8) = 0;
 

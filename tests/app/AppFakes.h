@@ -18,6 +18,7 @@
 #include "app/TSettings.h"
 #include "app/TZQMainFm.h"
 #include "app/TZQStarterLocal.h"
+#include "course/CourseList.h"
 #include "drills/AdaptivePractice.h"
 #include "drills/TFmLetterPrac.h"
 #include "drills/TFmLongText.h"
@@ -289,10 +290,10 @@ public:
     void SetAgent(TKeyboardLayoutAgent* agent) override {
         log_.push_back(agent != nullptr ? "SetAgent" : "SetAgent none");
     }
-    void SetCourseList(const std::vector<std::string>& names) override {
+    void SetCourses(const ProgramPaths& paths) override {
         std::string joined;
-        for (const std::string& name : names) joined += (joined.empty() ? "" : ",") + name;
-        log_.push_back("SetCourseList " + joined);
+        for (const std::string& name : CourseNames(paths)) joined += (joined.empty() ? "" : ",") + name;
+        log_.push_back("SetCourses " + joined);
     }
     void SetWindowFont(const std::string& fontName8, std::int32_t charset) override {
         log_.push_back("SetWindowFont " + fontName8 + " " + std::to_string(charset));
@@ -371,7 +372,7 @@ private:
 class FakeLayoutBackend : public LayoutBackend {
 public:
     std::vector<InstalledLayout> InstalledLayouts() override {
-        return {{0x00000409, "US", 0}, {0x0000040C, "French", 0}};
+        return {{0x00000409, "US", 0, "us"}, {0x0000040C, "French", 0, "fr"}};
     }
     std::vector<std::uint32_t> LoadedLayouts() override { return {active}; }
     std::uint32_t ActiveLayout() override { return active; }

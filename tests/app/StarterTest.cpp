@@ -128,7 +128,7 @@ TEST_F(StarterTest, ANewUsersDialogGetsTheAgentAndTheCoursesButKeepsItsOwnFont) 
     added.OnSave = nullptr;
     EXPECT_TRUE(starter.EditNewProfile(added));
     EXPECT_THAT(windows.log,
-                ElementsAre("CreateProfileEditor", "CreateAgent", "SetAgent", "SetCourseList Deutsch,English",
+                ElementsAre("CreateProfileEditor", "CreateAgent", "SetAgent", "SetCourses Deutsch,English",
                             "ExecuteNewUser ", "FreeProfileDialog"));
     added.Save();  // connected again
     EXPECT_TRUE(starter.Store().HasUser("Anna"));

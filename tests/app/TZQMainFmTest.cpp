@@ -558,7 +558,7 @@ TEST_F(MainFormTest, TheProfileDialogGetsTheCoursesTheWindowFontAndTheAgent) {
         return true;
     };
     form.EditProfile();
-    EXPECT_THAT(rig.log, ElementsAre("CreateProfileEditor", "SetCourseList Deutsch,English",
+    EXPECT_THAT(rig.log, ElementsAre("CreateProfileEditor", "SetCourses Deutsch,English",
                                      "SetWindowFont Window Sans 1", "SetAgent", "ExecuteEdit Maria",
                                      "FreeProfileDialog"));
     EXPECT_EQ(profile.Course, "Deutsch");

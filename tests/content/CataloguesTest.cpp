@@ -32,6 +32,7 @@ const std::string kProgramDir = ZQ_PROGRAM_DIR;
 // xgettext finds those texts there: the helper's name, with the number of
 // the argument that holds the text when it is not the first.
 const std::map<std::string, std::vector<std::string>> kHelpers = {
+    {"src/course/ui/NewCourseWindow.cpp", {"Text"}},
     {"src/drills/ui/ParagraphDrillWindow.cpp", {"Translated"}},
     {"src/game/ui/GameFrameWindow.cpp", {"MakeLabel:3", "MakeBar:4"}},
     {"src/keyboard/TKeyboardLayoutAgent.cpp", {"Text"}},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 #include <set>
 
 #include "base/CodePage.h"
@@ -150,8 +151,19 @@ TEST(EnvironmentLayoutBackendTest, NamesEveryInstalledLayoutThroughItsHandle) {
                   FromUtf8(registry.Description(entry.xkbLayout, entry.xkbVariant)))
             << LayoutIdentifierText(entry.identifier);
     }
-    EXPECT_EQ(agent.InstalledLayouts().size(), installedCount);
     EXPECT_EQ(agent.IndexOfLayout("00000409"), 0);
+    // After the table's layouts come the registry's others, known by their
+    // XKB names alone.
+    const std::vector<InstalledLayout>& installed = agent.InstalledLayouts();
+    ASSERT_GT(installed.size(), installedCount);
+    for (std::size_t i = installedCount; i < installed.size(); ++i) {
+        const std::optional<XkbLayoutName> name = ParseXkbLayoutName(installed[i].xkbName);
+        ASSERT_TRUE(name) << installed[i].xkbName;
+        EXPECT_EQ(installed[i].identifier, 0u) << installed[i].xkbName;
+        EXPECT_TRUE(registry.Knows(name->layout, name->variant)) << installed[i].xkbName;
+        EXPECT_EQ(FindLayoutByXkbName(name->layout, name->variant), nullptr) << installed[i].xkbName;
+    }
+    EXPECT_GE(agent.IndexOfLayout("us(colemak)"), static_cast<std::int32_t>(installedCount));
 }
 
 TEST(EnvironmentLayoutBackendTest, ReportsTheConfiguredLayoutsAndCannotActivate) {

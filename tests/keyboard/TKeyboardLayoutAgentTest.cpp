@@ -21,10 +21,10 @@ constexpr std::uint32_t kGermanHandle = 0x04070407;
 // A system whose layouts, loaded list and locales the test sets.
 class FakeLayoutBackend : public LayoutBackend {
 public:
-    std::vector<InstalledLayout> installed{{0x00000409, "US", 0},
-                                           {0x00010409, "United States-Dvorak", 1},
-                                           {0x0000040C, "French", 0},
-                                           {0x00000407, "German", 0}};
+    std::vector<InstalledLayout> installed{{0x00000409, "US", 0, "us"},
+                                           {0x00010409, "United States-Dvorak", 1, "us(dvorak)"},
+                                           {0x0000040C, "French", 0, "fr"},
+                                           {0x00000407, "German", 0, "de"}};
     std::vector<std::uint32_t> loaded{kUsHandle};
     std::uint32_t active = kUsHandle;
     // Identifiers this system can load, with the handle each gets.
@@ -92,6 +92,66 @@ TEST_F(KeyboardLayoutAgentTest, ListsFrenchWithCapitalCAndFindsOnlyTheExactText)
     EXPECT_EQ(Agent().IndexOfLayout("0000040c"), -1);
     EXPECT_EQ(Agent().IndexOfLayout("40C"), -1);
     EXPECT_EQ(Agent().IndexOfLayout("00000419"), -1);
+}
+
+TEST(XkbLayoutNameTest, ReadsALayoutAndItsVariant) {
+    EXPECT_EQ(ParseXkbLayoutName("pl"), (XkbLayoutName{"pl", ""}));
+    EXPECT_EQ(ParseXkbLayoutName("us(dvorak-intl)"), (XkbLayoutName{"us", "dvorak-intl"}));
+    EXPECT_EQ(ParseXkbLayoutName("gb(colemak_dh)"), (XkbLayoutName{"gb", "colemak_dh"}));
+    for (const char* invalid : {"", "us()", "(dvorak)", "us(dvorak", "us dvorak", "us(dv(orak))", "pl,de"})
+        EXPECT_FALSE(ParseXkbLayoutName(invalid)) << invalid;
+}
+
+// A system whose layouts are XKB's: a layout that no Windows identifier
+// names (Colemak) is listed and activated by its XKB name.
+class XkbLayoutAgentTest : public ::testing::Test {
+protected:
+    class XkbBackend : public FakeLayoutBackend {
+    public:
+        XkbBackend() { installed.push_back({0, "English (Colemak)", 0, "us(colemak)"}); }
+        bool ActivateXkbLayout(const XkbLayoutName& name) override {
+            xkbRequests.push_back(name);
+            if (name != XkbLayoutName{"us", "colemak"}) return FakeLayoutBackend::ActivateXkbLayout(name);
+            loaded.push_back(0);  // no handle names Colemak
+            return true;
+        }
+        std::vector<XkbLayoutName> xkbRequests;
+    };
+
+    XkbLayoutAgentTest() {
+        auto backend = std::make_unique<XkbBackend>();
+        system = backend.get();
+        agent = std::make_unique<TKeyboardLayoutAgent>(std::move(backend));
+        agent->Refresh();
+    }
+
+    XkbBackend* system = nullptr;
+    std::unique_ptr<TKeyboardLayoutAgent> agent;
+};
+
+TEST_F(XkbLayoutAgentTest, ALayoutWithoutAWindowsIdentifierIsNamedByItsXkbName) {
+    EXPECT_EQ(agent->LayoutList().back(), "English (Colemak) - us(colemak)");
+    EXPECT_EQ(agent->IndexOfLayout("us(colemak)"), 4);
+    EXPECT_EQ(agent->LayoutIdAt(4), "us(colemak)");
+    // A layout that has an identifier is found by its XKB name too, and keeps
+    // its identifier in the list (what a profile stores of it).
+    EXPECT_EQ(agent->IndexOfLayout("fr"), 2);
+    EXPECT_EQ(agent->LayoutIdAt(2), "0000040C");
+    EXPECT_EQ(agent->IndexOfLayout("us(workman)"), -1);
+    EXPECT_EQ(agent->VariationName(0), "") << "no handle stands for Colemak";
+}
+
+TEST_F(XkbLayoutAgentTest, AProfileMayNameAnyLayoutByItsXkbName) {
+    ASSERT_TRUE(agent->ActivateLayout("us(colemak)"));
+    EXPECT_EQ(agent->LoadedLayouts().size(), 2u) << "the loaded list is reread";
+    ASSERT_TRUE(agent->ActivateLayout("de"));
+    EXPECT_THAT(system->xkbRequests, ElementsAre(XkbLayoutName{"us", "colemak"}, XkbLayoutName{"de", ""}));
+    EXPECT_THAT(system->activationRequests, ElementsAre(0x407u)) << "de, through its table identifier";
+
+    // The program's own identifiers are never taken for XKB names.
+    ASSERT_TRUE(agent->ActivateLayout("0000040C"));
+    EXPECT_EQ(system->xkbRequests.size(), 2u);
+    EXPECT_FALSE(agent->ActivateLayout("us(workman)"));
 }
 
 TEST_F(KeyboardLayoutAgentTest, IndexOutsideTheInstalledListStopsWithTheListIndexError) {

@@ -4,6 +4,7 @@
 // recording view for the dialog's logic.
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -25,7 +26,8 @@ public:
     std::uint32_t active = 0x04090409;
 
     std::vector<InstalledLayout> InstalledLayouts() override {
-        return {{0x00000409, "US", 0}, {0x0000040C, "French", 0}, {0x00000407, "German", 0}};
+        return {
+            {0x00000409, "US", 0, "us"}, {0x0000040C, "French", 0, "fr"}, {0x00000407, "German", 0, "de"}};
     }
     std::vector<std::uint32_t> LoadedLayouts() override { return {active}; }
     std::uint32_t ActiveLayout() override { return active; }
@@ -72,6 +74,11 @@ public:
     std::vector<std::string> courseList;
     int selectedCourse = -1;
     std::string coursePlaceholder;
+    // "New course for a keyboard layout...": makes a course in the folder
+    // and gives its name, or nothing (cancelled).
+    std::function<std::optional<std::string>(const std::string& coursesFolder)> makeCourse;
+    std::string newCourseAskedIn;
+    std::vector<std::string> newCourseTaken;
     std::string progressText;
     std::string timeText;
     std::map<ExampleFont, TFontRecord> exampleFonts;
@@ -103,6 +110,12 @@ public:
         coursePlaceholder = placeholder;
     }
     int SelectedCourse() const override { return selectedCourse; }
+    std::optional<std::string> MakeNewCourse(const std::string& coursesFolder,
+                                             const std::vector<std::string>& takenNames) override {
+        newCourseAskedIn = coursesFolder;
+        newCourseTaken = takenNames;
+        return makeCourse ? makeCourse(coursesFolder) : std::nullopt;
+    }
     void SetProgressText(std::string_view utf8) override { progressText = utf8; }
     void SetTimeText(std::string_view utf8) override { timeText = utf8; }
     void ShowExampleFont(ExampleFont example, const TFontRecord& font) override {

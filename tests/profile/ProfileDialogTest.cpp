@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 
 #include "../support/TempFolder.h"
 #include "ProfileDialogFakes.h"
@@ -39,8 +40,10 @@ protected:
         anna.Save();
         TProfile bob;
         store.StoreSection(bob, "Bob");
+        for (const char* course : {"English", "Deutsch"})
+            std::filesystem::create_directories(folder / "Courses" / course);
         dialog.SetAgent(layouts.agent.get());
-        dialog.SetCourseList({"English", "Deutsch"});
+        dialog.SetCourses(ProgramPaths(folder.Dir()));
     }
 
     std::string AnnaSection() const { return SectionText("Anna"); }
@@ -62,8 +65,9 @@ TEST_F(ProfileDialogTest, OpeningShowsEveryFieldAndActivatesTheProfilesLayout) {
     dialog.StartEdit(anna);
     EXPECT_EQ(view.userText, "Anna");
     EXPECT_EQ(view.userList, (std::vector<std::string>{"Anna", "Bob"}));
-    EXPECT_EQ(view.courseList, (std::vector<std::string>{"English", "Deutsch"}));
-    EXPECT_EQ(view.selectedCourse, 0);
+    EXPECT_EQ(view.courseList,
+              (std::vector<std::string>{"Deutsch", "English", "New course for a keyboard layout..."}));
+    EXPECT_EQ(view.selectedCourse, 1);
     EXPECT_EQ(view.coursePlaceholder, "");
     EXPECT_EQ(view.progressText, "12");
     EXPECT_EQ(view.timeText, "25 h 0 m 0 s");
@@ -94,7 +98,7 @@ TEST_F(ProfileDialogTest, OpeningShowsEveryFieldAndActivatesTheProfilesLayout) {
 TEST_F(ProfileDialogTest, ApplyReadsTheControlsIntoTheProfileInOrderAndKeepsResultsAndName) {
     dialog.StartEdit(anna);
     view.userText = "Someone";
-    view.selectedCourse = 1;  // Deutsch
+    view.selectedCourse = 0;  // Deutsch
     view.switches[ProfileSwitch::FullScreen] = true;
     view.switches[ProfileSwitch::PopupAtEnd] = true;
     view.switches[ProfileSwitch::HighLight] = false;
@@ -136,7 +140,7 @@ TEST_F(ProfileDialogTest, ACourseThatIsGoneIsShownMissingAndKeptUnlessAnotherIsC
     EXPECT_EQ(anna.Course, "Klingon");
     EXPECT_EQ(anna.Progress, 12);
 
-    view.selectedCourse = 0;
+    view.selectedCourse = 1;
     dialog.BnApplyClick();
     EXPECT_EQ(anna.Course, "English");
 }
@@ -144,20 +148,61 @@ TEST_F(ProfileDialogTest, ACourseThatIsGoneIsShownMissingAndKeptUnlessAnotherIsC
 TEST_F(ProfileDialogTest, ChoosingACourseShowsTheLineReachedInIt) {
     anna.OtherCoursesProgress = {{"Deutsch", 40}};
     dialog.StartEdit(anna);
-    dialog.CoursePicked(1);
-    EXPECT_EQ(view.progressText, "40");
     dialog.CoursePicked(0);
+    EXPECT_EQ(view.progressText, "40");
+    dialog.CoursePicked(1);
     EXPECT_EQ(view.progressText, "12");
-    view.selectedCourse = 1;
+    view.selectedCourse = 0;
     dialog.BnApplyClick();
     EXPECT_EQ(anna.Course, "Deutsch");
     EXPECT_EQ(anna.Progress, 40);
     EXPECT_EQ(anna.OtherCoursesProgress, (std::map<std::string, std::int32_t>{{"English", 12}}));
 }
 
+// "New course for a keyboard layout..." makes a course among the users'
+// courses, and the dialog chooses it with the keyboard layout it teaches.
+TEST_F(ProfileDialogTest, ANewCourseIsMadeAndChosenWithItsKeyboardLayout) {
+    dialog.StartEdit(anna);
+    view.makeCourse = [this](const std::string& coursesFolder) -> std::optional<std::string> {
+        std::filesystem::create_directories(coursesFolder + "/French (AZERTY)");
+        folder.Write("Courses/French (AZERTY)/course.ini", "[Course]\nLanguage=fr\nLayout=fr\n");
+        return "French (AZERTY)";
+    };
+    view.selectedCourse = 2;  // the box shows the entry picked
+    dialog.CoursePicked(2);
+    EXPECT_EQ(view.newCourseAskedIn, folder.Dir() + "Courses");
+    EXPECT_EQ(view.newCourseTaken, (std::vector<std::string>{"Deutsch", "English"}));
+    EXPECT_EQ(view.courseList, (std::vector<std::string>{"Deutsch", "English", "French (AZERTY)",
+                                                         "New course for a keyboard layout..."}));
+    EXPECT_EQ(view.selectedCourse, 2);
+    EXPECT_EQ(view.progressText, "0");
+    view.selectedLayout = 0;  // US
+    dialog.CoursePicked(1);   // English names no layout: the one chosen stays
+    EXPECT_EQ(view.selectedLayout, 0);
+    dialog.CoursePicked(2);
+    EXPECT_EQ(view.selectedLayout, 1) << "French, the layout the course was made for";
+
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.Course, "French (AZERTY)");
+    EXPECT_EQ(anna.KeyboardLayout, "0000040C");
+    EXPECT_EQ(anna.Progress, 0);
+    EXPECT_EQ(anna.LineReachedIn("English"), 12);
+}
+
+TEST_F(ProfileDialogTest, ACancelledNewCourseLeavesTheCourseBoxAsItWas) {
+    dialog.StartEdit(anna);
+    dialog.CoursePicked(0);  // Deutsch
+    view.selectedCourse = 2;
+    dialog.CoursePicked(2);  // New course..., then Cancel
+    EXPECT_EQ(view.selectedCourse, 0);
+    EXPECT_EQ(view.courseList.size(), 3u);
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.Course, "Deutsch");
+}
+
 TEST_F(ProfileDialogTest, CloseReadsNothingBack) {
     dialog.StartEdit(anna);
-    view.selectedCourse = 1;  // Deutsch
+    view.selectedCourse = 0;  // Deutsch
     view.switches[ProfileSwitch::FullScreen] = true;
     dialog.CancelBnClick();
     EXPECT_EQ(view.closedAccepted, false);
@@ -168,7 +213,7 @@ TEST_F(ProfileDialogTest, CloseReadsNothingBack) {
 TEST_F(ProfileDialogTest, SaveWithTheNameInOtherLetterCaseStoresTheCurrentProfile) {
     dialog.StartEdit(anna);
     view.userText = "aNNA";
-    view.selectedCourse = 1;  // Deutsch
+    view.selectedCourse = 0;  // Deutsch
     dialog.OkBnClick();
     EXPECT_TRUE(view.messages.empty()) << "no question about a new user";
     EXPECT_FALSE(view.closedAccepted.has_value()) << "the dialog stays open";
@@ -182,7 +227,7 @@ TEST_F(ProfileDialogTest, SaveUnderANewNameAddsAUserWithTheDialogsSettingsAndNoR
     dialog.StartEdit(anna);
     const std::string annaBefore = AnnaSection();
     view.userText = "Carla";
-    view.selectedCourse = 1;  // Deutsch
+    view.selectedCourse = 0;  // Deutsch
     view.switches[ProfileSwitch::FullScreen] = true;
     dialog.OkBnClick();
 
@@ -252,7 +297,7 @@ TEST_F(ProfileDialogTest, AFailedStoreOfTheCurrentProfileGoesToTheCallerAndKeeps
     const ProfileStore unwritable(folder.File("plain") + "/zqc.ini");
     unwritable.Attach(anna);
     const std::string before = folder.Read("zqc.ini");
-    view.selectedCourse = 1;  // Deutsch
+    view.selectedCourse = 0;  // Deutsch
     try {
         dialog.OkBnClick();
         FAIL() << "no error raised";
@@ -286,7 +331,7 @@ TEST_F(ProfileDialogTest, NewUserModeHidesSaveAndEraseAndApplyNeedsAName) {
     EXPECT_THAT(layouts.system->activated, ElementsAre(0x40Cu)) << "the layout is activated here too";
 
     view.userText = " \t ";
-    view.selectedCourse = 1;  // Deutsch
+    view.selectedCourse = 0;  // Deutsch
     dialog.BnApplyClick();
     EXPECT_THAT(view.messages, ElementsAre(Message{"plain", "Please define a user name."}));
     EXPECT_FALSE(view.closedAccepted.has_value());
@@ -306,7 +351,7 @@ TEST_F(ProfileDialogTest, AnUninstalledLayoutIsReportedAndKeptWhileTheOtherSetti
     EXPECT_THAT(view.messages, ElementsAre(Message{"plain", "0000041D layout could not be activated."}));
     EXPECT_EQ(view.selectedLayout, -1);
 
-    view.selectedCourse = 1;  // Deutsch
+    view.selectedCourse = 0;  // Deutsch
     view.switches[ProfileSwitch::PopupAtEnd] = true;
     dialog.BnApplyClick();
     EXPECT_EQ(view.closedAccepted, true);

@@ -60,7 +60,7 @@ int Run(const Arguments& arguments) {
     agent->Refresh();
 
     zq::TProfileFm dialog(store);
-    dialog.SetCourseList(zq::CourseNames(zq::ProgramPaths(folder)));
+    dialog.SetCourses(zq::ProgramPaths(folder));
     dialog.SetAgent(agent.get());
     int result = 0;
     if (arguments.newUser) {

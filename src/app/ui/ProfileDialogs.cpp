@@ -11,9 +11,7 @@ public:
     explicit ProfileWindow(const ProfileStore& store) : dialog_(store) {}
 
     void SetAgent(TKeyboardLayoutAgent* agent) override { dialog_.SetAgent(agent); }
-    void SetCourseList(const std::vector<std::string>& courseNames8) override {
-        dialog_.SetCourseList(courseNames8);
-    }
+    void SetCourses(const ProgramPaths& paths) override { dialog_.SetCourses(paths); }
     void SetWindowFont(const std::string& fontName8, std::int32_t charset) override {
         dialog_.SetWindowFont(fontName8, charset);
     }

@@ -123,21 +123,25 @@ std::uint32_t X11LayoutBackend::ActiveLayout() {
 bool X11LayoutBackend::Activate(std::uint32_t identifier) {
     const LayoutTableEntry* entry = InstalledEntry(identifier);
     if (entry == nullptr) return false;
+    return ActivateXkbLayout({std::string(entry->xkbLayout), std::string(entry->xkbVariant)});
+}
+
+bool X11LayoutBackend::ActivateXkbLayout(const XkbLayoutName& name) {
+    if (!Installed(name)) return false;
     // The server holds the desktop's own layouts unless the program's are
     // shown; those are what must come back later.
     if (!programLayoutShown_) desktop_ = ReadServerLayouts();
-    if (ShowLayout(*entry)) {
-        programLayout_ = entry;
+    if (ShowLayout(name)) {
+        programLayout_ = name;
         return true;
     }
     // A failed attempt leaves the server as it was before.
     RestoreDesktopLayouts();
-    if (programLayout_ != nullptr) ShowLayout(*programLayout_);
+    if (programLayout_) ShowLayout(*programLayout_);
     return false;
 }
 
-bool X11LayoutBackend::ShowLayout(const LayoutTableEntry& entry) {
-    const XkbLayoutName wanted{std::string(entry.xkbLayout), std::string(entry.xkbVariant)};
+bool X11LayoutBackend::ShowLayout(const XkbLayoutName& wanted) {
     // Built on the desktop's groups, so that the program adds one group at most.
     const XkbGroupChoice choice = GroupsWithLayout(desktop_.groups, wanted);
     ServerLayouts target = desktop_;
@@ -154,7 +158,7 @@ void X11LayoutBackend::RestoreDesktopLayouts() {
 }
 
 void X11LayoutBackend::ReapplyProgramLayout() {
-    if (programLayout_ == nullptr || programLayoutShown_ || ending_) return;
+    if (!programLayout_ || programLayoutShown_ || ending_) return;
     desktop_ = ReadServerLayouts();  // the user may have changed them meanwhile
     ShowLayout(*programLayout_);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
     std::vector<std::uint32_t> LoadedLayouts() override;
     std::uint32_t ActiveLayout() override;
     bool Activate(std::uint32_t identifier) override;
+    // Any layout of the registry, whether an identifier names it or not.
+    bool ActivateXkbLayout(const XkbLayoutName& name) override;
 
     // The program leaves the foreground or ends: the desktop's layouts return.
     void RestoreDesktopLayouts();
@@ -53,11 +56,11 @@ private:
     X11LayoutBackend(Display* display, LocaleTextSource localeTexts);
     bool ApplyServerLayouts(const ServerLayouts& wanted);
     bool LoadKeymap(const ServerLayouts& wanted);
-    bool ShowLayout(const LayoutTableEntry& entry);
+    bool ShowLayout(const XkbLayoutName& wanted);
 
     Display* display_;
     ServerLayouts desktop_;  // what the desktop had before the program's layout
-    const LayoutTableEntry* programLayout_ = nullptr;
+    std::optional<XkbLayoutName> programLayout_;
     bool programLayoutShown_ = false;
     bool ending_ = false;
     ApplicationWatch applicationWatch_;

@@ -21,6 +21,7 @@
 #include "base/ui/Colors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
+#include "course/ui/NewCourseWindow.h"
 #include "profile/ui/ColorComboBox.h"
 #include "profile/ui/FontChooserDialog.h"
 #include "profile/ui/Fonts.h"
@@ -400,6 +401,14 @@ void TProfileFm::SelectCourse(int index, std::string_view placeholderUtf8) {
 
 int TProfileFm::SelectedCourse() const {
     return CourseEd->currentIndex();
+}
+
+std::optional<std::string> TProfileFm::MakeNewCourse(const std::string& coursesFolder,
+                                                     const std::vector<std::string>& takenNames) {
+    NewCourseWindow window(coursesFolder, takenNames, this);
+    window.setFont(font());
+    if (window.exec() != QDialog::Accepted) return std::nullopt;
+    return window.MadeCourse();
 }
 
 void TProfileFm::SetProgressText(std::string_view utf8) {

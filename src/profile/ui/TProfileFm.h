@@ -32,7 +32,7 @@ class ColorComboBox;
 // keyboard layouts. What it does lives in ProfileDialog; this window shows
 // and reports.
 //
-// The opener creates it, calls SetCourseList and SetAgent (and SetWindowFont
+// The opener creates it, calls SetCourses and SetAgent (and SetWindowFont
 // when the global settings' font applies), runs ExecuteEdit or
 // ExecuteNewUser, and frees it.
 class TProfileFm : public QDialog, public ProfileDialogView {
@@ -48,7 +48,7 @@ public:
 
     void SetAgent(TKeyboardLayoutAgent* agent) { logic_.SetAgent(agent); }
     // 8-bit names of the course folders.
-    void SetCourseList(const std::vector<std::string>& courseNames8) { logic_.SetCourseList(courseNames8); }
+    void SetCourses(const ProgramPaths& paths) { logic_.SetCourses(paths); }
     // The font of the dialog's own texts (its size stays). The character
     // set is a Windows notion: the desktop's fonts cover every script, so
     // it only rides along.
@@ -72,6 +72,8 @@ public:
     void ShowCourseList(const std::vector<std::string>& namesUtf8) override;
     void SelectCourse(int index, std::string_view placeholderUtf8) override;
     int SelectedCourse() const override;
+    std::optional<std::string> MakeNewCourse(const std::string& coursesFolder,
+                                             const std::vector<std::string>& takenNames) override;
     void SetProgressText(std::string_view utf8) override;
     void SetTimeText(std::string_view utf8) override;
     void ShowExampleFont(ExampleFont example, const TFontRecord& font) override;

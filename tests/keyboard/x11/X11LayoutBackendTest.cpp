@@ -100,6 +100,21 @@ TEST_F(X11LayoutBackendTest, ActivatingFrenchThenGermanSwitchesTheServer) {
     EXPECT_EQ(Server(), "us,us(dvorak) group 1");
 }
 
+// A course made for a layout that no Windows identifier names: the profile
+// names it by its XKB name, and the server gets that layout.
+TEST_F(X11LayoutBackendTest, ALayoutNamedByItsXkbNameIsActivated) {
+    TKeyboardLayoutAgent agent(Backend());
+    agent.Refresh();
+    ASSERT_TRUE(agent.ActivateLayout("us(colemak)"));
+    EXPECT_EQ(Server(), "us,us(colemak) group 1");
+    ASSERT_TRUE(agent.ActivateLayout("pl"));
+    EXPECT_EQ(Server(), "us,pl group 1");
+    EXPECT_EQ(agent.Backend().ActiveLayout(), 0x04150415u) << "Polish, whose handle the table names";
+    EXPECT_GE(agent.IndexOfLayout("us(colemak)"), 0);
+    EXPECT_FALSE(agent.ActivateLayout("us(no-such-variant)"));
+    EXPECT_EQ(Server(), "us,pl group 1");
+}
+
 TEST_F(X11LayoutBackendTest, UnknownOrMalformedIdentifiersChangeNothing) {
     SetServer("us,de", "", 1);
     TKeyboardLayoutAgent agent(Backend());

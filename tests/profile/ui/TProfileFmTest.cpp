@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <deque>
+#include <filesystem>
 #include <functional>
 
 #include "../ProfileDialogFakes.h"
@@ -87,7 +88,9 @@ protected:
         anna.Save();
         store.StoreSection(anna, "Bob");
         dialog.SetAgent(layouts.agent.get());
-        dialog.SetCourseList({"English", "Deutsch"});
+        for (const char* course : {"English", "Deutsch"})
+            std::filesystem::create_directories(folder / "Courses" / course);
+        dialog.SetCourses(ProgramPaths(folder.Dir()));
     }
 
     // Runs the dialog in edit (or new-user) mode; `act` runs once the dialog
@@ -129,7 +132,7 @@ TEST_F(TProfileFmTest, OpensOnTheLayoutTabWithEveryFieldShown) {
         EXPECT_EQ(dialog.UserEd->count(), 2);
         EXPECT_EQ(dialog.UserEd->palette().color(QPalette::Base), QColor(Qt::yellow));
         EXPECT_EQ(dialog.CourseEd->currentText(), "English");
-        EXPECT_EQ(dialog.CourseEd->count(), 2);
+        EXPECT_EQ(dialog.CourseEd->count(), 3) << "Deutsch, English and New course...";
         EXPECT_EQ(dialog.ProgressLb->text(), "7");
         EXPECT_EQ(dialog.TimeLb->text(), "25 h 1 m 1 s");
         EXPECT_EQ(dialog.TimeLb->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -181,7 +184,7 @@ TEST_F(TProfileFmTest, TheGoalsTabShowsTheTargetSpeedAndTheDailyGoalAndApplyTake
 TEST_F(TProfileFmTest, ApplyTakesTheClickedSwitchesAndPickedColors) {
     const int result = Run([&] {
         dialog.ChkFullScreen->click();
-        dialog.CourseEd->setCurrentIndex(1);
+        dialog.CourseEd->setCurrentIndex(0);  // Deutsch
         emit dialog.EdColor->activated(IndexOf(dialog.EdColor, "Cream"));
         dialog.KeyboardsCombo->setCurrentIndex(2);
         dialog.BnApply->click();

@@ -1,0 +1,166 @@
+// The logic of the window that makes a course for one of the computer's
+// keyboard layouts: which layouts it offers, the search, the making under a
+// free name, and Cancel while a course is made.
+#include "course/NewCourse.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "../support/TempFolder.h"
+#include "../templates/FakeKeyPainter.h"
+#include "base/CodePage.h"
+#include "course/CourseMaker.h"
+
+namespace zq {
+namespace {
+
+using test::TempFolder;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+class FakeNewCourseView : public NewCourseView {
+public:
+    void ShowLayouts(const std::vector<std::string>& shown, int selectedLine) override {
+        lines = shown;
+        selected = selectedLine;
+    }
+    int SelectedLayout() const override { return selected; }
+    void SetMaking(bool now) override {
+        making = now;
+        makingSeen = makingSeen || now;
+    }
+    void ShowProgress(int percent) override {
+        progress.push_back(percent);
+        if (whileMaking) whileMaking(percent);
+    }
+    void ErrorMessage(std::string_view utf8) override { errors.emplace_back(utf8); }
+    void CloseDialog(bool made) override { closed = made; }
+
+    std::vector<std::string> lines;
+    int selected = -1;
+    bool making = false;
+    bool makingSeen = false;
+    std::vector<int> progress;
+    std::function<void(int percent)> whileMaking;  // what the learner does meanwhile
+    std::vector<std::string> errors;
+    std::optional<bool> closed;
+};
+
+RegistryLayout Layout(std::string layout, std::string variant, std::string description,
+                      std::string language) {
+    return {std::move(layout), std::move(variant), std::move(description), {language}, {}, language};
+}
+
+class NewCourseTest : public ::testing::Test {
+protected:
+    NewCourseTest() {
+        SetSystemCodePage(1252);
+        // No dictionary of the machine's: the courses drill letter groups, quickly.
+        maker.SetDictionaryFolders({{folder.File("none")}, folder.File("none"), folder.File("none")});
+    }
+
+    NewCourseChooser Chooser(std::vector<std::string> taken = {}) {
+        return NewCourseChooser(view, maker, folder.File("Courses"), std::move(taken));
+    }
+
+    TempFolder folder;
+    testing::FakeKeyPainter painter;
+    CourseMaker maker{{Layout("us", "dvorak", "English (Dvorak)", "eng"), Layout("am", "", "Armenian", "hye"),
+                       Layout("pl", "", "Polish", "pol"), Layout("ge", "ru", "Russian (Georgia)", "rus"),
+                       Layout("us", "colemak", "English (Colemak)", "eng"),
+                       Layout("gr", "polytonic", "Greek (polytonic)", "ell"),
+                       Layout("pl", "dvorak", "Polish (Dvorak)", "pol")},
+                      painter};
+    FakeNewCourseView view;
+};
+
+TEST_F(NewCourseTest, OffersTheLayoutsWhoseLanguageHasACodePageByTheirDescriptions) {
+    NewCourseChooser chooser = Chooser();
+    chooser.Start();
+    EXPECT_THAT(view.lines, ElementsAre("English (Colemak) (us(colemak))", "English (Dvorak) (us(dvorak))",
+                                        "Greek (polytonic) (gr(polytonic))", "Polish (pl)",
+                                        "Polish (Dvorak) (pl(dvorak))", "Russian (Georgia) (ge(ru))"))
+        << "Armenian has no code page; a layout comes before its variants";
+    EXPECT_EQ(view.selected, 0);
+}
+
+TEST_F(NewCourseTest, TheSearchNarrowsTheListWhateverTheLetterCase) {
+    NewCourseChooser chooser = Chooser();
+    chooser.Start();
+    chooser.SearchChanged("DVORAK");
+    EXPECT_THAT(view.lines, ElementsAre("English (Dvorak) (us(dvorak))", "Polish (Dvorak) (pl(dvorak))"));
+    chooser.SearchChanged("(pl)");
+    EXPECT_THAT(view.lines, ElementsAre("Polish (pl)"));
+    chooser.SearchChanged("Pol");
+    EXPECT_THAT(view.lines, ElementsAre("Polish (pl)", "Polish (Dvorak) (pl(dvorak))",
+                                        "Greek (polytonic) (gr(polytonic))"))
+        << "the descriptions that begin with the text first";
+    EXPECT_EQ(view.selected, 0);
+    chooser.SearchChanged("klingon");
+    EXPECT_THAT(view.lines, IsEmpty());
+    EXPECT_EQ(view.selected, -1);
+    chooser.MakeClick();
+    EXPECT_THAT(view.errors, ElementsAre("Please choose a keyboard layout."));
+    EXPECT_FALSE(view.makingSeen);
+}
+
+TEST_F(NewCourseTest, MakesTheChosenLayoutsCourseUnderANameNoCourseHasAndCloses) {
+    std::filesystem::create_directories(folder /
+                                        "Courses/English (Dvorak) 2");  // made before, in this folder
+    NewCourseChooser chooser = Chooser({"English (Dvorak)"});           // a shipped course's name
+    chooser.Start();
+    chooser.SearchChanged("dvorak");
+    chooser.MakeClick();
+    EXPECT_EQ(view.closed, true);
+    EXPECT_EQ(chooser.MadeCourse(), "English (Dvorak) 3");
+    EXPECT_EQ(chooser.MadeLayout(), "us(dvorak)");
+    EXPECT_TRUE(std::filesystem::exists(folder / "Courses/English (Dvorak) 3/course.txt"));
+    EXPECT_TRUE(view.makingSeen);
+    EXPECT_FALSE(view.making);
+    ASSERT_FALSE(view.progress.empty());
+    EXPECT_EQ(view.progress.back(), 100);
+    EXPECT_TRUE(std::is_sorted(view.progress.begin(), view.progress.end()));
+    EXPECT_THAT(view.errors, IsEmpty());
+}
+
+TEST_F(NewCourseTest, CancelWhileACourseIsMadeStopsItAndLeavesNothingBehind) {
+    NewCourseChooser chooser = Chooser();
+    chooser.Start();
+    view.whileMaking = [&chooser](int percent) {
+        if (percent >= 20) chooser.CancelClick();
+    };
+    chooser.MakeClick();
+    EXPECT_FALSE(view.closed.has_value()) << "the window stays for another choice";
+    EXPECT_EQ(chooser.MadeCourse(), "");
+    EXPECT_FALSE(view.making);
+    std::error_code none;
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "Courses", none) ||
+                !std::filesystem::exists(folder / "Courses"));
+
+    view.whileMaking = nullptr;
+    chooser.CancelClick();
+    EXPECT_EQ(view.closed, false) << "Cancel with nothing being made closes the window";
+}
+
+// A layout whose letters fit no code page (Georgian letters on a layout for
+// Russian speakers) is refused with a message that names it.
+TEST_F(NewCourseTest, ALayoutWithoutACodePageForItsLettersIsRefusedWithAMessage) {
+    NewCourseChooser chooser = Chooser();
+    chooser.Start();
+    chooser.SearchChanged("Georgia");
+    chooser.MakeClick();
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(
+        view.errors[0],
+        "The letters of Russian (Georgia) fit no code page that the program keeps its texts in: no course "
+        "can be made for it.");
+    EXPECT_FALSE(view.closed.has_value());
+    EXPECT_EQ(chooser.MadeCourse(), "");
+}
+
+}  // namespace
+}  // namespace zq
