@@ -5,8 +5,9 @@
 # reads chunk headers only, and the keyboard description parser, a reader
 # of short lines, for half of it), one target per processor at a time,
 # seeded with the shipped keyboard templates of the built program folder
-# (run ./test first), their descriptions, the shipped sound cues and the
-# samples in seeds/. A crash, a leak, undefined behaviour, an input that
+# (run ./test first), their descriptions, the shipped sound cues and
+# profile file, a practice history of every version (made by history_seeds)
+# and the samples in seeds/. A crash, a leak, undefined behaviour, an input that
 # takes over 10 seconds or 2 GB fails the run; libFuzzer leaves the input
 # that did it in build-sanitize/.
 set -euo pipefail
@@ -19,14 +20,14 @@ zq_configure_sanitize
 # Only the fuzz targets: the unit tests are run by .ci/run.
 cmake --build "$build" -j "$(nproc)" \
   --target template_fuzzer packet_fuzzer description_fuzzer ini_fuzzer rtf_fuzzer wave_fuzzer dictionary_fuzzer \
-  game_timing_fuzzer \
-  template_entries
+  game_timing_fuzzer profile_fuzzer history_fuzzer \
+  template_entries history_seeds
 
 templates=("$root"/build/program/Courses/*/layout.zqt)
 [ -e "${templates[0]}" ] || { echo "no built keyboard templates: run ./test first" >&2; exit 1; }
 corpus="$build/corpus"
 rm -rf "$corpus"
-mkdir -p "$corpus"/{template,packet,description,ini,rtf,wave,dictionary,game_timing}
+mkdir -p "$corpus"/{template,packet,description,ini,rtf,wave,dictionary,game_timing,profile,history}
 for layout in "${templates[@]}"; do
   cp "$layout" "$corpus/template/$(basename "$(dirname "$layout")").zqt"
   "$build/tests/fuzz/template_entries" "$layout" "$corpus/packet" "$corpus/template"
@@ -39,6 +40,8 @@ cp "$root"/tests/fuzz/seeds/rtf/* "$corpus/rtf/"
 cp "$root"/tests/fuzz/seeds/dictionary/* "$corpus/dictionary/"
 cp "$root"/tests/fuzz/seeds/game_timing/* "$corpus/game_timing/"
 cp "$root"/data/media/*.wav "$corpus/wave/"
+cp "$root"/data/zqc.ini "$root"/tests/fuzz/seeds/ini/* "$corpus/profile/"
+"$build/tests/fuzz/history_seeds" "$corpus/history"
 
 # The targets write their input to a file: memory is quicker than a disk.
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
@@ -58,7 +61,8 @@ fuzz() {
 lanes=$(nproc)
 runs=()
 for run in template:"$seconds" packet:"$seconds" ini:"$seconds" rtf:"$seconds" dictionary:"$seconds" \
-  game_timing:"$seconds" description:$(((seconds + 1) / 2)) wave:$(((seconds + 1) / 2)); do
+  game_timing:"$seconds" profile:"$seconds" history:"$seconds" \
+  description:$(((seconds + 1) / 2)) wave:$(((seconds + 1) / 2)); do
   while [ "$(jobs -rp | wc -l)" -ge "$lanes" ]; do
     wait -n || true
   done
