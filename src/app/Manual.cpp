@@ -33,7 +33,7 @@ std::string ManualPathForLanguage(const std::string& appDir, std::string_view la
     while (!language.empty()) {
         const size_t colon = language.find(':');
         for (const std::string& code : CodesOf(language.substr(0, colon))) {
-            const std::string translated = help + "manual." + code + ".html";
+            std::string translated = help + "manual." + code + ".html";
             if (IsFile(translated)) return translated;
         }
         language = colon == std::string_view::npos ? std::string_view() : language.substr(colon + 1);

@@ -25,7 +25,7 @@ CodePageTable BuildTable(int codePage) {
     CodePageTable table;
     CodePageDecoder decoder;
     for (int code = 0; code < 256; ++code) {
-        char32_t ch = static_cast<char32_t>(code);
+        auto ch = static_cast<char32_t>(code);
         if (code >= 128) {
             const std::u32string decoded = decoder.Decode(codePage, std::string(1, static_cast<char>(code)));
             ch = decoded.size() == 1 ? decoded[0] : kReplacement;

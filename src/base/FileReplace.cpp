@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 fs::path ResolveTarget(const std::string& path) {
     std::error_code error;
     if (fs::is_symlink(path, error)) {
-        const fs::path target = fs::weakly_canonical(path, error);
+        fs::path target = fs::weakly_canonical(path, error);
         if (!error) return target;
     }
     return path;

@@ -14,7 +14,8 @@ bool IsLowSurrogate(char16_t unit) {
 
 void Utf16Decoder::Take(char16_t unit, std::u32string& out) {
     if (IsLowSurrogate(unit) && pendingHigh_ != 0) {
-        out += 0x10000 + ((static_cast<char32_t>(pendingHigh_) - 0xD800) << 10) + (unit - 0xDC00);
+        const char32_t high = static_cast<char32_t>(pendingHigh_) - 0xD800;
+        out += static_cast<char32_t>(0x10000 + (high << 10) + (unit - 0xDC00));
         pendingHigh_ = 0;
         return;
     }

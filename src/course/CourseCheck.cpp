@@ -67,7 +67,7 @@ int CourseCodePage(const std::string& folder, std::vector<std::string>& notes) {
     if (!language.empty()) {
         if (const std::optional<int> page = LanguageCodePage(language)) return *page;
     }
-    notes.push_back(
+    notes.emplace_back(
         "course.ini names neither a code page nor a language: the program reads the texts in the code "
         "page of its windows' language; checked as code page 1252");
     return 1252;

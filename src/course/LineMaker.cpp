@@ -89,6 +89,7 @@ std::u32string LineMaker::AmongKnown(std::size_t lesson, const std::u32string& f
     for (const char32_t ch : vocabulary_.LettersAfter(lesson))
         if (!Contains(fresh, ch)) others += ch;
     std::vector<std::u32string> tokens;
+    tokens.reserve(16);
     for (int i = 0; i < 16; ++i) {
         const char32_t ch = fresh[static_cast<std::size_t>(i) % fresh.size()];
         const char32_t other =
@@ -104,6 +105,7 @@ std::u32string LineMaker::Combinations(std::size_t lesson, const std::u32string&
     for (const char32_t ch : fresh)
         if (Contains(letters, ch)) wanted += ch;
     std::vector<std::u32string> tokens;
+    tokens.reserve(20);
     for (int i = 0; i < 20; ++i) tokens.push_back(pool_.MakeUpWord(letters, wanted, 5, random_));
     return JoinWhileFits(tokens);
 }
@@ -178,6 +180,7 @@ std::u32string LineMaker::Number(std::size_t lesson, const std::u32string& fresh
 
 std::u32string LineMaker::Numbers(std::size_t lesson, const std::u32string& fresh) {
     std::vector<std::u32string> tokens;
+    tokens.reserve(16);
     for (int i = 0; i < 16; ++i) tokens.push_back(Number(lesson, fresh));
     return JoinWhileFits(tokens);
 }

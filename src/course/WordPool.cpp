@@ -150,7 +150,7 @@ WordPool::WordPool(const std::vector<std::u32string>& dictionary, const CourseKe
     scored.reserve(unique.size());
     for (std::size_t i = 0; i < unique.size(); ++i) scored.emplace_back(Plausibility(unique[i]), i);
     std::vector<std::pair<double, std::size_t>> ranked = scored;
-    const std::size_t dropped = static_cast<std::size_t>(static_cast<double>(ranked.size()) * kForeignShare);
+    const auto dropped = static_cast<std::size_t>(static_cast<double>(ranked.size()) * kForeignShare);
     std::nth_element(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(dropped), ranked.end());
     const double threshold = ranked.empty() ? 0 : ranked[dropped].first;
     for (const auto& [score, index] : scored)
@@ -230,7 +230,7 @@ std::u32string WordPool::MakeUpWord(const std::u32string& letters, const std::u3
     const std::size_t length = kShortestWord + random.Below(longest - kShortestWord + 1);
     if (!pairs_.empty()) {
         for (int attempt = 0; attempt < 12; ++attempt) {
-            const std::u32string word = FromPairs(letters, length, random);
+            std::u32string word = FromPairs(letters, length, random);
             if (word.size() >= kShortestWord && holdsWanted(word)) return word;
         }
     }

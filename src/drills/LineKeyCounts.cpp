@@ -7,7 +7,7 @@ namespace {
 // long line, so that they do not grow the lists while the learner types.
 constexpr std::size_t kConfusionRoom = 64;
 constexpr std::size_t kPairRoom = 256;
-constexpr std::size_t kAllPairs = 256 * 256;
+constexpr std::size_t kAllPairs = std::size_t{256} * 256;
 
 std::size_t PairIndex(int first, unsigned char second) {
     return static_cast<std::size_t>(first) * 256 + second;

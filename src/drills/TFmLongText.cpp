@@ -139,7 +139,7 @@ void TFmLongText::LoadText() {
         BusyCursor busy(longView_);
         text = LongTextFromFile(ReadFileBytes(*path), TextCodePage());
     }
-    TakeText(std::move(text));
+    TakeText(text);
 }
 
 void TFmLongText::PasteText() {
@@ -148,10 +148,10 @@ void TFmLongText::PasteText() {
         BusyCursor busy(longView_);
         text = WithCrLfLineBreaks(FromUtf8(longView_.ClipboardText(), TextCodePage()));
     }
-    TakeText(std::move(text));
+    TakeText(text);
 }
 
-void TFmLongText::TakeText(std::string text8) {
+void TFmLongText::TakeText(std::string_view text8) {
     {
         BusyCursor busy(longView_);
         SetSample(WithoutTrailingBreaksAndBlanks(text8));

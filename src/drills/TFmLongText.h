@@ -90,7 +90,7 @@ public:
 
 private:
     // Puts a freshly read text into the sample box and starts it.
-    void TakeText(std::string text8);
+    void TakeText(std::string_view text8);
 
     LongTextView& longView_;
     bool keysIgnored_ = false;

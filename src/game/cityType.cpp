@@ -24,13 +24,18 @@ bool cityType::Inside(std::int32_t row, std::int32_t column) const {
     return row >= 1 && row <= rows_ && column >= 1 && column <= columns_;
 }
 
+std::size_t cityType::BrickIndex(std::int32_t row, std::int32_t column) const {
+    return static_cast<std::size_t>(row - 1) * static_cast<std::size_t>(columns_) +
+           static_cast<std::size_t>(column - 1);
+}
+
 bool cityType::HasBrick(std::int32_t row, std::int32_t column) const {
     if (!Inside(row, column)) return false;
-    return bricks_[static_cast<std::size_t>((row - 1) * columns_ + (column - 1))] != 0;
+    return bricks_[BrickIndex(row, column)] != 0;
 }
 
 void cityType::SetBrick(std::int32_t row, std::int32_t column, bool brick) {
-    if (Inside(row, column)) bricks_[static_cast<std::size_t>((row - 1) * columns_ + (column - 1))] = brick;
+    if (Inside(row, column)) bricks_[BrickIndex(row, column)] = brick;
 }
 
 std::int32_t cityType::Top() const {

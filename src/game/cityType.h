@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -54,6 +55,8 @@ public:
 private:
     void Build(GameRandom& random);
     bool Inside(std::int32_t row, std::int32_t column) const;
+    // Where a brick inside the city is kept in bricks_.
+    std::size_t BrickIndex(std::int32_t row, std::int32_t column) const;
     // The columns under the word's visible letters.
     std::int32_t LastColumnUnder(const strikerType& word) const;
 

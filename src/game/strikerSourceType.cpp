@@ -12,9 +12,12 @@ std::atomic<std::int32_t>& GroupPointer() {
     return pointer;
 }
 
-strikerSourceType::strikerSourceType(std::string wordFile, const TGameSettings& settings, GameRandom& random,
+strikerSourceType::strikerSourceType(std::string wordFile, TGameSettings settings, GameRandom& random,
                                      std::atomic<std::int32_t>& groupPointer)
-    : wordFile_(std::move(wordFile)), settings_(settings), random_(random), groupPointer_(groupPointer) {}
+    : wordFile_(std::move(wordFile)),
+      settings_(std::move(settings)),
+      random_(random),
+      groupPointer_(groupPointer) {}
 
 std::vector<std::string_view>& strikerSourceType::GroupList(std::int32_t group) {
     return groups_[static_cast<std::size_t>(std::clamp(group, 1, kWordGroups) - 1)];

@@ -30,7 +30,7 @@ class strikerSourceType {
 public:
     using ErrorReport = std::function<void(const std::string& messageUtf8)>;
 
-    strikerSourceType(std::string wordFile, const TGameSettings& settings, GameRandom& random,
+    strikerSourceType(std::string wordFile, TGameSettings settings, GameRandom& random,
                       std::atomic<std::int32_t>& groupPointer = GroupPointer());
     // The groups point into the source's own copy of the file.
     strikerSourceType(const strikerSourceType&) = delete;

@@ -17,7 +17,7 @@ constexpr std::uint32_t kCompressionRgb = 0;
 constexpr std::uint32_t kCompressionBitFields = 3;
 // Larger pictures are refused rather than allocated: a key is a few dozen
 // pixels wide, and a damaged header must not exhaust memory.
-constexpr std::int64_t kMaxPixels = 16 * 1024 * 1024;
+constexpr std::int64_t kMaxPixels = std::int64_t{16} * 1024 * 1024;
 
 // Little-endian reads that fail the decoding instead of reading past the end.
 class ByteReader {

@@ -343,8 +343,8 @@ void WriteFieldDescription(ByteWriter& writer, const FieldDef& field) {
     }
     writer.ShortName(field.name);
     writer.Unsigned(field.size, 2);
-    const std::uint16_t type = static_cast<std::uint16_t>(static_cast<std::uint16_t>(field.type) |
-                                                          (field.varying ? kVaryingFlag : 0));
+    const auto type = static_cast<std::uint16_t>(static_cast<std::uint16_t>(field.type) |
+                                                 (field.varying ? kVaryingFlag : 0));
     writer.Unsigned(type, 2);
     writer.Unsigned(field.attributes, 2);
     writer.Unsigned(field.properties.size(), 2);
@@ -362,7 +362,7 @@ FieldDef::Property UnsignedProperty(std::string name, std::uint16_t value) {
 }
 
 FieldDef::Property TextProperty(std::string name, std::string_view text) {
-    const std::uint16_t length = static_cast<std::uint16_t>(text.size() + 1);  // with its NUL
+    const auto length = static_cast<std::uint16_t>(text.size() + 1);  // with its NUL
     std::string raw{static_cast<char>(length & 0xFF), static_cast<char>(length >> 8)};
     raw.append(text);
     raw.push_back('\0');

@@ -40,7 +40,7 @@ public:
     // All key pictures of a keyboard together hold at most this many pixels,
     // some thirty times a real keyboard's: a small template can ask for one
     // huge picture on every key.
-    static constexpr std::int64_t kMaxPicturePixels = 4 * 1024 * 1024;
+    static constexpr std::int64_t kMaxPicturePixels = std::int64_t{4} * 1024 * 1024;
 
     explicit KeyArea(KeyAreaView* view = nullptr);
 

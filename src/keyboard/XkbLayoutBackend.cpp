@@ -57,6 +57,7 @@ std::uint32_t XkbLayoutBackend::HandleOfGroup(const XkbLayoutName& group) {
 
 std::vector<std::uint32_t> XkbLayoutBackend::HandlesOfGroups(const std::vector<XkbLayoutName>& groups) {
     std::vector<std::uint32_t> handles;
+    handles.reserve(groups.size());
     for (const XkbLayoutName& group : groups) handles.push_back(HandleOfGroup(group));
     return handles;
 }

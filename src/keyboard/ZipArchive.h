@@ -16,7 +16,7 @@ struct ZipLibrary;
 class ZipArchive {
 public:
     // Entries larger than this (uncompressed) are refused as hostile.
-    static constexpr std::uint64_t kMaxEntrySize = 16u * 1024 * 1024;
+    static constexpr std::uint64_t kMaxEntrySize = std::uint64_t{16} * 1024 * 1024;
 
     // Opens the archive at `path`; check IsOpen afterwards.
     explicit ZipArchive(const std::string& path);

@@ -9,7 +9,7 @@ namespace zq {
 
 namespace {
 
-constexpr zip_uint64_t kReadChunk = 64 * 1024;
+constexpr zip_uint64_t kReadChunk = zip_uint64_t{64} * 1024;
 
 struct ZipFailure : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -58,7 +58,7 @@ void AddEntries(const ZipLibrary& zip, zip_t* archive, const std::vector<ZipEntr
         if (!source || zip.file_add(archive, entry.name.c_str(), source.get(), ZIP_FL_ENC_UTF_8) < 0) {
             throw ZipFailure("cannot add " + entry.name + " to the archive: " + zip.strerror(archive));
         }
-        source.release();  // the archive owns it now
+        static_cast<void>(source.release());  // the archive owns it now
     }
 }
 
@@ -67,7 +67,7 @@ void Close(const ZipLibrary& zip, Archive& archive) {
     if (zip.close(archive.get()) != 0) {
         throw ZipFailure(std::string("cannot make the archive: ") + zip.strerror(archive.get()));
     }
-    archive.release();
+    static_cast<void>(archive.release());  // zip_close has freed it
 }
 
 std::string ReadAll(const ZipLibrary& zip, zip_source_t* buffer) {

@@ -1,9 +1,11 @@
 #include "sound/SoundCues.h"
 
+#include <utility>
+
 namespace zq {
 
-SoundCues::SoundCues(const TProfile& profile, TWavePlayer& player, const MediaSettings& media)
-    : profile_(profile), player_(player), media_(media) {}
+SoundCues::SoundCues(const TProfile& profile, TWavePlayer& player, MediaSettings media)
+    : profile_(profile), player_(player), media_(std::move(media)) {}
 
 void SoundCues::LineDone() {
     DrillCue(media_.WordOk);

@@ -17,7 +17,7 @@ class SoundCues {
 public:
     // Keeps the profile and the player by reference and the cue paths as
     // they are now: a changed "media.ini" counts from the next run.
-    SoundCues(const TProfile& profile, TWavePlayer& player, const MediaSettings& media);
+    SoundCues(const TProfile& profile, TWavePlayer& player, MediaSettings media);
 
     // A drill line is completed: "word_ok".
     void LineDone();

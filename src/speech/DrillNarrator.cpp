@@ -93,7 +93,7 @@ std::string DrillNarrator::NameOf(unsigned char character8) const {
 }
 
 std::string_view DrillNarrator::WordAt(std::string_view sample8, std::int32_t position) {
-    const std::size_t start = static_cast<std::size_t>(position - 1);
+    const auto start = static_cast<std::size_t>(position - 1);
     if (start > 0 && !EndsAWord(static_cast<unsigned char>(sample8[start - 1]))) return {};
     std::size_t end = start;
     while (end < sample8.size() && !EndsAWord(static_cast<unsigned char>(sample8[end]))) ++end;

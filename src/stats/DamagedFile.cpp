@@ -8,7 +8,7 @@ namespace zq {
 namespace {
 
 std::string LocalTimeStamp(std::int64_t utcMilliseconds) {
-    const std::time_t seconds = static_cast<std::time_t>(utcMilliseconds / 1000);
+    const auto seconds = static_cast<std::time_t>(utcMilliseconds / 1000);
     std::tm local{};
     localtime_r(&seconds, &local);
     char stamp[32];
@@ -28,7 +28,7 @@ std::string FreeName(const std::string& base) {
 
 std::string SetDamagedFileAside(const std::string& path, std::int64_t utcMilliseconds) {
     namespace fs = std::filesystem;
-    const std::string aside = FreeName(path + ".damaged-" + LocalTimeStamp(utcMilliseconds));
+    std::string aside = FreeName(path + ".damaged-" + LocalTimeStamp(utcMilliseconds));
     fs::rename(path, aside);
     for (const char* companion : {"-wal", "-shm"}) {
         std::error_code ignored;  // a companion that is missing has nothing to keep

@@ -24,7 +24,7 @@ std::string DateText(std::int32_t day) {
 }
 
 std::string TimeOfDayText(std::int64_t utcMilliseconds) {
-    const std::time_t seconds = static_cast<std::time_t>(utcMilliseconds / 1000);
+    const auto seconds = static_cast<std::time_t>(utcMilliseconds / 1000);
     std::tm local{};
     localtime_r(&seconds, &local);
     return TwoDigits(local.tm_hour) + ":" + TwoDigits(local.tm_min) + ":" + TwoDigits(local.tm_sec);

@@ -6,7 +6,7 @@
 namespace zq {
 
 std::int32_t LocalDayOf(std::int64_t utcMilliseconds) {
-    const std::time_t seconds = static_cast<std::time_t>(utcMilliseconds / 1000);
+    const auto seconds = static_cast<std::time_t>(utcMilliseconds / 1000);
     std::tm local{};
     localtime_r(&seconds, &local);
     return DayOfDate({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday});

@@ -110,7 +110,7 @@ std::vector<LineRecord> SimulateDay(const SimulatedLearner& learner, const std::
     std::mt19937 random(learner.seed * 100'003u + static_cast<std::uint32_t>(day));
     std::vector<LineRecord> lines;
     // Practice starts at six in the evening, local time near enough.
-    std::int64_t clockMs = std::int64_t{day} * 86'400'000 + 18 * 3'600'000;
+    std::int64_t clockMs = std::int64_t{day} * 86'400'000 + std::int64_t{18} * 3'600'000;
     for (int i = 0; i < learner.linesPerDay; ++i) {
         LineRecord& line = lines.emplace_back();
         line.user = learner.user;

@@ -77,6 +77,7 @@ std::string BuildPracticeLine(const std::vector<std::string>& words, const std::
     if (pieces.empty()) return {};
     std::mt19937 random(seed);
     std::vector<std::vector<std::string>> choices;
+    choices.reserve(pieces.size());
     for (const std::string& piece : pieces) choices.push_back(WordsWith(words, piece, random));
     std::vector<std::size_t> next(choices.size(), 0);
 

@@ -262,6 +262,7 @@ std::vector<DescribedChar> CharacterRows(const XkbLayout& layout, const std::vec
         return a.row.code != b.row.code ? a.row.code < b.row.code : a.cost < b.cost;
     });
     std::vector<DescribedChar> rows;
+    rows.reserve(ways.size());
     for (const Way& way : ways) rows.push_back(way.row);
     return rows;
 }
@@ -315,7 +316,7 @@ KeyboardDescription DescribeLayout(const XkbLayout& layout, const std::string& l
     description.codePage = SystemCodePage();
     const std::vector<std::string> look = KeyboardAndHandsSettings();
     description.readme.push_back(look.front());  // bkcolor
-    description.readme.push_back("Author=ZQ Typing Tutor");
+    description.readme.emplace_back("Author=ZQ Typing Tutor");
     description.readme.push_back("misc=Keyboard layout " + layoutName + ", code page " +
                                  std::to_string(description.codePage) + ", made by zq-template from-xkb");
     description.readme.insert(description.readme.end(), look.begin() + 1, look.end());

@@ -39,9 +39,10 @@ TProfile DefaultProfile(const std::string& programDir) {
 
 void ReportTicks(const TickCount& count) {
     const std::int64_t span = count.lastMs - count.firstMs;
+    const std::int64_t due = span / 10 + 1;
     std::printf("ticks: %lld over %lld ms (%lld due at 10 ms), %lld while a pass ran, longest gap %lld ms\n",
                 static_cast<long long>(count.ticks), static_cast<long long>(span),
-                static_cast<long long>(span / 10 + 1), static_cast<long long>(count.dropped),
+                static_cast<long long>(due), static_cast<long long>(count.dropped),
                 static_cast<long long>(count.longestGapMs));
 }
 

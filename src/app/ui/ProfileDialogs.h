@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "app/MainFormViews.h"
 #include "profile/ProfileStore.h"
 
@@ -11,7 +13,7 @@ namespace zq {
 // the profile file.
 class ProfileDialogs : public ProfileEditorFactory {
 public:
-    explicit ProfileDialogs(const ProfileStore& store) : store_(store) {}
+    explicit ProfileDialogs(ProfileStore store) : store_(std::move(store)) {}
     std::unique_ptr<ProfileEditor> CreateProfileEditor() override;
 
 private:

@@ -13,7 +13,7 @@ namespace {
 // any other title.
 QString ShownCaption(const QWidget& window) {
     const QString application = QGuiApplication::applicationDisplayName();
-    const QString title = window.windowTitle();
+    QString title = window.windowTitle();
     if (application.isEmpty() || title == application) return title;
     return title + QString::fromUtf8(" \u2014 ") + application;
 }

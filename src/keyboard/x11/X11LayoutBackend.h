@@ -8,7 +8,7 @@
 #include "keyboard/XkbLayoutBackend.h"
 #include "keyboard/x11/X11LayoutFollower.h"
 
-using Display = struct _XDisplay;
+using Display = struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): the name X11 gives it
 
 namespace zq {
 

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QThread>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "base/StuckThreadExit.h"
@@ -44,7 +45,8 @@ SpeechThread::SpeechThread(EngineFactory makeEngine, ProblemHandler problem)
     // A problem is told on the making thread, unless the speaker has gone
     // (the destructor marks the end under the lock before it deletes the
     // reporter, which takes the calls not yet run with it).
-    shared_->report = [shared = shared_.get(), reporter = reporter_, problem](SpeechProblem why) {
+    shared_->report = [shared = shared_.get(), reporter = reporter_,
+                       problem = std::move(problem)](SpeechProblem why) {
         const std::lock_guard lock(shared->mutex);
         if (shared->ending) return;
         QMetaObject::invokeMethod(
