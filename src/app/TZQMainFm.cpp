@@ -142,6 +142,10 @@ void TZQMainFm::AttachProfile(TProfile& profile) {
     FollowCourse(CurrentCourse());
     if (agent_ != nullptr && !agent_->ActivateLayout(profile.KeyboardLayout)) {
         parts_.view.PlainBox(ToUtf8(profile.KeyboardLayout) + Tr(" layout could not be activated."));
+    } else if (agent_ != nullptr) {
+        if (const std::string notice = agent_->TakeLayoutNotice(); !notice.empty()) {
+            parts_.view.InformationBox(notice);
+        }
     }
     parts_.guidance.DisableKeyArea();
     // Loaded now rather than at the first key: a speech service may take

@@ -29,6 +29,8 @@ protected:
     // The table entry of an installed layout; null for an identifier the
     // table lacks or whose XKB layout this system does not have.
     const LayoutTableEntry* InstalledEntry(std::uint32_t identifier) const;
+    // The registry's name of a layout ("German"), UTF-8.
+    std::string Description(const LayoutTableEntry& entry) const;
     // The handle of a group (see LayoutHandle); 0 when the table has no
     // layout of that name.
     static std::uint32_t HandleOfGroup(const XkbLayoutName& group);

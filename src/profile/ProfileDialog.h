@@ -92,6 +92,8 @@ private:
     void ShowCourse(const std::string& course);
     std::string ChosenCourse(const TProfile& readInto) const;
     void ActivateProfileLayout(const std::string& identifier);
+    // Shows what the agent says about a layout it activated in its own way.
+    void TellLayoutNotice();
     std::string ChosenLayout(const TProfile& readInto) const;
 
     ProfileDialogView& view_;
