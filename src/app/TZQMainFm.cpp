@@ -153,6 +153,10 @@ void TZQMainFm::ActivateProfileLayout() {
     activatedLayout_ = profile_->KeyboardLayout;
     if (agent_ != nullptr && !agent_->ActivateLayout(activatedLayout_)) {
         parts_.view.PlainBox(ToUtf8(activatedLayout_) + Tr(" layout could not be activated."));
+    } else if (agent_ != nullptr) {
+        if (const std::string notice = agent_->TakeLayoutNotice(); !notice.empty()) {
+            parts_.view.InformationBox(notice);
+        }
     }
 }
 

@@ -18,6 +18,9 @@ public:
     std::uint32_t ActiveLayout() override;  // the first configured group
     bool Activate(std::uint32_t identifier) override;
 
+protected:
+    const std::vector<XkbLayoutName>& ConfiguredGroups() const { return groups_; }
+
 private:
     std::vector<XkbLayoutName> groups_;
 };

@@ -56,6 +56,9 @@ public:
     // A text of the locale with that language identifier, 8-bit; empty when
     // the system cannot give it.
     virtual std::string LocaleText(std::uint16_t languageId, LocaleInfo info) = 0;
+    // What the learner should know about an activation that succeeded in
+    // its own way (translated, UTF-8), once; empty when there is nothing.
+    virtual std::string TakeNotice() { return {}; }
 };
 
 }  // namespace zq

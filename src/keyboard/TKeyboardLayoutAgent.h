@@ -53,6 +53,10 @@ public:
     // Loads and activates the layout; true on success. LayoutList and
     // InfoLines stay as they are; the loaded list is reread.
     bool ActivateLayout(const std::string& identifier);
+    // What the learner should know about the layout just activated, where
+    // the system activates it in its own way (translated, UTF-8); told once
+    // a run, empty otherwise.
+    std::string TakeLayoutNotice() { return backend_->TakeNotice(); }
     // ActivateLayout(LayoutIdAt(index)).
     bool ActivateLayoutAt(std::int32_t index);
     // Index of the first installed layout whose identifier text equals the

@@ -50,6 +50,10 @@ const LayoutTableEntry* XkbLayoutBackend::InstalledEntry(std::uint32_t identifie
     return entry;
 }
 
+std::string XkbLayoutBackend::Description(const LayoutTableEntry& entry) const {
+    return registry_.Description(entry.xkbLayout, entry.xkbVariant);
+}
+
 std::uint32_t XkbLayoutBackend::HandleOfGroup(const XkbLayoutName& group) {
     const LayoutTableEntry* entry = ClosestLayoutForXkbName(group.layout, group.variant);
     return entry != nullptr ? LayoutHandle(*entry) : 0;

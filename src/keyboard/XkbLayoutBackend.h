@@ -32,6 +32,8 @@ protected:
     // table lacks or whose XKB layout this system does not have.
     const LayoutTableEntry* InstalledEntry(std::uint32_t identifier) const;
     bool Installed(const XkbLayoutName& name) const { return registry_.Knows(name.layout, name.variant); }
+    // The registry's name of a layout ("German"), UTF-8.
+    std::string Description(const LayoutTableEntry& entry) const;
     // The handle of a group (see LayoutHandle); 0 when the table has no
     // layout of that name.
     static std::uint32_t HandleOfGroup(const XkbLayoutName& group);

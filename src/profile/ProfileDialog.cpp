@@ -141,8 +141,18 @@ void ProfileDialog::MakeNewCourse() {
 }
 
 void ProfileDialog::ActivateProfileLayout(const std::string& identifier) {
-    if (agent_ == nullptr || agent_->ActivateLayout(identifier)) return;
-    view_.PlainMessage(ToUtf8(identifier) + Tr(" layout could not be activated."));
+    if (agent_ == nullptr) return;
+    if (!agent_->ActivateLayout(identifier)) {
+        view_.PlainMessage(ToUtf8(identifier) + Tr(" layout could not be activated."));
+        return;
+    }
+    TellLayoutNotice();
+}
+
+void ProfileDialog::TellLayoutNotice() {
+    if (const std::string notice = agent_->TakeLayoutNotice(); !notice.empty()) {
+        view_.InformationMessage(notice);
+    }
 }
 
 void ProfileDialog::ReadIntoProfile(TProfile& profile, bool reset) {
@@ -267,6 +277,7 @@ void ProfileDialog::BnApplyKbClick() {
     if (agent_ == nullptr) return;
     if (agent_->ActivateLayoutAt(view_.SelectedLayout())) {
         view_.PlainMessage(Tr("Selected layout is activated."));
+        TellLayoutNotice();
     } else {
         view_.PlainMessage(Tr("Selected layout could not be activated."));
     }

@@ -100,6 +100,8 @@ private:
     void MakeNewCourse();
     std::string ChosenCourse(const TProfile& readInto) const;
     void ActivateProfileLayout(const std::string& identifier);
+    // Shows what the agent says about a layout it activated in its own way.
+    void TellLayoutNotice();
     std::string ChosenLayout(const TProfile& readInto) const;
 
     ProfileDialogView& view_;

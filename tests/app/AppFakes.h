@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../drills/DrillFakes.h"
@@ -382,8 +383,10 @@ public:
         return true;
     }
     std::string LocaleText(std::uint16_t, LocaleInfo) override { return {}; }
+    std::string TakeNotice() override { return std::exchange(notice, {}); }
 
     std::uint32_t active = 0x04090409;
+    std::string notice;  // what the next TakeNotice tells
 };
 
 // The main window's logic with every window around it faked.

@@ -132,6 +132,19 @@ TEST_F(MainFormTest, ALayoutTheSystemCannotActivateIsReportedOnceWithItsIdentifi
                 ElementsAre("CreateGuidance blinking=0", ::testing::_, "PlainBox", "DisableKeyArea"));
 }
 
+TEST_F(MainFormTest, WhatTheSystemSaysAboutAnActivatedLayoutIsShownAfterTheActivation) {
+    auto backend = std::make_unique<FakeLayoutBackend>();
+    backend->notice = "Keys are read as on the French layout.";
+    TKeyboardLayoutAgent telling{std::move(backend)};
+    profile.KeyboardLayout = "0000040C";
+    form.SetKeyboardAgent(&telling);
+    form.AttachProfile(profile);
+    EXPECT_THAT(rig.view.informations, ElementsAre("Keys are read as on the French layout."));
+    EXPECT_TRUE(rig.view.plainBoxes.empty());
+    EXPECT_THAT(rig.log,
+                ElementsAre("CreateGuidance blinking=0", ::testing::_, "Information", "DisableKeyArea"));
+}
+
 TEST_F(MainFormTest, ShowingSizesTheWindowByTheFullScreenSwitchAndColorsIt) {
     LogOn();
     form.FormShow();

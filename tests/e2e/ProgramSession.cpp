@@ -5,13 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -22,19 +22,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Quoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char ch : text) quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-    return quoted + "'";
+std::string NameOf(const std::string& variable) {
+    return variable.substr(0, variable.find('='));
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        if (!line.empty()) lines.push_back(line);
+// The test's own environment, with the desktop's variables in place of its.
+std::vector<std::string> ProgramEnvironment(const Desktop& desktop) {
+    const std::vector<std::string> own = desktop.ProgramVariables();
+    std::vector<std::string> left = kDesktopVariables;
+    for (const std::string& variable : own) left.push_back(NameOf(variable));
+    std::vector<std::string> variables;
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        if (std::find(left.begin(), left.end(), NameOf(*variable)) == left.end())
+            variables.emplace_back(*variable);
     }
-    return lines;
+    variables.insert(variables.end(), own.begin(), own.end());
+    return variables;
 }
 
 }  // namespace
@@ -46,23 +49,15 @@ std::optional<std::string> TestDisplay() {
     return std::string(display);
 }
 
-std::optional<std::string> CommandOutput(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe) return std::nullopt;
-    std::string output;
-    char buffer[4096];
-    for (size_t read; (read = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, read);
-    if (pclose(pipe.release()) != 0) return std::nullopt;
-    return output;
-}
+ProgramSession::ProgramSession(std::string display) : ProgramSession(X11Desktop(std::move(display))) {}
 
-ProgramSession::ProgramSession(std::string display) : display_(std::move(display)) {
+ProgramSession::ProgramSession(std::unique_ptr<Desktop> desktop) : desktop_(std::move(desktop)) {
     folder_ = copy_.emplace().Path().string();
     CopyProgramFolder();
 }
 
 ProgramSession::ProgramSession(std::string display, const std::filesystem::path& folder)
-    : display_(std::move(display)), folder_(folder.string()) {
+    : desktop_(X11Desktop(std::move(display))), folder_(folder.string()) {
     CopyProgramFolder();
 }
 
@@ -74,7 +69,9 @@ void ProgramSession::CopyProgramFolder() {
 }
 
 ProgramSession::ProgramSession(std::string display, std::vector<std::string> command, std::string usersFolder)
-    : display_(std::move(display)), command_(std::move(command)), folder_(std::move(usersFolder)) {
+    : desktop_(X11Desktop(std::move(display))),
+      command_(std::move(command)),
+      folder_(std::move(usersFolder)) {
     while (!folder_.empty() && folder_.back() == '/') folder_.pop_back();
 }
 
@@ -92,17 +89,8 @@ void ProgramSession::Start(const std::vector<std::string>& arguments) {
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
 
-    // The test's own environment, on the test display, in English.
-    std::vector<std::string> variables;
-    for (char** variable = environ; *variable != nullptr; ++variable) {
-        const std::string entry = *variable;
-        const std::string name = entry.substr(0, entry.find('='));
-        if (name != "DISPLAY" && name != "QT_QPA_PLATFORM" && name != "WAYLAND_DISPLAY" &&
-            name != "LANGUAGE") {
-            variables.push_back(entry);
-        }
-    }
-    variables.push_back("DISPLAY=" + display_);
+    // On the test desktop, in English.
+    std::vector<std::string> variables = ProgramEnvironment(*desktop_);
     std::vector<char*> envp;
     for (std::string& variable : variables) envp.push_back(variable.data());
     envp.push_back(nullptr);
@@ -140,14 +128,8 @@ std::optional<int> ProgramSession::WaitForExit(milliseconds timeout) {
     return std::nullopt;
 }
 
-std::string ProgramSession::Xdotool(const std::string& arguments) {
-    return CommandOutput("DISPLAY=" + Quoted(display_) + " xdotool " + arguments + " 2>/dev/null")
-        .value_or("");
-}
-
 std::vector<std::string> ProgramSession::VisibleWindows(const std::string& titlePattern) {
-    return Lines(Xdotool("search --all --onlyvisible --pid " + std::to_string(pid_) + " --name " +
-                         Quoted(titlePattern)));
+    return desktop_->VisibleWindows(pid_, titlePattern);
 }
 
 std::string ProgramSession::WaitForWindow(const std::string& titlePattern, milliseconds timeout) {
@@ -173,17 +155,17 @@ bool ProgramSession::WaitUntilGone(const std::string& titlePattern, milliseconds
 }
 
 void ProgramSession::Key(const std::string& window, const std::string& keys) {
-    Xdotool("windowactivate --sync " + window);
-    Xdotool("key --clearmodifiers --delay 80 " + keys);
+    desktop_->Activate(window);
+    desktop_->Keys(keys);
 }
 
 void ProgramSession::KeyToFocused(const std::string& keys) {
-    Xdotool("key --clearmodifiers --delay 80 " + keys);
+    desktop_->Keys(keys);
 }
 
 void ProgramSession::Type(const std::string& window, const std::string& text) {
-    Xdotool("windowactivate --sync " + window);
-    Xdotool("type --clearmodifiers --delay 300 " + Quoted(text));
+    desktop_->Activate(window);
+    desktop_->Type(text);
 }
 
 }  // namespace zq::e2e

@@ -1,17 +1,20 @@
 #pragma once
 
-// The real program, started on the test X display from a copy of the program
-// folder (or as installed, by a command), and driven as a person would:
-// windows found by their titles, keys sent with xdotool.
+// The real program, started on a test desktop (the test X display, or the
+// Wayland compositor of ./test) from a copy of the program folder (or as
+// installed, by a command), and driven as a person would: windows found by
+// their titles, keys sent to them.
 
 #include <sys/types.h>
 
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "Desktop.h"
 #include "support/TempFolder.h"
 
 namespace zq::e2e {
@@ -22,12 +25,12 @@ using std::chrono::milliseconds;
 // nothing when the tests run without one.
 std::optional<std::string> TestDisplay();
 
-// The output of a command, or nothing when it fails.
-std::optional<std::string> CommandOutput(const std::string& command);
-
 class ProgramSession {
 public:
-    // A fresh copy of the built program folder with the shipped profile file.
+    // A fresh copy of the built program folder with the shipped profile file,
+    // on the desktop.
+    explicit ProgramSession(std::unique_ptr<Desktop> desktop);
+    // The same on an X display.
     explicit ProgramSession(std::string display);
     // The same copy made in `folder` (an empty folder the session leaves in place).
     ProgramSession(std::string display, const std::filesystem::path& folder);
@@ -64,17 +67,18 @@ public:
 
     // Activates the window and sends it keys ("Return", "alt+c") or text.
     void Key(const std::string& window, const std::string& keys);
-    // Text goes at about 400 keys a minute (xdotool's delay counts half per
-    // press, half per release): a drill questions a line over 700.
+    // Text goes at about 400 keys a minute: a drill questions a line over 700.
     void Type(const std::string& window, const std::string& text);
     // Keys to whatever window has the focus (a message box that just opened).
     void KeyToFocused(const std::string& keys);
 
+    // The desktop the program runs on, for what the session does not ask.
+    Desktop& OnDesktop() { return *desktop_; }
+
 private:
     void CopyProgramFolder();
-    std::string Xdotool(const std::string& arguments);
 
-    std::string display_;
+    std::unique_ptr<Desktop> desktop_;
     std::vector<std::string> command_;
     std::optional<test::TempFolder> copy_;  // the copy of the program folder, when the session made one
     std::string folder_;

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "ProgramSession.h"
+#include "ProgramSteps.h"
 #include "base/IniFile.h"
 #include "base/TextFile.h"
 #include "support/SmallDisk.h"
@@ -17,19 +18,9 @@ namespace {
 
 using std::chrono::seconds;
 
-constexpr const char* kLogon = "^Log on";
-constexpr const char* kMain = "^ZQ Typing Tutor$";
-constexpr const char* kCourse = "^Course";
-// Message boxes carry the program's title alone, as the main window does.
-constexpr const char* kMessage = "^ZQ Typing Tutor$";
-
 // The first line of a course file, as the drill shows it.
 std::string FirstLine(const std::string& path) {
-    std::ifstream file(path);
-    std::string line;
-    std::getline(file, line);
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-    return line;
+    return CourseLine(path);
 }
 
 class ProgramTest : public ::testing::Test {
@@ -41,29 +32,11 @@ protected:
     }
 
     // Starts the program and logs on as the user the dialog shows.
-    std::string LogOn() {
-        session->Start();
-        const std::string logon = session->WaitForWindow(kLogon);
-        EXPECT_FALSE(logon.empty()) << "the logon dialog did not appear";
-        session->Key(logon, "Return");
-        const std::string main = session->WaitForWindow(kMain);
-        EXPECT_FALSE(main.empty()) << "the main window did not appear";
-        EXPECT_TRUE(session->WaitUntilGone(kLogon));
-        return main;
-    }
+    std::string LogOn() { return e2e::LogOn(*session); }
 
     // Esc in the main window, then OK in the practice-time message (a box
     // with the program's title, like the main window's).
-    void CloseProgram(const std::string& main) {
-        session->Key(main, "Escape");
-        const auto end = std::chrono::steady_clock::now() + seconds(15);
-        while (session->VisibleWindows(kMain).size() < 2 && std::chrono::steady_clock::now() < end) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        session->KeyToFocused("Return");
-        EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
-    }
+    void CloseProgram(const std::string& main) { e2e::CloseProgram(*session, main); }
 
     std::unique_ptr<ProgramSession> session;
 };

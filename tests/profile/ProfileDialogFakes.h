@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "keyboard/LayoutBackend.h"
@@ -24,6 +25,7 @@ public:
     std::vector<std::uint32_t> refused;
     std::vector<std::uint32_t> activated;
     std::uint32_t active = 0x04090409;
+    std::string notice;  // what the next TakeNotice tells
 
     std::vector<InstalledLayout> InstalledLayouts() override {
         return {
@@ -38,6 +40,7 @@ public:
         active = identifier << 16 | identifier;
         return true;
     }
+    std::string TakeNotice() override { return std::exchange(notice, {}); }
     std::string LocaleText(std::uint16_t languageId, LocaleInfo info) override {
         if (info == LocaleInfo::LanguageId) return LayoutIdentifierText(languageId).substr(4);
         static const std::map<std::uint16_t, std::string> names{

@@ -380,6 +380,19 @@ TEST_F(ProfileDialogTest, WithoutALayoutSaveStoresTheLayoutTheProfileNamed) {
     EXPECT_EQ(file.ReadString("Anna", "HighLight", ""), "0");
 }
 
+TEST_F(ProfileDialogTest, WhatTheSystemSaysAboutAnActivatedLayoutFollowsTheActivation) {
+    layouts.system->notice = "Keys are read as on the French layout.";
+    dialog.StartEdit(anna);
+    EXPECT_THAT(view.messages, ElementsAre(Message{"information", "Keys are read as on the French layout."}));
+
+    layouts.system->notice = "Keys are read as on the German layout.";
+    view.selectedLayout = 2;
+    dialog.BnApplyKbClick();
+    EXPECT_THAT(view.messages, ElementsAre(Message{"information", "Keys are read as on the French layout."},
+                                           Message{"plain", "Selected layout is activated."},
+                                           Message{"information", "Keys are read as on the German layout."}));
+}
+
 TEST_F(ProfileDialogTest, ActivateLayoutReportsTheOutcomeAndLeavesTheProfile) {
     dialog.StartEdit(anna);
     view.selectedLayout = 2;

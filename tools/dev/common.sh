@@ -23,6 +23,9 @@ ZQ_TEST_PACKAGES=(
   pulseaudio pulseaudio-utils sox
   clang libclang-rt-14-dev
   lintian desktop-file-utils appstream
+  # The headless Wayland compositor of the end-to-end tests, and what their
+  # keyboard and screenshots need.
+  sway xwayland x11-xserver-utils grim qt6-wayland libwayland-dev libwayland-bin
   # Dictionaries of the course maker's test over every keyboard layout.
   hunspell-es hunspell-pl hunspell-ru
 )

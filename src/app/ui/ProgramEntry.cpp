@@ -18,6 +18,7 @@
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/TerminationSignals.h"
 #include "keyboard/ui/LayoutBackendFactory.h"
+#include "keyboard/wayland/WaylandCompose.h"
 
 namespace zq {
 
@@ -52,6 +53,7 @@ int RunProgram(int argc, char** argv) {
         return 1;
     }
     PreferX11Platform();
+    ChooseWaylandComposeContext();
     // The application object comes first: its constructor resets the C
     // locale, which the translation set-up below must follow.
     ErrorReportingApplication application(argc, argv);

@@ -22,6 +22,7 @@
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/PixelFont.h"
 #include "base/ui/Utf8Text.h"
+#include "base/ui/WindowPlacement.h"
 #include "drills/ui/KeyTranslation.h"
 #include "drills/ui/THInputBox.h"
 #include "game/ui/GameOverWindow.h"
@@ -128,7 +129,11 @@ void GameFrameWindow::FormCreate() {
 // --- showing and the geometry -------------------------------------------------
 
 void GameFrameWindow::ShowAndStartGame() {
-    show();
+    if (CanPlaceWindows()) {
+        show();
+    } else {
+        showFullScreen();  // the one way to cover the screen there
+    }
     raise();
     activateWindow();
     WaitForWindowManager();

@@ -5,6 +5,8 @@
 
 #include "keyboard/EnvironmentLayoutBackend.h"
 #include "keyboard/ui/LayoutLocaleTexts.h"
+#include "keyboard/wayland/WaylandCompose.h"
+#include "keyboard/wayland/WaylandLayoutBackend.h"
 #include "keyboard/x11/X11LayoutBackend.h"
 
 namespace zq {
@@ -18,7 +20,12 @@ void PreferX11Platform() {
 }
 
 std::unique_ptr<LayoutBackend> CreateLayoutBackend() {
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    const QString platform = QGuiApplication::platformName();
+    if (platform.startsWith(QLatin1String("wayland"))) {
+        return std::make_unique<WaylandLayoutBackend>(LayoutLocaleText, ConfiguredKeyboardGroups());
+    }
+    RestoreComposeEnvironment();  // prepared for a Wayland platform that Qt did not take
+    if (platform == QLatin1String("xcb")) {
         if (auto x11 = X11LayoutBackend::Connect(nullptr, LayoutLocaleText)) return x11;
     }
     return std::make_unique<EnvironmentLayoutBackend>(LayoutLocaleText, ConfiguredKeyboardGroups());

@@ -13,11 +13,12 @@ namespace zq {
 // object exists.
 void PreferX11Platform();
 
-// The layout backend of this session, chosen by Qt's platform: the X
+// The layout backend of this session, chosen by Qt's platform: on Qt's
+// Wayland platform one through which the program reads the keys itself
+// (keyboard/wayland; the desktop's layout cannot be switched there); the X
 // server's (keyboard/x11) when the program runs on Qt's X11 platform and the
-// server answers, else one that lists the layouts and reports the configured
-// ones but cannot activate any. The backend of another platform lives in a
-// folder of its own beside keyboard/x11 and is chosen here.
+// server answers; else one that lists the layouts and reports the configured
+// ones but cannot activate any.
 std::unique_ptr<LayoutBackend> CreateLayoutBackend();
 
 // A keyboard layout agent over CreateLayoutBackend().
