@@ -50,6 +50,7 @@ LogonWindow::LogonWindow(TSettings& settings, QWidget* parent)
         Text(Tr("Input an existing user name or\n"
                 "select from the drop-down list by clicking the down-arrow button.")));
     ProfileLb->setBuddy(ComboUser);
+    ComboUser->lineEdit()->setAccessibleName(Text(Tr("Profile")));
     // The user box keeps Enter from the dialog: Enter in it logs on, as the
     // default button would.
     connect(ComboUser->lineEdit(), &QLineEdit::returnPressed, this, [this] { OKButton->click(); });
@@ -72,9 +73,11 @@ LogonWindow::LogonWindow(TSettings& settings, QWidget* parent)
     ButtonRow()->addWidget(BnAdd);
     ButtonRow()->addWidget(BnCancel);
 
+    // Top to bottom, left to right.
+    setTabOrder(WebLb, ComboUser);
+    setTabOrder(ComboUser, OKButton);
     setTabOrder(OKButton, BnAdd);
     setTabOrder(BnAdd, BnCancel);
-    setTabOrder(BnCancel, ComboUser);
     ComboUser->setFocus();
 }
 

@@ -18,6 +18,7 @@
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/Translation.h"
+#include "base/ui/AccessibleRole.h"
 #include "base/ui/Colors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/PixelFont.h"
@@ -47,9 +48,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int le
     return label;
 }
 
-QProgressBar* MakeBar(QWidget* parent, const char* name, int left, const char* hint) {
+QProgressBar* MakeBar(QWidget* parent, const char* name, const char* caption, int left, const char* hint) {
     auto* bar = new QProgressBar(parent);
     bar->setObjectName(QString::fromLatin1(name));
+    bar->setAccessibleName(QString::fromUtf8(Tr(caption)));
     bar->setGeometry(left, kBarTop, kBarWidth, kBarHeight);
     bar->setRange(0, 100);
     bar->setValue(0);
@@ -62,6 +64,7 @@ QProgressBar* MakeBar(QWidget* parent, const char* name, int left, const char* h
 }  // namespace
 
 GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
+    SetAccessibleRole(*this, QAccessible::Window);  // first: see SetAccessibleRole
     setObjectName(QStringLiteral("gameFrame"));
     // A fixed border with only the close box, above every other window.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -88,11 +91,11 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
     LbStatus->setPalette(statusPalette);
 
     ProgressCaptionLb = MakeLabel(StatusPanel, "ProgressCaptionLb", "Progress", 12);
-    PbTotalLeft = MakeBar(StatusPanel, "PbTotalLeft", 12, nullptr);
+    PbTotalLeft = MakeBar(StatusPanel, "PbTotalLeft", "Progress", 12, nullptr);
     InvaderLifeCaptionLb = MakeLabel(StatusPanel, "InvaderLifeCaptionLb", "Invader Life", 196);
-    PbHitLost = MakeBar(StatusPanel, "PbHitLost", 196, "How many words get hit correctly");
+    PbHitLost = MakeBar(StatusPanel, "PbHitLost", "Invader Life", 196, "How many words get hit correctly");
     CityLifeCaptionLb = MakeLabel(StatusPanel, "CityLifeCaptionLb", "City Life", 380);
-    PbCityLife = MakeBar(StatusPanel, "PbCityLife", 380, "How many city bricks get destroyed");
+    PbCityLife = MakeBar(StatusPanel, "PbCityLife", "City Life", 380, "How many city bricks get destroyed");
     LbCityLife = new QLabel(StatusPanel);
     LbCityLife->setObjectName(QStringLiteral("LbCityLife"));
     LbCityLife->setAlignment(Qt::AlignRight | Qt::AlignTop);

@@ -104,6 +104,7 @@ void TProfileFm::FormCreate() {
     userPalette.setColor(QPalette::Text, QColor(Qt::black));
     UserEd->setPalette(userPalette);
     UserLb->setBuddy(UserEd);
+    UserEd->lineEdit()->setAccessibleName(Text("User"));
 
     CourseLb = new QLabel(Text("Course:"), this);
     // Only the courses there are: a name typed in would name no folder.
@@ -113,6 +114,7 @@ void TProfileFm::FormCreate() {
     CourseEd->setObjectName(QStringLiteral("CourseEd"));
     CourseLb->setBuddy(CourseEd);
     connect(CourseEd, &QComboBox::activated, this, [this](int index) { logic_.CoursePicked(index); });
+    CourseEd->setAccessibleName(Text("Course"));
 
     ProgressCaptionLb = new QLabel(Text("Progress:"), this);
     ProgressLb = new QLabel(this);
@@ -134,6 +136,7 @@ void TProfileFm::FormCreate() {
     header->setColumnStretch(3, 2);
 
     ProfileTabs = new QTabWidget(this);
+    ProfileTabs->setAccessibleName(Text("Settings"));
     ProfileTabs->addTab(CreateLayoutTab(), Text("Layout"));
     ProfileTabs->addTab(CreateMiscTab(), Text("Misc"));
     ProfileTabs->addTab(CreateKeyboardTab(), Text("Keyboard"));
@@ -157,6 +160,10 @@ QWidget* TProfileFm::CreateLayoutTab() {
     ParagraphExampleEd = MakeExample(LayoutTab);
     GameFontBn = new QPushButton(Text("Game"), LayoutTab);
     GameExampleEd = MakeExample(LayoutTab);
+    // Each example shows the font of the button beside it.
+    ExampleEd->setAccessibleName(Text("Example of the line font"));
+    ParagraphExampleEd->setAccessibleName(Text("Example of the paragraph font"));
+    GameExampleEd->setAccessibleName(Text("Example of the game font"));
     BgColorLb = new QLabel(Text("Background color:"), LayoutTab);
     EdColor = new ColorComboBox(LayoutTab);
     EdColor->setObjectName(QStringLiteral("EdColor"));
@@ -166,6 +173,7 @@ QWidget* TProfileFm::CreateLayoutTab() {
     ColorEd->setObjectName(QStringLiteral("ColorEd"));
     ColorEd->AllowTyping();
     GameBgColorLb->setBuddy(ColorEd);
+    ColorEd->lineEdit()->setAccessibleName(Text("Game background color"));
 
     // Enter in an example edit must not open a font chooser.
     for (QPushButton* button : {SetFontBn, ParagraphFontBn, GameFontBn}) button->setAutoDefault(false);
@@ -285,6 +293,7 @@ QWidget* TProfileFm::CreateKeyboardTab() {
     InfoMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     InfoMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     InfoMemo->setMinimumHeight(40);
+    InfoMemo->setAccessibleName(Text("About the keyboard layouts"));
     OriginalKeyboardCaptionLb = new QLabel(Text("Keyboard layout before starting:"), KeyboardTab);
     OriginalKeyboardNameLb = new QLabel(KeyboardTab);
     // A long layout name is cut rather than widening the dialog.
