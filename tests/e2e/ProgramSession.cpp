@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -85,6 +86,10 @@ ProgramSession::~ProgramSession() {
     }
 }
 
+void ProgramSession::SetVariable(const std::string& name, const std::string& value) {
+    variables_.emplace_back(name, value);
+}
+
 void ProgramSession::Start(const std::vector<std::string>& arguments) {
     std::vector<std::string> words = command_;
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -97,12 +102,15 @@ void ProgramSession::Start(const std::vector<std::string>& arguments) {
     for (char** variable = environ; *variable != nullptr; ++variable) {
         const std::string entry = *variable;
         const std::string name = entry.substr(0, entry.find('='));
+        const bool set = std::any_of(variables_.begin(), variables_.end(),
+                                     [&](const auto& variable) { return variable.first == name; });
         if (name != "DISPLAY" && name != "QT_QPA_PLATFORM" && name != "WAYLAND_DISPLAY" &&
-            name != "LANGUAGE") {
+            name != "LANGUAGE" && !set) {
             variables.push_back(entry);
         }
     }
     variables.push_back("DISPLAY=" + display_);
+    for (const auto& [name, value] : variables_) variables.push_back(name + "=" + value);
     std::vector<char*> envp;
     for (std::string& variable : variables) envp.push_back(variable.data());
     envp.push_back(nullptr);

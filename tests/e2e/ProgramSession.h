@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/TempFolder.h"
@@ -43,7 +44,10 @@ public:
     const std::string& Folder() const { return folder_; }
     std::string Path(const std::string& relative) const { return folder_ + "/" + relative; }
 
+    // An environment variable for the program, besides the test's own.
+    void SetVariable(const std::string& name, const std::string& value);
     void Start(const std::vector<std::string>& arguments = {});
+    pid_t ProcessId() const { return pid_; }
     // Waits for the program to end; its exit code, or nothing on timeout.
     std::optional<int> WaitForExit(milliseconds timeout);
     bool Running();
@@ -76,6 +80,7 @@ private:
 
     std::string display_;
     std::vector<std::string> command_;
+    std::vector<std::pair<std::string, std::string>> variables_;
     std::optional<test::TempFolder> copy_;  // the copy of the program folder, when the session made one
     std::string folder_;
     pid_t pid_ = -1;

@@ -21,6 +21,9 @@ ZQ_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-xkb-utils xdotool openbox x11-utils imagemagick python3
   pulseaudio pulseaudio-utils sox
+  # The screen reader tests: a private session bus, the accessibility bus and
+  # its registry, and the library a screen reader reads programs with.
+  dbus-daemon at-spi2-core libatspi2.0-dev
   clang libclang-rt-14-dev
   lintian desktop-file-utils appstream
   # Dictionaries of the course maker's test over every keyboard layout.
