@@ -85,7 +85,7 @@ std::string OnScreenKeyboard::LitKeyText() const {
     const int lit = CurrentKeyIndex();
     if (lit < 0) return {};
     const std::string name = KeyName(lit);
-    const std::string finger = FingerName(currentKey_->Finger);
+    const std::string finger = FingerNameInText(currentKey_->Finger);
     std::string text =
         finger.empty() ? Format(Tr("Next key: %s"), {name}) : Format(Tr("Next key: %s, %s"), {name, finger});
     std::string modifiers;

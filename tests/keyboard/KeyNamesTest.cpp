@@ -30,9 +30,9 @@ protected:
     void Fill(const std::vector<Key>& keys, std::vector<std::vector<FieldValue>> chars) {
         std::vector<std::vector<FieldValue>> keyRows;
         for (const Key& k : keys) {
-            keyRows.push_back({std::string(k.name), k.keyValue, k.keyType, std::int64_t{0}, k.finger, std::string(),
-                               std::int64_t{30}, std::int64_t{30}, std::int64_t{0}, std::int64_t{0},
-                               std::string(k.hint)});
+            keyRows.push_back({std::string(k.name), k.keyValue, k.keyType, std::int64_t{0}, k.finger,
+                               std::string(), std::int64_t{30}, std::int64_t{30}, std::int64_t{0},
+                               std::int64_t{0}, std::string(k.hint)});
         }
         store.MainTbl.Reset(KeyTableFields(), std::move(keyRows));
         store.MainTbl.SortBy("Name");
@@ -62,8 +62,12 @@ const std::vector<Key> kKeys = {
 };
 
 const std::vector<std::vector<FieldValue>> kChars = {
-    CharRow("space", ' ', 57), CharRow("A", 'A', 30, true), CharRow("Q", 'Q', 16, true),
-    CharRow("a", 'a', 30),     CharRow("q", 'q', 16),       CharRow("ae", 0xE6, 30, false, true),
+    CharRow("space", ' ', 57),
+    CharRow("A", 'A', 30, true),
+    CharRow("Q", 'Q', 16, true),
+    CharRow("a", 'a', 30),
+    CharRow("q", 'q', 16),
+    CharRow("ae", 0xE6, 30, false, true),
     CharRow("agrave", 0xE0, 30, false, false, 2001),
 };
 
@@ -115,12 +119,16 @@ TEST_F(KeyNamesTest, TheLitKeyIsToldWithItsFingerAndTheShiftLitBesideIt) {
 }
 
 TEST(FingerNamesTest, TheTenFingersFromLeftLittleToRightLittleAndNoneBeyond) {
-    EXPECT_EQ(FingerName(0), "left little finger");
-    EXPECT_EQ(FingerName(4), "left thumb");
-    EXPECT_EQ(FingerName(5), "right thumb");
-    EXPECT_EQ(FingerName(9), "right little finger");
-    EXPECT_EQ(FingerName(-1), "");
-    EXPECT_EQ(FingerName(10), "");
+    EXPECT_EQ(FingerName(0), "Left little finger");
+    EXPECT_EQ(FingerName(4), "Left thumb");
+    EXPECT_EQ(FingerName(5), "Right thumb");
+    EXPECT_EQ(FingerName(9), "Right little finger");
+    EXPECT_EQ(FingerNameInText(3), "left index finger");
+    EXPECT_EQ(FingerNameInText(6), "right index finger");
+    for (const std::int32_t none : {-1, 10}) {
+        EXPECT_EQ(FingerName(none), "");
+        EXPECT_EQ(FingerNameInText(none), "");
+    }
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ bool TPalmForm::PartPicked(int part) const {
 QString TPalmForm::WholeDescription() const {
     const int pointed = PointedPart();
     if (pointed < 0) return {};
-    return FromUtf8View(Format(Tr("Finger to use: %s"), {FingerName(hand_.FingerNumber(pointed + 1))}));
+    return FromUtf8View(Format(Tr("Finger to use: %s"), {FingerNameInText(hand_.FingerNumber(pointed + 1))}));
 }
 
 void TPalmForm::BuildFingers() {

@@ -325,7 +325,7 @@ TEST_F(KeyboardWindowTest, ScreenReadersFindTheKeysAndTheLitOne) {
     QAccessibleInterface* letter = window->child(0);
     EXPECT_EQ(letter->role(), QAccessible::Button);
     EXPECT_EQ(letter->text(QAccessible::Name), "key A");
-    EXPECT_EQ(letter->text(QAccessible::Description), "left index finger");
+    EXPECT_EQ(letter->text(QAccessible::Description), "Left index finger");
     EXPECT_EQ(letter->rect().size(), QSize(40, 30));
     EXPECT_EQ(window->child(1)->text(QAccessible::Name), "key Home");
     EXPECT_FALSE(letter->state().selected);
@@ -358,7 +358,7 @@ TEST_F(KeyboardWindowTest, AnotherTemplateBringsItsOwnKeysToScreenReaders) {
     ASSERT_EQ(window->childCount(), 1);
     EXPECT_FALSE(old->isValid());
     EXPECT_EQ(window->child(0)->text(QAccessible::Name), "key Q");
-    EXPECT_EQ(window->child(0)->text(QAccessible::Description), "left little finger");
+    EXPECT_EQ(window->child(0)->text(QAccessible::Description), "Left little finger");
 }
 
 class HandsWindowTest : public ::testing::Test {
@@ -457,8 +457,8 @@ TEST_F(HandsWindowTest, ScreenReadersFindTheFiveFingersAndTheOnePointedAt) {
     EXPECT_EQ(hand->role(), QAccessible::Window);
     EXPECT_EQ(hand->text(QAccessible::Name), "Left hand");
     ASSERT_EQ(hand->childCount(), 5);
-    EXPECT_EQ(hand->child(0)->text(QAccessible::Name), "left little finger");
-    EXPECT_EQ(hand->child(4)->text(QAccessible::Name), "left thumb");
+    EXPECT_EQ(hand->child(0)->text(QAccessible::Name), "Left little finger");
+    EXPECT_EQ(hand->child(4)->text(QAccessible::Name), "Left thumb");
     // The little finger's bar, 50 long at x 10 from the base line at 84, with room for the dot.
     const QRect little = hand->child(0)->rect().translated(-palm.mapToGlobal(QPoint(0, 0)));
     EXPECT_TRUE(little.contains(QPoint(10, 83)));
@@ -475,7 +475,7 @@ TEST_F(HandsWindowTest, ScreenReadersFindTheFiveFingersAndTheOnePointedAt) {
     palm.SetLeftHand(false);
     palm.BuildFingers(settings);
     EXPECT_EQ(hand->text(QAccessible::Name), "Right hand");
-    EXPECT_EQ(hand->child(0)->text(QAccessible::Name), "right little finger");
+    EXPECT_EQ(hand->child(0)->text(QAccessible::Name), "Right little finger");
 }
 
 }  // namespace
