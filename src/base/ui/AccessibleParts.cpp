@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace zq {
 namespace {
@@ -49,8 +50,11 @@ public:
     QAccessible::State state() const override {
         QAccessible::State state;
         state.selectable = true;
-        state.selected = isValid() && parts_->PartPicked(index_);
         state.invisible = !isValid() || !widget_->isVisible();
+        if (state.invisible) return state;
+        state.selected = parts_->PartPicked(index_);
+        state.focusable = widget_->focusPolicy() != Qt::NoFocus;
+        state.focused = widget_->hasFocus() && parts_->FocusedPart() == index_;
         return state;
     }
 
@@ -92,6 +96,9 @@ public:
     }
 
     int childCount() const override { return parts_->PartCount(); }
+    QAccessibleInterface* focusChild() const override {
+        return widget()->hasFocus() ? child(parts_->FocusedPart()) : nullptr;
+    }
     QAccessibleInterface* child(int index) const override {
         if (index < 0 || index >= childCount()) return nullptr;
         while (ids_.size() <= index) {
@@ -152,6 +159,24 @@ void Report(QAccessibleInterface* part, QAccessible::Event event) {
 
 }  // namespace
 
+std::optional<int> BrowsedPart(int current, int count, int key) {
+    if (count <= 0) return std::nullopt;
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            return std::max(current - 1, 0);
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            return std::clamp(current + 1, 0, count - 1);
+        case Qt::Key_Home:
+            return 0;
+        case Qt::Key_End:
+            return count - 1;
+        default:
+            return std::nullopt;
+    }
+}
+
 void EnableAccessibleParts() {
     static const bool installed = [] {
         QAccessible::installFactory(&MakePartsAccessible);
@@ -171,6 +196,13 @@ void ReportPickedPart(QWidget& widget, int previous, int current) {
         Report(current >= 0 ? whole->child(current) : nullptr, QAccessible::SelectionAdd);
     }
     Report(whole, QAccessible::DescriptionChanged);
+}
+
+void ReportFocusedPart(QWidget& widget, int part) {
+    if (!QAccessible::isActive() || !widget.hasFocus()) return;
+    QAccessibleInterface* whole = QAccessible::queryAccessibleInterface(&widget);
+    if (whole == nullptr || part < 0 || part >= whole->childCount()) return;
+    Report(whole->child(part), QAccessible::Focus);
 }
 
 void ReportPartsChanged(QWidget& widget) {

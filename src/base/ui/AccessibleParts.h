@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -37,7 +38,15 @@ public:
     // The widget's description, where it follows the picked part ("Next
     // key: f"); empty: its accessibleDescription.
     virtual QString WholeDescription() const { return {}; }
+    // The part the keyboard is on while the widget has the focus, for a
+    // widget whose parts the arrow keys go through; -1 for none.
+    virtual int FocusedPart() const { return -1; }
 };
+
+// Where a key takes the keyboard among `count` parts from `current`: the
+// arrow keys to the part before or after, Home and End to the first and
+// the last; nothing for another key.
+std::optional<int> BrowsedPart(int current, int count, int key);
 
 // Makes Qt ask widgets with parts for them (once; cheap to call again).
 void EnableAccessibleParts();
@@ -46,6 +55,9 @@ void EnableAccessibleParts();
 // the widget's description with it. Costs nothing while no screen reader
 // listens.
 void ReportPickedPart(QWidget& widget, int previous, int current);
+// The keyboard moved onto a part of the widget, which has the focus:
+// readers announce it as they announce a control that takes the focus.
+void ReportFocusedPart(QWidget& widget, int part);
 // The parts were made again (another keyboard): their number or names
 // changed.
 void ReportPartsChanged(QWidget& widget);
