@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/VirtualKeys.h"
 #include "base/stopwatch.h"
@@ -37,6 +38,9 @@ struct GameEvents {
     std::function<void(std::int32_t quota, std::int32_t initialBricks)> OnGameStart;
     // UI thread, after every status line.
     std::function<void(std::int32_t bricksLeft, std::int32_t hits, std::int32_t losses)> OnStatus;
+    // UI thread, with a status line whenever the words on screen changed:
+    // those still falling or being typed, in launch order (8-bit texts).
+    std::function<void(const std::vector<std::string>& words8)> OnWordsOnScreen;
     // UI thread: the game has ended by itself and its statistics have been
     // shown (not raised for a game abandoned with Terminate).
     std::function<void()> OnTerminate;
@@ -112,6 +116,7 @@ public:
     void UpdateLevel() REQUIRES(GameThreadRole);
     bool NewWordsHeld() REQUIRES(GameThreadRole);
     void UpdateStatus() REQUIRES(UiThreadRole);
+    void TellWordsOnScreen() REQUIRES(UiThreadRole);
     void ShowStatistics() REQUIRES(UiThreadRole);
     void Repaint() REQUIRES(UiThreadRole);  // the city, then every word
 
@@ -187,6 +192,7 @@ private:
     std::int32_t speedPhase_ = 2;
     strikerSourceType source_;
     WordList words_;
+    std::vector<std::string> wordsTold_;  // the words on screen OnWordsOnScreen told last
     BulletList bullets_;
     stopwatch gameClock_;
     cityType city_;

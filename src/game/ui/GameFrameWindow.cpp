@@ -77,6 +77,10 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     StatusPanel = new QFrame(this);
+    // To a screen reader the panel is the game's status, described by its
+    // figures and the words on screen (see DescribeStatus).
+    SetAccessibleRole(*StatusPanel, QAccessible::StatusBar);
+    StatusPanel->setAccessibleName(QString::fromUtf8(Tr("Game status")));
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
     StatusPanel->setFrameShape(QFrame::Panel);
     StatusPanel->setFrameShadow(QFrame::Raised);
@@ -103,6 +107,7 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
 
     PlayingAreaBox = new PlayingArea(
         picture_, [this] { return frame_->SceneLock(); }, this);
+    PlayingAreaBox->setAccessibleName(QString::fromUtf8(Tr("Playing area")));
 
     TickTimer = new QTimer(this);
     TickTimer->setObjectName(QStringLiteral("TickTimer"));
@@ -264,7 +269,27 @@ void GameFrameWindow::PaintStatusNow() {
     // Only what changed: the status line comes with every falling step, and
     // painting the bars each time would take a good part of a tick.
     for (QWidget* widget : statusToPaint_) widget->repaint();
+    if (!statusToPaint_.isEmpty()) DescribeStatus();
     statusToPaint_.clear();
+}
+
+void GameFrameWindow::ShowWordsOnScreen(const std::vector<std::string>& words8) {
+    QStringList words;
+    for (const std::string& word : words8) words << QString::fromStdString(ToUtf8(word));
+    wordsOnScreen_ = words.isEmpty() ? QString::fromUtf8(Tr("No words on screen"))
+                                     : FromUtf8View(Format(Tr("Words on screen: %s"),
+                                                           {words.join(QStringLiteral(", ")).toStdString()}));
+    PlayingAreaBox->setAccessibleDescription(wordsOnScreen_);
+    DescribeStatus();
+}
+
+void GameFrameWindow::DescribeStatus() {
+    QString description = LbStatus->text().simplified();
+    description += QStringLiteral(", ") +
+                   FromUtf8View(Format(Tr("City life: %d %%"), {std::to_string(PbCityLife->value())}));
+    if (!wordsOnScreen_.isEmpty()) description += QStringLiteral(". ") + wordsOnScreen_;
+    if (StatusPanel->accessibleDescription() != description)
+        StatusPanel->setAccessibleDescription(description);
 }
 
 void GameFrameWindow::SetStatusText(std::string_view utf8) {
