@@ -14,6 +14,7 @@
 #include "app/TSettings.h"
 #include "base/CodePage.h"
 #include "base/Translation.h"
+#include "base/ui/ComboBoxName.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
 
@@ -50,7 +51,7 @@ LogonWindow::LogonWindow(TSettings& settings, QWidget* parent)
         Text(Tr("Input an existing user name or\n"
                 "select from the drop-down list by clicking the down-arrow button.")));
     ProfileLb->setBuddy(ComboUser);
-    ComboUser->lineEdit()->setAccessibleName(Text(Tr("Profile")));
+    SetComboBoxName(*ComboUser, Text(Tr("Profile")));
     // The user box keeps Enter from the dialog: Enter in it logs on, as the
     // default button would.
     connect(ComboUser->lineEdit(), &QLineEdit::returnPressed, this, [this] { OKButton->click(); });

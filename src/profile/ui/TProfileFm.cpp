@@ -19,6 +19,7 @@
 #include "base/CodePage.h"
 #include "base/Translation.h"
 #include "base/ui/Colors.h"
+#include "base/ui/ComboBoxName.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
 #include "profile/ui/ColorComboBox.h"
@@ -104,7 +105,7 @@ void TProfileFm::FormCreate() {
     userPalette.setColor(QPalette::Text, QColor(Qt::black));
     UserEd->setPalette(userPalette);
     UserLb->setBuddy(UserEd);
-    UserEd->lineEdit()->setAccessibleName(Text("User"));
+    SetComboBoxName(*UserEd, Text("User"));
 
     CourseLb = new QLabel(Text("Course:"), this);
     // Only the courses there are: a name typed in would name no folder.
@@ -114,7 +115,7 @@ void TProfileFm::FormCreate() {
     CourseEd->setObjectName(QStringLiteral("CourseEd"));
     CourseLb->setBuddy(CourseEd);
     connect(CourseEd, &QComboBox::activated, this, [this](int index) { logic_.CoursePicked(index); });
-    CourseEd->setAccessibleName(Text("Course"));
+    SetComboBoxName(*CourseEd, Text("Course"));
 
     ProgressCaptionLb = new QLabel(Text("Progress:"), this);
     ProgressLb = new QLabel(this);
@@ -173,7 +174,8 @@ QWidget* TProfileFm::CreateLayoutTab() {
     ColorEd->setObjectName(QStringLiteral("ColorEd"));
     ColorEd->AllowTyping();
     GameBgColorLb->setBuddy(ColorEd);
-    ColorEd->lineEdit()->setAccessibleName(Text("Game background color"));
+    SetComboBoxName(*EdColor, Text("Background color"));
+    SetComboBoxName(*ColorEd, Text("Game background color"));
 
     // Enter in an example edit must not open a font chooser.
     for (QPushButton* button : {SetFontBn, ParagraphFontBn, GameFontBn}) button->setAutoDefault(false);
@@ -287,6 +289,7 @@ QWidget* TProfileFm::CreateKeyboardTab() {
     KeyboardsCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     KeyboardsCombo->setMinimumContentsLength(12);
     KeyboardsLb->setBuddy(KeyboardsCombo);
+    SetComboBoxName(*KeyboardsCombo, Text("Available keyboard layouts"));
     InfoMemo = new QPlainTextEdit(KeyboardTab);
     InfoMemo->setReadOnly(true);
     InfoMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
