@@ -10,9 +10,9 @@ namespace {
 // (a message, which says nothing while there is none) and the parts of a
 // box that never take the focus (its scroll bars) are not among them.
 constexpr std::array<std::string_view, 20> kControlRoles = {
-    "push button", "toggle button", "check box",    "radio button", "combo box",  "text",     "entry",
-    "password text", "spin button", "slider",       "page tab",     "menu item",  "list item", "table cell",
-    "progress bar",  "image",       "status bar",   "link",         "tree item",  "canvas",
+    "push button",   "toggle button", "check box",  "radio button", "combo box", "text",      "entry",
+    "password text", "spin button",   "slider",     "page tab",     "menu item", "list item", "table cell",
+    "progress bar",  "image",         "status bar", "link",         "tree item", "canvas",
 };
 
 std::string OneLine(std::string text) {

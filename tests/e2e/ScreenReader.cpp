@@ -137,6 +137,18 @@ pid_t AccessibleObject::ProcessId() const {
     return static_cast<pid_t>(pid);
 }
 
+std::optional<Extents> AccessibleObject::Place() const {
+    const auto component = Owned(atspi_accessible_get_component_iface(Handle()));
+    if (!component) return std::nullopt;
+    GError* error = nullptr;
+    AtspiRect* rect = atspi_component_get_extents(component.get(), ATSPI_COORD_TYPE_SCREEN, &error);
+    if (error != nullptr) g_error_free(error);
+    if (rect == nullptr) return std::nullopt;
+    const Extents place{rect->x, rect->y, rect->width, rect->height};
+    g_free(rect);
+    return place;
+}
+
 std::string AccessibleObject::Text() const {
     const auto text = Owned(atspi_accessible_get_text_iface(Handle()));
     if (!text) return {};
@@ -166,7 +178,8 @@ std::vector<std::string> AccessibleObject::Actions() const {
     const auto actions = Owned(atspi_accessible_get_action_iface(Handle()));
     if (!actions) return names;
     const int count = atspi_action_get_n_actions(actions.get(), nullptr);
-    for (int i = 0; i < count; ++i) names.push_back(Taken(atspi_action_get_action_name(actions.get(), i, nullptr), nullptr));
+    for (int i = 0; i < count; ++i)
+        names.push_back(Taken(atspi_action_get_action_name(actions.get(), i, nullptr), nullptr));
     return names;
 }
 
@@ -174,7 +187,8 @@ std::string AccessibleObject::KeyBinding(const std::string& action) const {
     const auto actions = Owned(atspi_accessible_get_action_iface(Handle()));
     if (!actions) return {};
     const int index = ActionIndex(actions.get(), action);
-    return index < 0 ? std::string() : Taken(atspi_action_get_key_binding(actions.get(), index, nullptr), nullptr);
+    return index < 0 ? std::string()
+                     : Taken(atspi_action_get_key_binding(actions.get(), index, nullptr), nullptr);
 }
 
 bool AccessibleObject::DoAction(const std::string& action) const {
@@ -210,13 +224,15 @@ ScreenReader::ScreenReader() {
     // A screen reader listens to what objects and windows tell; the program
     // sends only the kinds of event someone listens to.
     auto* listener = atspi_event_listener_new(&ScreenReader::Heard, this, nullptr);
-    for (const char* kind : {"object:", "window:", "focus:"}) atspi_event_listener_register(listener, kind, nullptr);
+    for (const char* kind : {"object:", "window:", "focus:"})
+        atspi_event_listener_register(listener, kind, nullptr);
     listener_ = listener;
 }
 
 ScreenReader::~ScreenReader() {
     auto* listener = static_cast<AtspiEventListener*>(listener_);
-    for (const char* kind : {"object:", "window:", "focus:"}) atspi_event_listener_deregister(listener, kind, nullptr);
+    for (const char* kind : {"object:", "window:", "focus:"})
+        atspi_event_listener_deregister(listener, kind, nullptr);
     g_object_unref(listener);
 }
 

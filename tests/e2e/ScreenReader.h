@@ -20,6 +20,14 @@ namespace zq::e2e {
 
 using std::chrono::milliseconds;
 
+// Where an object lies on the screen, in pixels.
+struct Extents {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // The accessibility bus of ./test (the address of its private session bus),
 // or nothing when the tests run without one.
 std::optional<std::string> TestAccessibilityBus();
@@ -46,6 +54,7 @@ public:
     std::vector<AccessibleObject> Children() const;
     std::optional<AccessibleObject> Parent() const;
     pid_t ProcessId() const;
+    std::optional<Extents> Place() const;
 
     // The text of a text object, and where its caret is; empty and -1
     // for others.
