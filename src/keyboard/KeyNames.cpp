@@ -24,14 +24,15 @@ std::vector<std::string> PlainCharacters(TDataMod& store) {
     std::vector<std::string> characters(static_cast<std::size_t>(store.MainTbl.RowCount()));
     if (!CharactersReadable(store.Ctbl)) return characters;
     for (store.Ctbl.First(); !store.Ctbl.Eof(); store.Ctbl.Next()) {
-        if (store.Ctbl.AsBoolean("Shift") || store.Ctbl.AsBoolean("AltGr") || store.Ctbl.AsInteger("Accent") != 0)
+        if (store.Ctbl.AsBoolean("Shift") || store.Ctbl.AsBoolean("AltGr") ||
+            store.Ctbl.AsInteger("Accent") != 0)
             continue;
         if (!store.MainTbl.Locate("KeyValue", store.Ctbl.AsInteger("KeyNo"))) continue;
         const int row = store.MainTbl.RecNo() - 1;
         if (row < 0 || row >= static_cast<int>(characters.size())) continue;
         const int code = store.Ctbl.AsInteger("Code");
-        const std::string character = code < kFirstPrintable ? store.Ctbl.AsString("Name")
-                                                             : std::string(1, static_cast<char>(code));
+        const std::string character =
+            code < kFirstPrintable ? store.Ctbl.AsString("Name") : std::string(1, static_cast<char>(code));
         std::string& typed = characters[static_cast<std::size_t>(row)];
         if (!typed.empty()) typed += ' ';
         typed += character;
