@@ -50,8 +50,11 @@ public:
     QAccessible::State state() const override {
         QAccessible::State state;
         state.selectable = true;
-        state.invisible = !isValid() || !widget_->isVisible();
-        if (state.invisible) return state;
+        if (!isValid()) {
+            state.invisible = true;
+            return state;
+        }
+        state.invisible = !widget_->isVisible();
         state.selected = parts_->PartPicked(index_);
         state.focusable = widget_->focusPolicy() != Qt::NoFocus;
         state.focused = widget_->hasFocus() && parts_->FocusedPart() == index_;
