@@ -70,7 +70,9 @@ std::string AccessibleObject::Description() const {
 }
 
 std::string AccessibleObject::AnnouncedName() const {
-    std::string name = Name();
+    // A combo box's own name is the text it shows: readers say its label.
+    const bool labelFirst = Role() == "combo box";
+    std::string name = labelFirst ? std::string() : Name();
     if (!name.empty()) return name;
     GArray* relations = atspi_accessible_get_relation_set(Handle(), nullptr);
     if (relations == nullptr) return name;
@@ -83,7 +85,7 @@ std::string AccessibleObject::AnnouncedName() const {
         g_object_unref(relation);
     }
     g_array_free(relations, TRUE);
-    return name;
+    return name.empty() ? Name() : name;
 }
 
 bool AccessibleObject::Showing() const {

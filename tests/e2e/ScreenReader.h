@@ -42,7 +42,8 @@ public:
     std::string Name() const;
     std::string Description() const;
     // The name a screen reader announces: the object's own name, or when it
-    // has none the name of the label that labels it.
+    // has none the name of the label that labels it; for a combo box, whose
+    // own name is the text it shows, its label first.
     std::string AnnouncedName() const;
     bool Showing() const;
     bool Focused() const;

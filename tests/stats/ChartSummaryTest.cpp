@@ -10,7 +10,8 @@ TEST(ChartSummaryTest, EachLineGivesItsValueOfTheLastDayItWasPractised) {
     ChartSpec spec{.titleUtf8 = "Keys per minute", .valueAxisUtf8 = "Keys per minute"};
     spec.series.push_back({"Course", {{100, 151.4}, {102, 180.6}}});
     spec.series.push_back({"Free drill", {{101, 90.0}}});
-    EXPECT_EQ(ChartSummary(spec), "Keys per minute, on the last day each was practised: Course 181, Free drill 90");
+    EXPECT_EQ(ChartSummary(spec),
+              "Keys per minute, on the last day each was practised: Course 181, Free drill 90");
 }
 
 TEST(ChartSummaryTest, AChartWithoutPracticeSaysSo) {
