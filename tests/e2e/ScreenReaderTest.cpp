@@ -30,8 +30,10 @@ protected:
     void SetUp() override {
         const std::optional<std::string> display = TestDisplay();
         if (!display) GTEST_SKIP() << "no test X display (ZQ_TEST_X_DISPLAY) or no xdotool";
-        if (!TestAccessibilityBus())
-            GTEST_SKIP() << "no private accessibility bus (ZQ_TEST_ACCESSIBILITY_BUS)";
+        const std::optional<std::string> bus = TestAccessibilityBus();
+        if (!bus) GTEST_SKIP() << "no private accessibility bus (ZQ_TEST_ACCESSIBILITY_BUS)";
+        // The reader and the program meet on the private session bus.
+        setenv("DBUS_SESSION_BUS_ADDRESS", bus->c_str(), 1);
         session = std::make_unique<ProgramSession>(*display);
         // What a screen reader's switch does on a desktop.
         session->SetVariable("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
