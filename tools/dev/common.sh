@@ -13,6 +13,9 @@ ZQ_PROGRAM_PACKAGES=(
   # run time through its speech-dispatcher plug-in and speech-dispatcher's
   # espeak-ng voices.
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+  # A font many dyslexic learners read more easily: the profile dialog's
+  # font chooser lists it ("OpenDyslexic") among the desktop's fonts.
+  fonts-opendyslexic
 )
 # ... to make the Debian package (dpkg-shlibdeps finds its dependencies).
 ZQ_PACKAGE_PACKAGES=(dpkg-dev file)
