@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/Color.h"
 #include "game/GameOverReport.h"
@@ -39,6 +40,9 @@ public:
     virtual void SetBarColor(GameBar bar, TColor color) = 0;
     // The status line and the bars are painted now, not at the next chance.
     virtual void PaintStatusNow() = 0;
+    // The words falling on the playing area (8-bit texts, in launch order),
+    // for screen readers.
+    virtual void ShowWordsOnScreen(const std::vector<std::string>& words8) = 0;
 
     // The 10 ms tick timer.
     virtual void SetTickTimerEnabled(bool enabled) = 0;

@@ -294,6 +294,18 @@ void GamePlay::UpdateStatus() {
                                  {std::to_string(level_), std::to_string(hits_), std::to_string(losses_),
                                   std::to_string(seconds), std::to_string(score_)}));
     if (events_.OnStatus) events_.OnStatus(city_.CountBricks(), hits_, losses_);
+    TellWordsOnScreen();
+}
+
+void GamePlay::TellWordsOnScreen() {
+    if (!events_.OnWordsOnScreen) return;
+    std::vector<std::string> words;
+    for (const auto& word : words_) {
+        if (word->State == wsFalling) words.push_back(word->Text);
+    }
+    if (words == wordsTold_) return;
+    wordsTold_ = std::move(words);
+    events_.OnWordsOnScreen(wordsTold_);
 }
 
 void GamePlay::ShowStatistics() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/VirtualKeys.h"
 #include "base/stopwatch.h"
@@ -42,6 +43,9 @@ struct GameEvents {
     // statistics among them, and returns when that has been seen. Without
     // it the statistics come in an information box (StatisticsLine).
     std::function<void(const GameResult& result)> OnGameOver;
+    // UI thread, with a status line whenever the words on screen changed:
+    // those still falling or being typed, in launch order (8-bit texts).
+    std::function<void(const std::vector<std::string>& words8)> OnWordsOnScreen;
     // UI thread: the game has ended by itself and its statistics have been
     // shown (not raised for a game abandoned with Terminate).
     std::function<void()> OnTerminate;
@@ -117,6 +121,7 @@ public:
     void UpdateLevel() REQUIRES(GameThreadRole);
     bool NewWordsHeld() REQUIRES(GameThreadRole);
     void UpdateStatus() REQUIRES(UiThreadRole);
+    void TellWordsOnScreen() REQUIRES(UiThreadRole);
     void ShowStatistics() REQUIRES(UiThreadRole);
     void Repaint() REQUIRES(UiThreadRole);  // the city, then every word
 
@@ -192,6 +197,7 @@ private:
     std::int32_t speedPhase_ = 2;
     strikerSourceType source_;
     WordList words_;
+    std::vector<std::string> wordsTold_;  // the words on screen OnWordsOnScreen told last
     BulletList bullets_;
     stopwatch gameClock_;
     cityType city_;

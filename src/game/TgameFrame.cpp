@@ -72,6 +72,9 @@ GameEvents TgameFrame::EventsOfGame() {
     events.OnStatus = [this](std::int32_t bricksLeft, std::int32_t hits, std::int32_t losses) {
         StatusChanged(bricksLeft, hits, losses);
     };
+    events.OnWordsOnScreen = [this](const std::vector<std::string>& words8) {
+        view_.ShowWordsOnScreen(words8);
+    };
     return events;
 }
 

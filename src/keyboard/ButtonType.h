@@ -33,6 +33,7 @@ public:
     std::string Hint;
     std::int32_t KeyValue = 0;
     std::int32_t KeyType2 = 0;
+    std::int32_t Finger = -1;  // 0 to 9, as the templates number them
 
     // Sets the picture: the normal one as given, the highlighted one its
     // inverse, and the face colour the normal picture's bottom-left pixel.

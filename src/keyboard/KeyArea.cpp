@@ -52,6 +52,7 @@ void KeyArea::BuildKeys(DataTable& keyTable, TColor backgroundColor, bool blinkM
         key.Hint = keyTable.AsString("Hint");
         key.KeyValue = keyTable.AsInteger("KeyValue");
         key.KeyType2 = keyTable.AsInteger("KeyType2");
+        key.Finger = keyTable.AsInteger("Finger");
         // A key without a picture (an empty field) shows its plain face.
         const std::string glyph = keyTable.AsString("Glyph");
         if (!glyph.empty()) {

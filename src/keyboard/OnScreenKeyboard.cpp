@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "base/CodePage.h"
+#include "base/Translation.h"
+#include "keyboard/FingerNames.h"
+#include "keyboard/KeyNames.h"
 #include "keyboard/TDataMod.h"
 
 namespace zq {
@@ -13,6 +17,7 @@ bool OnScreenKeyboard::LoadTemplate(const std::string& path) {
     // The current key goes with the keys, before anything can fail.
     currentKey_ = nullptr;
     litModifiers_.clear();
+    keyNames8_.clear();
     area_.ClearKeys();
     // Whatever it read, the keys come from the store's content.
     const bool readWhole = store_.LoadTemplate(path);
@@ -27,6 +32,7 @@ bool OnScreenKeyboard::LoadTemplate(const std::string& path) {
     area_.FitToKeys(store_.MainTbl, background);
     area_.BuildKeys(store_.MainTbl, background, BlinkMode);
     modifierKeys_.Find(store_.MainTbl);
+    keyNames8_ = KeyNames8(store_);
     return readWhole;
 }
 
@@ -55,6 +61,40 @@ int OnScreenKeyboard::LightModifiers(unsigned char character, int mainFinger) {
     // The character's own key last, so that a shared group shows it pressed.
     currentKey_->SetHighlight(true);
     return litModifiers_.empty() ? mainFinger : strokes.firstFinger;
+}
+
+std::string OnScreenKeyboard::KeyName(int index) const {
+    const std::size_t at = static_cast<std::size_t>(index);
+    if (index >= 0 && at < keyNames8_.size() && !keyNames8_[at].empty()) return ToUtf8(keyNames8_[at]);
+    return Format(Tr("key %d"), {std::to_string(index + 1)});
+}
+
+int OnScreenKeyboard::IndexOf(const ButtonType* key) const {
+    const auto& keys = area_.Keys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i].get() == key) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+int OnScreenKeyboard::CurrentKeyIndex() const {
+    return currentKey_ ? IndexOf(currentKey_) : -1;
+}
+
+std::string OnScreenKeyboard::LitKeyText() const {
+    const int lit = CurrentKeyIndex();
+    if (lit < 0) return {};
+    const std::string name = KeyName(lit);
+    const std::string finger = FingerNameInText(currentKey_->Finger);
+    std::string text =
+        finger.empty() ? Format(Tr("Next key: %s"), {name}) : Format(Tr("Next key: %s, %s"), {name, finger});
+    std::string modifiers;
+    for (const ButtonType* key : litModifiers_) {
+        if (!modifiers.empty()) modifiers += " + ";
+        modifiers += KeyName(IndexOf(key));
+    }
+    if (!modifiers.empty()) text += Format(Tr(", with %s"), {modifiers});
+    return text;
 }
 
 void OnScreenKeyboard::Shown() {

@@ -47,6 +47,16 @@ public:
     const std::vector<ButtonType*>& LitModifiers() const { return litModifiers_; }
     bool BlinkState() const { return blinkState_; }
     ButtonType* CurrentKey() const { return currentKey_; }
+    // The index of the lit key among the keys, -1 when none is lit.
+    int CurrentKeyIndex() const;
+
+    // What a screen reader calls a key, by its index among the keys (UTF-8;
+    // see KeyNames8, and "key 12" for a key the template tells nothing of).
+    std::string KeyName(int index) const;
+    // What a screen reader says of the lit key (UTF-8): "Next key: f, left
+    // index finger", with the Shift, AltGr or dead keys lit beside it.
+    // Empty when no key is lit.
+    std::string LitKeyText() const;
 
     // The window was shown or hidden: the blink timer runs only in between.
     void Shown();
@@ -61,11 +71,13 @@ private:
     // Lights the Shift, AltGr and dead keys of a character whose own key is
     // lit, and gives the finger of the first key to press.
     int LightModifiers(unsigned char character, int mainFinger);
+    int IndexOf(const ButtonType* key) const;
 
     TDataMod& store_;
     KeyboardView& view_;
     KeyArea area_;
     ModifierKeys modifierKeys_;
+    std::vector<std::string> keyNames8_;
     ButtonType* currentKey_ = nullptr;
     std::vector<ButtonType*> litModifiers_;
     bool blinkState_ = true;

@@ -1,5 +1,6 @@
 #include "stats/CourseKeyboard.h"
 
+#include "keyboard/KeyNames.h"
 #include "keyboard/TDataMod.h"
 
 namespace zq {
@@ -8,6 +9,7 @@ void CourseKeyboard::LoadTemplate(const std::string& path, int codePage) {
     codePage_ = codePage;
     area_.ClearKeys();
     keyFingers_.clear();
+    keyNames8_.clear();
     characters_ = {};
     TDataMod store;
     store.LoadTemplate(path);
@@ -21,6 +23,15 @@ void CourseKeyboard::LoadTemplate(const std::string& path, int codePage) {
     }
     ReadFingers(store);
     ReadCharacters(store);
+    ReadNames(store);
+}
+
+void CourseKeyboard::ReadNames(TDataMod& store) {
+    try {
+        keyNames8_ = KeyNames8(store);
+    } catch (const std::exception&) {
+        // A key table the template left unusable: the keys go unnamed.
+    }
 }
 
 void CourseKeyboard::ReadFingers(TDataMod& store) {
@@ -61,6 +72,10 @@ std::optional<CharacterKey> CourseKeyboard::KeyOf(char32_t character) const {
 std::int32_t CourseKeyboard::FingerOfKey(std::size_t key) const {
     if (key >= keyFingers_.size() || !IsFinger(keyFingers_[key])) return -1;
     return keyFingers_[key];
+}
+
+std::string CourseKeyboard::KeyName(std::size_t key) const {
+    return key < keyNames8_.size() ? ToUtf8(keyNames8_[key], codePage_) : std::string();
 }
 
 KeyRect CourseKeyboard::RectOfKey(std::size_t key) const {

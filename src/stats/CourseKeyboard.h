@@ -41,6 +41,9 @@ public:
     std::optional<CharacterKey> KeyOf(char32_t character) const;
     // The finger of a key; -1 for a key without one.
     std::int32_t FingerOfKey(std::size_t key) const;
+    // What a screen reader calls a key (UTF-8; see KeyNames8): its hint, or
+    // the characters it types alone; empty when the template tells neither.
+    std::string KeyName(std::size_t key) const;
     // Where a key lies (an empty rectangle for a key that is not there).
     KeyRect RectOfKey(std::size_t key) const;
     // The lengths and colours of the template's fingers.
@@ -49,10 +52,12 @@ public:
 private:
     void ReadFingers(TDataMod& store);
     void ReadCharacters(TDataMod& store);
+    void ReadNames(TDataMod& store);
 
     int codePage_ = SystemCodePage();
     KeyArea area_;
     std::vector<std::int32_t> keyFingers_;
+    std::vector<std::string> keyNames8_;
     std::array<std::optional<CharacterKey>, 256> characters_{};  // by 8-bit code
     FingerSettings fingers_;
 };

@@ -1,6 +1,7 @@
 #include "stats/HandsPicture.h"
 
 #include "base/Translation.h"
+#include "keyboard/FingerNames.h"
 #include "keyboard/FingerSettings.h"
 #include "stats/KeyHeatMap.h"
 
@@ -41,33 +42,6 @@ HandsPicture MakeHandsPicture(const FingerFigures& figures, const FingerSettings
     picture.hands = {Tr("Left hand"), Tr("Right hand")};
     for (std::size_t hand = 0; hand < 2; ++hand) picture.figures[hand] = HandFigures(figures.hands[hand]);
     return picture;
-}
-
-std::string FingerName(std::int32_t finger) {
-    switch (finger) {
-        case 0:
-            return Tr("Left little finger");
-        case 1:
-            return Tr("Left ring finger");
-        case 2:
-            return Tr("Left middle finger");
-        case 3:
-            return Tr("Left index finger");
-        case 4:
-            return Tr("Left thumb");
-        case 5:
-            return Tr("Right thumb");
-        case 6:
-            return Tr("Right index finger");
-        case 7:
-            return Tr("Right middle finger");
-        case 8:
-            return Tr("Right ring finger");
-        case 9:
-            return Tr("Right little finger");
-        default:
-            return {};
-    }
 }
 
 }  // namespace zq

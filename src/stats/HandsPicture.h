@@ -31,7 +31,4 @@ struct HandsPicture {
 
 HandsPicture MakeHandsPicture(const FingerFigures& figures, const FingerSettings& settings);
 
-// The name of a finger (UTF-8): "Left little finger" ... "Right thumb".
-std::string FingerName(std::int32_t finger);
-
 }  // namespace zq

@@ -89,4 +89,15 @@ std::vector<ChartSpec> ProgressChartSpecs(const ProgressReport& report) {
     return {std::move(speed), std::move(accuracy), PracticeTime(report)};
 }
 
+std::string ChartSummary(const ChartSpec& spec) {
+    std::string values;
+    for (const ChartSeries& series : spec.series) {
+        if (series.points.empty()) continue;
+        if (!values.empty()) values += ", ";
+        values += series.nameUtf8 + " " + std::to_string(std::lround(series.points.back().value));
+    }
+    if (values.empty()) return Tr("No practice in these days.");
+    return Format(Tr("%s, on the last day each was practised: %s"), {spec.valueAxisUtf8, values});
+}
+
 }  // namespace zq

@@ -17,6 +17,10 @@ std::vector<ChartSpec> ProgressChartSpecs(const ProgressReport& report);
 
 inline constexpr std::int32_t kShortestChartDays = 14;
 
+// What a screen reader says of a chart (UTF-8): its values' name, and the
+// value of each line or bars on the last day it has one.
+std::string ChartSummary(const ChartSpec& spec);
+
 // The name of a drill as the charts' legends show it (UTF-8).
 std::string DrillCaption(DrillKind drill);
 

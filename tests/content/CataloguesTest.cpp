@@ -34,7 +34,8 @@ const std::string kProgramDir = ZQ_PROGRAM_DIR;
 const std::map<std::string, std::vector<std::string>> kHelpers = {
     {"src/course/ui/NewCourseWindow.cpp", {"Text"}},
     {"src/drills/ui/ParagraphDrillWindow.cpp", {"Translated"}},
-    {"src/game/ui/GameFrameWindow.cpp", {"MakeLabel:3", "MakeBar:4"}},
+    {"src/game/ui/GameFrameWindow.cpp", {"MakeLabel:3", "MakeBar:3", "MakeBar:5"}},
+    {"src/keyboard/FingerNames.cpp", {"N_"}},
     {"src/keyboard/TKeyboardLayoutAgent.cpp", {"Text"}},
     {"src/profile/ColorList.cpp", {"N_"}},
     {"src/profile/ui/TProfileFm.cpp", {"Text"}},

@@ -82,6 +82,10 @@ ProgramSession::~ProgramSession() {
     }
 }
 
+void ProgramSession::SetVariable(const std::string& name, const std::string& value) {
+    variables_.emplace_back(name, value);
+}
+
 void ProgramSession::Start(const std::vector<std::string>& arguments) {
     std::vector<std::string> words = command_;
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -89,8 +93,13 @@ void ProgramSession::Start(const std::vector<std::string>& arguments) {
     for (std::string& word : words) argv.push_back(word.data());
     argv.push_back(nullptr);
 
-    // On the test desktop, in English.
+    // On the test desktop, in English, with the variables the test set.
     std::vector<std::string> variables = ProgramEnvironment(*desktop_);
+    std::erase_if(variables, [&](const std::string& variable) {
+        return std::any_of(variables_.begin(), variables_.end(),
+                           [&](const auto& set) { return set.first == NameOf(variable); });
+    });
+    for (const auto& [name, value] : variables_) variables.push_back(name + "=" + value);
     std::vector<char*> envp;
     for (std::string& variable : variables) envp.push_back(variable.data());
     envp.push_back(nullptr);

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Desktop.h"
@@ -46,7 +47,10 @@ public:
     const std::string& Folder() const { return folder_; }
     std::string Path(const std::string& relative) const { return folder_ + "/" + relative; }
 
+    // An environment variable for the program, besides the test's own.
+    void SetVariable(const std::string& name, const std::string& value);
     void Start(const std::vector<std::string>& arguments = {});
+    pid_t ProcessId() const { return pid_; }
     // Waits for the program to end; its exit code, or nothing on timeout.
     std::optional<int> WaitForExit(milliseconds timeout);
     bool Running();
@@ -80,6 +84,7 @@ private:
 
     std::unique_ptr<Desktop> desktop_;
     std::vector<std::string> command_;
+    std::vector<std::pair<std::string, std::string>> variables_;
     std::optional<test::TempFolder> copy_;  // the copy of the program folder, when the session made one
     std::string folder_;
     pid_t pid_ = -1;

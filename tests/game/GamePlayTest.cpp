@@ -72,6 +72,9 @@ protected:
         on.OnStatus = [this](std::int32_t bricks, std::int32_t hits, std::int32_t losses) {
             statuses.push_back({bricks, hits, losses});
         };
+        on.OnWordsOnScreen = [this](const std::vector<std::string>& words) {
+            wordsOnScreen.push_back(words);
+        };
         return on;
     }
 
@@ -100,6 +103,7 @@ protected:
     std::vector<std::string> events;
     std::vector<std::string> newWords;  // launched, as told
     std::vector<std::array<std::int32_t, 3>> statuses;
+    std::vector<std::vector<std::string>> wordsOnScreen;  // each time they were told
 
 private:
     test::TempFolder folder_;
@@ -239,6 +243,30 @@ TEST_F(GamePlayTest, AFiveLetterWordScoresTwentyFiveShotAndCostsFifteenOnTheCity
     EXPECT_EQ(events, (std::vector<std::string>{"hurt"}));
     ASSERT_FALSE(statuses.empty());
     EXPECT_EQ(statuses.back(), (std::array<std::int32_t, 3>{0, 1, 1}));
+}
+
+TEST_F(GamePlayTest, TheWordsStillFallingAreToldWithAStatusLineWhenTheyChange) {
+    Make();
+    play().SetDifficulty(3);
+    wordsOnScreen.clear();
+    AddWord("sun", 1, 20);
+    AddWord("moon", 10, 20);
+    strikerType& star = AddWord("star", 20, 20);
+    Type("sun");  // shot: it no longer counts, though it stands until its bullet arrives
+    ASSERT_EQ(wordsOnScreen.size(), 1u);
+    EXPECT_EQ(wordsOnScreen.back(), (std::vector<std::string>{"moon", "star"}));
+
+    Type("mo");  // being typed, still falling
+    stage().City().SetBrick(3, 20, true);
+    star.Y = 159;  // over a brick: the next drop step brings it down on the city
+    play().DropStep();
+    ASSERT_EQ(wordsOnScreen.size(), 2u);
+    EXPECT_EQ(wordsOnScreen.back(), (std::vector<std::string>{"moon"}));
+    Type("on");
+    EXPECT_EQ(wordsOnScreen.back(), (std::vector<std::string>{}));
+    const std::size_t told = wordsOnScreen.size();
+    play().DropStep();
+    EXPECT_EQ(wordsOnScreen.size(), told) << "no change, nothing told";
 }
 
 TEST_F(GamePlayTest, AWrongLetterMidWordLetsTheWordFallOnUntyped) {

@@ -33,6 +33,7 @@ public:
     void SetBarPosition(GameBar bar, std::int32_t position) override { positions[bar] = position; }
     void SetBarColor(GameBar bar, TColor color) override { colors[bar] = color; }
     void PaintStatusNow() override { ++statusPaints; }
+    void ShowWordsOnScreen(const std::vector<std::string>& words8) override { wordsOnScreen = words8; }
     void SetTickTimerEnabled(bool enabled) override { ticking = enabled; }
     std::string AskNumber(std::string_view caption, std::string_view prompt,
                           std::string_view value) override {
@@ -61,6 +62,7 @@ public:
     std::map<GameBar, std::int32_t> positions;
     std::map<GameBar, TColor> colors;
     int statusPaints = 0;
+    std::vector<std::string> wordsOnScreen;
     bool ticking = false;
     std::deque<std::string> answers;
     bool confirm = false;

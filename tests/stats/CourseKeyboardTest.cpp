@@ -50,6 +50,17 @@ TEST_F(CourseKeyboardTest, ACharacterIsFoundWithItsKeyFingerAndWhatIsPressedWith
     EXPECT_EQ(keyboard.Fingers().Length[2], 60);
 }
 
+TEST_F(CourseKeyboardTest, AKeyIsNamedForScreenReadersByWhatItTypesAlone) {
+    EXPECT_EQ(keyboard.KeyName(0), "a");
+    // Not "E", nor the euro sign with AltGr, nor e acute after the dead key.
+    EXPECT_EQ(keyboard.KeyName(2), "e");
+    EXPECT_EQ(keyboard.KeyName(8), "blank") << "the blank by its name in the character table";
+    EXPECT_EQ(keyboard.KeyName(99), "");
+    CourseKeyboard missing;
+    missing.LoadTemplate(folder.File("missing.zqt"), 1252);
+    EXPECT_EQ(missing.KeyName(0), "");
+}
+
 TEST_F(CourseKeyboardTest, ATemplateThatCannotBeReadHasNoKeysAndNoCharacters) {
     CourseKeyboard missing;
     missing.LoadTemplate(folder.File("missing.zqt"), 1252);

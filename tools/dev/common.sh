@@ -13,6 +13,9 @@ ZQ_PROGRAM_PACKAGES=(
   # run time through its speech-dispatcher plug-in and speech-dispatcher's
   # espeak-ng voices.
   qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
+  # A font many dyslexic learners read more easily: the profile dialog's
+  # font chooser lists it ("OpenDyslexic") among the desktop's fonts.
+  fonts-opendyslexic
 )
 # ... to make the Debian package (dpkg-shlibdeps finds its dependencies).
 ZQ_PACKAGE_PACKAGES=(dpkg-dev file)
@@ -21,6 +24,9 @@ ZQ_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-xkb-utils xdotool openbox x11-utils imagemagick python3
   pulseaudio pulseaudio-utils sox
+  # The screen reader tests: a private session bus, the accessibility bus and
+  # its registry, and the library a screen reader reads programs with.
+  dbus-daemon at-spi2-core libatspi2.0-dev
   clang libclang-rt-14-dev
   lintian desktop-file-utils appstream
   # The headless Wayland compositor of the end-to-end tests, and what their

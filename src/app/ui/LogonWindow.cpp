@@ -14,6 +14,7 @@
 #include "app/TSettings.h"
 #include "base/CodePage.h"
 #include "base/Translation.h"
+#include "base/ui/ComboBoxName.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
 
@@ -50,6 +51,7 @@ LogonWindow::LogonWindow(TSettings& settings, QWidget* parent)
         Text(Tr("Input an existing user name or\n"
                 "select from the drop-down list by clicking the down-arrow button.")));
     ProfileLb->setBuddy(ComboUser);
+    SetComboBoxName(*ComboUser, Text(Tr("Profile")));
     // The user box keeps Enter from the dialog: Enter in it logs on, as the
     // default button would.
     connect(ComboUser->lineEdit(), &QLineEdit::returnPressed, this, [this] { OKButton->click(); });
@@ -72,9 +74,11 @@ LogonWindow::LogonWindow(TSettings& settings, QWidget* parent)
     ButtonRow()->addWidget(BnAdd);
     ButtonRow()->addWidget(BnCancel);
 
+    // Top to bottom, left to right.
+    setTabOrder(WebLb, ComboUser);
+    setTabOrder(ComboUser, OKButton);
     setTabOrder(OKButton, BnAdd);
     setTabOrder(BnAdd, BnCancel);
-    setTabOrder(BnCancel, ComboUser);
     ComboUser->setFocus();
 }
 

@@ -19,6 +19,7 @@
 #include "app/ui/SoundModuleOutput.h"
 #include "base/CodePage.h"
 #include "base/Translation.h"
+#include "base/ui/AccessibleRole.h"
 #include "base/ui/Colors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
@@ -64,6 +65,9 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
       speech_(std::make_unique<ProgramSpeech>(settings.Paths().ModulesFolder())),
       progress_(std::make_unique<ProgressWindowOpener>(settings.Paths().ModulesFolder(), this)),
       closeLogon_(std::move(closeLogon)) {
+    // First: Qt keeps the first interface it makes for a widget, and the
+    // title makes one.
+    SetAccessibleRole(*this, QAccessible::Window);
     setObjectName(QStringLiteral("ZQMainFm"));
     setWindowTitle(QString::fromUtf8(Tr("ZQ Typing Tutor")));
     setAutoFillBackground(true);

@@ -1,7 +1,6 @@
 #include "app/ui/TAboutBox.h"
 
 #include <QBoxLayout>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -71,6 +70,7 @@ TAboutBox::TAboutBox(std::string dataFolder, QWidget* parent)
     IconImage = MakeLabel(QString(), ProductFrame, "IconImage");
     IconImage->setFixedSize(kImageSide, kImageSide);
     IconImage->setPixmap(ProgramIcon(dataFolder_).pixmap(QSize(kImageSide, kImageSide), devicePixelRatio()));
+    IconImage->setAccessibleName(Text(Tr("ZQ Typing Tutor")));
     productLayout->addWidget(IconImage, 0, 0, 4, 1, Qt::AlignTop);
 
     ProductNameLb = MakeLabel(Text(Tr("ZQ Typing Tutor")), ProductFrame, "ProductNameLb");
@@ -82,15 +82,15 @@ TAboutBox::TAboutBox(std::string dataFolder, QWidget* parent)
     CopyrightLb = MakeLabel(Text(Tr("Free software by the ZQ Typing Tutor authors: use it, share it.")),
                             ProductFrame, "CopyrightLb");
     CopyrightLb->setWordWrap(true);
-    WebLb = MakeLabel(Text(Tr("Read the manual")), ProductFrame, "WebLb");
-    QFont linkFont = WebLb->font();
-    linkFont.setUnderline(true);
-    WebLb->setFont(linkFont);
-    QPalette blue = WebLb->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    WebLb->setPalette(blue);
-    WebLb->setCursor(Qt::PointingHandCursor);
-    WebLb->installEventFilter(this);
+    // A link, underlined in blue, that Tab reaches and Enter follows as a
+    // click does.
+    WebLb = MakeLabel(QStringLiteral("<a href=\"manual\" style=\"color: blue\">%1</a>")
+                          .arg(Text(Tr("Read the manual")).toHtmlEscaped()),
+                      ProductFrame, "WebLb");
+    WebLb->setTextFormat(Qt::RichText);
+    WebLb->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    WebLb->setFocusPolicy(Qt::StrongFocus);
+    connect(WebLb, &QLabel::linkActivated, this, &TAboutBox::WebLbClick);
     int row = 0;
     for (QLabel* label : {ProductNameLb, VersionLb, CopyrightLb, WebLb})
         productLayout->addWidget(label, row++, 1);
@@ -111,11 +111,6 @@ TAboutBox::~TAboutBox() = default;
 
 QVBoxLayout* TAboutBox::PanelLayout() const {
     return static_cast<QVBoxLayout*>(ContentPanel->layout());
-}
-
-bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == WebLb && event->type() == QEvent::MouseButtonRelease) WebLbClick();
-    return QDialog::eventFilter(watched, event);
 }
 
 void TAboutBox::WebLbClick() {

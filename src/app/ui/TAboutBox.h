@@ -40,7 +40,6 @@ protected:
     // dialog adds rows between them.
     QVBoxLayout* PanelLayout() const;
     QBoxLayout* ButtonRow() const { return buttonRow_; }
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // The web label opens the program's manual (it has no web site).
     void WebLbClick();

@@ -29,6 +29,9 @@ CourseDrillWindow::CourseDrillWindow(stopwatch& watch, DrillGuidance guidance, Q
     PreviousLineBn->setObjectName(QStringLiteral("PreviousLineBn"));
     NextLineBn = new QToolButton(MarkerRow());
     NextLineBn->setObjectName(QStringLiteral("NextLineBn"));
+    // Small buttons without a caption; the arrow keys do the same.
+    PreviousLineBn->setAccessibleName(QString::fromUtf8(Tr("Previous line")));
+    NextLineBn->setAccessibleName(QString::fromUtf8(Tr("Next line")));
     for (QToolButton* button : {PreviousLineBn, NextLineBn}) {
         button->setFixedSize(kButtonWidth, kButtonHeight);
         button->setFocusPolicy(Qt::NoFocus);

@@ -21,7 +21,9 @@ constexpr int kReachedHue = 120;
 }  // namespace
 
 KeyCapRow::KeyCapRow(QWidget* parent) : QWidget(parent) {
+    EnableAccessibleParts();  // first: see AccessibleParts
     setObjectName(QStringLiteral("KeyCaps"));
+    setAccessibleName(QString::fromUtf8(Tr("Keys in play")));
     // Larger than the window's texts: the keys are read at a glance while typing.
     QFont capFont = font();
     capFont.setBold(true);
@@ -41,10 +43,24 @@ void KeyCapRow::SetKeys(std::vector<KeyInPlay> keys) {
         description +=
             FromUtf8View(Format(Tr("%s: %d %%"), {key.caption, std::to_string(key.progressPercent)}));
     }
-    setAccessibleName(QString::fromUtf8(Tr("Keys in play")));
     setAccessibleDescription(description);
+    ReportPartsChanged(*this);
     updateGeometry();
     update();
+}
+
+QString KeyCapRow::ProgressText(std::size_t index) const {
+    const KeyInPlay& key = keys_.at(index);
+    return FromUtf8View(Format(Tr("%s: %d %% of the way to your target"),
+                               {key.caption, std::to_string(key.progressPercent)}));
+}
+
+QString KeyCapRow::PartName(int part) const {
+    return FromUtf8View(keys_.at(static_cast<std::size_t>(part)).caption);
+}
+
+QString KeyCapRow::PartDescription(int part) const {
+    return ProgressText(static_cast<std::size_t>(part));
 }
 
 QColor KeyCapRow::ProgressColor(int percent) {
@@ -107,10 +123,7 @@ bool KeyCapRow::event(QEvent* event) {
     const auto* help = static_cast<QHelpEvent*>(event);
     for (std::size_t i = 0; i < keys_.size(); ++i) {
         if (!CapRect(i, width()).contains(help->pos())) continue;
-        QToolTip::showText(help->globalPos(),
-                           FromUtf8View(Format(Tr("%s: %d %% of the way to your target"),
-                                               {keys_[i].caption, std::to_string(keys_[i].progressPercent)})),
-                           this);
+        QToolTip::showText(help->globalPos(), ProgressText(i), this);
         return true;
     }
     QToolTip::hideText();

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "base/ui/AccessibleParts.h"
 #include "drills/KeysInPlay.h"
 
 namespace zq {
@@ -11,9 +12,11 @@ namespace zq {
 // coloured from red (no progress yet) through yellow, a key that has
 // reached the target in full green, the focus key framed thickly. The row
 // wraps onto more rows when the keys do not fit its width; a cap's tooltip
-// gives the key's progress.
-class KeyCapRow : public QWidget {
+// gives the key's progress. Screen readers find the caps as its parts, the
+// focus key selected.
+class KeyCapRow : public QWidget, public AccessibleParts {
     Q_OBJECT
+    Q_INTERFACES(zq::AccessibleParts)
 
 public:
     explicit KeyCapRow(QWidget* parent = nullptr);
@@ -29,6 +32,13 @@ public:
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
 
+    // AccessibleParts: the caps.
+    int PartCount() const override { return static_cast<int>(keys_.size()); }
+    QString PartName(int part) const override;
+    QString PartDescription(int part) const override;
+    QRect PartRect(int part) const override { return CapRect(static_cast<std::size_t>(part), width()); }
+    bool PartPicked(int part) const override { return keys_.at(static_cast<std::size_t>(part)).focus; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
@@ -37,6 +47,8 @@ private:
     int CapSide() const;
     int CapsPerRow(int width) const;
     QRect CapRect(std::size_t index, int width) const;
+    // "f: 40 % of the way to your target".
+    QString ProgressText(std::size_t index) const;
 
     std::vector<KeyInPlay> keys_;
 };

@@ -18,6 +18,7 @@
 #include "base/Translation.h"
 #include "base/ui/Colors.h"
 #include "base/ui/MessageBoxes.h"
+#include "base/ui/NoticeLabel.h"
 #include "base/ui/Utf8Text.h"
 #include "drills/ui/KeyTranslation.h"
 
@@ -63,6 +64,7 @@ LinePracticeWindow::LinePracticeWindow(QWidget* parent) : QDialog(parent) {
     panelLayout->setSpacing(0);
 
     SampleEdit = MakeBox(ContentPanel, "SampleEdit");
+    SampleEdit->setAccessibleName(QString::fromUtf8(Tr("Text to type")));
     SampleEdit->setFrameShape(QFrame::NoFrame);
     SampleEdit->setReadOnly(true);
     // Focus always stays in the input box (a click on the sample gives it none).
@@ -83,6 +85,7 @@ LinePracticeWindow::LinePracticeWindow(QWidget* parent) : QDialog(parent) {
     panelLayout->addWidget(markerRow_);
 
     InputEdit = MakeBox(ContentPanel, "InputEdit");
+    InputEdit->setAccessibleName(QString::fromUtf8(Tr("Your typing")));
     QPalette inputPalette = InputEdit->palette();
     inputPalette.setColor(QPalette::Base, inputPalette.color(QPalette::ToolTipBase));
     inputPalette.setColor(QPalette::Text, inputPalette.color(QPalette::ToolTipText));
@@ -99,7 +102,8 @@ LinePracticeWindow::LinePracticeWindow(QWidget* parent) : QDialog(parent) {
     SBHelp->setObjectName(QStringLiteral("SBHelp"));
     SBHelp->setSizeGripEnabled(false);
     SBHelp->setFixedHeight(kStatusBarHeight);
-    statusLabel_ = new QLabel(SBHelp);
+    SBHelp->setAccessibleName(QString::fromUtf8(Tr("Status")));
+    statusLabel_ = new NoticeLabel(SBHelp);
     SBHelp->addWidget(statusLabel_, 1);
     outer->addWidget(SBHelp);
 
@@ -146,6 +150,10 @@ void LinePracticeWindow::SetSampleText(std::string_view text8) {
     SampleEdit->setPlainText(text);
     ApplySampleFontToAll();
     ClearSampleSelection();
+    // A screen reader says what to type when the focus comes to the input
+    // box, and when the line changes: its first line, a paragraph being long.
+    InputEdit->setAccessibleDescription(
+        FromUtf8View(Format(Tr("To type: %s"), {text.section(QLatin1Char('\n'), 0, 0).toStdString()})));
 }
 
 std::string LinePracticeWindow::SampleText() const {
@@ -259,7 +267,7 @@ void LinePracticeWindow::SetMarkerColor(std::int32_t color) {
 }
 
 void LinePracticeWindow::SetStatusText(std::string_view utf8) {
-    statusLabel_->setText(FromUtf8View(utf8));
+    statusLabel_->Announce(FromUtf8View(utf8));
 }
 
 void LinePracticeWindow::InformationBox(std::string_view utf8) {

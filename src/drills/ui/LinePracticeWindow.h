@@ -17,6 +17,8 @@ class QWidget;
 
 namespace zq {
 
+class NoticeLabel;
+
 // The window of every line drill: the sample box, the marker, the input box
 // and the status bar. It turns key events into the drill's keys and carries
 // out what the drill logic asks of it; each drill window subclass creates its
@@ -96,7 +98,7 @@ private:
 
     std::unique_ptr<TFmLinePractice> drill_;
     QWidget* markerRow_ = nullptr;
-    QLabel* statusLabel_ = nullptr;
+    NoticeLabel* statusLabel_ = nullptr;  // what it shows, screen readers speak
     QTextCharFormat baseFormat_;
     QTextCharFormat insertionFormat_;
     SamplePositions samplePositions_;

@@ -55,6 +55,10 @@ ParagraphDrillWindow::ParagraphDrillWindow(stopwatch& watch, DrillGuidance guida
     BnPaste = AddToolButton("&Paste", "Paste from clipboard");
     BnRestart = AddToolButton("&Restart", "Restart with current content");
     BnClose = AddToolButton("&Close", nullptr);
+    // The tool bar's own button for buttons that do not fit shows only on a
+    // narrow window; a screen reader finds it all the same.
+    if (auto* more = TextToolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(Translated("More"));
     if (auto* outer = qobject_cast<QVBoxLayout*>(layout())) outer->insertWidget(0, TextToolBar);
 
     BnShowReturn = new QToolButton(MarkerRow());
@@ -70,6 +74,7 @@ ParagraphDrillWindow::ParagraphDrillWindow(stopwatch& watch, DrillGuidance guida
         QStringLiteral("QToolButton { background: palette(highlight); color: palette(highlighted-text);"
                        " border: 1px solid palette(shadow); border-radius: 3px; padding: 0px; }"));
     BnShowReturn->setToolTip(Translated("Press return key if you see this button"));
+    BnShowReturn->setAccessibleName(Translated("Return key"));
     BnShowReturn->setFocusPolicy(Qt::NoFocus);
     BnShowReturn->move(kReturnIndicatorLeft, (MarkerRow()->minimumHeight() - BnShowReturn->height()) / 2);
     BnShowReturn->hide();

@@ -42,6 +42,7 @@ THInputBox::THInputBox(QWidget* parent)
     LbHint->setFont(FontOfHeight(QStringLiteral("Times New Roman"), 15));
 
     NumberEd->setObjectName(QStringLiteral("NumberEd"));
+    LbHint->setBuddy(NumberEd);  // a screen reader names the box by the prompt
     NumberEd->setGeometry(16, 30, 289, 21);
     NumberEd->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), NumberEd));

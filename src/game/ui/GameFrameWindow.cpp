@@ -18,6 +18,7 @@
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/Translation.h"
+#include "base/ui/AccessibleRole.h"
 #include "base/ui/Colors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/PixelFont.h"
@@ -49,9 +50,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int le
     return label;
 }
 
-QProgressBar* MakeBar(QWidget* parent, const char* name, int left, const char* hint) {
+QProgressBar* MakeBar(QWidget* parent, const char* name, const char* caption, int left, const char* hint) {
     auto* bar = new QProgressBar(parent);
     bar->setObjectName(QString::fromLatin1(name));
+    bar->setAccessibleName(QString::fromUtf8(Tr(caption)));
     bar->setGeometry(left, kBarTop, kBarWidth, kBarHeight);
     bar->setRange(0, 100);
     bar->setValue(0);
@@ -64,6 +66,7 @@ QProgressBar* MakeBar(QWidget* parent, const char* name, int left, const char* h
 }  // namespace
 
 GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
+    SetAccessibleRole(*this, QAccessible::Window);  // first: see SetAccessibleRole
     setObjectName(QStringLiteral("gameFrame"));
     // A fixed border with only the close box, above every other window.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -76,6 +79,10 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     StatusPanel = new QFrame(this);
+    // To a screen reader the panel is the game's status, described by its
+    // figures and the words on screen (see DescribeStatus).
+    SetAccessibleRole(*StatusPanel, QAccessible::StatusBar);
+    StatusPanel->setAccessibleName(QString::fromUtf8(Tr("Game status")));
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
     StatusPanel->setFrameShape(QFrame::Panel);
     StatusPanel->setFrameShadow(QFrame::Raised);
@@ -90,11 +97,11 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
     LbStatus->setPalette(statusPalette);
 
     ProgressCaptionLb = MakeLabel(StatusPanel, "ProgressCaptionLb", "Progress", 12);
-    PbTotalLeft = MakeBar(StatusPanel, "PbTotalLeft", 12, nullptr);
+    PbTotalLeft = MakeBar(StatusPanel, "PbTotalLeft", "Progress", 12, nullptr);
     InvaderLifeCaptionLb = MakeLabel(StatusPanel, "InvaderLifeCaptionLb", "Invader Life", 196);
-    PbHitLost = MakeBar(StatusPanel, "PbHitLost", 196, "How many words get hit correctly");
+    PbHitLost = MakeBar(StatusPanel, "PbHitLost", "Invader Life", 196, "How many words get hit correctly");
     CityLifeCaptionLb = MakeLabel(StatusPanel, "CityLifeCaptionLb", "City Life", 380);
-    PbCityLife = MakeBar(StatusPanel, "PbCityLife", 380, "How many city bricks get destroyed");
+    PbCityLife = MakeBar(StatusPanel, "PbCityLife", "City Life", 380, "How many city bricks get destroyed");
     LbCityLife = new QLabel(StatusPanel);
     LbCityLife->setObjectName(QStringLiteral("LbCityLife"));
     LbCityLife->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -102,6 +109,7 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
 
     PlayingAreaBox = new PlayingArea(
         picture_, [this] { return frame_->SceneLock(); }, this);
+    PlayingAreaBox->setAccessibleName(QString::fromUtf8(Tr("Playing area")));
 
     TickTimer = new QTimer(this);
     TickTimer->setObjectName(QStringLiteral("TickTimer"));
@@ -267,7 +275,27 @@ void GameFrameWindow::PaintStatusNow() {
     // Only what changed: the status line comes with every falling step, and
     // painting the bars each time would take a good part of a tick.
     for (QWidget* widget : statusToPaint_) widget->repaint();
+    if (!statusToPaint_.isEmpty()) DescribeStatus();
     statusToPaint_.clear();
+}
+
+void GameFrameWindow::ShowWordsOnScreen(const std::vector<std::string>& words8) {
+    QStringList words;
+    for (const std::string& word : words8) words << QString::fromStdString(ToUtf8(word));
+    wordsOnScreen_ = words.isEmpty() ? QString::fromUtf8(Tr("No words on screen"))
+                                     : FromUtf8View(Format(Tr("Words on screen: %s"),
+                                                           {words.join(QStringLiteral(", ")).toStdString()}));
+    PlayingAreaBox->setAccessibleDescription(wordsOnScreen_);
+    DescribeStatus();
+}
+
+void GameFrameWindow::DescribeStatus() {
+    QString description = LbStatus->text().simplified();
+    description += QStringLiteral(", ") +
+                   FromUtf8View(Format(Tr("City life: %d %%"), {std::to_string(PbCityLife->value())}));
+    if (!wordsOnScreen_.isEmpty()) description += QStringLiteral(". ") + wordsOnScreen_;
+    if (StatusPanel->accessibleDescription() != description)
+        StatusPanel->setAccessibleDescription(description);
 }
 
 void GameFrameWindow::SetStatusText(std::string_view utf8) {

@@ -65,6 +65,7 @@ public:
     void SetBarPosition(GameBar bar, std::int32_t position) override;
     void SetBarColor(GameBar bar, TColor color) override;
     void PaintStatusNow() override;
+    void ShowWordsOnScreen(const std::vector<std::string>& words8) override;
     void SetTickTimerEnabled(bool enabled) override;
     std::string AskNumber(std::string_view captionUtf8, std::string_view promptUtf8,
                           std::string_view valueUtf8) override;
@@ -110,6 +111,9 @@ private:
     void WaitForWindowManager();
     QMargins FrameMargins() const;
     QProgressBar* Bar(GameBar bar) const;
+    // What a screen reader reads of the game: the status line, the city's
+    // life and the words on screen.
+    void DescribeStatus();
 
     PictureSurface picture_;  // outlives the game that draws on it
     std::unique_ptr<TgameFrame> frame_;
@@ -119,6 +123,7 @@ private:
     QMargins coveredWithMargins_;  // the frame the window was last sized for
     QElapsedTimer clock_;
     TickCount ticks_;
+    QString wordsOnScreen_;  // "Words on screen: sun, moon"
 };
 
 }  // namespace zq

@@ -68,7 +68,6 @@ QSize TKbFm::ScaledSize() const {
             static_cast<int>(std::ceil(area_->Height() * scale_))};
 }
 
-// Where a key is drawn, in the area's own coordinates, whole pixels around it.
 QRect TKbFm::OnScreen(const ButtonType& key) const {
     const QRect onTemplate = RectOf(key);
     if (scale_ == 1) return onTemplate;

@@ -29,6 +29,9 @@ public:
     qreal Scale() const { return scale_; }
     // The template's size at the current scale.
     QSize ScaledSize() const;
+    // Where a key is drawn, in the area's own coordinates, whole pixels
+    // around it.
+    QRect OnScreen(const ButtonType& key) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,7 +42,6 @@ private:
     void PaintKey(QPainter& painter, const ButtonType& key);
     const QImage& ImageOf(const ButtonType& key);
     ButtonType* KeyAt(QPoint point) const;
-    QRect OnScreen(const ButtonType& key) const;
 
     KeyArea* area_ = nullptr;
     qreal scale_ = 1;

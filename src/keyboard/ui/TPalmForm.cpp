@@ -6,6 +6,8 @@
 
 #include "base/Translation.h"
 #include "base/ui/Colors.h"
+#include "base/ui/Utf8Text.h"
+#include "keyboard/FingerNames.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/ui/GuidanceWindow.h"
 
@@ -18,6 +20,8 @@ constexpr qreal kPenWidth = 6;
 TPalmForm::TPalmForm(QWidget* parent) : TPalmForm(DataMod(), parent) {}
 
 TPalmForm::TPalmForm(TDataMod& store, QWidget* parent) : QWidget(parent), store_(store), hand_(*this) {
+    // First: Qt keeps the first interface it makes for a widget.
+    EnableAccessibleParts();
     // A title bar without window buttons.
     MakeGuidanceWindow(*this, Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -29,6 +33,52 @@ TPalmForm::TPalmForm(TDataMod& store, QWidget* parent) : QWidget(parent), store_
 void TPalmForm::SetLeftHand(bool isLeft) {
     hand_.SetLeftHand(isLeft);
     setWindowTitle(QString::fromUtf8(isLeft ? Tr("Left") : Tr("Right")));
+    // The title is short for a small window; a screen reader says more.
+    setAccessibleName(QString::fromUtf8(isLeft ? Tr("Left hand") : Tr("Right hand")));
+    ReportPartsChanged(*this);
+}
+
+void TPalmForm::PointFinger(int slot) {
+    const int previous = PointedPart();
+    hand_.PointFinger(slot);
+    ReportPickedPart(*this, previous, PointedPart());
+}
+
+void TPalmForm::ClearFinger() {
+    const int previous = PointedPart();
+    hand_.ClearFinger();
+    ReportPickedPart(*this, previous, PointedPart());
+}
+
+// --- the fingers, as a screen reader finds them --------------------------------------
+
+int TPalmForm::PointedPart() const {
+    for (int slot = 1; slot <= 5; ++slot) {
+        if (hand_.Marked(slot)) return slot - 1;
+    }
+    return -1;
+}
+
+QString TPalmForm::PartName(int part) const {
+    return FromUtf8View(FingerName(hand_.FingerNumber(part + 1)));
+}
+
+QRect TPalmForm::PartRect(int part) const {
+    const finger& bar = hand_.Finger(part + 1);
+    const int top = bar.Base() - bar.Length() - finger::kMarkGap - static_cast<int>(kPenWidth);
+    return QRect(QPoint(bar.X() - static_cast<int>(kPenWidth) / 2, top),
+                 QPoint(bar.X() + static_cast<int>(kPenWidth) / 2, bar.Base()))
+        .normalized();
+}
+
+bool TPalmForm::PartPicked(int part) const {
+    return part == PointedPart();
+}
+
+QString TPalmForm::WholeDescription() const {
+    const int pointed = PointedPart();
+    if (pointed < 0) return {};
+    return FromUtf8View(Format(Tr("Finger to use: %s"), {FingerNameInText(hand_.FingerNumber(pointed + 1))}));
 }
 
 void TPalmForm::BuildFingers() {

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "base/ui/AccessibleParts.h"
 #include "keyboard/Hand.h"
 
 namespace zq {
@@ -13,9 +14,11 @@ class TDataMod;
 // A hands window: the five fingers of one hand as coloured bars on black,
 // the finger that types the next character marked by a dot or by blinking.
 // The fingers draw on a retained picture of the client area, which a
-// repaint of the window shows as it stands.
-class TPalmForm : public QWidget, private HandView {
+// repaint of the window shows as it stands. Screen readers find the
+// fingers as its parts, the finger pointed at selected.
+class TPalmForm : public QWidget, public AccessibleParts, private HandView {
     Q_OBJECT
+    Q_INTERFACES(zq::AccessibleParts)
 public:
     explicit TPalmForm(QWidget* parent = nullptr);
     TPalmForm(TDataMod& store, QWidget* parent = nullptr);
@@ -31,8 +34,8 @@ public:
     void BuildFingers();
     void BuildFingers(const FingerSettings& settings);
 
-    void PointFinger(int slot) { hand_.PointFinger(slot); }
-    void ClearFinger() { hand_.ClearFinger(); }
+    void PointFinger(int slot);
+    void ClearFinger();
     // Shows the window unless this hand has no fingers.
     void ShowHands();
 
@@ -41,6 +44,14 @@ public:
 
     const Hand& Fingers() const { return hand_; }
     bool BlinkTimerActive() const { return TimerOfPalm.isActive(); }
+
+    // AccessibleParts: the five fingers, the little finger first.
+    int PartCount() const override { return 5; }
+    QString PartName(int part) const override;
+    QRect PartRect(int part) const override;
+    bool PartPicked(int part) const override;
+    QAccessible::Role WholeRole() const override { return QAccessible::Window; }
+    QString WholeDescription() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,6 +67,7 @@ private:
     // Clears the retained picture to black and draws the whole hand on it.
     void RepaintFingers();
     bool CanvasFits() const;
+    int PointedPart() const;
 
     TDataMod& store_;
     Hand hand_;

@@ -3,6 +3,9 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "base/Translation.h"
+#include "base/ui/Utf8Text.h"
+#include "keyboard/FingerNames.h"
 #include "keyboard/Hand.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/ui/GuidanceWindow.h"
@@ -13,8 +16,13 @@ TVKeyboard::TVKeyboard(QWidget* parent) : TVKeyboard(DataMod(), parent) {}
 
 TVKeyboard::TVKeyboard(TDataMod& store, QWidget* parent)
     : QWidget(parent), kbFrame_(new TKbFm(this)), keyboard_(store, *this, kbFrame_) {
+    // First: Qt keeps the first interface it makes for a widget, and
+    // setting the title below makes one.
+    EnableAccessibleParts();
     MakeGuidanceWindow(*this);
     setWindowTitle(QString());
+    // The window has no title to show; a screen reader names it.
+    setAccessibleName(QString::fromUtf8(Tr("On-screen keyboard")));
     QPalette olive = palette();
     olive.setColor(QPalette::Window, QColor(128, 128, 0));
     setPalette(olive);
@@ -29,11 +37,46 @@ TVKeyboard::TVKeyboard(TDataMod& store, QWidget* parent)
 }
 
 bool TVKeyboard::LoadTemplate(const std::string& path) {
+    // The keys a reader saw go, even when the new template cannot be read.
+    struct NewKeys {
+        TVKeyboard& window;
+        ~NewKeys() { ReportPartsChanged(window); }
+    } newKeys{*this};
     return keyboard_.LoadTemplate(path);
 }
 
 int TVKeyboard::HighlightKey(unsigned char character) {
-    return keyboard_.HighlightKey(character);
+    const int previous = keyboard_.CurrentKeyIndex();
+    const int finger = keyboard_.HighlightKey(character);
+    ReportPickedPart(*this, previous, keyboard_.CurrentKeyIndex());
+    return finger;
+}
+
+// --- the keys, as a screen reader finds them ------------------------------------
+
+int TVKeyboard::PartCount() const {
+    return static_cast<int>(keyboard_.KbFrame().Keys().size());
+}
+
+QString TVKeyboard::PartName(int part) const {
+    return FromUtf8View(keyboard_.KeyName(part));
+}
+
+QString TVKeyboard::PartDescription(int part) const {
+    return FromUtf8View(FingerName(keyboard_.KbFrame().Keys().at(static_cast<std::size_t>(part))->Finger));
+}
+
+QRect TVKeyboard::PartRect(int part) const {
+    const QRect onArea = kbFrame_->OnScreen(*keyboard_.KbFrame().Keys().at(static_cast<std::size_t>(part)));
+    return onArea.translated(kbFrame_->pos());
+}
+
+bool TVKeyboard::PartPicked(int part) const {
+    return part == keyboard_.CurrentKeyIndex();
+}
+
+QString TVKeyboard::WholeDescription() const {
+    return FromUtf8View(keyboard_.LitKeyText());
 }
 
 // A keyboard that does not fit beside the two hands windows across the

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <string>
 
+#include "base/ui/AccessibleParts.h"
 #include "keyboard/OnScreenKeyboard.h"
 #include "keyboard/ui/TKbFm.h"
 
@@ -13,9 +14,11 @@ class TDataMod;
 
 // The on-screen keyboard window: the keys of the current template on an
 // olive frame, with the key of the next character lit, steadily or
-// blinking every 250 ms while the window is shown.
-class TVKeyboard : public QWidget, private KeyboardView {
+// blinking every 250 ms while the window is shown. Screen readers find the
+// keys as its parts, the lit key selected and told in its description.
+class TVKeyboard : public QWidget, public AccessibleParts, private KeyboardView {
     Q_OBJECT
+    Q_INTERFACES(zq::AccessibleParts)
 public:
     explicit TVKeyboard(QWidget* parent = nullptr);
     TVKeyboard(TDataMod& store, QWidget* parent = nullptr);
@@ -40,6 +43,16 @@ public:
     TKbFm* KbFrame() { return kbFrame_; }
     const OnScreenKeyboard& Keyboard() const { return keyboard_; }
     bool BlinkTimerActive() const { return TimerofKB.isActive(); }
+
+    // AccessibleParts: the keys.
+    int PartCount() const override;
+    QString PartName(int part) const override;
+    QString PartDescription(int part) const override;
+    QRect PartRect(int part) const override;
+    bool PartPicked(int part) const override;
+    QAccessible::Role PartRole() const override { return QAccessible::Button; }
+    QAccessible::Role WholeRole() const override { return QAccessible::Window; }
+    QString WholeDescription() const override;
 
 protected:
     void showEvent(QShowEvent* event) override;

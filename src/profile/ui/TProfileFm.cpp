@@ -19,6 +19,7 @@
 #include "base/CodePage.h"
 #include "base/Translation.h"
 #include "base/ui/Colors.h"
+#include "base/ui/ComboBoxName.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
 #include "course/ui/NewCourseWindow.h"
@@ -105,6 +106,7 @@ void TProfileFm::FormCreate() {
     userPalette.setColor(QPalette::Text, QColor(Qt::black));
     UserEd->setPalette(userPalette);
     UserLb->setBuddy(UserEd);
+    SetComboBoxName(*UserEd, Text("User"));
 
     CourseLb = new QLabel(Text("Course:"), this);
     // Only the courses there are: a name typed in would name no folder.
@@ -114,6 +116,7 @@ void TProfileFm::FormCreate() {
     CourseEd->setObjectName(QStringLiteral("CourseEd"));
     CourseLb->setBuddy(CourseEd);
     connect(CourseEd, &QComboBox::activated, this, [this](int index) { logic_.CoursePicked(index); });
+    SetComboBoxName(*CourseEd, Text("Course"));
 
     ProgressCaptionLb = new QLabel(Text("Progress:"), this);
     ProgressLb = new QLabel(this);
@@ -135,6 +138,7 @@ void TProfileFm::FormCreate() {
     header->setColumnStretch(3, 2);
 
     ProfileTabs = new QTabWidget(this);
+    ProfileTabs->setAccessibleName(Text("Settings"));
     ProfileTabs->addTab(CreateLayoutTab(), Text("Layout"));
     ProfileTabs->addTab(CreateMiscTab(), Text("Misc"));
     ProfileTabs->addTab(CreateKeyboardTab(), Text("Keyboard"));
@@ -158,6 +162,10 @@ QWidget* TProfileFm::CreateLayoutTab() {
     ParagraphExampleEd = MakeExample(LayoutTab);
     GameFontBn = new QPushButton(Text("Game"), LayoutTab);
     GameExampleEd = MakeExample(LayoutTab);
+    // Each example shows the font of the button beside it.
+    ExampleEd->setAccessibleName(Text("Example of the line font"));
+    ParagraphExampleEd->setAccessibleName(Text("Example of the paragraph font"));
+    GameExampleEd->setAccessibleName(Text("Example of the game font"));
     BgColorLb = new QLabel(Text("Background color:"), LayoutTab);
     EdColor = new ColorComboBox(LayoutTab);
     EdColor->setObjectName(QStringLiteral("EdColor"));
@@ -167,6 +175,8 @@ QWidget* TProfileFm::CreateLayoutTab() {
     ColorEd->setObjectName(QStringLiteral("ColorEd"));
     ColorEd->AllowTyping();
     GameBgColorLb->setBuddy(ColorEd);
+    SetComboBoxName(*EdColor, Text("Background color"));
+    SetComboBoxName(*ColorEd, Text("Game background color"));
 
     // Enter in an example edit must not open a font chooser.
     for (QPushButton* button : {SetFontBn, ParagraphFontBn, GameFontBn}) button->setAutoDefault(false);
@@ -280,12 +290,14 @@ QWidget* TProfileFm::CreateKeyboardTab() {
     KeyboardsCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     KeyboardsCombo->setMinimumContentsLength(12);
     KeyboardsLb->setBuddy(KeyboardsCombo);
+    SetComboBoxName(*KeyboardsCombo, Text("Available keyboard layouts"));
     InfoMemo = new QPlainTextEdit(KeyboardTab);
     InfoMemo->setReadOnly(true);
     InfoMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
     InfoMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     InfoMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     InfoMemo->setMinimumHeight(40);
+    InfoMemo->setAccessibleName(Text("About the keyboard layouts"));
     OriginalKeyboardCaptionLb = new QLabel(Text("Keyboard layout before starting:"), KeyboardTab);
     OriginalKeyboardNameLb = new QLabel(KeyboardTab);
     // A long layout name is cut rather than widening the dialog.

@@ -1,12 +1,15 @@
 #include "stats/ui/HandsPictureWidget.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
 
+#include "base/Translation.h"
 #include "base/ui/Colors.h"
 #include "base/ui/Utf8Text.h"
+#include "keyboard/FingerNames.h"
 
 namespace zq {
 
@@ -31,14 +34,42 @@ int UsualLength(int finger) {
 }  // namespace
 
 HandsPictureWidget::HandsPictureWidget(QWidget* parent) : QWidget(parent) {
+    EnableAccessibleParts();  // first: see AccessibleParts
+    setAccessibleDescription(QString::fromUtf8(Tr("The arrow keys go from finger to finger.")));
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void HandsPictureWidget::SetPicture(const HandsPicture& picture) {
     picture_ = picture;
+    ReportPartsChanged(*this);
     updateGeometry();
     update();
+}
+
+QString HandsPictureWidget::PartName(int part) const {
+    return FromUtf8View(FingerName(part));
+}
+
+QString HandsPictureWidget::PartDescription(int part) const {
+    return FromUtf8View(picture_.fingers.at(static_cast<std::size_t>(part)).tip);
+}
+
+QRect HandsPictureWidget::PartRect(int part) const {
+    return {SlotLeft(part), kMargin, SlotWidth(), height() - kMargin};
+}
+
+QString HandsPictureWidget::WholeDescription() const {
+    // Each hand's name and figures, as the captions above the hands say.
+    QStringList hands;
+    for (std::size_t hand = 0; hand < 2; ++hand) {
+        QString text = FromUtf8View(picture_.hands[hand]);
+        if (!picture_.figures[hand].empty())
+            text += QStringLiteral(": ") + FromUtf8View(picture_.figures[hand]);
+        hands << text;
+    }
+    return hands.join(QStringLiteral(", "));
 }
 
 QFont HandsPictureWidget::FigureFont() const {
@@ -135,6 +166,39 @@ void HandsPictureWidget::paintEvent(QPaintEvent*) {
         painter.drawText(speed.translated(0, lineHeight), Qt::AlignCenter, FromUtf8View(shown.accuracy));
         painter.setFont(font());
     }
+    if (hasFocus() && current_ >= 0) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(PartRect(current_).adjusted(1, 1, -2, -2));
+    }
+}
+
+void HandsPictureWidget::keyPressEvent(QKeyEvent* event) {
+    const std::optional<int> next = BrowsedPart(current_, PartCount(), event->key());
+    if (!next) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    current_ = *next;
+    ShowCurrent();
+}
+
+void HandsPictureWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (current_ < 0) current_ = 0;
+    ShowCurrent();
+}
+
+void HandsPictureWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    QToolTip::hideText();
+    update();
+}
+
+void HandsPictureWidget::ShowCurrent() {
+    update();
+    QToolTip::showText(mapToGlobal(PartRect(current_).bottomLeft()), PartDescription(current_), this);
+    ReportFocusedPart(*this, current_);
 }
 
 bool HandsPictureWidget::event(QEvent* event) {

@@ -1,10 +1,13 @@
 #include "stats/ui/KeyHeatMapWidget.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QToolTip>
 
+#include "base/Translation.h"
 #include "base/ui/Colors.h"
+#include "base/ui/Utf8Text.h"
 #include "keyboard/ui/KeyImage.h"
 #include "stats/KeyHeatMap.h"
 
@@ -18,6 +21,10 @@ const QColor kUntypedFace(235, 235, 235);
 }  // namespace
 
 KeyHeatMapWidget::KeyHeatMapWidget(QWidget* parent) : QWidget(parent) {
+    EnableAccessibleParts();  // first: see AccessibleParts
+    setAccessibleName(QString::fromUtf8(Tr("Errors per key")));
+    setAccessibleDescription(QString::fromUtf8(Tr("The arrow keys go from key to key.")));
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
@@ -25,8 +32,27 @@ KeyHeatMapWidget::KeyHeatMapWidget(QWidget* parent) : QWidget(parent) {
 void KeyHeatMapWidget::SetKeyboard(const KeyHeatMap* keyboard) {
     keyboard_ = keyboard;
     pictures_.clear();
+    current_ = -1;
+    ReportPartsChanged(*this);
     updateGeometry();
     update();
+}
+
+int KeyHeatMapWidget::PartCount() const {
+    return keyboard_ ? static_cast<int>(keyboard_->Keys().Keys().size()) : 0;
+}
+
+QString KeyHeatMapWidget::PartName(int part) const {
+    const std::string name = keyboard_->Keyboard().KeyName(static_cast<std::size_t>(part));
+    return name.empty() ? FromUtf8View(Format(Tr("key %d"), {std::to_string(part + 1)})) : FromUtf8View(name);
+}
+
+QString KeyHeatMapWidget::PartDescription(int part) const {
+    return FromUtf8View(keyboard_->TipOf(static_cast<std::size_t>(part)));
+}
+
+QRect KeyHeatMapWidget::PartRect(int part) const {
+    return RectOf(*keyboard_->Keys().Keys().at(static_cast<std::size_t>(part)));
 }
 
 QSize KeyHeatMapWidget::sizeHint() const {
@@ -66,6 +92,39 @@ void KeyHeatMapWidget::paintEvent(QPaintEvent*) {
         painter.setPen(QColor(90, 90, 90));
         painter.drawRect(area.adjusted(0, 0, -1, -1));
     }
+    if (hasFocus() && current_ >= 0 && current_ < PartCount()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+        painter.drawRect(PartRect(current_).adjusted(1, 1, -2, -2));
+    }
+}
+
+void KeyHeatMapWidget::keyPressEvent(QKeyEvent* event) {
+    const std::optional<int> next = BrowsedPart(current_, PartCount(), event->key());
+    if (!next) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    current_ = *next;
+    ShowCurrent();
+}
+
+void KeyHeatMapWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (current_ < 0 && PartCount() > 0) current_ = 0;
+    if (current_ >= 0) ShowCurrent();
+}
+
+void KeyHeatMapWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    QToolTip::hideText();
+    update();
+}
+
+void KeyHeatMapWidget::ShowCurrent() {
+    update();
+    const QRect key = PartRect(current_);
+    QToolTip::showText(mapToGlobal(key.bottomLeft()), PartDescription(current_), this);
+    ReportFocusedPart(*this, current_);
 }
 
 bool KeyHeatMapWidget::event(QEvent* event) {

@@ -16,6 +16,7 @@
 #include "base/Translation.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/Utf8Text.h"
+#include "stats/ProgressCharts.h"
 #include "stats/ui/ChartLoader.h"
 #include "stats/ui/HandsPictureWidget.h"
 #include "stats/ui/KeyHeatMapWidget.h"
@@ -97,6 +98,7 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     LbSummary = new QLabel(Figures);
     LbSummary->setWordWrap(true);
     Charts = new QTabWidget(Figures);
+    Charts->setAccessibleName(Translated("Charts"));
     Charts->setMinimumSize(600, 300);
 
     auto* top = new QHBoxLayout;
@@ -138,6 +140,7 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
 // for the fingers: the window keeps the height of a laptop's screen.
 QWidget* ProgressWindow::MakeLists() {
     Lists = new QTabWidget(Figures);
+    Lists->setAccessibleName(Translated("Keys, pairs and fingers"));
     Lists->addTab(ListPage(ListBox(Translated("Slowest keys"), LbSlowest, Lists),
                            ListBox(Translated("Most frequent confusions"), LbConfusions, Lists), Lists),
                   Translated("&Keys"));
@@ -152,6 +155,7 @@ QWidget* ProgressWindow::MakeHands() {
     auto* page = new QWidget(Lists);
     auto* box = new QGroupBox(Translated("Fingers: keys per minute and accuracy"), page);
     Hands = new HandsPictureWidget(box);
+    Hands->setAccessibleName(box->title());
     (new QVBoxLayout(box))->addWidget(Hands, 0, Qt::AlignHCenter);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(box);
@@ -200,8 +204,13 @@ void ProgressWindow::ShowSummary(std::string_view text) {
 
 void ProgressWindow::ShowCharts(const std::vector<ChartSpec>& charts) {
     Charts->clear();
-    for (const ChartSpec& spec : charts)
-        Charts->addTab(CreateChart(spec, programFolder_, Charts), QString::fromStdString(spec.titleUtf8));
+    for (const ChartSpec& spec : charts) {
+        QWidget* chart = CreateChart(spec, programFolder_, Charts);
+        // A screen reader reads the chart's figures of the last day.
+        chart->setAccessibleName(QString::fromStdString(spec.titleUtf8));
+        chart->setAccessibleDescription(FromUtf8View(ChartSummary(spec)));
+        Charts->addTab(chart, QString::fromStdString(spec.titleUtf8));
+    }
 }
 
 void ProgressWindow::ShowKeyboard(const KeyHeatMap& keyboard) {

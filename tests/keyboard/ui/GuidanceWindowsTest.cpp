@@ -2,6 +2,7 @@
 // grabbed pictures show, and how they behave as windows.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -313,6 +314,53 @@ TEST(GuidanceWindowsTest, WindowManagerShowsOnlyTheWindowsOwnTitle) {
     EXPECT_EQ(WindowManagerTitle(palm), "Right");
 }
 
+// What a screen reader finds: the keys as children of the keyboard window,
+// named by their hints, with their fingers; the lit key selected and told.
+TEST_F(KeyboardWindowTest, ScreenReadersFindTheKeysAndTheLitOne) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&keyboard);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "On-screen keyboard");
+    ASSERT_EQ(window->childCount(), 2);
+    QAccessibleInterface* letter = window->child(0);
+    EXPECT_EQ(letter->role(), QAccessible::Button);
+    EXPECT_EQ(letter->text(QAccessible::Name), "key A");
+    EXPECT_EQ(letter->text(QAccessible::Description), "Left index finger");
+    EXPECT_EQ(letter->rect().size(), QSize(40, 30));
+    EXPECT_EQ(window->child(1)->text(QAccessible::Name), "key Home");
+    EXPECT_FALSE(letter->state().selected);
+    EXPECT_EQ(window->text(QAccessible::Description), "");
+
+    keyboard.HighlightKey('a');
+    EXPECT_TRUE(letter->state().selected);
+    EXPECT_FALSE(window->child(1)->state().selected);
+    EXPECT_EQ(window->text(QAccessible::Description), "Next key: key A, left index finger");
+    // Blinking takes the highlight away and back; the key stays the lit one.
+    keyboard.SetBlinkMode(true);
+    keyboard.TimerofKBTimer();
+    keyboard.TimerofKBTimer();
+    EXPECT_TRUE(letter->state().selected);
+
+    keyboard.HighlightKey(1);
+    EXPECT_FALSE(letter->state().selected);
+    EXPECT_TRUE(window->child(1)->state().selected);
+    EXPECT_EQ(window->text(QAccessible::Description), "Next key: key Home, right index finger");
+}
+
+TEST_F(KeyboardWindowTest, AnotherTemplateBringsItsOwnKeysToScreenReaders) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&keyboard);
+    QAccessibleInterface* old = window->child(1);
+    const TestKey only{.name = "Q", .keyValue = 16, .keyType = 1, .finger = 0};
+    testing::WriteZip(path, {{"key.cds", testing::KeyPacket({KeyTableRow(only)})},
+                             {"char.cds", testing::CharPacket({CharTableRow('q', 16)})},
+                             {"readme", "bkcolor=$00C000\n"}});
+    keyboard.LoadTemplate(path.string());
+    ASSERT_EQ(window->childCount(), 1);
+    EXPECT_FALSE(old->isValid());
+    EXPECT_EQ(window->child(0)->text(QAccessible::Name), "key Q");
+    EXPECT_EQ(window->child(0)->text(QAccessible::Description), "Left little finger");
+}
+
 class HandsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -401,6 +449,33 @@ TEST_F(HandsWindowTest, RightHandWithoutFingersIsNeverShown) {
     palm.BuildFingers(settings);
     palm.ShowHands();
     EXPECT_TRUE(palm.isVisible());
+}
+
+TEST_F(HandsWindowTest, ScreenReadersFindTheFiveFingersAndTheOnePointedAt) {
+    QAccessibleInterface* hand = QAccessible::queryAccessibleInterface(&palm);
+    ASSERT_NE(hand, nullptr);
+    EXPECT_EQ(hand->role(), QAccessible::Window);
+    EXPECT_EQ(hand->text(QAccessible::Name), "Left hand");
+    ASSERT_EQ(hand->childCount(), 5);
+    EXPECT_EQ(hand->child(0)->text(QAccessible::Name), "Left little finger");
+    EXPECT_EQ(hand->child(4)->text(QAccessible::Name), "Left thumb");
+    // The little finger's bar, 50 long at x 10 from the base line at 84, with room for the dot.
+    const QRect little = hand->child(0)->rect().translated(-palm.mapToGlobal(QPoint(0, 0)));
+    EXPECT_TRUE(little.contains(QPoint(10, 83)));
+    EXPECT_TRUE(little.contains(QPoint(10, 25)));
+    EXPECT_FALSE(little.contains(QPoint(19, 60)));
+
+    palm.PointFinger(4);
+    EXPECT_TRUE(hand->child(3)->state().selected);
+    EXPECT_EQ(hand->text(QAccessible::Description), "Finger to use: left index finger");
+    palm.ClearFinger();
+    EXPECT_FALSE(hand->child(3)->state().selected);
+    EXPECT_EQ(hand->text(QAccessible::Description), "");
+
+    palm.SetLeftHand(false);
+    palm.BuildFingers(settings);
+    EXPECT_EQ(hand->text(QAccessible::Name), "Right hand");
+    EXPECT_EQ(hand->child(0)->text(QAccessible::Name), "Right little finger");
 }
 
 }  // namespace

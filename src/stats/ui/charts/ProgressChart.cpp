@@ -103,5 +103,7 @@ QChart* ChartOf(const ChartSpec& spec) {
 extern "C" Q_DECL_EXPORT void* ZqCreateProgressChart(const ChartSpec* spec, void* parent) {
     auto* view = new QChartView(ChartOf(*spec), static_cast<QWidget*>(parent));
     view->setRenderHint(QPainter::Antialiasing);
+    // Screen readers find the drawing area inside the view: it is the chart.
+    view->viewport()->setAccessibleName(QString::fromStdString(spec->titleUtf8));
     return view;
 }
