@@ -13,9 +13,9 @@
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/Numbers.h"
-#include "base/TextFile.h"
 #include "base/Translation.h"
 #include "course/CourseList.h"
+#include "course/CourseTextFile.h"
 #include "drills/CourseLines.h"
 #include "drills/RepeatedLine.h"
 #include "drills/SentenceLines.h"
@@ -344,7 +344,7 @@ std::optional<std::unique_ptr<LineSource>> TZQMainFm::LinesOf(const DrillKindEnt
     std::vector<std::string> fileLines;
     if (entry.file != nullptr) {
         const std::string path = (course.*entry.file)();
-        fileLines = ReadTextLines(path, course.TextCodePage());
+        fileLines = ReadCourseTextLines(path, course.TextCodePage());
         if (!HasLineToPractise(fileLines)) {
             parts_.view.InformationBox(Format(Tr("The file %s has no lines to practise."), {path}));
             return std::nullopt;
@@ -366,7 +366,8 @@ void TZQMainFm::ShowLearnersDay() {
     });
     LinePlace courseLine{profile_->Progress, 0};
     try {
-        courseLine.count = static_cast<std::int32_t>(ReadTextLines(course.CoursePath()).size());
+        courseLine.count =
+            static_cast<std::int32_t>(ReadCourseTextLines(course.CoursePath(), course.TextCodePage()).size());
     } catch (const std::exception&) {
         // A course without its file has no line to reach.
     }
@@ -378,7 +379,7 @@ void TZQMainFm::ShowLearnersDay() {
 void TZQMainFm::OpenStatistics() {
     const Course course = CurrentCourse();
     const ProgressSetup setup{profile_->UserName, course, LocalDayOf(NowUtcMilliseconds()),
-                              course.TextCodePage()};
+                              course.TextCodePage(), profile_->Progress};
     HideActions();
     const std::optional<TargetedPractice> practice = parts_.progress.ShowProgress(*history_, setup);
     if (practice) {

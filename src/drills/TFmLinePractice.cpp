@@ -252,6 +252,9 @@ bool TFmLinePractice::HandleOtherKey(unsigned char& key, KeyClass keyClass, std:
     MarkWrong();
     Raise(events_.OnWrongKey);
     if (observer_ != nullptr) observer_->WrongKey(keyClass == KeyClass::Character ? key : 0);
+    // A tab would jump to the next tab stop and push the rest of the typed
+    // line out of line with the sample: one position, one blank.
+    if (keyClass == KeyClass::Character && key == kTab) key = kSpace;
     SetMark(pos_, false);
     ++pos_;
     ShowNextKeyAtPos();
@@ -292,6 +295,10 @@ void TFmLinePractice::EndLine(unsigned char key) {
         Raise(events_.OnLineDone);
         HandOverCompletedLine();
         ShowStatistics();
+    } else if (outcome_ == LineOutcome::loEnter) {
+        // The figures in the status bar are the line's before: say why
+        // this line has none.
+        view_.SetStatusText(Tr("Line skipped with Enter."));
     } else if (outcome_ == LineOutcome::loEscaped) {
         view_.CloseWindow();
         observer_ = nullptr;  // a closed drill has nothing more to tell

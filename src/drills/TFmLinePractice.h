@@ -34,6 +34,7 @@ inline constexpr std::int32_t kMarkerContrastMask = 0xAAAAAA;
 // Characters with a meaning of their own in the character handling; the
 // Backspace and Escape keys type those of their key codes.
 inline constexpr unsigned char kBackspace = VK_BACK;
+inline constexpr unsigned char kTab = VK_TAB;
 inline constexpr unsigned char kLineFeed = 10;
 inline constexpr unsigned char kCarriageReturn = 13;
 inline constexpr unsigned char kEscape = VK_ESCAPE;

@@ -5,6 +5,7 @@
 #include "base/CodePage.h"
 #include "base/ProgramFolder.h"
 #include "base/TextFile.h"
+#include "base/Translation.h"
 #include "course/CourseList.h"
 #include "drills/RtfReader.h"
 
@@ -52,6 +53,16 @@ std::string WithoutTrailingBreaksAndBlanks(std::string_view text8) {
 std::string LongTextFromFile(std::string_view bytes, int codePage) {
     return WithCrLfLineBreaks(LooksLikeRtf(bytes) ? RtfToText(bytes, codePage)
                                                   : FileTextToCodePage(bytes, codePage));
+}
+
+bool LooksLikeText(std::string_view bytes) {
+    if (LooksLikeRtf(bytes)) return true;
+    const auto isControl = [](char ch) {
+        const auto code = static_cast<unsigned char>(ch);
+        return code < 32 && code != '\t' && code != '\n' && code != '\v' && code != '\f' && code != '\r';
+    };
+    const auto controls = static_cast<std::size_t>(std::ranges::count_if(bytes, isControl));
+    return controls * 20 <= bytes.size();
 }
 
 bool IsLongTextWordChar(unsigned char ch) {
@@ -132,14 +143,19 @@ void TFmLongText::NextLine() {
 void TFmLongText::LoadText() {
     const std::optional<std::string> path = longView_.ChooseTextFile(openDialogFolder_);
     if (!path) return;
-    std::string text;
+    std::optional<std::string> text;
     {
-        // Read before anything changes: a file that cannot be opened leaves
-        // the text and the drill as they were.
+        // Read before anything changes: a file that cannot be opened, or
+        // that is not a text, leaves the text and the drill as they were.
         BusyCursor busy(longView_);
-        text = LongTextFromFile(ReadFileBytes(*path), TextCodePage());
+        const std::string bytes = ReadFileBytes(*path);
+        if (LooksLikeText(bytes)) text = LongTextFromFile(bytes, TextCodePage());
     }
-    TakeText(text);
+    if (!text) {
+        view().InformationBox(Format(Tr("The file %s is not text."), {*path}));
+        return;
+    }
+    TakeText(*text);
 }
 
 void TFmLongText::PasteText() {

@@ -23,6 +23,11 @@ std::string WithoutTrailingBreaksAndBlanks(std::string_view text8);
 // file is 8-bit text (UTF-8 files converted); line breaks as CR LF.
 std::string LongTextFromFile(std::string_view bytes, int codePage = SystemCodePage());
 
+// Whether a file's bytes are a text: rich text, or bytes of which at most
+// one in twenty is a control character other than a tab, a line break or a
+// form feed. A program, an image or an archive is not a text.
+bool LooksLikeText(std::string_view bytes);
+
 // Words of a paragraph-drill text are separated by line breaks, blanks,
 // commas, full stops and slashes; hyphens, apostrophes and tabs join.
 bool IsLongTextWordChar(unsigned char ch);

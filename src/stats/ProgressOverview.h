@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,10 @@ struct ProgressSetup {
     // drill that practises the weak keys: the course's (the one in force
     // unless told).
     int codePage = SystemCodePage();
+    // The learner's line in the course (the profile's progress, 0-based):
+    // the words practised hold only characters the course has taught up to
+    // and including it. Every line of the course unless told.
+    std::int32_t courseLine = std::numeric_limits<std::int32_t>::max();
 };
 
 // A line for the free drill that practises what the progress window found
@@ -72,6 +77,8 @@ private:
     std::vector<char32_t> PractisableWeakKeys() const;
     // The slowest pairs whose keys the drill's code page can hold, as 8-bit text.
     std::vector<std::string> PractisableSlowPairs() const;
+    // The course's words made only of characters taught up to the learner's line.
+    std::vector<std::string> TaughtWords() const;
     void ShowKeyDiagnosis();
     void ShowPairs();
     void OfferPractice();

@@ -4,8 +4,8 @@
 #include <random>
 #include <set>
 
-#include "base/TextFile.h"
 #include "course/Course.h"
+#include "course/CourseTextFile.h"
 
 namespace zq {
 
@@ -38,13 +38,37 @@ std::vector<std::string> ReadCourseTexts(const Course& course) {
     std::vector<std::string> lines;
     for (const std::string& path : {course.CoursePath(), course.PracticePath(), course.GamePath()}) {
         try {
-            const std::vector<std::string> fileLines = ReadTextLines(path, course.TextCodePage());
+            const std::vector<std::string> fileLines = ReadCourseTextLines(path, course.TextCodePage());
             lines.insert(lines.end(), fileLines.begin(), fileLines.end());
         } catch (const std::exception&) {
             // A course without one of its files still has the others.
         }
     }
     return lines;
+}
+
+std::vector<std::string> ReadCourseLines(const Course& course) {
+    try {
+        return ReadCourseTextLines(course.CoursePath(), course.TextCodePage());
+    } catch (const std::exception&) {
+        return {};  // a course without its lines has taught nothing
+    }
+}
+
+std::string TaughtCharacters(const std::vector<std::string>& courseLines, std::int32_t line) {
+    std::set<char> taught;
+    const auto last = static_cast<std::size_t>(std::max(line, 0));
+    for (std::size_t index = 0; index < courseLines.size() && index <= last; ++index)
+        taught.insert(courseLines[index].begin(), courseLines[index].end());
+    return {taught.begin(), taught.end()};
+}
+
+std::vector<std::string> WordsOnlyOf(const std::vector<std::string>& words, std::string_view characters) {
+    std::vector<std::string> kept;
+    std::ranges::copy_if(words, std::back_inserter(kept), [characters](const std::string& word) {
+        return word.find_first_not_of(characters) == std::string::npos;
+    });
+    return kept;
 }
 
 std::vector<std::string> WordsOf(const std::vector<std::string>& lines) {

@@ -15,6 +15,18 @@ class Course;
 // page; a file that is missing or unreadable gives nothing).
 std::vector<std::string> ReadCourseTexts(const Course& course);
 
+// The lines of the course's "course.txt" (8-bit text of the course's code
+// page); nothing when it is missing or unreadable.
+std::vector<std::string> ReadCourseLines(const Course& course);
+
+// The characters a course has taught up to and including its line `line`
+// (0-based; a line past the end: every line): those of its lines so far,
+// each once.
+std::string TaughtCharacters(const std::vector<std::string>& courseLines, std::int32_t line);
+
+// The words made only of `characters`.
+std::vector<std::string> WordsOnlyOf(const std::vector<std::string>& words, std::string_view characters);
+
 // The distinct words of texts (runs of characters other than blanks), in
 // the order they first appear.
 std::vector<std::string> WordsOf(const std::vector<std::string>& lines);

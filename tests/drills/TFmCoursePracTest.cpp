@@ -84,6 +84,7 @@ TEST_F(CoursePracTest, APassedLineMovesOnAndAFailedOneComesAgain) {
     Press('n');
     Press(kCarriageReturn);  // Enter skips the line
     EXPECT_EQ(drill.Position(), 2);
+    EXPECT_EQ(world.view.status, "Line skipped with Enter.") << "not the figures of the line before";
     EXPECT_TRUE(world.view.informations.empty());
     TypeSample();
     EXPECT_EQ(world.view.informations, Messages{"End of the course."});

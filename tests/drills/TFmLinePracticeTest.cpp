@@ -158,8 +158,31 @@ TEST_F(LinePracticeTest, EnterInTheMiddleEndsTheLineWithItsTimeButNoStatistics) 
     EXPECT_EQ(drill.PracticeTime(), 800);
     EXPECT_EQ(drill.Errors(), 3) << "positions never reached count as errors";
     EXPECT_EQ(linesDone, 0);
-    EXPECT_TRUE(world.view.status.empty());
+    EXPECT_EQ(world.view.status, "Line skipped with Enter.") << "not the figures of the line before";
     EXPECT_EQ(drill.nextLineCalls, 1);
+}
+
+// A tab is a character like any other: right where the sample holds one.
+// A wrong one reaches the input box as one blank, so that the typed line
+// stays in line with the sample above it (a tab would jump to a tab stop).
+TEST_F(LinePracticeTest, TabIsRightWhereTheSampleHasOneAndAWrongTabTakesOneCharacter) {
+    drill.SetLine("a\tb");
+    Type("a");
+    unsigned char tab = '\t';
+    EXPECT_TRUE(drill.InputEditKeyPress(tab));
+    EXPECT_EQ(tab, '\t');
+    EXPECT_EQ(world.view.insertionColor, RightColor);
+    EXPECT_EQ(wrongKeys, 0);
+
+    drill.SetLine("abc");
+    Type("a");
+    tab = '\t';
+    EXPECT_TRUE(drill.InputEditKeyPress(tab));
+    EXPECT_EQ(tab, kSpace) << "the box receives one character for one position";
+    EXPECT_EQ(world.view.insertionColor, WrongColor);
+    EXPECT_EQ(wrongKeys, 1);
+    EXPECT_EQ(drill.Pos(), 3);
+    EXPECT_FALSE(drill.Marks()[2]);
 }
 
 TEST_F(LinePracticeTest, EscapeInTheMiddleClosesAndKeepsTheTimeButNotTheErrors) {

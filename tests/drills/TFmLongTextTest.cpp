@@ -279,6 +279,34 @@ TEST_F(LongTextTest, FileThatCannotBeOpenedChangesNothing) {
     EXPECT_EQ(drill.Pos(), 3);
 }
 
+// A program, an image or an archive chosen by mistake is not loaded as a
+// text of odd characters: the learner is told, and the text in the drill
+// stays.
+TEST_F(LongTextTest, ABinaryFileIsRefusedAsNotText) {
+    Paste("keep me");
+    Type("ke");
+    testing::DrillFiles files;
+    std::string program(
+        "\x7F"
+        "ELF\x02\x01\x01",
+        7);
+    for (int i = 0; i < 4096; ++i) program += static_cast<char>(i * 37 % 256);
+    longView.chosenFile = files.Write("a.out", program);
+    drill.LoadText();
+    ASSERT_EQ(view.informations.size(), 1U);
+    EXPECT_NE(view.informations[0].find("not text"), std::string::npos) << view.informations[0];
+    EXPECT_NE(view.informations[0].find("a.out"), std::string::npos) << view.informations[0];
+    EXPECT_FALSE(longView.busy);
+    EXPECT_EQ(drill.Sample(), "keep me");
+    EXPECT_EQ(drill.Pos(), 3);
+
+    // Text with a stray control character or two is still text.
+    longView.chosenFile = files.Write("letter.txt", "Dear you,\fpage two\x01 ends\tthere\n");
+    drill.LoadText();
+    EXPECT_EQ(view.informations.size(), 1U);
+    EXPECT_EQ(drill.Sample(), "Dear you,\fpage two\x01 ends\tthere");
+}
+
 TEST_F(LongTextTest, PastedTextIsPlainEightBitTextWithCrLfLineBreaks) {
     Paste("caf\xC3\xA9\r\rnext\xE2\x98\x83\n");
     EXPECT_EQ(drill.Sample(), "caf\xE9\r\n\r\nnext?");

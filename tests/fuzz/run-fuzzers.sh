@@ -20,14 +20,14 @@ zq_configure_sanitize
 # Only the fuzz targets: the unit tests are run by .ci/run.
 cmake --build "$build" -j "$(nproc)" \
   --target template_fuzzer packet_fuzzer description_fuzzer ini_fuzzer rtf_fuzzer wave_fuzzer dictionary_fuzzer \
-  game_timing_fuzzer profile_fuzzer history_fuzzer \
+  game_timing_fuzzer course_text_fuzzer profile_fuzzer history_fuzzer \
   template_entries history_seeds
 
 templates=("$root"/build/program/Courses/*/layout.zqt)
 [ -e "${templates[0]}" ] || { echo "no built keyboard templates: run ./test first" >&2; exit 1; }
 corpus="$build/corpus"
 rm -rf "$corpus"
-mkdir -p "$corpus"/{template,packet,description,ini,rtf,wave,dictionary,game_timing,profile,history}
+mkdir -p "$corpus"/{template,packet,description,ini,rtf,wave,dictionary,game_timing,course_text,profile,history}
 for layout in "${templates[@]}"; do
   cp "$layout" "$corpus/template/$(basename "$(dirname "$layout")").zqt"
   "$build/tests/fuzz/template_entries" "$layout" "$corpus/packet" "$corpus/template"
@@ -42,6 +42,9 @@ cp "$root"/tests/fuzz/seeds/game_timing/* "$corpus/game_timing/"
 cp "$root"/data/media/*.wav "$corpus/wave/"
 cp "$root"/data/zqc.ini "$root"/tests/fuzz/seeds/ini/* "$corpus/profile/"
 "$build/tests/fuzz/history_seeds" "$corpus/history"
+for course in "$root"/data/Courses/*/; do
+  cp "$course/Practice.txt" "$corpus/course_text/$(basename "$course").txt" 2>/dev/null || true
+done
 
 # The targets write their input to a file: memory is quicker than a disk.
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
@@ -61,7 +64,7 @@ fuzz() {
 lanes=$(nproc)
 runs=()
 for run in template:"$seconds" packet:"$seconds" ini:"$seconds" rtf:"$seconds" dictionary:"$seconds" \
-  game_timing:"$seconds" profile:"$seconds" history:"$seconds" \
+  game_timing:"$seconds" course_text:"$seconds" profile:"$seconds" history:"$seconds" \
   description:$(((seconds + 1) / 2)) wave:$(((seconds + 1) / 2)); do
   while [ "$(jobs -rp | wc -l)" -ge "$lanes" ]; do
     wait -n || true

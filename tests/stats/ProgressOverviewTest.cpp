@@ -114,6 +114,26 @@ TEST_F(ProgressOverviewTest, PracticeFillsTheWindowAndTheWeakKeysGiveALineOfCour
                     ::testing::Contains(word));
 }
 
+// A learner at the course's first line has been taught its letters only:
+// no word of a later line or of the sentences brings a character not yet
+// reached ("quick", "zebra", "quiz?").
+TEST_F(ProgressOverviewTest, TheWeakKeysArePractisedOnlyWithCharactersTaughtUpToTheLearnersLine) {
+    programFolder.Write("Courses/English/Practice.txt", "the quick zebra quiz? queen,\r\n");
+    for (int i = 0; i < 4; ++i) history.Record(TypedLine("Ann", kToday, "qqqqqzzzzzeeeee", 5));
+    ProgressSetup setup{"Ann", Course(programFolder.Dir(), "English"), kToday};
+    setup.courseLine = 0;
+    ProgressOverview overview(view, history, setup);
+    overview.Load();
+    const std::string taught = "quiz queen zap";
+    for (std::uint32_t seed = 1; seed <= 10; ++seed) {
+        const std::optional<TargetedPractice> practice = overview.PractiseWeakKeys(seed);
+        ASSERT_TRUE(practice.has_value());
+        EXPECT_FALSE(practice->line8.empty());
+        for (const char ch : practice->line8)
+            EXPECT_NE(taught.find(ch), std::string::npos) << "'" << ch << "' in " << practice->line8;
+    }
+}
+
 // Six lines of the course's words, "qu" typed slowly and missed in every
 // line, "za" slowly.
 void PractisePairs(PracticeHistory& history) {

@@ -408,6 +408,10 @@ void LinePracticeWindow::TypeCharacter(char32_t ch) {
         DeleteLastInputCharacter();
     } else if (key == kCarriageReturn) {
         InsertIntoInput(QStringLiteral("\n"));
+    } else if (key != *code) {
+        // The drill typed another character in its place (a blank for a
+        // wrong tab, which would jump to a tab stop).
+        InsertIntoInput(QString(QLatin1Char(static_cast<char>(key))));
     } else {
         InsertIntoInput(QString::fromUcs4(&ch, 1));
     }
