@@ -44,12 +44,13 @@ zq::LineRecord ALine() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string folder = FreshFolder();
     const std::string path = folder + zq::kHistoryFileName;
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
     bool warned = false;
     {
-        zq::PracticeHistory history(path, [&](const std::string&) { warned = true; },
-                                    [] { return std::int64_t{1'709'985'600'000}; });
+        zq::PracticeHistory history(
+            path, [&](const std::string&) { warned = true; }, [] { return std::int64_t{1'709'985'600'000}; });
         history.Record(ALine());
         std::int64_t lines = 0;
         history.Read([&](zq::HistoryStore& store) { lines = store.LineCount(); });

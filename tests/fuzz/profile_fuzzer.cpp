@@ -51,7 +51,7 @@ void CheckProfiles(const std::string& path) {
     zq::TProfile reread;
     store.LoadSection(reread, user);
     if (reread.SaveToStrings() != loaded.SaveToStrings()) __builtin_trap();  // stored is not what was read
-    if (store.UserNames() != users) __builtin_trap();                         // a store changed the users
+    if (store.UserNames() != users) __builtin_trap();                        // a store changed the users
 }
 
 void CheckSettings(const std::string& folder) {
