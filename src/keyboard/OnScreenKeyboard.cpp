@@ -64,7 +64,7 @@ int OnScreenKeyboard::LightModifiers(unsigned char character, int mainFinger) {
 }
 
 std::string OnScreenKeyboard::KeyName(int index) const {
-    const std::size_t at = static_cast<std::size_t>(index);
+    const auto at = static_cast<std::size_t>(index);
     if (index >= 0 && at < keyNames8_.size() && !keyNames8_[at].empty()) return ToUtf8(keyNames8_[at]);
     return Format(Tr("key %d"), {std::to_string(index + 1)});
 }

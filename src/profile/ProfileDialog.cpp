@@ -35,7 +35,7 @@ void ProfileDialog::SetCourses(const ProgramPaths& paths) {
 
 void ProfileDialog::ShowCourseList() {
     std::vector<std::string> entries = courseNames_;
-    entries.push_back(Tr("New course for a keyboard layout..."));
+    entries.emplace_back(Tr("New course for a keyboard layout..."));
     view_.ShowCourseList(entries);
 }
 
