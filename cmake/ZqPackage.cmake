@@ -78,6 +78,8 @@ endforeach()
 add_custom_target(zq_package_documents ALL DEPENDS ${compressed})
 install(FILES ${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${ZQ_PACKAGE_FILES_DIR}/changelog.gz ${ZQ_PACKAGE_FILES_DIR}/copyright DESTINATION ${doc_dir})
+install(FILES ${PROJECT_SOURCE_DIR}/data/package/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zq-typing-tutor)
 
 # The Debian package.
 set(CPACK_GENERATOR DEB)

@@ -21,6 +21,7 @@
 #include "drills/ui/THInputBox.h"
 #include "game/TGameSettings.h"
 #include "game/ui/GameFrameWindow.h"
+#include "game/ui/GameOverWindow.h"
 #include "game/ui/PlayingArea.h"
 #include "support/TempFolder.h"
 
@@ -295,12 +296,17 @@ TEST_F(GameFrameWindowTest, ASecondGameAsksAgainAndBuildsANewCityOnACleanPicture
 TEST_F(GameFrameWindowTest, AGameThatEndsStopsTheTicksAndClosesWithoutAQuestion) {
     window.Frame().SetWordFile(WordFile("x\n"));
     boxes.AnswerDifficulty("3");
-    boxes.Then([](QWidget* box) { qobject_cast<QMessageBox*>(box)->accept(); });  // the statistics
+    boxes.Then([](QWidget* box) {  // what the game came to
+        auto* gameOver = qobject_cast<GameOverWindow*>(box);
+        ASSERT_NE(gameOver, nullptr);
+        gameOver->accept();
+    });
     window.ShowAndStartGame();
     Press(&window, Qt::Key_X, "x");
     ASSERT_TRUE(WaitFor([&] { return window.Frame().GameThread()->Terminated(); }));
     ASSERT_TRUE(WaitFor([&] { return !window.TickTimer->isActive(); }));
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.titles.size(), 2u);  // the difficulty and the game's end, no question
+    EXPECT_TRUE(boxes.texts.empty());
     window.close();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.Frame().Scores().Entries().back(), "001601");
