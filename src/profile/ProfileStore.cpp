@@ -41,12 +41,17 @@ void ProfileStore::LoadSection(TProfile& profile, const std::string& section) co
     try {
         profile.LoadFromStrings(IniFile(path_).ReadSection(section, TProfile::Utf8Keys()));
     } catch (const InvalidProfileValue& error) {
-        // Where the value stands, so that it can be put right.
+        // Where the value stands, so that it can be put right. A control
+        // character in a damaged user name (a zero byte would end the
+        // message there) is shown as "?".
+        std::string user = ToUtf8(section);
+        std::replace_if(
+            user.begin(), user.end(), [](unsigned char c) { return c < 0x20; }, '?');
         throw LibraryError(
             std::string(error.what()) + "\n\n" +
             Format(Tr("The key %s of the user %s in the profile file %s has this value. Correct "
                       "it in that file, or remove its line to use the default."),
-                   {error.Key(), ToUtf8(section), path_}));
+                   {error.Key(), user, path_}));
     }
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer under AddressSanitizer and
 # UndefinedBehaviorSanitizer (in build-sanitize/, see tools/dev/common.sh)
-# and runs each for 20 seconds (or FUZZ_SECONDS; the wave reader, which
+# and runs each for 10 seconds (or FUZZ_SECONDS; the wave reader, which
 # reads chunk headers only, and the keyboard description parser, a reader
 # of short lines, for half of it), one target per processor at a time,
 # seeded with the shipped keyboard templates of the built program folder
@@ -14,7 +14,7 @@ set -euo pipefail
 source "$(dirname "$0")/../../tools/dev/common.sh"
 root=$ZQ_ROOT
 build=$ZQ_SANITIZE_DIR
-seconds=${FUZZ_SECONDS:-20}
+seconds=${FUZZ_SECONDS:-10}
 
 zq_configure_sanitize
 # Only the fuzz targets: the unit tests are run by .ci/run.
