@@ -65,7 +65,7 @@ std::string HomeFolder() {
 }
 
 std::string PersonalDataFolder(const char* xdgDataHome, const std::string& home) {
-    // The base directory specification ignores a relative path.
+    // XDG_DATA_HOME counts only when it is an absolute path, as desktops read it.
     const fs::path base = xdgDataHome != nullptr && fs::path(xdgDataHome).is_absolute()
                               ? fs::path(xdgDataHome)
                               : fs::path(home) / ".local/share";
