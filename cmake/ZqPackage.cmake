@@ -42,10 +42,15 @@ install(TARGETS zq-typing-tutor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Private modules: Debian wants them in a folder of their own under lib,
 # not executable (CMake installs modules without the execute bit here).
 install(TARGETS zq-sound-effects zq-speech zq-progress-charts LIBRARY DESTINATION ${ZQ_MODULES_INSTALL_DIR})
-# The data the build assembled, and the starter files a person's data folder
-# begins with. Users' files and developer tools in the program folder stay out.
-foreach(folder IN ITEMS Courses media help icons locale)
-  install(DIRECTORY ${ZQ_PROGRAM_DIR}/${folder} DESTINATION ${ZQ_DATA_INSTALL_DIR})
+# The data the build assembled (file by file: whatever else the program
+# folder holds, such as courses a learner made with the program run from the
+# build, belongs to that learner), and the starter files a person's data
+# folder begins with.
+get_property(zq_program_data_files GLOBAL PROPERTY ZQ_PROGRAM_DATA_FILES)
+foreach(file IN LISTS zq_program_data_files)
+  file(RELATIVE_PATH relative ${ZQ_PROGRAM_DIR} ${file})
+  get_filename_component(folder ${relative} DIRECTORY)
+  install(FILES ${file} DESTINATION ${ZQ_DATA_INSTALL_DIR}/${folder})
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/zqc.ini ${PROJECT_SOURCE_DIR}/data/zqgame.ini
         DESTINATION ${ZQ_DATA_INSTALL_DIR})

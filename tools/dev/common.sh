@@ -83,6 +83,23 @@ zq_build_all() {
   cmake --build "$ZQ_BUILD_DIR" -j "$(nproc)"
 }
 
+# zq_package_settings: sets ZQ_PACKAGE_SETTINGS, the CMake arguments of a
+# build the Debian package is made from (./package): installed as a system
+# package under /usr, with Debian's compiler and linker flags, hardened.
+# Without debugging information, which the package's programs are stripped
+# of anyway (tools/dev/strip-for-debian.sh); and so without the source
+# paths the flags would otherwise rewrite (fixfilepath), which keeps the
+# compiler cache valid for every build folder.
+zq_package_settings() {
+  export DEB_BUILD_MAINT_OPTIONS="hardening=+all reproducible=-fixfilepath,-fixdebugpath"
+  export DEB_CXXFLAGS_MAINT_STRIP=-g
+  ZQ_PACKAGE_SETTINGS=(-DCMAKE_INSTALL_PREFIX=/usr -DZQ_SYSTEM_INSTALL=ON
+    "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+    "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)"
+    "-DCMAKE_MODULE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)"
+    "-DCMAKE_STRIP=$ZQ_ROOT/tools/dev/strip-for-debian.sh")
+}
+
 # zq_timed TITLE COMMAND...: runs a command and says how long it took.
 zq_timed() {
   local title=$1 started=$SECONDS
