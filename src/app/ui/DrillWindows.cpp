@@ -2,6 +2,7 @@
 
 #include "base/CodePage.h"
 #include "base/ui/Colors.h"
+#include "base/ui/WindowPlacement.h"
 #include "drills/ui/AdaptiveDrillWindow.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/FreeDrillWindow.h"
@@ -35,9 +36,14 @@ private:
 };
 
 template <typename Window>
-std::unique_ptr<Window> Make(stopwatch& watch, DrillGuidance guidance, QWidget* owner,
+std::unique_ptr<Window> Make(stopwatch& watch, GuidanceWindowSet& guidance, QWidget* owner,
                              QPointer<QWidget>& open) {
-    auto window = std::make_unique<Window>(watch, guidance, owner);
+    auto window = std::make_unique<Window>(watch, guidance.Guidance(), owner);
+    // A desktop that places every window itself (Wayland) would put the
+    // keyboard and hands anywhere: they go inside the drill window there.
+    if (!CanPlaceWindows() && window->Drill().UseGuidance() && guidance.Keyboard() != nullptr) {
+        window->HoldGuidance(*guidance.Keyboard(), *guidance.LeftHand(), *guidance.RightHand());
+    }
     open = window.get();
     return window;
 }
@@ -53,21 +59,20 @@ DrillWindows::DrillWindows(GuidanceWindowSet& guidance, QWidget* owner, std::str
     : guidance_(guidance), owner_(owner), textsFolder_(std::move(textsFolder)) {}
 
 std::unique_ptr<DrillWindow> DrillWindows::CreateDrill(DrillKind kind) {
-    const DrillGuidance guidance = guidance_.Guidance();
     switch (kind) {
         case DrillKind::Course:
-            return Wrap(Make<CourseDrillWindow>(watch_, guidance, owner_, open_));
+            return Wrap(Make<CourseDrillWindow>(watch_, guidance_, owner_, open_));
         case DrillKind::Sentence:
-            return Wrap(Make<SentenceDrillWindow>(watch_, guidance, owner_, open_));
+            return Wrap(Make<SentenceDrillWindow>(watch_, guidance_, owner_, open_));
         case DrillKind::Free:
-            return Wrap(Make<FreeDrillWindow>(watch_, guidance, owner_, open_));
+            return Wrap(Make<FreeDrillWindow>(watch_, guidance_, owner_, open_));
         case DrillKind::Paragraph: {
-            auto window = Make<ParagraphDrillWindow>(watch_, guidance, owner_, open_);
+            auto window = Make<ParagraphDrillWindow>(watch_, guidance_, owner_, open_);
             window->TextDrill().SetTextFolder(textsFolder_);
             return Wrap(std::move(window));
         }
         case DrillKind::Adaptive:
-            return Wrap(Make<AdaptiveDrillWindow>(watch_, guidance, owner_, open_));
+            return Wrap(Make<AdaptiveDrillWindow>(watch_, guidance_, owner_, open_));
     }
     return nullptr;
 }
