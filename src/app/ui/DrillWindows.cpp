@@ -2,7 +2,6 @@
 
 #include "base/CodePage.h"
 #include "base/ui/Colors.h"
-#include "base/ui/WindowPlacement.h"
 #include "drills/ui/AdaptiveDrillWindow.h"
 #include "drills/ui/CourseDrillWindow.h"
 #include "drills/ui/FreeDrillWindow.h"
@@ -36,12 +35,10 @@ private:
 };
 
 template <typename Window>
-std::unique_ptr<Window> Make(stopwatch& watch, GuidanceWindowSet& guidance, QWidget* owner,
+std::unique_ptr<Window> Make(stopwatch& watch, GuidanceWindowSet& guidance, bool inside, QWidget* owner,
                              QPointer<QWidget>& open) {
     auto window = std::make_unique<Window>(watch, guidance.Guidance(), owner);
-    // A desktop that places every window itself (Wayland) would put the
-    // keyboard and hands anywhere: they go inside the drill window there.
-    if (!CanPlaceWindows() && window->Drill().UseGuidance() && guidance.Keyboard() != nullptr) {
+    if (inside && window->Drill().UseGuidance() && guidance.Keyboard() != nullptr) {
         window->HoldGuidance(*guidance.Keyboard(), *guidance.LeftHand(), *guidance.RightHand());
     }
     open = window.get();
@@ -55,24 +52,28 @@ std::unique_ptr<DrillWindow> Wrap(std::unique_ptr<Window> window) {
 
 }  // namespace
 
-DrillWindows::DrillWindows(GuidanceWindowSet& guidance, QWidget* owner, std::string textsFolder)
-    : guidance_(guidance), owner_(owner), textsFolder_(std::move(textsFolder)) {}
+DrillWindows::DrillWindows(GuidanceWindowSet& guidance, QWidget* owner, std::string textsFolder,
+                           bool guidanceInside)
+    : guidance_(guidance),
+      owner_(owner),
+      textsFolder_(std::move(textsFolder)),
+      guidanceInside_(guidanceInside) {}
 
 std::unique_ptr<DrillWindow> DrillWindows::CreateDrill(DrillKind kind) {
     switch (kind) {
         case DrillKind::Course:
-            return Wrap(Make<CourseDrillWindow>(watch_, guidance_, owner_, open_));
+            return Wrap(Make<CourseDrillWindow>(watch_, guidance_, guidanceInside_, owner_, open_));
         case DrillKind::Sentence:
-            return Wrap(Make<SentenceDrillWindow>(watch_, guidance_, owner_, open_));
+            return Wrap(Make<SentenceDrillWindow>(watch_, guidance_, guidanceInside_, owner_, open_));
         case DrillKind::Free:
-            return Wrap(Make<FreeDrillWindow>(watch_, guidance_, owner_, open_));
+            return Wrap(Make<FreeDrillWindow>(watch_, guidance_, guidanceInside_, owner_, open_));
         case DrillKind::Paragraph: {
-            auto window = Make<ParagraphDrillWindow>(watch_, guidance_, owner_, open_);
+            auto window = Make<ParagraphDrillWindow>(watch_, guidance_, guidanceInside_, owner_, open_);
             window->TextDrill().SetTextFolder(textsFolder_);
             return Wrap(std::move(window));
         }
         case DrillKind::Adaptive:
-            return Wrap(Make<AdaptiveDrillWindow>(watch_, guidance_, owner_, open_));
+            return Wrap(Make<AdaptiveDrillWindow>(watch_, guidance_, guidanceInside_, owner_, open_));
     }
     return nullptr;
 }
