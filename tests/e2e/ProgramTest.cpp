@@ -57,6 +57,35 @@ TEST_F(ProgramTest, ALineOfTheCourseIsStoredAsProgressAndPracticeTime) {
     EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
 }
 
+// A learner with English windows chooses the course made for the Russian
+// layout: the program switches the keyboard to that layout for the drill,
+// so the course's first line is typed by the places of its letters there.
+TEST_F(ProgramTest, ARussianCourseChosenInTheProfileIsTypedOnTheRussianLayoutAndKept) {
+    const std::string main = LogOn();
+    session->Key(main, "alt+r");
+    const std::string dialog = session->WaitForWindow("^Profile");
+    ASSERT_FALSE(dialog.empty()) << "the profile dialog did not open";
+    session->Key(dialog, "Tab");    // from the user box to the course list
+    session->Type(dialog, "R");     // the one course whose name begins so
+    session->Key(dialog, "alt+a");  // Apply: the dialog closes, the profile keeps the course
+    ASSERT_TRUE(session->WaitUntilGone("^Profile"));
+
+    session->Key(main, "alt+c");
+    const std::string drill = session->WaitForWindow(kCourse);
+    ASSERT_FALSE(drill.empty()) << "the course drill did not open";
+    const std::string line = FirstLine(session->Path("Courses/Russkij/course.txt"));
+    ASSERT_EQ(line.rfind("\xD0", 0), 0u) << "a line of Cyrillic letters: " << line;
+    session->Type(drill, line + " ");
+    session->Key(drill, "Escape");
+    ASSERT_TRUE(session->WaitUntilGone(kCourse));
+    CloseProgram(main);
+
+    const IniFile profiles(session->Path("zqc.ini"));
+    EXPECT_EQ(profiles.ReadString("Default", "Course", ""), "Russkij");
+    EXPECT_EQ(profiles.ReadString("Default", "KeyboardLayout", ""), "00000419");
+    EXPECT_EQ(profiles.ReadInteger("Default", "Progress", -1), 1) << "the line was not passed";
+}
+
 TEST_F(ProgramTest, TheEndOfTheSessionDuringADrillStoresTheRunWithoutAQuestion) {
     const std::string main = LogOn();
     session->Key(main, "alt+c");

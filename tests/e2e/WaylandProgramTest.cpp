@@ -82,6 +82,51 @@ TEST_P(OnWaylandTest, TheGameFillsTheScreenAndLeavingItBringsTheMainWindowBack) 
 INSTANTIATE_TEST_SUITE_P(Clients, OnWaylandTest, ::testing::Values(Client::Wayland, Client::XWayland),
                          NameOf);
 
+// Where a drill's keyboard and hands stand: the drill window's size, and
+// the frames of the hands windows of their own, if any.
+struct DrillOnScreen {
+    Desktop::Rect drill;
+    std::vector<Desktop::Rect> hands;
+};
+
+// A drill of the course opened and closed again on the desktop.
+DrillOnScreen OpenAndCloseADrill(ProgramSession& session) {
+    DrillOnScreen seen;
+    const std::string main = LogOn(session);
+    session.Key(main, "alt+c");
+    const std::string drill = session.WaitForWindow(kCourse);
+    EXPECT_FALSE(drill.empty()) << "the course drill did not open";
+    std::this_thread::sleep_for(seconds(1));  // the guidance shows after the window
+    seen.drill = session.OnDesktop().Geometry(drill).value_or(Desktop::Rect{});
+    for (const std::string& hand : session.VisibleWindows("^(Left|Right)$")) {
+        if (const auto frame = session.OnDesktop().Geometry(hand)) seen.hands.push_back(*frame);
+    }
+    session.Key(drill, "Escape");
+    EXPECT_TRUE(session.WaitUntilGone(kCourse));
+    CloseProgram(session, main);
+    return seen;
+}
+
+// A Wayland program cannot place its windows: the keyboard and hands would
+// land wherever the compositor puts them, so they stand inside the drill
+// window there, below its lines, where an X11 program puts its windows.
+TEST(GuidanceOnWaylandTest, TheKeyboardAndHandsStandInsideTheDrillWindowBelowItsLines) {
+    const std::optional<WaylandSession> wayland = TestWaylandSession();
+    const std::optional<std::string> xwayland = TestXWaylandDisplay();
+    if (!wayland || !xwayland)
+        GTEST_SKIP() << "no test Wayland compositor with XWayland, or no keyboard tool";
+    ProgramSession x11(X11Desktop(*xwayland));
+    const DrillOnScreen beside = OpenAndCloseADrill(x11);
+    ASSERT_EQ(beside.hands.size(), 2u) << "an X11 program shows the hands as windows of their own";
+    ProgramSession native(std::make_unique<WaylandDesktop>(*wayland));
+    const DrillOnScreen inside = OpenAndCloseADrill(native);
+
+    EXPECT_TRUE(inside.hands.empty()) << "no hands window of its own";
+    EXPECT_GE(inside.drill.height, beside.drill.height + beside.hands[0].height)
+        << "the drill window holds its lines and the guidance row below them";
+    EXPECT_LE(inside.drill.height, 1024) << "on the screen";
+}
+
 // A learner at a keyboard whose desktop types US English practises another
 // layout as a Wayland program: the program cannot switch the desktop's
 // layout, says so, and judges their keys by their places on the course's

@@ -35,9 +35,12 @@ private:
 };
 
 template <typename Window>
-std::unique_ptr<Window> Make(stopwatch& watch, DrillGuidance guidance, QWidget* owner,
+std::unique_ptr<Window> Make(stopwatch& watch, GuidanceWindowSet& guidance, bool inside, QWidget* owner,
                              QPointer<QWidget>& open) {
-    auto window = std::make_unique<Window>(watch, guidance, owner);
+    auto window = std::make_unique<Window>(watch, guidance.Guidance(), owner);
+    if (inside && window->Drill().UseGuidance() && guidance.Keyboard() != nullptr) {
+        window->HoldGuidance(*guidance.Keyboard(), *guidance.LeftHand(), *guidance.RightHand());
+    }
     open = window.get();
     return window;
 }
@@ -49,25 +52,28 @@ std::unique_ptr<DrillWindow> Wrap(std::unique_ptr<Window> window) {
 
 }  // namespace
 
-DrillWindows::DrillWindows(GuidanceWindowSet& guidance, QWidget* owner, std::string textsFolder)
-    : guidance_(guidance), owner_(owner), textsFolder_(std::move(textsFolder)) {}
+DrillWindows::DrillWindows(GuidanceWindowSet& guidance, QWidget* owner, std::string textsFolder,
+                           bool guidanceInside)
+    : guidance_(guidance),
+      owner_(owner),
+      textsFolder_(std::move(textsFolder)),
+      guidanceInside_(guidanceInside) {}
 
 std::unique_ptr<DrillWindow> DrillWindows::CreateDrill(DrillKind kind) {
-    const DrillGuidance guidance = guidance_.Guidance();
     switch (kind) {
         case DrillKind::Course:
-            return Wrap(Make<CourseDrillWindow>(watch_, guidance, owner_, open_));
+            return Wrap(Make<CourseDrillWindow>(watch_, guidance_, guidanceInside_, owner_, open_));
         case DrillKind::Sentence:
-            return Wrap(Make<SentenceDrillWindow>(watch_, guidance, owner_, open_));
+            return Wrap(Make<SentenceDrillWindow>(watch_, guidance_, guidanceInside_, owner_, open_));
         case DrillKind::Free:
-            return Wrap(Make<FreeDrillWindow>(watch_, guidance, owner_, open_));
+            return Wrap(Make<FreeDrillWindow>(watch_, guidance_, guidanceInside_, owner_, open_));
         case DrillKind::Paragraph: {
-            auto window = Make<ParagraphDrillWindow>(watch_, guidance, owner_, open_);
+            auto window = Make<ParagraphDrillWindow>(watch_, guidance_, guidanceInside_, owner_, open_);
             window->TextDrill().SetTextFolder(textsFolder_);
             return Wrap(std::move(window));
         }
         case DrillKind::Adaptive:
-            return Wrap(Make<AdaptiveDrillWindow>(watch_, guidance, owner_, open_));
+            return Wrap(Make<AdaptiveDrillWindow>(watch_, guidance_, guidanceInside_, owner_, open_));
     }
     return nullptr;
 }

@@ -6,6 +6,7 @@
 
 #include "app/MainFormViews.h"
 #include "base/stopwatch.h"
+#include "base/ui/WindowPlacement.h"
 
 namespace zq {
 
@@ -16,8 +17,12 @@ class GuidanceWindowSet;
 // stopwatch (only one drill window is open at a time).
 class DrillWindows : public DrillWindowFactory {
 public:
-    // The paragraph drill's file dialog opens in `textsFolder`.
-    DrillWindows(GuidanceWindowSet& guidance, QWidget* owner, std::string textsFolder);
+    // The paragraph drill's file dialog opens in `textsFolder`. With
+    // `guidanceInside` (a desktop that places every window itself, Wayland,
+    // would put the keyboard and hands anywhere) a drill that shows them
+    // holds them inside its window, below its lines.
+    DrillWindows(GuidanceWindowSet& guidance, QWidget* owner, std::string textsFolder,
+                 bool guidanceInside = !CanPlaceWindows());
 
     std::unique_ptr<DrillWindow> CreateDrill(DrillKind kind) override;
 
@@ -28,6 +33,7 @@ private:
     GuidanceWindowSet& guidance_;
     QWidget* owner_;
     std::string textsFolder_;
+    bool guidanceInside_;
     stopwatch watch_;
     QPointer<QWidget> open_;
 };

@@ -1,5 +1,7 @@
 #include "drills/ui/LinePracticeWindow.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
@@ -20,6 +22,7 @@
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/NoticeLabel.h"
 #include "base/ui/Utf8Text.h"
+#include "drills/ui/GuidanceInsideWindow.h"
 #include "drills/ui/KeyTranslation.h"
 
 namespace zq {
@@ -131,6 +134,15 @@ void LinePracticeWindow::SetDrillFont(const QFont& font, const QColor& color) {
     QTextCursor all(InputEdit->document());
     all.select(QTextCursor::Document);
     all.setCharFormat(baseFormat_);
+}
+
+void LinePracticeWindow::HoldGuidance(TVKeyboard& keyboard, TPalmForm& leftHand, TPalmForm& rightHand) {
+    guidanceInside_ = std::make_unique<GuidanceInsideWindow>(keyboard, leftHand, rightHand);
+    layout()->addWidget(guidanceInside_->Row());
+    const QSize wanted = sizeHint();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int widest = screen ? screen->availableGeometry().width() : wanted.width();
+    setFixedSize(std::min(std::max(width(), wanted.width()), widest), wanted.height());
 }
 
 void LinePracticeWindow::SetWindowFontName(const QString& name) {

@@ -17,7 +17,10 @@ class QWidget;
 
 namespace zq {
 
+class GuidanceInsideWindow;
 class NoticeLabel;
+class TPalmForm;
+class TVKeyboard;
 
 // The window of every line drill: the sample box, the marker, the input box
 // and the status bar. It turns key events into the drill's keys and carries
@@ -39,6 +42,11 @@ public:
     // The font of the window's own texts (status bar).
     void SetWindowFontName(const QString& name);
     std::int32_t PracticeTime() const { return drill_->PracticeTime(); }
+    // Takes the keyboard and hands windows inside, in a row below the status
+    // bar, for a desktop that places every window itself (Wayland), where
+    // they could not stand below the window; the window grows by the row,
+    // and gives them back when it goes.
+    void HoldGuidance(TVKeyboard& keyboard, TPalmForm& leftHand, TPalmForm& rightHand);
     // The document position of the sample character shown as the next one
     // to type, -1 when none is highlighted.
     int HighlightedSamplePosition() const { return highlightedPosition_; }
@@ -97,6 +105,9 @@ private:
     QTextCharFormat SampleFormatAt(int documentPosition) const;
 
     std::unique_ptr<TFmLinePractice> drill_;
+    // Gives the guidance windows back when the window goes, before its
+    // widgets (the row among them) are deleted.
+    std::unique_ptr<GuidanceInsideWindow> guidanceInside_;
     QWidget* markerRow_ = nullptr;
     NoticeLabel* statusLabel_ = nullptr;  // what it shows, screen readers speak
     QTextCharFormat baseFormat_;

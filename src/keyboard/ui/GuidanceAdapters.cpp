@@ -6,9 +6,16 @@
 namespace zq {
 
 namespace {
+// A guidance window held inside the drill window (Wayland) has no frame of
+// its own and takes no room beside it: the drill window's layout places it.
 DrillRect RectOf(const QWidget& window) {
+    if (!window.isWindow()) return {};
     const QRect frame = window.frameGeometry();
     return {frame.left(), frame.top(), frame.width(), frame.height()};
+}
+
+void MoveWindow(QWidget& window, int left, int top) {
+    if (window.isWindow()) window.move(left, top);
 }
 }  // namespace
 
@@ -19,7 +26,7 @@ DrillRect KeyboardWindowGuide::Frame() const {
     return RectOf(keyboard_);
 }
 void KeyboardWindowGuide::MoveTo(int left, int top) {
-    keyboard_.move(left, top);
+    MoveWindow(keyboard_, left, top);
 }
 void KeyboardWindowGuide::Show() {
     // A keyboard without keys (no template could be read) is no guidance.
@@ -45,7 +52,7 @@ DrillRect HandsWindowGuide::Frame() const {
     return RectOf(hands_);
 }
 void HandsWindowGuide::MoveTo(int left, int top) {
-    hands_.move(left, top);
+    MoveWindow(hands_, left, top);
 }
 
 }  // namespace zq
