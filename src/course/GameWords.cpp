@@ -21,9 +21,18 @@ struct GameWord {
     std::uint64_t order;  // a random tie-break, so that a sample is spread over the alphabet
 };
 
-// The first groups, of the language's everyday words; none when the
-// dictionary has too few of them.
-std::vector<std::vector<std::u32string>> CommonGroups(const Vocabulary& vocabulary,
+// The lesson from which the course types the word; Vocabulary::kNotTaught
+// when it never does.
+std::size_t LessonOfWord(const Vocabulary& vocabulary, const std::u32string& word) {
+    std::size_t lesson = 0;
+    for (const char32_t ch : word) lesson = std::max(lesson, vocabulary.LessonOf(ch));
+    return lesson;
+}
+
+// The first groups, of the language's everyday words the dictionary has
+// (those its pool left out as foreign-looking too); none when it has too
+// few of them.
+std::vector<std::vector<std::u32string>> CommonGroups(const Vocabulary& vocabulary, const WordPool& pool,
                                                       const std::vector<std::u32string>& commonWords) {
     std::unordered_map<std::u32string_view, std::size_t> lessonOf;
     for (const auto& [word, lesson] : vocabulary.AllWords()) lessonOf.emplace(*word, lesson);
@@ -37,7 +46,12 @@ std::vector<std::vector<std::u32string>> CommonGroups(const Vocabulary& vocabula
         const std::u32string& word = commonWords[rank];
         if (word.size() > kLongestCommonWord) continue;
         const auto found = lessonOf.find(word);
-        if (found != lessonOf.end()) usable.push_back({&word, found->second, rank});
+        if (found != lessonOf.end()) {
+            usable.push_back({&word, found->second, rank});
+        } else if (pool.LeftOutAsForeign(word)) {
+            const std::size_t lesson = LessonOfWord(vocabulary, word);
+            if (lesson != Vocabulary::kNotTaught) usable.push_back({&word, lesson, rank});
+        }
     }
     if (usable.size() < kCommonGameGroups * kFewestCommonGroupWords) return {};
     // The commonest of them, shortest first.
@@ -56,7 +70,7 @@ std::vector<std::vector<std::u32string>> CommonGroups(const Vocabulary& vocabula
 std::vector<std::vector<std::u32string>> MakeGameGroups(const Vocabulary& vocabulary, const WordPool& pool,
                                                         CourseRandom& random,
                                                         const std::vector<std::u32string>& commonWords) {
-    std::vector<std::vector<std::u32string>> groups = CommonGroups(vocabulary, commonWords);
+    std::vector<std::vector<std::u32string>> groups = CommonGroups(vocabulary, pool, commonWords);
     // The groups after the common words hold only longer words: a short
     // word that is not among them is a rare one.
     std::size_t longestCommon = 0;
@@ -83,8 +97,7 @@ std::vector<std::vector<std::u32string>> MakeGameGroups(const Vocabulary& vocabu
             std::u32string word = pool.MakeUpWord(letters, {}, 3 + attempt % 8, random);
             if (word.size() < WordPool::kShortestWord || word.size() <= longestCommon || seen.contains(word))
                 continue;
-            std::size_t lesson = 0;
-            for (const char32_t ch : word) lesson = std::max(lesson, vocabulary.LessonOf(ch));
+            const std::size_t lesson = LessonOfWord(vocabulary, word);
             madeUp.push_back(std::move(word));
             seen.insert(madeUp.back());
             words.push_back({&madeUp.back(), lesson, random.Next()});
