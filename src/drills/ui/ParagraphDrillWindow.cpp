@@ -254,6 +254,11 @@ bool ParagraphDrillWindow::ShowLoadProgress(const std::string& path, std::size_t
         loadProgress_->setObjectName(QStringLiteral("LoadProgress"));
         loadProgress_->setWindowTitle(Translated("Loading text"));
         loadProgress_->setLabelText(QString::fromUtf8(Format(Tr("Loading %s ..."), {name.toStdString()})));
+        // Wide enough for the title bar to show its title whole, beside the
+        // program's name and the bar's buttons.
+        const QString shownTitle = loadProgress_->windowTitle() + QStringLiteral(" \u2014 ") +
+                                   QApplication::applicationDisplayName();
+        loadProgress_->setMinimumWidth(loadProgress_->fontMetrics().horizontalAdvance(shownTitle) + 120);
         loadProgress_->setRange(0, kProgressSteps);
         loadProgress_->setWindowModality(Qt::WindowModal);
         loadProgress_->setMinimumDuration(0);
