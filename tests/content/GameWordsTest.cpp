@@ -8,6 +8,7 @@
 #include <cctype>
 #include <filesystem>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,14 @@ std::vector<std::string> CourseFolders() {
 std::vector<std::vector<std::u32string>> WordGroups(const fs::path& file) {
     std::vector<std::vector<std::u32string>> groups(1);
     bool previousEmpty = true;
-    for (const std::string& line : ReadTextLines(file.string())) {
+    // The bytes as they are: the words are UTF-8 whatever the code page in force.
+    std::vector<std::string> lines;
+    std::istringstream bytes(ReadFileBytes(file.string()));
+    for (std::string line; std::getline(bytes, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    for (const std::string& line : lines) {
         if (line.empty()) {
             if (!previousEmpty) groups.emplace_back();
             previousEmpty = true;
