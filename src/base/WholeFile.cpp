@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 
@@ -39,6 +40,10 @@ int RefusalOf(int descriptor, struct stat& status) {
 }  // namespace
 
 WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+    return ReadWholeFile(path, maxBytes, {});
+}
+
+WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes, const ReadProgress& progress) {
     WholeFile file;
     const OpenFile open(path);
     if (open.Descriptor() < 0) {
@@ -51,7 +56,8 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     if (file.error != 0) return file;
     // The size is a hint only: files of the system (/proc) tell none, and a
     // file may grow while it is read.
-    file.bytes.reserve(static_cast<std::size_t>(status.st_size));
+    const auto fileSize = static_cast<std::size_t>(status.st_size);
+    file.bytes.reserve(fileSize);
     char buffer[65536];
     for (;;) {
         const ssize_t count = ::read(open.Descriptor(), buffer, sizeof buffer);
@@ -68,6 +74,11 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes) {
             break;
         }
         file.bytes.append(buffer, static_cast<std::size_t>(count));
+        if (progress && !progress(file.bytes.size(), std::max(file.bytes.size(), fileSize))) {
+            file.error = ECANCELED;
+            file.bytes.clear();
+            break;
+        }
     }
     return file;
 }

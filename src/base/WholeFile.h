@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -26,5 +27,12 @@ struct WholeFile {
 // budget, so that a wrong path (a disk image) cannot exhaust memory.
 WholeFile ReadWholeFile(const std::string& path,
                         std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+
+// Told, as a long file is read, how many of its bytes have been read of how
+// many it has; false stops the reading, which then gives ECANCELED.
+using ReadProgress = std::function<bool(std::size_t bytesRead, std::size_t fileSize)>;
+
+// ReadWholeFile, telling `progress` after every part read.
+WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes, const ReadProgress& progress);
 
 }  // namespace zq

@@ -1,5 +1,6 @@
 #include "course/CourseContent.h"
 
+#include "course/CommonWords.h"
 #include "course/CourseKeyboard.h"
 #include "course/CourseLines.h"
 #include "course/CourseRandom.h"
@@ -35,8 +36,8 @@ void CheckLines(const std::vector<std::u32string>& lines, const std::string& fil
 
 }  // namespace
 
-CourseContent MakeCourseContent(const CourseKeyboard& keyboard, const WordPool& words,
-                                std::string_view seed) {
+CourseContent MakeCourseContent(const CourseKeyboard& keyboard, const WordPool& words, std::string_view seed,
+                                std::string_view language) {
     CourseContent content;
     content.plan = PlanLessons(keyboard, words);
     const Vocabulary vocabulary(content.plan, words, keyboard);
@@ -44,7 +45,7 @@ CourseContent MakeCourseContent(const CourseKeyboard& keyboard, const WordPool& 
     LineMaker lines(keyboard, vocabulary, words, random);
     content.courseLines = MakeCourseLines(content.plan, vocabulary, lines);
     content.practiceLines = MakePracticeLines(vocabulary, lines);
-    content.gameGroups = MakeGameGroups(vocabulary, words, random);
+    content.gameGroups = MakeGameGroups(vocabulary, words, random, CommonWords(language));
     return content;
 }
 

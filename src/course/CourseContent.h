@@ -20,9 +20,12 @@ struct CourseContent {
     std::vector<std::vector<std::u32string>> gameGroups;  // "Game.txt"
 };
 
-// Makes the texts of a course for a keyboard from the pool's words. The
-// same keyboard, words and `seed` (the layout's name) give the same texts.
-CourseContent MakeCourseContent(const CourseKeyboard& keyboard, const WordPool& words, std::string_view seed);
+// Makes the texts of a course for a keyboard from the pool's words; the
+// game's first groups take the everyday words of `language` (ISO 639-1)
+// among them. The same keyboard, words, `seed` (the layout's name) and
+// language give the same texts.
+CourseContent MakeCourseContent(const CourseKeyboard& keyboard, const WordPool& words, std::string_view seed,
+                                std::string_view language);
 
 // What makes the texts unfit for the keyboard, in words: characters it
 // cannot type, lines longer than LineMaker::kLongestLine, empty lines, too

@@ -183,7 +183,7 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
     }
 
     if (!step(50, "Writing the lessons")) return report;
-    const CourseContent content = MakeCourseContent(keyboard, words, request.layout);
+    const CourseContent content = MakeCourseContent(keyboard, words, request.layout, language->shortCode);
     const std::vector<std::string> faults = ContentFaults(content, keyboard);
     if (!faults.empty())
         throw CourseMakingError("the course for " + request.layout + " came out unsound: " + faults.front());

@@ -153,8 +153,13 @@ WordPool::WordPool(const std::vector<std::u32string>& dictionary, const CourseKe
     const auto dropped = static_cast<std::size_t>(static_cast<double>(ranked.size()) * kForeignShare);
     std::nth_element(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(dropped), ranked.end());
     const double threshold = ranked.empty() ? 0 : ranked[dropped].first;
-    for (const auto& [score, index] : scored)
-        if (score >= threshold) words_.push_back(std::move(unique[index]));
+    for (const auto& [score, index] : scored) {
+        if (score >= threshold) {
+            words_.push_back(std::move(unique[index]));
+        } else {
+            leftOut_.insert(std::move(unique[index]));
+        }
+    }
 }
 
 void WordPool::CountPairs(const std::u32string& word) {

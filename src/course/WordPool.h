@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace zq {
@@ -33,6 +34,10 @@ public:
     bool Empty() const { return words_.empty(); }
     // The words, each once, in the dictionary's order.
     const std::vector<std::u32string>& Words() const { return words_; }
+    // Whether the dictionary has the word, typable on the keyboard, but it
+    // was left out of Words() for its rare letter pairs. Short everyday
+    // words may be among them: their few pairs are mostly a word's edges.
+    bool LeftOutAsForeign(const std::u32string& word) const { return leftOut_.contains(word); }
     // Share of the dictionary's letters that are this one (0 when unknown).
     double Frequency(char32_t letter) const;
 
@@ -50,6 +55,7 @@ private:
     std::u32string FromPairs(const std::u32string& letters, std::size_t length, CourseRandom& random) const;
 
     std::vector<std::u32string> words_;
+    std::unordered_set<std::u32string> leftOut_;
     std::map<char32_t, double> frequency_;
     std::unordered_map<std::uint64_t, std::uint32_t> pairs_;  // (first << 32 | second); 0 marks a word's edge
     std::unordered_map<char32_t, std::uint32_t> pairStarts_;

@@ -1,11 +1,15 @@
 #include "drills/TFmLongText.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
 
 #include "base/CodePage.h"
+#include "base/LibraryError.h"
 #include "base/ProgramFolder.h"
-#include "base/TextFile.h"
 #include "base/Translation.h"
+#include "base/WholeFile.h"
 #include "course/CourseList.h"
 #include "drills/RtfReader.h"
 
@@ -145,11 +149,18 @@ void TFmLongText::LoadText() {
     if (!path) return;
     std::optional<std::string> text;
     {
-        // Read before anything changes: a file that cannot be opened, or
-        // that is not a text, leaves the text and the drill as they were.
+        // Read before anything changes: a file that cannot be opened, that
+        // is not a text, or whose reading the learner cancels, leaves the
+        // text and the drill as they were.
         BusyCursor busy(longView_);
-        const std::string bytes = ReadFileBytes(*path);
-        if (LooksLikeText(bytes)) text = LongTextFromFile(bytes, TextCodePage());
+        WholeFile file = ReadWholeFile(*path, std::numeric_limits<std::size_t>::max(),
+                                       [&](std::size_t bytesRead, std::size_t fileSize) {
+                                           return longView_.ShowLoadProgress(*path, bytesRead, fileSize);
+                                       });
+        longView_.EndLoadProgress();
+        if (file.error == ECANCELED) return;
+        if (file.error != 0) throw CannotOpenFileError(*path, std::strerror(file.error));
+        if (LooksLikeText(file.bytes)) text = LongTextFromFile(file.bytes, TextCodePage());
     }
     if (!text) {
         view().InformationBox(Format(Tr("The file %s is not text."), {*path}));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -56,6 +57,12 @@ public:
     // The window's client area (width, height) and the placing of its boxes.
     virtual DrillRect ClientArea() const = 0;
     virtual void PlaceBoxes(const LongTextLayout& layout) = 0;
+    // Shows how much of the file `path` has been read, as it is read, with
+    // a way to cancel; false once the learner has cancelled. Called often:
+    // a long file shows its progress, a short one need not.
+    virtual bool ShowLoadProgress(const std::string& path, std::size_t bytesRead, std::size_t fileSize) = 0;
+    // The reading has ended, however it ended: the progress goes.
+    virtual void EndLoadProgress() = 0;
 };
 
 // The paragraph drill: a whole text, loaded from a file or pasted, typed
@@ -80,7 +87,8 @@ public:
     bool WantHighlight() override { return true; }
     void NextLine() override;
 
-    // Tool bar.
+    // Tool bar. A file is read with its progress shown; cancelled, it
+    // leaves the text and the drill as they were.
     void LoadText();
     void PasteText();
     void BnRestartClick() { StartText(); }

@@ -88,9 +88,16 @@ HistoryStore::HistoryStore(const std::string& path, const CourseCodePage& course
           "timed_keys = timed_keys + excluded.timed_keys, time_ms = time_ms + excluded.time_ms")) {}
 
 void HistoryStore::AddLine(const LineRecord& line) {
-    SqliteTransaction transaction(db_);
-    WriteLine(line);
-    transaction.Commit();
+    {
+        SqliteTransaction transaction(db_);
+        WriteLine(line);
+        transaction.Commit();
+    }
+    // A run keeps its connection open for hours and writes a line at a
+    // time: the pages a write read would otherwise stay in memory, some
+    // kilobytes more for every line, as the file grows. The next write
+    // reads the few it needs again.
+    db_.ReleasePageCache();
 }
 
 void HistoryStore::AddLines(const std::vector<LineRecord>& lines) {

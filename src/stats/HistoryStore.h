@@ -33,7 +33,9 @@ public:
     // page of their course (see CourseCodePage).
     explicit HistoryStore(const std::string& path, const CourseCodePage& courseCodePage = {});
 
-    // Adds one line in one transaction: all of it is kept, or none.
+    // Adds one line in one transaction: all of it is kept, or none. The
+    // file pages it read are not kept in memory after it: a run that adds
+    // thousands of lines uses no more memory than one that added a few.
     void AddLine(const LineRecord& line);
     // Adds many lines in one transaction (history made elsewhere, or generated).
     void AddLines(const std::vector<LineRecord>& lines);

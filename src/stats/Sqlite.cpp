@@ -130,6 +130,17 @@ std::int64_t SqliteDatabase::LastInsertRowId() const {
     return sqlite3_last_insert_rowid(db_);
 }
 
+std::int64_t SqliteDatabase::PageCacheBytes() const {
+    int current = 0;
+    int highest = 0;
+    Check(db_, sqlite3_db_status(db_, SQLITE_DBSTATUS_CACHE_USED, &current, &highest, 0));
+    return current;
+}
+
+void SqliteDatabase::ReleasePageCache() {
+    Check(db_, sqlite3_db_release_memory(db_));
+}
+
 SqliteTransaction::SqliteTransaction(SqliteDatabase& db) : db_(db) {
     db_.Execute("BEGIN IMMEDIATE");
 }

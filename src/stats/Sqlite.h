@@ -74,6 +74,10 @@ public:
     // The value of a pragma or query that returns one integer.
     std::int64_t QueryInteger(std::string_view sql);
     std::int64_t LastInsertRowId() const;
+    // The bytes of file pages this connection holds in memory now.
+    std::int64_t PageCacheBytes() const;
+    // Hands back the file pages held in memory that no statement is using.
+    void ReleasePageCache();
 
     sqlite3* Handle() const { return db_; }
 

@@ -81,6 +81,8 @@ public:
     void SetReturnIndicatorVisible(bool) override {}
     DrillRect ClientArea() const override { return {0, 0, 1280, 1024}; }
     void PlaceBoxes(const LongTextLayout&) override {}
+    bool ShowLoadProgress(const std::string&, std::size_t, std::size_t) override { return true; }
+    void EndLoadProgress() override {}
 };
 
 // The adaptive drill's row of keys: what it showed last.

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <filesystem>
 
 #include "../support/SmallDisk.h"
@@ -606,6 +608,39 @@ TEST_F(MainFormTest, EveryCompletedLineOfEveryDrillGoesIntoTheUsersHistory) {
     EXPECT_THAT(kept,
                 ElementsAre("Maria English course 0", "Maria English sentence -", "Maria English free -"));
     EXPECT_TRUE(rig.view.informations.empty()) << "no warning";
+}
+
+// Hours of practice use no more memory than minutes: whatever a completed
+// line leaves behind (its history, its stored progress) does not pile up.
+// The memory counted is what the program has taken from the heap.
+TEST_F(MainFormTest, AThousandCompletedLinesLeaveTheHeapAsItWas) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers keep a heap of their own";
+#endif
+    constexpr int kLines = 1100;
+    std::string course;
+    for (int line = 0; line < kLines + 10; ++line)
+        course += "asdf jkl fdsa lkj sad lad " + std::to_string(line) + "\n";
+    folder.Write("Courses/English/course.txt", course);
+    profile.DrillSoundEnabled = false;  // the stand-in sound system keeps every cue
+    LogOn();
+    std::size_t heapAfterWarmUp = 0;
+    std::size_t heapAtTheEnd = 0;
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        for (int line = 0; line < kLines; ++line) {
+            TypeLine(window, 150);
+            if (line == 99) heapAfterWarmUp = mallinfo2().uordblks;
+        }
+        heapAtTheEnd = mallinfo2().uordblks;
+    };
+    form.StartCourse();
+
+    EXPECT_EQ(profile.Progress, kLines) << "every line was completed";
+    EXPECT_EQ(HistoryStore(folder.File("zqstats.db")).LineCount(), kLines);
+    // A few bytes a line at most: a kilobyte a line would be a megabyte.
+    EXPECT_LT(heapAtTheEnd, heapAfterWarmUp + 64 * 1024)
+        << "the heap grew by " << (heapAtTheEnd - heapAfterWarmUp) / 1024 << " KiB over " << kLines - 100
+        << " lines";
 }
 
 // The adaptive drill and the learner's day.

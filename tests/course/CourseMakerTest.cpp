@@ -3,6 +3,7 @@
 // the same layout gives the same course.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -10,9 +11,12 @@
 #include "../templates/FakeKeyPainter.h"
 #include "base/CodePage.h"
 #include "base/TextFile.h"
+#include "course/CommonWords.h"
 #include "course/Course.h"
 #include "course/CourseCheck.h"
 #include "course/CourseMaker.h"
+#include "course/GameWords.h"
+#include "course/UnicodeText.h"
 
 namespace zq {
 namespace {
@@ -71,6 +75,46 @@ TEST_F(CourseMakerTest, MakesACompleteCourseThatTheCheckFindsSound) {
     EXPECT_EQ(all.find("teh"), std::string::npos);     // a forbidden word
     EXPECT_GE(Lines("Dvorak", "Practice.txt").size(), 300u);
     EXPECT_EQ(report.gameGroups, 30u);
+}
+
+// The game opens with words a learner knows: its first groups are the
+// language's everyday words the dictionary has, shortest first, and no
+// rare word as short as they are comes later.
+TEST_F(CourseMakerTest, TheGamesFirstGroupsAreEverydayWordsOfTheLanguage) {
+    CourseRequest request = Request("us", "US");
+    request.dictionary = DictionaryAt(std::string(ZQ_TEST_DATA_DIR) + "/course/en_everyday.dic");
+    ASSERT_EQ(maker.Make(request).outcome, CourseOutcome::Made);
+    std::vector<std::vector<std::string>> groups(1);
+    for (const std::string& line : Lines("US", "Game.txt")) {
+        if (line.empty()) {
+            groups.emplace_back();
+            continue;
+        }
+        for (std::size_t start = 0; start < line.size();) {
+            const std::size_t end = std::min(line.find(' ', start), line.size());
+            groups.back().push_back(line.substr(start, end - start));
+            start = end + 1;
+        }
+    }
+    ASSERT_EQ(groups.size(), kGameGroups);
+    std::set<std::string> everyday;
+    for (const std::u32string& word : CommonWords("en")) everyday.insert(ToUtf8Text(word));
+    std::size_t longestEveryday = 0;
+    for (std::size_t g = 0; g < kCommonGameGroups; ++g) {
+        EXPECT_GE(groups[g].size(), kFewestCommonGroupWords);
+        for (const std::string& word : groups[g]) {
+            EXPECT_TRUE(everyday.contains(word)) << word;
+            longestEveryday = std::max(longestEveryday, word.size());
+        }
+    }
+    EXPECT_LE(groups[0].back().size(), groups[1].front().size()) << "shortest first";
+    EXPECT_LE(longestEveryday, kLongestCommonWord);
+    for (std::size_t g = kCommonGameGroups; g < groups.size(); ++g) {
+        for (const std::string& word : groups[g]) {
+            EXPECT_GT(word.size(), longestEveryday) << word;
+            EXPECT_TRUE(word != "fey" && word != "lur" && word != "tum") << "a rare short word: " << word;
+        }
+    }
 }
 
 TEST_F(CourseMakerTest, CourseIniNamesLanguageCodePageLayoutAndDictionary) {

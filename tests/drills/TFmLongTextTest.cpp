@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "DrillFakes.h"
 #include "DrillFiles.h"
 #include "base/CodePage.h"
@@ -28,6 +30,11 @@ public:
     bool returnIndicator = false;
     DrillRect client{0, 0, 1274, 970};
     LongTextLayout placed;
+    // Every progress shown (bytes read, file size), and after how many the
+    // learner cancels (never when negative).
+    std::vector<std::pair<std::size_t, std::size_t>> progress;
+    int cancelAfter = -1;
+    bool progressShown = false;
 
     std::optional<std::string> ChooseTextFile(const std::string& folder) override {
         startFolder = folder;
@@ -41,6 +48,12 @@ public:
     void SetReturnIndicatorVisible(bool visible) override { returnIndicator = visible; }
     DrillRect ClientArea() const override { return client; }
     void PlaceBoxes(const LongTextLayout& layout) override { placed = layout; }
+    bool ShowLoadProgress(const std::string&, std::size_t bytesRead, std::size_t fileSize) override {
+        progress.emplace_back(bytesRead, fileSize);
+        progressShown = true;
+        return cancelAfter < 0 || static_cast<int>(progress.size()) < cancelAfter;
+    }
+    void EndLoadProgress() override { progressShown = false; }
 };
 
 class LongTextTest : public ::testing::Test {
@@ -305,6 +318,41 @@ TEST_F(LongTextTest, ABinaryFileIsRefusedAsNotText) {
     drill.LoadText();
     EXPECT_EQ(view.informations.size(), 1U);
     EXPECT_EQ(drill.Sample(), "Dear you,\fpage two\x01 ends\tthere");
+}
+
+// A long file shows how far its reading has come, and the learner may
+// cancel it: the text in the drill then stays as it was.
+TEST_F(LongTextTest, ALongFileShowsItsProgressAndCancellingKeepsTheTextInTheDrill) {
+    std::string book;
+    while (book.size() < 1'000'000) book += "Hands rest on the home keys, eyes stay on the page.\n";
+    testing::DrillFiles files;
+    longView.chosenFile = files.Write("book.txt", book);
+    drill.LoadText();
+    ASSERT_GT(longView.progress.size(), 4u) << "a megabyte is read in parts";
+    for (std::size_t i = 0; i < longView.progress.size(); ++i) {
+        EXPECT_EQ(longView.progress[i].second, book.size());
+        if (i > 0) {
+            EXPECT_GT(longView.progress[i].first, longView.progress[i - 1].first);
+        }
+    }
+    EXPECT_EQ(longView.progress.back().first, book.size());
+    EXPECT_FALSE(longView.progressShown) << "the progress goes when the text is read";
+    // Each line break becomes CR LF; the last one goes.
+    const auto lineBreaks = static_cast<std::size_t>(std::count(book.begin(), book.end(), '\n'));
+    EXPECT_EQ(drill.SampleLength(), static_cast<std::int32_t>(book.size() + lineBreaks - 2));
+
+    Paste("keep me");
+    Type("ke");
+    longView.progress.clear();
+    longView.cancelAfter = 3;
+    drill.LoadText();
+    EXPECT_EQ(longView.progress.size(), 3u) << "the reading stops once cancelled";
+    EXPECT_FALSE(longView.progressShown);
+    EXPECT_FALSE(longView.busy);
+    EXPECT_TRUE(view.informations.empty()) << "a cancelled reading needs no message";
+    EXPECT_EQ(drill.Sample(), "keep me");
+    EXPECT_EQ(drill.Pos(), 3);
+    EXPECT_TRUE(drill.Started());
 }
 
 TEST_F(LongTextTest, PastedTextIsPlainEightBitTextWithCrLfLineBreaks) {

@@ -101,6 +101,30 @@ TEST_F(ProgramTest, TheEndOfTheSessionDuringADrillStoresTheRunWithoutAQuestion) 
     EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
 }
 
+// The learner has closed the main window and the practice-time message is
+// open when the session ends: the program ends at once, its run stored.
+TEST_F(ProgramTest, TheEndOfTheSessionWhileTheClosingMessageIsOpenEndsTheProgram) {
+    const std::string main = LogOn();
+    session->Key(main, "alt+c");
+    const std::string drill = session->WaitForWindow(kCourse);
+    ASSERT_FALSE(drill.empty());
+    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
+    session->Key(drill, "Escape");
+    ASSERT_TRUE(session->WaitUntilGone(kCourse));
+    session->Key(main, "Escape");
+    const auto end = std::chrono::steady_clock::now() + seconds(15);
+    while (session->VisibleWindows(kMain).size() < 2 && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_EQ(session->VisibleWindows(kMain).size(), 2u) << "no practice-time message beside the main window";
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    session->Signal(SIGTERM);
+    EXPECT_EQ(session->WaitForExit(seconds(5)), 0) << "the program lingered behind its closing message";
+
+    const IniFile profiles(session->Path("zqc.ini"));
+    EXPECT_EQ(profiles.ReadInteger("Default", "Progress", -1), 1);
+    EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
+}
+
 TEST_F(ProgramTest, AKilledRunKeepsItsLineAndTimeAndTheNextStartRemovesItsTemporaryFile) {
     const std::string main = LogOn();
     session->Key(main, "alt+c");

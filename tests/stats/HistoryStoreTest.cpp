@@ -177,5 +177,16 @@ TEST_F(HistoryStoreTest, TheFileIsInWriteAheadLogModeAndSurvivesReopening) {
     EXPECT_EQ(reopened.LineCount(), 1);
 }
 
+// A run writes a line at a time into a file that grows for hours; what it
+// holds of the file in memory stays a few pages, whatever the file's size
+// (kept, the pages would come to some 2 MB after a thousand lines).
+TEST_F(HistoryStoreTest, TheFilePagesHeldInMemoryDoNotGrowWithTheLinesAdded) {
+    const std::u32string text = U"the quick brown fox jumps over the lazy dog, typing every line";
+    for (int line = 0; line < 1000; ++line)
+        store.AddLine(TypedLine("Ann", kDay + line / 200, text, line % 3));
+    EXPECT_EQ(store.LineCount(), 1000);
+    EXPECT_LT(store.Database().PageCacheBytes(), 128 * 1024);
+}
+
 }  // namespace
 }  // namespace zq

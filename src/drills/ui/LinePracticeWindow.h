@@ -34,6 +34,7 @@ public:
     ~LinePracticeWindow() override;
 
     TFmLinePractice& Drill() { return *drill_; }
+    const TFmLinePractice& Drill() const { return *drill_; }
 
     // Both boxes take the font (and its colour) for all their text.
     void SetDrillFont(const QFont& font, const QColor& color);

@@ -5,7 +5,9 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
+#include <QProgressDialog>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -37,6 +39,29 @@ bool HoldsOnly(const QTextDocument& document, const QTextCharFormat& format) {
 
 // The "#" button sits on the marker's row, right of the marker.
 constexpr int kReturnIndicatorLeft = 28;
+
+// A file read in a blink shows no progress.
+constexpr std::size_t kProgressShownFrom = 4 * 1024 * 1024;
+constexpr int kProgressSteps = 1000;
+
+// The lines shown above the next character to type, and how close to the
+// end of the part shown it may come before the next part is shown.
+constexpr int kLinesShownBefore = 3;
+constexpr std::size_t kShownAhead = 4 * 1024;
+
+// Where the line that holds `index` begins, or the line `linesBefore`
+// lines before that one.
+std::size_t LineStartBefore(std::string_view text, std::size_t index, int linesBefore) {
+    std::size_t start = std::min(index, text.size());
+    for (int line = 0; line <= linesBefore; ++line) {
+        if (start == 0) return 0;
+        const std::size_t lineFeed = text.rfind('\n', start - 1);
+        if (lineFeed == std::string_view::npos) return 0;
+        if (line == linesBefore) return lineFeed + 1;
+        start = lineFeed;  // the line before ends here
+    }
+    return start;
+}
 
 }  // namespace
 
@@ -92,6 +117,8 @@ ParagraphDrillWindow::ParagraphDrillWindow(stopwatch& watch, DrillGuidance guida
     AttachDrill(std::move(drill));
 }
 
+ParagraphDrillWindow::~ParagraphDrillWindow() = default;
+
 QToolButton* ParagraphDrillWindow::AddToolButton(const char* caption, const char* hint) {
     auto* button = new QToolButton(TextToolBar);
     button->setText(Translated(caption));
@@ -112,6 +139,51 @@ void ParagraphDrillWindow::RememberTextFormat(const QFont& font, const QColor& c
 void ParagraphDrillWindow::SetDrillFont(const QFont& font, const QColor& color) {
     RememberTextFormat(font, color);
     LinePracticeWindow::SetDrillFont(font, color);
+}
+
+void ParagraphDrillWindow::SetSampleText(std::string_view text8) {
+    if (text8.size() <= kShownPart) {
+        shownBegin_ = 0;
+        shownEnd_ = text8.size();
+        LinePracticeWindow::SetSampleText(text8);
+        return;
+    }
+    ShowPartAround(0);
+}
+
+std::string ParagraphDrillWindow::SampleText() const {
+    const std::string& text = Drill().Sample();
+    return text.size() <= kShownPart ? LinePracticeWindow::SampleText() : text;
+}
+
+void ParagraphDrillWindow::ShowPartAround(std::size_t index) {
+    const std::string_view text = Drill().Sample();
+    shownBegin_ = LineStartBefore(text, index, kLinesShownBefore);
+    shownEnd_ = std::min(text.size(), index + kShownPart);
+    if (shownEnd_ < text.size()) {
+        // The part ends with a line, unless that line is very long; and
+        // never between the CR and the LF of a line break.
+        const std::size_t lineFeed = text.find('\n', shownEnd_);
+        if (lineFeed != std::string_view::npos && lineFeed - shownEnd_ < kShownAhead) {
+            shownEnd_ = lineFeed + 1;
+        } else if (text[shownEnd_ - 1] == '\r') {
+            ++shownEnd_;
+        }
+    }
+    LinePracticeWindow::SetSampleText(text.substr(shownBegin_, shownEnd_ - shownBegin_));
+}
+
+void ParagraphDrillWindow::SelectSample(int start, int length) {
+    const std::size_t textLength = Drill().Sample().size();
+    if (start < 0 || textLength <= kShownPart) {
+        LinePracticeWindow::SelectSample(start, length);
+        return;
+    }
+    const auto index = static_cast<std::size_t>(start);
+    const bool beforePart = index < shownBegin_;
+    const bool nearPartEnd = shownEnd_ < textLength && index + kShownAhead >= shownEnd_;
+    if (beforePart || nearPartEnd) ShowPartAround(index);
+    LinePracticeWindow::SelectSample(static_cast<int>(index - shownBegin_), length);
 }
 
 void ParagraphDrillWindow::ApplySampleFontToAll() {
@@ -171,6 +243,39 @@ void ParagraphDrillWindow::SetReturnIndicatorVisible(bool visible) {
 
 DrillRect ParagraphDrillWindow::ClientArea() const {
     return {0, 0, width(), height()};
+}
+
+bool ParagraphDrillWindow::ShowLoadProgress(const std::string& path, std::size_t bytesRead,
+                                            std::size_t fileSize) {
+    if (fileSize < kProgressShownFrom) return true;
+    if (!loadProgress_) {
+        const QString name = QFileInfo(QFile::decodeName(path.c_str())).fileName();
+        loadProgress_ = std::make_unique<QProgressDialog>(this);
+        loadProgress_->setObjectName(QStringLiteral("LoadProgress"));
+        loadProgress_->setWindowTitle(Translated("Loading text"));
+        loadProgress_->setLabelText(QString::fromUtf8(Format(Tr("Loading %s ..."), {name.toStdString()})));
+        // Wide enough for the title bar to show its title whole, beside the
+        // program's name and the bar's buttons.
+        const QString shownTitle = loadProgress_->windowTitle() + QStringLiteral(" \u2014 ") +
+                                   QApplication::applicationDisplayName();
+        loadProgress_->setMinimumWidth(loadProgress_->fontMetrics().horizontalAdvance(shownTitle) + 120);
+        loadProgress_->setRange(0, kProgressSteps);
+        loadProgress_->setWindowModality(Qt::WindowModal);
+        loadProgress_->setMinimumDuration(0);
+        loadProgress_->setAutoClose(false);
+        loadProgress_->setAutoReset(false);
+        loadProgress_->show();
+    }
+    // Setting the value of a modal progress dialog lets the window paint
+    // and take the click on Cancel.
+    const double done =
+        static_cast<double>(bytesRead) / static_cast<double>(std::max<std::size_t>(fileSize, 1));
+    loadProgress_->setValue(static_cast<int>(done * kProgressSteps));
+    return !loadProgress_->wasCanceled();
+}
+
+void ParagraphDrillWindow::EndLoadProgress() {
+    loadProgress_.reset();
 }
 
 void ParagraphDrillWindow::PlaceBoxes(const LongTextLayout& layout) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <string_view>
 
 #include "drills/TFmLongText.h"
 #include "drills/ui/LinePracticeWindow.h"
 
 class QFileDialog;
+class QProgressDialog;
 class QToolBar;
 class QToolButton;
 
@@ -19,6 +22,7 @@ class ParagraphDrillWindow : public LinePracticeWindow, public LongTextView {
 
 public:
     explicit ParagraphDrillWindow(stopwatch& watch, DrillGuidance guidance = {}, QWidget* parent = nullptr);
+    ~ParagraphDrillWindow() override;
 
     TFmLongText& TextDrill() { return static_cast<TFmLongText&>(Drill()); }
 
@@ -29,6 +33,18 @@ public:
     // for nothing.
     void ApplySampleFontToAll() override;
 
+    // A long text is shown a part at a time, some lines before the next
+    // character to type and about kShownPart characters from there, so that
+    // a book loads at once and takes memory for its text alone, not for the
+    // laying out of all its pages; the part moves on as the learner types.
+    // A text of up to kShownPart characters is shown whole.
+    static constexpr std::size_t kShownPart = 64 * 1024;
+    void SetSampleText(std::string_view text8) override;
+    std::string SampleText() const override;
+    void SelectSample(int start, int length) override;
+    // Where the part shown begins in the text (0-based).
+    std::size_t ShownPartStart() const { return shownBegin_; }
+
     // LongTextView.
     std::optional<std::string> ChooseTextFile(const std::string& folder) override;
     std::string ClipboardText() override;
@@ -36,6 +52,10 @@ public:
     void SetReturnIndicatorVisible(bool visible) override;
     DrillRect ClientArea() const override;
     void PlaceBoxes(const LongTextLayout& layout) override;
+    bool ShowLoadProgress(const std::string& path, std::size_t bytesRead, std::size_t fileSize) override;
+    void EndLoadProgress() override;
+    // The dialog that shows a long file's reading, while it is shown.
+    QProgressDialog* LoadProgress() const { return loadProgress_.get(); }
 
     // The file-open dialog of "Load text", starting in `folder`: it offers
     // text files (of any case of ".txt": names are case-sensitive here),
@@ -60,7 +80,13 @@ private:
     template <typename Command>
     void RunCommand(Command command);
 
+    // Shows the part of the drill's text around the 0-based `index`.
+    void ShowPartAround(std::size_t index);
+
     QTextCharFormat textFormat_;
+    std::size_t shownBegin_ = 0;
+    std::size_t shownEnd_ = 0;
+    std::unique_ptr<QProgressDialog> loadProgress_;
 };
 
 }  // namespace zq

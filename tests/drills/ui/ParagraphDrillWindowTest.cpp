@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QStatusBar>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QThread>
 #include <QToolButton>
@@ -70,6 +71,47 @@ TEST_F(ParagraphDrillWindowTest, ReturnIndicatorAsksForEnterAtTheEndOfEachTextLi
     Type(QStringLiteral("e"));
     EXPECT_TRUE(window.BnShowReturn->isHidden());
     EXPECT_EQ(window.HighlightedSamplePosition(), 7);
+}
+
+// A book is shown a part at a time: the sample box holds the lines around
+// the next character to type, never the whole text, and the part follows
+// the learner through the text, forwards and back.
+TEST_F(ParagraphDrillWindowTest, ALongTextShowsThePartAroundTheNextCharacter) {
+    QString book;
+    for (int line = 0; book.size() < 4 * static_cast<qsizetype>(ParagraphDrillWindow::kShownPart); ++line)
+        book += QStringLiteral("Line %1 of the book, typed from its beginning to its end.\n").arg(line);
+    Paste(book);
+    const std::string& text = window.Drill().Sample();
+    ASSERT_GT(text.size(), 4 * ParagraphDrillWindow::kShownPart);
+    const QTextDocument& shown = *window.SampleEdit->document();
+    const auto shownLength = [&] { return static_cast<std::size_t>(shown.characterCount()); };
+    EXPECT_LE(shownLength(), ParagraphDrillWindow::kShownPart + 100);
+    EXPECT_TRUE(shown.toPlainText().startsWith(QStringLiteral("Line 0 of the book")));
+
+    Type(QStringLiteral("Lin"));
+    EXPECT_EQ(shown.characterAt(window.HighlightedSamplePosition()), u'e');
+
+    // The highlighted character is the text's, wherever the next one is.
+    const auto highlighted = [&] { return shown.characterAt(window.HighlightedSamplePosition()); };
+    for (const std::size_t index : {text.find("Line 3000 ") + 5, text.find("Line 1200 ") + 3,
+                                    text.find("Line 1201 ") + 2, std::size_t{7}}) {
+        SCOPED_TRACE(index);
+        ASSERT_LT(index, text.size());
+        window.SelectSample(static_cast<int>(index), 1);
+        EXPECT_EQ(highlighted(), QChar::fromLatin1(text[index]));
+        EXPECT_LE(window.ShownPartStart(), index);
+        EXPECT_LE(shownLength(), ParagraphDrillWindow::kShownPart + 100);
+        // Some lines before it are shown too.
+        EXPECT_GE(shown.toPlainText().left(window.HighlightedSamplePosition()).count(u'\n'),
+                  index > 200 ? 3 : 0);
+    }
+    EXPECT_EQ(window.ShownPartStart(), 0u) << "back at the beginning";
+
+    // Near the end of the part shown, the next part comes.
+    const std::size_t nearEnd = text.find("Line", ParagraphDrillWindow::kShownPart - 100) + 1;
+    window.SelectSample(static_cast<int>(nearEnd), 1);
+    EXPECT_GT(window.ShownPartStart(), 0u);
+    EXPECT_EQ(highlighted(), QChar::fromLatin1(text[nearEnd]));
 }
 
 int Lightness(QRgb pixel) {
