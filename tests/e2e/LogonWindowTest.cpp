@@ -60,8 +60,8 @@ TEST_F(LogonWindowTest, OneEnterClosesTheMessageAndTheNextKeysGoIntoTheProfileBo
     const auto boxGeometry = session->OnDesktop().Geometry(box);
     ASSERT_TRUE(boxGeometry.has_value());
     EXPECT_TRUE(CentreLiesOver(*boxGeometry, dialog))
-        << "the message stands at " << boxGeometry->left << "," << boxGeometry->top << ", away from the dialog at "
-        << dialog.left << "," << dialog.top;
+        << "the message stands at " << boxGeometry->left << "," << boxGeometry->top
+        << ", away from the dialog at " << dialog.left << "," << dialog.top;
 
     session->KeyToFocused("Return");
     ASSERT_TRUE(session->WaitUntilGone(kMessage, milliseconds(5000))) << "Enter did not close the message";
