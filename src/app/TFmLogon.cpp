@@ -50,12 +50,12 @@ void TFmLogon::FillUserList() {
 void TFmLogon::OKButtonClick() {
     const std::string name = view_.UserText();
     if (name.empty()) {
-        Inform("Please select a user name from the user list.");
+        Inform(Tr("Please select a user name from the user list."));
         return;
     }
     if (!IsListed(name)) {
-        Inform(
-            "The user name is not in the list. Please either select from the list or add a new user name.");
+        Inform(Tr(
+            "The user name is not in the list. Please either select from the list or add a new user name."));
         return;
     }
     if (!starter_->ReserveUser(name)) {
@@ -73,8 +73,8 @@ void TFmLogon::BnAddClick() {
     const std::string name = view_.UserText();
     if (name.empty() || !IsListed(name)) {
         Inform(
-            "To use an existing profile as basic template to define a new profile, Please select a user "
-            "name from the user combobox.");
+            Tr("To use an existing profile as basic template to define a new profile, Please select a user "
+               "name from the user combobox."));
         return;
     }
     TProfile& existing = starter_->CurrentProfile;
@@ -85,11 +85,11 @@ void TFmLogon::BnAddClick() {
     if (!starter_->EditNewProfile(added)) return;
 
     if (IsListed(added.UserName)) {
-        Inform("The user name is already in the dropdown list. Please pick up the name and logon.");
+        Inform(Tr("The user name is already in the dropdown list. Please pick up the name and logon."));
         return;
     }
     added.Save();
-    Inform(ToUtf8(added.UserName) + " is added to the list.");
+    Inform(Format(Tr("%s is added to the list."), {ToUtf8(added.UserName)}));
     FillUserList();
 }
 

@@ -96,6 +96,18 @@ const char* LibTr(const char* msgid) {
     return dgettext(kLibraryDomain, msgid);
 }
 
+const char* TrPlural(const char* singular, const char* plural, unsigned long count) {
+    return dngettext(kProgramDomain, singular, plural, count);
+}
+
+const char* TrInContext(const char* context, const char* msgid) {
+    // A catalogue keys a text of a context as the context, the byte 4, and
+    // the text; gettext hands back the key itself when it has no translation.
+    const std::string key = std::string(context) + '\004' + msgid;
+    const char* translated = dgettext(kProgramDomain, key.c_str());
+    return translated == key.c_str() ? msgid : translated;
+}
+
 std::string Format(std::string_view format, std::initializer_list<std::string> args) {
     std::string out;
     auto next = args.begin();

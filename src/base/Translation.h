@@ -34,6 +34,16 @@ const char* Tr(const char* msgid);
 // The translation of a library message, UTF-8.
 const char* LibTr(const char* msgid);
 
+// The translation of a program text that shows a count, in the form the
+// language uses for `count` (gettext's plural forms): `singular` or `plural`
+// when the text stays untranslated.
+const char* TrPlural(const char* singular, const char* plural, unsigned long count);
+
+// The translation of a program text in one of its uses (gettext's message
+// context): texts that read alike in English but not in every language, such
+// as a phrase before a name beginning with a vowel.
+const char* TrInContext(const char* context, const char* msgid);
+
 // Marks a program text for the catalogues where it stands in a table; it is
 // translated with Tr where it is shown.
 constexpr const char* N_(const char* msgid) {

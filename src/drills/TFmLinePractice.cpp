@@ -366,7 +366,9 @@ void TFmLinePractice::ShowGuidance() {
     if (guidance_.keyboard) guidance_.keyboard->Show();
     if (guidance_.leftHand) guidance_.leftHand->ShowHands();
     if (guidance_.rightHand) guidance_.rightHand->ShowHands();
-    if (!sample_.empty()) ShowNextKey(SampleAt(pos_));
+    // The windows are shared by the drills: without a line, the key and
+    // finger the drill before left lit go out.
+    ShowNextKey(sample_.empty() ? 0 : SampleAt(pos_));
 }
 
 void TFmLinePractice::PlaceGuidance() {

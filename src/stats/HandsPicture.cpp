@@ -4,6 +4,7 @@
 #include "keyboard/FingerNames.h"
 #include "keyboard/FingerSettings.h"
 #include "stats/KeyHeatMap.h"
+#include "stats/ProgressTexts.h"
 
 namespace zq {
 
@@ -15,9 +16,11 @@ std::string Percent(std::int64_t value) {
 
 std::string FingerTip(std::int32_t finger, const StrokeSums& sums) {
     if (sums.typed == 0) return Format(Tr("%s: not practised in these days."), {FingerName(finger)});
-    return Format(Tr("%s: %d keys, %d of them wrong (accuracy %s), %d keys a minute"),
-                  {FingerName(finger), std::to_string(sums.typed), std::to_string(sums.wrong),
-                   Percent(Accuracy(sums)), std::to_string(KeysPerMinute(sums))});
+    const std::string keys =
+        Format(TrPlural("%d key", "%d keys", PluralCount(sums.typed)), {std::to_string(sums.typed)});
+    return Format(Tr("%s: %s, %s (accuracy %s), %d keys a minute"),
+                  {FingerName(finger), keys, WrongOfThem(sums.wrong), Percent(Accuracy(sums)),
+                   std::to_string(KeysPerMinute(sums))});
 }
 
 std::string HandFigures(const StrokeSums& sums) {

@@ -71,9 +71,10 @@ std::string KeyHeatMap::TipOf(std::size_t key) const {
     // A decimal number: "4.2" in English, "4,2" in French and German.
     const std::string percent =
         Format(Tr("%d.%d"), {std::to_string(permille / 10), std::to_string(permille % 10)});
-    return Format(Tr("Key %s — typed %d times, %d of them wrong (%s %%), %d ms a key"),
-                  {characters, std::to_string(heat.typed), std::to_string(heat.wrong), percent,
-                   std::to_string(MeanTimeMs(sums))});
+    const std::string typed = Format(TrPlural("typed %d time", "typed %d times", PluralCount(heat.typed)),
+                                     {std::to_string(heat.typed)});
+    return Format(Tr("Key %s — %s, %s (%s %%), %d ms a key"),
+                  {characters, typed, WrongOfThem(heat.wrong), percent, std::to_string(MeanTimeMs(sums))});
 }
 
 }  // namespace zq

@@ -28,7 +28,7 @@ void ProgressOverview::Load() {
         report_ = ReadProgressReport(store, ToUtf8(setup_.user), setup_.course.Name(), setup_.today);
     });
 
-    view_.SetCaption(Format(Tr("Progress of %s"), {ToUtf8(setup_.user)}));
+    view_.SetCaption(ProgressCaption(ToUtf8(setup_.user)));
     view_.ShowSummary(Summary());
     view_.ShowCharts(ProgressChartSpecs(report_));
 
@@ -172,9 +172,13 @@ ExportOutcome ProgressOverview::Export(const HistoryExportFiles& files) {
     } catch (const std::exception& error) {
         return {false, Format(Tr("The practice history could not be exported: %s"), {error.what()})};
     }
-    return {true, Format(Tr("%d lines of practice have been exported to \"%s\", and their sums per day to "
-                            "\"%s\"."),
-                         {std::to_string(lines.size()), files.lines, files.days})};
+    return {true,
+            Format(TrPlural("%d line of practice has been exported to \"%s\", and its sums per day to "
+                            "\"%s\".",
+                            "%d lines of practice have been exported to \"%s\", and their sums per day to "
+                            "\"%s\".",
+                            PluralCount(static_cast<std::int64_t>(lines.size()))),
+                   {std::to_string(lines.size()), files.lines, files.days})};
 }
 
 std::string ProgressOverview::Summary() const {
@@ -189,10 +193,13 @@ std::string ProgressOverview::Summary() const {
                          "shows here."),
                       {std::to_string(kProgressDays)});
     }
-    return Format(
-        Tr("The last %d days: %d lines completed in %s of practice. Keys and confusions are "
-           "those of the course %s."),
-        {std::to_string(kProgressDays), std::to_string(lines), PracticeDuration(time), setup_.course.Name()});
+    // The time of the lines alone, without the pauses between them: the
+    // message at the program's close counts the whole time in the drills.
+    const std::string completed = Format(
+        TrPlural("%d line completed", "%d lines completed", PluralCount(lines)), {std::to_string(lines)});
+    return Format(Tr("The last %d days: %s; typing these lines took %s (pauses between lines not counted). "
+                     "Keys and confusions are those of the course %s."),
+                  {std::to_string(kProgressDays), completed, PracticeDuration(time), setup_.course.Name()});
 }
 
 }  // namespace zq

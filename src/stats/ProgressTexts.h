@@ -28,5 +28,12 @@ std::string KeyList(const std::vector<char32_t>& characters);
 std::string PairList(const std::vector<PairTally>& pairs);
 // "3 h 25 m"
 std::string PracticeDuration(std::int64_t milliseconds);
+// "Progress of Anna": languages that join the word before a name beginning
+// with a vowel or h ("d'Anna" in French) have a form of their own for it.
+std::string ProgressCaption(const std::string& userUtf8);
+// A count as gettext's plural forms take it (a negative one as 0).
+unsigned long PluralCount(std::int64_t count);
+// "4 of them wrong", in the plural form of the count.
+std::string WrongOfThem(std::int64_t wrong);
 
 }  // namespace zq

@@ -53,6 +53,28 @@ TEST_F(TranslationTest, RegionalCodeFallsBackToTheLanguageCatalogue) {
     EXPECT_STREQ(LibTr("List index out of bounds (%d)"), "List index out of bounds (%d)");
 }
 
+TEST_F(TranslationTest, ACountChoosesTheLanguagesPluralForm) {
+    SetupTranslation(kLocaleDir, "fr");
+    // French takes the singular for 0 and 1, unlike English.
+    EXPECT_STREQ(TrPlural("Test: %d mistake", "Test: %d mistakes", 0), "Test : %d faute");
+    EXPECT_STREQ(TrPlural("Test: %d mistake", "Test: %d mistakes", 1), "Test : %d faute");
+    EXPECT_STREQ(TrPlural("Test: %d mistake", "Test: %d mistakes", 2), "Test : %d fautes");
+    SetupTranslation(kLocaleDir, "C");
+    EXPECT_STREQ(TrPlural("Test: %d mistake", "Test: %d mistakes", 0), "Test: %d mistakes");
+    EXPECT_STREQ(TrPlural("Test: %d mistake", "Test: %d mistakes", 1), "Test: %d mistake");
+}
+
+TEST_F(TranslationTest, ATextInAContextHasATranslationOfItsOwn) {
+    SetupTranslation(kLocaleDir, "fr");
+    EXPECT_STREQ(TrInContext("Test: before a vowel", "Test: progress of %s"), "Test : progrès d'%s");
+    EXPECT_STREQ(Tr("Test: progress of %s"), "Test : progrès de %s");
+    // A context the catalogue lacks leaves the text as it is, not the
+    // translation of the text without context.
+    EXPECT_STREQ(TrInContext("Test: another use", "Test: progress of %s"), "Test: progress of %s");
+    SetupTranslation(kLocaleDir, "C");
+    EXPECT_STREQ(TrInContext("Test: before a vowel", "Test: progress of %s"), "Test: progress of %s");
+}
+
 TEST_F(TranslationTest, TheCatalogueInUseNamesTheLanguageOfTheTexts) {
     SetupTranslation(kLocaleDir, "fr_FR");
     EXPECT_EQ(CatalogueLanguage(), "fr");

@@ -93,13 +93,20 @@ std::vector<SourceText> ParseTemplate(const std::string& pot) {
     std::string places;
     std::string* reading = nullptr;
     SourceText current;
+    // A text of a context: catalogues key it as the context, the byte 4 and the text.
+    std::string context;
     std::istringstream lines(pot);
     for (std::string line; std::getline(lines, line);) {
         if (line.rfind("#: ", 0) == 0) {
             if (!places.empty()) places += ' ';
             places += line.substr(3);
+        } else if (line.rfind("msgctxt \"", 0) == 0) {
+            context = Unescaped(line.substr(9, line.size() - 10));
+            reading = &context;
         } else if (line.rfind("msgid \"", 0) == 0) {
-            current = {Unescaped(line.substr(7, line.size() - 8)), places};
+            const std::string prefix = context.empty() ? std::string() : context + '\004';
+            current = {prefix + Unescaped(line.substr(7, line.size() - 8)), places};
+            context.clear();
             reading = &current.msgid;
         } else if (line.rfind("\"", 0) == 0 && reading != nullptr) {
             *reading += Unescaped(line.substr(1, line.size() - 2));
@@ -165,7 +172,7 @@ std::set<std::string> CatalogueTexts(const fs::path& mo) {
 std::vector<SourceText> ProgramTexts(const std::string& domain) {
     const std::vector<std::string> files = SourceFiles();
     if (domain == "zqlib") return Extract(files, {"LibTr"});
-    std::vector<SourceText> texts = Extract(files, {"Tr", "N_"});
+    std::vector<SourceText> texts = Extract(files, {"Tr", "N_", "TrPlural:1,2", "TrInContext:1c,2"});
     for (const auto& [file, keywords] : kHelpers) {
         // One keyword at a time: xgettext takes one argument of a function.
         for (const std::string& keyword : keywords) {
@@ -224,6 +231,10 @@ TEST(CatalogueExtraction, FindsTextsThroughEveryKeyword) {
     for (const SourceText& text : ProgramTexts("zqlib")) library.insert(text.msgid);
     EXPECT_THAT(program, ::testing::IsSupersetOf({"&Course", "Keys/Min: %d   Accuracy: %d%%   WPM: %d",
                                                   "Black", "Invader Life", "Keys per minute", "Line"}));
+    // Texts with a plural form and texts in a context.
+    EXPECT_THAT(program, ::testing::IsSupersetOf({std::string("%d line completed"),
+                                                  std::string("before a name beginning with a vowel or h\004"
+                                                              "Progress of %s")}));
     EXPECT_THAT(library, ::testing::Contains("Unable to write to %s"));
     EXPECT_THAT(program, ::testing::Not(::testing::Contains("Unable to write to %s")));
 }

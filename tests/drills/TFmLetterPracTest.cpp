@@ -87,6 +87,23 @@ TEST_F(LetterPracTest, BeforeAnyLettersEveryKeyIsSwallowedAndAsksForThem) {
 
 // The prompt for letters goes once they are given, and so do the statistics
 // of the letters before.
+// The guidance windows are shared by the drills: the key and finger that the
+// drill before left lit go out when this drill opens without letters.
+TEST_F(LetterPracTest, OpeningWithoutLettersClearsTheKeyAndFingerOfThePreviousDrill) {
+    world.keyboard.fingers['k'] = 7;
+    world.keyboard.HighlightKey('k');
+    world.rightHand.pointed = 3;
+    world.leftHand.pointed = 2;
+    drill.FormShow();
+    ASSERT_FALSE(world.keyboard.highlighted.empty());
+    EXPECT_EQ(world.keyboard.highlighted.back(), 0) << "a key is still lit";
+    EXPECT_EQ(world.rightHand.pointed, 0);
+    EXPECT_EQ(world.leftHand.pointed, 0);
+
+    AskWith("fj");
+    EXPECT_EQ(world.keyboard.highlighted.back(), 'f') << "once there are letters, the first is lit";
+}
+
 TEST_F(LetterPracTest, NewLettersReplaceThePromptAndTheOldStatistics) {
     AskWith(std::string("fj"));
     EXPECT_TRUE(world.view.status.empty()) << world.view.status;

@@ -1,10 +1,12 @@
 #include "app/ui/LogonWindow.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,9 +54,11 @@ LogonWindow::LogonWindow(TSettings& settings, QWidget* parent)
                 "select from the drop-down list by clicking the down-arrow button.")));
     ProfileLb->setBuddy(ComboUser);
     SetComboBoxName(*ComboUser, Text(Tr("Profile")));
-    // The user box keeps Enter from the dialog: Enter in it logs on, as the
-    // default button would.
-    connect(ComboUser->lineEdit(), &QLineEdit::returnPressed, this, [this] { OKButton->click(); });
+    // Enter in the user box logs on, as the default button would; the box
+    // passes Enter on to the dialog only at times, and a second handler of
+    // the same key opened the same message again once the first closed.
+    ComboUser->installEventFilter(this);
+    ComboUser->lineEdit()->installEventFilter(this);
     userRow->addWidget(ProfileLb, 1);
     userRow->addWidget(ComboUser);
     PanelLayout()->insertLayout(1, userRow);
@@ -109,13 +113,32 @@ std::string LogonWindow::UserText() const {
 
 void LogonWindow::InformationBox(std::string_view utf8) {
     ShowMessageBox(this, QMessageBox::Information, FromUtf8View(utf8));
+    // What the learner types next goes into the user box again.
+    ComboUser->setFocus();
 }
 
-void LogonWindow::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) {
+bool LogonWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !ComboUser->view()->isVisible()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Once the key is handled: a message opened while it is still
+            // being delivered would see it again.
+            QMetaObject::invokeMethod(OKButton, &QPushButton::click, Qt::QueuedConnection);
+            return true;
+        }
+    }
+    return TAboutBox::eventFilter(watched, event);
+}
+
+void LogonWindow::setVisible(bool visible) {
+    if (visible && !isVisible()) {
         logon_.FormShow();
         setFixedSize(sizeHint().expandedTo(kClientSize));
     }
+    TAboutBox::setVisible(visible);
+}
+
+void LogonWindow::showEvent(QShowEvent* event) {
     TAboutBox::showEvent(event);
     ComboUser->setFocus();
 }

@@ -37,7 +37,12 @@ public:
     QPushButton* BnAdd = nullptr;
     QPushButton* BnCancel = nullptr;
 
+    // Fills the user list and takes its size before it is shown.
+    void setVisible(bool visible) override;
+
 protected:
+    // Enter in the user box: see the constructor.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -36,6 +36,12 @@ constexpr int kButtonWidth = 200;
 constexpr int kButtonHeight = 32;
 constexpr int kButtonGap = 37 - kButtonHeight;
 constexpr QMargins kButtonMargins(8, 29, 9, 25);
+
+// The room a button leaves on each side of its caption beyond the style's
+// own margin: about a letter's height.
+int CaptionRoom(const QPushButton& button) {
+    return button.fontMetrics().height();
+}
 constexpr QSize kClientSize(217, 345);
 constexpr int kFontPixels = 19;
 constexpr int kPanelGap = 12;
@@ -112,11 +118,12 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
     layout->addWidget(Day, 0, Qt::AlignTop);
     QCoreApplication::instance()->installEventFilter(this);
 
-    // One width for all, wide enough for the longest caption, also when
-    // the window fills the screen.
+    // One width for all, wide enough for the longest caption with room on
+    // both sides (a translated caption can be far longer than the English
+    // one), also when the window fills the screen.
     int width = kButtonWidth;
     for (const QPushButton* button : findChildren<QPushButton*>())
-        width = std::max(width, button->sizeHint().width());
+        width = std::max(width, button->sizeHint().width() + 2 * CaptionRoom(*button));
     for (QPushButton* button : findChildren<QPushButton*>()) button->setFixedWidth(width);
 }
 

@@ -120,9 +120,13 @@ void TAboutBox::WebLbClick() {
     }
 }
 
-void TAboutBox::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+void TAboutBox::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        if (!testAttribute(Qt::WA_Resized)) adjustSize();
+        if (const QScreen* screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    QDialog::setVisible(visible);
 }
 
 }  // namespace zq

@@ -40,7 +40,12 @@ protected:
     // dialog adds rows between them.
     QVBoxLayout* PanelLayout() const;
     QBoxLayout* ButtonRow() const { return buttonRow_; }
-    void showEvent(QShowEvent* event) override;
+    // Centred on the screen before it is shown: the window system then puts
+    // it there at once, and the toolkit knows where it stands (a window
+    // moved only once on screen stayed at the top-left corner for the
+    // toolkit under some window managers, and with it the boxes and lists
+    // that open over it).
+    void setVisible(bool visible) override;
     // The web label opens the program's manual (it has no web site).
     void WebLbClick();
 

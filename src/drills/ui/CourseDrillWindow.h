@@ -27,6 +27,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The line buttons at the row's right edge, the position label left of them.
+    void PlaceRowParts();
 };
 
 }  // namespace zq

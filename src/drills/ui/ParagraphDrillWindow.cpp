@@ -18,7 +18,6 @@
 #include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/MessageBoxes.h"
-#include "base/ui/PixelFont.h"
 
 namespace zq {
 namespace {
@@ -73,7 +72,6 @@ ParagraphDrillWindow::ParagraphDrillWindow(stopwatch& watch, DrillGuidance guida
 
     TextToolBar = new QToolBar(this);
     TextToolBar->setObjectName(QStringLiteral("TextToolBar"));
-    TextToolBar->setFont(FontOfHeight(QStringLiteral("Times New Roman"), 13));
     TextToolBar->setMovable(false);
     TextToolBar->setFloatable(false);
     BnLoad = AddToolButton("&Load text", "Load from file");

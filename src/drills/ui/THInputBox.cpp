@@ -1,5 +1,6 @@
 #include "drills/ui/THInputBox.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +11,6 @@
 
 #include "base/CodePage.h"
 #include "base/Translation.h"
-#include "base/ui/PixelFont.h"
 
 namespace zq {
 namespace {
@@ -36,10 +36,12 @@ THInputBox::THInputBox(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
+    // The box speaks in the program's own font, not in that of the window
+    // that asks (the game's playing field uses a typewriter face).
+    setFont(QApplication::font());
 
     LbHint->setObjectName(QStringLiteral("LbHint"));
     LbHint->setGeometry(16, 8, 285, 19);
-    LbHint->setFont(FontOfHeight(QStringLiteral("Times New Roman"), 15));
 
     NumberEd->setObjectName(QStringLiteral("NumberEd"));
     LbHint->setBuddy(NumberEd);  // a screen reader names the box by the prompt
@@ -49,7 +51,6 @@ THInputBox::THInputBox(QWidget* parent)
 
     BnOK->setObjectName(QStringLiteral("BnOK"));
     BnOK->setGeometry(112, 56, 75, 25);
-    BnOK->setFont(FontOfHeight(QStringLiteral("Arial"), 13));
     BnOK->setDefault(true);
     connect(BnOK, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -90,7 +90,10 @@ void TVKeyboard::SetClientSize(int width, int height) {
     kbFrame_->SetScale(width > room && room > 0 ? qreal(room) / width : 1);
     const QSize size = width > 0 && height > 0 ? kbFrame_->ScaledSize() : QSize(width, height);
     kbFrame_->setGeometry(QRect(QPoint(0, 0), size));
-    resize(size);
+    // The window keeps the size of its keys: the keys are drawn at the
+    // template's sizes (smaller only to fit the screen, as above), and a
+    // window resized by hand would crop them or leave them in a corner.
+    setFixedSize(size);
 }
 
 void TVKeyboard::showEvent(QShowEvent* event) {

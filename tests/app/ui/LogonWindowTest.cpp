@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QThread>
 
 #include "../../support/TempFolder.h"
 #include "WindowTestSupport.h"
@@ -57,6 +58,23 @@ TEST_F(LogonWindowTest, EnterInTheUserBoxLogsOnAndTheLogonHides) {
     EXPECT_FALSE(logon.isVisible());
     EXPECT_EQ(starter.CurrentProfile.Course, "English");
     dynamic_cast<QWidget*>(starter.MainWindow())->hide();
+}
+
+TEST_F(LogonWindowTest, EnterInAnEmptyUserBoxGivesOneMessageAndTheFocusStaysInTheBox) {
+    logon.show();
+    QApplication::processEvents();
+    logon.ComboUser->setEditText(QString());
+    testing::MessageBoxAnswerer boxes;
+    testing::PressKey(logon.ComboUser->lineEdit(), Qt::Key_Return);
+    for (int i = 0; i < 20; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+    EXPECT_THAT(boxes.texts, ::testing::ElementsAre("Please select a user name from the user list."));
+    EXPECT_EQ(starter.MainWindow(), nullptr);
+    // The dialog's focus is in the user box (the window is active only on a desktop).
+    EXPECT_TRUE(logon.focusWidget() == logon.ComboUser || logon.focusWidget() == logon.ComboUser->lineEdit());
+    logon.hide();
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "../../support/TempFolder.h"
 #include "WindowTestSupport.h"
 #include "app/TSettings.h"
+#include "base/Translation.h"
 #include "profile/ProfileStore.h"
 
 namespace zq {
@@ -70,6 +71,28 @@ TEST_F(MainWindowTest, TenButtonsInTabOrderTheAdaptiveDrillAfterTheDrillsProfile
     EXPECT_GE(window.width(), 217);
     EXPECT_GE(window.height(), 345);
     EXPECT_EQ(window.minimumSize(), window.maximumSize());  // a fixed border
+    window.hide();
+}
+
+// French captions are longer than English ones ("Exercices de paragraphes").
+TEST(MainWindowCaptionsTest, EveryCaptionHasRoomOnBothSidesInFrench) {
+    SetupTranslation(std::string(ZQ_PROGRAM_DIR) + "/locale", "fr");
+    TempFolder folder;
+    testing::WriteProgramFolder(folder / "");
+    TSettings settings{folder.Dir()};
+    NoDialogs none;
+    MainWindow window{settings, none, none, [] {}};
+    SetupTranslation(std::string(ZQ_PROGRAM_DIR) + "/locale", "C");
+    window.show();
+    QApplication::processEvents();
+    ASSERT_NE(window.ParagraphBn->text(), QStringLiteral("&Paragraph Drills")) << "no French catalogue";
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        SCOPED_TRACE(button->text().toStdString());
+        const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+        const int captionWidth = button->fontMetrics().horizontalAdvance(caption);
+        const int room = (button->width() - captionWidth) / 2;
+        EXPECT_GE(room, button->fontMetrics().height()) << "the caption nearly touches the button's edges";
+    }
     window.hide();
 }
 

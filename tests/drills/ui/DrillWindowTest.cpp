@@ -187,6 +187,27 @@ TEST_F(CourseWindowTest, APolishCourseUnderGermanWindowsTakesItsLetters) {
     EXPECT_EQ(window.CourseDrill().Pos(), 5);
 }
 
+// A large scale factor on a small screen leaves a narrow window: the label
+// moves left as far as it must to show whole.
+TEST_F(CourseWindowTest, ThePositionLabelShowsWholeInANarrowWindow) {
+    std::string course;
+    for (int line = 0; line < 197; ++line) course += "fjfj\n";
+    Open(course, 2);
+    ASSERT_EQ(window.PositionLb->text(), "3 / 197");
+    for (const int width : {900, 560, 520}) {
+        SCOPED_TRACE(width);
+        window.resize(width, window.height());
+        QApplication::processEvents();
+        const QRect label = window.PositionLb->geometry();
+        const QWidget* row = window.PositionLb->parentWidget();
+        EXPECT_GE(label.width(), window.PositionLb->sizeHint().width());
+        EXPECT_GE(label.left(), 0);
+        EXPECT_LT(label.right(), window.NextLineBn->x()) << "the label runs under the line buttons";
+        EXPECT_LT(window.NextLineBn->x() + 2 * window.NextLineBn->width(), row->width() + 1);
+        EXPECT_GT(window.NextLineBn->x(), row->width() / 2) << "the buttons left the row's right edge";
+    }
+}
+
 TEST_F(CourseWindowTest, ThePositionLabelAndMarkerContrastWithThePanel) {
     window.SetDrillColor(8421504);
     Open("one\ntwo\nthree\n", 1);

@@ -83,6 +83,21 @@ TEST(HInputBoxTest, CloseBoxAnswersCancelWithWhatTheEditHeld) {
     EXPECT_TRUE(run.box.isNull());
 }
 
+// The game asks for its difficulty from a window in a typewriter face.
+TEST(HInputBoxTest, TheBoxUsesTheProgramsFontWhateverWindowAsks) {
+    QWidget asking;
+    QFont typewriter(QStringLiteral("Courier New"));
+    typewriter.setPixelSize(11);
+    asking.setFont(typewriter);
+    auto* box = new THInputBox(&asking);
+    const QFont program = QApplication::font();
+    for (const QWidget* part : std::initializer_list<const QWidget*>{box->LbHint, box->NumberEd, box->BnOK}) {
+        SCOPED_TRACE(part->objectName().toStdString());
+        EXPECT_EQ(part->font().family(), program.family());
+        EXPECT_EQ(part->font().pointSizeF(), program.pointSizeF());
+    }
+}
+
 TEST(HInputBoxTest, PromptKeepsUnicodeWhileCaptionAndValueLoseWhatTheCodePageLacks) {
     const int saved = SystemCodePage();
     SetSystemCodePage(1252);

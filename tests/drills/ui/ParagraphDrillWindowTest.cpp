@@ -50,6 +50,11 @@ protected:
     ParagraphDrillWindow window{world.watch};
 };
 
+TEST_F(ParagraphDrillWindowTest, TheToolBarUsesTheProgramsFont) {
+    for (const QWidget* button : {window.BnLoad, window.BnPaste, window.BnRestart, window.BnClose})
+        EXPECT_EQ(button->font().family(), QApplication::font().family());
+}
+
 TEST_F(ParagraphDrillWindowTest, ReturnIndicatorAsksForEnterAtTheEndOfEachTextLine) {
     Paste(QStringLiteral("ab\ncd\nef"));
     EXPECT_TRUE(window.BnShowReturn->isHidden());

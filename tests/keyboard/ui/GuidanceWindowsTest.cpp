@@ -102,6 +102,13 @@ TEST_F(KeyboardWindowTest, ClientAreaIsTheKeyAreaOnTheTemplateBackground) {
     EXPECT_EQ(PixelAt(image, block.x(), block.y()), qRgb(0x7F, 0x7F, 0x7F));
 }
 
+TEST_F(KeyboardWindowTest, TheWindowKeepsTheSizeOfItsKeys) {
+    EXPECT_EQ(keyboard.minimumSize(), QSize(110, 50));
+    EXPECT_EQ(keyboard.maximumSize(), QSize(110, 50)) << "the window can be resized or maximised";
+    keyboard.resize(60, 30);
+    EXPECT_EQ(keyboard.size(), QSize(110, 50)) << "a shrunken keyboard crops its keys";
+}
+
 // At a scale factor above 1 a key picture is drawn with whole device pixels
 // of its own colours: no smoothing blurs its edges into greys.
 TEST_F(KeyboardWindowTest, KeyPicturesAreSharpAtEveryScaleFactor) {
