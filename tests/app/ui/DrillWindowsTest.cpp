@@ -44,7 +44,8 @@ TEST_F(DrillWindowsTest, WhereTheProgramPlacesItsWindowsTheGuidanceKeepsWindowsO
 
 TEST_F(DrillWindowsTest, WhereTheDesktopPlacesTheWindowsEveryGuidedDrillHoldsTheGuidanceInside) {
     DrillWindows drills(guidance, &owner, "", /*guidanceInside=*/true);
-    for (const DrillKind kind : {DrillKind::Course, DrillKind::Sentence, DrillKind::Free, DrillKind::Adaptive}) {
+    for (const DrillKind kind :
+         {DrillKind::Course, DrillKind::Sentence, DrillKind::Free, DrillKind::Adaptive}) {
         std::unique_ptr<DrillWindow> drill = drills.CreateDrill(kind);
         for (QWidget* window : Guidance()) {
             EXPECT_EQ(window->window(), drills.OpenWindow()) << "drill kind " << static_cast<int>(kind);
