@@ -153,6 +153,7 @@ TEST_F(GuidanceInsideWindowTest, WhenTheDrillWindowGoesTheyAreWindowsOfTheirOwne
     const Qt::WindowFlags keyboardFlags = keyboard.windowFlags();
     const Qt::WindowFlags handFlags = leftHand.windowFlags();
     const QSize keyboardSize = keyboard.size();
+    const QSize keyboardMaximum = keyboard.maximumSize();
     auto window = DrillWindow();
     window->HoldGuidance(keyboard, leftHand, rightHand);
     window->show();
@@ -167,7 +168,7 @@ TEST_F(GuidanceInsideWindowTest, WhenTheDrillWindowGoesTheyAreWindowsOfTheirOwne
     EXPECT_EQ(keyboard.windowFlags(), keyboardFlags);
     EXPECT_EQ(leftHand.windowFlags(), handFlags);
     EXPECT_EQ(keyboard.size(), keyboardSize);
-    EXPECT_EQ(keyboard.maximumWidth(), QWIDGETSIZE_MAX) << "free to take a new template's size";
+    EXPECT_EQ(keyboard.maximumSize(), keyboardMaximum) << "the size limits it had as a window of its own";
 
     auto next = DrillWindow();  // the next drill holds them again
     next->HoldGuidance(keyboard, leftHand, rightHand);
