@@ -54,33 +54,6 @@ function(zq_platform_code name platform)
   target_link_libraries(zq_${name}_ui PUBLIC zq_${name}_${platform})
 endfunction()
 
-# GoogleTest's headers take a test file longer to read than most tests
-# themselves: without a compiler cache (a build from a clean clone, as in
-# continuous integration) each test program reads them, and the standard and
-# Qt headers its files share, once, precompiled. With ccache they are not
-# precompiled: the cache serves the files themselves, and a precompiled
-# header, different in every build folder, would keep it from doing so.
-if(CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache")
-  set(zq_precompiled_default OFF)
-else()
-  set(zq_precompiled_default ON)
-endif()
-option(ZQ_PRECOMPILED_TEST_HEADERS "Precompile the headers the tests share" ${zq_precompiled_default})
-
-# zq_precompile_test_headers(TARGET [WITH_QT]): the shared headers of one test
-# program, precompiled; WITH_QT adds those of the tests of windows.
-function(zq_precompile_test_headers target)
-  cmake_parse_arguments(ARG "WITH_QT" "" "" ${ARGN})
-  if(NOT ZQ_PRECOMPILED_TEST_HEADERS)
-    return()
-  endif()
-  target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <gmock/gmock.h> <algorithm> <filesystem> <fstream>
-                            <functional> <map> <memory> <optional> <string> <vector>)
-  if(ARG_WITH_QT)
-    target_precompile_headers(${target} PRIVATE <QApplication> <QKeyEvent> <QLabel> <QPushButton> <QTimer> <QWidget>)
-  endif()
-endfunction()
-
 # Tests mirror the sources: tests/<name>/*.cpp become test_<name> (linked
 # against zq_<name>); with WITH_WINDOWS, tests/<name>/ui/*.cpp become
 # test_<name>_ui, run on Qt's offscreen platform.
@@ -88,7 +61,6 @@ function(zq_tests name)
   cmake_parse_arguments(ARG "WITH_WINDOWS" "" "LINKS;UI_LINKS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(test_${name} ${sources})
-  zq_precompile_test_headers(test_${name})
   # Tests write their own keyboard templates with libzip.
   target_link_libraries(test_${name} PRIVATE zq_${name} ${ARG_LINKS} zq_test_support PkgConfig::LIBZIP GTest::gtest
                         GTest::gtest_main GTest::gmock)
@@ -104,7 +76,6 @@ function(zq_tests name)
   endif()
   file(GLOB ui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp)
   add_executable(test_${name}_ui ${ui_sources} ${PROJECT_SOURCE_DIR}/tests/support/qt_test_main.cpp)
-  zq_precompile_test_headers(test_${name}_ui WITH_QT)
   set_target_properties(test_${name}_ui PROPERTIES AUTOMOC ON)
   target_link_libraries(test_${name}_ui PRIVATE zq_${name}_ui ${ARG_UI_LINKS} zq_test_support PkgConfig::LIBZIP GTest::gtest
                         GTest::gmock)

@@ -76,10 +76,21 @@ zq_build_program() {
   cmake --build "$ZQ_BUILD_DIR" -j "$(nproc)" --target zq_program
 }
 
-# zq_build_all [extra cmake arguments...]: builds everything in build/: the
-# program, its tests, benchmarks and tools.
+# zq_configure_all [extra cmake arguments...]: configures build/ for
+# everything: the program, its tests, benchmarks and tools; as root with the
+# package's settings too (./test then packages build/, see ./package).
+zq_configure_all() {
+  local settings=()
+  if [ "$(id -u)" -eq 0 ]; then
+    zq_package_settings
+    settings=("${ZQ_PACKAGE_SETTINGS[@]}")
+  fi
+  zq_configure "$ZQ_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DZQ_BUILD_TESTS=ON "${settings[@]}" "$@"
+}
+
+# zq_build_all [extra cmake arguments...]: builds everything in build/.
 zq_build_all() {
-  zq_configure "$ZQ_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DZQ_BUILD_TESTS=ON "$@"
+  zq_configure_all "$@"
   cmake --build "$ZQ_BUILD_DIR" -j "$(nproc)"
 }
 

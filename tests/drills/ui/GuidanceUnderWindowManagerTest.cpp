@@ -161,7 +161,7 @@ TEST(GuidanceUnderWindowManager, WindowsStayOnTheScreenWithTheirTitleBarsFree) {
         }
         return;
     }
-    const std::string layout = ZQ_PROGRAM_DIR "/Courses/English/layout.zqt";
+    const std::string layout = std::string(ZQ_PROGRAM_DIR) + "/Courses/English/layout.zqt";
     TDataMod store;
     GuidanceWindowSet windows(store);
     windows.Create(true);  // the windows' own default
