@@ -90,6 +90,12 @@ TAboutBox::TAboutBox(std::string dataFolder, QWidget* parent)
     WebLb->setTextFormat(Qt::RichText);
     WebLb->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     WebLb->setFocusPolicy(Qt::StrongFocus);
+    // The link shows where the keyboard is: a dark frame while it has the
+    // focus (the link's own selection hardly shows on the green), the same
+    // room kept free without it so that nothing moves.
+    WebLb->setStyleSheet(
+        QStringLiteral("QLabel#WebLb { border: 2px solid transparent; padding: 1px; }"
+                       "QLabel#WebLb:focus { border-color: #000080; }"));
     connect(WebLb, &QLabel::linkActivated, this, &TAboutBox::WebLbClick);
     int row = 0;
     for (QLabel* label : {ProductNameLb, VersionLb, CopyrightLb, WebLb})
