@@ -229,12 +229,13 @@ TEST_F(CourseWindowTest, LargePrintInAContrastPaletteColoursTheBoxesAndTheNextCh
     EXPECT_EQ(window.ContentPanel->palette().color(QPalette::Window), ToQColor(palette.background));
     EXPECT_EQ(window.SBHelp->palette().color(QPalette::WindowText), ToQColor(palette.text));
 
+    TypeText(window.InputEdit, "f");
     const QList<QTextEdit::ExtraSelection> next = window.SampleEdit->extraSelections();
     ASSERT_EQ(next.size(), 1) << "the next character is highlighted";
     EXPECT_EQ(next[0].format.background().color(), ToQColor(palette.highlightBackground));
     EXPECT_EQ(next[0].format.foreground().color(), ToQColor(palette.highlightText));
 
-    TypeText(window.InputEdit, "fx");
+    TypeText(window.InputEdit, "x");
     EXPECT_EQ(ColorAt(window.InputEdit, 0), ToQColor(palette.text));
     EXPECT_EQ(ColorAt(window.InputEdit, 1), ToQColor(palette.wrongText));
 }

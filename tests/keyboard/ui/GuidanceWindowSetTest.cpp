@@ -126,10 +126,13 @@ TEST_F(GuidanceWindowSetTest, ALargeLookDrawsBothHandsLargerInTheContrastPalette
     // Middle fingers as long as the index fingers: the hands are tall
     // enough to show the mark above the index finger.
     const TestKey f{.name = "F", .keyValue = 33, .finger = kLeftIndex, .x = 0};
+    const TestKey j{.name = "J", .keyValue = 36, .finger = kRightIndex, .x = 40};
     testing::WriteZip(layout,
-                      {{"key.cds", testing::KeyPacket({KeyTableRow(f)})},
-                       {"char.cds", testing::CharPacket({CharTableRow('f', 33)})},
-                       {"readme", "LIndex=50\nLIndexColor=255\nLMiddle=50\nRMiddle=50\nRIndex=50\n"}});
+                      {{"key.cds", testing::KeyPacket({KeyTableRow(f), KeyTableRow(j)})},
+                       {"char.cds", testing::CharPacket({CharTableRow('f', 33), CharTableRow('j', 36)})},
+                       {"readme",
+                        "bkcolor=$00C000\nLIndex=50\nLIndexColor=255\nLMiddle=50\n"
+                        "RIndex=50\nRIndexColor=65280\nRMiddle=50\n"}});
     windows.Create(false);
     ASSERT_TRUE(windows.PrepareGuidance(layout));
     TPalmForm& left = *windows.LeftHand();
