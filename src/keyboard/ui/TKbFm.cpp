@@ -148,7 +148,11 @@ const QImage& TKbFm::ImageOf(const ButtonType& key) {
     const auto id = std::make_tuple(&key, key.ShowsHighlightGlyph(), lit);
     auto found = images_.find(id);
     if (found == images_.end()) {
-        QImage picture = ToKeyImage(key.Glyph(), key.Glyph().BottomLeft());
+        // In a contrast palette the normal picture serves a lit key too: its
+        // face is what lets the palette's colour through, where the inverted
+        // picture's face need not be.
+        const Bitmap& glyph = contrast_ ? key.NormalGlyph() : key.Glyph();
+        QImage picture = ToKeyImage(glyph, glyph.BottomLeft());
         if (contrast_)
             picture = InkedImage(picture, ToQColor(lit ? contrast_->highlightText : contrast_->text));
         found = images_.emplace(id, SharpImage(picture, imagesRatio_)).first;
