@@ -11,7 +11,9 @@ class TProfile;
 // The look of the profile's game settings, as the main window hands it to
 // the game before every game: FunSpeed, CellSize (the game font's size),
 // BackColor (GameBgColor), WordColor (the game font's colour), WordFontName,
-// WordStyle and TypedStyle (both the game font's style).
+// WordStyle and TypedStyle (both the game font's style); TypedLettersColor
+// the game's own red. With Easy reading the font is large print and the
+// colours those of the contrast palette (see EasyReading).
 void ApplyProfileToGame(const TProfile& profile, TGameSettings& settings);
 
 }  // namespace zq

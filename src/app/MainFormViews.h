@@ -15,6 +15,7 @@
 
 #include "app/LearnersDayTexts.h"
 #include "base/Color.h"
+#include "base/ContrastPalette.h"
 #include "base/OneShotTimer.h"
 #include "drills/DrillKind.h"
 #include "game/GameOverReport.h"
@@ -68,6 +69,9 @@ public:
     virtual TFmLinePractice& Drill() = 0;
     // The font (and its colour) of the sample and input boxes.
     virtual void SetDrillFont(const TFontRecord& font) = 0;
+    // The boxes, status bar and highlight in a contrast palette (Easy
+    // reading); a window never given one keeps the desktop's colours.
+    virtual void SetContrastPalette(const ContrastPalette& palette) = 0;
     // The font of the window's own texts; `fontName8` in the code page.
     virtual void SetWindowFont(const std::string& fontName8, std::int32_t charset) = 0;
     // Shows the window and returns when it has closed.

@@ -22,6 +22,7 @@
 #include "drills/TFmLinePractice.h"
 #include "game/GameTiming.h"
 #include "keyboard/TKeyboardLayoutAgent.h"
+#include "profile/EasyReading.h"
 #include "profile/TProfile.h"
 #include "sound/SoundCues.h"
 #include "sound/TWavePlayer.h"
@@ -292,14 +293,21 @@ void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRec
     TFmLinePractice& drill = window.Drill();
     ConnectSpeech(drill, course.TextCodePage());
     drill.SetPopupAtEnd(profile_->PopupAtEnd);
-    window.SetDrillFont(font);
+    const EasyReading reading(profile_->EasyReading);
+    window.SetDrillFont(reading.Font(font));
     drill.SetHighLight(profile_->HighLight);
-    // The switch as the profile has it now: the profile dialog may have changed it.
+    // The switches as the profile has them now: the profile dialog may have changed them.
     parts_.guidance.SetShowModifiers(profile_->ShowModifiers);
+    parts_.guidance.SetLook(reading.GuidanceScale(), reading.Palette());
     recorder_ = std::make_unique<DrillRecorder>(
         *history_, PracticeContext{profile_->UserName, course.Name(), kind, course.TextCodePage()});
     drill.SetRecorder(recorder_.get());
     drill.SetDrillColor(profile_->BgColor);
+    if (const std::optional<ContrastPalette> palette = reading.Palette()) {
+        window.SetContrastPalette(*palette);
+        drill.SetDrillColor(palette->background);
+        drill.SetTypedColors(palette->text, palette->wrongText);
+    }
     // Lines, typed keys and the keys lit are the course's characters, whatever
     // the language of the windows.
     drill.SetTextCodePage(course.TextCodePage());

@@ -418,11 +418,11 @@ void TFmLinePractice::ArrangeWindow() {
 }
 
 void TFmLinePractice::MarkRight() {
-    view_.SetInputInsertionColor(RightColor);
+    view_.SetInputInsertionColor(rightColor_);
 }
 
 void TFmLinePractice::MarkWrong() {
-    view_.SetInputInsertionColor(WrongColor);
+    view_.SetInputInsertionColor(wrongColor_);
 }
 
 bool TFmLinePractice::WantHighlight() {

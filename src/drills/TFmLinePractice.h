@@ -100,6 +100,14 @@ public:
     // drill): its line is set up at once and its announcement shown.
     virtual void Practise(LineSource& lines);
     void SetDrillColor(std::int32_t color);
+    // The colours of right and wrong typed characters (RightColor and
+    // WrongColor until set; Easy reading gives its palette's).
+    void SetTypedColors(std::int32_t right, std::int32_t wrong) {
+        rightColor_ = right;
+        wrongColor_ = wrong;
+    }
+    std::int32_t TypedRightColor() const { return rightColor_; }
+    std::int32_t TypedWrongColor() const { return wrongColor_; }
     void SetEvents(DrillEvents events) { events_ = std::move(events); }
     // Told of every completed line when set (not owned).
     void SetRecorder(LineRecorder* recorder) { recorder_ = recorder; }
@@ -229,6 +237,8 @@ private:
     TypingObserver* observer_ = nullptr;
     bool popupAtEnd_ = false;
     bool highLight_ = false;
+    std::int32_t rightColor_ = RightColor;
+    std::int32_t wrongColor_ = WrongColor;
     int textCodePage_ = SystemCodePage();
     bool useGuidance_ = true;
     bool enterEndsLine_ = true;

@@ -31,6 +31,7 @@ struct TGameSettings {
     // words drawn and the keys typed in it.
     int WordsCodePage = 1252;
     TColor WordColor = clWhite;
+    TColor TypedLettersColor = 255;  // red: the letters of a word typed so far
     FontStyle WordStyle;
     FontStyle TypedStyle;
     bool FunSpeed = false;  // words fall at three speeds
@@ -46,7 +47,7 @@ struct TGameSettings {
 TGameSettings& GameSettings();
 
 // Fixed colours.
-inline constexpr TColor TypedColor = 255;    // red: the letters typed so far
+inline constexpr TColor TypedColor = 255;  // red: the letters typed so far, unless the settings say otherwise
 inline constexpr TColor BrickColor = 32896;  // olive
 inline constexpr TColor BulletColor = 255;
 inline constexpr TColor kBulletXorMask = 0xAAAAAA;

@@ -32,7 +32,8 @@ void strikerType::Draw(GameSurface& surface, const TGameSettings& settings) cons
         DrawLetters(surface, settings, 1, Len, untyped);
         return;
     }
-    DrawLetters(surface, settings, 1, Typed, WordFont(settings, TypedColor, settings.TypedStyle));
+    DrawLetters(surface, settings, 1, Typed,
+                WordFont(settings, settings.TypedLettersColor, settings.TypedStyle));
     DrawLetters(surface, settings, Typed + 1, Len, untyped);
 }
 

@@ -31,7 +31,7 @@ public:
     // columns is cut at the right edge.
     std::int32_t VisibleLen(const TGameSettings& settings) const;
 
-    // Letters typed so far in TypedColor and TypedStyle, the others in
+    // Letters typed so far in TypedLettersColor and TypedStyle, the others in
     // WordColor and WordStyle.
     void Draw(GameSurface& surface, const TGameSettings& settings) const;
     // Paints every letter cell in the background colour.

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "base/ContrastPalette.h"
 
 namespace zq {
 
@@ -71,6 +74,10 @@ public:
     virtual void DisableKeyArea() = 0;
     // The keyboard also lights the Shift, AltGr and dead keys of a character.
     virtual void SetShowModifiers(bool show) = 0;
+    // The keyboard and the hands drawn `scale` times their template's size
+    // (1: as the template has them), in a contrast palette or, without
+    // one, in the template's colours. The windows take their new size at once.
+    virtual void SetLook(double scale, const std::optional<ContrastPalette>& palette) = 0;
     // The finger (0 to 9) that types an 8-bit character on the template's
     // keyboard, or -1 (see FingerOfCharacter).
     virtual std::int32_t FingerOf(unsigned char character8) = 0;

@@ -7,6 +7,7 @@
 #include "base/CodePage.h"
 #include "base/Translation.h"
 #include "course/CourseList.h"
+#include "profile/EasyReading.h"
 #include "profile/PracticeTime.h"
 
 namespace zq {
@@ -83,6 +84,7 @@ void ProfileDialog::FillFromProfile(const TProfile& profile) {
     view_.SetNumber(ProfileNumber::DailyGoal, profile.DailyGoal);
     view_.SetSwitch(ProfileSwitch::Speak, profile.Speak);
     view_.SetNumber(ProfileNumber::SpeechRate, profile.SpeechRate);
+    view_.SetSwitch(ProfileSwitch::EasyReading, profile.EasyReading);
     ActivateProfileLayout(profile.KeyboardLayout);
 }
 
@@ -175,6 +177,7 @@ void ProfileDialog::ReadIntoProfile(TProfile& profile, bool reset) {
     profile.DailyGoal = view_.Number(ProfileNumber::DailyGoal);
     profile.Speak = view_.Switch(ProfileSwitch::Speak);
     profile.SpeechRate = view_.Number(ProfileNumber::SpeechRate);
+    profile.EasyReading = view_.Switch(ProfileSwitch::EasyReading);
     if (agent_ != nullptr) profile.KeyboardLayout = ChosenLayout(profile);
     if (reset) {
         profile.Progress = 0;
@@ -285,6 +288,24 @@ void ProfileDialog::BnApplyKbClick() {
 
 void ProfileDialog::ChooseExampleFont(ExampleFont example) {
     if (const auto chosen = view_.ChooseFont(Font(example))) ShowFont(example, *chosen);
+}
+
+void ProfileDialog::EasyReadingClicked(bool on) {
+    if (!on || !HasReadableFont(view_.FontFamilies())) return;
+    constexpr ExampleFont kExamples[] = {ExampleFont::Line, ExampleFont::Paragraph, ExampleFont::Game};
+    const bool allReadable = std::ranges::all_of(kExamples, [this](ExampleFont example) {
+        return EqualsIgnoringAsciiCase(Font(example).Name, kReadableFontFamily);
+    });
+    if (allReadable) return;
+    if (!view_.Confirm(Format(Tr("Show the drills and the game in the font %s, whose letters are made to "
+                                 "be told apart easily?"),
+                              {std::string(kReadableFontFamily)})))
+        return;
+    for (const ExampleFont example : kExamples) {
+        TFontRecord font = Font(example);
+        font.Name = std::string(kReadableFontFamily);
+        ShowFont(example, font);
+    }
 }
 
 void ProfileDialog::ColorPicked(ColorBox box, int index) {

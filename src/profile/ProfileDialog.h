@@ -71,6 +71,11 @@ public:
     // was made for, when it names one, is selected on the "Keyboard" tab.
     // The last entry makes a new course and chooses it.
     void CoursePicked(int index);
+    // The learner ticked or cleared Easy reading. Ticked, and the desktop
+    // having the readable font (see EasyReading.h), the dialog asks whether
+    // the three fonts are to be that one; their sizes and colours stay, as
+    // Easy reading enlarges and colours them where they are shown.
+    void EasyReadingClicked(bool on);
 
     // Told of a user erased from the profile file (their 8-bit name), to
     // erase what else the program keeps of them.

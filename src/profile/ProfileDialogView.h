@@ -27,7 +27,7 @@ enum class ColorBox {
     GameBackground,  // ColorEd: ends with "Custom..."
 };
 
-// The check boxes of the "Misc" tab.
+// The check boxes of the "Misc" tab, and Easy reading on the "Layout" tab.
 enum class ProfileSwitch {
     FunSpeed,           // ChkFunSpeed
     HighLight,          // HighlightEd
@@ -38,6 +38,7 @@ enum class ProfileSwitch {
     PopupAtEnd,         // ChkPopupAtEnd
     ShowModifiers,      // ChkShowModifiers
     Speak,              // ChkSpeak
+    EasyReading,        // ChkEasyReading ("Layout" tab)
 };
 
 // The number boxes of the "Goals" tab, and the speech rate of the "Misc" tab.
@@ -93,8 +94,11 @@ public:
     virtual void SetGameExampleBackground(TColor color) = 0;
     // The box shows the list's entries and its selection.
     virtual void ShowColors(ColorBox box, const ColorList& colors) = 0;
+    // The font families of the desktop (8-bit names), that a font can be
+    // proposed only when it is there.
+    virtual std::vector<std::string> FontFamilies() const = 0;
 
-    // "Misc" tab.
+    // Check boxes ("Misc" tab, and Easy reading on "Layout").
     virtual void SetSwitch(ProfileSwitch which, bool on) = 0;
     virtual bool Switch(ProfileSwitch which) const = 0;
 

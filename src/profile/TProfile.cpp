@@ -81,12 +81,13 @@ std::vector<Binding<Profile>> BindingsOf(Profile& p) {
         {"OtherCoursesProgress", &p.OtherCoursesProgress},
         {"Speak", &p.Speak},
         {"SpeechRate", &p.SpeechRate},
+        {"EasyReading", &p.EasyReading},
     };
 }
 
 // The order of reading differs from the order of writing; it decides which
 // fields already have their new values when a bad integer stops the reading.
-constexpr std::array<std::string_view, 43> kReadOrder = {
+constexpr std::array<std::string_view, 44> kReadOrder = {
     "FullScreen",
     "BgColor",
     "Course",
@@ -130,6 +131,7 @@ constexpr std::array<std::string_view, 43> kReadOrder = {
     "OtherCoursesProgress",
     "Speak",
     "SpeechRate",
+    "EasyReading",
 };
 
 // Between the items of OtherCoursesProgress, and between a course's name and

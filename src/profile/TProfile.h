@@ -123,6 +123,10 @@ public:
     // the voice's own pace, when the profile file lacks the key. The voice
     // takes a stored value outside the range as the nearer end of it.
     std::int32_t SpeechRate = 0;
+    // Large print and strong contrast in the drills, the keyboard and hands
+    // windows and the game (see EasyReading). Off when the profile file
+    // lacks the key.
+    bool EasyReading = false;
     std::int32_t GScore1 = 0;
     std::int32_t GScore2 = 0;
     std::int32_t GScore3 = 0;

@@ -96,6 +96,9 @@ public:
 struct ShownDrill {
     DrillKind kind = DrillKind::Free;
     TFontRecord font;
+    std::optional<ContrastPalette> palette;
+    std::int32_t rightColor = 0;  // of typed characters
+    std::int32_t wrongColor = 0;
     std::string windowFontName;
     std::int32_t windowCharset = 0;
     bool popupAtEnd = false;
@@ -137,6 +140,7 @@ public:
 
     TFmLinePractice& Drill() override { return *drill_; }
     void SetDrillFont(const TFontRecord& font) override { shown_.font = font; }
+    void SetContrastPalette(const ContrastPalette& palette) override { shown_.palette = palette; }
     void SetWindowFont(const std::string& fontName8, std::int32_t charset) override {
         shown_.windowFontName = fontName8;
         shown_.windowCharset = charset;
@@ -146,6 +150,8 @@ public:
         shown_.popupAtEnd = drill_->PopupAtEnd();
         shown_.highLight = drill_->HighLight();
         shown_.color = view.panelRgb;
+        shown_.rightColor = drill_->TypedRightColor();
+        shown_.wrongColor = drill_->TypedWrongColor();
         shown_.sample = drill_->Sample();
         shown_.position = drill_->Place().index;
         if (whileShown_) whileShown_(*this);
@@ -206,9 +212,16 @@ public:
     void DisableKeyArea() override { log_.push_back("DisableKeyArea"); }
     // Not logged: it comes with every drill.
     void SetShowModifiers(bool show) override { showModifiers = show; }
+    // Not logged either.
+    void SetLook(double scale, const std::optional<ContrastPalette>& palette) override {
+        lookScale = scale;
+        lookPalette = palette;
+    }
     std::int32_t FingerOf(unsigned char /*character8*/) override { return finger; }
 
     std::optional<bool> showModifiers;
+    std::optional<double> lookScale;
+    std::optional<ContrastPalette> lookPalette;
     // Whether a template "reads".
     bool templateReads = true;
     std::int32_t finger = 3;  // the left index finger for every character

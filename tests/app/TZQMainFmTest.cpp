@@ -14,6 +14,7 @@
 #include "base/IniFile.h"
 #include "base/LibraryError.h"
 #include "game/TGameSettings.h"
+#include "profile/EasyReading.h"
 #include "profile/ProfileStore.h"
 #include "stats/GameHistory.h"
 #include "stats/HistoryStore.h"
@@ -720,6 +721,79 @@ TEST_F(MainFormTest, TheDayFollowsACourseAndAGoalChangedInTheProfileDialog) {
     EXPECT_EQ(rig.view.days[0].course, "Deutsch");
     EXPECT_EQ(rig.view.days[0].lineReached, "Line 1 of 1");
     EXPECT_EQ(rig.view.days[0].today, "Today: 0 m 0 s of 25 m");
+}
+
+TEST_F(MainFormTest, EasyReadingGivesEveryDrillLargePrintInTheContrastPalette) {
+    profile.EasyReading = true;
+    profile.BgColor = 65535;
+    LogOn();
+    form.StartCourse();
+    form.StartSentenceDrill();
+    form.StartFreeDrill();
+    form.StartParagraphDrill();
+    form.StartAdaptiveDrill();
+
+    const ContrastPalette palette = *EasyReading(true).Palette();
+    ASSERT_EQ(rig.drills.shown.size(), 5u);
+    for (std::size_t i = 0; i < rig.drills.shown.size(); ++i) {
+        const testing::ShownDrill& shown = rig.drills.shown[i];
+        SCOPED_TRACE(i);
+        EXPECT_GE(shown.font.Size, 24);
+        EXPECT_EQ(shown.font.Name, i == 3 ? "Text Serif" : "Practice Mono") << "the learner's family stays";
+        EXPECT_EQ(shown.font.Color, palette.text);
+        EXPECT_EQ(shown.palette, palette);
+        EXPECT_EQ(shown.color, palette.background) << "not the profile's yellow";
+        EXPECT_EQ(shown.rightColor, palette.text);
+        EXPECT_EQ(shown.wrongColor, palette.wrongText);
+    }
+    EXPECT_EQ(rig.guidance.lookScale, EasyReading(true).GuidanceScale());
+    EXPECT_EQ(rig.guidance.lookPalette, palette);
+}
+
+TEST_F(MainFormTest, WithoutEasyReadingTheDrillsKeepTheProfilesLookAndAChangeTakesEffectAtTheNextDrill) {
+    LogOn();
+    form.StartCourse();
+    ASSERT_EQ(rig.drills.shown.size(), 1u);
+    EXPECT_EQ(rig.drills.shown[0].font, profile.PracticeFont);
+    EXPECT_FALSE(rig.drills.shown[0].palette.has_value());
+    EXPECT_EQ(rig.drills.shown[0].rightColor, RightColor);
+    EXPECT_EQ(rig.drills.shown[0].wrongColor, WrongColor);
+    EXPECT_EQ(rig.guidance.lookScale, 1.0);
+    EXPECT_FALSE(rig.guidance.lookPalette.has_value());
+
+    profile.EasyReading = true;  // as the profile dialog's Apply leaves it
+    form.StartCourse();
+    EXPECT_GE(rig.drills.shown[1].font.Size, 24);
+    EXPECT_GT(*rig.guidance.lookScale, 1.0);
+
+    profile.EasyReading = false;
+    form.StartCourse();
+    EXPECT_EQ(rig.drills.shown[2].font, profile.PracticeFont) << "the learner's own font comes back";
+    EXPECT_EQ(rig.guidance.lookScale, 1.0);
+    EXPECT_FALSE(rig.guidance.lookPalette.has_value());
+}
+
+TEST_F(MainFormTest, EasyReadingGivesTheGameLargeWordsInTheContrastPalette) {
+    profile.GameFont = {"Game Sans", 12, 255, true, false, false, false};
+    profile.GameBgColor = 8421504;
+    profile.EasyReading = true;
+    LogOn();
+    form.StartGame();
+    const ContrastPalette palette = *EasyReading(true).Palette();
+    const TGameSettings& game = GameSettings();
+    EXPECT_GE(game.CellSize, 24);
+    EXPECT_EQ(game.BackColor, palette.background);
+    EXPECT_EQ(game.WordColor, palette.text);
+    EXPECT_EQ(game.TypedLettersColor, palette.highlightBackground);
+    EXPECT_EQ(game.WordFontName, "Game Sans");
+
+    profile.EasyReading = false;
+    rig.games.last->closed();
+    form.StartGame();
+    EXPECT_EQ(game.CellSize, 12);
+    EXPECT_EQ(game.BackColor, 8421504);
+    EXPECT_EQ(game.WordColor, 255);
+    EXPECT_EQ(game.TypedLettersColor, TypedColor) << "the game's own red";
 }
 
 TEST_F(MainFormTest, EveryDrillTakesTheModifierSwitchAsTheProfileHasItThen) {

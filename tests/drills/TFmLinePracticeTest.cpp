@@ -162,6 +162,18 @@ TEST_F(LinePracticeTest, EnterInTheMiddleEndsTheLineWithItsTimeButNoStatistics) 
     EXPECT_EQ(drill.nextLineCalls, 1);
 }
 
+TEST_F(LinePracticeTest, TypedCharactersTakeTheRightAndWrongColoursTheOwnerGives) {
+    const std::int32_t white = 0xFFFFFF;
+    const std::int32_t lightRed = 0x8080FF;
+    drill.SetTypedColors(white, lightRed);
+    drill.SetLine("abc");
+    Press('a');
+    EXPECT_EQ(world.view.insertionColor, white);
+    Press('x');
+    EXPECT_EQ(world.view.insertionColor, lightRed);
+    EXPECT_NE(RightColor, white) << "not the colours a drill has by itself";
+}
+
 // A tab is a character like any other: right where the sample holds one.
 // A wrong one reaches the input box as one blank, so that the typed line
 // stays in line with the sample above it (a tab would jump to a tab stop).

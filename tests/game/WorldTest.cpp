@@ -210,6 +210,16 @@ TEST_F(WorldTest, TypedLettersShowInRedWithTheTypedStyleAndTheOthersInTheWordCol
     for (const auto& drawn : surface.chars) EXPECT_EQ(drawn.font, untyped);
 }
 
+TEST_F(WorldTest, TypedLettersTakeTheColourTheSettingsGive) {
+    strikerType word = Word("abc", 3, 40);
+    settings.TypedLettersColor = 0x00FFFF;  // yellow, as large print has it
+    word.Typed = 1;
+    word.Draw(surface, settings);
+    ASSERT_EQ(surface.chars.size(), 3u);
+    EXPECT_EQ(surface.chars[0].font.color, 0x00FFFF);
+    EXPECT_EQ(surface.chars[1].font.color, 0x00FF00) << "the others keep the word colour";
+}
+
 TEST_F(WorldTest, ABulletRisesSixPixelsAStepAndArrivesAtTheWordsBottomEdge) {
     strikerType word = Word("abcd", 3, 0);  // bottom edge at y = 10
     word.State = wsShot;

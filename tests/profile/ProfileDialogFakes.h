@@ -89,6 +89,7 @@ public:
     std::map<ColorBox, std::vector<ColorEntry>> colorEntries;
     std::map<ColorBox, int> colorSelection;
     std::map<ProfileSwitch, bool> switches;
+    std::vector<std::string> fontFamilies{"DejaVu Sans", "DejaVu Sans Mono"};
     std::map<ProfileNumber, std::int32_t> numbers;
     std::vector<std::string> layoutInfo;
     std::vector<std::string> layoutList;
@@ -129,6 +130,7 @@ public:
         colorEntries[box] = colors.Entries();
         colorSelection[box] = colors.SelectedIndex();
     }
+    std::vector<std::string> FontFamilies() const override { return fontFamilies; }
     void SetSwitch(ProfileSwitch which, bool on) override { switches[which] = on; }
     bool Switch(ProfileSwitch which) const override {
         const auto found = switches.find(which);

@@ -73,7 +73,8 @@ TEST_F(ProfileDialogTest, OpeningShowsEveryFieldAndActivatesTheProfilesLayout) {
     EXPECT_EQ(view.timeText, "25 h 0 m 0 s");
     EXPECT_TRUE(view.switches.at(ProfileSwitch::HighLight));
     EXPECT_FALSE(view.switches.at(ProfileSwitch::FullScreen));
-    EXPECT_EQ(view.switches.size(), 9u);
+    EXPECT_EQ(view.switches.size(), 10u);
+    EXPECT_FALSE(view.switches.at(ProfileSwitch::EasyReading));
     EXPECT_FALSE(view.switches.at(ProfileSwitch::ShowModifiers));
     EXPECT_EQ(view.numbers.at(ProfileNumber::TargetSpeed), 150);
     EXPECT_EQ(view.numbers.at(ProfileNumber::DailyGoal), 10);
@@ -105,6 +106,7 @@ TEST_F(ProfileDialogTest, ApplyReadsTheControlsIntoTheProfileInOrderAndKeepsResu
     view.switches[ProfileSwitch::ShowModifiers] = true;
     view.switches[ProfileSwitch::Speak] = true;
     view.numbers[ProfileNumber::SpeechRate] = 3;
+    view.switches[ProfileSwitch::EasyReading] = true;
     view.selectedLayout = 2;
     view.numbers[ProfileNumber::TargetSpeed] = 240;
     view.numbers[ProfileNumber::DailyGoal] = 20;
@@ -115,6 +117,7 @@ TEST_F(ProfileDialogTest, ApplyReadsTheControlsIntoTheProfileInOrderAndKeepsResu
     EXPECT_EQ(anna.DailyGoal, 20);
     EXPECT_TRUE(anna.Speak);
     EXPECT_EQ(anna.SpeechRate, 3);
+    EXPECT_TRUE(anna.EasyReading);
     EXPECT_EQ(anna.Course, "Deutsch");
     EXPECT_TRUE(anna.FullScreen);
     EXPECT_TRUE(anna.PopupAtEnd);
@@ -550,6 +553,54 @@ TEST_F(ProfileDialogTest, FontButtonsOpenTheChooserOnTheirFontAndApplyTakesTheCh
     dialog.BnApplyClick();
     EXPECT_EQ(anna.PracticeFont, chosen);
     EXPECT_EQ(anna.TextFont, text);
+}
+
+TEST_F(ProfileDialogTest, EasyReadingProposesTheReadableFontWhenTheDesktopHasIt) {
+    view.fontFamilies = {"DejaVu Sans", "OpenDyslexic", "OpenDyslexicMono"};
+    dialog.StartEdit(anna);
+    view.switches[ProfileSwitch::EasyReading] = true;
+    dialog.EasyReadingClicked(true);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].kind, "confirm");
+    EXPECT_THAT(view.messages[0].text, HasSubstr("OpenDyslexic"));
+    for (const ExampleFont example : {ExampleFont::Line, ExampleFont::Paragraph, ExampleFont::Game})
+        EXPECT_EQ(view.exampleFonts.at(example).Name, "OpenDyslexic");
+    EXPECT_EQ(view.exampleFonts.at(ExampleFont::Line).Size, 16) << "Easy reading enlarges where it shows";
+    EXPECT_TRUE(view.exampleFonts.at(ExampleFont::Line).Bold);
+    EXPECT_EQ(anna.PracticeFont.Name, "DejaVu Sans Mono") << "nothing reaches the profile before Apply";
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.PracticeFont.Name, "OpenDyslexic");
+    EXPECT_EQ(anna.GameFont.Name, "OpenDyslexic");
+    EXPECT_TRUE(anna.EasyReading);
+}
+
+TEST_F(ProfileDialogTest, EasyReadingKeepsTheFontsWhenTheLearnerDeclinesOrHasThemAlready) {
+    view.fontFamilies = {"OpenDyslexic"};
+    dialog.StartEdit(anna);
+    view.confirmAnswers = {false};
+    dialog.EasyReadingClicked(true);
+    EXPECT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.exampleFonts.at(ExampleFont::Line), anna.PracticeFont);
+
+    view.messages.clear();
+    dialog.EasyReadingClicked(false);
+    EXPECT_TRUE(view.messages.empty()) << "clearing the box proposes nothing";
+
+    anna.PracticeFont.Name = anna.TextFont.Name = anna.GameFont.Name = "opendyslexic";
+    dialog.StartEdit(anna);
+    dialog.EasyReadingClicked(true);
+    EXPECT_TRUE(view.messages.empty()) << "fonts that are the readable one already are not proposed again";
+}
+
+TEST_F(ProfileDialogTest, WithoutTheReadableFontEasyReadingAsksNothingAndTheFontsStay) {
+    view.fontFamilies = {"DejaVu Sans", "OpenDyslexicAlta"};
+    dialog.StartEdit(anna);
+    view.switches[ProfileSwitch::EasyReading] = true;
+    dialog.EasyReadingClicked(true);
+    EXPECT_TRUE(view.messages.empty());
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.PracticeFont.Name, "DejaVu Sans Mono");
+    EXPECT_TRUE(anna.EasyReading) << "large print and contrast need no font of their own";
 }
 
 TEST_F(ProfileDialogTest, OddFontsOpenAndComeBackUnchanged) {

@@ -41,6 +41,7 @@ TProfile FilledProfile() {
     p.OtherCoursesProgress = {{"Deutsch", 7}, {"Ma:ths 2", 0}};
     p.Speak = true;
     p.SpeechRate = -4;
+    p.EasyReading = true;
     return p;
 }
 
@@ -103,7 +104,8 @@ TEST(TProfile, SaveToStringsWritesEveryKeyInFileOrder) {
                                                "DailyGoal=25",
                                                "OtherCoursesProgress=Deutsch:7/Ma:ths 2:0",
                                                "Speak=1",
-                                               "SpeechRate=-4"};
+                                               "SpeechRate=-4",
+                                               "EasyReading=1"};
     EXPECT_EQ(FilledProfile().SaveToStrings(), expected);
 }
 
@@ -144,6 +146,7 @@ TEST(TProfile, EmptyListGivesTheDefaults) {
     EXPECT_EQ(p.DailyGoal, 10);
     EXPECT_FALSE(p.Speak) << "a profile without the key stays silent";
     EXPECT_EQ(p.SpeechRate, 0);
+    EXPECT_FALSE(p.EasyReading) << "a profile without the key keeps the fonts and colours it names";
     EXPECT_EQ(p.GameBgColor, 0);
     EXPECT_EQ(p.GScore1 | p.GScore2 | p.GScore3 | p.GScore4 | p.GScore5, 0);
 }
@@ -226,6 +229,21 @@ TEST(TProfile, TheSpeechKeysComeLastAndARateThatIsNoIntegerStopsTheLoading) {
     EXPECT_EQ(p.SpeechRate, 7);
 }
 
+TEST(TProfile, EasyReadingIsOnOnlyForOneAndComesBackFromTheFile) {
+    TProfile p;
+    p.LoadFromStrings({"easyreading=1"});
+    EXPECT_TRUE(p.EasyReading) << "keys match without regard to case";
+    p.LoadFromStrings({"EasyReading=yes"});
+    EXPECT_FALSE(p.EasyReading) << "only 1 is on";
+    p.EasyReading = true;
+    TProfile back;
+    back.LoadFromStrings(p.SaveToStrings());
+    EXPECT_TRUE(back.EasyReading);
+    p.EasyReading = false;
+    back.LoadFromStrings(p.SaveToStrings());
+    EXPECT_FALSE(back.EasyReading);
+}
+
 TEST(TProfile, AssignSettingsCopiesSettingsButNoResults) {
     const TProfile source = FilledProfile();
     TProfile target;
@@ -247,6 +265,7 @@ TEST(TProfile, AssignSettingsCopiesSettingsButNoResults) {
     EXPECT_EQ(target.DailyGoal, 25);
     EXPECT_TRUE(target.Speak) << "a learner who listens makes new users who listen";
     EXPECT_EQ(target.SpeechRate, -4);
+    EXPECT_TRUE(target.EasyReading) << "a learner's large print is a setting";
 
     TProfile plain = FilledProfile();
     plain.ShowModifiers = false;

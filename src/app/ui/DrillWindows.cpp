@@ -24,6 +24,7 @@ public:
     void SetDrillFont(const TFontRecord& font) override {
         window_->SetDrillFont(ToQFont(font), ToQColor(font.Color, window_->palette().color(QPalette::Text)));
     }
+    void SetContrastPalette(const ContrastPalette& palette) override { window_->SetContrastPalette(palette); }
     void SetWindowFont(const std::string& fontName8,
                        std::int32_t /*charset: Qt chooses by script*/) override {
         window_->SetWindowFontName(QString::fromStdString(ToUtf8(fontName8)));

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
+#include <QPen>
 #include <QPushButton>
 #include <QScreen>
 
@@ -28,6 +30,29 @@ QLabel* MakeLabel(const QString& text, QWidget* parent, const char* name) {
     label->setObjectName(QString::fromLatin1(name));
     return label;
 }
+
+// A label that shows where the keyboard is: a dark frame while it has the
+// focus, in room kept free around its text. A link's own focus mark shows
+// only once Tab moves between links, and hardly on the green.
+class FramedWhileFocused : public QLabel {
+public:
+    FramedWhileFocused(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setContentsMargins(kFrameRoom, kFrameRoom, kFrameRoom, kFrameRoom);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0, 0, 128), kFrameWidth));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+
+private:
+    static constexpr int kFrameWidth = 2;
+    static constexpr int kFrameRoom = 3;
+};
 
 }  // namespace
 
@@ -84,9 +109,10 @@ TAboutBox::TAboutBox(std::string dataFolder, QWidget* parent)
     CopyrightLb->setWordWrap(true);
     // A link, underlined in blue, that Tab reaches and Enter follows as a
     // click does.
-    WebLb = MakeLabel(QStringLiteral("<a href=\"manual\" style=\"color: blue\">%1</a>")
-                          .arg(Text(Tr("Read the manual")).toHtmlEscaped()),
-                      ProductFrame, "WebLb");
+    WebLb = new FramedWhileFocused(QStringLiteral("<a href=\"manual\" style=\"color: blue\">%1</a>")
+                                       .arg(Text(Tr("Read the manual")).toHtmlEscaped()),
+                                   ProductFrame);
+    WebLb->setObjectName(QStringLiteral("WebLb"));
     WebLb->setTextFormat(Qt::RichText);
     WebLb->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     WebLb->setFocusPolicy(Qt::StrongFocus);

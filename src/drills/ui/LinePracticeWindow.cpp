@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -134,6 +135,29 @@ void LinePracticeWindow::SetDrillFont(const QFont& font, const QColor& color) {
     QTextCursor all(InputEdit->document());
     all.select(QTextCursor::Document);
     all.setCharFormat(baseFormat_);
+    // Two lines of a large font stay in view (the boxes scroll for more).
+    constexpr int kFrameAndMargins = 12;
+    const int twoLines = 2 * QFontMetrics(font).lineSpacing() + kFrameAndMargins;
+    for (QTextEdit* box : {SampleEdit, InputEdit}) box->setFixedHeight(std::max(kBoxHeight, twoLines));
+}
+
+void LinePracticeWindow::SetContrastPalette(const ContrastPalette& palette) {
+    const QColor background = ToQColor(palette.background);
+    const QColor text = ToQColor(palette.text);
+    for (QWidget* part : {static_cast<QWidget*>(SampleEdit), static_cast<QWidget*>(InputEdit),
+                          static_cast<QWidget*>(SBHelp), static_cast<QWidget*>(statusLabel_)}) {
+        QPalette colors = part->palette();
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            colors.setColor(group, QPalette::Base, background);
+            colors.setColor(group, QPalette::Window, background);
+            colors.setColor(group, QPalette::Text, text);
+            colors.setColor(group, QPalette::WindowText, text);
+            colors.setColor(group, QPalette::Highlight, ToQColor(palette.highlightBackground));
+            colors.setColor(group, QPalette::HighlightedText, ToQColor(palette.highlightText));
+        }
+        part->setPalette(colors);
+    }
+    SBHelp->setAutoFillBackground(true);
 }
 
 void LinePracticeWindow::HoldGuidance(TVKeyboard& keyboard, TPalmForm& leftHand, TPalmForm& rightHand) {

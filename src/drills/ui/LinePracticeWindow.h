@@ -4,6 +4,7 @@
 #include <QTextCharFormat>
 #include <memory>
 
+#include "base/ContrastPalette.h"
 #include "drills/DrillViews.h"
 #include "drills/SamplePositions.h"
 #include "drills/TFmLinePractice.h"
@@ -38,6 +39,11 @@ public:
 
     // Both boxes take the font (and its colour) for all their text.
     void SetDrillFont(const QFont& font, const QColor& color);
+    // The boxes, the status bar and the highlight of the next character in
+    // the colours of a contrast palette (Easy reading); the panel takes
+    // its background through SetDrillColor, the text its colour through
+    // SetDrillFont. Without it the window keeps the desktop's colours.
+    void SetContrastPalette(const ContrastPalette& palette);
     // The window colour, a colour value of the program's encoding.
     void SetDrillColor(std::int32_t color) { drill_->SetDrillColor(color); }
     // The font of the window's own texts (status bar).

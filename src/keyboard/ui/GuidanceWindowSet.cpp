@@ -39,6 +39,13 @@ void GuidanceWindowSet::SetShowModifiers(bool show) {
     if (keyboard_) keyboard_->SetShowModifiers(show);
 }
 
+void GuidanceWindowSet::SetLook(double scale, const std::optional<ContrastPalette>& palette) {
+    if (!keyboard_) return;
+    keyboard_->SetLook(scale, palette);
+    leftHand_->SetLook(scale, palette);
+    rightHand_->SetLook(scale, palette);
+}
+
 std::int32_t GuidanceWindowSet::FingerOf(unsigned char character8) {
     return FingerOfCharacter(store_, character8);
 }

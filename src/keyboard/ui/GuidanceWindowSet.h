@@ -31,6 +31,7 @@ public:
     bool PrepareGuidance(const std::string& layoutPath) override;
     void DisableKeyArea() override;
     void SetShowModifiers(bool show) override;
+    void SetLook(double scale, const std::optional<ContrastPalette>& palette) override;
     std::int32_t FingerOf(unsigned char character8) override;
 
     // The windows as a drill drives them; none before Create.

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <algorithm>
 #include <cmath>
 
@@ -37,6 +38,16 @@ QImage SharpImage(const QImage& picture, qreal ratio) {
     return sharp;
 }
 
+// The picture's drawn pixels in one colour, its transparent ones kept: a
+// legend in the contrast palette whatever colours the template gave it.
+QImage InkedImage(const QImage& picture, const QColor& ink) {
+    QImage inked = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&inked);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(inked.rect(), ink);
+    return inked;
+}
+
 }  // namespace
 
 TKbFm::TKbFm(QWidget* parent) : QWidget(parent) {
@@ -56,9 +67,16 @@ void TKbFm::KeyChanged(const ButtonType& key) {
 }
 
 void TKbFm::SetScale(qreal scale) {
-    scale_ = std::clamp(scale, 0.1, 1.0);
+    scale_ = std::clamp(scale, 0.1, kLargestScale);
     images_.clear();
     if (area_) resize(ScaledSize());
+    update();
+}
+
+void TKbFm::SetContrastPalette(const std::optional<ContrastPalette>& palette) {
+    if (palette == contrast_) return;
+    contrast_ = palette;
+    images_.clear();
     update();
 }
 
@@ -77,7 +95,8 @@ QRect TKbFm::OnScreen(const ButtonType& key) const {
 
 void TKbFm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), ToQColor(area_ ? area_->BackgroundColor() : clBlack, palette()));
+    const TColor background = contrast_ ? contrast_->background : area_ ? area_->BackgroundColor() : clBlack;
+    painter.fillRect(event->rect(), ToQColor(background, palette()));
     if (!area_) return;
     // Pictures made for another scale factor (the window moved to another screen) are made again.
     const qreal ratio = devicePixelRatioF() * scale_;
@@ -93,9 +112,15 @@ void TKbFm::paintEvent(QPaintEvent* event) {
 void TKbFm::PaintKey(QPainter& painter, const ButtonType& key) {
     const QRect rect = RectOf(key);
     const bool pushedIn = key.Down() || &key == heldKey_;
+    // A lit key shows its inverted picture, or is pressed (a key of a group).
+    const bool lit = key.ShowsHighlightGlyph() || key.Down();
     painter.save();
     painter.setClipRect(rect);
-    painter.fillRect(rect, QColor::fromRgb(key.FaceColor()));
+    if (contrast_) {
+        painter.fillRect(rect, ToQColor(lit ? contrast_->highlightBackground : contrast_->background));
+    } else {
+        painter.fillRect(rect, QColor::fromRgb(key.FaceColor()));
+    }
     if (!key.Glyph().Empty()) {
         const QImage& image = ImageOf(key);
         QRect target(0, 0, key.Glyph().Width(), key.Glyph().Height());
@@ -108,17 +133,29 @@ void TKbFm::PaintKey(QPainter& painter, const ButtonType& key) {
             QPointF(std::round(target.left() * ratio) / ratio, std::round(target.top() * ratio) / ratio),
             image);
     }
-    if (pushedIn) PaintPushedIn(painter, rect);
+    if (contrast_) {
+        // An outline, so that keys stand apart on the dark ground.
+        painter.setPen(QPen(ToQColor(lit ? contrast_->highlightBackground : contrast_->text), 1));
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    } else if (pushedIn) {
+        PaintPushedIn(painter, rect);
+    }
     painter.restore();
 }
 
 const QImage& TKbFm::ImageOf(const ButtonType& key) {
-    const auto id = std::make_pair(&key, key.ShowsHighlightGlyph());
+    const bool lit = key.ShowsHighlightGlyph() || key.Down();
+    const auto id = std::make_tuple(&key, key.ShowsHighlightGlyph(), lit);
     auto found = images_.find(id);
     if (found == images_.end()) {
-        found =
-            images_.emplace(id, SharpImage(ToKeyImage(key.Glyph(), key.Glyph().BottomLeft()), imagesRatio_))
-                .first;
+        // In a contrast palette the normal picture serves a lit key too: its
+        // face is what lets the palette's colour through, where the inverted
+        // picture's face need not be.
+        const Bitmap& glyph = contrast_ ? key.NormalGlyph() : key.Glyph();
+        QImage picture = ToKeyImage(glyph, glyph.BottomLeft());
+        if (contrast_)
+            picture = InkedImage(picture, ToQColor(lit ? contrast_->highlightText : contrast_->text));
+        found = images_.emplace(id, SharpImage(picture, imagesRatio_)).first;
     }
     return found->second;
 }

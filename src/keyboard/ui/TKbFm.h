@@ -3,7 +3,10 @@
 #include <QImage>
 #include <QWidget>
 #include <map>
+#include <optional>
+#include <tuple>
 
+#include "base/ContrastPalette.h"
 #include "keyboard/KeyArea.h"
 
 namespace zq {
@@ -23,9 +26,16 @@ public:
     void KeyAreaChanged() override;
     void KeyChanged(const ButtonType& key) override;
 
-    // Draws the keys at `scale` times the template's size (at most 1), for a
-    // keyboard wider than the screen; the area's size follows.
+    // Draws the keys at `scale` times the template's size: less than 1 for a
+    // keyboard wider than the screen, more for large print (at most
+    // kLargestScale); the area's size follows.
     void SetScale(qreal scale);
+    static constexpr qreal kLargestScale = 4;
+    // Draws the keys in a contrast palette: legends in its text colour on
+    // its background, the lit key in its highlight colours, each key
+    // outlined; without one (the start), in the template's colours.
+    void SetContrastPalette(const std::optional<ContrastPalette>& palette);
+    const std::optional<ContrastPalette>& Contrast() const { return contrast_; }
     qreal Scale() const { return scale_; }
     // The template's size at the current scale.
     QSize ScaledSize() const;
@@ -45,11 +55,13 @@ private:
 
     KeyArea* area_ = nullptr;
     qreal scale_ = 1;
-    // Pictures made transparent, by key and by which picture is shown, with
+    // Pictures made transparent, by key, by which picture is shown and by
+    // whether the key is lit (which inks it in a contrast palette), with
     // imagesRatio_ device pixels to a template pixel.
-    std::map<std::pair<const ButtonType*, bool>, QImage> images_;
+    std::map<std::tuple<const ButtonType*, bool, bool>, QImage> images_;
     qreal imagesRatio_ = 1;
     ButtonType* heldKey_ = nullptr;  // a key without a group held down by the mouse
+    std::optional<ContrastPalette> contrast_;
 };
 
 }  // namespace zq

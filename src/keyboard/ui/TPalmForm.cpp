@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "base/Translation.h"
 #include "base/ui/Colors.h"
@@ -38,6 +39,24 @@ void TPalmForm::SetLeftHand(bool isLeft) {
     ReportPartsChanged(*this);
 }
 
+void TPalmForm::SetLook(double scale, const std::optional<ContrastPalette>& palette) {
+    scale_ = std::clamp(scale, 1.0, 4.0);
+    contrast_ = palette;
+    setFixedWidth(static_cast<int>(std::lround(Hand::kClientWidth * scale_)));
+    SetClientHeight(handHeight_);
+    RepaintFingers();
+}
+
+QColor TPalmForm::Shown(TColor color, bool isMark) const {
+    if (!contrast_) return ToQColor(color, palette());
+    if (color == clBlack) return ToQColor(contrast_->background);
+    return ToQColor(isMark ? contrast_->highlightBackground : contrast_->text);
+}
+
+QRect TPalmForm::OnWindow(const QRectF& onHand) const {
+    return QRectF(onHand.topLeft() * scale_, onHand.size() * scale_).toAlignedRect();
+}
+
 void TPalmForm::PointFinger(int slot) {
     const int previous = PointedPart();
     hand_.PointFinger(slot);
@@ -66,9 +85,10 @@ QString TPalmForm::PartName(int part) const {
 QRect TPalmForm::PartRect(int part) const {
     const finger& bar = hand_.Finger(part + 1);
     const int top = bar.Base() - bar.Length() - finger::kMarkGap - static_cast<int>(kPenWidth);
-    return QRect(QPoint(bar.X() - static_cast<int>(kPenWidth) / 2, top),
-                 QPoint(bar.X() + static_cast<int>(kPenWidth) / 2, bar.Base()))
-        .normalized();
+    const QRect onHand = QRect(QPoint(bar.X() - static_cast<int>(kPenWidth) / 2, top),
+                               QPoint(bar.X() + static_cast<int>(kPenWidth) / 2, bar.Base()))
+                             .normalized();
+    return scale_ == 1 ? onHand : OnWindow(QRectF(onHand));
 }
 
 bool TPalmForm::PartPicked(int part) const {
@@ -95,7 +115,8 @@ void TPalmForm::ShowHands() {
 }
 
 void TPalmForm::SetClientHeight(int height) {
-    setFixedHeight(std::max(height, 1));
+    handHeight_ = std::max(height, 1);
+    setFixedHeight(static_cast<int>(std::lround(handHeight_ * scale_)));
 }
 
 void TPalmForm::resizeEvent(QResizeEvent* event) {
@@ -112,7 +133,7 @@ void TPalmForm::RepaintFingers() {
     const qreal ratio = devicePixelRatioF();
     canvas_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
     canvas_.setDevicePixelRatio(ratio);
-    canvas_.fill(Qt::black);
+    canvas_.fill(Shown(clBlack, false));
     hand_.PaintFingers();
     update();
 }
@@ -129,25 +150,27 @@ void TPalmForm::paintEvent(QPaintEvent* event) {
 void TPalmForm::DrawBar(int x, int bottom, int top, TColor color) {
     if (canvas_.isNull()) return;
     QPainter painter(&canvas_);
+    painter.scale(scale_, scale_);
     const QRectF bar = QRectF(x - kPenWidth / 2, top, kPenWidth, bottom - top).normalized();
-    painter.fillRect(bar, ToQColor(color, palette()));
-    update(bar.toAlignedRect());
+    painter.fillRect(bar, Shown(color, false));
+    update(OnWindow(bar));
 }
 
 void TPalmForm::DrawDot(int x, int y, TColor color) {
     if (canvas_.isNull()) return;
     QPainter painter(&canvas_);
+    painter.scale(scale_, scale_);
     // The dot replaces what stood on its spot, so that erasing it in black
     // leaves no rim of the smoothed edge behind.
     const QRectF spot(x - kPenWidth / 2 - 1, y - kPenWidth / 2 - 1, kPenWidth + 2, kPenWidth + 2);
-    painter.fillRect(spot, Qt::black);
+    painter.fillRect(spot, Shown(clBlack, true));
     if (color != clBlack) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(ToQColor(color, palette()));
+        painter.setBrush(Shown(color, true));
         painter.drawEllipse(QPointF(x, y), kPenWidth / 2, kPenWidth / 2);
     }
-    update(spot.toAlignedRect());
+    update(OnWindow(spot));
 }
 
 }  // namespace zq

@@ -4,6 +4,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
+
+#include "base/ContrastPalette.h"
 #include "base/ui/AccessibleParts.h"
 #include "keyboard/Hand.h"
 
@@ -33,6 +36,13 @@ public:
     // Sizes the window and places the fingers from the store's settings.
     void BuildFingers();
     void BuildFingers(const FingerSettings& settings);
+
+    // Draws the hand `scale` times its template's size, in a contrast palette
+    // (fingers in its text colour, the mark of the finger to use in its
+    // highlight colour, on its background) or in the template's colours on
+    // black; the window takes its new size at once.
+    void SetLook(double scale, const std::optional<ContrastPalette>& palette);
+    double LookScale() const { return scale_; }
 
     void PointFinger(int slot);
     void ClearFinger();
@@ -64,8 +74,12 @@ private:
     void DrawBar(int x, int bottom, int top, TColor color) override;
     void DrawDot(int x, int y, TColor color) override;
 
-    // Clears the retained picture to black and draws the whole hand on it.
+    // Clears the retained picture to the background and draws the whole hand on it.
     void RepaintFingers();
+    // A colour of the hand as the window draws it: the palette's, if any.
+    QColor Shown(TColor color, bool isMark) const;
+    // A rectangle of the hand's own coordinates on the window.
+    QRect OnWindow(const QRectF& onHand) const;
     bool CanvasFits() const;
     int PointedPart() const;
 
@@ -73,6 +87,9 @@ private:
     Hand hand_;
     QTimer TimerOfPalm;
     QImage canvas_;
+    double scale_ = 1;
+    int handHeight_ = 1;  // the client height the hand asks for, unscaled
+    std::optional<ContrastPalette> contrast_;
 };
 
 }  // namespace zq

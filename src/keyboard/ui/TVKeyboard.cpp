@@ -2,8 +2,10 @@
 
 #include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "base/Translation.h"
+#include "base/ui/Colors.h"
 #include "base/ui/Utf8Text.h"
 #include "keyboard/FingerNames.h"
 #include "keyboard/Hand.h"
@@ -11,6 +13,17 @@
 #include "keyboard/ui/GuidanceWindow.h"
 
 namespace zq {
+namespace {
+
+const QColor kOlive(128, 128, 0);
+
+void SetFrameColor(QWidget& window, const QColor& color) {
+    QPalette colors = window.palette();
+    colors.setColor(QPalette::Window, color);
+    window.setPalette(colors);
+}
+
+}  // namespace
 
 TVKeyboard::TVKeyboard(QWidget* parent) : TVKeyboard(DataMod(), parent) {}
 
@@ -23,9 +36,7 @@ TVKeyboard::TVKeyboard(TDataMod& store, QWidget* parent)
     setWindowTitle(QString());
     // The window has no title to show; a screen reader names it.
     setAccessibleName(QString::fromUtf8(Tr("On-screen keyboard")));
-    QPalette olive = palette();
-    olive.setColor(QPalette::Window, QColor(128, 128, 0));
-    setPalette(olive);
+    SetFrameColor(*this, kOlive);
     setAutoFillBackground(true);
 
     kbFrame_->SetKeyArea(&keyboard_.KbFrame());
@@ -50,6 +61,13 @@ int TVKeyboard::HighlightKey(unsigned char character) {
     const int finger = keyboard_.HighlightKey(character);
     ReportPickedPart(*this, previous, keyboard_.CurrentKeyIndex());
     return finger;
+}
+
+void TVKeyboard::SetLook(double scale, const std::optional<ContrastPalette>& palette) {
+    lookScale_ = std::clamp(scale, 1.0, double{TKbFm::kLargestScale});
+    SetFrameColor(*this, palette ? ToQColor(palette->background) : kOlive);
+    kbFrame_->SetContrastPalette(palette);
+    SetClientSize(keyboard_.KbFrame().Width(), keyboard_.KbFrame().Height());
 }
 
 // --- the keys, as a screen reader finds them ------------------------------------
@@ -85,9 +103,10 @@ QString TVKeyboard::WholeDescription() const {
 // between windows) is a guess, since a frame is known only once shown.
 void TVKeyboard::SetClientSize(int width, int height) {
     constexpr int kFrameAllowance = 16;
-    const int hands = 2 * (Hand::kClientWidth + kFrameAllowance);
+    const int hands = 2 * (static_cast<int>(Hand::kClientWidth * lookScale_) + kFrameAllowance);
     const int room = screen()->availableGeometry().width() - kFrameAllowance - hands;
-    kbFrame_->SetScale(width > room && room > 0 ? qreal(room) / width : 1);
+    const bool fits = width * lookScale_ <= room || room <= 0;
+    kbFrame_->SetScale(fits ? lookScale_ : qreal(room) / width);
     const QSize size = width > 0 && height > 0 ? kbFrame_->ScaledSize() : QSize(width, height);
     kbFrame_->setGeometry(QRect(QPoint(0, 0), size));
     // The window keeps the size of its keys: the keys are drawn at the

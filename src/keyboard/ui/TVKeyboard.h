@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 #include <string>
 
 #include "base/ui/AccessibleParts.h"
@@ -37,6 +38,12 @@ public:
     bool ShowModifiers() const { return keyboard_.ShowModifiers; }
     void SetShowModifiers(bool show) { keyboard_.ShowModifiers = show; }
 
+    // Draws the keys `scale` times the template's size (as far as the screen
+    // leaves room) in a contrast palette or the template's colours; the
+    // window takes its new size at once.
+    void SetLook(double scale, const std::optional<ContrastPalette>& palette);
+    double LookScale() const { return lookScale_; }
+
     // The blink timer's handler, every 250 ms while the window is shown.
     void TimerofKBTimer() { keyboard_.BlinkTick(); }
 
@@ -64,6 +71,7 @@ private:
     void StopBlinkTimer() override { TimerofKB.stop(); }
 
     TKbFm* kbFrame_;
+    double lookScale_ = 1;
     OnScreenKeyboard keyboard_;
     QTimer TimerofKB;
 };

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -199,8 +200,16 @@ QWidget* TProfileFm::CreateLayoutTab() {
     grid->addWidget(EdColor, 3, 1);
     grid->addWidget(GameBgColorLb, 4, 0);
     grid->addWidget(ColorEd, 4, 1);
+
+    // Large print and contrast belong with the fonts and colours they override.
+    ChkEasyReading = new QCheckBox(Text("Easy reading"), LayoutTab);
+    ChkEasyReading->setToolTip(
+        Text("Large print and strong contrast in the drills and the game, and a larger keyboard and hands"));
+    ChkEasyReading->setAccessibleDescription(ChkEasyReading->toolTip());
+    connect(ChkEasyReading, &QCheckBox::clicked, this, [this](bool on) { logic_.EasyReadingClicked(on); });
+    grid->addWidget(ChkEasyReading, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(5, 1);
+    grid->setRowStretch(6, 1);
     return LayoutTab;
 }
 
@@ -463,6 +472,12 @@ ColorComboBox* TProfileFm::ColorBoxOf(ColorBox box) const {
     return box == ColorBox::Background ? EdColor : ColorEd;
 }
 
+std::vector<std::string> TProfileFm::FontFamilies() const {
+    std::vector<std::string> families;
+    for (const QString& family : QFontDatabase::families()) families.push_back(To8Bit(family));
+    return families;
+}
+
 void TProfileFm::ShowColors(ColorBox box, const ColorList& colors) {
     ColorBoxOf(box)->ShowColors(colors);
 }
@@ -489,6 +504,8 @@ QCheckBox* TProfileFm::CheckBoxOf(ProfileSwitch which) const {
             return ChkShowModifiers;
         case ProfileSwitch::Speak:
             return ChkSpeak;
+        case ProfileSwitch::EasyReading:
+            return ChkEasyReading;
     }
     return ChkFunSpeed;
 }

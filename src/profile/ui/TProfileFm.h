@@ -79,6 +79,7 @@ public:
     void ShowExampleFont(ExampleFont example, const TFontRecord& font) override;
     void SetGameExampleBackground(TColor color) override;
     void ShowColors(ColorBox box, const ColorList& colors) override;
+    std::vector<std::string> FontFamilies() const override;
     void SetSwitch(ProfileSwitch which, bool on) override;
     bool Switch(ProfileSwitch which) const override;
     void SetNumber(ProfileNumber which, std::int32_t value) override;
@@ -119,6 +120,7 @@ public:
     ColorComboBox* EdColor = nullptr;
     QLabel* GameBgColorLb = nullptr;
     ColorComboBox* ColorEd = nullptr;
+    QCheckBox* ChkEasyReading = nullptr;
     // "Misc" tab.
     QWidget* MiscTab = nullptr;
     QCheckBox* ChkFunSpeed = nullptr;

@@ -4,9 +4,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QThread>
 
 #include "../../support/TempFolder.h"
@@ -14,6 +19,8 @@
 #include "app/TSettings.h"
 #include "app/TZQStarterLocal.h"
 #include "app/ui/ProgramWindows.h"
+#include "base/Color.h"
+#include "profile/EasyReading.h"
 
 namespace zq {
 namespace {
@@ -43,6 +50,39 @@ TEST_F(LogonWindowTest, OpensOnTheLastUserWithTheFocusInTheUserBox) {
     EXPECT_GE(logon.width(), 322);
     EXPECT_GE(logon.height(), 259);
     EXPECT_TRUE(logon.windowFlags() & Qt::FramelessWindowHint);
+    logon.hide();
+}
+
+// The strongest contrast with the window's green along the picture's edges
+// (two pixels deep): where a focus mark would be drawn.
+double StrongestEdgeContrast(const QImage& picture, const QColor& ground) {
+    const TColor background = Rgb(ground.red(), ground.green(), ground.blue());
+    double strongest = 1;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const bool onEdge = x < 2 || y < 2 || x >= picture.width() - 2 || y >= picture.height() - 2;
+            if (!onEdge) continue;
+            const QColor pixel = picture.pixelColor(x, y);
+            strongest =
+                std::max(strongest, ContrastRatio(Rgb(pixel.red(), pixel.green(), pixel.blue()), background));
+        }
+    }
+    return strongest;
+}
+
+TEST_F(LogonWindowTest, TheManualsLinkShowsAFrameWhileItHasTheFocus) {
+    logon.show();
+    logon.activateWindow();
+    QApplication::processEvents();
+    const QColor ground = logon.palette().color(QPalette::Window);
+    EXPECT_LT(StrongestEdgeContrast(logon.WebLb->grab().toImage(), ground), 1.5)
+        << "no mark without the focus";
+
+    logon.WebLb->setFocus(Qt::BacktabFocusReason);  // Shift+Tab from the user box
+    QApplication::processEvents();
+    ASSERT_TRUE(logon.WebLb->hasFocus());
+    // A mark the eye finds: a contrast of 3 or more with what surrounds it.
+    EXPECT_GE(StrongestEdgeContrast(logon.WebLb->grab().toImage(), ground), 3.0);
     logon.hide();
 }
 

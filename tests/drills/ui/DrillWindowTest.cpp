@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -18,6 +20,7 @@
 
 #include "base/CodePage.h"
 #include "base/TextFile.h"
+#include "base/ui/Colors.h"
 #include "drills/CourseLines.h"
 #include "drills/DrillFakes.h"
 #include "drills/DrillFiles.h"
@@ -217,6 +220,56 @@ TEST_F(CourseWindowTest, ThePositionLabelAndMarkerContrastWithThePanel) {
     EXPECT_EQ(window.LbMark->palette().color(QPalette::WindowText), contrast);
     EXPECT_FALSE(window.PreviousLineBn->isVisible());
     EXPECT_FALSE(window.NextLineBn->isVisible());
+}
+
+// What Easy reading makes of a drill window: large print in a contrast
+// palette, as the main window hands them over.
+TEST_F(CourseWindowTest, LargePrintInAContrastPaletteColoursTheBoxesAndTheNextCharacter) {
+    const ContrastPalette palette{.background = Rgb(0, 0, 0),
+                                  .text = Rgb(255, 255, 255),
+                                  .wrongText = Rgb(255, 128, 128),
+                                  .highlightBackground = Rgb(255, 255, 0),
+                                  .highlightText = Rgb(0, 0, 0)};
+    QFont large(QStringLiteral("DejaVu Sans Mono"));
+    large.setPointSize(24);
+    window.SetDrillFont(large, ToQColor(palette.text));
+    window.SetContrastPalette(palette);
+    window.SetDrillColor(palette.background);
+    window.Drill().SetTypedColors(palette.text, palette.wrongText);
+    window.Drill().SetHighLight(true);
+    Open("fjdk\nlast\n");
+
+    EXPECT_GE(window.SampleEdit->font().pointSize(), 24);
+    EXPECT_GE(window.InputEdit->font().pointSize(), 24);
+    EXPECT_GE(window.SampleEdit->height(), 2 * QFontMetrics(window.SampleEdit->font()).lineSpacing())
+        << "two lines of large print stay in view";
+    for (QTextEdit* box : {window.SampleEdit, window.InputEdit}) {
+        EXPECT_EQ(box->palette().color(QPalette::Base), ToQColor(palette.background));
+        EXPECT_EQ(box->palette().color(QPalette::Text), ToQColor(palette.text));
+    }
+    EXPECT_EQ(window.ContentPanel->palette().color(QPalette::Window), ToQColor(palette.background));
+    EXPECT_EQ(window.SBHelp->palette().color(QPalette::WindowText), ToQColor(palette.text));
+
+    TypeText(window.InputEdit, "f");
+    const QList<QTextEdit::ExtraSelection> next = window.SampleEdit->extraSelections();
+    ASSERT_EQ(next.size(), 1) << "the next character is highlighted";
+    EXPECT_EQ(next[0].format.background().color(), ToQColor(palette.highlightBackground));
+    EXPECT_EQ(next[0].format.foreground().color(), ToQColor(palette.highlightText));
+
+    TypeText(window.InputEdit, "x");
+    EXPECT_EQ(ColorAt(window.InputEdit, 0), ToQColor(palette.text));
+    EXPECT_EQ(ColorAt(window.InputEdit, 1), ToQColor(palette.wrongText));
+}
+
+TEST_F(CourseWindowTest, WithoutEasyReadingTheBoxesKeepTheDesktopsColoursAndTheirHeight) {
+    const QColor base = window.SampleEdit->palette().color(QPalette::Base);
+    const int height = window.SampleEdit->height();
+    QFont small(QStringLiteral("DejaVu Sans Mono"));
+    small.setPointSize(10);
+    window.SetDrillFont(small, Qt::black);
+    Open("fjdk\n");
+    EXPECT_EQ(window.SampleEdit->palette().color(QPalette::Base), base);
+    EXPECT_EQ(window.SampleEdit->height(), height) << "a small font leaves the designed height";
 }
 
 class LineBreakWindowTest : public ::testing::Test {

@@ -2,6 +2,9 @@
 // and driven as a drill drives them.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPixmap>
+
 #include "keyboard/GuidanceFixtures.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/TemplateArchive.h"
@@ -102,6 +105,63 @@ TEST_F(GuidanceWindowSetTest, ShowingModifiersReachesTheKeyboardOnceMade) {
     EXPECT_FALSE(windows.Keyboard()->ShowModifiers());
     windows.SetShowModifiers(true);
     EXPECT_TRUE(windows.Keyboard()->ShowModifiers());
+}
+
+// Large print: the palette the main window hands over with Easy reading.
+const ContrastPalette kContrast{.background = Rgb(0, 0, 0),
+                                .text = Rgb(255, 255, 255),
+                                .wrongText = Rgb(255, 128, 128),
+                                .highlightBackground = Rgb(255, 255, 0),
+                                .highlightText = Rgb(0, 0, 0)};
+
+int PixelsOf(const QImage& image, QRgb color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) count += (image.pixel(x, y) | 0xFF000000) == color;
+    }
+    return count;
+}
+
+TEST_F(GuidanceWindowSetTest, ALargeLookDrawsBothHandsLargerInTheContrastPalette) {
+    // Middle fingers as long as the index fingers: the hands are tall
+    // enough to show the mark above the index finger.
+    const TestKey f{.name = "F", .keyValue = 33, .finger = kLeftIndex, .x = 0};
+    const TestKey j{.name = "J", .keyValue = 36, .finger = kRightIndex, .x = 40};
+    testing::WriteZip(layout,
+                      {{"key.cds", testing::KeyPacket({KeyTableRow(f), KeyTableRow(j)})},
+                       {"char.cds", testing::CharPacket({CharTableRow('f', 33), CharTableRow('j', 36)})},
+                       {"readme",
+                        "bkcolor=$00C000\nLIndex=50\nLIndexColor=255\nLMiddle=50\n"
+                        "RIndex=50\nRIndexColor=65280\nRMiddle=50\n"}});
+    windows.Create(false);
+    ASSERT_TRUE(windows.PrepareGuidance(layout));
+    TPalmForm& left = *windows.LeftHand();
+    const QSize plain = left.size();
+    const QRect plainFinger = left.PartRect(3);  // the index finger, from its mark to its base
+    PointHandsAt(windows.Guidance(), kLeftIndex);
+    EXPECT_GT(PixelsOf(left.grab().toImage(), qRgb(255, 0, 0)), 0) << "the template's red index finger";
+
+    windows.SetLook(1.5, kContrast);
+    EXPECT_EQ(left.width(), qRound(plain.width() * 1.5));
+    EXPECT_EQ(left.height(), qRound(plain.height() * 1.5));
+    EXPECT_EQ(windows.RightHand()->width(), left.width());
+    PointHandsAt(windows.Guidance(), kLeftIndex);
+    const QImage shown = left.grab().toImage();
+    EXPECT_EQ(PixelsOf(shown, qRgb(255, 0, 0)), 0) << "no template colour is left";
+    EXPECT_GT(PixelsOf(shown, qRgb(255, 255, 255)), 0) << "the finger in the palette's text colour";
+    EXPECT_GT(PixelsOf(shown, qRgb(255, 255, 0)), 0) << "the mark of the finger to use in its highlight";
+    EXPECT_GE(left.PartRect(3).height(), plainFinger.height() * 1.4)
+        << "where a reader finds the finger grows with the window";
+
+    windows.SetLook(1, std::nullopt);
+    EXPECT_EQ(left.size(), plain);
+    PointHandsAt(windows.Guidance(), kLeftIndex);
+    EXPECT_GT(PixelsOf(left.grab().toImage(), qRgb(255, 0, 0)), 0) << "the template's colours come back";
+}
+
+TEST_F(GuidanceWindowSetTest, ALookBeforeTheWindowsAreMadeChangesNothing) {
+    windows.SetLook(1.5, kContrast);
+    EXPECT_EQ(windows.Keyboard(), nullptr);
 }
 
 }  // namespace

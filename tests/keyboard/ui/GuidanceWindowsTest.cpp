@@ -154,6 +154,39 @@ TEST_F(KeyboardWindowTest, HighlightShowsTheInvertedPictureOverTheFace) {
     EXPECT_EQ(PixelAt(image, 62, 12), kWhite);
 }
 
+// Large print: the palette the main window hands over with Easy reading.
+TEST_F(KeyboardWindowTest, ALargeLookDrawsTheKeysLargerWithTheirLegendsInTheContrastPalette) {
+    const ContrastPalette contrast{.background = Rgb(0, 0, 0),
+                                   .text = Rgb(255, 255, 255),
+                                   .wrongText = Rgb(255, 128, 128),
+                                   .highlightBackground = Rgb(255, 255, 0),
+                                   .highlightText = Rgb(0, 0, 0)};
+    keyboard.SetLook(1.5, contrast);
+    EXPECT_EQ(keyboard.size(), QSize(165, 75));
+    // Points of the template, where the window now draws them.
+    const auto at = [](QPoint onTemplate) {
+        return QPoint(qFloor(onTemplate.x() * 1.5), qFloor(onTemplate.y() * 1.5));
+    };
+    QImage image = Grab();
+    EXPECT_EQ(PixelAt(image, 5, 5), kBlack) << "the frame is the palette's ground, not the template's green";
+    EXPECT_EQ(PixelAt(image, at({14, 14}).x(), at({14, 14}).y()), kBlack) << "so is a key's face";
+    const QPoint edge = at(InPicture(10, 5, 0));
+    EXPECT_EQ(PixelAt(image, edge.x(), edge.y()), kWhite) << "the dark legend is written white";
+    const QPoint block = at(InPicture(10, 10, 5));
+    EXPECT_EQ(PixelAt(image, block.x(), block.y()), kWhite);
+
+    keyboard.HighlightKey(1);  // "Home"
+    image = Grab();
+    const QPoint face = at({64, 14});
+    EXPECT_EQ(PixelAt(image, face.x(), face.y()), qRgb(255, 255, 0)) << "the lit key in the highlight";
+    const QPoint litEdge = at(InPicture(60, 5, 0));
+    EXPECT_EQ(PixelAt(image, litEdge.x(), litEdge.y()), kBlack) << "with its legend in the highlight's text";
+
+    keyboard.SetLook(1, std::nullopt);
+    EXPECT_EQ(keyboard.size(), QSize(110, 50));
+    EXPECT_EQ(PixelAt(Grab(), 5, 5), qRgb(0, 0xC0, 0)) << "the template's colours come back";
+}
+
 TEST_F(KeyboardWindowTest, OnlyAKeyWithAGroupLooksPushedIn) {
     const QImage before = Grab();
     EXPECT_EQ(keyboard.HighlightKey('a'), 3);

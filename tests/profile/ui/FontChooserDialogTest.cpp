@@ -7,8 +7,10 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QListView>
 #include <QTimer>
 
+#include "base/Color.h"
 #include "profile/ui/ColorComboBox.h"
 #include "profile/ui/Fonts.h"
 
@@ -37,6 +39,31 @@ TEST(FontChooserDialogTest, ANameTheDesktopSubstitutesOpensOnTheFamilyShownInIts
     EXPECT_TRUE(chosen.Bold);
     EXPECT_FALSE(chosen.Italic);
     EXPECT_EQ(chooser.ColorBox->currentText(), "Black");
+}
+
+TEST(FontChooserDialogTest, TheReadableFontIsOfferedAndChosenWhenTheDesktopHasIt) {
+    // ./run and ./test install it (fonts-opendyslexic).
+    ASSERT_TRUE(QFontDatabase::hasFamily("OpenDyslexic"))
+        << "fonts-opendyslexic is missing from this desktop";
+    FontChooserDialog chooser;
+    auto* families = chooser.FontPart->findChild<QListView*>();
+    ASSERT_NE(families, nullptr);
+    EXPECT_FALSE(
+        families->model()
+            ->match(families->model()->index(0, 0), Qt::DisplayRole, "OpenDyslexic", 1, Qt::MatchFixedString)
+            .isEmpty())
+        << "the chooser's list of families offers it";
+    const TFontRecord readable{"OpenDyslexic", 24, clWhite, false, false, false, false};
+    chooser.SetChosenFont(readable);
+    EXPECT_EQ(chooser.ChosenFont().Name, "OpenDyslexic");
+    EXPECT_EQ(chooser.ChosenFont().Size, 24);
+}
+
+TEST(FontChooserDialogTest, AFontTheDesktopLacksOpensOnAnotherAndChoosesOneThatIsThere) {
+    FontChooserDialog chooser;
+    chooser.SetChosenFont({"No Such Readable Font", 24, clBlack, false, false, false, false});
+    EXPECT_TRUE(QFontDatabase::hasFamily(QString::fromStdString(chooser.ChosenFont().Name)))
+        << "a profile naming a removed font still gets a font it can show";
 }
 
 TEST(FontChooserDialogTest, EscapeInTheFontPartCancelsTheWholeChooser) {

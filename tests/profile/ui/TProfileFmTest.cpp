@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include "base/IniFile.h"
 #include "base/LibraryError.h"
 #include "base/ui/Colors.h"
+#include "profile/EasyReading.h"
 #include "profile/ui/ColorComboBox.h"
 #include "support/TempFolder.h"
 
@@ -216,6 +218,45 @@ TEST_F(TProfileFmTest, SpeechIsSwitchedOnAndItsRateSetOnTheMiscTab) {
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_TRUE(anna.Speak);
     EXPECT_EQ(anna.SpeechRate, -9);
+}
+
+// The desktop's font families hold the readable font: ./run and ./test install it.
+bool DesktopHasTheReadableFont() {
+    return QFontDatabase::families().contains(QString::fromLatin1(kReadableFontFamily), Qt::CaseInsensitive);
+}
+
+TEST_F(TProfileFmTest, EasyReadingSitsBesideTheFontsAndProposesTheReadableFont) {
+    ASSERT_TRUE(DesktopHasTheReadableFont()) << "fonts-opendyslexic is missing from this desktop";
+    boxes.Next(QMessageBox::Yes);
+    const int result = Run([&] {
+        EXPECT_FALSE(dialog.ChkEasyReading->isChecked()) << "a profile without the key has it off";
+        EXPECT_EQ(dialog.ChkEasyReading->parentWidget(), dialog.LayoutTab);
+        EXPECT_EQ(dialog.ChkEasyReading->text(), "Easy reading");
+        dialog.ChkEasyReading->click();
+        EXPECT_EQ(dialog.ExampleEd->font().family(), "OpenDyslexic");
+        EXPECT_EQ(dialog.GameExampleEd->font().family(), "OpenDyslexic");
+        EXPECT_EQ(dialog.ExampleEd->font().pointSize(), 16) << "the example keeps the size chosen";
+        dialog.BnApply->click();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].contains("OpenDyslexic"));
+    EXPECT_TRUE(anna.EasyReading);
+    EXPECT_EQ(anna.PracticeFont.Name, "OpenDyslexic");
+    EXPECT_EQ(anna.TextFont.Name, "OpenDyslexic");
+}
+
+TEST_F(TProfileFmTest, EasyReadingSwitchedOffKeepsTheFontsAndAsksNothing) {
+    anna.EasyReading = true;
+    const int result = Run([&] {
+        EXPECT_TRUE(dialog.ChkEasyReading->isChecked());
+        dialog.ChkEasyReading->click();
+        dialog.BnApply->click();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    EXPECT_FALSE(anna.EasyReading);
+    EXPECT_EQ(anna.PracticeFont.Name, "DejaVu Sans Mono");
 }
 
 TEST_F(TProfileFmTest, ATypedColorNameIsCompletedAndCustomOpensTheColorChooser) {
