@@ -2,8 +2,11 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <cmath>
 
 #include <QApplication>
+#include <QGraphicsObject>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -34,6 +37,40 @@ constexpr std::int32_t kToday = 19'800;
 const std::string kProgramDir = std::string(ZQ_PROGRAM_DIR) + "/";
 Course English() {
     return Course(kProgramDir, "English");
+}
+
+// The value axes of the window's charts, read through their properties (the
+// charts live in a module of their own).
+std::vector<const QObject*> ValueAxes(const ProgressWindow& window) {
+    std::vector<const QObject*> axes;
+    for (int tab = 0; tab < window.Charts->count(); ++tab) {
+        const auto* view = qobject_cast<const QGraphicsView*>(window.Charts->widget(tab));
+        if (view == nullptr) continue;
+        for (QGraphicsItem* item : view->scene()->items()) {
+            const QGraphicsObject* chart = item->toGraphicsObject();
+            if (chart == nullptr || !chart->inherits("QChart")) continue;
+            for (const QObject* child : chart->findChildren<QObject*>())
+                if (child->inherits("QValueAxis")) axes.push_back(child);
+        }
+    }
+    return axes;
+}
+
+// Every tick of a value axis labelled in whole numbers falls on a whole
+// number, and the labels differ from one another.
+void ExpectWholeNumberTicks(const QObject& axis) {
+    const double low = axis.property("min").toDouble();
+    const double high = axis.property("max").toDouble();
+    const int ticks = axis.property("tickCount").toInt();
+    ASSERT_GE(ticks, 2);
+    EXPECT_LT(low, high);
+    EXPECT_LE(ticks, 7) << "a handful of labels, not a crowd";
+    const double step = (high - low) / (ticks - 1);
+    EXPECT_GE(step, 1.0) << "two ticks would read the same";
+    for (int tick = 0; tick < ticks; ++tick) {
+        const double value = low + tick * step;
+        EXPECT_DOUBLE_EQ(value, std::round(value)) << "tick " << tick << " of " << low << ".." << high;
+    }
 }
 
 class ProgressWindowTest : public ::testing::Test {
@@ -190,6 +227,20 @@ TEST_F(ProgressWindowTest, WithoutPracticeTheButtonsWaitAndSayWhy) {
     EXPECT_FALSE(window.BnSlowPairs->toolTip().isEmpty());
     EXPECT_TRUE(window.BnExport->isEnabled());
     EXPECT_THAT(window.LbSummary->text().toStdString(), HasSubstr("No practice"));
+}
+
+TEST_F(ProgressWindowTest, ValueAxesTickOnWholeNumbersWithAndWithoutPractice) {
+    {
+        ProgressWindow empty(history, Setup(), kProgramDir);
+        const std::vector<const QObject*> axes = ValueAxes(empty);
+        ASSERT_EQ(axes.size(), 3u) << "one value axis per chart";
+        for (const QObject* axis : axes) ExpectWholeNumberTicks(*axis);
+    }
+    PractiseAWeek();
+    ProgressWindow window(history, Setup(), kProgramDir);
+    const std::vector<const QObject*> axes = ValueAxes(window);
+    ASSERT_EQ(axes.size(), 3u);
+    for (const QObject* axis : axes) ExpectWholeNumberTicks(*axis);
 }
 
 TEST_F(ProgressWindowTest, WithoutTheChartModuleTheWindowSaysSoAndShowsTheRest) {

@@ -12,6 +12,7 @@
 #include <QtCharts/QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 #include "stats/ChartSpec.h"
 
@@ -38,12 +39,38 @@ int TickCount(std::int32_t days) {
     return 2;
 }
 
-// A value axis from the smallest value to a round number above the largest.
+// The value axis is labelled in whole numbers, so its ticks must fall on
+// whole numbers too: a step of 1, 2 or 5 times a power of ten, at most five
+// steps, from a multiple of the step at or below the smallest value to one
+// at or above the largest (at least one step, even for a chart without data).
+struct WholeNumberScale {
+    double low = 0;
+    double high = 1;
+    int ticks = 2;
+};
+
+WholeNumberScale ScaleFor(double smallest, double largest) {
+    constexpr double kMostSteps = 5;
+    const double span = std::max(1.0, std::ceil(largest) - std::floor(smallest));
+    double step = 1;
+    for (double power = 1; span / step > kMostSteps; power *= 10)
+        for (double factor : {1.0, 2.0, 5.0}) {
+            step = factor * power;
+            if (span / step <= kMostSteps) break;
+        }
+    WholeNumberScale scale;
+    scale.low = std::floor(smallest / step) * step;
+    scale.high = std::max(scale.low + step, std::ceil(largest / step) * step);
+    scale.ticks = static_cast<int>(std::lround((scale.high - scale.low) / step)) + 1;
+    return scale;
+}
+
 QValueAxis* ValueAxis(const ChartSpec& spec) {
     auto* axis = new QValueAxis;
     axis->setTitleText(QString::fromStdString(spec.valueAxisUtf8));
-    axis->setRange(spec.smallestValue, std::max(spec.largestValue, spec.smallestValue + 1));
-    axis->applyNiceNumbers();
+    const WholeNumberScale scale = ScaleFor(spec.smallestValue, spec.largestValue);
+    axis->setRange(scale.low, scale.high);
+    axis->setTickCount(scale.ticks);
     axis->setLabelFormat(QStringLiteral("%d"));
     return axis;
 }
