@@ -111,25 +111,16 @@ TEST_F(BlindLearnerTest, CompletesACourseLineByWhatTheVoiceAndTheScreenReaderTel
         return object.Role() == "push button" && object.Name() == "Course";
     });
     ASSERT_TRUE(course);
-    std::smatch letter;
-    const std::string binding = course->KeyBinding("Press");
-    ASSERT_TRUE(
-        std::regex_search(binding, letter, std::regex(R"(Alt[>+]?\s*\+?\s*([A-Za-z]))", std::regex::icase)))
-        << "the Course button tells no key: \"" << binding << "\"";
+    const std::optional<char> letter = AltLetterOf(*course);
+    ASSERT_TRUE(letter) << "the Course button tells no key: \"" << course->KeyBinding("Press") << "\"";
     const std::string mainWindowId = session->WaitForWindow("^ZQ Typing Tutor$");
-    session->Key(mainWindowId, "alt+" + std::string(1, static_cast<char>(std::tolower(letter[1].str()[0]))));
+    session->Key(mainWindowId, std::string("alt+") + *letter);
 
     // The drill: the reader tells the line to type, the voice its number
     // and its first character.
     const AccessibleObject drill = Window("^Course$");
-    std::optional<AccessibleObject> input;
-    ASSERT_TRUE(reader->WaitUntil(
-        [&] {
-            input = drill.Find(
-                [](const AccessibleObject& object) { return object.Focused() && object.Role() == "text"; });
-            return input.has_value();
-        },
-        milliseconds(5000)));
+    const std::optional<AccessibleObject> input = reader->WaitForFocused(drill, "text", milliseconds(5000));
+    ASSERT_TRUE(input);
     const std::string description = input->Description();
     ASSERT_EQ(description.rfind("To type: ", 0), 0u) << description;
     const std::string line = description.substr(std::string("To type: ").size());

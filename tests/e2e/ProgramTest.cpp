@@ -38,15 +38,23 @@ protected:
     // with the program's title, like the main window's).
     void CloseProgram(const std::string& main) { e2e::CloseProgram(*session, main); }
 
+    // Opens the course drill from the main window and types the English
+    // course's first line; the drill's window, or "" when it did not open.
+    std::string TypeTheFirstLine(const std::string& main) {
+        session->Key(main, "alt+c");
+        const std::string drill = session->WaitForWindow(kCourse);
+        if (!drill.empty())
+            session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
+        return drill;
+    }
+
     std::unique_ptr<ProgramSession> session;
 };
 
 TEST_F(ProgramTest, ALineOfTheCourseIsStoredAsProgressAndPracticeTime) {
     const std::string main = LogOn();
-    session->Key(main, "alt+c");
-    const std::string drill = session->WaitForWindow(kCourse);
+    const std::string drill = TypeTheFirstLine(main);
     ASSERT_FALSE(drill.empty()) << "the course drill did not open";
-    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
     session->Key(drill, "Escape");
     ASSERT_TRUE(session->WaitUntilGone(kCourse));
     CloseProgram(main);
@@ -88,10 +96,8 @@ TEST_F(ProgramTest, ARussianCourseChosenInTheProfileIsTypedOnTheRussianLayoutAnd
 
 TEST_F(ProgramTest, TheEndOfTheSessionDuringADrillStoresTheRunWithoutAQuestion) {
     const std::string main = LogOn();
-    session->Key(main, "alt+c");
-    const std::string drill = session->WaitForWindow(kCourse);
+    const std::string drill = TypeTheFirstLine(main);
     ASSERT_FALSE(drill.empty());
-    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
     session->Signal(SIGTERM);
     EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
 
@@ -105,10 +111,8 @@ TEST_F(ProgramTest, TheEndOfTheSessionDuringADrillStoresTheRunWithoutAQuestion) 
 // open when the session ends: the program ends at once, its run stored.
 TEST_F(ProgramTest, TheEndOfTheSessionWhileTheClosingMessageIsOpenEndsTheProgram) {
     const std::string main = LogOn();
-    session->Key(main, "alt+c");
-    const std::string drill = session->WaitForWindow(kCourse);
+    const std::string drill = TypeTheFirstLine(main);
     ASSERT_FALSE(drill.empty());
-    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
     session->Key(drill, "Escape");
     ASSERT_TRUE(session->WaitUntilGone(kCourse));
     session->Key(main, "Escape");
@@ -127,10 +131,8 @@ TEST_F(ProgramTest, TheEndOfTheSessionWhileTheClosingMessageIsOpenEndsTheProgram
 
 TEST_F(ProgramTest, AKilledRunKeepsItsLineAndTimeAndTheNextStartRemovesItsTemporaryFile) {
     const std::string main = LogOn();
-    session->Key(main, "alt+c");
-    const std::string drill = session->WaitForWindow(kCourse);
+    const std::string drill = TypeTheFirstLine(main);
     ASSERT_FALSE(drill.empty());
-    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     const pid_t killed = session->Pid();
     session->Signal(SIGKILL);
@@ -164,10 +166,8 @@ TEST_F(ProgramTest, ASecondRunOfALoggedOnUserIsRefusedAndTheFirstRunKeepsItsLine
     second.Key(logon, "Escape");
     EXPECT_EQ(second.WaitForExit(seconds(15)), 0);
 
-    session->Key(main, "alt+c");
-    const std::string drill = session->WaitForWindow(kCourse);
+    const std::string drill = TypeTheFirstLine(main);
     ASSERT_FALSE(drill.empty());
-    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
     session->Key(drill, "Escape");
     ASSERT_TRUE(session->WaitUntilGone(kCourse));
     CloseProgram(main);
@@ -248,10 +248,8 @@ TEST_F(FullDiskTest, ATerminationSignalEndsTheProgramEvenWhileTheBoxIsOpen) {
 TEST_F(FullDiskTest, TheDrillGoesOnAndTheEndOfTheSessionEndsTheProgram) {
     const std::string main = LogOn();
     disk.Fill();
-    session->Key(main, "alt+c");
-    const std::string drill = session->WaitForWindow(kCourse);
+    const std::string drill = TypeTheFirstLine(main);
     ASSERT_FALSE(drill.empty());
-    session->Type(drill, FirstLine(session->Path("Courses/English/course.txt")) + " ");
     std::this_thread::sleep_for(std::chrono::milliseconds(800));
     EXPECT_EQ(session->VisibleWindows(kMain).size(), 1u) << "a box opened while the learner types";
     session->Key(drill, "Escape");

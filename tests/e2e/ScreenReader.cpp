@@ -2,6 +2,7 @@
 
 #include <atspi/atspi.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <regex>
 #include <thread>
@@ -295,6 +296,28 @@ std::optional<AccessibleObject> ScreenReader::WaitForWindow(const AccessibleObje
         },
         timeout);
     return window;
+}
+
+std::optional<AccessibleObject> ScreenReader::WaitForFocused(const AccessibleObject& window,
+                                                             const std::string& role, milliseconds timeout) {
+    std::optional<AccessibleObject> focused;
+    WaitUntil(
+        [&] {
+            focused = window.Find([&role](const AccessibleObject& object) {
+                return object.Focused() && object.Role() == role;
+            });
+            return focused.has_value();
+        },
+        timeout);
+    return focused;
+}
+
+std::optional<char> AltLetterOf(const AccessibleObject& button) {
+    const std::string binding = button.KeyBinding("Press");
+    std::smatch parts;
+    if (!std::regex_search(binding, parts, std::regex(R"(Alt[>+]?\s*\+?\s*([A-Za-z]))", std::regex::icase)))
+        return std::nullopt;
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(parts[1].str()[0])));
 }
 
 }  // namespace zq::e2e

@@ -90,6 +90,11 @@ struct HeardEvent {
     std::string sourceName;
 };
 
+// The letter of the Alt key that presses a button, as its "Press" key
+// binding tells it ("<Alt>c", "Alt+C"), in lower case; nothing when the
+// button tells none.
+std::optional<char> AltLetterOf(const AccessibleObject& button);
+
 // The connection of a screen reader to the accessibility bus. One per test
 // process; events are taken in while one of its Wait methods runs.
 class ScreenReader {
@@ -110,6 +115,10 @@ public:
     bool WaitUntil(const std::function<bool()>& condition, milliseconds timeout);
     // Takes in events for a while.
     void Listen(milliseconds duration);
+    // The focused control of a window with the role ("text", "push button",
+    // ...), once there is one.
+    std::optional<AccessibleObject> WaitForFocused(const AccessibleObject& window, const std::string& role,
+                                                   milliseconds timeout);
 
     // Every event heard since the last call of ForgetEvents.
     const std::vector<HeardEvent>& Events() const { return events_; }

@@ -350,23 +350,14 @@ TEST_F(ScreenReaderTest, ALearnerWhoCannotSeeCompletesACourseLine) {
     });
     ASSERT_TRUE(course);
     // "<Alt>c", or "Alt+C": the key that presses the button.
-    const std::string binding = course->KeyBinding("Press");
-    std::smatch parts;
-    ASSERT_TRUE(
-        std::regex_search(binding, parts, std::regex(R"(Alt[>+]?\s*\+?\s*([A-Za-z]))", std::regex::icase)))
-        << "the Course button tells no key: \"" << binding << "\"";
+    const std::optional<char> letter = AltLetterOf(*course);
+    ASSERT_TRUE(letter) << "the Course button tells no key: \"" << course->KeyBinding("Press") << "\"";
     const std::string mainWindowId = session->WaitForWindow("^ZQ Typing Tutor$");
-    session->Key(mainWindowId, "alt+" + std::string(1, static_cast<char>(std::tolower(parts[1].str()[0]))));
+    session->Key(mainWindowId, std::string("alt+") + *letter);
 
     const AccessibleObject drill = Window("^Course$");
-    std::optional<AccessibleObject> input;
-    ASSERT_TRUE(reader->WaitUntil(
-        [&] {
-            input = drill.Find(
-                [](const AccessibleObject& object) { return object.Focused() && object.Role() == "text"; });
-            return input.has_value();
-        },
-        milliseconds(5000)));
+    const std::optional<AccessibleObject> input = reader->WaitForFocused(drill, "text", milliseconds(5000));
+    ASSERT_TRUE(input);
     EXPECT_EQ(input->Name(), "Your typing");
     const std::string description = input->Description();
     ASSERT_EQ(description.rfind("To type: ", 0), 0u) << description;
