@@ -1,9 +1,6 @@
 #include "drills/ui/GuidanceInsideWindow.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QVBoxLayout>
 
 #include "drills/GuidancePlacement.h"
 #include "keyboard/ui/TPalmForm.h"
@@ -18,25 +15,6 @@ void KeepRoomWhenHidden(QWidget& widget, bool keep) {
     widget.setSizePolicy(policy);
 }
 
-// A hand's title stands above it, in place of its title bar, and is seen
-// when the hand is.
-class TitleOfHand : public QObject {
-public:
-    TitleOfHand(QLabel& title, QObject* parent) : QObject(parent), title_(title) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) title_.show();
-        if (event->type() == QEvent::Hide) title_.hide();
-        if (event->type() == QEvent::WindowTitleChange)
-            title_.setText(static_cast<QWidget*>(watched)->windowTitle());
-        return false;
-    }
-
-private:
-    QLabel& title_;
-};
-
 }  // namespace
 
 GuidanceInsideWindow::GuidanceInsideWindow(TVKeyboard& keyboard, TPalmForm& leftHand, TPalmForm& rightHand)
@@ -46,16 +24,16 @@ GuidanceInsideWindow::GuidanceInsideWindow(TVKeyboard& keyboard, TPalmForm& left
     layout->setContentsMargins(0, kKeyboardGap, 0, kKeyboardGap);
     layout->setSpacing(kHandsGap);
     layout->addStretch();
-    HoldHand(leftHand, *layout);
-    Hold(keyboard, *layout);
-    layout->setAlignment(&keyboard, Qt::AlignTop);
-    HoldHand(rightHand, *layout);
+    for (QWidget* window : {static_cast<QWidget*>(&leftHand), static_cast<QWidget*>(&keyboard),
+                            static_cast<QWidget*>(&rightHand)}) {
+        Hold(*window, *layout);
+        layout->setAlignment(window, Qt::AlignTop);
+    }
     layout->addStretch();
 }
 
 GuidanceInsideWindow::~GuidanceInsideWindow() {
     for (const Held& held : held_) {
-        if (held.titleFollower != nullptr) held.window->removeEventFilter(held.titleFollower);
         held.window->hide();
         KeepRoomWhenHidden(*held.window, false);
         held.window->setMinimumSize(held.minimumSize);
@@ -66,27 +44,12 @@ GuidanceInsideWindow::~GuidanceInsideWindow() {
 
 // The window keeps the size it has: the row is laid out around it.
 void GuidanceInsideWindow::Hold(QWidget& window, QBoxLayout& into) {
-    held_.push_back({&window, window.parentWidget(), window.windowFlags(), window.minimumSize(),
-                     window.maximumSize(), nullptr});
+    held_.push_back(
+        {&window, window.parentWidget(), window.windowFlags(), window.minimumSize(), window.maximumSize()});
     window.hide();
     window.setFixedSize(window.size());
     into.addWidget(&window);  // now a widget of the row
     KeepRoomWhenHidden(window, true);
-}
-
-void GuidanceInsideWindow::HoldHand(TPalmForm& hand, QBoxLayout& into) {
-    auto* column = new QVBoxLayout;
-    column->setSpacing(2);
-    auto* title = new QLabel(hand.windowTitle(), row_);
-    title->setAlignment(Qt::AlignHCenter);
-    KeepRoomWhenHidden(*title, true);
-    title->setVisible(hand.isVisible());
-    column->addWidget(title);
-    Hold(hand, *column);
-    held_.back().titleFollower = new TitleOfHand(*title, title);
-    hand.installEventFilter(held_.back().titleFollower);
-    column->addStretch();
-    into.addLayout(column);
 }
 
 }  // namespace zq

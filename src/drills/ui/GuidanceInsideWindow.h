@@ -5,7 +5,6 @@
 #include <vector>
 
 class QBoxLayout;
-class QLabel;
 
 namespace zq {
 
@@ -15,8 +14,8 @@ class TVKeyboard;
 // The keyboard and hands windows inside another window, on a desktop that
 // places every window itself (Wayland), where they could not stand beside
 // it: in a row below the window's content, as they stand below it
-// elsewhere, the keyboard in the middle and each hand beside it under its
-// title ("Left", "Right"). Inside, they take their room even while hidden,
+// elsewhere, the keyboard in the middle and each hand beside it under the
+// title it draws itself ("Left", "Right"). Inside, they take their room even while hidden,
 // have no frame of their own and are not moved by the drills (their guides
 // report no frame). Destroying this gives them back as the windows they
 // were, hidden: it must go before the window that holds the row (the drill
@@ -38,10 +37,8 @@ private:
         Qt::WindowFlags flags;
         QSize minimumSize;
         QSize maximumSize;
-        QObject* titleFollower;  // a hand's: shows its title with it
     };
     void Hold(QWidget& window, QBoxLayout& into);
-    void HoldHand(TPalmForm& hand, QBoxLayout& into);
 
     QPointer<QWidget> row_;
     std::vector<Held> held_;

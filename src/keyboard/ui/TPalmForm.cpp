@@ -10,6 +10,7 @@
 #include "base/ui/Utf8Text.h"
 #include "keyboard/FingerNames.h"
 #include "keyboard/TDataMod.h"
+#include "keyboard/ui/CaptionStrip.h"
 #include "keyboard/ui/GuidanceWindow.h"
 
 namespace zq {
@@ -23,10 +24,13 @@ TPalmForm::TPalmForm(QWidget* parent) : TPalmForm(DataMod(), parent) {}
 TPalmForm::TPalmForm(TDataMod& store, QWidget* parent) : QWidget(parent), store_(store), hand_(*this) {
     // First: Qt keeps the first interface it makes for a widget.
     EnableAccessibleParts();
-    // A title bar without window buttons.
-    MakeGuidanceWindow(*this, Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // A title bar without window buttons, which the window draws itself
+    // (see CaptionStrip).
+    MakeGuidanceWindow(*this, Qt::FramelessWindowHint);
+    caption_ = new CaptionStrip(*this);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedWidth(Hand::kClientWidth);
+    SetClientHeight(handHeight_);
     TimerOfPalm.setInterval(kBlinkIntervalMs);
     connect(&TimerOfPalm, &QTimer::timeout, this, &TPalmForm::TimerOfPalmTimer);
 }
@@ -42,6 +46,7 @@ void TPalmForm::SetLeftHand(bool isLeft) {
 void TPalmForm::SetLook(double scale, const std::optional<ContrastPalette>& palette) {
     scale_ = std::clamp(scale, 1.0, 4.0);
     contrast_ = palette;
+    caption_->SetLook(scale_, palette);
     setFixedWidth(static_cast<int>(std::lround(Hand::kClientWidth * scale_)));
     SetClientHeight(handHeight_);
     RepaintFingers();
@@ -53,8 +58,15 @@ QColor TPalmForm::Shown(TColor color, bool isMark) const {
     return ToQColor(isMark ? contrast_->highlightBackground : contrast_->text);
 }
 
+QRect TPalmForm::HandArea() const {
+    const int top = caption_->Height();
+    return {0, top, width(), std::max(height() - top, 1)};
+}
+
 QRect TPalmForm::OnWindow(const QRectF& onHand) const {
-    return QRectF(onHand.topLeft() * scale_, onHand.size() * scale_).toAlignedRect();
+    return QRectF(onHand.topLeft() * scale_, onHand.size() * scale_)
+        .toAlignedRect()
+        .translated(HandArea().topLeft());
 }
 
 void TPalmForm::PointFinger(int slot) {
@@ -88,7 +100,7 @@ QRect TPalmForm::PartRect(int part) const {
     const QRect onHand = QRect(QPoint(bar.X() - static_cast<int>(kPenWidth) / 2, top),
                                QPoint(bar.X() + static_cast<int>(kPenWidth) / 2, bar.Base()))
                              .normalized();
-    return scale_ == 1 ? onHand : OnWindow(QRectF(onHand));
+    return OnWindow(QRectF(onHand));
 }
 
 bool TPalmForm::PartPicked(int part) const {
@@ -116,7 +128,7 @@ void TPalmForm::ShowHands() {
 
 void TPalmForm::SetClientHeight(int height) {
     handHeight_ = std::max(height, 1);
-    setFixedHeight(static_cast<int>(std::lround(handHeight_ * scale_)));
+    setFixedHeight(caption_->Height() + static_cast<int>(std::lround(handHeight_ * scale_)));
 }
 
 void TPalmForm::resizeEvent(QResizeEvent* event) {
@@ -124,14 +136,21 @@ void TPalmForm::resizeEvent(QResizeEvent* event) {
     if (!CanvasFits()) RepaintFingers();
 }
 
+void TPalmForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The caption's height follows the font: the hand keeps its own.
+    if (event->type() == QEvent::FontChange) SetClientHeight(handHeight_);
+}
+
 bool TPalmForm::CanvasFits() const {
     const qreal ratio = devicePixelRatioF();
-    return canvas_.devicePixelRatio() == ratio && canvas_.size() == (QSizeF(size()) * ratio).toSize();
+    return canvas_.devicePixelRatio() == ratio &&
+           canvas_.size() == (QSizeF(HandArea().size()) * ratio).toSize();
 }
 
 void TPalmForm::RepaintFingers() {
     const qreal ratio = devicePixelRatioF();
-    canvas_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+    canvas_ = QImage((QSizeF(HandArea().size()) * ratio).toSize(), QImage::Format_RGB32);
     canvas_.setDevicePixelRatio(ratio);
     canvas_.fill(Shown(clBlack, false));
     hand_.PaintFingers();
@@ -141,10 +160,16 @@ void TPalmForm::RepaintFingers() {
 void TPalmForm::paintEvent(QPaintEvent* event) {
     // A new size or scale factor: draw the hand afresh at the new resolution.
     if (!CanvasFits()) RepaintFingers();
+    const QRect area = HandArea();
+    const QRect shown = event->rect() & area;
     QPainter painter(this);
-    painter.drawImage(event->rect(), canvas_,
-                      QRectF(event->rect().topLeft() * canvas_.devicePixelRatio(),
-                             QSizeF(event->rect().size()) * canvas_.devicePixelRatio()));
+    painter.drawImage(shown, canvas_,
+                      QRectF(QPointF(shown.topLeft() - area.topLeft()) * canvas_.devicePixelRatio(),
+                             QSizeF(shown.size()) * canvas_.devicePixelRatio()));
+    // Without a window manager's frame, a line keeps the black hand apart
+    // from a dark desktop.
+    painter.setPen(contrast_ ? ToQColor(contrast_->text) : palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TPalmForm::DrawBar(int x, int bottom, int top, TColor color) {

@@ -12,10 +12,12 @@
 
 namespace zq {
 
+class CaptionStrip;
 class TDataMod;
 
 // A hands window: the five fingers of one hand as coloured bars on black,
-// the finger that types the next character marked by a dot or by blinking.
+// the finger that types the next character marked by a dot or by blinking,
+// under a caption strip with the window's title that it draws itself.
 // The fingers draw on a retained picture of the client area, which a
 // repaint of the window shows as it stands. Screen readers find the
 // fingers as its parts, the finger pointed at selected.
@@ -53,6 +55,8 @@ public:
     void TimerOfPalmTimer() { hand_.BlinkTick(); }
 
     const Hand& Fingers() const { return hand_; }
+    // Where the hand stands on the window: below its caption strip.
+    QRect HandArea() const;
     bool BlinkTimerActive() const { return TimerOfPalm.isActive(); }
 
     // AccessibleParts: the five fingers, the little finger first.
@@ -66,6 +70,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void SetClientHeight(int height) override;
@@ -85,6 +90,7 @@ private:
 
     TDataMod& store_;
     Hand hand_;
+    CaptionStrip* caption_ = nullptr;  // a child of the window
     QTimer TimerOfPalm;
     QImage canvas_;
     double scale_ = 1;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <algorithm>
 #include <memory>
 
 #include "drills/CourseLines.h"
@@ -19,6 +20,7 @@
 #include "keyboard/GuidanceFixtures.h"
 #include "keyboard/TDataMod.h"
 #include "keyboard/TemplateArchive.h"
+#include "keyboard/ui/CaptionStrip.h"
 #include "keyboard/ui/GuidanceAdapters.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
@@ -135,17 +137,20 @@ TEST_F(GuidanceInsideWindowTest, EachHandHasItsTitleAboveItWhileItIsShown) {
     window->HoldGuidance(keyboard, leftHand, rightHand);
     window->show();
     std::vector<QString> shown;
-    for (const QLabel* title : window->findChildren<QLabel*>()) {
-        if (title->isVisible() &&
-            (title->text() == leftHand.windowTitle() || title->text() == rightHand.windowTitle()))
-            shown.push_back(title->text());
+    for (const CaptionStrip* caption : window->findChildren<CaptionStrip*>()) {
+        if (caption->isVisible()) shown.push_back(caption->ShownTitle());
     }
-    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown, (std::vector<QString>{leftHand.windowTitle(), rightHand.windowTitle()}));
+    const QList<QLabel*> labels = window->findChildren<QLabel*>();
+    EXPECT_EQ(std::count_if(labels.begin(), labels.end(),
+                            [&](const QLabel* label) { return label->text() == leftHand.windowTitle(); }),
+              0)
+        << "a hand's title only once, in its own caption";
 
     rightHand.hide();
     int rightTitles = 0;
-    for (const QLabel* title : window->findChildren<QLabel*>())
-        rightTitles += title->isVisible() && title->text() == rightHand.windowTitle();
+    for (const CaptionStrip* caption : window->findChildren<CaptionStrip*>())
+        rightTitles += caption->isVisible() && caption->ShownTitle() == rightHand.windowTitle();
     EXPECT_EQ(rightTitles, 0) << "a hand that is not shown has no title either";
 }
 

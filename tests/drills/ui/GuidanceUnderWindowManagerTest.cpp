@@ -15,6 +15,7 @@
 #include "drills/SentenceLines.h"
 #include "drills/ui/SentenceDrillWindow.h"
 #include "keyboard/TDataMod.h"
+#include "keyboard/ui/CaptionStrip.h"
 #include "keyboard/ui/GuidanceWindowSet.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
@@ -175,16 +176,23 @@ TEST(GuidanceUnderWindowManager, WindowsStayOnTheScreenWithTheirTitleBarsFree) {
 
     const std::vector<const QWidget*> guidance{windows.Keyboard(), windows.LeftHand(), windows.RightHand()};
     const QRect screen = window.screen()->geometry();
+    // The hands draw their own title bars (see CaptionStrip).
     const auto settled = [&] {
         for (const QWidget* w : {static_cast<const QWidget*>(&window), guidance[0], guidance[1], guidance[2]})
-            if (!w->isVisible() || !Framed(*w)) return false;
-        return bool(WellPlaced(screen, window, guidance));
+            if (!w->isVisible()) return false;
+        return Framed(window) && Framed(*windows.Keyboard()) && bool(WellPlaced(screen, window, guidance));
     };
     for (QDeadlineTimer deadline(10000); !deadline.hasExpired() && !settled();) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     EXPECT_TRUE(Framed(window)) << "the window manager framed no window";
     EXPECT_TRUE(WellPlaced(screen, window, guidance));
+    for (const TPalmForm* hand : {windows.LeftHand(), windows.RightHand()}) {
+        EXPECT_FALSE(Framed(*hand)) << "a window manager's title bar leaves no room for the title";
+        EXPECT_EQ(hand->findChild<CaptionStrip*>()->ShownTitle(), hand->windowTitle());
+    }
+    EXPECT_EQ(windows.LeftHand()->frameGeometry().top(), windows.RightHand()->frameGeometry().top())
+        << "both hands level";
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "keyboard/GuidanceFixtures.h"
 #include "keyboard/Hand.h"
 #include "keyboard/TemplateArchive.h"
+#include "keyboard/ui/CaptionStrip.h"
 #include "keyboard/ui/GuidanceWindowSet.h"
 #include "keyboard/ui/TPalmForm.h"
 #include "keyboard/ui/TVKeyboard.h"
@@ -410,7 +411,8 @@ protected:
         palm.SetLeftHand(true);
         palm.BuildFingers(settings);
     }
-    QImage Grab() { return palm.grab().toImage(); }
+    // The hand as the window shows it, below its caption strip.
+    QImage Grab() { return palm.grab(palm.HandArea()).toImage(); }
 
     TDataMod store;
     FingerSettings settings;
@@ -483,12 +485,34 @@ TEST_F(HandsWindowTest, RightHandWithoutFingersIsNeverShown) {
     right.SetLeftHand(false);
     right.BuildFingers(settings);
     EXPECT_EQ(right.windowTitle(), "Right");
-    EXPECT_EQ(right.height(), 84);  // "LMiddle" 60 + 24
+    EXPECT_EQ(right.HandArea().height(), 84);  // "LMiddle" 60 + 24
     right.ShowHands();
     EXPECT_FALSE(right.isVisible());
     palm.BuildFingers(settings);
     palm.ShowHands();
     EXPECT_TRUE(palm.isVisible());
+}
+
+// A window manager's title bar on a window a hand wide holds its buttons
+// and no title: the window draws its own caption above the hand.
+TEST_F(HandsWindowTest, ItsCaptionShowsTheWholeTitleAboveTheHandInEveryLanguageAndLook) {
+    const auto* caption = palm.findChild<CaptionStrip*>();
+    ASSERT_NE(caption, nullptr);
+    EXPECT_TRUE(palm.windowFlags().testFlag(Qt::FramelessWindowHint)) << "no second title bar";
+    EXPECT_EQ(palm.width(), 63);
+    const auto checkTitles = [&] {
+        EXPECT_LE(caption->geometry().bottom(), palm.HandArea().top());
+        EXPECT_EQ(caption->width(), palm.width());
+        for (const char* title : {"Left", "Right", "Gauche", "Droite", "Links", "Rechts"}) {
+            palm.setWindowTitle(QString::fromUtf8(title));
+            EXPECT_EQ(caption->ShownTitle().toStdString(), title);
+        }
+    };
+    checkTitles();
+    palm.SetLook(1.5, ContrastPalette{0x000000, 0xFFFFFF, 0x0000FF, 0x00FFFF, 0x000000});
+    EXPECT_GT(caption->font().pointSizeF(), QApplication::font().pointSizeF()) << "large print";
+    EXPECT_EQ(palm.HandArea().size(), QSize(95, 141)) << "the hand 1.5 times as large below the caption";
+    checkTitles();
 }
 
 TEST_F(HandsWindowTest, ScreenReadersFindTheFiveFingersAndTheOnePointedAt) {
@@ -500,7 +524,7 @@ TEST_F(HandsWindowTest, ScreenReadersFindTheFiveFingersAndTheOnePointedAt) {
     EXPECT_EQ(hand->child(0)->text(QAccessible::Name), "Left little finger");
     EXPECT_EQ(hand->child(4)->text(QAccessible::Name), "Left thumb");
     // The little finger's bar, 50 long at x 10 from the base line at 84, with room for the dot.
-    const QRect little = hand->child(0)->rect().translated(-palm.mapToGlobal(QPoint(0, 0)));
+    const QRect little = hand->child(0)->rect().translated(-palm.mapToGlobal(palm.HandArea().topLeft()));
     EXPECT_TRUE(little.contains(QPoint(10, 83)));
     EXPECT_TRUE(little.contains(QPoint(10, 25)));
     EXPECT_FALSE(little.contains(QPoint(19, 60)));

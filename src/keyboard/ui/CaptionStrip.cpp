@@ -1,0 +1,86 @@
+#include "keyboard/ui/CaptionStrip.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "base/ui/Colors.h"
+
+namespace zq {
+namespace {
+constexpr int kTextMargin = 2;
+}  // namespace
+
+CaptionStrip::CaptionStrip(QWidget& window) : QWidget(&window), window_(window) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::SizeAllCursor);
+    window_.installEventFilter(this);
+    setGeometry(0, 0, window_.width(), Height());
+}
+
+int CaptionStrip::Height() const {
+    return fontMetrics().height() + 2 * kTextMargin;
+}
+
+void CaptionStrip::SetLook(double scale, const std::optional<ContrastPalette>& palette) {
+    QFont larger = QApplication::font();
+    if (larger.pointSizeF() > 0) larger.setPointSizeF(larger.pointSizeF() * scale);
+    setFont(larger);
+    QPalette colors = QApplication::palette();
+    if (palette) {
+        colors.setColor(QPalette::Button, ToQColor(palette->background));
+        colors.setColor(QPalette::ButtonText, ToQColor(palette->text));
+        colors.setColor(QPalette::Mid, ToQColor(palette->text));
+    }
+    setPalette(colors);
+    setGeometry(0, 0, window_.width(), Height());
+    update();
+}
+
+bool CaptionStrip::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_) {
+        switch (event->type()) {
+            case QEvent::Resize:
+            case QEvent::FontChange:
+                setGeometry(0, 0, window_.width(), Height());
+                break;
+            case QEvent::WindowTitleChange:
+                update();
+                break;
+            default:
+                break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QRect CaptionStrip::TextRoom() const {
+    return rect().adjusted(kTextMargin, 0, -kTextMargin, -1);
+}
+
+QString CaptionStrip::ShownTitle() const {
+    return fontMetrics().elidedText(window_.windowTitle(), Qt::ElideRight, TextRoom().width());
+}
+
+void CaptionStrip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().button());
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(rect().bottomLeft(), rect().bottomRight());
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(TextRoom(), Qt::AlignCenter, ShownTitle());
+}
+
+void CaptionStrip::mousePressEvent(QMouseEvent* event) {
+    QWindow* own = window_.isWindow() ? window_.windowHandle() : nullptr;
+    if (event->button() == Qt::LeftButton && own != nullptr && own->startSystemMove()) {
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+}  // namespace zq
