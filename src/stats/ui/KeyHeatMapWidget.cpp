@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QTransform>
+#include <algorithm>
 
 #include "base/Translation.h"
 #include "base/ui/Colors.h"
@@ -17,6 +19,8 @@ namespace {
 
 // Keys not practised keep a pale face, so that the coloured ones stand out.
 const QColor kUntypedFace(235, 235, 235);
+// Never drawn smaller than this: the key pictures would blur into noise.
+constexpr double kSmallestScale = 0.5;
 
 }  // namespace
 
@@ -26,7 +30,8 @@ KeyHeatMapWidget::KeyHeatMapWidget(QWidget* parent) : QWidget(parent) {
     setAccessibleDescription(QString::fromUtf8(Tr("The arrow keys go from key to key.")));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // At its template's size where there is room, smaller where there is not.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
 void KeyHeatMapWidget::SetKeyboard(const KeyHeatMap* keyboard) {
@@ -52,7 +57,7 @@ QString KeyHeatMapWidget::PartDescription(int part) const {
 }
 
 QRect KeyHeatMapWidget::PartRect(int part) const {
-    return RectOf(*keyboard_->Keys().Keys().at(static_cast<std::size_t>(part)));
+    return Shown(*keyboard_->Keys().Keys().at(static_cast<std::size_t>(part)));
 }
 
 QSize KeyHeatMapWidget::sizeHint() const {
@@ -60,11 +65,27 @@ QSize KeyHeatMapWidget::sizeHint() const {
     return {keyboard_->Keys().Width(), keyboard_->Keys().Height()};
 }
 
+QSize KeyHeatMapWidget::minimumSizeHint() const {
+    return sizeHint() * kSmallestScale;
+}
+
+QTransform KeyHeatMapWidget::Placement() const {
+    const QSize whole = sizeHint();
+    const double scale = std::min({1.0, double(width()) / whole.width(), double(height()) / whole.height()});
+    const QSizeF shown = QSizeF(whole) * scale;
+    return QTransform::fromTranslate((width() - shown.width()) / 2, (height() - shown.height()) / 2)
+        .scale(scale, scale);
+}
+
+QRect KeyHeatMapWidget::Shown(const ButtonType& key) const {
+    return Placement().mapRect(QRectF(RectOf(key))).toAlignedRect();
+}
+
 int KeyHeatMapWidget::KeyAt(QPoint point) const {
     if (!keyboard_) return -1;
     const auto& keys = keyboard_->Keys().Keys();
     for (int i = static_cast<int>(keys.size()) - 1; i >= 0; --i) {
-        if (RectOf(*keys[static_cast<std::size_t>(i)]).contains(point)) return i;
+        if (Shown(*keys[static_cast<std::size_t>(i)]).contains(point)) return i;
     }
     return -1;
 }
@@ -73,6 +94,9 @@ void KeyHeatMapWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     if (!keyboard_) return;
+    // The keys are drawn in the template's own coordinates.
+    painter.setTransform(Placement());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const auto& keys = keyboard_->Keys().Keys();
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const ButtonType& key = *keys[i];
@@ -93,6 +117,7 @@ void KeyHeatMapWidget::paintEvent(QPaintEvent*) {
         painter.drawRect(area.adjusted(0, 0, -1, -1));
     }
     if (hasFocus() && current_ >= 0 && current_ < PartCount()) {
+        painter.resetTransform();
         painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
         painter.drawRect(PartRect(current_).adjusted(1, 1, -2, -2));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QTransform>
 #include <QWidget>
 #include <map>
 
@@ -8,6 +9,7 @@
 
 namespace zq {
 
+class ButtonType;
 class KeyHeatMap;
 
 // A course's keyboard with every key's face in the colour of its error
@@ -22,7 +24,9 @@ public:
     explicit KeyHeatMapWidget(QWidget* parent = nullptr);
 
     void SetKeyboard(const KeyHeatMap* keyboard);
+    // The template's size; down to half of it where the room is smaller.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // The index of the key at a point, -1 for none (the last key drawn
     // there, as it lies on top).
@@ -46,6 +50,11 @@ private:
     const KeyHeatMap* keyboard_ = nullptr;
     // Shows the figures of the key the keyboard is on.
     void ShowCurrent();
+    // From the template's coordinates to the widget's: as large as fits,
+    // never larger than the template, centred.
+    QTransform Placement() const;
+    // Where a key stands on the widget.
+    QRect Shown(const ButtonType& key) const;
 
     std::map<std::size_t, QImage> pictures_;
     int current_ = -1;  // the key the keyboard is on

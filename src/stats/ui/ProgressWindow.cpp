@@ -131,9 +131,13 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     figures->addWidget(MakeKeyboard());
     overview_.Load();
 
+    if (!FitsTheScreen(*Figures)) PutEveryPartOnAPage();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ScrolledIfTooLarge(Figures), 1);
     layout->addLayout(buttons);
+    // Within the screen, with room for a window manager's frame.
+    constexpr int kRoomForFrame = 40;
+    resize(sizeHint().boundedTo(screen()->availableGeometry().size() - QSize(kRoomForFrame, kRoomForFrame)));
 }
 
 // Beside the charts, a page for the keys, one for the pairs of keys and one
@@ -164,27 +168,54 @@ QWidget* ProgressWindow::MakeHands() {
 }
 
 QWidget* ProgressWindow::MakeKeyboard() {
-    auto* box =
-        new QGroupBox(Translated("Errors per key: green few, red many, pale typed too seldom to tell. "
-                                 "Point at a key for its figures."),
-                      Figures);
-    HeatMap = new KeyHeatMapWidget(box);
-    auto* layout = new QHBoxLayout(box);
-    layout->addStretch();
-    layout->addWidget(HeatMap);
-    layout->addStretch();
-    return box;
+    KeyboardBox = new QGroupBox(Translated("Errors per key"), Figures);
+    auto* legend = new QLabel(
+        Translated("Green few, red many, pale typed too seldom to tell. Point at a key for its figures."),
+        KeyboardBox);
+    legend->setWordWrap(true);
+    HeatMap = new KeyHeatMapWidget(KeyboardBox);
+    auto* keys = new QHBoxLayout;
+    keys->addStretch();
+    keys->addWidget(HeatMap, 100);
+    keys->addStretch();
+    auto* layout = new QVBoxLayout(KeyboardBox);
+    layout->addWidget(legend);
+    layout->addLayout(keys, 1);
+    return KeyboardBox;
 }
 
-// The figures as they are when the screen has room for them; otherwise (a
-// small screen at a large scale factor) in a scroll area within a window
-// that fits the screen, so that the buttons below stay in sight.
-QWidget* ProgressWindow::ScrolledIfTooLarge(QWidget* figures) {
+bool ProgressWindow::FitsTheScreen(const QWidget& figures) const {
     constexpr int kRoomForFrameAndButtons = 100;
     const QSize room =
         screen()->availableGeometry().size() - QSize(kRoomForFrameAndButtons, kRoomForFrameAndButtons);
-    const QSize needed = figures->minimumSizeHint();
-    if (needed.width() <= room.width() && needed.height() <= room.height()) return figures;
+    const QSize needed = figures.minimumSizeHint();
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+// On a screen without room for the charts beside the lists above the
+// keyboard (a small screen, or a large scale factor), every part becomes a
+// page of the charts' row of tabs, each seen whole in a window that fits.
+void ProgressWindow::PutEveryPartOnAPage() {
+    Charts->setMinimumSize(0, 0);
+    while (Lists->count() > 0) {
+        const QString title = Lists->tabText(0);
+        QWidget* page = Lists->widget(0);
+        Lists->removeTab(0);
+        Charts->addTab(page, title);
+    }
+    Lists->hide();
+    Charts->addTab(KeyboardBox, KeyboardBox->title());
+    KeyboardBox->setTitle(QString());
+}
+
+// The figures as they are when the screen has room for them; otherwise (a
+// screen too small even for their pages) in a scroll area within a window
+// that fits the screen, so that the buttons below stay in sight.
+QWidget* ProgressWindow::ScrolledIfTooLarge(QWidget* figures) {
+    if (FitsTheScreen(*figures)) return figures;
+    constexpr int kRoomForFrameAndButtons = 100;
+    const QSize room =
+        screen()->availableGeometry().size() - QSize(kRoomForFrameAndButtons, kRoomForFrameAndButtons);
 
     FiguresArea = new QScrollArea(this);
     FiguresArea->setFrameShape(QFrame::NoFrame);
@@ -203,13 +234,18 @@ void ProgressWindow::ShowSummary(std::string_view text) {
 }
 
 void ProgressWindow::ShowCharts(const std::vector<ChartSpec>& charts) {
-    Charts->clear();
+    // The charts' pages come first; other parts may have pages after them.
+    for (; chartPages_ > 0; --chartPages_) {
+        QWidget* old = Charts->widget(0);
+        Charts->removeTab(0);
+        old->deleteLater();
+    }
     for (const ChartSpec& spec : charts) {
         QWidget* chart = CreateChart(spec, programFolder_, Charts);
         // A screen reader reads the chart's figures of the last day.
         chart->setAccessibleName(QString::fromStdString(spec.titleUtf8));
         chart->setAccessibleDescription(FromUtf8View(ChartSummary(spec)));
-        Charts->addTab(chart, QString::fromStdString(spec.titleUtf8));
+        Charts->insertTab(chartPages_++, chart, QString::fromStdString(spec.titleUtf8));
     }
 }
 

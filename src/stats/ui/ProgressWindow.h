@@ -7,6 +7,7 @@
 #include "stats/ProgressOverview.h"
 #include "stats/ProgressView.h"
 
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -39,9 +40,10 @@ public:
     void ExportTo(const QString& folder);
 
     QWidget* Figures = nullptr;          // everything above the buttons
-    QScrollArea* FiguresArea = nullptr;  // around them, on a screen too small for them
-    QTabWidget* Charts = nullptr;
-    QTabWidget* Lists = nullptr;  // keys, pairs of keys, fingers
+    QScrollArea* FiguresArea = nullptr;  // around them, on a screen too small for their pages
+    QTabWidget* Charts = nullptr;        // with every part's page on a small screen
+    QTabWidget* Lists = nullptr;         // keys, pairs of keys, fingers
+    QGroupBox* KeyboardBox = nullptr;    // the heat map with its legend
     QLabel* LbSummary = nullptr;
     KeyHeatMapWidget* HeatMap = nullptr;
     HandsPictureWidget* Hands = nullptr;
@@ -73,11 +75,14 @@ private:
     void BnWeakKeysClick();
     void BnSlowPairsClick();
     void BnExportClick();
+    bool FitsTheScreen(const QWidget& figures) const;
+    void PutEveryPartOnAPage();
     QWidget* ScrolledIfTooLarge(QWidget* figures);
 
     std::string programFolder_;
     ProgressOverview overview_;
     std::optional<TargetedPractice> chosen_;
+    int chartPages_ = 0;  // the first pages of Charts
 };
 
 }  // namespace zq
