@@ -18,7 +18,7 @@ CaptionStrip::CaptionStrip(QWidget& window) : QWidget(&window), window_(window) 
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::SizeAllCursor);
     window_.installEventFilter(this);
-    setGeometry(0, 0, window_.width(), Height());
+    FitWindowWidth();
 }
 
 int CaptionStrip::Height() const {
@@ -36,25 +36,16 @@ void CaptionStrip::SetLook(double scale, const std::optional<ContrastPalette>& p
         colors.setColor(QPalette::Mid, ToQColor(palette->text));
     }
     setPalette(colors);
-    setGeometry(0, 0, window_.width(), Height());
     update();
 }
 
 bool CaptionStrip::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_) {
-        switch (event->type()) {
-            case QEvent::Resize:
-            case QEvent::FontChange:
-                setGeometry(0, 0, window_.width(), Height());
-                break;
-            case QEvent::WindowTitleChange:
-                update();
-                break;
-            default:
-                break;
-        }
-    }
+    if (watched == &window_ && event->type() == QEvent::WindowTitleChange) update();
     return QWidget::eventFilter(watched, event);
+}
+
+void CaptionStrip::FitWindowWidth() {
+    setGeometry(0, 0, window_.width(), Height());
 }
 
 QRect CaptionStrip::TextRoom() const {

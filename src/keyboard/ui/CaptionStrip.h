@@ -21,6 +21,9 @@ public:
 
     // The strip's height in its font: a line and a little room.
     int Height() const;
+    // Stretches the strip across the window's width, at its height: the
+    // window calls it whenever it takes a new size.
+    void FitWindowWidth();
 
     // The window's title as the strip shows it: whole when there is room,
     // elided otherwise.

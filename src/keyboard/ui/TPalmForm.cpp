@@ -59,7 +59,7 @@ QColor TPalmForm::Shown(TColor color, bool isMark) const {
 }
 
 QRect TPalmForm::HandArea() const {
-    const int top = caption_->Height();
+    const int top = caption_ != nullptr ? caption_->Height() : 0;
     return {0, top, width(), std::max(height() - top, 1)};
 }
 
@@ -129,6 +129,7 @@ void TPalmForm::ShowHands() {
 void TPalmForm::SetClientHeight(int height) {
     handHeight_ = std::max(height, 1);
     setFixedHeight(caption_->Height() + static_cast<int>(std::lround(handHeight_ * scale_)));
+    caption_->FitWindowWidth();
 }
 
 void TPalmForm::resizeEvent(QResizeEvent* event) {
@@ -139,7 +140,8 @@ void TPalmForm::resizeEvent(QResizeEvent* event) {
 void TPalmForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // The caption's height follows the font: the hand keeps its own.
-    if (event->type() == QEvent::FontChange) SetClientHeight(handHeight_);
+    // (Making the window a tool window changes its font before the caption exists.)
+    if (event->type() == QEvent::FontChange && caption_ != nullptr) SetClientHeight(handHeight_);
 }
 
 bool TPalmForm::CanvasFits() const {

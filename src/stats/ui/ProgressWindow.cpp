@@ -206,6 +206,8 @@ void ProgressWindow::PutEveryPartOnAPage() {
     Lists->hide();
     Charts->addTab(KeyboardBox, KeyboardBox->title());
     KeyboardBox->setTitle(QString());
+    // The layouts measure afresh what they hold now.
+    for (QLayout* layout : Figures->findChildren<QLayout*>()) layout->invalidate();
 }
 
 // The figures as they are when the screen has room for them; otherwise (a

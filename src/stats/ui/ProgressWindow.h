@@ -34,6 +34,8 @@ public:
     // The practice chosen, once the window has closed with it.
     const std::optional<TargetedPractice>& ChosenPractice() const { return chosen_; }
     const ProgressOverview& Overview() const { return overview_; }
+    // How many of the first pages of Charts are charts.
+    int ChartPageCount() const { return chartPages_; }
 
     // Exports the history into a folder (a path of the file system): asks
     // before replacing an export of the same day, then tells how it went.

@@ -515,6 +515,19 @@ TEST_F(HandsWindowTest, ItsCaptionShowsTheWholeTitleAboveTheHandInEveryLanguageA
     checkTitles();
 }
 
+// The main window, which owns the hands windows, has a font of its own.
+TEST(HandsWindowOfAnOwnerTest, IsMadeUnderAnOwnerWithItsOwnFont) {
+    QWidget owner;
+    QFont font = owner.font();
+    font.setPointSize(font.pointSize() + 4);
+    owner.setFont(font);
+    TDataMod store;
+    TPalmForm palm(store, &owner);
+    palm.SetLeftHand(true);
+    EXPECT_EQ(palm.findChild<CaptionStrip*>()->ShownTitle(), "Left");
+    EXPECT_GT(palm.HandArea().top(), 0);
+}
+
 TEST_F(HandsWindowTest, ScreenReadersFindTheFiveFingersAndTheOnePointedAt) {
     QAccessibleInterface* hand = QAccessible::queryAccessibleInterface(&palm);
     ASSERT_NE(hand, nullptr);
