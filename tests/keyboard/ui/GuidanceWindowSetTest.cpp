@@ -136,14 +136,14 @@ TEST_F(GuidanceWindowSetTest, ALargeLookDrawsBothHandsLargerInTheContrastPalette
     windows.Create(false);
     ASSERT_TRUE(windows.PrepareGuidance(layout));
     TPalmForm& left = *windows.LeftHand();
-    const QSize plain = left.size();
+    const QSize plain = left.HandArea().size();
     const QRect plainFinger = left.PartRect(3);  // the index finger, from its mark to its base
     PointHandsAt(windows.Guidance(), kLeftIndex);
     EXPECT_GT(PixelsOf(left.grab().toImage(), qRgb(255, 0, 0)), 0) << "the template's red index finger";
 
     windows.SetLook(1.5, kContrast);
     EXPECT_EQ(left.width(), qRound(plain.width() * 1.5));
-    EXPECT_EQ(left.height(), qRound(plain.height() * 1.5));
+    EXPECT_EQ(left.HandArea().height(), qRound(plain.height() * 1.5)) << "the hand, below its caption";
     EXPECT_EQ(windows.RightHand()->width(), left.width());
     PointHandsAt(windows.Guidance(), kLeftIndex);
     const QImage shown = left.grab().toImage();
@@ -154,7 +154,7 @@ TEST_F(GuidanceWindowSetTest, ALargeLookDrawsBothHandsLargerInTheContrastPalette
         << "where a reader finds the finger grows with the window";
 
     windows.SetLook(1, std::nullopt);
-    EXPECT_EQ(left.size(), plain);
+    EXPECT_EQ(left.HandArea().size(), plain);
     PointHandsAt(windows.Guidance(), kLeftIndex);
     EXPECT_GT(PixelsOf(left.grab().toImage(), qRgb(255, 0, 0)), 0) << "the template's colours come back";
 }
