@@ -72,6 +72,9 @@ public:
     // The boxes, status bar and highlight in a contrast palette (Easy
     // reading); a window never given one keeps the desktop's colours.
     virtual void SetContrastPalette(const ContrastPalette& palette) = 0;
+    // The status bar's text `scale` times its usual size, over two lines
+    // when it needs them (Easy reading); 1: one line, as the desktop has it.
+    virtual void SetStatusScale(double scale) = 0;
     // The font of the window's own texts; `fontName8` in the code page.
     virtual void SetWindowFont(const std::string& fontName8, std::int32_t charset) = 0;
     // Shows the window and returns when it has closed.

@@ -295,6 +295,7 @@ void TZQMainFm::PrepareDrill(DrillWindow& window, DrillKind kind, const TFontRec
     drill.SetPopupAtEnd(profile_->PopupAtEnd);
     const EasyReading reading(profile_->EasyReading);
     window.SetDrillFont(reading.Font(font));
+    window.SetStatusScale(reading.StatusScale());
     drill.SetHighLight(profile_->HighLight);
     // The switches as the profile has them now: the profile dialog may have changed them.
     parts_.guidance.SetShowModifiers(profile_->ShowModifiers);

@@ -16,7 +16,8 @@ namespace zq {
 // makes of the windows. With the choice off every window looks as the
 // profile's fonts and colours make it; with it on the drills and the game
 // show their text at least kLargePrintPoints high in the contrast palette,
-// and the on-screen keyboard and the hands windows are drawn
+// a drill's status bar kLargeStatusScale times its usual size, and the
+// on-screen keyboard and the hands windows are drawn
 // kLargeGuidanceScale times their template's size in the same palette.
 // The learner's own fonts stay in the profile: turning the choice off
 // brings them back.
@@ -24,6 +25,7 @@ class EasyReading {
 public:
     static constexpr std::int32_t kLargePrintPoints = 24;
     static constexpr double kLargeGuidanceScale = 1.5;
+    static constexpr double kLargeStatusScale = 1.5;
 
     explicit EasyReading(bool on) : on_(on) {}
 
@@ -37,6 +39,9 @@ public:
     std::optional<ContrastPalette> Palette() const;
     // How many times their template's size the keyboard and hands are drawn.
     double GuidanceScale() const { return on_ ? kLargeGuidanceScale : 1.0; }
+    // How many times the desktop's size a drill's status bar shows the
+    // results of a line and the drill's prompts.
+    double StatusScale() const { return on_ ? kLargeStatusScale : 1.0; }
 
 private:
     bool on_;

@@ -97,6 +97,7 @@ struct ShownDrill {
     DrillKind kind = DrillKind::Free;
     TFontRecord font;
     std::optional<ContrastPalette> palette;
+    double statusScale = 0;       // none given
     std::int32_t rightColor = 0;  // of typed characters
     std::int32_t wrongColor = 0;
     std::string windowFontName;
@@ -141,6 +142,7 @@ public:
     TFmLinePractice& Drill() override { return *drill_; }
     void SetDrillFont(const TFontRecord& font) override { shown_.font = font; }
     void SetContrastPalette(const ContrastPalette& palette) override { shown_.palette = palette; }
+    void SetStatusScale(double scale) override { shown_.statusScale = scale; }
     void SetWindowFont(const std::string& fontName8, std::int32_t charset) override {
         shown_.windowFontName = fontName8;
         shown_.windowCharset = charset;

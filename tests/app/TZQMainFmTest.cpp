@@ -742,6 +742,8 @@ TEST_F(MainFormTest, EasyReadingGivesEveryDrillLargePrintInTheContrastPalette) {
         EXPECT_EQ(shown.font.Name, i == 3 ? "Text Serif" : "Practice Mono") << "the learner's family stays";
         EXPECT_EQ(shown.font.Color, palette.text);
         EXPECT_EQ(shown.palette, palette);
+        EXPECT_EQ(shown.statusScale, EasyReading::kLargeStatusScale)
+            << "the line's results in large print too";
         EXPECT_EQ(shown.color, palette.background) << "not the profile's yellow";
         EXPECT_EQ(shown.rightColor, palette.text);
         EXPECT_EQ(shown.wrongColor, palette.wrongText);
@@ -756,6 +758,7 @@ TEST_F(MainFormTest, WithoutEasyReadingTheDrillsKeepTheProfilesLookAndAChangeTak
     ASSERT_EQ(rig.drills.shown.size(), 1u);
     EXPECT_EQ(rig.drills.shown[0].font, profile.PracticeFont);
     EXPECT_FALSE(rig.drills.shown[0].palette.has_value());
+    EXPECT_EQ(rig.drills.shown[0].statusScale, 1.0);
     EXPECT_EQ(rig.drills.shown[0].rightColor, RightColor);
     EXPECT_EQ(rig.drills.shown[0].wrongColor, WrongColor);
     EXPECT_EQ(rig.guidance.lookScale, 1.0);
@@ -769,6 +772,7 @@ TEST_F(MainFormTest, WithoutEasyReadingTheDrillsKeepTheProfilesLookAndAChangeTak
     profile.EasyReading = false;
     form.StartCourse();
     EXPECT_EQ(rig.drills.shown[2].font, profile.PracticeFont) << "the learner's own font comes back";
+    EXPECT_EQ(rig.drills.shown[2].statusScale, 1.0);
     EXPECT_EQ(rig.guidance.lookScale, 1.0);
     EXPECT_FALSE(rig.guidance.lookPalette.has_value());
 }

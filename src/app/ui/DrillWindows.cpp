@@ -25,6 +25,7 @@ public:
         window_->SetDrillFont(ToQFont(font), ToQColor(font.Color, window_->palette().color(QPalette::Text)));
     }
     void SetContrastPalette(const ContrastPalette& palette) override { window_->SetContrastPalette(palette); }
+    void SetStatusScale(double scale) override { window_->SetStatusScale(scale); }
     void SetWindowFont(const std::string& fontName8,
                        std::int32_t /*charset: Qt chooses by script*/) override {
         window_->SetWindowFontName(QString::fromStdString(ToUtf8(fontName8)));

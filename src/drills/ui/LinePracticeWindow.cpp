@@ -170,10 +170,26 @@ void LinePracticeWindow::HoldGuidance(TVKeyboard& keyboard, TPalmForm& leftHand,
 }
 
 void LinePracticeWindow::SetWindowFontName(const QString& name) {
-    QFont windowFont = font();
-    windowFont.setFamily(name);
-    SBHelp->setFont(windowFont);
-    statusLabel_->setFont(windowFont);
+    statusFamily_ = name;
+    ApplyStatusFont();
+}
+
+void LinePracticeWindow::SetStatusScale(double scale) {
+    statusScale_ = std::max(scale, 1.0);
+    ApplyStatusFont();
+}
+
+void LinePracticeWindow::ApplyStatusFont() {
+    QFont statusFont = font();
+    if (!statusFamily_.isEmpty()) statusFont.setFamily(statusFamily_);
+    const bool larger = statusScale_ > 1 && statusFont.pointSizeF() > 0;
+    if (larger) statusFont.setPointSizeF(statusFont.pointSizeF() * statusScale_);
+    SBHelp->setFont(statusFont);
+    statusLabel_->setFont(statusFont);
+    statusLabel_->setWordWrap(larger);
+    constexpr int kBarMargins = 6;
+    SBHelp->setFixedHeight(larger ? 2 * QFontMetrics(statusFont).lineSpacing() + kBarMargins
+                                  : kStatusBarHeight);
 }
 
 // --- sample box -------------------------------------------------------------

@@ -48,6 +48,10 @@ public:
     void SetDrillColor(std::int32_t color) { drill_->SetDrillColor(color); }
     // The font of the window's own texts (status bar).
     void SetWindowFontName(const QString& name);
+    // The status bar's text `scale` times the window font's size and, when
+    // larger, wrapped over two lines, so that a long result or prompt is
+    // still read whole; 1 brings back one line at the usual size.
+    void SetStatusScale(double scale);
     std::int32_t PracticeTime() const { return drill_->PracticeTime(); }
     // Takes the keyboard and hands windows inside, in a row below the status
     // bar, for a desktop that places every window itself (Wayland), where
@@ -110,6 +114,7 @@ private:
     void InsertIntoInput(const QString& text);
     void DeleteLastInputCharacter();
     QTextCharFormat SampleFormatAt(int documentPosition) const;
+    void ApplyStatusFont();
 
     std::unique_ptr<TFmLinePractice> drill_;
     // Gives the guidance windows back when the window goes, before its
@@ -117,6 +122,8 @@ private:
     std::unique_ptr<GuidanceInsideWindow> guidanceInside_;
     QWidget* markerRow_ = nullptr;
     NoticeLabel* statusLabel_ = nullptr;  // what it shows, screen readers speak
+    QString statusFamily_;                // empty: the window's
+    double statusScale_ = 1;
     QTextCharFormat baseFormat_;
     QTextCharFormat insertionFormat_;
     SamplePositions samplePositions_;

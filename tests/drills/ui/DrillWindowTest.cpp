@@ -272,6 +272,33 @@ TEST_F(CourseWindowTest, WithoutEasyReadingTheBoxesKeepTheDesktopsColoursAndThei
     EXPECT_EQ(window.SampleEdit->height(), height) << "a small font leaves the designed height";
 }
 
+// Easy reading: the results of a line and the drill's prompts in large
+// print, as long as they are.
+TEST_F(CourseWindowTest, LargeStatusTextIsShownWholeOverTwoLinesAndComesBackOnOne) {
+    Open("fjdk\n");
+    auto* status = window.SBHelp->findChild<QLabel*>();
+    ASSERT_NE(status, nullptr);
+    const qreal usualSize = status->font().pointSizeF();
+    const int usualHeight = window.SBHelp->height();
+    window.SetWindowFontName(QStringLiteral("DejaVu Sans"));
+
+    window.SetStatusScale(1.5);
+    window.SetStatusText(
+        "Last line: 212 keys per minute, 97 % accuracy, 42 words per minute. Press the -> key to the next, "
+        "the <- key to the previous, the Insert key to anywhere.");
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(status->font().pointSizeF(), usualSize * 1.5);
+    EXPECT_EQ(status->font().family(), "DejaVu Sans") << "the window font's family stays";
+    EXPECT_GT(status->heightForWidth(status->width()), QFontMetrics(status->font()).lineSpacing())
+        << "the test needs a text longer than a line";
+    EXPECT_LE(status->heightForWidth(status->width()), status->height()) << "every word in sight";
+
+    window.SetStatusScale(1);
+    QApplication::processEvents();
+    EXPECT_DOUBLE_EQ(status->font().pointSizeF(), usualSize);
+    EXPECT_EQ(window.SBHelp->height(), usualHeight);
+}
+
 class LineBreakWindowTest : public ::testing::Test {
 protected:
     LineBreakWindowTest() {
