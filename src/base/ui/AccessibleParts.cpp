@@ -92,7 +92,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Description) {
-            const QString description = parts_->WholeDescription();
+            QString description = parts_->WholeDescription();
             if (!description.isEmpty()) return description;
         }
         return QAccessibleWidget::text(kind);

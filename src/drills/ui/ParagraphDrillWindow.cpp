@@ -40,13 +40,13 @@ bool HoldsOnly(const QTextDocument& document, const QTextCharFormat& format) {
 constexpr int kReturnIndicatorLeft = 28;
 
 // A file read in a blink shows no progress.
-constexpr std::size_t kProgressShownFrom = 4 * 1024 * 1024;
+constexpr std::size_t kProgressShownFrom = std::size_t{4} * 1024 * 1024;
 constexpr int kProgressSteps = 1000;
 
 // The lines shown above the next character to type, and how close to the
 // end of the part shown it may come before the next part is shown.
 constexpr int kLinesShownBefore = 3;
-constexpr std::size_t kShownAhead = 4 * 1024;
+constexpr std::size_t kShownAhead = std::size_t{4} * 1024;
 
 // Where the line that holds `index` begins, or the line `linesBefore`
 // lines before that one.

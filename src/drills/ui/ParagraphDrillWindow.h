@@ -38,7 +38,7 @@ public:
     // a book loads at once and takes memory for its text alone, not for the
     // laying out of all its pages; the part moves on as the learner types.
     // A text of up to kShownPart characters is shown whole.
-    static constexpr std::size_t kShownPart = 64 * 1024;
+    static constexpr std::size_t kShownPart = std::size_t{64} * 1024;
     void SetSampleText(std::string_view text8) override;
     std::string SampleText() const override;
     void SelectSample(int start, int length) override;
