@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 #include "base/ui/Colors.h"
 
@@ -16,7 +14,6 @@ constexpr int kTextMargin = 2;
 CaptionStrip::CaptionStrip(QWidget& window) : QWidget(&window), window_(window) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setCursor(Qt::SizeAllCursor);
     window_.installEventFilter(this);
     FitWindowWidth();
 }
@@ -63,15 +60,6 @@ void CaptionStrip::paintEvent(QPaintEvent*) {
     painter.drawLine(rect().bottomLeft(), rect().bottomRight());
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(TextRoom(), Qt::AlignCenter, ShownTitle());
-}
-
-void CaptionStrip::mousePressEvent(QMouseEvent* event) {
-    QWindow* own = window_.isWindow() ? window_.windowHandle() : nullptr;
-    if (event->button() == Qt::LeftButton && own != nullptr && own->startSystemMove()) {
-        event->accept();
-        return;
-    }
-    QWidget::mousePressEvent(event);
 }
 
 }  // namespace zq

@@ -10,9 +10,11 @@ namespace zq {
 // The title bar a small window draws itself: its window's title, centred,
 // elided when the window is narrower than it, in the colours of a button.
 // A window manager's title bar cannot serve a window a hand wide: it puts its
-// own buttons there and leaves no room for the title. Dragging the strip
-// moves its window, as dragging a title bar does; a strip of a window that
-// stands inside another one (a hand inside the drill window) moves nothing.
+// own buttons there and leaves no room for the title. The strip is a caption
+// only: the drill that shows the window places it (while the drill runs,
+// every other window of the program is closed to the mouse), and the window
+// manager's own way of moving a window (Alt and drag, on most desktops)
+// still moves it.
 class CaptionStrip : public QWidget {
     Q_OBJECT
 public:
@@ -37,7 +39,6 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QRect TextRoom() const;
