@@ -5,6 +5,7 @@
 #include <QTextEdit>
 
 #include "base/Translation.h"
+#include "base/ui/ScaledFont.h"
 #include "base/ui/Utf8Text.h"
 #include "drills/ui/KeyCapRow.h"
 
@@ -21,9 +22,8 @@ AdaptiveDrillWindow::AdaptiveDrillWindow(stopwatch& watch, DrillGuidance guidanc
     KeyCaps = new KeyCapRow(keysRow);
     LbChange = new QLabel(keysRow);
     LbChange->setObjectName(QStringLiteral("LbChange"));
-    QFont changeFont = LbChange->font();
+    QFont changeFont = ScaledFont(LbChange->font(), 1.2);
     changeFont.setBold(true);
-    changeFont.setPointSizeF(changeFont.pointSizeF() * 1.2);
     LbChange->setFont(changeFont);
     LbChange->setAlignment(Qt::AlignRight | Qt::AlignTop);
     row->addWidget(KeyCaps, 1);

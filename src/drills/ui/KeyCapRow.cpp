@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/Translation.h"
+#include "base/ui/ScaledFont.h"
 #include "base/ui/Utf8Text.h"
 
 namespace zq {
@@ -25,9 +26,8 @@ KeyCapRow::KeyCapRow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("KeyCaps"));
     setAccessibleName(QString::fromUtf8(Tr("Keys in play")));
     // Larger than the window's texts: the keys are read at a glance while typing.
-    QFont capFont = font();
+    QFont capFont = ScaledFont(font(), kCapFontScale);
     capFont.setBold(true);
-    capFont.setPointSizeF(capFont.pointSizeF() * kCapFontScale);
     setFont(capFont);
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);

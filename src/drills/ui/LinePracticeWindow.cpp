@@ -22,6 +22,7 @@
 #include "base/ui/Colors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/NoticeLabel.h"
+#include "base/ui/ScaledFont.h"
 #include "base/ui/Utf8Text.h"
 #include "drills/ui/GuidanceInsideWindow.h"
 #include "drills/ui/KeyTranslation.h"
@@ -180,10 +181,9 @@ void LinePracticeWindow::SetStatusScale(double scale) {
 }
 
 void LinePracticeWindow::ApplyStatusFont() {
-    QFont statusFont = font();
+    QFont statusFont = ScaledFont(font(), statusScale_);
     if (!statusFamily_.isEmpty()) statusFont.setFamily(statusFamily_);
-    const bool larger = statusScale_ > 1 && statusFont.pointSizeF() > 0;
-    if (larger) statusFont.setPointSizeF(statusFont.pointSizeF() * statusScale_);
+    const bool larger = statusScale_ > 1;
     SBHelp->setFont(statusFont);
     statusLabel_->setFont(statusFont);
     statusLabel_->setWordWrap(larger);

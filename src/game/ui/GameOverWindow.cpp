@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "base/Translation.h"
+#include "base/ui/ScaledFont.h"
 #include "base/ui/Utf8Text.h"
 
 namespace zq {
@@ -27,9 +28,8 @@ QLabel* AddLabel(QGridLayout& grid, const QString& text, int row, int column, bo
 
 QLabel* Heading(const QString& text, double scale) {
     auto* label = new QLabel(text);
-    QFont font = label->font();
+    QFont font = ScaledFont(label->font(), scale);
     font.setBold(true);
-    font.setPointSizeF(font.pointSizeF() * scale);
     label->setFont(font);
     return label;
 }

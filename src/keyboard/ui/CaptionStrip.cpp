@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "base/ui/Colors.h"
+#include "base/ui/ScaledFont.h"
 
 namespace zq {
 namespace {
@@ -18,14 +19,12 @@ CaptionStrip::CaptionStrip(QWidget& window) : QWidget(&window), window_(window) 
     FitWindowWidth();
 }
 
-int CaptionStrip::Height() const {
+int CaptionStrip::NeededHeight() const {
     return fontMetrics().height() + 2 * kTextMargin;
 }
 
 void CaptionStrip::SetLook(double scale, const std::optional<ContrastPalette>& palette) {
-    QFont larger = QApplication::font();
-    if (larger.pointSizeF() > 0) larger.setPointSizeF(larger.pointSizeF() * scale);
-    setFont(larger);
+    setFont(ScaledFont(QApplication::font(), scale));
     QPalette colors = QApplication::palette();
     if (palette) {
         colors.setColor(QPalette::Button, ToQColor(palette->background));
@@ -42,7 +41,7 @@ bool CaptionStrip::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CaptionStrip::FitWindowWidth() {
-    setGeometry(0, 0, window_.width(), Height());
+    setGeometry(0, 0, window_.width(), NeededHeight());
 }
 
 QRect CaptionStrip::TextRoom() const {

@@ -22,7 +22,7 @@ public:
     explicit CaptionStrip(QWidget& window);
 
     // The strip's height in its font: a line and a little room.
-    int Height() const;
+    int NeededHeight() const;
     // Stretches the strip across the window's width, at its height: the
     // window calls it whenever it takes a new size.
     void FitWindowWidth();
@@ -33,7 +33,7 @@ public:
 
     // The title `scale` times the size of the program's font, in the text
     // colour of a contrast palette on its background, or as a button is
-    // drawn without one. The window sizes itself afresh (see Height).
+    // drawn without one. The window sizes itself afresh (see NeededHeight).
     void SetLook(double scale, const std::optional<ContrastPalette>& palette);
 
 protected:

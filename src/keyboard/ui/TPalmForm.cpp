@@ -25,9 +25,10 @@ TPalmForm::TPalmForm(TDataMod& store, QWidget* parent) : QWidget(parent), store_
     // First: Qt keeps the first interface it makes for a widget.
     EnableAccessibleParts();
     // A title bar without window buttons, which the window draws itself
-    // (see CaptionStrip).
-    MakeGuidanceWindow(*this, Qt::FramelessWindowHint);
+    // (see CaptionStrip). Made first: making the window a tool window
+    // already changes its font, which sizes the window around the caption.
     caption_ = new CaptionStrip(*this);
+    MakeGuidanceWindow(*this, Qt::FramelessWindowHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedWidth(Hand::kClientWidth);
     SetClientHeight(handHeight_);
@@ -59,7 +60,7 @@ QColor TPalmForm::Shown(TColor color, bool isMark) const {
 }
 
 QRect TPalmForm::HandArea() const {
-    const int top = caption_ != nullptr ? caption_->Height() : 0;
+    const int top = caption_->NeededHeight();
     return {0, top, width(), std::max(height() - top, 1)};
 }
 
@@ -128,7 +129,7 @@ void TPalmForm::ShowHands() {
 
 void TPalmForm::SetClientHeight(int height) {
     handHeight_ = std::max(height, 1);
-    setFixedHeight(caption_->Height() + static_cast<int>(std::lround(handHeight_ * scale_)));
+    setFixedHeight(caption_->NeededHeight() + static_cast<int>(std::lround(handHeight_ * scale_)));
     caption_->FitWindowWidth();
 }
 
@@ -140,8 +141,7 @@ void TPalmForm::resizeEvent(QResizeEvent* event) {
 void TPalmForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // The caption's height follows the font: the hand keeps its own.
-    // (Making the window a tool window changes its font before the caption exists.)
-    if (event->type() == QEvent::FontChange && caption_ != nullptr) SetClientHeight(handHeight_);
+    if (event->type() == QEvent::FontChange) SetClientHeight(handHeight_);
 }
 
 bool TPalmForm::CanvasFits() const {

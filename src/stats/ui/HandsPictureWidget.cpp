@@ -8,6 +8,7 @@
 
 #include "base/Translation.h"
 #include "base/ui/Colors.h"
+#include "base/ui/ScaledFont.h"
 #include "base/ui/Utf8Text.h"
 #include "keyboard/FingerNames.h"
 
@@ -73,9 +74,7 @@ QString HandsPictureWidget::WholeDescription() const {
 }
 
 QFont HandsPictureWidget::FigureFont() const {
-    QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * kFigureScale);
-    return small;
+    return ScaledFont(font(), kFigureScale);
 }
 
 int HandsPictureWidget::SlotWidth() const {

@@ -25,6 +25,11 @@ namespace zq {
 
 namespace {
 
+// What the window leaves of the screen, each way: for a window manager's
+// frame, and for that and the row of buttons below the figures.
+constexpr int kRoomForFrame = 40;
+constexpr int kRoomForFrameAndButtons = 100;
+
 QString Translated(const char* text) {
     return QString::fromUtf8(Tr(text));
 }
@@ -135,9 +140,7 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ScrolledIfTooLarge(Figures), 1);
     layout->addLayout(buttons);
-    // Within the screen, with room for a window manager's frame.
-    constexpr int kRoomForFrame = 40;
-    resize(sizeHint().boundedTo(screen()->availableGeometry().size() - QSize(kRoomForFrame, kRoomForFrame)));
+    resize(sizeHint().boundedTo(ScreenRoom(kRoomForFrame)));
 }
 
 // Beside the charts, a page for the keys, one for the pairs of keys and one
@@ -184,10 +187,12 @@ QWidget* ProgressWindow::MakeKeyboard() {
     return KeyboardBox;
 }
 
+QSize ProgressWindow::ScreenRoom(int margin) const {
+    return screen()->availableGeometry().size() - QSize(margin, margin);
+}
+
 bool ProgressWindow::FitsTheScreen(const QWidget& figures) const {
-    constexpr int kRoomForFrameAndButtons = 100;
-    const QSize room =
-        screen()->availableGeometry().size() - QSize(kRoomForFrameAndButtons, kRoomForFrameAndButtons);
+    const QSize room = ScreenRoom(kRoomForFrameAndButtons);
     const QSize needed = figures.minimumSizeHint();
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
@@ -215,15 +220,12 @@ void ProgressWindow::PutEveryPartOnAPage() {
 // that fits the screen, so that the buttons below stay in sight.
 QWidget* ProgressWindow::ScrolledIfTooLarge(QWidget* figures) {
     if (FitsTheScreen(*figures)) return figures;
-    constexpr int kRoomForFrameAndButtons = 100;
-    const QSize room =
-        screen()->availableGeometry().size() - QSize(kRoomForFrameAndButtons, kRoomForFrameAndButtons);
 
     FiguresArea = new QScrollArea(this);
     FiguresArea->setFrameShape(QFrame::NoFrame);
     FiguresArea->setWidgetResizable(true);
     FiguresArea->setWidget(figures);
-    resize(room.width(), room.height());
+    resize(ScreenRoom(kRoomForFrameAndButtons));
     return FiguresArea;
 }
 

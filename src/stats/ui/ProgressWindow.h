@@ -77,6 +77,8 @@ private:
     void BnWeakKeysClick();
     void BnSlowPairsClick();
     void BnExportClick();
+    // The screen's room for the window, less `margin` each way.
+    QSize ScreenRoom(int margin) const;
     bool FitsTheScreen(const QWidget& figures) const;
     void PutEveryPartOnAPage();
     QWidget* ScrolledIfTooLarge(QWidget* figures);
