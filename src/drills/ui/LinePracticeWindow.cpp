@@ -177,19 +177,22 @@ void LinePracticeWindow::SetWindowFontName(const QString& name) {
 
 void LinePracticeWindow::SetStatusScale(double scale) {
     statusScale_ = std::max(scale, 1.0);
+    statusTwoLines_ = false;
     ApplyStatusFont();
+    KeepStatusWhole(statusLabel_->text());
 }
 
 void LinePracticeWindow::ApplyStatusFont() {
     QFont statusFont = ScaledFont(font(), statusScale_);
     if (!statusFamily_.isEmpty()) statusFont.setFamily(statusFamily_);
-    const bool larger = statusScale_ > 1;
+    const bool twoLines = statusScale_ > 1 || statusTwoLines_;
     SBHelp->setFont(statusFont);
     statusLabel_->setFont(statusFont);
-    statusLabel_->setWordWrap(larger);
+    statusLabel_->setWordWrap(twoLines);
     constexpr int kBarMargins = 6;
-    SBHelp->setFixedHeight(larger ? 2 * QFontMetrics(statusFont).lineSpacing() + kBarMargins
-                                  : kStatusBarHeight);
+    SBHelp->setFixedHeight(
+        twoLines ? std::max(2 * QFontMetrics(statusFont).lineSpacing() + kBarMargins, kStatusBarHeight)
+                 : kStatusBarHeight);
 }
 
 // --- sample box -------------------------------------------------------------
@@ -319,7 +322,21 @@ void LinePracticeWindow::SetMarkerColor(std::int32_t color) {
 }
 
 void LinePracticeWindow::SetStatusText(std::string_view utf8) {
-    statusLabel_->Announce(FromUtf8View(utf8));
+    const QString text = FromUtf8View(utf8);
+    statusLabel_->Announce(text);
+    KeepStatusWhole(text);
+}
+
+// A text wider than the bar (a long prompt in a window narrowed by a large
+// scale factor) gives the bar a second line for the rest of the drill: the
+// window does not change its height again while the learner types.
+void LinePracticeWindow::KeepStatusWhole(const QString& text) {
+    constexpr int kBarTextMargins = 16;
+    if (statusTwoLines_ ||
+        QFontMetrics(statusLabel_->font()).horizontalAdvance(text) <= width() - kBarTextMargins)
+        return;
+    statusTwoLines_ = true;
+    ApplyStatusFont();
 }
 
 void LinePracticeWindow::InformationBox(std::string_view utf8) {
@@ -396,6 +413,7 @@ void LinePracticeWindow::moveEvent(QMoveEvent* event) {
 
 void LinePracticeWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    KeepStatusWhole(statusLabel_->text());
     if (isVisible() && drill_) drill_->PlaceGuidance();
 }
 

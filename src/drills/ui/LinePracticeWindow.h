@@ -50,7 +50,8 @@ public:
     void SetWindowFontName(const QString& name);
     // The status bar's text `scale` times the window font's size and, when
     // larger, wrapped over two lines, so that a long result or prompt is
-    // still read whole; 1 brings back one line at the usual size.
+    // still read whole; 1 brings back the usual size. A text wider than the
+    // window wraps over two lines at any size.
     void SetStatusScale(double scale);
     std::int32_t PracticeTime() const { return drill_->PracticeTime(); }
     // Takes the keyboard and hands windows inside, in a row below the status
@@ -115,6 +116,7 @@ private:
     void DeleteLastInputCharacter();
     QTextCharFormat SampleFormatAt(int documentPosition) const;
     void ApplyStatusFont();
+    void KeepStatusWhole(const QString& text);
 
     std::unique_ptr<TFmLinePractice> drill_;
     // Gives the guidance windows back when the window goes, before its
@@ -124,6 +126,7 @@ private:
     NoticeLabel* statusLabel_ = nullptr;  // what it shows, screen readers speak
     QString statusFamily_;                // empty: the window's
     double statusScale_ = 1;
+    bool statusTwoLines_ = false;  // once a text needed them
     QTextCharFormat baseFormat_;
     QTextCharFormat insertionFormat_;
     SamplePositions samplePositions_;

@@ -293,10 +293,36 @@ TEST_F(CourseWindowTest, LargeStatusTextIsShownWholeOverTwoLinesAndComesBackOnOn
         << "the test needs a text longer than a line";
     EXPECT_LE(status->heightForWidth(status->width()), status->height()) << "every word in sight";
 
+    window.SetStatusText("Short.");
     window.SetStatusScale(1);
     QApplication::processEvents();
     EXPECT_DOUBLE_EQ(status->font().pointSizeF(), usualSize);
     EXPECT_EQ(window.SBHelp->height(), usualHeight);
+}
+
+// A long prompt in a window narrowed by a large scale factor.
+TEST_F(CourseWindowTest, AStatusTextWiderThanTheWindowWrapsAndTheBarKeepsItsHeightAfterwards) {
+    Open("fjdk\n");
+    auto* status = window.SBHelp->findChild<QLabel*>();
+    const int oneLine = window.SBHelp->height();
+    window.SetStatusText("Short.");
+    EXPECT_EQ(window.SBHelp->height(), oneLine) << "a short text keeps one line";
+
+    window.resize(420, window.height());
+    QApplication::processEvents();
+    const QString prompt = QStringLiteral(
+        "The framed key comes up most; a new one joins when all of them reach 150 keys a minute at 95 % "
+        "accuracy. Type the line as it stands, then press Space.");
+    ASSERT_GT(QFontMetrics(status->font()).horizontalAdvance(prompt), window.width())
+        << "the test needs a text wider than the window";
+    window.SetStatusText(prompt.toStdString());
+    QApplication::processEvents();
+    EXPECT_GT(window.SBHelp->height(), oneLine);
+    EXPECT_LE(status->heightForWidth(status->width()), status->height()) << "every word in sight";
+
+    const int twoLines = window.SBHelp->height();
+    window.SetStatusText("Short again.");
+    EXPECT_EQ(window.SBHelp->height(), twoLines) << "the window keeps its height while the learner types";
 }
 
 class LineBreakWindowTest : public ::testing::Test {
