@@ -336,7 +336,10 @@ void LinePracticeWindow::KeepStatusWhole(const QString& text) {
         QFontMetrics(statusLabel_->font()).horizontalAdvance(text) <= width() - kBarTextMargins)
         return;
     statusTwoLines_ = true;
+    const int barBefore = SBHelp->height();
     ApplyStatusFont();
+    // A window of a set height (see PlaceWindow) grows by the bar's new line.
+    if (minimumHeight() == maximumHeight()) setFixedHeight(height() + SBHelp->height() - barBefore);
 }
 
 void LinePracticeWindow::InformationBox(std::string_view utf8) {

@@ -309,6 +309,8 @@ TEST_F(CourseWindowTest, AStatusTextWiderThanTheWindowWrapsAndTheBarKeepsItsHeig
     EXPECT_EQ(window.SBHelp->height(), oneLine) << "a short text keeps one line";
 
     window.resize(420, window.height());
+    window.setFixedHeight(window.height());  // as the drill sets it
+    const int windowHeight = window.height();
     QApplication::processEvents();
     const QString prompt = QStringLiteral(
         "The framed key comes up most; a new one joins when all of them reach 150 keys a minute at 95 % "
@@ -318,6 +320,8 @@ TEST_F(CourseWindowTest, AStatusTextWiderThanTheWindowWrapsAndTheBarKeepsItsHeig
     window.SetStatusText(prompt.toStdString());
     QApplication::processEvents();
     EXPECT_GT(window.SBHelp->height(), oneLine);
+    EXPECT_EQ(window.height(), windowHeight + window.SBHelp->height() - oneLine)
+        << "the boxes keep their room";
     EXPECT_LE(status->heightForWidth(status->width()), status->height()) << "every word in sight";
 
     const int twoLines = window.SBHelp->height();
