@@ -31,7 +31,6 @@ namespace zq {
 
 namespace {
 
-constexpr int kBoxHeight = 80;
 constexpr int kMarkerRowHeight = 26;
 constexpr int kStatusBarHeight = 26;
 constexpr int kPanelBorder = 5;
@@ -39,7 +38,6 @@ constexpr int kPanelBorder = 5;
 QTextEdit* MakeBox(QWidget* parent, const char* name) {
     auto* box = new QTextEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setFixedHeight(kBoxHeight);
     box->setAcceptRichText(false);
     box->setUndoRedoEnabled(false);
     box->setContextMenuPolicy(Qt::NoContextMenu);
@@ -136,10 +134,22 @@ void LinePracticeWindow::SetDrillFont(const QFont& font, const QColor& color) {
     QTextCursor all(InputEdit->document());
     all.select(QTextCursor::Document);
     all.setCharFormat(baseFormat_);
-    // Two lines of a large font stay in view (the boxes scroll for more).
+    FitBoxHeights();
+}
+
+void LinePracticeWindow::SetArrangedBoxHeights(int sampleHeight, int inputHeight) {
+    arrangedSampleHeight_ = sampleHeight;
+    arrangedInputHeight_ = inputHeight;
+    FitBoxHeights();
+}
+
+// Each box takes the height the window's arrangement gives it, or two lines
+// of a large font when those are taller (the boxes scroll for more).
+void LinePracticeWindow::FitBoxHeights() {
     constexpr int kFrameAndMargins = 12;
-    const int twoLines = 2 * QFontMetrics(font).lineSpacing() + kFrameAndMargins;
-    for (QTextEdit* box : {SampleEdit, InputEdit}) box->setFixedHeight(std::max(kBoxHeight, twoLines));
+    const int twoLines = 2 * QFontMetrics(SampleEdit->font()).lineSpacing() + kFrameAndMargins;
+    SampleEdit->setFixedHeight(std::max(arrangedSampleHeight_, twoLines));
+    InputEdit->setFixedHeight(std::max(arrangedInputHeight_, twoLines));
 }
 
 void LinePracticeWindow::SetContrastPalette(const ContrastPalette& palette) {

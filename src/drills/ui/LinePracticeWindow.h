@@ -102,6 +102,10 @@ protected:
     void AttachDrill(std::unique_ptr<TFmLinePractice> drill);
     // The row between the boxes that holds the marker (and the course drill's label).
     QWidget* MarkerRow() const { return markerRow_; }
+    // The heights the window's arrangement gives the sample and input boxes
+    // (a line drill's boxes are small; a whole text's share the screen). A
+    // drill font whose two lines are taller still makes a box grow.
+    void SetArrangedBoxHeights(int sampleHeight, int inputHeight);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -117,6 +121,7 @@ private:
     QTextCharFormat SampleFormatAt(int documentPosition) const;
     void ApplyStatusFont();
     void KeepStatusWhole(const QString& text);
+    void FitBoxHeights();
 
     std::unique_ptr<TFmLinePractice> drill_;
     // Gives the guidance windows back when the window goes, before its
@@ -127,6 +132,9 @@ private:
     QString statusFamily_;                // empty: the window's
     double statusScale_ = 1;
     bool statusTwoLines_ = false;  // once a text needed them
+    static constexpr int kLineBoxHeight = 80;
+    int arrangedSampleHeight_ = kLineBoxHeight;
+    int arrangedInputHeight_ = kLineBoxHeight;
     QTextCharFormat baseFormat_;
     QTextCharFormat insertionFormat_;
     SamplePositions samplePositions_;

@@ -122,7 +122,9 @@ QToolButton* ParagraphDrillWindow::AddToolButton(const char* caption, const char
     button->setText(Translated(caption));
     if (hint) button->setToolTip(Translated(hint));
     button->setAutoRaise(true);
-    button->setFixedSize(84, 22);
+    // A caption longer than the button's usual width ("Recommencer") widens it.
+    const QSize usual(84, 22);
+    button->setFixedSize(usual.expandedTo(button->sizeHint()));
     button->setFocusPolicy(Qt::NoFocus);  // the focus stays in the input box
     TextToolBar->addWidget(button);
     return button;
@@ -277,8 +279,7 @@ void ParagraphDrillWindow::EndLoadProgress() {
 }
 
 void ParagraphDrillWindow::PlaceBoxes(const LongTextLayout& layout) {
-    SampleEdit->setFixedHeight(std::max(layout.sample.height, 0));
-    InputEdit->setFixedHeight(std::max(layout.input.height, 0));
+    SetArrangedBoxHeights(std::max(layout.sample.height, 0), std::max(layout.input.height, 0));
 }
 
 bool ParagraphDrillWindow::eventFilter(QObject* watched, QEvent* event) {

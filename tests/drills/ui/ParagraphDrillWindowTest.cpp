@@ -15,6 +15,7 @@
 #include <QThread>
 #include <QToolButton>
 
+#include "base/Translation.h"
 #include "drills/DrillFakes.h"
 #include "drills/DrillFiles.h"
 #include "drills/ui/ParagraphDrillWindow.h"
@@ -236,6 +237,24 @@ TEST_F(ParagraphDrillWindowTest, TextTakesTheDrillFontAndLeavesNoOldColorsBehind
     EXPECT_EQ(typed.charFormat().foreground().color(), QColor(0, 0, 128)) << "navy: right";
 }
 
+// The owner sets the drill's font after the window has arranged itself: the
+// two boxes keep their half of the screen each, and a font too tall for
+// two lines in them still makes them grow.
+TEST_F(ParagraphDrillWindowTest, BoxesKeepTheirHalfOfTheWindowWhateverTheDrillFont) {
+    const LongTextLayout arranged = ArrangedLongTextLayout(window.width(), window.height());
+    ASSERT_GT(arranged.sample.height, 150) << "a screen with room for more than two lines";
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setPixelSize(14);
+    window.SetDrillFont(font, Qt::black);
+    QApplication::processEvents();
+    EXPECT_EQ(window.SampleEdit->height(), arranged.sample.height);
+    EXPECT_EQ(window.InputEdit->height(), arranged.input.height);
+
+    font.setPixelSize(arranged.sample.height);
+    window.SetDrillFont(font, Qt::black);
+    EXPECT_GT(window.SampleEdit->minimumHeight(), 2 * arranged.sample.height) << "two lines of the font";
+}
+
 TEST_F(ParagraphDrillWindowTest, KeyBeforeAnyTextMakesTheInputReadOnlyUntilATextArrives) {
     Type(QStringLiteral("x"));
     EXPECT_TRUE(Input().isEmpty());
@@ -243,6 +262,26 @@ TEST_F(ParagraphDrillWindowTest, KeyBeforeAnyTextMakesTheInputReadOnlyUntilAText
     Paste(QStringLiteral("x"));
     EXPECT_FALSE(window.InputEdit->isReadOnly());
     EXPECT_EQ(window.SampleEdit->toPlainText(), "x");
+}
+
+// Longer captions than the English ones ("Recommencer", "Neu beginnen")
+// show whole on the tool bar's buttons.
+TEST(ParagraphDrillToolBarTest, EveryCaptionShowsWholeInFrenchAndGerman) {
+    for (const char* language : {"fr", "de"}) {
+        SCOPED_TRACE(language);
+        SetupTranslation(std::string(ZQ_PROGRAM_DIR) + "/locale", language);
+        testing::DrillSurroundings world;
+        ParagraphDrillWindow window{world.watch};
+        SetupTranslation(std::string(ZQ_PROGRAM_DIR) + "/locale", "C");
+        window.show();
+        QApplication::processEvents();
+        ASSERT_NE(window.BnRestart->text(), QStringLiteral("&Restart")) << "no catalogue";
+        for (const QToolButton* button : {window.BnLoad, window.BnPaste, window.BnRestart, window.BnClose}) {
+            SCOPED_TRACE(button->text().toStdString());
+            EXPECT_GE(button->width(), button->sizeHint().width());
+            EXPECT_GE(button->width(), 84) << "the buttons keep their size where the captions are short";
+        }
+    }
 }
 
 }  // namespace
