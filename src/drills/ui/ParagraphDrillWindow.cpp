@@ -103,6 +103,8 @@ ParagraphDrillWindow::ParagraphDrillWindow(stopwatch& watch, DrillGuidance guida
     BnShowReturn->hide();
 
     for (QTextEdit* box : {SampleEdit, InputEdit}) box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The drill opens without a text: say where one comes from.
+    SampleEdit->setPlaceholderText(Translated("Load a text file or paste a text, then type it below."));
 
     connect(BnLoad, &QToolButton::clicked, this, [this] { RunCommand([this] { TextDrill().LoadText(); }); });
     connect(BnPaste, &QToolButton::clicked, this,

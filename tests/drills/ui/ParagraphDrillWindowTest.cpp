@@ -255,6 +255,12 @@ TEST_F(ParagraphDrillWindowTest, BoxesKeepTheirHalfOfTheWindowWhateverTheDrillFo
     EXPECT_GT(window.SampleEdit->minimumHeight(), 2 * arranged.sample.height) << "two lines of the font";
 }
 
+TEST_F(ParagraphDrillWindowTest, AnEmptyDrillSaysWhereATextComesFrom) {
+    EXPECT_FALSE(window.SampleEdit->placeholderText().isEmpty());
+    Paste(QStringLiteral("ab"));
+    EXPECT_EQ(window.SampleEdit->toPlainText(), "ab") << "the hint is not part of the text";
+}
+
 TEST_F(ParagraphDrillWindowTest, KeyBeforeAnyTextMakesTheInputReadOnlyUntilATextArrives) {
     Type(QStringLiteral("x"));
     EXPECT_TRUE(Input().isEmpty());
