@@ -4,17 +4,17 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/ui/HelpBrowser.h"
 #include "base/Translation.h"
 
 namespace zq {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QString::fromUtf8(Tr("Help")));
-    Browser = new QTextBrowser(this);
+    Browser = new HelpBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));
     Browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);

@@ -5,9 +5,9 @@
 
 #include "app/MainFormViews.h"
 
-class QTextBrowser;
-
 namespace zq {
+
+class HelpBrowser;
 
 // The program's own help window: an HTML file with its links, for desktops
 // that have no handler for it.
@@ -18,7 +18,7 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
     void ShowFile(const QString& path);
 
-    QTextBrowser* Browser = nullptr;
+    HelpBrowser* Browser = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

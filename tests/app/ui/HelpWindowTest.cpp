@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextBrowser>
+
+#include "app/ui/HelpBrowser.h"
 
 #include "support/TempFolder.h"
 
@@ -26,6 +30,41 @@ TEST(HelpWindow, ShowsTheManualAndEscapeClosesIt) {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(window.Browser, &escape);
     EXPECT_FALSE(window.isVisible());
+}
+
+// In a window narrowed by a large scale factor the manual never scrolls
+// sideways: its pictures shrink to the page's width (and take their own
+// size again when the window is wide enough), tables keep within the page,
+// long lines of a file wrap.
+TEST(HelpWindow, TheManualFitsTheWindowsWidth) {
+    test::TempFolder folder;
+    QImage picture(1000, 300, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    ASSERT_TRUE(picture.save(QString::fromStdString(folder.File("wide.png"))));
+    // What the manual's style sheet and page hold: a margin around the page,
+    // a table as wide as the page, a line of a file that may not be broken.
+    folder.Write("manual.css", "body { margin: 16px; }");
+    std::string longLine = "key";
+    for (int word = 0; word < 30; ++word) longLine += " AD09";
+    folder.Write(
+        "manual.html",
+        "<html><head><link rel=\"stylesheet\" type=\"text/css\" "
+        "href=\"manual.css\"></head><body><p>Before.</p>"
+        "<p><img src=\"wide.png\"></p><table width=\"100%\" border=\"1\"><tr><td>cell</td></tr></table>"
+        "<pre>" +
+            longLine + "</pre></body></html>");
+    HelpWindow window;
+    window.ShowFile(QString::fromStdString(folder.File("manual.html")));
+    window.resize(500, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(window.Browser->horizontalScrollBar()->maximum(), 0) << "no sideways scrolling";
+    EXPECT_GT(window.Browser->document()->idealWidth(), 300) << "the picture is still there";
+    EXPECT_TRUE(window.Browser->toPlainText().contains(QString::fromStdString(longLine)))
+        << "the long line is shown whole, over several lines of the page";
+
+    window.resize(1200, 400);
+    QApplication::processEvents();
+    EXPECT_GE(window.Browser->document()->idealWidth(), 1000) << "the picture's own width";
 }
 
 }  // namespace
