@@ -1,5 +1,7 @@
 #include "stats/ProgressTexts.h"
 
+#include <algorithm>
+
 #include "base/Translation.h"
 #include "base/Utf8Char.h"
 #include "stats/KeyRanking.h"
@@ -105,9 +107,12 @@ std::string WrongOfThem(std::int64_t wrong) {
                   {std::to_string(wrong)});
 }
 
+// With its seconds, as the practice time is told at the close, so that a
+// few lines typed do not read as no time at all.
 std::string PracticeDuration(std::int64_t milliseconds) {
-    const std::int64_t minutes = milliseconds / 60'000;
-    return Format(Tr("%d h %d m"), {std::to_string(minutes / 60), std::to_string(minutes % 60)});
+    const std::int64_t seconds = std::max<std::int64_t>(milliseconds, 0) / 1000;
+    return Format(Tr("%d h %d m %d s"),
+                  {std::to_string(seconds / 3600), std::to_string(seconds / 60 % 60), std::to_string(seconds % 60)});
 }
 
 }  // namespace zq

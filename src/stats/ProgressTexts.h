@@ -26,7 +26,7 @@ std::string MissedPairText(const PairTally& pair);
 std::string KeyList(const std::vector<char32_t>& characters);
 // "th, ck, ou"
 std::string PairList(const std::vector<PairTally>& pairs);
-// "3 h 25 m"
+// "3 h 25 m 8 s"
 std::string PracticeDuration(std::int64_t milliseconds);
 // "Progress of Anna": languages that join the word before a name beginning
 // with a vowel or h ("d'Anna" in French) have a form of their own for it.

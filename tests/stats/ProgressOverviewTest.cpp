@@ -100,6 +100,7 @@ TEST_F(ProgressOverviewTest, PracticeFillsTheWindowAndTheWeakKeysGiveALineOfCour
     overview.Load();
 
     EXPECT_THAT(view.summary, HasSubstr("8 lines"));
+    EXPECT_THAT(view.summary, HasSubstr("0 h 0 m 24 s")) << "a short practice is not shown as none";
     EXPECT_THAT(view.confusions, ElementsAre("r typed for q: 20 times", "{ typed for z: 8 times"));
     EXPECT_EQ(view.slowest.size(), 4u);  // e, q, t and z, each timed often enough
     EXPECT_TRUE(view.weakKeysEnabled);
