@@ -7,6 +7,11 @@ namespace zq {
 namespace {
 
 constexpr int kPcmFormat = 1;
+// The rates sound cards play. Outside them a cue is damaged or no cue: the
+// platform's decoder divides by what the header says, and stopped the
+// program at a rate of a few hertz.
+constexpr int kLowestSampleRate = 8000;
+constexpr int kHighestSampleRate = 192000;
 
 std::uint32_t Little32(const char* bytes) {
     const auto* b = reinterpret_cast<const unsigned char*>(bytes);
@@ -22,6 +27,7 @@ void ReadFormatChunk(const char* body, WaveFormat& format) {
     format.formatTag = Little16(body);
     format.channels = Little16(body + 2);
     format.sampleRate = static_cast<int>(Little32(body + 4));
+    format.byteRate = Little32(body + 8);
     format.blockAlign = Little16(body + 12);
     format.bitsPerSample = Little16(body + 14);
 }
@@ -69,8 +75,9 @@ bool IsPlayableWave(const std::string& path8) {
     if (!format || format->formatTag != kPcmFormat) return false;
     if (format->channels < 1 || format->channels > 2) return false;
     if (format->bitsPerSample != 8 && format->bitsPerSample != 16) return false;
-    if (format->sampleRate <= 0 || format->blockAlign != format->channels * format->bitsPerSample / 8)
-        return false;
+    if (format->sampleRate < kLowestSampleRate || format->sampleRate > kHighestSampleRate) return false;
+    if (format->blockAlign != format->channels * format->bitsPerSample / 8) return false;
+    if (format->byteRate != static_cast<std::uint32_t>(format->sampleRate * format->blockAlign)) return false;
     return format->dataSize % static_cast<std::uint64_t>(format->blockAlign) == 0;
 }
 

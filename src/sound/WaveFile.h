@@ -12,6 +12,7 @@ struct WaveFormat {
     int formatTag = 0;  // 1: integer PCM
     int channels = 0;
     int sampleRate = 0;
+    std::uint32_t byteRate = 0;  // bytes of one second, as the header says
     int bitsPerSample = 0;
     int blockAlign = 0;  // bytes of one sample frame, all channels
     std::uint64_t dataOffset = 0;

@@ -89,6 +89,21 @@ TEST_F(WaveFileTest, OnlyEightAndSixteenBitIntegerMonoOrStereoIsPlayable) {
     EXPECT_FALSE(IsPlayableWave(Write(Riff(FormatChunk(7, 1, 8000, 8) + samples))));  // mu-law
 }
 
+// The platform's decoder divides by what the header says: a rate of a few
+// hertz stopped the program at its first cue.
+TEST_F(WaveFileTest, OnlyRatesOfSoundCardsWithAMatchingByteRateArePlayable) {
+    const std::string samples = Chunk("data", std::string(48, '\0'));
+    const auto playable = [&](int rate) {
+        return IsPlayableWave(Write(Riff(FormatChunk(1, 1, rate, 16) + samples)));
+    };
+    for (const int rate : {1, 10, 40, 7999, 192001, 0x7FFFFFFF}) EXPECT_FALSE(playable(rate)) << rate;
+    for (const int rate : {8000, 11025, 44100, 192000}) EXPECT_TRUE(playable(rate)) << rate;
+
+    std::string wrongByteRate = Riff(FormatChunk(1, 1, 22050, 16) + samples);
+    wrongByteRate.replace(12 + 8 + 8, 4, testing::Little32(10));  // the format chunk's byte rate
+    EXPECT_FALSE(IsPlayableWave(Write(wrongByteRate)));
+}
+
 TEST_F(WaveFileTest, SamplesThatEndInsideASampleFrameAreNotPlayable) {
     // The decoder waits for the rest of the last frame, which never comes,
     // and holds up the sound system's end with it.
