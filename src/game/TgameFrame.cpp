@@ -145,6 +145,14 @@ bool TgameFrame::CanStop() {
     return result;
 }
 
+void TgameFrame::EndWithoutAsking() {
+    if (!gameThread_) return;
+    view_.SetTickTimerEnabled(false);
+    if (!scoreOffered_) AddScore(gameThread_->Score());
+    scoreOffered_ = true;
+    gameThread_->Terminate();
+}
+
 void TgameFrame::FormClose(CloseAction& action) {
     if (!gameThread_) return;  // no game: the window simply hides
     if (!CanStop()) {

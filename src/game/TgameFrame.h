@@ -87,6 +87,9 @@ public:
     void FormKeyPress(char key);
     // The window is asked to close; `action` starts as Hide.
     void FormClose(CloseAction& action);
+    // The session ends: the game ends without a question or a table of
+    // scores, its score kept as when the learner leaves it.
+    void EndWithoutAsking();
     // The picture of the playing area was lost: draws the city and the words
     // again.
     void Paint();

@@ -15,6 +15,8 @@ constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // The handler may only write to a pipe; the event loop reads the other end.
 int signalPipe[2] = {-1, -1};
+// Set on the event loop's thread, when the signal is taken from the pipe.
+bool signalReceived = false;
 
 void WriteSignalToPipe(int signalNumber) {
     const int savedErrno = errno;
@@ -40,6 +42,7 @@ void QuitOnTerminationSignals() {
         }
         notifier->setEnabled(false);
         ResetSignalsToDefault();
+        signalReceived = true;
         QCoreApplication::quit();
     });
 
@@ -48,6 +51,10 @@ void QuitOnTerminationSignals() {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int signalNumber : kTerminationSignals) sigaction(signalNumber, &action, nullptr);
+}
+
+bool TerminationSignalReceived() {
+    return signalReceived;
 }
 
 }  // namespace zq

@@ -9,4 +9,8 @@ namespace zq {
 // later calls change nothing.
 void QuitOnTerminationSignals();
 
+// True once a termination signal has come: the session is ending, nobody is
+// there to answer a question, so windows close without asking.
+bool TerminationSignalReceived();
+
 }  // namespace zq

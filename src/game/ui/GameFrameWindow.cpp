@@ -22,6 +22,7 @@
 #include "base/ui/Colors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/PixelFont.h"
+#include "base/ui/TerminationSignals.h"
 #include "base/ui/Utf8Text.h"
 #include "base/ui/WindowPlacement.h"
 #include "drills/ui/KeyTranslation.h"
@@ -416,7 +417,10 @@ void GameFrameWindow::CloseWindow() {
 
 void GameFrameWindow::closeEvent(QCloseEvent* event) {
     CloseAction action = CloseAction::Hide;
-    frame_->FormClose(action);
+    if (TerminationSignalReceived())
+        frame_->EndWithoutAsking();
+    else
+        frame_->FormClose(action);
     if (action == CloseAction::None) {
         event->ignore();
         return;

@@ -13,11 +13,13 @@
 #include <QScreen>
 #include <QTimer>
 #include <atomic>
+#include <csignal>
 #include <deque>
 #include <functional>
 
 #include "base/LibraryError.h"
 #include "base/ui/Colors.h"
+#include "base/ui/TerminationSignals.h"
 #include "drills/ui/THInputBox.h"
 #include "game/TGameSettings.h"
 #include "game/ui/GameFrameWindow.h"
@@ -240,6 +242,28 @@ TEST_F(GameFrameWindowTest, EscapeAsksAndHoldsTheTicksNoGoesOnYesOffersTheScoreA
     const std::int32_t score = window.Frame().GameThread()->Score();
     EXPECT_EQ(window.Frame().Scores().Entries().back(), FormatScore(score));
     EXPECT_GT(score, 0);
+}
+
+// The session ends (a logout, a shutdown) while a game runs: nobody is there
+// to answer a question, so the game ends at once, its score kept as when
+// the learner leaves it, and the program's event loop ends.
+TEST_F(GameFrameWindowTest, TheEndOfTheSessionEndsTheGameWithoutAQuestionAndKeepsItsScore) {
+    boxes.AnswerDifficulty("3");
+    window.Frame().SetWordFile(WordFile("sun moon star sky rain\n"));
+    window.ShowAndStartGame();
+    ASSERT_TRUE(WaitFor([&] { return window.Ticks().ticks > 5; }));
+
+    QuitOnTerminationSignals();
+    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "the program waited for an answer";
+    EXPECT_TRUE(boxes.texts.empty()) << "no question, no table of scores";
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.Frame().GameThread()->Terminated());
+    EXPECT_EQ(window.Frame().Scores().Entries().back(), FormatScore(window.Frame().GameThread()->Score()));
 }
 
 TEST_F(GameFrameWindowTest, AWordFileThatCannotBeReadLeavesTheWindowOpenWithoutAGame) {
