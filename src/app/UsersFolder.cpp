@@ -7,6 +7,7 @@
 #include "base/ProgramPaths.h"
 #include "base/TextFile.h"
 #include "base/Translation.h"
+#include "course/CourseList.h"
 #include "stats/HistoryCopy.h"
 #include "stats/PracticeHistory.h"
 
@@ -63,12 +64,62 @@ private:
             copied |= Attempt(users_ + kHistoryFileName,
                               [&] { CopyHistoryFile(history, users_ + kHistoryFileName); });
         }
-        if (copied) start_.copiedFrom = former_;
+        CopyMadeCourses();
+        if (copied || !start_.coursesCopied.empty()) start_.copiedFrom = former_;
+    }
+
+    // The courses of the old folder that the program does not ship were
+    // made by the learner; a course of that name the users' folder holds
+    // already stays as it is.
+    void CopyMadeCourses() {
+        const fs::path from = CoursesFolder(former_);
+        std::error_code error;
+        if (!fs::is_directory(from, error)) return;
+        for (const fs::directory_entry& course : fs::directory_iterator(from, error)) {
+            const std::string name = course.path().filename().string();
+            // A hidden folder is a course that was being made.
+            if (!course.is_directory(error) || name.starts_with('.')) continue;
+            if (Exists((fs::path(CoursesFolder(data_)) / name).string())) continue;
+            const fs::path to = fs::path(CoursesFolder(users_)) / name;
+            if (Exists(to.string())) continue;
+            if (Attempt(to.string(), [&] { CopyCourseFolder(course.path(), to); }))
+                start_.coursesCopied.push_back(name);
+        }
+    }
+
+    // The course arrives whole: copied into a hidden folder, which no course
+    // list shows, then renamed to its name; a copy that fails leaves nothing.
+    static void CopyCourseFolder(const fs::path& from, const fs::path& to) {
+        std::string hiddenName = ".";
+        hiddenName += to.filename().string();
+        hiddenName += ".copying";
+        const fs::path copying = to.parent_path() / hiddenName;
+        fs::remove_all(copying);
+        try {
+            for (const fs::directory_entry& entry : fs::recursive_directory_iterator(from)) {
+                const fs::path target = copying / fs::relative(entry.path(), from);
+                if (entry.is_directory())
+                    fs::create_directories(target);
+                else if (entry.is_regular_file())
+                    CopyFile(entry.path().string(), target.string());
+            }
+            fs::create_directories(copying);  // a course folder without files stays one
+            fs::rename(copying, to);
+        } catch (...) {
+            std::error_code ignored;
+            fs::remove_all(copying, ignored);
+            throw;
+        }
+    }
+
+    static void CopyFile(const std::string& from, const std::string& to) {
+        fs::create_directories(fs::path(to).parent_path());
+        ReplaceFileContents(to, ReadFileBytes(from));
     }
 
     // A file of the users' folder that is there already stays as it is.
     static void CopyIniFile(const std::string& from, const std::string& to) {
-        if (!Exists(to)) ReplaceFileContents(to, ReadFileBytes(from));
+        if (!Exists(to)) CopyFile(from, to);
     }
 
     template <typename Step>
@@ -108,6 +159,15 @@ std::string UsersFolderMessage(const UsersFolderStart& start, const ProgramPaths
             Format(Tr("Your profiles, settings and practice history have been copied from %s to %s, "
                       "where the program keeps them from now on. The files in %s are left as they were."),
                    {start.copiedFrom, paths.UsersFolder(), start.copiedFrom});
+    }
+    if (!start.coursesCopied.empty()) {
+        std::string names;
+        for (const std::string& name : start.coursesCopied) {
+            if (!names.empty()) names += ", ";
+            names += name;
+        }
+        if (!message.empty()) message += ' ';
+        message += Format(Tr("The courses you made came along: %s."), {names});
     }
     if (!start.failures.empty()) {
         if (!message.empty()) message += "\n\n";

@@ -22,6 +22,8 @@ struct UsersFolderFailure {
 struct UsersFolderStart {
     // The folder whose users' files were copied; empty when none were.
     std::string copiedFrom;
+    // The names of the courses made by the learner that came with them.
+    std::vector<std::string> coursesCopied;
     std::vector<UsersFolderFailure> failures;
 };
 
@@ -31,7 +33,9 @@ struct UsersFolderStart {
 // - when it holds none of the users' files yet ("zq.ini", "zqc.ini",
 //   "zqgame.ini", "zqstats.db"), copies there those that `formerFolder`
 //   holds, so that a learner who used a per-user install keeps their
-//   profiles and history; `formerFolder` is only read;
+//   profiles and history, and the courses they made (those of its
+//   "Courses" that the data folder does not ship); `formerFolder` is only
+//   read;
 // - copies the starter files of the data folder ("zqc.ini" with one user,
 //   "zqgame.ini") that the users' folder still lacks.
 // A file the users' folder holds is never replaced. Every file arrives whole:

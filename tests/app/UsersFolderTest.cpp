@@ -114,6 +114,30 @@ TEST_F(UsersFolderTest, TheProfilesSettingsAndHistoryOfAPerUserInstallAreCopiedA
     EXPECT_THAT(message, HasSubstr(users));
 }
 
+// A course the learner made lay in the per-user install's course folder,
+// beside the courses it shipped; the installed program ships its own.
+TEST_F(UsersFolderTest, TheCoursesALearnerMadeComeAlongButNotTheShippedOnes) {
+    UsePerUserInstall();
+    Write(root.File("usr/share/zq-typing-tutor/Courses/English/course.txt"), "fff jjj\n");
+    Write(former + "Courses/English/course.txt", "an older English course\n");
+    const std::string made = former + "Courses/Polski (Dvorak)/";
+    for (const char* name : {"course.txt", "Practice.txt", "Game.txt", "course.ini", "layout.zqt"})
+        Write(made + name, std::string("the text of ") + name);
+
+    const UsersFolderStart start = Start();
+
+    EXPECT_THAT(start.failures, IsEmpty());
+    const std::string copied = users + "Courses/Polski (Dvorak)/";
+    EXPECT_EQ(Entries(copied),
+              (std::set<std::string>{"course.txt", "Practice.txt", "Game.txt", "course.ini", "layout.zqt"}));
+    EXPECT_EQ(ReadFileBytes(copied + "course.ini"), "the text of course.ini");
+    EXPECT_EQ(Entries(users + "Courses"), (std::set<std::string>{"Polski (Dvorak)"}))
+        << "a shipped course comes from the program, not from the old folder";
+    EXPECT_EQ(ReadFileBytes(made + "course.txt"), "the text of course.txt")
+        << "the old folder keeps its course";
+    EXPECT_THAT(UsersFolderMessage(start, paths), HasSubstr("Polski (Dvorak)"));
+}
+
 TEST_F(UsersFolderTest, TheCopyHappensOnceAndNeverReplacesWhatTheUsersFolderHolds) {
     UsePerUserInstall();
     Start();
