@@ -5,6 +5,7 @@
 
 #include "base/AsciiText.h"
 #include "base/CodePage.h"
+#include "base/FileLock.h"
 #include "base/Translation.h"
 #include "course/CourseList.h"
 #include "profile/EasyReading.h"
@@ -261,6 +262,15 @@ void ProfileDialog::EraseBnClick() {
     if (EqualsIgnoringAsciiCase(TrimmedName(name), profile_->UserName)) {
         view_.ErrorMessage(Format(Tr("%s is logged on. Log on as another user to erase this profile."),
                                   {ToUtf8(profile_->UserName)}));
+        return;
+    }
+    // A run that has the user logged on would store the profile again at
+    // its end. Held while erasing, the user cannot log on meanwhile either.
+    const FileLock user = store_.LockUser(TrimmedName(name));
+    if (user.HeldElsewhere()) {
+        view_.ErrorMessage(Format(Tr("%s is logged on in another window of the program. Erase the profile "
+                                     "once that window has been closed."),
+                                  {ToUtf8(TrimmedName(name))}));
         return;
     }
     store_.EraseSection(name);

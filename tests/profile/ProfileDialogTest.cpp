@@ -8,6 +8,7 @@
 
 #include "../support/TempFolder.h"
 #include "ProfileDialogFakes.h"
+#include "base/FileLock.h"
 #include "base/IniFile.h"
 #include "base/LibraryError.h"
 
@@ -453,6 +454,26 @@ TEST_F(ProfileDialogTest, TheLoggedOnUserCannotBeErased) {
                     Message{"error", "Anna is logged on. Log on as another user to erase this profile."}));
     EXPECT_EQ(folder.Read("zqc.ini"), before);
     EXPECT_TRUE(erased.empty()) << "the history stays too";
+}
+
+// That run would store the profile again at its end, and the history's
+// lines typed meanwhile would have no profile.
+TEST_F(ProfileDialogTest, AUserLoggedOnInAnotherRunCannotBeErased) {
+    const FileLock otherRun = store.LockUser("Bob");
+    ASSERT_TRUE(otherRun.Held());
+    std::vector<std::string> erased;
+    dialog.OnUserErased = [&erased](const std::string& name) { erased.push_back(name); };
+    dialog.StartEdit(anna);
+    const std::string before = folder.Read("zqc.ini");
+    view.userText = "bob";
+    dialog.EraseBnClick();
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[1],
+              (Message{"error",
+                       "bob is logged on in another window of the program. Erase the profile once "
+                       "that window has been closed."}));
+    EXPECT_EQ(folder.Read("zqc.ini"), before);
+    EXPECT_TRUE(erased.empty());
 }
 
 TEST_F(ProfileDialogTest, EraseOfTheLastUserIsRefused) {
