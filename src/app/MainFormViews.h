@@ -121,6 +121,10 @@ public:
     // Shows the window (not modally) and starts a game in it, with the
     // settings of GameSettings().
     virtual void ShowAndStartGame() = 0;
+    // The game waits in an event loop of its own (its difficulty question,
+    // the question whether to leave, the game-over view): the host must not
+    // be destroyed until that loop has returned.
+    virtual bool Busy() const = 0;
 };
 
 class GameHostFactory {

@@ -95,6 +95,8 @@ public:
     // without a message and ends whether the store succeeds or not, the
     // failure written to the standard error.
     bool FormClose(bool tellLearner = true);
+    // The game waits in an event loop of its own (see GameHost::Busy).
+    bool GameBusy() const { return game_ && game_->Busy(); }
 
     // With a full-screen profile the buttons vanish while an activity runs.
     void HideActions();

@@ -252,6 +252,7 @@ public:
     }
     void SetFontName(const std::string& fontName8) override { log_.push_back("SetFontName " + fontName8); }
     void ShowAndStartGame() override { log_.push_back("StartGame"); }
+    bool Busy() const override { return busy; }
 
     void SetNewWordHandler(std::function<void(const std::string& word8)> handler) override {
         newWord = std::move(handler);
@@ -261,6 +262,7 @@ public:
     std::function<void(const std::string& word8)> newWord;
     std::function<void()> closed;
     std::function<GameScoreBoard(const GameResult& result)> keeper;
+    bool busy = false;
 
 private:
     CallLog& log_;

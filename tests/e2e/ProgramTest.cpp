@@ -107,6 +107,24 @@ TEST_F(ProgramTest, TheEndOfTheSessionDuringADrillStoresTheRunWithoutAQuestion) 
     EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
 }
 
+// The game asks for its difficulty when the session ends: the program ends
+// at once, its run stored, with no question left open.
+TEST_F(ProgramTest, TheEndOfTheSessionWhileTheGameAsksItsDifficultyEndsTheProgram) {
+    const std::string main = LogOn();
+    const std::string drill = TypeTheFirstLine(main);
+    ASSERT_FALSE(drill.empty());
+    session->Key(drill, "Escape");
+    ASSERT_TRUE(session->WaitUntilGone(kCourse));
+    session->Key(main, "alt+g");
+    ASSERT_FALSE(session->WaitForWindow("^Input Box").empty()) << "no difficulty box";
+    session->Signal(SIGTERM);
+    EXPECT_EQ(session->WaitForExit(seconds(15)), 0);
+
+    const IniFile profiles(session->Path("zqc.ini"));
+    EXPECT_EQ(profiles.ReadInteger("Default", "Progress", -1), 1);
+    EXPECT_EQ(IniFile(session->Path("zq.ini")).ReadString("General", "User", ""), "Default");
+}
+
 // The learner has closed the main window and the practice-time message is
 // open when the session ends: the program ends at once, its run stored.
 TEST_F(ProgramTest, TheEndOfTheSessionWhileTheClosingMessageIsOpenEndsTheProgram) {

@@ -28,6 +28,7 @@ public:
     void SetClosedHandler(std::function<void()> closed) override { window_.OnClosed = std::move(closed); }
     void SetFontName(const std::string& fontName8) override { window_.Frame().SetFontName(fontName8); }
     void ShowAndStartGame() override { window_.ShowAndStartGame(); }
+    bool Busy() const override { return window_.InOwnEventLoop(); }
 
 private:
     GameFrameWindow window_;

@@ -260,10 +260,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (programEnding_ && drills_->OpenWindow() != nullptr) {
-        // Qt has closed the drill window first: its practice time and
-        // position reach the profile once the drill has returned, and the
-        // window closes then.
+    if (programEnding_ && (drills_->OpenWindow() != nullptr || form_->GameBusy())) {
+        // Qt has closed the drill or game window first: its practice time
+        // and position reach the profile once the drill has returned, and
+        // the game must not be freed while its own question is still open;
+        // the window closes then.
         event->ignore();
         QTimer::singleShot(0, this, &QWidget::close);
         return;

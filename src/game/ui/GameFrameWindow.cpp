@@ -138,6 +138,7 @@ void GameFrameWindow::FormCreate() {
 // --- showing and the geometry -------------------------------------------------
 
 void GameFrameWindow::ShowAndStartGame() {
+    const OwnEventLoop starting(ownEventLoops_);
     if (CanPlaceWindows()) {
         show();
     } else {
@@ -391,6 +392,7 @@ void GameFrameWindow::TypeCharacter(char32_t ch) {
 
 std::string GameFrameWindow::AskNumber(std::string_view captionUtf8, std::string_view promptUtf8,
                                        std::string_view valueUtf8) {
+    const OwnEventLoop asking(ownEventLoops_);
     QString value = FromUtf8View(valueUtf8);
     // Owned by this window, so that the box stays above it.
     (new THInputBox(this))->AskNumber(FromUtf8View(captionUtf8), FromUtf8View(promptUtf8), value);
@@ -398,14 +400,17 @@ std::string GameFrameWindow::AskNumber(std::string_view captionUtf8, std::string
 }
 
 bool GameFrameWindow::ConfirmBox(std::string_view utf8) {
+    const OwnEventLoop asking(ownEventLoops_);
     return AskYesNo(this, FromUtf8View(utf8));
 }
 
 void GameFrameWindow::InformationBox(std::string_view utf8) {
+    const OwnEventLoop telling(ownEventLoops_);
     ShowMessageBox(this, QMessageBox::Information, FromUtf8View(utf8));
 }
 
 void GameFrameWindow::ShowGameOver(const GameOverReport& report) {
+    const OwnEventLoop showing(ownEventLoops_);
     // Owned by this window, so that it stays above it.
     GameOverWindow view(report, this);
     view.exec();

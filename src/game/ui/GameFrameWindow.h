@@ -48,6 +48,11 @@ public:
     void ShowAndStartGame();
     // Called once the window has let itself be closed (and is hidden).
     std::function<void()> OnClosed;
+    // The window waits in an event loop of its own (a question, the
+    // game-over view, the window manager's framing): what is below it on the
+    // stack uses the window when the loop returns, so it must not be
+    // destroyed until then.
+    bool InOwnEventLoop() const { return ownEventLoops_ > 0; }
 
     const PictureSurface& Picture() const { return picture_; }
     TickCount Ticks() const { return ticks_; }
@@ -103,6 +108,18 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // Counts an event loop of the window's own for as long as it lives.
+    class OwnEventLoop {
+    public:
+        explicit OwnEventLoop(int& count) : count_(++count) {}
+        ~OwnEventLoop() { --count_; }
+        OwnEventLoop(const OwnEventLoop&) = delete;
+        OwnEventLoop& operator=(const OwnEventLoop&) = delete;
+
+    private:
+        int& count_;
+    };
+
     void FormCreate();
     void TypeCharacter(char32_t ch);
     void LayOutPlayingArea();
@@ -124,6 +141,7 @@ private:
     QElapsedTimer clock_;
     TickCount ticks_;
     QString wordsOnScreen_;  // "Words on screen: sun, moon"
+    int ownEventLoops_ = 0;
 };
 
 }  // namespace zq
