@@ -1,6 +1,7 @@
 #include "base/FileLock.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,8 +9,25 @@
 
 namespace zq {
 
+namespace {
+
+// The lock file, made when missing. Whoever makes it lets every account
+// lock it, whatever their file mode mask: in a folder several accounts share
+// a lock file that only its maker could write would leave the others'
+// runs without any lock. It holds nothing.
+int OpenLockFile(const std::string& lockPath) {
+    const int made = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (made >= 0) {
+        ::fchmod(made, 0666);
+        return made;
+    }
+    return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+}
+
+}  // namespace
+
 FileLock::FileLock(const std::string& lockPath, std::int64_t offset, Wait wait) {
-    const int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const int fd = OpenLockFile(lockPath);
     if (fd < 0) return;
     struct flock range {};
     range.l_type = F_WRLCK;

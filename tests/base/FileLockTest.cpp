@@ -1,6 +1,8 @@
 #include "base/FileLock.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -37,6 +39,28 @@ TEST(FileLockTest, AWaitingLockIsTakenOnceItsHolderIsKilled) {
     holder.Kill();
     waiter.join();
     EXPECT_TRUE(taken);
+}
+
+// A folder several accounts share (a classroom's program folder): the lock
+// file one account made must let the others lock too, or their runs would
+// go on without any lock.
+TEST(FileLockTest, TheLockFileOneAccountMadeOtherAccountsCanLock) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs to act as another account";
+    test::TempFolder folder;
+    ASSERT_EQ(chmod(folder.Dir().c_str(), 0777), 0);
+    const std::string path = folder.File("zqc.ini.lock");
+    const mode_t saved = umask(022);  // what a desktop session usually has
+    const FileLock mine(path, 1, FileLock::Wait::No);
+    umask(saved);
+    ASSERT_TRUE(mine.Held());
+
+    test::ChildProcess otherAccount([&] {
+        if (setgid(65534) != 0 || setuid(65534) != 0) return 2;
+        const FileLock theirs(path, 2, FileLock::Wait::No);
+        const FileLock sameUser(path, 1, FileLock::Wait::No);
+        return theirs.Held() && sameUser.HeldElsewhere() ? 0 : 1;
+    });
+    EXPECT_EQ(otherAccount.Wait(), 0);
 }
 
 TEST(FileLockTest, LocksOnOtherBytesOfTheFileDoNotMeet) {
