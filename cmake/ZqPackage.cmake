@@ -32,13 +32,15 @@ configure_file(${PROJECT_SOURCE_DIR}/data/desktop/zq-typing-tutor.desktop.in
                ${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.desktop @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/data/desktop/zq-typing-tutor.metainfo.xml.in
                ${ZQ_PACKAGE_FILES_DIR}/${ZQ_APPSTREAM_ID}.metainfo.xml @ONLY)
-# The copyright too: the stanzas of the courses made from dictionaries come
-# from tools/dev/make-courses.sh (courses-copyright), with the courses.
+# The copyright and the manual page too. The copyright's stanzas of the
+# courses made from dictionaries come from tools/dev/make-courses.sh
+# (courses-copyright), with the courses.
 set(zq_courses_copyright ${PROJECT_SOURCE_DIR}/data/package/courses-copyright)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${zq_courses_copyright})
 file(READ ${zq_courses_copyright} ZQ_COURSES_COPYRIGHT)
 string(STRIP "${ZQ_COURSES_COPYRIGHT}" ZQ_COURSES_COPYRIGHT)
 configure_file(${PROJECT_SOURCE_DIR}/data/package/copyright.in ${ZQ_PACKAGE_FILES_DIR}/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/package/zq-typing-tutor.1.in ${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.1 @ONLY)
 
 if(NOT ZQ_SYSTEM_INSTALL)
   include(${CMAKE_CURRENT_LIST_DIR}/ZqInstall.cmake)
@@ -76,7 +78,7 @@ endforeach()
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/zq-typing-tutor)
 configure_file(${PROJECT_SOURCE_DIR}/data/package/changelog.in ${ZQ_PACKAGE_FILES_DIR}/changelog @ONLY)
 set(compressed)
-foreach(pair IN ITEMS "${PROJECT_SOURCE_DIR}/data/package/zq-typing-tutor.1|zq-typing-tutor.1.gz"
+foreach(pair IN ITEMS "${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.1|zq-typing-tutor.1.gz"
                       "${ZQ_PACKAGE_FILES_DIR}/changelog|changelog.gz")
   string(REPLACE "|" ";" pair ${pair})
   list(GET pair 0 source)
