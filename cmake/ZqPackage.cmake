@@ -32,6 +32,15 @@ configure_file(${PROJECT_SOURCE_DIR}/data/desktop/zq-typing-tutor.desktop.in
                ${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.desktop @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/data/desktop/zq-typing-tutor.metainfo.xml.in
                ${ZQ_PACKAGE_FILES_DIR}/${ZQ_APPSTREAM_ID}.metainfo.xml @ONLY)
+# The copyright and the manual page too. The copyright's stanzas of the
+# courses made from dictionaries come from tools/dev/make-courses.sh
+# (courses-copyright), with the courses.
+set(zq_courses_copyright ${PROJECT_SOURCE_DIR}/data/package/courses-copyright)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${zq_courses_copyright})
+file(READ ${zq_courses_copyright} ZQ_COURSES_COPYRIGHT)
+string(STRIP "${ZQ_COURSES_COPYRIGHT}" ZQ_COURSES_COPYRIGHT)
+configure_file(${PROJECT_SOURCE_DIR}/data/package/copyright.in ${ZQ_PACKAGE_FILES_DIR}/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/package/zq-typing-tutor.1.in ${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.1 @ONLY)
 
 if(NOT ZQ_SYSTEM_INSTALL)
   include(${CMAKE_CURRENT_LIST_DIR}/ZqInstall.cmake)
@@ -65,12 +74,11 @@ foreach(size IN ITEMS 48 96 256)
 endforeach()
 
 # The manual page and the changelog, compressed as Debian wants them (gzip
-# -9n: no name, no time stamp), and the copyright.
+# -9n: no name, no time stamp), and the copyright (made above).
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/zq-typing-tutor)
 configure_file(${PROJECT_SOURCE_DIR}/data/package/changelog.in ${ZQ_PACKAGE_FILES_DIR}/changelog @ONLY)
-configure_file(${PROJECT_SOURCE_DIR}/data/package/copyright.in ${ZQ_PACKAGE_FILES_DIR}/copyright @ONLY)
 set(compressed)
-foreach(pair IN ITEMS "${PROJECT_SOURCE_DIR}/data/package/zq-typing-tutor.1|zq-typing-tutor.1.gz"
+foreach(pair IN ITEMS "${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.1|zq-typing-tutor.1.gz"
                       "${ZQ_PACKAGE_FILES_DIR}/changelog|changelog.gz")
   string(REPLACE "|" ";" pair ${pair})
   list(GET pair 0 source)
@@ -95,11 +103,15 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/deb)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "touch-typing tutor with courses, drills and a game")
 set(CPACK_PACKAGE_DESCRIPTION "ZQ Typing Tutor teaches touch typing. Each learner logs on with a
 profile of their own and works through a course line by line, types
-random sentences, repeats letters or words of their choosing, or takes on
-whole paragraphs. A typing game shoots down falling words. An on-screen
-keyboard lights the next key and two small hands point at the finger that
-presses it; a progress window shows the days of practice and the slowest
-keys. Courses for English, French and German keyboards are included.")
+random sentences, repeats letters or words of their choosing, takes on
+whole paragraphs, or follows an adaptive drill that brings in new keys as
+the learner masters the old. A typing game shoots down falling words. An
+on-screen keyboard lights the next key and two small hands point at the
+finger that presses it; a progress window shows the days of practice and
+the slowest keys. Twenty-one courses are included, for English (QWERTY,
+Dvorak and Colemak) and seventeen other languages, and the program makes
+a course for any keyboard layout of the computer from the words of an
+installed dictionary.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -112,11 +124,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 string(REGEX REPLACE "^lib(.+)\\.so\\.([0-9]+)$" "lib\\1\\2" zq_libzip_package ${ZQ_LIBZIP_SONAME})
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${zq_libzip_package}, xkb-data")
 # Qt's own dialog texts in the learner's language, the Wayland platform, the
-# font the starter profile names, and a voice for learners who listen (the
+# font the starter profile names, the font Easy reading offers (OpenDyslexic),
+# and a voice for learners who listen (the
 # speech module speaks through Qt's speech-dispatcher plug-in; without it the
 # program says once that it cannot speak).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "qt6-translations-l10n, qt6-wayland, fonts-dejavu-core, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
+    "qt6-translations-l10n, qt6-wayland, fonts-dejavu-core, fonts-opendyslexic, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -3,8 +3,10 @@
 # the system's keyboard layouts and Debian's dictionary packages (installed
 # when missing), and writes data/Courses/README.md, which names for each
 # course its layout, its dictionary package and version, and the
-# dictionary's licence. Run it after a change to the course maker, or to
-# take newer dictionaries; then look at the diff and commit it.
+# dictionary's licence, and data/package/courses-copyright, the courses'
+# stanzas of the package's copyright file (tools/dev/course-copyright.py).
+# Run it after a change to the course maker, or to take newer dictionaries;
+# then look at the diff and commit it.
 #
 #   tools/dev/make-courses.sh
 set -euo pipefail
@@ -34,7 +36,7 @@ courses=(
 
 # Licences of the packages whose copyright file is not machine-readable.
 declare -A written_licences=(
-  [hunspell-nl]="BSD-2-clause or CC-BY-3.0 (OpenTaal)"
+  [hunspell-nl]="BSD-3-clause or CC-BY-3.0 (OpenTaal)"
   [hunspell-en-us]="SCOWL licence: free to use, copy, modify, distribute and sell, with its copyright and permission notice (see /usr/share/doc/hunspell-en-us/copyright)"
 )
 
@@ -77,7 +79,9 @@ keyboard layout of the system's XKB data and the words of a Debian
 dictionary package, and is made again by `tools/dev/make-courses.sh`. Its
 texts are lists of the dictionary's words and so come under the dictionary's
 licence, named below; the keyboard template (`layout.zqtd`, built into
-`layout.zqt`) describes the XKB layout.
+`layout.zqt`) describes the XKB layout. The package's copyright file gives
+each course's holders and licence texts (`data/package/courses-copyright`,
+made with the courses).
 
 | Course | Layout | Dictionary package | Dictionary | Licence |
 |---|---|---|---|---|
@@ -105,4 +109,5 @@ of the hunspell-en-us package:
 > express or implied warranty.
 TEXT
 } >"$target/README.md"
+"$ZQ_ROOT/tools/dev/course-copyright.py" "$target" >"$ZQ_ROOT/data/package/courses-copyright"
 echo "Made ${#courses[@]} courses in $target; see $target/README.md"

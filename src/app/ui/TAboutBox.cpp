@@ -103,7 +103,8 @@ TAboutBox::TAboutBox(std::string dataFolder, QWidget* parent)
     productFont.setPixelSize(24);
     productFont.setBold(true);
     ProductNameLb->setFont(productFont);
-    VersionLb = MakeLabel(QStringLiteral("Version 7.2"), ProductFrame, "VersionLb");
+    // The version the package gives (src/app/CMakeLists.txt).
+    VersionLb = MakeLabel(QStringLiteral("Version " ZQ_VERSION), ProductFrame, "VersionLb");
     CopyrightLb = MakeLabel(Text(Tr("Free software by the ZQ Typing Tutor authors: use it, share it.")),
                             ProductFrame, "CopyrightLb");
     CopyrightLb->setWordWrap(true);

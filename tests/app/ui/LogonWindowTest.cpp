@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include "app/TZQStarterLocal.h"
 #include "app/ui/ProgramWindows.h"
 #include "base/Color.h"
+#include "base/TextFile.h"
 #include "profile/EasyReading.h"
 
 namespace zq {
@@ -51,6 +53,24 @@ TEST_F(LogonWindowTest, OpensOnTheLastUserWithTheFocusInTheUserBox) {
     EXPECT_GE(logon.height(), 259);
     EXPECT_TRUE(logon.windowFlags() & Qt::FramelessWindowHint);
     logon.hide();
+}
+
+// The version the package and its AppStream metainfo give the program: the
+// release named in the metainfo the build made.
+std::string ReleasedVersion() {
+    const std::string metainfo =
+        ReadFileBytes(ZQ_BINARY_DIR "/package-files/io.github.zq_typing_tutor.zq_typing_tutor.metainfo.xml");
+    const std::string mark = "<release version=\"";
+    const std::size_t start = metainfo.find(mark);
+    if (start == std::string::npos) return {};
+    const std::size_t from = start + mark.size();
+    return metainfo.substr(from, metainfo.find('"', from) - from);
+}
+
+TEST_F(LogonWindowTest, ShowsTheVersionThePackageGives) {
+    const std::string version = ReleasedVersion();
+    ASSERT_FALSE(version.empty());
+    EXPECT_EQ(logon.VersionLb->text().toStdString(), "Version " + version);
 }
 
 // The strongest contrast with the window's green along the picture's edges
