@@ -45,20 +45,28 @@ private:
 
 enum class TableStep { Kept, Loaded, Failed };
 
+// Whether the packet has a field of every name in `fields`.
+bool HasFieldsNamed(const DatasetPacket& packet, const std::vector<FieldDef>& fields) {
+    return std::ranges::all_of(fields, [&](const FieldDef& wanted) {
+        return std::ranges::any_of(packet.fields, [&](const FieldDef& field) {
+            return EqualsIgnoringAsciiCase(field.name, wanted.name);
+        });
+    });
+}
+
 // Loads one packet entry into `table`, ordered by `orderField`. A missing or
 // empty entry keeps the table; one that cannot be read keeps it too (the
-// archive is damaged); a packet that cannot be loaded closes it.
+// archive is damaged); a packet that cannot be loaded closes it, as does one
+// without a field the keyboard reads (`fields`): another table in its place
+// would fail at every use of the keyboard.
 TableStep LoadTableEntry(const ZipArchive& archive, std::string_view entryName, DataTable& table,
-                         std::string_view orderField) {
+                         const std::vector<FieldDef>& fields, std::string_view orderField) {
     const ZipArchive::Entry entry = archive.Extract(entryName);
     if (entry.status == ZipArchive::Status::Failed) return TableStep::Failed;
     if (entry.status == ZipArchive::Status::Missing || entry.bytes.empty()) return TableStep::Kept;
 
     std::optional<DatasetPacket> packet = ReadDatasetPacket(entry.bytes);
-    const bool hasOrderField = packet && std::ranges::any_of(packet->fields, [&](const FieldDef& field) {
-                                   return EqualsIgnoringAsciiCase(field.name, orderField);
-                               });
-    if (!hasOrderField) {
+    if (!packet || !HasFieldsNamed(*packet, fields)) {
         table.Close();
         return TableStep::Failed;
     }
@@ -97,8 +105,10 @@ bool TDataMod::LoadTemplate(const std::string& path) {
 bool TDataMod::ReadTemplate(const std::string& path) {
     const ZipArchive archive(path);
     if (!archive.IsOpen()) return false;
-    if (LoadTableEntry(archive, "key.cds", MainTbl, "Name") == TableStep::Failed) return false;
-    if (LoadTableEntry(archive, "char.cds", Ctbl, "Code") == TableStep::Failed) return false;
+    if (LoadTableEntry(archive, "key.cds", MainTbl, KeyTableFields(), "Name") == TableStep::Failed)
+        return false;
+    if (LoadTableEntry(archive, "char.cds", Ctbl, CharTableFields(), "Code") == TableStep::Failed)
+        return false;
 
     const ZipArchive::Entry readme = archive.Extract("readme");
     if (readme.status == ZipArchive::Status::Failed) return false;

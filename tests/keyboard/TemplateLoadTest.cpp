@@ -216,6 +216,25 @@ TEST_F(TemplateLoad, PacketWithoutTheOrderingFieldCannotBeLoaded) {
     EXPECT_FALSE(store.Ctbl.IsOpen());
 }
 
+// The character table where the key table belongs (or the other way
+// round) has the ordering field but not the fields the keyboard reads: such
+// a template cannot be read, instead of failing later at every log-on.
+TEST_F(TemplateLoad, TablesSwappedOrWithoutTheFieldsTheKeyboardReadsCannotBeLoaded) {
+    auto swapped = StandardEntries();
+    std::swap(swapped[0].bytes, swapped[1].bytes);
+    EXPECT_FALSE(store.LoadTemplate(MakeTemplate(swapped)));
+    EXPECT_FALSE(store.MainTbl.IsOpen());
+
+    auto withoutPlace = StandardEntries();
+    withoutPlace[0].bytes = WriteDatasetPacket({StringField("Name", 20, true), IntegerField("KeyValue")},
+                                               {{"a"s, std::int32_t{1}}});
+    EXPECT_FALSE(store.LoadTemplate(MakeTemplate(withoutPlace)));
+    EXPECT_FALSE(store.MainTbl.IsOpen());
+
+    ASSERT_TRUE(store.LoadTemplate(MakeTemplate(StandardEntries())));
+    EXPECT_EQ(store.MainTbl.RowCount(), 3);
+}
+
 TEST_F(TemplateLoad, HostileEntriesFailTheirStep) {
     LoadFirstTemplate();
     const std::string zeros(ZipArchive::kMaxEntrySize + 1, '\0');  // deflates to a few kilobytes
