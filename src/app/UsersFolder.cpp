@@ -16,7 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kIniFiles[] = {"zq.ini", "zqc.ini", "zqgame.ini"};
+// The profiles last: their arrival ends the copy (see CopyFormerFiles).
+constexpr const char* kIniFiles[] = {"zq.ini", "zqgame.ini", "zqc.ini"};
+constexpr const char* kProfilesFile = "zqc.ini";
 // What a new users' folder begins with, from the data folder.
 constexpr const char* kStarterFiles[] = {"zqc.ini", "zqgame.ini"};
 
@@ -39,7 +41,8 @@ public:
 
     UsersFolderStart Run() {
         if (!MakeFolder()) return std::move(start_);
-        if (!HoldsUsersFiles(users_) && former_ != users_ && HoldsUsersFiles(former_)) CopyFormerFiles();
+        if (!Exists(users_ + kProfilesFile) && former_ != users_ && HoldsUsersFiles(former_))
+            CopyFormerFiles();
         for (const char* name : kStarterFiles) {
             if (Exists(data_ + name))
                 Attempt(users_ + name, [&] { CopyIniFile(data_ + name, users_ + name); });
@@ -52,19 +55,22 @@ private:
         return Attempt(users_, [&] { fs::create_directories(users_); });
     }
 
+    // Until the profiles have arrived, each start copies what has not: the
+    // history and the courses first (they may take long enough for a kill
+    // to come in between), the profiles last. What arrived stays as it is.
     void CopyFormerFiles() {
         bool copied = false;
-        for (const char* name : kIniFiles) {
-            if (Exists(former_ + name)) {
-                copied |= Attempt(users_ + name, [&] { CopyIniFile(former_ + name, users_ + name); });
-            }
-        }
         const std::string history = former_ + kHistoryFileName;
-        if (Exists(history)) {
+        if (Exists(history) && !Exists(users_ + kHistoryFileName)) {
             copied |= Attempt(users_ + kHistoryFileName,
                               [&] { CopyHistoryFile(history, users_ + kHistoryFileName); });
         }
         CopyMadeCourses();
+        for (const char* name : kIniFiles) {
+            if (Exists(former_ + name) && !Exists(users_ + name)) {
+                copied |= Attempt(users_ + name, [&] { CopyIniFile(former_ + name, users_ + name); });
+            }
+        }
         if (copied || !start_.coursesCopied.empty()) start_.copiedFrom = former_;
     }
 

@@ -30,12 +30,13 @@ struct UsersFolderStart {
 // Gets a users' folder that lies apart from the program's data (see
 // ProgramPaths) ready for the run; does nothing for a program folder:
 // - makes the folder when it is missing;
-// - when it holds none of the users' files yet ("zq.ini", "zqc.ini",
-//   "zqgame.ini", "zqstats.db"), copies there those that `formerFolder`
-//   holds, so that a learner who used a per-user install keeps their
-//   profiles and history, and the courses they made (those of its
-//   "Courses" that the data folder does not ship); `formerFolder` is only
-//   read;
+// - while it holds no profiles ("zqc.ini") yet, copies there the users'
+//   files ("zq.ini", "zqc.ini", "zqgame.ini", "zqstats.db") that
+//   `formerFolder` holds and it lacks, so that a learner who used a
+//   per-user install keeps their profiles and history, and the courses they
+//   made (those of its "Courses" that the data folder does not ship); the
+//   profiles arrive last, so that a copy cut short by a kill goes on at the
+//   next start; `formerFolder` is only read;
 // - copies the starter files of the data folder ("zqc.ini" with one user,
 //   "zqgame.ini") that the users' folder still lacks.
 // A file the users' folder holds is never replaced. Every file arrives whole:

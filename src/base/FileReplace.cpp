@@ -34,8 +34,16 @@ bool AllDigits(std::string_view text) {
 }
 
 // The process that made a temporary file, from a name of the form
-// "<name>.tmp-<process id>-<number>"; nothing for any other name.
+// "<name>.tmp-<process id>-<number>", or that name with a journal SQLite
+// keeps beside a database ("-journal", "-wal", "-shm"); nothing for any
+// other name.
 std::optional<pid_t> MakerOfTemporary(std::string_view name) {
+    for (const std::string_view journal : {"-journal", "-wal", "-shm"}) {
+        if (name.ends_with(journal)) {
+            name.remove_suffix(journal.size());
+            break;
+        }
+    }
     const size_t mark = name.rfind(kTemporaryMark);
     if (mark == std::string_view::npos || mark == 0) return std::nullopt;
     const std::string_view rest = name.substr(mark + kTemporaryMark.size());
@@ -113,6 +121,17 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
         throw UnableToWriteError(path, failure);
     }
     SyncFolder(target);
+}
+
+std::string MakeTemporaryFileBeside(const std::string& path) {
+    std::string name;
+    const int fd = CreateSiblingFile(path, name);
+    if (fd < 0) {
+        throw fs::filesystem_error("cannot make a temporary file", path,
+                                   std::error_code(errno, std::generic_category()));
+    }
+    ::close(fd);
+    return name;
 }
 
 void RemoveStaleTemporaries(const std::string& folder) {

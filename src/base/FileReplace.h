@@ -14,9 +14,16 @@ namespace zq {
 // with the path.
 void ReplaceFileContents(const std::string& path, std::string_view bytes);
 
+// Makes an empty file beside `path` named as replacing names its temporary
+// files, so that one left behind by a killed run is removed at the next
+// start (see RemoveStaleTemporaries); its name. Raises the file system's
+// error when it cannot be made.
+std::string MakeTemporaryFileBeside(const std::string& path);
+
 // Removes from `folder` the temporary files that replacing left behind
 // because its program was killed before the rename: files named
-// "<name>.tmp-<process id>-<number>" whose process no longer runs. Those of
+// "<name>.tmp-<process id>-<number>" (and the journals SQLite keeps beside
+// such a file) whose process no longer runs. Those of
 // running programs (this one included) stay: they may be writing them.
 // A file that cannot be removed is left; nothing is raised.
 void RemoveStaleTemporaries(const std::string& folder);

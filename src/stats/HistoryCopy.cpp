@@ -1,14 +1,11 @@
 #include "stats/HistoryCopy.h"
 
 #include <sqlite3.h>
-#include <stdlib.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
+#include "base/FileReplace.h"
 #include "stats/Sqlite.h"
 
 namespace zq {
@@ -21,14 +18,8 @@ constexpr int kBusyTimeoutMs = 5000;
 // unless kept.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::string& path) : path_(path + ".copy-XXXXXX") {
-        const int descriptor = mkstemp(path_.data());
-        if (descriptor < 0) {
-            throw std::filesystem::filesystem_error("cannot make a temporary file", path,
-                                                    std::error_code(errno, std::generic_category()));
-        }
-        close(descriptor);
-    }
+    // Named so that the next start removes it when a kill leaves it behind.
+    explicit TemporaryFile(const std::string& path) : path_(MakeTemporaryFileBeside(path)) {}
     ~TemporaryFile() {
         if (kept_) return;
         std::error_code ignored;

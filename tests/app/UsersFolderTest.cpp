@@ -138,6 +138,19 @@ TEST_F(UsersFolderTest, TheCoursesALearnerMadeComeAlongButNotTheShippedOnes) {
     EXPECT_THAT(UsersFolderMessage(start, paths), HasSubstr("Polski (Dvorak)"));
 }
 
+// The profiles arrive last: a run killed while it copied a large history
+// (or before the profiles) finishes the copy at the next start, without
+// copying again what arrived.
+TEST_F(UsersFolderTest, ACopyCutShortIsFinishedAtTheNextStart) {
+    UsePerUserInstall();
+    Write(users + "zq.ini", "[General]\nUser=Maria\n");  // arrived before the kill
+    const UsersFolderStart start = Start();
+    EXPECT_EQ(start.copiedFrom, former);
+    EXPECT_EQ(ReadFileBytes(users + "zqc.ini"), ReadFileBytes(former + "zqc.ini"))
+        << "not the starter profile";
+    EXPECT_EQ(HistoryLines(users + "zqstats.db", "Maria"), 2);
+}
+
 TEST_F(UsersFolderTest, TheCopyHappensOnceAndNeverReplacesWhatTheUsersFolderHolds) {
     UsePerUserInstall();
     Start();

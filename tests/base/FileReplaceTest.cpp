@@ -92,6 +92,9 @@ TEST(FileReplaceTest, TemporariesOfKilledProgramsAreRemovedAndThoseOfRunningOnes
     folder.Write("zqc.ini", "[Anna]\n");
     folder.Write("zqc.ini.tmp-" + dead + "-0", "[Anna]\nProgress=4\n");
     folder.Write("zq.ini.tmp-" + dead + "-17", "");
+    // A copy of the practice history cut short, with the journal SQLite keeps beside it.
+    folder.Write("zqstats.db.tmp-" + dead + "-2", "half a history");
+    folder.Write("zqstats.db.tmp-" + dead + "-2-journal", "its journal");
     folder.Write("zqc.ini.tmp-" + alive + "-3", "being written");
     folder.Write("zqc.ini.tmp-" + std::to_string(getpid()) + "-1", "this program's own");
     // Names that only look like temporaries are someone's files.
@@ -104,6 +107,8 @@ TEST(FileReplaceTest, TemporariesOfKilledProgramsAreRemovedAndThoseOfRunningOnes
 
     EXPECT_FALSE(std::filesystem::exists(folder / ("zqc.ini.tmp-" + dead + "-0")));
     EXPECT_FALSE(std::filesystem::exists(folder / ("zq.ini.tmp-" + dead + "-17")));
+    EXPECT_FALSE(std::filesystem::exists(folder / ("zqstats.db.tmp-" + dead + "-2")));
+    EXPECT_FALSE(std::filesystem::exists(folder / ("zqstats.db.tmp-" + dead + "-2-journal")));
     EXPECT_EQ(folder.Read("zqc.ini.tmp-" + alive + "-3"), "being written");
     EXPECT_EQ(folder.Read("zqc.ini.tmp-" + std::to_string(getpid()) + "-1"), "this program's own");
     EXPECT_EQ(folder.Read("zqc.ini"), "[Anna]\n");

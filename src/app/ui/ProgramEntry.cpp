@@ -75,9 +75,10 @@ int RunProgram(int argc, char** argv) {
     // closes (the game window closes while the main window is hidden).
     application.setQuitOnLastWindowClosed(false);
 
-    PrepareUsersFolder(paths);
-    // A run killed while it replaced a file leaves its temporary file behind.
+    // A run killed while it replaced or copied a file leaves its temporary
+    // file behind; gone before the users' folder finishes a copy of its own.
     RemoveStaleTemporaries(paths.UsersFolder());
+    PrepareUsersFolder(paths);
 
     TSettings settings(paths);
     GlobalSettings = &settings;
