@@ -21,24 +21,33 @@ int TFmLogon::IndexOfUser(const std::string& name8) const {
 
 void TFmLogon::Inform(std::string_view utf8) {
     std::string message(utf8);
-    if (users_.empty() && starter_ != nullptr) {
-        message += "\n\n";
-        const std::string& path = starter_->Store().Path();
-        // A build or an install puts the shipped file back only where there is none.
-        if (std::filesystem::exists(path)) {
-            message +=
-                Format(Tr("There is no user yet: the profile file %s holds no user. The program leaves "
-                          "it as it is; once it is renamed or removed, building or installing the "
-                          "program again puts a new one with the user \"Default\" in its place."),
-                       {path});
-        } else {
-            message +=
-                Format(Tr("There is no user yet: the profile file %s is missing. Building or installing "
-                          "the program again puts it back with the user \"Default\"."),
-                       {path});
-        }
-    }
+    if (users_.empty() && starter_ != nullptr) message += "\n\n" + WhyNoUser();
     view_.InformationBox(message);
+}
+
+// Why the list is empty, and what brings users back.
+std::string TFmLogon::WhyNoUser() const {
+    const ProfileStore& store = starter_->Store();
+    const std::string& path = store.Path();
+    if (const std::string reason = store.WhyUnreadable(); !reason.empty())
+        return Format(Tr("The profile file %s cannot be read: %s."), {path, reason});
+    // A build or an install puts the shipped file back only where there is none.
+    if (std::filesystem::exists(path)) {
+        return Format(Tr("There is no user yet: the profile file %s holds no user. The program leaves "
+                         "it as it is; once it is renamed or removed, building or installing the "
+                         "program again puts a new one with the user \"Default\" in its place."),
+                      {path});
+    }
+    const std::string folder = std::filesystem::path(path).parent_path().string() + "/";
+    if (!std::filesystem::is_directory(folder)) {
+        return Format(Tr("There is no user yet: the folder %s, which holds the profiles, is missing and "
+                         "could not be made. The environment variables XDG_DATA_HOME and HOME say where "
+                         "it lies."),
+                      {folder});
+    }
+    return Format(Tr("There is no user yet: the profile file %s is missing. Building or installing "
+                     "the program again puts it back with the user \"Default\"."),
+                  {path});
 }
 
 void TFmLogon::FillUserList() {

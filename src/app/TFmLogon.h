@@ -48,6 +48,7 @@ private:
     bool IsListed(const std::string& name8) const { return IndexOfUser(name8) >= 0; }
     // A message, with a word on how users come about while there is none.
     void Inform(std::string_view utf8);
+    std::string WhyNoUser() const;
 
     LogonView& view_;
     TSettings& settings_;

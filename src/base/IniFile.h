@@ -53,6 +53,9 @@ public:
     using KeyValues = std::vector<KeyValue>;
 
     explicit IniFile(std::string path);
+    // Why the file exists but could not be read (an errno value); 0 when it
+    // was read or is missing.
+    int ReadError() const { return readError_; }
 
     const std::string& Path() const { return path_; }
 

@@ -1,5 +1,7 @@
 #include "profile/ProfileStore.h"
 
+#include <system_error>
+
 #include <algorithm>
 
 #include "base/AsciiText.h"
@@ -31,6 +33,11 @@ ProfileStore::ProfileStore(std::string path) : path_(std::move(path)) {}
 
 std::vector<std::string> ProfileStore::UserNames() const {
     return IniFile(path_).SectionNames();
+}
+
+std::string ProfileStore::WhyUnreadable() const {
+    const int error = IniFile(path_).ReadError();
+    return error != 0 ? std::generic_category().message(error) : std::string();
 }
 
 bool ProfileStore::HasUser(const std::string& name) const {

@@ -30,6 +30,9 @@ public:
     // The users, in the order their sections stand in the file.
     std::vector<std::string> UserNames() const;
     bool HasUser(const std::string& name) const;
+    // Why the profile file exists but cannot be read (the system's reason);
+    // empty when it can be read or is missing.
+    std::string WhyUnreadable() const;
 
     // Fills `profile` from the section (a missing file or section gives the
     // defaults of every field). A value that is not an integer where one is

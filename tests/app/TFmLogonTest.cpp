@@ -146,6 +146,38 @@ TEST_F(LogonFormTest, AProfileFileWithoutAUserIsNotCalledMissingAndIsKept) {
     EXPECT_THAT(view.informations[0], HasSubstr("once it is renamed or removed"));
 }
 
+// The file holds users the program cannot read: it says why, and gives no
+// advice to remove or reinstall a file that may be whole.
+TEST_F(LogonFormTest, AProfileFileThatCannotBeReadIsToldWithTheReason) {
+    std::filesystem::remove(folder / "zqc.ini");
+    std::filesystem::create_directory(folder / "zqc.ini");
+    OpenWith("");
+    logon.OKButtonClick();
+    ASSERT_EQ(view.informations.size(), 1u);
+    EXPECT_THAT(view.informations[0],
+                HasSubstr("The profile file " + folder.File("zqc.ini") + " cannot be read: Is a directory."));
+    EXPECT_THAT(view.informations[0], ::testing::Not(HasSubstr("holds no user")));
+    EXPECT_THAT(view.informations[0], ::testing::Not(HasSubstr("installing")));
+}
+
+// The users' folder could not be made (no home, or one that cannot be
+// written): installing again would change nothing.
+TEST(LogonWithoutAUsersFolderTest, TheMessageSaysTheFolderIsMissingAndWhatDecidesWhereItLies) {
+    TempFolder folder;
+    TSettings settings{folder.Dir() + "never made/"};
+    FakeStarterWindows windows{settings};
+    TZQStarterLocal starter{windows, settings};
+    FakeLogonView view;
+    TFmLogon logon{view, settings};
+    logon.SetStarter(&starter);
+    logon.FormShow();
+    logon.OKButtonClick();
+    ASSERT_EQ(view.informations.size(), 1u);
+    EXPECT_THAT(view.informations[0], HasSubstr(folder.Dir() + "never made/"));
+    EXPECT_THAT(view.informations[0], HasSubstr("HOME"));
+    EXPECT_THAT(view.informations[0], ::testing::Not(HasSubstr("installing")));
+}
+
 TEST_F(LogonFormTest, AddingAUserCopiesTheSettingsWithoutResultsAndRefreshesTheList) {
     windows.profileDialogApplies = [](TProfile& profile) {
         profile.UserName = "Anna";
