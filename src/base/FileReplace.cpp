@@ -103,10 +103,19 @@ void SyncFolder(const fs::path& target) {
     ::close(fd);
 }
 
+// A file without any write permission was made read-only by its owner:
+// the folder would let a new file take its place, which would undo that,
+// for the superuser too.
+bool MadeReadOnly(const fs::path& target) {
+    struct stat file {};
+    return ::stat(target.c_str(), &file) == 0 && S_ISREG(file.st_mode) && (file.st_mode & 0222) == 0;
+}
+
 }  // namespace
 
 void ReplaceFileContents(const std::string& path, std::string_view bytes) {
     const fs::path target = ResolveTarget(path);
+    if (MadeReadOnly(target)) throw UnableToWriteError(path, EACCES);
     std::string temporary;
     const int fd = CreateSiblingFile(target, temporary);
     if (fd < 0) throw UnableToWriteError(path, errno);

@@ -63,6 +63,19 @@ TEST(FileReplaceTest, AFolderWithoutWritePermissionIsNamedAsTheReason) {
     EXPECT_EQ(std::filesystem::exists(path), false);
 }
 
+// Its owner made the file read-only (a teacher keeping the profiles as they
+// are): the folder would let a new file take its place, but it is not
+// replaced, whoever runs the program.
+TEST(FileReplaceTest, AFileMadeReadOnlyIsNotReplaced) {
+    test::TempFolder folder;
+    const std::string path = folder.Write("zqc.ini", "[Anna]\nProgress=3\n");
+    chmod(path.c_str(), 0444);
+    EXPECT_EQ(FailureOf(path, "[Anna]\nProgress=4\n"),
+              "Unable to write to " + path + ": you have no permission to write there.");
+    EXPECT_EQ(folder.Read("zqc.ini"), "[Anna]\nProgress=3\n");
+    EXPECT_EQ(folder.EntryCount(), 1u) << "nothing left beside it";
+}
+
 TEST(FileReplaceTest, OtherFailuresGiveTheSystemsReason) {
     test::TempFolder folder;
     folder.Write("plain", "x");
