@@ -210,11 +210,23 @@ void MainWindow::SetWindowColor(TColor color) {
 }
 
 void MainWindow::InformationBox(std::string_view utf8) {
-    ShowMessageBox(isVisible() ? this : nullptr, QMessageBox::Information, FromUtf8View(utf8));
+    ShowOrHold(QMessageBox::Information, utf8);
 }
 
 void MainWindow::PlainBox(std::string_view utf8) {
-    ShowMessageBox(isVisible() ? this : nullptr, QMessageBox::NoIcon, FromUtf8View(utf8));
+    ShowOrHold(QMessageBox::NoIcon, utf8);
+}
+
+void MainWindow::ShowOrHold(QMessageBox::Icon icon, std::string_view utf8) {
+    if (!shownOnce_) {
+        heldMessages_.emplace_back(icon, FromUtf8View(utf8));
+        return;
+    }
+    ShowMessageBox(isVisible() ? this : nullptr, icon, FromUtf8View(utf8));
+}
+
+void MainWindow::ShowHeldMessages() {
+    for (auto& [icon, text] : std::exchange(heldMessages_, {})) ShowMessageBox(this, icon, text);
 }
 
 void MainWindow::CloseLogon() {
@@ -245,9 +257,14 @@ void MainWindow::ShowLearnersDay(const LearnersDayTexts& day) {
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous()) return;
+    shownOnce_ = true;
     form_->FormShow();
-    // The day is read once the window is on screen: the logon never waits for the history.
-    QTimer::singleShot(0, this, [this] { form_->ShowLearnersDay(); });
+    // The day is read once the window is on screen: the logon never waits
+    // for the history. Then what was held for the window.
+    QTimer::singleShot(0, this, [this] {
+        form_->ShowLearnersDay();
+        ShowHeldMessages();
+    });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/MainFormViews.h"
 #include "app/TZQMainFm.h"
@@ -97,6 +101,10 @@ private:
     QPushButton* AddButton(QAction* action, const char* name);
     void CourseBnEnter(QPushButton& button);
     void CourseBnExit(QPushButton& button);
+    // A message raised before the window first shows (while the profile is
+    // attached) waits for it, and opens over the finished window.
+    void ShowOrHold(QMessageBox::Icon icon, std::string_view utf8);
+    void ShowHeldMessages();
 
     std::unique_ptr<GuidanceWindowSet> guidance_;
     std::unique_ptr<DrillWindows> drills_;
@@ -109,6 +117,8 @@ private:
     QVBoxLayout* buttonColumn_ = nullptr;
     QList<QAction*> actions_;
     bool programEnding_ = false;
+    bool shownOnce_ = false;
+    std::vector<std::pair<QMessageBox::Icon, QString>> heldMessages_;
 };
 
 }  // namespace zq

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include "../../support/TempFolder.h"
 #include "WindowTestSupport.h"
@@ -93,6 +96,37 @@ TEST(MainWindowCaptionsTest, EveryCaptionHasRoomOnBothSidesInFrench) {
         const int room = (button->width() - captionWidth) / 2;
         EXPECT_GE(room, button->fontMetrics().height()) << "the caption nearly touches the button's edges";
     }
+    window.hide();
+}
+
+// A warning raised while the profile is attached (the history cannot be
+// used) waits for the window: it opens over the finished window, never
+// alone at a corner of the screen before it.
+TEST_F(MainWindowTest, AMessageRaisedBeforeTheWindowShowsOpensOverTheShownWindow) {
+    struct Seen {
+        std::string text;
+        bool overTheShownWindow = false;
+    };
+    std::vector<Seen> seen;
+    QTimer watcher;
+    watcher.setInterval(10);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        seen.push_back({box->text().toStdString(), box->parentWidget() == &window && window.isVisible()});
+        box->accept();
+    });
+    watcher.start();
+
+    window.InformationBox("The practice history cannot be used.");
+    EXPECT_TRUE(seen.empty()) << "shown before the window";
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (seen.empty() && waited.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "The practice history cannot be used.");
+    EXPECT_TRUE(seen[0].overTheShownWindow);
     window.hide();
 }
 
