@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../support/TempFolder.h"
+#include "../support/Utf16Bytes.h"
 #include "GameFakes.h"
 #include "game/WordFile.h"
 #include "game/strikerSourceType.h"
@@ -96,6 +97,18 @@ TEST_F(WordSourceTest, GroupsPastTheSixtiethAreFoldedIntoIt) {
     EXPECT_EQ(Words(source(), 59), (std::vector<std::string>{"w59"}));
     EXPECT_EQ(Words(source(), 60).size(), 11u);
     EXPECT_EQ(Words(source(), 60).back(), "w70");
+}
+
+// A word file saved as "Unicode" by a Windows editor gives its words, in
+// the course's code page.
+TEST_F(WordSourceTest, AUtf16FileGivesItsWords) {
+    settings.WordsCodePage = 1251;
+    for (const bool bigEndian : {false, true}) {
+        Load(test::Utf16Bytes(u"one two\r\n\r\n\u0434\u0430 three\r\n", bigEndian));
+        EXPECT_EQ(source().GroupCount, 2);
+        EXPECT_EQ(Words(source(), 1), (std::vector<std::string>{"one", "two"}));
+        EXPECT_EQ(Words(source(), 2), (std::vector<std::string>{"\xE4\xE0", "three"}));
+    }
 }
 
 TEST_F(WordSourceTest, AFileThatCannotBeReadRaisesTheInputOutputError) {
