@@ -8,6 +8,7 @@
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/ProgramFolder.h"
+#include "base/TextEncoding.h"
 #include "base/Translation.h"
 #include "base/WholeFile.h"
 #include "course/CourseList.h"
@@ -59,14 +60,27 @@ std::string LongTextFromFile(std::string_view bytes, int codePage) {
                                                   : FileTextToCodePage(bytes, codePage));
 }
 
-bool LooksLikeText(std::string_view bytes) {
-    if (LooksLikeRtf(bytes)) return true;
+namespace {
+
+bool HasFewControlCharacters(std::string_view text) {
     const auto isControl = [](char ch) {
         const auto code = static_cast<unsigned char>(ch);
         return code < 32 && code != '\t' && code != '\n' && code != '\v' && code != '\f' && code != '\r';
     };
-    const auto controls = static_cast<std::size_t>(std::ranges::count_if(bytes, isControl));
-    return controls * 20 <= bytes.size();
+    const auto controls = static_cast<std::size_t>(std::ranges::count_if(text, isControl));
+    return controls * 20 <= text.size();
+}
+
+}  // namespace
+
+bool LooksLikeText(std::string_view bytes) {
+    if (LooksLikeRtf(bytes)) return true;
+    // UTF-16 is judged by its characters: a NUL byte is half of every Latin
+    // letter there.
+    const TextEncoding encoding = MarkedEncoding(bytes);
+    if (IsUtf16(encoding))
+        return HasFewControlCharacters(Utf16ToUtf8(bytes.substr(ByteOrderMark(encoding).size()), encoding));
+    return HasFewControlCharacters(bytes);
 }
 
 bool IsLongTextWordChar(unsigned char ch) {

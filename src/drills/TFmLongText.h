@@ -21,12 +21,14 @@ std::string WithoutTrailingBreaksAndBlanks(std::string_view text8);
 
 // The text of a file for the paragraph drill, as 8-bit text of `codePage`
 // (the drill's): a rich-text document is reduced to its text, any other
-// file is 8-bit text (UTF-8 files converted); line breaks as CR LF.
+// file is 8-bit text (UTF-8 and UTF-16 files converted, see
+// FileTextToCodePage); line breaks as CR LF.
 std::string LongTextFromFile(std::string_view bytes, int codePage = SystemCodePage());
 
-// Whether a file's bytes are a text: rich text, or bytes of which at most
-// one in twenty is a control character other than a tab, a line break or a
-// form feed. A program, an image or an archive is not a text.
+// Whether a file's bytes are a text: rich text, or bytes (the characters of
+// a UTF-16 file) of which at most one in twenty is a control character other
+// than a tab, a line break or a form feed. A program, an image or an archive
+// is not a text.
 bool LooksLikeText(std::string_view bytes);
 
 // Words of a paragraph-drill text are separated by line breaks, blanks,
