@@ -71,6 +71,15 @@ bool HasFewControlCharacters(std::string_view text) {
     return controls * 20 <= text.size();
 }
 
+// The start of a file tells whether it is a text, so that a large file that
+// is none (a disk image) is refused at once, not after being read whole.
+bool StartLooksLikeText(const std::string& path) {
+    constexpr std::size_t kJudgedBytes = 64 * 1024;
+    const WholeFile start = ReadFileStart(path, kJudgedBytes);
+    if (start.error != 0) throw CannotOpenFileError(path, std::strerror(start.error));
+    return LooksLikeText(start.bytes);
+}
+
 }  // namespace
 
 bool LooksLikeText(std::string_view bytes) {
@@ -161,26 +170,32 @@ void TFmLongText::NextLine() {
 void TFmLongText::LoadText() {
     const std::optional<std::string> path = longView_.ChooseTextFile(openDialogFolder_);
     if (!path) return;
+    // Read before anything changes: a file that cannot be opened, that is
+    // not a text, or whose reading the learner cancels, leaves the text and
+    // the drill as they were.
+    bool isText = false;
     std::optional<std::string> text;
     {
-        // Read before anything changes: a file that cannot be opened, that
-        // is not a text, or whose reading the learner cancels, leaves the
-        // text and the drill as they were.
         BusyCursor busy(longView_);
-        WholeFile file = ReadWholeFile(*path, std::numeric_limits<std::size_t>::max(),
-                                       [&](std::size_t bytesRead, std::size_t fileSize) {
-                                           return longView_.ShowLoadProgress(*path, bytesRead, fileSize);
-                                       });
-        longView_.EndLoadProgress();
-        if (file.error == ECANCELED) return;
-        if (file.error != 0) throw CannotOpenFileError(*path, std::strerror(file.error));
-        if (LooksLikeText(file.bytes)) text = LongTextFromFile(file.bytes, TextCodePage());
+        isText = StartLooksLikeText(*path);
+        if (isText) text = ReadText(*path);
     }
-    if (!text) {
+    if (!isText) {
         view().InformationBox(Format(Tr("The file %s is not text."), {*path}));
         return;
     }
-    TakeText(*text);
+    if (text) TakeText(*text);
+}
+
+std::optional<std::string> TFmLongText::ReadText(const std::string& path) {
+    const WholeFile file = ReadWholeFile(path, std::numeric_limits<std::size_t>::max(),
+                                         [&](std::size_t bytesRead, std::size_t fileSize) {
+                                             return longView_.ShowLoadProgress(path, bytesRead, fileSize);
+                                         });
+    longView_.EndLoadProgress();
+    if (file.error == ECANCELED) return std::nullopt;
+    if (file.error != 0) throw CannotOpenFileError(path, std::strerror(file.error));
+    return LongTextFromFile(file.bytes, TextCodePage());
 }
 
 void TFmLongText::PasteText() {

@@ -89,8 +89,9 @@ public:
     bool WantHighlight() override { return true; }
     void NextLine() override;
 
-    // Tool bar. A file is read with its progress shown; cancelled, it
-    // leaves the text and the drill as they were.
+    // Tool bar. A file is judged from its start and, when that is a text,
+    // read with its progress shown; cancelled, it leaves the text and the
+    // drill as they were.
     void LoadText();
     void PasteText();
     void BnRestartClick() { StartText(); }
@@ -104,6 +105,9 @@ public:
     void SetTextFolder(std::string folder) { openDialogFolder_ = std::move(folder); }
 
 private:
+    // The text of the file, read whole with its progress shown; nothing
+    // when the learner cancels.
+    std::optional<std::string> ReadText(const std::string& path);
     // Puts a freshly read text into the sample box and starts it.
     void TakeText(std::string_view text8);
 

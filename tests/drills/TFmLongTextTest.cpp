@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "DrillFakes.h"
 #include "DrillFiles.h"
@@ -340,6 +341,28 @@ TEST_F(LongTextTest, AUtf16TextIsLoadedAndUtf16ControlCharactersAreNot) {
     ASSERT_EQ(view.informations.size(), 1U);
     EXPECT_NE(view.informations[0].find("not text"), std::string::npos) << view.informations[0];
     EXPECT_EQ(drill.Sample(), "The quick fox.\r\nCaf\xE9 line.");
+}
+
+// A disk image chosen by mistake is refused from its first part, at once,
+// rather than read whole into memory first.
+TEST_F(LongTextTest, ALargeFileThatIsNotTextIsRefusedBeforeItIsReadWhole) {
+    testing::DrillFiles files;
+    const std::string image = files.Write("disk.img", "");
+    std::filesystem::resize_file(image, 16 * 1024 * 1024);  // zeros, without taking the disk's room
+    longView.chosenFile = image;
+    drill.LoadText();
+    ASSERT_EQ(view.informations.size(), 1U);
+    EXPECT_NE(view.informations[0].find("not text"), std::string::npos) << view.informations[0];
+    EXPECT_TRUE(longView.progress.empty()) << "read up to " << longView.progress.back().first << " bytes";
+    EXPECT_FALSE(longView.busy);
+
+    // A text whose first part holds a few control characters is read whole.
+    std::string text(100'000, 'a');
+    text.replace(0, 20, std::string(20, '\x01'));
+    longView.chosenFile = files.Write("long.txt", text);
+    drill.LoadText();
+    EXPECT_EQ(view.informations.size(), 1U);
+    EXPECT_EQ(drill.SampleLength(), 100'000);
 }
 
 // A long file shows how far its reading has come, and the learner may
