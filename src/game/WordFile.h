@@ -14,8 +14,9 @@ LibraryError InputOutputError(int errorNumber);
 
 // The text of the game's word file as 8-bit text of `codePage` (the
 // course's; a UTF-8 file is converted); like every text file of the program
-// it ends at a NUL character. Raises one of the errors above when the file
-// cannot be opened or read.
+// it ends at a NUL character. Raises one of the errors above, followed by
+// the library's "Cannot open file" message that names the file and the
+// system's reason, when the file cannot be opened or read.
 std::string ReadWordFileText(const std::string& path, int codePage);
 
 // Calls `useLine` with every line of `text`, without its line break (CR LF,

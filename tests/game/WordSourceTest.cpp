@@ -111,13 +111,16 @@ TEST_F(WordSourceTest, AUtf16FileGivesItsWords) {
     }
 }
 
-TEST_F(WordSourceTest, AFileThatCannotBeReadRaisesTheInputOutputError) {
+// The library's error comes first; the file and the system's reason follow,
+// so that the player knows which file to look for.
+TEST_F(WordSourceTest, AFileThatCannotBeReadRaisesTheInputOutputErrorNamingTheFile) {
     strikerSourceType missing(Path("none.txt"), settings, random, groupPointer);
     try {
         missing.Load();
         FAIL() << "no error";
     } catch (const LibraryError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
+        EXPECT_EQ(std::string(error.what()), "File not found\n\nCannot open file \"" + Path("none.txt") +
+                                                 "\". No such file or directory");
     }
 
     strikerSourceType folder(Path(""), settings, random, groupPointer);
@@ -125,7 +128,8 @@ TEST_F(WordSourceTest, AFileThatCannotBeReadRaisesTheInputOutputError) {
         folder.Load();
         FAIL() << "no error";
     } catch (const LibraryError& error) {
-        EXPECT_STREQ(error.what(), "I/O error 21");
+        EXPECT_EQ(std::string(error.what()),
+                  "I/O error 21\n\nCannot open file \"" + Path("") + "\". Is a directory");
     }
 }
 
