@@ -93,4 +93,10 @@ std::string Utf8ToUtf16(std::string_view utf8, TextEncoding encoding) {
     return units;
 }
 
+std::string TextAfterMark(std::string_view bytes) {
+    const TextEncoding encoding = MarkedEncoding(bytes);
+    bytes.remove_prefix(ByteOrderMark(encoding).size());
+    return IsUtf16(encoding) ? Utf16ToUtf8(bytes, encoding) : std::string(bytes);
+}
+
 }  // namespace zq

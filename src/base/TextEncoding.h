@@ -29,4 +29,8 @@ std::string Utf16ToUtf8(std::string_view units, TextEncoding encoding);
 // a mark; bytes that are not UTF-8 become U+FFFD.
 std::string Utf8ToUtf16(std::string_view utf8, TextEncoding encoding);
 
+// The text of a file's bytes after its mark: the bytes as they are when
+// there is no mark or the UTF-8 one, UTF-8 when the mark says UTF-16.
+std::string TextAfterMark(std::string_view bytes);
+
 }  // namespace zq
