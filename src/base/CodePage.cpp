@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "base/CodePageDecoder.h"
+#include "base/TextEncoding.h"
 #include "base/Utf8Char.h"
 
 namespace zq {
@@ -173,8 +174,9 @@ std::string FileTextToCodePage(std::string_view bytes) {
 
 std::string FileTextToCodePage(std::string_view bytes, int codePage) {
     // The mark goes even when the rest turns out not to be UTF-8.
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    const TextEncoding encoding = MarkedEncoding(bytes);
+    bytes.remove_prefix(ByteOrderMark(encoding).size());
+    if (IsUtf16(encoding)) return FromUtf8(Utf16ToUtf8(bytes, encoding), codePage);
     if (!IsUtf8WithNonAscii(bytes)) return std::string(bytes);
     return FromUtf8(bytes, codePage);
 }

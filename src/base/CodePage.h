@@ -67,7 +67,8 @@ char32_t CharOfCode(unsigned char code, int codePage);
 // file was saved as UTF-8 and is converted when read.
 bool IsUtf8WithNonAscii(std::string_view bytes);
 
-// The content of a text file as 8-bit text: UTF-8 files (see above) are
+// The content of a text file as 8-bit text: UTF-8 files (see above) and
+// UTF-16 files behind their byte order mark (see TextEncoding.h) are
 // converted; other bytes are kept. A leading byte order mark is dropped.
 std::string FileTextToCodePage(std::string_view bytes);
 // The same into another code page (a course's texts into the course's).

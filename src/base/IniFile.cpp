@@ -8,12 +8,11 @@
 #include "base/FileReplace.h"
 #include "base/LibraryError.h"
 #include "base/Numbers.h"
+#include "base/TextEncoding.h"
 #include "base/WholeFile.h"
 
 namespace zq {
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsAscii(std::string_view bytes) {
     return std::ranges::all_of(bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -54,9 +53,14 @@ IniFile::IniFile(std::string path) : path_(std::move(path)) {
 void IniFile::Parse(std::string_view content) {
     // The mark is set aside even when the rest turns out not to be UTF-8,
     // so that it never hides the first section.
-    if (content.starts_with(kByteOrderMark)) {
-        byteOrderMark_ = kByteOrderMark;
-        content.remove_prefix(kByteOrderMark.size());
+    encoding_ = MarkedEncoding(content);
+    content.remove_prefix(ByteOrderMark(encoding_).size());
+    // A UTF-16 file is worked on as the UTF-8 text it holds, and written
+    // back in UTF-16 (see Content).
+    std::string decoded;
+    if (IsUtf16(encoding_)) {
+        decoded = Utf16ToUtf8(content, encoding_);
+        content = decoded;
     }
     // Pure ASCII files count as UTF-8, so that the first non-ASCII text
     // written into a new or plain file is stored as UTF-8.
@@ -298,13 +302,19 @@ void IniFile::Change(const std::function<void()>& change) {
     }
 }
 
-std::string IniFile::Content() const {
-    std::string content = byteOrderMark_;
+std::string IniFile::Body() const {
+    std::string body;
     for (const Line& line : lines_) {
-        content += line.bytes;
-        if (line.ending == Ending::CrLf || line.ending == Ending::Cr) content += '\r';
-        if (line.ending == Ending::CrLf || line.ending == Ending::Lf) content += '\n';
+        body += line.bytes;
+        if (line.ending == Ending::CrLf || line.ending == Ending::Cr) body += '\r';
+        if (line.ending == Ending::CrLf || line.ending == Ending::Lf) body += '\n';
     }
+    return body;
+}
+
+std::string IniFile::Content() const {
+    std::string content(ByteOrderMark(encoding_));
+    content += IsUtf16(encoding_) ? Utf8ToUtf16(Body(), encoding_) : Body();
     return content;
 }
 
@@ -317,8 +327,7 @@ void IniFile::KeepReadingAsBefore() {
     if (utf8_) return;
     // Judged on the bytes the next read judges, line breaks included: bytes
     // of two lines joined could pass for UTF-8 where the file does not.
-    const std::string body = Content().substr(byteOrderMark_.size());
-    if (IsUtf8WithNonAscii(body)) TurnUtf8();
+    if (IsUtf8WithNonAscii(Body())) TurnUtf8();
 }
 
 // Every line of an 8-bit file in UTF-8, meaning what it meant.

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/TextEncoding.h"
+
 namespace zq {
 
 // An ini file of the program ("zq.ini", "zqc.ini", "zqgame.ini", ...):
@@ -23,7 +25,8 @@ namespace zq {
 // - A line ends at LF, CR LF or a CR alone; new lines follow the file's own
 //   line breaks.
 // - Texts are 8-bit text of the system code page. A file saved as UTF-8 is
-//   read and written as UTF-8; a file holding other 8-bit bytes stays in the
+//   read and written as UTF-8, one saved as UTF-16 behind its byte order
+//   mark as UTF-16; a file holding other 8-bit bytes stays in the
 //   code page, unless a write would leave it looking like UTF-8: it is then
 //   stored as UTF-8, so that no write changes how the rest of it reads.
 // - Values that name a file or folder (a course's folder) may hold
@@ -121,11 +124,14 @@ private:
     void TurnUtf8();
     void Change(const std::function<void()>& change);
     void KeepReadingAsBefore();
+    // The lines as the file holds them, its mark apart, in UTF-8 when the
+    // file is UTF-16.
+    std::string Body() const;
     std::string Content() const;
 
     std::string path_;
     std::vector<Line> lines_;
-    std::string byteOrderMark_;
+    TextEncoding encoding_ = TextEncoding::Unmarked;  // as the file's mark says
     bool utf8_ = true;
     // Why an existing file could not be read (an errno value); 0 when it was
     // read or is missing.

@@ -39,6 +39,33 @@ int RefusalOf(int descriptor, struct stat& status) {
 
 }  // namespace
 
+WholeFile ReadFileStart(const std::string& path, std::size_t count) {
+    WholeFile file;
+    const OpenFile open(path);
+    if (open.Descriptor() < 0) {
+        file.error = errno;
+        return file;
+    }
+    struct stat status {};
+    file.error = RefusalOf(open.Descriptor(), status);
+    if (file.error != 0) return file;
+    file.bytes.resize(count);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t read = ::read(open.Descriptor(), file.bytes.data() + got, count - got);
+        if (read == 0) break;
+        if (read < 0 && errno == EINTR) continue;
+        if (read < 0) {
+            file.error = errno;
+            got = 0;
+            break;
+        }
+        got += static_cast<std::size_t>(read);
+    }
+    file.bytes.resize(got);
+    return file;
+}
+
 WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     return ReadWholeFile(path, maxBytes, {});
 }

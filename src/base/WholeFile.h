@@ -28,6 +28,11 @@ struct WholeFile {
 WholeFile ReadWholeFile(const std::string& path,
                         std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
+// The first `count` bytes of the file at `path` (all of a shorter one), to
+// judge a file before it is read whole. Refuses what ReadWholeFile refuses,
+// but never for its size.
+WholeFile ReadFileStart(const std::string& path, std::size_t count);
+
 // Told, as a long file is read, how many of its bytes have been read of how
 // many it has; false stops the reading, which then gives ECANCELED.
 using ReadProgress = std::function<bool(std::size_t bytesRead, std::size_t fileSize)>;

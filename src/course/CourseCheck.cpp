@@ -9,9 +9,9 @@
 #include "base/CodePage.h"
 #include "base/IniFile.h"
 #include "base/LibraryError.h"
+#include "base/TextEncoding.h"
 #include "base/TextFile.h"
 #include "course/CourseKeyboard.h"
-#include "course/DictionaryFile.h"
 #include "course/LanguageCodePages.h"
 #include "course/UnicodeText.h"
 #include "keyboard/TDataMod.h"
@@ -84,7 +84,8 @@ std::optional<std::string> ReadCourseFile(const std::string& folder, const std::
         faults.Add(name + " missing", name + " is missing or cannot be read");
         return std::nullopt;
     }
-    const std::string text(WithoutByteOrderMark(bytes));
+    // UTF-16 is checked as the characters it holds, as the program reads it.
+    const std::string text = TextAfterMark(bytes);
     const std::vector<std::string> lines = SplitLines(text);
     const bool utf8 = IsUtf8WithNonAscii(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -8,6 +8,7 @@
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/ProgramFolder.h"
+#include "base/TextEncoding.h"
 #include "base/Translation.h"
 #include "base/WholeFile.h"
 #include "course/CourseList.h"
@@ -59,14 +60,36 @@ std::string LongTextFromFile(std::string_view bytes, int codePage) {
                                                   : FileTextToCodePage(bytes, codePage));
 }
 
-bool LooksLikeText(std::string_view bytes) {
-    if (LooksLikeRtf(bytes)) return true;
+namespace {
+
+bool HasFewControlCharacters(std::string_view text) {
     const auto isControl = [](char ch) {
         const auto code = static_cast<unsigned char>(ch);
         return code < 32 && code != '\t' && code != '\n' && code != '\v' && code != '\f' && code != '\r';
     };
-    const auto controls = static_cast<std::size_t>(std::ranges::count_if(bytes, isControl));
-    return controls * 20 <= bytes.size();
+    const auto controls = static_cast<std::size_t>(std::ranges::count_if(text, isControl));
+    return controls * 20 <= text.size();
+}
+
+// The start of a file tells whether it is a text, so that a large file that
+// is none (a disk image) is refused at once, not after being read whole.
+bool StartLooksLikeText(const std::string& path) {
+    constexpr std::size_t kJudgedBytes = 64 * 1024;
+    const WholeFile start = ReadFileStart(path, kJudgedBytes);
+    if (start.error != 0) throw CannotOpenFileError(path, std::strerror(start.error));
+    return LooksLikeText(start.bytes);
+}
+
+}  // namespace
+
+bool LooksLikeText(std::string_view bytes) {
+    if (LooksLikeRtf(bytes)) return true;
+    // UTF-16 is judged by its characters: a NUL byte is half of every Latin
+    // letter there.
+    const TextEncoding encoding = MarkedEncoding(bytes);
+    if (IsUtf16(encoding))
+        return HasFewControlCharacters(Utf16ToUtf8(bytes.substr(ByteOrderMark(encoding).size()), encoding));
+    return HasFewControlCharacters(bytes);
 }
 
 bool IsLongTextWordChar(unsigned char ch) {
@@ -147,26 +170,32 @@ void TFmLongText::NextLine() {
 void TFmLongText::LoadText() {
     const std::optional<std::string> path = longView_.ChooseTextFile(openDialogFolder_);
     if (!path) return;
+    // Read before anything changes: a file that cannot be opened, that is
+    // not a text, or whose reading the learner cancels, leaves the text and
+    // the drill as they were.
+    bool isText = false;
     std::optional<std::string> text;
     {
-        // Read before anything changes: a file that cannot be opened, that
-        // is not a text, or whose reading the learner cancels, leaves the
-        // text and the drill as they were.
         BusyCursor busy(longView_);
-        WholeFile file = ReadWholeFile(*path, std::numeric_limits<std::size_t>::max(),
-                                       [&](std::size_t bytesRead, std::size_t fileSize) {
-                                           return longView_.ShowLoadProgress(*path, bytesRead, fileSize);
-                                       });
-        longView_.EndLoadProgress();
-        if (file.error == ECANCELED) return;
-        if (file.error != 0) throw CannotOpenFileError(*path, std::strerror(file.error));
-        if (LooksLikeText(file.bytes)) text = LongTextFromFile(file.bytes, TextCodePage());
+        isText = StartLooksLikeText(*path);
+        if (isText) text = ReadText(*path);
     }
-    if (!text) {
+    if (!isText) {
         view().InformationBox(Format(Tr("The file %s is not text."), {*path}));
         return;
     }
-    TakeText(*text);
+    if (text) TakeText(*text);
+}
+
+std::optional<std::string> TFmLongText::ReadText(const std::string& path) {
+    const WholeFile file = ReadWholeFile(path, std::numeric_limits<std::size_t>::max(),
+                                         [&](std::size_t bytesRead, std::size_t fileSize) {
+                                             return longView_.ShowLoadProgress(path, bytesRead, fileSize);
+                                         });
+    longView_.EndLoadProgress();
+    if (file.error == ECANCELED) return std::nullopt;
+    if (file.error != 0) throw CannotOpenFileError(path, std::strerror(file.error));
+    return LongTextFromFile(file.bytes, TextCodePage());
 }
 
 void TFmLongText::PasteText() {

@@ -21,12 +21,14 @@ std::string WithoutTrailingBreaksAndBlanks(std::string_view text8);
 
 // The text of a file for the paragraph drill, as 8-bit text of `codePage`
 // (the drill's): a rich-text document is reduced to its text, any other
-// file is 8-bit text (UTF-8 files converted); line breaks as CR LF.
+// file is 8-bit text (UTF-8 and UTF-16 files converted, see
+// FileTextToCodePage); line breaks as CR LF.
 std::string LongTextFromFile(std::string_view bytes, int codePage = SystemCodePage());
 
-// Whether a file's bytes are a text: rich text, or bytes of which at most
-// one in twenty is a control character other than a tab, a line break or a
-// form feed. A program, an image or an archive is not a text.
+// Whether a file's bytes are a text: rich text, or bytes (the characters of
+// a UTF-16 file) of which at most one in twenty is a control character other
+// than a tab, a line break or a form feed. A program, an image or an archive
+// is not a text.
 bool LooksLikeText(std::string_view bytes);
 
 // Words of a paragraph-drill text are separated by line breaks, blanks,
@@ -87,8 +89,9 @@ public:
     bool WantHighlight() override { return true; }
     void NextLine() override;
 
-    // Tool bar. A file is read with its progress shown; cancelled, it
-    // leaves the text and the drill as they were.
+    // Tool bar. A file is judged from its start and, when that is a text,
+    // read with its progress shown; cancelled, it leaves the text and the
+    // drill as they were.
     void LoadText();
     void PasteText();
     void BnRestartClick() { StartText(); }
@@ -102,6 +105,9 @@ public:
     void SetTextFolder(std::string folder) { openDialogFolder_ = std::move(folder); }
 
 private:
+    // The text of the file, read whole with its progress shown; nothing
+    // when the learner cancels.
+    std::optional<std::string> ReadText(const std::string& path);
     // Puts a freshly read text into the sample box and starts it.
     void TakeText(std::string_view text8);
 

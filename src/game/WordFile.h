@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,10 +13,27 @@ namespace zq {
 LibraryError FileNotFoundError();
 LibraryError InputOutputError(int errorNumber);
 
+// The longest word the game's word file may hold, in characters. A word
+// falls whole across the playing area, which on the smallest screen of 640
+// pixels holds 53 letters of the usual size; the longest word of a shipped
+// course has 24.
+inline constexpr std::size_t kLongestGameWord = 40;
+
+// The largest word file the game reads, in bytes: far above any list of
+// words (a shipped one holds some kilobytes), so that a wrong file (a disk
+// image) is refused rather than read into memory.
+inline constexpr std::size_t kLargestWordFile = 64 * 1024 * 1024;
+
+// The error for a word longer than kLongestGameWord: it names the file and
+// the line (counted from 1) that holds it.
+LibraryError WordTooLongError(std::string_view path, std::size_t line);
+
 // The text of the game's word file as 8-bit text of `codePage` (the
 // course's; a UTF-8 file is converted); like every text file of the program
-// it ends at a NUL character. Raises one of the errors above when the file
-// cannot be opened or read.
+// it ends at a NUL character. Raises one of the errors above, followed by
+// the library's "Cannot open file" message that names the file and the
+// system's reason, when the file cannot be opened or read, or is larger
+// than kLargestWordFile ("I/O error 27", the system's EFBIG).
 std::string ReadWordFileText(const std::string& path, int codePage);
 
 // Calls `useLine` with every line of `text`, without its line break (CR LF,

@@ -40,23 +40,26 @@ void strikerSourceType::Load() {
     std::int32_t group = 1;
     bool previousLineEmpty = true;
     text_ = ReadWordFileText(wordFile_, settings_.WordsCodePage);
+    std::size_t lineNumber = 0;
     ForEachLine(text_, [&](std::string_view line) {
+        ++lineNumber;
         if (line.empty()) {
             if (!previousLineEmpty) group = std::min(group + 1, kWordGroups);
             previousLineEmpty = true;
             return;
         }
         previousLineEmpty = false;
-        AddLineWords(line, group);
+        AddLineWords(line, group, lineNumber);
     });
     GroupCount = group;
 }
 
-void strikerSourceType::AddLineWords(std::string_view line, std::int32_t group) {
+void strikerSourceType::AddLineWords(std::string_view line, std::int32_t group, std::size_t lineNumber) {
     std::vector<std::string_view>& words = GroupList(group);
     std::size_t start = line.find_first_not_of(' ');
     while (start != std::string_view::npos) {
         const std::size_t end = std::min(line.find(' ', start), line.size());
+        if (end - start > kLongestGameWord) throw WordTooLongError(wordFile_, lineNumber);
         words.push_back(line.substr(start, end - start));
         start = line.find_first_not_of(' ', end);
     }

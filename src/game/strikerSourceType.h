@@ -36,7 +36,8 @@ public:
     strikerSourceType(const strikerSourceType&) = delete;
     strikerSourceType& operator=(const strikerSourceType&) = delete;
 
-    // Reads the word file (raises the library's input and output error).
+    // Reads the word file (raises the library's input and output error, and
+    // WordTooLongError for a word longer than kLongestGameWord).
     void Load();
     // Makes the next word in Current; false when no word is left. An error
     // while making it goes to the error report and gives false.
@@ -55,7 +56,7 @@ public:
     bool Exhausted(std::int32_t group) const;
 
 private:
-    void AddLineWords(std::string_view line, std::int32_t group);
+    void AddLineWords(std::string_view line, std::int32_t group, std::size_t lineNumber);
     bool TryNext();
     void AdvanceGroupPointer();
     std::unique_ptr<strikerType> MakeWord(std::string_view text);

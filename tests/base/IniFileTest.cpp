@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "../support/TempFolder.h"
+#include "../support/Utf16Bytes.h"
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 
@@ -213,6 +214,24 @@ TEST_F(IniFileTest, AUtf8ValueTheCodePageLacksTurnsAn8BitFileUtf8WithEveryValueR
     const IniFile reread(path);
     EXPECT_EQ(reread.ReadString("Zo\xEB", "Name", ""), "Fran\xE7oise");
     EXPECT_EQ(reread.ReadUtf8("Zo\xEB", "Course"), greek);
+}
+
+// A profile file saved as "Unicode" by a Windows editor: its users are
+// read, and a write keeps the file in UTF-16 with its mark.
+TEST_F(IniFileTest, Utf16FilesAreReadAndStayUtf16) {
+    const std::u16string text =
+        u"[Zo\u00EB]\r\nName=Fran\u00E7oise\r\nCourse=\u0395\u03BB\r\nMark=\U0001F600\r\n";
+    for (const bool bigEndian : {false, true}) {
+        folder.Write("settings.ini", test::Utf16Bytes(text, bigEndian));
+        IniFile ini(path);
+        EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"Zo\xEB"}));
+        EXPECT_EQ(ini.ReadString("Zo\xEB", "Name", ""), "Fran\xE7oise");
+        EXPECT_EQ(ini.ReadUtf8("Zo\xEB", "Course"), "\xCE\x95\xCE\xBB");
+        EXPECT_EQ(ini.ReadUtf8("Zo\xEB", "Mark"), "\xF0\x9F\x98\x80");
+        ini.WriteString("Zo\xEB", "City", "K\xF6ln");
+        EXPECT_EQ(folder.Read("settings.ini"), test::Utf16Bytes(text + u"City=K\u00F6ln\r\n", bigEndian));
+        EXPECT_EQ(IniFile(path).ReadString("Zo\xEB", "City", ""), "K\xF6ln");
+    }
 }
 
 // A file that begins as UTF-8 but holds a stray 8-bit byte further on is

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/TempFolder.h"
+#include "../support/Utf16Bytes.h"
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 
@@ -48,6 +49,35 @@ TEST(TextFile, Utf8FilesAreConvertedAndEightBitFilesKept) {
     // A plain ASCII file stays as it is.
     folder.Write("ascii.txt", "plain\n");
     EXPECT_EQ(ReadTextLines(folder.File("ascii.txt")), (Lines{"plain"}));
+}
+
+// The "Unicode" save of Windows editors: UTF-16 behind its byte order mark,
+// in either byte order. Its text is read, not its bytes (whose second is a
+// NUL for every Latin letter).
+TEST(TextFile, Utf16FilesWithAByteOrderMarkAreReadAsTheirText) {
+    TempFolder folder;
+    const std::u16string text = u"caf\u00E9\r\n\u20AC 5\r\nsmile \U0001F600\n";
+    for (const bool bigEndian : {false, true}) {
+        folder.Write("unicode.txt", test::Utf16Bytes(text, bigEndian));
+        EXPECT_EQ(ReadTextLines(folder.File("unicode.txt")), (Lines{"caf\xE9", "\x80 5", "smile ?"}))
+            << (bigEndian ? "big endian" : "little endian");
+    }
+    // Into the code page asked for: a Russian course's text under English
+    // windows.
+    folder.Write("russian.txt", test::Utf16Bytes(u"\u0416\u0438\u0442\u044C\n", true));
+    EXPECT_EQ(ReadTextLines(folder.File("russian.txt"), 1251), (Lines{"\xC6\xE8\xF2\xFC"}));
+    // A NUL character of the text still ends it; a last byte without its
+    // partner is no letter.
+    folder.Write("nul.txt", test::Utf16Bytes(std::u16string(u"one\ntwo\0three", 13)));
+    EXPECT_EQ(ReadTextLines(folder.File("nul.txt")), (Lines{"one", "two"}));
+    folder.Write("odd.txt", test::Utf16Bytes(u"ab") + "c");
+    EXPECT_EQ(ReadTextLines(folder.File("odd.txt")), (Lines{"ab?"}));
+}
+
+// Without a mark nothing tells UTF-16 from 8-bit text: such a file is read
+// as before, up to its first NUL.
+TEST(TextFile, UnmarkedBytesWithNulsAreReadAsBefore) {
+    EXPECT_EQ(SplitLines(FileTextToCodePage(std::string("a\0b\0", 4))), (Lines{"a"}));
 }
 
 TEST(TextFile, CharactersTheCodePageLacksBecomeQuestionMarks) {

@@ -66,5 +66,20 @@ TEST(WholeFile, WhatIsNoRegularFileIsRefused) {
     EXPECT_EQ(ReadWholeFile(folder.File("pipe")).error, EINVAL);
 }
 
+// The start of a file is judged before it is read whole: only that much is
+// read, and what cannot be read whole is refused as ReadWholeFile refuses it.
+TEST(WholeFile, TheStartOfAFileIsReadWithoutTheRest) {
+    TempFolder folder;
+    std::string bytes = "start\0"s + std::string(200'000, 'x');
+    folder.Write("long", bytes);
+    EXPECT_EQ(ReadFileStart(folder.File("long"), 6).bytes, "start\0"s);
+    EXPECT_TRUE(ReadFileStart(folder.File("long"), 100'000).bytes == bytes.substr(0, 100'000));
+    folder.Write("short", "abc");
+    EXPECT_EQ(ReadFileStart(folder.File("short"), 65536).bytes, "abc");
+    EXPECT_EQ(ReadFileStart(folder.File("absent"), 10).error, ENOENT);
+    EXPECT_EQ(ReadFileStart(folder.Dir(), 10).error, EISDIR);
+    EXPECT_EQ(ReadFileStart("/dev/zero", 10).error, EINVAL);
+}
+
 }  // namespace
 }  // namespace zq

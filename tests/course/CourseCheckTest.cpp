@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "../support/TempFolder.h"
+#include "../support/Utf16Bytes.h"
 #include "../templates/FakeKeyPainter.h"
 #include "base/CodePage.h"
 #include "course/CourseCheck.h"
@@ -90,6 +91,23 @@ TEST_F(CourseCheckTest, FindsTextsOutsideTheCoursesCodePage) {
     EXPECT_NE(faults[0].find("Game.txt line 1: the byte 129 means nothing in code page 1252"),
               std::string::npos)
         << faults[0];
+}
+
+// Texts saved as "Unicode" by a Windows editor are checked as the text they
+// hold, as the program reads them.
+TEST_F(CourseCheckTest, ChecksUtf16TextsAsTheirCharacters) {
+    for (const std::string name : {"course.txt", "Practice.txt", "Game.txt"}) {
+        std::u16string text;
+        for (const char ch : folder.Read("US/" + name)) {
+            ASSERT_LT(static_cast<unsigned char>(ch), 0x80) << name << " is not ASCII";
+            text += static_cast<char16_t>(ch);
+        }
+        folder.Write("US/" + name, test::Utf16Bytes(text, name == "Game.txt"));
+    }
+    EXPECT_EQ(Faults(), std::vector<std::string>{});
+
+    folder.Write("US/Game.txt", test::Utf16Bytes(u"ask \u0434\n"));
+    EXPECT_NE(OnlyFault().find("Game.txt line 1: 'д' is not in code page 1252"), std::string::npos);
 }
 
 TEST_F(CourseCheckTest, FindsKeysUsedBeforeTheyAreTaught) {

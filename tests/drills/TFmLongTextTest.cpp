@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "DrillFakes.h"
 #include "DrillFiles.h"
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
+#include "support/Utf16Bytes.h"
 
 namespace zq {
 namespace {
@@ -318,6 +320,49 @@ TEST_F(LongTextTest, ABinaryFileIsRefusedAsNotText) {
     drill.LoadText();
     EXPECT_EQ(view.informations.size(), 1U);
     EXPECT_EQ(drill.Sample(), "Dear you,\fpage two\x01 ends\tthere");
+}
+
+// The "Unicode" save of Windows editors is a text, whose every Latin letter
+// holds a NUL byte; a file of control characters behind the same mark is not.
+TEST_F(LongTextTest, AUtf16TextIsLoadedAndUtf16ControlCharactersAreNot) {
+    testing::DrillFiles files;
+    for (const bool bigEndian : {false, true}) {
+        longView.chosenFile =
+            files.Write("unicode.txt", test::Utf16Bytes(u"The quick fox.\r\nCaf\u00E9 line.\r\n", bigEndian));
+        drill.LoadText();
+        EXPECT_EQ(view.informations.size(), 0U);
+        EXPECT_EQ(drill.Sample(), "The quick fox.\r\nCaf\xE9 line.") << (bigEndian ? "big endian" : "little");
+    }
+
+    std::u16string controls;
+    for (int i = 0; i < 4096; ++i) controls += static_cast<char16_t>(i % 31 + 1);
+    longView.chosenFile = files.Write("controls.bin", test::Utf16Bytes(controls));
+    drill.LoadText();
+    ASSERT_EQ(view.informations.size(), 1U);
+    EXPECT_NE(view.informations[0].find("not text"), std::string::npos) << view.informations[0];
+    EXPECT_EQ(drill.Sample(), "The quick fox.\r\nCaf\xE9 line.");
+}
+
+// A disk image chosen by mistake is refused from its first part, at once,
+// rather than read whole into memory first.
+TEST_F(LongTextTest, ALargeFileThatIsNotTextIsRefusedBeforeItIsReadWhole) {
+    testing::DrillFiles files;
+    const std::string image = files.Write("disk.img", "");
+    std::filesystem::resize_file(image, 16 * 1024 * 1024);  // zeros, without taking the disk's room
+    longView.chosenFile = image;
+    drill.LoadText();
+    ASSERT_EQ(view.informations.size(), 1U);
+    EXPECT_NE(view.informations[0].find("not text"), std::string::npos) << view.informations[0];
+    EXPECT_TRUE(longView.progress.empty()) << "read up to " << longView.progress.back().first << " bytes";
+    EXPECT_FALSE(longView.busy);
+
+    // A text whose first part holds a few control characters is read whole.
+    std::string text(100'000, 'a');
+    text.replace(0, 20, std::string(20, '\x01'));
+    longView.chosenFile = files.Write("long.txt", text);
+    drill.LoadText();
+    EXPECT_EQ(view.informations.size(), 1U);
+    EXPECT_EQ(drill.SampleLength(), 100'000);
 }
 
 // A long file shows how far its reading has come, and the learner may

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "../support/TempFolder.h"
+#include "../support/Utf16Bytes.h"
 #include "GameFakes.h"
 #include "game/WordFile.h"
 #include "game/strikerSourceType.h"
@@ -98,13 +101,28 @@ TEST_F(WordSourceTest, GroupsPastTheSixtiethAreFoldedIntoIt) {
     EXPECT_EQ(Words(source(), 60).back(), "w70");
 }
 
-TEST_F(WordSourceTest, AFileThatCannotBeReadRaisesTheInputOutputError) {
+// A word file saved as "Unicode" by a Windows editor gives its words, in
+// the course's code page.
+TEST_F(WordSourceTest, AUtf16FileGivesItsWords) {
+    settings.WordsCodePage = 1251;
+    for (const bool bigEndian : {false, true}) {
+        Load(test::Utf16Bytes(u"one two\r\n\r\n\u0434\u0430 three\r\n", bigEndian));
+        EXPECT_EQ(source().GroupCount, 2);
+        EXPECT_EQ(Words(source(), 1), (std::vector<std::string>{"one", "two"}));
+        EXPECT_EQ(Words(source(), 2), (std::vector<std::string>{"\xE4\xE0", "three"}));
+    }
+}
+
+// The library's error comes first; the file and the system's reason follow,
+// so that the player knows which file to look for.
+TEST_F(WordSourceTest, AFileThatCannotBeReadRaisesTheInputOutputErrorNamingTheFile) {
     strikerSourceType missing(Path("none.txt"), settings, random, groupPointer);
     try {
         missing.Load();
         FAIL() << "no error";
     } catch (const LibraryError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
+        EXPECT_EQ(std::string(error.what()), "File not found\n\nCannot open file \"" + Path("none.txt") +
+                                                 "\". No such file or directory");
     }
 
     strikerSourceType folder(Path(""), settings, random, groupPointer);
@@ -112,7 +130,8 @@ TEST_F(WordSourceTest, AFileThatCannotBeReadRaisesTheInputOutputError) {
         folder.Load();
         FAIL() << "no error";
     } catch (const LibraryError& error) {
-        EXPECT_STREQ(error.what(), "I/O error 21");
+        EXPECT_EQ(std::string(error.what()),
+                  "I/O error 21\n\nCannot open file \"" + Path("") + "\". Is a directory");
     }
 }
 
@@ -123,22 +142,53 @@ TEST_F(WordSourceTest, LargeAndStrangeFilesLoad) {
     EXPECT_EQ(source().GroupCount, 60);
     EXPECT_GT(Words(source(), 60).size(), 1'000'000u);
 
-    Load(std::string(100'000, 'q'));
-    ASSERT_EQ(Words(source(), 1).size(), 1u);
-    random.script = {0, 0};
-    ASSERT_TRUE(source().Next());
-    EXPECT_EQ(source().Current->Len, 100'000);
-    EXPECT_EQ(source().Current->Column, 1);
-
-    std::string binary;
+    std::string binary;  // every byte but NUL, in words no longer than a game word may be
     for (int round = 0; round < 64; ++round)
-        for (int byte = 1; byte < 256; ++byte) binary += static_cast<char>((byte * 7 + round) % 255 + 1);
+        for (int byte = 1; byte < 256; ++byte) {
+            binary += static_cast<char>((byte * 7 + round) % 255 + 1);
+            if (binary.size() % 32 == 31) binary += ' ';
+        }
     Load(binary);
     for (std::int32_t group = 1; group <= source().GroupCount; ++group)
         for (const std::string& word : Words(source(), group)) {
             EXPECT_FALSE(word.empty());
             EXPECT_EQ(word.find(' '), std::string::npos);
         }
+}
+
+// A word falls whole across the playing area: a longer one (a line without
+// blanks, a file that is no list of words) is refused, naming its file and
+// line, rather than dropped across the whole window, cut at both edges.
+TEST_F(WordSourceTest, AWordLongerThanTheBoundIsRefusedWithItsFileAndLine) {
+    const std::string longest(kLongestGameWord, 'w');
+    Load("a\n\n" + longest + " b\n");
+    EXPECT_EQ(Words(source(), 2), (std::vector<std::string>{longest, "b"}));
+
+    for (const std::size_t length : {kLongestGameWord + 1, std::size_t{5'000'000}}) {
+        try {
+            Load("a b\r\n\r\nc " + std::string(length, 'w') + " d\r\n");
+            FAIL() << length << " letters loaded";
+        } catch (const LibraryError& error) {
+            EXPECT_EQ(std::string(error.what()), "Line 3 of the file " + Path("Game.txt") +
+                                                     " holds a word of more than 40 characters: each word of "
+                                                     "the game must fit across its window.");
+        }
+    }
+}
+
+// A file far larger than any list of words (a disk image chosen by mistake)
+// is refused unread.
+TEST_F(WordSourceTest, AFileLargerThanAnyWordListIsRefused) {
+    std::ofstream(Path("image.txt"));
+    std::filesystem::resize_file(Path("image.txt"), kLargestWordFile + 1);  // zeros, without the disk's room
+    strikerSourceType image(Path("image.txt"), settings, random, groupPointer);
+    try {
+        image.Load();
+        FAIL() << "no error";
+    } catch (const LibraryError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "I/O error 27\n\nCannot open file \"" + Path("image.txt") + "\". File too large");
+    }
 }
 
 TEST_F(WordSourceTest, TheFirstWordOfARunComesFromGroupTwoAndTheRotationCarriesOver) {

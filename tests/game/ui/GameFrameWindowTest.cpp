@@ -273,7 +273,9 @@ TEST_F(GameFrameWindowTest, AWordFileThatCannotBeReadLeavesTheWindowOpenWithoutA
         qobject_cast<QMessageBox*>(box)->accept();
     });
     window.ShowAndStartGame();
-    EXPECT_THAT(boxes.texts, ElementsAre("File not found"));
+    const std::string missing = "File not found\n\nCannot open file \"" + folder.File("missing.txt") +
+                                "\". No such file or directory";
+    EXPECT_THAT(boxes.texts, ElementsAre(QString::fromStdString(missing)));
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.Frame().GameThread(), nullptr);
     EXPECT_FALSE(window.TickTimer->isActive());
