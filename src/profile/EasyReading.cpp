@@ -1,7 +1,6 @@
 #include "profile/EasyReading.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "base/AsciiText.h"
 
@@ -18,17 +17,6 @@ constexpr ContrastPalette kContrastPalette{
     .highlightBackground = clYellow,
     .highlightText = clBlack,
 };
-
-// The light a colour channel gives, from 0 to 1 (sRGB's curve undone).
-double LinearChannel(std::uint8_t channel) {
-    const double value = channel / 255.0;
-    return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-}
-
-double RelativeLuminance(TColor color) {
-    return 0.2126 * LinearChannel(RedOf(color)) + 0.7152 * LinearChannel(GreenOf(color)) +
-           0.0722 * LinearChannel(BlueOf(color));
-}
 
 }  // namespace
 
@@ -49,12 +37,6 @@ bool HasReadableFont(const std::vector<std::string>& families) {
     return std::ranges::any_of(families, [](const std::string& family) {
         return EqualsIgnoringAsciiCase(family, kReadableFontFamily);
     });
-}
-
-double ContrastRatio(TColor first, TColor second) {
-    const double lighter = std::max(RelativeLuminance(first), RelativeLuminance(second));
-    const double darker = std::min(RelativeLuminance(first), RelativeLuminance(second));
-    return (lighter + 0.05) / (darker + 0.05);
 }
 
 }  // namespace zq

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/Color.h"
+#include "base/ColorContrast.h"  // the palette is measured with ContrastRatio
 #include "base/ContrastPalette.h"
 #include "profile/TFontRecord.h"
 
@@ -55,10 +56,5 @@ inline constexpr std::string_view kReadableFontFamily = "OpenDyslexic";
 // compared without regard to case; its "Mono" and "Alta" cousins do not
 // count).
 bool HasReadableFont(const std::vector<std::string>& families);
-
-// The contrast ratio of two RGB colours, from 1 (the same brightness) to 21
-// (black and white), as accessibility guidelines measure it: text meant for
-// poor sight needs at least 7.
-double ContrastRatio(TColor first, TColor second);
 
 }  // namespace zq

@@ -2,6 +2,8 @@
 
 #include <xkbcommon/xkbcommon-compose.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdarg>
 #include <cstdlib>
 #include <stdexcept>
@@ -53,6 +55,30 @@ xkb_compose_table* LoadComposeTable(xkb_context* context) {
     return xkb_compose_table_new_from_locale(context, kComposeLocale, XKB_COMPOSE_COMPILE_NO_FLAGS);
 }
 
+// Names that can stand inside a keymap's include statement as they are.
+bool IsPlainName(const std::string& name) {
+    return std::ranges::all_of(
+        name, [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-'; });
+}
+
+// The layout's own symbols on the evdev key codes, without the "pc" symbols
+// the rules put under every layout.
+xkb_keymap* CompileOwnSymbols(xkb_context* context, const std::string& layout, const std::string& variant) {
+    if (!IsPlainName(layout) || !IsPlainName(variant)) return nullptr;
+    const std::string symbols = variant.empty() ? layout : layout + "(" + variant + ")";
+    const std::string text =
+        "xkb_keymap {\n"
+        "  xkb_keycodes { include \"evdev+aliases(qwerty)\" };\n"
+        "  xkb_types { include \"complete\" };\n"
+        "  xkb_compat { include \"complete\" };\n"
+        "  xkb_symbols { include \"" +
+        symbols +
+        "\" };\n"
+        "};\n";
+    return xkb_keymap_new_from_string(context, text.c_str(), XKB_KEYMAP_FORMAT_TEXT_V1,
+                                      XKB_KEYMAP_COMPILE_NO_FLAGS);
+}
+
 // libxkbcommon's own messages are left out: a failure is reported once, in
 // the tool's words.
 void SilentLog(xkb_context*, xkb_log_level, const char*, va_list) {}
@@ -82,6 +108,8 @@ XkbLayout::XkbLayout(const std::string& layoutAndVariant) {
     const xkb_rule_names names{kRules, kModel, layout.c_str(), variant.c_str(), ""};
     keymap_.reset(xkb_keymap_new_from_names(context_.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
     if (!keymap_) throw std::runtime_error("the system has no keyboard layout '" + layoutAndVariant + "'");
+
+    ownKeymap_.reset(CompileOwnSymbols(context_.get(), layout, variant));
 
     composeTable_.reset(LoadComposeTable(context_.get()));
     if (!composeTable_)
@@ -114,6 +142,20 @@ XkbLayout::Press XkbLayout::PressKey(const std::string& keyName, Modifiers modif
     if (modifiers.altGr) press("RALT");
     const xkb_layout_index_t group = xkb_state_key_get_layout(state.get(), key);
     return {xkb_state_key_get_one_sym(state.get(), key), xkb_state_key_get_level(state.get(), key, group)};
+}
+
+bool XkbLayout::DefinesKey(const std::string& keyName) const {
+    if (!ownKeymap_) return false;
+    const xkb_keycode_t key = xkb_keymap_key_by_name(ownKeymap_.get(), keyName.c_str());
+    if (key == XKB_KEYCODE_INVALID) return false;
+    for (xkb_layout_index_t group = 0; group < xkb_keymap_num_layouts_for_key(ownKeymap_.get(), key); ++group)
+        for (xkb_level_index_t level = 0; level < xkb_keymap_num_levels_for_key(ownKeymap_.get(), key, group);
+             ++level) {
+            const xkb_keysym_t* keysyms = nullptr;
+            if (xkb_keymap_key_get_syms_by_level(ownKeymap_.get(), key, group, level, &keysyms) > 0)
+                return true;
+        }
+    return false;
 }
 
 std::optional<xkb_keysym_t> XkbLayout::Compose(xkb_keysym_t dead, xkb_keysym_t base) const {

@@ -45,6 +45,11 @@ public:
     // True when the right Alt key is AltGr (it selects the third level).
     bool HasAltGr() const { return hasAltGr_; }
 
+    // True when the layout's own symbols put something on the key, rather
+    // than the PC keyboard's defaults every layout starts from (which give
+    // the key left of Z "<" and ">" whatever the layout).
+    bool DefinesKey(const std::string& keyName) const;
+
     // The keysym that typing `dead` and then `base` composes, if any.
     std::optional<xkb_keysym_t> Compose(xkb_keysym_t dead, xkb_keysym_t base) const;
 
@@ -61,6 +66,9 @@ private:
 
     std::unique_ptr<xkb_context, ContextDeleter> context_;
     std::unique_ptr<xkb_keymap, KeymapDeleter> keymap_;
+    // The layout's symbols alone, without the PC keyboard's; empty when
+    // they cannot be compiled so.
+    std::unique_ptr<xkb_keymap, KeymapDeleter> ownKeymap_;
     std::unique_ptr<xkb_compose_table, ComposeTableDeleter> composeTable_;
     bool hasAltGr_ = false;
 };

@@ -37,6 +37,9 @@ constexpr int kDeadKeyCost = 10;
 // tells the learner more than the space bar does.
 constexpr int kSpaceAfterDeadKeyCost = 5;
 
+// The XKB name of the key between left Shift and Z on ISO keyboards.
+constexpr const char* kIsoKeyName = "LSGT";
+
 // Longest texts the template's tables hold.
 constexpr std::size_t kMaxCharNameLength = 30;
 constexpr std::size_t kMaxHintLength = 127;
@@ -267,17 +270,28 @@ std::vector<DescribedChar> CharacterRows(const XkbLayout& layout, const std::vec
     return rows;
 }
 
-// The key between left Shift and Z is drawn only when the layout types a
-// character on it that no other key types (as on German and French
-// keyboards); without it the keyboard takes the American shape.
-bool NeedsIsoKey(const std::vector<KeyLevels>& keys) {
-    std::set<xkb_keysym_t> elsewhere, onIsoKey;
-    for (const KeyLevels& levels : keys)
-        for (const xkb_keysym_t keysym : levels.keysyms) {
-            if (keysym == XKB_KEY_NoSymbol) continue;
-            (levels.key->xkbName == "LSGT" ? onIsoKey : elsewhere).insert(keysym);
-        }
-    return std::ranges::any_of(onIsoKey, [&](xkb_keysym_t keysym) { return !elsewhere.contains(keysym); });
+// The key between left Shift and Z is drawn when the layout itself puts
+// characters on it (as Hungarian puts í there, also typed with AltGr+J), or
+// when it types a character that no other key types (French keyboards get
+// their "<" from the PC keyboard's defaults). The defaults alone, "<" and
+// ">" as on the American comma and period keys, keep the American shape;
+// so does a key that repeats another key level by level, adding no way of
+// typing anything.
+bool NeedsIsoKey(const XkbLayout& layout, const std::vector<KeyLevels>& keys) {
+    const auto isoKey = std::ranges::find_if(
+        keys, [](const KeyLevels& levels) { return levels.key->xkbName == kIsoKeyName; });
+    if (isoKey == keys.end()) return false;
+    std::set<xkb_keysym_t> elsewhere;
+    bool repeatsAnotherKey = false;
+    for (const KeyLevels& levels : keys) {
+        if (&levels == &*isoKey) continue;
+        elsewhere.insert(levels.keysyms.begin(), levels.keysyms.end());
+        repeatsAnotherKey = repeatsAnotherKey || levels.keysyms == isoKey->keysyms;
+    }
+    const bool typesOnlyHere = std::ranges::any_of(isoKey->keysyms, [&](xkb_keysym_t keysym) {
+        return keysym != XKB_KEY_NoSymbol && !elsewhere.contains(keysym);
+    });
+    return typesOnlyHere || (layout.DefinesKey(kIsoKeyName) && !repeatsAnotherKey);
 }
 
 std::vector<KeyLevels> ReadKeyboard(const XkbLayout& layout, const std::vector<PcKey>& keyboard) {
@@ -307,7 +321,7 @@ int AccentOfDeadKeysym(xkb_keysym_t keysym) {
 KeyboardDescription DescribeLayout(const XkbLayout& layout, const std::string& layoutName) {
     std::vector<PcKey> keyboard = PcKeyboard(KeyboardShape::Iso);
     std::vector<KeyLevels> keys = ReadKeyboard(layout, keyboard);
-    if (!NeedsIsoKey(keys)) {
+    if (!NeedsIsoKey(layout, keys)) {
         keyboard = PcKeyboard(KeyboardShape::Ansi);
         keys = ReadKeyboard(layout, keyboard);
     }

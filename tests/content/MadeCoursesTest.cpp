@@ -18,6 +18,9 @@
 #include "course/CourseCheck.h"
 #include "course/CourseMaker.h"
 #include "course/UnicodeText.h"
+#include "templates/Description.h"
+#include "templates/XkbLayout.h"
+#include "templates/XkbTemplate.h"
 
 namespace zq {
 namespace {
@@ -149,6 +152,24 @@ TEST_P(MadeCourses, GameHasTwentyToSixtyGroupsOfWordsGrowingLonger) {
         EXPECT_GE(sum / static_cast<double>(group.size()), previousAverage);
         previousAverage = sum / static_cast<double>(group.size());
     }
+}
+
+std::set<int> KeyValues(const KeyboardDescription& description) {
+    std::set<int> values;
+    for (const DescribedKey& key : description.keys) values.insert(key.keyValue);
+    return values;
+}
+
+// A course's template has the keys the course maker gives its layout (the
+// key left of Z where the layout puts characters): the shipped templates
+// are made again after a change to the maker.
+TEST_P(MadeCourses, TemplateHasTheKeysTheMakerGivesTheLayout) {
+    const std::string path =
+        std::string(ZQ_SOURCE_DIR) + "/data/Courses/" + GetParam().folder + "/layout.zqtd";
+    const DescriptionResult shipped = ParseDescription(ReadFileBytes(path));
+    ASSERT_TRUE(shipped.description) << path << ":" << shipped.errorLine << ": " << shipped.error;
+    const XkbLayout layout(GetParam().layout);
+    EXPECT_EQ(KeyValues(*shipped.description), KeyValues(DescribeLayout(layout, GetParam().layout)));
 }
 
 TEST(MadeCourseNames, NeverMatchWhatTheMakerNamesACourseOfTheSystemsLayouts) {

@@ -2,6 +2,7 @@
 // template, and the keyboard facts it rests on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -96,6 +97,20 @@ TEST(LessonPlan, BringsAtMostTwoNewKeysALessonAndEveryLetterOnce) {
             EXPECT_TRUE(taught.contains(letter)) << layout << ": " << ToUtf8Text(std::u32string(1, letter));
         }
     }
+}
+
+// Hungarian types í on the plain key left of Y (and with AltGr+J): a
+// plain letter, taught with the other letters long before any AltGr one.
+TEST(LessonPlan, TeachesALetterOfThePlainKeyLeftOfZAmongThePlainLetters) {
+    const Keyboard hungarian("hu", 1250);
+    const std::vector<Lesson> plan = PlanLessons(hungarian.keyboard, WordPool());
+    const auto teaches = [](const std::vector<std::string>& lessons, const std::string& letter) {
+        return std::ranges::any_of(
+            lessons, [&](const std::string& lesson) { return lesson.find(letter) != std::string::npos; });
+    };
+    EXPECT_TRUE(teaches(Lessons(plan, LessonKind::Letters), "\u00ED"));
+    EXPECT_FALSE(teaches(Lessons(plan, LessonKind::AltGrLetters), "\u00ED"));
+    EXPECT_FALSE(hungarian.keyboard.WayOf(U'\u00ED')->altGr);
 }
 
 TEST(LessonPlan, TeachesTheLanguagesAltGrLettersMostUsedFirst) {

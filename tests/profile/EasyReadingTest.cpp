@@ -47,16 +47,6 @@ TEST(EasyReading, EveryTextOfThePaletteStandsOutFromItsGround) {
         << "the next key or finger must stand out from the others";
 }
 
-TEST(ContrastRatio, RunsFromOneForEqualBrightnessToTwentyOneForBlackAndWhite) {
-    EXPECT_DOUBLE_EQ(ContrastRatio(clBlack, clWhite), 21.0);
-    EXPECT_DOUBLE_EQ(ContrastRatio(clWhite, clBlack), 21.0) << "the order of the colours does not matter";
-    EXPECT_DOUBLE_EQ(ContrastRatio(clRed, clRed), 1.0);
-    // Mid grey on white is a known 3.95 : 1, too little for poor sight.
-    EXPECT_NEAR(ContrastRatio(Rgb(128, 128, 128), clWhite), 3.95, 0.01);
-    // Pure red on black: its green and blue give no light.
-    EXPECT_NEAR(ContrastRatio(clRed, clBlack), 5.25, 0.01);
-}
-
 TEST(HasReadableFont, FindsTheFamilyWhateverItsCase) {
     EXPECT_TRUE(HasReadableFont({"DejaVu Sans", "OpenDyslexic", "Noto Serif"}));
     EXPECT_TRUE(HasReadableFont({"opendyslexic"}));

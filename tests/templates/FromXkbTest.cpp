@@ -107,7 +107,7 @@ TEST_P(ShippedLayouts, SimplestWayOfEachCharacterComesFirst) {
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(FromXkb, ShippedLayouts, ::testing::Values("us", "de", "fr"));
+INSTANTIATE_TEST_SUITE_P(FromXkb, ShippedLayouts, ::testing::Values("us", "de", "fr", "hu", "it", "pt"));
 
 TEST(FromXkbGerman, TypesSharpSUmlautsAndAltGrCharacters) {
     const KeyboardDescription de = Describe("de");
@@ -166,6 +166,37 @@ TEST(FromXkbFrench, AccentedLettersUnmodifiedAndCircumflexThroughTheDeadKey) {
     ExpectWay(FirstWay(fr, '^'), 10, false, true, 0);
     EXPECT_EQ(WaysOf(fr, '^').back().accent, kAccentCircumflex);
     EXPECT_EQ(fr.keys.size(), 105u);
+}
+
+// A layout that puts characters of its own on the key left of Z keeps
+// that key, with the tall Enter, even when each of them can be typed
+// elsewhere too; the learner is shown the plainest way.
+TEST(FromXkbIsoKey, LayoutsWithCharactersOnTheKeyLeftOfZKeepItAndTypeThemThere) {
+    const KeyboardDescription hu = Describe("hu", 1250);
+    ASSERT_NE(KeyWithValue(hu, kIsoKey), nullptr);
+    EXPECT_EQ(KeyWithValue(hu, kIsoKey)->finger, 0);  // the left little finger
+    EXPECT_EQ(KeyWithValue(hu, kIsoKey)->kind, kLetterKeyType);
+    EXPECT_EQ(hu.keys.size(), 105u);
+    ExpectWay(FirstWay(hu, 0xED), kIsoKey, false, false, 0);  // í, not AltGr+J
+    ExpectWay(FirstWay(hu, 0xCD), kIsoKey, true, false, 0);   // Í
+    const DescribedKey* enter = KeyWithValue(hu, kEnter);
+    EXPECT_GT(enter->height, KeyWithValue(hu, kKeyA)->height);
+
+    for (const char* layout : {"it", "pt"}) {
+        const KeyboardDescription description = Describe(layout);
+        ASSERT_NE(KeyWithValue(description, kIsoKey), nullptr) << layout;
+        EXPECT_EQ(description.keys.size(), 105u) << layout;
+        ExpectWay(FirstWay(description, '<'), kIsoKey, false, false, 0);
+        ExpectWay(FirstWay(description, '>'), kIsoKey, true, false, 0);
+    }
+}
+
+// Colemak repeats its minus key on the key left of Z, level by level: a
+// copy that adds no way of typing, so the keyboard keeps the American shape.
+TEST(FromXkbIsoKey, AKeyThatOnlyRepeatsAnotherKeyIsLeftOut) {
+    const KeyboardDescription colemak = Describe("us(colemak)");
+    EXPECT_EQ(KeyWithValue(colemak, kIsoKey), nullptr);
+    EXPECT_EQ(colemak.keys.size(), 104u);
 }
 
 TEST(FromXkbUs, AmericanKeyboardTypesExactlyPrintableAscii) {

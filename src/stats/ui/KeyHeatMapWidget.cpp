@@ -7,9 +7,11 @@
 #include <QTransform>
 #include <algorithm>
 
+#include "base/ColorContrast.h"
 #include "base/Translation.h"
 #include "base/ui/Colors.h"
 #include "base/ui/Utf8Text.h"
+#include "keyboard/KeyLegend.h"
 #include "keyboard/ui/KeyImage.h"
 #include "stats/KeyHeatMap.h"
 
@@ -18,9 +20,29 @@ namespace zq {
 namespace {
 
 // Keys not practised keep a pale face, so that the coloured ones stand out.
-const QColor kUntypedFace(235, 235, 235);
+constexpr TColor kUntypedFace = Rgb(235, 235, 235);
 // Never drawn smaller than this: the key pictures would blur into noise.
 constexpr double kSmallestScale = 0.5;
+
+// A legend's coverage as an image's alpha.
+QImage LegendMask(const KeyLegend& legend) {
+    QImage mask(legend.Width(), legend.Height(), QImage::Format_Alpha8);
+    for (int y = 0; y < legend.Height(); ++y) {
+        uchar* line = mask.scanLine(y);
+        for (int x = 0; x < legend.Width(); ++x) line[x] = legend.Cover(x, y);
+    }
+    return mask;
+}
+
+// The legend in one colour.
+QImage Inked(const QImage& mask, const QColor& ink) {
+    QImage image(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(ink);
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    painter.drawImage(0, 0, mask);
+    return image;
+}
 
 }  // namespace
 
@@ -36,7 +58,7 @@ KeyHeatMapWidget::KeyHeatMapWidget(QWidget* parent) : QWidget(parent) {
 
 void KeyHeatMapWidget::SetKeyboard(const KeyHeatMap* keyboard) {
     keyboard_ = keyboard;
-    pictures_.clear();
+    legends_.clear();
     current_ = -1;
     ReportPartsChanged(*this);
     updateGeometry();
@@ -101,26 +123,36 @@ void KeyHeatMapWidget::paintEvent(QPaintEvent*) {
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const ButtonType& key = *keys[i];
         const QRect area = RectOf(key);
-        const std::optional<TColor> heat = keyboard_->ColorOf(i);
-        painter.fillRect(area, heat ? ToQColor(*heat) : kUntypedFace);
+        // The key's face in its heat colour, the legend over it in black or
+        // white, whichever reads better there; the cap's own shading would
+        // only blur the colour.
+        const TColor face = keyboard_->ColorOf(i).value_or(kUntypedFace);
+        painter.fillRect(area, ToQColor(face));
         if (!key.NormalGlyph().Empty()) {
-            auto picture = pictures_.find(i);
-            // The picture's own face colour lets the heat colour show through.
-            if (picture == pictures_.end())
-                picture =
-                    pictures_.emplace(i, ToKeyImage(key.NormalGlyph(), key.NormalGlyph().BottomLeft())).first;
-            QRect target(QPoint(), picture->second.size());
+            const QImage& legend = LegendOf(i, key);
+            QRect target(QPoint(), legend.size());
             target.moveCenter(area.center());
-            painter.drawImage(target, picture->second);
+            painter.drawImage(target, Inked(legend, ToQColor(ReadableInkOn(face))));
         }
         painter.setPen(QColor(90, 90, 90));
-        painter.drawRect(area.adjusted(0, 0, -1, -1));
+        // On the key's border pixels at every scale, so that no line of the
+        // face shows outside it.
+        painter.drawRect(QRectF(area).adjusted(0.5, 0.5, -0.5, -0.5));
     }
     if (hasFocus() && current_ >= 0 && current_ < PartCount()) {
         painter.resetTransform();
         painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
         painter.drawRect(PartRect(current_).adjusted(1, 1, -2, -2));
     }
+}
+
+const QImage& KeyHeatMapWidget::LegendOf(std::size_t index, const ButtonType& key) {
+    auto legend = legends_.find(index);
+    if (legend == legends_.end())
+        legend =
+            legends_.emplace(index, LegendMask(KeyLegend(key.NormalGlyph(), key.NormalGlyph().BottomLeft())))
+                .first;
+    return legend->second;
 }
 
 void KeyHeatMapWidget::keyPressEvent(QKeyEvent* event) {

@@ -13,7 +13,7 @@ class ButtonType;
 class KeyHeatMap;
 
 // A course's keyboard with every key's face in the colour of its error
-// rate, the key's picture over it; pointing at a key shows its figures, and
+// rate, the key's legend over it in black or white; pointing at a key shows its figures, and
 // so does going from key to key with the arrow keys once Tab has brought
 // the focus here. Screen readers find the keys as its parts, each
 // described by its figures.
@@ -56,7 +56,10 @@ private:
     // Where a key stands on the widget.
     QRect Shown(const ButtonType& key) const;
 
-    std::map<std::size_t, QImage> pictures_;
+    // A key's legend, as the alpha of an image, made when first drawn.
+    const QImage& LegendOf(std::size_t index, const ButtonType& key);
+
+    std::map<std::size_t, QImage> legends_;
     int current_ = -1;  // the key the keyboard is on
 };
 

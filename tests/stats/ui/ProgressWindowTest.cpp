@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "base/ColorContrast.h"
 #include "base/ui/Colors.h"
 #include "course/Course.h"
 #include "stats/HandsPicture.h"
@@ -309,6 +310,52 @@ TEST_F(ProgressWindowTest, TheHeatMapPaintsAKeyInItsColorAndFindsTheKeyUnderTheP
     for (int y = rect.top(); y <= rect.bottom(); ++y)
         for (int x = rect.left(); x <= rect.right(); ++x) heatPixels += picture.pixelColor(x, y) == heat;
     EXPECT_GT(heatPixels, rect.width() * rect.height() / 10) << "the key's face shows its colour";
+}
+
+// Every practised key's legend reads on its colour (a contrast of 4.5 or
+// more between the legend's strongest pixel and the key's face), from green
+// to red, and no pixel of the key stands farther from the face than the
+// legend does (no light specks of the key picture's corners and shading).
+TEST_F(ProgressWindowTest, TheHeatMapsLegendsReadOnEveryKeyColourWithoutStraySpecks) {
+    PractiseAWeek();
+    const ProgressWindow window(history, Setup(), kProgramDir);
+    const KeyHeatMap& keyboard = window.Overview().Keyboard();
+    // At the template's size: a smaller map blurs every picture alike.
+    KeyHeatMapWidget map;
+    map.SetKeyboard(&keyboard);
+    map.resize(map.sizeHint());
+    const QImage picture = map.grab().toImage();
+    const auto colorAt = [&](int x, int y) {
+        const QColor pixel = picture.pixelColor(x, y);
+        return Rgb(pixel.red(), pixel.green(), pixel.blue());
+    };
+    int keysRead = 0;
+    bool lightInk = false, darkInk = false;
+    for (int key = 0; key < map.PartCount(); ++key) {
+        const std::optional<TColor> face = keyboard.ColorOf(static_cast<std::size_t>(key));
+        if (!face) continue;
+        const QRect inside = map.PartRect(key).adjusted(1, 1, -2, -2);  // within the outline
+        TColor ink = *face;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                if (ContrastRatio(colorAt(x, y), *face) > ContrastRatio(ink, *face)) ink = colorAt(x, y);
+        if (ink == *face) continue;  // a key without a legend: the space bar
+        ++keysRead;
+        (RelativeLuminance(ink) > RelativeLuminance(*face) ? lightInk : darkInk) = true;
+        EXPECT_GE(ContrastRatio(ink, *face), 4.5) << map.PartName(key).toStdString();
+        const double low = std::min(RelativeLuminance(ink), RelativeLuminance(*face)) - 0.01;
+        const double high = std::max(RelativeLuminance(ink), RelativeLuminance(*face)) + 0.01;
+        int specks = 0;
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const double light = RelativeLuminance(colorAt(x, y));
+                specks += light < low || light > high;
+            }
+        EXPECT_EQ(specks, 0) << map.PartName(key).toStdString();
+    }
+    EXPECT_GE(keysRead, 40);
+    EXPECT_TRUE(lightInk) << "some key is red enough for a light legend";
+    EXPECT_TRUE(darkInk) << "some key is green enough for a dark legend";
 }
 
 }  // namespace
