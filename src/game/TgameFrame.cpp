@@ -97,6 +97,14 @@ void TgameFrame::FormKeyPress(char key) {
 }
 
 void TgameFrame::GameOver(const GameResult& result) {
+    // Ended before any word fell: the word file holds none. Nothing was
+    // played, so nothing is kept, and the player learns why.
+    if (result.hits == 0 && result.losses == 0) {
+        view_.InformationBox(
+            Format(Tr("The file %s holds no words: no word could fall, and this game is not kept."),
+                   {wordFileName_}));
+        return;
+    }
     const GameScoreBoard board = scoreKeeper_ ? scoreKeeper_(result) : GameScoreBoard{};
     view_.ShowGameOver(MakeGameOverReport(result, board));
 }

@@ -105,6 +105,8 @@ protected:
         ASSERT_TRUE(frame.GameThread()->Terminated()) << "the words fall to the ground and the game ends";
     }
     std::string LastLog() const { return view.log.empty() ? "" : view.log.back(); }
+    // The course's word file, now holding `text`; its path.
+    std::string RewriteWordFile(const std::string& text) { return folder_.Write("Game.txt", text); }
 
     FakeFrameView view;
     FakeGameWindow window;
@@ -270,6 +272,26 @@ TEST_F(GameFrameTest, AnEndedGameIsKeptAndItsGameOverViewShowsItAmongTheBest) {
     frame.FormClose(action);
     EXPECT_EQ(action, CloseAction::Hide);
     EXPECT_EQ(frame.Scores().Entries().back(), FormatScore(score));
+}
+
+// A word file without words ends the game at once, before any word fell:
+// nothing was played, so nothing is kept as a score, and the player learns
+// why the game ended.
+TEST_F(GameFrameTest, AGameOfAWordFileWithoutWordsIsNotKeptAndSaysWhy) {
+    std::vector<GameResult> kept;
+    frame.SetScoreKeeper([&](const GameResult& result) {
+        kept.push_back(result);
+        return GameScoreBoard{};
+    });
+    const std::string path = RewriteWordFile("\n   \n\n");
+    view.answers = {"3"};
+    StartGame();
+    PlayToTheEnd();
+    EXPECT_TRUE(kept.empty()) << "kept as a game";
+    EXPECT_TRUE(view.reports.empty()) << "a game-over view of a game that never was";
+    ASSERT_FALSE(view.log.empty());
+    EXPECT_EQ(view.log.back(), "Information The file " + path +
+                                   " holds no words: no word could fall, and this game is not kept.");
 }
 
 TEST_F(GameFrameTest, AWordFileThatCannotBeReadLeavesTheWindowWithoutAGame) {
