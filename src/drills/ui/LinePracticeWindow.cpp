@@ -134,7 +134,12 @@ void LinePracticeWindow::SetDrillFont(const QFont& font, const QColor& color) {
     QTextCursor all(InputEdit->document());
     all.select(QTextCursor::Document);
     all.setCharFormat(baseFormat_);
+    // The window has arranged itself already: one of a set height grows by
+    // what the boxes grow, or the layout would lay one box over the other.
+    const int boxesBefore = SampleEdit->minimumHeight() + InputEdit->minimumHeight();
     FitBoxHeights();
+    const int growth = SampleEdit->minimumHeight() + InputEdit->minimumHeight() - boxesBefore;
+    if (growth != 0 && minimumHeight() == maximumHeight()) setFixedHeight(height() + growth);
 }
 
 void LinePracticeWindow::SetArrangedBoxHeights(int sampleHeight, int inputHeight) {

@@ -261,6 +261,27 @@ TEST_F(CourseWindowTest, LargePrintInAContrastPaletteColoursTheBoxesAndTheNextCh
     EXPECT_EQ(ColorAt(window.InputEdit, 1), ToQColor(palette.wrongText));
 }
 
+// The window arranges itself with the desktop's font and gets the drill's
+// font afterwards: two lines of a tall font (OpenDyslexic in Easy reading)
+// make the boxes grow, and the window grows with them, so that no box
+// is laid over another.
+TEST_F(CourseWindowTest, TwoLinesOfATallDrillFontGrowTheWindowInsteadOfOverlappingTheBoxes) {
+    const int heightBefore = window.height();
+    QFont tall(QStringLiteral("OpenDyslexic"));
+    tall.setPointSize(24);
+    window.SetDrillFont(tall, Qt::black);
+    Open("qwerty qwerty qwerty qwerty qwerty qwerty qwerty qwerty qwerty qwerty\n");
+    QApplication::processEvents();
+    const int twoLines = 2 * QFontMetrics(tall).lineSpacing();
+    EXPECT_GE(window.SampleEdit->height(), twoLines);
+    const QRect sample(window.SampleEdit->mapTo(&window, QPoint()), window.SampleEdit->size());
+    const QRect input(window.InputEdit->mapTo(&window, QPoint()), window.InputEdit->size());
+    const QRect status(window.SBHelp->mapTo(&window, QPoint()), window.SBHelp->size());
+    EXPECT_GT(input.top(), sample.bottom()) << "the typing box lies over the text to type";
+    EXPECT_LE(status.bottom(), window.height()) << "the status bar is cut";
+    EXPECT_GT(window.height(), heightBefore);
+}
+
 TEST_F(CourseWindowTest, WithoutEasyReadingTheBoxesKeepTheDesktopsColoursAndTheirHeight) {
     const QColor base = window.SampleEdit->palette().color(QPalette::Base);
     const int height = window.SampleEdit->height();
