@@ -16,6 +16,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QString::fromUtf8(Tr("Help")));
     Browser = new HelpBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));
+    Browser->setAccessibleName(QString::fromUtf8(Tr("Manual")));
     Browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

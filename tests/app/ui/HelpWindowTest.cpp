@@ -23,6 +23,7 @@ TEST(HelpWindow, ShowsTheManualAndEscapeClosesIt) {
     window.ShowFile(QString::fromStdString(folder.File("manual.html")));
     ASSERT_TRUE(window.isVisible());
     EXPECT_TRUE(window.Browser->toPlainText().contains("Hands on the home row."));
+    EXPECT_EQ(window.Browser->accessibleName(), "Manual") << "what a screen reader calls the page";
 
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     QApplication::sendEvent(window.Browser, &down);
