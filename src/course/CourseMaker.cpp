@@ -168,14 +168,17 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
     WordPool words;
     if (dictionary) {
         words = WordPool(DictionaryWords(*dictionary), keyboard);
-        report.info.dictionary = dictionary->path;
-        const DictionaryPackage& package = PackageOf(dictionary->path);
-        report.info.dictionaryPackage = package.name.empty() ? "" : package.name + " " + package.version;
-        report.info.licence = package.licence;
-        if (words.Empty())
+        if (words.Empty()) {
+            // Named as the source of none of the texts, it is not named at all.
             report.notes.push_back(
                 "The dictionary " + dictionary->path +
                 " has no words this keyboard types: the course uses made-up letter groups");
+        } else {
+            report.info.dictionary = dictionary->path;
+            const DictionaryPackage& package = PackageOf(dictionary->path);
+            report.info.dictionaryPackage = package.name.empty() ? "" : package.name + " " + package.version;
+            report.info.licence = package.licence;
+        }
     } else {
         report.notes.push_back("No dictionary for " + language->shortCode +
                                (request.useDictionary ? "" : " was asked for") +

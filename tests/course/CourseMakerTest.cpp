@@ -149,6 +149,22 @@ TEST_F(CourseMakerTest, WithoutADictionaryDrillsMadeUpLetterGroupsAndSaysSo) {
     EXPECT_TRUE(check.faults.empty()) << check.faults.front();
 }
 
+// A dictionary none of whose words the keyboard types (English words on a
+// Russian keyboard) is no source of the course: course.ini names none.
+TEST_F(CourseMakerTest, ADictionaryOfWhichNoWordIsUsedIsNotNamed) {
+    CourseRequest request = Request("ru", "Russian");
+    request.dictionary = DictionaryAt(kTestDictionary);
+    const CourseReport report = maker.Make(request);
+    ASSERT_EQ(report.outcome, CourseOutcome::Made);
+    ASSERT_FALSE(report.notes.empty());
+    EXPECT_NE(report.notes.front().find("has no words this keyboard types"), std::string::npos);
+    EXPECT_EQ(report.info.dictionary, "");
+    const std::string ini = folder.Read("Russian/course.ini");
+    EXPECT_NE(ini.find("Dictionary=none\n"), std::string::npos) << ini;
+    EXPECT_EQ(ini.find("DictionaryPackage="), std::string::npos) << ini;
+    EXPECT_EQ(ini.find("Licence="), std::string::npos) << ini;
+}
+
 TEST_F(CourseMakerTest, TheSameLayoutGivesTheSameCourse) {
     CourseRequest first = Request("ru", "First"), second = Request("ru", "Second");
     first.useDictionary = second.useDictionary = false;
