@@ -196,6 +196,39 @@ TEST_F(CourseMakerTest, ALayoutOfNoCodePageOrUnknownMakesNothing) {
     EXPECT_EQ(folder.EntryCount(), 0u);
 }
 
+// The language's code page lacks letters the layout types for it: a course
+// without them would not teach the layout, so none is made, and the
+// letters are named.
+TEST_F(CourseMakerTest, ALayoutWhoseLettersItsCodePageLacksIsRefusedNamingThem) {
+    const struct {
+        const char* layout;
+        const char32_t* someLeftOut;
+    } refused[] = {{"kz", U"әңғүұқөһ"}, {"az", U"ə"},           {"mn", U"үө"},
+                   {"gh(akan)", U"ɛɔ"}, {"ng(yoruba)", U"ẹọṣ"}, {"ng(hausa)", U"ɗƴ"}};
+    for (const auto& [layout, someLeftOut] : refused) {
+        CourseRequest request = Request(layout, "Refused");
+        request.useDictionary = false;
+        const CourseReport report = maker.Make(request);
+        EXPECT_EQ(report.outcome, CourseOutcome::NoCodePage) << layout;
+        for (const char32_t letter : std::u32string_view(someLeftOut)) {
+            const std::string utf8 = ToUtf8Text(std::u32string(1, letter));
+            EXPECT_NE(report.lettersLeftOut.find(utf8), std::string::npos)
+                << layout << ": " << utf8 << " not named in \"" << report.lettersLeftOut << "\"";
+            ASSERT_FALSE(report.notes.empty()) << layout;
+            EXPECT_NE(report.notes.back().find(utf8), std::string::npos) << report.notes.back();
+        }
+        EXPECT_EQ(folder.EntryCount(), 0u) << layout;
+    }
+    // Letters of another script (the French ones of a Russian phonetic
+    // layout), the stressed Bulgarian "ѝ" and the historic "ѣ" are no
+    // letters a course misses.
+    for (const char* layout : {"ru(phonetic_fr)", "bg", "bg(bekl)", "ara"}) {
+        CourseRequest request = Request(layout, layout);
+        request.useDictionary = false;
+        EXPECT_EQ(maker.Make(request).outcome, CourseOutcome::Made) << layout;
+    }
+}
+
 TEST_F(CourseMakerTest, ACancelledCourseLeavesNothingAndProgressIsTold) {
     CourseRequest request = Request("us", "Cancelled");
     request.useDictionary = false;
