@@ -23,6 +23,11 @@ inline constexpr std::size_t kGameGroupWords = 36;
 inline constexpr std::size_t kCommonGameGroups = 2;
 inline constexpr std::size_t kFewestCommonGroupWords = 30;
 inline constexpr std::size_t kLongestCommonWord = 5;
+// The longest word the game drops, in characters. A word's letters stand
+// side by side in cells as wide as the game's letter size: a screen 800
+// pixels wide holds 33 of them at the large print of easy reading (24),
+// a 1024-pixel one 42; a longer word would run off the playing area.
+inline constexpr std::size_t kLongestGameWord = 30;
 
 std::vector<std::vector<std::u32string>> MakeGameGroups(const Vocabulary& vocabulary, const WordPool& pool,
                                                         CourseRandom& random,
