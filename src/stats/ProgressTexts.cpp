@@ -111,8 +111,8 @@ std::string WrongOfThem(std::int64_t wrong) {
 // few lines typed do not read as no time at all.
 std::string PracticeDuration(std::int64_t milliseconds) {
     const std::int64_t seconds = std::max<std::int64_t>(milliseconds, 0) / 1000;
-    return Format(Tr("%d h %d m %d s"),
-                  {std::to_string(seconds / 3600), std::to_string(seconds / 60 % 60), std::to_string(seconds % 60)});
+    return Format(Tr("%d h %d m %d s"), {std::to_string(seconds / 3600), std::to_string(seconds / 60 % 60),
+                                         std::to_string(seconds % 60)});
 }
 
 }  // namespace zq
