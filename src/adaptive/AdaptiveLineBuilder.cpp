@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <limits>
 #include <set>
 
@@ -15,6 +16,12 @@ constexpr std::size_t kLongestWord = 14;
 constexpr std::size_t kWordsWeighed = 48;
 // How much worse a word serves for each time it already stands in the line.
 constexpr double kRepeatCost = 1.0;
+// Real words rarely hold the focus key as often as a line aims at: while the
+// line holds it too seldom, a letter group that holds it may come instead
+// of a word, when it brings the line's keys much nearer their shares, and
+// a few times a line at most.
+constexpr double kLetterGroupCost = 1.5;
+constexpr std::size_t kMostLetterGroups = 3;
 
 using KeyCounts = std::array<double, 256>;
 
@@ -28,7 +35,7 @@ std::array<bool, 256> KeySet(std::string_view keys) {
 // shares the line aims at.
 class LineBalance {
 public:
-    LineBalance(std::string_view keysInPlay, char focus) : keys_(keysInPlay) {
+    LineBalance(std::string_view keysInPlay, char focus) : keys_(keysInPlay), focus_(focus) {
         const double whole = kFocusWeight + static_cast<double>(keysInPlay.size()) - 1;
         for (const char key : keysInPlay) {
             share_[static_cast<unsigned char>(key)] = (key == focus ? kFocusWeight : 1.0) / whole;
@@ -52,6 +59,12 @@ public:
         return distance;
     }
 
+    // Whether the line holds the focus key less often than it aims at.
+    bool FocusShort() const {
+        const auto code = static_cast<unsigned char>(focus_);
+        return counts_[code] < share_[code] * total_;
+    }
+
     void Add(std::string_view word) {
         for (const char ch : word) counts_[static_cast<unsigned char>(ch)] += 1;
         total_ += static_cast<double>(word.size());
@@ -59,6 +72,7 @@ public:
 
 private:
     std::string_view keys_;
+    char focus_;
     KeyCounts share_{};
     KeyCounts counts_{};
     double total_ = 0;
@@ -95,6 +109,42 @@ std::vector<std::size_t> WordsToWeigh(std::size_t fitting, std::mt19937& random)
     return words;
 }
 
+// The letter groups that hold the focus key, shortest first: they help
+// when the real words cannot bring it often enough.
+std::vector<std::string> FocusGroups(const std::vector<std::string>& groups, char focus) {
+    std::vector<std::string> found;
+    std::ranges::copy_if(groups, std::back_inserter(found), [focus](const std::string& group) {
+        return group.find(focus) != std::string::npos;
+    });
+    std::ranges::stable_sort(found, {}, &std::string::size);
+    return found;
+}
+
+constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
+
+struct Pick {
+    std::size_t index = kNone;
+    double distance = std::numeric_limits<double>::max();
+};
+
+// The word of `words` (shortest first) that fits `room` and brings the
+// line nearest the shares it aims at, of a handful weighed.
+Pick BestOf(const std::vector<std::string>& words, const std::vector<double>& uses, std::size_t room,
+            const LineBalance& balance, std::mt19937& random) {
+    // The words that fit are a first part of the list, shortest first.
+    const auto fitting = static_cast<std::size_t>(
+        std::ranges::upper_bound(words, room, {}, &std::string::size) - words.begin());
+    Pick best;
+    if (fitting == 0) return best;
+    for (const std::size_t word : WordsToWeigh(fitting, random)) {
+        // A word comes again in a line only when it serves much better
+        // than the others (a course's first keys have few words).
+        const double distance = balance.DistanceWith(words[word]) * (1.0 + kRepeatCost * uses[word]);
+        if (distance < best.distance) best = {word, distance};
+    }
+    return best;
+}
+
 }  // namespace
 
 std::vector<std::string> UsableWords(const std::vector<std::string>& words, std::string_view keysInPlay) {
@@ -111,36 +161,46 @@ std::vector<std::string> UsableWords(const std::vector<std::string>& words, std:
     return usable;
 }
 
-std::string BuildAdaptiveLine(const std::vector<std::string>& usableWords, std::string_view keysInPlay,
-                              char focus, std::mt19937& random, std::size_t target) {
+CourseWords UsableWords(const CourseWords& words, std::string_view keysInPlay) {
+    CourseWords usable(UsableWords(words.words, keysInPlay));
+    std::array<bool, 256> held{};
+    for (const std::string& word : usable.words)
+        for (const char ch : word) held[static_cast<unsigned char>(ch)] = true;
+    for (std::string& group : UsableWords(words.groups, keysInPlay)) {
+        const bool serves =
+            std::ranges::any_of(group, [&held](char ch) { return !held[static_cast<unsigned char>(ch)]; });
+        (serves ? usable.words : usable.groups).push_back(std::move(group));
+    }
+    std::ranges::stable_sort(usable.words, {}, &std::string::size);
+    return usable;
+}
+
+std::string BuildAdaptiveLine(const CourseWords& usable, std::string_view keysInPlay, char focus,
+                              std::mt19937& random, std::size_t target) {
     if (keysInPlay.empty()) return {};
-    const std::vector<std::string> choices = Choices(usableWords, keysInPlay, focus);
+    const std::vector<std::string> choices = Choices(usable.words, keysInPlay, focus);
+    const std::vector<std::string> helpers = FocusGroups(usable.groups, focus);
     LineBalance balance(keysInPlay, focus);
     std::vector<double> uses(choices.size(), 0);
+    std::vector<double> helperUses(helpers.size(), 0);
+    std::size_t helpersTaken = 0;
     std::string line;
     while (line.size() + 1 < target) {
         const std::size_t room = target - line.size() - (line.empty() ? 0 : 1);
-        // The words that fit are a first part of the choices, shortest first.
-        const auto fitting = static_cast<std::size_t>(
-            std::ranges::upper_bound(choices, room, {}, &std::string::size) - choices.begin());
-        if (fitting == 0) break;
-        std::size_t best = 0;
-        double bestDistance = std::numeric_limits<double>::max();
-        for (const std::size_t word : WordsToWeigh(fitting, random)) {
-            // A word comes again in a line only when it serves much better
-            // than the others (a course's first keys have few words).
-            const double distance = balance.DistanceWith(choices[word]) * (1.0 + kRepeatCost * uses[word]);
-            if (distance < bestDistance) {
-                bestDistance = distance;
-                best = word;
-            }
-        }
+        const Pick word = BestOf(choices, uses, room, balance, random);
+        if (word.index == kNone) break;
+        const Pick helper = BestOf(helpers, helperUses, room, balance, random);
+        const bool helps = helpersTaken < kMostLetterGroups && balance.FocusShort() &&
+                           helper.index != kNone && helper.distance * kLetterGroupCost < word.distance;
+        helpersTaken += helps ? 1 : 0;
+        const std::string& chosen = helps ? helpers[helper.index] : choices[word.index];
+        double& chosenUses = helps ? helperUses[helper.index] : uses[word.index];
         // A line long enough ends rather than take a word again to fill up.
-        if (uses[best] > 0 && line.size() >= target * 3 / 4) break;
+        if (chosenUses > 0 && line.size() >= target * 3 / 4) break;
         if (!line.empty()) line += ' ';
-        line += choices[best];
-        balance.Add(choices[best]);
-        ++uses[best];
+        line += chosen;
+        balance.Add(chosen);
+        ++chosenUses;
     }
     return line;
 }

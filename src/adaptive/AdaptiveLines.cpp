@@ -13,8 +13,8 @@
 
 namespace zq {
 
-std::vector<std::string> AdaptiveWordsOf(const Course& course) {
-    return WordsOf(ReadCourseTexts(course));
+CourseWords AdaptiveWordsOf(const Course& course) {
+    return ReadCourseWords(course);
 }
 
 AdaptiveLines::AdaptiveLines(PracticeHistory& history, AdaptiveSetup setup)

@@ -11,6 +11,7 @@
 #include "base/CodePage.h"
 #include "drills/LineSource.h"
 #include "profile/TProfile.h"
+#include "stats/CourseWords.h"
 
 namespace zq {
 
@@ -24,7 +25,7 @@ struct AdaptiveSetup {
     // The lines of the course file, which give the order of the keys, and
     // the words the lines are made of (8-bit text of `codePage`).
     std::vector<std::string> courseLines;
-    std::vector<std::string> words;
+    CourseWords words;
     std::int32_t targetSpeed = TProfile::kDefaultTargetSpeed;  // keys per minute
     // The code page of the course's texts: the one in force unless told.
     int codePage = SystemCodePage();
@@ -32,8 +33,8 @@ struct AdaptiveSetup {
 };
 
 // The words of a course that adaptive lines are made of: those of its
-// course file, its sentences and its game's words.
-std::vector<std::string> AdaptiveWordsOf(const Course& course);
+// course file, its sentences and its game's words (see ReadCourseWords).
+CourseWords AdaptiveWordsOf(const Course& course);
 
 // How many of a learner's latest lines on a course the drill reads to find
 // each key's recent strokes when it opens.
@@ -42,9 +43,11 @@ inline constexpr std::size_t kRecentLinesRead = 100;
 // The adaptive drill's lines. It starts with the course's first keys (see
 // FirstKeyCount) and brings in the next key of the course's order once
 // every key in play meets the learner's target over its last strokes (see
-// MeetsTarget). Every line is made of the course's words that use only the
-// keys in play, with the focus key about three times as often as each of
-// the others: a key not yet typed kJudgedStrokes times, the newest first,
+// MeetsTarget). Every line is made of the course's real words that use only
+// the keys in play (its drill lines' letter groups stand in for keys no
+// such word holds, and for the focus key when the words hold it too
+// seldom; see BuildAdaptiveLine), with the focus key about three times as
+// often as each of the others: a key not yet typed kJudgedStrokes times, the newest first,
 // or else the weakest key as the progress window ranks them (slow or often
 // missed). A key's strokes are those of the learner's lines on the course
 // in any drill, read from the history when the drill opens and followed
@@ -83,7 +86,7 @@ private:
     std::string order_;
     std::size_t keysInPlay_ = 0;
     std::map<char, RecentStrokes> recent_;
-    std::vector<std::string> usableWords_;  // of the keys in play
+    CourseWords usableWords_;  // of the keys in play
     char focus_ = 0;
     std::string line_;
     std::string change_;

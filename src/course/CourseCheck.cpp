@@ -12,6 +12,7 @@
 #include "base/TextEncoding.h"
 #include "base/TextFile.h"
 #include "course/CourseKeyboard.h"
+#include "course/GameWords.h"
 #include "course/LanguageCodePages.h"
 #include "course/UnicodeText.h"
 #include "keyboard/TDataMod.h"
@@ -25,6 +26,7 @@ namespace fs = std::filesystem;
 // Faults of one kind in one file are told this often; then only how many more.
 constexpr std::size_t kMostOfAKind = 10;
 constexpr std::size_t kMostNewKeys = 2;
+constexpr char kMoreLikeThese[] = " more like these";
 
 class FaultList {
 public:
@@ -32,18 +34,22 @@ public:
     ~FaultList() {
         for (const auto& [kind, count] : counts_)
             if (count > kMostOfAKind)
-                faults_.push_back(kind + ": " + std::to_string(count - kMostOfAKind) + " more like these");
+                faults_.push_back(kind + ": " + std::to_string(count - kMostOfAKind) + kMoreLikeThese);
     }
     FaultList(const FaultList&) = delete;
     FaultList& operator=(const FaultList&) = delete;
 
     void Add(const std::string& kind, const std::string& fault) {
+        ++found_;
         if (++counts_[kind] <= kMostOfAKind) faults_.push_back(fault);
     }
+
+    std::size_t Found() const { return found_; }
 
 private:
     std::vector<std::string>& faults_;
     std::map<std::string, std::size_t> counts_;
+    std::size_t found_ = 0;
 };
 
 std::string Shown(char32_t ch) {
@@ -129,6 +135,26 @@ void CheckLengths(const std::string& name, const std::vector<std::string>& lines
                                              std::to_string(kLongestShownLine));
 }
 
+// The game drops each word whole: one longer than the playing area is wide
+// could not be read.
+void CheckGameWords(const std::vector<std::string>& lines, FaultList& faults) {
+    constexpr std::size_t kShownLetters = 20;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::u32string line = Characters(lines[i]);
+        std::size_t start = line.find_first_not_of(U' ');
+        while (start != std::u32string::npos) {
+            const std::size_t end = std::min(line.find(U' ', start), line.size());
+            if (end - start > kLongestGameWord)
+                faults.Add("Game.txt length", Where("Game.txt", i) + ": the word \"" +
+                                                  ToUtf8Text(line.substr(start, kShownLetters)) +
+                                                  "...\" has " + std::to_string(end - start) +
+                                                  " characters; the game shows words of at most " +
+                                                  std::to_string(kLongestGameWord));
+            start = line.find_first_not_of(U' ', end);
+        }
+    }
+}
+
 // The course's lines teach keys in order: each line brings at most two new
 // ones and drills each alone.
 void CheckTeachingOrder(const std::vector<std::string>& lines, const CourseKeyboard& keyboard,
@@ -180,7 +206,11 @@ void CheckFiles(const std::string& folder, FaultList& faults) {
             faults.Add(name + " empty", name + " has no text");
             continue;
         }
-        if (name != "Game.txt") CheckLengths(name, lines, faults);
+        if (name == "Game.txt") {
+            CheckGameWords(lines, faults);
+        } else {
+            CheckLengths(name, lines, faults);
+        }
         if (!keyboard) continue;
         CheckTypable(name, lines, *keyboard, faults);
         if (name == "course.txt") CheckTeachingOrder(lines, *keyboard, faults);
@@ -202,8 +232,21 @@ CourseCheckResult CheckCourseFolder(const std::string& folderPath) {
     {
         FaultList faults(result.faults);  // adds its counts when it goes, before the result is returned
         CheckFiles(folder, faults);
+        result.faultCount = faults.Found();
     }
     return result;
+}
+
+std::string CheckSummary(const CourseCheckResult& result) {
+    // The folder itself missing is one fault told outside any list.
+    const std::size_t found = std::max(result.faultCount, result.faults.empty() ? 0 : std::size_t{1});
+    if (found == 0) return "no faults";
+    std::string summary = std::to_string(found) + (found == 1 ? " fault" : " faults");
+    const std::size_t toldAlone = static_cast<std::size_t>(
+        std::count_if(result.faults.begin(), result.faults.end(),
+                      [](const std::string& fault) { return !fault.ends_with(kMoreLikeThese); }));
+    if (toldAlone < found) summary += " (" + std::to_string(toldAlone) + " told one by one)";
+    return summary;
 }
 
 }  // namespace zq

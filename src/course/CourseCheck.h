@@ -15,21 +15,30 @@ namespace zq {
 //   character the code page lacks (the program shows "?"), an 8-bit file
 //   with a byte the code page leaves undefined;
 // - a character no key of the template types;
-// - a drill line longer than kLongestShownLine characters;
+// - a drill line longer than kLongestShownLine characters, a game word
+//   longer than kLongestGameWord;
 // - in "course.txt", a key used before it is taught: a line may bring at
 //   most two new keys (a character and its Shift partner are one key), and
 //   must drill each alone, three times in a row ("fff").
 //
 // The course's code page is the one its "course.ini" names, else its
 // language's, else 1252 (and the check says so).
+//
+// Of many faults of one kind in one file, the first few are told one by
+// one, the others in one line that counts them.
 struct CourseCheckResult {
     int codePage = 1252;
     std::vector<std::string> notes;  // remarks that are no fault
     std::vector<std::string> faults;
+    std::size_t faultCount = 0;  // every fault found, those only counted included
 };
 
 inline constexpr std::size_t kLongestShownLine = 80;
 
 CourseCheckResult CheckCourseFolder(const std::string& folder);
+
+// How many faults the check found, in words: "no faults", "1 fault",
+// "25 faults (10 told one by one)".
+std::string CheckSummary(const CourseCheckResult& result);
 
 }  // namespace zq

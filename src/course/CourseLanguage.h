@@ -34,4 +34,14 @@ std::u32string PlainLetters(const XkbLayout& layout);
 std::optional<CourseLanguage> ChooseCourseLanguage(const RegistryLayout& entry,
                                                    const std::u32string& letters);
 
+// Of the layout's `letters`, those its language writes that `codePage`
+// cannot hold, in the order given: a course in that page could not teach
+// them (the Kazakh letters of "kz" in 1251, the Azerbaijani schwa in 1254).
+// Letters of another script than the page's are not the language's (the
+// French letters of a Russian phonetic layout), nor are digits, marks,
+// presentation forms and ligatures of letters, the historic Cyrillic
+// letters ("ѣ"), nor the Cyrillic vowels with the stress accent
+// (Bulgarian writes "ѝ" as "и" in its code page).
+std::u32string LettersLeftOut(const std::u32string& letters, int codePage);
+
 }  // namespace zq

@@ -81,6 +81,16 @@ private:
     fs::path path_;
 };
 
+// "ә ң ғ": the letters, UTF-8, a space between two.
+std::string LetterList(const std::u32string& letters) {
+    std::string list;
+    for (const char32_t ch : letters) {
+        if (!list.empty()) list += ' ';
+        list += ToUtf8Text(std::u32string(1, ch));
+    }
+    return list;
+}
+
 }  // namespace
 
 std::string CourseFolderName(const std::string& description) {
@@ -143,7 +153,8 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
     } catch (const std::runtime_error& failure) {
         throw CourseMakingError(failure.what());
     }
-    const std::optional<CourseLanguage> language = ChooseCourseLanguage(*entry, PlainLetters(*layout));
+    const std::u32string letters = PlainLetters(*layout);
+    const std::optional<CourseLanguage> language = ChooseCourseLanguage(*entry, letters);
     report.info.layout = request.layout;
     report.info.description = entry->description;
     if (!language) {
@@ -154,6 +165,19 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
     }
     report.info.language = language->shortCode;
     report.info.codePage = language->codePage;
+    // A course that left out letters of its language would not teach the
+    // layout: such a layout fits no code page.
+    const std::u32string leftOut = LettersLeftOut(letters, language->codePage);
+    if (!leftOut.empty()) {
+        report.outcome = CourseOutcome::NoCodePage;
+        report.lettersLeftOut = LetterList(leftOut);
+        report.notes.push_back("The code page " + std::to_string(language->codePage) + " of " +
+                               language->shortCode + " cannot hold the " +
+                               (leftOut.size() == 1 ? "letter " : "letters ") + report.lettersLeftOut +
+                               " of '" + request.layout + "': a course in it could not teach " +
+                               (leftOut.size() == 1 ? "it." : "them."));
+        return report;
+    }
 
     // Every text of the course, the template's included, is in its code page.
     const CodePageInForce inForce(language->codePage);
@@ -168,14 +192,17 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
     WordPool words;
     if (dictionary) {
         words = WordPool(DictionaryWords(*dictionary), keyboard);
-        report.info.dictionary = dictionary->path;
-        const DictionaryPackage& package = PackageOf(dictionary->path);
-        report.info.dictionaryPackage = package.name.empty() ? "" : package.name + " " + package.version;
-        report.info.licence = package.licence;
-        if (words.Empty())
+        if (words.Empty()) {
+            // Named as the source of none of the texts, it is not named at all.
             report.notes.push_back(
                 "The dictionary " + dictionary->path +
                 " has no words this keyboard types: the course uses made-up letter groups");
+        } else {
+            report.info.dictionary = dictionary->path;
+            const DictionaryPackage& package = PackageOf(dictionary->path);
+            report.info.dictionaryPackage = package.name.empty() ? "" : package.name + " " + package.version;
+            report.info.licence = package.licence;
+        }
     } else {
         report.notes.push_back("No dictionary for " + language->shortCode +
                                (request.useDictionary ? "" : " was asked for") +

@@ -46,7 +46,7 @@ struct CourseRequest {
 
 enum class CourseOutcome {
     Made,
-    NoCodePage,  // the layout's languages have no Windows code page that holds its letters
+    NoCodePage,  // the layout's languages have no Windows code page that holds its letters (all of them)
     Cancelled,   // the progress callback asked to stop; nothing was written
 };
 
@@ -56,6 +56,9 @@ struct CourseReport {
     std::size_t courseLines = 0, practiceLines = 0, gameGroups = 0;
     // Remarks for the teacher in words ("No dictionary for fi: ...").
     std::vector<std::string> notes;
+    // NoCodePage for letters of the language that the code page cannot
+    // hold: those letters, UTF-8, a space between two ("ә ң ғ").
+    std::string lettersLeftOut;
 };
 
 // A fault that stops making a course, in words for the teacher: an unknown

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "base/GameWordLength.h"
+
 namespace zq {
 
 class CourseRandom;

@@ -106,6 +106,13 @@ void NewCourseChooser::MakeClick() {
             view_.CloseDialog(true);
             return;
         case CourseOutcome::NoCodePage:
+            if (!report.lettersLeftOut.empty()) {
+                view_.ErrorMessage(
+                    Format(Tr("The letters of %s fit no code page that the program keeps its texts in "
+                              "(%s do not fit): no course can be made for it."),
+                           {choice.description, report.lettersLeftOut}));
+                return;
+            }
             view_.ErrorMessage(
                 Format(Tr("The letters of %s fit no code page that the program keeps its texts "
                           "in: no course can be made for it."),

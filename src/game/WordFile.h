@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/GameWordLength.h"
 #include "base/LibraryError.h"
 
 namespace zq {
@@ -12,12 +13,6 @@ namespace zq {
 // file, "I/O error <number>" with the system's error number otherwise.
 LibraryError FileNotFoundError();
 LibraryError InputOutputError(int errorNumber);
-
-// The longest word the game's word file may hold, in characters. A word
-// falls whole across the playing area, which on the smallest screen of 640
-// pixels holds 53 letters of the usual size; the longest word of a shipped
-// course has 24.
-inline constexpr std::size_t kLongestGameWord = 40;
 
 // The largest word file the game reads, in bytes: far above any list of
 // words (a shipped one holds some kilobytes), so that a wrong file (a disk

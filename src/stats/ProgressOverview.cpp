@@ -113,8 +113,8 @@ std::vector<std::string> ProgressOverview::PractisableSlowPairs() const {
     return pairs;
 }
 
-std::vector<std::string> ProgressOverview::TaughtWords() const {
-    return WordsOnlyOf(WordsOf(ReadCourseTexts(setup_.course)),
+CourseWords ProgressOverview::TaughtWords() const {
+    return WordsOnlyOf(ReadCourseWords(setup_.course),
                        TaughtCharacters(ReadCourseLines(setup_.course), setup_.courseLine));
 }
 
@@ -124,7 +124,7 @@ std::optional<TargetedPractice> ProgressOverview::PractiseWeakKeys(std::uint32_t
     // The drill's line is 8-bit text, as the course's words are.
     std::string keys8;
     for (const char32_t key : practised) keys8 += static_cast<char>(*CodeOfChar(key, setup_.codePage));
-    const std::vector<std::string> words = TaughtWords();
+    const CourseWords words = TaughtWords();
     return TargetedPractice{
         BuildWeakKeyLine(words, keys8, seed),
         Format(Tr("Practising your weakest keys: %s. Press Insert to type letters of your own."),
@@ -139,7 +139,7 @@ std::optional<TargetedPractice> ProgressOverview::PractiseSlowPairs(std::uint32_
         if (!shown.empty()) shown += ", ";
         shown += ToUtf8(pair, setup_.codePage);
     }
-    const std::vector<std::string> words = TaughtWords();
+    const CourseWords words = TaughtWords();
     return TargetedPractice{
         BuildPracticeLine(words, pairs8, seed),
         Format(Tr("Practising your slowest pairs of keys: %s. Press Insert to type letters of your own."),

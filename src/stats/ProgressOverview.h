@@ -7,6 +7,7 @@
 
 #include "base/CodePage.h"
 #include "course/Course.h"
+#include "stats/CourseWords.h"
 #include "stats/HistoryExport.h"
 #include "stats/KeyHeatMap.h"
 #include "stats/ProgressReport.h"
@@ -77,8 +78,9 @@ private:
     std::vector<char32_t> PractisableWeakKeys() const;
     // The slowest pairs whose keys the drill's code page can hold, as 8-bit text.
     std::vector<std::string> PractisableSlowPairs() const;
-    // The course's words made only of characters taught up to the learner's line.
-    std::vector<std::string> TaughtWords() const;
+    // The course's words and letter groups (see ReadCourseWords) made only of
+    // characters taught up to the learner's line.
+    CourseWords TaughtWords() const;
     void ShowKeyDiagnosis();
     void ShowPairs();
     void OfferPractice();

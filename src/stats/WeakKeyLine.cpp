@@ -19,7 +19,7 @@ bool IsBlank(char ch) {
     return ch == ' ' || ch == '\t';
 }
 
-// The words that hold `piece`, shuffled; three of the piece when none does.
+// The words of `words` that hold `piece`, shuffled.
 std::vector<std::string> WordsWith(const std::vector<std::string>& words, const std::string& piece,
                                    std::mt19937& random) {
     std::vector<std::string> found;
@@ -28,6 +28,14 @@ std::vector<std::string> WordsWith(const std::vector<std::string>& words, const 
                word.find(piece) != std::string::npos;
     });
     std::ranges::shuffle(found, random);
+    return found;
+}
+
+// The real words that hold `piece`; the letter groups when no real word
+// does; three of the piece when neither does.
+std::vector<std::string> WordsWith(const CourseWords& words, const std::string& piece, std::mt19937& random) {
+    std::vector<std::string> found = WordsWith(words.words, piece, random);
+    if (found.empty()) found = WordsWith(words.groups, piece, random);
     if (found.empty()) found.push_back(piece + piece + piece);
     return found;
 }
@@ -89,14 +97,14 @@ std::vector<std::string> WordsOf(const std::vector<std::string>& lines) {
     return words;
 }
 
-std::string BuildWeakKeyLine(const std::vector<std::string>& words, std::string_view weakKeys,
-                             std::uint32_t seed, std::size_t target) {
+std::string BuildWeakKeyLine(const CourseWords& words, std::string_view weakKeys, std::uint32_t seed,
+                             std::size_t target) {
     std::vector<std::string> pieces;
     for (const char key : weakKeys) pieces.emplace_back(1, key);
     return BuildPracticeLine(words, pieces, seed, target);
 }
 
-std::string BuildPracticeLine(const std::vector<std::string>& words, const std::vector<std::string>& pieces,
+std::string BuildPracticeLine(const CourseWords& words, const std::vector<std::string>& pieces,
                               std::uint32_t seed, std::size_t target) {
     if (pieces.empty()) return {};
     std::mt19937 random(seed);

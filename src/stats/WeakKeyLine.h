@@ -6,13 +6,16 @@
 #include <string_view>
 #include <vector>
 
+#include "stats/CourseWords.h"
+
 namespace zq {
 
 class Course;
 
-// The texts of a course a weak-key line is built from: the lines of its
-// course, its sentences and its game's words (8-bit text of the course's code
-// page; a file that is missing or unreadable gives nothing).
+// The texts of a course: the lines of its course, its sentences and its
+// game's words (8-bit text of the course's code page; a file that is
+// missing or unreadable gives nothing). Its practice lines are made of
+// ReadCourseWords.
 std::vector<std::string> ReadCourseTexts(const Course& course);
 
 // The lines of the course's "course.txt" (8-bit text of the course's code
@@ -33,15 +36,16 @@ std::vector<std::string> WordsOf(const std::vector<std::string>& lines);
 
 // A practice line of at most `target` characters: words that hold the weak
 // keys, taken in turn for each key (so every key gets its share) in an
-// order that `seed` shuffles, with one blank between words. A key that no
-// word holds is practised as three of it ("qqq"). Empty without keys.
-std::string BuildWeakKeyLine(const std::vector<std::string>& words, std::string_view weakKeys,
-                             std::uint32_t seed, std::size_t target = 80);
+// order that `seed` shuffles, with one blank between words. Real words
+// serve a key when any holds it, else letter groups; a key that neither
+// holds is practised as three of it ("qqq"). Empty without keys.
+std::string BuildWeakKeyLine(const CourseWords& words, std::string_view weakKeys, std::uint32_t seed,
+                             std::size_t target = 80);
 
 // The same for pieces of words (pairs of keys, say): words that hold each
-// piece, taken in turn; a piece that no word holds is practised as three of
-// it ("ththth"). Empty without pieces.
-std::string BuildPracticeLine(const std::vector<std::string>& words, const std::vector<std::string>& pieces,
+// piece, taken in turn (real words before letter groups); a piece that none
+// holds is practised as three of it ("ththth"). Empty without pieces.
+std::string BuildPracticeLine(const CourseWords& words, const std::vector<std::string>& pieces,
                               std::uint32_t seed, std::size_t target = 80);
 
 }  // namespace zq

@@ -10,6 +10,7 @@
 #include "base/CodePage.h"
 #include "course/CourseCheck.h"
 #include "course/CourseMaker.h"
+#include "course/GameWords.h"
 
 namespace zq {
 namespace {
@@ -132,13 +133,48 @@ TEST_F(CourseCheckTest, ReadsTheCodePageCourseIniNames) {
     EXPECT_NE(none.notes[0].find("names neither a code page nor a language"), std::string::npos);
 }
 
-TEST_F(CourseCheckTest, ManyFaultsOfAKindAreCounted) {
+// The summary counts the faults found: a line that counts many of a kind
+// is not one fault, and one fault is "1 fault".
+TEST_F(CourseCheckTest, ManyFaultsOfAKindAreCountedAndTheSummaryCountsEachFault) {
     std::string lines;
     for (int i = 0; i < 25; ++i) lines += "\xC3\xA9\n";
     folder.Write("US/Practice.txt", lines);
+    CourseCheckResult result = CheckCourseFolder(folder.File("US"));
+    ASSERT_EQ(result.faults.size(), 11u);
+    EXPECT_NE(result.faults.back().find("15 more like these"), std::string::npos) << result.faults.back();
+    EXPECT_EQ(result.faultCount, 25u);
+    EXPECT_EQ(CheckSummary(result), "25 faults (10 told one by one)");
+
+    folder.Write("US/Practice.txt", lines + "\xC3\xA8\n" + std::string(81, 'a') + "\n");
+    result = CheckCourseFolder(folder.File("US"));
+    EXPECT_EQ(result.faultCount, 27u);
+    EXPECT_EQ(CheckSummary(result), "27 faults (11 told one by one)");
+
+    folder.Write("US/Practice.txt", "\xC3\xA9\n");
+    result = CheckCourseFolder(folder.File("US"));
+    EXPECT_EQ(CheckSummary(result), "1 fault");
+    folder.Write("US/Practice.txt", "\xC3\xA9\n\xC3\xA8\n");
+    EXPECT_EQ(CheckSummary(CheckCourseFolder(folder.File("US"))), "2 faults");
+    EXPECT_EQ(CheckSummary(CheckCourseFolder(made_->File("US"))), "no faults");
+}
+
+// The game drops each word whole: a word wider than the playing area is a
+// fault, one as long as the game shows is none.
+TEST_F(CourseCheckTest, FindsGameWordsTooLongForTheGame) {
+    const std::string longest(kLongestGameWord, 'a');
+    folder.Write("US/Game.txt",
+                 "ask " + longest + " dad\n\nsad " + longest + "s lad\n" + std::string(300, 'f') + "\n");
     const std::vector<std::string> faults = Faults();
-    ASSERT_EQ(faults.size(), 11u);
-    EXPECT_NE(faults.back().find("15 more like these"), std::string::npos) << faults.back();
+    ASSERT_EQ(faults.size(), 2u);
+    EXPECT_NE(faults[0].find("Game.txt line 3: the word \"aaaa"), std::string::npos) << faults[0];
+    EXPECT_NE(faults[0].find(std::to_string(kLongestGameWord + 1) +
+                             " characters; the game shows words of "
+                             "at most " +
+                             std::to_string(kLongestGameWord)),
+              std::string::npos)
+        << faults[0];
+    EXPECT_NE(faults[1].find("Game.txt line 4: the word \"ffff"), std::string::npos) << faults[1];
+    EXPECT_NE(faults[1].find("has 300 characters"), std::string::npos) << faults[1];
 }
 
 }  // namespace

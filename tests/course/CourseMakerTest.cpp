@@ -149,6 +149,22 @@ TEST_F(CourseMakerTest, WithoutADictionaryDrillsMadeUpLetterGroupsAndSaysSo) {
     EXPECT_TRUE(check.faults.empty()) << check.faults.front();
 }
 
+// A dictionary none of whose words the keyboard types (English words on a
+// Russian keyboard) is no source of the course: course.ini names none.
+TEST_F(CourseMakerTest, ADictionaryOfWhichNoWordIsUsedIsNotNamed) {
+    CourseRequest request = Request("ru", "Russian");
+    request.dictionary = DictionaryAt(kTestDictionary);
+    const CourseReport report = maker.Make(request);
+    ASSERT_EQ(report.outcome, CourseOutcome::Made);
+    ASSERT_FALSE(report.notes.empty());
+    EXPECT_NE(report.notes.front().find("has no words this keyboard types"), std::string::npos);
+    EXPECT_EQ(report.info.dictionary, "");
+    const std::string ini = folder.Read("Russian/course.ini");
+    EXPECT_NE(ini.find("Dictionary=none\n"), std::string::npos) << ini;
+    EXPECT_EQ(ini.find("DictionaryPackage="), std::string::npos) << ini;
+    EXPECT_EQ(ini.find("Licence="), std::string::npos) << ini;
+}
+
 TEST_F(CourseMakerTest, TheSameLayoutGivesTheSameCourse) {
     CourseRequest first = Request("ru", "First"), second = Request("ru", "Second");
     first.useDictionary = second.useDictionary = false;
@@ -178,6 +194,39 @@ TEST_F(CourseMakerTest, ALayoutOfNoCodePageOrUnknownMakesNothing) {
     EXPECT_EQ(maker.Make(request).outcome, CourseOutcome::NoCodePage);
     EXPECT_THROW(maker.Make(Request("zz", "Nothing")), CourseMakingError);
     EXPECT_EQ(folder.EntryCount(), 0u);
+}
+
+// The language's code page lacks letters the layout types for it: a course
+// without them would not teach the layout, so none is made, and the
+// letters are named.
+TEST_F(CourseMakerTest, ALayoutWhoseLettersItsCodePageLacksIsRefusedNamingThem) {
+    const struct {
+        const char* layout;
+        const char32_t* someLeftOut;
+    } refused[] = {{"kz", U"әңғүұқөһ"}, {"az", U"ə"},           {"mn", U"үө"},
+                   {"gh(akan)", U"ɛɔ"}, {"ng(yoruba)", U"ẹọṣ"}, {"ng(hausa)", U"ɗƴ"}};
+    for (const auto& [layout, someLeftOut] : refused) {
+        CourseRequest request = Request(layout, "Refused");
+        request.useDictionary = false;
+        const CourseReport report = maker.Make(request);
+        EXPECT_EQ(report.outcome, CourseOutcome::NoCodePage) << layout;
+        for (const char32_t letter : std::u32string_view(someLeftOut)) {
+            const std::string utf8 = ToUtf8Text(std::u32string(1, letter));
+            EXPECT_NE(report.lettersLeftOut.find(utf8), std::string::npos)
+                << layout << ": " << utf8 << " not named in \"" << report.lettersLeftOut << "\"";
+            ASSERT_FALSE(report.notes.empty()) << layout;
+            EXPECT_NE(report.notes.back().find(utf8), std::string::npos) << report.notes.back();
+        }
+        EXPECT_EQ(folder.EntryCount(), 0u) << layout;
+    }
+    // Letters of another script (the French ones of a Russian phonetic
+    // layout), the stressed Bulgarian "ѝ" and the historic "ѣ" are no
+    // letters a course misses.
+    for (const char* layout : {"ru(phonetic_fr)", "bg", "bg(bekl)", "ara"}) {
+        CourseRequest request = Request(layout, layout);
+        request.useDictionary = false;
+        EXPECT_EQ(maker.Make(request).outcome, CourseOutcome::Made) << layout;
+    }
 }
 
 TEST_F(CourseMakerTest, ACancelledCourseLeavesNothingAndProgressIsTold) {

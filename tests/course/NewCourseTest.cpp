@@ -73,7 +73,7 @@ protected:
                        Layout("pl", "", "Polish", "pol"), Layout("ge", "ru", "Russian (Georgia)", "rus"),
                        Layout("us", "colemak", "English (Colemak)", "eng"),
                        Layout("gr", "polytonic", "Greek (polytonic)", "ell"),
-                       Layout("pl", "dvorak", "Polish (Dvorak)", "pol")},
+                       Layout("pl", "dvorak", "Polish (Dvorak)", "pol"), Layout("kz", "", "Kazakh", "kaz")},
                       painter};
     FakeNewCourseView view;
 };
@@ -82,7 +82,7 @@ TEST_F(NewCourseTest, OffersTheLayoutsWhoseLanguageHasACodePageByTheirDescriptio
     NewCourseChooser chooser = Chooser();
     chooser.Start();
     EXPECT_THAT(view.lines, ElementsAre("English (Colemak) (us(colemak))", "English (Dvorak) (us(dvorak))",
-                                        "Greek (polytonic) (gr(polytonic))", "Polish (pl)",
+                                        "Greek (polytonic) (gr(polytonic))", "Kazakh (kz)", "Polish (pl)",
                                         "Polish (Dvorak) (pl(dvorak))", "Russian (Georgia) (ge(ru))"))
         << "Armenian has no code page; a layout comes before its variants";
     EXPECT_EQ(view.selected, 0);
@@ -158,6 +158,21 @@ TEST_F(NewCourseTest, ALayoutWithoutACodePageForItsLettersIsRefusedWithAMessage)
         view.errors[0],
         "The letters of Russian (Georgia) fit no code page that the program keeps its texts in: no course "
         "can be made for it.");
+    EXPECT_FALSE(view.closed.has_value());
+    EXPECT_EQ(chooser.MadeCourse(), "");
+}
+
+// Kazakh's code page (1251) lacks letters the Kazakh layout types: the
+// layout is refused as one that fits no code page, naming them.
+TEST_F(NewCourseTest, ALayoutWhoseCodePageLacksItsLettersIsRefusedNamingThem) {
+    NewCourseChooser chooser = Chooser();
+    chooser.Start();
+    chooser.SearchChanged("Kazakh");
+    chooser.MakeClick();
+    ASSERT_EQ(view.errors.size(), 1u);
+    EXPECT_EQ(view.errors[0],
+              "The letters of Kazakh fit no code page that the program keeps its texts in (ә ң ғ ү ұ қ ө һ "
+              "do not fit): no course can be made for it.");
     EXPECT_FALSE(view.closed.has_value());
     EXPECT_EQ(chooser.MadeCourse(), "");
 }

@@ -170,7 +170,7 @@ TEST_F(WordSourceTest, AWordLongerThanTheBoundIsRefusedWithItsFileAndLine) {
             FAIL() << length << " letters loaded";
         } catch (const LibraryError& error) {
             EXPECT_EQ(std::string(error.what()), "Line 3 of the file " + Path("Game.txt") +
-                                                     " holds a word of more than 40 characters: each word of "
+                                                     " holds a word of more than 30 characters: each word of "
                                                      "the game must fit across its window.");
         }
     }

@@ -135,6 +135,42 @@ TEST_F(ProgressOverviewTest, TheWeakKeysArePractisedOnlyWithCharactersTaughtUpTo
     }
 }
 
+// The course's drill lines hold letter groups ("dkd", "kdk"); its sentences
+// and its lines of words hold real words with the same keys. The weak keys
+// are practised with the real words, and a key that no real word holds
+// ("j") with the groups that hold it.
+TEST_F(ProgressOverviewTest, TheWeakKeysArePractisedWithRealWordsBeforeLetterGroups) {
+    programFolder.Write("Courses/English/course.txt",
+                        "fff jjj fjf jfj\r\nddd kkk dkd kdk ddkk\r\nfad kid\r\n");
+    programFolder.Write("Courses/English/Practice.txt", "Dad did a kid's deed.\r\n");
+    programFolder.Write("Courses/English/Game.txt", "dad did kid\r\n");
+    for (int i = 0; i < 4; ++i) history.Record(TypedLine("Ann", kToday, "dddddkkkkkfffff", 10));
+    ProgressOverview overview = Overview();
+    overview.Load();
+    const std::vector<std::string> real = {"fad", "kid", "Dad", "did", "kid's", "deed.", "dad"};
+    for (std::uint32_t seed = 1; seed <= 5; ++seed) {
+        const std::optional<TargetedPractice> practice = overview.PractiseWeakKeys(seed);
+        ASSERT_TRUE(practice.has_value());
+        ASSERT_FALSE(practice->line8.empty());
+        for (const std::string& word : WordsOf({practice->line8}))
+            EXPECT_THAT(real, ::testing::Contains(word)) << practice->line8;
+    }
+
+    for (int i = 0; i < 8; ++i) history.Record(TypedLine("Ann", kToday, "jjjjjfffff", 5));
+    ProgressOverview jays = Overview();
+    jays.Load();
+    ASSERT_THAT(jays.Report().weakest, ::testing::Contains(U'j'));
+    const std::optional<TargetedPractice> practice = jays.PractiseWeakKeys(1);
+    ASSERT_TRUE(practice.has_value());
+    const std::vector<std::string> words = WordsOf({practice->line8});
+    EXPECT_TRUE(
+        std::ranges::any_of(words, [](const std::string& word) { return word == "fjf" || word == "jfj"; }))
+        << practice->line8 << ": no real word holds j, its groups do";
+    for (const std::string& word : words)
+        if (word.find('j') == std::string::npos)
+            EXPECT_THAT(real, ::testing::Contains(word)) << practice->line8;
+}
+
 // Six lines of the course's words, "qu" typed slowly and missed in every
 // line, "za" slowly.
 void PractisePairs(PracticeHistory& history) {

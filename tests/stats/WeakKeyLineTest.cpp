@@ -96,5 +96,42 @@ TEST(WeakKeyLineTest, TheCourseTextsAreItsThreeFilesAndMissingOnesAreSkipped) {
     EXPECT_THAT(ReadCourseTexts(Course(programFolder.Dir(), "Test")), ElementsAre("fff jjj", "fjf", "quiz"));
 }
 
+// Real words serve a key whenever one holds it; letter groups only a key
+// that no real word holds.
+TEST(WeakKeyLineTest, RealWordsComeBeforeLetterGroups) {
+    const CourseWords words({"dad", "fad", "add"}, {"ddd", "dkd", "kdk", "kkk"});
+    for (std::uint32_t seed = 0; seed < 10; ++seed) {
+        for (const std::string& word : Split(BuildWeakKeyLine(words, "d", seed)))
+            EXPECT_TRUE(word == "dad" || word == "fad" || word == "add") << word;
+        const std::string both = BuildWeakKeyLine(words, "dk", seed);
+        for (const std::string& word : Split(both)) {
+            const bool real = word == "dad" || word == "fad" || word == "add";
+            EXPECT_TRUE(real || word.find('k') != std::string::npos) << word << " in " << both;
+        }
+        EXPECT_NE(both.find('k'), std::string::npos) << both;
+    }
+    for (const std::string& word : Split(BuildPracticeLine(words, {"dk"}, 1)))
+        EXPECT_TRUE(word == "dkd" || word == "kdk") << word;
+}
+
+// The sentences and the game hold real words, and so do the lines of the
+// course at least half of whose words are theirs ("quiz fez jig", with
+// "quiz." and "fez" among them); the other lines hold letter groups.
+TEST(WeakKeyLineTest, TheCourseWordsAreItsThreeFilesRealWordsApartAndMissingOnesAreSkipped) {
+    test::TempFolder programFolder;
+    std::filesystem::create_directories(programFolder / "Courses/Test");
+    programFolder.Write("Courses/Test/course.txt", "fff jjj\r\nfjf\r\nquiz fez jig\r\n");
+    programFolder.Write("Courses/Test/Practice.txt", "Jim has a quiz.\n");
+    programFolder.Write("Courses/Test/Game.txt", "fez\n");
+    CourseWords words = ReadCourseWords(Course(programFolder.Dir(), "Test"));
+    EXPECT_THAT(words.words, ElementsAre("Jim", "has", "a", "quiz.", "fez", "quiz", "jig"));
+    EXPECT_THAT(words.groups, ElementsAre("fff", "jjj", "fjf"));
+
+    std::filesystem::remove(programFolder / "Courses/Test/Practice.txt");
+    words = ReadCourseWords(Course(programFolder.Dir(), "Test"));
+    EXPECT_THAT(words.words, ElementsAre("fez"));
+    EXPECT_THAT(words.groups, ElementsAre("fff", "jjj", "fjf", "quiz", "jig"));
+}
+
 }  // namespace
 }  // namespace zq

@@ -14,9 +14,7 @@ int RunCheck(const std::vector<std::string>& args) {
     const CourseCheckResult result = CheckCourseFolder(args[0]);
     for (const std::string& note : result.notes) std::cout << "note: " << note << "\n";
     for (const std::string& fault : result.faults) std::cout << "fault: " << fault << "\n";
-    std::cout << args[0] << ": code page " << result.codePage << ", "
-              << (result.faults.empty() ? "no faults" : std::to_string(result.faults.size()) + " faults")
-              << "\n";
+    std::cout << args[0] << ": code page " << result.codePage << ", " << CheckSummary(result) << "\n";
     return result.faults.empty() ? 0 : 1;
 }
 

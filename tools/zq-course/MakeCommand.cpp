@@ -1,7 +1,8 @@
 // zq-course make LAYOUT[(VARIANT)] FOLDER [--dictionary FILE | --no-dictionary]
 //                [--force] [--template-text]
-// Exit status: 0 made, 3 the layout's language has no Windows code page,
-// 1 any other failure, 2 wrong arguments.
+// Exit status: 0 made, 3 the layout's letters fit no Windows code page (its
+// language has none, or the page lacks letters the language writes), 1 any
+// other failure, 2 wrong arguments.
 
 #include <iostream>
 #include <optional>
