@@ -166,9 +166,11 @@ TEST_F(ProgressOverviewTest, TheWeakKeysArePractisedWithRealWordsBeforeLetterGro
     EXPECT_TRUE(
         std::ranges::any_of(words, [](const std::string& word) { return word == "fjf" || word == "jfj"; }))
         << practice->line8 << ": no real word holds j, its groups do";
-    for (const std::string& word : words)
-        if (word.find('j') == std::string::npos)
+    for (const std::string& word : words) {
+        if (word.find('j') == std::string::npos) {
             EXPECT_THAT(real, ::testing::Contains(word)) << practice->line8;
+        }
+    }
 }
 
 // Six lines of the course's words, "qu" typed slowly and missed in every
