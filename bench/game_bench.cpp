@@ -15,6 +15,7 @@
 
 #include "../tests/game/GameFakes.h"
 #include "../tests/game/GamePlayTestAccess.h"
+#include "base/LibraryError.h"
 #include "game/GamePlay.h"
 #include "game/strikerSourceType.h"
 #include "game/threadType.h"
@@ -127,12 +128,20 @@ void Load(benchmark::State& state, const std::string& bytes) {
     ScriptedRandom random;
     std::atomic<std::int32_t> groupPointer{1};
     const TGameSettings settings;
+    // A file holding a word longer than the game shows is refused: how
+    // quickly that is told is measured too.
+    std::int64_t refused = 0;
     for (auto _ : state) {
         strikerSourceType source(file.Path(), settings, random, groupPointer);
-        source.Load();
+        try {
+            source.Load();
+        } catch (const LibraryError&) {
+            ++refused;
+        }
         benchmark::DoNotOptimize(source.GroupCount);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+    state.counters["refused"] = static_cast<double>(refused);
 }
 
 void LoadTenMegabytesOfWords(benchmark::State& state) {

@@ -139,7 +139,9 @@ CourseReport CourseMaker::Make(const CourseRequest& request, const CourseProgres
         }
         return true;
     };
-    const fs::path target(request.folder);
+    // "Mine/" (as shell completion writes it) names the folder "Mine".
+    fs::path target = fs::path(request.folder).lexically_normal();
+    if (!target.has_filename()) target = target.parent_path();
     std::error_code error;
     if (!request.replace && fs::exists(target, error))
         throw CourseMakingError("the folder " + request.folder + " exists already");

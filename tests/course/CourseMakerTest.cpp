@@ -189,6 +189,16 @@ TEST_F(CourseMakerTest, RefusesAnExistingFolderUnlessToldToReplaceIt) {
     EXPECT_EQ(folder.EntryCount(), 1u);  // nothing left beside it
 }
 
+// The folder as shell completion writes it, with a slash at its end.
+TEST_F(CourseMakerTest, AFolderNamedWithASlashAtItsEndIsMadeAsWithout) {
+    CourseRequest request = Request("us(dvorak)", "Mine");
+    request.folder += "/";
+    request.useDictionary = false;
+    EXPECT_EQ(maker.Make(request).outcome, CourseOutcome::Made);
+    EXPECT_FALSE(folder.Read("Mine/course.txt").empty());
+    EXPECT_EQ(folder.EntryCount(), 1u) << "nothing left beside it";
+}
+
 TEST_F(CourseMakerTest, ALayoutOfNoCodePageOrUnknownMakesNothing) {
     CourseRequest request = Request("am", "Amharic");
     EXPECT_EQ(maker.Make(request).outcome, CourseOutcome::NoCodePage);

@@ -146,7 +146,7 @@ TEST_F(WordSourceTest, LargeAndStrangeFilesLoad) {
     for (int round = 0; round < 64; ++round)
         for (int byte = 1; byte < 256; ++byte) {
             binary += static_cast<char>((byte * 7 + round) % 255 + 1);
-            if (binary.size() % 32 == 31) binary += ' ';
+            if (binary.size() % (kLongestGameWord + 1) == kLongestGameWord) binary += ' ';
         }
     Load(binary);
     for (std::int32_t group = 1; group <= source().GroupCount; ++group)
