@@ -59,21 +59,6 @@ public:
     // From now on, only what is said after this call counts.
     void Mark() { first_ = Lines().size(); }
 
-    // Waits until no line has come for `quietMs` (what a program of an
-    // earlier test left queued has been said), or `timeoutMs` has passed;
-    // whether the service fell quiet.
-    bool WaitUntilQuiet(int quietMs = 1000, int timeoutMs = 15000) const {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        std::size_t count = Lines().size();
-        while (std::chrono::steady_clock::now() < end) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(quietMs));
-            const std::size_t now = Lines().size();
-            if (now == count) return true;
-            count = now;
-        }
-        return false;
-    }
-
     // What was said since the mark.
     std::vector<SpokenLine> Heard() const {
         std::vector<SpokenLine> lines = Lines();
