@@ -242,7 +242,7 @@ std::string CheckSummary(const CourseCheckResult& result) {
     const std::size_t found = std::max(result.faultCount, result.faults.empty() ? 0 : std::size_t{1});
     if (found == 0) return "no faults";
     std::string summary = std::to_string(found) + (found == 1 ? " fault" : " faults");
-    const std::size_t toldAlone = static_cast<std::size_t>(
+    const auto toldAlone = static_cast<std::size_t>(
         std::count_if(result.faults.begin(), result.faults.end(),
                       [](const std::string& fault) { return !fault.ends_with(kMoreLikeThese); }));
     if (toldAlone < found) summary += " (" + std::to_string(toldAlone) + " told one by one)";

@@ -74,7 +74,7 @@ bool HasFewControlCharacters(std::string_view text) {
 // The start of a file tells whether it is a text, so that a large file that
 // is none (a disk image) is refused at once, not after being read whole.
 bool StartLooksLikeText(const std::string& path) {
-    constexpr std::size_t kJudgedBytes = 64 * 1024;
+    constexpr std::size_t kJudgedBytes = std::size_t{64} * 1024;
     const WholeFile start = ReadFileStart(path, kJudgedBytes);
     if (start.error != 0) throw CannotOpenFileError(path, std::strerror(start.error));
     return LooksLikeText(start.bytes);

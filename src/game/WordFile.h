@@ -17,7 +17,7 @@ LibraryError InputOutputError(int errorNumber);
 // The largest word file the game reads, in bytes: far above any list of
 // words (a shipped one holds some kilobytes), so that a wrong file (a disk
 // image) is refused rather than read into memory.
-inline constexpr std::size_t kLargestWordFile = 64 * 1024 * 1024;
+inline constexpr std::size_t kLargestWordFile = std::size_t{64} * 1024 * 1024;
 
 // The error for a word longer than kLongestGameWord: it names the file and
 // the line (counted from 1) that holds it.
