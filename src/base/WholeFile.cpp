@@ -29,9 +29,11 @@ private:
     int descriptor_;
 };
 
-// Why the open file cannot be read whole: 0 for a regular file.
-int RefusalOf(int descriptor, struct stat& status) {
-    if (::fstat(descriptor, &status) != 0) return errno;
+// Why the file cannot be read: the opening's error, or 0 for a regular
+// file (whose status then fills `status`).
+int RefusalOf(const OpenFile& open, struct stat& status) {
+    if (open.Descriptor() < 0) return errno;  // the open's, nothing came between
+    if (::fstat(open.Descriptor(), &status) != 0) return errno;
     if (S_ISDIR(status.st_mode)) return EISDIR;
     if (!S_ISREG(status.st_mode)) return EINVAL;
     return 0;
@@ -42,12 +44,8 @@ int RefusalOf(int descriptor, struct stat& status) {
 WholeFile ReadFileStart(const std::string& path, std::size_t count) {
     WholeFile file;
     const OpenFile open(path);
-    if (open.Descriptor() < 0) {
-        file.error = errno;
-        return file;
-    }
     struct stat status {};
-    file.error = RefusalOf(open.Descriptor(), status);
+    file.error = RefusalOf(open, status);
     if (file.error != 0) return file;
     file.bytes.resize(count);
     std::size_t got = 0;
@@ -73,12 +71,8 @@ WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes) {
 WholeFile ReadWholeFile(const std::string& path, std::size_t maxBytes, const ReadProgress& progress) {
     WholeFile file;
     const OpenFile open(path);
-    if (open.Descriptor() < 0) {
-        file.error = errno;
-        return file;
-    }
     struct stat status {};
-    file.error = RefusalOf(open.Descriptor(), status);
+    file.error = RefusalOf(open, status);
     if (file.error == 0 && static_cast<std::uintmax_t>(status.st_size) > maxBytes) file.error = EFBIG;
     if (file.error != 0) return file;
     // The size is a hint only: files of the system (/proc) tell none, and a

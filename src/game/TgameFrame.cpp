@@ -142,9 +142,7 @@ bool TgameFrame::CanStop() {
         result = false;
     }
     if (ConfirmExit()) {
-        if (!scoreOffered_) AddScore(gameThread_->Score());
-        scoreOffered_ = true;
-        gameThread_->Terminate();
+        EndKeepingScore();
         return true;
     }
     // The game may have ended by itself while the question was open; only
@@ -156,6 +154,11 @@ bool TgameFrame::CanStop() {
 void TgameFrame::EndWithoutAsking() {
     if (!gameThread_) return;
     view_.SetTickTimerEnabled(false);
+    EndKeepingScore();
+}
+
+// The score goes to the table once, however the game is left.
+void TgameFrame::EndKeepingScore() {
     if (!scoreOffered_) AddScore(gameThread_->Score());
     scoreOffered_ = true;
     gameThread_->Terminate();

@@ -106,6 +106,7 @@ public:
     void AskDifficulty();
     // Whether the game may be left (asks when it has not ended).
     bool CanStop();
+    void EndKeepingScore();
     bool ConfirmExit();
     // "Your game scores:" and the five entries, one a line.
     std::string ScoresText() const;

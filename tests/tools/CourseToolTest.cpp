@@ -2,34 +2,23 @@
 // layout whose letters its language's code page lacks and for a dictionary
 // none of whose words it uses, and how "check" counts the faults it found.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "ToolRun.h"
 #include "support/TempFolder.h"
 
 namespace zq {
 namespace {
 
-struct ToolRun {
-    int exitStatus = -1;
-    std::string out, err;
-};
+using testing::ToolRun;
 
-// Runs zq-course with the arguments (each quoted for the shell).
+// Runs zq-course with the arguments.
 ToolRun RunTool(const test::TempFolder& folder, const std::vector<std::string>& args) {
-    std::string command = std::string("QT_QPA_PLATFORM=offscreen '") + ZQ_COURSE_TOOL + "'";
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    command += " >'" + folder.File("out") + "' 2>'" + folder.File("err") + "'";
-    const int status = std::system(command.c_str());
-    ToolRun run;
-    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = folder.Read("out");
-    run.err = folder.Read("err");
-    return run;
+    return testing::RunTool(ZQ_COURSE_TOOL, folder, args);
 }
 
 TEST(CourseMakeCommand, ALayoutWhoseLettersItsCodePageLacksEndsWithStatus3NamingThem) {

@@ -134,12 +134,11 @@ void LinePracticeWindow::SetDrillFont(const QFont& font, const QColor& color) {
     QTextCursor all(InputEdit->document());
     all.select(QTextCursor::Document);
     all.setCharFormat(baseFormat_);
-    // The window has arranged itself already: one of a set height grows by
-    // what the boxes grow, or the layout would lay one box over the other.
+    // The window has arranged itself already: without growing with its
+    // boxes, its layout would lay one box over the other.
     const int boxesBefore = SampleEdit->minimumHeight() + InputEdit->minimumHeight();
     FitBoxHeights();
-    const int growth = SampleEdit->minimumHeight() + InputEdit->minimumHeight() - boxesBefore;
-    if (growth != 0 && minimumHeight() == maximumHeight()) setFixedHeight(height() + growth);
+    GrowSetHeightBy(SampleEdit->minimumHeight() + InputEdit->minimumHeight() - boxesBefore);
 }
 
 void LinePracticeWindow::SetArrangedBoxHeights(int sampleHeight, int inputHeight) {
@@ -353,8 +352,13 @@ void LinePracticeWindow::KeepStatusWhole(const QString& text) {
     statusTwoLines_ = true;
     const int barBefore = SBHelp->height();
     ApplyStatusFont();
-    // A window of a set height (see PlaceWindow) grows by the bar's new line.
-    if (minimumHeight() == maximumHeight()) setFixedHeight(height() + SBHelp->height() - barBefore);
+    GrowSetHeightBy(SBHelp->height() - barBefore);
+}
+
+// A window of a set height (see PlaceWindow) grows by what its parts grew
+// after it had arranged itself; one sized by its layout follows by itself.
+void LinePracticeWindow::GrowSetHeightBy(int growth) {
+    if (growth != 0 && minimumHeight() == maximumHeight()) setFixedHeight(height() + growth);
 }
 
 void LinePracticeWindow::InformationBox(std::string_view utf8) {

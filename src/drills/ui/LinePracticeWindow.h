@@ -122,6 +122,7 @@ private:
     void ApplyStatusFont();
     void KeepStatusWhole(const QString& text);
     void FitBoxHeights();
+    void GrowSetHeightBy(int growth);
 
     std::unique_ptr<TFmLinePractice> drill_;
     // Gives the guidance windows back when the window goes, before its
