@@ -56,6 +56,7 @@ protected:
         if (!bus) GTEST_SKIP() << "no private accessibility bus (ZQ_TEST_ACCESSIBILITY_BUS)";
         log = SpokenLog::OfTheTestService();
         if (!log) GTEST_SKIP() << "no private speech service (ZQ_TEST_SPEECH_LOG)";
+        ASSERT_TRUE(log->WaitUntilQuiet()) << "the speech service never fell quiet";
         setenv("DBUS_SESSION_BUS_ADDRESS", bus->c_str(), 1);
         session = std::make_unique<ProgramSession>(*display);
         session->SetVariable("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");

@@ -85,6 +85,7 @@ protected:
         if (!display) GTEST_SKIP() << "no test X display (ZQ_TEST_X_DISPLAY) or no xdotool";
         log = SpokenLog::OfTheTestService();
         if (!log) GTEST_SKIP() << "no private speech service (ZQ_TEST_SPEECH_LOG)";
+        ASSERT_TRUE(log->WaitUntilQuiet()) << "the speech service never fell quiet";
         session = std::make_unique<ProgramSession>(*display);
         IniFile profiles(session->Path("zqc.ini"));
         profiles.WriteString("Default", "Speak", "1");
@@ -168,7 +169,10 @@ TEST(SpeechOff, ACourseDrillLoadsNothingOfSpeechAndSaysNothing) {
     const std::optional<std::string> display = TestDisplay();
     if (!display) GTEST_SKIP() << "no test X display (ZQ_TEST_X_DISPLAY) or no xdotool";
     std::optional<SpokenLog> log = SpokenLog::OfTheTestService();
-    if (log) log->Mark();
+    if (log) {
+        ASSERT_TRUE(log->WaitUntilQuiet()) << "the speech service never fell quiet";
+        log->Mark();
+    }
     ProgramSession session(*display);
     session.Start();
     const std::string logon = session.WaitForWindow("^Log on");

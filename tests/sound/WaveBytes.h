@@ -25,8 +25,11 @@ inline std::string Chunk(const std::string& id, const std::string& body) {
 
 inline std::string FormatChunk(int tag, int channels, int sampleRate, int bits) {
     const int blockAlign = channels * bits / 8;
-    return Chunk("fmt ", Little16(tag) + Little16(channels) + Little32(sampleRate) +
-                             Little32(static_cast<std::uint32_t>(sampleRate * blockAlign)) +
+    // Computed as the 32-bit field holds it, so that rates beyond any sound
+    // card wrap instead of overflowing.
+    const std::uint32_t rate = static_cast<std::uint32_t>(sampleRate);
+    const std::uint32_t byteRate = rate * static_cast<std::uint32_t>(blockAlign);
+    return Chunk("fmt ", Little16(tag) + Little16(channels) + Little32(rate) + Little32(byteRate) +
                              Little16(blockAlign) + Little16(bits));
 }
 

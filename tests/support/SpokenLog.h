@@ -6,7 +6,7 @@
 // by tabs (see tests/speech/private-speech-service.sh). ./test names the log
 // in ZQ_TEST_SPEECH_LOG; without one there is no service, and the tests that
 // listen skip. Tests that listen share the one service, so they never run
-// side by side (their CTest resource lock "zq_test_speech").
+// side by side (they hold the test display's CTest resource lock).
 
 #include <chrono>
 #include <cstdlib>
@@ -83,6 +83,29 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         return Heard().size() >= count;
+    }
+
+    // Waits until nothing more has been said for `quietMs`, or `timeoutMs`
+    // has passed; whether the service fell quiet. A test that listens calls
+    // it before its mark: the service goes on saying what a test before it
+    // queued, after that test's program ended, and on a loaded machine those
+    // lines would land among its own.
+    bool WaitUntilQuiet(int quietMs = 700, int timeoutMs = 20000) const {
+        using Clock = std::chrono::steady_clock;
+        const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
+        std::size_t said = Lines().size();
+        auto lastChange = Clock::now();
+        while (Clock::now() < end) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            const std::size_t now = Lines().size();
+            if (now != said) {
+                said = now;
+                lastChange = Clock::now();
+            } else if (Clock::now() - lastChange >= std::chrono::milliseconds(quietMs)) {
+                return true;
+            }
+        }
+        return false;
     }
 
 private:

@@ -63,6 +63,7 @@ protected:
     void SetUp() override {
         log = SpokenLog::OfTheTestService();
         if (!log) GTEST_SKIP() << "no private speech service (ZQ_TEST_SPEECH_LOG): run ./test";
+        ASSERT_TRUE(log->WaitUntilQuiet()) << "the speech service never fell quiet";
         log->Mark();
     }
     std::optional<SpokenLog> log;
