@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keyboard/GuidanceViews.h"
+#include "keyboard/ui/RememberedFrame.h"
 
 namespace zq {
 
@@ -20,6 +21,7 @@ public:
 
 private:
     TVKeyboard& keyboard_;
+    mutable RememberedFrame frame_;
 };
 
 // A hands window as the drills drive it.
@@ -36,6 +38,7 @@ public:
 
 private:
     TPalmForm& hands_;
+    mutable RememberedFrame frame_;
 };
 
 }  // namespace zq
