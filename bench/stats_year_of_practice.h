@@ -1,8 +1,11 @@
 #pragma once
 
 // A year of daily practice for the history benchmarks: 365 days of 200
-// lines of the English course, made once a run in a temporary folder.
+// lines of the English course, made once a run in a temporary folder. A
+// brief run among the tests (ZQ_BENCH_BRIEF) makes a month of it: the code
+// is the same, and making the year would take most of the run.
 
+#include <cstdlib>
 #include <string>
 
 #include "base/TextFile.h"
@@ -19,6 +22,11 @@ inline constexpr const char* kYearCourse = "English";
 inline constexpr std::int32_t kYearLastDay = 19'800;
 inline constexpr int kYearDays = 365;
 inline constexpr int kYearLinesPerDay = 200;
+
+// The days of practice made: the year, or a month for a brief run.
+inline int PracticeDays() {
+    return std::getenv("ZQ_BENCH_BRIEF") != nullptr ? 30 : kYearDays;
+}
 
 // The English course as the sources hold it (data/ is laid out as a
 // program folder).
@@ -42,8 +50,9 @@ inline std::string YearOfPractice() {
         learner.course = kYearCourse;
         learner.linesPerDay = kYearLinesPerDay;
         const std::vector<std::string> words = EnglishWords();
-        for (int index = 0; index < kYearDays; ++index)
-            store.AddLines(SimulateDay(learner, words, kYearLastDay - kYearDays + 1 + index, index));
+        const int days = PracticeDays();
+        for (int index = 0; index < days; ++index)
+            store.AddLines(SimulateDay(learner, words, kYearLastDay - days + 1 + index, index));
         store.Database().Execute("PRAGMA wal_checkpoint(TRUNCATE)");
         return made;
     }();
