@@ -22,6 +22,7 @@
 #include "base/ui/AccessibleRole.h"
 #include "base/ui/Colors.h"
 #include "base/ui/MessageBoxes.h"
+#include "base/ui/TerminationSignals.h"
 #include "base/ui/Utf8Text.h"
 #include "course/CourseList.h"
 #include "keyboard/TDataMod.h"
@@ -116,7 +117,6 @@ MainWindow::MainWindow(TSettings& settings, ProfileEditorFactory& profileDialogs
     buttonColumn_->addStretch(1);
     Day = new LearnersDayPanel(this);
     layout->addWidget(Day, 0, Qt::AlignTop);
-    QCoreApplication::instance()->installEventFilter(this);
 
     // One width for all, wide enough for the longest caption with room on
     // both sides (a translated caption can be far longer than the English
@@ -157,9 +157,6 @@ void MainWindow::SetWindowFont(const std::string& fontName8, std::int32_t /*char
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // The program is told to end (a termination signal, the session's end):
-    // Qt closes the windows next.
-    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) programEnding_ = true;
     auto* button = qobject_cast<QPushButton*>(watched);
     if (button != nullptr && event->type() == QEvent::FocusIn) CourseBnEnter(*button);
     if (button != nullptr && event->type() == QEvent::FocusOut) CourseBnExit(*button);
@@ -244,7 +241,7 @@ MainView::UnstoredChoice MainWindow::AskAfterFailedStore(std::string_view utf8) 
             box.setDefaultButton(retry);
         });
     // Told to end while the box was open: the box has gone, and so does the program.
-    if (programEnding_ || clicked == end) return UnstoredChoice::EndWithoutStoring;
+    if (ProgramToldToEnd() || clicked == end) return UnstoredChoice::EndWithoutStoring;
     return clicked == retry ? UnstoredChoice::Retry : UnstoredChoice::KeepOpen;
 }
 
@@ -277,7 +274,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (programEnding_ && (drills_->OpenWindow() != nullptr || form_->GameBusy())) {
+    // Told to end (a termination signal, the session's end): Qt closes the
+    // windows without a question.
+    const bool toldToEnd = ProgramToldToEnd();
+    if (toldToEnd && (drills_->OpenWindow() != nullptr || form_->GameBusy())) {
         // Qt has closed the drill or game window first: its practice time
         // and position reach the profile once the drill has returned, and
         // the game must not be freed while its own question is still open;
@@ -286,7 +286,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
-    if (form_->FormClose(!programEnding_)) {
+    if (form_->FormClose(!toldToEnd)) {
         event->accept();
     } else {
         event->ignore();  // the learner keeps the window: nothing is lost while it stays open

@@ -116,7 +116,6 @@ private:
     std::function<void()> closeLogon_;
     QVBoxLayout* buttonColumn_ = nullptr;
     QList<QAction*> actions_;
-    bool programEnding_ = false;
     bool shownOnce_ = false;
     std::vector<std::pair<QMessageBox::Icon, QString>> heldMessages_;
 };

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
@@ -15,8 +16,22 @@ constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 // The handler may only write to a pipe; the event loop reads the other end.
 int signalPipe[2] = {-1, -1};
-// Set on the event loop's thread, when the signal is taken from the pipe.
-bool signalReceived = false;
+// Set on the event loop's thread, when a signal is taken from the pipe or
+// the event loop is told to quit.
+bool toldToEnd = false;
+
+// Notes the quit Qt is asked for: the session manager's request at the end
+// of the session arrives as one, and so does a signal taken from the pipe.
+class QuitWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) toldToEnd = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 void WriteSignalToPipe(int signalNumber) {
     const int savedErrno = errno;
@@ -42,9 +57,11 @@ void QuitOnTerminationSignals() {
         }
         notifier->setEnabled(false);
         ResetSignalsToDefault();
-        signalReceived = true;
+        toldToEnd = true;
         QCoreApplication::quit();
     });
+
+    QCoreApplication::instance()->installEventFilter(new QuitWatch(QCoreApplication::instance()));
 
     struct sigaction action {};
     action.sa_handler = WriteSignalToPipe;
@@ -53,8 +70,8 @@ void QuitOnTerminationSignals() {
     for (int signalNumber : kTerminationSignals) sigaction(signalNumber, &action, nullptr);
 }
 
-bool TerminationSignalReceived() {
-    return signalReceived;
+bool ProgramToldToEnd() {
+    return toldToEnd;
 }
 
 }  // namespace zq

@@ -422,7 +422,7 @@ void GameFrameWindow::CloseWindow() {
 
 void GameFrameWindow::closeEvent(QCloseEvent* event) {
     CloseAction action = CloseAction::Hide;
-    if (TerminationSignalReceived())
+    if (ProgramToldToEnd())
         frame_->EndWithoutAsking();
     else
         frame_->FormClose(action);

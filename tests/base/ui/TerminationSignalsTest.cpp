@@ -28,9 +28,26 @@ TEST(TerminationSignalsTest, ASignalEndsTheEventLoopInsteadOfTheProcess) {
     watchdog.start(10000);
     EXPECT_EQ(QCoreApplication::exec(), 0) << "the watchdog ended the loop";
     EXPECT_TRUE(raised);
+    EXPECT_TRUE(ProgramToldToEnd()) << "the windows close without a question";
     struct sigaction now {};
     sigaction(SIGTERM, nullptr, &now);
     EXPECT_EQ(now.sa_handler, SIG_DFL) << "a second signal ends the program at once";
+}
+
+// The end of the desktop session reaches the program as Qt's quit: like a
+// signal, it tells the windows to close without a question. The watch for
+// it begins with the handling of signals.
+TEST(TerminationSignalsTest, QtsQuitIsNotedAsBeingToldToEnd) {
+    if (ProgramToldToEnd())
+        GTEST_SKIP() << "an earlier test of this process ended it (ctest runs each alone)";
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    ASSERT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(ProgramToldToEnd());
+
+    QuitOnTerminationSignals();
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    ASSERT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(ProgramToldToEnd());
 }
 
 }  // namespace

@@ -266,6 +266,26 @@ TEST_F(GameFrameWindowTest, TheEndOfTheSessionEndsTheGameWithoutAQuestionAndKeep
     EXPECT_EQ(window.Frame().Scores().Entries().back(), FormatScore(window.Frame().GameThread()->Score()));
 }
 
+// The desktop session's end reaches the program as Qt's quit rather than
+// a signal: the game ends as it does for a signal.
+TEST_F(GameFrameWindowTest, QtsQuitAtTheEndOfTheSessionEndsTheGameWithoutAQuestion) {
+    boxes.AnswerDifficulty("3");
+    window.Frame().SetWordFile(WordFile("sun moon star sky rain\n"));
+    window.ShowAndStartGame();
+    ASSERT_TRUE(WaitFor([&] { return window.Ticks().ticks > 5; }));
+
+    QuitOnTerminationSignals();
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "the program waited for an answer";
+    EXPECT_TRUE(boxes.texts.empty()) << "no question, no table of scores";
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.Frame().GameThread()->Terminated());
+}
+
 TEST_F(GameFrameWindowTest, AWordFileThatCannotBeReadLeavesTheWindowOpenWithoutAGame) {
     window.Frame().SetWordFile(folder.File("missing.txt"));
     boxes.Then([&](QWidget* box) {
