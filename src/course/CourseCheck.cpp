@@ -202,9 +202,9 @@ void CheckTeachingOrder(const std::vector<std::string>& lines, const CourseKeybo
                        Where("course.txt", i) + " brings " + std::to_string(fresh.size()) +
                            " new keys at once; at most " + std::to_string(kMostNewKeys));
         for (const auto& [unit, used] : fresh) {
-            const auto ofUnit = [&](char32_t ch) {
+            const auto ofUnit = [&keyboard, key = unit](char32_t ch) {
                 const CharacterWay* way = keyboard.WayOf(ch);
-                return way && keyboard.UnitOf(*way) == unit;
+                return way && keyboard.UnitOf(*way) == key;
             };
             if (!DrilledAlone(line, ofUnit))
                 faults.Add("course.txt order",
