@@ -56,6 +56,27 @@ void TFmLogon::FillUserList() {
     view_.SelectUser(IndexOfUser(settings_.User));
 }
 
+void TFmLogon::FormShown() {
+    if (repeatsTold_ || starter_ == nullptr) return;
+    const ProfileStore& store = starter_->Store();
+    const std::vector<ProfileStore::RepeatedUser> repeats = store.RepeatedUsers();
+    if (repeats.empty()) return;
+    repeatsTold_ = true;
+    std::string message = Format(Tr("The profile file %s holds a user twice:"), {store.Path()});
+    for (const ProfileStore::RepeatedUser& repeat : repeats) {
+        message += "\n";
+        message += Format(Tr("line %s: [%s], the same user as [%s] at line %s"),
+                          {std::to_string(repeat.line), ToUtf8(repeat.name), ToUtf8(repeat.firstName),
+                           std::to_string(repeat.firstLine)});
+    }
+    message += "\n\n";
+    message +=
+        Tr("The program lists each user once and reads and writes only the first of the sections; "
+           "it leaves the file as it is. To keep what a second section holds, join the two in the "
+           "file by hand, or give the second a name of its own.");
+    view_.InformationBox(message);
+}
+
 void TFmLogon::OKButtonClick() {
     const std::string name = view_.UserText();
     if (name.empty()) {

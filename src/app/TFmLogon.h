@@ -33,6 +33,10 @@ public:
     TZQStarterLocal* Starter() const { return starter_; }
 
     void FormShow() { FillUserList(); }
+    // Once the dialog is on screen: tells, once a run, of sections of the
+    // profile file that repeat a user's (they cannot be reached), so that
+    // the learner can mend the file by hand.
+    void FormShown();
     // The users of the profile file, in file order, with the last user who
     // logged on selected when listed.
     void FillUserList();
@@ -54,6 +58,7 @@ private:
     TSettings& settings_;
     TZQStarterLocal* starter_ = nullptr;
     std::vector<std::string> users_;
+    bool repeatsTold_ = false;
 };
 
 }  // namespace zq

@@ -193,9 +193,31 @@ bool IniFile::ValueExists(std::string_view section, std::string_view key) const 
 
 std::vector<std::string> IniFile::SectionNames() const {
     std::vector<std::string> names;
-    for (const Line& line : lines_)
-        if (IsSectionHeader(line.bytes)) names.push_back(ParseLine(line).name);
+    for (const Line& line : lines_) {
+        if (!IsSectionHeader(line.bytes)) continue;
+        std::string name = ParseLine(line).name;
+        const bool listed = std::ranges::any_of(
+            names, [&name](const std::string& other) { return EqualsIgnoringAsciiCase(other, name); });
+        if (!listed) names.push_back(std::move(name));
+    }
     return names;
+}
+
+std::vector<IniFile::RepeatedSection> IniFile::RepeatedSections() const {
+    std::vector<RepeatedSection> repeats;
+    std::vector<std::pair<std::string, std::size_t>> firsts;  // each name's first header
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (!IsSectionHeader(lines_[i].bytes)) continue;
+        std::string name = ParseLine(lines_[i]).name;
+        const auto first = std::ranges::find_if(
+            firsts, [&name](const auto& other) { return EqualsIgnoringAsciiCase(other.first, name); });
+        if (first == firsts.end()) {
+            firsts.emplace_back(std::move(name), i + 1);
+        } else {
+            repeats.push_back({std::move(name), i + 1, first->first, first->second});
+        }
+    }
+    return repeats;
 }
 
 std::vector<std::string> IniFile::ReadSection(std::string_view section,

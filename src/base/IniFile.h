@@ -72,8 +72,20 @@ public:
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
 
-    // The names of the sections, in file order.
+    // The names of the sections, in file order, each once: a later section
+    // whose name differs only in case cannot be reached, as the first one
+    // of the name counts.
     std::vector<std::string> SectionNames() const;
+    // A section that stands in the file a second time (or more), under a
+    // name that differs at most in case, and where the first one stands.
+    struct RepeatedSection {
+        std::string name;       // as the repeat's header spells it
+        std::size_t line;       // of the repeat's header, from 1
+        std::string firstName;  // as the first header spells it
+        std::size_t firstLine;  // of the first header, from 1
+    };
+    // Every such repeat, in file order; the file keeps them as they are.
+    std::vector<RepeatedSection> RepeatedSections() const;
     // The key lines of a section as "Key=Value", in file order; the values
     // of `utf8Keys` in UTF-8.
     std::vector<std::string> ReadSection(std::string_view section,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -14,6 +15,7 @@
 #include "course/CourseKeyboard.h"
 #include "course/GameWords.h"
 #include "course/LanguageCodePages.h"
+#include "course/ReadableGroups.h"
 #include "course/UnicodeText.h"
 #include "keyboard/TDataMod.h"
 #include "templates/TemplateCheck.h"
@@ -155,6 +157,34 @@ void CheckGameWords(const std::vector<std::string>& lines, FaultList& faults) {
     }
 }
 
+// Whether a line drills a new key alone: its character three times in a row
+// ("fff"), or a combining mark or final form three times on one letter
+// ("ด่ ด่ ด่"), as such a character is never written alone.
+bool DrilledAlone(const std::u32string& line, const std::function<bool(char32_t)>& ofKey) {
+    const auto writtenOnALetter = [](char32_t ch) { return IsCombiningMark(ch) || IsFinalForm(ch); };
+    for (std::size_t k = 0; k + 2 < line.size(); ++k)
+        if (ofKey(line[k]) && !writtenOnALetter(line[k]) && line[k + 1] == line[k] && line[k + 2] == line[k])
+            return true;
+    std::u32string joined;
+    for (const char32_t ch : line)
+        if (ch != U' ') joined += ch;
+    for (std::size_t k = 0; k + 5 < joined.size(); ++k) {
+        const std::u32string_view pair(joined.data() + k, 2);
+        const bool onALetter =
+            ofKey(pair[1]) && writtenOnALetter(pair[1]) && IsBaseLetter(pair[0]) && !ofKey(pair[0]);
+        if (onALetter && joined.substr(k + 2, 2) == pair && joined.substr(k + 4, 2) == pair) return true;
+    }
+    return false;
+}
+
+// Groups that cannot be read aloud: a word beginning with a combining mark
+// or a final form, a mark twice on one letter, a final form inside a word.
+void CheckReadable(const std::string& name, const std::vector<std::string>& lines, FaultList& faults) {
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (const std::optional<std::string> fault = UnreadableGroupFault(Characters(lines[i])))
+            faults.Add(name + " unreadable", Where(name, i) + ": " + *fault);
+}
+
 // The course's lines teach keys in order: each line brings at most two new
 // ones and drills each alone.
 void CheckTeachingOrder(const std::vector<std::string>& lines, const CourseKeyboard& keyboard,
@@ -172,13 +202,11 @@ void CheckTeachingOrder(const std::vector<std::string>& lines, const CourseKeybo
                        Where("course.txt", i) + " brings " + std::to_string(fresh.size()) +
                            " new keys at once; at most " + std::to_string(kMostNewKeys));
         for (const auto& [unit, used] : fresh) {
-            bool drilled = false;
-            for (std::size_t k = 0; k + 2 < line.size() && !drilled; ++k) {
-                const CharacterWay* way = keyboard.WayOf(line[k]);
-                drilled =
-                    way && keyboard.UnitOf(*way) == unit && line[k + 1] == line[k] && line[k + 2] == line[k];
-            }
-            if (!drilled)
+            const auto ofUnit = [&keyboard, key = unit](char32_t ch) {
+                const CharacterWay* way = keyboard.WayOf(ch);
+                return way && keyboard.UnitOf(*way) == key;
+            };
+            if (!DrilledAlone(line, ofUnit))
                 faults.Add("course.txt order",
                            Where("course.txt", i) + " uses the key of " + Shown(used.front()) +
                                " before it is taught (a new key is drilled alone first: \"" +
@@ -211,6 +239,7 @@ void CheckFiles(const std::string& folder, FaultList& faults) {
         } else {
             CheckLengths(name, lines, faults);
         }
+        CheckReadable(name, lines, faults);
         if (!keyboard) continue;
         CheckTypable(name, lines, *keyboard, faults);
         if (name == "course.txt") CheckTeachingOrder(lines, *keyboard, faults);

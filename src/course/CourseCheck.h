@@ -19,7 +19,10 @@ namespace zq {
 //   longer than kLongestGameWord;
 // - in "course.txt", a key used before it is taught: a line may bring at
 //   most two new keys (a character and its Shift partner are one key), and
-//   must drill each alone, three times in a row ("fff").
+//   must drill each alone, three times in a row ("fff"; a combining mark
+//   or a final form on one letter: "ด่ ด่ ด่");
+// - a word that cannot be read aloud: one beginning with a combining mark
+//   or a final form, a mark twice on one letter, a final form inside a word.
 //
 // The course's code page is the one its "course.ini" names, else its
 // language's, else 1252 (and the check says so).

@@ -46,13 +46,13 @@ public:
                 for (int i = 0; i < 2; ++i) Add([&] { return lines_.Phrase(index, 4, 8); });
                 break;
             case LessonKind::Digits:
-                Add([&] { return lines_.Alone(fresh); });
+                Add([&] { return lines_.Alone(index, fresh); });
                 Add([&] { return lines_.Numbers(index, fresh); });
                 for (int i = 0; i < 2; ++i) Add([&] { return lines_.Phrase(index, 4, 8, {}, true); });
                 break;
             case LessonKind::Punctuation:
             case LessonKind::Symbols:
-                Add([&] { return lines_.Alone(fresh); });
+                Add([&] { return lines_.Alone(index, fresh); });
                 for (int i = 0; i < 3; ++i) Add([&] { return lines_.Phrase(index, 4, 8, fresh); });
                 break;
         }
@@ -66,7 +66,7 @@ public:
 
 private:
     void LetterLesson(std::size_t index, const std::u32string& fresh) {
-        Add([&] { return lines_.Alone(fresh); });
+        Add([&] { return lines_.Alone(index, fresh); });
         Add([&] { return lines_.AmongKnown(index, fresh); });
         // Words only once the learner has a vowel to make them with, in a
         // script that has vowels; before that, two lines of letter groups.

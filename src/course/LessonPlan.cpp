@@ -109,8 +109,10 @@ std::vector<Lesson> PlanLessons(const CourseKeyboard& keyboard, const WordPool& 
     for (const CharacterWay& way : keyboard.Ways()) {
         const char32_t ch = way.character;
         if (ch == U' ') continue;
-        const bool isLetter =
-            IsLetter(ch) && !IsMarkLikeLetter(ch) && (!scriptHasCase || IsLowerCase(ch) || IsUpperCase(ch));
+        // A combining mark (a Thai tone mark) is spelt with the letters: it
+        // is taught among them, by the ease of its key, not as punctuation.
+        const bool isLetter = IsCombiningMark(ch) || (IsLetter(ch) && !IsMarkLikeLetter(ch) &&
+                                                      (!scriptHasCase || IsLowerCase(ch) || IsUpperCase(ch)));
         if (isLetter && !IsUpperCase(ch)) {
             (IsPlainOrShift(way) && !way.shift ? letters : altGrLetters).push_back(&way);
         } else if (IsDigit(ch)) {

@@ -5,6 +5,7 @@
 
 #include "course/CourseKeyboard.h"
 #include "course/CourseRandom.h"
+#include "course/ReadableGroups.h"
 #include "course/UnicodeText.h"
 #include "course/Vocabulary.h"
 #include "course/WordPool.h"
@@ -66,7 +67,9 @@ std::u32string LineMaker::JoinWhileFits(const std::vector<std::u32string>& token
     return line;
 }
 
-std::u32string LineMaker::Alone(const std::u32string& fresh) const {
+// A combining mark or a final form is drilled on a letter, as it is
+// written: "ด่ ด่ ด่", not "่่่".
+std::u32string LineMaker::Alone(std::size_t lesson, const std::u32string& fresh) const {
     std::vector<std::u32string> tokens;
     for (int round = 0; round < 2; ++round)
         for (const char32_t ch : fresh) tokens.push_back(Repeated(ch, 3));
@@ -81,7 +84,7 @@ std::u32string LineMaker::Alone(const std::u32string& fresh) const {
         tokens.push_back(Repeated(fresh.front(), 1));
         tokens.push_back(Repeated(fresh.front(), 3));
     }
-    return JoinWhileFits(tokens);
+    return JoinWhileFits(Readable(tokens, Carrier(lesson, fresh)));
 }
 
 std::u32string LineMaker::AmongKnown(std::size_t lesson, const std::u32string& fresh) {
@@ -96,7 +99,25 @@ std::u32string LineMaker::AmongKnown(std::size_t lesson, const std::u32string& f
             others.empty() ? fresh[random_.Below(fresh.size())] : others[random_.Below(others.size())];
         tokens.push_back(i % 2 == 0 ? std::u32string{ch, other, ch} : std::u32string{other, ch, other});
     }
-    return JoinWhileFits(tokens);
+    return JoinWhileFits(Readable(tokens, Carrier(lesson, fresh)));
+}
+
+// The letter that carries a mark or a final form drilled alone: a new one
+// when the lesson brings one, else the first known.
+char32_t LineMaker::Carrier(std::size_t lesson, const std::u32string& fresh) const {
+    const auto carries = [](char32_t ch) { return IsBaseLetter(ch) && !IsFinalForm(ch) && !IsUpperCase(ch); };
+    for (const std::u32string& from : {fresh, vocabulary_.LettersAfter(lesson)}) {
+        const auto found = std::find_if(from.begin(), from.end(), carries);
+        if (found != from.end()) return *found;
+    }
+    return 0;
+}
+
+std::vector<std::u32string> LineMaker::Readable(const std::vector<std::u32string>& tokens, char32_t carrier) {
+    std::vector<std::u32string> groups;
+    for (const std::u32string& token : tokens)
+        for (std::u32string& group : ReadableGroups(token, carrier)) groups.push_back(std::move(group));
+    return groups;
 }
 
 std::u32string LineMaker::Combinations(std::size_t lesson, const std::u32string& fresh) {
@@ -156,8 +177,10 @@ std::u32string LineMaker::CapitalPairs(const std::u32string& capitals) const {
         for (const char32_t capital : capitals) {
             for (const CharacterWay& way : keyboard_.Ways())
                 if (keyboard_.CapitalOf(way.character) == capital) {
-                    tokens.push_back(round == 1 ? std::u32string{way.character, capital, way.character}
-                                                : std::u32string{capital, way.character});
+                    // A final form ends a word: "Lך", not "ךLך".
+                    const bool between = round == 1 && !IsFinalForm(way.character);
+                    tokens.push_back(between ? std::u32string{way.character, capital, way.character}
+                                             : std::u32string{capital, way.character});
                     break;
                 }
         }

@@ -26,7 +26,8 @@ public:
 
     // Each new character alone, three times, then the new ones together:
     // "fff jjj fff jjj ff jj fj jf fjf jfj".
-    std::u32string Alone(const std::u32string& fresh) const;
+    // A combining mark or a final form stands on a letter: "ด่ ด่ ด่".
+    std::u32string Alone(std::size_t lesson, const std::u32string& fresh) const;
     // The new characters between known ones: "fjf jfj dfd".
     std::u32string AmongKnown(std::size_t lesson, const std::u32string& fresh);
     // Made-up groups of 2 to 5 known letters, each with a new one.
@@ -48,6 +49,8 @@ public:
                           const std::u32string& marks = {}, bool numbers = false);
 
 private:
+    char32_t Carrier(std::size_t lesson, const std::u32string& fresh) const;
+    static std::vector<std::u32string> Readable(const std::vector<std::u32string>& tokens, char32_t carrier);
     std::u32string KnownWord(std::size_t lesson, std::size_t longest);
     std::u32string WithMark(std::size_t lesson, const std::u32string& word, char32_t mark,
                             const std::u32string& next);

@@ -8,6 +8,8 @@
 #include "base/Translation.h"
 #include "course/CourseMaker.h"
 #include "course/LanguageCodePages.h"
+#include "course/LayoutDescriptionTranslation.h"
+#include "course/UnicodeText.h"
 
 namespace zq {
 namespace {
@@ -18,10 +20,15 @@ bool MayHaveACourse(const RegistryLayout& layout) {
         layout.languages, [](const std::string& language) { return LanguageCodePage(language).has_value(); });
 }
 
-// Whether `text` holds `part`, letters of either case alike (ASCII ones: the
-// registry describes its layouts in English).
-bool Holds(std::string_view text, std::string_view part) {
-    return AsciiLower(text).find(AsciiLower(part)) != std::string::npos;
+// Letters of either case alike, of every script ("Ελληνικά", "Évier").
+std::string Lowered(std::string_view utf8) {
+    std::u32string text = FromUtf8Text(utf8);
+    for (char32_t& ch : text) ch = ToLowerCase(ch);
+    return ToUtf8Text(text);
+}
+
+bool Holds(const std::string& lowered, const std::string& part) {
+    return lowered.find(part) != std::string::npos;
 }
 
 }  // namespace
@@ -34,13 +41,14 @@ NewCourseChooser::NewCourseChooser(NewCourseView& view, CourseMaker& maker, std:
       takenNames_(std::move(takenNames)) {
     for (const RegistryLayout& layout : maker_.Registry()) {
         if (!MayHaveACourse(layout)) continue;
-        choices_.push_back(
-            {layout.description + " (" + layout.Name() + ")", layout.Name(), layout.description});
+        std::string shown = TranslatedLayoutDescription(layout.description);
+        choices_.push_back({shown + " (" + layout.Name() + ")", layout.Name(), layout.layout,
+                            layout.description, std::move(shown)});
     }
     // By description, so that a layout ("Polish") comes before its variants
     // ("Polish (Dvorak)").
     std::ranges::stable_sort(choices_, [](const Choice& a, const Choice& b) {
-        return std::pair(AsciiLower(a.description), a.name) < std::pair(AsciiLower(b.description), b.name);
+        return std::pair(Lowered(a.shown), a.name) < std::pair(Lowered(b.shown), b.name);
     });
 }
 
@@ -48,22 +56,31 @@ void NewCourseChooser::Start() {
     SearchChanged({});
 }
 
-// The layouts whose description begins with the text come first: "pol"
-// finds "Polish" before "Greek (polytonic)".
+// A layout's code typed whole ("de") finds that layout first, though "de"
+// is also in "(no dead keys)"; a description that begins with the text comes
+// before one that holds it: "pol" finds "Polish" before "Greek (polytonic)".
+std::optional<int> NewCourseChooser::Fit(const Choice& choice, const std::string& lowerText) {
+    if (lowerText.empty()) return 0;
+    if (AsciiLower(choice.name) == lowerText) return 0;
+    if (AsciiLower(choice.layout) == lowerText) return 1;
+    const std::string shown = Lowered(choice.shown), english = Lowered(choice.description);
+    if (shown.starts_with(lowerText) || english.starts_with(lowerText)) return 2;
+    if (Holds(Lowered(choice.line), lowerText) || Holds(english, lowerText)) return 3;
+    return std::nullopt;
+}
+
 void NewCourseChooser::SearchChanged(std::string_view textUtf8) {
-    const std::string text = AsciiLower(textUtf8);
-    const auto begins = [&text](const Choice& choice) {
-        return AsciiLower(choice.description).starts_with(text);
-    };
+    const std::string text = Lowered(textUtf8);
+    std::vector<std::pair<int, std::size_t>> fits;
+    for (std::size_t i = 0; i < choices_.size(); ++i)
+        if (const std::optional<int> fit = Fit(choices_[i], text)) fits.emplace_back(*fit, i);
+    std::ranges::stable_sort(fits, {}, &std::pair<int, std::size_t>::first);
     shown_.clear();
-    for (std::size_t i = 0; i < choices_.size(); ++i) {
-        if (begins(choices_[i])) shown_.push_back(i);
-    }
-    for (std::size_t i = 0; i < choices_.size(); ++i) {
-        if (!begins(choices_[i]) && Holds(choices_[i].line, text)) shown_.push_back(i);
-    }
     std::vector<std::string> lines;
-    for (std::size_t i : shown_) lines.push_back(choices_[i].line);
+    for (const auto& [fit, i] : fits) {
+        shown_.push_back(i);
+        lines.push_back(choices_[i].line);
+    }
     view_.ShowLayouts(lines, lines.empty() ? -1 : 0);
 }
 
@@ -95,8 +112,7 @@ void NewCourseChooser::MakeClick() {
     making_ = false;
     view_.SetMaking(false);
     if (!failure.empty()) {
-        view_.ErrorMessage(
-            Format(Tr("The course for %s could not be made: %s"), {choice.description, failure}));
+        view_.ErrorMessage(Format(Tr("The course for %s could not be made: %s"), {choice.shown, failure}));
         return;
     }
     switch (report.outcome) {
@@ -110,13 +126,13 @@ void NewCourseChooser::MakeClick() {
                 view_.ErrorMessage(
                     Format(Tr("The letters of %s fit no code page that the program keeps its texts in "
                               "(%s do not fit): no course can be made for it."),
-                           {choice.description, report.lettersLeftOut}));
+                           {choice.shown, report.lettersLeftOut}));
                 return;
             }
             view_.ErrorMessage(
                 Format(Tr("The letters of %s fit no code page that the program keeps its texts "
                           "in: no course can be made for it."),
-                       {choice.description}));
+                       {choice.shown}));
             return;
         case CourseOutcome::Cancelled:
             return;

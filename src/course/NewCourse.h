@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,9 +33,10 @@ public:
 
 // The logic of the window that makes a course for one of the computer's
 // keyboard layouts: lists the layouts of the system's registry whose
-// language has a code page, by their descriptions ("Polish"), narrows the
-// list to a search text, and makes the chosen layout's course in the
-// courses folder it is given, under a name no course has yet.
+// language has a code page, by their descriptions in the windows' language
+// ("Polish", "Polnisch"), narrows the list to a search text, and makes the
+// chosen layout's course in the courses folder it is given, under a name no
+// course has yet.
 class NewCourseChooser {
 public:
     // `registry`: the layouts to offer (ReadLayoutRegistry); `coursesFolder`:
@@ -46,9 +48,11 @@ public:
 
     // Fills the window's list.
     void Start();
-    // The search box changed: only the layouts whose description or name
-    // holds the text (ignoring letter case) are listed, those whose
-    // description begins with it first.
+    // The search box changed: only the layouts whose description (as shown
+    // or the registry's English one) or name holds the text, ignoring letter
+    // case, are listed: first the layout of that name ("de"), then its
+    // variants, then those whose description begins with the text, then the
+    // others.
     void SearchChanged(std::string_view textUtf8);
     // "Make course": makes the course of the selected layout.
     void MakeClick();
@@ -63,10 +67,14 @@ public:
 
 private:
     struct Choice {
-        std::string line;  // what the list shows
-        std::string name;  // "us(dvorak)"
-        std::string description;
+        std::string line;         // what the list shows
+        std::string name;         // "us(dvorak)"
+        std::string layout;       // "us"
+        std::string description;  // the registry's, in English
+        std::string shown;        // the description in the windows' language
     };
+    // How well a choice fits a search text; lower comes first, none: no fit.
+    static std::optional<int> Fit(const Choice& choice, const std::string& lowerText);
     std::string FreeName(const std::string& description) const;
 
     NewCourseView& view_;

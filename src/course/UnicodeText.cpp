@@ -4,8 +4,11 @@
 #include <locale.h>
 #include <wctype.h>
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
+#include <utility>
 
 #include "base/Utf8Char.h"
 
@@ -116,6 +119,27 @@ bool IsVowel(char32_t ch) {
         U"\u03B1\u03B5\u03B7\u03B9\u03BF\u03C5\u03C9\u03AC\u03AD\u03AE\u03AF\u03CC\u03CD\u03CE\u03CA\u03CB"
         U"\u0390\u03B0";
     return kVowels.find(ToLowerCase(ch)) != std::u32string_view::npos;
+}
+
+bool IsCombiningMark(char32_t ch) {
+    // The ranges of the categories Mn and Me in the blocks of the code
+    // pages' scripts (Unicode's character database).
+    static constexpr std::pair<char32_t, char32_t> kMarks[] = {
+        {0x0300, 0x036F}, {0x0483, 0x0489}, {0x0591, 0x05BD}, {0x05BF, 0x05BF}, {0x05C1, 0x05C2},
+        {0x05C4, 0x05C5}, {0x05C7, 0x05C7}, {0x0610, 0x061A}, {0x064B, 0x065F}, {0x0670, 0x0670},
+        {0x06D6, 0x06DC}, {0x06DF, 0x06E4}, {0x06E7, 0x06E8}, {0x06EA, 0x06ED}, {0x0E31, 0x0E31},
+        {0x0E34, 0x0E3A}, {0x0E47, 0x0E4E}, {0x1AB0, 0x1AFF}, {0x1DC0, 0x1DFF}, {0x20D0, 0x20F0},
+    };
+    return std::ranges::any_of(kMarks,
+                               [ch](const auto& range) { return ch >= range.first && ch <= range.second; });
+}
+
+bool IsFinalForm(char32_t ch) {
+    return std::u32string_view(U"\u05DA\u05DD\u05DF\u05E3\u05E5\u03C2").find(ch) != std::u32string_view::npos;
+}
+
+bool IsBaseLetter(char32_t ch) {
+    return IsLetter(ch) && !IsCombiningMark(ch);
 }
 
 }  // namespace zq

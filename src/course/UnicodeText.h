@@ -25,6 +25,18 @@ bool IsLowerCase(char32_t ch);
 char32_t ToLowerCase(char32_t ch);
 bool IsDigit(char32_t ch);
 
+// A combining mark (Unicode's general categories Mn and Me) of the scripts
+// of the program's code pages: Thai vowel signs and tone marks, Hebrew
+// points, Arabic harakat, the accents of code page 1258. It belongs to the
+// letter before it and cannot begin a word.
+bool IsCombiningMark(char32_t ch);
+
+// A letter's final form, which ends a word: Hebrew "ך ם ן ף ץ", Greek "ς".
+bool IsFinalForm(char32_t ch);
+
+// A letter a word can be built on: a letter that is no combining mark.
+bool IsBaseLetter(char32_t ch);
+
 // A vowel letter of the Latin, Cyrillic or Greek script, with or without
 // accents, in either case. Made-up words are built of consonants and
 // vowels; scripts without such vowels (Thai, Arabic, Hebrew) have none here.

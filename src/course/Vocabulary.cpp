@@ -44,7 +44,7 @@ std::size_t Vocabulary::LessonOf(char32_t ch) const {
 std::u32string Vocabulary::LettersAfter(std::size_t lesson) const {
     std::u32string letters;
     for (const char32_t ch : known_[lesson])
-        if (IsLetter(ch) && !IsUpperCase(ch)) letters += ch;
+        if ((IsLetter(ch) || IsCombiningMark(ch)) && !IsUpperCase(ch)) letters += ch;
     return letters;
 }
 

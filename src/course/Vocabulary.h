@@ -27,7 +27,8 @@ public:
     bool Knows(std::size_t lesson, char32_t ch) const { return LessonOf(ch) <= lesson; }
     // The characters taught up to and with the lesson.
     const std::u32string& KnownAfter(std::size_t lesson) const { return known_[lesson]; }
-    // The letters among them.
+    // The letters among them, and the combining marks, which are spelt
+    // with letters.
     std::u32string LettersAfter(std::size_t lesson) const;
 
     // The words first typable in this lesson: each holds one of its

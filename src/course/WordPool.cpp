@@ -11,6 +11,7 @@
 #include "base/CodePage.h"
 #include "course/CourseKeyboard.h"
 #include "course/CourseRandom.h"
+#include "course/ReadableGroups.h"
 #include "course/UnicodeText.h"
 
 namespace zq {
@@ -20,6 +21,8 @@ namespace {
 // left out as foreign: "web", "show", "yeux" in the dictionaries of other
 // languages.
 constexpr double kForeignShare = 0.2;
+// Made-up groups tried before the simplest one that can be read is taken.
+constexpr int kReadableTries = 24;
 
 std::uint64_t PairKey(char32_t first, char32_t second) {
     return static_cast<std::uint64_t>(first) << 32 | second;
@@ -236,9 +239,22 @@ std::u32string WordPool::MakeUpWord(const std::u32string& letters, const std::u3
     if (!pairs_.empty()) {
         for (int attempt = 0; attempt < 12; ++attempt) {
             std::u32string word = FromPairs(letters, length, random);
-            if (word.size() >= kShortestWord && holdsWanted(word)) return word;
+            if (word.size() >= kShortestWord && holdsWanted(word) && IsReadableGroup(word)) return word;
         }
     }
+    // Letters at random seldom make a group that can be read in a script
+    // with combining marks or final forms: a few more tries, then the
+    // simplest such group.
+    std::u32string word;
+    for (int attempt = 0; attempt < kReadableTries; ++attempt) {
+        word = FromSyllables(letters, wanted, longest, length, random);
+        if (IsReadableGroup(word)) return word;
+    }
+    return SimplestReadable(letters, wanted, word, random);
+}
+
+std::u32string WordPool::FromSyllables(const std::u32string& letters, const std::u32string& wanted,
+                                       std::size_t longest, std::size_t length, CourseRandom& random) {
     std::u32string vowels, consonants;
     for (const char32_t ch : letters) (IsVowel(ch) ? vowels : consonants) += ch;
     std::u32string word;
@@ -256,8 +272,26 @@ std::u32string WordPool::MakeUpWord(const std::u32string& letters, const std::u3
     } else {
         for (std::size_t i = 0; i < length; ++i) word += letters[random.Below(letters.size())];
     }
-    if (!holdsWanted(word)) word[random.Below(word.size())] = wanted[random.Below(wanted.size())];
+    const auto holdsWanted = std::any_of(
+        word.begin(), word.end(), [&](char32_t ch) { return wanted.find(ch) != std::u32string::npos; });
+    if (!wanted.empty() && !holdsWanted)
+        word[random.Below(word.size())] = wanted[random.Below(wanted.size())];
     return word;
+}
+
+// A base letter, and the wanted mark or final form after it ("ด่", "כך"),
+// or the wanted letter before it.
+std::u32string WordPool::SimplestReadable(const std::u32string& letters, const std::u32string& wanted,
+                                          const std::u32string& tried, CourseRandom& random) {
+    std::u32string bases;
+    for (const char32_t ch : letters)
+        if (IsBaseLetter(ch) && !IsFinalForm(ch)) bases += ch;
+    if (bases.empty()) return tried;  // nothing a word could begin with
+    const char32_t base = bases[random.Below(bases.size())];
+    if (wanted.empty()) return std::u32string{base, base};
+    const char32_t ch = wanted[random.Below(wanted.size())];
+    return IsCombiningMark(ch) || IsFinalForm(ch) || !IsBaseLetter(ch) ? std::u32string{base, ch}
+                                                                       : std::u32string{ch, base};
 }
 
 }  // namespace zq

@@ -44,7 +44,9 @@ public:
     // A made-up word of 2 to `longest` letters, all of `letters`, holding
     // at least one of `wanted` (when it is not empty): built from the
     // dictionary's letter pairs when there is a dictionary, else from
-    // consonants and vowels, else (scripts without vowels) at random.
+    // consonants and vowels, else (scripts without vowels) at random. The
+    // word can be read (see ReadableGroups.h): it begins with a base letter,
+    // its marks follow letters, a final form ends it.
     std::u32string MakeUpWord(const std::u32string& letters, const std::u32string& wanted,
                               std::size_t longest, CourseRandom& random) const;
 
@@ -53,6 +55,12 @@ private:
     void CountPairs(const std::u32string& word);
     double Plausibility(const std::u32string& word) const;
     std::u32string FromPairs(const std::u32string& letters, std::size_t length, CourseRandom& random) const;
+    // Of consonants and vowels, else of letters at random, holding one of
+    // `wanted` (when it is not empty).
+    static std::u32string FromSyllables(const std::u32string& letters, const std::u32string& wanted,
+                                        std::size_t longest, std::size_t length, CourseRandom& random);
+    static std::u32string SimplestReadable(const std::u32string& letters, const std::u32string& wanted,
+                                           const std::u32string& tried, CourseRandom& random);
 
     std::vector<std::u32string> words_;
     std::unordered_set<std::u32string> leftOut_;

@@ -35,6 +35,13 @@ std::vector<std::string> ProfileStore::UserNames() const {
     return IniFile(path_).SectionNames();
 }
 
+std::vector<ProfileStore::RepeatedUser> ProfileStore::RepeatedUsers() const {
+    std::vector<RepeatedUser> users;
+    for (IniFile::RepeatedSection& repeat : IniFile(path_).RepeatedSections())
+        users.push_back({std::move(repeat.name), repeat.line, std::move(repeat.firstName), repeat.firstLine});
+    return users;
+}
+
 std::string ProfileStore::WhyUnreadable() const {
     const int error = IniFile(path_).ReadError();
     return error != 0 ? std::generic_category().message(error) : std::string();

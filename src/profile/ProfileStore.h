@@ -27,8 +27,18 @@ public:
 
     const std::string& Path() const { return path_; }
 
-    // The users, in the order their sections stand in the file.
+    // The users, in the order their sections stand in the file, each once
+    // (see RepeatedUsers).
     std::vector<std::string> UserNames() const;
+    // A section for a user the file holds already, under a name that
+    // differs at most in case: only the first one is read and written.
+    struct RepeatedUser {
+        std::string name;       // as the repeat's header spells it, 8-bit
+        std::size_t line;       // of the repeat's header, from 1
+        std::string firstName;  // the user's section that counts
+        std::size_t firstLine;
+    };
+    std::vector<RepeatedUser> RepeatedUsers() const;
     bool HasUser(const std::string& name) const;
     // Why the profile file exists but cannot be read (the system's reason);
     // empty when it can be read or is missing.

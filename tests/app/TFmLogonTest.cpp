@@ -59,6 +59,35 @@ TEST_F(LogonFormTest, TheListHoldsTheUsersInFileOrderWithTheLastUserSelected) {
     EXPECT_EQ(view.text, "");
 }
 
+// A section added by hand for a user the file holds already, in other
+// letter case, cannot be reached: the user is listed once, and the learner
+// hears once where both sections stand, the file left as it is.
+TEST_F(LogonFormTest, AUserWithASecondSectionIsListedOnceAndTheFileAndLinesAreToldOnce) {
+    const std::string text = std::string(kProfiles) + "[default]\nProgress=50\nTimeTotal=99999\n";
+    folder.Write("zqc.ini", text);
+    logon.FormShow();
+    logon.FormShown();
+    EXPECT_THAT(view.list, ElementsAre("Default", "Maria"));
+    ASSERT_EQ(view.informations.size(), 1u);
+    EXPECT_THAT(view.informations[0], HasSubstr("The profile file " + folder.File("zqc.ini")));
+    EXPECT_THAT(view.informations[0], HasSubstr("line 12: [default], the same user as [Default] at line 1"));
+
+    logon.FillUserList();
+    logon.FormShow();
+    logon.FormShown();
+    EXPECT_EQ(view.informations.size(), 1u) << "told once";
+    OpenWith("default");
+    logon.OKButtonClick();
+    EXPECT_EQ(starter.CurrentProfile.Progress, 12) << "the first section is the user's";
+    EXPECT_EQ(folder.Read("zqc.ini"), text);
+}
+
+TEST_F(LogonFormTest, AProfileFileWithoutRepeatsTellsNothing) {
+    logon.FormShow();
+    logon.FormShown();
+    EXPECT_THAT(view.informations, IsEmpty());
+}
+
 TEST_F(LogonFormTest, ANameTypedInOtherLetterCaseLogsOnAndItsSectionIsReadAndWritten) {
     OpenWith("maria");
     logon.OKButtonClick();

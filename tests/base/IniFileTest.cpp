@@ -56,7 +56,29 @@ TEST_F(IniFileTest, ValueIsEverythingAfterTheFirstEqualsSignAndTheFirstKeyCounts
     EXPECT_EQ(ini.ReadString("S", "Formula", ""), "a=b");
     EXPECT_EQ(ini.ReadString("s", "KEY", ""), "first");
     EXPECT_EQ(ini.ReadSection("S"), (std::vector<std::string>{"Formula=a=b", "Key=first", "key=second"}));
-    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"S", "s", "T"}));
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"S", "T"}))
+        << "[s] is [S] again and cannot be reached";
+}
+
+TEST_F(IniFileTest, ASectionRepeatedUnderANameOfOtherCaseIsListedOnceAndToldWithBothLines) {
+    const std::string text = "[Anna]\nProgress=1\n[Ben]\n\n[anna]\nProgress=50\n[BEN]\n[ANNA]\n";
+    folder.Write("settings.ini", text);
+    const IniFile ini(path);
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"Anna", "Ben"}));
+    const std::vector<IniFile::RepeatedSection> repeats = ini.RepeatedSections();
+    ASSERT_EQ(repeats.size(), 3U);
+    EXPECT_EQ(repeats[0].name, "anna");
+    EXPECT_EQ(repeats[0].line, 5U);
+    EXPECT_EQ(repeats[0].firstName, "Anna");
+    EXPECT_EQ(repeats[0].firstLine, 1U);
+    EXPECT_EQ(repeats[1].name, "BEN");
+    EXPECT_EQ(repeats[1].line, 7U);
+    EXPECT_EQ(repeats[1].firstLine, 3U);
+    EXPECT_EQ(repeats[2].line, 8U);
+    EXPECT_EQ(repeats[2].firstLine, 1U);
+    EXPECT_EQ(ini.ReadInteger("ANNA", "Progress", 0), 1) << "the first section counts";
+    EXPECT_EQ(folder.Read("settings.ini"), text) << "nothing is changed";
+    EXPECT_TRUE(IniFile(folder.File("none.ini")).RepeatedSections().empty());
 }
 
 TEST_F(IniFileTest, IntegersAndBooleansFallBackToTheDefaultWhenTheyDoNotParse) {

@@ -1,5 +1,6 @@
 // The course check tells a course author, file and line, what the program
 // would trip over in a course folder.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,6 +17,7 @@ namespace zq {
 namespace {
 
 using test::TempFolder;
+using ::testing::HasSubstr;
 
 // A sound course of the US layout (made once), whose files each test
 // changes.
@@ -175,6 +177,37 @@ TEST_F(CourseCheckTest, FindsGameWordsTooLongForTheGame) {
         << faults[0];
     EXPECT_NE(faults[1].find("Game.txt line 4: the word \"ffff"), std::string::npos) << faults[1];
     EXPECT_NE(faults[1].find("has 300 characters"), std::string::npos) << faults[1];
+}
+
+// Words a learner could not read aloud: in Thai a mark that begins a group
+// or is drilled on nothing, in Hebrew a final letter inside a word; a mark is
+// taught on a letter ("ด่ ด่ ด่").
+TEST(CourseCheckOfMarksAndFinalForms, FindsGroupsThatCannotBeReadAndAcceptsAMarkDrilledOnALetter) {
+    TempFolder folder;
+    testing::FakeKeyPainter painter;
+    CourseMaker maker(ReadLayoutRegistry(), painter);
+    for (const auto& [layout, name] : {std::pair("th", "Thai"), std::pair("il", "Hebrew")}) {
+        CourseRequest request;
+        request.layout = layout;
+        request.folder = folder.File(name);
+        request.useDictionary = false;
+        ASSERT_EQ(maker.Make(request).outcome, CourseOutcome::Made) << layout;
+    }
+    folder.Write("Thai/course.txt", "ดดด ด่ ด่ ด่ ดด่ ด่ด\n");
+    EXPECT_TRUE(CheckCourseFolder(folder.File("Thai")).faults.empty());
+
+    folder.Write("Thai/course.txt", "ดดด ่่่ ดด\nด่ ่ด\n");
+    std::string all;
+    for (const std::string& fault : CheckCourseFolder(folder.File("Thai")).faults) all += fault + "\n";
+    EXPECT_THAT(all, HasSubstr("course.txt line 1: \"่่่\" begins with the combining mark '่'"));
+    EXPECT_THAT(all, HasSubstr("course.txt line 2: \"่ด\" begins with the combining mark '่'"));
+    EXPECT_THAT(all, HasSubstr("course.txt line 1 uses the key of '่' before it is taught"))
+        << "marks on nothing are no drill of their key";
+
+    folder.Write("Hebrew/Game.txt", "שלום דךשן\n");
+    all.clear();
+    for (const std::string& fault : CheckCourseFolder(folder.File("Hebrew")).faults) all += fault + "\n";
+    EXPECT_THAT(all, HasSubstr("Game.txt line 1: \"דךשן\" has the final form 'ך' before the letter 'ש'"));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "course/CourseCheck.h"
 #include "course/CourseMaker.h"
 #include "course/GameWords.h"
+#include "course/ReadableGroups.h"
 #include "course/UnicodeText.h"
 
 namespace zq {
@@ -147,6 +148,27 @@ TEST_F(CourseMakerTest, WithoutADictionaryDrillsMadeUpLetterGroupsAndSaysSo) {
     EXPECT_NE(folder.Read("Polish/course.txt").find("ąąą"), std::string::npos);
     const CourseCheckResult check = CheckCourseFolder(folder.File("Polish"));
     EXPECT_TRUE(check.faults.empty()) << check.faults.front();
+}
+
+// Thai writes vowel signs and tone marks on its consonants, Hebrew ends
+// words with final letters: made-up groups begin with a base letter, carry
+// each mark on a letter and put a final form only at a word's end, and the
+// check finds nothing to say; a mark is drilled on a letter, never alone.
+TEST_F(CourseMakerTest, MadeUpGroupsOfScriptsWithMarksOrFinalFormsCanBeRead) {
+    for (const auto& [layout, name] : {std::pair("th", "Thai"), std::pair("il", "Hebrew")}) {
+        CourseRequest request = Request(layout, name);
+        request.useDictionary = false;
+        ASSERT_EQ(maker.Make(request).outcome, CourseOutcome::Made) << layout;
+        const CourseCheckResult check = CheckCourseFolder(folder.File(name));
+        EXPECT_TRUE(check.faults.empty()) << layout << ": " << check.faults.front();
+        for (const char* file : {"course.txt", "Practice.txt", "Game.txt"}) {
+            const std::string text = folder.Read(std::string(name) + "/" + file);
+            EXPECT_EQ(UnreadableGroupFault(FromUtf8Text(text)), std::nullopt) << layout << " " << file;
+        }
+    }
+    const std::vector<std::string> thai = Lines("Thai", "course.txt");
+    ASSERT_FALSE(thai.empty());
+    EXPECT_TRUE(thai.front().starts_with("ดดด ด่ ด่ ด่")) << thai.front();
 }
 
 // A dictionary none of whose words the keyboard types (English words on a

@@ -70,6 +70,30 @@ TEST(LessonPlan, TeachesTheHomeRowFromTheIndexFingersOutwardThenTheOtherRows) {
     EXPECT_EQ(Lessons(plan, LessonKind::Punctuation).front(), ",.");
 }
 
+// The Thai home row holds tone marks, which are combining marks, not
+// letters: its keys come first all the same, the marks among the letters.
+TEST(LessonPlan, TeachesEveryHomeRowKeyFirstThoughItTypesACombiningMark) {
+    const Keyboard thai("th", 874);
+    const std::vector<Lesson> plan = PlanLessons(thai.keyboard, WordPool());
+    std::u32string homeRow;
+    for (const CharacterWay& way : thai.keyboard.Ways())
+        if (way.place.row == KeyRow::Home && !way.shift && !way.altGr && way.accent == 0)
+            homeRow += way.character;
+    ASSERT_NE(homeRow.find(U'\u0E48'), std::u32string::npos) << "the J key types the tone mark mai ek";
+    std::u32string taughtFirst;
+    for (std::size_t i = 0; i < plan.size() && taughtFirst.size() < homeRow.size(); ++i) {
+        EXPECT_EQ(plan[i].kind, LessonKind::Letters) << "lesson " << i;
+        taughtFirst += plan[i].characters;
+    }
+    for (const char32_t key : homeRow) {
+        if (IsLetter(key) || IsCombiningMark(key)) {
+            EXPECT_NE(taughtFirst.find(key), std::u32string::npos)
+                << ToUtf8Text(std::u32string(1, key)) << " is held back";
+        }
+    }
+    EXPECT_EQ(ToUtf8Text(plan.front().characters), "\u0E14\u0E48") << "the index fingers' keys";
+}
+
 TEST(LessonPlan, BringsAtMostTwoNewKeysALessonAndEveryLetterOnce) {
     for (const auto& [layout, codePage] : std::vector<std::pair<std::string, int>>{{"us", 1252},
                                                                                    {"fr", 1252},

@@ -13,7 +13,9 @@
 #include "../support/TempFolder.h"
 #include "../templates/FakeKeyPainter.h"
 #include "base/CodePage.h"
+#include "base/Translation.h"
 #include "course/CourseMaker.h"
+#include "course/LayoutDescriptionTranslation.h"
 
 namespace zq {
 namespace {
@@ -106,6 +108,67 @@ TEST_F(NewCourseTest, TheSearchNarrowsTheListWhateverTheLetterCase) {
     chooser.MakeClick();
     EXPECT_THAT(view.errors, ElementsAre("Please choose a keyboard layout."));
     EXPECT_FALSE(view.makingSeen);
+}
+
+// "de" is in "(no dead keys)" of many layouts: the layout of that code, and
+// then its variants, come before them.
+TEST(NewCourseSearchTest, ALayoutsCodeTypedWholeFindsThatLayoutFirst) {
+    TempFolder folder;
+    testing::FakeKeyPainter painter;
+    CourseMaker maker({Layout("be", "nodeadkeys", "Belgian (no dead keys)", "nld"),
+                       Layout("dk", "nodeadkeys", "Danish (no dead keys)", "dan"),
+                       Layout("de", "nodeadkeys", "German (no dead keys)", "deu"),
+                       Layout("de", "", "German", "deu"), Layout("ch", "", "German (Switzerland)", "deu")},
+                      painter);
+    FakeNewCourseView view;
+    NewCourseChooser chooser(view, maker, folder.File("Courses"), {});
+    chooser.Start();
+    chooser.SearchChanged("DE");
+    EXPECT_THAT(view.lines, ElementsAre("German (de)", "German (no dead keys) (de(nodeadkeys))",
+                                        "Belgian (no dead keys) (be(nodeadkeys))",
+                                        "Danish (no dead keys) (dk(nodeadkeys))"));
+    EXPECT_EQ(view.selected, 0);
+    chooser.SearchChanged("de(nodeadkeys)");
+    EXPECT_THAT(view.lines, ElementsAre("German (no dead keys) (de(nodeadkeys))"));
+}
+
+// In German windows the layouts read as the system's XKB data translates
+// them, and are found by those names as well as by the English ones; in
+// windows that stay English (no catalogue of the program's texts for French
+// here) they stay English though the XKB data has French names.
+class NewCourseInTheWindowsLanguageTest : public NewCourseTest {
+protected:
+    NewCourseInTheWindowsLanguageTest() { BindLayoutDescriptions(ZQ_TEST_LOCALE_DIR); }
+    ~NewCourseInTheWindowsLanguageTest() override {
+        SetupTranslation(ZQ_TEST_LOCALE_DIR, "C");
+        BindLayoutDescriptions("/usr/share/locale");
+    }
+};
+
+TEST_F(NewCourseInTheWindowsLanguageTest, ListsAndFindsTheLayoutsByTheirTranslatedDescriptions) {
+    CourseMaker few({Layout("de", "", "German", "deu"), Layout("pl", "", "Polish", "pol"),
+                     Layout("gr", "polytonic", "Greek (polytonic)", "ell"),
+                     Layout("us", "dvorak", "English (Dvorak)", "eng")},
+                    painter);
+    SetupTranslation(ZQ_TEST_LOCALE_DIR, "de_DE");
+    NewCourseChooser chooser(view, few, folder.File("Courses"), {});
+    chooser.Start();
+    EXPECT_THAT(view.lines, ElementsAre("Deutsch (de)", "English (Dvorak) (us(dvorak))",
+                                        "Griechisch (polytonisch) (gr(polytonic))", "Polnisch (pl)"))
+        << "by the names shown; a description without translation stays English";
+    chooser.SearchChanged("deutsch");
+    EXPECT_THAT(view.lines, ElementsAre("Deutsch (de)"));
+    chooser.SearchChanged("german");
+    EXPECT_THAT(view.lines, ElementsAre("Deutsch (de)"));
+    chooser.SearchChanged("POLN");
+    EXPECT_THAT(view.lines, ElementsAre("Polnisch (pl)"));
+
+    SetupTranslation(ZQ_TEST_LOCALE_DIR, "fr_FR");
+    NewCourseChooser english(view, few, folder.File("Courses"), {});
+    english.Start();
+    EXPECT_EQ(view.lines.front(), "English (Dvorak) (us(dvorak))");
+    english.SearchChanged("allemand");
+    EXPECT_THAT(view.lines, IsEmpty());
 }
 
 TEST_F(NewCourseTest, MakesTheChosenLayoutsCourseUnderANameNoCourseHasAndCloses) {

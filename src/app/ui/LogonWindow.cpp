@@ -141,6 +141,9 @@ void LogonWindow::setVisible(bool visible) {
 void LogonWindow::showEvent(QShowEvent* event) {
     TAboutBox::showEvent(event);
     ComboUser->setFocus();
+    // Once the dialog is on screen, so that a message stands in front of it.
+    QMetaObject::invokeMethod(
+        this, [this] { logon_.FormShown(); }, Qt::QueuedConnection);
 }
 
 void LogonWindow::closeEvent(QCloseEvent* event) {
