@@ -14,14 +14,17 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <cmath>
 
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/AccessibleRole.h"
 #include "base/ui/Colors.h"
+#include "base/ui/ContrastColors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/PixelFont.h"
+#include "base/ui/ScaledFont.h"
 #include "base/ui/TerminationSignals.h"
 #include "base/ui/Utf8Text.h"
 #include "base/ui/WindowPlacement.h"
@@ -33,12 +36,14 @@
 namespace zq {
 namespace {
 
-constexpr int kPanelHeight = 57;
+// The status panel at its usual size; its rows grow with the status scale.
 constexpr int kStatusHeight = 17;
 constexpr int kBarWidth = 150;
 constexpr int kBarHeight = 16;
 constexpr int kLabelTop = 20;
 constexpr int kBarTop = 36;
+constexpr int kPanelBelowBars = 5;
+constexpr int kStatusPixels = 12;
 constexpr int kTickMs = 10;
 // The most the window waits for the window manager to frame it before a game.
 constexpr int kFramingWaitMs = 1000;
@@ -92,10 +97,6 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
 
     LbStatus = new QLabel(StatusPanel);
     LbStatus->setObjectName(QStringLiteral("LbStatus"));
-    LbStatus->setFont(FontOfHeight(QStringLiteral("Courier New"), 12));
-    QPalette statusPalette = LbStatus->palette();
-    statusPalette.setColor(QPalette::WindowText, ToQColor(clNavy));
-    LbStatus->setPalette(statusPalette);
 
     ProgressCaptionLb = MakeLabel(StatusPanel, "ProgressCaptionLb", "Progress", 12);
     PbTotalLeft = MakeBar(StatusPanel, "PbTotalLeft", "Progress", 12, nullptr);
@@ -106,7 +107,6 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
     LbCityLife = new QLabel(StatusPanel);
     LbCityLife->setObjectName(QStringLiteral("LbCityLife"));
     LbCityLife->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    LbCityLife->setGeometry(471, kLabelTop, 59, kBarHeight);
 
     PlayingAreaBox = new PlayingArea(
         picture_, [this] { return frame_->SceneLock(); }, this);
@@ -120,6 +120,7 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
     TickTimer->setInterval(kTickMs);
     connect(TickTimer, &QTimer::timeout, this, &GameFrameWindow::Tick);
 
+    SetStatusLook(1.0, std::nullopt);
     frame_ = std::make_unique<TgameFrame>(*this, *this, picture_);
     FormCreate();
     resize(564, 350);  // until the window is shown and covers the screen
@@ -199,13 +200,51 @@ void GameFrameWindow::SetPlayingAreaWidth(std::int32_t width) {
 
 void GameFrameWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    StatusPanel->setGeometry(0, 0, width(), kPanelHeight);
-    LbStatus->setGeometry(0, 0, width(), kStatusHeight);
+    LayOutStatus();
+}
+
+void GameFrameWindow::SetStatusLook(double scale, const std::optional<ContrastPalette>& palette) {
+    const double grown = std::max(scale, 1.0);
+    const auto rows = [grown](int usual) { return static_cast<int>(std::lround(usual * grown)); };
+    statusHeight_ = rows(kStatusHeight);
+    const int labelTop = rows(kLabelTop);
+    const int barTop = rows(kBarTop);
+    panelHeight_ = barTop + kBarHeight + kPanelBelowBars;
+
+    LbStatus->setFont(ScaledFont(FontOfHeight(QStringLiteral("Courier New"), kStatusPixels), grown));
+    for (QLabel* caption : {ProgressCaptionLb, InvaderLifeCaptionLb, CityLifeCaptionLb}) {
+        caption->setFont(ScaledFont(font(), grown));
+        caption->adjustSize();
+        caption->move(caption->x(), labelTop);
+    }
+    for (QProgressBar* bar : {PbTotalLeft, PbHitLost, PbCityLife}) bar->move(bar->x(), barTop);
+    LbCityLife->setGeometry(471, labelTop, 59, barTop - labelTop);
+    PaintStatus(palette);
+    LayOutStatus();
+}
+
+void GameFrameWindow::PaintStatus(const std::optional<ContrastPalette>& palette) {
+    QList<QWidget*> parts{StatusPanel,          LbStatus,          ProgressCaptionLb,
+                          InvaderLifeCaptionLb, CityLifeCaptionLb, LbCityLife};
+    if (palette) {
+        for (QWidget* part : parts) PaintInContrast(*part, *palette);
+        return;
+    }
+    // The desktop's colours, and the status line's own navy.
+    for (QWidget* part : parts) part->setPalette(QPalette());
+    QPalette navy;
+    navy.setColor(QPalette::WindowText, ToQColor(clNavy));
+    LbStatus->setPalette(navy);
+}
+
+void GameFrameWindow::LayOutStatus() {
+    StatusPanel->setGeometry(0, 0, width(), panelHeight_);
+    LbStatus->setGeometry(0, 0, width(), statusHeight_);
     LayOutPlayingArea();
 }
 
 void GameFrameWindow::LayOutPlayingArea() {
-    const QRect area(0, kPanelHeight, playingAreaWidth_, std::max(0, height() - kPanelHeight));
+    const QRect area(0, panelHeight_, playingAreaWidth_, std::max(0, height() - panelHeight_));
     if (!frame_ || PlayingAreaBox->geometry() == area) return;
     PlayingAreaBox->setGeometry(area);
     ResetPicture();
