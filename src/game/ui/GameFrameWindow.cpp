@@ -1,8 +1,10 @@
 #include "game/ui/GameFrameWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -67,6 +69,17 @@ QProgressBar* MakeBar(QWidget* parent, const char* name, const char* caption, in
     bar->setFocusPolicy(Qt::NoFocus);
     if (hint != nullptr) bar->setToolTip(QString::fromUtf8(Tr(hint)));
     return bar;
+}
+
+// A bar's trough and frame in the desktop's colours, whatever its panel's;
+// its fill (the highlight) stays the game's.
+void KeepDesktopTrough(QProgressBar& bar) {
+    const QPalette desktop = QApplication::palette(&bar);
+    QPalette colors = bar.palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::Base, QPalette::Window, QPalette::Text, QPalette::WindowText})
+        colors.setColor(role, desktop.color(role));
+    bar.setPalette(colors);
 }
 
 }  // namespace
@@ -203,20 +216,27 @@ void GameFrameWindow::resizeEvent(QResizeEvent* event) {
     LayOutStatus();
 }
 
+// As a drill's status bar: at a larger scale the status line may take two
+// lines (a long language at a large scale factor would cut its end off),
+// and the rows below move down to make room.
 void GameFrameWindow::SetStatusLook(double scale, const std::optional<ContrastPalette>& palette) {
     const double grown = std::max(scale, 1.0);
-    const auto rows = [grown](int usual) { return static_cast<int>(std::lround(usual * grown)); };
-    statusHeight_ = rows(kStatusHeight);
-    const int labelTop = rows(kLabelTop);
-    const int barTop = rows(kBarTop);
-    panelHeight_ = barTop + kBarHeight + kPanelBelowBars;
-
-    LbStatus->setFont(ScaledFont(FontOfHeight(QStringLiteral("Courier New"), kStatusPixels), grown));
+    const QFont statusFont = ScaledFont(FontOfHeight(QStringLiteral("Courier New"), kStatusPixels), grown);
+    LbStatus->setFont(statusFont);
+    LbStatus->setWordWrap(grown > 1);
+    LbStatus->setAlignment(Qt::AlignLeft | (grown > 1 ? Qt::AlignTop : Qt::AlignVCenter));
+    constexpr int kTwoLineMargin = 2;
+    statusHeight_ = grown > 1 ? 2 * QFontMetrics(statusFont).lineSpacing() + kTwoLineMargin : kStatusHeight;
+    const int labelTop = statusHeight_ + (kLabelTop - kStatusHeight);
+    int captionHeight = 0;
     for (QLabel* caption : {ProgressCaptionLb, InvaderLifeCaptionLb, CityLifeCaptionLb}) {
         caption->setFont(ScaledFont(font(), grown));
         caption->adjustSize();
         caption->move(caption->x(), labelTop);
+        captionHeight = std::max(captionHeight, caption->height());
     }
+    const int barTop = labelTop + std::max(kBarTop - kLabelTop, captionHeight);
+    panelHeight_ = barTop + kBarHeight + kPanelBelowBars;
     for (QProgressBar* bar : {PbTotalLeft, PbHitLost, PbCityLife}) bar->move(bar->x(), barTop);
     LbCityLife->setGeometry(471, labelTop, 59, barTop - labelTop);
     PaintStatus(palette);
@@ -228,10 +248,14 @@ void GameFrameWindow::PaintStatus(const std::optional<ContrastPalette>& palette)
                           InvaderLifeCaptionLb, CityLifeCaptionLb, LbCityLife};
     if (palette) {
         for (QWidget* part : parts) PaintInContrast(*part, *palette);
+        // The bars keep the desktop's light trough: an empty bar stays in
+        // sight on the dark panel.
+        for (QProgressBar* bar : {PbTotalLeft, PbHitLost, PbCityLife}) KeepDesktopTrough(*bar);
         return;
     }
     // The desktop's colours, and the status line's own navy.
     for (QWidget* part : parts) part->setPalette(QPalette());
+    for (QProgressBar* bar : {PbTotalLeft, PbHitLost, PbCityLife}) KeepDesktopTrough(*bar);
     QPalette navy;
     navy.setColor(QPalette::WindowText, ToQColor(clNavy));
     LbStatus->setPalette(navy);

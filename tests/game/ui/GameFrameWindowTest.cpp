@@ -191,7 +191,12 @@ TEST_F(GameFrameWindowTest, TheStatusPanelTakesTheLargePrintAndContrastPaletteOf
     }
     EXPECT_EQ(window.LbStatus->palette().color(QPalette::WindowText), ToQColor(palette.text));
     EXPECT_EQ(window.StatusPanel->palette().color(QPalette::Window), ToQColor(palette.background));
-    EXPECT_GE(window.LbStatus->height(), QFontMetrics(window.LbStatus->font()).height());
+    // Room for two lines: a long language at a large scale factor is not cut.
+    window.SetStatusText(
+        "Difficult\xC3\xA9 : 10   Touch\xC3\xA9s : 1234   Perdus : 1234   Temps : 12 min 59 s   Score : "
+        "123456");
+    EXPECT_GE(window.LbStatus->height(), 2 * QFontMetrics(window.LbStatus->font()).lineSpacing());
+    EXPECT_LE(window.LbStatus->heightForWidth(window.LbStatus->width()), window.LbStatus->height());
     EXPECT_LE(window.LbStatus->geometry().bottom(), window.ProgressCaptionLb->y());
     EXPECT_LE(window.PbTotalLeft->geometry().bottom(), window.StatusPanel->geometry().bottom());
     EXPECT_EQ(window.PlayingAreaBox->y(), window.StatusPanel->height()) << "the words fall below the panel";
