@@ -10,8 +10,8 @@ namespace zq {
 std::size_t UserNameLength(std::string_view name8) {
     const std::string utf8 = ToUtf8(name8);
     // Every character has one byte that is not a UTF-8 continuation byte.
-    return static_cast<std::size_t>(
-        std::ranges::count_if(utf8, [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }));
+    return static_cast<std::size_t>(std::ranges::count_if(
+        utf8, [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }));
 }
 
 std::string TooLongUserNameMessage(std::string_view name8) {

@@ -23,7 +23,8 @@ TEST(TranslatedKeyNameTest, FrenchNamesTheKeysLevelsAndBlocksAndKeepsTheCharacte
     EXPECT_EQ(TranslatedKeyName("\xC2\xB2, Shift ~, AltGr \xC2\xAC"), "\xC2\xB2, Maj ~, AltGr \xC2\xAC");
     EXPECT_EQ(TranslatedKeyName("dead circumflex, Shift dead diaeresis"),
               "accent circonflexe (touche morte), Maj tréma (touche morte)");
-    EXPECT_EQ(TranslatedKeyName("space, Shift space, Shift+AltGr space"), "espace, Maj espace, Maj+AltGr espace");
+    EXPECT_EQ(TranslatedKeyName("space, Shift space, Shift+AltGr space"),
+              "espace, Maj espace, Maj+AltGr espace");
 }
 
 TEST(TranslatedKeyNameTest, GermanNamesTheKeysInItsOwnWords) {
