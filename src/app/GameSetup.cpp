@@ -17,6 +17,8 @@ void ApplyProfileToGame(const TProfile& profile, TGameSettings& settings) {
     settings.WordFontName = font.Name;
     settings.WordStyle = style;
     settings.TypedStyle = style;
+    settings.StatusScale = reading.StatusScale();
+    settings.StatusPalette = reading.Palette();
     if (const std::optional<ContrastPalette> palette = reading.Palette()) {
         settings.BackColor = palette->background;
         settings.TypedLettersColor = palette->highlightBackground;

@@ -257,18 +257,28 @@ void TZQMainFm::RunDrill(DrillKind kind, std::unique_ptr<LineSource> lines) {
     window.reset();
     narrator_.reset();  // after the drill that told it of every key
     ShowActions();
-    if (!heldWarning_.empty()) parts_.view.InformationBox(std::exchange(heldWarning_, {}));
+    TellHeldMessages();
     ShowLearnersDay();
 }
 
 void TZQMainFm::WarnOfHistory(const std::string& utf8) {
     if (gameWarning_ != nullptr) {
         *gameWarning_ = utf8;
-    } else if (drillOpen_) {
-        heldWarning_ = utf8;
     } else {
-        parts_.view.InformationBox(utf8);
+        TellWhenFree(utf8);
     }
+}
+
+void TZQMainFm::TellWhenFree(const std::string& utf8) {
+    if (!drillOpen_ && !gameOnScreen_) {
+        parts_.view.InformationBox(utf8);
+    } else if (std::ranges::find(heldMessages_, utf8) == heldMessages_.end()) {
+        heldMessages_.push_back(utf8);
+    }
+}
+
+void TZQMainFm::TellHeldMessages() {
+    for (const std::string& message : std::exchange(heldMessages_, {})) parts_.view.InformationBox(message);
 }
 
 void TZQMainFm::KeepDrillSoFar(const TFmLinePractice& drill, const DrillKindEntry& entry,
@@ -345,7 +355,7 @@ Speaker& TZQMainFm::Speech() {
 void TZQMainFm::SpeechUnavailable(SpeechProblem problem) {
     if (speechProblemTold_) return;
     speechProblemTold_ = true;
-    parts_.view.InformationBox(SpeechProblemMessage(problem));
+    TellWhenFree(SpeechProblemMessage(problem));
 }
 
 std::optional<std::unique_ptr<LineSource>> TZQMainFm::LinesOf(const DrillKindEntry& entry,
@@ -431,6 +441,7 @@ void TZQMainFm::StartGame() {
     }
     HideActions();
     parts_.view.HideWindow();
+    gameOnScreen_ = true;
     game_->ShowAndStartGame();
 }
 
@@ -499,8 +510,10 @@ GameScoreBoard TZQMainFm::KeepGame(const GameResult& result) {
 }
 
 void TZQMainFm::GameClosed() {
+    gameOnScreen_ = false;
     parts_.view.ShowWindow();
     ShowActions();
+    TellHeldMessages();
 }
 
 // Help and profile.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/MainFormViews.h"
 #include "course/Course.h"
@@ -127,8 +128,17 @@ private:
     void ConnectSpeech(TFmLinePractice& drill, int textCodePage);
     // The speaker, started the first time speech is switched on.
     Speaker& Speech();
-    // The program cannot speak: the learner is told once a run.
+    // The program cannot speak: the learner is told once a run, when no
+    // drill or game holds the keys (see TellWhenFree).
     void SpeechUnavailable(SpeechProblem problem);
+    // A message shown at once, or, while a drill or a game is on screen,
+    // once it has closed: a box that opens over an activity takes neither
+    // its keys nor the focus, so the learner could neither read it with a
+    // screen reader nor close it with the keyboard, and it would hide part
+    // of the drill until then.
+    void TellWhenFree(const std::string& utf8);
+    // The messages held back while the activity was on screen.
+    void TellHeldMessages();
     // The drill's own lines as its entry says (none when the learner gives
     // them in the drill); nothing, after telling the learner, when its file
     // holds no line to practise.
@@ -147,9 +157,8 @@ private:
     // Stores the profile and the settings as FormClose says; false when the
     // learner keeps the window open.
     bool StoreAtClosing(bool tellLearner);
-    // A warning of the practice history: shown at once, or, while a drill is
-    // open, once it has closed, so that a box never takes the keys typed next;
-    // while a game's score is kept, in the game-over view.
+    // A warning of the practice history: told as TellWhenFree says; while a
+    // game's score is kept, in the game-over view.
     void WarnOfHistory(const std::string& utf8);
     void CreateGameWindow();
     void GameClosed();
@@ -191,8 +200,11 @@ private:
     // The practice time of the open drill that is in runPracticeTime_ already.
     std::int32_t drillTimeKept_ = 0;
     bool drillOpen_ = false;
-    // The history's warning, held back until the drill has closed.
-    std::string heldWarning_;
+    // From the start of a game until its window has closed.
+    bool gameOnScreen_ = false;
+    // Messages held back until the drill or game on screen has closed, each
+    // once.
+    std::vector<std::string> heldMessages_;
     std::unique_ptr<GameHost> game_;
     // What "zqgame.ini" held that the game cannot be played with: told
     // before the first game of the run.

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/Color.h"
+#include "base/ContrastPalette.h"
 #include "game/GameOverReport.h"
 
 namespace zq {
@@ -33,6 +35,10 @@ public:
     // The colour of the window and of the playing area.
     virtual void SetWindowColor(TColor color) = 0;
     virtual void SetPlayingAreaFontName(const std::string& name8) = 0;
+    // The status line and the bars' captions `scale` times their usual size
+    // (the status panel grows with them, the playing area starts below it),
+    // and the panel in `palette`, or in the desktop's colours without one.
+    virtual void SetStatusLook(double scale, const std::optional<ContrastPalette>& palette) = 0;
     // The playing area's picture becomes blank, in the window colour.
     virtual void ClearPlayingArea() = 0;
 

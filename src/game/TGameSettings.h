@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/Color.h"
+#include "base/ContrastPalette.h"
 
 namespace zq {
 
@@ -35,6 +37,10 @@ struct TGameSettings {
     FontStyle WordStyle;
     FontStyle TypedStyle;
     bool FunSpeed = false;  // words fall at three speeds
+    // The status line and the captions of the bars, this many times their
+    // usual size, and the status panel's colours (none: the desktop's).
+    double StatusScale = 1.0;
+    std::optional<ContrastPalette> StatusPalette;
     // Milliseconds; at level L new words come every NewWordSpeed - L * NewWordSpeedBy
     // and words drop a pixel every DropSpeed - L * DropSpeedBy.
     std::int32_t NewWordSpeed = 3500;

@@ -37,6 +37,8 @@ void TgameFrame::FormShow() {
     TGameSettings& settings = GameSettings();
     // A profile with a font size of 0 or less would leave no cell to play in.
     if (settings.CellSize < 1) settings.CellSize = TGameSettings{}.CellSize;
+    // First: the panel's height decides where the playing area begins.
+    view_.SetStatusLook(settings.StatusScale, settings.StatusPalette);
     view_.CoverScreen();
     settings.Columns = view_.ClientWidth() / settings.CellSize;
     settings.CityRows = kCityRows;

@@ -80,8 +80,8 @@ public:
 
     // --- the window's handlers ---
     void FormCreate();
-    // Every time the window is shown: its geometry and colour, and the
-    // game's columns from the screen width.
+    // Every time the window is shown: the status panel's look, the window's
+    // geometry and colour, and the game's columns from the screen width.
     void FormShow();
     // `key` is an 8-bit character of the system code page; Escape closes.
     void FormKeyPress(char key);

@@ -7,6 +7,7 @@
 #include "keyboard/FingerNames.h"
 #include "keyboard/KeyNames.h"
 #include "keyboard/TDataMod.h"
+#include "keyboard/TranslatedKeyName.h"
 
 namespace zq {
 
@@ -65,7 +66,8 @@ int OnScreenKeyboard::LightModifiers(unsigned char character, int mainFinger) {
 
 std::string OnScreenKeyboard::KeyName(int index) const {
     const auto at = static_cast<std::size_t>(index);
-    if (index >= 0 && at < keyNames8_.size() && !keyNames8_[at].empty()) return ToUtf8(keyNames8_[at]);
+    if (index >= 0 && at < keyNames8_.size() && !keyNames8_[at].empty())
+        return TranslatedKeyName(ToUtf8(keyNames8_[at]));
     return Format(Tr("key %d"), {std::to_string(index + 1)});
 }
 

@@ -50,8 +50,9 @@ public:
     // The index of the lit key among the keys, -1 when none is lit.
     int CurrentKeyIndex() const;
 
-    // What a screen reader calls a key, by its index among the keys (UTF-8;
-    // see KeyNames8, and "key 12" for a key the template tells nothing of).
+    // What a screen reader calls a key, by its index among the keys (UTF-8,
+    // in the language of the program's texts; see KeyNames8 and
+    // TranslatedKeyName, and "key 12" for a key the template tells nothing of).
     std::string KeyName(int index) const;
     // What a screen reader says of the lit key (UTF-8): "Next key: f, left
     // index finger", with the Shift, AltGr or dead keys lit beside it.

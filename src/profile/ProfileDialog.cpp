@@ -10,6 +10,7 @@
 #include "course/CourseList.h"
 #include "profile/EasyReading.h"
 #include "profile/PracticeTime.h"
+#include "profile/UserNameLength.h"
 
 namespace zq {
 namespace {
@@ -204,10 +205,7 @@ void ProfileDialog::OkBnClick() {
     }
     // A blank name would make a nameless section, and an existing user's
     // section would lose that user's progress, time and scores.
-    if (name.empty()) {
-        view_.PlainMessage(Tr("Please define a user name."));
-        return;
-    }
+    if (NewNameRefused(name)) return;
     if (store_.HasUser(name)) {
         view_.ErrorMessage(
             Format(Tr("There is already a user named %s. Please choose another name for the new user."),
@@ -216,6 +214,16 @@ void ProfileDialog::OkBnClick() {
     }
     if (!view_.Confirm(Tr("Are you going to add a new user?"))) return;
     SaveAsNewUser(name);
+}
+
+bool ProfileDialog::NewNameRefused(const std::string& name) {
+    if (name.empty()) {
+        view_.PlainMessage(Tr("Please define a user name."));
+        return true;
+    }
+    const std::string tooLong = TooLongUserNameMessage(name);
+    if (!tooLong.empty()) view_.ErrorMessage(tooLong);
+    return !tooLong.empty();
 }
 
 void ProfileDialog::SaveAsNewUser(const std::string& name) {
@@ -240,10 +248,7 @@ void ProfileDialog::BnApplyClick() {
     ReadIntoProfile(*profile_, false);
     if (newUserMode_) {
         const std::string name = TrimmedName(view_.UserText());
-        if (name.empty()) {
-            view_.PlainMessage(Tr("Please define a user name."));
-            return;
-        }
+        if (NewNameRefused(name)) return;
         profile_->UserName = name;
     }
     view_.CloseDialog(true);

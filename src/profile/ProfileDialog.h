@@ -93,6 +93,9 @@ public:
     static std::string TrimmedName(std::string_view text8);
 
 private:
+    // Whether a new user's name cannot be taken (none given, or too long),
+    // after telling the learner why.
+    bool NewNameRefused(const std::string& name);
     void SaveAsNewUser(const std::string& name);
     void ShowUserList();
     void ChooseExampleFont(ExampleFont example);

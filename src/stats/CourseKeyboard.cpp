@@ -2,6 +2,7 @@
 
 #include "keyboard/KeyNames.h"
 #include "keyboard/TDataMod.h"
+#include "keyboard/TranslatedKeyName.h"
 
 namespace zq {
 
@@ -75,7 +76,7 @@ std::int32_t CourseKeyboard::FingerOfKey(std::size_t key) const {
 }
 
 std::string CourseKeyboard::KeyName(std::size_t key) const {
-    return key < keyNames8_.size() ? ToUtf8(keyNames8_[key], codePage_) : std::string();
+    return key < keyNames8_.size() ? TranslatedKeyName(ToUtf8(keyNames8_[key], codePage_)) : std::string();
 }
 
 KeyRect CourseKeyboard::RectOfKey(std::size_t key) const {

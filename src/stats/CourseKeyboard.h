@@ -41,8 +41,9 @@ public:
     std::optional<CharacterKey> KeyOf(char32_t character) const;
     // The finger of a key; -1 for a key without one.
     std::int32_t FingerOfKey(std::size_t key) const;
-    // What a screen reader calls a key (UTF-8; see KeyNames8): its hint, or
-    // the characters it types alone; empty when the template tells neither.
+    // What a screen reader calls a key (UTF-8, in the language of the
+    // program's texts; see KeyNames8 and TranslatedKeyName): its hint, or the
+    // characters it types alone; empty when the template tells neither.
     std::string KeyName(std::size_t key) const;
     // Where a key lies (an empty rectangle for a key that is not there).
     KeyRect RectOfKey(std::size_t key) const;

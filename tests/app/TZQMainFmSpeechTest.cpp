@@ -109,6 +109,58 @@ TEST_F(TZQMainFmSpeechTest, AMachineThatCannotSpeakIsToldOnceInAnInformationBox)
     EXPECT_THAT(rig.view.plainBoxes, IsEmpty());
 }
 
+// A box opened over a drill takes neither its keys nor the focus: a screen
+// reader does not reach it and the keyboard cannot close it.
+TEST_F(TZQMainFmSpeechTest, ASpeechProblemMetDuringADrillIsToldOnceTheDrillHasClosed) {
+    profile.Speak = true;
+    form.AttachProfile(profile);
+    ASSERT_TRUE(rig.speech.unavailable);
+    std::size_t boxesWhileTyping = 99;
+    rig.drills.whileShown = [&](FakeDrillWindow& window) {
+        unsigned char key = 'f';
+        window.Drill().InputEditKeyPress(key);
+        rig.speech.unavailable(SpeechProblem::NoSpeechService);
+        key = 'j';
+        window.Drill().InputEditKeyPress(key);
+        boxesWhileTyping = rig.view.informations.size();
+    };
+    rig.log.clear();
+    form.StartCourse();
+    EXPECT_EQ(boxesWhileTyping, 0u);
+    ASSERT_EQ(rig.view.informations.size(), 1u);
+    EXPECT_THAT(rig.view.informations[0], ::testing::HasSubstr("speech-dispatcher"));
+    EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "ShowDrill", "FreeDrill", "Information"));
+
+    rig.drills.whileShown = [this](FakeDrillWindow&) { rig.speech.unavailable(SpeechProblem::ServiceLost); };
+    form.StartCourse();
+    EXPECT_EQ(rig.view.informations.size(), 1u) << "once a run";
+}
+
+TEST_F(TZQMainFmSpeechTest, ASpeechProblemMetDuringAGameIsToldOnceTheGameWindowHasClosed) {
+    profile.Speak = true;
+    form.AttachProfile(profile);
+    form.StartGame();
+    rig.speech.unavailable(SpeechProblem::NoModule);
+    EXPECT_THAT(rig.view.informations, IsEmpty()) << "not behind the game window, which stays on top";
+    rig.log.clear();
+    rig.games.last->closed();
+    ASSERT_EQ(rig.view.informations.size(), 1u);
+    EXPECT_THAT(rig.log, ElementsAre("ShowMain", "Information"))
+        << "over the main window, which has the focus";
+}
+
+// Before the first drill, the main window is the one on screen.
+TEST_F(TZQMainFmSpeechTest, ASpeechProblemMetBeforeAnyDrillIsToldAtOnceAndNotAgainAfterTheDrill) {
+    profile.Speak = true;
+    form.AttachProfile(profile);
+    rig.speech.unavailable(SpeechProblem::NoSpeechService);
+    ASSERT_EQ(rig.view.informations.size(), 1u);
+    rig.log.clear();
+    form.StartCourse();
+    EXPECT_EQ(rig.view.informations.size(), 1u);
+    EXPECT_THAT(rig.log, ElementsAre("CreateDrill", "ShowDrill", "FreeDrill"));
+}
+
 TEST_F(TZQMainFmSpeechTest, ACourseOfAnotherCodePageIsHeardInItsOwnCharacters) {
     std::filesystem::create_directories(folder / "Courses/Polski");
     folder.Write("Courses/Polski/course.ini", "[Course]\nCodePage=1250\n");

@@ -777,7 +777,7 @@ TEST_F(MainFormTest, WithoutEasyReadingTheDrillsKeepTheProfilesLookAndAChangeTak
     EXPECT_FALSE(rig.guidance.lookPalette.has_value());
 }
 
-TEST_F(MainFormTest, EasyReadingGivesTheGameLargeWordsInTheContrastPalette) {
+TEST_F(MainFormTest, EasyReadingGivesTheGameLargeWordsAndStatusInTheContrastPalette) {
     profile.GameFont = {"Game Sans", 12, 255, true, false, false, false};
     profile.GameBgColor = 8421504;
     profile.EasyReading = true;
@@ -790,6 +790,8 @@ TEST_F(MainFormTest, EasyReadingGivesTheGameLargeWordsInTheContrastPalette) {
     EXPECT_EQ(game.WordColor, palette.text);
     EXPECT_EQ(game.TypedLettersColor, palette.highlightBackground);
     EXPECT_EQ(game.WordFontName, "Game Sans");
+    EXPECT_EQ(game.StatusScale, EasyReading::kLargeStatusScale) << "as large as a drill's status bar";
+    EXPECT_EQ(game.StatusPalette, palette);
 
     profile.EasyReading = false;
     rig.games.last->closed();
@@ -798,6 +800,8 @@ TEST_F(MainFormTest, EasyReadingGivesTheGameLargeWordsInTheContrastPalette) {
     EXPECT_EQ(game.BackColor, 8421504);
     EXPECT_EQ(game.WordColor, 255);
     EXPECT_EQ(game.TypedLettersColor, TypedColor) << "the game's own red";
+    EXPECT_EQ(game.StatusScale, 1.0);
+    EXPECT_FALSE(game.StatusPalette.has_value());
 }
 
 TEST_F(MainFormTest, EveryDrillTakesTheModifierSwitchAsTheProfileHasItThen) {

@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "../support/TempFolder.h"
 #include "GameFakes.h"
@@ -29,6 +30,11 @@ public:
     void SetPlayingAreaWidth(std::int32_t width) override { areaWidth = width; }
     void SetWindowColor(TColor color) override { windowColor = color; }
     void SetPlayingAreaFontName(const std::string& name8) override { areaFont = name8; }
+    void SetStatusLook(double scale, const std::optional<ContrastPalette>& palette) override {
+        log.push_back("SetStatusLook");
+        statusScale = scale;
+        statusPalette = palette;
+    }
     void ClearPlayingArea() override { log.push_back("ClearPlayingArea"); }
     void SetBarPosition(GameBar bar, std::int32_t position) override { positions[bar] = position; }
     void SetBarColor(GameBar bar, TColor color) override { colors[bar] = color; }
@@ -59,6 +65,8 @@ public:
     std::int32_t areaWidth = 0;
     TColor windowColor = 0;
     std::string areaFont;
+    double statusScale = 0;  // none given
+    std::optional<ContrastPalette> statusPalette;
     std::map<GameBar, std::int32_t> positions;
     std::map<GameBar, TColor> colors;
     int statusPaints = 0;
@@ -134,6 +142,9 @@ TEST_F(GameFrameTest, ShowingSetsTheColumnsFromTheWindowWidthAndTheColors) {
     EXPECT_EQ(GameSettings().WordFontName, "Game Mono");
     EXPECT_EQ(view.areaFont, "Game Mono");
 
+    EXPECT_EQ(view.statusScale, 1.0);
+    EXPECT_FALSE(view.statusPalette.has_value());
+
     // A profile whose game font has no size still gets cells to play in.
     GameSettings().CellSize = 0;
     frame.FormShow();
@@ -141,11 +152,22 @@ TEST_F(GameFrameTest, ShowingSetsTheColumnsFromTheWindowWidthAndTheColors) {
     EXPECT_EQ(GameSettings().Columns, 1005 / TGameSettings{}.CellSize);
 }
 
+// The panel's height decides where the playing area, and the city, begin.
+TEST_F(GameFrameTest, ShowingGivesTheStatusPanelItsLookBeforeTheWindowTakesItsSize) {
+    const ContrastPalette palette{.background = 0, .text = 0xFFFFFF, .highlightBackground = 0x00FFFF};
+    GameSettings().StatusScale = 1.5;
+    GameSettings().StatusPalette = palette;
+    frame.FormShow();
+    EXPECT_EQ(view.statusScale, 1.5);
+    EXPECT_EQ(view.statusPalette, palette);
+    EXPECT_THAT(view.log, ElementsAre("SetStatusLook", "CoverScreen"));
+}
+
 TEST_F(GameFrameTest, ANewGameDrawsItsCityAsksForTheDifficultyAndTicks) {
     view.answers = {"10"};
     StartGame();
     ASSERT_NE(frame.GameThread(), nullptr);
-    EXPECT_THAT(view.log, ElementsAre("CoverScreen", "ClearPlayingArea",
+    EXPECT_THAT(view.log, ElementsAre("SetStatusLook", "CoverScreen", "ClearPlayingArea",
                                       "AskNumber Input Box / Set difficulty (1-10). / 3"));
     EXPECT_FALSE(surface.fills.empty()) << "the city is drawn before the question";
     EXPECT_TRUE(view.ticking);

@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "../speech/SpokenLanguage.h"
 #include "keyboard/FingerNames.h"
 #include "keyboard/OnScreenKeyboard.h"
 #include "keyboard/TDataMod.h"
@@ -116,6 +117,20 @@ TEST_F(KeyNamesTest, TheLitKeyIsToldWithItsFingerAndTheShiftLitBesideIt) {
     keyboard.HighlightKey('~');  // no key
     EXPECT_EQ(keyboard.CurrentKeyIndex(), -1);
     EXPECT_EQ(keyboard.LitKeyText(), "");
+}
+
+// A French window's screen reader hears French key names, not the
+// template's English words.
+TEST_F(KeyNamesTest, TheKeysAreNamedInTheLanguageOfTheWindows) {
+    const testing::SpokenLanguage french("fr_FR");
+    Fill(kKeys, kChars);
+    Load();
+    EXPECT_EQ(keyboard.KeyName(1), "espace");
+    EXPECT_EQ(keyboard.KeyName(2), "q, Maj Q");
+    EXPECT_EQ(keyboard.KeyName(3), "Maj gauche");
+    keyboard.ShowModifiers = true;
+    keyboard.HighlightKey('A');
+    EXPECT_THAT(keyboard.LitKeyText(), ::testing::EndsWith("avec Maj gauche"));
 }
 
 TEST(FingerNamesTest, TheTenFingersFromLeftLittleToRightLittleAndNoneBeyond) {

@@ -295,6 +295,37 @@ TEST_F(ProfileDialogTest, ANewUserNameLosesTheBlanksAroundIt) {
     EXPECT_EQ(view.userText, "Carla");
 }
 
+// A name of a few words is read whole in the logon dialog; a pasted text is
+// no name, and would stand in the profile file for good.
+TEST_F(ProfileDialogTest, ANewUserNameTooLongToReadIsRefusedWithItsLengthWhereverTheUserIsAdded) {
+    const std::string longest(64, 'L');
+    const std::string tooLong = longest + "M";
+    const Message refusal{"error",
+                          "A user name may have at most 64 characters; this one has 65. Please choose a "
+                          "shorter name."};
+    dialog.StartEdit(anna);
+    const std::string before = folder.Read("zqc.ini");
+    view.userText = tooLong;
+    dialog.OkBnClick();
+    EXPECT_THAT(view.messages, ElementsAre(refusal));
+    EXPECT_EQ(folder.Read("zqc.ini"), before);
+
+    view.messages.clear();
+    view.userText = longest;
+    dialog.OkBnClick();
+    EXPECT_TRUE(store.HasUser(longest)) << "64 characters are a name";
+
+    TProfile copy;
+    copy.AssignSettings(anna);
+    dialog.StartNewUser(copy);
+    view.messages.clear();
+    view.userText = "  " + tooLong + " ";
+    dialog.BnApplyClick();
+    EXPECT_THAT(view.messages, ElementsAre(refusal));
+    EXPECT_FALSE(view.closedAccepted.has_value());
+    EXPECT_EQ(copy.UserName, "");
+}
+
 TEST_F(ProfileDialogTest, AFailedStoreOfTheCurrentProfileGoesToTheCallerAndKeepsTheFile) {
     dialog.StartEdit(anna);
     folder.Write("plain", "");

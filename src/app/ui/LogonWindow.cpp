@@ -49,6 +49,11 @@ LogonWindow::LogonWindow(TSettings& settings, QWidget* parent)
     ComboUser->setEditable(true);
     ComboUser->setInsertPolicy(QComboBox::NoInsert);
     ComboUser->setMinimumWidth(kUserBoxWidth);
+    // The box keeps its width whatever the names: sized to its longest, a
+    // long name would widen the dialog past the screen. A long name scrolls
+    // in the box and is cut short with an ellipsis in the list.
+    ComboUser->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboUser->view()->setTextElideMode(Qt::ElideMiddle);
     ComboUser->setToolTip(
         Text(Tr("Input an existing user name or\n"
                 "select from the drop-down list by clicking the down-arrow button.")));

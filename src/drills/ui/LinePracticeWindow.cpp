@@ -20,6 +20,7 @@
 #include "base/CodePage.h"
 #include "base/Translation.h"
 #include "base/ui/Colors.h"
+#include "base/ui/ContrastColors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/NoticeLabel.h"
 #include "base/ui/ScaledFont.h"
@@ -157,20 +158,9 @@ void LinePracticeWindow::FitBoxHeights() {
 }
 
 void LinePracticeWindow::SetContrastPalette(const ContrastPalette& palette) {
-    const QColor background = ToQColor(palette.background);
-    const QColor text = ToQColor(palette.text);
     for (QWidget* part : {static_cast<QWidget*>(SampleEdit), static_cast<QWidget*>(InputEdit),
                           static_cast<QWidget*>(SBHelp), static_cast<QWidget*>(statusLabel_)}) {
-        QPalette colors = part->palette();
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            colors.setColor(group, QPalette::Base, background);
-            colors.setColor(group, QPalette::Window, background);
-            colors.setColor(group, QPalette::Text, text);
-            colors.setColor(group, QPalette::WindowText, text);
-            colors.setColor(group, QPalette::Highlight, ToQColor(palette.highlightBackground));
-            colors.setColor(group, QPalette::HighlightedText, ToQColor(palette.highlightText));
-        }
-        part->setPalette(colors);
+        PaintInContrast(*part, palette);
     }
     SBHelp->setAutoFillBackground(true);
 }

@@ -1,8 +1,10 @@
 #include "game/ui/GameFrameWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -14,14 +16,17 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <cmath>
 
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/Translation.h"
 #include "base/ui/AccessibleRole.h"
 #include "base/ui/Colors.h"
+#include "base/ui/ContrastColors.h"
 #include "base/ui/MessageBoxes.h"
 #include "base/ui/PixelFont.h"
+#include "base/ui/ScaledFont.h"
 #include "base/ui/TerminationSignals.h"
 #include "base/ui/Utf8Text.h"
 #include "base/ui/WindowPlacement.h"
@@ -33,12 +38,14 @@
 namespace zq {
 namespace {
 
-constexpr int kPanelHeight = 57;
+// The status panel at its usual size; its rows grow with the status scale.
 constexpr int kStatusHeight = 17;
 constexpr int kBarWidth = 150;
 constexpr int kBarHeight = 16;
 constexpr int kLabelTop = 20;
 constexpr int kBarTop = 36;
+constexpr int kPanelBelowBars = 5;
+constexpr int kStatusPixels = 12;
 constexpr int kTickMs = 10;
 // The most the window waits for the window manager to frame it before a game.
 constexpr int kFramingWaitMs = 1000;
@@ -62,6 +69,17 @@ QProgressBar* MakeBar(QWidget* parent, const char* name, const char* caption, in
     bar->setFocusPolicy(Qt::NoFocus);
     if (hint != nullptr) bar->setToolTip(QString::fromUtf8(Tr(hint)));
     return bar;
+}
+
+// A bar's trough and frame in the desktop's colours, whatever its panel's;
+// its fill (the highlight) stays the game's.
+void KeepDesktopTrough(QProgressBar& bar) {
+    const QPalette desktop = QApplication::palette(&bar);
+    QPalette colors = bar.palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::Base, QPalette::Window, QPalette::Text, QPalette::WindowText})
+        colors.setColor(role, desktop.color(role));
+    bar.setPalette(colors);
 }
 
 }  // namespace
@@ -92,10 +110,6 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
 
     LbStatus = new QLabel(StatusPanel);
     LbStatus->setObjectName(QStringLiteral("LbStatus"));
-    LbStatus->setFont(FontOfHeight(QStringLiteral("Courier New"), 12));
-    QPalette statusPalette = LbStatus->palette();
-    statusPalette.setColor(QPalette::WindowText, ToQColor(clNavy));
-    LbStatus->setPalette(statusPalette);
 
     ProgressCaptionLb = MakeLabel(StatusPanel, "ProgressCaptionLb", "Progress", 12);
     PbTotalLeft = MakeBar(StatusPanel, "PbTotalLeft", "Progress", 12, nullptr);
@@ -106,7 +120,6 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
     LbCityLife = new QLabel(StatusPanel);
     LbCityLife->setObjectName(QStringLiteral("LbCityLife"));
     LbCityLife->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    LbCityLife->setGeometry(471, kLabelTop, 59, kBarHeight);
 
     PlayingAreaBox = new PlayingArea(
         picture_, [this] { return frame_->SceneLock(); }, this);
@@ -120,6 +133,7 @@ GameFrameWindow::GameFrameWindow(QWidget* parent) : QWidget(parent) {
     TickTimer->setInterval(kTickMs);
     connect(TickTimer, &QTimer::timeout, this, &GameFrameWindow::Tick);
 
+    SetStatusLook(1.0, std::nullopt);
     frame_ = std::make_unique<TgameFrame>(*this, *this, picture_);
     FormCreate();
     resize(564, 350);  // until the window is shown and covers the screen
@@ -199,13 +213,62 @@ void GameFrameWindow::SetPlayingAreaWidth(std::int32_t width) {
 
 void GameFrameWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    StatusPanel->setGeometry(0, 0, width(), kPanelHeight);
-    LbStatus->setGeometry(0, 0, width(), kStatusHeight);
+    LayOutStatus();
+}
+
+// As a drill's status bar: at a larger scale the status line may take two
+// lines (a long language at a large scale factor would cut its end off),
+// and the rows below move down to make room.
+void GameFrameWindow::SetStatusLook(double scale, const std::optional<ContrastPalette>& palette) {
+    const double grown = std::max(scale, 1.0);
+    const QFont statusFont = ScaledFont(FontOfHeight(QStringLiteral("Courier New"), kStatusPixels), grown);
+    LbStatus->setFont(statusFont);
+    LbStatus->setWordWrap(grown > 1);
+    LbStatus->setAlignment(Qt::AlignLeft | (grown > 1 ? Qt::AlignTop : Qt::AlignVCenter));
+    constexpr int kTwoLineMargin = 2;
+    statusHeight_ = grown > 1 ? 2 * QFontMetrics(statusFont).lineSpacing() + kTwoLineMargin : kStatusHeight;
+    const int labelTop = statusHeight_ + (kLabelTop - kStatusHeight);
+    int captionHeight = 0;
+    for (QLabel* caption : {ProgressCaptionLb, InvaderLifeCaptionLb, CityLifeCaptionLb}) {
+        caption->setFont(ScaledFont(font(), grown));
+        caption->adjustSize();
+        caption->move(caption->x(), labelTop);
+        captionHeight = std::max(captionHeight, caption->height());
+    }
+    const int barTop = labelTop + std::max(kBarTop - kLabelTop, captionHeight);
+    panelHeight_ = barTop + kBarHeight + kPanelBelowBars;
+    for (QProgressBar* bar : {PbTotalLeft, PbHitLost, PbCityLife}) bar->move(bar->x(), barTop);
+    LbCityLife->setGeometry(471, labelTop, 59, barTop - labelTop);
+    PaintStatus(palette);
+    LayOutStatus();
+}
+
+void GameFrameWindow::PaintStatus(const std::optional<ContrastPalette>& palette) {
+    QList<QWidget*> parts{StatusPanel,          LbStatus,          ProgressCaptionLb,
+                          InvaderLifeCaptionLb, CityLifeCaptionLb, LbCityLife};
+    if (palette) {
+        for (QWidget* part : parts) PaintInContrast(*part, *palette);
+        // The bars keep the desktop's light trough: an empty bar stays in
+        // sight on the dark panel.
+        for (QProgressBar* bar : {PbTotalLeft, PbHitLost, PbCityLife}) KeepDesktopTrough(*bar);
+        return;
+    }
+    // The desktop's colours, and the status line's own navy.
+    for (QWidget* part : parts) part->setPalette(QPalette());
+    for (QProgressBar* bar : {PbTotalLeft, PbHitLost, PbCityLife}) KeepDesktopTrough(*bar);
+    QPalette navy;
+    navy.setColor(QPalette::WindowText, ToQColor(clNavy));
+    LbStatus->setPalette(navy);
+}
+
+void GameFrameWindow::LayOutStatus() {
+    StatusPanel->setGeometry(0, 0, width(), panelHeight_);
+    LbStatus->setGeometry(0, 0, width(), statusHeight_);
     LayOutPlayingArea();
 }
 
 void GameFrameWindow::LayOutPlayingArea() {
-    const QRect area(0, kPanelHeight, playingAreaWidth_, std::max(0, height() - kPanelHeight));
+    const QRect area(0, panelHeight_, playingAreaWidth_, std::max(0, height() - panelHeight_));
     if (!frame_ || PlayingAreaBox->geometry() == area) return;
     PlayingAreaBox->setGeometry(area);
     ResetPicture();

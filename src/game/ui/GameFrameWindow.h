@@ -66,6 +66,7 @@ public:
     void SetPlayingAreaWidth(std::int32_t width) override;
     void SetWindowColor(TColor color) override;
     void SetPlayingAreaFontName(const std::string& name8) override;
+    void SetStatusLook(double scale, const std::optional<ContrastPalette>& palette) override;
     void ClearPlayingArea() override;
     void SetBarPosition(GameBar bar, std::int32_t position) override;
     void SetBarColor(GameBar bar, TColor color) override;
@@ -122,6 +123,9 @@ private:
 
     void FormCreate();
     void TypeCharacter(char32_t ch);
+    // The status panel across the window's width, the playing area below it.
+    void LayOutStatus();
+    void PaintStatus(const std::optional<ContrastPalette>& palette);
     void LayOutPlayingArea();
     void ResetPicture();
     void ShowChangedPixels();
@@ -137,6 +141,9 @@ private:
     QSet<QWidget*> statusToPaint_;  // changed since the status was last painted
     TColor windowColor_ = 0;
     std::int32_t playingAreaWidth_ = 0;
+    // The status panel's rows, as the status scale makes them.
+    int statusHeight_ = 0;
+    int panelHeight_ = 0;
     QMargins coveredWithMargins_;  // the frame the window was last sized for
     QElapsedTimer clock_;
     TickCount ticks_;

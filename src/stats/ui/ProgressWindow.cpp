@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "base/Translation.h"
 #include "base/ui/MessageBoxes.h"
@@ -141,6 +142,21 @@ ProgressWindow::ProgressWindow(PracticeHistory& history, ProgressSetup setup, st
     layout->addWidget(ScrolledIfTooLarge(Figures), 1);
     layout->addLayout(buttons);
     resize(sizeHint().boundedTo(ScreenRoom(kRoomForFrame)));
+    FollowTheScreenInTabOrder();
+}
+
+// Tab goes through the controls in the order they are read: the pages' tabs
+// and what they show, from the top left, then the buttons from the left.
+// Each control would otherwise join the chain when it is made: the buttons
+// before the figures, the charts (from their module) after everything.
+void ProgressWindow::FollowTheScreenInTabOrder() {
+    // The charts of the first look come before the figures are in the
+    // window; the end of the constructor orders them.
+    if (Figures->window() != this) return;
+    std::vector<QWidget*> chain{Charts};
+    for (int page = 0; page < chartPages_; ++page) chain.push_back(Charts->widget(page));
+    chain.insert(chain.end(), {Lists, Hands, HeatMap, BnExport, BnWeakKeys, BnSlowPairs, BnClose});
+    for (std::size_t next = 1; next < chain.size(); ++next) setTabOrder(chain[next - 1], chain[next]);
 }
 
 // Beside the charts, a page for the keys, one for the pairs of keys and one
@@ -251,6 +267,7 @@ void ProgressWindow::ShowCharts(const std::vector<ChartSpec>& charts) {
         chart->setAccessibleDescription(FromUtf8View(ChartSummary(spec)));
         Charts->insertTab(chartPages_++, chart, QString::fromStdString(spec.titleUtf8));
     }
+    FollowTheScreenInTabOrder();
 }
 
 void ProgressWindow::ShowKeyboard(const KeyHeatMap& keyboard) {

@@ -82,6 +82,8 @@ private:
     bool FitsTheScreen(const QWidget& figures) const;
     void PutEveryPartOnAPage();
     QWidget* ScrolledIfTooLarge(QWidget* figures);
+    // The Tab order follows the screen, the charts included.
+    void FollowTheScreenInTabOrder();
 
     std::string programFolder_;
     ProgressOverview overview_;

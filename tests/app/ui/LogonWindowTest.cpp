@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QScreen>
 #include <QThread>
 
 #include "../../support/TempFolder.h"
@@ -52,6 +53,33 @@ TEST_F(LogonWindowTest, OpensOnTheLastUserWithTheFocusInTheUserBox) {
     EXPECT_GE(logon.width(), 322);
     EXPECT_GE(logon.height(), 259);
     EXPECT_TRUE(logon.windowFlags() & Qt::FramelessWindowHint);
+    logon.hide();
+}
+
+// A name longer than the box is read in it by scrolling; the dialog, whose
+// buttons are below the box, stays as wide as ever and on the screen.
+TEST_F(LogonWindowTest, ALongUserNameLeavesTheDialogsWidthAsItWas) {
+    int usualWidth = 0;
+    {
+        LogonWindow usual{settings};
+        usual.show();
+        QApplication::processEvents();
+        usualWidth = usual.width();
+        usual.hide();
+    }
+    const std::string name(300, 'W');
+    folder.Write("zqc.ini", folder.Read("zqc.ini") + "\n[" + name + "]\nCourse=English\n");
+
+    logon.show();
+    QApplication::processEvents();
+    ASSERT_EQ(logon.ComboUser->count(), 2);
+    EXPECT_EQ(logon.ComboUser->itemText(1).toStdString(), name) << "listed whole";
+    EXPECT_EQ(logon.width(), usualWidth);
+    EXPECT_LE(logon.frameGeometry().width(), logon.screen()->availableGeometry().width());
+    logon.ComboUser->setCurrentIndex(1);
+    QApplication::processEvents();
+    EXPECT_EQ(logon.width(), usualWidth);
+    EXPECT_EQ(logon.ComboUser->currentText().toStdString(), name);
     logon.hide();
 }
 

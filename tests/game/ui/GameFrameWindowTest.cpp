@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -164,6 +166,54 @@ TEST_F(GameFrameWindowTest, TheWindowCoversTheScreenAboveOthersWithOnlyTheCloseB
     EXPECT_EQ(window.TickTimer->interval(), 10);
     EXPECT_EQ(window.TickTimer->timerType(), Qt::PreciseTimer);
     EXPECT_THAT(boxes.titles, ElementsAre("Input Box"));
+}
+
+// Easy reading: the score, hits and time as large and as clear as a drill's
+// status bar, the playing area below the grown panel.
+TEST_F(GameFrameWindowTest, TheStatusPanelTakesTheLargePrintAndContrastPaletteOfEasyReading) {
+    const int usualStatus = QFontInfo(window.LbStatus->font()).pixelSize();
+    const int usualCaption = QFontInfo(window.CityLifeCaptionLb->font()).pixelSize();
+    const ContrastPalette palette{.background = 0x000000, .text = 0xFFFFFF, .highlightBackground = 0x00FFFF};
+    GameSettings().StatusScale = 1.5;
+    GameSettings().StatusPalette = palette;
+    boxes.AnswerDifficulty("3");
+    window.Frame().SetWordFile(WordFile("sun moon\n"));
+    window.ShowAndStartGame();
+
+    EXPECT_GE(QFontInfo(window.LbStatus->font()).pixelSize(), usualStatus * 3 / 2);
+    for (const QLabel* caption :
+         {window.ProgressCaptionLb, window.InvaderLifeCaptionLb, window.CityLifeCaptionLb}) {
+        SCOPED_TRACE(caption->objectName().toStdString());
+        EXPECT_GE(QFontInfo(caption->font()).pixelSize(), usualCaption * 3 / 2);
+        EXPECT_EQ(caption->palette().color(QPalette::WindowText), ToQColor(palette.text));
+        EXPECT_GE(caption->height(), QFontMetrics(caption->font()).height()) << "not cut";
+        EXPECT_LE(caption->geometry().bottom(), window.PbTotalLeft->y()) << "above the bars";
+    }
+    EXPECT_EQ(window.LbStatus->palette().color(QPalette::WindowText), ToQColor(palette.text));
+    EXPECT_EQ(window.StatusPanel->palette().color(QPalette::Window), ToQColor(palette.background));
+    // Room for two lines: a long language at a large scale factor is not cut.
+    window.SetStatusText(
+        "Difficult\xC3\xA9 : 10   Touch\xC3\xA9s : 1234   Perdus : 1234   Temps : 12 min 59 s   Score : "
+        "123456");
+    EXPECT_GE(window.LbStatus->height(), 2 * QFontMetrics(window.LbStatus->font()).lineSpacing());
+    EXPECT_LE(window.LbStatus->heightForWidth(window.LbStatus->width()), window.LbStatus->height());
+    EXPECT_LE(window.LbStatus->geometry().bottom(), window.ProgressCaptionLb->y());
+    EXPECT_LE(window.PbTotalLeft->geometry().bottom(), window.StatusPanel->geometry().bottom());
+    EXPECT_EQ(window.PlayingAreaBox->y(), window.StatusPanel->height()) << "the words fall below the panel";
+    EXPECT_EQ(window.PlayingAreaBox->geometry().bottom(), window.height() - 1);
+    EXPECT_EQ(window.Picture().Size(), window.PlayingAreaBox->size());
+
+    // Easy reading switched off before the next game: the usual panel again.
+    boxes.Answer(QMessageBox::Yes);
+    window.close();
+    GameSettings().StatusScale = 1.0;
+    GameSettings().StatusPalette.reset();
+    boxes.AnswerDifficulty("3");
+    window.ShowAndStartGame();
+    EXPECT_EQ(QFontInfo(window.LbStatus->font()).pixelSize(), usualStatus);
+    EXPECT_EQ(window.LbStatus->palette().color(QPalette::WindowText), ToQColor(clNavy));
+    EXPECT_NE(window.StatusPanel->palette().color(QPalette::Window), ToQColor(palette.background));
+    EXPECT_EQ(window.PlayingAreaBox->y(), 57);
 }
 
 TEST_F(GameFrameWindowTest, TheBarsShowTheSharesInTheirBlendedColors) {

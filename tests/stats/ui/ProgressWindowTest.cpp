@@ -8,6 +8,7 @@
 #include <QGraphicsObject>
 #include <QGraphicsView>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -234,6 +235,56 @@ TEST_F(ProgressWindowTest, OnASmallScreenEveryPartIsAPageSeenWholeWithTheButtons
         ASSERT_TRUE(window.HeatMap->rect().contains(window.HeatMap->PartRect(key))) << "key " << key;
     const QRect firstKey = window.HeatMap->PartRect(0);
     EXPECT_EQ(window.HeatMap->KeyAt(firstKey.center()), 0) << "pointing finds a key where it is drawn";
+}
+
+// What Tab reaches, from the focus on, until it comes back there: the
+// controls by their accessible names (a tab bar by its tab widget's).
+std::vector<std::string> TabStops(ProgressWindow& window) {
+    std::vector<std::string> stops;
+    QWidget* first = window.focusWidget();
+    for (QWidget* focus = first; focus != nullptr && stops.size() < 20;) {
+        QWidget* named = focus;
+        while (named->accessibleName().isEmpty() && named->parentWidget() != nullptr)
+            named = named->parentWidget();
+        stops.push_back(named->accessibleName().isEmpty() ? named->metaObject()->className()
+                                                          : named->accessibleName().toStdString());
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(focus, &tab);
+        focus = window.focusWidget();
+        if (focus == first) break;
+    }
+    return stops;
+}
+
+// Tab follows the screen: the tabs, what their page shows, then the buttons
+// from the left, whenever the charts' module made the charts.
+TEST_F(ProgressWindowTest, TabGoesFromThePagesTabsToWhatThePageShowsAndThenAlongTheButtons) {
+    PractiseAWeek();
+    ProgressWindow window(history, Setup(), kProgramDir);
+    window.BnExport->setAccessibleName(QStringLiteral("Export"));
+    window.BnWeakKeys->setAccessibleName(QStringLiteral("Weak keys"));
+    window.BnSlowPairs->setAccessibleName(QStringLiteral("Slow pairs"));
+    window.BnClose->setAccessibleName(QStringLiteral("Close"));
+    window.show();
+    QApplication::processEvents();
+    ASSERT_TRUE(window.BnWeakKeys->isEnabled() && window.BnSlowPairs->isEnabled());
+    ASSERT_GE(window.ChartPageCount(), 1);
+    const std::string chart = window.Charts->widget(0)->accessibleName().toStdString();
+    ASSERT_FALSE(chart.empty());
+
+    window.Charts->setCurrentIndex(0);
+    window.Charts->setFocus();
+    EXPECT_THAT(TabStops(window),
+                ::testing::ElementsAre("Charts", chart, "Export", "Weak keys", "Slow pairs", "Close"));
+
+    // The last page, on this small screen: the keyboard of errors per key.
+    window.Charts->setCurrentWidget(window.KeyboardBox);
+    window.Charts->setFocus();
+    const std::vector<std::string> stops = TabStops(window);
+    ASSERT_EQ(stops.size(), 6u);
+    EXPECT_EQ(stops[0], "Charts");
+    EXPECT_EQ(stops[1], window.HeatMap->accessibleName().toStdString());
+    EXPECT_EQ(stops[2], "Export");
 }
 
 TEST_F(ProgressWindowTest, TheWeakKeyButtonClosesTheWindowWithALineOfThoseKeys) {

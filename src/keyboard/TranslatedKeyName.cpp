@@ -1,0 +1,103 @@
+#include "keyboard/TranslatedKeyName.h"
+
+#include <array>
+#include <utility>
+
+#include "base/Translation.h"
+
+namespace zq {
+namespace {
+
+// The words the program's templates name keys with (see the template
+// maker's hints), marked for the catalogues.
+constexpr std::array kKeyWords = {
+    N_("Backspace"),
+    N_("Caps Lock"),
+    N_("Tab"),
+    N_("Enter"),
+    N_("Esc"),
+    N_("Del"),
+    N_("Ins"),
+    N_("Home"),
+    N_("End"),
+    N_("PgUp"),
+    N_("PgDn"),
+    N_("Menu"),
+    N_("Pause"),
+    N_("Print Screen"),
+    N_("Scroll Lock"),
+    N_("Num Lock"),
+    N_("Up arrow"),
+    N_("Down arrow"),
+    N_("Left arrow"),
+    N_("Right arrow"),
+    N_("Left Shift"),
+    N_("Right Shift"),
+    N_("Left Ctrl"),
+    N_("Right Ctrl"),
+    N_("Left Alt"),
+    N_("Right Alt"),
+    N_("Left Windows"),
+    N_("Right Windows"),
+    N_("Keypad Enter"),
+    N_("space"),
+    N_("dead grave"),
+    N_("dead acute"),
+    N_("dead circumflex"),
+    N_("dead tilde"),
+    N_("dead diaeresis"),
+    N_("dead ring"),
+    N_("dead caron"),
+    N_("dead cedilla"),
+    N_("dead ogonek"),
+    N_("dead macron"),
+    N_("dead breve"),
+    N_("dead dot above"),
+    N_("dead double acute"),
+};
+
+// A way of typing a character that names its level or its block of keys
+// before it ("Shift A", "Keypad 7"), and how the window's language says it.
+struct Prefix {
+    std::string_view english;
+    const char* format;
+};
+// The longest first: "Shift+AltGr " begins with "Shift".
+constexpr std::array kPrefixes = {
+    Prefix{"Shift+AltGr ", N_("Shift+AltGr %s")},
+    Prefix{"Shift ", N_("Shift %s")},
+    Prefix{"AltGr ", N_("AltGr %s")},
+    Prefix{"Keypad ", N_("Keypad %s")},
+};
+
+// One way of typing of a name ("Shift A") or a whole name ("Left Shift").
+std::string TranslatedItem(std::string_view item) {
+    for (const char* word : kKeyWords) {
+        if (item == word) return Tr(word);
+    }
+    for (const Prefix& prefix : kPrefixes) {
+        if (item.size() > prefix.english.size() && item.starts_with(prefix.english))
+            return Format(Tr(prefix.format), {TranslatedItem(item.substr(prefix.english.size()))});
+    }
+    return std::string(item);
+}
+
+}  // namespace
+
+std::string TranslatedKeyName(std::string_view nameUtf8) {
+    // The ways of typing are separated by ", "; the first character of a
+    // way may be a comma itself (",, Shift ;").
+    constexpr std::string_view kSeparator = ", ";
+    std::string translated;
+    std::size_t start = 0;
+    while (start <= nameUtf8.size()) {
+        std::size_t end = nameUtf8.find(kSeparator, start + 1);
+        if (end == std::string_view::npos) end = nameUtf8.size();
+        if (start > 0) translated += kSeparator;
+        translated += TranslatedItem(nameUtf8.substr(start, end - start));
+        start = end + kSeparator.size();
+    }
+    return translated;
+}
+
+}  // namespace zq
