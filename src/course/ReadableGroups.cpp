@@ -48,7 +48,14 @@ std::optional<std::string> UnreadableGroupFault(std::u32string_view text) {
         while (end < text.size() && IsPartOfWord(text[end])) ++end;
         if (end > start) {
             std::optional<std::string> fault = WordFault(text.substr(start, end - start));
-            if (fault) return "\"" + ToUtf8Text(text.substr(start, end - start)) + "\" " + *fault;
+            if (fault) {
+                // Built by appending: GCC 12 warns wrongly about "\"" + text.
+                std::string told = "\"";
+                told += ToUtf8Text(text.substr(start, end - start));
+                told += "\" ";
+                told += *fault;
+                return told;
+            }
         }
         start = end;
     }
