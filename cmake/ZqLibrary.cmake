@@ -59,17 +59,19 @@ endfunction()
 # test_<name>_ui, run on Qt's offscreen platform.
 function(zq_tests name)
   cmake_parse_arguments(ARG "WITH_WINDOWS" "" "LINKS;UI_LINKS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  add_executable(test_${name} ${sources})
-  # Tests write their own keyboard templates with libzip.
-  target_link_libraries(test_${name} PRIVATE zq_${name} ${ARG_LINKS} zq_test_support PkgConfig::LIBZIP GTest::gtest
-                        GTest::gtest_main GTest::gmock)
-  target_compile_definitions(test_${name} PRIVATE
-    ZQ_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
-    ZQ_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-    ZQ_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES LABELS core ENVIRONMENT "LC_ALL=C.UTF-8")
+  if(ZQ_CORE_TESTS)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    add_executable(test_${name} ${sources})
+    # Tests write their own keyboard templates with libzip.
+    target_link_libraries(test_${name} PRIVATE zq_${name} ${ARG_LINKS} zq_test_support PkgConfig::LIBZIP GTest::gtest
+                          GTest::gtest_main GTest::gmock)
+    target_compile_definitions(test_${name} PRIVATE
+      ZQ_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+      ZQ_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+      ZQ_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    gtest_discover_tests(test_${name} DISCOVERY_TIMEOUT 60
+      PROPERTIES LABELS core ENVIRONMENT "LC_ALL=C.UTF-8")
+  endif()
 
   if(ZQ_CORE_ONLY OR NOT ARG_WITH_WINDOWS)
     return()

@@ -15,8 +15,6 @@
 #include <iostream>
 #include <map>
 
-#include "../support/TempFolder.h"
-#include "../templates/FakeKeyPainter.h"
 #include "base/CodePage.h"
 #include "base/TextFile.h"
 #include "course/Course.h"
@@ -26,6 +24,8 @@
 #include "course/UnicodeText.h"
 #include "keyboard/KeyStrokes.h"
 #include "keyboard/TDataMod.h"
+#include "support/TempFolder.h"
+#include "templates/FakeKeyPainter.h"
 
 namespace zq {
 namespace {
