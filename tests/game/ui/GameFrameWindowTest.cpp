@@ -130,6 +130,18 @@ protected:
         return Read<std::int32_t>([](const GamePlay& play) { return play.Hits(); });
     }
 
+    // The session ends by `end` (a signal, Qt's quit) once the event loop
+    // runs; the loop's exit code, 1 when a watchdog had to end it.
+    static int EndTheSessionBy(const std::function<void()>& end) {
+        QuitOnTerminationSignals();
+        QTimer::singleShot(0, end);
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        watchdog.start(10000);
+        return QCoreApplication::exec();
+    }
+
     test::TempFolder folder;
     ModalBoxes boxes;
     GameFrameWindow window;
@@ -303,13 +315,7 @@ TEST_F(GameFrameWindowTest, TheEndOfTheSessionEndsTheGameWithoutAQuestionAndKeep
     window.ShowAndStartGame();
     ASSERT_TRUE(WaitFor([&] { return window.Ticks().ticks > 5; }));
 
-    QuitOnTerminationSignals();
-    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    watchdog.start(10000);
-    EXPECT_EQ(QCoreApplication::exec(), 0) << "the program waited for an answer";
+    EXPECT_EQ(EndTheSessionBy([] { std::raise(SIGTERM); }), 0) << "the program waited for an answer";
     EXPECT_TRUE(boxes.texts.empty()) << "no question, no table of scores";
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(window.Frame().GameThread()->Terminated());
@@ -324,13 +330,7 @@ TEST_F(GameFrameWindowTest, QtsQuitAtTheEndOfTheSessionEndsTheGameWithoutAQuesti
     window.ShowAndStartGame();
     ASSERT_TRUE(WaitFor([&] { return window.Ticks().ticks > 5; }));
 
-    QuitOnTerminationSignals();
-    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
-    watchdog.start(10000);
-    EXPECT_EQ(QCoreApplication::exec(), 0) << "the program waited for an answer";
+    EXPECT_EQ(EndTheSessionBy([] { QCoreApplication::quit(); }), 0) << "the program waited for an answer";
     EXPECT_TRUE(boxes.texts.empty()) << "no question, no table of scores";
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(window.Frame().GameThread()->Terminated());
