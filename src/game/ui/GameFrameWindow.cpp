@@ -146,7 +146,7 @@ GameFrameWindow::~GameFrameWindow() {
 
 void GameFrameWindow::FormCreate() {
     setWindowTitle(QString::fromUtf8(Tr("Game")));
-    LbStatus->setText(QString::fromUtf8(Tr("Score")));
+    SetStatusText(Tr("Score"));
 }
 
 // --- showing and the geometry -------------------------------------------------
@@ -223,6 +223,7 @@ void GameFrameWindow::SetStatusLook(double scale, const std::optional<ContrastPa
     const double grown = std::max(scale, 1.0);
     const QFont statusFont = ScaledFont(FontOfHeight(QStringLiteral("Courier New"), kStatusPixels), grown);
     LbStatus->setFont(statusFont);
+    ShowStatusText();
     LbStatus->setWordWrap(grown > 1);
     LbStatus->setAlignment(Qt::AlignLeft | (grown > 1 ? Qt::AlignTop : Qt::AlignVCenter));
     constexpr int kTwoLineMargin = 2;
@@ -364,10 +365,20 @@ void GameFrameWindow::DescribeStatus() {
 }
 
 void GameFrameWindow::SetStatusText(std::string_view utf8) {
-    const QString text = FromUtf8View(utf8);
-    if (LbStatus->text() == text) return;
-    LbStatus->setText(text);
+    QString text = FromUtf8View(utf8);
+    if (statusText_ == text) return;
+    statusText_ = std::move(text);
+    ShowStatusText();
     statusToPaint_.insert(LbStatus);
+}
+
+// The text's leading spaces become the label's indent, which every line of a
+// wrapped text keeps: the second line starts under the first.
+void GameFrameWindow::ShowStatusText() {
+    qsizetype leading = 0;
+    while (leading < statusText_.size() && statusText_[leading] == u' ') ++leading;
+    LbStatus->setIndent(QFontMetrics(LbStatus->font()).horizontalAdvance(statusText_.left(leading)));
+    LbStatus->setText(statusText_.mid(leading));
 }
 
 // --- ticks and the game thread's steps --------------------------------------------

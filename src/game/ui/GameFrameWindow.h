@@ -125,6 +125,7 @@ private:
     void TypeCharacter(char32_t ch);
     // The status panel across the window's width, the playing area below it.
     void LayOutStatus();
+    void ShowStatusText();
     void PaintStatus(const std::optional<ContrastPalette>& palette);
     void LayOutPlayingArea();
     void ResetPicture();
@@ -138,6 +139,7 @@ private:
 
     PictureSurface picture_;  // outlives the game that draws on it
     std::unique_ptr<TgameFrame> frame_;
+    QString statusText_;            // as the game gave it, leading spaces and all
     QSet<QWidget*> statusToPaint_;  // changed since the status was last painted
     TColor windowColor_ = 0;
     std::int32_t playingAreaWidth_ = 0;

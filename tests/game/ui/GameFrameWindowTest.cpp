@@ -5,15 +5,18 @@
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <deque>
@@ -226,6 +229,38 @@ TEST_F(GameFrameWindowTest, TheStatusPanelTakesTheLargePrintAndContrastPaletteOf
     EXPECT_EQ(window.LbStatus->palette().color(QPalette::WindowText), ToQColor(clNavy));
     EXPECT_NE(window.StatusPanel->palette().color(QPalette::Window), ToQColor(palette.background));
     EXPECT_EQ(window.PlayingAreaBox->y(), 57);
+}
+
+// The leftmost lit column of the rows [top, bottom) of a picture, or -1.
+int LeftmostInk(const QImage& picture, int top, int bottom, QRgb background) {
+    for (int x = 0; x < picture.width(); ++x)
+        for (int y = top; y < std::min(bottom, picture.height()); ++y)
+            if (picture.pixel(x, y) != background) return x;
+    return -1;
+}
+
+// The status line's text begins with a space; wrapped, its second line
+// starts where its first does, not a space further left.
+TEST_F(GameFrameWindowTest, AWrappedStatusLineStartsItsSecondLineUnderItsFirst) {
+    const ContrastPalette palette{.background = 0x000000, .text = 0xFFFFFF, .highlightBackground = 0x00FFFF};
+    GameSettings().StatusScale = 2.0;
+    GameSettings().StatusPalette = palette;
+    boxes.AnswerDifficulty("3");
+    window.Frame().SetWordFile(WordFile("sun moon\n"));
+    window.ShowAndStartGame();
+    window.SetStatusText(
+        " Difficult\xC3\xA9 : 10   Touch\xC3\xA9s : 1234   Perdus : 1234   Temps : 759s   Score : 123456");
+    QApplication::processEvents();
+
+    const QImage picture = window.LbStatus->grab().toImage();
+    const int line = QFontMetrics(window.LbStatus->font()).lineSpacing();
+    const QRgb background = picture.pixel(picture.width() - 1, 0);
+    const int firstLine = LeftmostInk(picture, 0, line, background);
+    const int secondLine = LeftmostInk(picture, line, 2 * line, background);
+    ASSERT_GE(firstLine, 0);
+    ASSERT_GE(secondLine, 0) << "the text wraps";
+    EXPECT_GT(firstLine, 0) << "the leading space still shows";
+    EXPECT_NEAR(secondLine, firstLine, 2);
 }
 
 TEST_F(GameFrameWindowTest, TheBarsShowTheSharesInTheirBlendedColors) {
