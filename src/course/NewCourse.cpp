@@ -45,14 +45,16 @@ NewCourseChooser::NewCourseChooser(NewCourseView& view, CourseMaker& maker, std:
         choices_.push_back({shown + " (" + layout.Name() + ")", layout.Name(), layout.layout,
                             layout.description, std::move(shown)});
     }
-    // By description, so that a layout ("Polish") comes before its variants
-    // ("Polish (Dvorak)").
-    std::ranges::stable_sort(choices_, [](const Choice& a, const Choice& b) {
-        return std::pair(Lowered(a.shown), a.name) < std::pair(Lowered(b.shown), b.name);
-    });
 }
 
 void NewCourseChooser::Start() {
+    // By description, so that a layout ("Polish") comes before its variants
+    // ("Polish (Dvorak)"); descriptions alike by name.
+    std::ranges::stable_sort(choices_, [this](const Choice& a, const Choice& b) {
+        if (view_.ComesBefore(a.shown, b.shown)) return true;
+        if (view_.ComesBefore(b.shown, a.shown)) return false;
+        return a.name < b.name;
+    });
     SearchChanged({});
 }
 

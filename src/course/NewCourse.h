@@ -27,6 +27,11 @@ public:
     // clicks through meanwhile, so that Cancel can be pressed.
     virtual void ShowProgress(int percent) = 0;
     virtual void ErrorMessage(std::string_view utf8) = 0;
+    // Whether one text (UTF-8) comes before another in the alphabetical
+    // order of the windows' language, letter case aside ("Älvdalisch"
+    // among the "A"s in German). The window's toolkit knows the order of
+    // every language; the C library only those of the locales installed.
+    virtual bool ComesBefore(std::string_view aUtf8, std::string_view bUtf8) const = 0;
     // Ends the window's modal run: with a course made or not.
     virtual void CloseDialog(bool made) = 0;
 };
@@ -46,7 +51,8 @@ public:
     NewCourseChooser(NewCourseView& view, CourseMaker& maker, std::string coursesFolder,
                      std::vector<std::string> takenNames);
 
-    // Fills the window's list.
+    // Fills the window's list, in the alphabetical order of the descriptions
+    // shown.
     void Start();
     // The search box changed: only the layouts whose description (as shown
     // or the registry's English one) or name holds the text, ignoring letter
@@ -81,7 +87,7 @@ private:
     CourseMaker& maker_;
     std::string coursesFolder_;
     std::vector<std::string> takenNames_;
-    std::vector<Choice> choices_;     // every layout offered, by description
+    std::vector<Choice> choices_;     // every layout offered, by description once started
     std::vector<std::size_t> shown_;  // the choices the list shows, in order
     bool making_ = false;
     bool cancelled_ = false;

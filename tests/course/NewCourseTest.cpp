@@ -41,6 +41,7 @@ public:
     }
     void ErrorMessage(std::string_view utf8) override { errors.emplace_back(utf8); }
     void CloseDialog(bool made) override { closed = made; }
+    bool ComesBefore(std::string_view a, std::string_view b) const override { return order(a, b); }
 
     std::vector<std::string> lines;
     int selected = -1;
@@ -50,6 +51,7 @@ public:
     std::function<void(int percent)> whileMaking;  // what the learner does meanwhile
     std::vector<std::string> errors;
     std::optional<bool> closed;
+    std::function<bool(std::string_view, std::string_view)> order = std::less<std::string_view>();
 };
 
 RegistryLayout Layout(std::string layout, std::string variant, std::string description,
@@ -88,6 +90,24 @@ TEST_F(NewCourseTest, OffersTheLayoutsWhoseLanguageHasACodePageByTheirDescriptio
                                         "Polish (Dvorak) (pl(dvorak))", "Russian (Georgia) (ge(ru))"))
         << "Armenian has no code page; a layout comes before its variants";
     EXPECT_EQ(view.selected, 0);
+}
+
+// The window knows its language's alphabet; layouts described alike come
+// in the order of their names.
+TEST_F(NewCourseTest, ListsTheLayoutsInTheWindowsOrderOfTheirDescriptions) {
+    CourseMaker alike({Layout("pl", "", "Polish", "pol"), Layout("us", "dvorak", "Dvorak", "eng"),
+                       Layout("pl", "dvorak", "Dvorak", "pol"), Layout("lv", "", "\xC5\x81otewski", "lav")},
+                      painter);
+    view.order = [](std::string_view a, std::string_view b) {
+        const auto key = [](std::string_view text) {
+            return text.starts_with("\xC5\x81") ? "L~" : std::string(text);
+        };
+        return key(a) < key(b);
+    };
+    NewCourseChooser chooser(view, alike, folder.File("Courses"), {});
+    chooser.Start();
+    EXPECT_THAT(view.lines, ElementsAre("Dvorak (pl(dvorak))", "Dvorak (us(dvorak))", "\xC5\x81otewski (lv)",
+                                        "Polish (pl)"));
 }
 
 TEST_F(NewCourseTest, TheSearchNarrowsTheListWhateverTheLetterCase) {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -32,7 +33,9 @@ NewCourseWindow::NewCourseWindow(const std::string& coursesFolder, const std::ve
       painter_(std::make_unique<KeyCapPainter>()),
       maker_(std::make_unique<CourseMaker>(ReadLayoutRegistry(), *painter_)),
       chooser_(std::make_unique<NewCourseChooser>(static_cast<NewCourseView&>(*this), *maker_, coursesFolder,
-                                                  takenNames)) {
+                                                  takenNames)),
+      alphabet_(QLocale(QString::fromStdString(CatalogueLanguage()))) {
+    alphabet_.setCaseSensitivity(Qt::CaseInsensitive);
     setObjectName(QStringLiteral("NewCourseWindow"));
     setWindowTitle(Text("New course for a keyboard layout"));
 
@@ -145,6 +148,10 @@ void NewCourseWindow::ErrorMessage(std::string_view utf8) {
 
 void NewCourseWindow::CloseDialog(bool made) {
     done(made ? QDialog::Accepted : QDialog::Rejected);
+}
+
+bool NewCourseWindow::ComesBefore(std::string_view aUtf8, std::string_view bUtf8) const {
+    return alphabet_.compare(FromUtf8View(aUtf8), FromUtf8View(bUtf8)) < 0;
 }
 
 }  // namespace zq

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollator>
 #include <QDialog>
 #include <memory>
 #include <string>
@@ -51,11 +52,13 @@ private:
     void ShowProgress(int percent) override;
     void ErrorMessage(std::string_view utf8) override;
     void CloseDialog(bool made) override;
+    bool ComesBefore(std::string_view aUtf8, std::string_view bUtf8) const override;
 
     std::unique_ptr<KeyCapPainter> painter_;
     std::unique_ptr<CourseMaker> maker_;
     std::unique_ptr<NewCourseChooser> chooser_;
     bool making_ = false;
+    QCollator alphabet_;  // of the windows' language, letter case aside
 };
 
 }  // namespace zq

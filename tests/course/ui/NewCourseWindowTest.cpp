@@ -14,13 +14,20 @@
 #include <filesystem>
 
 #include "base/CodePage.h"
+#include "base/Translation.h"
 #include "course/Course.h"
+#include "course/LayoutDescriptionTranslation.h"
 #include "support/TempFolder.h"
 
 namespace zq {
 namespace {
 
 using test::TempFolder;
+
+int RowOf(const QListWidget& list, const QString& text) {
+    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
+    return found.isEmpty() ? -1 : list.row(found.front());
+}
 
 TEST(NewCourseWindowTest, ASearchedLayoutsCourseIsMadeIntoTheGivenFolder) {
     SetSystemCodePage(1252);
@@ -48,6 +55,28 @@ TEST(NewCourseWindowTest, ASearchedLayoutsCourseIsMadeIntoTheGivenFolder) {
     const Course made(folder.Dir(), "English (Dvorak)");
     EXPECT_TRUE(std::filesystem::exists(made.CoursePath()));
     EXPECT_EQ(made.Layout(), "us(dvorak)");
+}
+
+// The list follows the alphabet of the windows' language: in Polish "Ł" is
+// the letter after "L", where the order of the bytes would put it after
+// "Z".
+TEST(NewCourseWindowTest, TheLayoutsAreListedInTheAlphabeticalOrderOfTheWindowsLanguage) {
+    SetSystemCodePage(1250);
+    SetupTranslation(ZQ_TEST_LOCALE_DIR, "pl_PL");
+    BindLayoutDescriptions(ZQ_TEST_LOCALE_DIR);
+    TempFolder folder;
+    NewCourseWindow window(folder.File("Courses"), {});
+    const int lithuanian = RowOf(*window.LayoutsLst, QStringLiteral("Litewski (lt)"));
+    const int latvian = RowOf(*window.LayoutsLst, QString::fromUtf8("\xC5\x81otewski (lv)"));
+    const int macedonian = RowOf(*window.LayoutsLst, QString::fromUtf8("Macedo\xC5\x84ski (mk)"));
+    SetupTranslation(ZQ_TEST_LOCALE_DIR, "C");
+    BindLayoutDescriptions("/usr/share/locale");
+
+    ASSERT_GE(lithuanian, 0);
+    ASSERT_GE(latvian, 0);
+    ASSERT_GE(macedonian, 0);
+    EXPECT_LT(lithuanian, latvian);
+    EXPECT_LT(latvian, macedonian);
 }
 
 TEST(NewCourseWindowTest, CancelClosesTheWindowWithNothingMade) {
