@@ -4,57 +4,10 @@
 #include <utility>
 
 #include "base/Translation.h"
+#include "keyboard/KeyHintWords.h"
 
 namespace zq {
 namespace {
-
-// The words the program's templates name keys with (see the template
-// maker's hints), marked for the catalogues.
-constexpr std::array kKeyWords = {
-    N_("Backspace"),
-    N_("Caps Lock"),
-    N_("Tab"),
-    N_("Enter"),
-    N_("Esc"),
-    N_("Del"),
-    N_("Ins"),
-    N_("Home"),
-    N_("End"),
-    N_("PgUp"),
-    N_("PgDn"),
-    N_("Menu"),
-    N_("Pause"),
-    N_("Print Screen"),
-    N_("Scroll Lock"),
-    N_("Num Lock"),
-    N_("Up arrow"),
-    N_("Down arrow"),
-    N_("Left arrow"),
-    N_("Right arrow"),
-    N_("Left Shift"),
-    N_("Right Shift"),
-    N_("Left Ctrl"),
-    N_("Right Ctrl"),
-    N_("Left Alt"),
-    N_("Right Alt"),
-    N_("Left Windows"),
-    N_("Right Windows"),
-    N_("Keypad Enter"),
-    N_("space"),
-    N_("dead grave"),
-    N_("dead acute"),
-    N_("dead circumflex"),
-    N_("dead tilde"),
-    N_("dead diaeresis"),
-    N_("dead ring"),
-    N_("dead caron"),
-    N_("dead cedilla"),
-    N_("dead ogonek"),
-    N_("dead macron"),
-    N_("dead breve"),
-    N_("dead dot above"),
-    N_("dead double acute"),
-};
 
 // A way of typing a character that names its level or its block of keys
 // before it ("Shift A", "Keypad 7"), and how the window's language says it.
@@ -72,9 +25,7 @@ constexpr std::array kPrefixes = {
 
 // One way of typing of a name ("Shift A") or a whole name ("Left Shift").
 std::string TranslatedItem(std::string_view item) {
-    for (const char* word : kKeyWords) {
-        if (item == word) return Tr(word);
-    }
+    if (const char* word = FindKeyHintWord(item)) return Tr(word);
     for (const Prefix& prefix : kPrefixes) {
         if (item.size() > prefix.english.size() && item.starts_with(prefix.english))
             return Format(Tr(prefix.format), {TranslatedItem(item.substr(prefix.english.size()))});

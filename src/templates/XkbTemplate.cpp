@@ -9,6 +9,7 @@
 
 #include "base/CodePage.h"
 #include "base/Utf8Char.h"
+#include "keyboard/KeyHintWords.h"
 #include "templates/HandsLook.h"
 #include "templates/PcKeyboard.h"
 #include "templates/XkbLayout.h"
@@ -48,23 +49,22 @@ struct DeadKeyLook {
     xkb_keysym_t keysym;
     int accent;
     char32_t spacing;  // the accent as a character of its own, shown on the key
-    const char* name;
 };
 constexpr DeadKeyLook kDeadKeys[] = {
-    {XKB_KEY_dead_grave, kAccentGrave, U'`', "grave"},
-    {XKB_KEY_dead_acute, kAccentAcute, U'\u00B4', "acute"},
-    {XKB_KEY_dead_circumflex, kAccentCircumflex, U'^', "circumflex"},
-    {XKB_KEY_dead_tilde, kAccentTilde, U'~', "tilde"},
-    {XKB_KEY_dead_diaeresis, kAccentUmlaut, U'\u00A8', "diaeresis"},
-    {XKB_KEY_dead_abovering, kAccentRing, U'\u00B0', "ring"},
-    {XKB_KEY_dead_caron, kAccentCaron, U'\u02C7', "caron"},
-    {XKB_KEY_dead_cedilla, kAccentCedilla, U'\u00B8', "cedilla"},
+    {XKB_KEY_dead_grave, kAccentGrave, U'`'},
+    {XKB_KEY_dead_acute, kAccentAcute, U'\u00B4'},
+    {XKB_KEY_dead_circumflex, kAccentCircumflex, U'^'},
+    {XKB_KEY_dead_tilde, kAccentTilde, U'~'},
+    {XKB_KEY_dead_diaeresis, kAccentUmlaut, U'\u00A8'},
+    {XKB_KEY_dead_abovering, kAccentRing, U'\u00B0'},
+    {XKB_KEY_dead_caron, kAccentCaron, U'\u02C7'},
+    {XKB_KEY_dead_cedilla, kAccentCedilla, U'\u00B8'},
     // Accents a template has no code for: shown on their keys only.
-    {XKB_KEY_dead_macron, kNoAccent, U'\u00AF', "macron"},
-    {XKB_KEY_dead_breve, kNoAccent, U'\u02D8', "breve"},
-    {XKB_KEY_dead_abovedot, kNoAccent, U'\u02D9', "dot above"},
-    {XKB_KEY_dead_doubleacute, kNoAccent, U'\u02DD', "double acute"},
-    {XKB_KEY_dead_ogonek, kNoAccent, U'\u02DB', "ogonek"},
+    {XKB_KEY_dead_macron, kNoAccent, U'\u00AF'},
+    {XKB_KEY_dead_breve, kNoAccent, U'\u02D8'},
+    {XKB_KEY_dead_abovedot, kNoAccent, U'\u02D9'},
+    {XKB_KEY_dead_doubleacute, kNoAccent, U'\u02DD'},
+    {XKB_KEY_dead_ogonek, kNoAccent, U'\u02DB'},
 };
 
 const DeadKeyLook* FindDeadKey(xkb_keysym_t keysym) {
@@ -165,18 +165,10 @@ std::string LabelOf(const XkbLayout& layout, const KeyLevels& levels, int kind) 
 std::string HintOf(const XkbLayout& layout, const KeyLevels& levels) {
     const PcKey& key = *levels.key;
     if (key.role == KeyRole::Keypad) return "Keypad " + LabelOf(layout, levels, 0);
-    if (key.role == KeyRole::RightAlt) return layout.HasAltGr() ? "AltGr" : "Right Alt";
+    if (key.role == KeyRole::RightAlt) return layout.HasAltGr() ? "AltGr" : NamedKeyWord(key.xkbName);
     if (key.role != KeyRole::Character) {
-        static const std::map<std::string, std::string> kWords = {
-            {"UP", "Up arrow"},      {"DOWN", "Down arrow"},   {"LEFT", "Left arrow"},
-            {"RGHT", "Right arrow"}, {"BKSP", "Backspace"},    {"CAPS", "Caps Lock"},
-            {"LFSH", "Left Shift"},  {"RTSH", "Right Shift"},  {"LCTL", "Left Ctrl"},
-            {"RCTL", "Right Ctrl"},  {"LWIN", "Left Windows"}, {"RWIN", "Right Windows"},
-            {"NMLK", "Num Lock"},    {"KPEN", "Keypad Enter"}, {"PRSC", "Print Screen"},
-            {"SCLK", "Scroll Lock"}, {"LALT", "Left Alt"},
-        };
-        const auto word = kWords.find(key.xkbName);
-        return word != kWords.end() ? word->second : key.caption;
+        const char* word = NamedKeyWord(key.xkbName);
+        return word != nullptr ? word : key.caption;
     }
     static const char* const kLevelNames[] = {"", "Shift ", "AltGr ", "Shift+AltGr "};
     std::string hint;
@@ -184,10 +176,10 @@ std::string HintOf(const XkbLayout& layout, const KeyLevels& levels) {
         const xkb_keysym_t keysym = levels.keysyms[i];
         if (keysym == XKB_KEY_NoSymbol) continue;
         std::string what;
-        if (const DeadKeyLook* dead = FindDeadKey(keysym))
-            what = std::string("dead ") + dead->name;
+        if (const char* dead = DeadKeyWord(keysym))
+            what = dead;
         else if (KeysymCharacter(keysym) == U' ')
-            what = "space";
+            what = SpaceWord();
         else if (CodeOfChar(KeysymCharacter(keysym)))  // the hint is stored in the code page
             what = CapText(keysym);
         if (what.empty()) continue;

@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "base/CodePage.h"
+#include "base/Utf8Char.h"
+#include "keyboard/KeyHintWords.h"
 #include "templates/XkbLayout.h"
 #include "templates/XkbTemplate.h"
 
@@ -105,6 +108,43 @@ TEST_P(ShippedLayouts, SimplestWayOfEachCharacterComesFirst) {
                 EXPECT_LE(before.shift + before.altGr, after.shift + after.altGr) << "code " << code;
             }
         }
+}
+
+// What a hint names one way of typing with, its level ("Shift ") or block
+// ("Keypad ") taken off.
+std::string_view Named(std::string_view way) {
+    for (const std::string_view prefix : {"Shift+AltGr ", "Shift ", "AltGr ", "Keypad "})
+        if (way.size() > prefix.size() && way.starts_with(prefix)) return way.substr(prefix.size());
+    return way;
+}
+
+bool IsOneCharacter(std::string_view name) {
+    std::size_t at = 0;
+    char32_t ch = 0;
+    return DecodeUtf8(name, at, ch) && at == name.size();
+}
+
+bool IsFunctionKey(std::string_view name) {
+    return name.size() >= 2 && name[0] == 'F' && std::ranges::all_of(name.substr(1), ::isdigit);
+}
+
+// The words of the hints are those the windows translate for screen
+// readers: no English word reaches a learner of another language.
+TEST_P(ShippedLayouts, EveryWordOfTheHintsIsOneTheWindowsTranslate) {
+    const KeyboardDescription description = Describe(GetParam());
+    for (const DescribedKey& key : description.keys) {
+        const std::string_view hint = key.hint;
+        // ", " separates the ways; a comma key's hint begins with a comma.
+        for (std::size_t start = 0; start < hint.size();) {
+            std::size_t end = hint.find(", ", start + 1);
+            if (end == std::string_view::npos) end = hint.size();
+            const std::string_view name = Named(hint.substr(start, end - start));
+            start = end + 2;
+            if (IsOneCharacter(name) || name == "AltGr" || IsFunctionKey(name))
+                continue;  // a character, or no word
+            EXPECT_NE(FindKeyHintWord(name), nullptr) << "'" << name << "' in '" << hint << "'";
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(FromXkb, ShippedLayouts, ::testing::Values("us", "de", "fr", "hu", "it", "pt"));
