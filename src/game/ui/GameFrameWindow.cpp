@@ -372,12 +372,14 @@ void GameFrameWindow::SetStatusText(std::string_view utf8) {
     statusToPaint_.insert(LbStatus);
 }
 
-// The text's leading spaces become the label's indent, which every line of a
-// wrapped text keeps: the second line starts under the first.
+// The text's leading spaces become the label's left margin, which every
+// line of a wrapped text keeps: the second line starts under the first. (Not
+// its indent: a label aligned to the top indents its top edge too.)
 void GameFrameWindow::ShowStatusText() {
     qsizetype leading = 0;
     while (leading < statusText_.size() && statusText_[leading] == u' ') ++leading;
-    LbStatus->setIndent(QFontMetrics(LbStatus->font()).horizontalAdvance(statusText_.left(leading)));
+    const int margin = QFontMetrics(LbStatus->font()).horizontalAdvance(statusText_.left(leading));
+    LbStatus->setContentsMargins(margin, 0, 0, 0);
     LbStatus->setText(statusText_.mid(leading));
 }
 

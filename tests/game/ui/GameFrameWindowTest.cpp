@@ -261,6 +261,8 @@ TEST_F(GameFrameWindowTest, AWrappedStatusLineStartsItsSecondLineUnderItsFirst) 
     ASSERT_GE(secondLine, 0) << "the text wraps";
     EXPECT_GT(firstLine, 0) << "the leading space still shows";
     EXPECT_NEAR(secondLine, firstLine, 2);
+    EXPECT_LE(window.LbStatus->heightForWidth(window.LbStatus->width()), window.LbStatus->height())
+        << "both lines whole";
 }
 
 TEST_F(GameFrameWindowTest, TheBarsShowTheSharesInTheirBlendedColors) {
