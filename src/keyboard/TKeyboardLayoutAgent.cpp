@@ -80,7 +80,8 @@ std::optional<XkbLayoutName> ParseXkbLayoutName(std::string_view text) {
 TKeyboardLayoutAgent::TKeyboardLayoutAgent(std::unique_ptr<LayoutBackend> backend)
     : backend_(std::move(backend)), installed_(backend_->InstalledLayouts()) {
     ReadLoadedLayouts();
-    originalLayoutName_ = VariationName(backend_->ActiveLayout());
+    originalLayout_ = backend_->ActiveLayout();
+    originalLayoutName_ = VariationName(originalLayout_);
 }
 
 void TKeyboardLayoutAgent::Refresh() {
@@ -159,16 +160,25 @@ std::string TKeyboardLayoutAgent::LayoutIdAt(std::int32_t index) const {
     return IdentifierText(installed_[static_cast<std::size_t>(index)]);
 }
 
-std::string TKeyboardLayoutAgent::VariationName(std::uint32_t handle) const {
+const InstalledLayout* TKeyboardLayoutAgent::InstalledFor(std::uint32_t handle) const {
     // A basic layout's handle repeats the language in both words; a variant's
     // high word carries 0xF000 plus the variant number.
     const std::uint32_t key = HighWord(handle) == LowWord(handle) ? LowWord(handle) : handle & 0x0FFFFFFF;
     for (const InstalledLayout& layout : installed_) {
         if (layout.identifier == 0 && !layout.xkbName.empty()) continue;  // no handle names it
-        if (LowWord(layout.identifier) == LowWord(key) && layout.layoutId == HighWord(key))
-            return layout.name;
+        if (LowWord(layout.identifier) == LowWord(key) && layout.layoutId == HighWord(key)) return &layout;
     }
-    return {};
+    return nullptr;
+}
+
+std::string TKeyboardLayoutAgent::VariationName(std::uint32_t handle) const {
+    const InstalledLayout* layout = InstalledFor(handle);
+    return layout != nullptr ? layout->name : std::string();
+}
+
+std::int32_t TKeyboardLayoutAgent::OriginalLayoutIndex() const {
+    const InstalledLayout* layout = InstalledFor(originalLayout_);
+    return layout != nullptr ? static_cast<std::int32_t>(layout - installed_.data()) : -1;
 }
 
 std::string TKeyboardLayoutAgent::DisplayName(std::uint32_t handle) const {

@@ -49,6 +49,9 @@ public:
     const std::vector<std::string>& InfoLines() const { return infoLines_; }
     // VariationName of the layout that was active when the agent was created.
     const std::string& OriginalLayoutName() const { return originalLayoutName_; }
+    // Index of the installed layout that was active when the agent was
+    // created (the desktop's own), or -1.
+    std::int32_t OriginalLayoutIndex() const;
 
     // Loads and activates the layout; true on success. LayoutList and
     // InfoLines stay as they are; the loaded list is reread.
@@ -79,6 +82,8 @@ public:
 
 private:
     void ReadLoadedLayouts();
+    // The installed layout a loaded layout handle stands for, or null.
+    const InstalledLayout* InstalledFor(std::uint32_t handle) const;
     bool ActivateByIdentifier(const std::string& identifier);
     void BuildLayoutList();
     void BuildInfoLines();
@@ -89,6 +94,7 @@ private:
     std::vector<std::uint32_t> loaded_;
     std::vector<std::string> layoutList_;
     std::vector<std::string> infoLines_;
+    std::uint32_t originalLayout_ = 0;  // the handle active when the agent was created
     std::string originalLayoutName_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "base/AsciiText.h"
 #include "base/CodePage.h"
@@ -117,18 +118,30 @@ void ProfileDialog::CoursePicked(int index) {
     }
     if (profile_ == nullptr || index < 0 || static_cast<size_t>(index) >= courseNames_.size()) return;
     const std::string& course = courseNames_[static_cast<size_t>(index)];
-    shownCourse_ = course;
+    const std::string left = std::exchange(shownCourse_, course);
     view_.SetProgressText(std::to_string(profile_->LineReachedIn(course)));
-    SelectCourseLayout(course);
+    SelectCourseLayout(course, left);
 }
 
 // A made course names the layout it teaches: the profile is to activate it.
-void ProfileDialog::SelectCourseLayout(const std::string& course) {
+// A course that names none teaches its language on the learner's own
+// keyboard: where the course left had its layout selected, the learner's
+// comes back (the profile's, else the desktop's); a layout the learner chose
+// by hand stays.
+void ProfileDialog::SelectCourseLayout(const std::string& course, const std::string& left) {
     if (agent_ == nullptr || !paths_) return;
-    const std::string layout = FindCourse(*paths_, course).Layout();
-    if (layout.empty()) return;
-    const std::int32_t index = agent_->IndexOfLayout(layout);
-    if (index >= 0) view_.SelectLayout(index);
+    if (const std::string layout = FindCourse(*paths_, course).Layout(); !layout.empty()) {
+        const std::int32_t index = agent_->IndexOfLayout(layout);
+        if (index >= 0) view_.SelectLayout(index);
+        return;
+    }
+    const std::string leftLayout = left.empty() ? std::string() : FindCourse(*paths_, left).Layout();
+    if (leftLayout.empty()) return;
+    const std::int32_t leftIndex = agent_->IndexOfLayout(leftLayout);
+    if (leftIndex < 0 || view_.SelectedLayout() != leftIndex) return;
+    std::int32_t own = agent_->IndexOfLayout(profile_->KeyboardLayout);
+    if (own < 0 || own == leftIndex) own = agent_->OriginalLayoutIndex();
+    if (own >= 0 && own != leftIndex) view_.SelectLayout(own);
 }
 
 void ProfileDialog::MakeNewCourse() {

@@ -104,7 +104,7 @@ private:
     ColorList& ColorsOf(ColorBox box) { return colors_[static_cast<size_t>(box)]; }
     void ShowCourseList();
     void ShowCourse(const std::string& course);
-    void SelectCourseLayout(const std::string& course);
+    void SelectCourseLayout(const std::string& course, const std::string& left);
     void MakeNewCourse();
     std::string ChosenCourse(const TProfile& readInto) const;
     void ActivateProfileLayout(const std::string& identifier);

@@ -193,6 +193,39 @@ TEST_F(ProfileDialogTest, ANewCourseIsMadeAndChosenWithItsKeyboardLayout) {
     EXPECT_EQ(anna.LineReachedIn("English"), 12);
 }
 
+// A course that names no layout teaches its language on the learner's own
+// keyboard: leaving for it a course whose layout the dialog selected brings
+// back the learner's layout (the profile's, else the desktop's) rather than
+// keeping the course's.
+TEST_F(ProfileDialogTest, ACourseWithoutALayoutBringsBackTheLearnersOwnAfterACourseWithOne) {
+    std::filesystem::create_directories(folder / "Courses/Tastatur DE");
+    folder.Write("Courses/Tastatur DE/course.ini", "[Course]\nLanguage=de\nLayout=de\n");
+    dialog.SetCourses(ProgramPaths(folder.Dir()));
+    constexpr int kUs = 0, kFrench = 1, kGerman = 2;
+    constexpr int kEnglish = 1, kMadeCourse = 2;
+    dialog.StartEdit(anna);  // her own layout: French
+    dialog.CoursePicked(kMadeCourse);
+    EXPECT_EQ(view.selectedLayout, kGerman);
+    dialog.CoursePicked(kEnglish);
+    EXPECT_EQ(view.selectedLayout, kFrench) << "the profile's own";
+    dialog.CoursePicked(kMadeCourse);
+    view.selectedCourse = kMadeCourse;
+    dialog.BnApplyClick();
+    EXPECT_EQ(anna.KeyboardLayout, "00000407");
+
+    // The profile now holds the course's layout: the desktop's comes back.
+    dialog.StartEdit(anna);
+    EXPECT_EQ(view.selectedLayout, kGerman);
+    dialog.CoursePicked(kEnglish);
+    EXPECT_EQ(view.selectedLayout, kUs) << "the desktop's layout when the program started";
+
+    // A layout the learner chose by hand stays.
+    dialog.CoursePicked(kMadeCourse);
+    view.selectedLayout = kFrench;
+    dialog.CoursePicked(kEnglish);
+    EXPECT_EQ(view.selectedLayout, kFrench);
+}
+
 TEST_F(ProfileDialogTest, ACancelledNewCourseLeavesTheCourseBoxAsItWas) {
     dialog.StartEdit(anna);
     dialog.CoursePicked(0);  // Deutsch
