@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "base/Translation.h"
@@ -88,6 +89,19 @@ GameOverWindow::GameOverWindow(const GameOverReport& report, QWidget* parent) : 
     layout->addWidget(Buttons);
     Buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// The view opens as the last word falls, while the player may still be
+// typing: a Space or an Enter meant for the game would close it unread. Its
+// button answers only after a moment.
+void GameOverWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    constexpr int kTypingGuardMs = 1000;
+    Buttons->setEnabled(false);
+    QTimer::singleShot(kTypingGuardMs, Buttons, [this] {
+        Buttons->setEnabled(true);
+        Buttons->button(QDialogButtonBox::Ok)->setFocus();
+    });
 }
 
 void GameOverWindow::AddFigures(const GameOverReport& report, QGridLayout& grid) {

@@ -24,6 +24,9 @@ public:
     QLabel* VerdictLb = nullptr;
     QDialogButtonBox* Buttons = nullptr;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void AddFigures(const GameOverReport& report, QGridLayout& grid);
     void AddBestGames(const GameOverReport& report, QGridLayout& grid);

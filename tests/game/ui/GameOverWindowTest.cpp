@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -67,13 +68,32 @@ TEST(GameOverWindowTest, AGameWithoutAHistoryShowsTheGameAlone) {
     EXPECT_TRUE(LabelsReading(window, "1.").isEmpty());
 }
 
-// One Enter closes it, as the box it takes the place of.
-TEST(GameOverWindowTest, EnterClosesTheView) {
+void Press(QWidget& widget, Qt::Key key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier,
+                    key == Qt::Key_Space ? QStringLiteral(" ") : QString());
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &press);
+    QApplication::sendEvent(&widget, &release);
+}
+
+// The keys the player is still typing as the last word falls do not close
+// the view before it is read; then one Enter does, as the box it takes the
+// place of.
+TEST(GameOverWindowTest, KeysTypedAsTheGameEndsLeaveItOpenThenOneEnterClosesIt) {
     GameOverWindow window(Report(true));
     window.show();
-    EXPECT_TRUE(window.Buttons->button(QDialogButtonBox::Ok)->isDefault());
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(&window, &enter);
+    QPushButton& ok = *window.Buttons->button(QDialogButtonBox::Ok);
+    EXPECT_TRUE(ok.isDefault());
+    Press(ok, Qt::Key_Space);
+    Press(window, Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+
+    QElapsedTimer waited;
+    waited.start();
+    while (!ok.isEnabled() && waited.elapsed() < 10'000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_TRUE(ok.isEnabled()) << "the view answers after a moment";
+    Press(window, Qt::Key_Return);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
 }
