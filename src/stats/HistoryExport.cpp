@@ -49,9 +49,15 @@ bool UnfitForFileName(char ch) {
 }  // namespace
 
 std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string field;
+    // A spreadsheet runs a field that begins so as a formula: a user or
+    // course named "=HYPERLINK(...)" would act in the learner's sheet.
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        field = "'";
+    field += text;
+    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
     std::string quoted = "\"";
-    for (const char ch : text) {
+    for (const char ch : field) {
         if (ch == '"') quoted += '"';
         quoted += ch;
     }
@@ -63,7 +69,11 @@ std::string LinesCsv(const std::vector<LineRecord>& lines) {
     AddRow(csv, {"date", "time", "user", "course", "drill", "course_line", "characters", "errors",
                  "keys_per_minute", "accuracy", "words_per_minute", "line_time_ms"});
     for (const LineRecord& line : lines) {
-        AddRow(csv, {DateText(line.localDay), TimeOfDayText(line.finishedAtMs), line.user, line.course,
+        // Date and time from one clock: a day counted in another time zone
+        // beside a time of this one would name a moment that never was.
+        const bool finishedKnown = line.finishedAtMs > 0;
+        AddRow(csv, {DateText(finishedKnown ? LocalDayOf(line.finishedAtMs) : line.localDay),
+                     finishedKnown ? TimeOfDayText(line.finishedAtMs) : std::string(), line.user, line.course,
                      std::string(DrillName(line.drill)),
                      line.courseLine >= 0 ? std::to_string(std::int64_t{line.courseLine} + 1) : std::string(),
                      std::to_string(line.characters), std::to_string(line.errors),

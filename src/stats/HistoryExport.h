@@ -12,9 +12,10 @@ namespace zq {
 // A learner's history as two CSV files (RFC 4180: fields separated by
 // commas, quoted when they hold a comma, a quote or a line break, lines
 // ended by CR LF; UTF-8 text without a byte-order mark), for a spreadsheet.
-// The first line names the columns; the manual describes them. Dates are
-// the learner's calendar days (YYYY-MM-DD), times of day those of the
-// machine's time zone now.
+// The first line names the columns; the manual describes them. A line's
+// date (YYYY-MM-DD) and time are the moment it was finished, both in the
+// machine's time zone now; a day's date is the learner's calendar day as
+// counted when the practice happened.
 
 // One row per completed line, in the order the lines were finished:
 // date, time, user, course, drill, course_line (1 for the first line of the
@@ -26,7 +27,9 @@ std::string LinesCsv(const std::vector<LineRecord>& lines);
 // practice_time_ms, keys_per_minute, accuracy.
 std::string DaysCsv(const std::vector<DrillDay>& days);
 
-// A field as CSV holds it.
+// A field as CSV holds it; a text that a spreadsheet would run as a
+// formula (beginning with "=", "+", "-", "@", a tab or a carriage return)
+// behind a "'", as spreadsheets themselves write such a text.
 std::string CsvField(std::string_view text);
 
 // The two files of a learner's export and where they go.

@@ -47,6 +47,30 @@ TEST_F(HistoryExportTest, FieldsAreQuotedOnlyWhenTheyHoldACommaAQuoteOrALineBrea
     EXPECT_EQ(CsvField("Fran\xC3\xA7ois"), "Fran\xC3\xA7ois");
 }
 
+// A user or course named like a formula stays text in a spreadsheet.
+TEST_F(HistoryExportTest, TextsASpreadsheetWouldRunAsFormulasAreWrittenAsText) {
+    EXPECT_EQ(CsvField("=2+3"), "'=2+3");
+    EXPECT_EQ(CsvField("+1"), "'+1");
+    EXPECT_EQ(CsvField("-Ann"), "'-Ann");
+    EXPECT_EQ(CsvField("@SUM(A1)"), "'@SUM(A1)");
+    EXPECT_EQ(CsvField("\tTab"), "'\tTab");
+    EXPECT_EQ(CsvField("=HYPERLINK(\"x\",\"Open\")"), "\"'=HYPERLINK(\"\"x\"\",\"\"Open\"\")\"");
+    EXPECT_EQ(CsvField("Ann = Bob"), "Ann = Bob") << "only at the start";
+    LineRecord line = TypedLine("=2+3", kDay, "ab", 0, DrillKind::Free);
+    EXPECT_THAT(LinesCsv({line}), HasSubstr(",'=2+3,English,free,"));
+}
+
+// A line typed while the machine kept another time zone: its date and time
+// name the same moment, in the zone of the export.
+TEST_F(HistoryExportTest, ALinesDateAndTimeComeFromOneClock) {
+    LineRecord line = TypedLine("Ann", kDay + 1, "ab", 0, DrillKind::Free);  // counted in Tokyo: the 19th
+    line.finishedAtMs =
+        std::int64_t{kDay} * 86'400'000 + 16 * 3'600'000 + 54 * 60'000;        // 16:54 UTC on the 18th
+    EXPECT_THAT(LinesCsv({line}), HasSubstr("\r\n2024-03-18,17:54:00,Ann,"));  // exported in CET
+    line.finishedAtMs = 0;  // a moment the history does not know
+    EXPECT_THAT(LinesCsv({line}), HasSubstr("\r\n2024-03-19,,Ann,"));
+}
+
 TEST_F(HistoryExportTest, EveryLineIsARowWithItsDateTimeAndFigures) {
     LineRecord course = TypedLine("Ann", kDay, "abc", 1, DrillKind::Course,
                                   "Fran\xC3\xA7"
