@@ -197,7 +197,7 @@ std::string ProgressOverview::Summary() const {
     // message at the program's close counts the whole time in the drills.
     const std::string completed = Format(
         TrPlural("%d line completed", "%d lines completed", PluralCount(lines)), {std::to_string(lines)});
-    return Format(Tr("The last %d days: %s; typing these lines took %s (pauses between lines not counted). "
+    return Format(Tr("The last %d days: %s in %s of typing (pauses between lines not counted). "
                      "Keys and confusions are those of the course %s."),
                   {std::to_string(kProgressDays), completed, PracticeDuration(time), setup_.course.Name()});
 }

@@ -20,6 +20,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using testing::TypedLine;
 
 constexpr std::int32_t kToday = 19'800;
@@ -89,6 +90,14 @@ TEST_F(ProgressOverviewTest, AnEmptyHistoryShowsNothingYetAndOffersNoWeakKeys) {
     EXPECT_FALSE(view.weakKeysEnabled);
     EXPECT_FALSE(overview.PractiseWeakKeys(1).has_value());
     EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(ProgressOverviewTest, OneLineOfPracticeIsToldInTheSingularThroughout) {
+    history.Record(TypedLine("Ann", kToday, "abc"));
+    ProgressOverview overview = Overview();
+    overview.Load();
+    EXPECT_THAT(view.summary, HasSubstr(": 1 line completed in "));
+    EXPECT_THAT(view.summary, Not(HasSubstr("lines took"))) << view.summary;
 }
 
 TEST_F(ProgressOverviewTest, PracticeFillsTheWindowAndTheWeakKeysGiveALineOfCourseWords) {
