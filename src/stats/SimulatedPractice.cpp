@@ -126,4 +126,8 @@ std::vector<LineRecord> SimulateDay(const SimulatedLearner& learner, const std::
     return lines;
 }
 
+std::int32_t FirstSimulatedDay(int days, std::int32_t today) {
+    return today - days;
+}
+
 }  // namespace zq

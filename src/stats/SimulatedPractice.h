@@ -31,4 +31,9 @@ struct SimulatedLearner {
 std::vector<LineRecord> SimulateDay(const SimulatedLearner& learner, const std::vector<std::string>& words,
                                     std::int32_t day, int dayIndex);
 
+// The first of `days` days of made-up practice that end the day before
+// `today`: practice made up for today would lie partly in the future (it
+// starts in the evening), after the lines really typed later.
+std::int32_t FirstSimulatedDay(int days, std::int32_t today);
+
 }  // namespace zq

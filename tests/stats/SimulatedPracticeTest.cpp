@@ -47,5 +47,16 @@ TEST(SimulatedPracticeTest, TheLearnersSlowPairsTakeLongerThanTheSameKeysAfterOt
     EXPECT_GT(slowTime / slowTimed, otherTime / otherTimed * 3 / 2);
 }
 
+// Made-up practice ends yesterday: every line lies in the past, whatever
+// the hour it is made at.
+TEST(SimulatedPracticeTest, TheMadeUpDaysEndTheDayBeforeToday) {
+    constexpr std::int32_t kToday = 20'433;
+    const std::int32_t first = FirstSimulatedDay(14, kToday);
+    EXPECT_EQ(first + 13, kToday - 1);
+    const std::vector<LineRecord> lastDay = SimulateDay(SimulatedLearner{}, {"sun moon"}, first + 13, 13);
+    ASSERT_FALSE(lastDay.empty());
+    EXPECT_LT(lastDay.back().finishedAtMs, std::int64_t{kToday} * 86'400'000) << "before today began";
+}
+
 }  // namespace
 }  // namespace zq

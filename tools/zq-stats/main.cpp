@@ -50,8 +50,9 @@ int Generate(int days, const std::string& user, const std::string& course) {
     const std::vector<std::string> words = WordsOf(ReadCourseTexts(practised));
     const std::int32_t today = LocalDayOf(NowUtcMilliseconds());
     HistoryStore store(ProgramDir() + kHistoryFileName);
+    const std::int32_t first = FirstSimulatedDay(days, today);
     for (int index = 0; index < days; ++index)
-        store.AddLines(SimulateDay(learner, words, today - days + 1 + index, index));
+        store.AddLines(SimulateDay(learner, words, first + index, index));
     std::printf("%d days of practice of %s added to %s%s\n", days, user.c_str(), ProgramDir().c_str(),
                 kHistoryFileName);
     return 0;
