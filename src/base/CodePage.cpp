@@ -168,6 +168,15 @@ bool IsUtf8WithNonAscii(std::string_view bytes) {
     return nonAscii;
 }
 
+bool HoldsUtf8Sequence(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        char32_t ch;
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80 && DecodeUtf8(bytes, i, ch)) return true;
+        ++i;
+    }
+    return false;
+}
+
 std::string FileTextToCodePage(std::string_view bytes) {
     return FileTextToCodePage(bytes, g_codePage);
 }
@@ -177,7 +186,10 @@ std::string FileTextToCodePage(std::string_view bytes, int codePage) {
     const TextEncoding encoding = MarkedEncoding(bytes);
     bytes.remove_prefix(ByteOrderMark(encoding).size());
     if (IsUtf16(encoding)) return FromUtf8(Utf16ToUtf8(bytes, encoding), codePage);
-    if (!IsUtf8WithNonAscii(bytes)) return std::string(bytes);
+    // A file marked as UTF-8 that holds UTF-8 letters is UTF-8, though a
+    // line pasted from an 8-bit file left a stray byte in it (a '?' then).
+    const bool markedUtf8 = encoding == TextEncoding::Utf8 && HoldsUtf8Sequence(bytes);
+    if (!markedUtf8 && !IsUtf8WithNonAscii(bytes)) return std::string(bytes);
     return FromUtf8(bytes, codePage);
 }
 

@@ -67,9 +67,15 @@ char32_t CharOfCode(unsigned char code, int codePage);
 // file was saved as UTF-8 and is converted when read.
 bool IsUtf8WithNonAscii(std::string_view bytes);
 
-// The content of a text file as 8-bit text: UTF-8 files (see above) and
-// UTF-16 files behind their byte order mark (see TextEncoding.h) are
-// converted; other bytes are kept. A leading byte order mark is dropped.
+// True when the bytes hold at least one character in UTF-8 beyond ASCII,
+// whatever the other bytes are.
+bool HoldsUtf8Sequence(std::string_view bytes);
+
+// The content of a text file as 8-bit text: UTF-8 files (see above), files
+// behind a UTF-8 byte order mark that hold UTF-8 characters (their bytes
+// that are no UTF-8 become '?') and UTF-16 files behind their byte order
+// mark (see TextEncoding.h) are converted; other bytes are kept. A leading
+// byte order mark is dropped.
 std::string FileTextToCodePage(std::string_view bytes);
 // The same into another code page (a course's texts into the course's).
 std::string FileTextToCodePage(std::string_view bytes, int codePage);

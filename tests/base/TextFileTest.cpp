@@ -46,6 +46,13 @@ TEST(TextFile, Utf8FilesAreConvertedAndEightBitFilesKept) {
                  "\xEF\xBB\xBF"
                  "caf\xE9\n");
     EXPECT_EQ(ReadTextLines(folder.File("mixed.txt")), (Lines{"caf\xE9"}));
+    // Marked as UTF-8 and holding UTF-8 letters, with one line pasted from
+    // an 8-bit file: UTF-8, the stray byte a question mark.
+    folder.Write("pasted.txt",
+                 "\xEF\xBB\xBF"
+                 "\xC3\xA4\xC3\xA4 \xC3\xB6\n"
+                 "Caf\xE9 da\n");
+    EXPECT_EQ(ReadTextLines(folder.File("pasted.txt")), (Lines{"\xE4\xE4 \xF6", "Caf? da"}));
     // A plain ASCII file stays as it is.
     folder.Write("ascii.txt", "plain\n");
     EXPECT_EQ(ReadTextLines(folder.File("ascii.txt")), (Lines{"plain"}));
