@@ -45,6 +45,29 @@ TEST(FromXkbCommand, WrongArgumentsShowTheUsage) {
     EXPECT_NE(unknownCodePage.err.find("4711"), std::string::npos) << unknownCodePage.err;
 }
 
+// A Polish keyboard shows Polish letters without being told the code page;
+// one that lacks them is said to.
+TEST(FromXkbCommand, TakesTheCodePageOfTheLayoutsLanguageAndNamesTheLettersAGivenOneLacks) {
+    test::TempFolder folder;
+    const ToolRun polish = RunTool(folder, {"from-xkb", "pl"});
+    ASSERT_EQ(polish.exitStatus, 0) << polish.err;
+    EXPECT_TRUE(polish.out.starts_with("# Made by: zq-template from-xkb pl --code-page 1250\n"))
+        << polish.out;
+    EXPECT_NE(polish.out.find("\xC5\x82"), std::string::npos) << "\xC5\x82 on its key";
+    EXPECT_EQ(polish.err, "");
+
+    const ToolRun western = RunTool(folder, {"from-xkb", "pl", "--code-page", "1252"});
+    EXPECT_EQ(western.exitStatus, 0);
+    EXPECT_TRUE(western.out.starts_with("# Made by: zq-template from-xkb pl --code-page 1252\n"))
+        << western.out;
+    EXPECT_NE(western.err.find("code page 1252 lacks letters"), std::string::npos) << western.err;
+    EXPECT_NE(western.err.find("\xC5\x82"), std::string::npos) << western.err;
+
+    const ToolRun german = RunTool(folder, {"from-xkb", "de"});
+    EXPECT_TRUE(german.out.starts_with("# Made by: zq-template from-xkb de\n"));
+    EXPECT_EQ(german.err, "");
+}
+
 // What from-xkb writes is a description that build accepts (quoting of
 // labels such as "\"\n2" included), and check loads the result.
 TEST(FromXkbCommand, OutputBuildsIntoATemplateThatLoads) {

@@ -1,6 +1,9 @@
 // zq-template from-xkb LAYOUT[(VARIANT)] [--code-page N]: writes to
 // standard output the description of a 105-key PC keyboard for one
-// keyboard layout of the system's XKB data.
+// keyboard layout of the system's XKB data, in the code page of the
+// layout's language unless one is given (1252 for a layout whose language
+// has none); the letters of the layout the code page lacks are named on
+// standard error.
 
 #include <iostream>
 #include <optional>
@@ -9,7 +12,12 @@
 #include "Commands.h"
 #include "base/CodePage.h"
 #include "base/Numbers.h"
+#include "base/Utf8Char.h"
+#include "course/CourseLanguage.h"
+#include "course/LayoutRegistry.h"
+#include "course/UnicodeText.h"
 #include "templates/Description.h"
+#include "templates/PcKeyboard.h"
 #include "templates/XkbLayout.h"
 #include "templates/XkbTemplate.h"
 
@@ -18,9 +26,11 @@ namespace {
 
 constexpr const char* kUsage = "usage: zq-template from-xkb LAYOUT[(VARIANT)] [--code-page N]\n";
 
+constexpr int kWithoutLanguageCodePage = 1252;
+
 struct Options {
     std::string layout;
-    int codePage = 1252;
+    std::optional<int> codePage;  // none: the layout's language's
 };
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args) {
@@ -41,6 +51,39 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args) {
     return options;
 }
 
+// The code page of the layout's language, as a course made for it has.
+int LanguageCodePageOf(const XkbLayout& layout, const std::string& name) {
+    const std::optional<RegistryLayout> entry = FindRegistryLayout(ReadLayoutRegistry(), name);
+    if (!entry) return kWithoutLanguageCodePage;
+    const std::optional<CourseLanguage> language = ChooseCourseLanguage(*entry, PlainLetters(layout));
+    return language ? language->codePage : kWithoutLanguageCodePage;
+}
+
+// The letters the layout types on its character keys, at any level.
+std::u32string LettersOnKeys(const XkbLayout& layout) {
+    std::u32string letters;
+    for (const PcKey& key : PcKeyboard(KeyboardShape::Iso)) {
+        if (key.role != KeyRole::Character) continue;
+        for (const Modifiers level : {Modifiers{}, Modifiers{.shift = true}, Modifiers{.altGr = true},
+                                      Modifiers{.shift = true, .altGr = true}}) {
+            const char32_t ch = KeysymCharacter(layout.PressKey(key.xkbName, level).keysym);
+            if (ch != 0 && IsLetter(ch) && letters.find(ch) == std::u32string::npos) letters += ch;
+        }
+    }
+    return letters;
+}
+
+// Tells the letters of the layout's language (those its code page holds)
+// that a code page given in its place lacks: its keyboard will not show them.
+void WarnOfLettersLeftOut(const XkbLayout& layout, int codePage, int languageCodePage) {
+    std::string letters;
+    for (const char32_t ch : LettersOnKeys(layout))
+        if (CodeOfChar(ch, languageCodePage) && !CodeOfChar(ch, codePage)) AppendUtf8(letters, ch);
+    if (letters.empty()) return;
+    std::cerr << "zq-template from-xkb: code page " << codePage << " lacks letters of the layout, which the "
+              << "template leaves out: " << letters << " (code page " << languageCodePage << " holds them)\n";
+}
+
 }  // namespace
 
 int RunFromXkb(const std::vector<std::string>& args) {
@@ -49,16 +92,20 @@ int RunFromXkb(const std::vector<std::string>& args) {
         std::cerr << kUsage;
         return 2;
     }
-    SetSystemCodePage(options->codePage);
-    if (!IsKnownCodePage()) {
-        std::cerr << "zq-template from-xkb: code page " << options->codePage
-                  << " is not known to the system\n";
-        return 1;
-    }
     try {
         const XkbLayout layout(options->layout);
+        const int languageCodePage = LanguageCodePageOf(layout, options->layout);
+        const int codePage = options->codePage.value_or(languageCodePage);
+        SetSystemCodePage(codePage);
+        if (!IsKnownCodePage()) {
+            std::cerr << "zq-template from-xkb: code page " << codePage << " is not known to the system\n";
+            return 1;
+        }
+        WarnOfLettersLeftOut(layout, codePage, languageCodePage);
         std::cout << "# Made by: zq-template from-xkb " << options->layout
-                  << (options->codePage != 1252 ? " --code-page " + std::to_string(options->codePage) : "")
+                  << (codePage != kWithoutLanguageCodePage || languageCodePage != kWithoutLanguageCodePage
+                          ? " --code-page " + std::to_string(codePage)
+                          : "")
                   << "\n"
                   << FormatDescription(DescribeLayout(layout, options->layout));
     } catch (const std::runtime_error& error) {
