@@ -2,7 +2,7 @@
 #
 # Without ZQ_SYSTEM_INSTALL an install is a per-user program folder (see
 # ZqInstall.cmake). With it (./package), the layout of a system package:
-#   <prefix>/bin/zq-typing-tutor
+#   <prefix>/bin/zq-typing-tutor, zq-course, zq-template
 #   <prefix>/share/zq-typing-tutor/        courses, media, help, translations,
 #                                          icons and the starter files
 #   <prefix>/lib/<multiarch>/zq-typing-tutor/   the modules
@@ -40,14 +40,17 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${zq_courses_copy
 file(READ ${zq_courses_copyright} ZQ_COURSES_COPYRIGHT)
 string(STRIP "${ZQ_COURSES_COPYRIGHT}" ZQ_COURSES_COPYRIGHT)
 configure_file(${PROJECT_SOURCE_DIR}/data/package/copyright.in ${ZQ_PACKAGE_FILES_DIR}/copyright @ONLY)
-configure_file(${PROJECT_SOURCE_DIR}/data/package/zq-typing-tutor.1.in ${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.1 @ONLY)
+foreach(command IN ITEMS zq-typing-tutor zq-course zq-template)
+  configure_file(${PROJECT_SOURCE_DIR}/data/package/${command}.1.in ${ZQ_PACKAGE_FILES_DIR}/${command}.1 @ONLY)
+endforeach()
 
 if(NOT ZQ_SYSTEM_INSTALL)
   include(${CMAKE_CURRENT_LIST_DIR}/ZqInstall.cmake)
   return()
 endif()
 
-install(TARGETS zq-typing-tutor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program, and the course maker and template tool teachers use beside it.
+install(TARGETS zq-typing-tutor zq-course zq-template RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Private modules: Debian wants them in a folder of their own under lib,
 # not executable (CMake installs modules without the execute bit here).
 install(TARGETS zq-sound-effects zq-speech zq-progress-charts LIBRARY DESTINATION ${ZQ_MODULES_INSTALL_DIR})
@@ -79,6 +82,8 @@ set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/zq-typing-tutor)
 configure_file(${PROJECT_SOURCE_DIR}/data/package/changelog.in ${ZQ_PACKAGE_FILES_DIR}/changelog @ONLY)
 set(compressed)
 foreach(pair IN ITEMS "${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.1|zq-typing-tutor.1.gz"
+                      "${ZQ_PACKAGE_FILES_DIR}/zq-course.1|zq-course.1.gz"
+                      "${ZQ_PACKAGE_FILES_DIR}/zq-template.1|zq-template.1.gz"
                       "${ZQ_PACKAGE_FILES_DIR}/changelog|changelog.gz")
   string(REPLACE "|" ";" pair ${pair})
   list(GET pair 0 source)
@@ -89,7 +94,8 @@ foreach(pair IN ITEMS "${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.1|zq-typing-tutor
   list(APPEND compressed ${ZQ_PACKAGE_FILES_DIR}/${output})
 endforeach()
 add_custom_target(zq_package_documents ALL DEPENDS ${compressed})
-install(FILES ${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${ZQ_PACKAGE_FILES_DIR}/zq-typing-tutor.1.gz ${ZQ_PACKAGE_FILES_DIR}/zq-course.1.gz
+              ${ZQ_PACKAGE_FILES_DIR}/zq-template.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${ZQ_PACKAGE_FILES_DIR}/changelog.gz ${ZQ_PACKAGE_FILES_DIR}/copyright DESTINATION ${doc_dir})
 install(FILES ${PROJECT_SOURCE_DIR}/data/package/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zq-typing-tutor)

@@ -13,7 +13,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 built="$root/build/program"
-template_tool="$root/build/tools/zq-template/zq-template"
+template_tool="$root/build/program/zq-template"
 screen_size=1152x864
 page_width=700
 # Between keys, in milliseconds: xdotool waits half of it after a press and

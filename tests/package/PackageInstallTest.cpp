@@ -221,6 +221,18 @@ TEST_F(PackageInstallTest, ALearnerPractisesALineAndFindsItInTheirOwnDataFolder)
     EXPECT_FALSE(fs::exists(std::string(kInstalledData) + "zqstats.db"));
 }
 
+// A teacher has the course maker and the template tool as commands, with
+// their manual pages, and they read the installed courses.
+TEST_F(PackageInstallTest, ATeacherHasTheCourseAndTemplateCommands) {
+    const std::string english = std::string(kInstalledData) + "Courses/English";
+    const CommandResult checked = RunCommand("/usr/bin/zq-course check '" + english + "'");
+    EXPECT_EQ(checked.status, 0) << checked.output;
+    const CommandResult loaded = RunCommand("/usr/bin/zq-template check '" + english + "/layout.zqt'");
+    EXPECT_EQ(loaded.status, 0) << loaded.output;
+    for (const char* page : {"zq-typing-tutor", "zq-course", "zq-template"})
+        EXPECT_TRUE(fs::exists(std::string("/usr/share/man/man1/") + page + ".1.gz")) << page;
+}
+
 TEST_F(PackageInstallTest, ALearnerOfThePerUserInstallKeepsTheirProfileAndHistory) {
     const std::int32_t today = LocalDayOf(NowUtcMilliseconds());
     std::string profiles = Read(std::string(kInstalledData) + "zqc.ini");
