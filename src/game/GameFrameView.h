@@ -62,7 +62,8 @@ public:
     // An information box with an OK button.
     virtual void InformationBox(std::string_view utf8) = 0;
     // The game-over view over the window, modal: the game's figures and the
-    // learner's best games; returns when it is closed.
+    // learner's best games, in the status's look (see SetStatusLook);
+    // returns when it is closed.
     virtual void ShowGameOver(const GameOverReport& report) = 0;
 
     // Closes the window as its close box does (the close handling runs).

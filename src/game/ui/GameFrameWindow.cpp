@@ -221,6 +221,7 @@ void GameFrameWindow::resizeEvent(QResizeEvent* event) {
 // and the rows below move down to make room.
 void GameFrameWindow::SetStatusLook(double scale, const std::optional<ContrastPalette>& palette) {
     const double grown = std::max(scale, 1.0);
+    gameOverLook_ = {grown, palette};
     const QFont statusFont = ScaledFont(FontOfHeight(QStringLiteral("Courier New"), kStatusPixels), grown);
     LbStatus->setFont(statusFont);
     ShowStatusText();
@@ -488,7 +489,7 @@ void GameFrameWindow::InformationBox(std::string_view utf8) {
 void GameFrameWindow::ShowGameOver(const GameOverReport& report) {
     const OwnEventLoop showing(ownEventLoops_);
     // Owned by this window, so that it stays above it.
-    GameOverWindow view(report, this);
+    GameOverWindow view(report, gameOverLook_, this);
     view.exec();
 }
 

@@ -10,6 +10,7 @@
 #include "game/GameFrameView.h"
 #include "game/GameWindow.h"
 #include "game/TgameFrame.h"
+#include "game/ui/GameOverWindow.h"
 #include "game/ui/PictureSurface.h"
 
 class QFrame;
@@ -144,6 +145,7 @@ private:
     TColor windowColor_ = 0;
     std::int32_t playingAreaWidth_ = 0;
     // The status panel's rows, as the status scale makes them.
+    GameOverLook gameOverLook_;  // the status's, Easy reading's when it is on
     int statusHeight_ = 0;
     int panelHeight_ = 0;
     QMargins coveredWithMargins_;  // the frame the window was last sized for

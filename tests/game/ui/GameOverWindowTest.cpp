@@ -5,9 +5,14 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+
+#include "base/ui/Colors.h"
 
 namespace zq {
 namespace {
@@ -68,6 +73,36 @@ TEST(GameOverWindowTest, AGameWithoutAHistoryShowsTheGameAlone) {
     EXPECT_TRUE(LabelsReading(window, "1.").isEmpty());
 }
 
+// Easy reading: the view is as large and as clear as the game's status.
+TEST(GameOverWindowTest, EasyReadingShowsEveryTextInLargePrintAndTheContrastPalette) {
+    const ContrastPalette palette{.background = 0x000000, .text = 0xFFFFFF, .highlightBackground = 0x00FFFF};
+    GameOverWindow usual(Report(true));
+    GameOverWindow large(Report(true), GameOverLook{.scale = 1.4, .palette = palette});  // fits the screen
+    const QList<QLabel*> usualLabels = usual.findChildren<QLabel*>();
+    const QList<QLabel*> largeLabels = large.findChildren<QLabel*>();
+    ASSERT_EQ(usualLabels.size(), largeLabels.size());
+    for (qsizetype i = 0; i < largeLabels.size(); ++i) {
+        SCOPED_TRACE(largeLabels[i]->text().toStdString());
+        EXPECT_GE(QFontInfo(largeLabels[i]->font()).pixelSize(),
+                  QFontInfo(usualLabels[i]->font()).pixelSize() * 1.4 - 1);
+        EXPECT_EQ(largeLabels[i]->palette().color(QPalette::WindowText), ToQColor(palette.text));
+    }
+    EXPECT_EQ(large.palette().color(QPalette::Window), ToQColor(palette.background));
+    EXPECT_TRUE(large.autoFillBackground());
+}
+
+// Easy reading's print on a screen that is enlarged already: the view
+// shrinks its print to fit the screen rather than push OK off it.
+TEST(GameOverWindowTest, ItsPrintNeverMakesItLargerThanTheScreen) {
+    GameOverWindow usual(Report(true));
+    GameOverWindow large(Report(true), GameOverLook{.scale = 12.0, .palette = std::nullopt});
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_LE(large.sizeHint().width(), screen.width());
+    EXPECT_LE(large.sizeHint().height(), screen.height());
+    EXPECT_GT(QFontInfo(large.TitleLb->font()).pixelSize(), QFontInfo(usual.TitleLb->font()).pixelSize())
+        << "as large as fits";
+}
+
 void Press(QWidget& widget, Qt::Key key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier,
                     key == Qt::Key_Space ? QStringLiteral(" ") : QString());
@@ -77,8 +112,8 @@ void Press(QWidget& widget, Qt::Key key) {
 }
 
 // The keys the player is still typing as the last word falls do not close
-// the view before it is read; then one Enter does, as the box it takes the
-// place of.
+// the view before it is read, nor does Space later; one Enter does, as the
+// box it takes the place of.
 TEST(GameOverWindowTest, KeysTypedAsTheGameEndsLeaveItOpenThenOneEnterClosesIt) {
     GameOverWindow window(Report(true));
     window.show();
@@ -93,6 +128,8 @@ TEST(GameOverWindowTest, KeysTypedAsTheGameEndsLeaveItOpenThenOneEnterClosesIt) 
     while (!ok.isEnabled() && waited.elapsed() < 10'000)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     ASSERT_TRUE(ok.isEnabled()) << "the view answers after a moment";
+    Press(ok, Qt::Key_Space);
+    EXPECT_TRUE(window.isVisible()) << "not to Space, which players type between words";
     Press(window, Qt::Key_Return);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
