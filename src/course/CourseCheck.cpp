@@ -13,6 +13,7 @@
 #include "base/TextEncoding.h"
 #include "base/TextFile.h"
 #include "course/CourseKeyboard.h"
+#include "course/CourseTextFile.h"
 #include "course/GameWords.h"
 #include "course/LanguageCodePages.h"
 #include "course/ReadableGroups.h"
@@ -54,7 +55,30 @@ private:
     std::size_t found_ = 0;
 };
 
+// Characters that look like a plain space, or like nothing, are named.
+std::optional<std::string> NameOf(char32_t ch) {
+    switch (ch) {
+        case U'\t':
+            return "the tab";
+        case 0xA0:
+            return "the no-break space (U+00A0)";
+        case 0xAD:
+            return "the soft hyphen (U+00AD)";
+        case 0x2007:
+            return "the figure space (U+2007)";
+        case 0x2009:
+            return "the thin space (U+2009)";
+        case 0x200B:
+            return "the zero-width space (U+200B)";
+        case 0x202F:
+            return "the narrow no-break space (U+202F)";
+        default:
+            return std::nullopt;
+    }
+}
+
 std::string Shown(char32_t ch) {
+    if (const std::optional<std::string> name = NameOf(ch)) return *name;
     if (ch < 32) return "the control character " + std::to_string(static_cast<unsigned>(ch));
     // Built by appending: GCC 12 warns wrongly about "'" + text.
     std::string shown = "'";
@@ -216,6 +240,14 @@ void CheckTeachingOrder(const std::vector<std::string>& lines, const CourseKeybo
     }
 }
 
+// The lines as they are typed: the drills drop the blanks and control
+// characters at a line's ends; the game keeps every character of a word.
+std::vector<std::string> Typed(std::vector<std::string> lines, bool game) {
+    if (!game)
+        for (std::string& line : lines) line = TrimControlAndBlank(line);
+    return lines;
+}
+
 void CheckFiles(const std::string& folder, FaultList& faults) {
     std::optional<CourseKeyboard> keyboard;
     TDataMod store;
@@ -227,14 +259,15 @@ void CheckFiles(const std::string& folder, FaultList& faults) {
     for (const std::string name : {"course.txt", "Practice.txt", "Game.txt"}) {
         const std::optional<std::string> text = ReadCourseFile(folder, name, faults);
         if (!text) continue;
-        const std::vector<std::string> lines = SplitLines(*text);
+        const bool game = name == "Game.txt";
+        const std::vector<std::string> lines = Typed(SplitLines(*text), game);
         if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
                 return line.find_first_not_of(" \t") == std::string::npos;
             })) {
             faults.Add(name + " empty", name + " has no text");
             continue;
         }
-        if (name == "Game.txt") {
+        if (game) {
             CheckGameWords(lines, faults);
         } else {
             CheckLengths(name, lines, faults);

@@ -24,6 +24,10 @@ namespace zq {
 // - a word that cannot be read aloud: one beginning with a combining mark
 //   or a final form, a mark twice on one letter, a final form inside a word.
 //
+// The lines of "course.txt" and "Practice.txt" are checked as the drills
+// give them to type (TrimControlAndBlank); those of "Game.txt" whole, as
+// the game keeps every character of a word.
+//
 // The course's code page is the one its "course.ini" names, else its
 // language's, else 1252 (and the check says so).
 //

@@ -12,6 +12,8 @@
 #include "course/CourseCheck.h"
 #include "course/CourseMaker.h"
 #include "course/GameWords.h"
+#include "templates/TemplateBuild.h"
+#include "templates/TemplateDump.h"
 
 namespace zq {
 namespace {
@@ -81,6 +83,30 @@ TEST_F(CourseCheckTest, FindsCharactersNoKeyTypesAndLinesTooLong) {
     EXPECT_NE(faults[0].find("Practice.txt line 3 has 81 characters"), std::string::npos) << faults[0];
     EXPECT_NE(faults[1].find("Practice.txt line 2: no key of layout.zqt types 'é'"), std::string::npos)
         << faults[1];
+}
+
+// Lines are checked as the drills give them to type: the tabs and blanks
+// at their ends are dropped; a tab inside is typed with the Tab key. Spaces
+// that look like a plain space are told by their names.
+TEST_F(CourseCheckTest, ChecksLinesAsTheDrillsShowThemAndNamesTabsAndOtherSpaces) {
+    folder.Write("US/Practice.txt", "\tA fine line.\t\r\nA fine\tline.\nCaf\xC3\xA9\xC2\xA0!\n");
+    folder.Write("US/Game.txt", "ask \xE2\x80\xAF dad\n");
+    std::string all;
+    for (const std::string& fault : Faults()) all += fault + "\n";
+    EXPECT_EQ(all,
+              "Practice.txt line 3: no key of layout.zqt types 'é'\n"
+              "Practice.txt line 3: no key of layout.zqt types the no-break space (U+00A0)\n"
+              "Game.txt line 1: the narrow no-break space (U+202F) is not in code page 1252 (the program "
+              "shows \"?\")\n");
+
+    // The same template without its row for the tab.
+    testing::FakeKeyPainter painter;
+    KeyboardDescription description = DescribeTemplate(folder.File("US/layout.zqt"), painter);
+    std::erase_if(description.chars, [](const DescribedChar& ch) { return ch.code == '\t'; });
+    BuildTemplate(description, folder.File("US/layout.zqt"), painter, [](const std::string&) {});
+    folder.Write("US/Practice.txt", "\tA fine line.\t\nA fine\tline.\n");
+    folder.Write("US/Game.txt", "ask dad\n");
+    EXPECT_EQ(OnlyFault(), "Practice.txt line 2: no key of layout.zqt types the tab\n");
 }
 
 TEST_F(CourseCheckTest, FindsTextsOutsideTheCoursesCodePage) {
