@@ -105,8 +105,31 @@ int CourseCodePage(const std::string& folder, std::vector<std::string>& notes) {
     return 1252;
 }
 
+// Each character of `line` for which `wanted` holds, once, in the order of
+// its first place, with how often the line holds it.
+std::vector<std::pair<char32_t, std::size_t>> Counted(const std::u32string& line,
+                                                      const std::function<bool(char32_t)>& wanted) {
+    std::vector<std::pair<char32_t, std::size_t>> counted;
+    for (const char32_t ch : line) {
+        if (!wanted(ch)) continue;
+        const auto found = std::find_if(counted.begin(), counted.end(),
+                                        [ch](const auto& entry) { return entry.first == ch; });
+        if (found == counted.end()) {
+            counted.emplace_back(ch, 1);
+        } else {
+            ++found->second;
+        }
+    }
+    return counted;
+}
+
+// " (8 times)" after a character a line holds more than once.
+std::string Times(std::size_t count) {
+    return count > 1 ? " (" + std::to_string(count) + " times)" : std::string();
+}
+
 // The file's text as the program reads it, with a fault for every
-// character outside the code page. Nothing for a missing file.
+// character outside the code page (once a line). Nothing for a missing file.
 std::optional<std::string> ReadCourseFile(const std::string& folder, const std::string& name,
                                           FaultList& faults) {
     std::string bytes;
@@ -120,20 +143,24 @@ std::optional<std::string> ReadCourseFile(const std::string& folder, const std::
     const std::string text = TextAfterMark(bytes);
     const std::vector<std::string> lines = SplitLines(text);
     const bool utf8 = IsUtf8WithNonAscii(text);
+    const std::string page = std::to_string(SystemCodePage());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (utf8) {
-            for (const char32_t ch : FromUtf8Text(lines[i]))
-                if (!CodeOfChar(ch))
-                    faults.Add(name + " code page",
-                               Where(name, i) + ": " + Shown(ch) + " is not in code page " +
-                                   std::to_string(SystemCodePage()) + " (the program shows \"?\")");
+            const auto outside = [](char32_t ch) { return !CodeOfChar(ch); };
+            for (const auto& [ch, count] : Counted(FromUtf8Text(lines[i]), outside))
+                faults.Add(name + " code page", Where(name, i) + ": " + Shown(ch) + Times(count) +
+                                                    " is not in code page " + page +
+                                                    " (the program shows \"?\")");
         } else {
-            for (const char byte : lines[i])
-                if (CharOfCode(static_cast<unsigned char>(byte)) == 0xFFFD)
-                    faults.Add(name + " code page", Where(name, i) + ": the byte " +
-                                                        std::to_string(static_cast<unsigned char>(byte)) +
-                                                        " means nothing in code page " +
-                                                        std::to_string(SystemCodePage()));
+            std::u32string bytesOfLine;
+            for (const char byte : lines[i]) bytesOfLine += static_cast<unsigned char>(byte);
+            const auto undefined = [](char32_t byte) {
+                return CharOfCode(static_cast<unsigned char>(byte)) == 0xFFFD;
+            };
+            for (const auto& [byte, count] : Counted(bytesOfLine, undefined))
+                faults.Add(name + " code page", Where(name, i) + ": the byte " +
+                                                    std::to_string(static_cast<unsigned>(byte)) +
+                                                    Times(count) + " means nothing in code page " + page);
         }
     }
     return FileTextToCodePage(bytes);
@@ -147,10 +174,11 @@ std::u32string Characters(const std::string& line8) {
 
 void CheckTypable(const std::string& name, const std::vector<std::string>& lines,
                   const CourseKeyboard& keyboard, FaultList& faults) {
+    const auto untypable = [&keyboard](char32_t ch) { return ch != 0xFFFD && !keyboard.Types(ch); };
     for (std::size_t i = 0; i < lines.size(); ++i)
-        for (const char32_t ch : Characters(lines[i]))
-            if (ch != 0xFFFD && !keyboard.Types(ch))
-                faults.Add(name + " keys", Where(name, i) + ": no key of layout.zqt types " + Shown(ch));
+        for (const auto& [ch, count] : Counted(Characters(lines[i]), untypable))
+            faults.Add(name + " keys",
+                       Where(name, i) + ": no key of layout.zqt types " + Shown(ch) + Times(count));
 }
 
 void CheckLengths(const std::string& name, const std::vector<std::string>& lines, FaultList& faults) {

@@ -31,7 +31,9 @@ namespace zq {
 // The course's code page is the one its "course.ini" names, else its
 // language's, else 1252 (and the check says so).
 //
-// Of many faults of one kind in one file, the first few are told one by
+// A character outside the code page or that no key types is told once a
+// line, with how often the line holds it. Of many faults of one kind in
+// one file, the first few are told one by
 // one, the others in one line that counts them.
 struct CourseCheckResult {
     int codePage = 1252;

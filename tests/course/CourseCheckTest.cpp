@@ -122,6 +122,21 @@ TEST_F(CourseCheckTest, FindsTextsOutsideTheCoursesCodePage) {
         << faults[0];
 }
 
+// A character is told once a line, with how often the line holds it, so
+// that one line does not use up the faults told of its kind.
+TEST_F(CourseCheckTest, TellsACharacterOnceALineWithItsCount) {
+    folder.Write("US/Practice.txt",
+                 "\xC4\x85\xC4\x85\xC4\x85 \xC4\x85\xC4\x85 and \xC3\xA9\xC3\xA9 \xC3\xA8\n");
+    folder.Write("US/Game.txt", "ask \x81\x81 dad\n");
+    std::string all;
+    for (const std::string& fault : Faults()) all += fault + "\n";
+    EXPECT_EQ(all,
+              "Practice.txt line 1: '\xC4\x85' (5 times) is not in code page 1252 (the program shows \"?\")\n"
+              "Practice.txt line 1: no key of layout.zqt types '\xC3\xA9' (2 times)\n"
+              "Practice.txt line 1: no key of layout.zqt types '\xC3\xA8'\n"
+              "Game.txt line 1: the byte 129 (2 times) means nothing in code page 1252\n");
+}
+
 // Texts saved as "Unicode" by a Windows editor are checked as the text they
 // hold, as the program reads them.
 TEST_F(CourseCheckTest, ChecksUtf16TextsAsTheirCharacters) {
