@@ -181,12 +181,24 @@ void CheckTypable(const std::string& name, const std::vector<std::string>& lines
                        Where(name, i) + ": no key of layout.zqt types " + Shown(ch) + Times(count));
 }
 
-void CheckLengths(const std::string& name, const std::vector<std::string>& lines, FaultList& faults) {
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].size() > kLongestShownLine)
-            faults.Add(name + " length", Where(name, i) + " has " + std::to_string(lines[i].size()) +
-                                             " characters; the drills show " +
-                                             std::to_string(kLongestShownLine));
+// The program refuses a file with a line longer than it reads; the drills
+// wrap a long line over several rows of their window and take it whole.
+void CheckLengths(const std::string& name, const std::vector<std::string>& read,
+                  const std::vector<std::string>& typed, FaultList& faults, FaultList& notes) {
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (read[i].size() > kLongestCourseTextLine) {
+            faults.Add(name + " length", Where(name, i) + " has " + std::to_string(read[i].size()) +
+                                             " characters, more than the " +
+                                             std::to_string(kLongestCourseTextLine) +
+                                             " a line may have: the program refuses the whole file, and the "
+                                             "drills that read it do not open");
+        } else if (typed[i].size() > kLongestShownLine) {
+            notes.Add(name + " length", Where(name, i) + " has " + std::to_string(typed[i].size()) +
+                                            " characters: the drill wraps it over several rows of its "
+                                            "window; lines of at most " +
+                                            std::to_string(kLongestShownLine) + " are easier to follow");
+        }
+    }
 }
 
 // The game drops each word whole: one longer than the playing area is wide
@@ -276,7 +288,7 @@ std::vector<std::string> Typed(std::vector<std::string> lines, bool game) {
     return lines;
 }
 
-void CheckFiles(const std::string& folder, FaultList& faults) {
+void CheckFiles(const std::string& folder, FaultList& faults, FaultList& notes) {
     std::optional<CourseKeyboard> keyboard;
     TDataMod store;
     if (store.LoadTemplate(folder + "layout.zqt")) {
@@ -288,7 +300,8 @@ void CheckFiles(const std::string& folder, FaultList& faults) {
         const std::optional<std::string> text = ReadCourseFile(folder, name, faults);
         if (!text) continue;
         const bool game = name == "Game.txt";
-        const std::vector<std::string> lines = Typed(SplitLines(*text), game);
+        const std::vector<std::string> read = SplitLines(*text);
+        const std::vector<std::string> lines = Typed(read, game);
         if (std::all_of(lines.begin(), lines.end(), [](const std::string& line) {
                 return line.find_first_not_of(" \t") == std::string::npos;
             })) {
@@ -298,7 +311,7 @@ void CheckFiles(const std::string& folder, FaultList& faults) {
         if (game) {
             CheckGameWords(lines, faults);
         } else {
-            CheckLengths(name, lines, faults);
+            CheckLengths(name, read, lines, faults, notes);
         }
         CheckReadable(name, lines, faults);
         if (!keyboard) continue;
@@ -320,8 +333,10 @@ CourseCheckResult CheckCourseFolder(const std::string& folderPath) {
     result.codePage = CourseCodePage(folder, result.notes);
     const CodePageInForce inForce(result.codePage);
     {
-        FaultList faults(result.faults);  // adds its counts when it goes, before the result is returned
-        CheckFiles(folder, faults);
+        // The lists add their counts when they go, before the result is returned.
+        FaultList faults(result.faults);
+        FaultList notes(result.notes);
+        CheckFiles(folder, faults, notes);
         result.faultCount = faults.Found();
     }
     return result;

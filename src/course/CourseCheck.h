@@ -15,14 +15,18 @@ namespace zq {
 //   character the code page lacks (the program shows "?"), an 8-bit file
 //   with a byte the code page leaves undefined;
 // - a character no key of the template types;
-// - a drill line longer than kLongestShownLine characters, a game word
-//   longer than kLongestGameWord;
+// - a line longer than kLongestCourseTextLine characters in "course.txt"
+//   or "Practice.txt" (the program refuses the file), a game word longer
+//   than kLongestGameWord;
 // - in "course.txt", a key used before it is taught: a line may bring at
 //   most two new keys (a character and its Shift partner are one key), and
 //   must drill each alone, three times in a row ("fff"; a combining mark
 //   or a final form on one letter: "ด่ ด่ ด่");
 // - a word that cannot be read aloud: one beginning with a combining mark
 //   or a final form, a mark twice on one letter, a final form inside a word.
+//
+// A drill line longer than kLongestShownLine characters is no fault (the
+// drills wrap it over several rows) but a note.
 //
 // The lines of "course.txt" and "Practice.txt" are checked as the drills
 // give them to type (TrimControlAndBlank); those of "Game.txt" whole, as
@@ -42,6 +46,7 @@ struct CourseCheckResult {
     std::size_t faultCount = 0;  // every fault found, those only counted included
 };
 
+// The longest drill line the check takes without a note.
 inline constexpr std::size_t kLongestShownLine = 80;
 
 CourseCheckResult CheckCourseFolder(const std::string& folder);

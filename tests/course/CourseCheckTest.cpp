@@ -11,6 +11,7 @@
 #include "base/CodePage.h"
 #include "course/CourseCheck.h"
 #include "course/CourseMaker.h"
+#include "course/CourseTextFile.h"
 #include "course/GameWords.h"
 #include "templates/TemplateBuild.h"
 #include "templates/TemplateDump.h"
@@ -76,18 +77,31 @@ TEST_F(CourseCheckTest, FindsMissingAndEmptyFilesAndAnUnloadableTemplate) {
     EXPECT_NE(faults[2].find("Game.txt is missing"), std::string::npos) << faults[2];
 }
 
-TEST_F(CourseCheckTest, FindsCharactersNoKeyTypesAndLinesTooLong) {
-    folder.Write("US/Practice.txt", "A fine line.\nCaf\xC3\xA9 au lait.\n" + std::string(81, 'a') + "\n");
-    const std::vector<std::string> faults = Faults();
-    ASSERT_EQ(faults.size(), 2u);
-    EXPECT_NE(faults[0].find("Practice.txt line 3 has 81 characters"), std::string::npos) << faults[0];
-    EXPECT_NE(faults[1].find("Practice.txt line 2: no key of layout.zqt types 'é'"), std::string::npos)
-        << faults[1];
+TEST_F(CourseCheckTest, FindsCharactersNoKeyTypes) {
+    folder.Write("US/Practice.txt", "A fine line.\nCaf\xC3\xA9 au lait.\n");
+    EXPECT_NE(OnlyFault().find("Practice.txt line 2: no key of layout.zqt types 'é'"), std::string::npos);
 }
 
-// Lines are checked as the drills give them to type: the tabs and blanks
-// at their ends are dropped; a tab inside is typed with the Tab key. Spaces
-// that look like a plain space are told by their names.
+// The drills wrap a long line over several rows and take it whole: that is
+// told as a remark. A line longer than the program reads makes it refuse the
+// whole file: that is a fault that says so.
+TEST_F(CourseCheckTest, ALongLineIsARemarkAndOneTheProgramRefusesAFault) {
+    folder.Write("US/Practice.txt", "A fine line.\n" + std::string(81, 'a') + "\n");
+    CourseCheckResult result = CheckCourseFolder(folder.File("US"));
+    EXPECT_TRUE(result.faults.empty()) << result.faults.front();
+    ASSERT_EQ(result.notes.size(), 1u);
+    EXPECT_THAT(result.notes[0], HasSubstr("Practice.txt line 2 has 81 characters: the drill wraps it"));
+
+    folder.Write("US/Practice.txt", "A fine line.\n" + std::string(kLongestCourseTextLine, 'a') + "\n" +
+                                        std::string(kLongestCourseTextLine + 1, 'a') + "\n");
+    result = CheckCourseFolder(folder.File("US"));
+    ASSERT_EQ(result.faults.size(), 1u);
+    EXPECT_EQ(result.faults[0],
+              "Practice.txt line 3 has 1001 characters, more than the 1000 a line may have: "
+              "the program refuses the whole file, and the drills that read it do not open");
+    EXPECT_EQ(result.notes.size(), 1u) << "the longest line read is only a remark";
+}
+
 TEST_F(CourseCheckTest, ChecksLinesAsTheDrillsShowThemAndNamesTabsAndOtherSpaces) {
     folder.Write("US/Practice.txt", "\tA fine line.\t\r\nA fine\tline.\nCaf\xC3\xA9\xC2\xA0!\n");
     folder.Write("US/Game.txt", "ask \xE2\x80\xAF dad\n");
@@ -188,7 +202,8 @@ TEST_F(CourseCheckTest, ManyFaultsOfAKindAreCountedAndTheSummaryCountsEachFault)
     EXPECT_EQ(result.faultCount, 25u);
     EXPECT_EQ(CheckSummary(result), "25 faults (10 told one by one)");
 
-    folder.Write("US/Practice.txt", lines + "\xC3\xA8\n" + std::string(81, 'a') + "\n");
+    folder.Write("US/Practice.txt",
+                 lines + "\xC3\xA8\n" + std::string(kLongestCourseTextLine + 1, 'a') + "\n");
     result = CheckCourseFolder(folder.File("US"));
     EXPECT_EQ(result.faultCount, 27u);
     EXPECT_EQ(CheckSummary(result), "27 faults (11 told one by one)");
