@@ -327,7 +327,8 @@ CourseCheckResult CheckCourseFolder(const std::string& folderPath) {
     const std::string folder = folderPath.ends_with('/') ? folderPath : folderPath + "/";
     std::error_code error;
     if (!fs::is_directory(folder, error)) {
-        result.faults.push_back(folderPath + " is no folder");
+        const bool there = fs::exists(folderPath, error);
+        result.faults.push_back(folderPath + (there ? " is a file, not a folder" : " does not exist"));
         return result;
     }
     result.codePage = CourseCodePage(folder, result.notes);

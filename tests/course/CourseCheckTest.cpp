@@ -77,6 +77,15 @@ TEST_F(CourseCheckTest, FindsMissingAndEmptyFilesAndAnUnloadableTemplate) {
     EXPECT_NE(faults[2].find("Game.txt is missing"), std::string::npos) << faults[2];
 }
 
+TEST_F(CourseCheckTest, SaysWhenTheFolderDoesNotExistOrIsAFile) {
+    CourseCheckResult result = CheckCourseFolder(folder.File("Missing"));
+    EXPECT_EQ(result.faults, std::vector<std::string>{folder.File("Missing") + " does not exist"});
+    EXPECT_EQ(CheckSummary(result), "1 fault");
+    folder.Write("Plain", "course.txt");
+    result = CheckCourseFolder(folder.File("Plain"));
+    EXPECT_EQ(result.faults, std::vector<std::string>{folder.File("Plain") + " is a file, not a folder"});
+}
+
 TEST_F(CourseCheckTest, FindsCharactersNoKeyTypes) {
     folder.Write("US/Practice.txt", "A fine line.\nCaf\xC3\xA9 au lait.\n");
     EXPECT_NE(OnlyFault().find("Practice.txt line 2: no key of layout.zqt types 'é'"), std::string::npos);
