@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 
+#include "base/AsciiText.h"
 #include "base/CodePage.h"
 #include "base/IniFile.h"
 #include "base/LibraryError.h"
@@ -105,6 +106,26 @@ int CourseCodePage(const std::string& folder, std::vector<std::string>& notes) {
     return 1252;
 }
 
+// The name of a file in `folder` that is `name` in other letter case: a
+// course copied from a system that does not tell case apart, which the
+// program, looking for the name as it is, does not find.
+std::optional<std::string> OtherCaseOf(const std::string& folder, const std::string& name) {
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        const std::string found = entry.path().filename().string();
+        if (found != name && EqualsIgnoringAsciiCase(found, name)) return found;
+    }
+    return std::nullopt;
+}
+
+// The fault of a file that cannot be read, naming one to rename when there is.
+std::string MissingFault(const std::string& folder, const std::string& name) {
+    if (const std::optional<std::string> other = OtherCaseOf(folder, name))
+        return name + " is missing; " + *other + " is there: rename it " + name +
+               " (the program looks for the name in this letter case)";
+    return name + " is missing or cannot be read";
+}
+
 // Each character of `line` for which `wanted` holds, once, in the order of
 // its first place, with how often the line holds it.
 std::vector<std::pair<char32_t, std::size_t>> Counted(const std::u32string& line,
@@ -136,7 +157,7 @@ std::optional<std::string> ReadCourseFile(const std::string& folder, const std::
     try {
         bytes = ReadFileBytes(folder + name);
     } catch (const LibraryError&) {
-        faults.Add(name + " missing", name + " is missing or cannot be read");
+        faults.Add(name + " missing", MissingFault(folder, name));
         return std::nullopt;
     }
     // UTF-16 is checked as the characters it holds, as the program reads it.
@@ -293,6 +314,9 @@ void CheckFiles(const std::string& folder, FaultList& faults, FaultList& notes) 
     TDataMod store;
     if (store.LoadTemplate(folder + "layout.zqt")) {
         keyboard = CourseKeyboard::FromStore(store);
+    } else if (std::error_code error;
+               !fs::exists(folder + "layout.zqt", error) && OtherCaseOf(folder, "layout.zqt")) {
+        faults.Add("layout", MissingFault(folder, "layout.zqt"));
     } else {
         faults.Add("layout", "layout.zqt cannot be loaded: " + TemplateLoadFailure(folder + "layout.zqt"));
     }

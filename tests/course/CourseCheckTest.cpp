@@ -86,6 +86,21 @@ TEST_F(CourseCheckTest, SaysWhenTheFolderDoesNotExistOrIsAFile) {
     EXPECT_EQ(result.faults, std::vector<std::string>{folder.File("Plain") + " is a file, not a folder"});
 }
 
+// A course copied from a system that does not tell letter case apart.
+TEST_F(CourseCheckTest, NamesAFileOfTheNameInOtherLetterCaseToRename) {
+    for (const auto& [name, copied] :
+         {std::pair("course.txt", "COURSE.TXT"), std::pair("Practice.txt", "practice.txt"),
+          std::pair("Game.txt", "game.txt"), std::pair("layout.zqt", "Layout.zqt")})
+        std::filesystem::rename(folder / ("US/" + std::string(name)), folder / ("US/" + std::string(copied)));
+    const std::vector<std::string> faults = Faults();
+    ASSERT_EQ(faults.size(), 4u);
+    EXPECT_THAT(faults[0], HasSubstr("layout.zqt is missing; Layout.zqt is there: rename it layout.zqt"));
+    EXPECT_THAT(faults[1], HasSubstr("course.txt is missing; COURSE.TXT is there: rename it course.txt"));
+    EXPECT_THAT(faults[2],
+                HasSubstr("Practice.txt is missing; practice.txt is there: rename it Practice.txt"));
+    EXPECT_THAT(faults[3], HasSubstr("Game.txt is missing; game.txt is there: rename it Game.txt"));
+}
+
 TEST_F(CourseCheckTest, FindsCharactersNoKeyTypes) {
     folder.Write("US/Practice.txt", "A fine line.\nCaf\xC3\xA9 au lait.\n");
     EXPECT_NE(OnlyFault().find("Practice.txt line 2: no key of layout.zqt types 'é'"), std::string::npos);
