@@ -13,6 +13,7 @@
 #include "base/LibraryError.h"
 #include "base/TextEncoding.h"
 #include "base/TextFile.h"
+#include "course/Course.h"
 #include "course/CourseKeyboard.h"
 #include "course/CourseTextFile.h"
 #include "course/GameWords.h"
@@ -20,7 +21,9 @@
 #include "course/ReadableGroups.h"
 #include "course/UnicodeText.h"
 #include "keyboard/TDataMod.h"
+#include "templates/KeyPicturePainter.h"
 #include "templates/TemplateCheck.h"
+#include "templates/TemplateDump.h"
 
 namespace zq {
 namespace {
@@ -92,18 +95,41 @@ std::string Where(const std::string& file, std::size_t index) {
     return file + " line " + std::to_string(index + 1);
 }
 
-int CourseCodePage(const std::string& folder, std::vector<std::string>& notes) {
-    const IniFile settings(folder + "course.ini");
-    const std::int32_t named = settings.ReadInteger("Course", "CodePage", 0);
-    if (IsCourseCodePage(named)) return named;
-    const std::string language = settings.ReadString("Course", "Language", "");
-    if (!language.empty()) {
-        if (const std::optional<int> page = LanguageCodePage(language)) return *page;
+constexpr int kCheckedWithoutCourseIni = 1252;
+constexpr char kReadInTheWindowsPage[] =
+    "the program reads the texts in the code page of its windows' language; checked as code page 1252";
+
+constexpr char kWriteTheLanguage[] =
+    "to have the texts read in the code page of their language, whatever the language of the "
+    "windows, write in course.ini the two lines [Course] and Language= followed by the course's "
+    "two-letter language code (Language=pl for Polish, cs for Czech, ru for Russian)";
+
+// What to write for a Language value the program cannot use: the short code
+// of a language named by its three-letter code ("pol"), else an example.
+std::string LanguageToWrite(const std::string& value) {
+    if (value.size() == 3 && LanguageCodePage(value)) {
+        const std::string code = ShortLanguageCode(value);
+        if (code.size() == 2) return "write " + code;
     }
-    notes.emplace_back(
-        "course.ini names neither a code page nor a language: the program reads the texts in the code "
-        "page of its windows' language; checked as code page 1252");
-    return 1252;
+    return "write a two-letter language code such as pl";
+}
+
+// The code page the program reads the course's texts in, as Course finds it.
+int CourseCodePage(const std::string& folder, const CourseSettings& settings,
+                   std::vector<std::string>& notes) {
+    if (const std::optional<int> named = settings.NamedCodePage()) return *named;
+    std::error_code error;
+    if (!fs::exists(folder + "course.ini", error)) {
+        notes.emplace_back(std::string("there is no course.ini: ") + kReadInTheWindowsPage);
+    } else if (!settings.languageValue.empty()) {
+        notes.push_back("course.ini: Language=" + settings.languageValue +
+                        " is no language code the program reads: " + LanguageToWrite(settings.languageValue) +
+                        "; meanwhile " + kReadInTheWindowsPage);
+    } else {
+        notes.emplace_back(std::string("course.ini names neither a code page nor a language: ") +
+                           kReadInTheWindowsPage);
+    }
+    return kCheckedWithoutCourseIni;
 }
 
 // The name of a file in `folder` that is `name` in other letter case: a
@@ -149,10 +175,41 @@ std::string Times(std::size_t count) {
     return count > 1 ? " (" + std::to_string(count) + " times)" : std::string();
 }
 
+// Faults for the characters of a line outside the code page (once each);
+// whether there were any.
+bool CheckCodePage(const std::string& name, std::size_t index, const std::string& line, bool utf8,
+                   FaultList& faults) {
+    const std::string page = std::to_string(SystemCodePage());
+    bool found = false;
+    if (utf8) {
+        const auto outside = [](char32_t ch) { return !CodeOfChar(ch); };
+        for (const auto& [ch, count] : Counted(FromUtf8Text(line), outside)) {
+            found = true;
+            faults.Add(name + " code page", Where(name, index) + ": " + Shown(ch) + Times(count) +
+                                                " is not in code page " + page +
+                                                " (the program shows \"?\")");
+        }
+        return found;
+    }
+    std::u32string bytes;
+    for (const char byte : line) bytes += static_cast<unsigned char>(byte);
+    const auto undefined = [](char32_t byte) {
+        return CharOfCode(static_cast<unsigned char>(byte)) == 0xFFFD;
+    };
+    for (const auto& [byte, count] : Counted(bytes, undefined)) {
+        found = true;
+        faults.Add(name + " code page", Where(name, index) + ": the byte " +
+                                            std::to_string(static_cast<unsigned>(byte)) + Times(count) +
+                                            " means nothing in code page " + page);
+    }
+    return found;
+}
+
 // The file's text as the program reads it, with a fault for every
-// character outside the code page (once a line). Nothing for a missing file.
+// character outside the code page (once a line; `outsideCodePage` is set
+// then). Nothing for a missing file.
 std::optional<std::string> ReadCourseFile(const std::string& folder, const std::string& name,
-                                          FaultList& faults) {
+                                          FaultList& faults, bool& outsideCodePage) {
     std::string bytes;
     try {
         bytes = ReadFileBytes(folder + name);
@@ -164,26 +221,8 @@ std::optional<std::string> ReadCourseFile(const std::string& folder, const std::
     const std::string text = TextAfterMark(bytes);
     const std::vector<std::string> lines = SplitLines(text);
     const bool utf8 = IsUtf8WithNonAscii(text);
-    const std::string page = std::to_string(SystemCodePage());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (utf8) {
-            const auto outside = [](char32_t ch) { return !CodeOfChar(ch); };
-            for (const auto& [ch, count] : Counted(FromUtf8Text(lines[i]), outside))
-                faults.Add(name + " code page", Where(name, i) + ": " + Shown(ch) + Times(count) +
-                                                    " is not in code page " + page +
-                                                    " (the program shows \"?\")");
-        } else {
-            std::u32string bytesOfLine;
-            for (const char byte : lines[i]) bytesOfLine += static_cast<unsigned char>(byte);
-            const auto undefined = [](char32_t byte) {
-                return CharOfCode(static_cast<unsigned char>(byte)) == 0xFFFD;
-            };
-            for (const auto& [byte, count] : Counted(bytesOfLine, undefined))
-                faults.Add(name + " code page", Where(name, i) + ": the byte " +
-                                                    std::to_string(static_cast<unsigned>(byte)) +
-                                                    Times(count) + " means nothing in code page " + page);
-        }
-    }
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (CheckCodePage(name, i, lines[i], utf8, faults)) outsideCodePage = true;
     return FileTextToCodePage(bytes);
 }
 
@@ -309,7 +348,9 @@ std::vector<std::string> Typed(std::vector<std::string> lines, bool game) {
     return lines;
 }
 
-void CheckFiles(const std::string& folder, FaultList& faults, FaultList& notes) {
+// Whether the texts hold characters outside the code page they are read in.
+bool CheckFiles(const std::string& folder, FaultList& faults, FaultList& notes) {
+    bool outsideCodePage = false;
     std::optional<CourseKeyboard> keyboard;
     TDataMod store;
     if (store.LoadTemplate(folder + "layout.zqt")) {
@@ -321,7 +362,7 @@ void CheckFiles(const std::string& folder, FaultList& faults, FaultList& notes) 
         faults.Add("layout", "layout.zqt cannot be loaded: " + TemplateLoadFailure(folder + "layout.zqt"));
     }
     for (const std::string name : {"course.txt", "Practice.txt", "Game.txt"}) {
-        const std::optional<std::string> text = ReadCourseFile(folder, name, faults);
+        const std::optional<std::string> text = ReadCourseFile(folder, name, faults, outsideCodePage);
         if (!text) continue;
         const bool game = name == "Game.txt";
         const std::vector<std::string> read = SplitLines(*text);
@@ -342,6 +383,31 @@ void CheckFiles(const std::string& folder, FaultList& faults, FaultList& notes) 
         CheckTypable(name, lines, *keyboard, faults);
         if (name == "course.txt") CheckTeachingOrder(lines, *keyboard, faults);
     }
+    return outsideCodePage;
+}
+
+// Only the template's code page is wanted: no key picture is drawn.
+class NoKeyPictures : public KeyPicturePainter {
+    std::string DrawKey(std::string_view /*label*/, int /*width*/, int /*height*/) override { return {}; }
+};
+
+// Whether layout.zqt was made for another code page than the texts are read
+// in: its keys then show other letters than the texts hold (a fault). A
+// template without the record reads as made for 1252, so only another page
+// is sure to be recorded.
+bool CheckTemplateCodePage(const std::string& folder, int codePage, FaultList& faults) {
+    NoKeyPictures painter;
+    int made = kCheckedWithoutCourseIni;
+    try {
+        made = DescribeTemplate(folder + "layout.zqt", painter).codePage;
+    } catch (const std::exception&) {
+        return false;  // told as a template that cannot be loaded
+    }
+    if (made == kCheckedWithoutCourseIni || made == codePage) return false;
+    faults.Add("layout code page", "layout.zqt was made for code page " + std::to_string(made) +
+                                       ", but the texts are read in code page " + std::to_string(codePage) +
+                                       ": its keys show other letters than the texts hold");
+    return true;
 }
 
 }  // namespace
@@ -355,13 +421,17 @@ CourseCheckResult CheckCourseFolder(const std::string& folderPath) {
         result.faults.push_back(folderPath + (there ? " is a file, not a folder" : " does not exist"));
         return result;
     }
-    result.codePage = CourseCodePage(folder, result.notes);
+    const CourseSettings settings = ReadCourseSettings(folder);
+    result.codePage = CourseCodePage(folder, settings, result.notes);
     const CodePageInForce inForce(result.codePage);
     {
         // The lists add their counts when they go, before the result is returned.
         FaultList faults(result.faults);
         FaultList notes(result.notes);
-        CheckFiles(folder, faults, notes);
+        const bool otherPage = CheckTemplateCodePage(folder, result.codePage, faults);
+        if (CheckFiles(folder, faults, notes) || otherPage) {
+            if (!settings.NamedCodePage()) notes.Add("language", kWriteTheLanguage);
+        }
         result.faultCount = faults.Found();
     }
     return result;

@@ -33,7 +33,11 @@ namespace zq {
 // the game keeps every character of a word.
 //
 // The course's code page is the one its "course.ini" names, else its
-// language's, else 1252 (and the check says so).
+// language's, as Course reads them, else 1252 (and the check says so, with
+// what to write for a Language value it cannot use). A template made for
+// another code page than the texts are read in is a fault; when it is, or
+// the texts hold characters outside the page, and the course names no
+// language, a note says how to name it.
 //
 // A character outside the code page or that no key types is told once a
 // line, with how often the line holds it. Of many faults of one kind in

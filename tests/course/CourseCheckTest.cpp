@@ -211,7 +211,59 @@ TEST_F(CourseCheckTest, ReadsTheCodePageCourseIniNames) {
     const CourseCheckResult none = CheckCourseFolder(folder.File("US"));
     EXPECT_EQ(none.codePage, 1252);
     ASSERT_EQ(none.notes.size(), 1u);
-    EXPECT_NE(none.notes[0].find("names neither a code page nor a language"), std::string::npos);
+    EXPECT_THAT(none.notes[0], HasSubstr("there is no course.ini"));
+    folder.Write("US/course.ini", "[Course]\nLayout=us\n");
+    const CourseCheckResult neither = CheckCourseFolder(folder.File("US"));
+    ASSERT_EQ(neither.notes.size(), 1u);
+    EXPECT_THAT(neither.notes[0], HasSubstr("names neither a code page nor a language"));
+}
+
+// A language the program cannot use is told with what to write instead.
+TEST_F(CourseCheckTest, TellsALanguageValueItCannotUseWithWhatToWrite) {
+    folder.Write("US/course.ini", "[Course]\nLanguage=pl_PL\n");
+    CourseCheckResult result = CheckCourseFolder(folder.File("US"));
+    EXPECT_EQ(result.codePage, 1250);
+    EXPECT_TRUE(result.notes.empty()) << result.notes.front();
+
+    folder.Write("US/course.ini", "[Course]\nLanguage=Polish\n");
+    result = CheckCourseFolder(folder.File("US"));
+    EXPECT_EQ(result.codePage, 1252);
+    ASSERT_EQ(result.notes.size(), 1u);
+    EXPECT_THAT(result.notes[0], HasSubstr("Language=Polish is no language code the program reads: write a "
+                                           "two-letter language code such as pl"));
+    folder.Write("US/course.ini", "[Course]\nLanguage=pol\n");
+    result = CheckCourseFolder(folder.File("US"));
+    ASSERT_EQ(result.notes.size(), 1u);
+    EXPECT_THAT(result.notes[0], HasSubstr("Language=pol is no language code the program reads: write pl"));
+}
+
+// Without course.ini the texts are read in the code page of the windows'
+// language: letters that page lacks, or a template made for another page,
+// bring the lines to write in course.ini.
+TEST_F(CourseCheckTest, SaysToNameTheLanguageWhenTheTextsNeedAnotherCodePage) {
+    std::filesystem::remove(folder / "US/course.ini");
+    folder.Write("US/Practice.txt", "\xC5\x82\xC4\x85ka\n");
+    CourseCheckResult result = CheckCourseFolder(folder.File("US"));
+    ASSERT_EQ(result.notes.size(), 2u);
+    EXPECT_THAT(result.notes[0], HasSubstr("there is no course.ini"));
+    EXPECT_THAT(result.notes[1], HasSubstr("write in course.ini the two lines [Course] and Language="));
+
+    TempFolder polish;
+    testing::FakeKeyPainter painter;
+    CourseMaker maker(ReadLayoutRegistry(), painter);
+    CourseRequest request;
+    request.layout = "pl";
+    request.folder = polish.File("Polski");
+    request.useDictionary = false;
+    ASSERT_EQ(maker.Make(request).outcome, CourseOutcome::Made);
+    EXPECT_TRUE(CheckCourseFolder(polish.File("Polski")).faults.empty());
+    std::filesystem::remove(polish / "Polski/course.ini");
+    result = CheckCourseFolder(polish.File("Polski"));
+    ASSERT_FALSE(result.faults.empty());
+    EXPECT_THAT(result.faults[0], HasSubstr("layout.zqt was made for code page 1250, but the texts are read "
+                                            "in code page 1252"));
+    ASSERT_EQ(result.notes.size(), 2u);
+    EXPECT_THAT(result.notes[1], HasSubstr("Language="));
 }
 
 // The summary counts the faults found: a line that counts many of a kind
