@@ -13,6 +13,7 @@
 #include "base/LibraryError.h"
 #include "base/TextEncoding.h"
 #include "base/TextFile.h"
+#include "base/Utf8Char.h"
 #include "course/Course.h"
 #include "course/CourseKeyboard.h"
 #include "course/CourseTextFile.h"
@@ -205,6 +206,60 @@ bool CheckCodePage(const std::string& name, std::size_t index, const std::string
     return found;
 }
 
+// The first byte that is not UTF-8 in a text that holds UTF-8 characters
+// of more than one byte: a UTF-8 file with a line pasted from an 8-bit one.
+struct StrayByte {
+    std::size_t line = 0;  // counted from 0, as SplitLines counts
+    unsigned char byte = 0;
+};
+
+std::optional<StrayByte> FirstStrayByte(std::string_view text) {
+    bool multiByte = false;
+    std::optional<StrayByte> stray;
+    std::size_t line = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (byte < 0x80) {
+            const bool crLf = byte == '\r' && at + 1 < text.size() && text[at + 1] == '\n';
+            if ((byte == '\n' || byte == '\r') && !crLf) ++line;
+            ++at;
+            continue;
+        }
+        char32_t ch = 0;
+        if (DecodeUtf8(text, at, ch)) {
+            multiByte = true;
+        } else {
+            if (!stray) stray = StrayByte{line, byte};
+            ++at;
+        }
+    }
+    return multiByte ? stray : std::nullopt;
+}
+
+std::string HexByte(unsigned char byte) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string hex = "0x";
+    hex += kDigits[byte >> 4];
+    hex += kDigits[byte & 0xF];
+    return hex;
+}
+
+// A fault for a file that is UTF-8 but for some bytes, saying where the first
+// is and what the program makes of the file.
+void CheckUtf8(const std::string& name, const std::string& bytes, const std::string& text,
+               FaultList& faults) {
+    const std::optional<StrayByte> stray = FirstStrayByte(text);
+    if (!stray) return;
+    const bool readAs8Bit = FileTextToCodePage(bytes) == text;
+    faults.Add(
+        name + " UTF-8",
+        name + " is not valid UTF-8 at line " + std::to_string(stray->line + 1) + " (byte " +
+            HexByte(stray->byte) + "): " +
+            (readAs8Bit ? "it is read in code page " + std::to_string(SystemCodePage()) +
+                              ", so each of its other accented letters shows as two or three characters"
+                        : std::string("the program shows \"?\" for that byte")));
+}
+
 // The file's text as the program reads it, with a fault for every
 // character outside the code page (once a line; `outsideCodePage` is set
 // then). Nothing for a missing file.
@@ -221,6 +276,7 @@ std::optional<std::string> ReadCourseFile(const std::string& folder, const std::
     const std::string text = TextAfterMark(bytes);
     const std::vector<std::string> lines = SplitLines(text);
     const bool utf8 = IsUtf8WithNonAscii(text);
+    if (!utf8) CheckUtf8(name, bytes, text, faults);
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (CheckCodePage(name, i, lines[i], utf8, faults)) outsideCodePage = true;
     return FileTextToCodePage(bytes);

@@ -175,6 +175,22 @@ TEST_F(CourseCheckTest, TellsACharacterOnceALineWithItsCount) {
               "Game.txt line 1: the byte 129 (2 times) means nothing in code page 1252\n");
 }
 
+// A UTF-8 file with one stray 8-bit byte (a line pasted from an older file):
+// where the first such byte is, and how the program reads the file.
+TEST_F(CourseCheckTest, SaysWhereAFileWithSomeUtf8IsNotValidUtf8) {
+    for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+        folder.Write("US/Practice.txt", mark + "A fine line.\r\n\xC3\xA4\xC3\xA4 dad\r\nCaf\xE9 da\xE8\r\n");
+        const std::vector<std::string> faults = Faults();
+        ASSERT_FALSE(faults.empty());
+        EXPECT_EQ(faults[0],
+                  "Practice.txt is not valid UTF-8 at line 3 (byte 0xE9): it is read in code page "
+                  "1252, so each of its other accented letters shows as two or three characters")
+            << mark;
+    }
+    folder.Write("US/Practice.txt", "A fine line.\nCaf\xE9 da\n");
+    for (const std::string& fault : Faults()) EXPECT_THAT(fault, ::testing::Not(HasSubstr("UTF-8")));
+}
+
 // Texts saved as "Unicode" by a Windows editor are checked as the text they
 // hold, as the program reads them.
 TEST_F(CourseCheckTest, ChecksUtf16TextsAsTheirCharacters) {
