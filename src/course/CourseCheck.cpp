@@ -337,6 +337,20 @@ void CheckGameWords(const std::vector<std::string>& lines, FaultList& faults) {
     }
 }
 
+// Only an empty line ends a group of the game's words: one that looks empty
+// but holds spaces or tabs joins the groups before and after it (and the
+// game splits words at spaces only, so a tab is a word of its own).
+void CheckGameGroups(const std::vector<std::string>& lines, FaultList& notes) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].empty() || lines[i].find_first_not_of(" \t") != std::string::npos) continue;
+        std::string note = Where("Game.txt", i) +
+                           " holds only spaces or tabs: it does not separate groups (an empty line does)";
+        if (lines[i].find('\t') != std::string::npos)
+            note += ", and the game takes its tabs for a word to type";
+        notes.Add("Game.txt groups", note);
+    }
+}
+
 // Whether a line drills a new key alone: its character three times in a row
 // ("fff"), or a combining mark or final form three times on one letter
 // ("ด่ ด่ ด่"), as such a character is never written alone.
@@ -431,6 +445,7 @@ bool CheckFiles(const std::string& folder, FaultList& faults, FaultList& notes) 
         }
         if (game) {
             CheckGameWords(lines, faults);
+            CheckGameGroups(lines, notes);
         } else {
             CheckLengths(name, read, lines, faults, notes);
         }

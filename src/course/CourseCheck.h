@@ -26,7 +26,9 @@ namespace zq {
 //   or a final form, a mark twice on one letter, a final form inside a word.
 //
 // A drill line longer than kLongestShownLine characters is no fault (the
-// drills wrap it over several rows) but a note.
+// drills wrap it over several rows) but a note, as is a line of "Game.txt"
+// of only spaces or tabs (it does not end a group of words as an empty
+// line does).
 //
 // The lines of "course.txt" and "Practice.txt" are checked as the drills
 // give them to type (TrimControlAndBlank); those of "Game.txt" whole, as

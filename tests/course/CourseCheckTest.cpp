@@ -327,6 +327,21 @@ TEST_F(CourseCheckTest, FindsGameWordsTooLongForTheGame) {
     EXPECT_NE(faults[1].find("has 300 characters"), std::string::npos) << faults[1];
 }
 
+// Only an empty line ends a group of the game's words: a line that looks
+// empty but holds spaces or tabs joins two groups.
+TEST_F(CourseCheckTest, WarnsOfAGameLineOfOnlySpacesOrTabs) {
+    folder.Write("US/Game.txt", "ask dad\n   \nsad lad\n\t \n\nfall\n");
+    const CourseCheckResult result = CheckCourseFolder(folder.File("US"));
+    EXPECT_TRUE(result.faults.empty()) << result.faults.front();
+    ASSERT_EQ(result.notes.size(), 2u);
+    EXPECT_EQ(result.notes[0],
+              "Game.txt line 2 holds only spaces or tabs: it does not separate groups (an empty line does)");
+    EXPECT_EQ(
+        result.notes[1],
+        "Game.txt line 4 holds only spaces or tabs: it does not separate groups (an empty line does), and "
+        "the game takes its tabs for a word to type");
+}
+
 // Words a learner could not read aloud: in Thai a mark that begins a group
 // or is drilled on nothing, in Hebrew a final letter inside a word; a mark is
 // taught on a letter ("ด่ ด่ ด่").
