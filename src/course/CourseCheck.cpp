@@ -457,6 +457,9 @@ bool CheckFiles(const std::string& folder, FaultList& faults, FaultList& notes) 
     return outsideCodePage;
 }
 
+// The code page a template without the record of its own reads as.
+constexpr int kUnrecordedTemplatePage = 1252;
+
 // Only the template's code page is wanted: no key picture is drawn.
 class NoKeyPictures : public KeyPicturePainter {
     std::string DrawKey(std::string_view /*label*/, int /*width*/, int /*height*/) override { return {}; }
@@ -468,13 +471,13 @@ class NoKeyPictures : public KeyPicturePainter {
 // is sure to be recorded.
 bool CheckTemplateCodePage(const std::string& folder, int codePage, FaultList& faults) {
     NoKeyPictures painter;
-    int made = kCheckedWithoutCourseIni;
+    int made = kUnrecordedTemplatePage;
     try {
         made = DescribeTemplate(folder + "layout.zqt", painter).codePage;
     } catch (const std::exception&) {
         return false;  // told as a template that cannot be loaded
     }
-    if (made == kCheckedWithoutCourseIni || made == codePage) return false;
+    if (made == kUnrecordedTemplatePage || made == codePage) return false;
     faults.Add("layout code page", "layout.zqt was made for code page " + std::to_string(made) +
                                        ", but the texts are read in code page " + std::to_string(codePage) +
                                        ": its keys show other letters than the texts hold");
