@@ -504,7 +504,9 @@ CourseCheckResult CheckCourseFolder(const std::string& folderPath) {
         FaultList notes(result.notes);
         const bool otherPage = CheckTemplateCodePage(folder, result.codePage, faults);
         if (CheckFiles(folder, faults, notes) || otherPage) {
-            if (!settings.NamedCodePage()) notes.Add("language", kWriteTheLanguage);
+            // A Language value the program cannot use has been told with what to write.
+            if (!settings.NamedCodePage() && settings.languageValue.empty())
+                notes.Add("language", kWriteTheLanguage);
         }
         result.faultCount = faults.Found();
     }

@@ -247,6 +247,8 @@ TEST_F(CourseCheckTest, TellsALanguageValueItCannotUseWithWhatToWrite) {
     ASSERT_EQ(result.notes.size(), 1u);
     EXPECT_THAT(result.notes[0], HasSubstr("Language=Polish is no language code the program reads: write a "
                                            "two-letter language code such as pl"));
+    folder.Write("US/Practice.txt", "\xC5\x82\xC4\x85ka\n");
+    EXPECT_EQ(CheckCourseFolder(folder.File("US")).notes.size(), 1u) << "what to write is said once";
     folder.Write("US/course.ini", "[Course]\nLanguage=pol\n");
     result = CheckCourseFolder(folder.File("US"));
     ASSERT_EQ(result.notes.size(), 1u);
