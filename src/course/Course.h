@@ -5,6 +5,22 @@
 
 namespace zq {
 
+// What a course's "course.ini" says (see Course below), as Course reads it.
+struct CourseSettings {
+    std::string language;       // the ISO 639-1 code in lower case; empty when none is named
+    std::string languageValue;  // the Language value as written
+    std::string layout;
+    int codePage = 0;  // 0: none named
+
+    // The code page the settings name, else their language's; nothing when
+    // they name neither.
+    std::optional<int> NamedCodePage() const;
+};
+
+// The settings of the "course.ini" in `folder` (ending with "/"); empty
+// ones when there is none.
+CourseSettings ReadCourseSettings(const std::string& folder);
+
 // One course: its folder "Courses/<name>/" of a program's data or users'
 // folder (see FindCourse), the files in it, its language and the code page
 // its texts are meant in. The only place that knows how a course's files are
@@ -24,22 +40,6 @@ namespace zq {
 // 1250 to 1258; it wins over the language's, and any other value is
 // ignored. The layout (made courses name it) is the XKB keyboard layout the
 // course was made for.
-// What a course's "course.ini" says, as Course reads it.
-struct CourseSettings {
-    std::string language;       // the ISO 639-1 code in lower case; empty when none is named
-    std::string languageValue;  // the Language value as written
-    std::string layout;
-    int codePage = 0;  // 0: none named
-
-    // The code page the settings name, else their language's; nothing when
-    // they name neither.
-    std::optional<int> NamedCodePage() const;
-};
-
-// The settings of the "course.ini" in `folder` (ending with "/"); empty
-// ones when there is none.
-CourseSettings ReadCourseSettings(const std::string& folder);
-
 class Course {
 public:
     // The course `name` (the folder's name in UTF-8, as the file system and
