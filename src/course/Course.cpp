@@ -17,22 +17,38 @@ bool IsAsciiLetter(char ch) {
     return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
 }
 
-// An ISO 639-1 code in lower case, or empty when `value` is not one.
+// An ISO 639-1 code in lower case, or empty when `value` is none. A locale
+// name ("pl_PL.UTF-8") names the language it opens with, as the program's
+// own language does.
 std::string LanguageCode(const std::string& value) {
-    const bool twoLetters = value.size() == 2 && IsAsciiLetter(value[0]) && IsAsciiLetter(value[1]);
-    return twoLetters ? AsciiLower(value) : std::string();
+    const std::string code = value.substr(0, value.find_first_of("_-.@"));
+    const bool twoLetters = code.size() == 2 && IsAsciiLetter(code[0]) && IsAsciiLetter(code[1]);
+    return twoLetters ? AsciiLower(code) : std::string();
 }
 
 }  // namespace
 
-Course::Course(std::string programFolder, std::string name)
-    : programFolder_(std::move(programFolder)), name_(std::move(name)) {
-    const IniFile settings(Folder() + "course.ini");
-    language_ = LanguageCode(settings.ReadString("Course", "Language", ""));
-    const std::int32_t codePage = settings.ReadInteger("Course", "CodePage", 0);
-    if (IsCourseCodePage(codePage)) codePage_ = codePage;
-    layout_ = settings.ReadString("Course", "Layout", "");
+std::optional<int> CourseSettings::NamedCodePage() const {
+    if (codePage != 0) return codePage;
+    if (!language.empty()) return CodePageForLanguage(language);
+    return std::nullopt;
 }
+
+CourseSettings ReadCourseSettings(const std::string& folder) {
+    const IniFile ini(folder + "course.ini");
+    CourseSettings settings;
+    settings.languageValue = ini.ReadString("Course", "Language", "");
+    settings.language = LanguageCode(settings.languageValue);
+    const std::int32_t codePage = ini.ReadInteger("Course", "CodePage", 0);
+    if (IsCourseCodePage(codePage)) settings.codePage = codePage;
+    settings.layout = ini.ReadString("Course", "Layout", "");
+    return settings;
+}
+
+Course::Course(std::string programFolder, std::string name)
+    : programFolder_(std::move(programFolder)),
+      name_(std::move(name)),
+      settings_(ReadCourseSettings(Folder())) {}
 
 std::string Course::Folder() const {
     return CoursesFolder(programFolder_) + "/" + name_ + "/";
@@ -60,8 +76,7 @@ std::string Course::LayoutPath() const {
 }
 
 int Course::TextCodePage() const {
-    if (codePage_ != 0) return codePage_;
-    return language_.empty() ? SystemCodePage() : CodePageForLanguage(language_);
+    return settings_.NamedCodePage().value_or(SystemCodePage());
 }
 
 }  // namespace zq

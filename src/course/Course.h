@@ -1,8 +1,25 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace zq {
+
+// What a course's "course.ini" says (see Course below), as Course reads it.
+struct CourseSettings {
+    std::string language;       // the ISO 639-1 code in lower case; empty when none is named
+    std::string languageValue;  // the Language value as written
+    std::string layout;
+    int codePage = 0;  // 0: none named
+
+    // The code page the settings name, else their language's; nothing when
+    // they name neither.
+    std::optional<int> NamedCodePage() const;
+};
+
+// The settings of the "course.ini" in `folder` (ending with "/"); empty
+// ones when there is none.
+CourseSettings ReadCourseSettings(const std::string& folder);
 
 // One course: its folder "Courses/<name>/" of a program's data or users'
 // folder (see FindCourse), the files in it, its language and the code page
@@ -16,8 +33,9 @@ namespace zq {
 //     CodePage=1252
 //     Layout=de(nodeadkeys)
 //
-// The language is an ISO 639-1 code (two ASCII letters, any case); a value
-// that is not one is ignored, as is a missing file, section or key. The
+// The language is an ISO 639-1 code (two ASCII letters, any case), alone
+// or opening a locale name ("pl_PL", "pl_PL.UTF-8"); a value that is
+// neither is ignored, as is a missing file, section or key. The
 // code page (made courses name it) is one of the Windows code pages 874 and
 // 1250 to 1258; it wins over the language's, and any other value is
 // ignored. The layout (made courses name it) is the XKB keyboard layout the
@@ -50,21 +68,19 @@ public:
 
     // The language the course teaches, in lower case ("de"); empty when the
     // course names none.
-    const std::string& Language() const { return language_; }
+    const std::string& Language() const { return settings_.language; }
     // The code page the course's texts are meant in: the one it names, else
     // the one of its language, or the code page in force when it names
     // neither.
     int TextCodePage() const;
     // The XKB keyboard layout the course was made for ("pl",
     // "us(dvorak)"); empty when it names none.
-    const std::string& Layout() const { return layout_; }
+    const std::string& Layout() const { return settings_.layout; }
 
 private:
     std::string programFolder_;
     std::string name_;
-    std::string language_;
-    std::string layout_;
-    int codePage_ = 0;  // 0: none named
+    CourseSettings settings_;
 };
 
 }  // namespace zq

@@ -15,8 +15,9 @@ namespace zq {
 //   character the code page lacks (the program shows "?"), an 8-bit file
 //   with a byte the code page leaves undefined;
 // - a character no key of the template types;
-// - a drill line longer than kLongestShownLine characters, a game word
-//   longer than kLongestGameWord;
+// - a line longer than kLongestCourseTextLine characters in "course.txt"
+//   or "Practice.txt" (the program refuses the file), a game word longer
+//   than kLongestGameWord;
 // - in "course.txt", a key used before it is taught: a line may bring at
 //   most two new keys (a character and its Shift partner are one key), and
 //   must drill each alone, three times in a row ("fff"; a combining mark
@@ -24,10 +25,25 @@ namespace zq {
 // - a word that cannot be read aloud: one beginning with a combining mark
 //   or a final form, a mark twice on one letter, a final form inside a word.
 //
-// The course's code page is the one its "course.ini" names, else its
-// language's, else 1252 (and the check says so).
+// A drill line longer than kLongestShownLine characters is no fault (the
+// drills wrap it over several rows) but a note, as is a line of "Game.txt"
+// of only spaces or tabs (it does not end a group of words as an empty
+// line does).
 //
-// Of many faults of one kind in one file, the first few are told one by
+// The lines of "course.txt" and "Practice.txt" are checked as the drills
+// give them to type (TrimControlAndBlank); those of "Game.txt" whole, as
+// the game keeps every character of a word.
+//
+// The course's code page is the one its "course.ini" names, else its
+// language's, as Course reads them, else 1252 (and the check says so, with
+// what to write for a Language value it cannot use). A template made for
+// another code page than the texts are read in is a fault; when it is, or
+// the texts hold characters outside the page, and the course names no
+// language, a note says how to name it.
+//
+// A character outside the code page or that no key types is told once a
+// line, with how often the line holds it. Of many faults of one kind in
+// one file, the first few are told one by
 // one, the others in one line that counts them.
 struct CourseCheckResult {
     int codePage = 1252;
@@ -36,6 +52,7 @@ struct CourseCheckResult {
     std::size_t faultCount = 0;  // every fault found, those only counted included
 };
 
+// The longest drill line the check takes without a note.
 inline constexpr std::size_t kLongestShownLine = 80;
 
 CourseCheckResult CheckCourseFolder(const std::string& folder);

@@ -91,6 +91,7 @@ CourseKeyboard CourseKeyboard::FromStore(TDataMod& store) {
 CourseKeyboard::CourseKeyboard(const std::vector<Key>& keys, const std::vector<Row>& rows) : rows_(rows) {
     const std::map<std::int32_t, KeyPlace> places = Places(keys);
     for (const Row& row : rows) {
+        if (row.code == '\t' && places.contains(row.key)) typesTab_ = true;
         if (row.code < 32 || row.code > 255 || row.code == 127) continue;
         const char32_t ch = CharOfCode(static_cast<unsigned char>(row.code));
         if (ch == 0xFFFD || ways_.contains(ch)) continue;

@@ -53,7 +53,10 @@ public:
     // From a template the program's store has loaded.
     static CourseKeyboard FromStore(TDataMod& store);
 
-    bool Types(char32_t ch) const { return ways_.contains(ch); }
+    // Whether a key types the character: one of Ways(), or the tab when
+    // the template has a row for it (the drills and the game take a tab of
+    // their text from the Tab key).
+    bool Types(char32_t ch) const { return ways_.contains(ch) || (ch == U'\t' && typesTab_); }
     const CharacterWay* WayOf(char32_t ch) const;
     // Every character the template types, in code order, control characters left out.
     const std::vector<CharacterWay>& Ways() const { return orderedWays_; }
@@ -83,6 +86,7 @@ private:
     std::map<char32_t, CharacterWay> ways_;
     std::vector<CharacterWay> orderedWays_;
     std::vector<Row> rows_;
+    bool typesTab_ = false;
 };
 
 }  // namespace zq

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/AsciiText.h"
 #include "base/ProgramPaths.h"
 
 namespace zq {
@@ -37,7 +38,12 @@ std::vector<std::string> CourseNames(const ProgramPaths& paths) {
     std::vector<std::string> names;
     AddCourseNames(CoursesFolder(paths.DataFolder()), names);
     if (paths.UsersFilesApart()) AddCourseNames(MadeCoursesFolder(paths), names);
-    std::sort(names.begin(), names.end());
+    // Letter case does not order the list ("M-pl" among the M's, not before
+    // "Magyar"); names that differ only in it keep the order of their bytes.
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string lowerA = AsciiLower(a), lowerB = AsciiLower(b);
+        return lowerA != lowerB ? lowerA < lowerB : a < b;
+    });
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }

@@ -20,7 +20,7 @@ std::string MadeCoursesFolder(const ProgramPaths& paths);
 // The names of the courses of a program: the sub-folders of the courses
 // folders of its data folder (the courses it ships) and of its users' folder
 // (the courses its users made), as the file system names them (UTF-8), each
-// once, in alphabetical order (the order a file manager shows). Hidden
+// once, in alphabetical order without regard to the case of ASCII letters. Hidden
 // folders are none (a course being made lies in one). No folder gives no
 // courses.
 std::vector<std::string> CourseNames(const ProgramPaths& paths);

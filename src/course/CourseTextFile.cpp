@@ -1,5 +1,7 @@
 #include "course/CourseTextFile.h"
 
+#include <algorithm>
+
 #include "base/CodePage.h"
 #include "base/LibraryError.h"
 #include "base/TextFile.h"
@@ -17,6 +19,13 @@ std::vector<std::string> CourseTextLines(std::string_view text8, std::string_vie
                    {std::to_string(index + 1), std::string(path), std::to_string(kLongestCourseTextLine)}));
     }
     return lines;
+}
+
+std::string TrimControlAndBlank(std::string_view text) {
+    const auto isTrimmed = [](char ch) { return static_cast<unsigned char>(ch) <= ' '; };
+    const auto first = std::find_if_not(text.begin(), text.end(), isTrimmed);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), isTrimmed).base();
+    return first < last ? std::string(first, last) : std::string();
 }
 
 std::vector<std::string> ReadCourseTextLines(const std::string& path, int codePage) {

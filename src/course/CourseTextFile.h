@@ -24,4 +24,9 @@ std::vector<std::string> CourseTextLines(std::string_view text8, std::string_vie
 // raises the library's "Cannot open file" error when it cannot be read.
 std::vector<std::string> ReadCourseTextLines(const std::string& path, int codePage);
 
+// A line of a course's text file as the drills give it to type: without
+// leading and trailing characters of codes 0 to 32 (spaces, tabs and
+// other control characters at its ends are never asked for).
+std::string TrimControlAndBlank(std::string_view text);
+
 }  // namespace zq

@@ -196,7 +196,9 @@ std::vector<std::u32string> ParseHunspellStems(const HunspellFiles& files) {
 std::vector<std::u32string> ReadHunspellStems(const std::string& dicPath) {
     const std::string affPath =
         dicPath.substr(0, dicPath.size() - (dicPath.ends_with(".dic") ? 4 : 0)) + ".aff";
-    return ParseHunspellStems({ReadDictionaryFile(affPath), ReadDictionaryFile(dicPath)});
+    // The dictionary first: when it is missing, the file the author named is told.
+    std::string dic = ReadDictionaryFile(dicPath);
+    return ParseHunspellStems({ReadDictionaryFile(affPath), std::move(dic)});
 }
 
 }  // namespace zq

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Translation.h"
+#include "course/CourseTextFile.h"
 #include "drills/TFmLinePractice.h"
 
 namespace zq {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "course/CourseTextFile.h"
 #include "drills/TFmLinePractice.h"
 
 namespace zq {

@@ -28,13 +28,6 @@ std::int32_t CountWords(std::string_view sample) {
     return words;
 }
 
-std::string TrimControlAndBlank(std::string_view text) {
-    const auto isTrimmed = [](char ch) { return static_cast<unsigned char>(ch) <= kSpace; };
-    const auto first = std::find_if_not(text.begin(), text.end(), isTrimmed);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), isTrimmed).base();
-    return first < last ? std::string(first, last) : std::string();
-}
-
 DrillRect ArrangedDrillFrame(const DrillRect& screen) {
     DrillRect frame;
     frame.width = screen.width * 90 / 100;

@@ -53,9 +53,6 @@ DrillStatistics ComputeStatistics(std::int64_t length, std::int64_t errors, std:
 // The number of maximal runs of characters other than the space.
 std::int32_t CountWords(std::string_view sample);
 
-// `text` without leading and trailing characters of codes 0 to 32.
-std::string TrimControlAndBlank(std::string_view text);
-
 // Where a drill window goes on a screen: 90 % of its width, centred, an
 // eighth of its height from the top (20 pixels on screens of 640 or less).
 DrillRect ArrangedDrillFrame(const DrillRect& screen);

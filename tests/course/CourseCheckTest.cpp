@@ -11,7 +11,10 @@
 #include "base/CodePage.h"
 #include "course/CourseCheck.h"
 #include "course/CourseMaker.h"
+#include "course/CourseTextFile.h"
 #include "course/GameWords.h"
+#include "templates/TemplateBuild.h"
+#include "templates/TemplateDump.h"
 
 namespace zq {
 namespace {
@@ -74,13 +77,74 @@ TEST_F(CourseCheckTest, FindsMissingAndEmptyFilesAndAnUnloadableTemplate) {
     EXPECT_NE(faults[2].find("Game.txt is missing"), std::string::npos) << faults[2];
 }
 
-TEST_F(CourseCheckTest, FindsCharactersNoKeyTypesAndLinesTooLong) {
-    folder.Write("US/Practice.txt", "A fine line.\nCaf\xC3\xA9 au lait.\n" + std::string(81, 'a') + "\n");
+TEST_F(CourseCheckTest, SaysWhenTheFolderDoesNotExistOrIsAFile) {
+    CourseCheckResult result = CheckCourseFolder(folder.File("Missing"));
+    EXPECT_EQ(result.faults, std::vector<std::string>{folder.File("Missing") + " does not exist"});
+    EXPECT_EQ(CheckSummary(result), "1 fault");
+    folder.Write("Plain", "course.txt");
+    result = CheckCourseFolder(folder.File("Plain"));
+    EXPECT_EQ(result.faults, std::vector<std::string>{folder.File("Plain") + " is a file, not a folder"});
+}
+
+// A course copied from a system that does not tell letter case apart.
+TEST_F(CourseCheckTest, NamesAFileOfTheNameInOtherLetterCaseToRename) {
+    for (const auto& [name, copied] :
+         {std::pair("course.txt", "COURSE.TXT"), std::pair("Practice.txt", "practice.txt"),
+          std::pair("Game.txt", "game.txt"), std::pair("layout.zqt", "Layout.zqt")})
+        std::filesystem::rename(folder / ("US/" + std::string(name)), folder / ("US/" + std::string(copied)));
     const std::vector<std::string> faults = Faults();
-    ASSERT_EQ(faults.size(), 2u);
-    EXPECT_NE(faults[0].find("Practice.txt line 3 has 81 characters"), std::string::npos) << faults[0];
-    EXPECT_NE(faults[1].find("Practice.txt line 2: no key of layout.zqt types 'é'"), std::string::npos)
-        << faults[1];
+    ASSERT_EQ(faults.size(), 4u);
+    EXPECT_THAT(faults[0], HasSubstr("layout.zqt is missing; Layout.zqt is there: rename it layout.zqt"));
+    EXPECT_THAT(faults[1], HasSubstr("course.txt is missing; COURSE.TXT is there: rename it course.txt"));
+    EXPECT_THAT(faults[2],
+                HasSubstr("Practice.txt is missing; practice.txt is there: rename it Practice.txt"));
+    EXPECT_THAT(faults[3], HasSubstr("Game.txt is missing; game.txt is there: rename it Game.txt"));
+}
+
+TEST_F(CourseCheckTest, FindsCharactersNoKeyTypes) {
+    folder.Write("US/Practice.txt", "A fine line.\nCaf\xC3\xA9 au lait.\n");
+    EXPECT_NE(OnlyFault().find("Practice.txt line 2: no key of layout.zqt types 'é'"), std::string::npos);
+}
+
+// The drills wrap a long line over several rows and take it whole: that is
+// told as a remark. A line longer than the program reads makes it refuse the
+// whole file: that is a fault that says so.
+TEST_F(CourseCheckTest, ALongLineIsARemarkAndOneTheProgramRefusesAFault) {
+    folder.Write("US/Practice.txt", "A fine line.\n" + std::string(81, 'a') + "\n");
+    CourseCheckResult result = CheckCourseFolder(folder.File("US"));
+    EXPECT_TRUE(result.faults.empty()) << result.faults.front();
+    ASSERT_EQ(result.notes.size(), 1u);
+    EXPECT_THAT(result.notes[0], HasSubstr("Practice.txt line 2 has 81 characters: the drill wraps it"));
+
+    folder.Write("US/Practice.txt", "A fine line.\n" + std::string(kLongestCourseTextLine, 'a') + "\n" +
+                                        std::string(kLongestCourseTextLine + 1, 'a') + "\n");
+    result = CheckCourseFolder(folder.File("US"));
+    ASSERT_EQ(result.faults.size(), 1u);
+    EXPECT_EQ(result.faults[0],
+              "Practice.txt line 3 has 1001 characters, more than the 1000 a line may have: "
+              "the program refuses the whole file, and the drills that read it do not open");
+    EXPECT_EQ(result.notes.size(), 1u) << "the longest line read is only a remark";
+}
+
+TEST_F(CourseCheckTest, ChecksLinesAsTheDrillsShowThemAndNamesTabsAndOtherSpaces) {
+    folder.Write("US/Practice.txt", "\tA fine line.\t\r\nA fine\tline.\nCaf\xC3\xA9\xC2\xA0!\n");
+    folder.Write("US/Game.txt", "ask \xE2\x80\xAF dad\n");
+    std::string all;
+    for (const std::string& fault : Faults()) all += fault + "\n";
+    EXPECT_EQ(all,
+              "Practice.txt line 3: no key of layout.zqt types 'é'\n"
+              "Practice.txt line 3: no key of layout.zqt types the no-break space (U+00A0)\n"
+              "Game.txt line 1: the narrow no-break space (U+202F) is not in code page 1252 (the program "
+              "shows \"?\")\n");
+
+    // The same template without its row for the tab.
+    testing::FakeKeyPainter painter;
+    KeyboardDescription description = DescribeTemplate(folder.File("US/layout.zqt"), painter);
+    std::erase_if(description.chars, [](const DescribedChar& ch) { return ch.code == '\t'; });
+    BuildTemplate(description, folder.File("US/layout.zqt"), painter, [](const std::string&) {});
+    folder.Write("US/Practice.txt", "\tA fine line.\t\nA fine\tline.\n");
+    folder.Write("US/Game.txt", "ask dad\n");
+    EXPECT_EQ(OnlyFault(), "Practice.txt line 2: no key of layout.zqt types the tab\n");
 }
 
 TEST_F(CourseCheckTest, FindsTextsOutsideTheCoursesCodePage) {
@@ -94,6 +158,37 @@ TEST_F(CourseCheckTest, FindsTextsOutsideTheCoursesCodePage) {
     EXPECT_NE(faults[0].find("Game.txt line 1: the byte 129 means nothing in code page 1252"),
               std::string::npos)
         << faults[0];
+}
+
+// A character is told once a line, with how often the line holds it, so
+// that one line does not use up the faults told of its kind.
+TEST_F(CourseCheckTest, TellsACharacterOnceALineWithItsCount) {
+    folder.Write("US/Practice.txt",
+                 "\xC4\x85\xC4\x85\xC4\x85 \xC4\x85\xC4\x85 and \xC3\xA9\xC3\xA9 \xC3\xA8\n");
+    folder.Write("US/Game.txt", "ask \x81\x81 dad\n");
+    std::string all;
+    for (const std::string& fault : Faults()) all += fault + "\n";
+    EXPECT_EQ(all,
+              "Practice.txt line 1: '\xC4\x85' (5 times) is not in code page 1252 (the program shows \"?\")\n"
+              "Practice.txt line 1: no key of layout.zqt types '\xC3\xA9' (2 times)\n"
+              "Practice.txt line 1: no key of layout.zqt types '\xC3\xA8'\n"
+              "Game.txt line 1: the byte 129 (2 times) means nothing in code page 1252\n");
+}
+
+// A UTF-8 file with one stray 8-bit byte (a line pasted from an older file):
+// where the first such byte is, and how the program reads the file.
+TEST_F(CourseCheckTest, SaysWhereAFileWithSomeUtf8IsNotValidUtf8) {
+    for (const std::string mark : {"", "\xEF\xBB\xBF"}) {
+        folder.Write("US/Practice.txt", mark + "A fine line.\r\n\xC3\xA4\xC3\xA4 dad\r\nCaf\xE9 da\xE8\r\n");
+        const std::vector<std::string> faults = Faults();
+        ASSERT_FALSE(faults.empty());
+        EXPECT_EQ(faults[0],
+                  "Practice.txt is not valid UTF-8 at line 3 (byte 0xE9): it is read in code page "
+                  "1252, so each of its other accented letters shows as two or three characters")
+            << mark;
+    }
+    folder.Write("US/Practice.txt", "A fine line.\nCaf\xE9 da\n");
+    for (const std::string& fault : Faults()) EXPECT_THAT(fault, ::testing::Not(HasSubstr("UTF-8")));
 }
 
 // Texts saved as "Unicode" by a Windows editor are checked as the text they
@@ -132,7 +227,61 @@ TEST_F(CourseCheckTest, ReadsTheCodePageCourseIniNames) {
     const CourseCheckResult none = CheckCourseFolder(folder.File("US"));
     EXPECT_EQ(none.codePage, 1252);
     ASSERT_EQ(none.notes.size(), 1u);
-    EXPECT_NE(none.notes[0].find("names neither a code page nor a language"), std::string::npos);
+    EXPECT_THAT(none.notes[0], HasSubstr("there is no course.ini"));
+    folder.Write("US/course.ini", "[Course]\nLayout=us\n");
+    const CourseCheckResult neither = CheckCourseFolder(folder.File("US"));
+    ASSERT_EQ(neither.notes.size(), 1u);
+    EXPECT_THAT(neither.notes[0], HasSubstr("names neither a code page nor a language"));
+}
+
+// A language the program cannot use is told with what to write instead.
+TEST_F(CourseCheckTest, TellsALanguageValueItCannotUseWithWhatToWrite) {
+    folder.Write("US/course.ini", "[Course]\nLanguage=pl_PL\n");
+    CourseCheckResult result = CheckCourseFolder(folder.File("US"));
+    EXPECT_EQ(result.codePage, 1250);
+    EXPECT_TRUE(result.notes.empty()) << result.notes.front();
+
+    folder.Write("US/course.ini", "[Course]\nLanguage=Polish\n");
+    result = CheckCourseFolder(folder.File("US"));
+    EXPECT_EQ(result.codePage, 1252);
+    ASSERT_EQ(result.notes.size(), 1u);
+    EXPECT_THAT(result.notes[0], HasSubstr("Language=Polish is no language code the program reads: write a "
+                                           "two-letter language code such as pl"));
+    folder.Write("US/Practice.txt", "\xC5\x82\xC4\x85ka\n");
+    EXPECT_EQ(CheckCourseFolder(folder.File("US")).notes.size(), 1u) << "what to write is said once";
+    folder.Write("US/course.ini", "[Course]\nLanguage=pol\n");
+    result = CheckCourseFolder(folder.File("US"));
+    ASSERT_EQ(result.notes.size(), 1u);
+    EXPECT_THAT(result.notes[0], HasSubstr("Language=pol is no language code the program reads: write pl"));
+}
+
+// Without course.ini the texts are read in the code page of the windows'
+// language: letters that page lacks, or a template made for another page,
+// bring the lines to write in course.ini.
+TEST_F(CourseCheckTest, SaysToNameTheLanguageWhenTheTextsNeedAnotherCodePage) {
+    std::filesystem::remove(folder / "US/course.ini");
+    folder.Write("US/Practice.txt", "\xC5\x82\xC4\x85ka\n");
+    CourseCheckResult result = CheckCourseFolder(folder.File("US"));
+    ASSERT_EQ(result.notes.size(), 2u);
+    EXPECT_THAT(result.notes[0], HasSubstr("there is no course.ini"));
+    EXPECT_THAT(result.notes[1], HasSubstr("write in course.ini the two lines [Course] and Language="));
+
+    TempFolder polish;
+    testing::FakeKeyPainter painter;
+    CourseMaker maker(ReadLayoutRegistry(), painter);
+    CourseRequest request;
+    request.layout = "pl";
+    request.folder = polish.File("Polski");
+    request.useDictionary = false;
+    ASSERT_EQ(maker.Make(request).outcome, CourseOutcome::Made);
+    EXPECT_TRUE(CheckCourseFolder(polish.File("Polski")).faults.empty());
+    std::filesystem::remove(polish / "Polski/course.ini");
+    result = CheckCourseFolder(polish.File("Polski"));
+    ASSERT_FALSE(result.faults.empty());
+    EXPECT_THAT(result.faults[0], HasSubstr("layout.zqt was made for code page 1250, but the texts are read "
+                                            "in code page 1252"));
+    ASSERT_EQ(result.notes.size(), 2u);
+    EXPECT_THAT(result.notes[1], HasSubstr("Language="));
 }
 
 // The summary counts the faults found: a line that counts many of a kind
@@ -147,7 +296,8 @@ TEST_F(CourseCheckTest, ManyFaultsOfAKindAreCountedAndTheSummaryCountsEachFault)
     EXPECT_EQ(result.faultCount, 25u);
     EXPECT_EQ(CheckSummary(result), "25 faults (10 told one by one)");
 
-    folder.Write("US/Practice.txt", lines + "\xC3\xA8\n" + std::string(81, 'a') + "\n");
+    folder.Write("US/Practice.txt",
+                 lines + "\xC3\xA8\n" + std::string(kLongestCourseTextLine + 1, 'a') + "\n");
     result = CheckCourseFolder(folder.File("US"));
     EXPECT_EQ(result.faultCount, 27u);
     EXPECT_EQ(CheckSummary(result), "27 faults (11 told one by one)");
@@ -177,6 +327,21 @@ TEST_F(CourseCheckTest, FindsGameWordsTooLongForTheGame) {
         << faults[0];
     EXPECT_NE(faults[1].find("Game.txt line 4: the word \"ffff"), std::string::npos) << faults[1];
     EXPECT_NE(faults[1].find("has 300 characters"), std::string::npos) << faults[1];
+}
+
+// Only an empty line ends a group of the game's words: a line that looks
+// empty but holds spaces or tabs joins two groups.
+TEST_F(CourseCheckTest, WarnsOfAGameLineOfOnlySpacesOrTabs) {
+    folder.Write("US/Game.txt", "ask dad\n   \nsad lad\n\t \n\nfall\n");
+    const CourseCheckResult result = CheckCourseFolder(folder.File("US"));
+    EXPECT_TRUE(result.faults.empty()) << result.faults.front();
+    ASSERT_EQ(result.notes.size(), 2u);
+    EXPECT_EQ(result.notes[0],
+              "Game.txt line 2 holds only spaces or tabs: it does not separate groups (an empty line does)");
+    EXPECT_EQ(
+        result.notes[1],
+        "Game.txt line 4 holds only spaces or tabs: it does not separate groups (an empty line does), and "
+        "the game takes its tabs for a word to type");
 }
 
 // Words a learner could not read aloud: in Thai a mark that begins a group

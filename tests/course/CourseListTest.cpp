@@ -32,6 +32,17 @@ TEST(CourseNames, AreTheSubFoldersOfCoursesInAlphabeticalOrder) {
     EXPECT_THAT(CourseNames(ProgramPaths(folder.Dir())), ElementsAre("Deutsch", "English", "Francais"));
 }
 
+// Letter case does not order the list: a course written in capitals stands
+// among the others of its first letter.
+TEST(CourseNames, AreInAlphabeticalOrderWhateverTheirLetterCase) {
+    TempFolder folder;
+    for (const char* name : {"Magyar", "M-pl", "m-cz", "MALAY", "Lietuviu", "nederlands", "Magyar2"}) {
+        std::filesystem::create_directories(folder / "Courses" / name);
+    }
+    EXPECT_THAT(CourseNames(ProgramPaths(folder.Dir())),
+                ElementsAre("Lietuviu", "m-cz", "M-pl", "Magyar", "Magyar2", "MALAY", "nederlands"));
+}
+
 // Names are the folders' own, whatever the code page of the windows.
 TEST(CourseNames, AreTheFoldersNamesInUtf8) {
     const CodePageInForce english(1252);

@@ -289,7 +289,7 @@ TEST_F(CourseMakerTest, AnUnreadableDictionaryIsAFaultInWords) {
         maker.Make(request);
         FAIL() << "made a course without its dictionary";
     } catch (const CourseMakingError& error) {
-        EXPECT_NE(std::string(error.what()).find("missing.aff"), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("missing.dic"), std::string::npos) << error.what();
     }
     EXPECT_EQ(folder.EntryCount(), 0u);
 }

@@ -68,6 +68,16 @@ TEST_F(CourseTest, LanguageComesFromCourseIniAndChoosesTheCodePage) {
 
 // Made courses name their code page; it wins over the language's, which
 // (Serbian on a Latin keyboard) may not be the page of their letters.
+// The locale form Linux users know names the language it opens with.
+TEST_F(CourseTest, ALanguageWrittenAsALocaleNameIsItsLanguage) {
+    for (const std::string value : {"pl_PL", "pl-PL", "PL_pl.UTF-8", "pl_PL@euro"}) {
+        WriteSettings("Polski", "[Course]\nLanguage=" + value + "\n");
+        const Course polish(folder.Dir(), "Polski");
+        EXPECT_EQ(polish.Language(), "pl") << value;
+        EXPECT_EQ(polish.TextCodePage(), 1250) << value;
+    }
+}
+
 TEST_F(CourseTest, CodePageOfCourseIniWinsOverTheLanguages) {
     WriteSettings("Srpski", "[Course]\nLanguage=sr\nCodePage=1250\n");
     EXPECT_EQ(Course(folder.Dir(), "Srpski").TextCodePage(), 1250);

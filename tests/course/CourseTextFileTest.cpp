@@ -18,6 +18,13 @@ TEST(CourseTextFile, LinesAreSplitAsEveryTextFileIs) {
     EXPECT_TRUE(CourseTextLines("", "course.txt").empty());
 }
 
+TEST(CourseTextFile, ALineIsTypedWithoutControlCharactersAndBlanksAtItsEnds) {
+    EXPECT_EQ(TrimControlAndBlank("  def  "), "def");
+    EXPECT_EQ(TrimControlAndBlank("\t\x01 a b\x1f"), "a b");
+    EXPECT_EQ(TrimControlAndBlank(" \t "), "");
+    EXPECT_EQ(TrimControlAndBlank("\xe9t\xe9"), "\xe9t\xe9");
+}
+
 TEST(CourseTextFile, ALineUpToTheBoundIsKept) {
     const std::string longest(kLongestCourseTextLine, 'a');
     EXPECT_EQ(CourseTextLines("x\n" + longest + "\ny", "course.txt"), (Lines{"x", longest, "y"}));

@@ -74,6 +74,26 @@ TEST(HunspellDictionary, ReadsTheAffixFileBesideTheDictionary) {
     EXPECT_THROW(ReadHunspellStems(folder.File("missing.dic")), std::runtime_error);
 }
 
+// The file the author gave is named when it is missing; the affix file only
+// when the dictionary is there without it.
+TEST(HunspellDictionary, AMissingFileIsNamed) {
+    test::TempFolder folder;
+    const auto failure = [&](const std::string& name) {
+        try {
+            ReadHunspellStems(folder.File(name));
+        } catch (const std::runtime_error& error) {
+            return std::string(error.what());
+        }
+        return std::string("read");
+    };
+    std::string message = failure("missing.dic");
+    EXPECT_NE(message.find("missing.dic"), std::string::npos) << message;
+    EXPECT_EQ(message.find("missing.aff"), std::string::npos) << message;
+    folder.Write("alone.dic", "1\nword\n");
+    message = failure("alone.dic");
+    EXPECT_NE(message.find("alone.aff"), std::string::npos) << message;
+}
+
 TEST(DictionaryFile, WordListsAreUtf8OrLatin1AndDictdIndexesGiveHeadwords) {
     std::vector<std::u32string> words = ParseWordList("caf\xC3\xA9\nna\xC3\xAFve\r\n\nx");
     ASSERT_EQ(words.size(), 3u);

@@ -463,12 +463,5 @@ TEST(ArrangedDrillFrameTest, NinetyPercentCentredWithTheSmallScreenRule) {
     EXPECT_EQ(odd.left, 51);
 }
 
-TEST(TrimTest, ControlCharactersAndBlanksAtBothEnds) {
-    EXPECT_EQ(TrimControlAndBlank("  def  "), "def");
-    EXPECT_EQ(TrimControlAndBlank("\t\x01 a b\x1f"), "a b");
-    EXPECT_EQ(TrimControlAndBlank(" \t "), "");
-    EXPECT_EQ(TrimControlAndBlank("\xe9t\xe9"), "\xe9t\xe9");
-}
-
 }  // namespace
 }  // namespace zq
