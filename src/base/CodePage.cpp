@@ -181,16 +181,22 @@ std::string FileTextToCodePage(std::string_view bytes) {
     return FileTextToCodePage(bytes, g_codePage);
 }
 
+bool FileReadsAsUtf8(std::string_view fileBytes) {
+    const TextEncoding encoding = MarkedEncoding(fileBytes);
+    if (IsUtf16(encoding)) return true;
+    fileBytes.remove_prefix(ByteOrderMark(encoding).size());
+    // A file marked as UTF-8 that holds UTF-8 letters is UTF-8, though a
+    // line pasted from an 8-bit file left a stray byte in it (a '?' then).
+    return IsUtf8WithNonAscii(fileBytes) || (encoding == TextEncoding::Utf8 && HoldsUtf8Sequence(fileBytes));
+}
+
 std::string FileTextToCodePage(std::string_view bytes, int codePage) {
     // The mark goes even when the rest turns out not to be UTF-8.
     const TextEncoding encoding = MarkedEncoding(bytes);
+    const bool utf8 = FileReadsAsUtf8(bytes);
     bytes.remove_prefix(ByteOrderMark(encoding).size());
     if (IsUtf16(encoding)) return FromUtf8(Utf16ToUtf8(bytes, encoding), codePage);
-    // A file marked as UTF-8 that holds UTF-8 letters is UTF-8, though a
-    // line pasted from an 8-bit file left a stray byte in it (a '?' then).
-    const bool markedUtf8 = encoding == TextEncoding::Utf8 && HoldsUtf8Sequence(bytes);
-    if (!markedUtf8 && !IsUtf8WithNonAscii(bytes)) return std::string(bytes);
-    return FromUtf8(bytes, codePage);
+    return utf8 ? FromUtf8(bytes, codePage) : std::string(bytes);
 }
 
 }  // namespace zq

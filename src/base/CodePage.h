@@ -71,6 +71,10 @@ bool IsUtf8WithNonAscii(std::string_view bytes);
 // whatever the other bytes are.
 bool HoldsUtf8Sequence(std::string_view bytes);
 
+// Whether FileTextToCodePage reads a file of these bytes (its byte order
+// mark included) as Unicode text rather than as 8-bit bytes.
+bool FileReadsAsUtf8(std::string_view fileBytes);
+
 // The content of a text file as 8-bit text: UTF-8 files (see above), files
 // behind a UTF-8 byte order mark that hold UTF-8 characters (their bytes
 // that are no UTF-8 become '?') and UTF-16 files behind their byte order

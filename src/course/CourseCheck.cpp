@@ -250,7 +250,7 @@ void CheckUtf8(const std::string& name, const std::string& bytes, const std::str
                FaultList& faults) {
     const std::optional<StrayByte> stray = FirstStrayByte(text);
     if (!stray) return;
-    const bool readAs8Bit = FileTextToCodePage(bytes) == text;
+    const bool readAs8Bit = !FileReadsAsUtf8(bytes);
     faults.Add(
         name + " UTF-8",
         name + " is not valid UTF-8 at line " + std::to_string(stray->line + 1) + " (byte " +
@@ -275,8 +275,8 @@ std::optional<std::string> ReadCourseFile(const std::string& folder, const std::
     // UTF-16 is checked as the characters it holds, as the program reads it.
     const std::string text = TextAfterMark(bytes);
     const std::vector<std::string> lines = SplitLines(text);
-    const bool utf8 = IsUtf8WithNonAscii(text);
-    if (!utf8) CheckUtf8(name, bytes, text, faults);
+    if (!IsUtf8WithNonAscii(text)) CheckUtf8(name, bytes, text, faults);
+    const bool utf8 = FileReadsAsUtf8(bytes);
     for (std::size_t i = 0; i < lines.size(); ++i)
         if (CheckCodePage(name, i, lines[i], utf8, faults)) outsideCodePage = true;
     return FileTextToCodePage(bytes);
