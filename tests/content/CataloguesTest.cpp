@@ -36,7 +36,6 @@ const std::map<std::string, std::vector<std::string>> kHelpers = {
     {"src/drills/ui/ParagraphDrillWindow.cpp", {"Translated"}},
     {"src/game/ui/GameFrameWindow.cpp", {"MakeLabel:3", "MakeBar:3", "MakeBar:5"}},
     {"src/keyboard/FingerNames.cpp", {"N_"}},
-    {"src/keyboard/KeyHintWords.cpp", {"N_"}},
     {"src/keyboard/TKeyboardLayoutAgent.cpp", {"Text"}},
     {"src/keyboard/TranslatedKeyName.cpp", {"N_"}},
     {"src/profile/ColorList.cpp", {"N_"}},
