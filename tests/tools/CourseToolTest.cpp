@@ -57,5 +57,15 @@ TEST(CourseCheckCommand, TheSummaryCountsEachFaultFoundOnce) {
         << run.out;
 }
 
+// No folder, no course: the summary names no code page it was read in.
+TEST(CourseCheckCommand, AFolderThatIsNotThereIsToldWithoutACodePage) {
+    test::TempFolder folder;
+    const ToolRun run = RunTool(folder, {"check", folder.File("Nowhere")});
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_NE(run.out.find("does not exist"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("code page"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Nowhere: 1 fault\n"), std::string::npos) << run.out;
+}
+
 }  // namespace
 }  // namespace zq
