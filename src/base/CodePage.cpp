@@ -56,12 +56,15 @@ const CodePageTable& Table() {
 
 }  // namespace
 
+std::string LanguageOfLocaleName(std::string_view locale) {
+    std::string language;
+    for (const char c : locale.substr(0, locale.find_first_of("_-.@:")))
+        language += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return language;
+}
+
 int CodePageForLanguage(std::string_view language) {
-    std::string lang;
-    for (char c : language) {
-        if (c == '_' || c == '-' || c == '.' || c == '@' || c == ':') break;
-        lang += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    const std::string lang = LanguageOfLocaleName(language);
     static const std::unordered_map<std::string, int> kCodePages = {
         {"cs", 1250}, {"pl", 1250}, {"hu", 1250}, {"sk", 1250}, {"sl", 1250}, {"hr", 1250}, {"ro", 1250},
         {"sq", 1250}, {"bs", 1250}, {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"mk", 1251},

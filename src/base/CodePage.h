@@ -12,6 +12,10 @@ namespace zq {
 // 1253-1258).
 // Windows show Unicode; these functions cross between the two.
 
+// The language of a locale name ("pl_PL.UTF-8", "de-AT", "sr@latin"): its
+// first part, in lower case ("pl").
+std::string LanguageOfLocaleName(std::string_view locale);
+
 // The Windows ANSI code page that belongs to a language code such as "de",
 // "pl_PL" or "ru_RU.UTF-8".
 int CodePageForLanguage(std::string_view language);

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "base/AsciiText.h"
 #include "base/CodePage.h"
 #include "base/IniFile.h"
 #include "course/CourseList.h"
@@ -21,9 +20,9 @@ bool IsAsciiLetter(char ch) {
 // name ("pl_PL.UTF-8") names the language it opens with, as the program's
 // own language does.
 std::string LanguageCode(const std::string& value) {
-    const std::string code = value.substr(0, value.find_first_of("_-.@"));
+    const std::string code = LanguageOfLocaleName(value);
     const bool twoLetters = code.size() == 2 && IsAsciiLetter(code[0]) && IsAsciiLetter(code[1]);
-    return twoLetters ? AsciiLower(code) : std::string();
+    return twoLetters ? code : std::string();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 
 #include "base/CodePage.h"
 #include "course/LanguageCodePages.h"
@@ -104,16 +105,29 @@ std::optional<std::string> PreferredLanguage(const RegistryLayout& entry) {
     return std::nullopt;
 }
 
-}  // namespace
-
-std::u32string PlainLetters(const XkbLayout& layout) {
+// The letters the layout types at these levels on the keys of the main
+// block, in key order, each once.
+std::u32string LettersAt(const XkbLayout& layout, std::initializer_list<Modifiers> levels) {
     std::u32string letters;
     for (const PcKey& key : PcKeyboard(KeyboardShape::Iso)) {
         if (key.role != KeyRole::Character) continue;
-        const char32_t ch = KeysymCharacter(layout.PressKey(key.xkbName, {}).keysym);
-        if (ch != 0 && IsLetter(ch) && letters.find(ch) == std::u32string::npos) letters += ch;
+        for (const Modifiers level : levels) {
+            const char32_t ch = KeysymCharacter(layout.PressKey(key.xkbName, level).keysym);
+            if (ch != 0 && IsLetter(ch) && letters.find(ch) == std::u32string::npos) letters += ch;
+        }
     }
     return letters;
+}
+
+}  // namespace
+
+std::u32string PlainLetters(const XkbLayout& layout) {
+    return LettersAt(layout, {Modifiers{}});
+}
+
+std::u32string LettersAtEveryLevel(const XkbLayout& layout) {
+    return LettersAt(layout, {Modifiers{}, Modifiers{.shift = true}, Modifiers{.altGr = true},
+                              Modifiers{.shift = true, .altGr = true}});
 }
 
 std::optional<CourseLanguage> ChooseCourseLanguage(const RegistryLayout& entry,

@@ -20,6 +20,8 @@ struct CourseLanguage {
 // The letters the layout types without Shift or AltGr on the keys of the
 // main block, in key order, each once.
 std::u32string PlainLetters(const XkbLayout& layout);
+// The same at every level: plain, Shift, AltGr and Shift+AltGr.
+std::u32string LettersAtEveryLevel(const XkbLayout& layout);
 
 // The language of a registry entry that a course can be made for, or
 // nothing when none of its languages has a code page that holds the

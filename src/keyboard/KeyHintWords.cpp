@@ -67,6 +67,13 @@ constexpr std::array kDeadKeys = {
 
 constexpr const char* kSpace = N_("space");
 
+constexpr std::array kPrefixes = {
+    HintPrefix{"Shift+AltGr ", N_("Shift+AltGr %s")},
+    HintPrefix{"Shift ", N_("Shift %s")},
+    HintPrefix{"AltGr ", N_("AltGr %s")},
+    HintPrefix{"Keypad ", N_("Keypad %s")},
+};
+
 }  // namespace
 
 const char* NamedKeyWord(std::string_view xkbName) {
@@ -91,6 +98,20 @@ const char* FindKeyHintWord(std::string_view text) {
     for (const DeadKey& key : kDeadKeys)
         if (text == key.word) return key.word;
     return text == kSpace ? kSpace : nullptr;
+}
+
+std::span<const HintPrefix> HintPrefixes() {
+    return kPrefixes;
+}
+
+std::string_view LevelPrefix(std::size_t level) {
+    constexpr std::array<std::string_view, 4> kLevels = {"", kPrefixes[1].english, kPrefixes[2].english,
+                                                         kPrefixes[0].english};
+    return level < kLevels.size() ? kLevels[level] : std::string_view();
+}
+
+std::string_view KeypadPrefix() {
+    return kPrefixes[3].english;
 }
 
 }  // namespace zq

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace zq {
@@ -24,5 +26,19 @@ const char* SpaceWord();
 
 // The table's text of `text` when it is one of the words above, else null.
 const char* FindKeyHintWord(std::string_view text);
+
+// What a hint puts before a way of typing at another level of the key or on
+// the keypad ("Shift A", "Keypad 7"), and how the windows' language says it
+// (a catalogue's message id with "%s" for the rest).
+struct HintPrefix {
+    std::string_view english;  // "Shift "
+    const char* format;        // "Shift %s"
+};
+// Every prefix, the longest first ("Shift+AltGr " begins with "Shift").
+std::span<const HintPrefix> HintPrefixes();
+// The prefix of a key's level: 0 plain (""), 1 Shift, 2 AltGr, 3 Shift+AltGr.
+std::string_view LevelPrefix(std::size_t level);
+// The prefix of a key of the numeric keypad: "Keypad ".
+std::string_view KeypadPrefix();
 
 }  // namespace zq

@@ -1,6 +1,5 @@
 #include "keyboard/TranslatedKeyName.h"
 
-#include <array>
 #include <utility>
 
 #include "base/Translation.h"
@@ -9,24 +8,10 @@
 namespace zq {
 namespace {
 
-// A way of typing a character that names its level or its block of keys
-// before it ("Shift A", "Keypad 7"), and how the window's language says it.
-struct Prefix {
-    std::string_view english;
-    const char* format;
-};
-// The longest first: "Shift+AltGr " begins with "Shift".
-constexpr std::array kPrefixes = {
-    Prefix{"Shift+AltGr ", N_("Shift+AltGr %s")},
-    Prefix{"Shift ", N_("Shift %s")},
-    Prefix{"AltGr ", N_("AltGr %s")},
-    Prefix{"Keypad ", N_("Keypad %s")},
-};
-
 // One way of typing of a name ("Shift A") or a whole name ("Left Shift").
 std::string TranslatedItem(std::string_view item) {
     if (const char* word = FindKeyHintWord(item)) return Tr(word);
-    for (const Prefix& prefix : kPrefixes) {
+    for (const HintPrefix& prefix : HintPrefixes()) {
         if (item.size() > prefix.english.size() && item.starts_with(prefix.english))
             return Format(Tr(prefix.format), {TranslatedItem(item.substr(prefix.english.size()))});
     }

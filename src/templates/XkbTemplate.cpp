@@ -164,13 +164,12 @@ std::string LabelOf(const XkbLayout& layout, const KeyLevels& levels, int kind) 
 
 std::string HintOf(const XkbLayout& layout, const KeyLevels& levels) {
     const PcKey& key = *levels.key;
-    if (key.role == KeyRole::Keypad) return "Keypad " + LabelOf(layout, levels, 0);
+    if (key.role == KeyRole::Keypad) return std::string(KeypadPrefix()) + LabelOf(layout, levels, 0);
     if (key.role == KeyRole::RightAlt) return layout.HasAltGr() ? "AltGr" : NamedKeyWord(key.xkbName);
     if (key.role != KeyRole::Character) {
         const char* word = NamedKeyWord(key.xkbName);
         return word != nullptr ? word : key.caption;
     }
-    static const char* const kLevelNames[] = {"", "Shift ", "AltGr ", "Shift+AltGr "};
     std::string hint;
     for (std::size_t i = 0; i < kLevels.size(); ++i) {
         const xkb_keysym_t keysym = levels.keysyms[i];
@@ -183,7 +182,7 @@ std::string HintOf(const XkbLayout& layout, const KeyLevels& levels) {
         else if (CodeOfChar(KeysymCharacter(keysym)))  // the hint is stored in the code page
             what = CapText(keysym);
         if (what.empty()) continue;
-        hint += (hint.empty() ? "" : ", ") + std::string(kLevelNames[i]) + what;
+        hint += (hint.empty() ? "" : ", ") + std::string(LevelPrefix(i)) + what;
     }
     return hint.substr(0, kMaxHintLength);
 }

@@ -37,7 +37,7 @@ const std::map<std::string, std::vector<std::string>> kHelpers = {
     {"src/game/ui/GameFrameWindow.cpp", {"MakeLabel:3", "MakeBar:3", "MakeBar:5"}},
     {"src/keyboard/FingerNames.cpp", {"N_"}},
     {"src/keyboard/TKeyboardLayoutAgent.cpp", {"Text"}},
-    {"src/keyboard/TranslatedKeyName.cpp", {"N_"}},
+    {"src/keyboard/TranslatedKeyName.cpp", {}},  // its texts: N_ in keyboard/KeyHintWords.cpp
     {"src/profile/ColorList.cpp", {"N_"}},
     {"src/profile/ui/TProfileFm.cpp", {"Text"}},
     {"src/speech/CharacterNames.cpp", {"N_"}},

@@ -113,8 +113,9 @@ TEST_P(ShippedLayouts, SimplestWayOfEachCharacterComesFirst) {
 // What a hint names one way of typing with, its level ("Shift ") or block
 // ("Keypad ") taken off.
 std::string_view Named(std::string_view way) {
-    for (const std::string_view prefix : {"Shift+AltGr ", "Shift ", "AltGr ", "Keypad "})
-        if (way.size() > prefix.size() && way.starts_with(prefix)) return way.substr(prefix.size());
+    for (const HintPrefix& prefix : HintPrefixes())
+        if (way.size() > prefix.english.size() && way.starts_with(prefix.english))
+            return way.substr(prefix.english.size());
     return way;
 }
 

@@ -15,9 +15,7 @@
 #include "base/Utf8Char.h"
 #include "course/CourseLanguage.h"
 #include "course/LayoutRegistry.h"
-#include "course/UnicodeText.h"
 #include "templates/Description.h"
-#include "templates/PcKeyboard.h"
 #include "templates/XkbLayout.h"
 #include "templates/XkbTemplate.h"
 
@@ -59,25 +57,11 @@ int LanguageCodePageOf(const XkbLayout& layout, const std::string& name) {
     return language ? language->codePage : kWithoutLanguageCodePage;
 }
 
-// The letters the layout types on its character keys, at any level.
-std::u32string LettersOnKeys(const XkbLayout& layout) {
-    std::u32string letters;
-    for (const PcKey& key : PcKeyboard(KeyboardShape::Iso)) {
-        if (key.role != KeyRole::Character) continue;
-        for (const Modifiers level : {Modifiers{}, Modifiers{.shift = true}, Modifiers{.altGr = true},
-                                      Modifiers{.shift = true, .altGr = true}}) {
-            const char32_t ch = KeysymCharacter(layout.PressKey(key.xkbName, level).keysym);
-            if (ch != 0 && IsLetter(ch) && letters.find(ch) == std::u32string::npos) letters += ch;
-        }
-    }
-    return letters;
-}
-
 // Tells the letters of the layout's language (those its code page holds)
 // that a code page given in its place lacks: its keyboard will not show them.
 void WarnOfLettersLeftOut(const XkbLayout& layout, int codePage, int languageCodePage) {
     std::string letters;
-    for (const char32_t ch : LettersOnKeys(layout))
+    for (const char32_t ch : LettersAtEveryLevel(layout))
         if (CodeOfChar(ch, languageCodePage) && !CodeOfChar(ch, codePage)) AppendUtf8(letters, ch);
     if (letters.empty()) return;
     std::cerr << "zq-template from-xkb: code page " << codePage << " lacks letters of the layout, which the "
